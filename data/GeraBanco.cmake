@@ -1,0 +1,18 @@
+# cmake -DSQLITE3=... -DSAIDA=... -DPASTA=... -P GeraBanco.cmake
+file(GLOB arquivos ${PASTA}/*.sql)
+list(SORT arquivos)
+list(REMOVE_ITEM arquivos ${PASTA}/esquema.sql)
+list(PREPEND arquivos ${PASTA}/esquema.sql)
+get_filename_component(pasta_saida ${SAIDA} DIRECTORY)
+file(MAKE_DIRECTORY ${pasta_saida})
+set(temporario ${SAIDA}.novo)
+file(REMOVE ${temporario})
+foreach(a ${arquivos})
+  execute_process(COMMAND ${SQLITE3} -bail ${temporario} ".read ${a}"
+                  RESULT_VARIABLE rc ERROR_VARIABLE erro)
+  if(NOT rc EQUAL 0)
+    file(REMOVE ${temporario})
+    message(FATAL_ERROR "data: ${a}: ${erro}")
+  endif()
+endforeach()
+file(RENAME ${temporario} ${SAIDA})

@@ -1,0 +1,24 @@
+# Sourced by ./run and ./test: installs the Debian packages the build needs when missing.
+pacotes_necessarios="qt6-base-dev qt6-serialport-dev libqt6sql6-sqlite libgl-dev cmake g++ ninja-build ccache sqlite3 xvfb xauth poppler-utils $PACOTES_EXTRAS"
+
+instala_pacotes() {
+    local faltam=()
+    for p in $pacotes_necessarios; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || faltam+=("$p")
+    done
+    [ ${#faltam[@]} -eq 0 ] && return 0
+    echo "Installing: ${faltam[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -q
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${faltam[@]}"
+}
+
+# configura_e_compila <build folder> [cmake options...]
+configura_e_compila() {
+    local pasta="$1"; shift
+    if [ ! -f "$pasta/build.ninja" ]; then
+        cmake -S . -B "$pasta" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    fi
+    cmake --build "$pasta" -j"$(nproc)"
+}

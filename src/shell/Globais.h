@@ -1,0 +1,26 @@
+#pragma once
+#include <QHash>
+#include <QString>
+
+// The process-wide values every window shares. One instance lives for the whole run
+// (Globais::instancia()); tests may reset it with reinicia().
+class Globais {
+public:
+    static Globais& instancia();
+    void reinicia(const QString& pastaAplicacao = QString());
+
+    QString VersaoSistema = QStringLiteral("2.31");
+    QString TituloPrincipal;   // "Vexador Tarrim v." + VersaoSistema
+    QString PastaAplicacao;    // folder of the executable (or the test's temporary copy)
+    QString CaminhoBanco;      // PastaAplicacao + "/Config.qzd"
+    int IdiomaAtual = 0;       // 1 pt, 2 en, 3 es; 0 until loaded
+    QString TesteAtivo = QStringLiteral("0");
+    bool EspelhoAtivo = false;
+
+    // One open flag per child window, keyed by the window's name ("Master", "VCores" ...).
+    bool janelaAberta(const QString& nome) const { return JanelaAberta.value(nome, false); }
+    void defineJanelaAberta(const QString& nome, bool aberta) { JanelaAberta[nome] = aberta; }
+    QHash<QString, bool> JanelaAberta;
+
+    QString caminhoUsuario() const; // PastaAplicacao + "/User.qzd"
+};

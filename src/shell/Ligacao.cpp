@@ -1,0 +1,243 @@
+#include "shell/Ligacao.h"
+
+#include "i18n/Dialogos.h"
+#include "i18n/Dicionario.h"
+#include "i18n/Mensagens.h"
+#include "shell/Globais.h"
+
+#include <QSerialPort>
+#include <QTimer>
+
+namespace {
+const QString ComandoModelo = QStringLiteral("syscfg print RMd#");
+const QString Prompt = QStringLiteral(":-)");
+constexpr int ErroPortaNaoAberta = 8018;
+}
+
+Ligacao::Ligacao(QObject* pai)
+    : QObject(pai), m_porta(new QSerialPort(this)), m_timer1(new QTimer(this)), m_timer2(new QTimer(this))
+{
+    m_timer1->setInterval(100);
+    m_timer2->setInterval(100);
+    connect(m_timer1, &QTimer::timeout, this, &Ligacao::primeiraLeitura);
+    connect(m_timer2, &QTimer::timeout, this, &Ligacao::leiturasSeguintes);
+}
+
+Ligacao::~Ligacao() = default;
+
+void Ligacao::defineStatus(const QString& status)
+{
+    if (m_status == status)
+        return;
+    m_status = status;
+    emit statusMudou(m_status);
+}
+
+void Ligacao::defineTxtConsole(const QString& texto)
+{
+    m_console = texto;
+    emit consoleMudou();
+}
+
+void Ligacao::defineModelo(const QString& modelo)
+{
+    if (m_modelo == modelo)
+        return;
+    m_modelo = modelo;
+    emit modeloMudou(m_modelo);
+}
+
+void Ligacao::defineNumeroModelo(const QString& numero)
+{
+    if (m_numero == numero)
+        return;
+    m_numero = numero;
+    emit numeroModeloMudou(m_numero);
+}
+
+void Ligacao::defineModeloBox(const QString& box)
+{
+    m_box = box;
+    if (box == QLatin1String("1")) {
+        m_timer1->setInterval(100);
+        m_timer2->setInterval(100);
+    } else if (box == QLatin1String("2")) {
+        m_timer1->setInterval(500);
+        m_timer2->setInterval(500);
+    }
+}
+
+void Ligacao::EnviaComando()
+{
+    if (m_comandos.isEmpty())
+        return;
+    emit textoEstadoMudou(L(QStringLiteral("Comunicando")));
+    defineStatus(QStringLiteral("3"));
+    emit legendaPrincipalMudou(L(QStringLiteral("Comunicando")) + QStringLiteral("..."));
+
+    if (!m_porta->isOpen()) {
+        MostraMensagem(QStringLiteral("MSG_PORTA"), m_porta->portName());
+        return;
+    }
+    const QByteArray bytes = m_comandos.toLatin1() + '\r';
+    if (m_porta->write(bytes) != bytes.size()) {
+        const int numero = static_cast<int>(m_porta->error());
+        dialogos().mensagem(m_porta->errorString() + QStringLiteral(" Nº: ") + QString::number(numero),
+                            QStringLiteral("Erro ao enviar comando Nº ") + QString::number(numero),
+                            Dialogos::Icone::Critico);
+        return;
+    }
+    m_timer1->start();
+}
+
+void Ligacao::AdicionaDadosConsole(const QString& dados)
+{
+    if (dados.isEmpty())
+        return;
+    QString expandido = dados;
+    expandido.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    m_console += expandido;
+    emit consoleMudou();
+    Globais& g = Globais::instancia();
+    if (g.EspelhoAtivo) {
+        auto espelho = m_espelhos.constFind(g.TesteAtivo);
+        if (espelho != m_espelhos.constEnd()) {
+            QString a = m_console;
+            if (!m_comandos.isEmpty())
+                a.remove(m_comandos);
+            (*espelho)(m_console, a);
+        }
+    }
+}
+
+bool Ligacao::solicita(const QString& codigo, const QString& comando)
+{
+    if (m_status != QLatin1String("1"))
+        return false;
+    Globais::instancia().TesteAtivo = codigo;
+    m_comandos = comando;
+    EnviaComando();
+    return true;
+}
+
+QString Ligacao::textoEspera() const
+{
+    if (m_status == QLatin1String("0"))
+        return L(QStringLiteral("Desconectado")) + QStringLiteral("!");
+    return L(QStringLiteral("Aguarde..."));
+}
+
+void Ligacao::registraEntrega(const QString& codigo, Entrega entrega)
+{
+    m_entregas.insert(codigo, std::move(entrega));
+}
+
+void Ligacao::registraEspelho(const QString& codigo, Entrega espelho)
+{
+    m_espelhos.insert(codigo, std::move(espelho));
+}
+
+bool Ligacao::le(QString* chunk)
+{
+    if (!m_porta->isOpen() || m_porta->error() != QSerialPort::NoError) {
+        falhaNaLeitura();
+        return false;
+    }
+    // Latin-1 keeps every received byte as one character, whatever it is.
+    *chunk = QString::fromLatin1(m_porta->readAll());
+    if (m_porta->error() != QSerialPort::NoError) {
+        falhaNaLeitura();
+        return false;
+    }
+    return true;
+}
+
+void Ligacao::falhaNaLeitura()
+{
+    m_timer1->stop();
+    m_timer2->stop();
+    const QSerialPort::SerialPortError erro = m_porta->isOpen() ? m_porta->error()
+                                                                 : QSerialPort::NotOpenError;
+    const QString descricao = m_porta->errorString();
+    emit legendaPrincipalMudou(Globais::instancia().TituloPrincipal);
+    emit textoEstadoMudou(L(QStringLiteral("Conectado")));
+    defineStatus(QStringLiteral("1"));
+    if (erro == QSerialPort::ResourceError) {
+        emit portaPerdida();
+        return;
+    }
+    dialogos().erroPadrao(descricao, static_cast<int>(erro));
+}
+
+void Ligacao::primeiraLeitura()
+{
+    m_console = QStringLiteral("\r\n");
+    emit consoleMudou();
+    QString chunk;
+    if (!le(&chunk))
+        return;
+    const Globais& g = Globais::instancia();
+    if (m_box.toInt() == 1 && g.TesteAtivo != QLatin1String("19") && m_comandos != ComandoModelo
+        && chunk.contains(Prompt)) {
+        m_timer1->stop();
+        AdicionaDadosConsole(chunk);
+        EntregaResposta();
+        return;
+    }
+    if (chunk.isEmpty()) {
+        m_timer1->stop();
+        EntregaResposta();
+        return;
+    }
+    m_contadorLeitura = 1;
+    AdicionaDadosConsole(chunk);
+    m_timer1->stop();
+    m_timer2->start();
+}
+
+void Ligacao::leiturasSeguintes()
+{
+    QString chunk;
+    if (!le(&chunk))
+        return;
+    const int limite = m_box == QLatin1String("1") ? 200 : m_box == QLatin1String("2") ? 100 : 0;
+    bool completa;
+    if (Globais::instancia().TesteAtivo != QLatin1String("19"))
+        completa = (chunk.isEmpty() && m_contadorLeitura > 5) || m_contadorLeitura == limite;
+    else
+        completa = (chunk.isEmpty() && m_contadorLeitura > 100) || m_contadorLeitura == limite
+                   || chunk.contains(Prompt);
+    if (completa) {
+        m_timer2->stop();
+        AdicionaDadosConsole(chunk);
+        EntregaResposta();
+    } else {
+        AdicionaDadosConsole(chunk);
+        ++m_contadorLeitura;
+    }
+}
+
+void Ligacao::EntregaResposta()
+{
+    Globais& g = Globais::instancia();
+    const QString R = m_console;
+    QString A = R;
+    if (!m_comandos.isEmpty())
+        A.remove(m_comandos);
+    emit legendaPrincipalMudou(g.TituloPrincipal);
+    const QString codigo = g.TesteAtivo;
+    auto entrega = m_entregas.constFind(codigo);
+    if (entrega != m_entregas.constEnd())
+        (*entrega)(R, A);
+    g.TesteAtivo = QStringLiteral("0");
+    emit textoEstadoMudou(L(QStringLiteral("Conectado")));
+    defineStatus(QStringLiteral("1"));
+    g.EspelhoAtivo = false;
+    emit respostaEntregue(codigo);
+}
+
+void Ligacao::paraLeituras()
+{
+    m_timer1->stop();
+    m_timer2->stop();
+}

@@ -1,0 +1,62 @@
+#pragma once
+#include "ui/JanelaFilha.h"
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <functional>
+
+class Ligacao;
+class QMdiArea;
+
+// Creates, shows and finds the child windows of the main window, and routes the link's
+// deliveries to them by requester code. Each window class is registered once (see
+// shell/janelas/TabelaJanelas.cpp) with the requester codes it answers to.
+class GerenciadorJanelas : public QObject {
+    Q_OBJECT
+public:
+    GerenciadorJanelas(Ligacao& ligacao, QMdiArea* area, QObject* pai = nullptr);
+
+    Ligacao& ligacao() const { return m_ligacao; }
+    QMdiArea* area() const { return m_area; }
+
+    using Fabrica = std::function<JanelaFilha*(GerenciadorJanelas&)>;
+    void registra(const QString& nome, Fabrica fabrica, const QStringList& codigos = {});
+    template <class T>
+    void registra(const QString& nome, const QStringList& codigos = {})
+    {
+        registra(nome, [](GerenciadorJanelas& g) -> JanelaFilha* { return new T(g); }, codigos);
+    }
+
+    // The window if it is open, else nullptr.
+    JanelaFilha* aberta(const QString& nome) const;
+    template <class T>
+    T* aberta(const QString& nome) const { return qobject_cast<T*>(aberta(nome)); }
+
+    // Creates the window when it is not open, shows it as an MDI child and gives it the focus;
+    // an open window is only brought forward.
+    JanelaFilha* mostra(const QString& nome);
+    template <class T>
+    T* mostra(const QString& nome) { return qobject_cast<T*>(mostra(nome)); }
+
+    // The main window's refresh operations after an answer or a model change.
+    void BuscaDadosGravados();
+    void AtualizaJanelasAbertas();
+
+    // Re-captions every open window (after a language change).
+    void traduzAbertas();
+    // Closes the named windows that are open, in the given order.
+    void fecha(const QStringList& nomes);
+    QStringList nomesAbertos() const;
+
+signals:
+    void janelaCriada(const QString& nome);
+
+private:
+    Ligacao& m_ligacao;
+    QMdiArea* m_area;
+    QHash<QString, Fabrica> m_fabricas;
+    QHash<QString, QPointer<JanelaFilha>> m_abertas;
+    QHash<QString, QStringList> m_codigos;
+};

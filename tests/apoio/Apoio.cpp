@@ -1,0 +1,34 @@
+#include "Apoio.h"
+
+#include "shell/Globais.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+struct PastaAplicacaoTemporaria::Dados {
+    QTemporaryDir pasta;
+};
+
+PastaAplicacaoTemporaria::PastaAplicacaoTemporaria(bool comBanco) : d(new Dados)
+{
+    if (comBanco) {
+        QFile::copy(QStringLiteral(PASTA_APLICACAO "/Config.qzd"), banco());
+        QFile(banco()).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
+    Globais::instancia().reinicia(caminho());
+}
+
+PastaAplicacaoTemporaria::~PastaAplicacaoTemporaria()
+{
+    delete d;
+}
+
+QString PastaAplicacaoTemporaria::caminho() const
+{
+    return d->pasta.path();
+}
+
+QString PastaAplicacaoTemporaria::banco() const
+{
+    return d->pasta.path() + QStringLiteral("/Config.qzd");
+}

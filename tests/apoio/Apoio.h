@@ -1,0 +1,15 @@
+#pragma once
+#include <QString>
+
+// A temporary application folder holding a fresh copy of the built Config.qzd; the process-wide
+// values point at it while the object lives.
+class PastaAplicacaoTemporaria {
+public:
+    explicit PastaAplicacaoTemporaria(bool comBanco = true);
+    ~PastaAplicacaoTemporaria();
+    QString caminho() const;
+    QString banco() const; // path of the copy of Config.qzd
+private:
+    struct Dados;
+    Dados* d;
+};
