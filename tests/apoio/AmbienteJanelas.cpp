@@ -1,0 +1,42 @@
+#include "AmbienteJanelas.h"
+
+#include "shell/janelas/TabelaJanelas.h"
+
+#include <QDeadlineTimer>
+#include <QSerialPort>
+#include <QTest>
+
+AmbienteJanelas::AmbienteJanelas() : janelas(ligacao, &area)
+{
+    area.resize(1400, 900);
+    area.show();
+    registraJanelas(janelas);
+}
+
+AmbienteJanelas::~AmbienteJanelas()
+{
+    janelas.fecha(janelas.nomesAbertos());
+    if (ligacao.porta()->isOpen())
+        ligacao.porta()->close();
+}
+
+bool AmbienteJanelas::conecta(const QString& dispositivo, const QString& modelo, const QString& numero)
+{
+    QSerialPort* p = ligacao.porta();
+    p->setPortName(dispositivo);
+    p->setBaudRate(115200);
+    p->setDataBits(QSerialPort::Data8);
+    p->setParity(QSerialPort::NoParity);
+    p->setStopBits(QSerialPort::OneStop);
+    if (!p->open(QIODevice::ReadWrite))
+        return false;
+    ligacao.defineModelo(modelo);
+    ligacao.defineNumeroModelo(numero);
+    ligacao.defineStatus(QStringLiteral("1"));
+    return true;
+}
+
+bool AmbienteJanelas::aguardaOcioso(int milissegundos)
+{
+    return QTest::qWaitFor([this] { return ligacao.status() == QLatin1String("1"); }, milissegundos);
+}
