@@ -1,0 +1,66 @@
+#include "i18n/Dicionario.h"
+
+#include "i18n/Dialogos.h"
+#include "i18n/TabelaDicionario.h"
+#include "shell/Globais.h"
+
+#include <QHash>
+
+namespace {
+
+// Built once: key -> table row. Keys compare exactly (case and blanks count).
+const QHash<QString, const EntradaDicionario*>& indice()
+{
+    static const QHash<QString, const EntradaDicionario*> mapa = [] {
+        QHash<QString, const EntradaDicionario*> m;
+        m.reserve(TamanhoDicionario);
+        for (const EntradaDicionario& e : TabelaDicionario)
+            m.insert(QString::fromUtf8(e.chave), &e);
+        return m;
+    }();
+    return mapa;
+}
+
+QString textoDaEntrada(const EntradaDicionario& e, int idioma)
+{
+    switch (idioma) {
+    case 1: return QString::fromUtf8(e.pt);
+    case 2: return QString::fromUtf8(e.en);
+    case 3: return QString::fromUtf8(e.es);
+    default: return QString();
+    }
+}
+
+} // namespace
+
+QString Traduz(const QString& chave)
+{
+    const EntradaDicionario* e = indice().value(chave, nullptr);
+    if (!e) {
+        // Never fatal: the user is told which key is missing and the caller gets a visible text.
+        dialogos().mensagem(chave + QStringLiteral(" NÃO LOCALIZADO"), QString(),
+                            Dialogos::Icone::Nenhum, Dialogos::Botoes::Ok);
+        return QStringLiteral("NÃO LOCALIZADO");
+    }
+    return textoDaEntrada(*e, Globais::instancia().IdiomaAtual);
+}
+
+QString TextoDoDicionario(const QString& chave, int idioma)
+{
+    const EntradaDicionario* e = indice().value(chave, nullptr);
+    return e ? textoDaEntrada(*e, idioma) : QString();
+}
+
+bool ExisteNoDicionario(const QString& chave)
+{
+    return indice().contains(chave);
+}
+
+QStringList ChavesDoDicionario()
+{
+    QStringList chaves;
+    chaves.reserve(TamanhoDicionario);
+    for (const EntradaDicionario& e : TabelaDicionario)
+        chaves << QString::fromUtf8(e.chave);
+    return chaves;
+}
