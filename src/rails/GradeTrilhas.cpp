@@ -1,0 +1,337 @@
+#include "rails/GradeTrilhas.h"
+
+#include "db/Banco.h"
+#include "db/Combos.h"
+#include "i18n/Dialogos.h"
+#include "i18n/Dicionario.h"
+#include "rails/LeituraAdc.h"
+#include "rails/TextosLeitura.h"
+#include "shell/Globais.h"
+
+#include <QSqlError>
+#include <QSqlRecord>
+
+namespace {
+
+// DAO's generic error number: database failures have no number of their own here.
+constexpr int ErroBanco = 3000;
+
+QString caminhoBanco()
+{
+    return Globais::instancia().CaminhoBanco;
+}
+
+QString campo(const QSqlRecord& r, const char* nome)
+{
+    return r.value(QLatin1String(nome)).toString();
+}
+
+} // namespace
+
+bool ModeloNovo(const QString& modelo)
+{
+    const QString inicio = modelo.left(4);
+    return inicio == QLatin1String("IP 8") || inicio == QLatin1String("IP X");
+}
+
+QString TextoNotaVar(const QString& modelo, VarianteGrade variante)
+{
+    QString t = L(ModeloNovo(modelo) ? QStringLiteral("VAR4") : QStringLiteral("VAR3"));
+    if (variante == VarianteGrade::Pmu)
+        t += QStringLiteral(" ** ") + L(QStringLiteral("Sem Medição")).toUpper();
+    return t;
+}
+
+// ---- Queries ---------------------------------------------------------------------------
+
+QString ConsultaMaster::sql() const
+{
+    QString s = QStringLiteral("Select * from Master Where ") + condicao;
+    if (!ordem.isEmpty())
+        s += QStringLiteral(" order by ") + ordem;
+    return s;
+}
+
+QSqlQuery ConsultaMaster::executa(const QSqlDatabase& db) const
+{
+    QSqlQuery q(db);
+    if (q.prepare(sql())) {
+        for (const QVariant& v : valores)
+            q.addBindValue(v);
+        q.exec();
+    }
+    return q;
+}
+
+ConsultaMaster ConsultaGrade(const QString& modelo, int familia, const QString& ordem)
+{
+    return {QStringLiteral("modelo = ? and TIPO = ?"), ordem, {modelo, familia}};
+}
+
+ConsultaMaster ConsultaGradeIc(const QString& modelo, int familia, const QString& ic,
+                               bool comIcAntesDoTipo)
+{
+    const QString padrao = Banco::curinga(QStringLiteral("*") + ic + QStringLiteral("*"));
+    if (comIcAntesDoTipo)
+        return {QStringLiteral("modelo = ? and Ci like ? and TIPO = ?"),
+                QStringLiteral("Modelo, Malha"), {modelo, padrao, familia}};
+    return {QStringLiteral("modelo = ? and TIPO = ? AND Ci like ?"), QStringLiteral("Modelo, Malha"),
+            {modelo, familia, padrao}};
+}
+
+ConsultaMaster ConsultaGraduacao(const QString& modelo, int familia, const QString& extra)
+{
+    return {QStringLiteral("modelo = ? and RefT <> '' and TIPO = ?") + extra,
+            QStringLiteral("Modelo, Orig"), {modelo, familia}};
+}
+
+ConsultaMaster ConsultaOrdenada(VarianteGrade variante, const QString& modelo, int familia,
+                                Ordenacao ordenacao)
+{
+    const QString nome = variante == VarianteGrade::VCore ? QStringLiteral("Malha") : QStringLiteral("Orig");
+    QString ordem;
+    switch (ordenacao) {
+    case Ordenacao::Malha: ordem = QStringLiteral("Modelo, ") + nome; break;
+    case Ordenacao::Ic: ordem = QStringLiteral("CI, ") + nome; break;
+    case Ordenacao::Porc: ordem = QStringLiteral("Porc desc"); break;
+    }
+    return ConsultaGrade(modelo, familia, ordem);
+}
+
+// ---- Grading ---------------------------------------------------------------------------
+
+bool NaoMensuravel(VarianteGrade variante, const QString& modelo, const LinhaMaster& linha)
+{
+    const bool novo = ModeloNovo(modelo);
+    const QString malha = RemoveEspacos(linha.malha);
+    const QString orig = RemoveEspacos(linha.orig);
+    const QString ci = RemoveEspacos(linha.ci);
+
+    if (variante == VarianteGrade::VCore)
+        return (novo && malha == QLatin1String("mABUCK0")) || orig == QLatin1String("Buck1")
+            || orig == QLatin1String("Buck8");
+
+    if (novo && orig == QLatin1String("mABuck0"))
+        return true;
+    if (orig == QLatin1String("Buck1") || orig == QLatin1String("Buck8")
+        || orig == QLatin1String("mABuck1") || orig == QLatin1String("mABuck8"))
+        return true;
+    return variante == VarianteGrade::BuckLdo && ci == QLatin1String("CAM");
+}
+
+LinhaGraduada GradaLinha(VarianteGrade variante, const QString& modelo, const LinhaMaster& linha,
+                         const QString& resposta, int casasV, int casasA)
+{
+    LinhaGraduada r;
+    const bool pmu = variante == VarianteGrade::Pmu;
+
+    QString texto;
+    LeituraAdc::Unidade unidade = LeituraAdc::Unidade::Nenhuma;
+    if (NaoMensuravel(variante, modelo, linha)) {
+        texto = QStringLiteral("*");
+    } else {
+        const LeituraAdc leitura = ExtraiLeituraAdc(resposta, BuscaRotuloAdc(linha.refT));
+        texto = leitura.texto;
+        unidade = leitura.unidade;
+    }
+
+    if (texto.startsWith(QLatin1Char('*'))) {
+        if (!linha.refV.isEmpty())
+            r.porc = QStringLiteral("0 %");
+    } else {
+        if (linha.refV == QLatin1String("0")) {
+            r.porc = QStringLiteral("0 %");
+        } else if (!linha.refV.isEmpty()) {
+            const Porcentagem p = CalculaPorcentagem(texto, linha.refV);
+            if (p.ok()) {
+                r.porc = p.texto + QStringLiteral(" %");
+            } else if (pmu) {
+                r.erro = ErroGrade{p.numeroErro(), p.descricaoErro()};
+                return r;
+            } // otherwise the percentage stays empty and the reading is still written
+        }
+        texto += unidade == LeituraAdc::Unidade::Volts ? QStringLiteral(" V") : QStringLiteral(" mA");
+    }
+
+    if (texto.size() >= 4 && texto.contains(QLatin1String("tim")))
+        texto = pmu ? QStringLiteral("**") : MarcaSemMedicao();
+
+    if (texto != QLatin1String("0 V") && !texto.startsWith(QLatin1Char('*'))
+        && unidade == LeituraAdc::Unidade::Volts) {
+        // Counts characters: one digit before the point is assumed.
+        const int n = casasV + (texto.startsWith(QLatin1Char('-')) ? 3 : 2);
+        const QString mantida = texto.left(qMax(0, n));
+        QString resto = mantida;
+        resto.remove(QLatin1Char('0'));
+        resto.remove(QLatin1Char('.'));
+        texto = (resto.isEmpty() || resto == QLatin1String("-")) ? QStringLiteral("0 V")
+                                                                  : mantida + QStringLiteral(" V");
+    }
+
+    if (!texto.startsWith(QLatin1Char('*')) && unidade == LeituraAdc::Unidade::Miliamperes) {
+        const qsizetype c = texto.indexOf(QLatin1Char(',')) + 1; // counted from 1
+        // Without a "," there are no decimals to cut: the text stays whole (cutting by a
+        // position that does not exist would turn "12 mA" into "1 mA").
+        if (c > 0) {
+            const qsizetype n = casasA == 0 ? c - 1 : c + casasA;
+            texto = texto.left(n) + QLatin1Char(' ') + texto.right(2);
+        }
+    }
+
+    r.leitura = texto;
+    return r;
+}
+
+namespace {
+bool zera(Banco& banco)
+{
+    return banco.executa(QStringLiteral("Update Master set Leitura = '', Porc = ''"));
+}
+} // namespace
+
+bool ZeraLeituras()
+{
+    Banco banco(caminhoBanco());
+    return zera(banco);
+}
+
+ResultadoGrade ProcessaLeitura(VarianteGrade variante, const QString& modelo, int familia,
+                               const QString& resposta, int casasV, int casasA)
+{
+    ResultadoGrade resultado;
+    const bool pmu = variante == VarianteGrade::Pmu;
+    if (!pmu) {
+        if (resposta.isEmpty())
+            return resultado;
+        resultado.leituraFeita = true;
+    }
+
+    Banco banco(caminhoBanco());
+    auto falhaBanco = [&]() -> bool {
+        if (pmu) {
+            resultado.erro = ErroGrade{ErroBanco, banco.erro()};
+            return true;
+        }
+        return false; // the step is skipped
+    };
+
+    if (!zera(banco) && falhaBanco())
+        return resultado;
+
+    const ConsultaMaster consulta = ConsultaGraduacao(modelo, familia);
+    const QList<QSqlRecord> linhas = banco.linhas(
+        QStringLiteral("Select rowid AS linha_id, * from Master Where ") + consulta.condicao
+            + QStringLiteral(" order by ") + consulta.ordem,
+        consulta.valores);
+    if (!banco.erro().isEmpty()) {
+        falhaBanco();
+        return resultado;
+    }
+
+    banco.db().transaction();
+    for (const QSqlRecord& rec : linhas) {
+        const LinhaMaster linha{campo(rec, "Malha"), campo(rec, "Orig"), campo(rec, "Ci"),
+                                campo(rec, "RefV"), campo(rec, "RefT")};
+        const LinhaGraduada g = GradaLinha(variante, modelo, linha, resposta, casasV, casasA);
+        if (g.erro) {
+            resultado.erro = g.erro;
+            break;
+        }
+        if (banco.executa(QStringLiteral("Update Master set Leitura = ?, Porc = ? where rowid = ?"),
+                          {g.leitura, g.porc, rec.value(QStringLiteral("linha_id"))})) {
+            ++resultado.linhas;
+        } else if (falhaBanco()) {
+            break;
+        }
+    }
+    banco.db().commit();
+    return resultado;
+}
+
+// ---- Decimals --------------------------------------------------------------------------
+
+int CampoDecimaisV(VarianteGrade variante)
+{
+    switch (variante) {
+    case VarianteGrade::VCore: return 1;
+    case VarianteGrade::BuckLdo: return 3;
+    case VarianteGrade::Pmu: return 5;
+    }
+    return 1;
+}
+
+int CampoDecimaisA(VarianteGrade variante)
+{
+    return CampoDecimaisV(variante) + 1;
+}
+
+std::optional<int> CasasDeTexto(const QString& texto, bool corrente)
+{
+    static const QStringList volts{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")};
+    static const QStringList amperes{QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
+                                     QStringLiteral("3")};
+    const QStringList& itens = corrente ? amperes : volts;
+    if (!itens.contains(texto))
+        return std::nullopt;
+    return texto.toInt();
+}
+
+Decimais CarregaDecimais(VarianteGrade variante)
+{
+    Decimais d;
+    Banco banco(caminhoBanco());
+    const QList<QSqlRecord> linhas = banco.linhas(QStringLiteral("Select * from Combos"));
+    if (linhas.isEmpty())
+        return d;
+    const QSqlRecord& r = linhas.first();
+    const auto v = CasasDeTexto(r.value(QStringLiteral("Combo%1").arg(CampoDecimaisV(variante))).toString(), false);
+    const auto a = CasasDeTexto(r.value(QStringLiteral("Combo%1").arg(CampoDecimaisA(variante))).toString(), true);
+    if (v)
+        d.casasV = *v;
+    if (a)
+        d.casasA = *a;
+    return d;
+}
+
+bool EscolheDecimais(VarianteGrade variante, bool corrente, const QString& texto, Decimais& decimais)
+{
+    const auto casas = CasasDeTexto(texto, corrente);
+    if (!casas)
+        return false;
+    (corrente ? decimais.casasA : decimais.casasV) = *casas;
+    GravaCombo(corrente ? CampoDecimaisA(variante) : CampoDecimaisV(variante), texto);
+    return true;
+}
+
+// ---- Recordings ------------------------------------------------------------------------
+
+namespace {
+bool alteraGravacao(int i, const ConsultaMaster& consulta, const QString& valor)
+{
+    if (i < 1 || i > 3 || !consulta.valida())
+        return false;
+    Banco banco(caminhoBanco());
+    return banco.executa(QStringLiteral("Update Master set G%1 = %2 Where ").arg(i).arg(valor)
+                             + consulta.condicao,
+                         consulta.valores);
+}
+} // namespace
+
+bool GravaLeituras(int i, const ConsultaMaster& consulta)
+{
+    if (dialogos().mensagem(L(QStringLiteral("Deseja salvar?")), L(QStringLiteral("Gravar")),
+                            Dialogos::Icone::Nenhum, Dialogos::Botoes::SimNao)
+        == Dialogos::Resposta::Nao)
+        return false;
+    return alteraGravacao(i, consulta, QStringLiteral("Leitura"));
+}
+
+bool ExcluiGravacao(int i, const ConsultaMaster& consulta)
+{
+    if (dialogos().mensagem(L(QStringLiteral("Deseja excluir os dados gravados?")),
+                            L(QStringLiteral("Excluir")), Dialogos::Icone::Nenhum,
+                            Dialogos::Botoes::SimNao)
+        == Dialogos::Resposta::Nao)
+        return false;
+    return alteraGravacao(i, consulta, QStringLiteral("''"));
+}

@@ -1,0 +1,133 @@
+#pragma once
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariantList>
+#include <optional>
+
+// Grading of the power rails of one model and family against the Master table, shared by the
+// VCore, Buck and LDO, and PMU windows. The windows keep their grids, timers and labels; they
+// call these functions and show the result. Every database operation opens
+// Globais::CaminhoBanco, works and closes; values are bound as parameters.
+
+enum class VarianteGrade { VCore, BuckLdo, Pmu };
+
+// Rail families (Master.TIPO).
+constexpr int FamiliaVCore = 0;
+constexpr int FamiliaLdo = 1;
+constexpr int FamiliaBuck = 2;
+
+// The first four characters of the model are "IP 8" or "IP X".
+bool ModeloNovo(const QString& modelo);
+
+// The note on rails without values in purple mode (lbVar): L("VAR4") on newer models, else
+// L("VAR3"); the PMU window adds " ** " and the upper-cased L("Sem Medição").
+QString TextoNotaVar(const QString& modelo, VarianteGrade variante);
+
+// ---- Queries on Master -----------------------------------------------------------------
+
+// A query on Master with its bound values, in the shapes the windows use. `condicao` is the
+// part after "Where", shared with the recordings so they change exactly the grid's rows.
+struct ConsultaMaster {
+    QString condicao;
+    QString ordem;        // after "order by"; empty for none
+    QVariantList valores; // bound to the "?" of condicao, in order
+
+    bool valida() const { return !condicao.isEmpty(); }
+    QString sql() const;  // "Select * from Master Where " + condicao [+ " order by " + ordem]
+    // The query prepared and run on `db` (for a QSqlQueryModel: model.setQuery(std::move(q))).
+    QSqlQuery executa(const QSqlDatabase& db) const;
+};
+
+// "modelo = ? and TIPO = ?" ordered by `ordem` ("Malha", "Orig", "Modelo, Malha", ...).
+ConsultaMaster ConsultaGrade(const QString& modelo, int familia, const QString& ordem);
+// The VCore grid narrowed to one IC ("Ci like '*IC*'"), ordered by "Modelo, Malha".
+// comIcAntesDoTipo false: "modelo = ? and TIPO = ? AND Ci like ?" (the reading's start);
+// true: "modelo = ? and Ci like ? and TIPO = ?" (the refresh after the reading).
+ConsultaMaster ConsultaGradeIc(const QString& modelo, int familia, const QString& ic,
+                               bool comIcAntesDoTipo = false);
+// The rows graded: "modelo = ? and RefT <> '' and TIPO = ?" ordered by "Modelo, Orig",
+// with `extra` (" and RefV <> ''" or " and Porc = ''") before the order.
+ConsultaMaster ConsultaGraduacao(const QString& modelo, int familia, const QString& extra = {});
+
+// The three ordering options of the grid windows (OpMalha, OpIc, OpPorc).
+enum class Ordenacao { Malha, Ic, Porc };
+// VCore endings "Modelo, Malha" / "CI, Malha" / "Porc desc"; Buck and LDO (and PMU) endings
+// "Modelo, Orig" / "CI, Orig" / "Porc desc". Never with the IC filter.
+ConsultaMaster ConsultaOrdenada(VarianteGrade variante, const QString& modelo, int familia,
+                                Ordenacao ordenacao);
+
+// ---- Grading ---------------------------------------------------------------------------
+
+// The fields of a Master row that grading reads.
+struct LinhaMaster {
+    QString malha, orig, ci, refV, refT;
+};
+
+// An error raised inside grading, as the standard error box shows it.
+struct ErroGrade {
+    int numero = 0;
+    QString descricao;
+};
+
+struct LinhaGraduada {
+    QString leitura;                // "1.234 V", "123,4 mA", "0 V", "*", "*Sem Medição", "**"
+    QString porc;                   // "4.1 %", "0 %" or ""
+    std::optional<ErroGrade> erro;  // PMU only: the row was not graded, grading stops
+};
+
+// The rail's "*" rule (rails without values in purple mode) of each variant.
+bool NaoMensuravel(VarianteGrade variante, const QString& modelo, const LinhaMaster& linha);
+
+// Grades one row against the answer with the variant's rules. A channel code outside the
+// table shows its "NOT " box and the row reads as a channel absent from the answer.
+LinhaGraduada GradaLinha(VarianteGrade variante, const QString& modelo, const LinhaMaster& linha,
+                         const QString& resposta, int casasV, int casasA);
+
+// Sets Leitura and Porc to "" in every row of Master. False when the database failed.
+bool ZeraLeituras();
+
+struct ResultadoGrade {
+    bool leituraFeita = false;     // the answer was graded (the report button needs it)
+    int linhas = 0;                // rows written
+    std::optional<ErroGrade> erro; // PMU only: grading stopped at this error
+};
+
+// Grades `resposta` (the console answer of "pmuadc --read all") for the model and family
+// and writes Leitura and Porc into Master. VCore and Buck and LDO: an empty answer grades
+// nothing (leituraFeita false, rows untouched); a failing step is skipped. PMU: an empty
+// answer gives every row the no-reading marker; the first error stops grading and is
+// returned for the caller's error box (rows before it stay written).
+ResultadoGrade ProcessaLeitura(VarianteGrade variante, const QString& modelo, int familia,
+                               const QString& resposta, int casasV, int casasA);
+
+// ---- Decimals --------------------------------------------------------------------------
+
+struct Decimais {
+    int casasV = 3; // 1 to 3
+    int casasA = 1; // 0 to 3
+};
+
+// Combos fields of a window's choosers: VCore 1/2, Buck and LDO 3/4, PMU 5/6.
+int CampoDecimaisV(VarianteGrade variante);
+int CampoDecimaisA(VarianteGrade variante);
+
+// A chooser item as decimals: voltages "1" to "3", currents "0" to "3"; else std::nullopt.
+std::optional<int> CasasDeTexto(const QString& texto, bool corrente);
+
+// The window's pair from the first row of Combos; a missing row or a value that is not one
+// of the chooser's items keeps the default (3 and 1).
+Decimais CarregaDecimais(VarianteGrade variante);
+
+// A choice in a chooser: when `texto` is one of its items, sets the decimals, stores the text
+// with GravaCombo and returns true; otherwise nothing changes and the result is false.
+bool EscolheDecimais(VarianteGrade variante, bool corrente, const QString& texto, Decimais& decimais);
+
+// ---- Recordings ------------------------------------------------------------------------
+
+// Asks L("Deseja salvar?") (title L("Gravar"), Yes/No); unless No, copies Leitura into G1, G2
+// or G3 (i = 1..3) in every row of the grid's query. True when the data changed.
+bool GravaLeituras(int i, const ConsultaMaster& consulta);
+// Asks L("Deseja excluir os dados gravados?") (title L("Excluir")); unless No, empties G<i>
+// in every row of the grid's query. True when the data changed.
+bool ExcluiGravacao(int i, const ConsultaMaster& consulta);

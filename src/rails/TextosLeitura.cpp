@@ -1,0 +1,215 @@
+#include "rails/TextosLeitura.h"
+
+#include <QLocale>
+#include <charconv>
+#include <cmath>
+
+QString ConverteMilivolts(const QString& valor)
+{
+    QString resto = valor;
+    const bool negativo = resto.startsWith(QLatin1Char('-'));
+    if (negativo)
+        resto.remove(0, 1);
+
+    const qsizetype ponto = resto.indexOf(QLatin1Char('.'));
+    if (ponto < 0)
+        return valor;
+
+    const QString inteiro = resto.left(ponto); // whole millivolts; the fraction is dropped
+    QString volts;
+    switch (inteiro.size()) {
+    case 1: volts = QStringLiteral("0.00") + inteiro; break;
+    case 2: volts = QStringLiteral("0.0") + inteiro; break;
+    case 3: volts = QStringLiteral("0.") + inteiro; break;
+    case 4:
+    case 5:
+    case 6:
+        volts = inteiro.left(inteiro.size() - 3) + QLatin1Char('.') + inteiro.right(3);
+        break;
+    default: volts = inteiro; break; // none, or seven and more: not shifted
+    }
+    return negativo ? QLatin1Char('-') + volts : volts;
+}
+
+namespace {
+QString trocaSeparadores(QString t)
+{
+    for (QChar& c : t) {
+        if (c == QLatin1Char(',') || c == QLatin1Char(' '))
+            c = QLatin1Char('.');
+    }
+    return t;
+}
+} // namespace
+
+QString FormataUmaDecimal(const QString& valor)
+{
+    const QString t = trocaSeparadores(valor);
+    const qsizetype ponto = t.indexOf(QLatin1Char('.'));
+    return ponto < 0 ? t : t.left(ponto + 2);
+}
+
+QString LimitaDecimais(const QString& valor, int casas)
+{
+    QString t = trocaSeparadores(valor);
+    const qsizetype ponto = t.indexOf(QLatin1Char('.'));
+    if (ponto >= 0) {
+        // Keep the first p + casas characters, p counted from 1.
+        const qsizetype manter = ponto + 1 + casas;
+        t = t.left(qMax<qsizetype>(0, manter));
+    }
+    if (t == QLatin1String("-0"))
+        t = QStringLiteral("0");
+    return t;
+}
+
+QString RemoveEspacos(const QString& texto)
+{
+    QString t = texto;
+    t.remove(QLatin1Char(' '));
+    return t;
+}
+
+std::optional<double> NumeroComVirgula(const QString& texto)
+{
+    const QString t = texto.trimmed();
+    qsizetype i = 0;
+    if (i < t.size() && (t[i] == QLatin1Char('-') || t[i] == QLatin1Char('+')))
+        ++i;
+    int digitos = 0;
+    int virgulas = 0;
+    for (; i < t.size(); ++i) {
+        const QChar c = t[i];
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            ++digitos;
+        else if (c == QLatin1Char(',') && virgulas == 0)
+            ++virgulas;
+        else
+            return std::nullopt;
+    }
+    if (digitos == 0)
+        return std::nullopt;
+    bool ok = false;
+    QString c = t;
+    c.replace(QLatin1Char(','), QLatin1Char('.'));
+    if (c.startsWith(QLatin1Char('+')))
+        c.remove(0, 1);
+    const double v = QLocale::c().toDouble(c, &ok);
+    if (!ok || !std::isfinite(v))
+        return std::nullopt; // too large to be a number of this program
+    return v;
+}
+
+QString EscreveNumero(double valor)
+{
+    if (valor == 0.0 || !std::isfinite(valor))
+        return QStringLiteral("0");
+    // 15 significant digits, rounded from the exact binary value; to_chars ignores the locale.
+    char buf[64];
+    const auto r = std::to_chars(buf, buf + sizeof buf, valor, std::chars_format::scientific, 14);
+    const QString cientifico = QString::fromLatin1(buf, r.ptr - buf); // "-4.16666666666667e+00"
+
+    QString t = cientifico;
+    const bool negativo = t.startsWith(QLatin1Char('-'));
+    if (negativo)
+        t.remove(0, 1);
+    const qsizetype e = t.indexOf(QLatin1Char('e'));
+    const int expoente = t.mid(e + 1).toInt();
+    QString digitos = t.left(e);
+    digitos.remove(QLatin1Char('.'));
+    while (digitos.size() > 1 && digitos.endsWith(QLatin1Char('0')))
+        digitos.chop(1);
+
+    QString inteiro;
+    QString fracao;
+    if (expoente >= 0) {
+        const qsizetype nInteiro = expoente + 1;
+        if (digitos.size() <= nInteiro) {
+            inteiro = digitos + QString(nInteiro - digitos.size(), QLatin1Char('0'));
+        } else {
+            inteiro = digitos.left(nInteiro);
+            fracao = digitos.mid(nInteiro);
+        }
+    } else {
+        inteiro = QStringLiteral("0");
+        fracao = QString(-expoente - 1, QLatin1Char('0')) + digitos;
+    }
+    QString texto = negativo ? QStringLiteral("-") : QString();
+    texto += inteiro;
+    if (!fracao.isEmpty())
+        texto += QLatin1Char(',') + fracao;
+    return texto;
+}
+
+Porcentagem CalculaPorcentagem(const QString& leitura, const QString& referencia)
+{
+    Porcentagem resultado;
+    QString l = leitura;
+    QString r = referencia;
+    l.remove(QLatin1Char('.'));
+    r.remove(QLatin1Char('.'));
+    const auto nl = NumeroComVirgula(l);
+    const auto nr = NumeroComVirgula(r);
+    if (!nl || !nr) {
+        resultado.falha = Porcentagem::Falha::NaoNumero;
+        return resultado;
+    }
+    const double d = *nl - *nr;
+
+    QString t;
+    if (d > 2 && d <= 3)
+        t = QStringLiteral("0,3");
+    else if (d > 1 && d <= 2)
+        t = QStringLiteral("0,2");
+    else if (d > 0 && d <= 1)
+        t = QStringLiteral("0,1");
+    else if (d == 0)
+        t = QStringLiteral("0");
+    else if (d >= -1 && d < 0)
+        t = QStringLiteral("-0,1");
+    else if (d >= -2 && d < -1)
+        t = QStringLiteral("-0,2");
+    else if (d >= -3 && d < -2)
+        t = QStringLiteral("-0,3");
+    else {
+        if (*nr == 0.0) {
+            resultado.falha = Porcentagem::Falha::DivisaoPorZero;
+            return resultado;
+        }
+        const double p = d / (*nr * 100.0) * 10000.0;
+        t = EscreveNumero(p).left(6);
+        for (const QChar separador : {QLatin1Char(','), QLatin1Char('.')}) {
+            const qsizetype s = t.indexOf(separador);
+            if (s >= 0)
+                t = t.left(s + 2);
+        }
+        if (t.size() == 1 && t != QLatin1String("0"))
+            t += QStringLiteral(",0");
+        else if (t.size() == 2 && t.startsWith(QLatin1Char('-')))
+            t += QStringLiteral(",0");
+        if (t == QLatin1String("0.0") || t == QLatin1String("0,0"))
+            t = QStringLiteral("0");
+    }
+    resultado.texto = FormataUmaDecimal(t);
+    return resultado;
+}
+
+int Porcentagem::numeroErro() const
+{
+    switch (falha) {
+    case Falha::DivisaoPorZero: return 11;
+    case Falha::NaoNumero: return 13;
+    case Falha::Nenhuma: break;
+    }
+    return 0;
+}
+
+QString Porcentagem::descricaoErro() const
+{
+    switch (falha) {
+    case Falha::DivisaoPorZero: return QStringLiteral("Division by zero");
+    case Falha::NaoNumero: return QStringLiteral("Type mismatch");
+    case Falha::Nenhuma: break;
+    }
+    return {};
+}

@@ -1,0 +1,50 @@
+#pragma once
+#include <QString>
+#include <optional>
+
+// The text functions every measuring window uses. Readings travel as text: the phone prints
+// millivolts with "." as decimal separator; inside these functions "," is the decimal
+// separator of a number. None of them touches a control or the database.
+
+// A millivolt reading ("1234.567") as volts with three decimals ("1.234"), by moving
+// characters: the fraction is dropped, never rounded. A text without "." comes back as given.
+QString ConverteMilivolts(const QString& valor);
+
+// "," and blanks become "."; the text is cut one character after its first ".".
+QString FormataUmaDecimal(const QString& valor);
+
+// "," and blanks become "."; the text is cut `casas` characters after its first "."
+// (0 keeps the point at the end, -1 keeps only the whole part). "-0" becomes "0".
+QString LimitaDecimais(const QString& valor, int casas);
+
+// Every blank removed (rail names are stored with and without blanks).
+QString RemoveEspacos(const QString& texto);
+
+// The outcome of CalculaPorcentagem: the percentage text (without "%") or why there is none.
+struct Porcentagem {
+    enum class Falha {
+        Nenhuma,
+        DivisaoPorZero, // reference 0 and a difference beyond the fixed small ones
+        NaoNumero,      // one of the texts is not a number
+    };
+    QString texto;
+    Falha falha = Falha::Nenhuma;
+
+    bool ok() const { return falha == Falha::Nenhuma; }
+    // The run-time error a failing conversion raises, for the standard error box.
+    int numeroErro() const;
+    QString descricaoErro() const;
+};
+
+// Percentage deviation of `leitura` from `referencia`: "." are removed from both and ","
+// is the decimal separator, so volts with three decimals compare in millivolts.
+// The result has "." and at most one decimal ("4.1", "-5.0", "100", "0").
+Porcentagem CalculaPorcentagem(const QString& leitura, const QString& referencia);
+
+// A number written with "," as decimal separator, whatever the system locale: optional
+// blanks around, optional sign, digits with at most one ",". std::nullopt when not a number.
+std::optional<double> NumeroComVirgula(const QString& texto);
+
+// A number with at most 15 significant digits, trailing zeros dropped, no exponent, ","
+// as decimal separator ("4,16666666666667", "0,000001", "123456789012345000").
+QString EscreveNumero(double valor);

@@ -1,0 +1,213 @@
+#include "rails/TextosLeitura.h"
+
+#include <QLocale>
+#include <QTest>
+
+class TstTextosLeitura : public QObject {
+    Q_OBJECT
+private slots:
+    void converteMilivolts_data();
+    void converteMilivolts();
+    void formataUmaDecimal_data();
+    void formataUmaDecimal();
+    void limitaDecimais_data();
+    void limitaDecimais();
+    void removeEspacos();
+    void calculaPorcentagem_data();
+    void calculaPorcentagem();
+    void calculaPorcentagemFalhas_data();
+    void calculaPorcentagemFalhas();
+    void calculaPorcentagemNaoDependeDoLocal();
+    void escreveNumero_data();
+    void escreveNumero();
+};
+
+void TstTextosLeitura::converteMilivolts_data()
+{
+    QTest::addColumn<QString>("entrada");
+    QTest::addColumn<QString>("saida");
+    QTest::newRow("1 digit") << "7.5" << "0.007";
+    QTest::newRow("2 digits") << "45.1" << "0.045";
+    QTest::newRow("3 digits") << "812.9" << "0.812";
+    QTest::newRow("4 digits, fraction dropped not rounded") << "1234.567" << "1.234";
+    QTest::newRow("5 digits") << "12345.0" << "12.345";
+    QTest::newRow("6 digits") << "123456.0" << "123.456";
+    QTest::newRow("7 digits unchanged") << "1234567.1" << "1234567";
+    QTest::newRow("negative") << "-12.9" << "-0.012";
+    QTest::newRow("negative 4 digits") << "-1999.9" << "-1.999";
+    QTest::newRow("zero") << "0.000" << "0.000";
+    QTest::newRow("no point") << "5" << "5";
+    QTest::newRow("no point negative") << "-5" << "-5";
+    QTest::newRow("not a number, no point") << "timeout" << "timeout";
+    QTest::newRow("nothing before point") << ".5" << "";
+    QTest::newRow("empty") << "" << "";
+}
+
+void TstTextosLeitura::converteMilivolts()
+{
+    QFETCH(QString, entrada);
+    QFETCH(QString, saida);
+    QCOMPARE(ConverteMilivolts(entrada), saida);
+}
+
+void TstTextosLeitura::formataUmaDecimal_data()
+{
+    QTest::addColumn<QString>("entrada");
+    QTest::addColumn<QString>("saida");
+    QTest::newRow("comma") << "4,16" << "4.1";
+    QTest::newRow("point") << "12.345" << "12.3";
+    QTest::newRow("whole") << "7" << "7";
+    QTest::newRow("point at end") << "12345," << "12345.";
+    QTest::newRow("blank is a separator") << "4.1 %" << "4.1";
+    QTest::newRow("negative") << "-0,05" << "-0.0";
+}
+
+void TstTextosLeitura::formataUmaDecimal()
+{
+    QFETCH(QString, entrada);
+    QFETCH(QString, saida);
+    QCOMPARE(FormataUmaDecimal(entrada), saida);
+}
+
+void TstTextosLeitura::limitaDecimais_data()
+{
+    QTest::addColumn<QString>("entrada");
+    QTest::addColumn<int>("casas");
+    QTest::addColumn<QString>("saida");
+    QTest::newRow("2, comma") << "3,456" << 2 << "3.45";
+    QTest::newRow("0 keeps the point") << "12.345" << 0 << "12.";
+    QTest::newRow("-1 whole part") << "12.345" << -1 << "12";
+    QTest::newRow("-0 becomes 0") << "-0.4" << -1 << "0";
+    QTest::newRow("no point") << "3" << 2 << "3";
+    QTest::newRow("fewer decimals kept whole") << "3.4" << 3 << "3.4";
+    QTest::newRow("3") << "1,23456" << 3 << "1.234";
+    QTest::newRow("-0. unchanged") << "-0,3" << 0 << "-0.";
+    QTest::newRow("-0 without point") << "-0" << 2 << "0";
+    QTest::newRow("negative whole") << "-12.9" << -1 << "-12";
+    QTest::newRow("point first") << ".5" << -1 << "";
+}
+
+void TstTextosLeitura::limitaDecimais()
+{
+    QFETCH(QString, entrada);
+    QFETCH(int, casas);
+    QFETCH(QString, saida);
+    QCOMPARE(LimitaDecimais(entrada, casas), saida);
+}
+
+void TstTextosLeitura::removeEspacos()
+{
+    QCOMPARE(RemoveEspacos(QStringLiteral(" mA BUCK 0 ")), QStringLiteral("mABUCK0"));
+    QCOMPARE(RemoveEspacos(QStringLiteral("Buck1")), QStringLiteral("Buck1"));
+}
+
+void TstTextosLeitura::calculaPorcentagem_data()
+{
+    QTest::addColumn<QString>("leitura");
+    QTest::addColumn<QString>("referencia");
+    QTest::addColumn<QString>("saida");
+    QTest::newRow("4.1") << "1.250" << "1.200" << "4.1";
+    QTest::newRow("-5.0") << "1.140" << "1.200" << "-5.0";
+    QTest::newRow("100") << "2.400" << "1.200" << "100";
+    QTest::newRow("-25") << "0.900" << "1.200" << "-25";
+    QTest::newRow("d=2 fixed") << "1.202" << "1.200" << "0.2";
+    QTest::newRow("equal") << "1.200" << "1.200" << "0";
+    QTest::newRow("d=3 fixed") << "1.203" << "1.200" << "0.3";
+    QTest::newRow("d=1 fixed") << "1.201" << "1.200" << "0.1";
+    QTest::newRow("d=-1 fixed") << "1.199" << "1.200" << "-0.1";
+    QTest::newRow("d=-2 fixed") << "1.198" << "1.200" << "-0.2";
+    QTest::newRow("d=-3 fixed") << "1.197" << "1.200" << "-0.3";
+    QTest::newRow("d=2,5 fixed") << "2,5" << "0" << "0.3";
+    QTest::newRow("d=0,5 fixed") << "100,5" << "100" << "0.1";
+    QTest::newRow("fixed with zero reference") << "0.003" << "0.000" << "0.3";
+    QTest::newRow("0 < p < 0.1") << "10.004" << "10.000" << "0";
+    QTest::newRow("-0.1 < p < 0") << "9.996" << "10.000" << "-0.0";
+    QTest::newRow("10") << "1.320" << "1.200" << "10";
+    QTest::newRow("-10") << "1.080" << "1.200" << "-10";
+    QTest::newRow("5") << "1.260" << "1.200" << "5.0";
+    QTest::newRow("12345.6 keeps six characters") << "124.456" << "1.000" << "12345.";
+    QTest::newRow("comma decimals") << "123,45" << "100" << "23.4";
+    QTest::newRow("large negative") << "0.001" << "1.200" << "-99.9";
+    QTest::newRow("surrounding blanks") << " 1.250 " << "1.200" << "4.1";
+}
+
+void TstTextosLeitura::calculaPorcentagem()
+{
+    QFETCH(QString, leitura);
+    QFETCH(QString, referencia);
+    QFETCH(QString, saida);
+    const Porcentagem p = CalculaPorcentagem(leitura, referencia);
+    QVERIFY(p.ok());
+    QCOMPARE(p.texto, saida);
+}
+
+void TstTextosLeitura::calculaPorcentagemFalhas_data()
+{
+    QTest::addColumn<QString>("leitura");
+    QTest::addColumn<QString>("referencia");
+    QTest::addColumn<int>("falha");
+    QTest::addColumn<int>("numero");
+    const int zero = int(Porcentagem::Falha::DivisaoPorZero);
+    const int texto = int(Porcentagem::Falha::NaoNumero);
+    QTest::newRow("zero reference") << "1.250" << "0.000" << zero << 11;
+    QTest::newRow("zero reference negative") << "-0.004" << "0" << zero << 11;
+    QTest::newRow("no reading marker") << "*Sem Medição" << "1.200" << texto << 13;
+    QTest::newRow("timeout") << "timeout" << "1.200" << texto << 13;
+    QTest::newRow("empty reading") << "" << "1.200" << texto << 13;
+    QTest::newRow("reference not a number") << "1.200" << "abc" << texto << 13;
+    QTest::newRow("two commas") << "1,2,3" << "1" << texto << 13;
+    QTest::newRow("exponent") << "1e5" << "1" << texto << 13;
+    QTest::newRow("unit left in") << "1.250 V" << "1.200" << texto << 13;
+}
+
+void TstTextosLeitura::calculaPorcentagemFalhas()
+{
+    QFETCH(QString, leitura);
+    QFETCH(QString, referencia);
+    QFETCH(int, falha);
+    QFETCH(int, numero);
+    const Porcentagem p = CalculaPorcentagem(leitura, referencia);
+    QVERIFY(!p.ok());
+    QCOMPARE(int(p.falha), falha);
+    QVERIFY(p.texto.isEmpty()); // never a made-up number
+    QCOMPARE(p.numeroErro(), numero);
+    QVERIFY(!p.descricaoErro().isEmpty());
+}
+
+void TstTextosLeitura::calculaPorcentagemNaoDependeDoLocal()
+{
+    const QLocale antes;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const QString a = CalculaPorcentagem(QStringLiteral("1.250"), QStringLiteral("1.200")).texto;
+    const QString b = CalculaPorcentagem(QStringLiteral("123,45"), QStringLiteral("100")).texto;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const QString c = CalculaPorcentagem(QStringLiteral("123,45"), QStringLiteral("100")).texto;
+    QLocale::setDefault(antes);
+    QCOMPARE(a, QStringLiteral("4.1"));
+    QCOMPARE(b, QStringLiteral("23.4"));
+    QCOMPARE(c, QStringLiteral("23.4"));
+}
+
+void TstTextosLeitura::escreveNumero_data()
+{
+    QTest::addColumn<double>("valor");
+    QTest::addColumn<QString>("texto");
+    QTest::newRow("15 significant digits") << 25.0 / 6.0 << "4,16666666666667";
+    QTest::newRow("negative") << -1.0 / 3.0 << "-0,333333333333333";
+    QTest::newRow("small, no exponent") << 1e-7 << "0,0000001";
+    QTest::newRow("large, no exponent") << 1.5e17 << "150000000000000000";
+    QTest::newRow("rounded to 15 digits") << 123456789.123456789 << "123456789,123457";
+    QTest::newRow("whole") << 100.0 << "100";
+    QTest::newRow("trailing zeros dropped") << 12.5 << "12,5";
+    QTest::newRow("zero") << 0.0 << "0";
+}
+
+void TstTextosLeitura::escreveNumero()
+{
+    QFETCH(double, valor);
+    QFETCH(QString, texto);
+    QCOMPARE(EscreveNumero(valor), texto);
+}
+
+QTEST_GUILESS_MAIN(TstTextosLeitura)
+#include "tst_textosleitura.moc"
