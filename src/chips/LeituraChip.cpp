@@ -1,0 +1,114 @@
+#include "chips/LeituraChip.h"
+
+#include "i18n/Dialogos.h"
+#include "i18n/Dicionario.h"
+#include "rails/TextosLeitura.h"
+#include "reports/RelatorioMalhas.h"
+#include "shell/Globais.h"
+
+#include <QDir>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QUrl>
+
+QString ExtraiValorCanal(const QString& resposta, const QString& rotulo, bool regraTimeout)
+{
+    if (rotulo.isEmpty())
+        return NaoMedido;
+    const qsizetype p = resposta.indexOf(rotulo);
+    if (p < 0)
+        return NaoMedido;
+    // One blank follows the label's colon; the value runs to the next blank.
+    const qsizetype s = p + rotulo.size() + 1;
+    if (s > resposta.size())
+        return NaoMedido;
+    const qsizetype e = resposta.indexOf(QLatin1Char(' '), s);
+    if (e < 0)
+        return NaoMedido;
+    const QString bruto = resposta.mid(s, e - s);
+    if (regraTimeout && bruto.size() >= 4 && bruto.contains(QLatin1String("tim")))
+        return NaoMedido;
+    if (e + 2 < resposta.size() && resposta.at(e + 2) == QLatin1Char('V'))
+        return ConverteMilivolts(bruto);
+    QString valor = bruto.chopped(bruto.isEmpty() ? 0 : 1);
+    valor.replace(QLatin1Char('.'), QLatin1Char(','));
+    return valor;
+}
+
+bool ValorNumerico(const QString& valor)
+{
+    static const QRegularExpression numero(QStringLiteral("^[+-]?(\\d+([.,]\\d*)?|[.,]\\d+)$"));
+    return numero.match(valor).hasMatch();
+}
+
+std::optional<Desvio> CalculaDesvio(const QString& valor, const QString& referencia)
+{
+    if (!ValorNumerico(valor))
+        return std::nullopt;
+    const Porcentagem p = CalculaPorcentagem(valor, referencia);
+    if (!p.ok())
+        return std::nullopt;
+    bool ok = false;
+    const double inteiro = QLocale::c().toDouble(LimitaDecimais(p.texto, -1), &ok);
+    if (!ok)
+        return std::nullopt;
+    return Desvio{p.texto, inteiro};
+}
+
+bool DentroDaFaixa(const Desvio& d)
+{
+    return d.inteiro > -10 && d.inteiro < 10;
+}
+
+bool ModeloHydra(const QString& modelo)
+{
+    const QString inicio = modelo.left(4);
+    return inicio == QLatin1String("IP 8") || inicio == QLatin1String("IP X");
+}
+
+bool ModeloComDuasEntradas(const QString& modelo)
+{
+    return modelo == QLatin1String("IP 8") || modelo == QLatin1String("IP 8 Plus")
+           || modelo == QLatin1String("IP X");
+}
+
+QString MontaConsulta(const QList<QPair<QString, QString>>& pares)
+{
+    QStringList partes;
+    partes.reserve(pares.size());
+    for (const auto& [chave, valor] : pares)
+        partes << chave + QLatin1Char('=') + QString::fromLatin1(QUrl::toPercentEncoding(valor));
+    return partes.join(QLatin1Char('&'));
+}
+
+QString DataCurta(const QDateTime& quando)
+{
+    return QLocale::system().toString(quando.date(), QLocale::ShortFormat);
+}
+
+QString EnderecoRelatorioChip(const QString& pagina, const QString& consulta, const QString& host)
+{
+    if (host.trimmed().isEmpty()) {
+        const QString arquivo = QDir(Globais::instancia().PastaAplicacao)
+                                    .absoluteFilePath(QStringLiteral("relatorio/") + pagina
+                                                      + QStringLiteral(".html"));
+        return QUrl::fromLocalFile(arquivo).toString(QUrl::FullyEncoded) + QLatin1Char('?') + consulta;
+    }
+    return QStringLiteral("https://") + host.trimmed() + QStringLiteral("/relatorio/") + pagina
+           + QStringLiteral(".php?") + consulta;
+}
+
+std::optional<QString> AbreRelatorioChip(const QString& pagina, QList<QPair<QString, QString>> pares,
+                                         const QString& host)
+{
+    const std::optional<QString> nome = dialogos().entrada(
+        L(QStringLiteral("DIGITE SEU NOME")), L(QStringLiteral("Relatório")) + QStringLiteral(" - PDF"),
+        LeNomeRelatorio());
+    if (!nome)
+        return std::nullopt;
+    GravaNomeRelatorio(*nome);
+    pares.append({QStringLiteral("EMP"), *nome});
+    const QString endereco = EnderecoRelatorioChip(pagina, MontaConsulta(pares), host);
+    dialogos().abre(endereco);
+    return endereco;
+}
