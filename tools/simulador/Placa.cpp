@@ -101,6 +101,8 @@ std::optional<double> numeroDeRef(const QString& ref, bool corrente)
     QString n = m.captured(0);
     n.replace(QLatin1Char(','), QLatin1Char('.'));
     const double v = n.toDouble();
+    if (ref.trimmed().startsWith(QLatin1Char('<')))
+        return v * 0.4; // a limit, not a value: a good board draws well below it
     if (corrente || ref.contains(QLatin1String("mV")))
         return v;
     return v * 1000;
@@ -227,10 +229,16 @@ bool Placa::carregaBanco(QString* erro)
         QString f = r.value(0).toString();
         for (const char* marca : {"'jox'", "'nas'", "'ins'"})
             f.remove(QLatin1String(marca));
-        if (!f.trimmed().isEmpty() && !f.contains(QLatin1Char('\n')) && !f.contains(QLatin1Char('['))) {
+        if (f.trimmed().isEmpty() || f.contains(QLatin1Char('\n')) || f.contains(QLatin1Char('[')))
+            continue;
+        // A serial-number-like fragment reads best wherever a mask stood.
+        static const QRegularExpression serial(QStringLiteral("^[0-9A-Z]{10,}$"));
+        if (serial.match(f).hasMatch()) {
             m_mascara = f;
             break;
         }
+        if (m_mascara == QLatin1String("C39VEXADOR01"))
+            m_mascara = f;
     }
     return true;
 }
@@ -413,7 +421,7 @@ QString Placa::linha(const Canal& c) const
     if (c.unidade == QLatin1String("mV"))
         valor = QString::number(std::round(v) + 0.0, 'f', 3); // whole millivolts: exact percentages
     else
-        valor = QString::number(v + 0.0, 'f', 2);
+        valor = QString::number(v + 0.0, 'f', 3);
     if (valor.startsWith(QLatin1String("-0.")) && QString(valor).remove(QRegularExpression("[-0.]")).isEmpty())
         valor.remove(0, 1);
     return c.rotulo + QLatin1Char(' ') + valor + QLatin1Char(' ') + c.unidade;
@@ -460,8 +468,13 @@ QString Placa::dadosGravados(const QString& comando) const
     t.replace(QLatin1String("\r\r\n"), QLatin1String("\n"));
     t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    t.replace(QStringLiteral("xxxxx\u00AE"), m_mascara);
     QStringList linhas = t.split(QLatin1Char('\n'));
+    // Whole lines masked leave nothing a board could print there: use the board's own text.
+    for (const QString& l : linhas)
+        if (l.trimmed() == QStringLiteral("xxxxx\u00AE"))
+            return QString();
+    for (QString& l : linhas)
+        l.replace(QStringLiteral("xxxxx\u00AE"), m_mascara);
     while (!linhas.isEmpty() && linhas.first().trimmed().isEmpty())
         linhas.removeFirst();
     if (!linhas.isEmpty() && chaveComando(linhas.first()) == chaveComando(comando))
@@ -494,8 +507,6 @@ QString Placa::saidaBuck(bool verifica, int tolerancia) const
     else
         zero << 8;
     QString s;
-    if (verifica)
-        s += QStringLiteral("Checking buck outputs, tolerance %1 percent\n").arg(tolerancia);
     for (int b = 0; b <= ultimo; ++b) {
         const bool desligada = zero.contains(b);
         const QString rotulo = RotuloAdc(QString::number(b));
@@ -533,11 +544,11 @@ QString Placa::saidaI2c(int barramento) const
         if (end.isEmpty() || vistos.contains(end))
             continue;
         vistos << end;
-        s += QStringLiteral("  0") + end + QStringLiteral(" ACK\n");
+        s += QStringLiteral("  0") + end + QStringLiteral(" : ACK\n");
     }
     if (vistos.isEmpty())
         s += QStringLiteral("  no device answered\n");
-    s += QStringLiteral("%1 device(s) found\n").arg(vistos.size());
+    s += QStringLiteral("%1 device(s) found on bus %2\n").arg(vistos.size()).arg(barramento);
     return s;
 }
 
@@ -554,7 +565,7 @@ QString Placa::saidaNandsize() const
         milhoes = 128;
     else if (m_modelo == QLatin1String("IP 8 Plus") || m_modelo == QLatin1String("IP X"))
         milhoes = 256;
-    return QStringLiteral("nand0 name: 0x%1\n")
+    return QStringLiteral("NAND Size (Passed): 0x%1\n")
         .arg(QString::number(milhoes * 1000000, 16).toUpper(), 16, QLatin1Char('0'));
 }
 
@@ -573,29 +584,30 @@ QString Placa::saidaGasGauge() const
 {
     const int projeto = capacidadeProjeto(m_modelo);
     const int atual = projeto * 95 / 100;
-    QString s = QStringLiteral("GasGauge properties:\n");
-    s += QStringLiteral("device-name: \"bq27546\"\n");
-    s += QStringLiteral("cycle-count: \"128\"\n");
-    s += QStringLiteral("charge-percentage: \"85%\"\n");
-    s += QStringLiteral("design-capacity: \"%1mAh\"\n").arg(projeto);
-    s += QStringLiteral("nominal-capacity: \"%1mAh\"\n").arg(atual);
-    s += QStringLiteral("voltage: \"4012mV\"\n");
-    s += QStringLiteral("current: \"-245mA\"\n");
-    s += QStringLiteral("temperature: \"29C\"\n");
+    QString s = QStringLiteral("GasGauge properties\n");
+    s += QStringLiteral("    device-name: \"bq27546\"\n");
+    s += QStringLiteral("    serial: \"%1\"\n").arg(m_mascara);
+    s += QStringLiteral("    cycle-count: \"128\"\n");
+    s += QStringLiteral("    charge-percentage: \"85%\"\n");
+    s += QStringLiteral("    design-capacity: \"%1mAh\"\n").arg(projeto);
+    s += QStringLiteral("    nominal-capacity: \"%1mAh\"\n").arg(atual);
+    s += QStringLiteral("    voltage: \"4012mV\"\n");
+    s += QStringLiteral("    current: \"-245mA\"\n");
+    s += QStringLiteral("    temperature: \"29.5C\"\n");
+    s += QStringLiteral("    state: \"Discharging\"\n");
     return s;
 }
 
 QString Placa::saidaBateria() const
 {
     const int projeto = capacidadeProjeto(m_modelo);
-    QString s = QStringLiteral("Battery properties:\n");
-    s += QStringLiteral("serial-number: \"%1\"\n").arg(m_mascara);
-    s += QStringLiteral("manufacturer: \"Vexador\"\n");
-    s += QStringLiteral("design-capacity: \"%1mAh\"\n").arg(projeto);
-    s += QStringLiteral("full-charge-capacity: \"%1mAh\"\n").arg(projeto * 95 / 100);
-    s += QStringLiteral("charging-state: \"charging\"\n");
-    s += QStringLiteral("external-connected: \"true\"\n");
-    s += QStringLiteral("health: \"good\"\n");
+    QString s = QStringLiteral("Battery properties\n");
+    s += QStringLiteral("  manufacturer: ATL\n");
+    s += QStringLiteral("  serial: %1\n").arg(m_mascara);
+    s += QStringLiteral("  design-capacity: %1mAh\n").arg(projeto);
+    s += QStringLiteral("  full-charge-capacity: %1mAh\n").arg(projeto * 95 / 100);
+    s += QStringLiteral("  charging-state: charging\n");
+    s += QStringLiteral("  authentication: Passed\n");
     return s;
 }
 
@@ -657,13 +669,13 @@ QList<Trecho> Placa::responde(const QString& comando, bool* comPrompt)
         return saidaLonga(l, QStringLiteral("Finished\n"), 45000);
     }
     if (k == QLatin1String("pmuadc --read all"))
-        return uma(linhasPmu().join(QLatin1Char('\n')) + QLatin1Char('\n'));
+        return uma(QStringLiteral("PMU ADC readout, all channels\n") + linhasPmu().join(QLatin1Char('\n')) + QLatin1Char('\n'));
     if (k == QLatin1String("pmuadc --sel tigris --read all"))
-        return uma(linhasTigris().join(QLatin1Char('\n')) + QLatin1Char('\n'));
+        return uma(QStringLiteral("Tigris charger ADC readout\n") + linhasTigris().join(QLatin1Char('\n')) + QLatin1Char('\n'));
     if (k == QLatin1String("pmuadc --sel chestnut --read all")) {
         if (familia("IP X"))
             return uma(QStringLiteral("Error: chestnut is not present on this board\n"));
-        return uma(linhasChestnut().join(QLatin1Char('\n')) + QLatin1Char('\n'));
+        return uma(QStringLiteral("Chestnut ADC readout\n") + linhasChestnut().join(QLatin1Char('\n')) + QLatin1Char('\n'));
     }
     if (k == QLatin1String("buck"))
         return uma(saidaBuck(false, 0));
@@ -680,17 +692,18 @@ QList<Trecho> Placa::responde(const QString& comando, bool* comPrompt)
         if (d.contains(QLatin1String("Pass")) || d.contains(QLatin1String("name:")))
             return uma(d);
         if (k == QLatin1String("nanduid"))
-            return uma(QStringLiteral("NAND unique id name: %1\nUID read: Pass\n").arg(m_mascara));
-        return uma(QStringLiteral("Controller name: S5E8960\nVendor name: Toshiba\nPages per block: 768\n"
-                                  "Blocks per CE: 2048\nNAND info: Pass\n"));
+            return uma(QStringLiteral("NAND UID: 0x%1\nPassed\n").arg(m_mascara));
+        return uma(QStringLiteral("NAND information\nname: NAND0\nvendor: Toshiba\ncell: TLC\n"
+                                  "page size: 16384\nblock count: 2048\nfirmware: 0x0227\nPassed\n"));
     }
     if (k == QLatin1String("testmemory"))
-        return uma(QStringLiteral("Memory test: 64 blocks\nAddress test: Pass\nPattern test: Pass\nTest Pass\n"));
+        return gravadaOu(QStringLiteral("Testing DRAM...\n  data bus test ... ok\n  address bus test ... ok\n"
+                                        "  device test ... ok\nMemory test Passed\n"));
     if (k == QLatin1String("testmemory --1mb")) {
         QStringList l;
         for (int i = 0; i < 600; ++i)
-            l << QStringLiteral("  block 0x%1 ok").arg(QString::number(0x100000 + i * 0x1000, 16), 8, QLatin1Char('0'));
-        return saidaLonga(l, QStringLiteral("Memory test 1MB: Pass\n"), 15000);
+            l << QStringLiteral("  block 0x%1 ... ok").arg(QString::number(0x100000 + i * 0x1000, 16).toUpper(), 8, QLatin1Char('0'));
+        return saidaLonga(QStringList{QStringLiteral("Testing 1MB of DRAM...")} + l, QStringLiteral("Memory test Passed\n"), 15000);
     }
     if (k == QLatin1String("device --key gasgauge -p"))
         return uma(saidaGasGauge());
@@ -699,15 +712,15 @@ QList<Trecho> Placa::responde(const QString& comando, bool* comPrompt)
 
     // Radios: switching on reports success the way the console's rules read it.
     if (k == QLatin1String("baseband --on"))
-        return uma(QStringLiteral("Powering on baseband\nBB_HSIC_RDY\nBaseband on success\n"));
+        return gravadaOu(QStringLiteral("Powering on baseband...\nBB_HSIC_RDY asserted\nBaseband power on success\n"));
     if (k == QLatin1String("bluetooth --on"))
-        return uma(QStringLiteral("Bluetooth power on success\n"));
+        return gravadaOu(QStringLiteral("Bluetooth power on success\n"));
     if (k == QLatin1String("wifi --on"))
-        return uma(QStringLiteral("Wifi power on success\n"));
+        return gravadaOu(QStringLiteral("Wifi power on success\n"));
     if (k == QLatin1String("gps --on"))
-        return uma(QStringLiteral("GPS power on success\n"));
+        return gravadaOu(QStringLiteral("GPS power on success\n"));
     if (k == QLatin1String("stockholm --on"))
-        return uma(QStringLiteral("Stockholm powered on\nOK\n"));
+        return gravadaOu(QStringLiteral("Stockholm powered on\nOK\n"));
     static const QRegularExpression radio(QStringLiteral("^(baseband|bluetooth|wifi|gps|stockholm) "));
     if (radio.match(k).hasMatch()) {
         const QString nome = k.section(QLatin1Char(' '), 0, 0);

@@ -7,6 +7,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <cstdio>
 
@@ -91,7 +92,9 @@ int main(int argc, char** argv)
             a.desvio = QString(v).remove(QLatin1Char('%')).toDouble(&ok);
         if (!ok)
             return sai(QStringLiteral("--desvio wants KEY=PERCENT: ") + d);
-        board.ajusta(k.startsWith(QLatin1String("RefT"), Qt::CaseInsensitive) ? k.mid(4) : k, a);
+        if (k.startsWith(QLatin1String("RefT"), Qt::CaseInsensitive)) // "RefT=47=12" names the code
+            k = k.mid(4).remove(QRegularExpression(QStringLiteral("^[=:]")));
+        board.ajusta(k, a);
     }
     for (const QString& k : p.values(semCanal)) {
         AjusteCanal a;
