@@ -124,7 +124,7 @@ bool GravaNomeRelatorio(const QString& nome)
 {
     Banco banco(caminhoBanco());
     return banco.executa(QStringLiteral("Update Tools set Nome = ? where rowid = "
-                                        "(Select rowid from Tools limit 1)"),
+                                        "(Select rowid from Tools order by rowid limit 1)"),
                          {nome})
         && banco.linhasAfetadas() == 1;
 }

@@ -1,0 +1,355 @@
+#include "BancoMaster.h"
+
+#include "i18n/Dialogos.h"
+#include "i18n/Dicionario.h"
+#include "rails/GradeTrilhas.h"
+
+#include <QSqlQuery>
+#include <QTest>
+
+namespace {
+const QString Resposta = QStringLiteral(
+    "pmuadc --read all\r\n"
+    "BIST buck0: 1250.3 mV\r\n"
+    "BIST buck2: 4.2 mV\r\n"
+    "BIST buck3: -4.7 mV\r\n"
+    "BIST buck4: 12345.6 mV\r\n"
+    "BIST buck5: timeout mV\r\n"
+    "BIST buck6: 5 mV\r\n"
+    "ibuck0: 123.456 mA\r\n"
+    "ibuck2: 5 mA\r\n"
+    "ibuck3: 123 mA\r\n"
+    "ibuck4: timeout mA\r\n"
+    "BIST ldo0: 1800.9 mV\r\n"
+    "[0000000:00000000] :-) ");
+
+const QString Marca = QStringLiteral("*Sem Medição");
+} // namespace
+
+Q_DECLARE_METATYPE(VarianteGrade)
+
+class TstGradeTrilhas : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void gradaLinha_data();
+    void gradaLinha();
+    void notaVar();
+    void processaLeituraVCore();
+    void processaLeituraRespostaVazia();
+    void processaLeituraPmuParaNoErro();
+    void processaLeituraValoresComApostrofo();
+    void consultas_data();
+    void consultas();
+    void filtroIcEOrdenacao();
+    void gravacoes();
+    void decimais();
+};
+
+void TstGradeTrilhas::init()
+{
+    Globais::instancia().reinicia();
+    Globais::instancia().IdiomaAtual = 1;
+}
+
+void TstGradeTrilhas::gradaLinha_data()
+{
+    QTest::addColumn<VarianteGrade>("variante");
+    QTest::addColumn<QString>("modelo");
+    QTest::addColumn<QString>("malha");
+    QTest::addColumn<QString>("orig");
+    QTest::addColumn<QString>("ci");
+    QTest::addColumn<QString>("refV");
+    QTest::addColumn<QString>("refT");
+    QTest::addColumn<int>("casasV");
+    QTest::addColumn<int>("casasA");
+    QTest::addColumn<QString>("leitura");
+    QTest::addColumn<QString>("porc");
+    QTest::addColumn<bool>("erro");
+
+    const auto V = VarianteGrade::VCore;
+    const auto B = VarianteGrade::BuckLdo;
+    const auto P = VarianteGrade::Pmu;
+    const QString ip7 = QStringLiteral("IP 7");
+    const QString ipx = QStringLiteral("IP X");
+
+    // Voltage decimals count characters.
+    QTest::newRow("volts 3") << V << ip7 << "CPU" << "Buck0" << "CPU" << "1.200" << "0" << 3 << 1 << "1.250 V" << "4.1 %" << false;
+    QTest::newRow("volts 2") << V << ip7 << "CPU" << "Buck0" << "CPU" << "1.200" << "0" << 2 << 1 << "1.25 V" << "4.1 %" << false;
+    QTest::newRow("volts 1") << V << ip7 << "CPU" << "Buck0" << "CPU" << "1.200" << "0" << 1 << 1 << "1.2 V" << "4.1 %" << false;
+    QTest::newRow("0.004 V, 2 decimals") << V << ip7 << "X" << "Buck2" << "" << "" << "2" << 2 << 1 << "0 V" << "" << false;
+    QTest::newRow("0.004 V, 3 decimals") << V << ip7 << "X" << "Buck2" << "" << "" << "2" << 3 << 1 << "0.004 V" << "" << false;
+    QTest::newRow("-0.004 V, 2 decimals") << V << ip7 << "X" << "Buck3" << "" << "" << "3" << 2 << 1 << "0 V" << "" << false;
+    QTest::newRow("-0.004 V, 3 decimals") << V << ip7 << "X" << "Buck3" << "" << "" << "3" << 3 << 1 << "-0.004 V" << "" << false;
+    QTest::newRow("12.345 V, 3 decimals") << B << ip7 << "X" << "Buck4" << "" << "" << "4" << 3 << 1 << "12.34 V" << "" << false;
+    QTest::newRow("no point: 0 V check sees 5 V") << B << ip7 << "X" << "Buck6" << "" << "" << "6" << 3 << 1 << "5 V V" << "" << false;
+    QTest::newRow("RefV 0 gives 0 %") << V << ip7 << "X" << "Buck0" << "" << "0" << "0" << 3 << 1 << "1.250 V" << "0 %" << false;
+    // Current decimals.
+    QTest::newRow("mA 0") << B << ip7 << "X" << "mA Buck0" << "" << "" << "20" << 3 << 0 << "123 mA" << "" << false;
+    QTest::newRow("mA 1") << B << ip7 << "X" << "mA Buck0" << "" << "" << "20" << 3 << 1 << "123,4 mA" << "" << false;
+    QTest::newRow("mA 2") << B << ip7 << "X" << "mA Buck0" << "" << "" << "20" << 3 << 2 << "123,45 mA" << "" << false;
+    QTest::newRow("mA 3 cuts into the blank") << B << ip7 << "X" << "mA Buck0" << "" << "" << "20" << 3 << 3 << "123,45  mA" << "" << false;
+    QTest::newRow("mA without comma stays whole") << B << ip7 << "X" << "mA Buck3" << "" << "" << "23" << 3 << 1 << "12 mA" << "" << false;
+    QTest::newRow("mA without comma, 0") << P << ip7 << "X" << "mA Buck3" << "" << "" << "23" << 3 << 0 << "12 mA" << "" << false;
+    QTest::newRow("one-character current") << B << ip7 << "X" << "mA Buck2" << "" << "" << "22" << 3 << 1 << " mA" << "" << false;
+    // Rails without values in purple mode.
+    QTest::newRow("VCore Buck1") << V << ip7 << "GPU" << "Buck1" << "GPU" << "1.000" << "1" << 3 << 1 << "*" << "0 %" << false;
+    QTest::newRow("VCore Buck8 no RefV") << V << ip7 << "GPU" << "Buck 8" << "GPU" << "" << "8" << 3 << 1 << "*" << "" << false;
+    QTest::newRow("VCore IP X mABUCK0 with blank") << V << ipx << "mA BUCK0" << "mA Buck0" << "CPU" << "" << "20" << 3 << 1 << "*" << "" << false;
+    QTest::newRow("VCore IP 8 Plus mABUCK0") << V << "IP 8 Plus" << "mABUCK0" << "x" << "CPU" << "" << "20" << 3 << 1 << "*" << "" << false;
+    QTest::newRow("VCore IP 7 mABUCK0 graded") << V << ip7 << "mA BUCK0" << "mA Buck0" << "CPU" << "" << "20" << 3 << 1 << "123,4 mA" << "" << false;
+    QTest::newRow("VCore looks at Malha, not Orig") << V << ipx << "CPU" << "mA Buck0" << "CPU" << "" << "20" << 3 << 1 << "123,4 mA" << "" << false;
+    QTest::newRow("Buck IP X Orig mABuck0") << B << ipx << "CPU" << "mA Buck0" << "CPU" << "" << "20" << 3 << 1 << "*" << "" << false;
+    QTest::newRow("Buck looks at Orig, not Malha") << B << ipx << "mA BUCK0" << "mA Buck2" << "" << "" << "22" << 3 << 1 << " mA" << "" << false;
+    QTest::newRow("Buck mABuck8") << B << ip7 << "GPU" << "mA Buck8" << "" << "" << "28" << 3 << 1 << "*" << "" << false;
+    QTest::newRow("Buck camera") << B << ip7 << "CAM" << "Ldo0" << "CAM" << "1.800" << "40" << 3 << 1 << "*" << "0 %" << false;
+    QTest::newRow("PMU has no camera rule") << P << ip7 << "CAM" << "Ldo0" << "CAM" << "1.800" << "40" << 3 << 1 << "1.800 V" << "0 %" << false;
+    QTest::newRow("names compare case-sensitively") << B << ip7 << "GPU" << "buck1" << "" << "" << "1" << 3 << 1 << Marca << "" << false;
+    // No reading, timeouts and failing percentages.
+    QTest::newRow("absent with RefV") << B << ip7 << "X" << "Ldo1" << "" << "1.800" << "41" << 3 << 1 << Marca << "0 %" << false;
+    QTest::newRow("absent without RefV") << B << ip7 << "X" << "Ldo1" << "" << "" << "41" << 3 << 1 << Marca << "" << false;
+    QTest::newRow("PMU absent keeps the marker") << P << ip7 << "X" << "Ldo1" << "" << "1.800" << "41" << 3 << 1 << Marca << "0 %" << false;
+    QTest::newRow("VCore timeout, percentage skipped") << V << ip7 << "X" << "Buck5" << "" << "1.000" << "5" << 3 << 1 << Marca << "" << false;
+    QTest::newRow("Buck timeout current") << B << ip7 << "X" << "mA Buck4" << "" << "" << "24" << 3 << 1 << Marca << "" << false;
+    QTest::newRow("PMU timeout current") << P << ip7 << "X" << "mA Buck4" << "" << "" << "24" << 3 << 1 << "**" << "" << false;
+    QTest::newRow("PMU timeout with RefV stops") << P << ip7 << "X" << "Buck5" << "" << "1.000" << "5" << 3 << 1 << "" << "" << true;
+    QTest::newRow("VCore zero reference") << V << ip7 << "X" << "Buck0" << "" << "0.000" << "0" << 3 << 1 << "1.250 V" << "" << false;
+    QTest::newRow("PMU zero reference stops") << P << ip7 << "X" << "Buck0" << "" << "0.000" << "0" << 3 << 1 << "" << "" << true;
+    QTest::newRow("code outside the table") << V << ip7 << "X" << "Buck0" << "" << "1.200" << "17" << 3 << 1 << Marca << "0 %" << false;
+}
+
+void TstGradeTrilhas::gradaLinha()
+{
+    QFETCH(VarianteGrade, variante);
+    QFETCH(QString, modelo);
+    QFETCH(QString, malha);
+    QFETCH(QString, orig);
+    QFETCH(QString, ci);
+    QFETCH(QString, refV);
+    QFETCH(QString, refT);
+    QFETCH(int, casasV);
+    QFETCH(int, casasA);
+    QFETCH(QString, leitura);
+    QFETCH(QString, porc);
+    QFETCH(bool, erro);
+
+    RoteiroInstalado r;
+    const LinhaGraduada g = GradaLinha(variante, modelo, {malha, orig, ci, refV, refT}, Resposta, casasV, casasA);
+    QCOMPARE(g.erro.has_value(), erro);
+    if (erro) {
+        QVERIFY(g.erro->numero == 11 || g.erro->numero == 13);
+        return;
+    }
+    QCOMPARE(g.leitura, leitura);
+    QCOMPARE(g.porc, porc);
+    QCOMPARE(r.roteiro.textos(), refT == QLatin1String("17") ? QStringList{QStringLiteral("NOT 17")} : QStringList{});
+}
+
+void TstGradeTrilhas::notaVar()
+{
+    QCOMPARE(TextoNotaVar(QStringLiteral("IP 7"), VarianteGrade::VCore), L(QStringLiteral("VAR3")));
+    QCOMPARE(TextoNotaVar(QStringLiteral("IP 8 Plus"), VarianteGrade::BuckLdo), L(QStringLiteral("VAR4")));
+    QCOMPARE(TextoNotaVar(QStringLiteral("IP X"), VarianteGrade::Pmu),
+             L(QStringLiteral("VAR4")) + QStringLiteral(" ** SEM MEDIÇÃO"));
+    QVERIFY(L(QStringLiteral("VAR3")).startsWith(QLatin1String("* GPU")));
+}
+
+void TstGradeTrilhas::processaLeituraVCore()
+{
+    BancoMaster b;
+    b.linha("IP 8", "1. VDD CPU", "Buck0", "CPU", "1.200", "0", 0);
+    b.linha("IP 8", "2. VDD GPU", "Buck1", "GPU", "1.000", "1", 0);
+    b.linha("IP 8", "mA BUCK0", "mA Buck0", "CPU", "", "20", 0);
+    b.linha("IP 8", "4. Sem canal", "Buck9", "SOC", "0.800", "9", 0);
+    b.linha("IP 8", "5. Sem RefT", "Buck2", "SOC", "0.900", "", 0);
+    b.linha("IP 8", "6. Buck", "Buck0", "CPU", "1.200", "0", 2);
+    b.linha("IP 7", "7. Outro", "Buck0", "CPU", "1.200", "0", 0);
+    b.executa("Update Master set Leitura = 'velha', Porc = '9 %'");
+
+    const ResultadoGrade r = ProcessaLeitura(VarianteGrade::VCore, "IP 8", 0, Resposta, 3, 1);
+    QVERIFY(r.leituraFeita);
+    QVERIFY(!r.erro);
+    QCOMPARE(r.linhas, 4);
+    // In Malha order: 1, 2, 4, 5 (no channel code), 6 (other family), 7 (other model), mA BUCK0.
+    QCOMPARE(b.campo("Leitura"), (QStringList{"1.250 V", "*", Marca, "", "", "", "*"}));
+    QCOMPARE(b.campo("Porc"), (QStringList{"4.1 %", "0 %", "0 %", "", "", "", ""}));
+}
+
+void TstGradeTrilhas::processaLeituraRespostaVazia()
+{
+    BancoMaster b;
+    b.linha("IP 7", "A", "Buck0", "CPU", "1.200", "0", 2);
+    b.linha("IP 7", "B", "mA Buck0", "CPU", "", "20", 2);
+    b.executa("Update Master set Leitura = '', Porc = ''");
+
+    // Buck and LDO: nothing graded, rows untouched.
+    const ResultadoGrade r = ProcessaLeitura(VarianteGrade::BuckLdo, "IP 7", 2, QString(), 3, 1);
+    QVERIFY(!r.leituraFeita);
+    QCOMPARE(r.linhas, 0);
+    QCOMPARE(b.campo("Leitura"), (QStringList{"", ""}));
+
+    // PMU: every row gets the no-reading marker.
+    const ResultadoGrade p = ProcessaLeitura(VarianteGrade::Pmu, "IP 7", 2, QString(), 3, 1);
+    QVERIFY(!p.erro);
+    QCOMPARE(p.linhas, 2);
+    QCOMPARE(b.campo("Leitura"), (QStringList{Marca, Marca}));
+    QCOMPARE(b.campo("Porc"), (QStringList{"0 %", ""}));
+}
+
+void TstGradeTrilhas::processaLeituraPmuParaNoErro()
+{
+    BancoMaster b;
+    // Graded in Modelo, Orig order: Buck0, Buck4, Buck5 (timeout with RefV), Ldo0.
+    b.linha("IP 7", "A", "Buck0", "CPU", "1.200", "0", 2);
+    b.linha("IP 7", "B", "Buck4", "X", "", "4", 2);
+    b.linha("IP 7", "C", "Buck5", "X", "1.000", "5", 2);
+    b.linha("IP 7", "D", "Ldo0", "X", "1.800", "40", 2);
+
+    const ResultadoGrade p = ProcessaLeitura(VarianteGrade::Pmu, "IP 7", 2, Resposta, 2, 1);
+    QVERIFY(p.erro);
+    QCOMPARE(p.erro->numero, 13);
+    QCOMPARE(p.linhas, 2);
+    QCOMPARE(b.campo("Leitura"), (QStringList{"1.25 V", "12.3 V", "", ""}));
+
+    // The Buck and LDO variant skips the failing percentage and grades on.
+    const ResultadoGrade v = ProcessaLeitura(VarianteGrade::BuckLdo, "IP 7", 2, Resposta, 2, 1);
+    QVERIFY(!v.erro);
+    QCOMPARE(v.linhas, 4);
+    QCOMPARE(b.campo("Leitura"), (QStringList{"1.25 V", "12.3 V", Marca, "1.80 V"}));
+    QCOMPARE(b.campo("Porc"), (QStringList{"4.1 %", "", "", "0 %"}));
+}
+
+void TstGradeTrilhas::processaLeituraValoresComApostrofo()
+{
+    BancoMaster b;
+    b.linha("IP 7'", "A", "Buck0", "CPU", "1.200", "0", 0);
+    const ResultadoGrade r = ProcessaLeitura(VarianteGrade::VCore, "IP 7'", 0, Resposta, 3, 1);
+    QCOMPARE(r.linhas, 1);
+    QCOMPARE(b.campo("Leitura"), QStringList{"1.250 V"});
+}
+
+void TstGradeTrilhas::consultas_data()
+{
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<QString>("esperado");
+    const QString m = QStringLiteral("IP 7");
+    QTest::newRow("VCore OpMalha") << ConsultaOrdenada(VarianteGrade::VCore, m, 0, Ordenacao::Malha).sql()
+                                   << "Select * from Master Where modelo = ? and TIPO = ? order by Modelo, Malha";
+    QTest::newRow("VCore OpIc") << ConsultaOrdenada(VarianteGrade::VCore, m, 0, Ordenacao::Ic).sql()
+                                << "Select * from Master Where modelo = ? and TIPO = ? order by CI, Malha";
+    QTest::newRow("Buck OpMalha") << ConsultaOrdenada(VarianteGrade::BuckLdo, m, 2, Ordenacao::Malha).sql()
+                                  << "Select * from Master Where modelo = ? and TIPO = ? order by Modelo, Orig";
+    QTest::newRow("Buck OpIc") << ConsultaOrdenada(VarianteGrade::BuckLdo, m, 1, Ordenacao::Ic).sql()
+                               << "Select * from Master Where modelo = ? and TIPO = ? order by CI, Orig";
+    QTest::newRow("OpPorc") << ConsultaOrdenada(VarianteGrade::BuckLdo, m, 1, Ordenacao::Porc).sql()
+                            << "Select * from Master Where modelo = ? and TIPO = ? order by Porc desc";
+    QTest::newRow("IC at reading") << ConsultaGradeIc(m, 0, "GPU").sql()
+                                   << "Select * from Master Where modelo = ? and TIPO = ? AND Ci like ? order by Modelo, Malha";
+    QTest::newRow("IC at refresh") << ConsultaGradeIc(m, 0, "GPU", true).sql()
+                                   << "Select * from Master Where modelo = ? and Ci like ? and TIPO = ? order by Modelo, Malha";
+    QTest::newRow("PMU with RefV") << ConsultaGraduacao(m, 2, " and RefV <> ''").sql()
+                                   << "Select * from Master Where modelo = ? and RefT <> '' and TIPO = ? and RefV <> '' order by Modelo, Orig";
+}
+
+void TstGradeTrilhas::consultas()
+{
+    QFETCH(QString, sql);
+    QFETCH(QString, esperado);
+    QCOMPARE(sql, esperado);
+}
+
+void TstGradeTrilhas::filtroIcEOrdenacao()
+{
+    BancoMaster b;
+    b.linha("IP 7", "B rail", "Buck2", "GPU", "1.0", "2", 0);
+    b.linha("IP 7", "A rail", "Buck0", "CPU", "1.0", "0", 0);
+    b.linha("IP 7", "C rail", "Buck3", "gpu sram", "1.0", "3", 0);
+    b.linha("IP 7", "D rail", "Buck4", "GPU", "1.0", "4", 1);
+    b.executa("Update Master set Porc = '12.0 %' where Malha = 'A rail'");
+    b.executa("Update Master set Porc = '4.1 %' where Malha = 'B rail'");
+
+    Banco banco(b.caminho());
+    auto malhas = [&](const ConsultaMaster& c) {
+        QStringList r;
+        QSqlQuery q = c.executa(banco.db());
+        while (q.next())
+            r << q.value(QStringLiteral("Malha")).toString();
+        return r;
+    };
+    QCOMPARE(malhas(ConsultaGradeIc("IP 7", 0, "GPU")), (QStringList{"B rail", "C rail"}));
+    QCOMPARE(malhas(ConsultaGradeIc("ip 7", 0, "GPU", true)), (QStringList{"B rail", "C rail"}));
+    // Percentages order as text.
+    QCOMPARE(malhas(ConsultaOrdenada(VarianteGrade::VCore, "IP 7", 0, Ordenacao::Porc)),
+             (QStringList{"B rail", "A rail", "C rail"}));
+}
+
+void TstGradeTrilhas::gravacoes()
+{
+    BancoMaster b;
+    b.linha("IP 7", "A", "Buck0", "CPU", "1.200", "0", 0);
+    b.linha("IP 7", "B", "Buck2", "GPU", "1.200", "2", 0);
+    b.linha("IP 7", "C", "Buck0", "CPU", "1.200", "0", 2);
+    b.executa("Update Master set Leitura = Malha || ' lido', G2 = 'antes'");
+    const ConsultaMaster grade = ConsultaGrade("IP 7", 0, "Modelo, Malha");
+
+    RoteiroInstalado r;
+    r.roteiro.respostas = {Dialogos::Resposta::Nao};
+    QVERIFY(!GravaLeituras(2, grade));
+    QCOMPARE(b.campo("G2"), (QStringList{"antes", "antes", "antes"}));
+    QCOMPARE(r.roteiro.mostradas.first().caixa.texto, L("Deseja salvar?"));
+    QCOMPARE(r.roteiro.mostradas.first().caixa.titulo, L("Gravar"));
+    QCOMPARE(r.roteiro.mostradas.first().caixa.botoes, Dialogos::Botoes::SimNao);
+
+    r.roteiro.respostas = {Dialogos::Resposta::Sim};
+    QVERIFY(GravaLeituras(2, grade));
+    QCOMPARE(b.campo("G2"), (QStringList{"A lido", "B lido", "antes"}));
+    QCOMPARE(b.campo("G1"), (QStringList{"", "", ""}));
+
+    // Only the rows the grid shows (IC filter) are recorded.
+    b.executa("Update Master set Leitura = 'novo'");
+    QVERIFY(GravaLeituras(3, ConsultaGradeIc("IP 7", 0, "GPU")));
+    QCOMPARE(b.campo("G3"), (QStringList{"", "novo", ""}));
+
+    r.roteiro.limpa();
+    r.roteiro.respostas = {Dialogos::Resposta::Sim};
+    QVERIFY(ExcluiGravacao(2, grade));
+    QCOMPARE(b.campo("G2"), (QStringList{"", "", "antes"}));
+    QCOMPARE(r.roteiro.titulos(), QStringList{L("Excluir")});
+    QCOMPARE(r.roteiro.textos(), QStringList{L("Deseja excluir os dados gravados?")});
+
+    QVERIFY(!GravaLeituras(4, grade));
+}
+
+void TstGradeTrilhas::decimais()
+{
+    BancoMaster b;
+    // Empty Combos: defaults.
+    QCOMPARE(CarregaDecimais(VarianteGrade::VCore).casasV, 3);
+    QCOMPARE(CarregaDecimais(VarianteGrade::VCore).casasA, 1);
+
+    b.executa("Insert into Combos (Combo1, Combo2, Combo3, Combo4, Combo5, Combo6) values ('1', '3', '2', '0', '7', '')");
+    const Decimais v = CarregaDecimais(VarianteGrade::VCore);
+    QCOMPARE(v.casasV, 1);
+    QCOMPARE(v.casasA, 3);
+    const Decimais bl = CarregaDecimais(VarianteGrade::BuckLdo);
+    QCOMPARE(bl.casasV, 2);
+    QCOMPARE(bl.casasA, 0);
+    const Decimais p = CarregaDecimais(VarianteGrade::Pmu); // "7" and "" are not items
+    QCOMPARE(p.casasV, 3);
+    QCOMPARE(p.casasA, 1);
+
+    Decimais d;
+    QVERIFY(!EscolheDecimais(VarianteGrade::Pmu, false, QStringLiteral("0"), d)); // volts start at 1
+    QVERIFY(!EscolheDecimais(VarianteGrade::Pmu, true, QStringLiteral("4"), d));
+    QCOMPARE(d.casasV, 3);
+    QVERIFY(EscolheDecimais(VarianteGrade::Pmu, false, QStringLiteral("2"), d));
+    QVERIFY(EscolheDecimais(VarianteGrade::Pmu, true, QStringLiteral("0"), d));
+    QCOMPARE(d.casasV, 2);
+    QCOMPARE(d.casasA, 0);
+    const Decimais relido = CarregaDecimais(VarianteGrade::Pmu);
+    QCOMPARE(relido.casasV, 2);
+    QCOMPARE(relido.casasA, 0);
+}
+
+QTEST_GUILESS_MAIN(TstGradeTrilhas)
+#include "tst_gradetrilhas.moc"

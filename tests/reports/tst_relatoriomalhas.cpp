@@ -1,0 +1,208 @@
+#include "../rails/BancoMaster.h"
+
+#include "i18n/Dialogos.h"
+#include "i18n/Dicionario.h"
+#include "rails/GradeTrilhas.h"
+#include "reports/RelatorioMalhas.h"
+
+#include <QLocale>
+#include <QTest>
+#include <QUrl>
+#include <QUrlQuery>
+
+class TstRelatorioMalhas : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void veredito_data();
+    void veredito();
+    void numeracaoMalha_data();
+    void numeracaoMalha();
+    void consultaCompleta();
+    void valoresCodificados();
+    void endereco();
+    void nomeRelatorio();
+    void geraRelatorioVCoreComFiltro();
+    void cancelarNaoEnviaNada();
+};
+
+void TstRelatorioMalhas::init()
+{
+    Globais::instancia().reinicia();
+    Globais::instancia().IdiomaAtual = 1;
+}
+
+void TstRelatorioMalhas::veredito_data()
+{
+    QTest::addColumn<QString>("leitura");
+    QTest::addColumn<QString>("refV");
+    QTest::addColumn<QString>("porc");
+    QTest::addColumn<QString>("codigo");
+    QTest::newRow("12.0 % fails") << "1.344 V" << "1.200" << "12.0 %" << "0";
+    QTest::newRow("9.9 % passes") << "1.318 V" << "1.200" << "9.9 %" << "1";
+    QTest::newRow("10.9 % fails (whole part 10)") << "1.330 V" << "1.200" << "10.9 %" << "0";
+    QTest::newRow("-10.0 % fails") << "1.080 V" << "1.200" << "-10.0 %" << "0";
+    QTest::newRow("-9.9 % passes") << "1.081 V" << "1.200" << "-9.9 %" << "1";
+    QTest::newRow("-0.0 % passes") << "1.199 V" << "1.200" << "-0.0 %" << "1";
+    QTest::newRow("100 % fails") << "2.400 V" << "1.200" << "100 %" << "0";
+    QTest::newRow("empty Porc with RefV") << "1.250 V" << "0.000" << "" << "3";
+    QTest::newRow("no reading") << "*Sem Medição" << "1.200" << "0 %" << "0";
+    QTest::newRow("not measurable") << "*" << "1.200" << "0 %" << "1";
+    QTest::newRow("current") << "123,4 mA" << "100" << "50.0 %" << "1";
+    QTest::newRow("no RefV") << "1.250 V" << "" << "" << "1";
+}
+
+void TstRelatorioMalhas::veredito()
+{
+    QFETCH(QString, leitura);
+    QFETCH(QString, refV);
+    QFETCH(QString, porc);
+    QFETCH(QString, codigo);
+    QCOMPARE(CodigoVeredito({QStringLiteral("rail"), leitura, QString(), porc, refV}), codigo);
+}
+
+void TstRelatorioMalhas::numeracaoMalha_data()
+{
+    QTest::addColumn<QString>("entrada");
+    QTest::addColumn<QString>("saida");
+    QTest::newRow("3. ") << "3. VDD CPU" << "VDD CPU";
+    QTest::newRow("12. ") << "12. PP1V8" << "PP1V8";
+    QTest::newRow("17. ") << "17. X" << "X";
+    QTest::newRow("two-digit names first: 21. loses 1. ") << "21. X" << "2X";
+    QTest::newRow("value without number") << "1.234 V" << "1.234 V";
+}
+
+void TstRelatorioMalhas::numeracaoMalha()
+{
+    QFETCH(QString, entrada);
+    QFETCH(QString, saida);
+    QCOMPARE(RemoveNumeracaoMalha(entrada), saida);
+}
+
+void TstRelatorioMalhas::consultaCompleta()
+{
+    const QList<LinhaRelatorio> linhas{
+        {"1. VDD CPU", "1.250 V", "1.200 V", "4.1 %", "1.200"},
+        {"2. VDD GPU", "*", "1.000 V", "0 %", "1.000"},
+    };
+    QCOMPARE(ConsultaRelatorio(linhas, 0, "10/12/26", 1, "IP 8 Plus", QStringLiteral("Loja")),
+             QStringLiteral("P1=VDD%20CPU&L1=1.250%20V&R1=1.200%20V&O1=4.1%20%25&I1=1"
+                            "&P2=VDD%20GPU&L2=%2A&R2=1.000%20V&O2=0%20%25&I2=1"
+                            "&TIPO=0&DATA=10%2F12%2F26&IDIOMA=1&MODELO=IP%208%20Plus&EMP=Loja"));
+    // The Buck and LDO window sends no rail names and keeps the numbers.
+    QCOMPARE(ConsultaRelatorio(linhas.mid(0, 1), 2, "d", 2, "IP 7", std::nullopt),
+             QStringLiteral("L1=1.250%20V&R1=1.200%20V&O1=4.1%20%25&I1=1&TIPO=2&DATA=d&IDIOMA=2&MODELO=IP%207"));
+}
+
+void TstRelatorioMalhas::valoresCodificados()
+{
+    // A value can never add a key, end the query or change another value.
+    const QList<LinhaRelatorio> linhas{{"A&I1=0#x", "1+1 %", "R=?", "", ""}};
+    const QString nome = QStringLiteral("Ação & Cia #1 100%");
+    const QString consulta = ConsultaRelatorio(linhas, 0, "1/2/26", 3, "IP X", nome);
+    QVERIFY(!consulta.contains(QLatin1Char('#')));
+    QVERIFY(!consulta.contains(QLatin1Char(' ')));
+    const QUrlQuery q(consulta);
+    QCOMPARE(q.queryItems().size(), 10);
+    QCOMPARE(q.queryItemValue("P1", QUrl::FullyDecoded), QStringLiteral("A&I1=0#x"));
+    QCOMPARE(q.queryItemValue("L1", QUrl::FullyDecoded), QStringLiteral("1+1 %"));
+    QCOMPARE(q.queryItemValue("R1", QUrl::FullyDecoded), QStringLiteral("R=?"));
+    QCOMPARE(q.queryItemValue("I1"), QStringLiteral("1"));
+    QCOMPARE(q.queryItemValue("EMP", QUrl::FullyDecoded), nome);
+}
+
+void TstRelatorioMalhas::endereco()
+{
+    Globais::instancia().reinicia(QStringLiteral("/opt/vexador tarrim"));
+    QCOMPARE(EnderecoRelatorio("A=1&B=2", QString()),
+             QStringLiteral("file:///opt/vexador%20tarrim/relatorio/index.html?A=1&B=2"));
+    QCOMPARE(EnderecoRelatorio("A=1", QStringLiteral("relatorios.example.com")),
+             QStringLiteral("https://relatorios.example.com/relatorio/index.php?A=1"));
+    const QUrl url(EnderecoRelatorio("A=1&B=x%20y", QString()));
+    QVERIFY(url.isLocalFile());
+    QCOMPARE(url.toLocalFile(), QStringLiteral("/opt/vexador tarrim/relatorio/index.html"));
+    QCOMPARE(QUrlQuery(url).queryItemValue("B", QUrl::FullyDecoded), QStringLiteral("x y"));
+}
+
+void TstRelatorioMalhas::nomeRelatorio()
+{
+    BancoMaster b;
+    // No Tools row: "" and nothing stored.
+    QCOMPARE(LeNomeRelatorio(), QString());
+    QVERIFY(!GravaNomeRelatorio(QStringLiteral("Loja")));
+    QCOMPARE(LeNomeRelatorio(), QString());
+
+    b.executa("Insert into Tools (Idioma, syncbd, Nome) values (1, '0', 'Primeiro')");
+    b.executa("Insert into Tools (Idioma, syncbd, Nome) values (1, '0', 'Segundo')");
+    QCOMPARE(LeNomeRelatorio(), QStringLiteral("Primeiro"));
+    QVERIFY(GravaNomeRelatorio(QStringLiteral("O'Brien & Filhos")));
+    QCOMPARE(LeNomeRelatorio(), QStringLiteral("O'Brien & Filhos"));
+    Banco banco(b.caminho());
+    QCOMPARE(banco.valor("Select count(*) from Tools where Nome = 'Segundo'").toInt(), 1);
+
+    Globais::instancia().CaminhoBanco = b.pasta.path() + QStringLiteral("/nao-existe.qzd");
+    QCOMPARE(LeNomeRelatorio(), QString());
+    QVERIFY(!GravaNomeRelatorio(QStringLiteral("x")));
+}
+
+void TstRelatorioMalhas::geraRelatorioVCoreComFiltro()
+{
+    BancoMaster b;
+    b.executa("Insert into Tools (Idioma, syncbd, Nome) values (1, '0', 'Antigo')");
+    b.linha("IP 8 Plus", "1. VDD CPU", "Buck0", "CPU", "1.200", "0", 0);
+    b.linha("IP 8 Plus", "2. VDD GPU", "Buck1", "GPU", "1.000", "1", 0);
+    b.linha("IP 8 Plus", "3. GPU SRAM", "Buck2", "GPU", "0.900", "2", 0);
+    b.executa("Update Master set Leitura = '0.995 V', Porc = '10.5 %' where Malha = '3. GPU SRAM'");
+    b.executa("Update Master set Leitura = '*', Porc = '0 %' where Malha = '2. VDD GPU'");
+
+    RoteiroInstalado r;
+    r.roteiro.respostasEntrada = {QStringLiteral("Nova Loja")};
+    const auto endereco = GeraRelatorioMalhas(0, ConsultaGradeIc("IP 8 Plus", 0, "GPU"), "IP 8 Plus");
+    QVERIFY(endereco);
+    QCOMPARE(r.roteiro.abertos, QStringList{*endereco});
+    QCOMPARE(r.roteiro.entradas.size(), 1);
+    QCOMPARE(r.roteiro.entradas.first().prompt, L("DIGITE SEU NOME"));
+    QCOMPARE(r.roteiro.entradas.first().titulo, L("Relatório") + QStringLiteral(" - PDF"));
+    QCOMPARE(r.roteiro.entradas.first().padrao, QStringLiteral("Antigo"));
+    QCOMPARE(LeNomeRelatorio(), QStringLiteral("Nova Loja"));
+
+    const QString data = QLocale::system().toString(r.roteiro.relogio.date(), QLocale::ShortFormat);
+    const QUrlQuery q(QUrl(*endereco).query(QUrl::FullyEncoded));
+    // Only the GPU rows, numbered from 1 in the grid's order, rail numbers removed.
+    QCOMPARE(q.queryItemValue("P1", QUrl::FullyDecoded), QStringLiteral("VDD GPU"));
+    QCOMPARE(q.queryItemValue("L1", QUrl::FullyDecoded), QStringLiteral("*"));
+    QCOMPARE(q.queryItemValue("I1"), QStringLiteral("1"));
+    QCOMPARE(q.queryItemValue("P2", QUrl::FullyDecoded), QStringLiteral("GPU SRAM"));
+    QCOMPARE(q.queryItemValue("O2", QUrl::FullyDecoded), QStringLiteral("10.5 %"));
+    QCOMPARE(q.queryItemValue("I2"), QStringLiteral("0"));
+    QVERIFY(!q.hasQueryItem("P3"));
+    QCOMPARE(q.queryItemValue("TIPO"), QStringLiteral("0"));
+    QCOMPARE(q.queryItemValue("DATA", QUrl::FullyDecoded), data);
+    QCOMPARE(q.queryItemValue("IDIOMA"), QStringLiteral("1"));
+    QCOMPARE(q.queryItemValue("MODELO", QUrl::FullyDecoded), QStringLiteral("IP 8 Plus"));
+    QCOMPARE(q.queryItemValue("EMP", QUrl::FullyDecoded), QStringLiteral("Nova Loja"));
+    QVERIFY(endereco->contains(QLatin1String("MODELO=IP%208%20Plus")));
+}
+
+void TstRelatorioMalhas::cancelarNaoEnviaNada()
+{
+    BancoMaster b;
+    b.executa("Insert into Tools (Idioma, syncbd, Nome) values (1, '0', 'Antigo')");
+    b.linha("IP 7", "A", "Buck0", "CPU", "1.200", "0", 2);
+
+    RoteiroInstalado r; // no answer queued: the name box is cancelled
+    QVERIFY(!GeraRelatorioMalhas(2, ConsultaGrade("IP 7", 2, "Modelo, Orig"), "IP 7"));
+    QVERIFY(r.roteiro.abertos.isEmpty());
+    QCOMPARE(LeNomeRelatorio(), QStringLiteral("Antigo"));
+
+    // An empty answer is a name too: stored, and the report opens.
+    r.roteiro.respostasEntrada = {QString()};
+    const auto endereco = GeraRelatorioMalhas(2, ConsultaGrade("IP 7", 2, "Modelo, Orig"), "IP 7");
+    QVERIFY(endereco);
+    QVERIFY(endereco->endsWith(QLatin1String("&EMP=")));
+    QCOMPARE(LeNomeRelatorio(), QString());
+    QCOMPARE(r.roteiro.abertos.size(), 1);
+}
+
+QTEST_GUILESS_MAIN(TstRelatorioMalhas)
+#include "tst_relatoriomalhas.moc"
