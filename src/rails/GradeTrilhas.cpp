@@ -9,7 +9,9 @@
 #include "shell/Globais.h"
 
 #include <QSqlError>
+#include <QLocale>
 #include <QSqlRecord>
+#include <cmath>
 
 namespace {
 
@@ -334,4 +336,51 @@ bool ExcluiGravacao(int i, const ConsultaMaster& consulta)
         == Dialogos::Resposta::Nao)
         return false;
     return alteraGravacao(i, consulta, QStringLiteral("''"));
+}
+
+// ---- PMU display -----------------------------------------------------------------------
+
+namespace {
+std::optional<double> numeroTolerancia(const QString& texto)
+{
+    QString t = texto.trimmed();
+    t.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double v = QLocale::c().toDouble(t, &ok);
+    if (!ok || !std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+} // namespace
+
+double ToleranciaPmu(const QString& texto)
+{
+    return numeroTolerancia(texto).value_or(10.0);
+}
+
+QString ToleranciaAjustada(const QString& texto)
+{
+    const auto v = numeroTolerancia(texto);
+    if (!v || *v < 0 || *v > 100)
+        return QStringLiteral("10");
+    return QString::number(int(std::trunc(*v)));
+}
+
+bool PassaToleranciaPmu(const QString& porc, double tolerancia)
+{
+    QString p = porc;
+    p.remove(QLatin1Char('%'));
+    p.remove(QLatin1Char(' '));
+    const auto numero = NumeroComVirgula(LimitaDecimais(p, -1));
+    if (!numero)
+        return false;
+    return -tolerancia < *numero && *numero < tolerancia;
+}
+
+bool CorrenteDaSaida(const QString& saida, const QString& origCorrente)
+{
+    const qsizetype n = origCorrente.size() - 3;
+    if (n < 0)
+        return false;
+    return saida.left(n).toUpper() == origCorrente.mid(3).toUpper();
 }

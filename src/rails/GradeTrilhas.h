@@ -131,3 +131,20 @@ bool GravaLeituras(int i, const ConsultaMaster& consulta);
 // Asks L("Deseja excluir os dados gravados?") (title L("Excluir")); unless No, empties G<i>
 // in every row of the grid's query. True when the data changed.
 bool ExcluiGravacao(int i, const ConsultaMaster& consulta);
+
+// ---- PMU display -----------------------------------------------------------------------
+
+// The tolerance text as used at display time: empty or not a number gives 10; else its
+// value. ToleranciaAjustada is the text the field takes on losing the focus ("10" when below
+// 0, above 100 or not a number; otherwise the whole part).
+double ToleranciaPmu(const QString& texto);
+QString ToleranciaAjustada(const QString& texto);
+
+// The pass mark of a PMU line: the whole part p of the percentage text ("4.1 %") lies
+// strictly between -t and t. A percentage that is not a number fails.
+bool PassaToleranciaPmu(const QString& porc, double tolerancia);
+
+// True when a current row (Orig "mA Buck3") belongs to the line showing output `saida`
+// ("BUCK3"): the first length(Orig) - 3 characters of saida equal Orig from its fourth
+// character on, both upper-cased.
+bool CorrenteDaSaida(const QString& saida, const QString& origCorrente);

@@ -44,6 +44,9 @@ private slots:
     void filtroIcEOrdenacao();
     void gravacoes();
     void decimais();
+    void toleranciaPmu_data();
+    void toleranciaPmu();
+    void correnteDaSaida();
 };
 
 void TstGradeTrilhas::init()
@@ -349,6 +352,45 @@ void TstGradeTrilhas::decimais()
     const Decimais relido = CarregaDecimais(VarianteGrade::Pmu);
     QCOMPARE(relido.casasV, 2);
     QCOMPARE(relido.casasA, 0);
+}
+
+void TstGradeTrilhas::toleranciaPmu_data()
+{
+    QTest::addColumn<QString>("porc");
+    QTest::addColumn<QString>("tolerancia");
+    QTest::addColumn<bool>("passa");
+    QTest::newRow("10 % fails 10") << "10.0 %" << "10" << false;
+    QTest::newRow("9.9 % passes 10") << "9.9 %" << "10" << true;
+    QTest::newRow("10.9 % passes 11") << "10.9 %" << "11" << true;
+    QTest::newRow("10.9 % fails 10") << "10.9 %" << "10" << false;
+    QTest::newRow("-9.9 % passes 10") << "-9.9 %" << "10" << true;
+    QTest::newRow("-10 % fails 10") << "-10 %" << "10" << false;
+    QTest::newRow("0 % of a missing rail passes") << "0 %" << "1" << true;
+    QTest::newRow("not a number tolerance is 10") << "9.9 %" << "abc" << true;
+    QTest::newRow("empty tolerance is 10") << "10.0 %" << "" << false;
+    QTest::newRow("empty percentage fails") << "" << "10" << false;
+}
+
+void TstGradeTrilhas::toleranciaPmu()
+{
+    QFETCH(QString, porc);
+    QFETCH(QString, tolerancia);
+    QFETCH(bool, passa);
+    QCOMPARE(PassaToleranciaPmu(porc, ToleranciaPmu(tolerancia)), passa);
+}
+
+void TstGradeTrilhas::correnteDaSaida()
+{
+    QCOMPARE(ToleranciaAjustada(QStringLiteral("12.7")), QStringLiteral("12"));
+    QCOMPARE(ToleranciaAjustada(QStringLiteral("101")), QStringLiteral("10"));
+    QCOMPARE(ToleranciaAjustada(QStringLiteral("-1")), QStringLiteral("10"));
+    QCOMPARE(ToleranciaAjustada(QStringLiteral("x")), QStringLiteral("10"));
+    QCOMPARE(ToleranciaAjustada(QStringLiteral("0")), QStringLiteral("0"));
+
+    QVERIFY(CorrenteDaSaida(QStringLiteral("BUCK3"), QStringLiteral("mA Buck3")));
+    QVERIFY(CorrenteDaSaida(QStringLiteral("BUCK3_SW1"), QStringLiteral("mA Buck3"))); // starts with it
+    QVERIFY(!CorrenteDaSaida(QStringLiteral("BUCK4"), QStringLiteral("mA Buck3")));
+    QVERIFY(!CorrenteDaSaida(QStringLiteral("BUCK3"), QStringLiteral("mA")));
 }
 
 QTEST_GUILESS_MAIN(TstGradeTrilhas)
