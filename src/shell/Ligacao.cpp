@@ -11,14 +11,23 @@
 namespace {
 const QString ComandoModelo = QStringLiteral("syscfg print RMd#");
 const QString Prompt = QStringLiteral(":-)");
-constexpr int ErroPortaNaoAberta = 8018;
+const QString CodigoGasGauge = QStringLiteral("19");
 }
 
 Ligacao::Ligacao(QObject* pai)
     : QObject(pai), m_porta(new QSerialPort(this)), m_timer1(new QTimer(this)), m_timer2(new QTimer(this))
 {
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer2->setObjectName(QStringLiteral("Timer2"));
     m_timer1->setInterval(100);
     m_timer2->setInterval(100);
+    // The end-of-answer rules count ticks: keep them close to their nominal period.
+    m_timer1->setTimerType(Qt::PreciseTimer);
+    m_timer2->setTimerType(Qt::PreciseTimer);
+    connect(m_porta, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError e) {
+        if (e != QSerialPort::NoError)
+            m_ultimoErro = e;
+    });
     connect(m_timer1, &QTimer::timeout, this, &Ligacao::primeiraLeitura);
     connect(m_timer2, &QTimer::timeout, this, &Ligacao::leiturasSeguintes);
 }
@@ -33,10 +42,24 @@ void Ligacao::defineStatus(const QString& status)
     emit statusMudou(m_status);
 }
 
+void Ligacao::defineTextoEstado(const QString& texto)
+{
+    m_textoEstado = texto;
+    emit textoEstadoMudou(texto);
+}
+
+void Ligacao::defineLegendaPrincipal(const QString& legenda)
+{
+    m_legenda = legenda;
+    emit legendaPrincipalMudou(legenda);
+}
+
 void Ligacao::defineTxtConsole(const QString& texto)
 {
     m_console = texto;
+    emit consoleRedefinido();
     emit consoleMudou();
+    espelha();
 }
 
 void Ligacao::defineModelo(const QString& modelo)
@@ -71,12 +94,15 @@ void Ligacao::EnviaComando()
 {
     if (m_comandos.isEmpty())
         return;
-    emit textoEstadoMudou(L(QStringLiteral("Comunicando")));
+    if (m_porta->isOpen() && m_porta->error() == QSerialPort::NoError)
+        m_ultimoErro = 0;
+    defineTextoEstado(L(QStringLiteral("Comunicando")));
     defineStatus(QStringLiteral("3"));
-    emit legendaPrincipalMudou(L(QStringLiteral("Comunicando")) + QStringLiteral("..."));
+    defineLegendaPrincipal(L(QStringLiteral("Comunicando")) + QStringLiteral("..."));
 
+    // A failed write leaves the link in "3" without polling, as the caption says.
     if (!m_porta->isOpen()) {
-        MostraMensagem(QStringLiteral("MSG_PORTA"), m_porta->portName());
+        MostraMensagem(QStringLiteral("MSG_PORTA"), m_portaSelecionada);
         return;
     }
     const QByteArray bytes = m_comandos.toLatin1() + '\r';
@@ -97,17 +123,23 @@ void Ligacao::AdicionaDadosConsole(const QString& dados)
     QString expandido = dados;
     expandido.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     m_console += expandido;
+    emit consoleAcrescentado(expandido);
     emit consoleMudou();
+    espelha();
+}
+
+void Ligacao::espelha()
+{
     Globais& g = Globais::instancia();
-    if (g.EspelhoAtivo) {
-        auto espelho = m_espelhos.constFind(g.TesteAtivo);
-        if (espelho != m_espelhos.constEnd()) {
-            QString a = m_console;
-            if (!m_comandos.isEmpty())
-                a.remove(m_comandos);
-            (*espelho)(m_console, a);
-        }
-    }
+    if (!g.EspelhoAtivo)
+        return;
+    auto espelho = m_espelhos.constFind(g.TesteAtivo);
+    if (espelho == m_espelhos.constEnd())
+        return;
+    QString a = m_console;
+    if (!m_comandos.isEmpty())
+        a.remove(m_comandos);
+    (*espelho)(m_console, a);
 }
 
 bool Ligacao::solicita(const QString& codigo, const QString& comando)
@@ -156,28 +188,34 @@ void Ligacao::falhaNaLeitura()
 {
     m_timer1->stop();
     m_timer2->stop();
-    const QSerialPort::SerialPortError erro = m_porta->isOpen() ? m_porta->error()
-                                                                 : QSerialPort::NotOpenError;
+    // A port that closed itself on a vanished device still tells why through the last error.
+    QSerialPort::SerialPortError erro = m_porta->error();
+    if (erro == QSerialPort::NoError)
+        erro = m_ultimoErro ? static_cast<QSerialPort::SerialPortError>(m_ultimoErro)
+                            : QSerialPort::NotOpenError;
     const QString descricao = m_porta->errorString();
-    emit legendaPrincipalMudou(Globais::instancia().TituloPrincipal);
-    emit textoEstadoMudou(L(QStringLiteral("Conectado")));
+    defineLegendaPrincipal(Globais::instancia().TituloPrincipal);
+    defineTextoEstado(L(QStringLiteral("Conectado")));
     defineStatus(QStringLiteral("1"));
-    if (erro == QSerialPort::ResourceError) {
-        emit portaPerdida();
-        return;
-    }
+    // The answer will not be delivered; TesteAtivo keeps its value, the window stops waiting.
+    const QString codigo = Globais::instancia().TesteAtivo;
     dialogos().erroPadrao(descricao, static_cast<int>(erro));
+    emit esperaCancelada(codigo);
+    if (erro == QSerialPort::ResourceError)
+        emit portaPerdida();
 }
 
 void Ligacao::primeiraLeitura()
 {
     m_console = QStringLiteral("\r\n");
+    emit consoleRedefinido();
     emit consoleMudou();
+    espelha();
     QString chunk;
     if (!le(&chunk))
         return;
     const Globais& g = Globais::instancia();
-    if (m_box.toInt() == 1 && g.TesteAtivo != QLatin1String("19") && m_comandos != ComandoModelo
+    if (m_box.toInt() == 1 && g.TesteAtivo != CodigoGasGauge && m_comandos != ComandoModelo
         && chunk.contains(Prompt)) {
         m_timer1->stop();
         AdicionaDadosConsole(chunk);
@@ -202,7 +240,7 @@ void Ligacao::leiturasSeguintes()
         return;
     const int limite = m_box == QLatin1String("1") ? 200 : m_box == QLatin1String("2") ? 100 : 0;
     bool completa;
-    if (Globais::instancia().TesteAtivo != QLatin1String("19"))
+    if (Globais::instancia().TesteAtivo != CodigoGasGauge)
         completa = (chunk.isEmpty() && m_contadorLeitura > 5) || m_contadorLeitura == limite;
     else
         completa = (chunk.isEmpty() && m_contadorLeitura > 100) || m_contadorLeitura == limite
@@ -224,13 +262,13 @@ void Ligacao::EntregaResposta()
     QString A = R;
     if (!m_comandos.isEmpty())
         A.remove(m_comandos);
-    emit legendaPrincipalMudou(g.TituloPrincipal);
+    defineLegendaPrincipal(g.TituloPrincipal);
     const QString codigo = g.TesteAtivo;
     auto entrega = m_entregas.constFind(codigo);
     if (entrega != m_entregas.constEnd())
         (*entrega)(R, A);
     g.TesteAtivo = QStringLiteral("0");
-    emit textoEstadoMudou(L(QStringLiteral("Conectado")));
+    defineTextoEstado(L(QStringLiteral("Conectado")));
     defineStatus(QStringLiteral("1"));
     g.EspelhoAtivo = false;
     emit respostaEntregue(codigo);

@@ -30,6 +30,14 @@ public:
     void defineNumeroModelo(const QString& numero);
     QString modeloBox() const { return m_box; }          // "1" or "2"
     void defineModeloBox(const QString& box);           // sets the poll intervals
+    // The COM port number as chosen (cbPortas), quoted by the port messages.
+    QString portaSelecionada() const { return m_portaSelecionada; }
+    void definePortaSelecionada(const QString& porta) { m_portaSelecionada = porta; }
+    // St1 and the main window caption as the link last set them.
+    QString textoEstado() const { return m_textoEstado; }
+    void defineTextoEstado(const QString& texto);
+    QString legendaPrincipal() const { return m_legenda; }
+    void defineLegendaPrincipal(const QString& legenda);
 
     // --- the exchange
     void EnviaComando();
@@ -59,14 +67,17 @@ signals:
     void statusMudou(const QString& status);
     void legendaPrincipalMudou(const QString& legenda);  // main window caption
     void textoEstadoMudou(const QString& texto);         // St1
-    void consoleMudou();
+    void consoleMudou();                                // any change of txtConsole
+    void consoleAcrescentado(const QString& acrescimo);  // appended text (after LF expansion)
+    void consoleRedefinido();                           // replaced as a whole
     void modeloMudou(const QString& modelo);
     void numeroModeloMudou(const QString& numero);
     void respostaEntregue(const QString& codigo);
     // The answer a window waits for will not come (the box was lost): the window stops
     // its progress and gives its buttons back.
     void esperaCancelada(const QString& codigo);
-    // The port reported that its device is gone while an answer was being read.
+    // The port reported that its device is gone while an answer was being read; the error
+    // box has been shown and the link is back in "1": the connection logic closes it.
     void portaPerdida();
 
 private:
@@ -75,6 +86,7 @@ private:
     void EntregaResposta();
     bool le(QString* chunk);
     void falhaNaLeitura();
+    void espelha();
 
     QSerialPort* m_porta;
     QTimer* m_timer1;
@@ -85,7 +97,11 @@ private:
     QString m_modelo = QStringLiteral("IP 7");
     QString m_numero;
     QString m_box = QStringLiteral("1");
+    QString m_portaSelecionada;
+    QString m_textoEstado;
+    QString m_legenda;
     int m_contadorLeitura = 0;
+    int m_ultimoErro = 0; // last error the port reported since it was opened
     QHash<QString, Entrega> m_entregas;
     QHash<QString, Entrega> m_espelhos;
 };

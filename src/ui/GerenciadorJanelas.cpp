@@ -128,6 +128,9 @@ void GerenciadorJanelas::fecha(const QStringList& nomes)
         QWidget* alvo = qobject_cast<QMdiSubWindow*>(j->parentWidget()) ? j->parentWidget() : j;
         m_abertas.remove(nome);
         alvo->close();
+        // The window is deleted later; it is closed now, and so is its flag.
+        if (Globais::instancia().JanelaAberta.contains(nome))
+            Globais::instancia().defineJanelaAberta(nome, false);
     }
 }
 

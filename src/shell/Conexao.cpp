@@ -1,0 +1,264 @@
+#include "shell/Conexao.h"
+
+#include "i18n/Dialogos.h"
+#include "i18n/Dicionario.h"
+#include "i18n/Mensagens.h"
+#include "shell/Globais.h"
+#include "shell/Ligacao.h"
+#include "shell/Modelo.h"
+#include "shell/Paginas.h"
+#include "shell/Portas.h"
+
+#include <QLocale>
+#include <QSerialPort>
+#include <QTimer>
+
+namespace {
+const QString ComandoModelo = QStringLiteral("syscfg print RMd#");
+constexpr int PaginaVideoPortas = 3;
+constexpr int MaiorPortaSuportada = 16;
+}
+
+QString ChaveErroAbertura(int erroPorta)
+{
+    switch (static_cast<QSerialPort::SerialPortError>(erroPorta)) {
+    case QSerialPort::PermissionError: // held (locked) by another program
+    case QSerialPort::OpenError:       // already open
+        return QStringLiteral("MSG_PORTA_EM_USO");
+    case QSerialPort::DeviceNotFoundError:
+    case QSerialPort::NotOpenError:
+    case QSerialPort::UnsupportedOperationError: // a device that is not a serial port
+        return QStringLiteral("MSG_PORTA_INVALIDA");
+    default:
+        return QString();
+    }
+}
+
+Conexao::Conexao(Ligacao& ligacao, QObject* pai)
+    : QObject(pai), m_ligacao(ligacao), m_timerValidaPorta(new QTimer(this)),
+      m_timerVerificaVersao(new QTimer(this))
+{
+    m_timerValidaPorta->setObjectName(QStringLiteral("TimerValidaPorta"));
+    m_timerValidaPorta->setInterval(300);
+    m_timerVerificaVersao->setObjectName(QStringLiteral("TimerVerificaVersao"));
+    m_timerVerificaVersao->setInterval(50);
+    connect(m_timerValidaPorta, &QTimer::timeout, this, &Conexao::validaPorta);
+    connect(m_timerVerificaVersao, &QTimer::timeout, this, &Conexao::verificaVersao);
+    connect(&m_ligacao, &Ligacao::portaPerdida, this, &Conexao::portaPerdida);
+}
+
+void Conexao::mostraLegenda(const QString& legenda)
+{
+    m_legendaBotao = legenda;
+    emit legendaBotaoMudou(legenda);
+}
+
+void Conexao::mostraCor(const QString& cor)
+{
+    m_cor = cor;
+    emit corStatusMudou(cor);
+}
+
+void Conexao::BotaoConectar(const QString& textoPorta)
+{
+    const QString status = m_ligacao.status();
+    if (status == QLatin1String("2") || status == QLatin1String("3"))
+        return;
+    bool numerico = false;
+    const double valor = QLocale::c().toDouble(textoPorta.trimmed(), &numerico);
+    if (textoPorta.isEmpty() || !numerico) {
+        MostraMensagem(QStringLiteral("SEM_PORTA"), textoPorta);
+        return;
+    }
+    if (valor > MaiorPortaSuportada) {
+        const auto r = dialogos().mensagem(L(QStringLiteral("Porta 16")), L(QStringLiteral("Porta Serial COM")),
+                                           Dialogos::Icone::Informacao, Dialogos::Botoes::SimNaoCancelar);
+        if (r == Dialogos::Resposta::Sim)
+            AbrePagina(PaginaVideoPortas);
+        return;
+    }
+    if (status != QLatin1String("0")) {
+        desconecta();
+        return;
+    }
+    conecta(qRound(valor));
+}
+
+void Conexao::desconecta()
+{
+    m_ligacao.paraLeituras();
+    m_ligacao.porta()->close();
+    mostraLegenda(L(QStringLiteral("Conectar")));
+    mostraCor(QStringLiteral("Branco"));
+    m_ligacao.defineTextoEstado(L(QStringLiteral("Desconectado")));
+    m_ligacao.defineStatus(QStringLiteral("0"));
+    m_timerValidaPorta->stop();
+    m_ligacao.defineNumeroModelo(QString());
+}
+
+void Conexao::conecta(int numero)
+{
+    QSerialPort* porta = m_ligacao.porta();
+    m_ligacao.definePortaSelecionada(QString::number(numero));
+    if (porta->isOpen())
+        porta->close();
+    porta->setPortName(Portas::dispositivo(numero));
+    porta->setBaudRate(QSerialPort::Baud115200);
+    porta->setParity(QSerialPort::NoParity);
+    porta->setDataBits(QSerialPort::Data8);
+    porta->setStopBits(QSerialPort::OneStop);
+    const bool aberta = !porta->portName().isEmpty() && porta->open(QIODevice::ReadWrite);
+    if (!aberta) {
+        const int erro = porta->portName().isEmpty() ? QSerialPort::DeviceNotFoundError : porta->error();
+        const QString chave = ChaveErroAbertura(erro);
+        if (chave.isEmpty())
+            dialogos().erroPadrao(porta->errorString(), erro);
+        else
+            MostraMensagem(chave, m_ligacao.portaSelecionada());
+        emit listaPortasPedida();
+        return;
+    }
+    porta->clear(); // nothing left over from before belongs to this answer
+    m_ligacao.defineTxtComandos(ComandoModelo);
+    m_ligacao.EnviaComando();
+    m_timerValidaPorta->start();
+    mostraLegenda(L(QStringLiteral("Conectando")));
+    m_ligacao.defineTextoEstado(L(QStringLiteral("Conectando")));
+    m_ligacao.defineStatus(QStringLiteral("2"));
+    mostraCor(QStringLiteral("Amarelo"));
+}
+
+void Conexao::validaPorta()
+{
+    if (m_ligacao.status() != QLatin1String("1"))
+        return;
+    ++ContadorValidaPorta;
+    if (ContadorValidaPorta > 10) {
+        m_timerValidaPorta->stop();
+        m_ligacao.defineTxtComandos(QString());
+        MostraMensagem(QStringLiteral("MSG_PORTA_NAO_RESPONDE"), m_ligacao.portaSelecionada());
+        MostraMensagem(QStringLiteral("MSG_PORTA"), m_ligacao.portaSelecionada());
+        m_ligacao.porta()->close();
+        mostraLegenda(L(QStringLiteral("Conectar")));
+        mostraCor(QStringLiteral("Branco"));
+        m_ligacao.defineTextoEstado(L(QStringLiteral("Desconectado")));
+        m_ligacao.defineStatus(QStringLiteral("0"));
+        m_ligacao.defineLegendaPrincipal(Globais::instancia().TituloPrincipal);
+        m_ligacao.defineNumeroModelo(QString());
+        ContadorValidaPorta = 0;
+        emit listaPortasPedida();
+        return;
+    }
+    if (m_ligacao.txtConsole().size() > 40) {
+        m_timerValidaPorta->stop();
+        mostraLegenda(L(QStringLiteral("Desconectar")));
+        mostraCor(QStringLiteral("Verde"));
+        m_ligacao.defineTextoEstado(L(QStringLiteral("Conectado")));
+        m_ligacao.defineStatus(QStringLiteral("1"));
+        emit handshakeConcluido();
+        AvaliaHandshake();
+    }
+}
+
+void Conexao::mensagensModeloDesconhecido()
+{
+    MostraMensagem(QStringLiteral("MSG_ERRO_NAND"), m_ligacao.portaSelecionada());
+    MostraMensagem(QStringLiteral("MSG_SELECIONE_MODELO"), m_ligacao.portaSelecionada());
+}
+
+void Conexao::AvaliaHandshake()
+{
+    using Acao = AvaliacaoHandshake::Acao;
+    const AvaliacaoHandshake a = ::AvaliaHandshake(m_ligacao.txtConsole());
+    switch (a.acao) {
+    case Acao::DriverAusente:
+        mensagensModeloDesconhecido();
+        emit focoModeloPedido();
+        return;
+    case Acao::SemNumero:
+        return;
+    case Acao::NovaConsulta:
+        IdentificaModelo();
+        return;
+    case Acao::Desconhecido:
+        m_ligacao.defineTxtComandos(QString());
+        m_ligacao.defineTxtConsole(QString());
+        MostraMensagem(QStringLiteral("MSG_ERRO_NAND"), m_ligacao.portaSelecionada());
+        m_ligacao.defineNumeroModelo(QLatin1Char('*') + a.numero + QLatin1Char('*'));
+        MostraMensagem(QStringLiteral("MSG_SELECIONE_MODELO"), m_ligacao.portaSelecionada());
+        emit focoModeloPedido();
+        return;
+    case Acao::Reconhecido:
+        m_ligacao.defineTxtComandos(QString());
+        m_ligacao.defineTxtConsole(QString());
+        m_ligacao.defineNumeroModelo(a.numero);
+        m_ligacao.defineModelo(a.modelo);
+        ContadorValidaPorta = 0;
+        return;
+    }
+}
+
+void Conexao::IdentificaModelo()
+{
+    if (m_ligacao.status() != QLatin1String("1"))
+        return;
+    m_ligacao.defineNumeroModelo(QStringLiteral("..."));
+    m_ligacao.defineTxtComandos(ComandoModelo);
+    m_ligacao.EnviaComando();
+    ContadorVerificaVersao = 0;
+    m_timerVerificaVersao->start();
+    TentativaModelo = 0;
+}
+
+void Conexao::verificaVersao()
+{
+    if (m_ligacao.status() != QLatin1String("1"))
+        return;
+    ++TentativaModelo;
+    const QString console = m_ligacao.txtConsole();
+    if (console.contains(QLatin1String("Command")) && TentativaModelo == 1) {
+        m_ligacao.defineTxtComandos(ComandoModelo);
+        m_ligacao.EnviaComando();
+        TentativaModelo = 2;
+        return;
+    }
+    ++ContadorVerificaVersao;
+    if (ContadorVerificaVersao == 15) {
+        m_timerVerificaVersao->stop();
+        if (console.contains(QLatin1String("Not Found"))) {
+            mensagensModeloDesconhecido();
+            emit focoModeloPedido();
+            return;
+        }
+    }
+    if (console.size() <= 20 || console.contains(QLatin1String("Found")))
+        return;
+    m_timerVerificaVersao->stop();
+    const NumeroExtraido n = ExtraiNumeroModelo(console);
+    if (!n.usavel)
+        return;
+    if (console.contains(QLatin1String("Command")) || !n.numero.startsWith(QLatin1Char('A')))
+        return;
+    m_ligacao.defineNumeroModelo(n.numero);
+    const QString modelo = NomeDoModelo(m_ligacao.numeroModelo());
+    if (modelo.isEmpty()) {
+        m_ligacao.defineNumeroModelo(QLatin1Char('*') + n.numero + QLatin1Char('*'));
+        mensagensModeloDesconhecido();
+    } else {
+        m_ligacao.defineModelo(modelo);
+    }
+    m_ligacao.defineTxtConsole(QString());
+}
+
+void Conexao::portaPerdida()
+{
+    // The box is gone: the link cannot be idle on a port that no longer exists. Close it
+    // and show the link as disconnected, so the user can pick a port and connect again.
+    m_timerVerificaVersao->stop();
+    Globais::instancia().TesteAtivo = QStringLiteral("0");
+    Globais::instancia().EspelhoAtivo = false;
+    desconecta();
+    m_ligacao.defineLegendaPrincipal(Globais::instancia().TituloPrincipal);
+    ContadorValidaPorta = 0;
+    emit listaPortasPedida();
+}

@@ -1,0 +1,34 @@
+#pragma once
+#include <QString>
+
+// Telling which phone is connected from its regulatory model number ("A1660").
+
+// The model name of a regulatory number ("IP 7"), "" when the number is not known.
+// Whole, case-sensitive match.
+QString NomeDoModelo(const QString& numero);
+
+// The number cut out of the answer to "syscfg print RMd#" as it stands in the console.
+// The number starts four characters after the first "#" and ends two characters before the
+// first "[" (positions that fit the echo's and the number's line ends after the LF expansion).
+// usavel is false when there is no "[" at the third character or later; numero is "" then,
+// and also when the end lies before the start.
+struct NumeroExtraido {
+    bool usavel = false;
+    QString numero;
+};
+NumeroExtraido ExtraiNumeroModelo(const QString& console);
+
+// What the connection answer says about the model (the handshake evaluation).
+struct AvaliacaoHandshake {
+    enum class Acao {
+        DriverAusente,   // "SystemConfig Driver is missing!": the user picks the model
+        SemNumero,       // no usable "[": nothing to do
+        NovaConsulta,    // the phone did not take the command: ask once more
+        Desconhecido,    // a number that is not in the table
+        Reconhecido,     // number and model known
+    };
+    Acao acao = Acao::SemNumero;
+    QString numero;
+    QString modelo;
+};
+AvaliacaoHandshake AvaliaHandshake(const QString& console);

@@ -1,0 +1,719 @@
+#include "shell/janelas/Inicial.h"
+
+#include "db/Combos.h"
+#include "i18n/Dialogos.h"
+#include "i18n/Dicionario.h"
+#include "i18n/janelas/xIdioma.h"
+#include "shell/Conexao.h"
+#include "shell/Globais.h"
+#include "shell/Ligacao.h"
+#include "shell/Portas.h"
+#include "shell/janelas/GanchosShell.h"
+#include "shell/janelas/TabelaJanelas.h"
+#include "ui/GerenciadorJanelas.h"
+#include "ui/JanelaFilha.h"
+#include "ui/Twips.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDockWidget>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextCursor>
+#include <QVBoxLayout>
+
+namespace {
+
+const QStringList Aparelhos = {"IP 6",      "IP 6 Plus", "IP 6s",     "IP 6s Plus", "IP 7",
+                               "IP 7 Plus", "IP 8",      "IP 8 Plus", "IP X"};
+
+// The menu bar row, left to right; 15 is the caption-less filler that ends it.
+const QList<int> OrdemBotoes = {1, 2, 3, 4, 5, 6, 7, 8, 9, 17, 10, 12};
+constexpr int LarguraBotao = 975;        // twips, the row rule
+constexpr int LarguraBotaoProjeto = 1095; // twips, before the rule first runs
+constexpr int SobreposicaoBotoes = 15;   // neighbours overlap
+constexpr int AlturaBotao = 735;
+constexpr int EsquerdaBotao16 = 0;
+constexpr int LarguraBotao16 = 240;
+constexpr int LarguraBotao15 = 1500;
+constexpr int LarguraMaximaPosiciona = 20000; // above it the buttons keep their places
+
+const QColor CorFundoMdi(0x2b, 0x30, 0x36);
+
+int tw(int twips)
+{
+    return Twips::paraPixels(twips);
+}
+
+QPixmap luz(const QColor& cor)
+{
+    QPixmap p(18, 18);
+    p.fill(Qt::transparent);
+    QPainter g(&p);
+    g.setRenderHint(QPainter::Antialiasing);
+    QRadialGradient grad(QPointF(7, 7), 9);
+    grad.setColorAt(0, cor.lighter(160));
+    grad.setColorAt(1, cor.darker(115));
+    g.setBrush(grad);
+    g.setPen(QPen(QColor(0x55, 0x55, 0x55), 1));
+    g.drawEllipse(QRectF(1.5, 1.5, 15, 15));
+    return p;
+}
+
+QPixmap desenhaLogo()
+{
+    QPixmap p(420, 300);
+    p.fill(Qt::transparent);
+    QPainter g(&p);
+    g.setRenderHint(QPainter::Antialiasing);
+    // A stylised logic board: a rounded plate with a chip and traces.
+    g.setPen(QPen(QColor(0x6f, 0x8f, 0xa8), 4));
+    g.setBrush(QColor(0x35, 0x3c, 0x44));
+    g.drawRoundedRect(QRectF(110, 20, 200, 170), 22, 22);
+    g.setBrush(QColor(0x4f, 0x7c, 0x9c));
+    g.setPen(Qt::NoPen);
+    g.drawRoundedRect(QRectF(175, 70, 70, 70), 8, 8);
+    g.setPen(QPen(QColor(0x8f, 0xb8, 0xd4), 3, Qt::SolidLine, Qt::RoundCap));
+    for (int i = 0; i < 4; ++i) {
+        const int y = 80 + i * 17;
+        g.drawLine(QPointF(150, y), QPointF(172, y));
+        g.drawLine(QPointF(248, y), QPointF(270, y));
+        const int x = 185 + i * 17;
+        g.drawLine(QPointF(x, 45), QPointF(x, 67));
+        g.drawLine(QPointF(x, 143), QPointF(x, 165));
+    }
+    QFont f = g.font();
+    f.setPixelSize(34);
+    f.setBold(true);
+    f.setLetterSpacing(QFont::AbsoluteSpacing, 3);
+    g.setFont(f);
+    g.setPen(QColor(0xc8, 0xd6, 0xe0));
+    g.drawText(QRectF(0, 200, 420, 50), Qt::AlignCenter, QStringLiteral("VEXADOR TARRIM"));
+    f.setPixelSize(15);
+    f.setBold(false);
+    f.setLetterSpacing(QFont::AbsoluteSpacing, 1);
+    g.setFont(f);
+    g.setPen(QColor(0x8a, 0x9b, 0xa8));
+    g.drawText(QRectF(0, 250, 420, 30), Qt::AlignCenter, QStringLiteral("logic board diagnostics"));
+    return p;
+}
+
+QPixmap desenhaAtualizar()
+{
+    QPixmap p(22, 22);
+    p.fill(Qt::transparent);
+    QPainter g(&p);
+    g.setRenderHint(QPainter::Antialiasing);
+    g.setPen(QPen(QColor(0x2e, 0x7d, 0x32), 2.4, Qt::SolidLine, Qt::RoundCap));
+    g.drawArc(QRectF(4, 4, 14, 14), 60 * 16, 280 * 16);
+    QPainterPath seta;
+    seta.moveTo(15.5, 1.5);
+    seta.lineTo(19.5, 6.5);
+    seta.lineTo(13, 7.5);
+    seta.closeSubpath();
+    g.fillPath(seta, QColor(0x2e, 0x7d, 0x32));
+    return p;
+}
+
+QPixmap desenhaSobre()
+{
+    QPixmap p(20, 20);
+    p.fill(Qt::transparent);
+    QPainter g(&p);
+    g.setRenderHint(QPainter::Antialiasing);
+    g.setBrush(QColor(0x1e, 0x6f, 0xb8));
+    g.setPen(Qt::NoPen);
+    g.drawEllipse(QRectF(1, 1, 18, 18));
+    g.setPen(Qt::white);
+    QFont f = g.font();
+    f.setPixelSize(14);
+    f.setBold(true);
+    g.setFont(f);
+    g.drawText(QRectF(1, 1, 18, 18), Qt::AlignCenter, QStringLiteral("i"));
+    return p;
+}
+
+// The window shown for each menu button.
+const QMap<int, QString>& janelaDoBotao()
+{
+    static const QMap<int, QString> m = {
+        {2, "Master"}, {3, "VCores"}, {4, "BuckLdo"}, {5, "RFs"}, {6, "Displays"},
+        {7, "Nand"},   {8, "IC"},     {9, "I2C"},     {17, "Outros"}, {12, "Sobre"},
+    };
+    return m;
+}
+
+} // namespace
+
+Inicial::Inicial(QWidget* telaAbertura)
+    : m_ligacao(new Ligacao(this)), m_conexao(new Conexao(*m_ligacao, this)), m_area(new QMdiArea(this))
+{
+    setObjectName(QStringLiteral("Inicial"));
+    m_area->setObjectName(QStringLiteral("PictureS"));
+    setCentralWidget(m_area);
+    m_janelas = new GerenciadorJanelas(*m_ligacao, m_area, this);
+    m_logo = desenhaLogo();
+    montaBarra();
+    montaConsole();
+    resize(1280, 860);
+
+    connect(m_ligacao, &Ligacao::statusMudou, this, [this](const QString& s) { m_status->setText(s); });
+    connect(m_ligacao, &Ligacao::textoEstadoMudou, m_st1, &QLabel::setText);
+    connect(m_ligacao, &Ligacao::legendaPrincipalMudou, this, &QWidget::setWindowTitle);
+    connect(m_ligacao, &Ligacao::numeroModeloMudou, m_lbModelo, &QLabel::setText);
+    connect(m_ligacao, &Ligacao::modeloMudou, this, &Inicial::mostraModelo);
+    connect(m_conexao, &Conexao::legendaBotaoMudou, m_botoes.value(1), &QPushButton::setText);
+    connect(m_conexao, &Conexao::corStatusMudou, this, &Inicial::CorStatus);
+    connect(m_conexao, &Conexao::listaPortasPedida, this, &Inicial::ListaPortas);
+    connect(m_conexao, &Conexao::focoModeloPedido, this, [this] { m_comboAparelhos->setFocus(); });
+    connect(m_conexao, &Conexao::handshakeConcluido, this, &Inicial::aoConectar);
+
+    registraJanelas(*m_janelas);
+    carrega(telaAbertura);
+}
+
+Inicial::~Inicial()
+{
+    // Child windows go first: they may still talk to the link while they close.
+    m_janelas->fecha(m_janelas->nomesAbertos());
+    m_area->closeAllSubWindows();
+}
+
+void Inicial::montaBarra()
+{
+    auto* barra = new QWidget(this);
+    barra->setObjectName(QStringLiteral("BarraMenu"));
+    barra->setAutoFillBackground(true);
+    auto* linha = new QHBoxLayout(barra);
+    linha->setContentsMargins(2, 2, 6, 2);
+    linha->setSpacing(10);
+
+    m_painelBotoes = new QWidget(barra);
+    m_painelBotoes->setObjectName(QStringLiteral("PainelBotoes"));
+    auto criaBotao = [this](int indice) {
+        auto* b = new QPushButton(m_painelBotoes);
+        b->setObjectName(QStringLiteral("Botoes(%1)").arg(indice));
+        b->setFocusPolicy(indice == 0 ? Qt::StrongFocus : Qt::TabFocus);
+        m_botoes.insert(indice, b);
+        return b;
+    };
+    // Button 0 takes the focus away from every clicked button; it has no face of its own.
+    QPushButton* b0 = criaBotao(0);
+    b0->setGeometry(0, 0, 1, 1);
+    b0->setFlat(true);
+    QPushButton* b16 = criaBotao(16);
+    b16->setGeometry(tw(EsquerdaBotao16), 0, tw(LarguraBotao16), tw(AlturaBotao));
+    int esquerda = EsquerdaBotao16 + LarguraBotao16 - SobreposicaoBotoes;
+    for (int indice : OrdemBotoes) {
+        QPushButton* b = criaBotao(indice);
+        b->setGeometry(tw(esquerda), 0, tw(LarguraBotaoProjeto), tw(AlturaBotao));
+        b->setProperty("esquerdaTwips", esquerda);
+        esquerda += LarguraBotaoProjeto;
+    }
+    QPushButton* b15 = criaBotao(15);
+    b15->setGeometry(tw(esquerda), 0, tw(LarguraBotao15), tw(AlturaBotao));
+    m_painelBotoes->setFixedSize(tw(esquerda + LarguraBotao15), tw(AlturaBotao));
+    for (auto it = m_botoes.constBegin(); it != m_botoes.constEnd(); ++it) {
+        const int indice = it.key();
+        if (indice != 0 && indice != 15 && indice != 16)
+            connect(it.value(), &QPushButton::clicked, this, [this, indice] { clicaBotao(indice); });
+        else if (indice != 0)
+            connect(it.value(), &QPushButton::clicked, this, [this] { m_botoes.value(0)->setFocus(); });
+        it.value()->installEventFilter(this);
+    }
+    m_botoes.value(8)->setText(QString(30, QLatin1Char(' ')));
+
+    m_imgSobre = new QLabel(barra);
+    m_imgSobre->setObjectName(QStringLiteral("ImgSobre"));
+    m_imgSobre->setPixmap(desenhaSobre());
+    m_imgSobre->hide();
+
+    // The overlay on button 8: its caption names the port controller of the model.
+    m_pictureTristarTigris = new QWidget(m_painelBotoes);
+    m_pictureTristarTigris->setObjectName(QStringLiteral("PictureTristarTigris"));
+    auto* cobre = new QVBoxLayout(m_pictureTristarTigris);
+    cobre->setContentsMargins(0, 0, 0, 0);
+    m_lbTristarTigris = new QLabel(m_pictureTristarTigris);
+    m_lbTristarTigris->setObjectName(QStringLiteral("lbTristarTigris"));
+    m_lbTristarTigris->setAlignment(Qt::AlignCenter);
+    m_lbTristarTigris->setCursor(Qt::PointingHandCursor);
+    m_lbTristarTigris->installEventFilter(this);
+    cobre->addWidget(m_lbTristarTigris);
+    m_pictureTristarTigris->setAttribute(Qt::WA_TranslucentBackground);
+    m_pictureTristarTigris->setGeometry(m_botoes.value(8)->x() + tw(10), tw(40),
+                                        tw(LarguraBotaoProjeto) - tw(30), tw(AlturaBotao) - tw(80));
+    m_pictureTristarTigris->raise();
+    linha->addWidget(m_painelBotoes, 0, Qt::AlignTop);
+    linha->addStretch(1);
+
+    // Port chooser and link state.
+    m_framePorta = new QWidget(barra);
+    m_framePorta->setObjectName(QStringLiteral("FramePorta"));
+    m_framePorta->setMouseTracking(true);
+    m_framePorta->installEventFilter(this);
+    auto* porta = new QGridLayout(m_framePorta);
+    porta->setContentsMargins(4, 0, 4, 0);
+    porta->setVerticalSpacing(2);
+    m_lbFramePorta = new QLabel(m_framePorta);
+    m_lbFramePorta->setObjectName(QStringLiteral("lbFramePorta"));
+    m_cbPortas = new QComboBox(m_framePorta);
+    m_cbPortas->setObjectName(QStringLiteral("cbPortas"));
+    m_cbPortas->setMinimumWidth(64);
+    m_imgStatus = new QLabel(m_framePorta);
+    m_imgStatus->setObjectName(QStringLiteral("ImgStatus"));
+    m_imgStatus->setFixedSize(18, 18);
+    m_st1 = new QLabel(m_framePorta);
+    m_st1->setObjectName(QStringLiteral("St1"));
+    m_st1->setMinimumWidth(95);
+    m_st1->setText(QStringLiteral("Desconectado"));
+    auto* estado = new QHBoxLayout;
+    estado->setSpacing(5);
+    estado->addWidget(m_imgStatus);
+    estado->addWidget(m_st1);
+    porta->addWidget(m_lbFramePorta, 0, 0);
+    porta->addWidget(m_cbPortas, 1, 0);
+    porta->addLayout(estado, 1, 1);
+    linha->addWidget(m_framePorta);
+
+    m_picBranco = new QLabel(barra);
+    m_picBranco->setObjectName(QStringLiteral("PicBranco"));
+    m_picBranco->setPixmap(luz(Qt::white));
+    m_picAmarelo = new QLabel(barra);
+    m_picAmarelo->setObjectName(QStringLiteral("PicAmarelo"));
+    m_picAmarelo->setPixmap(luz(QColor(0xff, 0xd4, 0x00)));
+    m_picVerde = new QLabel(barra);
+    m_picVerde->setObjectName(QStringLiteral("PicVerde"));
+    m_picVerde->setPixmap(luz(QColor(0x22, 0xc5, 0x3a)));
+    m_picBranco->hide();
+    m_picAmarelo->hide();
+    m_picVerde->hide();
+
+    m_status = new QLineEdit(QStringLiteral("0"), barra);
+    m_status->setObjectName(QStringLiteral("Status"));
+    m_status->hide();
+
+    // Serial box model.
+    auto* frameBox = new QWidget(barra);
+    frameBox->setObjectName(QStringLiteral("FrameBox"));
+    auto* box = new QVBoxLayout(frameBox);
+    box->setContentsMargins(4, 0, 4, 0);
+    box->setSpacing(2);
+    m_lbBox = new QLabel(frameBox);
+    m_lbBox->setObjectName(QStringLiteral("lbBox"));
+    m_comboBox = new QComboBox(frameBox);
+    m_comboBox->setObjectName(QStringLiteral("ComboBox"));
+    m_comboBox->installEventFilter(this);
+    box->addWidget(m_lbBox);
+    box->addWidget(m_comboBox);
+    linha->addWidget(frameBox);
+    connect(m_comboBox, &QComboBox::activated, this,
+            [this](int i) { boxEscolhido(m_comboBox->itemText(i)); });
+
+    // Device model.
+    m_frameMD = new QWidget(barra);
+    m_frameMD->setObjectName(QStringLiteral("FrameMD"));
+    m_frameMD->setMouseTracking(true);
+    m_frameMD->installEventFilter(this);
+    auto* md = new QGridLayout(m_frameMD);
+    md->setContentsMargins(4, 0, 4, 0);
+    md->setVerticalSpacing(2);
+    m_comboAparelhos = new QComboBox(m_frameMD);
+    m_comboAparelhos->setObjectName(QStringLiteral("ComboAparelhos"));
+    m_comboAparelhos->addItems(Aparelhos);
+    m_comboAparelhos->setCurrentText(QStringLiteral("IP 7"));
+    m_comboAparelhos->setMinimumWidth(110);
+    m_comboAparelhos->installEventFilter(this);
+    connect(m_comboAparelhos, &QComboBox::currentTextChanged, this, &Inicial::modeloEscolhido);
+    m_lbModelo = new QLabel(m_frameMD);
+    m_lbModelo->setObjectName(QStringLiteral("lbModelo"));
+    m_lbModelo->setMinimumWidth(70);
+    QFont negrito = m_lbModelo->font();
+    negrito.setBold(true);
+    m_lbModelo->setFont(negrito);
+    m_imgAtualizar = new QLabel(m_frameMD);
+    m_imgAtualizar->setObjectName(QStringLiteral("imgAtualizar"));
+    m_imgAtualizar->setPixmap(desenhaAtualizar());
+    m_imgAtualizar->setFixedSize(26, 26);
+    m_imgAtualizar->setAlignment(Qt::AlignCenter);
+    m_imgAtualizar->setCursor(Qt::PointingHandCursor);
+    m_imgAtualizar->installEventFilter(this);
+    md->addWidget(m_comboAparelhos, 1, 0);
+    md->addWidget(m_imgAtualizar, 1, 1);
+    md->addWidget(m_lbModelo, 0, 0, 1, 2);
+    linha->addWidget(m_frameMD);
+
+    barra->setFixedHeight(tw(AlturaBotao) + 6);
+    setMenuWidget(barra);
+
+    // The background: a moving mouse over it hides the sub-menu and the tips.
+    m_area->viewport()->setMouseTracking(true);
+    m_area->viewport()->installEventFilter(this);
+}
+
+void Inicial::montaConsole()
+{
+    // The collected answer, shown as it grows. The text the rules read is Ligacao::txtConsole;
+    // this view only follows it, appending what arrives.
+    auto* doca = new QDockWidget(this);
+    doca->setObjectName(QStringLiteral("FrameConsole"));
+    doca->setTitleBarWidget(new QWidget(doca));
+    doca->setFeatures(QDockWidget::NoDockWidgetFeatures);
+    m_txtConsole = new QPlainTextEdit(doca);
+    m_txtConsole->setObjectName(QStringLiteral("txtConsole"));
+    m_txtConsole->setReadOnly(true);
+    m_txtConsole->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_txtConsole->setUndoRedoEnabled(false);
+    m_txtConsole->setMaximumBlockCount(20000);
+    QFont mono(QStringLiteral("Monospace"));
+    mono.setStyleHint(QFont::TypeWriter);
+    mono.setPointSize(9);
+    m_txtConsole->setFont(mono);
+    m_txtConsole->setFixedHeight(96);
+    doca->setWidget(m_txtConsole);
+    addDockWidget(Qt::BottomDockWidgetArea, doca);
+
+    auto semCr = [](QString t) { return t.remove(QLatin1Char('\r')); };
+    connect(m_ligacao, &Ligacao::consoleRedefinido, this,
+            [this, semCr] { m_txtConsole->setPlainText(semCr(m_ligacao->txtConsole())); });
+    connect(m_ligacao, &Ligacao::consoleAcrescentado, this, [this, semCr](const QString& acrescimo) {
+        QScrollBar* barra = m_txtConsole->verticalScrollBar();
+        const bool noFim = barra->value() >= barra->maximum() - 2;
+        QTextCursor c(m_txtConsole->document());
+        c.movePosition(QTextCursor::End);
+        c.insertText(semCr(acrescimo));
+        if (noFim)
+            barra->setValue(barra->maximum());
+    });
+}
+
+void Inicial::carrega(QWidget* telaAbertura)
+{
+    Globais& g = Globais::instancia();
+    LimparLogo = false;
+    if (auto& gancho = ganchosShell().verificaImportacao)
+        gancho(*this);
+    Traducao_Form_Inicial();
+    CorStatus(QStringLiteral("Branco"));
+    g.TituloPrincipal = QStringLiteral("Vexador Tarrim v.") + g.VersaoSistema;
+    m_ligacao->defineLegendaPrincipal(g.TituloPrincipal);
+    setWindowTitle(g.TituloPrincipal);
+    m_comboAparelhos->setVisible(true);
+    m_imgAtualizar->setVisible(true);
+    m_botoes.value(12)->setIcon(QIcon(m_imgSobre->pixmap()));
+    IniciaEstado();
+    ListaPortas();
+    CarregaBoxModelo();
+    m_conexao->ContadorValidaPorta = 0;
+    if (telaAbertura)
+        telaAbertura->close();
+    redimensiona();
+}
+
+void Inicial::IniciaEstado()
+{
+    Globais& g = Globais::instancia();
+    for (auto it = g.JanelaAberta.begin(); it != g.JanelaAberta.end(); ++it)
+        if (it.key() != QLatin1String("Acorn"))
+            it.value() = false;
+    g.EspelhoAtivo = false;
+    m_conexao->ContadorVerificaVersao = 0;
+    m_comboBox->clear();
+    m_comboBox->addItems({QStringLiteral("1"), QStringLiteral("2")});
+    m_comboBox->setCurrentIndex(-1);
+}
+
+void Inicial::Traducao_Form_Inicial()
+{
+    const bool ligado = m_ligacao->status().toInt() != 0;
+    m_botoes.value(1)->setText(L(ligado ? QStringLiteral("Desconectar") : QStringLiteral("Conectar")));
+    m_st1->setText(L(ligado ? QStringLiteral("Conectado") : QStringLiteral("Desconectado")));
+
+    auto poe = [this](int i, const QString& legenda, const QString& dica) {
+        m_botoes.value(i)->setText(legenda);
+        m_botoes.value(i)->setToolTip(dica);
+    };
+    m_botoes.value(1)->setToolTip(L(QStringLiteral("Conectar")) + QStringLiteral(" / ") + L(QStringLiteral("Desconectar")));
+    poe(2, L(QStringLiteral("Comandos")), L(QStringLiteral("Modo Comandos e Comparador")));
+    poe(3, QStringLiteral("VCore"), QStringLiteral("VCore"));
+    poe(4, QStringLiteral("Buck / Ldo"), QStringLiteral("Buck / Ldo"));
+    poe(5, QStringLiteral("RF"), L(QStringLiteral("Testes de Comunicação RF")));
+    poe(6, QStringLiteral("Display"), L(QStringLiteral("Testes de Display")));
+    poe(7, QStringLiteral("Nand"), L(QStringLiteral("Testes de Memória Nand")));
+    poe(8, QString(30, QLatin1Char(' ')), L(QStringLiteral("Testes IC's")));
+    poe(9, QStringLiteral("I2C"), L(QStringLiteral("Testes de Leitura I2C")));
+    poe(17, QStringLiteral("Bat / RAM"), L(QStringLiteral("Testes Adicionais")) + QStringLiteral(" Bat. / Mem. Ram"));
+    poe(10, L(QStringLiteral("Idioma")), QStringLiteral("Idioma / Language"));
+    poe(12, L(QStringLiteral("Sobre")), L(QStringLiteral("Sobre")));
+    m_lbTristarTigris->setToolTip(m_botoes.value(8)->toolTip());
+
+    m_imgAtualizar->setToolTip(L(QStringLiteral("Atualizar")));
+    m_comboAparelhos->setToolTip(L(QStringLiteral("Selecione o modelo do dispositivo")));
+    m_lbModelo->setToolTip(L(QStringLiteral("Modelo do dispositivo")));
+    m_cbPortas->setToolTip(L(QStringLiteral("Porta COM de comunicação com o dispositivo")));
+
+    m_lbFramePorta->setText(L(QStringLiteral("Porta COM")));
+    m_lbTristarTigris->setText(QStringLiteral("Tristar\r\nTigris"));
+    m_lbBox->setText(L(QStringLiteral("Box_Modelo")));
+}
+
+void Inicial::CorStatus(const QString& cor)
+{
+    QLabel* origem = nullptr;
+    if (cor == QLatin1String("Branco"))
+        origem = m_picBranco;
+    else if (cor == QLatin1String("Amarelo"))
+        origem = m_picAmarelo;
+    else if (cor == QLatin1String("Verde"))
+        origem = m_picVerde;
+    if (origem)
+        m_imgStatus->setPixmap(origem->pixmap());
+}
+
+void Inicial::ListaPortas()
+{
+    m_cbPortas->clear();
+    m_cbPortas->addItems(Portas::ListaPortas());
+    if (m_cbPortas->count() > 0)
+        m_cbPortas->setCurrentIndex(m_cbPortas->count() - 1);
+}
+
+void Inicial::CarregaBoxModelo()
+{
+    // Every step runs even when an earlier one failed: an unreadable value counts as empty.
+    bool ok = false;
+    QString texto = LeCombo(7, &ok);
+    if (!ok)
+        texto.clear();
+    // Values written by an older version.
+    if (texto == QLatin1String("G1"))
+        texto = QStringLiteral("1");
+    if (texto == QLatin1String("G2"))
+        texto = QStringLiteral("2");
+    if (texto.isEmpty()) {
+        texto = QStringLiteral("1");
+        GravaCombo(7, texto);
+    }
+    const int i = m_comboBox->findText(texto);
+    m_comboBox->setCurrentIndex(i);
+    m_ligacao->defineModeloBox(texto);
+}
+
+void Inicial::boxEscolhido(const QString& box)
+{
+    GravaCombo(7, box);
+    m_ligacao->defineModeloBox(box);
+}
+
+void Inicial::PosicionaBotoes()
+{
+    int esquerda = m_botoes.value(1)->property("esquerdaTwips").toInt();
+    for (int indice : OrdemBotoes) {
+        QPushButton* b = m_botoes.value(indice);
+        b->setProperty("esquerdaTwips", esquerda);
+        b->setGeometry(tw(esquerda), 0, tw(LarguraBotao), tw(AlturaBotao));
+        if (indice == 8)
+            m_pictureTristarTigris->move(tw(esquerda + 10), m_pictureTristarTigris->y());
+        esquerda += LarguraBotao - SobreposicaoBotoes;
+    }
+    m_pictureTristarTigris->resize(tw(LarguraBotao) - tw(30), m_pictureTristarTigris->height());
+    m_botoes.value(15)->move(tw(esquerda), 0);
+}
+
+void Inicial::resizeEvent(QResizeEvent* e)
+{
+    QMainWindow::resizeEvent(e);
+    redimensiona();
+}
+
+void Inicial::redimensiona()
+{
+    // The logo painted in the middle of the background; repainted at every size.
+    const QSize tamanho = m_area->viewport()->size();
+    if (!tamanho.isEmpty()) {
+        QPixmap fundo(tamanho);
+        fundo.fill(CorFundoMdi);
+        QPainter g(&fundo);
+        g.drawPixmap((tamanho.width() - m_logo.width()) / 2, (tamanho.height() - m_logo.height()) / 2, m_logo);
+        g.end();
+        m_area->setBackground(QBrush(fundo));
+    }
+    LimparLogo = true;
+    if (Twips::dePixels(width()) <= LarguraMaximaPosiciona)
+        PosicionaBotoes();
+}
+
+void Inicial::closeEvent(QCloseEvent* e)
+{
+    m_janelas->fecha(m_janelas->nomesAbertos());
+    m_area->closeAllSubWindows();
+    if (auto& gancho = ganchosShell().fechaDicas)
+        gancho();
+    if (auto& gancho = ganchosShell().ocultaSubMenu)
+        gancho();
+    e->accept();
+    // Closing the main window ends the program, whatever small window is still around.
+    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+void Inicial::clicaBotao(int indice)
+{
+    m_botoes.value(0)->setFocus();
+    switch (indice) {
+    case 1:
+        m_conexao->BotaoConectar(m_cbPortas->currentText());
+        return;
+    case 10:
+        mostraIdioma();
+        return;
+    default:
+        break;
+    }
+    const QString nome = janelaDoBotao().value(indice);
+    if (!nome.isEmpty())
+        m_janelas->mostra(nome);
+}
+
+void Inicial::mostraIdioma()
+{
+    xIdioma janela(*m_janelas, this, [this] { Traducao_Form_Inicial(); });
+    janela.exec();
+}
+
+void Inicial::passaSobreBotao(int indice)
+{
+    const GanchosShell& ganchos = ganchosShell();
+    int tipo = -1;
+    QString rotulo;
+    if (indice == 4)
+        tipo = 0;
+    else if (indice == 5)
+        tipo = 2;
+    else if (indice == 6) {
+        tipo = 1;
+        rotulo = m_ligacao->modelo() == QLatin1String("IP X") ? QStringLiteral("Acorn")
+                                                                : QStringLiteral("Chestnut");
+    }
+    if (tipo < 0) {
+        if (ganchos.ocultaSubMenu)
+            ganchos.ocultaSubMenu();
+        return;
+    }
+    if (ganchos.mostraSubMenu) {
+        const QPoint esquerda = m_botoes.value(indice)->mapTo(this, QPoint(0, 0));
+        ganchos.mostraSubMenu(*this, tipo, esquerda.x(), rotulo);
+    }
+}
+
+bool Inicial::eventFilter(QObject* objeto, QEvent* e)
+{
+    const GanchosShell& ganchos = ganchosShell();
+    const QEvent::Type tipo = e->type();
+    if (objeto == m_area->viewport() && tipo == QEvent::MouseMove) {
+        if (ganchos.ocultaSubMenu)
+            ganchos.ocultaSubMenu();
+        if (ganchos.ocultaDicas)
+            ganchos.ocultaDicas();
+        if (LimparLogo) {
+            const Globais& g = Globais::instancia();
+            if (g.janelaAberta(QStringLiteral("VCores")) || g.janelaAberta(QStringLiteral("BuckLdo"))
+                || g.janelaAberta(QStringLiteral("I2C")) || g.janelaAberta(QStringLiteral("Sobre")))
+                LimparLogo = false;
+            else if (ganchos.limpaFundo)
+                ganchos.limpaFundo(*this);
+        }
+    } else if (objeto == m_framePorta && (tipo == QEvent::MouseMove || tipo == QEvent::Enter)) {
+        if (m_ligacao->status() == QLatin1String("0")
+            && !Globais::instancia().janelaAberta(QStringLiteral("Sobre")) && ganchos.mostraDicas)
+            ganchos.mostraDicas(*this);
+    } else if (objeto == m_frameMD && (tipo == QEvent::MouseMove || tipo == QEvent::Enter)) {
+        if (ganchos.ocultaDicas)
+            ganchos.ocultaDicas();
+    } else if (objeto == m_lbTristarTigris && tipo == QEvent::MouseButtonRelease) {
+        clicaBotao(8);
+        return true;
+    } else if (objeto == m_imgAtualizar) {
+        if (tipo == QEvent::MouseButtonPress) {
+            m_imgAtualizar->setFrameStyle(QFrame::Box | QFrame::Plain);
+        } else if (tipo == QEvent::MouseButtonRelease) {
+            m_imgAtualizar->setFrameStyle(QFrame::NoFrame);
+            if (m_imgAtualizar->rect().contains(static_cast<QMouseEvent*>(e)->position().toPoint()))
+                atualizaClicado();
+        }
+    } else if ((objeto == m_comboBox || objeto == m_comboAparelhos) && tipo == QEvent::KeyPress) {
+        // Selection only: typed keys are discarded (Tab still moves on).
+        const int tecla = static_cast<QKeyEvent*>(e)->key();
+        if (tecla != Qt::Key_Tab && tecla != Qt::Key_Backtab)
+            return true;
+    } else if (objeto == m_comboAparelhos && tipo == QEvent::FocusOut) {
+        if (m_comboAparelhos->currentText().isEmpty())
+            m_comboAparelhos->setCurrentText(QStringLiteral("IP 7"));
+    } else if (tipo == QEvent::Enter) {
+        for (auto it = m_botoes.constBegin(); it != m_botoes.constEnd(); ++it)
+            if (it.value() == objeto) {
+                passaSobreBotao(it.key());
+                break;
+            }
+    }
+    return QMainWindow::eventFilter(objeto, e);
+}
+
+void Inicial::atualizaClicado()
+{
+    IdentificaModelo();
+    ListaPortas();
+}
+
+void Inicial::IdentificaModelo()
+{
+    m_conexao->IdentificaModelo();
+}
+
+void Inicial::modeloEscolhido(const QString& modelo)
+{
+    // The chooser's text is the link's model; every change refreshes the open windows.
+    m_ligacao->defineModelo(modelo);
+}
+
+void Inicial::mostraModelo(const QString& modelo)
+{
+    if (m_comboAparelhos->currentText() != modelo) {
+        const int i = m_comboAparelhos->findText(modelo);
+        const QSignalBlocker bloqueio(m_comboAparelhos);
+        m_comboAparelhos->setCurrentIndex(i);
+    }
+    BuscaDadosGravados();
+    AtualizaJanelasAbertas();
+}
+
+void Inicial::BuscaDadosGravados()
+{
+    m_janelas->BuscaDadosGravados();
+}
+
+void Inicial::AtualizaJanelasAbertas()
+{
+    const QString inicio = m_ligacao->modelo().left(4);
+    const bool hydra = inicio == QLatin1String("IP X") || inicio == QLatin1String("IP 8");
+    m_lbTristarTigris->setText(hydra ? QStringLiteral("Hydra\r\nTigris") : QStringLiteral("Tristar\r\nTigris"));
+    m_janelas->AtualizaJanelasAbertas();
+}
+
+void Inicial::aoConectar()
+{
+    // The windows that wait for a link may send now.
+    if (JanelaFilha* master = m_janelas->aberta(QStringLiteral("Master")))
+        if (auto* b = master->findChild<QWidget*>(QStringLiteral("btSend")))
+            b->setEnabled(true);
+    if (JanelaFilha* vcores = m_janelas->aberta(QStringLiteral("VCores")))
+        if (auto* b = vcores->findChild<QWidget*>(QStringLiteral("btExecutaLeitura")))
+            b->setEnabled(true);
+}

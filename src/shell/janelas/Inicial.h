@@ -1,0 +1,92 @@
+#pragma once
+#include <QMainWindow>
+#include <QMap>
+#include <QPixmap>
+
+class Conexao;
+class GerenciadorJanelas;
+class Ligacao;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMdiArea;
+class QPlainTextEdit;
+class QPushButton;
+
+// The main window: the menu bar that opens the test windows, the port and box choosers,
+// the status light, the model chooser, and the MDI area where every child window lives.
+// It owns the link (Ligacao), the connection logic (Conexao) and the window manager.
+class Inicial : public QMainWindow {
+    Q_OBJECT
+public:
+    // Builds the window and runs its load; telaAbertura (the splash) is closed at its end.
+    explicit Inicial(QWidget* telaAbertura = nullptr);
+    ~Inicial() override;
+
+    Ligacao& ligacao() const { return *m_ligacao; }
+    Conexao& conexao() const { return *m_conexao; }
+    GerenciadorJanelas& janelas() const { return *m_janelas; }
+    QMdiArea* area() const { return m_area; }
+
+    void Traducao_Form_Inicial();
+    void ListaPortas();
+    void CarregaBoxModelo();
+    void CorStatus(const QString& cor);
+    void PosicionaBotoes();
+    void BuscaDadosGravados();
+    void AtualizaJanelasAbertas();
+    void IdentificaModelo();
+
+    // Set after every resize; the next mouse movement over the background may clear it.
+    bool LimparLogo = false;
+
+    QPushButton* botao(int indice) const { return m_botoes.value(indice); }
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* objeto, QEvent* e) override;
+
+private:
+    void montaBarra();
+    void montaConsole();
+    void carrega(QWidget* telaAbertura);
+    void IniciaEstado();
+    void redimensiona();
+    void clicaBotao(int indice);
+    void passaSobreBotao(int indice);
+    void mostraIdioma();
+    void modeloEscolhido(const QString& modelo);
+    void mostraModelo(const QString& modelo);
+    void boxEscolhido(const QString& box);
+    void aoConectar();
+    void atualizaClicado();
+
+    Ligacao* m_ligacao;
+    Conexao* m_conexao;
+    QMdiArea* m_area;
+    GerenciadorJanelas* m_janelas;
+
+    QMap<int, QPushButton*> m_botoes;
+    QWidget* m_painelBotoes = nullptr;
+    QWidget* m_pictureTristarTigris = nullptr;
+    QLabel* m_lbTristarTigris = nullptr;
+    QLabel* m_imgStatus = nullptr;
+    QLabel* m_picBranco = nullptr;
+    QLabel* m_picAmarelo = nullptr;
+    QLabel* m_picVerde = nullptr;
+    QLabel* m_imgSobre = nullptr;
+    QLabel* m_st1 = nullptr;
+    QLineEdit* m_status = nullptr;
+    QWidget* m_framePorta = nullptr;
+    QLabel* m_lbFramePorta = nullptr;
+    QComboBox* m_cbPortas = nullptr;
+    QLabel* m_lbBox = nullptr;
+    QComboBox* m_comboBox = nullptr;
+    QWidget* m_frameMD = nullptr;
+    QComboBox* m_comboAparelhos = nullptr;
+    QLabel* m_lbModelo = nullptr;
+    QLabel* m_imgAtualizar = nullptr;
+    QPlainTextEdit* m_txtConsole = nullptr;
+    QPixmap m_logo; // ImageS_Black
+};
