@@ -1,0 +1,47 @@
+#pragma once
+#include <QList>
+#include <QString>
+#include <optional>
+
+// The phone's own buck tests ("buck" and "buckcheck <tolerance>") turned into list items, and
+// the texts of the buck check window that do not depend on a widget. Positions follow the
+// window's rules: the answer is searched from its start, never line by line.
+
+// Icons of the result lists.
+enum class IconeBuck { Passou = 1, Falhou = 2, Leitura = 3 };
+
+struct ItemBuck {
+    QString texto;
+    IconeBuck icone = IconeBuck::Leitura;
+    bool operator==(const ItemBuck&) const = default;
+};
+
+// Parse mode: 1 "buck", 2 "buckcheck".
+enum class ModoBuck { Buck = 1, Buckcheck = 2 };
+
+// "buck": every ":" followed later by "mV" gives "   buck<n> voltage: <volts> V" (plain icon),
+// numbered from 0 when the text contains "buck0", else from 1. A text that contains
+// "measured" (a buckcheck answer) gives nothing.
+QList<ItemBuck> ListaBuck(const QString& texto);
+
+// "buckcheck": every "target" ... "mV" ... "measured" ... "mV" <3 chars> <verdict> gives
+// "   buck<n>: <L(Referência)>: <target> V - <L(Leitura)>:  <measured> V : <verdict>",
+// pass icon for "PASS", fail icon otherwise.
+QList<ItemBuck> ListaBuckcheck(const QString& texto);
+
+QList<ItemBuck> ListaPorModo(ModoBuck modo, const QString& texto);
+
+// A target in whole millivolts as volts by its number of digits, in a field of exactly five
+// characters ("5" -> "0.005", "1234" -> "1.234", "12345" -> "12.34", "80" -> "0.080").
+QString AlvoEmVolts(const QString& milivolts);
+
+// The answer is worth parsing: not empty and it holds the prompt's "[".
+bool RespostaBuckCompleta(const QString& txtDados);
+
+// The command of a button: "buck", or "buckcheck " + the tolerance without blanks when it is
+// a number from 1 to 99; std::nullopt (nothing is sent) otherwise.
+std::optional<QString> ComandoBuck(ModoBuck modo, const QString& tolerancia);
+
+// lbInfoBucks: the outputs that read zero in purple mode on the model, each line preceded by
+// CR LF, then two CR LF, three blanks and the note L("VAR4") / L("VAR3").
+QString TextoInfoBucks(const QString& modelo);

@@ -1,0 +1,377 @@
+#include "rails/janelas/JanelaGradeTrilhas.h"
+
+#include "db/Banco.h"
+#include "db/Combos.h"
+#include "i18n/Dicionario.h"
+#include "i18n/Mensagens.h"
+#include "rails/janelas/ComponentesTrilhas.h"
+#include "reports/RelatorioMalhas.h"
+#include "shell/Globais.h"
+#include "shell/Ligacao.h"
+#include "ui/GerenciadorJanelas.h"
+#include "ui/Twips.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTimer>
+#include <QToolButton>
+
+// ---- ModeloGradeTrilhas ----------------------------------------------------------------
+
+ModeloGradeTrilhas::ModeloGradeTrilhas(QObject* pai) : QSqlQueryModel(pai)
+{
+    setObjectName(QStringLiteral("Data1"));
+}
+
+void ModeloGradeTrilhas::defineColunas(const QList<Coluna>& colunas)
+{
+    beginResetModel();
+    m_colunas = colunas;
+    endResetModel();
+}
+
+void ModeloGradeTrilhas::defineLegenda(const QString& campo, const QString& legenda)
+{
+    for (int i = 0; i < m_colunas.size(); ++i) {
+        if (m_colunas[i].campo == campo) {
+            m_colunas[i].legenda = legenda;
+            emit headerDataChanged(Qt::Horizontal, i, i);
+        }
+    }
+}
+
+void ModeloGradeTrilhas::queryChange()
+{
+    // The rows of a model and family are few: read them all at once, so the statement is
+    // finished and holds no lock while the grading writes through its own connection.
+    while (QSqlQueryModel::canFetchMore())
+        QSqlQueryModel::fetchMore();
+    m_linhas.clear();
+    const int n = QSqlQueryModel::rowCount();
+    m_linhas.reserve(n);
+    for (int i = 0; i < n; ++i)
+        m_linhas.append(QSqlQueryModel::record(i));
+}
+
+int ModeloGradeTrilhas::columnCount(const QModelIndex& pai) const
+{
+    return pai.isValid() ? 0 : int(m_colunas.size());
+}
+
+int ModeloGradeTrilhas::rowCount(const QModelIndex& pai) const
+{
+    return pai.isValid() ? 0 : int(m_linhas.size());
+}
+
+int ModeloGradeTrilhas::coluna(const QString& campo) const
+{
+    for (int i = 0; i < m_colunas.size(); ++i)
+        if (m_colunas[i].campo.compare(campo, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+QString ModeloGradeTrilhas::valor(int linha, const QString& campo) const
+{
+    if (linha < 0 || linha >= m_linhas.size())
+        return QString();
+    return m_linhas[linha].value(campo).toString();
+}
+
+QVariant ModeloGradeTrilhas::data(const QModelIndex& indice, int papel) const
+{
+    if (!indice.isValid() || indice.row() >= m_linhas.size() || indice.column() >= m_colunas.size())
+        return {};
+    const QString& campo = m_colunas[indice.column()].campo;
+    if (papel == Qt::DisplayRole || papel == Qt::ToolTipRole)
+        return valor(indice.row(), campo);
+    if (papel == Qt::BackgroundRole
+        && (campo == QLatin1String("Leitura") || campo == QLatin1String("Porc"))) {
+        const QString leitura = valor(indice.row(), QStringLiteral("Leitura"));
+        if (leitura.isEmpty())
+            return {};
+        const QString codigo = CodigoVeredito({valor(indice.row(), QStringLiteral("Malha")), leitura,
+                                               valor(indice.row(), QStringLiteral("Ref")),
+                                               valor(indice.row(), QStringLiteral("Porc")),
+                                               valor(indice.row(), QStringLiteral("RefV"))});
+        if (codigo == QLatin1String("1"))
+            return CorVb(Cores::VerdeClaro);
+        if (codigo == QLatin1String("0"))
+            return CorVb(Cores::AmareloClaro);
+        return {};
+    }
+    return {};
+}
+
+QVariant ModeloGradeTrilhas::headerData(int secao, Qt::Orientation orientacao, int papel) const
+{
+    if (orientacao == Qt::Horizontal && papel == Qt::DisplayRole && secao >= 0 && secao < m_colunas.size())
+        return m_colunas[secao].legenda;
+    if (orientacao == Qt::Vertical && papel == Qt::DisplayRole)
+        return secao + 1;
+    return {};
+}
+
+// ---- JanelaGradeTrilhas ----------------------------------------------------------------
+
+JanelaGradeTrilhas::JanelaGradeTrilhas(const QString& nome, GerenciadorJanelas& janelas,
+                                       VarianteGrade variante)
+    : JanelaFilha(nome, janelas), m_variante(variante)
+{
+}
+
+JanelaGradeTrilhas::~JanelaGradeTrilhas()
+{
+    // The recordings survive a reinstallation through the user copy.
+    if (m_dadosMudaram)
+        CopiaBancoUsuario();
+}
+
+QString JanelaGradeTrilhas::modelo() const
+{
+    return ligacao().modelo();
+}
+
+bool JanelaGradeTrilhas::ligacaoOciosa() const
+{
+    return ligacao().status() == QLatin1String("1");
+}
+
+void JanelaGradeTrilhas::criaControles()
+{
+    m_grade = new QTableView(this);
+    m_grade->setObjectName(QStringLiteral("DBGrid1"));
+    m_data1 = new ModeloGradeTrilhas(this);
+    m_grade->setModel(m_data1);
+    m_grade->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grade->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grade->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grade->setAlternatingRowColors(false);
+    m_grade->verticalHeader()->setDefaultSectionSize(Twips::paraPixels(300));
+    m_grade->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_grade->horizontalHeader()->setStretchLastSection(true);
+    m_grade->horizontalHeader()->setHighlightSections(false);
+
+    m_comboDecimais = new QComboBox(this);
+    m_comboDecimais->setObjectName(QStringLiteral("ComboDecimais"));
+    m_comboDecimais->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
+    m_comboDecimaisAmp = new QComboBox(this);
+    m_comboDecimaisAmp->setObjectName(QStringLiteral("ComboDecimaisAmp"));
+    m_comboDecimaisAmp->addItems({QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
+    m_lbInfoDecimais = new QLabel(this);
+    m_lbInfoDecimais->setObjectName(QStringLiteral("lbInfoDecimais"));
+    connect(m_comboDecimais, &QComboBox::activated, this, [this] { escolheDecimais(false); });
+    connect(m_comboDecimaisAmp, &QComboBox::activated, this, [this] { escolheDecimais(true); });
+
+    m_frame1 = new QGroupBox(this);
+    m_frame1->setObjectName(QStringLiteral("Frame1"));
+    auto* layOrdem = new QHBoxLayout(m_frame1);
+    m_opMalha = new QRadioButton(m_frame1);
+    m_opMalha->setObjectName(QStringLiteral("OpMalha"));
+    m_opIc = new QRadioButton(QStringLiteral("IC's"), m_frame1);
+    m_opIc->setObjectName(QStringLiteral("OpIc"));
+    m_opPorc = new QRadioButton(QStringLiteral("%"), m_frame1);
+    m_opPorc->setObjectName(QStringLiteral("OpPorc"));
+    m_opMalha->setChecked(true);
+    layOrdem->addWidget(m_opMalha);
+    layOrdem->addWidget(m_opIc);
+    layOrdem->addWidget(m_opPorc);
+    connect(m_opMalha, &QRadioButton::clicked, this, [this] { ordena(Ordenacao::Malha); });
+    connect(m_opIc, &QRadioButton::clicked, this, [this] { ordena(Ordenacao::Ic); });
+    connect(m_opPorc, &QRadioButton::clicked, this, [this] { ordena(Ordenacao::Porc); });
+
+    for (int i = 0; i < 3; ++i) {
+        m_btGravar[i] = new QPushButton(this);
+        m_btGravar[i]->setObjectName(QStringLiteral("btGravar(%1)").arg(i + 1));
+        m_btExcluir[i] = new QPushButton(QStringLiteral("-"), this);
+        m_btExcluir[i]->setObjectName(QStringLiteral("btExcluir(%1)").arg(i + 1));
+        m_btExcluir[i]->setFixedWidth(Twips::paraPixels(400));
+        connect(m_btGravar[i], &QPushButton::clicked, this, [this, i] { grava(i + 1); });
+        connect(m_btExcluir[i], &QPushButton::clicked, this, [this, i] { exclui(i + 1); });
+    }
+
+    m_btExportar = new QPushButton(this);
+    m_btExportar->setObjectName(QStringLiteral("btExportar"));
+    m_imgPdf = new QToolButton(this);
+    m_imgPdf->setObjectName(QStringLiteral("imgPdf"));
+    m_imgPdf->setText(QStringLiteral("PDF"));
+    m_imgPdf->setAutoRaise(true);
+    connect(m_btExportar, &QPushButton::clicked, this, &JanelaGradeTrilhas::relatorio);
+    connect(m_imgPdf, &QToolButton::clicked, this, &JanelaGradeTrilhas::relatorio);
+
+    m_frameVCore = new PainelProgresso(this);
+    m_lbVar = new NotaVar(this);
+
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(500);
+    connect(m_timer1, &QTimer::timeout, this, &JanelaGradeTrilhas::tickTimer1);
+    m_timer2 = new QTimer(this);
+    m_timer2->setObjectName(QStringLiteral("Timer2"));
+    m_timer2->setInterval(750);
+    connect(m_timer2, &QTimer::timeout, this, &JanelaGradeTrilhas::tickTimer2);
+}
+
+void JanelaGradeTrilhas::carregaComum()
+{
+    m_decimais = Decimais{};
+    m_leituraFeita = false;
+    traduzComum();
+    m_decimais = CarregaDecimais(m_variante);
+    m_comboDecimais->setCurrentText(QString::number(m_decimais.casasV));
+    m_comboDecimaisAmp->setCurrentText(QString::number(m_decimais.casasA));
+}
+
+void JanelaGradeTrilhas::traduzComum()
+{
+    auto pad = [](const QString& t) { return QStringLiteral("  ") + t + QStringLiteral("  "); };
+    m_data1->defineLegenda(QStringLiteral("Malha"), pad(L(QStringLiteral("Malha"))));
+    m_data1->defineLegenda(QStringLiteral("Leitura"), pad(L(QStringLiteral("Leitura"))));
+    m_data1->defineLegenda(QStringLiteral("Ref"), pad(L(QStringLiteral("Referência"))));
+    for (int i = 1; i <= 3; ++i)
+        m_data1->defineLegenda(QStringLiteral("G%1").arg(i),
+                               pad(L(QStringLiteral("Gravação")) + QStringLiteral(" %1").arg(i)));
+
+    m_lbInfoDecimais->setText(L(QStringLiteral("Decimais")) + QStringLiteral(": V / mA"));
+    m_comboDecimais->setToolTip(L(QStringLiteral("Casas Decimais")) + QStringLiteral(" V"));
+    m_comboDecimaisAmp->setToolTip(L(QStringLiteral("Casas Decimais")) + QStringLiteral(" mA"));
+    m_frame1->setTitle(L(QStringLiteral("Classificação")) + QLatin1Char(':'));
+    m_opMalha->setText(L(QStringLiteral("Malha")));
+    for (int i = 0; i < 3; ++i) {
+        m_btGravar[i]->setText(L(QStringLiteral("Gravar")) + QStringLiteral(" %1").arg(i + 1));
+        m_btGravar[i]->setToolTip(L(QStringLiteral("Gravar")));
+        m_btExcluir[i]->setToolTip(L(QStringLiteral("Excluir")));
+    }
+    m_btExportar->setText(L(QStringLiteral("Gerar Relatório PDF")));
+    m_imgPdf->setToolTip(m_btExportar->text());
+    m_frameVCore->traduz();
+    if (!m_lbVar->destacada())
+        m_lbVar->setText(TextoNotaVar(modelo(), m_variante));
+}
+
+void JanelaGradeTrilhas::defineConsulta(const ConsultaMaster& consulta)
+{
+    m_consulta = consulta;
+    m_data1->setQuery(consulta.executa(Banco::conexaoVista(Globais::instancia().CaminhoBanco)));
+}
+
+void JanelaGradeTrilhas::processaLeitura()
+{
+    const ResultadoGrade r = ProcessaLeitura(m_variante, modelo(), m_familia, ligacao().txtConsole(),
+                                             m_decimais.casasV, m_decimais.casasA);
+    if (!r.leituraFeita) {
+        // Nothing came back: the rows keep the empty readings of the clearing.
+        m_comboDecimais->setEnabled(true);
+        m_comboDecimaisAmp->setEnabled(true);
+        m_frameVCore->para();
+        m_timer1->stop();
+        m_timer2->stop();
+        return;
+    }
+    m_leituraFeita = true;
+    aoGraduar();
+    m_lbVar->destaca();
+}
+
+void JanelaGradeTrilhas::iniciaCiclo(const QString& codigo)
+{
+    m_frameVCore->inicia();
+    m_opMalha->setChecked(true);
+    m_frame1->setEnabled(false);
+    if (!ligacao().solicita(codigo, QStringLiteral("pmuadc --read all"))) {
+        esperaCancelada();
+        return;
+    }
+    m_timer1->start();
+    m_contador = 1;
+    m_nsTrabalho = 0;
+    m_comboDecimais->setEnabled(false);
+    m_comboDecimaisAmp->setEnabled(false);
+    antesDeEnviar();
+}
+
+void JanelaGradeTrilhas::tickTimer1()
+{
+    if (!ligacaoOciosa())
+        return;
+    QElapsedTimer relogio;
+    relogio.start();
+    m_timer1->stop();
+    processaLeitura();
+    aoTimer1();
+    m_timer2->start();
+    m_nsTrabalho = relogio.nsecsElapsed();
+}
+
+void JanelaGradeTrilhas::tickTimer2()
+{
+    QElapsedTimer relogio;
+    relogio.start();
+    ++m_contador;
+    if (m_contador >= 10)
+        m_timer2->stop();
+    defineConsulta(consultaDoRefresh());
+    m_frameVCore->para();
+    aoRefrescar();
+    if (m_data1->rowCount() > 0 && !m_data1->valor(0, QStringLiteral("Leitura")).isEmpty())
+        m_timer2->stop();
+    m_nsTrabalho += relogio.nsecsElapsed();
+}
+
+void JanelaGradeTrilhas::esperaCancelada()
+{
+    m_timer1->stop();
+    m_timer2->stop();
+    m_frameVCore->para();
+    m_comboDecimais->setEnabled(true);
+    m_comboDecimaisAmp->setEnabled(true);
+    aoRefrescar();
+}
+
+void JanelaGradeTrilhas::escolheDecimais(bool corrente)
+{
+    QComboBox* combo = corrente ? m_comboDecimaisAmp : m_comboDecimais;
+    if (EscolheDecimais(m_variante, corrente, combo->currentText(), m_decimais) && podeAgir())
+        PrePesquisa();
+}
+
+void JanelaGradeTrilhas::ordena(Ordenacao ordenacao)
+{
+    if (!podeAgir() || !m_consulta.valida())
+        return;
+    defineConsulta(ConsultaOrdenada(m_variante, modelo(), m_familia, ordenacao));
+}
+
+void JanelaGradeTrilhas::grava(int i)
+{
+    if (!podeAgir())
+        return;
+    if (GravaLeituras(i, m_consulta))
+        m_dadosMudaram = true;
+    atualizaGrade();
+}
+
+void JanelaGradeTrilhas::exclui(int i)
+{
+    if (!ligacaoOciosa())
+        return;
+    if (ExcluiGravacao(i, m_consulta))
+        m_dadosMudaram = true;
+    atualizaGrade();
+}
+
+void JanelaGradeTrilhas::relatorio()
+{
+    if (!m_leituraFeita) {
+        MostraMensagem(QStringLiteral("PRIMEIRO_LEITURA"));
+        return;
+    }
+    GeraRelatorioMalhas(m_familia, m_consulta, modelo());
+    m_grade->setFocus();
+}

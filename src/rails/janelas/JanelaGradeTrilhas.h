@@ -1,0 +1,135 @@
+#pragma once
+#include "rails/GradeTrilhas.h"
+#include "ui/JanelaFilha.h"
+
+#include <QElapsedTimer>
+#include <QList>
+#include <QSqlQueryModel>
+#include <QSqlRecord>
+#include <QStringList>
+
+class NotaVar;
+class PainelProgresso;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QTableView;
+class QTimer;
+class QToolButton;
+
+// Data1: the rows of Master behind a rail grid. Shows the fields in the window's column order
+// with their captions, and tints the reading and the percentage by the report's verdict
+// (light green within 10 %, light yellow outside it or without a reading).
+class ModeloGradeTrilhas : public QSqlQueryModel {
+    Q_OBJECT
+public:
+    struct Coluna {
+        QString campo;
+        QString legenda;
+    };
+    explicit ModeloGradeTrilhas(QObject* pai = nullptr);
+    void defineColunas(const QList<Coluna>& colunas);
+    void defineLegenda(const QString& campo, const QString& legenda);
+
+    int columnCount(const QModelIndex& pai = {}) const override;
+    int rowCount(const QModelIndex& pai = {}) const override;
+    QVariant data(const QModelIndex& indice, int papel = Qt::DisplayRole) const override;
+    QVariant headerData(int secao, Qt::Orientation orientacao, int papel = Qt::DisplayRole) const override;
+
+    QString valor(int linha, const QString& campo) const;
+    int coluna(const QString& campo) const;
+
+protected:
+    void queryChange() override;
+
+private:
+    QList<Coluna> m_colunas;
+    QList<QSqlRecord> m_linhas;
+};
+
+// What the VCore and the Buck and LDO windows share: the grid and its query, the decimal
+// choosers, the ordering frame, the three recordings, the report button, the progress panel,
+// the note, and the reading cycle Timer1 (waits for the link to be idle, grades) and Timer2
+// (refreshes the grid until it shows the new readings, at most ten ticks).
+class JanelaGradeTrilhas : public JanelaFilha {
+    Q_OBJECT
+public:
+    JanelaGradeTrilhas(const QString& nome, GerenciadorJanelas& janelas, VarianteGrade variante);
+    ~JanelaGradeTrilhas() override;
+
+    int familia() const { return m_familia; }
+    const ConsultaMaster& consultaGrade() const { return m_consulta; }
+    bool leituraFeita() const { return m_leituraFeita; }
+    bool dadosMudaram() const { return m_dadosMudaram; }
+    Decimais decimais() const { return m_decimais; }
+    ModeloGradeTrilhas* modeloGrade() const { return m_data1; }
+
+    // Model change: readings cleared and the model's rows shown.
+    virtual void LimpaLeiturasExterno() = 0;
+
+    // Time the program itself spent on the last reading after the exchange ended: grading
+    // plus the refreshes of the grid (the timer waits between them not counted).
+    qint64 nsTrabalhoUltimaLeitura() const { return m_nsTrabalho; }
+
+    void esperaCancelada() override;
+
+protected:
+    // Builds the shared controls; the subclass lays them out.
+    void criaControles();
+    void carregaComum(); // choosers, decimals from Combos, note text
+    void traduzComum();
+
+    void defineConsulta(const ConsultaMaster& consulta);
+    void atualizaGrade() { defineConsulta(m_consulta); }
+    QString modelo() const;
+    bool ligacaoOciosa() const;
+
+    // The grading of the answer in the console, with the window's variant, family, decimals.
+    void processaLeitura();
+    void iniciaCiclo(const QString& codigo); // progress, OpMalha, Frame1 off, send, Timer1
+    virtual void PrePesquisa() = 0;
+    // Extra condition for the buttons that act only while the window may read.
+    virtual bool podeAgir() const { return ligacaoOciosa(); }
+    virtual ConsultaMaster consultaDoRefresh() const = 0;
+    virtual void aoGraduar() {}      // after a grading that found an answer
+    virtual void aoTimer1() {}       // Timer1's tick once the exchange has ended
+    virtual void aoRefrescar() = 0;  // Timer2's step that gives the controls back
+    virtual void antesDeEnviar() {}  // controls disabled while a reading is in flight
+
+    void tickTimer1();
+    void tickTimer2();
+    void escolheDecimais(bool corrente);
+    void ordena(Ordenacao ordenacao);
+    void grava(int i);
+    void exclui(int i);
+    void relatorio();
+
+    VarianteGrade m_variante;
+    int m_familia = 0;
+    Decimais m_decimais;
+    ConsultaMaster m_consulta;
+    int m_contador = 0;
+    bool m_leituraFeita = false;
+    bool m_dadosMudaram = false;
+    qint64 m_nsTrabalho = 0;
+
+    QTableView* m_grade = nullptr;
+    ModeloGradeTrilhas* m_data1 = nullptr;
+    QComboBox* m_comboDecimais = nullptr;
+    QComboBox* m_comboDecimaisAmp = nullptr;
+    QLabel* m_lbInfoDecimais = nullptr;
+    QGroupBox* m_frame1 = nullptr;
+    QRadioButton* m_opMalha = nullptr;
+    QRadioButton* m_opIc = nullptr;
+    QRadioButton* m_opPorc = nullptr;
+    QPushButton* m_btGravar[3] = {};
+    QPushButton* m_btExcluir[3] = {};
+    QPushButton* m_btExportar = nullptr;
+    QToolButton* m_imgPdf = nullptr;
+    PainelProgresso* m_frameVCore = nullptr;
+    NotaVar* m_lbVar = nullptr;
+    QTimer* m_timer1 = nullptr;
+    QTimer* m_timer2 = nullptr;
+};

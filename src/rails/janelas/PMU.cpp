@@ -1,0 +1,374 @@
+#include "rails/janelas/PMU.h"
+
+#include "db/Banco.h"
+#include "i18n/Dialogos.h"
+#include "i18n/Dicionario.h"
+#include "rails/TextosLeitura.h"
+#include "rails/janelas/ComponentesTrilhas.h"
+#include "shell/Globais.h"
+#include "shell/Ligacao.h"
+#include "ui/GerenciadorJanelas.h"
+#include "ui/Twips.h"
+
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QPushButton>
+#include <QSqlRecord>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QtMath>
+
+namespace {
+constexpr int LinhasDesenhadas = 20;
+constexpr int ErroTipo = 13; // a percentage that is not a number
+
+void pinta(QLabel* rotulo, const QString& cor)
+{
+    rotulo->setAutoFillBackground(true);
+    QPalette p = rotulo->palette();
+    p.setColor(QPalette::Window, CorVb(cor));
+    rotulo->setPalette(p);
+}
+} // namespace
+
+PMU::PMU(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("PMU"), janelas)
+{
+    m_frameControle = new QFrame(this);
+    m_frameControle->setObjectName(QStringLiteral("FrameControle"));
+    auto* controle = new QHBoxLayout(m_frameControle);
+    controle->setContentsMargins(0, 0, 0, 0);
+    m_botao1 = new QPushButton(QStringLiteral("BUCK"), m_frameControle);
+    m_botao1->setObjectName(QStringLiteral("Botao1"));
+    m_botao2 = new QPushButton(QStringLiteral("LDO"), m_frameControle);
+    m_botao2->setObjectName(QStringLiteral("Botao2"));
+    for (QPushButton* b : {m_botao1, m_botao2}) {
+        b->setMinimumHeight(Twips::paraPixels(450));
+        b->setMinimumWidth(Twips::paraPixels(1400));
+    }
+    connect(m_botao1, &QPushButton::clicked, this, [this] { familiaEscolhida(FamiliaBuck); });
+    connect(m_botao2, &QPushButton::clicked, this, [this] { familiaEscolhida(FamiliaLdo); });
+
+    m_lbInfoDecimais = new QLabel(m_frameControle);
+    m_lbInfoDecimais->setObjectName(QStringLiteral("lbInfoDecimais"));
+    m_comboDecimais = new QComboBox(m_frameControle);
+    m_comboDecimais->setObjectName(QStringLiteral("ComboDecimais"));
+    m_comboDecimais->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
+    m_comboDecimaisAmp = new QComboBox(m_frameControle);
+    m_comboDecimaisAmp->setObjectName(QStringLiteral("ComboDecimaisAmp"));
+    m_comboDecimaisAmp->addItems({QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
+    connect(m_comboDecimais, &QComboBox::activated, this, [this] {
+        EscolheDecimais(VarianteGrade::Pmu, false, m_comboDecimais->currentText(), m_decimais);
+    });
+    connect(m_comboDecimaisAmp, &QComboBox::activated, this, [this] {
+        EscolheDecimais(VarianteGrade::Pmu, true, m_comboDecimaisAmp->currentText(), m_decimais);
+    });
+
+    m_lbTolerancia = new QLabel(QStringLiteral("%"), this);
+    m_porcTolerancia = new QComboBox(this);
+    m_porcTolerancia->setObjectName(QStringLiteral("PorcTolerancia"));
+    m_porcTolerancia->setEditable(true);
+    m_porcTolerancia->setInsertPolicy(QComboBox::NoInsert);
+    for (int i = 1; i <= 100; ++i)
+        m_porcTolerancia->addItem(QString::number(i));
+    m_porcTolerancia->setCurrentText(QStringLiteral("10"));
+    m_porcTolerancia->installEventFilter(this);
+    m_porcTolerancia->lineEdit()->installEventFilter(this);
+
+    controle->addWidget(m_botao1);
+    controle->addWidget(m_botao2);
+    controle->addSpacing(12);
+    controle->addWidget(m_lbInfoDecimais);
+    controle->addWidget(m_comboDecimais);
+    controle->addWidget(m_comboDecimaisAmp);
+    controle->addStretch(1);
+
+    auto* topo = new QHBoxLayout;
+    topo->addWidget(m_frameControle, 1);
+    topo->addWidget(m_lbTolerancia);
+    topo->addWidget(m_porcTolerancia);
+
+    m_retangulo = new QFrame(this);
+    m_retangulo->setObjectName(QStringLiteral("Retangulo"));
+    m_retangulo->setFrameShape(QFrame::Box);
+    m_grade = new QGridLayout(m_retangulo);
+    m_grade->setHorizontalSpacing(Twips::paraPixels(120));
+    m_grade->setVerticalSpacing(0);
+    for (int i = 0; i < 4; ++i) {
+        m_labelRef[i] = new QLabel(m_retangulo);
+        m_labelRef[i]->setObjectName(QStringLiteral("Label_Ref(%1)").arg(i));
+        QFont f = m_labelRef[i]->font();
+        f.setBold(true);
+        m_labelRef[i]->setFont(f);
+    }
+    m_labelRef[0]->setText(QStringLiteral("( % )"));
+    m_labelRef[1]->setText(QStringLiteral("LEITURA: (mV)"));
+    m_labelRef[2]->setText(QStringLiteral("(mA)"));
+    m_labelRef[3]->setText(QStringLiteral("REF."));
+    m_grade->addWidget(m_labelRef[1], 0, 2);
+    m_grade->addWidget(m_labelRef[2], 0, 3);
+    m_grade->addWidget(m_labelRef[3], 0, 4);
+    m_grade->addWidget(m_labelRef[0], 0, 5);
+    m_grade->setColumnMinimumWidth(0, Twips::paraPixels(1300));
+    m_grade->setColumnMinimumWidth(1, Twips::paraPixels(3600));
+    m_grade->setColumnMinimumWidth(2, Twips::paraPixels(1500));
+    m_grade->setColumnMinimumWidth(3, Twips::paraPixels(1300));
+    m_grade->setColumnMinimumWidth(4, Twips::paraPixels(1500));
+    m_grade->setColumnMinimumWidth(5, Twips::paraPixels(1100));
+    m_grade->setColumnMinimumWidth(6, Twips::paraPixels(400));
+    m_grade->setColumnStretch(1, 1);
+    for (int i = 0; i < LinhasDesenhadas; ++i)
+        criaLinha(i);
+    m_grade->setRowStretch(2 * LinhasDesenhadas + 1, 1);
+
+    m_frameVCore = new PainelProgresso(this);
+    m_lbVar = new NotaVar(this);
+
+    auto* lay = new QVBoxLayout(this);
+    lay->addLayout(topo);
+    lay->addWidget(m_frameVCore);
+    lay->addWidget(m_retangulo, 1);
+    lay->addWidget(m_lbVar);
+
+    // Load.
+    traduz();
+    LimpaLinhas();
+    m_decimais = CarregaDecimais(VarianteGrade::Pmu);
+    m_comboDecimais->setCurrentText(QString::number(m_decimais.casasV));
+    m_comboDecimaisAmp->setCurrentText(QString::number(m_decimais.casasA));
+    m_botao1->setFocus();
+}
+
+QSize PMU::sizeHint() const
+{
+    int largura = Twips::paraPixels(12570), altura = Twips::paraPixels(8940);
+    if (QMdiArea* area = janelas().area()) {
+        if (Twips::dePixels(area->window()->height()) > 11000)
+            altura = Twips::paraPixels(8940 + 500);
+    }
+    return {largura, altura};
+}
+
+void PMU::criaLinha(int i)
+{
+    Linha l;
+    auto rotulo = [this, i](const char* nome) {
+        auto* r = new QLabel(m_retangulo);
+        r->setObjectName(QStringLiteral("%1(%2)").arg(QLatin1String(nome)).arg(i));
+        r->setMinimumHeight(Twips::paraPixels(300));
+        return r;
+    };
+    l.saida = rotulo("SAIDA");
+    l.malhaNome = rotulo("MALHA_NOME");
+    l.leituraV = rotulo("LEITURA_V");
+    l.leituraA = rotulo("LEITURA_A");
+    l.ref = rotulo("REF");
+    l.porc = rotulo("PORC");
+    for (QLabel* r : {l.leituraV, l.leituraA, l.porc})
+        r->setAlignment(Qt::AlignCenter);
+    QFont negrito = l.saida->font();
+    negrito.setBold(true);
+    l.saida->setFont(negrito);
+    l.ok = rotulo("OK");
+    l.ok->setPixmap(ImagemMarca(true));
+    l.no = rotulo("NO");
+    l.no->setPixmap(ImagemMarca(false));
+    l.linha = new QFrame(m_retangulo);
+    l.linha->setObjectName(QStringLiteral("LINHA(%1)").arg(i));
+    l.linha->setFrameShape(QFrame::HLine);
+    l.linha->setFrameShadow(QFrame::Plain);
+    l.linha->setStyleSheet(QStringLiteral("color: #b0b0b0"));
+
+    const int r = 1 + 2 * i;
+    m_grade->addWidget(l.saida, r, 0);
+    m_grade->addWidget(l.malhaNome, r, 1);
+    m_grade->addWidget(l.leituraV, r, 2);
+    m_grade->addWidget(l.leituraA, r, 3);
+    m_grade->addWidget(l.ref, r, 4);
+    m_grade->addWidget(l.porc, r, 5);
+    m_grade->addWidget(l.ok, r, 6, Qt::AlignCenter);
+    m_grade->addWidget(l.no, r, 6, Qt::AlignCenter);
+    m_grade->addWidget(l.linha, r + 1, 0, 1, 7);
+    m_linhas.append(l);
+}
+
+void PMU::traduz()
+{
+    setWindowTitle(QStringLiteral("PMU - Vexador Tarrim"));
+    m_lbInfoDecimais->setText(L(QStringLiteral("Decimais")) + QStringLiteral(": ( V / mA )"));
+    m_labelRef[1]->setText(L(QStringLiteral("Leitura")).toUpper() + QStringLiteral(": (V)"));
+    m_frameVCore->traduz();
+    if (!m_lbVar->destacada())
+        m_lbVar->setText(TextoNotaVar(ligacao().modelo(), VarianteGrade::Pmu));
+}
+
+void PMU::atualizaJanelaAberta()
+{
+    m_lbVar->setText(TextoNotaVar(ligacao().modelo(), VarianteGrade::Pmu));
+}
+
+bool PMU::eventFilter(QObject* alvo, QEvent* evento)
+{
+    if (evento->type() == QEvent::FocusOut
+        && (alvo == m_porcTolerancia || alvo == m_porcTolerancia->lineEdit()))
+        validaTolerancia();
+    return JanelaFilha::eventFilter(alvo, evento);
+}
+
+void PMU::validaTolerancia()
+{
+    const std::optional<double> v = NumeroComVirgula(m_porcTolerancia->currentText());
+    if (!v || *v < 0 || *v > 100)
+        m_porcTolerancia->setCurrentText(QStringLiteral("10"));
+    else
+        m_porcTolerancia->setCurrentText(QString::number(qFloor(*v)));
+}
+
+void PMU::familiaEscolhida(int familia)
+{
+    m_familia = familia;
+    if (ligacao().status() == QLatin1String("1"))
+        Pesquisa();
+}
+
+void PMU::LimpaLinhas()
+{
+    for (const Linha& l : std::as_const(m_linhas)) {
+        for (QLabel* r : {l.saida, l.malhaNome, l.leituraV, l.leituraA, l.ref, l.porc}) {
+            r->clear();
+            r->hide();
+        }
+        pinta(l.leituraV, Cores::Branco);
+        pinta(l.porc, Cores::Verde);
+        l.ok->hide();
+        l.no->hide();
+        l.linha->hide();
+    }
+}
+
+void PMU::Pesquisa()
+{
+    m_frameControle->setEnabled(false);
+    LimpaLinhas();
+    m_lbVar->show();
+    m_frameVCore->inicia();
+    if (!ligacao().solicita(QStringLiteral("18"), QStringLiteral("pmuadc --read all")))
+        esperaCancelada();
+}
+
+void PMU::recebeResposta(const QString& codigo, const QString& R, const QString& A)
+{
+    Q_UNUSED(R);
+    Q_UNUSED(A);
+    if (codigo == QLatin1String("18"))
+        GeraGrid();
+}
+
+void PMU::GeraGrid()
+{
+    QElapsedTimer relogio;
+    relogio.start();
+    const ResultadoGrade r = ProcessaLeitura(VarianteGrade::Pmu, ligacao().modelo(), m_familia,
+                                             ligacao().txtConsole(), m_decimais.casasV, m_decimais.casasA);
+    if (r.erro) {
+        falha(*r.erro);
+        return;
+    }
+    if (const std::optional<ErroGrade> erro = ExibeResultados()) {
+        falha(*erro);
+        return;
+    }
+    m_nsTrabalho = relogio.nsecsElapsed();
+}
+
+void PMU::falha(const ErroGrade& erro)
+{
+    // The panel stays as it is (progress shown, controls off) until the window is closed.
+    dialogos().erroPadrao(erro.descricao, erro.numero);
+}
+
+std::optional<ErroGrade> PMU::ExibeResultados()
+{
+    QString textoTol = m_porcTolerancia->currentText();
+    std::optional<double> tol = NumeroComVirgula(textoTol);
+    if (textoTol.isEmpty() || !tol) {
+        m_porcTolerancia->setCurrentText(QStringLiteral("10"));
+        tol = 10;
+    }
+    const double t = *tol;
+    const QString modelo = ligacao().modelo();
+
+    Banco banco(Globais::instancia().CaminhoBanco);
+    const ConsultaMaster comRef = ConsultaGraduacao(modelo, m_familia, QStringLiteral(" and RefV <> ''"));
+    const QList<QSqlRecord> rows = banco.linhas(comRef.sql(), comRef.valores);
+    if (!banco.erro().isEmpty())
+        return ErroGrade{3021, banco.erro()};
+    int i = 0;
+    for (const QSqlRecord& rec : rows) {
+        // More outputs than the drawn lines get lines of their own.
+        if (i >= m_linhas.size())
+            criaLinha(i);
+        const Linha& l = m_linhas[i];
+        l.saida->setText(rec.value(QStringLiteral("Orig")).toString().toUpper());
+        l.leituraV->setText(rec.value(QStringLiteral("Leitura")).toString());
+        l.porc->setText(rec.value(QStringLiteral("Porc")).toString());
+        l.saida->show();
+        l.leituraV->show();
+        l.porc->show();
+
+        QString p = l.porc->text();
+        p.remove(QLatin1Char('%'));
+        p.remove(QLatin1Char(' '));
+        const std::optional<double> numero = NumeroComVirgula(LimitaDecimais(p, -1));
+        if (!numero)
+            return ErroGrade{ErroTipo, QStringLiteral("Type mismatch")};
+        if (-t < *numero && *numero < t) {
+            l.ok->show();
+        } else {
+            pinta(l.porc, Cores::Amarelo);
+            pinta(l.leituraV, Cores::Amarelo);
+            l.no->show();
+        }
+        l.ref->setText(rec.value(QStringLiteral("Ref")).toString());
+        l.malhaNome->setText(rec.value(QStringLiteral("Malha")).toString());
+        l.ref->show();
+        l.malhaNome->show();
+        l.linha->show();
+        ++i;
+    }
+
+    // The currents: a row "mA <output>" lands on every line whose output starts with its name.
+    const ConsultaMaster semPorc = ConsultaGraduacao(modelo, m_familia, QStringLiteral(" and Porc = ''"));
+    const QList<QSqlRecord> correntes = banco.linhas(semPorc.sql(), semPorc.valores);
+    if (!banco.erro().isEmpty())
+        return ErroGrade{3021, banco.erro()};
+    for (const QSqlRecord& rec : correntes) {
+        const QString orig = rec.value(QStringLiteral("Orig")).toString();
+        const qsizetype n = orig.size() - 3;
+        if (n < 0)
+            continue;
+        const QString nome = orig.mid(3).toUpper();
+        for (const Linha& l : std::as_const(m_linhas)) {
+            if (l.saida->text().left(n).toUpper() == nome) {
+                l.leituraA->setText(rec.value(QStringLiteral("Leitura")).toString());
+                l.leituraA->show();
+            }
+        }
+    }
+
+    m_frameVCore->para();
+    m_frameControle->setEnabled(true);
+    return std::nullopt;
+}
+
+void PMU::esperaCancelada()
+{
+    m_frameVCore->para();
+    m_frameControle->setEnabled(true);
+}

@@ -1,0 +1,80 @@
+#pragma once
+#include "rails/GradeTrilhas.h"
+#include "ui/JanelaFilha.h"
+
+#include <QList>
+#include <optional>
+
+class NotaVar;
+class PainelProgresso;
+class QComboBox;
+class QFrame;
+class QGridLayout;
+class QLabel;
+class QPushButton;
+
+// The buck or LDO outputs of the power-management unit as a table of lines (output, rail,
+// voltage, current, reference, percentage, pass or fail mark against the chosen tolerance).
+class PMU : public JanelaFilha {
+    Q_OBJECT
+public:
+    explicit PMU(GerenciadorJanelas& janelas);
+
+    struct Linha {
+        QLabel* saida = nullptr;
+        QLabel* malhaNome = nullptr;
+        QLabel* leituraV = nullptr;
+        QLabel* leituraA = nullptr;
+        QLabel* ref = nullptr;
+        QLabel* porc = nullptr;
+        QLabel* ok = nullptr;
+        QLabel* no = nullptr;
+        QFrame* linha = nullptr;
+    };
+
+    int familia() const { return m_familia; }
+    Decimais decimais() const { return m_decimais; }
+    const QList<Linha>& linhas() const { return m_linhas; }
+
+    void Pesquisa();
+    void GeraGrid();
+    void LimpaLinhas();
+    // Tolerance field rule on leaving it: outside 0..100 or not a number gives "10", else
+    // its whole part.
+    void validaTolerancia();
+
+    void recebeResposta(const QString& codigo, const QString& R, const QString& A) override;
+    void atualizaJanelaAberta() override;
+    void traduz() override;
+    void esperaCancelada() override;
+    QSize sizeHint() const override;
+
+    qint64 nsTrabalhoUltimaLeitura() const { return m_nsTrabalho; }
+
+protected:
+    bool eventFilter(QObject* alvo, QEvent* evento) override;
+
+private:
+    void familiaEscolhida(int familia);
+    std::optional<ErroGrade> ExibeResultados();
+    void criaLinha(int i);
+    void falha(const ErroGrade& erro);
+
+    int m_familia = 0;
+    Decimais m_decimais;
+    qint64 m_nsTrabalho = 0;
+    QList<Linha> m_linhas;
+    QPushButton* m_botao1 = nullptr;
+    QPushButton* m_botao2 = nullptr;
+    QComboBox* m_porcTolerancia = nullptr;
+    QComboBox* m_comboDecimais = nullptr;
+    QComboBox* m_comboDecimaisAmp = nullptr;
+    QLabel* m_lbInfoDecimais = nullptr;
+    QLabel* m_lbTolerancia = nullptr;
+    QFrame* m_frameControle = nullptr;
+    QFrame* m_retangulo = nullptr;
+    QGridLayout* m_grade = nullptr;
+    QLabel* m_labelRef[4] = {};
+    PainelProgresso* m_frameVCore = nullptr;
+    NotaVar* m_lbVar = nullptr;
+};
