@@ -9,10 +9,26 @@
 // Colours are the program's "&H00BBGGRR" texts; "" keeps the control's own colour.
 class Painel {
 public:
-    void defineTexto(const QString& controle, const QString& texto) { m[controle].texto = texto; }
-    void defineCor(const QString& controle, const QString& cor) { m[controle].cor = cor; }
-    void defineCorTexto(const QString& controle, const QString& cor) { m[controle].corTexto = cor; }
-    void mostra(const QString& controle, bool visivel = true) { m[controle].visivel = visivel; }
+    void defineTexto(const QString& controle, const QString& texto)
+    {
+        m[controle].texto = texto;
+        m[controle].temTexto = true;
+    }
+    void defineCor(const QString& controle, const QString& cor)
+    {
+        m[controle].cor = cor;
+        m[controle].temCor = true;
+    }
+    void defineCorTexto(const QString& controle, const QString& cor)
+    {
+        m[controle].corTexto = cor;
+        m[controle].temCorTexto = true;
+    }
+    void mostra(const QString& controle, bool visivel = true)
+    {
+        m[controle].visivel = visivel;
+        m[controle].temVisivel = true;
+    }
     void oculta(const QString& controle) { mostra(controle, false); }
 
     QString texto(const QString& controle) const { return m.value(controle).texto; }
@@ -22,11 +38,15 @@ public:
     bool visivel(const QString& controle) const { return m.value(controle).visivel; }
     QStringList controles() const { return m.keys(); }
 
-private:
+    // What has been set on a control (a window copies only that).
     struct Estado {
         QString texto, cor, corTexto;
         bool visivel = true;
+        bool temTexto = false, temCor = false, temCorTexto = false, temVisivel = false;
     };
+    Estado estado(const QString& controle) const { return m.value(controle); }
+
+private:
     QMap<QString, Estado> m;
 };
 

@@ -1,0 +1,41 @@
+#pragma once
+#include <QList>
+#include <QString>
+#include <QWidget>
+
+class QLabel;
+
+// A drawing of a chip: the package with its pins on the left and right, the pin names inside
+// the package and the rail each pin carries at the end of its wire. Names are plain labels.
+class DesenhoChip : public QWidget {
+    Q_OBJECT
+public:
+    struct Pino {
+        QString nome;
+        QString malha;              // rail name written at the wire's end ("" for none)
+        QLabel* rotuloMalha = nullptr; // a label of the window that names the rail instead
+    };
+    DesenhoChip(const QString& nomeChip, const QList<Pino>& esquerda, const QList<Pino>& direita,
+                QWidget* pai = nullptr);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+    // The chip's name printed on the package (Tristar / Hydra).
+    void defineNome(const QString& nome);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+
+private:
+    struct Lado {
+        QList<QLabel*> pinos;
+        QList<QLabel*> malhas;
+    };
+    QRect corpo() const;
+    void posiciona();
+
+    QString m_nome;
+    Lado m_esquerda, m_direita;
+    int m_largMalhaEsq = 0, m_largMalhaDir = 0, m_largPino = 0;
+};

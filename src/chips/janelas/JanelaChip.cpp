@@ -1,0 +1,200 @@
+#include "chips/janelas/JanelaChip.h"
+
+#include "db/Banco.h"
+#include "i18n/Dicionario.h"
+#include "shell/Globais.h"
+#include "ui/Twips.h"
+
+#include <QAbstractButton>
+#include <QFrame>
+#include <QLabel>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QSqlQuery>
+#include <QSqlQueryModel>
+#include <QSqlRecord>
+#include <QVBoxLayout>
+
+namespace {
+QPixmap imagemIndicador(bool ok)
+{
+    QPixmap px(26, 26);
+    px.fill(Qt::transparent);
+    QPainter p(&px);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(ok ? QColor(0x1e, 0xa0, 0x3c) : QColor(0xd0, 0x2a, 0x2a));
+    p.setPen(QPen(ok ? QColor(0x10, 0x60, 0x20) : QColor(0x80, 0x10, 0x10), 1.5));
+    p.drawEllipse(QRectF(1.5, 1.5, 23, 23));
+    p.setPen(QPen(Qt::white, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    if (ok) {
+        p.drawPolyline(QPolygonF({QPointF(7.5, 13.5), QPointF(11.5, 17.5), QPointF(18.5, 8.5)}));
+    } else {
+        p.drawLine(QPointF(8.5, 8.5), QPointF(17.5, 17.5));
+        p.drawLine(QPointF(17.5, 8.5), QPointF(8.5, 17.5));
+    }
+    return px;
+}
+} // namespace
+
+JanelaChip::JanelaChip(const QString& nome, GerenciadorJanelas& janelas, bool temFlagAberta)
+    : JanelaFilha(nome, janelas, temFlagAberta)
+{
+}
+
+QLabel* JanelaChip::criaValor(const QString& nome, int larguraTwips)
+{
+    auto* l = new QLabel(this);
+    l->setObjectName(nome);
+    l->setProperty("moldura", true);
+    l->setAlignment(Qt::AlignCenter);
+    l->setFixedWidth(Twips::paraPixels(larguraTwips));
+    l->setMinimumHeight(22);
+    registra(l);
+    return l;
+}
+
+QLabel* JanelaChip::criaRotulo(const QString& nome, const QString& texto)
+{
+    auto* l = new QLabel(texto, this);
+    l->setObjectName(nome);
+    registra(l);
+    return l;
+}
+
+QLabel* JanelaChip::texto(const QString& texto, QWidget* pai, bool negrito)
+{
+    auto* l = new QLabel(texto, pai);
+    if (negrito) {
+        QFont f = l->font();
+        f.setBold(true);
+        l->setFont(f);
+    }
+    return l;
+}
+
+QLabel* JanelaChip::criaIndicador(bool ok, int k)
+{
+    auto* l = new QLabel(this);
+    l->setObjectName(Indice(ok ? QStringLiteral("OK") : QStringLiteral("NO"), k));
+    l->setPixmap(imagemIndicador(ok));
+    l->setFixedSize(26, 26);
+    l->setToolTip(ok ? QStringLiteral("OK") : QStringLiteral("NO"));
+    registra(l);
+    return l;
+}
+
+void JanelaChip::registra(QWidget* controle)
+{
+    // Showing or hiding a control must not move its neighbours.
+    QSizePolicy sp = controle->sizePolicy();
+    sp.setRetainSizeWhenHidden(true);
+    controle->setSizePolicy(sp);
+    m_controles.insert(controle->objectName(), controle);
+}
+
+void JanelaChip::aplicaPainel()
+{
+    for (const QString& nome : m_painel.controles()) {
+        QWidget* w = m_controles.value(nome);
+        if (!w)
+            continue;
+        const Painel::Estado e = m_painel.estado(nome);
+        if (e.temTexto) {
+            if (auto* l = qobject_cast<QLabel*>(w))
+                l->setText(e.texto);
+            else if (auto* b = qobject_cast<QAbstractButton*>(w))
+                b->setText(e.texto);
+        }
+        if (e.temCor || e.temCorTexto || w->property("moldura").toBool()) {
+            QString estilo;
+            const QColor fundo = e.temCor ? CorVb(e.cor) : QColor();
+            if (fundo.isValid())
+                estilo += QStringLiteral("background-color: %1;").arg(fundo.name());
+            else if (w->property("moldura").toBool())
+                estilo += QStringLiteral("background-color: white;");
+            const QColor frente = e.temCorTexto ? CorVb(e.corTexto) : QColor();
+            if (frente.isValid())
+                estilo += QStringLiteral("color: %1;").arg(frente.name());
+            if (w->property("moldura").toBool())
+                estilo += QStringLiteral("border: 1px solid #8a8a8a; padding: 1px 3px;");
+            w->setStyleSheet(estilo);
+        }
+        if (e.temVisivel)
+            w->setVisible(e.visivel);
+    }
+}
+
+void JanelaChip::defineTxtDados(const QString& texto)
+{
+    m_txtDados = texto;
+    if (m_edDados)
+        m_edDados->setPlainText(texto);
+}
+
+QWidget* JanelaChip::criaPainelLog()
+{
+    auto* painel = new QFrame(this);
+    painel->setObjectName(QStringLiteral("FrameLog"));
+    auto* v = new QVBoxLayout(painel);
+    v->setContentsMargins(6, 0, 0, 0);
+    auto* l0 = criaRotulo(QStringLiteral("lblLabel(0)"));
+    m_edDados = new QPlainTextEdit(painel);
+    m_edDados->setObjectName(QStringLiteral("txtDados"));
+    m_edDados->setReadOnly(true);
+    m_edDados->setLineWrapMode(QPlainTextEdit::NoWrap);
+    auto* l4 = criaRotulo(QStringLiteral("lblLabel(4)"));
+    m_edComparador = new QPlainTextEdit(painel);
+    m_edComparador->setObjectName(QStringLiteral("txtComparador"));
+    m_edComparador->setReadOnly(true);
+    m_edComparador->setLineWrapMode(QPlainTextEdit::NoWrap);
+    auto* var = criaRotulo(QStringLiteral("lbVarInfo"));
+    var->setWordWrap(true);
+    QFont mono(QStringLiteral("Monospace"));
+    mono.setStyleHint(QFont::TypeWriter);
+    mono.setPointSizeF(font().pointSizeF() * 0.85);
+    m_edDados->setFont(mono);
+    m_edComparador->setFont(mono);
+    v->addWidget(l0);
+    v->addWidget(m_edDados, 1);
+    v->addWidget(l4);
+    v->addWidget(m_edComparador, 1);
+    v->addWidget(var);
+
+    m_data1 = new QSqlQueryModel(this);
+    m_data1->setObjectName(QStringLiteral("Data1"));
+    // At load the comparator matches no row.
+    consultaComparador(QStringLiteral("xxxxx"), QStringLiteral("xxxxxxxx"));
+    return painel;
+}
+
+void JanelaChip::consultaComparador(const QString& modelo, const QString& comando)
+{
+    if (!m_data1)
+        return;
+    QSqlDatabase db = Banco::conexaoVista(Globais::instancia().CaminhoBanco);
+    m_txtComparador.clear();
+    if (db.isValid() && db.isOpen()) {
+        QSqlQuery q(db);
+        q.prepare(QStringLiteral("Select * From Dados where Aparelho = ? and Comando = ?"));
+        q.addBindValue(modelo);
+        q.addBindValue(comando);
+        q.exec();
+        m_data1->setQuery(std::move(q));
+        while (m_data1->canFetchMore())
+            m_data1->fetchMore();
+        if (m_data1->rowCount() > 0)
+            m_txtComparador = m_data1->record(0).value(QStringLiteral("Dados")).toString();
+    }
+    if (m_edComparador)
+        m_edComparador->setPlainText(m_txtComparador);
+}
+
+void JanelaChip::traduzLog()
+{
+    if (auto* l = qobject_cast<QLabel*>(m_controles.value(QStringLiteral("lblLabel(0)"))))
+        l->setText(L(QStringLiteral("Leitura do dispositivo conectado:")));
+    if (auto* l = qobject_cast<QLabel*>(m_controles.value(QStringLiteral("lblLabel(4)"))))
+        l->setText(L(QStringLiteral("Comparador: (Dispositivos Gravados)")));
+    if (auto* l = qobject_cast<QLabel*>(m_controles.value(QStringLiteral("lbVarInfo"))))
+        l->setText(L(QStringLiteral("VAR")).remove(QStringLiteral("  ")));
+}

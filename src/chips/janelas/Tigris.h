@@ -1,0 +1,35 @@
+#pragma once
+#include "chips/janelas/JanelaChip.h"
+
+class QPushButton;
+class DesenhoChip;
+
+// The Tigris charger reader: "pmuadc --sel tigris --read all" beside a drawing of the chip,
+// VBUS and VBAT graded, the raw answer next to the recorded one.
+class Tigris : public JanelaChip {
+    Q_OBJECT
+public:
+    explicit Tigris(GerenciadorJanelas& janelas);
+
+    void recebeResposta(const QString& codigo, const QString& R, const QString& A) override;
+    void traduz() override;
+    void esperaCancelada() override;
+
+    void btExecutaLeitura_Click();
+    void btLog_Click();
+    void PrePesquisa();
+    void CarregaDados();
+
+protected:
+    void showEvent(QShowEvent* e) override;
+
+private:
+    void LimpaLeituras();
+    void CentralizaTigris();
+    void defineLargura(int twips);
+
+    QPushButton* m_btExecuta;
+    QPushButton* m_btLog;
+    QWidget* m_log;
+    bool m_centralizada = false;
+};

@@ -1,0 +1,197 @@
+#include "chips/janelas/Tristar.h"
+
+#include "chips/ChipTristar.h"
+#include "chips/LeituraChip.h"
+#include "chips/janelas/DesenhoChip.h"
+#include "i18n/Dicionario.h"
+#include "shell/Ligacao.h"
+#include "ui/GerenciadorJanelas.h"
+#include "ui/Twips.h"
+
+#include <QAbstractButton>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiArea>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int Largura = 11200;
+constexpr int Altura = 6600;
+constexpr int Topo = 850;
+} // namespace
+
+Tristar::Tristar(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Tristar"), janelas, false)
+{
+    const bool hydra = botaoIcDizHydra();
+    setWindowTitle(ChipTristar::Legenda(hydra));
+
+    m_btExecuta = new QPushButton(this);
+    m_btExecuta->setObjectName(QStringLiteral("btExecutaLeitura"));
+    connect(m_btExecuta, &QPushButton::clicked, this, &Tristar::btExecutaLeitura_Click);
+
+    auto* uc = criaRotulo(QStringLiteral("lbUC"));
+    QFont fuc = uc->font();
+    fuc.setBold(true);
+    fuc.setPointSizeF(fuc.pointSizeF() * 1.2);
+    uc->setFont(fuc);
+
+    // The rails' names are written by the reading, on the wires of the drawing.
+    auto nomeMalha = [this](int n) {
+        QLabel* l = criaRotulo(QStringLiteral("lbNomeMalha%1").arg(n));
+        QFont f = l->font();
+        f.setBold(true);
+        f.setPointSizeF(f.pointSizeF() * 0.8);
+        l->setFont(f);
+        l->setStyleSheet(QStringLiteral("color: #1c3f94;"));
+        return l;
+    };
+    m_desenho = new DesenhoChip(hydra ? QStringLiteral("HYDRA") : QStringLiteral("TRISTAR"),
+                                {{QStringLiteral("VDD_3V0"), {}, nomeMalha(1)},
+                                 {QStringLiteral("VDD_1V8"), {}, nomeMalha(2)},
+                                 {QStringLiteral("ACC_PWR"), {}, nomeMalha(3)},
+                                 {QStringLiteral("GND"), QStringLiteral("GND")}},
+                                {{QStringLiteral("DP1"), {}},
+                                 {QStringLiteral("DN1"), {}},
+                                 {QStringLiteral("ACC1"), {}},
+                                 {QStringLiteral("ACC2"), {}},
+                                 {QStringLiteral("SDA"), {}},
+                                 {QStringLiteral("SCL"), {}},
+                                 {QStringLiteral("INT"), {}}},
+                                this);
+
+    auto* grade = new QGridLayout;
+    grade->setHorizontalSpacing(8);
+    grade->setVerticalSpacing(6);
+    grade->addWidget(texto(QStringLiteral("V"), this, true), 0, 1, Qt::AlignCenter);
+    grade->addWidget(texto(QStringLiteral("A"), this, true), 0, 2, Qt::AlignCenter);
+    grade->addWidget(texto(QStringLiteral("%"), this, true), 0, 3, Qt::AlignCenter);
+    const char* pinos[] = {"VDD_3V0", "VDD_1V8", "ACC_PWR"};
+    for (int n = 1; n <= 3; ++n) {
+        grade->addWidget(texto(QString::fromLatin1(pinos[n - 1]), this), n, 0);
+        grade->addWidget(criaValor(QStringLiteral("Malha%1_V").arg(n)), n, 1);
+        grade->addWidget(criaValor(QStringLiteral("Malha%1_A").arg(n)), n, 2);
+        grade->addWidget(criaValor(QStringLiteral("Porc%1").arg(n), 1000), n, 3);
+        if (n < 3) {
+            grade->addWidget(criaIndicador(true, n), n, 4);
+            grade->addWidget(criaIndicador(false, n), n, 4);
+        }
+    }
+    grade->setColumnStretch(5, 1);
+
+    // The general indicators: OK(0) beside the status once a reading was graded, OK(3)
+    // beside the note that the analysis is complete.
+    auto* status = criaRotulo(QStringLiteral("lbStatus"));
+    QFont fs = status->font();
+    fs.setBold(true);
+    fs.setPointSizeF(fs.pointSizeF() * 1.6);
+    status->setFont(fs);
+    auto* linhaStatus = new QHBoxLayout;
+    linhaStatus->addWidget(criaIndicador(true, 0));
+    linhaStatus->addWidget(criaIndicador(false, 0));
+    linhaStatus->addWidget(status);
+    linhaStatus->addStretch(1);
+    auto* linhaNota = new QHBoxLayout;
+    linhaNota->addWidget(criaIndicador(true, 3));
+    linhaNota->addWidget(criaRotulo(QStringLiteral("lbStatus2")));
+    linhaNota->addStretch(1);
+
+    auto* botoes = new QHBoxLayout;
+    botoes->addWidget(m_btExecuta);
+    botoes->addStretch(1);
+    botoes->addWidget(uc);
+
+    auto* v = new QVBoxLayout(this);
+    v->setContentsMargins(10, 8, 10, 8);
+    v->addLayout(botoes);
+    v->addWidget(m_desenho, 0, Qt::AlignHCenter);
+    v->addLayout(grade);
+    v->addLayout(linhaStatus);
+    v->addLayout(linhaNota);
+    v->addStretch(1);
+
+    // The txtDados of this window is not shown: there is no log panel.
+    setFixedSize(Twips::paraPixels(Largura), Twips::paraPixels(Altura));
+    traduz();
+    m_painel = ChipTristar::PainelInicial();
+    aplicaPainel();
+    if (ligacao().status() == QLatin1String("1"))
+        btExecutaLeitura_Click();
+}
+
+bool Tristar::botaoIcDizHydra() const
+{
+    if (JanelaFilha* ic = janelas().aberta(QStringLiteral("IC")))
+        if (auto* bt = ic->findChild<QAbstractButton*>(QStringLiteral("btTristar")))
+            return bt->text().contains(QLatin1String("HYDRA"));
+    // The IC window names the chip by the same rule when it is not open.
+    return ModeloComDuasEntradas(ligacao().modelo());
+}
+
+void Tristar::traduz()
+{
+    m_btExecuta->setText(L(QStringLiteral("Executar Leitura")));
+    if (auto* l = qobject_cast<QLabel*>(m_controles.value(QStringLiteral("lbStatus2"))))
+        l->setText(L(QStringLiteral("ANALISE COMPLETA")) + QStringLiteral(" * ACC = 0 V"));
+}
+
+void Tristar::btExecutaLeitura_Click()
+{
+    if (ligacao().status() != QLatin1String("1"))
+        return;
+    m_btExecuta->setEnabled(false);
+    PrePesquisa();
+}
+
+void Tristar::PrePesquisa()
+{
+    LimpaLeituras();
+    if (!ligacao().solicita(ChipTristar::Codigo, ChipTristar::Comando))
+        m_btExecuta->setEnabled(true);
+}
+
+void Tristar::LimpaLeituras()
+{
+    ChipTristar::LimpaLeituras(m_painel);
+    m_txtDados.clear();
+    aplicaPainel();
+}
+
+void Tristar::recebeResposta(const QString& codigo, const QString& R, const QString& A)
+{
+    Q_UNUSED(codigo);
+    Q_UNUSED(A);
+    defineTxtDados(R);
+    CarregaDados();
+}
+
+void Tristar::CarregaDados()
+{
+    ChipTristar::CarregaDados(m_painel, m_txtDados, ligacao().modelo());
+    aplicaPainel();
+    m_btExecuta->setEnabled(true);
+}
+
+void Tristar::esperaCancelada()
+{
+    m_btExecuta->setEnabled(true);
+}
+
+void Tristar::CentralizaTristar()
+{
+    QMdiArea* area = janelas().area();
+    QWidget* alvo = parentWidget();
+    if (!area || !alvo)
+        return;
+    alvo->move(qMax(0, (area->viewport()->width() - alvo->width()) / 2), Twips::paraPixels(Topo));
+}
+
+void Tristar::showEvent(QShowEvent* e)
+{
+    JanelaChip::showEvent(e);
+    if (!m_centralizada) {
+        m_centralizada = true;
+        CentralizaTristar();
+    }
+}
