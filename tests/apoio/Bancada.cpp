@@ -98,7 +98,8 @@ bool Bancada::esperaRegistro(const QByteArray& trecho, int ms) const
 
 QString Bancada::erros()
 {
-    m_erros += m_processo.readAllStandardError();
+    if (m_processo.isOpen())
+        m_erros += m_processo.readAllStandardError();
     return QString::fromLocal8Bit(m_erros);
 }
 
