@@ -1,5 +1,14 @@
 #include "shell/janelas/TabelaJanelas.h"
 
+#include "boardtests/janelas/I2C.h"
+#include "boardtests/janelas/IC.h"
+#include "boardtests/janelas/Nand.h"
+#include "chips/janelas/Acorn.h"
+#include "chips/janelas/Chestnut.h"
+#include "chips/janelas/Tigris.h"
+#include "chips/janelas/Tristar.h"
+#include "console/janelas/Master.h"
+#include "console/janelas/fmHelp.h"
 #include "rails/janelas/BuckLdo.h"
 #include "rails/janelas/BuckTeste.h"
 #include "rails/janelas/PMU.h"
@@ -11,8 +20,17 @@
 void registraJanelas(GerenciadorJanelas& janelas)
 {
     Q_UNUSED(janelas);
+    janelas.registra<Master>(QStringLiteral("Master"), {"1"});
+    janelas.registra<fmHelp>(QStringLiteral("fmHelp"));
     janelas.registra<VCores>(QStringLiteral("VCores"), {"16"});
     janelas.registra<BuckLdo>(QStringLiteral("BuckLdo"), {"15"});
     janelas.registra<PMU>(QStringLiteral("PMU"), {"18"});
     janelas.registra<BuckTeste>(QStringLiteral("BuckTeste"), {"13"});
+    janelas.registra<Nand>(QStringLiteral("Nand"), {"4"});
+    janelas.registra<IC>(QStringLiteral("IC"), {"5"});
+    janelas.registra<I2C>(QStringLiteral("I2C"), {"6"});
+    janelas.registra<Chestnut>(QStringLiteral("Chestnut"), {"8"});
+    janelas.registra<Tigris>(QStringLiteral("Tigris"), {"9"});
+    janelas.registra<Tristar>(QStringLiteral("Tristar"), {"10"});
+    janelas.registra<Acorn>(QStringLiteral("Acorn"), {"12"});
 }

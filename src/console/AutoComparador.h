@@ -1,0 +1,32 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The auto comparator: decides whether a live console answer is the answer recorded from a
+// good board, once the parts that differ from board to board are masked in the live text.
+namespace AutoComparacao {
+
+// What a masked fragment becomes, in the recordings and in the live text.
+inline const QString MascaraAutoComparador = QStringLiteral("xxxxx\u00AE");
+
+// A fragment as stored in table M, without its marker tokens ('jox', 'nas', 'ins').
+QString LimpaFragmento(QString fragmento);
+
+// The live text with every occurrence of every fragment (in the given order, markers
+// removed) replaced by the mask, matching without regard to case.
+QString MascaraTexto(QString texto, const QStringList& fragmentos);
+
+// The live text as it is compared: masked, without the trailing prompt line (26 characters,
+// only when "] :-) " comes after the first character) and without the leading line break.
+QString TextoComparavel(const QString& console, const QStringList& fragmentos);
+
+// True when the badge shows: the comparable live text is found in the recording at the
+// second character or later (case-insensitive).
+bool Confere(const QString& console, const QString& gravado, const QStringList& fragmentos);
+
+// The fragments of table M of a database, in descending text order; std::nullopt when the
+// database or the table cannot be read.
+std::optional<QStringList> CarregaFragmentos(const QString& caminhoBanco);
+
+} // namespace AutoComparacao

@@ -1,0 +1,34 @@
+#pragma once
+#include <QString>
+
+// The text rules of the command console and of the command help window.
+namespace RegrasConsole {
+
+// Right-click on the history button: toggles a "help " prefix on the command text.
+// With "help" in it (case-sensitive): every "help" and every blank removed, one blank added.
+// Otherwise "help " followed by the text up to and including its first blank (or all of it).
+QString AlternaPrefixoHelp(const QString& comando);
+
+// A command the user wants to save: not empty and without an apostrophe.
+bool ComandoSalvoValido(const QString& comando);
+
+// The device's buttons test, whose results show on the device screen (any letter case).
+bool EhTesteBotoes(const QString& comando);
+// Commands whose long answers are mirrored into the console while they grow.
+bool EspelhaAoVivo(const QString& comando);
+// An answer to a "help" command also goes beside the history (first four characters).
+bool EhComandoHelp(const QString& comando);
+
+// File name of the command reference of a language (1 pt, 2 en, 3 es); "" for any other.
+QString PdfDeAjuda(int idioma);
+
+// The command picked by a double click in the help text: a selection with a double quote
+// is cut after the first double quote at or after its third character (nothing when there
+// is none), then every double quote is removed.
+QString ComandoDaSelecao(QString selecao);
+
+// The word a double click selects at a position (0-based) of a text: the run of characters
+// around it up to the nearest blanks or line breaks. "" on a blank.
+QString PalavraNaPosicao(const QString& texto, int posicao, int* inicio = nullptr);
+
+} // namespace RegrasConsole

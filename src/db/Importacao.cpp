@@ -1,0 +1,262 @@
+#include "db/Importacao.h"
+
+#include "db/Banco.h"
+#include "i18n/Dialogos.h"
+#include "i18n/Dicionario.h"
+#include "i18n/Mensagens.h"
+#include "shell/Globais.h"
+
+#include <QFileInfo>
+#include <QSqlRecord>
+
+namespace {
+
+// The settings row: its rowid and syncbd (invalid variant when unreadable or NULL).
+struct Estado {
+    QVariant rowid;
+    QVariant syncbd;
+};
+
+Estado leEstado(Banco& banco)
+{
+    const auto linhas = banco.linhas(
+        QStringLiteral("Select rowid as id_linha, syncbd from Tools order by rowid limit 1"));
+    if (linhas.isEmpty())
+        return {};
+    return {linhas.first().value(0), linhas.first().value(1)};
+}
+
+void gravaEstado(Banco& banco, const Estado& estado, const QString& valor)
+{
+    if (!estado.rowid.isValid())
+        return; // no settings row: nothing to edit
+    banco.executa(QStringLiteral("Update Tools set syncbd = ? where rowid = ?"), {valor, estado.rowid});
+}
+
+QString textoEstado(const Estado& e)
+{
+    return e.syncbd.isNull() ? QString() : e.syncbd.toString();
+}
+
+// A step runs inside its own transaction: either all the rows it could write are kept, or,
+// when the target itself fails, none.
+class Transacao {
+public:
+    explicit Transacao(Banco& b) : m_banco(b) { m_ativa = m_banco.db().transaction(); }
+    ~Transacao()
+    {
+        if (m_ativa)
+            m_banco.db().rollback();
+    }
+    void confirma()
+    {
+        if (m_ativa)
+            m_banco.db().commit();
+        m_ativa = false;
+    }
+
+private:
+    Banco& m_banco;
+    bool m_ativa = false;
+};
+
+// The first target row a key matches, or an invalid variant.
+QVariant primeiraLinha(Banco& destino, const QString& sql, const QVariantList& chaves)
+{
+    for (const QVariant& c : chaves)
+        if (c.isNull())
+            return {}; // a NULL key matches nothing
+    return destino.valor(sql, chaves);
+}
+
+// Source rows of a table, or nothing when the source has no such table (or is no database).
+bool leOrigem(Banco& origem, const QString& tabela, QList<QSqlRecord>* linhas)
+{
+    *linhas = origem.linhas(QStringLiteral("Select * from ") + tabela);
+    return origem.erro().isEmpty();
+}
+
+bool temCampo(const QSqlRecord& r, const QString& campo)
+{
+    return r.indexOf(campo) >= 0;
+}
+
+void importaGravacoes(Banco& destino, Banco& origem, ResultadoImportacao& res)
+{
+    QList<QSqlRecord> linhas;
+    if (!leOrigem(origem, QStringLiteral("Master"), &linhas) || linhas.isEmpty())
+        return;
+    if (!temCampo(linhas.first(), QStringLiteral("Modelo")) || !temCampo(linhas.first(), QStringLiteral("Malha")))
+        return;
+    Transacao t(destino);
+    for (const QSqlRecord& r : linhas) {
+        const QVariant id = primeiraLinha(
+            destino, QStringLiteral("Select rowid from Master Where Modelo = ? and Malha = ? order by rowid limit 1"),
+            {r.value(QStringLiteral("Modelo")), r.value(QStringLiteral("Malha"))});
+        if (!id.isValid())
+            continue; // rows that exist only in the source are not added
+        QStringList campos;
+        QVariantList valores;
+        for (const char* g : {"G1", "G2", "G3"}) {
+            if (!temCampo(r, QLatin1String(g)))
+                continue;
+            campos << QLatin1String(g) + QStringLiteral(" = ?");
+            valores << r.value(QLatin1String(g));
+        }
+        if (campos.isEmpty())
+            continue;
+        valores << id;
+        if (destino.executa(QStringLiteral("Update Master set ") + campos.join(QStringLiteral(", "))
+                                + QStringLiteral(" where rowid = ?"),
+                            valores))
+            ++res.gravacoes;
+    }
+    t.confirma();
+}
+
+QVariant campoOuNulo(const QSqlRecord& r, const char* campo)
+{
+    const int i = r.indexOf(QLatin1String(campo));
+    return i < 0 ? QVariant() : r.value(i);
+}
+
+void importaDados(Banco& destino, Banco& origem, ResultadoImportacao& res)
+{
+    QList<QSqlRecord> linhas;
+    if (!leOrigem(origem, QStringLiteral("Dados"), &linhas) || linhas.isEmpty())
+        return;
+    if (!temCampo(linhas.first(), QStringLiteral("Aparelho")) || !temCampo(linhas.first(), QStringLiteral("Comando")))
+        return;
+    Transacao t(destino);
+    for (const QSqlRecord& r : linhas) {
+        const QVariant aparelho = r.value(QStringLiteral("Aparelho"));
+        const QVariant comando = r.value(QStringLiteral("Comando"));
+        if (aparelho.isNull() || comando.isNull())
+            continue;
+        const QVariantList notas = {campoOuNulo(r, "Dados"), campoOuNulo(r, "Info"), campoOuNulo(r, "Info2"),
+                                    campoOuNulo(r, "Info3")};
+        const QVariant id = primeiraLinha(
+            destino,
+            QStringLiteral("Select rowid from Dados Where Aparelho = ? and Comando = ? order by rowid limit 1"),
+            {aparelho, comando});
+        if (!id.isValid()) {
+            if (destino.executa(QStringLiteral("Insert into Dados (Aparelho, Comando, Dados, Info, Info2, Info3) "
+                                               "values (?, ?, ?, ?, ?, ?)"),
+                                QVariantList{aparelho, comando} + notas))
+                ++res.dadosNovos;
+        } else if (destino.executa(QStringLiteral("Update Dados set Dados = ?, Info = ?, Info2 = ?, Info3 = ? "
+                                                  "where rowid = ?"),
+                                   notas + QVariantList{id})) {
+            ++res.dadosAtualizados;
+        }
+    }
+    t.confirma();
+}
+
+void importaComandos(Banco& destino, Banco& origem, ResultadoImportacao& res)
+{
+    QList<QSqlRecord> linhas;
+    if (!leOrigem(origem, QStringLiteral("Comandos"), &linhas) || linhas.isEmpty())
+        return;
+    if (!temCampo(linhas.first(), QStringLiteral("Comando")))
+        return;
+    Transacao t(destino);
+    for (const QSqlRecord& r : linhas) {
+        const QVariant comando = r.value(QStringLiteral("Comando"));
+        if (comando.isNull())
+            continue;
+        const QVariant id = primeiraLinha(
+            destino, QStringLiteral("Select rowid from Comandos Where Comando = ? order by rowid limit 1"), {comando});
+        if (id.isValid() || !destino.erro().isEmpty())
+            continue; // an existing command keeps the new installation's notes
+        if (destino.executa(QStringLiteral("Insert into Comandos (Comando, Info, Info2, Info3) values (?, ?, ?, ?)"),
+                            {comando, campoOuNulo(r, "Info"), campoOuNulo(r, "Info2"), campoOuNulo(r, "Info3")}))
+            ++res.comandosNovos;
+    }
+    t.confirma();
+}
+
+void importaCombos(Banco& destino, Banco& origem, ResultadoImportacao& res)
+{
+    QList<QSqlRecord> linhas;
+    if (!leOrigem(origem, QStringLiteral("Combos"), &linhas) || linhas.isEmpty())
+        return;
+    const QVariant id = destino.valor(QStringLiteral("Select rowid from Combos order by rowid limit 1"));
+    if (!id.isValid())
+        return; // a target without a Combos row keeps its values
+    const QSqlRecord& r = linhas.first();
+    QStringList campos;
+    QVariantList valores;
+    for (int n = 1; n <= 10; ++n) {
+        const QString campo = QStringLiteral("Combo") + QString::number(n);
+        if (!temCampo(r, campo))
+            continue;
+        campos << campo + QStringLiteral(" = ?");
+        valores << r.value(campo);
+    }
+    if (campos.isEmpty())
+        return;
+    valores << id;
+    res.combos = destino.executa(
+        QStringLiteral("Update Combos set ") + campos.join(QStringLiteral(", ")) + QStringLiteral(" where rowid = ?"),
+        valores);
+}
+
+} // namespace
+
+bool VerificaPrimeiroUso(const std::function<void()>& mostraAviso)
+{
+    bool primeiro = false;
+    {
+        Banco banco(Globais::instancia().CaminhoBanco);
+        primeiro = textoEstado(leEstado(banco)) == QLatin1String("0");
+    }
+    if (primeiro && mostraAviso)
+        mostraAviso();
+    return primeiro;
+}
+
+void PerguntaImportacao()
+{
+    const Globais& g = Globais::instancia();
+    Banco banco(g.CaminhoBanco);
+    const Estado estado = leEstado(banco);
+    const QString atual = textoEstado(estado);
+    if (!QFileInfo(g.caminhoUsuario()).isFile()) {
+        if (atual != QLatin1String("2"))
+            gravaEstado(banco, estado, QStringLiteral("2"));
+        return;
+    }
+    if (estado.syncbd.isNull() || (atual != QLatin1String("0") && atual != QLatin1String("1")))
+        return;
+    const auto resposta = dialogos().mensagem(
+        L(QStringLiteral("Dados UPDATE1")) + QStringLiteral("\r\n") + L(QStringLiteral("Dados UPDATE2")),
+        L(QStringLiteral("Sincronização")), Dialogos::Icone::Pergunta, Dialogos::Botoes::SimNao);
+    if (resposta == Dialogos::Resposta::Sim) {
+        ImportaDadosUsuario();
+        gravaEstado(banco, estado, QStringLiteral("2"));
+    } else {
+        gravaEstado(banco, estado, atual == QLatin1String("0") ? QStringLiteral("1") : QStringLiteral("2"));
+    }
+}
+
+ResultadoImportacao ImportaDados(const QString& caminhoDestino, const QString& caminhoOrigem)
+{
+    ResultadoImportacao res;
+    Banco destino(caminhoDestino);
+    Banco origem(caminhoOrigem);
+    if (!destino.aberto() || !origem.aberto())
+        return res;
+    importaGravacoes(destino, origem, res);
+    importaDados(destino, origem, res);
+    importaComandos(destino, origem, res);
+    importaCombos(destino, origem, res);
+    return res;
+}
+
+void ImportaDadosUsuario()
+{
+    const Globais& g = Globais::instancia();
+    ImportaDados(g.CaminhoBanco, g.caminhoUsuario());
+    MostraMensagem(QStringLiteral("MSG_DADOS_SYNC"));
+}
