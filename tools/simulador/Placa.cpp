@@ -583,7 +583,7 @@ int capacidadeProjeto(const QString& modelo)
 QString Placa::saidaGasGauge() const
 {
     const int projeto = capacidadeProjeto(m_modelo);
-    const int atual = projeto * 95 / 100;
+    const int atual = (projeto * 95 + 99) / 100; // health reads 95 % after the floor
     QString s = QStringLiteral("GasGauge properties\n");
     s += QStringLiteral("    device-name: \"bq27546\"\n");
     s += QStringLiteral("    serial: \"%1\"\n").arg(m_mascara);
