@@ -1,0 +1,448 @@
+// The four chip readers against the bench board: a good board grades green, the thresholds
+// set through board profiles, the touch re-reading of Chestnut, the report pages' addresses,
+// and the model guards of Chestnut and Acorn.
+#include "apoio/AmbienteJanelas.h"
+#include "apoio/Apoio.h"
+#include "apoio/Bancada.h"
+
+#include "chips/janelas/Acorn.h"
+#include "chips/janelas/Chestnut.h"
+#include "chips/janelas/Tigris.h"
+#include "chips/janelas/Tristar.h"
+#include "i18n/Dialogos.h"
+#include "i18n/Dicionario.h"
+#include "rails/TextosLeitura.h"
+#include "reports/RelatorioMalhas.h"
+#include "shell/Globais.h"
+#include "ui/Twips.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QUrlQuery>
+#include <QtTest>
+#include <memory>
+
+namespace {
+// One bench board, the window environment connected to it, and the scripted dialogs.
+struct Cenario {
+    PastaAplicacaoTemporaria pasta;
+    RoteiroInstalado roteiro;
+    QTemporaryDir temp;
+    Bancada bancada;
+    std::unique_ptr<AmbienteJanelas> amb;
+
+    // Starts the board as `modelo` with the profile lines (one "valor LABEL = TEXT" ...).
+    bool inicia(const QString& modelo, const QStringList& perfil = {})
+    {
+        Globais::instancia().IdiomaAtual = 1;
+        QStringList op = {QStringLiteral("--modelo"), modelo, QStringLiteral("--banco"), pasta.banco()};
+        if (!perfil.isEmpty()) {
+            const QString arquivo = temp.filePath(QStringLiteral("placa.txt"));
+            QFile f(arquivo);
+            if (!f.open(QIODevice::WriteOnly | QIODevice::Text))
+                return false;
+            f.write(perfil.join(QLatin1Char('\n')).toUtf8() + '\n');
+            f.close();
+            op << QStringLiteral("--placa") << arquivo;
+        }
+        if (!bancada.inicia(op, 0))
+            return false;
+        amb = std::make_unique<AmbienteJanelas>();
+        return amb->conecta(bancada.dispositivo(), modelo);
+    }
+    // Opens the window (which starts its reading) and waits for the graded result.
+    template <class T>
+    T* abre(const QString& nome)
+    {
+        T* w = amb->janelas.mostra<T>(nome);
+        if (w && !esperaLeitura(w))
+            return nullptr;
+        return w;
+    }
+    template <class T>
+    bool esperaLeitura(T* w)
+    {
+        auto* bt = w->template findChild<QPushButton*>(QStringLiteral("btExecutaLeitura"));
+        return QTest::qWaitFor([&] { return amb->ligacao.status() == QLatin1String("1") && bt->isEnabled(); },
+                               20000);
+    }
+    int vezes(const QByteArray& comando) const { return bancada.registro().count(comando + '\r'); }
+};
+
+QLabel* rotulo(QWidget* w, const QString& nome)
+{
+    auto* l = w->findChild<QLabel*>(nome);
+    if (!l)
+        qWarning("no label %s", qPrintable(nome));
+    return l;
+}
+
+bool visivel(QWidget* w, const QString& nome)
+{
+    QWidget* c = w->findChild<QWidget*>(nome);
+    return c && !c->isHidden();
+}
+
+// Saves a picture of the window when VEXADOR_CAPTURAS names a folder.
+void captura(QWidget* w, const QString& nome)
+{
+    const QString pasta = qEnvironmentVariable("VEXADOR_CAPTURAS");
+    if (pasta.isEmpty())
+        return;
+    QWidget* alvo = w->parentWidget() ? w->parentWidget() : w;
+    alvo->grab().save(QDir(pasta).filePath(nome + QStringLiteral(".png")));
+}
+} // namespace
+
+class TstJanelasChip : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { Globais::instancia().IdiomaAtual = 1; }
+
+    void tigrisPlacaBoa_data();
+    void tigrisPlacaBoa();
+    void tigrisLimites_data();
+    void tigrisLimites();
+    void tigrisLog();
+    void tristarPlacaBoa_data();
+    void tristarPlacaBoa();
+    void tristarLimites_data();
+    void tristarLimites();
+    void chestnutPlacaBoaERelatorio();
+    void chestnutReleituraDoTouch();
+    void chestnutBotaoTouch();
+    void chestnutNaoEhParaX();
+    void acornPlacaBoa();
+    void acornBuck4();
+    void acornSomenteX();
+};
+
+void TstJanelasChip::tigrisPlacaBoa_data()
+{
+    QTest::addColumn<QString>("modelo");
+    QTest::addColumn<QString>("uc");
+    QTest::newRow("IP 7") << "IP 7" << "U2101";
+    QTest::newRow("IP 8") << "IP 8" << "U3300";
+}
+
+void TstJanelasChip::tigrisPlacaBoa()
+{
+    QFETCH(QString, modelo);
+    QFETCH(QString, uc);
+    Cenario c;
+    QVERIFY(c.inicia(modelo));
+    auto* w = c.abre<Tigris>(QStringLiteral("Tigris"));
+    QVERIFY(w);
+    QCOMPARE(c.vezes("pmuadc --sel tigris --read all"), 1);
+    const bool duas = modelo == QLatin1String("IP 8");
+    for (const char* v : {"VBus_V", "VBat_V", "VDD_V"})
+        QCOMPARE(w->painel().cor(v), QStringLiteral("&H00C0FFC0"));
+    if (duas) {
+        QCOMPARE(w->painel().cor("VBus_V1"), QStringLiteral("&H00C0FFC0"));
+        QCOMPARE(w->painel().cor("VBus_V2"), QStringLiteral("&H00C0FFC0"));
+    }
+    for (const char* m : {"Baixa1", "Baixa2", "Baixa3"})
+        QVERIFY2(!visivel(w, m), m);
+    QCOMPARE(visivel(w, "FrameVbusX"), duas);
+    QCOMPARE(rotulo(w, "lbUC")->text(), uc);
+    QVERIFY(rotulo(w, "VBus_V")->text().endsWith(" V"));
+    QVERIFY(rotulo(w, "Temp")->text().endsWith(" º"));
+    QCOMPARE(rotulo(w, "VBus_A1")->text(), rotulo(w, "VBus_A")->text());
+    // The answer without the echo, kept whole, and shown in the log panel.
+    QVERIFY(w->txtDados().contains("tigris vbus : "));
+    QVERIFY(!w->txtDados().contains("pmuadc --sel tigris --read all"));
+    QCOMPARE(w->findChild<QPlainTextEdit*>("txtDados")->toPlainText().isEmpty(), false);
+    captura(w, "Tigris-" + modelo);
+}
+
+void TstJanelasChip::tigrisLimites_data()
+{
+    QTest::addColumn<QString>("vbus");
+    QTest::addColumn<QString>("vbat");
+    QTest::addColumn<bool>("vbusBaixo");
+    QTest::addColumn<bool>("vbatBaixo");
+    QTest::newRow("4.369 V and 3.601 V") << "4369.000" << "3601.000" << false << false;
+    QTest::newRow("4.368 V and 3.600 V") << "4368.000" << "3600.000" << true << true;
+}
+
+void TstJanelasChip::tigrisLimites()
+{
+    QFETCH(QString, vbus);
+    QFETCH(QString, vbat);
+    QFETCH(bool, vbusBaixo);
+    QFETCH(bool, vbatBaixo);
+    Cenario c;
+    QVERIFY(c.inicia("IP 7", {"valor tigris vbus : = " + vbus, "valor tigris vbat : = " + vbat,
+                              "sem tigris ibat :", "valor tigris die_temp : = Error:"}));
+    auto* w = c.abre<Tigris>(QStringLiteral("Tigris"));
+    QVERIFY(w);
+    QCOMPARE(rotulo(w, "VBus_V")->text(), ConverteMilivolts(vbus) + " V");
+    QCOMPARE(w->painel().cor("VBus_V"), vbusBaixo ? QStringLiteral("&H0080FFFF") : QStringLiteral("&H00C0FFC0"));
+    QCOMPARE(visivel(w, "Baixa1"), vbusBaixo);
+    QCOMPARE(w->painel().cor("VBat_V"), vbatBaixo ? QStringLiteral("&H0080FFFF") : QStringLiteral("&H00C0FFC0"));
+    QCOMPARE(visivel(w, "Baixa3"), vbatBaixo);
+    QCOMPARE(w->painel().cor("VDD_V"), vbatBaixo ? QStringLiteral("&H00FFFFFF") : QStringLiteral("&H00C0FFC0"));
+    // A missing channel and a device message read "Sem Medição"; nothing else breaks.
+    QCOMPARE(rotulo(w, "VBat_A")->text(), L("Sem Medição"));
+    QCOMPARE(rotulo(w, "Temp")->text(), L("Sem Medição"));
+    if (vbusBaixo)
+        captura(w, "Tigris-baixa");
+}
+
+void TstJanelasChip::tigrisLog()
+{
+    Cenario c;
+    QVERIFY(c.inicia("IP 7"));
+    auto* w = c.abre<Tigris>(QStringLiteral("Tigris"));
+    QVERIFY(w);
+    auto* bt = w->findChild<QPushButton*>("btLog");
+    QCOMPARE(bt->text(), L("Ocultar") + " Log ->");
+    QCOMPARE(w->width(), Twips::paraPixels(16365));
+    bt->click();
+    QCOMPARE(bt->text(), L("Exibir") + " Log ->");
+    QCOMPARE(w->width(), Twips::paraPixels(10125));
+    QVERIFY(!w->findChild<QWidget*>("txtDados")->isVisibleTo(w));
+    QCOMPARE(w->parentWidget()->y(), Twips::paraPixels(850));
+    bt->click();
+    QCOMPARE(bt->text(), L("Ocultar"));
+    QCOMPARE(w->width(), Twips::paraPixels(16365));
+    // A new reading while the link is busy sends nothing.
+    c.amb->ligacao.defineStatus("3");
+    w->findChild<QPushButton*>("btExecutaLeitura")->click();
+    c.amb->ligacao.defineStatus("1");
+    QTest::qWait(300);
+    QCOMPARE(c.vezes("pmuadc --sel tigris --read all"), 1);
+}
+
+void TstJanelasChip::tristarPlacaBoa_data()
+{
+    QTest::addColumn<QString>("modelo");
+    QTest::addColumn<QString>("legenda");
+    QTest::addColumn<QString>("malha1");
+    QTest::newRow("IP 7") << "IP 7" << "Tristar - Vexador Tarrim" << "PP3V0_TRISTAR_ANT_PROX";
+    QTest::newRow("IP 6") << "IP 6" << "Tristar - Vexador Tarrim" << "PP3V0_TRISTAR";
+    QTest::newRow("IP X") << "IP X" << "Hydra - Vexador Tarrim" << "PP3V0_S2";
+}
+
+void TstJanelasChip::tristarPlacaBoa()
+{
+    QFETCH(QString, modelo);
+    QFETCH(QString, legenda);
+    QFETCH(QString, malha1);
+    Cenario c;
+    QVERIFY(c.inicia(modelo));
+    auto* w = c.abre<Tristar>(QStringLiteral("Tristar"));
+    QVERIFY(w);
+    QCOMPARE(c.vezes("pmuadc --read all"), 1);
+    QCOMPARE(w->windowTitle(), legenda);
+    QCOMPARE(rotulo(w, "lbNomeMalha1")->text(), malha1);
+    for (const char* ok : {"OK(0)", "OK(1)", "OK(2)", "OK(3)"})
+        QVERIFY2(visivel(w, ok), ok);
+    for (const char* no : {"NO(1)", "NO(2)"})
+        QVERIFY2(!visivel(w, no), no);
+    QCOMPARE(rotulo(w, "lbStatus")->text(), L("NORMAL"));
+    QCOMPARE(w->painel().corTexto("lbStatus"), QStringLiteral("&H0000C000"));
+    QCOMPARE(rotulo(w, "Porc3")->text(), QStringLiteral("ACC"));
+    QVERIFY(visivel(w, "lbStatus2"));
+    // The whole answer, echo included.
+    QVERIFY(w->txtDados().contains("pmuadc --read all"));
+    // No open flag for this window.
+    QVERIFY(!Globais::instancia().janelaAberta("Tristar"));
+    captura(w, "Tristar-" + modelo);
+}
+
+void TstJanelasChip::tristarLimites_data()
+{
+    QTest::addColumn<QStringList>("perfil");
+    QTest::addColumn<QString>("malha1A");
+    QTest::addColumn<bool>("ok1");
+    QTest::newRow("rail 1 at 3.299 V") << QStringList({"valor BIST ldo7: = 3299.000"}) << "" << true;
+    QTest::newRow("rail 1 at 3.300 V") << QStringList({"valor BIST ldo7: = 3300.000"}) << "" << false;
+    QTest::newRow("1683,1 mA") << QStringList({"valor BIST ildo7: = 1683.15"}) << "1683,1 mA" << false;
+    QTest::newRow("1683,0 mA") << QStringList({"valor BIST ildo7: = 1683.05"}) << "1683,0 mA" << true;
+    QTest::newRow("current missing") << QStringList({"sem BIST ildo7:"}) << "- mA" << false;
+}
+
+void TstJanelasChip::tristarLimites()
+{
+    QFETCH(QStringList, perfil);
+    QFETCH(QString, malha1A);
+    QFETCH(bool, ok1);
+    Cenario c;
+    QVERIFY(c.inicia("IP 7", perfil));
+    auto* w = c.abre<Tristar>(QStringLiteral("Tristar"));
+    QVERIFY(w);
+    if (!malha1A.isEmpty())
+        QCOMPARE(rotulo(w, "Malha1_A")->text(), malha1A);
+    QCOMPARE(visivel(w, "OK(1)"), ok1);
+    QCOMPARE(visivel(w, "NO(1)"), !ok1);
+    QCOMPARE(w->painel().corTexto("lbStatus"), ok1 ? QStringLiteral("&H0000C000") : QStringLiteral("&H00000000"));
+    QCOMPARE(w->painel().cor("Porc1"), ok1 ? QStringLiteral("&H00C0FFC0") : QStringLiteral("&H0080FFFF"));
+    QVERIFY(visivel(w, "OK(0)") && visivel(w, "OK(3)"));
+}
+
+void TstJanelasChip::chestnutPlacaBoaERelatorio()
+{
+    Cenario c;
+    QVERIFY(c.inicia("IP 7"));
+    auto* w = c.abre<Chestnut>(QStringLiteral("Chestnut"));
+    QVERIFY(w);
+    for (int k = 0; k <= 4; ++k) {
+        QVERIFY(visivel(w, QStringLiteral("OK(%1)").arg(k)));
+        QVERIFY(!visivel(w, QStringLiteral("NO(%1)").arg(k)));
+    }
+    QCOMPARE(rotulo(w, "lbUC")->text(), QStringLiteral("U3703"));
+    QCOMPARE(rotulo(w, "VNEG_V")->text(), QStringLiteral("-5.700 V"));
+    QVERIFY(visivel(w, "btTouch"));
+    QVERIFY(!w->ToqueAcionado());
+    // Log hidden at load; the first click shows it.
+    QCOMPARE(w->width(), Twips::paraPixels(10830));
+    w->findChild<QPushButton*>("btLog")->click();
+    QCOMPARE(w->width(), Twips::paraPixels(18855));
+    captura(w, "Chestnut-IP 7");
+
+    auto& r = c.roteiro.roteiro;
+    GravaNomeRelatorio("Antiga");
+    r.respostasEntrada = {std::nullopt};
+    w->findChild<QPushButton*>("btExportar")->click();
+    QVERIFY(r.abertos.isEmpty());
+    QCOMPARE(LeNomeRelatorio(), QStringLiteral("Antiga"));
+    QCOMPARE(r.entradas.value(0).padrao, QStringLiteral("Antiga"));
+
+    r.respostasEntrada = {QStringLiteral("Zé & Filhos #2")};
+    w->findChild<QPushButton*>("btExportar")->click();
+    QCOMPARE(r.abertos.size(), 1);
+    const QString url = r.abertos.first();
+    QVERIFY2(url.startsWith(QUrl::fromLocalFile(Globais::instancia().PastaAplicacao).toString(QUrl::FullyEncoded)
+                            + "/relatorio/chest.html?M1=PP6V0_DISPLAY_BOOST&L1=6.000%20V"),
+             qPrintable(url));
+    const QUrlQuery q(QUrl(url).query(QUrl::FullyEncoded));
+    for (int k = 1; k <= 6; ++k)
+        QCOMPARE(q.queryItemValue(QStringLiteral("I%1").arg(k)), QStringLiteral("1"));
+    QCOMPARE(q.queryItemValue("EMP", QUrl::FullyDecoded), QStringLiteral("Zé & Filhos #2"));
+    QCOMPARE(q.queryItemValue("MODELO", QUrl::FullyDecoded), QStringLiteral("IP 7"));
+    QCOMPARE(LeNomeRelatorio(), QStringLiteral("Zé & Filhos #2"));
+}
+
+void TstJanelasChip::chestnutReleituraDoTouch()
+{
+    Cenario c;
+    QVERIFY(c.inicia("IP 7", {"valor chestnut vldo3 : = 4590.000"}));
+    auto* w = c.amb->janelas.mostra<Chestnut>(QStringLiteral("Chestnut"));
+    QVERIFY(w);
+    QVERIFY(c.bancada.esperaRegistro("touch --on\r", 10000));
+    QElapsedTimer desde;
+    desde.start();
+    // The first reading was graded before the switch-on.
+    QCOMPARE(c.vezes("pmuadc --sel chestnut --read all"), 1);
+    QVERIFY(w->ToqueAcionado());
+    QVERIFY(QTest::qWaitFor([&] { return c.vezes("pmuadc --sel chestnut --read all") == 2; }, 10000));
+    QVERIFY2(desde.elapsed() >= 900, qPrintable(QString::number(desde.elapsed())));
+    QVERIFY(c.esperaLeitura(w));
+    QCOMPARE(rotulo(w, "iLDO_V(3)")->text(), QStringLiteral("4.590 V"));
+    QCOMPARE(rotulo(w, "Porc3")->text(), QStringLiteral("-10 %"));
+    QCOMPARE(w->painel().cor("Porc3"), QStringLiteral("&H0080FFFF"));
+    QVERIFY(visivel(w, "NO(4)") && !visivel(w, "OK(4)"));
+    // The second out-of-range reading does not switch again.
+    QTest::qWait(1600);
+    QCOMPARE(c.vezes("touch --on"), 1);
+    QCOMPARE(c.vezes("pmuadc --sel chestnut --read all"), 2);
+    QCOMPARE(w->findChild<QPushButton*>("btTouch")->text(), L("Desativar") + " Touch");
+}
+
+void TstJanelasChip::chestnutBotaoTouch()
+{
+    Cenario c;
+    QVERIFY(c.inicia("IP 8"));
+    auto* w = c.abre<Chestnut>(QStringLiteral("Chestnut"));
+    QVERIFY(w);
+    auto* bt = w->findChild<QPushButton*>("btTouch");
+    QCOMPARE(bt->text(), L("Desativar") + " Touch");
+    bt->click();
+    QCOMPARE(bt->text(), L("Ativar") + " Touch");
+    QVERIFY2(c.bancada.esperaRegistro("touch --off\r"), c.bancada.registro().constData());
+    QVERIFY(QTest::qWaitFor([&] { return c.vezes("pmuadc --sel chestnut --read all") == 2; }, 10000));
+    QVERIFY(c.esperaLeitura(w));
+    w->findChild<QPushButton*>("btTouch")->click();
+    QCOMPARE(bt->text(), L("Desativar") + " Touch");
+    QVERIFY(c.bancada.esperaRegistro("touch --on\r"));
+    QVERIFY(QTest::qWaitFor([&] { return c.vezes("pmuadc --sel chestnut --read all") == 3; }, 10000));
+    QVERIFY(c.esperaLeitura(w));
+    QCOMPARE(rotulo(w, "lbUC")->text(), QStringLiteral("U5600"));
+    QVERIFY(visivel(w, "OK(4)"));
+}
+
+void TstJanelasChip::chestnutNaoEhParaX()
+{
+    Cenario c;
+    QVERIFY(c.inicia("IP X"));
+    auto* w = c.amb->janelas.mostra<Chestnut>(QStringLiteral("Chestnut"));
+    QVERIFY(w);
+    QTest::qWait(300);
+    const auto& r = c.roteiro.roteiro;
+    QCOMPARE(r.mostradas.size(), 1);
+    QCOMPARE(r.mostradas.first().caixa.texto, QStringLiteral("NOT FOR X!"));
+    QCOMPARE(r.mostradas.first().caixa.titulo, QStringLiteral("IP X!"));
+    QCOMPARE(r.mostradas.first().caixa.icone, Dialogos::Icone::Informacao);
+    QVERIFY(!c.bancada.registro().contains("pmuadc"));
+}
+
+void TstJanelasChip::acornPlacaBoa()
+{
+    Cenario c;
+    QVERIFY(c.inicia("IP X"));
+    auto* w = c.abre<Acorn>(QStringLiteral("Acorn"));
+    QVERIFY(w);
+    QCOMPARE(c.vezes("pmuadc --read all"), 1);
+    for (int i = 0; i <= 11; ++i) {
+        QVERIFY2(visivel(w, QStringLiteral("OK(%1)").arg(i)), qPrintable(QString::number(i)));
+        if (i != 1)
+            QVERIFY(!visivel(w, QStringLiteral("NO(%1)").arg(i)));
+    }
+    QVERIFY(visivel(w, "lbStatus2"));
+    QCOMPARE(rotulo(w, "lbUC")->text(), QStringLiteral(" ACORN U5600"));
+    QCOMPARE(rotulo(w, "M4")->text(), QStringLiteral("-6.700 V"));
+    captura(w, "Acorn-IP X");
+
+    c.roteiro.roteiro.respostasEntrada = {QStringLiteral("Bancada 1")};
+    w->findChild<QPushButton*>("btExportar")->click();
+    QCOMPARE(c.roteiro.roteiro.abertos.size(), 1);
+    const QString url = c.roteiro.roteiro.abertos.first();
+    QVERIFY2(url.contains("/relatorio/acorn.html?M1=PP1V1_RACER&L1=1.100%20V&R1=1.1%20V&P1=0%20%25&I1=1&M2="), qPrintable(url));
+    QVERIFY(url.contains("&I8=3&") && url.endsWith("&EMP=Bancada%201"));
+}
+
+void TstJanelasChip::acornBuck4()
+{
+    Cenario c;
+    QVERIFY(c.inicia("IP X", {"valor BIST buck4: = 1210.000"}));
+    auto* w = c.abre<Acorn>(QStringLiteral("Acorn"));
+    QVERIFY(w);
+    QCOMPARE(rotulo(w, "M9")->text(), QStringLiteral("1.210 V"));
+    QCOMPARE(rotulo(w, "P9")->text(), QStringLiteral("10 %"));
+    QCOMPARE(w->painel().cor("P9"), QStringLiteral("&H0080FFFF"));
+    QVERIFY(visivel(w, "NO(9)") && visivel(w, "NO(11)"));
+    QVERIFY(!visivel(w, "OK(11)") && !visivel(w, "OK(9)"));
+    captura(w, "Acorn-buck4");
+}
+
+void TstJanelasChip::acornSomenteX()
+{
+    Cenario c;
+    QVERIFY(c.inicia("IP 7"));
+    auto* w = c.amb->janelas.mostra<Acorn>(QStringLiteral("Acorn"));
+    QVERIFY(w);
+    QTest::qWait(300);
+    QCOMPARE(c.roteiro.roteiro.mostradas.size(), 1);
+    QVERIFY(!c.bancada.registro().contains("pmuadc"));
+    QVERIFY(w->findChild<QPushButton*>("btExecutaLeitura")->isEnabled());
+}
+
+QTEST_MAIN(TstJanelasChip)
+#include "tst_janelaschip.moc"
