@@ -1,0 +1,24 @@
+#pragma once
+#include <QString>
+
+// The IC communication test's rules: the chip's name per model, the two commands and the
+// verdict on the length of the answer.
+namespace ModuloIC {
+
+// "HYDRA" on "IP 8", "IP 8 Plus" and "IP X", "TRISTAR" on the others.
+QString NomeCI(const QString& modelo);
+// The caption prefix: NomeCI & " ".
+QString PrefixoChip(const QString& modelo);
+// The command of test button 1 or 2 ("" for any other index).
+QString ComandoIC(int teste);
+
+enum class Veredicto { Nenhum, Ok, Off };
+// Fewer than 31 characters: not graded yet; from 151 on: communication OK; between: OFF.
+Veredicto AvaliaIC(const QString& txtDados);
+
+constexpr int MinimoAvaliacao = 31;
+constexpr int MinimoComunicacao = 151;
+// Status ticks after which the status timer gives up (counted once, from the window's creation).
+constexpr int LimiteContadorStatus = 30;
+
+} // namespace ModuloIC

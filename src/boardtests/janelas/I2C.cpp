@@ -1,0 +1,517 @@
+#include "boardtests/janelas/I2C.h"
+
+#include "boardtests/I2c.h"
+#include "i18n/Dialogos.h"
+#include "i18n/Dicionario.h"
+#include "shell/Globais.h"
+#include "shell/Ligacao.h"
+#include "ui/Twips.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QTimer>
+#include <cmath>
+
+namespace {
+
+const QString Codigo = QStringLiteral("6");
+
+int tw(int twips)
+{
+    return Twips::paraPixels(twips);
+}
+
+QRect geo(int x, int y, int w, int h)
+{
+    return QRect(tw(x), tw(y), tw(w), tw(h));
+}
+
+// How a stored answer is shown: every run of line ends becomes one line break.
+QString paraTela(QString texto)
+{
+    static const QRegularExpression fins(QStringLiteral("\r+\n"));
+    texto.replace(fins, QStringLiteral("\n"));
+    texto.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return texto;
+}
+
+QIcon icone(bool ok)
+{
+    return QApplication::style()->standardIcon(ok ? QStyle::SP_DialogApplyButton : QStyle::SP_DialogCancelButton);
+}
+
+QLabel* imagem(const QString& nome, bool ok, int lado, QWidget* pai)
+{
+    auto* l = new QLabel(pai);
+    l->setObjectName(nome);
+    l->setPixmap(icone(ok).pixmap(lado, lado));
+    l->setFixedSize(lado, lado);
+    l->hide();
+    return l;
+}
+
+} // namespace
+
+I2C::I2C(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("I2C"), janelas)
+{
+    setFixedSize(tw(17100), tw(8400));
+
+    for (int i = 0; i < ModuloI2C::NumeroBarramentos; ++i) {
+        auto* b = new QPushButton(QStringLiteral("i2c %1").arg(i), this);
+        b->setObjectName(QStringLiteral("btI2C(%1)").arg(i));
+        b->setGeometry(geo(240, 240 + i * 480, 2160, 405));
+        connect(b, &QPushButton::clicked, this, [this, i] { btI2C_Click(i); });
+        m_btI2C[i] = b;
+    }
+    m_btAutoTeste = new QPushButton(this);
+    m_btAutoTeste->setObjectName(QStringLiteral("btAutoTeste"));
+    m_btAutoTeste->setGeometry(geo(240, 4200, 2160, 405));
+    QFont negrito = m_btAutoTeste->font();
+    negrito.setBold(true);
+    m_btAutoTeste->setFont(negrito);
+    connect(m_btAutoTeste, &QPushButton::clicked, this, &I2C::btAutoTeste_Click);
+
+    m_lbDispositivo = new QLabel(this);
+    m_lbDispositivo->setObjectName(QStringLiteral("lbDispositivo"));
+    m_lbDispositivo->setAlignment(Qt::AlignCenter);
+    m_lbDispositivo->setFont(negrito);
+
+    m_btPdf = new QPushButton(this);
+    m_btPdf->setObjectName(QStringLiteral("btPdf"));
+    m_btPdf->setGeometry(geo(240, 7560, 2160, 600));
+    connect(m_btPdf, &QPushButton::clicked, this, &I2C::btPdf_Click);
+
+    // Single-bus result: the lines and, left of them, an indicator per expected device.
+    m_frameI = new QFrame(this);
+    m_frameI->setObjectName(QStringLiteral("FrameI"));
+    m_frameI->setGeometry(geo(2640, 120, 8400, 5900));
+    m_frameI2C = new QGroupBox(m_frameI);
+    m_frameI2C->setObjectName(QStringLiteral("FrameI2C"));
+    m_frameI2C->setGeometry(0, 0, m_frameI->width(), m_frameI->height());
+    m_lbResultadoRotulo = new QLabel(m_frameI2C);
+    m_lbResultadoRotulo->setObjectName(QStringLiteral("lbResultado"));
+    m_lbResultadoRotulo->setGeometry(geo(600, 240, 7680, 5500));
+    m_lbResultadoRotulo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_lbResultadoRotulo->setTextFormat(Qt::PlainText);
+    for (int k = 0; k < ModuloI2C::Indicadores; ++k) {
+        m_ok[k] = imagem(QStringLiteral("ok(%1)").arg(k), true, 16, m_frameI2C);
+        m_no[k] = imagem(QStringLiteral("no(%1)").arg(k), false, 16, m_frameI2C);
+    }
+
+    // Automatic test: the list of every scanned bus, in the same place.
+    m_frameAutoI2C = new QGroupBox(this);
+    m_frameAutoI2C->setObjectName(QStringLiteral("FrameAutoI2C"));
+    m_frameAutoI2C->setGeometry(m_frameI->geometry());
+    m_listView = new QListWidget(m_frameAutoI2C);
+    m_listView->setObjectName(QStringLiteral("ListView"));
+    m_listView->setGeometry(tw(120), tw(300), m_frameAutoI2C->width() - tw(240),
+                            m_frameAutoI2C->height() - tw(420));
+    m_listView->setIconSize(QSize(16, 16));
+    m_listView->setSelectionMode(QAbstractItemView::NoSelection);
+    m_frameAutoI2C->hide();
+
+    m_progressBar = new QFrame(this);
+    m_progressBar->setObjectName(QStringLiteral("ProgressBar"));
+    m_progressBar->setFrameShape(QFrame::Box);
+    m_progressBar->setGeometry(geo(2640, 6200, 8400, 300));
+    m_barra = new QLabel(m_progressBar);
+    m_barra->setObjectName(QStringLiteral("Barra"));
+    m_barra->setAutoFillBackground(true);
+    QPalette pb = m_barra->palette();
+    pb.setColor(QPalette::Window, CorVb(Cores::Verde).darker(130));
+    m_barra->setPalette(pb);
+    const int larguraBarra = m_progressBar->width() - 2;
+    m_barra->setGeometry(1, 1, larguraBarra, m_progressBar->height() - 2);
+    m_progressBar->hide();
+
+    m_lbAguarde = new QLabel(this);
+    m_lbAguarde->setObjectName(QStringLiteral("lbAguarde"));
+    m_lbAguarde->setGeometry(geo(2640, 6600, 8400, 360));
+    m_lbAguarde->setAlignment(Qt::AlignCenter);
+    m_lbAguarde->setFont(negrito);
+    m_lbAguarde->setStyleSheet(QStringLiteral("color: #c00000;"));
+    m_lbAguarde->hide();
+
+    // Right column: the fault list, the no-fault panel and the raw answer.
+    m_lbFalhas = new QLabel(QStringLiteral("Possíveis falhas relacionadas ao barramento:"), this);
+    m_lbFalhas->setObjectName(QStringLiteral("lbFalhas"));
+    m_lbFalhas->setGeometry(geo(11280, 120, 5580, 300));
+    m_txtDadosI2CCaixa = new QPlainTextEdit(this);
+    m_txtDadosI2CCaixa->setObjectName(QStringLiteral("txtDadosI2C"));
+    m_txtDadosI2CCaixa->setReadOnly(true);
+    m_txtDadosI2CCaixa->setGeometry(geo(11280, 420, 5580, 2700));
+    m_frameResultadoOK = new QFrame(this);
+    m_frameResultadoOK->setObjectName(QStringLiteral("FrameResultadoOK"));
+    m_frameResultadoOK->setGeometry(geo(11280, 3240, 5580, 1080));
+    m_frameResultadoOK->setFrameShape(QFrame::StyledPanel);
+    m_frameResultadoOK->setAutoFillBackground(true);
+    QPalette pv = m_frameResultadoOK->palette();
+    pv.setColor(QPalette::Window, CorVb(Cores::VerdeClaro));
+    m_frameResultadoOK->setPalette(pv);
+    m_ok[5] = imagem(QStringLiteral("ok(5)"), true, 48, m_frameResultadoOK);
+    m_ok[5]->move(tw(240), (m_frameResultadoOK->height() - 48) / 2);
+    m_ok[5]->show();
+    m_lbSemFalhas = new QLabel(m_frameResultadoOK);
+    m_lbSemFalhas->setGeometry(tw(240) + 60, 0, m_frameResultadoOK->width() - tw(240) - 70,
+                               m_frameResultadoOK->height());
+    m_lbSemFalhas->setFont(negrito);
+    m_lbSemFalhas->setWordWrap(true);
+    m_frameResultadoOK->hide();
+
+    m_lbDispConectado = new QLabel(this);
+    m_lbDispConectado->setObjectName(QStringLiteral("lbDispConectado"));
+    m_lbDispConectado->setGeometry(geo(11280, 4440, 5580, 300));
+    m_txtDadosCaixa = new QPlainTextEdit(this);
+    m_txtDadosCaixa->setObjectName(QStringLiteral("txtDados"));
+    m_txtDadosCaixa->setReadOnly(true);
+    m_txtDadosCaixa->setGeometry(geo(11280, 4740, 5580, 3420));
+
+    auto timer = [this](const char* nome, int ms, void (I2C::*tick)()) {
+        auto* t = new QTimer(this);
+        t->setObjectName(QLatin1String(nome));
+        t->setInterval(ms);
+        connect(t, &QTimer::timeout, this, tick);
+        return t;
+    };
+    m_timer1 = timer("Timer1", 1000, &I2C::Timer1_Timer);
+    m_timerAuto = timer("TimerAuto", 1000, &I2C::TimerAuto_Timer);
+    m_timerBarra = timer("TimerBarra", 30, &I2C::TimerBarra_Timer);
+    m_timerAguarde = timer("TimerAguarde", 1500, &I2C::TimerAguarde_Timer);
+
+    // Load.
+    OcultaBotoes();
+    m_modoAuto = false;
+    TraduzI2C();
+    if (ligacao().modelo().left(4) == QLatin1String("IP 6"))
+        m_btI2C[4]->hide();
+    m_passoBarra = static_cast<int>(std::nearbyint(larguraBarra / 50.0)); // halves to even
+    m_barra->resize(1, m_barra->height());
+}
+
+// ------------------------------------------------------------------ hooks of the main window
+
+void I2C::recebeResposta(const QString& codigo, const QString& R, const QString& A)
+{
+    Q_UNUSED(codigo);
+    Q_UNUSED(R);
+    defineTxtDados(A);
+}
+
+void I2C::buscaDadosGravados()
+{
+    atualizaLegendaFrame();
+    OcultaBotoes();
+}
+
+void I2C::atualizaJanelaAberta()
+{
+    atualizaLegendaFrame();
+    OcultaBotoes();
+}
+
+void I2C::traduz()
+{
+    TraduzI2C();
+}
+
+void I2C::esperaCancelada()
+{
+    // The answer will not come: nothing to wait for, and no automatic test to go on with.
+    m_timer1->stop();
+    if (m_modoAuto) {
+        m_modoAuto = false;
+        m_timerAuto->stop();
+        m_btAutoTeste->setText(QStringLiteral("Auto ") + L(QStringLiteral("Teste")));
+    }
+    paraBarra();
+}
+
+// ------------------------------------------------------------------ layout and captions
+
+void I2C::OcultaBotoes()
+{
+    for (QPushButton* b : m_btI2C) {
+        b->setVisible(true);
+        b->setEnabled(true);
+    }
+    m_btAutoTeste->move(m_btAutoTeste->x(), tw(4200));
+    const QString modelo = ligacao().modelo();
+    const ModuloI2C::Botoes botoes = ModuloI2C::BotoesDoModelo(modelo);
+    for (int i = 0; i < ModuloI2C::NumeroBarramentos; ++i) {
+        m_btI2C[i]->setVisible(botoes.visivel[i]);
+        m_btI2C[i]->setEnabled(botoes.habilitado[i]);
+    }
+    if (botoes.autoTesteNoTopoDe >= 0)
+        m_btAutoTeste->move(m_btAutoTeste->x(), m_btI2C[botoes.autoTesteNoTopoDe]->y());
+    m_lbDispositivo->setText(modelo);
+    m_lbDispositivo->setGeometry(m_btAutoTeste->x(), m_btAutoTeste->y() + tw(600), m_btAutoTeste->width(), tw(300));
+}
+
+void I2C::atualizaLegendaFrame()
+{
+    m_frameI2C->setTitle(L(QStringLiteral("Resultado do teste:")) + ligacao().modelo() + QLatin1Char(' '));
+}
+
+void I2C::TraduzI2C()
+{
+    setWindowTitle(L(QStringLiteral("Testes de Leitura I2C")) + QStringLiteral(" - Vexador Tarrim"));
+    atualizaLegendaFrame();
+    m_frameAutoI2C->setTitle(L(QStringLiteral("Resultado do Auto Teste:")));
+    m_lbDispConectado->setText(L(QStringLiteral("Leitura do dispositivo conectado:")));
+    m_btPdf->setText(L(QStringLiteral("Visualizar Diagrama PDF")));
+    if (!m_modoAuto)
+        m_btAutoTeste->setText(QStringLiteral("Auto ") + L(QStringLiteral("Teste")));
+    else
+        m_btAutoTeste->setText(L(QStringLiteral("Cancelar")));
+    m_lbSemFalhas->setText(L(QStringLiteral("Nenhuma falha detectada em I2C")));
+}
+
+// ------------------------------------------------------------------ text stores
+
+void I2C::defineTxtDados(const QString& texto)
+{
+    m_txtDados = texto;
+    m_txtDadosCaixa->setPlainText(paraTela(texto));
+}
+
+void I2C::defineTxtDadosI2C(const QString& texto)
+{
+    m_txtDadosI2C = texto;
+    m_txtDadosI2CCaixa->setPlainText(paraTela(texto));
+}
+
+void I2C::defineLbResultado(const QString& texto)
+{
+    m_lbResultado = texto;
+    m_lbResultadoRotulo->setText(paraTela(texto));
+}
+
+// ------------------------------------------------------------------ single-bus scan
+
+void I2C::btI2C_Click(int indice)
+{
+    defineTxtDadosI2C(QString());
+    m_barra->resize(1, m_barra->height());
+    m_frameResultadoOK->hide();
+    if (ligacao().status() != QLatin1String("1")) {
+        mostraAguarde(ligacao().textoEspera());
+        return;
+    }
+    m_barramentoSelecionado = indice;
+    m_frameAutoI2C->hide();
+    m_frameI->show();
+    VarreBarramento(indice);
+}
+
+void I2C::mostraAguarde(const QString& texto)
+{
+    m_lbAguarde->setText(texto);
+    m_lbAguarde->show();
+    m_lbAguarde->raise();
+    m_timerAguarde->start();
+}
+
+void I2C::VarreBarramento(int barramento)
+{
+    m_barramentoAtual = barramento;
+    defineTxtDados(QString());
+    defineLbResultado(QString());
+    m_contadorEspera = 0;
+    m_timer1->start();
+    for (int k = 0; k < ModuloI2C::Indicadores; ++k) {
+        m_ok[k]->hide();
+        m_no[k]->hide();
+    }
+    ligacao().solicita(Codigo, QStringLiteral("i2c -s ") + QString::number(barramento));
+    m_progressBar->show();
+    m_timerBarra->start();
+}
+
+void I2C::Timer1_Timer()
+{
+    ++m_contadorEspera;
+    if (m_contadorEspera >= 30) {
+        // Given up without an answer. Outside the automatic test nothing else would stop the
+        // progress bar.
+        m_timer1->stop();
+        if (!m_timerAuto->isActive())
+            paraBarra();
+    }
+    if (!m_txtDados.isEmpty()) {
+        m_timer1->stop();
+        AvaliaBarramento();
+    }
+}
+
+void I2C::AvaliaBarramento()
+{
+    const QString modelo = ligacao().modelo();
+    QString erro;
+    int numero = 0;
+    const auto ids = ModuloI2C::DispositivosEsperados(Globais::instancia().CaminhoBanco, modelo, m_barramentoAtual,
+                                                &erro, &numero);
+    if (!ids) {
+        dialogos().erroPadrao(erro, numero);
+        paraBarra();
+        return;
+    }
+
+    if (m_modoAuto) {
+        const QString familia = modelo.left(4);
+        if (familia != QLatin1String("IP 8") && familia != QLatin1String("IP X"))
+            m_listView->addItem(QStringLiteral(" "));
+        m_listView->addItem(QStringLiteral("  I2C ") + QString::number(m_indiceAuto - 1));
+    }
+
+    const auto dispositivos = ModuloI2C::AvaliaDispositivos(*ids, m_txtDados, L(QStringLiteral("COMUNICAÇÃO OK")),
+                                                      L(QStringLiteral("COMUNICAÇÃO OFF")));
+    QString resultado = m_lbResultado;
+    QString falhas = m_txtDadosI2C;
+    for (int k = 0; k < dispositivos.size(); ++k) {
+        const ModuloI2C::Dispositivo& d = dispositivos.at(k);
+        resultado += QStringLiteral("\r\n\r\n") + d.linha;
+        if (k < ModuloI2C::Indicadores) {
+            m_ok[k]->setVisible(d.presente);
+            m_no[k]->setVisible(!d.presente);
+        }
+        if (m_modoAuto)
+            m_listView->addItem(new QListWidgetItem(icone(d.presente), d.linha));
+        if (!d.presente)
+            ModuloI2C::AcrescentaFalha(falhas, m_barramentoAtual, L(QStringLiteral("Falhas i2c")));
+    }
+    defineLbResultado(resultado);
+    defineTxtDadosI2C(falhas);
+    posicionaIndicadores();
+    if (m_modoAuto)
+        m_listView->scrollToBottom();
+
+    if (!m_timerAuto->isActive() && m_txtDadosI2C.isEmpty())
+        mostraSemFalhas();
+    if (m_frameAutoI2C->isHidden())
+        paraBarra();
+}
+
+// Each indicator sits beside its line: line k is the (2 + 2k)-th row of lbResultado.
+void I2C::posicionaIndicadores()
+{
+    const QFontMetrics fm(m_lbResultadoRotulo->font());
+    const int passo = fm.lineSpacing();
+    for (int k = 0; k < ModuloI2C::Indicadores; ++k) {
+        const int y = m_lbResultadoRotulo->y() + (2 + 2 * k) * passo + (passo - m_ok[k]->height()) / 2;
+        m_ok[k]->move(tw(240), y);
+        m_no[k]->move(tw(240), y);
+    }
+}
+
+void I2C::mostraSemFalhas()
+{
+    defineTxtDadosI2C(ModuloI2C::TextoSemFalhas(L(QStringLiteral("Nenhuma falha detectada em I2C"))));
+    m_frameResultadoOK->show();
+}
+
+void I2C::paraBarra()
+{
+    m_timerBarra->stop();
+    m_progressBar->hide();
+}
+
+// ------------------------------------------------------------------ automatic test
+
+void I2C::btAutoTeste_Click()
+{
+    defineTxtDadosI2C(QString());
+    m_frameResultadoOK->hide();
+    if (m_btAutoTeste->text().startsWith(QLatin1Char('C'))) {
+        m_modoAuto = false;
+        m_timerAuto->stop();
+        paraBarra();
+        m_btAutoTeste->setText(QStringLiteral("Auto ") + L(QStringLiteral("Teste")));
+        return;
+    }
+    const QString status = ligacao().status();
+    if (status == QLatin1String("1")) {
+        m_barramentoSelecionado = 99;
+        IniciaAutoTeste();
+    } else if (status != QLatin1String("0")) {
+        m_lbAguarde->show();
+        m_lbAguarde->raise();
+        m_timerAguarde->start();
+    }
+}
+
+void I2C::IniciaAutoTeste()
+{
+    m_listView->clear();
+    m_indiceAuto = 0;
+    m_modoAuto = true;
+    m_frameAutoI2C->show();
+    m_frameI->hide();
+    m_timerAuto->start();
+    m_btAutoTeste->setText(L(QStringLiteral("Cancelar")));
+    m_barra->resize(1, m_barra->height());
+    m_progressBar->show();
+    m_timerBarra->start();
+}
+
+void I2C::TimerAuto_Timer()
+{
+    if (m_timer1->isActive())
+        return;
+    std::array<bool, ModuloI2C::NumeroBarramentos> visivel{}, habilitado{};
+    for (int i = 0; i < ModuloI2C::NumeroBarramentos; ++i) {
+        visivel[i] = !m_btI2C[i]->isHidden();
+        habilitado[i] = m_btI2C[i]->isEnabled();
+    }
+    const ModuloI2C::PassoAuto passo = ModuloI2C::PassoAutoTeste(m_indiceAuto, visivel, habilitado);
+    m_indiceAuto = passo.proximo;
+    if (passo.varre >= 0)
+        VarreBarramento(passo.varre);
+    if (passo.finaliza)
+        FinalizaAutoTeste();
+}
+
+void I2C::FinalizaAutoTeste()
+{
+    m_modoAuto = false;
+    m_timerAuto->stop();
+    paraBarra();
+    if (m_txtDadosI2C.isEmpty())
+        mostraSemFalhas();
+    m_btAutoTeste->setText(L(QStringLiteral("Auto Teste")));
+    m_listView->addItem(QString());
+    m_listView->addItem(L(QStringLiteral("Teste Finalizados")) + QStringLiteral("  "));
+    m_listView->scrollToBottom();
+}
+
+// ------------------------------------------------------------------ progress, wait, diagram
+
+void I2C::TimerBarra_Timer()
+{
+    int largura = m_barra->width() + m_passoBarra;
+    if (largura >= m_passoBarra * 50)
+        largura = 1;
+    m_barra->resize(largura, m_barra->height());
+}
+
+void I2C::TimerAguarde_Timer()
+{
+    m_timerAguarde->stop();
+    m_lbAguarde->hide();
+}
+
+void I2C::btPdf_Click()
+{
+    const QString arquivo = ModuloI2C::ArquivoDiagrama(ligacao().modelo());
+    if (arquivo.isEmpty())
+        return;
+    const QString caminho = Globais::instancia().PastaAplicacao + QLatin1Char('/') + arquivo;
+    if (!dialogos().abre(caminho))
+        dialogos().erroPadrao(QStringLiteral("File not found: ") + caminho, 53);
+}
