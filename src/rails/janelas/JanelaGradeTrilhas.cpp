@@ -55,8 +55,14 @@ void ModeloGradeTrilhas::queryChange()
     m_linhas.clear();
     const int n = QSqlQueryModel::rowCount();
     m_linhas.reserve(n);
-    for (int i = 0; i < n; ++i)
-        m_linhas.append(QSqlQueryModel::record(i));
+    const QSqlRecord vazio = QSqlQueryModel::record();
+    for (int i = 0; i < n; ++i) {
+        // The base class's own values: record(i) would read them back through data().
+        QSqlRecord r = vazio;
+        for (int c = 0; c < r.count(); ++c)
+            r.setValue(c, QSqlQueryModel::data(createIndex(i, c), Qt::EditRole));
+        m_linhas.append(r);
+    }
 }
 
 int ModeloGradeTrilhas::columnCount(const QModelIndex& pai) const

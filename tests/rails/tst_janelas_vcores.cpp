@@ -1,0 +1,346 @@
+// The VCore window against the bench board: a reading graded into the grid, a rail off its
+// reference, the IC filter carried into the report, recordings, decimals and model changes.
+#include "CenarioTrilhas.h"
+
+#include "db/Combos.h"
+#include "i18n/Dicionario.h"
+#include "i18n/Mensagens.h"
+#include "rails/janelas/VCores.h"
+#include "reports/RelatorioMalhas.h"
+#include "shell/Ligacao.h"
+#include "ui/Twips.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTimer>
+#include <QUrlQuery>
+
+namespace {
+const QString Numero = QStringLiteral("A1864");
+
+bool lendo(VCores* w)
+{
+    return filho<QTimer>(w, "Timer1")->isActive() || filho<QTimer>(w, "Timer2")->isActive();
+}
+
+// Presses the read button and waits until the grid shows the graded rows.
+bool leia(VCores* w)
+{
+    auto* bt = filho<QPushButton>(w, "btExecutaLeitura");
+    if (!bt->isEnabled())
+        return false;
+    bt->click();
+    if (!lendo(w))
+        return false;
+    return QTest::qWaitFor([&] { return !lendo(w) && bt->isEnabled(); }, 20000);
+}
+
+bool esperaFim(VCores* w)
+{
+    return QTest::qWaitFor([&] { return !lendo(w) && filho<QPushButton>(w, "btExecutaLeitura")->isEnabled(); },
+                           20000);
+}
+
+void escolhe(QComboBox* cb, const QString& texto)
+{
+    const int i = cb->findText(texto);
+    QVERIFY2(i >= 0, qPrintable(texto));
+    cb->setCurrentIndex(i);
+    emit cb->activated(i);
+}
+
+QString codigoLinha(ModeloGradeTrilhas* m, int i)
+{
+    return CodigoVeredito({m->valor(i, "Malha"), m->valor(i, "Leitura"), m->valor(i, "Ref"),
+                           m->valor(i, "Porc"), m->valor(i, "RefV")});
+}
+
+QVariant fundoPorc(ModeloGradeTrilhas* m, int i)
+{
+    return m->data(m->index(i, m->coluna("Porc")), Qt::BackgroundRole);
+}
+} // namespace
+
+class TstJanelasVCores : public QObject {
+    Q_OBJECT
+private slots:
+    void placaBoaGradaVerde();
+    void trilhaForaDaReferenciaFalhaNaGrade();
+    void filtroDeIcNumeraORelatorioDesde1();
+    void relatorioPedeLeituraAntes();
+    void gravacoesEhCopiaDoUsuario();
+    void decimaisGuardadosEAplicados();
+    void trocaDeModeloLimpaEMostraNovoModelo();
+    void desconectadoAteAJanelaPrincipalHabilitar();
+    void tempoDoFimDaTrocaAteAGrade();
+};
+
+void TstJanelasVCores::placaBoaGradaVerde()
+{
+    CenarioTrilhas c;
+    QVERIFY(c.inicia("IP 8 Plus", Numero));
+    auto* w = c.janelas().mostra<VCores>("VCores");
+    QVERIFY(w);
+    QCOMPARE(w->windowTitle(), QString("VCore - IP 8 Plus  A1864 - Vexador Tarrim"));
+    QCOMPARE(filho<QPushButton>(w, "btExecutaLeitura")->text(), L("Executar Leitura"));
+
+    auto* bt = filho<QPushButton>(w, "btExecutaLeitura");
+    bt->click();
+    QVERIFY(!bt->isEnabled());
+    QCOMPARE(bt->text(), L("Processando comando"));
+    QVERIFY(!filho<QComboBox>(w, "cbICs")->isEnabled());
+    QVERIFY(filho<QWidget>(w, "FrameVCore")->isVisible());
+    QVERIFY(esperaFim(w));
+    QCOMPARE(c.pedidos("pmuadc --read all"), 1);
+    QVERIFY(!filho<QWidget>(w, "FrameVCore")->isVisible());
+    QCOMPARE(bt->text(), L("Executar Leitura"));
+    QVERIFY(w->leituraFeita());
+
+    ModeloGradeTrilhas* m = w->modeloGrade();
+    const int total = c.master("Modelo = 'IP 8 Plus' and TIPO = 0").size();
+    QCOMPARE(m->rowCount(), total);
+    int verdes = 0;
+    for (int i = 0; i < m->rowCount(); ++i) {
+        const QString leitura = m->valor(i, "Leitura");
+        QVERIFY2(!leitura.isEmpty(), qPrintable(m->valor(i, "Malha")));
+        QVERIFY2(codigoLinha(m, i) != "0", qPrintable(m->valor(i, "Malha") + " " + leitura + " " + m->valor(i, "Porc")));
+        if (!m->valor(i, "RefV").isEmpty()) {
+            QCOMPARE(fundoPorc(m, i).value<QColor>(), CorVb(Cores::VerdeClaro));
+            ++verdes;
+        }
+        // Rails without values in purple mode read "*" and pass with "0 %".
+        if (m->valor(i, "Orig") == "Buck1" || m->valor(i, "Orig") == "Buck8" || m->valor(i, "Malha") == "mA BUCK0") {
+            QCOMPARE(leitura, QString("*"));
+        }
+    }
+    QCOMPARE(verdes, c.master("Modelo = 'IP 8 Plus' and TIPO = 0 and RefV <> ''").size());
+    // Three decimals by default: "0.800 V".
+    const auto cpu = c.master("Modelo = 'IP 8 Plus' and TIPO = 0 and Orig = 'Buck0'");
+    QCOMPARE(cpu.value(0).value("Leitura").toString(), QString("0.800 V"));
+    QCOMPARE(cpu.value(0).value("Porc").toString(), QString("0 %"));
+    // The note is highlighted after the grading.
+    QVERIFY(filho<QLabel>(w, "lbVar")->text().startsWith(' '));
+}
+
+void TstJanelasVCores::trilhaForaDaReferenciaFalhaNaGrade()
+{
+    CenarioTrilhas c;
+    QVERIFY(c.inicia("IP 8 Plus", Numero, {"--desvio", "5=12"}));
+    auto* w = c.janelas().mostra<VCores>("VCores");
+    QVERIFY(leia(w));
+    ModeloGradeTrilhas* m = w->modeloGrade();
+    int falhas = 0;
+    for (int i = 0; i < m->rowCount(); ++i) {
+        if (codigoLinha(m, i) != "0")
+            continue;
+        ++falhas;
+        QCOMPARE(m->valor(i, "Orig"), QString("Buck5"));
+        QVERIFY2(m->valor(i, "Porc").startsWith("12"), qPrintable(m->valor(i, "Porc")));
+        QCOMPARE(fundoPorc(m, i).value<QColor>(), CorVb(Cores::AmareloClaro));
+    }
+    QCOMPARE(falhas, 1);
+}
+
+void TstJanelasVCores::filtroDeIcNumeraORelatorioDesde1()
+{
+    CenarioTrilhas c;
+    QVERIFY(c.inicia("IP 8 Plus", Numero));
+    auto* w = c.janelas().mostra<VCores>("VCores");
+    QVERIFY(leia(w));
+
+    escolhe(filho<QComboBox>(w, "cbICs"), "GPU");
+    QVERIFY(lendo(w)); // choosing an IC starts a new reading
+    QVERIFY(esperaFim(w));
+    QCOMPARE(c.pedidos("pmuadc --read all"), 2);
+
+    ModeloGradeTrilhas* m = w->modeloGrade();
+    const auto gpu = c.master("Modelo = 'IP 8 Plus' and TIPO = 0 and Ci like '%GPU%'");
+    QVERIFY(gpu.size() >= 2);
+    QCOMPARE(m->rowCount(), int(gpu.size()));
+    for (int i = 0; i < m->rowCount(); ++i)
+        QVERIFY(m->valor(i, "Ci").contains("GPU"));
+
+    c.dialogos.roteiro.respostasEntrada = {QString("Oficina & Cia #1")};
+    filho<QPushButton>(w, "btExportar")->click();
+    QCOMPARE(c.dialogos.roteiro.abertos.size(), 1);
+    const QUrl url(c.dialogos.roteiro.abertos.first());
+    const QUrlQuery q(url);
+    for (int n = 1; n <= m->rowCount(); ++n) {
+        QVERIFY2(q.hasQueryItem(QString("P%1").arg(n)), qPrintable(url.toString()));
+        const QString malha = q.queryItemValue(QString("P%1").arg(n), QUrl::FullyDecoded);
+        QCOMPARE(malha, RemoveNumeracaoMalha(m->valor(n - 1, "Malha")));
+        QVERIFY(!malha.contains(". "));
+        QCOMPARE(q.queryItemValue(QString("L%1").arg(n), QUrl::FullyDecoded), m->valor(n - 1, "Leitura"));
+        QCOMPARE(q.queryItemValue(QString("I%1").arg(n)), codigoLinha(m, n - 1));
+    }
+    QVERIFY(!q.hasQueryItem("P0"));
+    QVERIFY(!q.hasQueryItem(QString("P%1").arg(m->rowCount() + 1)));
+    QCOMPARE(q.queryItemValue("TIPO"), QString("0"));
+    QCOMPARE(q.queryItemValue("MODELO", QUrl::FullyDecoded), QString("IP 8 Plus"));
+    QCOMPARE(q.queryItemValue("EMP", QUrl::FullyDecoded), QString("Oficina & Cia #1"));
+    QCOMPARE(q.queryItemValue("IDIOMA"), QString("1"));
+    QCOMPARE(LeNomeRelatorio(), QString("Oficina & Cia #1"));
+
+    // The ordering options query without the IC filter.
+    filho<QRadioButton>(w, "OpIc")->click();
+    QCOMPARE(m->rowCount(), int(c.master("Modelo = 'IP 8 Plus' and TIPO = 0").size()));
+
+    // Cancelling the name box opens nothing.
+    c.dialogos.roteiro.respostasEntrada.clear();
+    filho<QPushButton>(w, "btExportar")->click();
+    QCOMPARE(c.dialogos.roteiro.abertos.size(), 1);
+}
+
+void TstJanelasVCores::relatorioPedeLeituraAntes()
+{
+    CenarioTrilhas c;
+    QVERIFY(c.inicia("IP 7", "A1660"));
+    auto* w = c.janelas().mostra<VCores>("VCores");
+    filho<QPushButton>(w, "btExportar")->click();
+    QCOMPARE(c.dialogos.roteiro.textos(), QStringList{CaixaDaMensagem("PRIMEIRO_LEITURA", 1)->texto});
+    QVERIFY(c.dialogos.roteiro.abertos.isEmpty());
+    QVERIFY(c.dialogos.roteiro.entradas.isEmpty());
+}
+
+void TstJanelasVCores::gravacoesEhCopiaDoUsuario()
+{
+    CenarioTrilhas c;
+    QVERIFY(c.inicia("IP 7", "A1660"));
+    const QString usuario = Globais::instancia().caminhoUsuario();
+    QVERIFY(!QFile::exists(usuario));
+    auto* w = c.janelas().mostra<VCores>("VCores");
+    QVERIFY(leia(w));
+
+    auto& r = c.dialogos.roteiro;
+    r.respostas = {Dialogos::Resposta::Sim};
+    filho<QPushButton>(w, "btGravar(1)")->click();
+    QCOMPARE(r.titulos().last(), L("Gravar"));
+    r.respostas = {Dialogos::Resposta::Nao};
+    filho<QPushButton>(w, "btGravar(2)")->click();
+    const auto linhas = c.master("Modelo = 'IP 7' and TIPO = 0");
+    for (const QSqlRecord& l : linhas) {
+        QCOMPARE(l.value("G1").toString(), l.value("Leitura").toString());
+        QVERIFY(l.value("G2").toString().isEmpty());
+    }
+    QVERIFY(!linhas.first().value("G1").toString().isEmpty());
+    // Rows of other models and families keep their recordings empty.
+    QVERIFY(c.master("G1 <> '' and (Modelo <> 'IP 7' or TIPO <> 0)").isEmpty());
+    // The grid shows the recording.
+    QCOMPARE(w->modeloGrade()->valor(0, "G1"), w->modeloGrade()->valor(0, "Leitura"));
+
+    r.respostas = {Dialogos::Resposta::Sim};
+    filho<QPushButton>(w, "btExcluir(1)")->click();
+    QCOMPARE(r.titulos().last(), L("Excluir"));
+    QVERIFY(c.master("G1 <> ''").isEmpty());
+
+    QVERIFY(w->dadosMudaram());
+    QPointer<VCores> vivo(w);
+    c.janelas().fecha({"VCores"});
+    QTRY_VERIFY(!vivo);
+    QVERIFY(QFile::exists(usuario));
+}
+
+void TstJanelasVCores::decimaisGuardadosEAplicados()
+{
+    CenarioTrilhas c;
+    QVERIFY(c.inicia("IP 7", "A1660"));
+    auto* w = c.janelas().mostra<VCores>("VCores");
+    QVERIFY(leia(w));
+
+    escolhe(filho<QComboBox>(w, "ComboDecimais"), "1");
+    QVERIFY(esperaFim(w));
+    escolhe(filho<QComboBox>(w, "ComboDecimaisAmp"), "0");
+    QVERIFY(esperaFim(w));
+    QCOMPARE(c.pedidos("pmuadc --read all"), 3);
+    QCOMPARE(LeCombo(1), QString("1"));
+    QCOMPARE(LeCombo(2), QString("0"));
+
+    int tensoes = 0, correntes = 0;
+    for (const QSqlRecord& l : c.master("Modelo = 'IP 7' and TIPO = 0")) {
+        const QString t = l.value("Leitura").toString();
+        if (t.endsWith(" V") && t != "0 V") {
+            QVERIFY2(QRegularExpression("^-?\\d\\.\\d V$").match(t).hasMatch(), qPrintable(t));
+            ++tensoes;
+        } else if (t.endsWith(" mA")) {
+            QVERIFY2(!t.contains(','), qPrintable(t));
+            ++correntes;
+        }
+    }
+    QVERIFY(tensoes > 0);
+    QVERIFY(correntes > 0);
+
+    // A new window takes its decimals from the stored choice.
+    c.janelas().fecha({"VCores"});
+    QTRY_VERIFY(!c.janelas().aberta("VCores"));
+    w = c.janelas().mostra<VCores>("VCores");
+    QCOMPARE(w->decimais().casasV, 1);
+    QCOMPARE(w->decimais().casasA, 0);
+    QCOMPARE(filho<QComboBox>(w, "ComboDecimais")->currentText(), QString("1"));
+}
+
+void TstJanelasVCores::trocaDeModeloLimpaEMostraNovoModelo()
+{
+    CenarioTrilhas c;
+    QVERIFY(c.inicia("IP 8 Plus", Numero));
+    auto* w = c.janelas().mostra<VCores>("VCores");
+    QVERIFY(leia(w));
+    QCOMPARE(filho<QLabel>(w, "lbVar")->text().trimmed(), L("VAR4"));
+
+    c.ligacao().defineModelo("IP 7");
+    c.ligacao().defineNumeroModelo("A1660");
+    c.janelas().AtualizaJanelasAbertas();
+    QCOMPARE(w->windowTitle(), QString("VCore - IP 7  A1660 - Vexador Tarrim"));
+    QCOMPARE(filho<QLabel>(w, "lbVar")->text(), L("VAR3"));
+    ModeloGradeTrilhas* m = w->modeloGrade();
+    QCOMPARE(m->rowCount(), int(c.master("Modelo = 'IP 7' and TIPO = 0").size()));
+    for (int i = 0; i < m->rowCount(); ++i)
+        QVERIFY(m->valor(i, "Leitura").isEmpty());
+    QVERIFY(c.master("Leitura <> ''").isEmpty());
+}
+
+void TstJanelasVCores::desconectadoAteAJanelaPrincipalHabilitar()
+{
+    PastaAplicacaoTemporaria pasta;
+    RoteiroInstalado roteiro;
+    Globais::instancia().IdiomaAtual = 2;
+    AmbienteJanelas amb;
+    auto* w = amb.janelas.mostra<VCores>("VCores");
+    auto* bt = filho<QPushButton>(w, "btExecutaLeitura");
+    QVERIFY(!bt->isEnabled());
+    QCOMPARE(bt->text(), L("Executar Leitura"));
+    QCOMPARE(filho<QLabel>(w, "lbInfoDecimais")->text(), L("Decimais") + ": V / mA");
+    w->habilitaLeitura();
+    QVERIFY(bt->isEnabled());
+    // Still no link: pressing it sends nothing.
+    bt->click();
+    QVERIFY(!filho<QTimer>(w, "Timer1")->isActive());
+    QCOMPARE(Globais::instancia().TesteAtivo, QString("0"));
+}
+
+void TstJanelasVCores::tempoDoFimDaTrocaAteAGrade()
+{
+    // The largest model (most rows, the longest answer).
+    CenarioTrilhas c;
+    QVERIFY(c.inicia("IP X", "A1865"));
+    auto* w = c.janelas().mostra<VCores>("VCores");
+    QVERIFY(leia(w));
+    QVERIFY(leia(w)); // the second reading runs with warm caches, as in use
+    auto* grade = filho<QTableView>(w, "DBGrid1");
+    QElapsedTimer pintura;
+    pintura.start();
+    grade->viewport()->repaint();
+    const double ms = (w->nsTrabalhoUltimaLeitura() + pintura.nsecsElapsed()) / 1e6;
+    qInfo("VCore, IP X: %.1f ms from the end of the exchange to the graded grid on screen "
+          "(grading and refresh %.1f ms)", ms, w->nsTrabalhoUltimaLeitura() / 1e6);
+    QVERIFY2(ms < 250, qPrintable(QString::number(ms)));
+}
+
+QTEST_MAIN(TstJanelasVCores)
+#include "tst_janelas_vcores.moc"
