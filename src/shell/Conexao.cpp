@@ -44,7 +44,6 @@ Conexao::Conexao(Ligacao& ligacao, QObject* pai)
     m_timerVerificaVersao->setInterval(50);
     connect(m_timerValidaPorta, &QTimer::timeout, this, &Conexao::validaPorta);
     connect(m_timerVerificaVersao, &QTimer::timeout, this, &Conexao::verificaVersao);
-    connect(&m_ligacao, &Ligacao::portaPerdida, this, &Conexao::portaPerdida);
 }
 
 void Conexao::mostraLegenda(const QString& legenda)
@@ -248,17 +247,4 @@ void Conexao::verificaVersao()
         m_ligacao.defineModelo(modelo);
     }
     m_ligacao.defineTxtConsole(QString());
-}
-
-void Conexao::portaPerdida()
-{
-    // The box is gone: the link cannot be idle on a port that no longer exists. Close it
-    // and show the link as disconnected, so the user can pick a port and connect again.
-    m_timerVerificaVersao->stop();
-    Globais::instancia().TesteAtivo = QStringLiteral("0");
-    Globais::instancia().EspelhoAtivo = false;
-    desconecta();
-    m_ligacao.defineLegendaPrincipal(Globais::instancia().TituloPrincipal);
-    ContadorValidaPorta = 0;
-    emit listaPortasPedida();
 }

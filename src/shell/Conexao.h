@@ -49,7 +49,6 @@ private:
     void verificaVersao();
     void conecta(int numero);
     void desconecta();
-    void portaPerdida();
     void mostraLegenda(const QString& legenda);
     void mostraCor(const QString& cor);
     void mensagensModeloDesconhecido();

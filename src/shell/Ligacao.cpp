@@ -201,7 +201,7 @@ void Ligacao::falhaNaLeitura()
     const QString codigo = Globais::instancia().TesteAtivo;
     dialogos().erroPadrao(descricao, static_cast<int>(erro));
     emit esperaCancelada(codigo);
-    if (erro == QSerialPort::ResourceError)
+    if (erro == QSerialPort::ResourceError || erro == QSerialPort::ReadError)
         emit portaPerdida();
 }
 

@@ -76,8 +76,8 @@ signals:
     // The answer a window waits for will not come (the box was lost): the window stops
     // its progress and gives its buttons back.
     void esperaCancelada(const QString& codigo);
-    // The port reported that its device is gone while an answer was being read; the error
-    // box has been shown and the link is back in "1": the connection logic closes it.
+    // The port reported that its device is gone while an answer was being read (after the
+    // error box; the link is back in "1" and stays so until the user disconnects).
     void portaPerdida();
 
 private:

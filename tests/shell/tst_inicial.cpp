@@ -1,0 +1,546 @@
+// The main window against the bench board: connecting, identifying the model, the faults of
+// the line, the start-up without database, the box model, the menu row and the language.
+#include "apoio/Apoio.h"
+#include "apoio/Bancada.h"
+
+#include "db/Combos.h"
+#include "i18n/Dialogos.h"
+#include "i18n/Dicionario.h"
+#include "i18n/Idioma.h"
+#include "i18n/Mensagens.h"
+#include "i18n/janelas/xIdioma.h"
+#include "shell/Conexao.h"
+#include "shell/Globais.h"
+#include "shell/Inicio.h"
+#include "shell/Ligacao.h"
+#include "shell/Paginas.h"
+#include "shell/Portas.h"
+#include "shell/janelas/Inicial.h"
+#include "ui/GerenciadorJanelas.h"
+#include "ui/JanelaFilha.h"
+#include "ui/Twips.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QMdiArea>
+#include <QProcess>
+#include <QPushButton>
+#include <QSerialPort>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+// The board is linked as COM16: the highest port that connects without the port-16 question,
+// so it is the one selected after every rebuild of the list.
+constexpr int PortaBancada = 16;
+
+QString texto(const QString& chave)
+{
+    return CaixaDaMensagem(chave, 1, QString::number(PortaBancada)).value().texto;
+}
+
+template <class T>
+T* filho(QWidget& w, const QString& nome)
+{
+    T* t = w.findChild<T*>(nome);
+    if (!t)
+        qFatal("no child %s", qPrintable(nome));
+    return t;
+}
+
+bool mesmaImagem(const QLabel* a, const QLabel* b)
+{
+    return a->pixmap().toImage() == b->pixmap().toImage();
+}
+
+} // namespace
+
+class TstInicial : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void conecta_data();
+    void conecta();
+    void caixaMuda();
+    void linhaCai();
+    void bytesQueNaoSaoTexto();
+    void numeroDesconhecido();
+    void driverAusente();
+    void portaEmUso();
+    void portaAcimaDe16();
+    void semPorta();
+    void respostaSemFim();
+
+    void bancoAusenteNoInicio();
+    void caixaModelo_data();
+    void caixaModelo();
+    void linhaDeBotoes();
+    void escolhaManualDoModelo();
+    void idioma();
+
+private:
+    void clica(Inicial& w, int botao) { QTest::mouseClick(w.botao(botao), Qt::LeftButton); }
+    bool esperaConectado(Inicial& w, int ms = 8000)
+    {
+        return QTest::qWaitFor([&] {
+            return w.conexao().corStatus() == QLatin1String("Verde")
+                   && !w.conexao().timerVerificaVersao()->isActive() && w.ligacao().status() == QLatin1String("1");
+        }, ms);
+    }
+
+    PastaAplicacaoTemporaria* m_pasta = nullptr;
+    RoteiroInstalado* m_caixas = nullptr;
+};
+
+void TstInicial::init()
+{
+    m_pasta = new PastaAplicacaoTemporaria;
+    m_caixas = new RoteiroInstalado;
+    Globais::instancia().IdiomaAtual = 1;
+}
+
+void TstInicial::cleanup()
+{
+    delete m_caixas;
+    delete m_pasta;
+}
+
+void TstInicial::conecta_data()
+{
+    QTest::addColumn<QStringList>("opcoes");
+    QTest::addColumn<QString>("numero");
+    QTest::addColumn<QString>("modelo");
+    QTest::addColumn<QString>("sobreposicao");
+    QTest::newRow("IP 7") << QStringList{} << "A1660" << "IP 7" << "Tristar\r\nTigris";
+    QTest::newRow("IP 8 Plus") << QStringList{"--modelo", "IP 8 Plus"} << "A1864" << "IP 8 Plus"
+                               << "Hydra\r\nTigris";
+    QTest::newRow("refused once") << QStringList{"--recusa-primeira", "--modelo", "IP X"} << "A1865" << "IP X"
+                                  << "Hydra\r\nTigris";
+}
+
+void TstInicial::conecta()
+{
+    QFETCH(QStringList, opcoes);
+    QFETCH(QString, numero);
+    QFETCH(QString, modelo);
+    QFETCH(QString, sobreposicao);
+    Bancada b;
+    QVERIFY(b.inicia(opcoes, PortaBancada));
+    Inicial w;
+    w.show();
+    auto* cb = filho<QComboBox>(w, "cbPortas");
+    QCOMPARE(cb->currentText(), QString::number(PortaBancada));
+    QVERIFY(mesmaImagem(filho<QLabel>(w, "ImgStatus"), filho<QLabel>(w, "PicBranco")));
+
+    clica(w, 1);
+    // The state changes come after the command is sent: "2", not "3", while connecting.
+    QCOMPARE(w.ligacao().status(), QStringLiteral("2"));
+    QCOMPARE(w.botao(1)->text(), L("Conectando"));
+    QVERIFY(mesmaImagem(filho<QLabel>(w, "ImgStatus"), filho<QLabel>(w, "PicAmarelo")));
+    QVERIFY(esperaConectado(w));
+    QTRY_COMPARE(filho<QLabel>(w, "lbModelo")->text(), numero);
+    QCOMPARE(filho<QComboBox>(w, "ComboAparelhos")->currentText(), modelo);
+    QCOMPARE(w.ligacao().modelo(), modelo);
+    QCOMPARE(filho<QLabel>(w, "lbTristarTigris")->text(), sobreposicao);
+    QCOMPARE(filho<QLabel>(w, "St1")->text(), L("Conectado"));
+    QCOMPARE(w.botao(1)->text(), L("Desconectar"));
+    QVERIFY(mesmaImagem(filho<QLabel>(w, "ImgStatus"), filho<QLabel>(w, "PicVerde")));
+    QVERIFY(b.registro().startsWith("syscfg print RMd#\r"));
+    QCOMPARE(m_caixas->roteiro.textos(), QStringList());
+    QCOMPARE(w.windowTitle(), QStringLiteral("Vexador Tarrim v.2.31"));
+
+    // Disconnecting clears the number and keeps the model.
+    clica(w, 1);
+    QCOMPARE(w.ligacao().status(), QStringLiteral("0"));
+    QVERIFY(!w.ligacao().porta()->isOpen());
+    QCOMPARE(filho<QLabel>(w, "lbModelo")->text(), QString());
+    QCOMPARE(w.ligacao().modelo(), modelo);
+    QCOMPARE(w.botao(1)->text(), L("Conectar"));
+    QCOMPARE(filho<QLabel>(w, "St1")->text(), L("Desconectado"));
+    QVERIFY(mesmaImagem(filho<QLabel>(w, "ImgStatus"), filho<QLabel>(w, "PicBranco")));
+}
+
+void TstInicial::caixaMuda()
+{
+    Bancada muda;
+    QVERIFY(muda.inicia({"--mudo"}, PortaBancada));
+    Inicial w;
+    auto* cb = filho<QComboBox>(w, "cbPortas");
+    QCOMPARE(cb->findText("15"), -1);
+    QElapsedTimer relogio;
+    relogio.start();
+    clica(w, 1);
+    QCOMPARE(w.ligacao().status(), QStringLiteral("2"));
+    clica(w, 1); // connecting: the button does nothing
+    QCOMPARE(w.ligacao().status(), QStringLiteral("2"));
+    // The box answers nothing: a bare line break ends the exchange at the first poll.
+    QTRY_COMPARE_WITH_TIMEOUT(w.ligacao().status(), QStringLiteral("1"), 2000);
+    QCOMPARE(w.ligacao().txtConsole(), QStringLiteral("\r\n"));
+    QCOMPARE(muda.registro(), QByteArray("syscfg print RMd#\r"));
+
+    // A second board appears meanwhile: the list rebuilt after the time-out shows it.
+    Bancada boa(muda.pastaPortas());
+    QVERIFY(boa.inicia({}, 15));
+    QTRY_COMPARE_WITH_TIMEOUT(w.ligacao().status(), QStringLiteral("0"), 6000);
+    const qint64 ms = relogio.elapsed();
+    QVERIFY2(ms > 3000 && ms < 5000, qPrintable(QString::number(ms))); // 11 ticks of 300 ms
+    QCOMPARE(m_caixas->roteiro.textos(), (QStringList{texto("MSG_PORTA_NAO_RESPONDE"), texto("MSG_PORTA")}));
+    QVERIFY(!w.ligacao().porta()->isOpen());
+    QCOMPARE(w.conexao().ContadorValidaPorta, 0);
+    QCOMPARE(w.botao(1)->text(), L("Conectar"));
+    QVERIFY(mesmaImagem(filho<QLabel>(w, "ImgStatus"), filho<QLabel>(w, "PicBranco")));
+    QVERIFY(cb->findText("15") >= 0);
+
+    // Reconnecting works.
+    m_caixas->roteiro.limpa();
+    cb->setCurrentText("15");
+    clica(w, 1);
+    QVERIFY(esperaConectado(w));
+    QTRY_COMPARE(filho<QLabel>(w, "lbModelo")->text(), QStringLiteral("A1660"));
+    QCOMPARE(m_caixas->roteiro.textos(), QStringList());
+}
+
+void TstInicial::linhaCai()
+{
+    Bancada b;
+    QVERIFY(b.inicia({"--queda", "2", "--volta-apos", "1"}, PortaBancada));
+    Inicial w;
+    clica(w, 1);
+    QVERIFY(esperaConectado(w));
+    QCOMPARE(m_caixas->roteiro.textos(), QStringList());
+
+    // A window asks; the line vanishes in the middle of the answer.
+    QString cancelada;
+    connect(&w.ligacao(), &Ligacao::esperaCancelada, this, [&](const QString& c) { cancelada = c; });
+    bool entregue = false;
+    w.ligacao().registraEntrega("99", [&](const QString&, const QString&) { entregue = true; });
+    QVERIFY(w.ligacao().solicita("99", "pmuadc --read all"));
+    QTRY_COMPARE_WITH_TIMEOUT(m_caixas->roteiro.mostradas.size(), 1, 5000);
+    const auto caixa = m_caixas->roteiro.mostradas.first().caixa;
+    QCOMPARE(caixa.icone, Dialogos::Icone::Critico);
+    QVERIFY2(caixa.titulo.startsWith(QStringLiteral("Nº ")), qPrintable(caixa.titulo));
+    QVERIFY(caixa.texto.contains(QStringLiteral(" Nº: ")));
+    // Back to idle without a delivery; the waiting window was told.
+    QCOMPARE(w.ligacao().status(), QStringLiteral("1"));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Vexador Tarrim v.2.31"));
+    QCOMPARE(filho<QLabel>(w, "St1")->text(), L("Conectado"));
+    QVERIFY(!entregue);
+    QCOMPARE(cancelada, QStringLiteral("99"));
+    QVERIFY(!w.ligacao().findChild<QTimer*>("Timer1")->isActive());
+    QVERIFY(!w.ligacao().findChild<QTimer*>("Timer2")->isActive());
+
+    // Nothing hangs: the next request fails at its first poll with the same box...
+    m_caixas->roteiro.limpa();
+    QVERIFY(w.ligacao().solicita("99", "help"));
+    QTRY_COMPARE_WITH_TIMEOUT(m_caixas->roteiro.mostradas.size(), 1, 2000);
+    QCOMPARE(w.ligacao().status(), QStringLiteral("1"));
+    // ... and once the box is back, disconnecting and connecting again works.
+    QVERIFY(b.esperaNovoDispositivo());
+    m_caixas->roteiro.limpa();
+    clica(w, 1);
+    QCOMPARE(w.ligacao().status(), QStringLiteral("0"));
+    clica(w, 1);
+    QVERIFY(esperaConectado(w));
+    QTRY_COMPARE(filho<QLabel>(w, "lbModelo")->text(), QStringLiteral("A1660"));
+    QCOMPARE(m_caixas->roteiro.textos(), QStringList());
+}
+
+void TstInicial::bytesQueNaoSaoTexto()
+{
+    Bancada b;
+    QVERIFY(b.inicia({"--lixo"}, PortaBancada));
+    Inicial w;
+    clica(w, 1);
+    QTRY_VERIFY_WITH_TIMEOUT(w.conexao().corStatus() == QLatin1String("Verde"), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!w.conexao().timerVerificaVersao()->isActive()
+                                 && w.ligacao().status() == QLatin1String("1"), 8000);
+    QString r;
+    w.ligacao().registraEntrega("99", [&](const QString& R, const QString&) { r = R; });
+    QVERIFY(w.ligacao().solicita("99", "help"));
+    QTRY_VERIFY_WITH_TIMEOUT(!r.isEmpty(), 5000);
+    QVERIFY(r.contains(QChar(0)));
+    QVERIFY(r.contains(QChar(0xFF)));
+    QVERIFY(r.contains(QStringLiteral(":-)")));
+    QCOMPARE(w.ligacao().status(), QStringLiteral("1"));
+}
+
+void TstInicial::numeroDesconhecido()
+{
+    Bancada b;
+    QVERIFY(b.inicia({"--rmd", "A9999"}, PortaBancada));
+    Inicial w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    filho<QComboBox>(w, "ComboAparelhos")->setCurrentText("IP 6");
+    clica(w, 1);
+    QTRY_COMPARE_WITH_TIMEOUT(filho<QLabel>(w, "lbModelo")->text(), QStringLiteral("*A9999*"), 5000);
+    QCOMPARE(m_caixas->roteiro.textos(), (QStringList{texto("MSG_ERRO_NAND"), texto("MSG_SELECIONE_MODELO")}));
+    QCOMPARE(w.ligacao().modelo(), QStringLiteral("IP 6"));
+    QCOMPARE(w.ligacao().status(), QStringLiteral("1"));
+    QCOMPARE(QApplication::focusWidget(), filho<QComboBox>(w, "ComboAparelhos"));
+    // The user picks the model by hand.
+    filho<QComboBox>(w, "ComboAparelhos")->setCurrentText("IP 8");
+    QCOMPARE(filho<QLabel>(w, "lbTristarTigris")->text(), QStringLiteral("Hydra\r\nTigris"));
+}
+
+void TstInicial::driverAusente()
+{
+    Bancada b;
+    QVERIFY(b.inicia({"--sem-driver"}, PortaBancada));
+    Inicial w;
+    clica(w, 1);
+    QTRY_COMPARE_WITH_TIMEOUT(m_caixas->roteiro.mostradas.size(), 2, 5000);
+    QCOMPARE(m_caixas->roteiro.textos(), (QStringList{texto("MSG_ERRO_NAND"), texto("MSG_SELECIONE_MODELO")}));
+    QCOMPARE(w.ligacao().status(), QStringLiteral("1"));
+    QCOMPARE(w.conexao().corStatus(), QStringLiteral("Verde"));
+    QCOMPARE(w.ligacao().modelo(), QStringLiteral("IP 7"));
+    QCOMPARE(filho<QLabel>(w, "lbModelo")->text(), QString());
+    QTest::qWait(500);
+    QCOMPARE(m_caixas->roteiro.mostradas.size(), 2); // no further query
+}
+
+void TstInicial::portaEmUso()
+{
+    Bancada b;
+    QVERIFY(b.inicia({}, PortaBancada));
+    QSerialPort outro(b.dispositivo());
+    QVERIFY(outro.open(QIODevice::ReadWrite));
+    Inicial w;
+    clica(w, 1);
+    QCOMPARE(m_caixas->roteiro.textos(), QStringList{texto("MSG_PORTA_EM_USO")});
+    QCOMPARE(w.ligacao().status(), QStringLiteral("0"));
+    QCOMPARE(w.botao(1)->text(), L("Conectar"));
+    QVERIFY(b.registro().isEmpty());
+    // Once the other program lets go, the same port connects.
+    outro.close();
+    m_caixas->roteiro.limpa();
+    clica(w, 1);
+    QVERIFY(esperaConectado(w));
+    QCOMPARE(m_caixas->roteiro.textos(), QStringList());
+}
+
+void TstInicial::portaAcimaDe16()
+{
+    Bancada b;
+    QVERIFY(b.inicia({}, 20));
+    Inicial w;
+    QCOMPARE(filho<QComboBox>(w, "cbPortas")->currentText(), QStringLiteral("20"));
+    m_caixas->roteiro.respostas = {Dialogos::Resposta::Sim};
+    clica(w, 1);
+    QCOMPARE(m_caixas->roteiro.mostradas.size(), 1);
+    const auto caixa = m_caixas->roteiro.mostradas.first().caixa;
+    QCOMPARE(caixa.texto, L("Porta 16"));
+    QCOMPARE(caixa.titulo, L("Porta Serial COM"));
+    QCOMPARE(caixa.icone, Dialogos::Icone::Informacao);
+    QCOMPARE(caixa.botoes, Dialogos::Botoes::SimNaoCancelar);
+    QCOMPARE(m_caixas->roteiro.abertos, QStringList{EnderecoPagina(3)});
+    QCOMPARE(w.ligacao().status(), QStringLiteral("0"));
+    QVERIFY(!w.ligacao().porta()->isOpen());
+    m_caixas->roteiro.respostas = {Dialogos::Resposta::Nao};
+    clica(w, 1);
+    QCOMPARE(m_caixas->roteiro.abertos.size(), 1);
+    QTest::qWait(200);
+    QVERIFY(b.registro().isEmpty());
+}
+
+void TstInicial::semPorta()
+{
+    QTemporaryDir vazia;
+    Portas::definePastaPortas(vazia.path());
+    Inicial w;
+    auto* cb = filho<QComboBox>(w, "cbPortas");
+    cb->clear(); // no port at all
+    clica(w, 1);
+    QCOMPARE(m_caixas->roteiro.textos(), QStringList{CaixaDaMensagem("SEM_PORTA", 1, "").value().texto});
+    QCOMPARE(w.ligacao().status(), QStringLiteral("0"));
+    Portas::definePastaPortas(QString());
+}
+
+void TstInicial::respostaSemFim()
+{
+    Bancada b;
+    QVERIFY(b.inicia({"--sem-fim"}, PortaBancada));
+    Inicial w;
+    w.show();
+    QElapsedTimer relogio;
+    relogio.start();
+    clica(w, 1);
+    // The connection answer never ends: it is cut at tick 200 of the 100 ms poll.
+    QTRY_COMPARE_WITH_TIMEOUT(w.ligacao().status(), QStringLiteral("1"), 25000);
+    const qint64 ms = relogio.elapsed();
+    QVERIFY2(ms > 19500 && ms < 22500, qPrintable(QString::number(ms)));
+    QTRY_COMPARE(w.conexao().corStatus(), QStringLiteral("Verde"));
+    QVERIFY(w.ligacao().porta()->isOpen());
+    // The program is usable: disconnecting works at once.
+    b.para();
+    clica(w, 1);
+    QCOMPARE(w.ligacao().status(), QStringLiteral("0"));
+}
+
+void TstInicial::bancoAusenteNoInicio()
+{
+    QTemporaryDir vazia;
+    QProcess p;
+    QProcessEnvironment amb = QProcessEnvironment::systemEnvironment();
+    amb.insert("QT_QPA_PLATFORM", "offscreen");
+    p.setProcessEnvironment(amb);
+    p.start(QStringLiteral(PASTA_APLICACAO "/vexador-tarrim"), {"--pasta", vazia.path(), "--sem-caixas"});
+    QVERIFY(p.waitForFinished(15000));
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+    QVERIFY(p.exitCode() != 0);
+    const QString erros = QString::fromUtf8(p.readAllStandardError());
+    QVERIFY2(erros.contains(QStringLiteral("[") + Inicio::tituloBancoAusente() + "] " + Inicio::textoBancoAusente()),
+             qPrintable(erros));
+    QCOMPARE(QDir(vazia.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+}
+
+void TstInicial::caixaModelo_data()
+{
+    QTest::addColumn<QString>("gravado");
+    QTest::addColumn<QString>("mostrado");
+    QTest::addColumn<QString>("gravadoDepois");
+    QTest::addColumn<int>("intervalo");
+    QTest::newRow("G2") << "G2" << "2" << "G2" << 500;
+    QTest::newRow("G1") << "G1" << "1" << "G1" << 100;
+    QTest::newRow("2") << "2" << "2" << "2" << 500;
+    QTest::newRow("empty is stored back as 1") << "" << "1" << "1" << 100;
+}
+
+void TstInicial::caixaModelo()
+{
+    QFETCH(QString, gravado);
+    QFETCH(QString, mostrado);
+    QFETCH(QString, gravadoDepois);
+    QFETCH(int, intervalo);
+    QVERIFY(GravaCombo(7, gravado));
+    Inicial w;
+    auto* box = filho<QComboBox>(w, "ComboBox");
+    QCOMPARE(box->currentText(), mostrado);
+    QCOMPARE(w.ligacao().modeloBox(), mostrado);
+    QCOMPARE(w.ligacao().findChild<QTimer*>("Timer1")->interval(), intervalo);
+    QCOMPARE(w.ligacao().findChild<QTimer*>("Timer2")->interval(), intervalo);
+    QCOMPARE(LeCombo(7), gravadoDepois);
+
+    // Choosing the other box stores it and changes the polling.
+    const QString outro = mostrado == "1" ? "2" : "1";
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Down); // typed keys are discarded
+    QCOMPARE(box->currentText(), mostrado);
+    emit box->activated(box->findText(outro));
+    QCOMPARE(LeCombo(7), outro);
+    QCOMPARE(w.ligacao().findChild<QTimer*>("Timer1")->interval(), outro == "1" ? 100 : 500);
+}
+
+void TstInicial::linhaDeBotoes()
+{
+    auto esquerda = [](Inicial& w, int i) { return Twips::dePixels(w.botao(i)->x()); };
+    Inicial w;
+    w.show();
+    w.resize(Twips::paraPixels(15000), 800);
+    QCoreApplication::processEvents();
+    const QList<int> ordem = {1, 2, 3, 4, 5, 6, 7, 8, 9, 17, 10, 12, 15};
+    for (int i = 1; i < ordem.size(); ++i) {
+        QVERIFY2(qAbs(esquerda(w, ordem[i]) - esquerda(w, ordem[i - 1]) - 960) <= 15,
+                 qPrintable(QString::number(ordem[i])));
+        QVERIFY(qAbs(Twips::dePixels(w.botao(ordem[i - 1])->width()) - 975) <= 15);
+    }
+    QCOMPARE(w.findChild<QWidget*>("PictureTristarTigris")->x(), Twips::paraPixels(esquerda(w, 8) + 10));
+
+    // Above 20000 twips the row is left alone; at or below it the rule puts it back.
+    const QPoint posicionado = w.botao(12)->pos();
+    w.botao(12)->move(posicionado + QPoint(40, 0));
+    w.resize(Twips::paraPixels(21000), 800);
+    QCoreApplication::processEvents();
+    QCOMPARE(w.botao(12)->pos(), posicionado + QPoint(40, 0));
+    QVERIFY(w.LimparLogo);
+    w.resize(Twips::paraPixels(19000), 800);
+    QCoreApplication::processEvents();
+    QCOMPARE(w.botao(12)->pos(), posicionado);
+
+    // The overlay label acts as button 8, which shows "IC" (nothing when not registered).
+    QVERIFY(w.botao(8)->text() == QString(30, ' '));
+}
+
+void TstInicial::escolhaManualDoModelo()
+{
+    Inicial w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    auto* combo = filho<QComboBox>(w, "ComboAparelhos");
+    QCOMPARE(combo->currentText(), QStringLiteral("IP 7"));
+    QCOMPARE(combo->count(), 9);
+    QSignalSpy mudou(&w.ligacao(), &Ligacao::modeloMudou);
+    combo->setCurrentText("IP 8 Plus");
+    QCOMPARE(w.ligacao().modelo(), QStringLiteral("IP 8 Plus"));
+    QCOMPARE(filho<QLabel>(w, "lbTristarTigris")->text(), QStringLiteral("Hydra\r\nTigris"));
+    combo->setCurrentText("IP 6s");
+    QCOMPARE(filho<QLabel>(w, "lbTristarTigris")->text(), QStringLiteral("Tristar\r\nTigris"));
+    QCOMPARE(mudou.size(), 2);
+    // Left empty, the chooser becomes "IP 7" when it loses the focus.
+    w.ligacao().defineModelo(QString());
+    QCOMPARE(combo->currentText(), QString());
+    combo->setFocus();
+    w.botao(0)->setFocus();
+    QCOMPARE(combo->currentText(), QStringLiteral("IP 7"));
+    QCOMPARE(w.ligacao().modelo(), QStringLiteral("IP 7"));
+    // The refresh image while disconnected sends nothing.
+    QTest::mouseClick(filho<QLabel>(w, "imgAtualizar"), Qt::LeftButton);
+    QCOMPARE(filho<QLabel>(w, "lbModelo")->text(), QString());
+}
+
+namespace {
+QStringList fechadas;
+
+class JanelaDeTeste : public JanelaFilha {
+public:
+    JanelaDeTeste(const QString& nome, GerenciadorJanelas& g, bool flag) : JanelaFilha(nome, g, flag) {}
+    ~JanelaDeTeste() override { fechadas << objectName(); }
+};
+} // namespace
+
+void TstInicial::idioma()
+{
+    Inicial w;
+    w.show();
+    const QStringList nomes = {"PMU", "Master", "I2C", "Sobre", "Tristar"};
+    for (const QString& n : nomes)
+        w.janelas().registra(n, [n](GerenciadorJanelas& g) { return new JanelaDeTeste(n, g, n != "Tristar"); });
+    for (const QString& n : nomes)
+        w.janelas().mostra(n);
+    fechadas.clear();
+
+    bool modal = false;
+    int topoBarra = -1;
+    QTimer::singleShot(0, this, [&] {
+        auto* janela = qobject_cast<xIdioma*>(QApplication::activeModalWidget());
+        QVERIFY(janela);
+        modal = janela->isModal();
+        QTest::mouseClick(janela->findChild<QPushButton*>("btIdioma(2)"), Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        topoBarra = Twips::dePixels(janela->findChild<QLabel*>("lbFundoIdioma")->y());
+        QCOMPARE(janela->windowTitle(), TextoDoDicionario("Idioma", 2));
+        janela->accept();
+    });
+    clica(w, 10);
+    QVERIFY(modal);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(fechadas, (QStringList{"I2C", "Master", "Sobre", "PMU"}));
+    QVERIFY(w.janelas().aberta("Tristar"));
+    QVERIFY(qAbs(topoBarra - 840) <= 15);
+    QCOMPARE(Globais::instancia().IdiomaAtual, 2);
+    QCOMPARE(w.botao(1)->text(), TextoDoDicionario("Conectar", 2));
+    QCOMPARE(w.botao(10)->text(), TextoDoDicionario("Idioma", 2));
+    // Stored: the next start reads English.
+    Globais::instancia().IdiomaAtual = 0;
+    QVERIFY(CarregaIdioma());
+    QCOMPARE(Globais::instancia().IdiomaAtual, 2);
+}
+
+QTEST_MAIN(TstInicial)
+#include "tst_inicial.moc"
