@@ -90,6 +90,8 @@ Chestnut::Chestnut(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Che
     fuc.setBold(true);
     fuc.setPointSizeF(fuc.pointSizeF() * 1.2);
     uc->setFont(fuc);
+    uc->setMinimumWidth(Twips::paraPixels(1400));
+    uc->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     auto* grade = new QGridLayout;
     grade->setHorizontalSpacing(6);

@@ -41,7 +41,8 @@ DesenhoChip::DesenhoChip(const QString& nomeChip, const QList<Pino>& esquerda, c
                 malha->setAlignment((alinhamento == Qt::AlignLeft ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
             }
             lado.malhas << malha;
-            largMalha = qMax(largMalha, qMax(malha->sizeHint().width(), 130));
+            // A rail named by the window is written later: leave room for a long name.
+            largMalha = qMax(largMalha, qMax(malha->sizeHint().width(), p.rotuloMalha ? 170 : 130));
         }
     };
     monta(esquerda, m_esquerda, m_largMalhaEsq, Qt::AlignLeft);

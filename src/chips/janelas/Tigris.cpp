@@ -66,6 +66,8 @@ Tigris::Tigris(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Tigris"
     fuc.setBold(true);
     fuc.setPointSizeF(fuc.pointSizeF() * 1.2);
     uc->setFont(fuc);
+    uc->setMinimumWidth(Twips::paraPixels(1400));
+    uc->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     auto marcador = [this](const QString& nome) {
         QLabel* l = criaRotulo(nome);
@@ -73,7 +75,10 @@ Tigris::Tigris(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Tigris"
         return l;
     };
 
+    // Both grids share their first column's width, so the rows of the second input line up.
+    const int primeira = Twips::paraPixels(1100);
     auto* grade = new QGridLayout;
+    grade->setColumnMinimumWidth(0, primeira);
     grade->setHorizontalSpacing(8);
     grade->setVerticalSpacing(4);
     grade->addWidget(texto(QStringLiteral("V"), this, true), 0, 1, Qt::AlignCenter);
@@ -87,9 +92,13 @@ Tigris::Tigris(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Tigris"
     auto* frame = new QFrame(this);
     frame->setObjectName(QStringLiteral("FrameVbusX"));
     registra(frame);
+    QSizePolicy spf = frame->sizePolicy();
+    spf.setRetainSizeWhenHidden(false); // the rows below move up on the one-input models
+    frame->setSizePolicy(spf);
     auto* gx = new QGridLayout(frame);
     gx->setContentsMargins(0, 0, 0, 0);
     gx->setHorizontalSpacing(8);
+    gx->setColumnMinimumWidth(0, primeira);
     gx->addWidget(texto(QStringLiteral("VBUS1"), frame), 0, 0);
     auto* v1 = criaValor(QStringLiteral("VBus_V1"));
     auto* a1 = criaValor(QStringLiteral("VBus_A1"));
@@ -102,7 +111,13 @@ Tigris::Tigris(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Tigris"
     gx->addWidget(lb2, 1, 0);
     gx->addWidget(v2, 1, 1);
     gx->addWidget(a2, 1, 2);
-    grade->addWidget(frame, 2, 0, 1, 4);
+    // The channels only the newer chips report.
+    gx->addWidget(texto(QStringLiteral("VLDO"), frame), 2, 0);
+    gx->addWidget(criaValor(QStringLiteral("lbVldo")), 2, 1);
+    gx->addWidget(texto(QStringLiteral("VNTC"), frame), 3, 0);
+    gx->addWidget(criaValor(QStringLiteral("lbvntc")), 3, 1);
+    gx->setColumnStretch(4, 1);
+    grade->addWidget(frame, 2, 0, 1, 5);
 
     grade->addWidget(texto(QStringLiteral("VBAT"), this), 3, 0);
     grade->addWidget(criaValor(QStringLiteral("VBat_V")), 3, 1);
@@ -112,10 +127,6 @@ Tigris::Tigris(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Tigris"
     grade->addWidget(criaValor(QStringLiteral("VDD_V")), 4, 1);
     grade->addWidget(texto(QStringLiteral("TEMP"), this), 5, 0);
     grade->addWidget(criaValor(QStringLiteral("Temp")), 5, 1);
-    grade->addWidget(texto(QStringLiteral("VLDO"), this), 6, 0);
-    grade->addWidget(criaValor(QStringLiteral("lbVldo")), 6, 1);
-    grade->addWidget(texto(QStringLiteral("VNTC"), this), 6, 2, Qt::AlignRight);
-    grade->addWidget(criaValor(QStringLiteral("lbvntc")), 6, 3);
     grade->setColumnStretch(4, 1);
 
     auto* esquerda = new QWidget(this);

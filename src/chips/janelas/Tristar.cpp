@@ -36,6 +36,8 @@ Tristar::Tristar(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Trist
     fuc.setBold(true);
     fuc.setPointSizeF(fuc.pointSizeF() * 1.2);
     uc->setFont(fuc);
+    uc->setMinimumWidth(Twips::paraPixels(1400));
+    uc->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     // The rails' names are written by the reading, on the wires of the drawing.
     auto nomeMalha = [this](int n) {
@@ -87,15 +89,13 @@ Tristar::Tristar(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Trist
     fs.setBold(true);
     fs.setPointSizeF(fs.pointSizeF() * 1.6);
     status->setFont(fs);
-    auto* linhaStatus = new QHBoxLayout;
-    linhaStatus->addWidget(criaIndicador(true, 0));
-    linhaStatus->addWidget(criaIndicador(false, 0));
-    linhaStatus->addWidget(status);
-    linhaStatus->addStretch(1);
-    auto* linhaNota = new QHBoxLayout;
-    linhaNota->addWidget(criaIndicador(true, 3));
-    linhaNota->addWidget(criaRotulo(QStringLiteral("lbStatus2")));
-    linhaNota->addStretch(1);
+    auto* linhaStatus = new QGridLayout;
+    linhaStatus->addWidget(criaIndicador(true, 0), 0, 0);
+    linhaStatus->addWidget(criaIndicador(false, 0), 0, 0);
+    linhaStatus->addWidget(status, 0, 1);
+    linhaStatus->addWidget(criaIndicador(true, 3), 1, 0);
+    linhaStatus->addWidget(criaRotulo(QStringLiteral("lbStatus2")), 1, 1);
+    linhaStatus->setColumnStretch(1, 1);
 
     auto* botoes = new QHBoxLayout;
     botoes->addWidget(m_btExecuta);
@@ -108,7 +108,6 @@ Tristar::Tristar(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Trist
     v->addWidget(m_desenho, 0, Qt::AlignHCenter);
     v->addLayout(grade);
     v->addLayout(linhaStatus);
-    v->addLayout(linhaNota);
     v->addStretch(1);
 
     // The txtDados of this window is not shown: there is no log panel.
