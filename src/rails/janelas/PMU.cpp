@@ -23,7 +23,6 @@
 #include <QSqlRecord>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QtMath>
 
 namespace {
 constexpr int LinhasDesenhadas = 20;
@@ -223,11 +222,7 @@ bool PMU::eventFilter(QObject* alvo, QEvent* evento)
 
 void PMU::validaTolerancia()
 {
-    const std::optional<double> v = NumeroComVirgula(m_porcTolerancia->currentText());
-    if (!v || *v < 0 || *v > 100)
-        m_porcTolerancia->setCurrentText(QStringLiteral("10"));
-    else
-        m_porcTolerancia->setCurrentText(QString::number(qFloor(*v)));
+    m_porcTolerancia->setCurrentText(ToleranciaAjustada(m_porcTolerancia->currentText()));
 }
 
 void PMU::familiaEscolhida(int familia)
@@ -295,13 +290,10 @@ void PMU::falha(const ErroGrade& erro)
 
 std::optional<ErroGrade> PMU::ExibeResultados()
 {
-    QString textoTol = m_porcTolerancia->currentText();
-    std::optional<double> tol = NumeroComVirgula(textoTol);
-    if (textoTol.isEmpty() || !tol) {
+    const QString textoTol = m_porcTolerancia->currentText();
+    const double t = ToleranciaPmu(textoTol);
+    if (t == 10.0) // empty or not a number reads as 10, and the field says so
         m_porcTolerancia->setCurrentText(QStringLiteral("10"));
-        tol = 10;
-    }
-    const double t = *tol;
     const QString modelo = ligacao().modelo();
 
     Banco banco(Globais::instancia().CaminhoBanco);
@@ -344,18 +336,15 @@ std::optional<ErroGrade> PMU::ExibeResultados()
     }
 
     // The currents: a row "mA <output>" lands on every line whose output starts with its name.
-    const ConsultaMaster semPorc = ConsultaGraduacao(modelo, m_familia, QStringLiteral(" and Porc = ''"));
+    // A percentage never written reads as empty too.
+    const ConsultaMaster semPorc = ConsultaGraduacao(modelo, m_familia, QStringLiteral(" and ifnull(Porc, '') = ''"));
     const QList<QSqlRecord> correntes = banco.linhas(semPorc.sql(), semPorc.valores);
     if (!banco.erro().isEmpty())
         return ErroGrade{3021, banco.erro()};
     for (const QSqlRecord& rec : correntes) {
         const QString orig = rec.value(QStringLiteral("Orig")).toString();
-        const qsizetype n = orig.size() - 3;
-        if (n < 0)
-            continue;
-        const QString nome = orig.mid(3).toUpper();
         for (const Linha& l : std::as_const(m_linhas)) {
-            if (l.saida->text().left(n).toUpper() == nome) {
+            if (CorrenteDaSaida(l.saida->text(), orig)) {
                 l.leituraA->setText(rec.value(QStringLiteral("Leitura")).toString());
                 l.leituraA->show();
             }

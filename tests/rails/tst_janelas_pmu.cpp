@@ -1,0 +1,179 @@
+// The PMU window against the bench board: the lines of a good board, a rail off its reference
+// against the tolerance, currents on their output's line, the tolerance field, the failure path.
+#include "CenarioTrilhas.h"
+
+#include "i18n/Dicionario.h"
+#include "rails/janelas/PMU.h"
+#include "shell/Ligacao.h"
+#include "ui/Twips.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+const QString Numero = QStringLiteral("A1864");
+
+bool leia(PMU* w, const char* botao = "Botao1")
+{
+    auto* controle = filho<QFrame>(w, "FrameControle");
+    filho<QPushButton>(w, botao)->click();
+    if (controle->isEnabled())
+        return false; // nothing started
+    return QTest::qWaitFor([&] { return controle->isEnabled(); }, 20000);
+}
+
+// The line showing an output, or -1.
+int linhaDe(PMU* w, const QString& saida)
+{
+    for (int i = 0; i < w->linhas().size(); ++i)
+        if (!w->linhas()[i].saida->isHidden() && w->linhas()[i].saida->text() == saida)
+            return i;
+    return -1;
+}
+
+int linhasVisiveis(PMU* w)
+{
+    int n = 0;
+    for (const PMU::Linha& l : w->linhas())
+        n += l.saida->isHidden() ? 0 : 1;
+    return n;
+}
+} // namespace
+
+class TstJanelasPmu : public QObject {
+    Q_OBJECT
+private slots:
+    void placaBoaPassaComCorrentesNasSaidas();
+    void trilhaForaDaToleranciaFalhaEToleranciaMaiorPassa();
+    void toleranciaAoSairDoCampo_data();
+    void toleranciaAoSairDoCampo();
+    void leituraQueNaoEhNumeroDeixaOPainel();
+    void familiaSemLigacaoNaoLe();
+};
+
+void TstJanelasPmu::placaBoaPassaComCorrentesNasSaidas()
+{
+    CenarioTrilhas c;
+    QVERIFY(c.inicia("IP 8 Plus", Numero));
+    auto* w = c.janelas().mostra<PMU>("PMU");
+    QCOMPARE(filho<QLabel>(w, "lbVar")->text(), L("VAR4") + " ** " + L("Sem Medição").toUpper());
+    QVERIFY(leia(w));
+    QCOMPARE(w->familia(), 2);
+    QVERIFY(filho<QFrame>(w, "FrameVCore")->isHidden());
+
+    const auto comRef = c.master("Modelo = 'IP 8 Plus' and TIPO = 2 and RefT <> '' and RefV <> ''");
+    QCOMPARE(linhasVisiveis(w), int(comRef.size()));
+    for (int i = 0; i < linhasVisiveis(w); ++i) {
+        const PMU::Linha& l = w->linhas()[i];
+        QVERIFY2(!l.ok->isHidden() && l.no->isHidden(),
+                 qPrintable(l.saida->text() + " " + l.leituraV->text() + " " + l.porc->text()));
+        QVERIFY(!l.malhaNome->text().isEmpty());
+        QVERIFY(!l.ref->text().isEmpty());
+    }
+    // The current of an output is shown on that output's line.
+    const int buck3 = linhaDe(w, "BUCK3");
+    QVERIFY(buck3 >= 0);
+    const QString corrente = c.master("Modelo = 'IP 8 Plus' and TIPO = 2 and Orig = 'mA Buck3'")
+                                 .value(0).value("Leitura").toString();
+    QVERIFY(corrente.endsWith(" mA"));
+    QVERIFY(!w->linhas()[buck3].leituraA->isHidden());
+    QCOMPARE(w->linhas()[buck3].leituraA->text(), corrente);
+    qInfo("PMU, IP 8 Plus BUCK: %.1f ms grading and display", w->nsTrabalhoUltimaLeitura() / 1e6);
+
+    // LDO: the other family's outputs.
+    QVERIFY(leia(w, "Botao2"));
+    QCOMPARE(w->familia(), 1);
+    QCOMPARE(linhasVisiveis(w),
+             int(c.master("Modelo = 'IP 8 Plus' and TIPO = 1 and RefT <> '' and RefV <> ''").size()));
+    QVERIFY(w->linhas()[0].saida->text().startsWith("LDO"));
+}
+
+void TstJanelasPmu::trilhaForaDaToleranciaFalhaEToleranciaMaiorPassa()
+{
+    CenarioTrilhas c;
+    QVERIFY(c.inicia("IP 8 Plus", Numero, {"--desvio", "5=12"}));
+    auto* w = c.janelas().mostra<PMU>("PMU");
+    QVERIFY(leia(w));
+    const int i = linhaDe(w, "BUCK5");
+    QVERIFY(i >= 0);
+    const PMU::Linha& l = w->linhas()[i];
+    QVERIFY(l.porc->text().startsWith("12"));
+    QVERIFY(!l.no->isHidden());
+    QVERIFY(l.ok->isHidden());
+    QCOMPARE(l.porc->palette().color(QPalette::Window), CorVb(Cores::Amarelo));
+    QCOMPARE(l.leituraV->palette().color(QPalette::Window), CorVb(Cores::Amarelo));
+    for (int j = 0; j < linhasVisiveis(w); ++j)
+        if (j != i)
+            QVERIFY(w->linhas()[j].no->isHidden());
+
+    filho<QComboBox>(w, "PorcTolerancia")->setCurrentText("13");
+    QVERIFY(leia(w));
+    const PMU::Linha& m = w->linhas()[linhaDe(w, "BUCK5")];
+    QVERIFY(!m.ok->isHidden());
+    QVERIFY(m.no->isHidden());
+    QCOMPARE(m.porc->palette().color(QPalette::Window), CorVb(Cores::Verde));
+}
+
+void TstJanelasPmu::toleranciaAoSairDoCampo_data()
+{
+    QTest::addColumn<QString>("digitado");
+    QTest::addColumn<QString>("fica");
+    QTest::newRow("acima de 100") << "150" << "10";
+    QTest::newRow("negativo") << "-1" << "10";
+    QTest::newRow("texto") << "abc" << "10";
+    QTest::newRow("vazio") << "" << "10";
+    QTest::newRow("fracao") << "12,7" << "12";
+    QTest::newRow("limite") << "100" << "100";
+    QTest::newRow("zero") << "0" << "0";
+}
+
+void TstJanelasPmu::toleranciaAoSairDoCampo()
+{
+    QFETCH(QString, digitado);
+    QFETCH(QString, fica);
+    PastaAplicacaoTemporaria pasta;
+    Globais::instancia().IdiomaAtual = 1;
+    AmbienteJanelas amb;
+    auto* w = amb.janelas.mostra<PMU>("PMU");
+    auto* tol = filho<QComboBox>(w, "PorcTolerancia");
+    QCOMPARE(tol->currentText(), QString("10"));
+    tol->setCurrentText(digitado);
+    w->validaTolerancia();
+    QCOMPARE(tol->currentText(), fica);
+}
+
+void TstJanelasPmu::leituraQueNaoEhNumeroDeixaOPainel()
+{
+    CenarioTrilhas c;
+    QVERIFY(c.inicia("IP 8 Plus", Numero, {"--valor", "5=abc"}));
+    auto* w = c.janelas().mostra<PMU>("PMU");
+    filho<QPushButton>(w, "Botao1")->click();
+    QVERIFY(c.ambiente->aguardaOcioso());
+    QTRY_VERIFY(!c.dialogos.roteiro.mostradas.isEmpty());
+    const auto caixa = c.dialogos.roteiro.mostradas.last().caixa;
+    QCOMPARE(caixa.icone, Dialogos::Icone::Critico);
+    QVERIFY(caixa.titulo.startsWith("Nº "));
+    // The window keeps its panel until it is closed; the link is idle again.
+    QVERIFY(!filho<QFrame>(w, "FrameVCore")->isHidden());
+    QVERIFY(!filho<QFrame>(w, "FrameControle")->isEnabled());
+    QCOMPARE(c.ligacao().status(), QString("1"));
+}
+
+void TstJanelasPmu::familiaSemLigacaoNaoLe()
+{
+    PastaAplicacaoTemporaria pasta;
+    RoteiroInstalado roteiro;
+    Globais::instancia().IdiomaAtual = 1;
+    AmbienteJanelas amb;
+    auto* w = amb.janelas.mostra<PMU>("PMU");
+    filho<QPushButton>(w, "Botao2")->click();
+    QCOMPARE(w->familia(), 1);
+    QVERIFY(filho<QFrame>(w, "FrameControle")->isEnabled());
+    QCOMPARE(linhasVisiveis(w), 0);
+    QCOMPARE(Globais::instancia().TesteAtivo, QString("0"));
+}
+
+QTEST_MAIN(TstJanelasPmu)
+#include "tst_janelas_pmu.moc"
