@@ -204,7 +204,7 @@ void importaCombos(Banco& destino, Banco& origem, ResultadoImportacao& res)
 
 } // namespace
 
-bool VerificaPrimeiroUso(const std::function<void()>& mostraAviso)
+bool VerificaPrimeiroUso(const std::function<bool()>& mostraAviso)
 {
     bool primeiro = false;
     {
@@ -212,8 +212,8 @@ bool VerificaPrimeiroUso(const std::function<void()>& mostraAviso)
         primeiro = textoEstado(leEstado(banco)) == QLatin1String("0");
     }
     if (primeiro && mostraAviso)
-        mostraAviso();
-    return primeiro;
+        return mostraAviso();
+    return true;
 }
 
 void PerguntaImportacao()

@@ -7,9 +7,9 @@
 // Tools.syncbd records where the installation stands: "0" fresh, "1" declined once,
 // "2" settled; it only moves forward.
 
-// Start-up step: while syncbd is "0", runs mostraAviso (the disclaimer, shown modally).
-// True when it ran.
-bool VerificaPrimeiroUso(const std::function<void()>& mostraAviso);
+// Start-up step: while syncbd is "0", runs mostraAviso (the disclaimer, shown modally) and
+// returns its answer (false: declined, the program ends); otherwise true.
+bool VerificaPrimeiroUso(const std::function<bool()>& mostraAviso);
 
 // Main-window load step: without User.qzd settles syncbd at "2"; with it, while syncbd is
 // "0" or "1", asks whether to import (Yes imports and settles, No moves one state on).

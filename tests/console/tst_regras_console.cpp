@@ -1,0 +1,175 @@
+// Text rules of the console and the command help, and the auto comparator, as tables.
+#include "console/AutoComparador.h"
+#include "console/RegrasConsole.h"
+
+#include <QtTest>
+
+using namespace AutoComparacao;
+
+class TstRegrasConsole : public QObject {
+    Q_OBJECT
+private slots:
+    void prefixoHelp_data();
+    void prefixoHelp();
+    void comandoDaSelecao_data();
+    void comandoDaSelecao();
+    void palavraNaPosicao_data();
+    void palavraNaPosicao();
+    void comandosEspeciais();
+    void comparador_data();
+    void comparador();
+    void mascaraVaziaNaoInsere();
+};
+
+void TstRegrasConsole::prefixoHelp_data()
+{
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<QString>("esperado");
+    QTest::newRow("with a blank: up to and including it") << "bl -r" << "help bl ";
+    QTest::newRow("second click undoes it") << "help bl " << "bl ";
+    QTest::newRow("no blank") << "nandsize" << "help nandsize";
+    QTest::newRow("all blanks go") << "help  pmuadc --read all" << "pmuadc--readall ";
+    QTest::newRow("HELP in capitals is not help") << "HELP" << "help HELP";
+    QTest::newRow("empty") << "" << "help ";
+    QTest::newRow("leading blank") << " bl" << "help  ";
+}
+
+void TstRegrasConsole::prefixoHelp()
+{
+    QFETCH(QString, texto);
+    QFETCH(QString, esperado);
+    QCOMPARE(RegrasConsole::AlternaPrefixoHelp(texto), esperado);
+}
+
+void TstRegrasConsole::comandoDaSelecao_data()
+{
+    QTest::addColumn<QString>("selecao");
+    QTest::addColumn<QString>("esperado");
+    QTest::newRow("quoted command") << "\"pmuadc\"" << "pmuadc";
+    QTest::newRow("quote then comma") << "\"bl\"," << "bl";
+    QTest::newRow("cut after the closing quote") << "\"bl\"x\"y" << "bl";
+    QTest::newRow("no quotes") << "nandsize" << "nandsize";
+    QTest::newRow("only quote is the first") << "\"bl" << "";
+    QTest::newRow("only quote is the second") << "a\"bc" << "";
+    QTest::newRow("quote at the third counts") << "ab\"cd" << "ab";
+    QTest::newRow("lone quote") << "\"" << "";
+    QTest::newRow("two quotes") << "\"\"" << "";
+}
+
+void TstRegrasConsole::comandoDaSelecao()
+{
+    QFETCH(QString, selecao);
+    QFETCH(QString, esperado);
+    QCOMPARE(RegrasConsole::ComandoDaSelecao(selecao), esperado);
+}
+
+void TstRegrasConsole::palavraNaPosicao_data()
+{
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<int>("posicao");
+    QTest::addColumn<QString>("palavra");
+    QTest::addColumn<int>("inicio");
+    const QString linha = QStringLiteral("  \"pmuadc\"        PMU ADC");
+    QTest::newRow("inside a quoted word") << linha << 5 << "\"pmuadc\"" << 2;
+    QTest::newRow("on its first quote") << linha << 2 << "\"pmuadc\"" << 2;
+    QTest::newRow("just after it") << linha << 10 << "\"pmuadc\"" << 2;
+    QTest::newRow("on a blank between words") << linha << 12 << "" << 12;
+    QTest::newRow("last word, past the end") << linha << linha.size() << "ADC" << linha.size() - 3;
+    QTest::newRow("across a line break") << "ab\ncd" << 3 << "cd" << 3;
+    QTest::newRow("empty text") << "" << 0 << "" << 0;
+}
+
+void TstRegrasConsole::palavraNaPosicao()
+{
+    QFETCH(QString, texto);
+    QFETCH(int, posicao);
+    QFETCH(QString, palavra);
+    QFETCH(int, inicio);
+    int i = -1;
+    QCOMPARE(RegrasConsole::PalavraNaPosicao(texto, posicao, &i), palavra);
+    QCOMPARE(i, inicio);
+}
+
+void TstRegrasConsole::comandosEspeciais()
+{
+    QVERIFY(RegrasConsole::EhTesteBotoes("buttoncnt --dqe"));
+    QVERIFY(RegrasConsole::EhTesteBotoes("BUTTONCNT --DQE"));
+    QVERIFY(!RegrasConsole::EhTesteBotoes("BUTTONCNT  --DQE"));
+    QVERIFY(RegrasConsole::EspelhaAoVivo("Help"));
+    QVERIFY(RegrasConsole::EspelhaAoVivo("testmemory --1mb"));
+    QVERIFY(!RegrasConsole::EspelhaAoVivo("help bl"));
+    QVERIFY(RegrasConsole::EhComandoHelp("help bl"));
+    QVERIFY(!RegrasConsole::EhComandoHelp("hel"));
+    QVERIFY(RegrasConsole::ComandoSalvoValido("bl -r"));
+    QVERIFY(!RegrasConsole::ComandoSalvoValido(""));
+    QVERIFY(!RegrasConsole::ComandoSalvoValido("o'brien"));
+    QCOMPARE(RegrasConsole::PdfDeAjuda(1), QStringLiteral("xDOD_BR.pdf"));
+    QCOMPARE(RegrasConsole::PdfDeAjuda(2), QStringLiteral("xDOD_USA.pdf"));
+    QCOMPARE(RegrasConsole::PdfDeAjuda(3), QStringLiteral("xDOD_ES.pdf"));
+    QCOMPARE(RegrasConsole::PdfDeAjuda(0), QString());
+}
+
+void TstRegrasConsole::comparador_data()
+{
+    QTest::addColumn<QString>("console");
+    QTest::addColumn<QString>("gravado");
+    QTest::addColumn<QStringList>("fragmentos");
+    QTest::addColumn<bool>("badge");
+
+    const QString prompt = QStringLiteral("\r\r\n[0D1F2E3C:5A4B6C7D] :-) ");   // 26 characters
+    const QString promptGravado = QStringLiteral("\r\n[xxxxxxxx:xxxxxxxx] :-) ");
+    const QString inicio = QStringLiteral("\r\n\r\r\n");
+    const QString corpo = QStringLiteral("NAND UID: xxxxx\u00AE\r\r\nPassed");
+    const QString gravado = inicio + corpo + promptGravado;
+    const QString uid = QStringLiteral("0x893C92BBD4DDAAE3C4EFC5C3");
+    const QString vivo = inicio + QStringLiteral("NAND UID: ") + uid + QStringLiteral("\r\r\nPassed") + prompt;
+
+    QTest::newRow("masked serial matches") << vivo << gravado << QStringList{uid} << true;
+    QTest::newRow("serial in another case") << vivo << gravado << QStringList{uid.toLower()} << true;
+    QTest::newRow("fragment with its marker token") << vivo << gravado << QStringList{uid + "'jox'"} << true;
+    QTest::newRow("markers anywhere") << vivo << gravado << QStringList{"'nas'0x893C92'ins'BBD4DDAAE3C4EFC5C3"} << true;
+    QTest::newRow("marker in the wrong case stays") << vivo << gravado << QStringList{uid + "'JOX'"} << false;
+    QTest::newRow("empty table compares unmasked") << vivo << gravado << QStringList{} << false;
+    QTest::newRow("empty table, no variable part")
+        << inicio + "Passed" + prompt << inicio + "Passed" + promptGravado << QStringList{} << true;
+    QTest::newRow("longer fragment first (descending order)")
+        << inicio + "ID 12345" + prompt << inicio + "ID xxxxx\u00AE" + promptGravado
+        << QStringList{"12345", "123"} << true;
+    QTest::newRow("prefix first leaves a tail")
+        << inicio + "ID 12345" + prompt << inicio + "ID xxxxx\u00AE" + promptGravado
+        << QStringList{"123", "12345"} << false;
+    QTest::newRow("different value not in M") << QString(vivo).replace(uid, "0x000000000000000000000000") << gravado
+                                              << QStringList{uid} << false;
+    QTest::newRow("without prompt: no cut") << inicio + "Passed" << inicio + "Passed" + promptGravado
+                                            << QStringList{} << true;
+    QTest::newRow("prompt at the very start is not cut")
+        << "] :-) abc" + QString(26, 'Z') << "- :-) abc" << QStringList{} << false;
+    QTest::newRow("found at the first position: hidden") << "\r\nabc" << "abc and more" << QStringList{} << false;
+    QTest::newRow("found at the second position") << "\r\nabc" << "-abc" << QStringList{} << true;
+    QTest::newRow("case-insensitive search") << "\r\nPASSED" << "\r\npassed" << QStringList{} << true;
+    QTest::newRow("empty console") << "" << gravado << QStringList{} << false;
+    QTest::newRow("two-character console") << "\r\n" << gravado << QStringList{} << false;
+    QTest::newRow("empty recording") << vivo << "" << QStringList{uid} << false;
+    QTest::newRow("older answers above it")
+        << inicio + "Passed" + prompt + "\r\n" + inicio + "Other" + prompt << inicio + "Passed" + promptGravado
+        << QStringList{} << false;
+}
+
+void TstRegrasConsole::comparador()
+{
+    QFETCH(QString, console);
+    QFETCH(QString, gravado);
+    QFETCH(QStringList, fragmentos);
+    QFETCH(bool, badge);
+    QCOMPARE(Confere(console, gravado, fragmentos), badge);
+}
+
+void TstRegrasConsole::mascaraVaziaNaoInsere()
+{
+    // A row of M holding only a marker token must not mask every gap between characters.
+    QCOMPARE(MascaraTexto("abc", {"'jox'", ""}), QStringLiteral("abc"));
+    QCOMPARE(MascaraTexto("AbC abc", {"abc"}), QStringLiteral("xxxxx\u00AE xxxxx\u00AE"));
+}
+
+QTEST_GUILESS_MAIN(TstRegrasConsole)
+#include "tst_regras_console.moc"
