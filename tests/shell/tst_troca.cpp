@@ -1,0 +1,331 @@
+// The command exchange where timing is the behaviour: the test plays the phone on the other
+// side of a pseudo-terminal, so it decides to the poll tick when each piece arrives.
+#include "apoio/Apoio.h"
+
+#include "i18n/Dialogos.h"
+#include "shell/Globais.h"
+#include "shell/Ligacao.h"
+#include "shell/janelas/Inicial.h"
+
+#include <QElapsedTimer>
+#include <QPlainTextEdit>
+#include <QSerialPort>
+#include <QTimer>
+#include <QtTest>
+
+#include <atomic>
+#include <chrono>
+#include <fcntl.h>
+#include <pty.h>
+#include <sys/resource.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+// The phone's end of a pseudo-terminal.
+class Telefone {
+public:
+    Telefone()
+    {
+        int escravo = -1;
+        char nome[256] = {};
+        if (::openpty(&m_mestre, &escravo, nome, nullptr, nullptr) == 0) {
+            m_dispositivo = QString::fromLocal8Bit(nome);
+            ::close(escravo);
+            ::fcntl(m_mestre, F_SETFL, ::fcntl(m_mestre, F_GETFL) | O_NONBLOCK);
+        }
+    }
+    ~Telefone()
+    {
+        if (m_mestre >= 0)
+            ::close(m_mestre);
+    }
+    QString dispositivo() const { return m_dispositivo; }
+    void escreve(const QByteArray& b)
+    {
+        qsizetype feito = 0;
+        while (feito < b.size()) {
+            const ssize_t n = ::write(m_mestre, b.constData() + feito, size_t(b.size() - feito));
+            if (n > 0)
+                feito += n;
+            else
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    }
+    QByteArray recebido()
+    {
+        char buf[4096];
+        ssize_t n;
+        while ((n = ::read(m_mestre, buf, sizeof buf)) > 0)
+            m_recebido.append(buf, n);
+        return m_recebido;
+    }
+    int mestre() const { return m_mestre; }
+
+private:
+    int m_mestre = -1;
+    QString m_dispositivo;
+    QByteArray m_recebido;
+};
+
+bool abre(Ligacao& l, const QString& dispositivo)
+{
+    QSerialPort* p = l.porta();
+    p->setPortName(dispositivo);
+    p->setBaudRate(115200);
+    if (!p->open(QIODevice::ReadWrite))
+        return false;
+    l.defineStatus(QStringLiteral("1"));
+    return true;
+}
+
+double cpuDaLinhaPrincipal()
+{
+    rusage u {};
+    ::getrusage(RUSAGE_THREAD, &u);
+    return u.ru_utime.tv_sec + u.ru_utime.tv_usec / 1e6 + u.ru_stime.tv_sec + u.ru_stime.tv_usec / 1e6;
+}
+
+// Records the delivery of a test requester code and when it came.
+struct Entrega {
+    QString R, A;
+    qint64 quando = -1;
+    int ticksTimer2 = 0;
+};
+
+} // namespace
+
+class TstTroca : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        m_pasta = new PastaAplicacaoTemporaria;
+        m_caixas = new RoteiroInstalado;
+        Globais::instancia().IdiomaAtual = 1;
+    }
+    void cleanup()
+    {
+        delete m_caixas;
+        delete m_pasta;
+    }
+
+    void primeiraLeitura_data();
+    void primeiraLeitura();
+    void fimNaPrimeiraLeituraVazia();
+    void silencioNaBox2();
+    void espelhoEEco();
+    void respostaSemFimAPlenaVelocidade();
+
+private:
+    void prepara(Ligacao& l, Entrega& e, QElapsedTimer& relogio)
+    {
+        l.registraEntrega("99", [&](const QString& R, const QString& A) {
+            e.R = R;
+            e.A = A;
+            e.quando = relogio.elapsed();
+        });
+        connect(l.findChild<QTimer*>("Timer2"), &QTimer::timeout, this, [&e] { ++e.ticksTimer2; });
+    }
+
+    PastaAplicacaoTemporaria* m_pasta = nullptr;
+    RoteiroInstalado* m_caixas = nullptr;
+};
+
+void TstTroca::primeiraLeitura_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("codigo");
+    QTest::addColumn<QString>("comando");
+    QTest::addColumn<int>("ticks"); // Timer2 ticks before the delivery
+    QTest::newRow("box 1: prompt delivered at the first poll") << "1" << "99" << "help" << 0;
+    QTest::newRow("box 1: never the model command") << "1" << "99" << "syscfg print RMd#" << 6;
+    QTest::newRow("box 1: never the gas gauge") << "1" << "19" << "help" << 101;
+    QTest::newRow("box 2: no prompt shortcut") << "2" << "99" << "help" << 6;
+}
+
+void TstTroca::primeiraLeitura()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, codigo);
+    QFETCH(QString, comando);
+    QFETCH(int, ticks);
+    Telefone fone;
+    Ligacao l;
+    l.defineModeloBox(box);
+    QVERIFY(abre(l, fone.dispositivo()));
+    QElapsedTimer relogio;
+    Entrega e;
+    prepara(l, e, relogio);
+    if (codigo == "19")
+        l.registraEntrega("19", [&](const QString& R, const QString& A) {
+            e.R = R;
+            e.A = A;
+            e.quando = relogio.elapsed();
+        });
+
+    relogio.start();
+    QVERIFY(l.solicita(codigo, comando));
+    QCOMPARE(l.status(), QStringLiteral("3"));
+    QTRY_VERIFY(fone.recebido() == comando.toLatin1() + '\r');
+    // One line and the prompt, well within the first poll. (The gas-gauge code ends on a
+    // prompt in a chunk of its own, so it gets none here.)
+    const qint64 prompt = relogio.elapsed();
+    fone.escreve(comando.toLatin1() + "\r\nA1660\n" + (codigo == "19" ? "" : "[0D1F2E3C:5A4B6C7D] :-) "));
+    QTRY_VERIFY_WITH_TIMEOUT(e.quando >= 0, 60000);
+    QCOMPARE(e.ticksTimer2, ticks);
+    QCOMPARE(l.status(), QStringLiteral("1"));
+    QCOMPARE(Globais::instancia().TesteAtivo, QStringLiteral("0"));
+    const QString corpo = codigo == "19" ? "" : "[0D1F2E3C:5A4B6C7D] :-) ";
+    QCOMPARE(e.R, "\r\n" + comando + "\r\r\nA1660\r\n" + corpo);
+    QCOMPARE(e.A, "\r\n\r\r\nA1660\r\n" + corpo);
+    qInfo("box %s, %s: prompt to delivery %lld ms (%d ticks of Timer2)", qPrintable(box), qPrintable(comando),
+          e.quando - prompt, e.ticksTimer2);
+}
+
+void TstTroca::fimNaPrimeiraLeituraVazia()
+{
+    Telefone fone;
+    Ligacao l;
+    QVERIFY(abre(l, fone.dispositivo()));
+    QElapsedTimer relogio;
+    Entrega e;
+    prepara(l, e, relogio);
+    // Right after each of the first seven polls of Timer2 a piece arrives, so polls 2 to 8
+    // bring text and poll 1 is empty (too early to end); poll 9 is the first empty one.
+    connect(l.findChild<QTimer*>("Timer2"), &QTimer::timeout, this, [&] {
+        if (e.ticksTimer2 <= 7)
+            fone.escreve(QByteArray("piece ") + QByteArray::number(e.ticksTimer2) + "\n");
+    });
+    relogio.start();
+    QVERIFY(l.solicita("99", "pmuadc --read all"));
+    fone.escreve("pmuadc --read all\r\nheader\n");
+    QTRY_VERIFY_WITH_TIMEOUT(e.quando >= 0, 5000);
+    QCOMPARE(e.ticksTimer2, 9);
+    QVERIFY(e.R.startsWith("\r\npmuadc --read all\r\r\nheader\r\n"));
+    for (int i = 1; i <= 7; ++i)
+        QVERIFY(e.R.contains(QStringLiteral("piece %1\r\n").arg(i)));
+    // With no prompt, the answer ended about 100 ms after the first empty poll began.
+    QVERIFY2(e.quando >= 950 && e.quando < 1400, qPrintable(QString::number(e.quando)));
+}
+
+void TstTroca::silencioNaBox2()
+{
+    Telefone fone;
+    Ligacao l;
+    l.defineModeloBox("2");
+    QVERIFY(abre(l, fone.dispositivo()));
+    QElapsedTimer relogio;
+    Entrega e;
+    prepara(l, e, relogio);
+    relogio.start();
+    QVERIFY(l.solicita("99", "bl --on"));
+    QTRY_VERIFY_WITH_TIMEOUT(e.quando >= 0, 3000);
+    QCOMPARE(e.R, QStringLiteral("\r\n"));
+    QCOMPARE(e.ticksTimer2, 0);
+    QVERIFY2(e.quando >= 480 && e.quando < 700, qPrintable(QString::number(e.quando)));
+    qInfo("box 2 silence delivered after %lld ms", e.quando);
+}
+
+void TstTroca::espelhoEEco()
+{
+    Telefone fone;
+    Ligacao l;
+    QVERIFY(abre(l, fone.dispositivo()));
+    QElapsedTimer relogio;
+    Entrega e;
+    prepara(l, e, relogio);
+    QStringList espelhos;
+    l.registraEspelho("99", [&](const QString& R, const QString& A) { espelhos << R + "|" + A; });
+    Globais::instancia().EspelhoAtivo = true;
+    relogio.start();
+    QVERIFY(l.solicita("99", "help"));
+    // A command whose text also occurs in the body: every occurrence goes from A.
+    fone.escreve("help\r\nsee help\n");
+    QTest::qWait(250);
+    fone.escreve("more\n[x] :-) ");
+    QTRY_VERIFY_WITH_TIMEOUT(e.quando >= 0, 3000);
+    QCOMPARE(e.A, QStringLiteral("\r\n\r\r\nsee \r\nmore\r\n[x] :-) "));
+    QVERIFY(espelhos.size() >= 3);
+    QCOMPARE(espelhos.first(), QStringLiteral("\r\n|\r\n"));
+    QCOMPARE(espelhos.last(), e.R + "|" + e.A);
+    QVERIFY(!Globais::instancia().EspelhoAtivo); // cleared at the delivery
+    // Not mirrored once cleared.
+    const int n = espelhos.size();
+    QVERIFY(l.solicita("99", "help"));
+    fone.escreve("help\r\n[x] :-) ");
+    QTRY_COMPARE(l.status(), QStringLiteral("1"));
+    QCOMPARE(espelhos.size(), n);
+}
+
+void TstTroca::respostaSemFimAPlenaVelocidade()
+{
+    Telefone fone;
+    Inicial w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    Ligacao& l = w.ligacao();
+    QVERIFY(abre(l, fone.dispositivo()));
+    QElapsedTimer relogio;
+    Entrega e;
+    prepara(l, e, relogio);
+
+    // The phone streams at the full 115200 baud (11520 bytes a second, 8N1) and never stops.
+    std::atomic<bool> para = false;
+    qint64 enviados = 0;
+    std::thread escritor([&] {
+        const QByteArray linha = QByteArray("0123456789abcdefghijklmnopqrstuvwxyz ADC channel 42: 1800.000 mV\n");
+        const auto inicio = std::chrono::steady_clock::now();
+        while (!para) {
+            const double segundos = std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count();
+            const qint64 devido = qint64(segundos * 11520);
+            while (enviados + linha.size() <= devido) {
+                fone.escreve(linha);
+                enviados += linha.size();
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    });
+
+    // The event loop's pulse: how long it was kept from running a 10 ms timer.
+    QElapsedTimer pulso;
+    qint64 maiorParada = 0;
+    QTimer batida;
+    batida.setInterval(10);
+    batida.setTimerType(Qt::PreciseTimer);
+    connect(&batida, &QTimer::timeout, this, [&] {
+        maiorParada = qMax(maiorParada, pulso.restart() - 10);
+    });
+    auto* vista = w.findChild<QPlainTextEdit*>("txtConsole");
+    int blocosNaMetade = 0;
+    QTimer::singleShot(10000, this, [&] { blocosNaMetade = vista->blockCount(); });
+
+    relogio.start();
+    const double cpu0 = cpuDaLinhaPrincipal();
+    QVERIFY(l.solicita("99", "syscfg list"));
+    pulso.start();
+    batida.start();
+    QTRY_VERIFY_WITH_TIMEOUT(e.quando >= 0, 30000);
+    const double cpu = cpuDaLinhaPrincipal() - cpu0;
+    const qint64 duracao = e.quando;
+    batida.stop();
+    para = true;
+    escritor.join();
+
+    // Cut at Timer2 tick 200 of the 100 ms poll, with what had arrived.
+    QCOMPARE(e.ticksTimer2, 200);
+    QVERIFY2(duracao > 19500 && duracao < 22000, qPrintable(QString::number(duracao)));
+    QVERIFY(e.R.size() > 200000);
+    QCOMPARE(l.status(), QStringLiteral("1"));
+    // The console kept growing on screen while it streamed.
+    QVERIFY(blocosNaMetade > 1000);
+    QVERIFY(vista->blockCount() > blocosNaMetade);
+    qInfo("endless answer at 115200 baud: %lld ms to delivery, %lld bytes kept, longest event-loop stall %lld ms, "
+          "CPU of the UI thread %.2f s (%.1f %%)",
+          duracao, qint64(e.R.size()), maiorParada, cpu, 100.0 * cpu / (duracao / 1000.0));
+    QVERIFY2(maiorParada < 50, qPrintable(QString::number(maiorParada)));
+}
+
+QTEST_MAIN(TstTroca)
+#include "tst_troca.moc"
