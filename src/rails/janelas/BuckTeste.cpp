@@ -231,8 +231,11 @@ void BuckTeste::Pesquisa(int i)
 
 void BuckTeste::lista(const QList<ItemBuck>& itens, QListWidget* destino)
 {
-    for (const ItemBuck& item : itens)
-        destino->addItem(new QListWidgetItem(IconeResultado(int(item.icone)), item.texto));
+    for (const ItemBuck& item : itens) {
+        auto* linha = new QListWidgetItem(IconeResultado(int(item.icone)), item.texto);
+        linha->setData(Qt::UserRole, int(item.icone)); // the image list index, for whoever reads the list
+        destino->addItem(linha);
+    }
 }
 
 void BuckTeste::PreProcesso()
