@@ -203,6 +203,9 @@ void Inicial::montaBarra()
         auto* b = new QPushButton(m_painelBotoes);
         b->setObjectName(QStringLiteral("Botoes(%1)").arg(indice));
         b->setFocusPolicy(indice == 0 ? Qt::StrongFocus : Qt::TabFocus);
+        QFont f = b->font();
+        f.setPointSizeF(f.pointSizeF() * 0.9);
+        b->setFont(f);
         m_botoes.insert(indice, b);
         return b;
     };
@@ -534,18 +537,23 @@ void Inicial::resizeEvent(QResizeEvent* e)
     redimensiona();
 }
 
+void Inicial::pintaFundo()
+{
+    // The logo painted in the middle of the background, at the background's current size.
+    const QSize tamanho = m_area->viewport()->size();
+    if (tamanho.isEmpty())
+        return;
+    QPixmap fundo(tamanho);
+    fundo.fill(CorFundoMdi);
+    QPainter g(&fundo);
+    g.drawPixmap((tamanho.width() - m_logo.width()) / 2, (tamanho.height() - m_logo.height()) / 2, m_logo);
+    g.end();
+    m_area->setBackground(QBrush(fundo));
+}
+
 void Inicial::redimensiona()
 {
-    // The logo painted in the middle of the background; repainted at every size.
-    const QSize tamanho = m_area->viewport()->size();
-    if (!tamanho.isEmpty()) {
-        QPixmap fundo(tamanho);
-        fundo.fill(CorFundoMdi);
-        QPainter g(&fundo);
-        g.drawPixmap((tamanho.width() - m_logo.width()) / 2, (tamanho.height() - m_logo.height()) / 2, m_logo);
-        g.end();
-        m_area->setBackground(QBrush(fundo));
-    }
+    pintaFundo();
     LimparLogo = true;
     if (Twips::dePixels(width()) <= LarguraMaximaPosiciona)
         PosicionaBotoes();
@@ -617,7 +625,10 @@ bool Inicial::eventFilter(QObject* objeto, QEvent* e)
 {
     const GanchosShell& ganchos = ganchosShell();
     const QEvent::Type tipo = e->type();
-    if (objeto == m_area->viewport() && tipo == QEvent::MouseMove) {
+    if (objeto == m_area->viewport() && tipo == QEvent::Resize) {
+        // The main window's resize comes before its layout sizes the background.
+        pintaFundo();
+    } else if (objeto == m_area->viewport() && tipo == QEvent::MouseMove) {
         if (ganchos.ocultaSubMenu)
             ganchos.ocultaSubMenu();
         if (ganchos.ocultaDicas)

@@ -53,6 +53,7 @@ private:
     void carrega(QWidget* telaAbertura);
     void IniciaEstado();
     void redimensiona();
+    void pintaFundo();
     void clicaBotao(int indice);
     void passaSobreBotao(int indice);
     void mostraIdioma();
