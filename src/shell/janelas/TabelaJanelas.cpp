@@ -1,8 +1,13 @@
 #include "shell/janelas/TabelaJanelas.h"
 
+#include "boardtests/janelas/Bateria.h"
+#include "boardtests/janelas/Displays.h"
 #include "boardtests/janelas/I2C.h"
 #include "boardtests/janelas/IC.h"
 #include "boardtests/janelas/Nand.h"
+#include "boardtests/janelas/Outros.h"
+#include "boardtests/janelas/RFs.h"
+#include "boardtests/janelas/RFs_Esq.h"
 #include "chips/janelas/Acorn.h"
 #include "chips/janelas/Chestnut.h"
 #include "chips/janelas/Tigris.h"
@@ -33,4 +38,9 @@ void registraJanelas(GerenciadorJanelas& janelas)
     janelas.registra<Tigris>(QStringLiteral("Tigris"), {"9"});
     janelas.registra<Tristar>(QStringLiteral("Tristar"), {"10"});
     janelas.registra<Acorn>(QStringLiteral("Acorn"), {"12"});
+    janelas.registra<RFs>(QStringLiteral("RFs"), {"2"});
+    janelas.registra<RFs_Esq>(QStringLiteral("RFs_Esq"));
+    janelas.registra<Displays>(QStringLiteral("Displays"), {"3"});
+    janelas.registra<Bateria>(QStringLiteral("Bateria"), {"14", "19"});
+    janelas.registra<Outros>(QStringLiteral("Outros"), {"17"});
 }

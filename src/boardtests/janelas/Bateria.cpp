@@ -1,0 +1,288 @@
+#include "boardtests/janelas/Bateria.h"
+
+#include "boardtests/BateriaLeitura.h"
+#include "db/Banco.h"
+#include "i18n/Dicionario.h"
+#include "shell/Globais.h"
+#include "shell/Ligacao.h"
+#include "ui/GerenciadorJanelas.h"
+#include "ui/Twips.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSqlQuery>
+#include <QSqlQueryModel>
+#include <QSqlRecord>
+#include <QTimer>
+#include <cmath>
+
+namespace {
+
+const QString CodigoPropriedades = QStringLiteral("14");
+const QString CodigoGasGauge = QStringLiteral("19");
+constexpr int Largura = 8940;
+constexpr int Altura = 7620;
+
+int tw(int twips)
+{
+    return Twips::paraPixels(twips);
+}
+
+QRect geo(int x, int y, int w, int h)
+{
+    return QRect(tw(x), tw(y), tw(w), tw(h));
+}
+
+QString paraTela(QString texto)
+{
+    static const QRegularExpression fins(QStringLiteral("\r+\n"));
+    texto.replace(fins, QStringLiteral("\n"));
+    texto.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return texto;
+}
+
+QPlainTextEdit* caixa(const QString& nome, QWidget* pai)
+{
+    auto* c = new QPlainTextEdit(pai);
+    c->setObjectName(nome);
+    c->setReadOnly(true);
+    c->setLineWrapMode(QPlainTextEdit::NoWrap);
+    return c;
+}
+
+} // namespace
+
+Bateria::Bateria(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Bateria"), janelas)
+{
+    QFont negrito = font();
+    negrito.setBold(true);
+
+    // The eight values, heading and value side by side.
+    for (int i = 0; i < ModuloBateria::NumeroValores; ++i) {
+        const int y = 240 + i * 390;
+        auto* d = new QLabel(this);
+        d->setObjectName(QStringLiteral("Info_Descricao(%1)").arg(i));
+        d->setGeometry(geo(240, y, 2760, 330));
+        d->setFont(negrito);
+        auto* v = new QLabel(this);
+        v->setObjectName(QStringLiteral("Info(%1)").arg(i));
+        v->setGeometry(geo(3060, y, 1680, 330));
+        v->setFrameShape(QFrame::StyledPanel);
+        v->setAutoFillBackground(true);
+        QPalette p = v->palette();
+        p.setColor(QPalette::Window, CorVb(Cores::Branco));
+        v->setPalette(p);
+        m_descricoes << d;
+        m_infoRotulos << v;
+        m_info << QString();
+    }
+
+    m_btBateria = new QPushButton(this);
+    m_btBateria->setObjectName(QStringLiteral("btBateria"));
+    m_btBateria->setGeometry(geo(4980, 240, 3720, 600));
+    connect(m_btBateria, &QPushButton::clicked, this, &Bateria::btBateria_Click);
+
+    m_frameVCore = new QFrame(this);
+    m_frameVCore->setObjectName(QStringLiteral("FrameVCore"));
+    m_frameVCore->setFrameShape(QFrame::StyledPanel);
+    m_frameVCore->setGeometry(geo(4980, 1020, 3720, 840));
+    m_lbLeitura = new QLabel(m_frameVCore);
+    m_lbLeitura->setObjectName(QStringLiteral("lbLeitura"));
+    m_lbLeitura->setGeometry(geo(120, 60, 3480, 300));
+    m_progressBar = new QFrame(m_frameVCore);
+    m_progressBar->setObjectName(QStringLiteral("ProgressBar"));
+    m_progressBar->setFrameShape(QFrame::Box);
+    m_progressBar->setGeometry(geo(120, 420, 3480, 300));
+    m_barra = new QLabel(m_progressBar);
+    m_barra->setObjectName(QStringLiteral("Barra"));
+    m_barra->setAutoFillBackground(true);
+    QPalette pb = m_barra->palette();
+    pb.setColor(QPalette::Window, CorVb(Cores::Verde));
+    m_barra->setPalette(pb);
+    const int larguraBarra = m_progressBar->width() - 2;
+    m_barra->setGeometry(1, 1, larguraBarra, m_progressBar->height() - 2);
+    m_frameVCore->hide();
+
+    m_lbVar = new QLabel(this);
+    m_lbVar->setObjectName(QStringLiteral("lbVar"));
+    m_lbVar->setGeometry(geo(4980, 2040, 3720, 1020));
+    m_lbVar->setWordWrap(true);
+    m_lbVar->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_lbVar->setFont(negrito);
+    m_lbVar->setStyleSheet(QStringLiteral("color: #a00000;"));
+    m_lbVar->hide();
+
+    // The first answer and the recorded one.
+    m_lblLabel0 = new QLabel(this);
+    m_lblLabel0->setObjectName(QStringLiteral("lblLabel(0)"));
+    m_lblLabel0->setGeometry(geo(240, 3480, 4200, 300));
+    m_txtDadosCaixa = caixa(QStringLiteral("txtDados"), this);
+    m_txtDadosCaixa->setGeometry(geo(240, 3780, 4200, 3600));
+    m_lblLabel4 = new QLabel(this);
+    m_lblLabel4->setObjectName(QStringLiteral("lblLabel(4)"));
+    m_lblLabel4->setGeometry(geo(4500, 3480, 4200, 300));
+    m_txtComparadorCaixa = caixa(QStringLiteral("txtComparador"), this);
+    m_txtComparadorCaixa->setGeometry(geo(4500, 3780, 4200, 3600));
+
+    m_timerBarra = new QTimer(this);
+    m_timerBarra->setObjectName(QStringLiteral("TimerBarra"));
+    m_timerBarra->setInterval(50);
+    connect(m_timerBarra, &QTimer::timeout, this, &Bateria::TimerBarra_Timer);
+    m_timerLer = new QTimer(this);
+    m_timerLer->setObjectName(QStringLiteral("TimerLer"));
+    m_timerLer->setInterval(1500);
+    connect(m_timerLer, &QTimer::timeout, this, &Bateria::TimerLer_Timer);
+
+    m_data1 = new QSqlQueryModel(this);
+    m_data1->setObjectName(QStringLiteral("Data1"));
+
+    // Load.
+    m_passoBarra = qMax(1, static_cast<int>(std::nearbyint(larguraBarra / 50.0))); // halves to even
+    m_barra->resize(1, m_barra->height());
+    CentralizaBateria();
+    TraduzBateria();
+    consultaDados(QStringLiteral("xx"), QString());
+    if (ligacao().status() == QLatin1String("1"))
+        IniciaLeitura();
+}
+
+// ------------------------------------------------------------------ hooks of the main window
+
+void Bateria::recebeResposta(const QString& codigo, const QString& R, const QString& A)
+{
+    if (codigo == CodigoGasGauge) {
+        Organiza(R);
+        return;
+    }
+    defineTxtDados(A);
+    m_timerLer->start();
+}
+
+void Bateria::buscaDadosGravados()
+{
+    consultaDados(ligacao().modelo(), ligacao().txtComandos());
+}
+
+void Bateria::traduz()
+{
+    TraduzBateria();
+}
+
+void Bateria::esperaCancelada()
+{
+    m_timerLer->stop();
+    m_timerBarra->stop();
+    m_frameVCore->hide();
+}
+
+void Bateria::TraduzBateria()
+{
+    setWindowTitle(L(QStringLiteral("Bateria")) + QStringLiteral(" - Vexador Tarrim"));
+    m_lblLabel0->setText(L(QStringLiteral("Leitura do dispositivo conectado:")));
+    m_lblLabel4->setText(L(QStringLiteral("Comparador: (Dispositivos Gravados)")));
+    m_btBateria->setText(L(QStringLiteral("Executar Leitura")));
+    const QStringList& chaves = ModuloBateria::ChavesTitulos();
+    for (int i = 0; i < chaves.size(); ++i)
+        m_descricoes.at(i)->setText(L(chaves.at(i)));
+    m_lbLeitura->setText(L(QStringLiteral("Realizando Leitura...")));
+}
+
+void Bateria::CentralizaBateria()
+{
+    setFixedSize(tw(Largura), tw(Altura));
+    if (QWidget* moldura = parentWidget()) {
+        moldura->adjustSize();
+        centraliza();
+    }
+}
+
+// ------------------------------------------------------------------ reading
+
+void Bateria::btBateria_Click()
+{
+    if (ligacao().status() != QLatin1String("1"))
+        return;
+    defineTxtDados(QString());
+    for (int i = 0; i < ModuloBateria::NumeroValores; ++i)
+        defineInfo(i, QString());
+    m_lbVar->hide();
+    IniciaLeitura();
+}
+
+void Bateria::IniciaLeitura()
+{
+    consultaDados(QStringLiteral("xx"), QString());
+    if (!ligacao().solicita(CodigoPropriedades, ModuloBateria::ComandoPropriedades))
+        return;
+    m_barra->resize(1, m_barra->height());
+    m_timerBarra->start();
+    m_frameVCore->show();
+}
+
+void Bateria::TimerLer_Timer()
+{
+    if (ligacao().status() != QLatin1String("1"))
+        return;
+    m_timerLer->stop();
+    ligacao().solicita(CodigoGasGauge, ModuloBateria::ComandoGasGauge);
+}
+
+void Bateria::Organiza(const QString& texto)
+{
+    const ModuloBateria::Valores v = ModuloBateria::Organiza(texto);
+    for (int i = 0; i < v.info.size(); ++i)
+        defineInfo(i, v.info.at(i));
+    if (v.nota) {
+        m_lbVar->setText(ModuloBateria::NotaFalta(ligacao().modelo()));
+        m_lbVar->show();
+    }
+    m_timerBarra->stop();
+    m_frameVCore->hide();
+}
+
+void Bateria::TimerBarra_Timer()
+{
+    int largura = m_barra->width() + m_passoBarra;
+    if (largura >= m_passoBarra * 50)
+        largura = 1;
+    m_barra->resize(largura, m_barra->height());
+}
+
+// ------------------------------------------------------------------ text stores and views
+
+void Bateria::defineTxtDados(const QString& texto)
+{
+    const bool mudou = texto != m_txtDados;
+    m_txtDados = texto;
+    m_txtDadosCaixa->setPlainText(paraTela(texto));
+    // The change of the answer box shows the recorded answer of the command beside it.
+    if (mudou)
+        janelas().BuscaDadosGravados();
+}
+
+void Bateria::defineInfo(int indice, const QString& texto)
+{
+    m_info[indice] = texto;
+    m_infoRotulos.at(indice)->setText(texto);
+}
+
+void Bateria::consultaDados(const QString& modelo, const QString& comando)
+{
+    QSqlDatabase db = Banco::conexaoVista(Globais::instancia().CaminhoBanco);
+    QString primeiro;
+    if (db.isOpen()) {
+        QSqlQuery q(db);
+        q.prepare(QStringLiteral("SELECT * FROM Dados WHERE Aparelho = ? AND Comando = ?"));
+        q.addBindValue(modelo);
+        q.addBindValue(comando);
+        q.exec();
+        m_data1->setQuery(std::move(q));
+        if (m_data1->rowCount() > 0)
+            primeiro = m_data1->record(0).value(QStringLiteral("Dados")).toString();
+    }
+    m_txtComparador = primeiro;
+    m_txtComparadorCaixa->setPlainText(paraTela(primeiro));
+}

@@ -1,0 +1,299 @@
+#include "boardtests/janelas/Displays.h"
+
+#include "boardtests/DisplayTestes.h"
+#include "i18n/Dialogos.h"
+#include "i18n/Dicionario.h"
+#include "i18n/Mensagens.h"
+#include "shell/Globais.h"
+#include "shell/Ligacao.h"
+#include "ui/GerenciadorJanelas.h"
+#include "ui/Twips.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSlider>
+#include <QTimer>
+
+namespace {
+
+const QString Codigo = QStringLiteral("3");
+constexpr int Largura = 9900;
+constexpr int Altura = 8865;
+
+int tw(int twips)
+{
+    return Twips::paraPixels(twips);
+}
+
+QRect geo(int x, int y, int w, int h)
+{
+    return QRect(tw(x), tw(y), tw(w), tw(h));
+}
+
+QString paraTela(QString texto)
+{
+    static const QRegularExpression fins(QStringLiteral("\r+\n"));
+    texto.replace(fins, QStringLiteral("\n"));
+    texto.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return texto;
+}
+
+// Swatch colours (free: they only have to look like the colour they send).
+QString corDaAmostra(const QString& nome)
+{
+    static const QHash<QString, QString> c = {
+        {"Cor_Amarelo", "#ffff00"}, {"Cor_Azul", "#0000ff"}, {"Cor_Branco", "#ffffff"},
+        {"Cor_Cinza", "#808080"},   {"Cor_Cyan", "#00ffff"}, {"Cor_Preto", "#000000"},
+        {"Cor_Rosa", "#ff00ff"},    {"Cor_Verde", "#00c000"}, {"Cor_Vermelho", "#ff0000"},
+    };
+    return c.value(nome, QStringLiteral("#ffffff"));
+}
+
+} // namespace
+
+Displays::Displays(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Displays"), janelas)
+{
+    QFont negrito = font();
+    negrito.setBold(true);
+
+    // Left column: the nine buttons. 6 and 7 share a place: only one of them shows.
+    static const int linha[ModuloDisplay::NumeroBotoes] = {0, 1, 2, 3, 4, 5, 6, 6, 7};
+    for (int i = 0; i < ModuloDisplay::NumeroBotoes; ++i) {
+        auto* b = new QPushButton(this);
+        b->setObjectName(QStringLiteral("btBl(%1)").arg(i));
+        b->setGeometry(geo(240, 240 + linha[i] * 600, 3360, 520));
+        connect(b, &QPushButton::clicked, this, [this, i] { btBl_Click(i); });
+        m_btBl << b;
+    }
+
+    // Backlight level slider.
+    m_lbInfoLevel = new QLabel(this);
+    m_lbInfoLevel->setObjectName(QStringLiteral("lbInfoLevel"));
+    m_lbInfoLevel->setGeometry(geo(240, 5160, 1800, 300));
+    m_lbInfoLevel->setFont(negrito);
+    m_lbNivel = new QLabel(this);
+    m_lbNivel->setGeometry(geo(2400, 5160, 1200, 300));
+    m_lbNivel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_slider1 = new QSlider(Qt::Horizontal, this);
+    m_slider1->setObjectName(QStringLiteral("Slider1"));
+    m_slider1->setRange(0, 100);
+    m_slider1->setValue(70);
+    m_slider1->setTickPosition(QSlider::TicksBelow);
+    m_slider1->setTickInterval(10);
+    m_slider1->setGeometry(geo(240, 5460, 3360, 480));
+    m_lbNivel->setText(QStringLiteral("70 %"));
+    connect(m_slider1, &QSlider::valueChanged, this,
+            [this](int v) { m_lbNivel->setText(QString::number(v) + QStringLiteral(" %")); });
+    connect(m_slider1, &QSlider::sliderReleased, this, &Displays::Slider1_MouseUp);
+
+    // Colour swatches and the text written on the phone.
+    m_frameCores = new QGroupBox(this);
+    m_frameCores->setObjectName(QStringLiteral("FrameCores"));
+    m_frameCores->setGeometry(geo(240, 6120, 3360, 2460));
+    const auto& cores = ModuloDisplay::Cores();
+    for (int i = 0; i < cores.size(); ++i) {
+        auto* l = new QLabel(m_frameCores);
+        l->setObjectName(cores.at(i).nome);
+        l->setGeometry(geo(180 + (i % 3) * 1040, 360 + (i / 3) * 560, 940, 460));
+        l->setFrameShape(QFrame::Box);
+        l->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid #404040;")
+                             .arg(corDaAmostra(cores.at(i).nome)));
+        l->setCursor(Qt::PointingHandCursor);
+        l->setToolTip(cores.at(i).sufixo.section(QLatin1Char(' '), 2, 2, QString::SectionSkipEmpty));
+        l->installEventFilter(this);
+        m_cores << l;
+    }
+    m_txtTextoCores = new QLineEdit(QStringLiteral("Vexador_Tarrim"), m_frameCores);
+    m_txtTextoCores->setObjectName(QStringLiteral("txt_Texto_Cores"));
+    m_txtTextoCores->setGeometry(geo(180, 2000, 3020, 340));
+
+    // Right: the device's answer and the notes.
+    m_lblLabel0 = new QLabel(this);
+    m_lblLabel0->setObjectName(QStringLiteral("lblLabel(0)"));
+    m_lblLabel0->setGeometry(geo(3840, 240, 5820, 300));
+    m_lblLabel0->setFont(negrito);
+    m_txtDadosCaixa = new QPlainTextEdit(this);
+    m_txtDadosCaixa->setObjectName(QStringLiteral("txtDados"));
+    m_txtDadosCaixa->setReadOnly(true);
+    m_txtDadosCaixa->setGeometry(geo(3840, 540, 5820, 7560));
+
+    m_lbAguarde = new QLabel(this);
+    m_lbAguarde->setObjectName(QStringLiteral("lbAguarde"));
+    m_lbAguarde->setGeometry(geo(3840, 8160, 5820, 360));
+    m_lbAguarde->setAlignment(Qt::AlignCenter);
+    m_lbAguarde->setFont(negrito);
+    m_lbAguarde->setStyleSheet(QStringLiteral("color: #c00000;"));
+    m_lbAguarde->setText(QStringLiteral("Aguarde..."));
+    m_lbAguarde->hide();
+
+    m_timerAguarde = new QTimer(this);
+    m_timerAguarde->setObjectName(QStringLiteral("TimerAguarde"));
+    m_timerAguarde->setInterval(1500);
+    connect(m_timerAguarde, &QTimer::timeout, this, &Displays::TimerAguarde_Timer);
+
+    // Load.
+    AplicaConjuntoBotoes();
+    CentralizaDisplays();
+    TraduzDisplays();
+}
+
+// ------------------------------------------------------------------ hooks of the main window
+
+void Displays::recebeResposta(const QString& codigo, const QString& R, const QString& A)
+{
+    Q_UNUSED(codigo);
+    Q_UNUSED(R);
+    defineTxtDados(ModuloDisplay::NotaResposta(A, hora()));
+}
+
+void Displays::buscaDadosGravados()
+{
+    AplicaConjuntoBotoes();
+}
+
+void Displays::atualizaJanelaAberta()
+{
+    AplicaConjuntoBotoes();
+}
+
+void Displays::traduz()
+{
+    TraduzDisplays();
+    AplicaConjuntoBotoes();
+}
+
+void Displays::TraduzDisplays()
+{
+    m_lbAguarde->setText(L(QStringLiteral("Aguarde...")));
+    setWindowTitle(L(QStringLiteral("Testes de Display")) + QStringLiteral(" - Vexador Tarrim"));
+    const auto conjunto = ModuloDisplay::ConjuntoBotoes(ligacao().modelo());
+    for (int i : {2, 3, 4, 5, 8})
+        m_btBl[i]->setText(conjunto.at(i).legenda);
+    m_lbInfoLevel->setText(L(QStringLiteral("Nível")) + QStringLiteral(":"));
+    m_lblLabel0->setText(L(QStringLiteral("Leitura do dispositivo conectado:")));
+    m_frameCores->setTitle(L(QStringLiteral("Cores")) + QStringLiteral(":"));
+}
+
+void Displays::CentralizaDisplays()
+{
+    setFixedSize(tw(Largura), tw(Altura));
+    if (QWidget* moldura = parentWidget()) {
+        moldura->adjustSize();
+        centraliza();
+    }
+}
+
+void Displays::AplicaConjuntoBotoes()
+{
+    const auto conjunto = ModuloDisplay::ConjuntoBotoes(ligacao().modelo());
+    for (int i : {0, 1, 6, 7}) {
+        m_btBl[i]->setText(conjunto.at(i).legenda);
+        m_btBl[i]->setVisible(conjunto.at(i).visivel);
+    }
+}
+
+// ------------------------------------------------------------------ actions
+
+void Displays::btBl_Click(int indice)
+{
+    if (indice == ModuloDisplay::BotaoChestnut) {
+        janelas().mostra(QStringLiteral("Chestnut"));
+        return;
+    }
+    if (indice == ModuloDisplay::BotaoAcorn) {
+        janelas().mostra(QStringLiteral("Acorn"));
+        return;
+    }
+    const QString comando = ModuloDisplay::ComandoBotao(indice);
+    if (comando.isEmpty())
+        return;
+    if (!ligacao().solicita(Codigo, comando))
+        MostraAguarde();
+}
+
+void Displays::Slider1_MouseUp()
+{
+    const QString status = ligacao().status();
+    if (status == QLatin1String("1")) {
+        ligacao().solicita(Codigo, QStringLiteral("bl -p ") + QString::number(m_slider1->value()));
+    } else if (status == QLatin1String("2") || status == QLatin1String("3")) {
+        // The label keeps whatever caption it had last.
+        m_timerAguarde->start();
+        m_lbAguarde->show();
+    }
+}
+
+void Displays::Cor_Click(const QString& nome)
+{
+    const QString sufixo = ModuloDisplay::SufixoCor(nome);
+    if (sufixo.isEmpty() || !PreparaTesteCor())
+        return;
+    // The colour commands keep the requester code as it is: their answer goes to no window,
+    // so the note written by PreparaTesteCor stays.
+    ligacao().defineTxtComandos(ModuloDisplay::ComandoCor(m_txtTextoCores->text(), sufixo));
+    ligacao().EnviaComando();
+}
+
+bool Displays::PreparaTesteCor()
+{
+    if (ModuloDisplay::CorRecusada(ligacao().modelo())) {
+        MostraMensagem(QStringLiteral("MSG_NAO_PARA_IP6"));
+        return false;
+    }
+    m_txtTextoCores->setText(ModuloDisplay::TextoCor(m_txtTextoCores->text()));
+    const bool pronto = ligacao().status() == QLatin1String("1");
+    if (!pronto)
+        MostraAguarde();
+    defineTxtDados(ModuloDisplay::NotaCor(hora()));
+    return pronto;
+}
+
+void Displays::MostraAguarde()
+{
+    m_lbAguarde->setText(ligacao().status() == QLatin1String("0") ? L(QStringLiteral("Desconectado"))
+                                                                  : L(QStringLiteral("Aguarde...")));
+    m_timerAguarde->start();
+    m_lbAguarde->show();
+}
+
+void Displays::TimerAguarde_Timer()
+{
+    m_timerAguarde->stop();
+    m_lbAguarde->hide();
+}
+
+bool Displays::eventFilter(QObject* objeto, QEvent* evento)
+{
+    if (evento->type() == QEvent::MouseButtonRelease) {
+        auto* amostra = qobject_cast<QLabel*>(objeto);
+        if (amostra && m_cores.contains(amostra)
+            && static_cast<QMouseEvent*>(evento)->button() == Qt::LeftButton) {
+            Cor_Click(amostra->objectName());
+            return true;
+        }
+    }
+    return JanelaFilha::eventFilter(objeto, evento);
+}
+
+// ------------------------------------------------------------------ text store
+
+void Displays::defineTxtDados(const QString& texto)
+{
+    const bool mudou = texto != m_txtDados;
+    m_txtDados = texto;
+    m_txtDadosCaixa->setPlainText(paraTela(texto));
+    // The change of the answer box re-applies the button set of the current model.
+    if (mudou)
+        janelas().BuscaDadosGravados();
+}
+
+QString Displays::hora() const
+{
+    return ModuloDisplay::Hora(dialogos().agora().time());
+}

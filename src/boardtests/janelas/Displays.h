@@ -1,0 +1,63 @@
+#pragma once
+#include "ui/JanelaFilha.h"
+
+#include <QList>
+#include <QString>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QSlider;
+class QTimer;
+
+// Display tests: backlight on, off and through its levels, a backlight percentage from the
+// slider, the screen filled with a colour and a text, the display mode, and the display power
+// readers (Chestnut, or Acorn on "IP X"). The results show on the phone; the window shows the
+// device's answer and a note to watch the screen.
+class Displays : public JanelaFilha {
+    Q_OBJECT
+public:
+    explicit Displays(GerenciadorJanelas& janelas);
+
+    void recebeResposta(const QString& codigo, const QString& R, const QString& A) override;
+    void buscaDadosGravados() override;
+    void atualizaJanelaAberta() override;
+    void traduz() override;
+
+    void btBl_Click(int indice);
+    void Slider1_MouseUp();
+    void Cor_Click(const QString& nome);
+    // Prepares a colour test; true when the command may go out.
+    bool PreparaTesteCor();
+    // Applies the model-dependent button set.
+    void AplicaConjuntoBotoes();
+
+    QString txtDados() const { return m_txtDados; }
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+private:
+    void TraduzDisplays();
+    void CentralizaDisplays();
+    void MostraAguarde();
+    void TimerAguarde_Timer();
+    void defineTxtDados(const QString& texto);
+    QString hora() const;
+
+    QList<QPushButton*> m_btBl;
+    QList<QLabel*> m_cores;
+    QGroupBox* m_frameCores;
+    QLineEdit* m_txtTextoCores;
+    QSlider* m_slider1;
+    QLabel* m_lbInfoLevel;
+    QLabel* m_lbNivel;
+    QLabel* m_lblLabel0;
+    QPlainTextEdit* m_txtDadosCaixa;
+    QLabel* m_lbAguarde;
+    QTimer* m_timerAguarde;
+
+    QString m_txtDados;
+};
