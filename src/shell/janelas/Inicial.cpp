@@ -204,7 +204,7 @@ void Inicial::montaBarra()
         b->setObjectName(QStringLiteral("Botoes(%1)").arg(indice));
         b->setFocusPolicy(indice == 0 ? Qt::StrongFocus : Qt::TabFocus);
         QFont f = b->font();
-        f.setPointSizeF(f.pointSizeF() * 0.9);
+        f.setPointSizeF(f.pointSizeF() * 0.85);
         b->setFont(f);
         m_botoes.insert(indice, b);
         return b;
