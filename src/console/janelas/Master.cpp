@@ -782,13 +782,16 @@ void Master::aplicaSplitter(int valor)
     const int largura = m_larguraComparadorDireita - esquerda;
     if (largura > 0)
         poe(m_txtComparador, esquerda, geo(m_txtComparador).y(), largura, geo(m_txtComparador).height());
-    const int larguraConsole = esquerda - 220 - geo(m_txtConsole).x();
+    const int larguraConsole = esquerda - 220;
     if (larguraConsole > 0)
         poeLargura(m_txtConsole, larguraConsole);
 }
 
 bool Master::eventFilter(QObject* alvo, QEvent* evento)
 {
+    if (evento->type() == QEvent::MouseButtonRelease && alvo == m_btRecent
+        && static_cast<QMouseEvent*>(evento)->button() == Qt::RightButton)
+        return true;
     if (evento->type() == QEvent::MouseButtonPress) {
         auto* e = static_cast<QMouseEvent*>(evento);
         if (alvo == m_btRecent && e->button() == Qt::RightButton) {

@@ -1,0 +1,564 @@
+// The command console against the bench board: sending, history, the comparator's store,
+// save and delete on the real file, the auto comparator's badge, saved commands, the help
+// window, and the refusals that keep a half-received answer out of the recordings.
+#include "apoio/AmbienteJanelas.h"
+#include "apoio/Apoio.h"
+#include "apoio/Bancada.h"
+#include "console/janelas/CaixaTexto.h"
+#include "console/janelas/Master.h"
+#include "console/janelas/fmHelp.h"
+#include "db/Banco.h"
+#include "i18n/Dialogos.h"
+#include "i18n/Dicionario.h"
+#include "shell/Globais.h"
+#include "shell/Ligacao.h"
+#include "ui/Twips.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryFile>
+#include <QtTest>
+
+namespace {
+
+template <class T>
+T* filho(QObject* pai, const char* nome)
+{
+    T* w = pai->findChild<T*>(QLatin1String(nome));
+    if (!w)
+        qFatal("control %s not found", nome);
+    return w;
+}
+
+int contaDados(const QString& banco, const QString& modelo, const QString& comando)
+{
+    Banco b(banco);
+    return b.valor(QStringLiteral("select count(*) from Dados where Aparelho = ? and Comando = ?"), {modelo, comando})
+        .toInt();
+}
+
+QString dadosGravados(const QString& banco, const QString& modelo, const QString& comando)
+{
+    Banco b(banco);
+    return b.valor(QStringLiteral("select Dados from Dados where Aparelho = ? and Comando = ?"), {modelo, comando})
+        .toString();
+}
+
+QByteArray conteudo(const QString& caminho)
+{
+    QFile f(caminho);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+// One console on a bench board, in a temporary application folder.
+struct Cenario {
+    explicit Cenario(const QStringList& opcoes = {}, int idioma = 1)
+    {
+        Globais::instancia().IdiomaAtual = idioma;
+        pronto = bancada.inicia(opcoes, 0) && ambiente.conecta(bancada.dispositivo(), "IP 7", "A1660");
+        if (pronto)
+            console = ambiente.janelas.mostra<Master>(QStringLiteral("Master"));
+        pronto = pronto && console;
+    }
+    ~Cenario() { ambiente.janelas.fecha(ambiente.janelas.nomesAbertos()); }
+
+    // Types the command, presses Executar and waits for the answer.
+    bool envia(const QString& comando)
+    {
+        console->defineTxtComandos(comando);
+        auto* bt = filho<QPushButton>(console, "btSend");
+        if (!bt->isEnabled())
+            return false;
+        bt->click();
+        if (bt->isEnabled())
+            return false; // nothing was sent
+        return QTest::qWaitFor([&] { return bt->isEnabled(); }, 15000) && ambiente.aguardaOcioso();
+    }
+    bool badge() const { return !filho<QFrame>(console, "lbAutoComparador")->isHidden(); }
+
+    PastaAplicacaoTemporaria pasta;
+    RoteiroInstalado dialogos;
+    Bancada bancada;
+    AmbienteJanelas ambiente;
+    Master* console = nullptr;
+    bool pronto = false;
+};
+
+const QString CRLF = QStringLiteral("\r\n");
+} // namespace
+
+class TstMaster : public QObject {
+    Q_OBJECT
+private slots:
+    void carregaNoIdiomaAtual();
+    void enviaGuardaHistoricoEEmpilha();
+    void ajudaDeUmaPlacaBoaMostraBadge();
+    void badgeIgnoraNumeroDeSerieMascarado_data();
+    void badgeIgnoraNumeroDeSerieMascarado();
+    void copiaGravaNoArquivoEBadgeNaRepeticao();
+    void salvarEExcluirPerguntam();
+    void nadaSeGravaDeRespostaIncompleta();
+    void comandosSalvos();
+    void reinicioDesligamentoETesteDeBotoes();
+    void historicoEPrefixoHelp();
+    void janelaDeAjuda();
+};
+
+void TstMaster::carregaNoIdiomaAtual()
+{
+    PastaAplicacaoTemporaria pasta;
+    Globais::instancia().IdiomaAtual = 2;
+    AmbienteJanelas ambiente;
+    // Opened before the link is up: Executar follows the link.
+    auto* m = ambiente.janelas.mostra<Master>(QStringLiteral("Master"));
+    QVERIFY(m);
+    QVERIFY(Globais::instancia().janelaAberta("Master"));
+    QCOMPARE(m->windowTitle(), TextoDoDicionario("Modo Comandos e Comparador", 2) + " - Vexador Tarrim");
+    QVERIFY(!filho<QPushButton>(m, "btSend")->isEnabled());
+    ambiente.ligacao.defineStatus("1");
+    QVERIFY(filho<QPushButton>(m, "btSend")->isEnabled());
+    ambiente.ligacao.defineStatus("3");
+    QVERIFY(!filho<QPushButton>(m, "btSend")->isEnabled());
+
+    QVERIFY(!filho<CaixaTexto>(m, "txtInfoDados2")->isHidden());
+    QVERIFY(!filho<CaixaTexto>(m, "txtInfoComandos2")->isHidden());
+    for (const char* n : {"txtInfoDados", "txtInfoDados3", "txtInfoComandos", "txtInfoComandos3"})
+        QVERIFY2(filho<CaixaTexto>(m, n)->isHidden(), n);
+    QVERIFY(filho<QFrame>(m, "lbAutoComparador")->isHidden());
+    QCOMPARE(m->txtComandos(), QString());
+    QCOMPARE(filho<QLabel>(m, "lbDispositivo")->text(), TextoDoDicionario("Modelo", 2) + ": IP 7  ");
+    // The saved commands fill the list in command order.
+    auto* cb = filho<QComboBox>(m, "txtComandos");
+    QVERIFY(cb->count() > 20);
+    QVERIFY(cb->itemText(0).compare(cb->itemText(1), Qt::CaseInsensitive) <= 0);
+    // The splitter starts at the recording's left edge (in steps of 8 twips).
+    auto* hs = filho<QScrollBar>(m, "HScroll1");
+    QCOMPARE(hs->value(), hs->maximum());
+    auto* comparador = filho<CaixaTexto>(m, "txtComparador");
+    const int direita = comparador->geometry().right();
+    hs->setValue(hs->maximum() - 250);
+    QCOMPARE(comparador->x(), Twips::paraPixels(hs->value() * 8));
+    QCOMPARE(filho<CaixaTexto>(m, "txtConsole")->width(), Twips::paraPixels(hs->value() * 8 - 220));
+    QVERIFY(qAbs(comparador->geometry().right() - direita) <= 1);
+    // The notes of the command follow the typed command.
+    m->defineTxtComandos("nanduid");
+    QVERIFY(!filho<CaixaTexto>(m, "txtInfoComandos2")->texto().isEmpty());
+    QVERIFY(!m->txtComparador().isEmpty());
+    m->defineTxtComandos("nand");
+    QVERIFY(filho<CaixaTexto>(m, "txtInfoComandos2")->texto().isEmpty());
+    QVERIFY(m->txtComparador().isEmpty());
+}
+
+void TstMaster::enviaGuardaHistoricoEEmpilha()
+{
+    Cenario c;
+    QVERIFY(c.pronto);
+    QVERIFY(c.envia("nanduid"));
+    const QString primeira = c.console->txtConsole();
+    QVERIFY(primeira.startsWith(CRLF));
+    QVERIFY(primeira.contains("NAND UID: "));
+    QVERIFY2(!primeira.contains("nanduid"), "the echo is removed");
+    QVERIFY(c.bancada.esperaRegistro("nanduid\r"));
+    QCOMPARE(Globais::instancia().TesteAtivo, QStringLiteral("0"));
+
+    // Unticked: each answer goes on top of what was there.
+    filho<QCheckBox>(c.console, "ckLimpar")->setChecked(false);
+    QVERIFY(c.envia("nandsize"));
+    QVERIFY(c.envia("nanduid"));
+    const QString pilha = c.console->txtConsole();
+    QVERIFY(pilha.endsWith(CRLF + primeira));
+    QVERIFY(pilha.indexOf("NAND UID") < pilha.indexOf("NAND Size"));
+    // A mirrored answer ("help" grows in the console as it arrives) still lands on top of
+    // the older ones, not on top of its own partial copy.
+    QVERIFY(c.envia("help"));
+    QVERIFY(c.envia("help"));
+    const QString ajudas = c.console->txtConsole();
+    QCOMPARE(ajudas.count("Diagnostics shell commands"), 2);
+    QVERIFY(ajudas.endsWith(pilha));
+
+    auto* lista = filho<QListWidget>(c.console, "ListCmd");
+    QStringList historico;
+    for (int i = 0; i < lista->count(); ++i)
+        historico << lista->item(i)->text();
+    QCOMPARE(historico, QStringList({"help", "help", "nanduid", "nandsize", "nanduid"}));
+
+    // Ticked again: the new answer replaces everything; Limpar empties the console.
+    filho<QCheckBox>(c.console, "ckLimpar")->setChecked(true);
+    QVERIFY(c.envia("nandsize"));
+    QVERIFY(!c.console->txtConsole().contains("NAND UID"));
+    filho<QPushButton>(c.console, "btLimpar")->click();
+    QCOMPARE(c.console->txtConsole(), QString());
+    // An empty command sends nothing.
+    const QByteArray antes = c.bancada.registro();
+    c.console->defineTxtComandos(QString());
+    filho<QPushButton>(c.console, "btSend")->click();
+    QVERIFY(filho<QPushButton>(c.console, "btSend")->isEnabled());
+    QTest::qWait(150);
+    QCOMPARE(c.bancada.registro(), antes);
+}
+
+void TstMaster::ajudaDeUmaPlacaBoaMostraBadge()
+{
+    Cenario c;
+    QVERIFY(c.pronto);
+    c.console->defineTxtComandos("help");
+    QVERIFY(!c.console->txtComparador().isEmpty()); // recorded as "Help": found in any case
+    QVERIFY(c.envia("help"));
+    QVERIFY2(c.badge(), "a good board's help answer is the recorded one");
+    // Any change of the command hides it again.
+    c.console->defineTxtComandos("help ");
+    QVERIFY(!c.badge());
+}
+
+void TstMaster::badgeIgnoraNumeroDeSerieMascarado_data()
+{
+    QTest::addColumn<QString>("uid");
+    QTest::addColumn<bool>("badge");
+    QTest::newRow("this board's own number") << "0x893C92BBD4DDAAE3C4EFC5C3" << true;
+    QTest::newRow("another board's number (in M)") << "0x501600BC80330F0B3C96B075" << true;
+    QTest::newRow("a number M does not know") << "0x000000000000000000000001" << false;
+}
+
+void TstMaster::badgeIgnoraNumeroDeSerieMascarado()
+{
+    QFETCH(QString, uid);
+    QFETCH(bool, badge);
+    QTemporaryFile perfil;
+    QVERIFY(perfil.open());
+    perfil.write(QStringLiteral("resposta nanduid = NAND UID: %1\\nPassed\\n\n").arg(uid).toUtf8());
+    perfil.close();
+    Cenario c({"--placa", perfil.fileName()});
+    QVERIFY(c.pronto);
+    QVERIFY(c.envia("nanduid"));
+    QVERIFY(c.console->txtConsole().contains(uid));
+    QCOMPARE(c.badge(), badge);
+}
+
+void TstMaster::copiaGravaNoArquivoEBadgeNaRepeticao()
+{
+    Cenario c;
+    QVERIFY(c.pronto);
+    const QString banco = c.pasta.banco();
+    const QString comando = QStringLiteral("bl -r");
+    QCOMPARE(contaDados(banco, "IP 7", comando), 0);
+    // An empty console stores nothing.
+    c.console->defineTxtComandos(comando);
+    filho<QPushButton>(c.console, "btSalvar")->click();
+    QCOMPARE(contaDados(banco, "IP 7", comando), 0);
+
+    QVERIFY(c.envia(comando));
+    QVERIFY(!c.badge());
+    QVERIFY(c.console->txtComparador().isEmpty());
+    filho<QPushButton>(c.console, "btSalvar")->click();
+    QVERIFY(c.dialogos.roteiro.mostradas.isEmpty()); // nothing to replace: no question
+    QCOMPARE(contaDados(banco, "IP 7", comando), 1);
+    QCOMPARE(dadosGravados(banco, "IP 7", comando), c.console->txtConsole());
+    QCOMPARE(c.console->txtComparador(), c.console->txtConsole());
+    QVERIFY(c.console->dadosAlterados());
+
+    // The same answer again: the badge.
+    QVERIFY(c.envia(comando));
+    QVERIFY(c.badge());
+
+    // Another model's recording is a separate row.
+    c.ambiente.ligacao.defineModelo("IP 8");
+    c.ambiente.janelas.BuscaDadosGravados();
+    QVERIFY(c.console->txtComparador().isEmpty());
+    QCOMPARE(filho<QLabel>(c.console, "lbDispositivo")->text(), L("Modelo") + ": IP 8  A1660");
+
+    // Closing the window copies the changed database for the next installation.
+    const QString usuario = Globais::instancia().caminhoUsuario();
+    QVERIFY(!QFile::exists(usuario));
+    c.ambiente.janelas.fecha({"Master"});
+    QVERIFY(QTest::qWaitFor([&] { return QFile::exists(usuario); }, 3000));
+    QCOMPARE(conteudo(usuario), conteudo(banco));
+    QVERIFY(!Globais::instancia().janelaAberta("Master"));
+}
+
+void TstMaster::salvarEExcluirPerguntam()
+{
+    Cenario c;
+    QVERIFY(c.pronto);
+    auto& roteiro = c.dialogos.roteiro;
+    const QString banco = c.pasta.banco();
+    const QString gravadoAntes = dadosGravados(banco, "IP 7", "nandsize");
+    QVERIFY(!gravadoAntes.isEmpty());
+    QVERIFY(c.envia("nandsize"));
+
+    // Replace declined: the row and the flag stay.
+    roteiro.respostas = {Dialogos::Resposta::Nao};
+    filho<QPushButton>(c.console, "btSalvar")->click();
+    QCOMPARE(roteiro.textos(), QStringList{L("Deseja substituir os dados gravados do lado comparador?")});
+    QCOMPARE(roteiro.mostradas.last().caixa.titulo, L("Dados"));
+    QCOMPARE(dadosGravados(banco, "IP 7", "nandsize"), gravadoAntes);
+    QVERIFY(!c.console->dadosAlterados());
+
+    // Replace accepted: the live answer, still one row.
+    roteiro.limpa();
+    roteiro.respostas = {Dialogos::Resposta::Sim};
+    filho<QPushButton>(c.console, "btSalvar")->click();
+    QCOMPARE(dadosGravados(banco, "IP 7", "nandsize"), c.console->txtConsole());
+    QCOMPARE(contaDados(banco, "IP 7", "nandsize"), 1);
+    QVERIFY(c.console->dadosAlterados());
+
+    // Save: what the user typed into the recording and into the notes goes into both rows.
+    auto* notas = filho<CaixaTexto>(c.console, "txtInfoDados");
+    notas->setPlainText("nota da placa\nsegunda linha");
+    filho<CaixaTexto>(c.console, "txtInfoComandos")->setPlainText("nota do comando");
+    roteiro.limpa();
+    roteiro.respostas = {Dialogos::Resposta::Sim};
+    filho<QPushButton>(c.console, "btSalvarAtualizacoes")->click();
+    QCOMPARE(roteiro.titulos(), QStringList{L("Salvar")});
+    {
+        Banco b(banco);
+        QCOMPARE(b.valor("select Info from Dados where Aparelho = 'IP 7' and Comando = 'nandsize'").toString(),
+                 QStringLiteral("nota da placa\r\nsegunda linha"));
+        QCOMPARE(b.valor("select Info from Comandos where Comando = 'nandsize'").toString(),
+                 QStringLiteral("nota do comando"));
+        QCOMPARE(b.valor("select count(*) from Comandos where Info = 'nota do comando'").toInt(), 1);
+    }
+
+    // Delete: declined keeps it, accepted removes exactly that row.
+    const int outros = contaDados(banco, "IP 7 Plus", "nandsize");
+    roteiro.limpa();
+    roteiro.respostas = {Dialogos::Resposta::Nao, Dialogos::Resposta::Sim};
+    filho<QPushButton>(c.console, "btExcluir")->click();
+    QCOMPARE(contaDados(banco, "IP 7", "nandsize"), 1);
+    filho<QPushButton>(c.console, "btExcluir")->click();
+    QCOMPARE(roteiro.titulos(), QStringList({L("Excluir"), L("Excluir")}));
+    QCOMPARE(contaDados(banco, "IP 7", "nandsize"), 0);
+    QCOMPARE(contaDados(banco, "IP 7 Plus", "nandsize"), outros);
+    QVERIFY(c.console->txtComparador().isEmpty());
+    // Nothing left to delete: no question.
+    roteiro.limpa();
+    filho<QPushButton>(c.console, "btExcluir")->click();
+    QVERIFY(roteiro.mostradas.isEmpty());
+}
+
+void TstMaster::nadaSeGravaDeRespostaIncompleta()
+{
+    // A slow board: the answer to "help" arrives in small pieces over a second or two.
+    Cenario c({"--lento", "40", "--pedaco", "32"});
+    QVERIFY(c.pronto);
+    const QString banco = c.pasta.banco();
+    QVERIFY(c.envia("nandsize"));
+    const QString gravado = dadosGravados(banco, "IP 7", "nandsize");
+    const int linhasHelp = contaDados(banco, "IP 7", "help");
+
+    c.console->defineTxtComandos("help");
+    filho<QPushButton>(c.console, "btSend")->click();
+    // Wait until part of the answer is mirrored into the console, then try every store.
+    QVERIFY(QTest::qWaitFor([&] { return c.console->txtConsole().contains("backlight"); }, 5000));
+    QVERIFY(c.ambiente.ligacao.status() == "3");
+    c.dialogos.roteiro.respostas = {Dialogos::Resposta::Sim, Dialogos::Resposta::Sim, Dialogos::Resposta::Sim};
+    for (const char* bt : {"btSalvar", "btSalvarAtualizacoes", "btExcluir"})
+        filho<QPushButton>(c.console, bt)->click();
+    QVERIFY(c.dialogos.roteiro.mostradas.isEmpty());
+    QCOMPARE(contaDados(banco, "IP 7", "help"), linhasHelp);
+    QCOMPARE(dadosGravados(banco, "IP 7", "nandsize"), gravado);
+    QVERIFY(!c.console->dadosAlterados());
+    QVERIFY(QTest::qWaitFor([&] { return filho<QPushButton>(c.console, "btSend")->isEnabled(); }, 15000));
+
+    // The link lost in the middle of a mirrored answer gives Executar back, but the partial
+    // text in the console is still not a recording.
+    c.console->defineTxtComandos("testmemory --1MB");
+    const QString memoria = dadosGravados(banco, "IP 7", "testmemory --1MB");
+    c.console->espelha("1", "\r\ntestmemory --1MB\r\r\nTesting 1MB", QString());
+    c.console->esperaCancelada();
+    QVERIFY(filho<QPushButton>(c.console, "btSend")->isEnabled());
+    filho<QPushButton>(c.console, "btSalvar")->click();
+    QCOMPARE(contaDados(banco, "IP 7", "testmemory --1MB"), 1);
+    QCOMPARE(dadosGravados(banco, "IP 7", "testmemory --1MB"), memoria);
+    QVERIFY(c.dialogos.roteiro.mostradas.isEmpty());
+    QVERIFY(!c.console->dadosAlterados());
+}
+
+void TstMaster::comandosSalvos()
+{
+    Cenario c;
+    QVERIFY(c.pronto);
+    auto& roteiro = c.dialogos.roteiro;
+    const QString banco = c.pasta.banco();
+    auto conta = [&](const QString& cmd) {
+        Banco b(banco);
+        return b.valor("select count(*) from Comandos where Comando = ?", {cmd}).toInt();
+    };
+    auto* cb = filho<QComboBox>(c.console, "txtComandos");
+    const int itens = cb->count();
+    c.console->defineTxtComandos("bl -p");
+    roteiro.respostasEntrada = {QString("bl -p 30"), QString("it's"), QString(), std::nullopt};
+    for (int i = 0; i < 4; ++i)
+        filho<QPushButton>(c.console, "btNovo")->click();
+    QCOMPARE(roteiro.entradas.size(), 4);
+    QCOMPARE(roteiro.entradas.first().prompt, L("Digite o comando a ser gravado:"));
+    QCOMPARE(roteiro.entradas.first().titulo, L("Novo Comando"));
+    QCOMPARE(roteiro.entradas.first().padrao, QStringLiteral("bl -p"));
+    QCOMPARE(conta("bl -p 30"), 1);
+    QCOMPARE(conta("it's"), 0);
+    QCOMPARE(cb->count(), itens + 1);
+    QVERIFY(cb->findText("bl -p 30") >= 0);
+    QCOMPARE(c.console->txtComandos(), QStringLiteral("bl -p 30"));
+    QVERIFY(!c.console->dadosAlterados());
+
+    // Deleting asks first and removes one row only.
+    Banco(banco).executa("insert into Comandos (Comando) values ('bl -p 30')");
+    roteiro.respostas = {Dialogos::Resposta::Nao, Dialogos::Resposta::Sim};
+    filho<QPushButton>(c.console, "btApagar")->click();
+    QCOMPARE(conta("bl -p 30"), 2);
+    QCOMPARE(roteiro.textos().first(), L("Deseja excluir o comando ") + "  bl -p 30?");
+    filho<QPushButton>(c.console, "btApagar")->click();
+    QCOMPARE(conta("bl -p 30"), 1);
+    // A command with an apostrophe is data, not a broken query.
+    Banco(banco).executa("insert into Comandos (Comando) values ('o''k')");
+    c.console->defineTxtComandos("o'k");
+    roteiro.respostas = {Dialogos::Resposta::Sim};
+    filho<QPushButton>(c.console, "btApagar")->click();
+    QCOMPARE(conta("o'k"), 0);
+    QCOMPARE(conta("bl -p 30"), 1);
+}
+
+void TstMaster::reinicioDesligamentoETesteDeBotoes()
+{
+    Cenario c;
+    QVERIFY(c.pronto);
+    auto& roteiro = c.dialogos.roteiro;
+    QVERIFY(c.envia("nandsize"));
+    const QString console = c.console->txtConsole();
+
+    roteiro.respostas = {Dialogos::Resposta::Nao};
+    filho<QPushButton>(c.console, "btReiniciar")->click();
+    QCOMPARE(roteiro.titulos(), QStringList{L("Reiniciar Dispositivo")});
+    QTest::qWait(200);
+    QVERIFY(!c.bancada.registro().contains("Reset"));
+
+    roteiro.respostas = {Dialogos::Resposta::Sim};
+    filho<QPushButton>(c.console, "btReiniciar")->click();
+    QVERIFY(c.bancada.esperaRegistro("Reset\r"));
+    QVERIFY(c.ambiente.aguardaOcioso());
+    QCOMPARE(c.console->txtConsole(), console); // not delivered to the console
+
+    roteiro.respostas = {Dialogos::Resposta::Sim};
+    filho<QPushButton>(c.console, "btDesligar")->click();
+    QCOMPARE(roteiro.titulos().last(), L("Desligar Dispositivo"));
+    QVERIFY(c.bancada.esperaRegistro("Shutdown\r"));
+    QVERIFY(c.ambiente.aguardaOcioso());
+    QCOMPARE(c.console->txtConsole(), console);
+
+    // The buttons test in any letter case: the box, then "/q" once the test's answer is in.
+    roteiro.limpa();
+    c.console->defineTxtComandos("buttoncnt --dqe");
+    filho<QPushButton>(c.console, "btSend")->click();
+    QCOMPARE(roteiro.titulos(), QStringList{L("Teste de Funcionamento de Botões")});
+    QCOMPARE(roteiro.mostradas.first().caixa.texto,
+             L("Resultado do teste estão sendo exibidos na tela do dispositio") + CRLF + L("Clique em OK para finalizar"));
+    QVERIFY(c.bancada.esperaRegistro("buttoncnt --dqe\r/q\r"));
+    QVERIFY(c.ambiente.aguardaOcioso());
+    QVERIFY(filho<QPushButton>(c.console, "btSend")->isEnabled());
+}
+
+void TstMaster::historicoEPrefixoHelp()
+{
+    Cenario c;
+    QVERIFY(c.pronto);
+    auto* bt = filho<QPushButton>(c.console, "btRecent");
+    c.console->defineTxtComandos("bl -r");
+    QTest::mouseClick(bt, Qt::RightButton);
+    QCOMPARE(c.console->txtComandos(), QStringLiteral("help bl "));
+    QTest::mouseClick(bt, Qt::RightButton);
+    QCOMPARE(c.console->txtComandos(), QStringLiteral("bl "));
+
+    // Before the panel was ever raised, a help answer stays out of txtHelpAux.
+    QVERIFY(c.envia("help bl"));
+    QCOMPARE(c.console->txtHelpAux(), QString());
+
+    auto* frame = filho<QFrame>(c.console, "FrameHistorico");
+    bt->click();
+    QVERIFY(!frame->isHidden());
+    QCOMPARE(frame->y(), Twips::paraPixels(1230));
+    for (const char* n : {"ldDispComparador", "lbDispositivo", "lbInfDados"})
+        QVERIFY2(filho<QLabel>(c.console, n)->isHidden(), n);
+    QVERIFY(c.envia("help bl"));
+    QVERIFY(c.console->txtHelpAux().startsWith(CRLF + "help bl")); // the raw answer, echo included
+    QVERIFY(c.envia("nandsize"));
+    QVERIFY(c.console->txtHelpAux().startsWith(CRLF + "help bl"));
+
+    auto* lista = filho<QListWidget>(c.console, "ListCmd");
+    auto* aux = filho<CaixaTexto>(c.console, "txtHelpAux");
+    QTest::mouseClick(filho<QLabel>(c.console, "lbHelp"), Qt::LeftButton);
+    QVERIFY(aux->isHidden());
+    QCOMPARE(lista->width(), Twips::paraPixels(10095));
+    QTest::mouseClick(filho<QLabel>(c.console, "lbHelp"), Qt::LeftButton);
+    QVERIFY(!aux->isHidden());
+    QCOMPARE(lista->width(), Twips::paraPixels(4455));
+
+    QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(lista->item(1)).center());
+    QCOMPARE(c.console->txtComandos(), QStringLiteral("help bl"));
+
+    filho<QPushButton>(c.console, "btCloseHistorico")->click();
+    QVERIFY(frame->isHidden());
+    for (const char* n : {"ldDispComparador", "lbDispositivo", "lbInfDados"})
+        QVERIFY2(!filho<QLabel>(c.console, n)->isHidden(), n);
+    // Closed but still up at 1230 twips: help answers keep coming in.
+    QVERIFY(c.envia("help buck"));
+    QVERIFY(c.console->txtHelpAux().startsWith(CRLF + "help buck"));
+}
+
+void TstMaster::janelaDeAjuda()
+{
+    Cenario c({}, 2);
+    QVERIFY(c.pronto);
+    filho<QPushButton>(c.console, "btHelpPdf")->click();
+    QCOMPARE(c.dialogos.roteiro.abertos, QStringList{c.pasta.caminho() + "/xDOD_USA.pdf"});
+
+    c.console->defineTxtComandos("nandsize");
+    filho<QPushButton>(c.console, "btHelp")->click();
+    auto* ajuda = c.ambiente.janelas.aberta<fmHelp>(QStringLiteral("fmHelp"));
+    QVERIFY(ajuda);
+    QCOMPARE(c.console->txtComandos(), QStringLiteral("Help"));
+    QVERIFY(ajuda->texto().contains("\"pmuadc\""));
+    QCOMPARE(ajuda->texto(), c.console->txtComparador());
+    QCOMPARE(ajuda->windowTitle(), TextoDoDicionario("Comandos", 2) + " Help - Vexador Tarrim");
+
+    // A real double click on a quoted command puts the bare command into the console.
+    auto* caixa = filho<CaixaTexto>(ajuda, "txtConsole");
+    const int pos = caixa->toPlainText().indexOf("\"nanduid\"") + 3;
+    QTextCursor cur = caixa->textCursor();
+    cur.setPosition(pos);
+    caixa->setTextCursor(cur);
+    caixa->ensureCursorVisible();
+    QTest::mouseDClick(caixa->viewport(), Qt::LeftButton, {}, caixa->cursorRect(cur).center());
+    QCOMPARE(c.console->txtComandos(), QStringLiteral("nanduid"));
+    QCOMPARE(caixa->textCursor().selectedText(), QStringLiteral("\"nanduid\""));
+    // A word without quotes goes as it is.
+    ajuda->escolheNaPosicao(caixa->toPlainText().indexOf("Diagnostics") + 2);
+    QCOMPARE(c.console->txtComandos(), QStringLiteral("Diagnostics"));
+
+    auto* add = filho<QPushButton>(ajuda, "btAdd");
+    const QRect antes = caixa->geometry();
+    add->click();
+    auto* txt2 = filho<CaixaTexto>(ajuda, "txt2");
+    QVERIFY(!txt2->isHidden());
+    QVERIFY(add->isHidden());
+    QVERIFY(caixa->y() > antes.y());
+    QCOMPARE(caixa->geometry().bottom(), antes.bottom());
+
+    // A model without a recorded help opens it empty.
+    Banco(c.pasta.banco()).executa("delete from Dados where Comando = 'help'");
+    c.ambiente.janelas.fecha({"fmHelp"});
+    c.console->defineTxtComandos("x");
+    filho<QPushButton>(c.console, "btHelp")->click();
+    ajuda = c.ambiente.janelas.aberta<fmHelp>(QStringLiteral("fmHelp"));
+    QVERIFY(ajuda);
+    QCOMPARE(ajuda->texto(), QString());
+}
+
+QTEST_MAIN(TstMaster)
+#include "tst_master.moc"
