@@ -246,10 +246,10 @@ void Master::montaControles()
     poe(m_txtComparador, EsquerdaComparador, TopoTextos, LarguraComparador, AlturaTextos);
     for (int i = 0; i < 3; ++i)
         poe(m_txtInfoDados[i], EsquerdaNotas, TopoTextos, LarguraNotas, AlturaTextos - 240);
-    poe(m_lbVar, EsquerdaNotas, TopoTextos + AlturaTextos - 240, LarguraNotas, 480);
+    poe(m_lbVar, EsquerdaNotas, TopoTextos + AlturaTextos - 240, LarguraNotas, 1050);
     poe(m_ckLimpar, 120, TopoTextos + AlturaTextos + 60, 900, 300);
     poe(m_btLimpar, 1080, TopoTextos + AlturaTextos + 45, 1200, 345);
-    poe(m_HScroll1, 2400, TopoTextos + AlturaTextos + 90, 12840, 255);
+    poe(m_HScroll1, 2400, TopoTextos + AlturaTextos + 90, 12480, 255);
     poe(m_FrameHistorico, EsquerdaHistorico, m_topoHistorico, LarguraHistorico, AlturaTextos - 135);
     poe(m_lbHistComandos, 120, 120, 4000, 285);
     poe(m_lbHelp, 4680, 120, 900, 330);
