@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QMdiArea>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 #include <QPointer>
 #include <QPushButton>
 #include <QSqlQuery>
@@ -48,7 +49,7 @@ BuckTeste::BuckTeste(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("
     m_listViewComparador = new QListWidget(this);
     m_listViewComparador->setObjectName(QStringLiteral("ListViewComparador"));
     for (QListWidget* l : {m_listView, m_listViewComparador}) {
-        QFont f(QStringLiteral("Monospace"));
+        QFont f(QStringLiteral("Monospace"), 9);
         f.setStyleHint(QFont::TypeWriter);
         l->setFont(f);
         l->setIconSize(QSize(16, 16));
@@ -106,27 +107,26 @@ BuckTeste::BuckTeste(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("
     comandos->addWidget(m_botao1);
     comandos->addWidget(m_botao2);
 
-    auto* esquerda = new QVBoxLayout;
-    esquerda->addWidget(m_lblLabel0);
-    esquerda->addWidget(m_listView, 3);
-    esquerda->addWidget(m_vistaDados, 1);
-    auto* meio = new QVBoxLayout;
-    meio->addWidget(m_lblLabel4);
-    meio->addWidget(m_listViewComparador, 3);
-    meio->addWidget(m_vistaComparador, 1);
-    auto* direita = new QVBoxLayout;
-    direita->addWidget(m_lblLabel1);
-    direita->addWidget(m_lbInfoBucks, 1);
-
-    auto* colunas = new QHBoxLayout;
-    colunas->addLayout(esquerda, 5);
-    colunas->addLayout(meio, 5);
-    colunas->addLayout(direita, 3);
+    // The two result lists side by side over the raw texts and the note.
+    auto* listas = new QGridLayout;
+    listas->addWidget(m_lblLabel0, 0, 0);
+    listas->addWidget(m_lblLabel4, 0, 1);
+    listas->addWidget(m_listView, 1, 0);
+    listas->addWidget(m_listViewComparador, 1, 1);
+    auto* baixo = new QHBoxLayout;
+    baixo->addWidget(m_vistaDados, 3);
+    baixo->addWidget(m_vistaComparador, 3);
+    auto* info = new QVBoxLayout;
+    info->addWidget(m_lblLabel1);
+    info->addWidget(m_lbInfoBucks, 1);
+    baixo->addLayout(info, 3);
+    m_lbInfoBucks->setMinimumHeight(Twips::paraPixels(1300));
 
     auto* lay = new QVBoxLayout(this);
     lay->addLayout(comandos);
     lay->addWidget(m_frameVCore);
-    lay->addLayout(colunas, 1);
+    lay->addLayout(listas, 1);
+    lay->addLayout(baixo);
 
     // Load.
     setWindowTitle(QStringLiteral("Buck & Ldo - Vexador Tarrim"));
@@ -190,6 +190,7 @@ void BuckTeste::carregaComparador()
                               : QString();
     m_txtComparador = texto;
     m_vistaComparador->setPlainText(texto);
+    m_vistaComparador->moveCursor(QTextCursor::Start);
     MostraInfoBucks();
 }
 

@@ -100,7 +100,7 @@ QVariant ModeloGradeTrilhas::data(const QModelIndex& indice, int papel) const
     if (papel == Qt::BackgroundRole
         && (campo == QLatin1String("Leitura") || campo == QLatin1String("Porc"))) {
         const QString leitura = valor(indice.row(), QStringLiteral("Leitura"));
-        if (leitura.isEmpty())
+        if (leitura.isEmpty() || (campo == QLatin1String("Porc") && valor(indice.row(), campo).isEmpty()))
             return {};
         const QString codigo = CodigoVeredito({valor(indice.row(), QStringLiteral("Malha")), leitura,
                                                valor(indice.row(), QStringLiteral("Ref")),
@@ -285,8 +285,25 @@ void JanelaGradeTrilhas::processaLeitura()
     m_lbVar->destaca();
 }
 
+void JanelaGradeTrilhas::resizeEvent(QResizeEvent* e)
+{
+    JanelaFilha::resizeEvent(e);
+    posicionaProgresso();
+}
+
+void JanelaGradeTrilhas::posicionaProgresso()
+{
+    // The progress panel floats over the middle of the grid.
+    if (!m_grade || !m_frameVCore)
+        return;
+    const QSize tamanho(Twips::paraPixels(5200), Twips::paraPixels(1000));
+    const QRect g = m_grade->geometry();
+    m_frameVCore->setGeometry(QRect(g.center() - QPoint(tamanho.width() / 2, tamanho.height() / 2), tamanho));
+}
+
 void JanelaGradeTrilhas::iniciaCiclo(const QString& codigo)
 {
+    posicionaProgresso();
     m_frameVCore->inicia();
     m_opMalha->setChecked(true);
     m_frame1->setEnabled(false);

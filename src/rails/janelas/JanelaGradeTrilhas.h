@@ -98,6 +98,8 @@ protected:
     virtual void aoRefrescar() = 0;  // Timer2's step that gives the controls back
     virtual void antesDeEnviar() {}  // controls disabled while a reading is in flight
 
+    void resizeEvent(QResizeEvent* e) override;
+    void posicionaProgresso();
     void tickTimer1();
     void tickTimer2();
     void escolheDecimais(bool corrente);
