@@ -19,6 +19,7 @@
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -196,6 +197,13 @@ void TstMaster::enviaGuardaHistoricoEEmpilha()
     QVERIFY(!c.console->txtConsole().contains("NAND UID"));
     filho<QPushButton>(c.console, "btLimpar")->click();
     QCOMPARE(c.console->txtConsole(), QString());
+    // Enter in the command box sends like Executar.
+    c.console->defineTxtComandos("nanduid");
+    QTest::keyClick(filho<QComboBox>(c.console, "txtComandos")->lineEdit(), Qt::Key_Return);
+    QVERIFY(!filho<QPushButton>(c.console, "btSend")->isEnabled());
+    QVERIFY(QTest::qWaitFor([&] { return filho<QPushButton>(c.console, "btSend")->isEnabled(); }, 5000));
+    QVERIFY(c.ambiente.aguardaOcioso());
+    QCOMPARE(filho<QListWidget>(c.console, "ListCmd")->item(0)->text(), QStringLiteral("nanduid"));
     // An empty command sends nothing.
     const QByteArray antes = c.bancada.registro();
     c.console->defineTxtComandos(QString());
