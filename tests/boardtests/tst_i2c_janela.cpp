@@ -23,6 +23,16 @@
 
 namespace {
 
+// With VEXADOR_CAPTURAS set, the window as it looks is saved there (to look at it by eye).
+void captura(QWidget* janela, const QString& nome)
+{
+    const QString pasta = qEnvironmentVariable("VEXADOR_CAPTURAS");
+    if (pasta.isEmpty())
+        return;
+    QWidget* alvo = janela->parentWidget() ? janela->parentWidget() : janela;
+    alvo->grab().save(pasta + QLatin1Char('/') + nome + QStringLiteral(".png"));
+}
+
 struct Cenario {
     PastaAplicacaoTemporaria pasta;
     RoteiroInstalado roteiro;
@@ -123,6 +133,7 @@ void TstI2cJanela::barramentoBom()
     QVERIFY(c.janela->txtDados().contains("0x1A"));
     QVERIFY(!c.janela->txtDados().contains("i2c -s 0"));
     QVERIFY(c.roteiro.roteiro.mostradas.isEmpty());
+    captura(c.janela, QStringLiteral("i2c_barramento"));
 }
 
 // Both expected devices of bus 2 are silent: two OFF lines, two NO marks, the bus listed once.
@@ -141,6 +152,7 @@ void TstI2cJanela::dispositivosAusentes()
     QVERIFY(!c.visivel("ok(0)"));
     QCOMPARE(c.janela->txtDadosI2C(), L(QStringLiteral("Falhas i2c")) + "\r\n\r\nI2C 2:\r\n");
     QVERIFY(!c.visivel("FrameResultadoOK"));
+    captura(c.janela, QStringLiteral("i2c_falha"));
 
     // A good bus afterwards starts a fresh fault list.
     c.bt(0)->click();
@@ -201,6 +213,7 @@ void TstI2cJanela::autoTeste()
     QCOMPARE(rotulos.first(), modelo == QLatin1String("IP X") ? QStringLiteral("  I2C 0") : QStringLiteral(" "));
     for (const QString& r : rotulos)
         QVERIFY2(!r.contains(L(QStringLiteral("COMUNICAÇÃO OFF"))), qPrintable(r));
+    captura(c.janela, "i2c_auto_" + QString(modelo).remove(QLatin1Char(' ')));
 }
 
 void TstI2cJanela::cancelaAutoTeste()
@@ -211,6 +224,7 @@ void TstI2cJanela::cancelaAutoTeste()
     bt->click();
     auto* lista = c.filho<QListWidget>(QStringLiteral("ListView"));
     QVERIFY(QTest::qWaitFor([&] { return lista->count() > 0; }, 10000));
+    captura(c.janela, QStringLiteral("i2c_auto_rodando"));
     bt->click();
     QCOMPARE(bt->text(), "Auto " + L(QStringLiteral("Teste")));
     QVERIFY(!c.janela->modoAuto());

@@ -20,6 +20,16 @@
 
 namespace {
 
+// With VEXADOR_CAPTURAS set, the window as it looks is saved there (to look at it by eye).
+void captura(QWidget* janela, const QString& nome)
+{
+    const QString pasta = qEnvironmentVariable("VEXADOR_CAPTURAS");
+    if (pasta.isEmpty())
+        return;
+    QWidget* alvo = janela->parentWidget() ? janela->parentWidget() : janela;
+    alvo->grab().save(pasta + QLatin1Char('/') + nome + QStringLiteral(".png"));
+}
+
 struct Cenario {
     PastaAplicacaoTemporaria pasta;
     RoteiroInstalado roteiro;
@@ -125,6 +135,7 @@ void TstIcJanela::comunicacao()
     QCOMPARE(c.filho<QLabel>(QStringLiteral("lbDispositivo"))->text(),
              L(QStringLiteral("Modelo")) + ": " + modelo + "  " + Cenario::Placa(modelo));
     QCOMPARE(c.janela->contadorStatus(), 1);
+    captura(c.janela, "ic_" + QString(modelo).remove(QLatin1Char(' ')) + QString::number(botao));
 }
 
 // The answer as delivered is the output plus 31 characters (line breaks and prompt).

@@ -22,6 +22,16 @@
 
 namespace {
 
+// With VEXADOR_CAPTURAS set, the window as it looks is saved there (to look at it by eye).
+void captura(QWidget* janela, const QString& nome)
+{
+    const QString pasta = qEnvironmentVariable("VEXADOR_CAPTURAS");
+    if (pasta.isEmpty())
+        return;
+    QWidget* alvo = janela->parentWidget() ? janela->parentWidget() : janela;
+    alvo->grab().save(pasta + QLatin1Char('/') + nome + QStringLiteral(".png"));
+}
+
 struct Cenario {
     PastaAplicacaoTemporaria pasta;
     RoteiroInstalado roteiro;
@@ -190,6 +200,7 @@ void TstNandJanela::syscfgEspelhado()
     QCOMPARE(c.janela->lbStatus(), L(QStringLiteral("COMUNICAÇÃO OK")));
     QVERIFY(c.visivel("OK(0)"));
     QCOMPARE(c.roteiro.roteiro.mostradas.size(), 1);
+    captura(c.janela, QStringLiteral("nand_syscfg"));
 }
 
 void TstNandJanela::syscfgRecusado()
@@ -218,6 +229,7 @@ void TstNandJanela::semDriver()
     QVERIFY(c.visivel("NO(0)"));
     QVERIFY(!c.visivel("OK(0)"));
     QVERIFY(c.janela->txtDados().contains("Driver is missing!"));
+    captura(c.janela, QStringLiteral("nand_semdriver"));
 }
 
 void TstNandJanela::respostasRuins_data()

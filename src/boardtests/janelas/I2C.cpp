@@ -66,13 +66,13 @@ I2C::I2C(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("I2C"), janel
     for (int i = 0; i < ModuloI2C::NumeroBarramentos; ++i) {
         auto* b = new QPushButton(QStringLiteral("i2c %1").arg(i), this);
         b->setObjectName(QStringLiteral("btI2C(%1)").arg(i));
-        b->setGeometry(geo(240, 240 + i * 480, 2160, 405));
+        b->setGeometry(geo(240, 240 + i * 480, 2520, 405));
         connect(b, &QPushButton::clicked, this, [this, i] { btI2C_Click(i); });
         m_btI2C[i] = b;
     }
     m_btAutoTeste = new QPushButton(this);
     m_btAutoTeste->setObjectName(QStringLiteral("btAutoTeste"));
-    m_btAutoTeste->setGeometry(geo(240, 4200, 2160, 405));
+    m_btAutoTeste->setGeometry(geo(240, 4200, 2520, 405));
     QFont negrito = m_btAutoTeste->font();
     negrito.setBold(true);
     m_btAutoTeste->setFont(negrito);
@@ -85,19 +85,19 @@ I2C::I2C(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("I2C"), janel
 
     m_btPdf = new QPushButton(this);
     m_btPdf->setObjectName(QStringLiteral("btPdf"));
-    m_btPdf->setGeometry(geo(240, 7560, 2160, 600));
+    m_btPdf->setGeometry(geo(240, 7560, 2520, 600));
     connect(m_btPdf, &QPushButton::clicked, this, &I2C::btPdf_Click);
 
     // Single-bus result: the lines and, left of them, an indicator per expected device.
     m_frameI = new QFrame(this);
     m_frameI->setObjectName(QStringLiteral("FrameI"));
-    m_frameI->setGeometry(geo(2640, 120, 8400, 5900));
+    m_frameI->setGeometry(geo(3000, 120, 8040, 5900));
     m_frameI2C = new QGroupBox(m_frameI);
     m_frameI2C->setObjectName(QStringLiteral("FrameI2C"));
     m_frameI2C->setGeometry(0, 0, m_frameI->width(), m_frameI->height());
     m_lbResultadoRotulo = new QLabel(m_frameI2C);
     m_lbResultadoRotulo->setObjectName(QStringLiteral("lbResultado"));
-    m_lbResultadoRotulo->setGeometry(geo(600, 240, 7680, 5500));
+    m_lbResultadoRotulo->setGeometry(geo(600, 240, 7320, 5500));
     m_lbResultadoRotulo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_lbResultadoRotulo->setTextFormat(Qt::PlainText);
     for (int k = 0; k < ModuloI2C::Indicadores; ++k) {
@@ -120,7 +120,7 @@ I2C::I2C(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("I2C"), janel
     m_progressBar = new QFrame(this);
     m_progressBar->setObjectName(QStringLiteral("ProgressBar"));
     m_progressBar->setFrameShape(QFrame::Box);
-    m_progressBar->setGeometry(geo(2640, 6200, 8400, 300));
+    m_progressBar->setGeometry(geo(3000, 6200, 8040, 300));
     m_barra = new QLabel(m_progressBar);
     m_barra->setObjectName(QStringLiteral("Barra"));
     m_barra->setAutoFillBackground(true);
@@ -133,7 +133,7 @@ I2C::I2C(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("I2C"), janel
 
     m_lbAguarde = new QLabel(this);
     m_lbAguarde->setObjectName(QStringLiteral("lbAguarde"));
-    m_lbAguarde->setGeometry(geo(2640, 6600, 8400, 360));
+    m_lbAguarde->setGeometry(geo(3000, 6600, 8040, 360));
     m_lbAguarde->setAlignment(Qt::AlignCenter);
     m_lbAguarde->setFont(negrito);
     m_lbAguarde->setStyleSheet(QStringLiteral("color: #c00000;"));

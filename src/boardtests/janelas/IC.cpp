@@ -123,7 +123,9 @@ IC::IC(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("IC"), janelas)
     m_no0->move(tw(6480), tw(6300));
     m_lbStatus2 = new QLabel(this);
     m_lbStatus2->setObjectName(QStringLiteral("lbStatus2"));
-    m_lbStatus2->setGeometry(geo(240, 6960, 6240, 360));
+    m_lbStatus2->setGeometry(geo(240, 6900, 7440, 600));
+    m_lbStatus2->setWordWrap(true);
+    m_lbStatus2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_lbStatus2->hide();
     m_lbVar = new QLabel(this);
     m_lbVar->setObjectName(QStringLiteral("lbVar"));

@@ -96,7 +96,9 @@ Nand::Nand(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Nand"), ja
     m_no0->move(tw(3240), tw(5760));
     m_lbStatus2 = new QLabel(this);
     m_lbStatus2->setObjectName(QStringLiteral("lbStatus2"));
-    m_lbStatus2->setGeometry(geo(240, 6360, 3600, 360));
+    m_lbStatus2->setGeometry(geo(240, 6360, 3600, 1080));
+    m_lbStatus2->setWordWrap(true);
+    m_lbStatus2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_lbStatus2->hide();
 
     m_frame2 = new QGroupBox(this);
