@@ -330,16 +330,23 @@ void TstJanelasVCores::tempoDoFimDaTrocaAteAGrade()
     CenarioTrilhas c;
     QVERIFY(c.inicia("IP X", "A1865"));
     auto* w = c.janelas().mostra<VCores>("VCores");
-    QVERIFY(leia(w));
-    QVERIFY(leia(w)); // the second reading runs with warm caches, as in use
+    QVERIFY(leia(w)); // warms the caches, as in use
     auto* grade = filho<QTableView>(w, "DBGrid1");
-    QElapsedTimer pintura;
-    pintura.start();
-    grade->viewport()->repaint();
-    const double ms = (w->nsTrabalhoUltimaLeitura() + pintura.nsecsElapsed()) / 1e6;
+    // Three readings; the median keeps one slow tick of a busy machine out.
+    QList<double> total, graduacao;
+    for (int i = 0; i < 3; ++i) {
+        QVERIFY(leia(w));
+        QElapsedTimer pintura;
+        pintura.start();
+        grade->viewport()->repaint();
+        total << (w->nsTrabalhoUltimaLeitura() + pintura.nsecsElapsed()) / 1e6;
+        graduacao << w->nsGraduacaoUltimaLeitura() / 1e6;
+    }
+    std::sort(total.begin(), total.end());
+    std::sort(graduacao.begin(), graduacao.end());
     qInfo("VCore, IP X: %.1f ms from the end of the exchange to the graded grid on screen "
-          "(grading and refresh %.1f ms)", ms, w->nsTrabalhoUltimaLeitura() / 1e6);
-    QVERIFY2(ms < 250, qPrintable(QString::number(ms)));
+          "(median of 3; grading %.1f ms)", total[1], graduacao[1]);
+    QVERIFY2(total[1] < 250, qPrintable(QString::number(total[1])));
 }
 
 QTEST_MAIN(TstJanelasVCores)

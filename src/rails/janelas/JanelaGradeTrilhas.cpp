@@ -329,7 +329,7 @@ void JanelaGradeTrilhas::tickTimer1()
     processaLeitura();
     aoTimer1();
     m_timer2->start();
-    m_nsTrabalho = relogio.nsecsElapsed();
+    m_nsTrabalho = m_nsGraduacao = relogio.nsecsElapsed();
 }
 
 void JanelaGradeTrilhas::tickTimer2()

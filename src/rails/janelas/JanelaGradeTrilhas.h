@@ -72,6 +72,7 @@ public:
     // Time the program itself spent on the last reading after the exchange ended: grading
     // plus the refreshes of the grid (the timer waits between them not counted).
     qint64 nsTrabalhoUltimaLeitura() const { return m_nsTrabalho; }
+    qint64 nsGraduacaoUltimaLeitura() const { return m_nsGraduacao; } // the grading alone
 
     void esperaCancelada() override;
 
@@ -116,6 +117,7 @@ protected:
     bool m_leituraFeita = false;
     bool m_dadosMudaram = false;
     qint64 m_nsTrabalho = 0;
+    qint64 m_nsGraduacao = 0;
 
     QTableView* m_grade = nullptr;
     ModeloGradeTrilhas* m_data1 = nullptr;
