@@ -8,10 +8,12 @@
 #include "reports/RelatorioMalhas.h"
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
+#include "shell/janelas/GanchosShell.h"
 #include "ui/GerenciadorJanelas.h"
 #include "ui/Twips.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -163,6 +165,8 @@ void JanelaGradeTrilhas::criaControles()
     m_grade->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_grade->horizontalHeader()->setStretchLastSection(true);
     m_grade->horizontalHeader()->setHighlightSections(false);
+    m_grade->viewport()->setMouseTracking(true);
+    m_grade->viewport()->installEventFilter(this);
 
     m_comboDecimais = new QComboBox(this);
     m_comboDecimais->setObjectName(QStringLiteral("ComboDecimais"));
@@ -289,6 +293,15 @@ void JanelaGradeTrilhas::resizeEvent(QResizeEvent* e)
 {
     JanelaFilha::resizeEvent(e);
     posicionaProgresso();
+}
+
+bool JanelaGradeTrilhas::eventFilter(QObject* alvo, QEvent* evento)
+{
+    // The pointer over the grid closes the main window's hover menu.
+    if (evento->type() == QEvent::MouseMove && m_grade && alvo == m_grade->viewport()
+        && ganchosShell().ocultaSubMenu)
+        ganchosShell().ocultaSubMenu();
+    return JanelaFilha::eventFilter(alvo, evento);
 }
 
 void JanelaGradeTrilhas::posicionaProgresso()

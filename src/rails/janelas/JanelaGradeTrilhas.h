@@ -100,6 +100,7 @@ protected:
     virtual void antesDeEnviar() {}  // controls disabled while a reading is in flight
 
     void resizeEvent(QResizeEvent* e) override;
+    bool eventFilter(QObject* alvo, QEvent* evento) override;
     void posicionaProgresso();
     void tickTimer1();
     void tickTimer2();
