@@ -1,5 +1,4 @@
 #include "i18n/Dialogos.h"
-#include "i18n/Idioma.h"
 #include "i18n/janelas/DialogosQt.h"
 #include "shell/Globais.h"
 #include "shell/Inicio.h"
@@ -70,21 +69,11 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    CarregaIdioma();
-    instalaGanchosShell(ganchosShell());
-
-    if (Inicio::primeiroInicio()) {
-        // The first-run import step, then the disclaimer; declining it ends the program.
-        if (auto& gancho = ganchosShell().primeiroInicio; gancho && !gancho())
-            return 0;
-    }
-    if (auto& gancho = ganchosShell().verificaVersaoOnline)
-        gancho();
-
-    g.TesteAtivo = QStringLiteral("0");
-
-    Inicial principal(&abertura);
-    caixasQt.definePai(&principal);
-    principal.show();
+    // Language, first start (declining the disclaimer ends the program), online notices,
+    // then the main window, which closes the splash when it has loaded.
+    std::unique_ptr<Inicial> principal = IniciaPrograma(&abertura);
+    if (!principal)
+        return 0;
+    caixasQt.definePai(principal.get());
     return app.exec();
 }

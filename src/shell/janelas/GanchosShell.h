@@ -1,8 +1,10 @@
 #pragma once
 #include <QString>
 #include <functional>
+#include <memory>
 
 class Inicial;
+class QWidget;
 
 // Where the small windows of the shell plug into the start-up and the main window: the
 // first-start step (import and disclaimer), the online notices, the tips window, the
@@ -31,3 +33,8 @@ struct GanchosShell {
 GanchosShell& ganchosShell();
 // Sets the hooks of the shell's small windows (called once at start-up).
 void instalaGanchosShell(GanchosShell& ganchos);
+
+// The start-up once the database is known to exist and the splash is up: the language, the
+// first start (disclaimer; declining ends here), the online notices, TesteAtivo "0", then the
+// main window, loaded (it closes the splash) and shown. nullptr when the program is to end.
+std::unique_ptr<Inicial> IniciaPrograma(QWidget* abertura);

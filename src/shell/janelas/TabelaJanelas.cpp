@@ -18,6 +18,7 @@
 #include "rails/janelas/BuckTeste.h"
 #include "rails/janelas/PMU.h"
 #include "rails/janelas/VCores.h"
+#include "shell/janelas/Sobre.h"
 #include "ui/GerenciadorJanelas.h"
 
 // One line per window: its name (objectName and open flag) and its requester codes.
@@ -43,4 +44,5 @@ void registraJanelas(GerenciadorJanelas& janelas)
     janelas.registra<Displays>(QStringLiteral("Displays"), {"3"});
     janelas.registra<Bateria>(QStringLiteral("Bateria"), {"14", "19"});
     janelas.registra<Outros>(QStringLiteral("Outros"), {"17"});
+    janelas.registra<Sobre>(QStringLiteral("Sobre"));
 }
