@@ -603,4 +603,8 @@ const EntradaDicionario TabelaDicionario[TamanhoDicionario] = {
      "Não Concordo",
      "I Disagree",
      "No Acepto"},
+    {"Aguardando Box",
+     "Aguardando Box",
+     "Waiting for the Box",
+     "Esperando la Box"},
 };

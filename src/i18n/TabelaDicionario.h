@@ -9,5 +9,5 @@ struct EntradaDicionario {
     const char* es;
 };
 
-inline constexpr int TamanhoDicionario = 150;
+inline constexpr int TamanhoDicionario = 151;
 extern const EntradaDicionario TabelaDicionario[TamanhoDicionario];

@@ -17,6 +17,12 @@ namespace {
 const QString ComandoModelo = QStringLiteral("syscfg print RMd#");
 constexpr int PaginaVideoPortas = 3;
 constexpr int MaiorPortaSuportada = 16;
+constexpr int IntervaloReconexao = 500; // ms between two looks for a lost box
+
+QString com(int numero)
+{
+    return QStringLiteral("COM") + QString::number(numero);
+}
 }
 
 QString ChaveErroAbertura(int erroPorta)
@@ -42,8 +48,18 @@ Conexao::Conexao(Ligacao& ligacao, QObject* pai)
     m_timerValidaPorta->setInterval(300);
     m_timerVerificaVersao->setObjectName(QStringLiteral("TimerVerificaVersao"));
     m_timerVerificaVersao->setInterval(50);
+    m_timerReconexao = new QTimer(this);
+    m_timerReconexao->setObjectName(QStringLiteral("TimerReconexao"));
+    m_timerReconexao->setInterval(IntervaloReconexao);
     connect(m_timerValidaPorta, &QTimer::timeout, this, &Conexao::validaPorta);
     connect(m_timerVerificaVersao, &QTimer::timeout, this, &Conexao::verificaVersao);
+    connect(m_timerReconexao, &QTimer::timeout, this, &Conexao::verificaReconexao);
+    connect(&m_ligacao, &Ligacao::portaPerdida, this, &Conexao::aoPerderPorta);
+}
+
+bool Conexao::aguardandoBox() const
+{
+    return m_timerReconexao->isActive();
 }
 
 void Conexao::mostraLegenda(const QString& legenda)
@@ -60,6 +76,8 @@ void Conexao::mostraCor(const QString& cor)
 
 void Conexao::BotaoConectar(const QString& textoPorta)
 {
+    if (aguardandoBox())
+        encerraEspera(QStringLiteral("Espera da Box cancelada pelo botão Conectar"));
     const QString status = m_ligacao.status();
     if (status == QLatin1String("2") || status == QLatin1String("3"))
         return;
@@ -85,6 +103,7 @@ void Conexao::BotaoConectar(const QString& textoPorta)
 
 void Conexao::desconecta()
 {
+    emit eventoLigacao(QStringLiteral("Desconectado pelo usuário"));
     m_ligacao.paraLeituras();
     m_ligacao.porta()->close();
     mostraLegenda(L(QStringLiteral("Conectar")));
@@ -95,7 +114,7 @@ void Conexao::desconecta()
     m_ligacao.defineNumeroModelo(QString());
 }
 
-void Conexao::conecta(int numero)
+bool Conexao::abrePorta(int numero, int* erro)
 {
     QSerialPort* porta = m_ligacao.porta();
     m_ligacao.definePortaSelecionada(QString::number(numero));
@@ -108,8 +127,21 @@ void Conexao::conecta(int numero)
     porta->setStopBits(QSerialPort::OneStop);
     const bool aberta = !porta->portName().isEmpty() && porta->open(QIODevice::ReadWrite);
     if (!aberta) {
-        const int erro = porta->portName().isEmpty() ? QSerialPort::DeviceNotFoundError : porta->error();
+        *erro = porta->portName().isEmpty() ? QSerialPort::DeviceNotFoundError : porta->error();
+        return false;
+    }
+    porta->clearError(); // an error of the device that was lost does not belong to this one
+    porta->clear();      // nothing left over from before belongs to this answer
+    return true;
+}
+
+void Conexao::conecta(int numero)
+{
+    int erro = 0;
+    if (!abrePorta(numero, &erro)) {
+        QSerialPort* porta = m_ligacao.porta();
         const QString chave = ChaveErroAbertura(erro);
+        emit eventoLigacao(QStringLiteral("%1 não abriu: %2 (%3)").arg(com(numero), porta->errorString()).arg(erro));
         if (chave.isEmpty())
             dialogos().erroPadrao(porta->errorString(), erro);
         else
@@ -117,9 +149,16 @@ void Conexao::conecta(int numero)
         emit listaPortasPedida();
         return;
     }
-    porta->clear(); // nothing left over from before belongs to this answer
+    iniciaHandshake();
+}
+
+void Conexao::iniciaHandshake()
+{
+    emit eventoLigacao(QStringLiteral("Conectando ") + com(m_ligacao.portaSelecionada().toInt()));
     m_ligacao.defineTxtComandos(ComandoModelo);
     m_ligacao.EnviaComando();
+    if (m_ligacao.status() == QLatin1String("0"))
+        return; // the box was gone already: the loss has been handled
     m_timerValidaPorta->start();
     mostraLegenda(L(QStringLiteral("Conectando")));
     m_ligacao.defineTextoEstado(L(QStringLiteral("Conectando")));
@@ -135,6 +174,7 @@ void Conexao::validaPorta()
     if (ContadorValidaPorta > 10) {
         m_timerValidaPorta->stop();
         m_ligacao.defineTxtComandos(QString());
+        emit eventoLigacao(QStringLiteral("Sem resposta do dispositivo: desconectado"));
         MostraMensagem(QStringLiteral("MSG_PORTA_NAO_RESPONDE"), m_ligacao.portaSelecionada());
         MostraMensagem(QStringLiteral("MSG_PORTA"), m_ligacao.portaSelecionada());
         m_ligacao.porta()->close();
@@ -154,6 +194,7 @@ void Conexao::validaPorta()
         mostraCor(QStringLiteral("Verde"));
         m_ligacao.defineTextoEstado(L(QStringLiteral("Conectado")));
         m_ligacao.defineStatus(QStringLiteral("1"));
+        emit eventoLigacao(QStringLiteral("Conectado"));
         emit handshakeConcluido();
         AvaliaHandshake();
     }
@@ -193,6 +234,7 @@ void Conexao::AvaliaHandshake()
         m_ligacao.defineNumeroModelo(a.numero);
         m_ligacao.defineModelo(a.modelo);
         ContadorValidaPorta = 0;
+        emit eventoLigacao(QStringLiteral("Modelo identificado: %1 (%2)").arg(a.modelo, a.numero));
         return;
     }
 }
@@ -245,6 +287,59 @@ void Conexao::verificaVersao()
         mensagensModeloDesconhecido();
     } else {
         m_ligacao.defineModelo(modelo);
+        emit eventoLigacao(QStringLiteral("Modelo identificado: %1 (%2)").arg(modelo, n.numero));
     }
     m_ligacao.defineTxtConsole(QString());
+}
+
+void Conexao::aoPerderPorta()
+{
+    // The link has closed the port and is in "0"; the rest of what button 1 shows follows.
+    m_timerValidaPorta->stop();
+    m_timerVerificaVersao->stop();
+    ContadorValidaPorta = 0;
+    mostraLegenda(L(QStringLiteral("Conectar")));
+    mostraCor(QStringLiteral("Branco"));
+    bool numerica = false;
+    const int numero = m_ligacao.portaSelecionada().toInt(&numerica);
+    emit eventoLigacao(QStringLiteral("Box perdida") + (numerica ? QStringLiteral(" em ") + com(numero) : QString()));
+    emit listaPortasPedida();
+    if (!numerica)
+        return;
+    m_portaAguardada = numero;
+    m_esperaBox.start();
+    m_timerReconexao->start();
+    m_ligacao.defineTextoEstado(L(QStringLiteral("Aguardando Box")));
+    emit eventoLigacao(QStringLiteral("Aguardando Box em %1 por até %2 s").arg(com(numero)).arg(LimiteEsperaBoxMs / 1000));
+}
+
+void Conexao::encerraEspera(const QString& evento)
+{
+    m_timerReconexao->stop();
+    if (m_ligacao.status() == QLatin1String("0"))
+        m_ligacao.defineTextoEstado(L(QStringLiteral("Desconectado")));
+    emit eventoLigacao(evento);
+}
+
+void Conexao::verificaReconexao()
+{
+    if (m_ligacao.status() != QLatin1String("0")) {
+        m_timerReconexao->stop(); // connected by other means meanwhile
+        return;
+    }
+    if (m_esperaBox.elapsed() > LimiteEsperaBoxMs) {
+        encerraEspera(QStringLiteral("Espera da Box encerrada: %1 não voltou").arg(com(m_portaAguardada)));
+        return;
+    }
+    if (!Portas::PortaExiste(m_portaAguardada))
+        return;
+    // A device that is back but cannot be opened yet (still being set up) is tried again later.
+    int erro = 0;
+    if (!abrePorta(m_portaAguardada, &erro))
+        return;
+    m_timerReconexao->stop();
+    emit eventoLigacao(QStringLiteral("Box de volta em %1: reconectando").arg(com(m_portaAguardada)));
+    emit listaPortasPedida();
+    emit portaEscolhidaPedida(QString::number(m_portaAguardada));
+    iniciaHandshake();
 }

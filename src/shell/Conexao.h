@@ -1,4 +1,5 @@
 #pragma once
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 
@@ -13,6 +14,11 @@ QString ChaveErroAbertura(int erroPorta);
 // Connecting to the phone and telling which one it is: menu button 1 (connect / disconnect),
 // the handshake that waits for the first answer, and the model query. It drives the link
 // and says through signals what the main window shows (button 1, status light, port list).
+//
+// A box that is lost (Ligacao::portaPerdida) leaves the link disconnected as button 1 would;
+// then the same COM number is watched (TimerReconexao) for up to LimiteEsperaBoxMs, and when it
+// exists again the program connects by itself with the usual handshake. The user's own
+// disconnect never starts that watch, and any click of button 1 ends it.
 class Conexao : public QObject {
     Q_OBJECT
 public:
@@ -34,6 +40,12 @@ public:
     int ContadorVerificaVersao = 0;
     int TentativaModelo = 0;
 
+    // --- waiting for a lost box
+    QTimer* timerReconexao() const { return m_timerReconexao; }
+    bool aguardandoBox() const;
+    int portaAguardada() const { return m_portaAguardada; }
+    qint64 LimiteEsperaBoxMs = 10 * 60 * 1000;
+
     QString legendaBotao() const { return m_legendaBotao; } // button 1 caption
     QString corStatus() const { return m_cor; }             // "Branco", "Amarelo", "Verde"
 
@@ -43,12 +55,20 @@ signals:
     void listaPortasPedida();   // rebuild the port chooser
     void focoModeloPedido();    // put the focus on the model chooser
     void handshakeConcluido();  // a phone answered: the waiting windows may send
+    void portaEscolhidaPedida(const QString& porta); // show this number in the port chooser
+    void eventoLigacao(const QString& evento);       // for the session log
 
 private:
     void validaPorta();
     void verificaVersao();
     void conecta(int numero);
+    // Opens the port of the number at 115200,N,8,1; on failure returns the port error.
+    bool abrePorta(int numero, int* erro);
+    void iniciaHandshake();
     void desconecta();
+    void aoPerderPorta();
+    void verificaReconexao();
+    void encerraEspera(const QString& evento);
     void mostraLegenda(const QString& legenda);
     void mostraCor(const QString& cor);
     void mensagensModeloDesconhecido();
@@ -56,6 +76,9 @@ private:
     Ligacao& m_ligacao;
     QTimer* m_timerValidaPorta;
     QTimer* m_timerVerificaVersao;
+    QTimer* m_timerReconexao;
+    QElapsedTimer m_esperaBox;
+    int m_portaAguardada = 0;
     QString m_legendaBotao;
     QString m_cor = QStringLiteral("Branco");
 };

@@ -4,7 +4,9 @@
 #include "i18n/Dicionario.h"
 #include "i18n/Mensagens.h"
 #include "shell/Globais.h"
+#include "shell/Portas.h"
 
+#include <QFileInfo>
 #include <QSerialPort>
 #include <QTimer>
 
@@ -25,8 +27,13 @@ Ligacao::Ligacao(QObject* pai)
     m_timer1->setTimerType(Qt::PreciseTimer);
     m_timer2->setTimerType(Qt::PreciseTimer);
     connect(m_porta, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError e) {
-        if (e != QSerialPort::NoError)
-            m_ultimoErro = e;
+        if (e == QSerialPort::NoError)
+            return;
+        m_ultimoErro = e;
+        // Between exchanges nobody polls: a box unplugged now is noticed here. Looked at after
+        // the port's own handling has ended.
+        if (e == QSerialPort::ResourceError || e == QSerialPort::ReadError)
+            QTimer::singleShot(0, this, [this, e] { erroForaDaTroca(e); });
     });
     connect(m_timer1, &QTimer::timeout, this, &Ligacao::primeiraLeitura);
     connect(m_timer2, &QTimer::timeout, this, &Ligacao::leiturasSeguintes);
@@ -108,11 +115,17 @@ void Ligacao::EnviaComando()
     const QByteArray bytes = m_comandos.toLatin1() + '\r';
     if (m_porta->write(bytes) != bytes.size()) {
         const int numero = static_cast<int>(m_porta->error());
+        if (dispositivoSumiu(numero)) {
+            defineLegendaPrincipal(Globais::instancia().TituloPrincipal);
+            perdeDispositivo(Globais::instancia().TesteAtivo);
+            return;
+        }
         dialogos().mensagem(m_porta->errorString() + QStringLiteral(" Nº: ") + QString::number(numero),
                             QStringLiteral("Erro ao enviar comando Nº ") + QString::number(numero),
                             Dialogos::Icone::Critico);
         return;
     }
+    emit comandoEnviado(Globais::instancia().TesteAtivo, m_comandos);
     m_timer1->start();
 }
 
@@ -194,15 +207,63 @@ void Ligacao::falhaNaLeitura()
         erro = m_ultimoErro ? static_cast<QSerialPort::SerialPortError>(m_ultimoErro)
                             : QSerialPort::NotOpenError;
     const QString descricao = m_porta->errorString();
+    const QString codigo = Globais::instancia().TesteAtivo;
+    emit trocaInterrompida(codigo, m_console, descricao + QStringLiteral(" Nº: ") + QString::number(erro));
     defineLegendaPrincipal(Globais::instancia().TituloPrincipal);
+    if (dispositivoSumiu(erro)) {
+        perdeDispositivo(codigo);
+        return;
+    }
     defineTextoEstado(L(QStringLiteral("Conectado")));
     defineStatus(QStringLiteral("1"));
     // The answer will not be delivered; TesteAtivo keeps its value, the window stops waiting.
-    const QString codigo = Globais::instancia().TesteAtivo;
     dialogos().erroPadrao(descricao, static_cast<int>(erro));
     emit esperaCancelada(codigo);
-    if (erro == QSerialPort::ResourceError || erro == QSerialPort::ReadError)
-        emit portaPerdida();
+}
+
+bool Ligacao::dispositivoSumiu(int erro) const
+{
+    if (erro == QSerialPort::ResourceError)
+        return true;
+#ifndef Q_OS_WIN
+    // A vanished pty or USB adapter takes its device node with it.
+    QString caminho = m_porta->portName();
+    if (!caminho.isEmpty() && !caminho.startsWith(QLatin1Char('/')))
+        caminho.prepend(QStringLiteral("/dev/"));
+    if (!caminho.isEmpty() && !QFileInfo::exists(caminho))
+        return true;
+#endif
+    bool numero = false;
+    const int n = m_portaSelecionada.toInt(&numero);
+    return numero && !Portas::PortaExiste(n);
+}
+
+void Ligacao::perdeDispositivo(const QString& codigo)
+{
+    Globais& g = Globais::instancia();
+    paraLeituras();
+    if (m_porta->isOpen())
+        m_porta->close();
+    // The answer is gone with the box: the next exchange (the reconnection's handshake
+    // included) must not be delivered to the window that asked for this one.
+    g.TesteAtivo = QStringLiteral("0");
+    g.EspelhoAtivo = false;
+    defineTextoEstado(L(QStringLiteral("Desconectado")));
+    defineStatus(QStringLiteral("0"));
+    defineNumeroModelo(QString());
+    emit portaPerdida();
+    emit esperaCancelada(codigo);
+    QTimer::singleShot(0, this, [this] { MostraMensagem(QStringLiteral("MSG_PORTA"), m_portaSelecionada); });
+}
+
+void Ligacao::erroForaDaTroca(int erro)
+{
+    // An exchange in progress meets the error at its next poll; a closed port is no longer ours.
+    if (!m_porta->isOpen() || m_timer1->isActive() || m_timer2->isActive() || m_status == QLatin1String("0"))
+        return;
+    if (!dispositivoSumiu(erro))
+        return;
+    perdeDispositivo(Globais::instancia().TesteAtivo);
 }
 
 void Ligacao::primeiraLeitura()
@@ -264,6 +325,7 @@ void Ligacao::EntregaResposta()
         A.remove(m_comandos);
     defineLegendaPrincipal(g.TituloPrincipal);
     const QString codigo = g.TesteAtivo;
+    emit respostaColetada(codigo, R);
     auto entrega = m_entregas.constFind(codigo);
     if (entrega != m_entregas.constEnd())
         (*entrega)(R, A);

@@ -73,12 +73,19 @@ signals:
     void modeloMudou(const QString& modelo);
     void numeroModeloMudou(const QString& numero);
     void respostaEntregue(const QString& codigo);
-    // The answer a window waits for will not come (the box was lost): the window stops
-    // its progress and gives its buttons back.
+    // The answer a window waits for will not come (a poll failed or the box was lost): the
+    // window stops its progress and gives its buttons back.
     void esperaCancelada(const QString& codigo);
-    // The port reported that its device is gone while an answer was being read (after the
-    // error box; the link is back in "1" and stays so until the user disconnects).
+    // The device behind the port is gone (unplugged box, vanished line). The link has already
+    // closed the port and gone to "0" (St1 L("Desconectado"), no regulatory number); the shell
+    // shows the rest of the disconnected state. Then the waiting window is told
+    // (esperaCancelada) and "MSG_PORTA" is shown once, after the current tick has ended.
     void portaPerdida();
+
+    // --- what the session log records
+    void comandoEnviado(const QString& codigo, const QString& comando); // written to the port
+    void respostaColetada(const QString& codigo, const QString& R);     // complete, before delivery
+    void trocaInterrompida(const QString& codigo, const QString& R, const QString& motivo);
 
 private:
     void primeiraLeitura();
@@ -86,6 +93,11 @@ private:
     void EntregaResposta();
     bool le(QString* chunk);
     void falhaNaLeitura();
+    // True when the port's device is gone: the port said so, or its device node or its COM
+    // number no longer exists.
+    bool dispositivoSumiu(int erro) const;
+    void perdeDispositivo(const QString& codigo);
+    void erroForaDaTroca(int erro);
     void espelha();
 
     QSerialPort* m_porta;

@@ -91,9 +91,10 @@ void TstDicionario::chavesNaOrdemDaTabela()
     u"Digite ou seleciona na lista suspença o comando desejado"_s, u"Excluir Dados Comparador"_s,
     u"Limpar dados após comando"_s, u"Salvar Alterações"_s,
     u"Copiar Dados para o lado Comparador"_s, u"VALORES DE REFERÊNCIA RF"_s,
-    u"Não disponível para 6/6P"_s, u"MSG_LICENCA"_s, u"TermosYes"_s, u"TermosNo"_s
+    u"Não disponível para 6/6P"_s, u"MSG_LICENCA"_s, u"TermosYes"_s, u"TermosNo"_s,
+    u"Aguardando Box"_s
     };
-    QCOMPARE(esperadas.size(), 150);
+    QCOMPARE(esperadas.size(), 151);
     QCOMPARE(ChavesDoDicionario(), esperadas);
     for (const QString& k : esperadas)
         QVERIFY2(ExisteNoDicionario(k), qPrintable(k));

@@ -68,7 +68,6 @@ private slots:
     void conecta_data();
     void conecta();
     void caixaMuda();
-    void linhaCai();
     void bytesQueNaoSaoTexto();
     void numeroDesconhecido();
     void driverAusente();
@@ -200,51 +199,6 @@ void TstInicial::caixaMuda()
     // Reconnecting works.
     m_caixas->roteiro.limpa();
     cb->setCurrentText("15");
-    clica(w, 1);
-    QVERIFY(esperaConectado(w));
-    QTRY_COMPARE(filho<QLabel>(w, "lbModelo")->text(), QStringLiteral("A1660"));
-    QCOMPARE(m_caixas->roteiro.textos(), QStringList());
-}
-
-void TstInicial::linhaCai()
-{
-    Bancada b;
-    QVERIFY(b.inicia({"--queda", "2", "--volta-apos", "1"}, PortaBancada));
-    Inicial w;
-    clica(w, 1);
-    QVERIFY(esperaConectado(w));
-    QCOMPARE(m_caixas->roteiro.textos(), QStringList());
-
-    // A window asks; the line vanishes in the middle of the answer.
-    QString cancelada;
-    connect(&w.ligacao(), &Ligacao::esperaCancelada, this, [&](const QString& c) { cancelada = c; });
-    bool entregue = false;
-    w.ligacao().registraEntrega("99", [&](const QString&, const QString&) { entregue = true; });
-    QVERIFY(w.ligacao().solicita("99", "pmuadc --read all"));
-    QTRY_COMPARE_WITH_TIMEOUT(m_caixas->roteiro.mostradas.size(), 1, 5000);
-    const auto caixa = m_caixas->roteiro.mostradas.first().caixa;
-    QCOMPARE(caixa.icone, Dialogos::Icone::Critico);
-    QVERIFY2(caixa.titulo.startsWith(QStringLiteral("Nº ")), qPrintable(caixa.titulo));
-    QVERIFY(caixa.texto.contains(QStringLiteral(" Nº: ")));
-    // Back to idle without a delivery; the waiting window was told.
-    QCOMPARE(w.ligacao().status(), QStringLiteral("1"));
-    QCOMPARE(w.windowTitle(), QStringLiteral("Vexador Tarrim v.2.31"));
-    QCOMPARE(filho<QLabel>(w, "St1")->text(), L("Conectado"));
-    QVERIFY(!entregue);
-    QCOMPARE(cancelada, QStringLiteral("99"));
-    QVERIFY(!w.ligacao().findChild<QTimer*>("Timer1")->isActive());
-    QVERIFY(!w.ligacao().findChild<QTimer*>("Timer2")->isActive());
-
-    // Nothing hangs: the next request fails at its first poll with the same box...
-    m_caixas->roteiro.limpa();
-    QVERIFY(w.ligacao().solicita("99", "help"));
-    QTRY_COMPARE_WITH_TIMEOUT(m_caixas->roteiro.mostradas.size(), 1, 2000);
-    QCOMPARE(w.ligacao().status(), QStringLiteral("1"));
-    // ... and once the box is back, disconnecting and connecting again works.
-    QVERIFY(b.esperaNovoDispositivo());
-    m_caixas->roteiro.limpa();
-    clica(w, 1);
-    QCOMPARE(w.ligacao().status(), QStringLiteral("0"));
     clica(w, 1);
     QVERIFY(esperaConectado(w));
     QTRY_COMPARE(filho<QLabel>(w, "lbModelo")->text(), QStringLiteral("A1660"));

@@ -8,6 +8,7 @@
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
 #include "shell/Portas.h"
+#include "shell/RegistroSessao.h"
 #include "shell/janelas/GanchosShell.h"
 #include "shell/janelas/TabelaJanelas.h"
 #include "ui/GerenciadorJanelas.h"
@@ -161,6 +162,9 @@ Inicial::Inicial(QWidget* telaAbertura)
     m_area->setObjectName(QStringLiteral("PictureS"));
     setCentralWidget(m_area);
     m_janelas = new GerenciadorJanelas(*m_ligacao, m_area, this);
+    // The session log: old days are removed now, every exchange and link change is appended.
+    m_registro = new RegistroSessao(*m_ligacao, PastaLogs(), this);
+    m_registro->acompanha(*m_conexao);
     m_logo = desenhaLogo();
     montaBarra();
     montaConsole();
@@ -176,6 +180,11 @@ Inicial::Inicial(QWidget* telaAbertura)
     connect(m_conexao, &Conexao::listaPortasPedida, this, &Inicial::ListaPortas);
     connect(m_conexao, &Conexao::focoModeloPedido, this, [this] { m_comboAparelhos->setFocus(); });
     connect(m_conexao, &Conexao::handshakeConcluido, this, &Inicial::aoConectar);
+    connect(m_conexao, &Conexao::portaEscolhidaPedida, this, [this](const QString& porta) {
+        const int i = m_cbPortas->findText(porta);
+        if (i >= 0)
+            m_cbPortas->setCurrentIndex(i);
+    });
 
     registraJanelas(*m_janelas);
     carrega(telaAbertura);
@@ -438,7 +447,9 @@ void Inicial::Traducao_Form_Inicial()
 {
     const bool ligado = m_ligacao->status().toInt() != 0;
     m_botoes.value(1)->setText(L(ligado ? QStringLiteral("Desconectar") : QStringLiteral("Conectar")));
-    m_st1->setText(L(ligado ? QStringLiteral("Conectado") : QStringLiteral("Desconectado")));
+    m_st1->setText(L(ligado                       ? QStringLiteral("Conectado")
+                     : m_conexao->aguardandoBox() ? QStringLiteral("Aguardando Box")
+                                                  : QStringLiteral("Desconectado")));
 
     auto poe = [this](int i, const QString& legenda, const QString& dica) {
         m_botoes.value(i)->setText(legenda);

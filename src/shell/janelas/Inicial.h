@@ -6,6 +6,7 @@
 class Conexao;
 class GerenciadorJanelas;
 class Ligacao;
+class RegistroSessao;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -26,6 +27,7 @@ public:
     Ligacao& ligacao() const { return *m_ligacao; }
     Conexao& conexao() const { return *m_conexao; }
     GerenciadorJanelas& janelas() const { return *m_janelas; }
+    RegistroSessao& registro() const { return *m_registro; }
     QMdiArea* area() const { return m_area; }
 
     void Traducao_Form_Inicial();
@@ -67,6 +69,7 @@ private:
     Conexao* m_conexao;
     QMdiArea* m_area;
     GerenciadorJanelas* m_janelas;
+    RegistroSessao* m_registro;
 
     QMap<int, QPushButton*> m_botoes;
     QWidget* m_painelBotoes = nullptr;

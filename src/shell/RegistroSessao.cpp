@@ -1,0 +1,187 @@
+#include "shell/RegistroSessao.h"
+
+#include "i18n/Dialogos.h"
+#include "shell/Conexao.h"
+#include "shell/Globais.h"
+#include "shell/Ligacao.h"
+
+#include <QDir>
+#include <QHash>
+#include <QRegularExpression>
+#include <QTimer>
+
+namespace {
+constexpr int DiasGuardados = 180;
+const QString Prefixo = QStringLiteral("sessao-");
+const QString Extensao = QStringLiteral(".log");
+const QString FormatoDia = QStringLiteral("yyyy-MM-dd");
+
+QString ouTraco(const QString& texto)
+{
+    return texto.isEmpty() ? QStringLiteral("-") : texto;
+}
+} // namespace
+
+const QString RegistroSessao::PrefixoComando = QStringLiteral("    > ");
+const QString RegistroSessao::PrefixoResposta = QStringLiteral("    | ");
+
+QString PastaLogs()
+{
+    const QString aplicacao = Globais::instancia().PastaAplicacao;
+    return aplicacao.isEmpty() ? QString() : aplicacao + QStringLiteral("/logs");
+}
+
+QString JanelaDoRequisitante(const QString& codigo)
+{
+    static const QHash<QString, QString> nomes = {
+        {"0", "Inicial"},   {"1", "Master"},     {"2", "RFs"},      {"3", "Displays"}, {"4", "Nand"},
+        {"5", "IC"},        {"6", "I2C"},        {"8", "Chestnut"}, {"9", "Tigris"},   {"10", "Tristar"},
+        {"12", "Acorn"},    {"13", "BuckTeste"}, {"14", "Bateria"}, {"15", "BuckLdo"}, {"16", "VCores"},
+        {"17", "Outros"},   {"18", "PMU"},       {"19", "Bateria"},
+    };
+    return nomes.value(codigo, codigo);
+}
+
+RegistroSessao::RegistroSessao(Ligacao& ligacao, const QString& pasta, QObject* pai, Relogio relogio)
+    : QObject(pai), m_ligacao(ligacao), m_pasta(pasta), m_relogio(std::move(relogio))
+{
+    if (!m_relogio)
+        m_relogio = [] { return QDateTime::currentDateTime(); };
+    RemoveAntigos(m_pasta, m_relogio().date(), DiasGuardados);
+
+    connect(&m_ligacao, &Ligacao::comandoEnviado, this, &RegistroSessao::registraComando);
+    connect(&m_ligacao, &Ligacao::respostaColetada, this, &RegistroSessao::registraResposta);
+    connect(&m_ligacao, &Ligacao::trocaInterrompida, this, &RegistroSessao::registraInterrupcao);
+}
+
+void RegistroSessao::acompanha(Conexao& conexao)
+{
+    connect(&conexao, &Conexao::eventoLigacao, this, &RegistroSessao::registraEvento);
+}
+
+QString RegistroSessao::NomeDoArquivo(const QDate& dia)
+{
+    return Prefixo + dia.toString(FormatoDia) + Extensao;
+}
+
+QString RegistroSessao::arquivoDoDia(const QDate& dia) const
+{
+    return QDir(m_pasta).filePath(NomeDoArquivo(dia));
+}
+
+int RegistroSessao::RemoveAntigos(const QString& pasta, const QDate& hoje, int dias)
+{
+    static const QRegularExpression nome(QStringLiteral("^sessao-(\\d{4}-\\d{2}-\\d{2})\\.log$"));
+    if (pasta.isEmpty())
+        return 0;
+    const QDate limite = hoje.addDays(-dias);
+    QDir dir(pasta);
+    int removidos = 0;
+    const QStringList arquivos = dir.entryList(QDir::Files | QDir::Hidden);
+    for (const QString& arquivo : arquivos) {
+        const QRegularExpressionMatch m = nome.match(arquivo);
+        if (!m.hasMatch())
+            continue;
+        const QDate dia = QDate::fromString(m.captured(1), FormatoDia);
+        if (dia.isValid() && dia < limite && dir.remove(arquivo))
+            ++removidos;
+    }
+    return removidos;
+}
+
+QString RegistroSessao::Cabecalho(const QDateTime& quando, const QString& porta, const QString& modelo,
+                                  const QString& numero, const QString& assunto)
+{
+    const QString separador = QStringLiteral(" | ");
+    return quando.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")) + separador
+           + (porta.isEmpty() ? QStringLiteral("-") : QStringLiteral("COM") + porta) + separador
+           + ouTraco(modelo) + separador + ouTraco(numero) + separador + assunto;
+}
+
+QString RegistroSessao::CorpoDaResposta(const QString& R)
+{
+    QString corpo;
+    corpo.reserve(R.size() + R.size() / 8 + 16);
+    const QStringList linhas = R.split(QLatin1Char('\n'));
+    for (const QString& linha : linhas) {
+        corpo += PrefixoResposta;
+        corpo += linha;
+        corpo += QLatin1Char('\n');
+    }
+    return corpo;
+}
+
+QString RegistroSessao::cabecalho(const QDateTime& quando, const QString& assunto) const
+{
+    return Cabecalho(quando, m_ligacao.portaSelecionada(), m_ligacao.modelo(), m_ligacao.numeroModelo(), assunto);
+}
+
+void RegistroSessao::registraComando(const QString& codigo, const QString& comando)
+{
+    const QDateTime quando = m_relogio();
+    const QString quem = JanelaDoRequisitante(codigo) + QStringLiteral(" (") + codigo + QLatin1Char(')');
+    // The line holds exactly what went to the port: the command and its carriage return.
+    escreve(quando, cabecalho(quando, quem + QStringLiteral(" | comando")) + QLatin1Char('\n') + PrefixoComando
+                        + comando + QLatin1Char('\r') + QLatin1Char('\n'));
+}
+
+void RegistroSessao::registraResposta(const QString& codigo, const QString& R)
+{
+    const QDateTime quando = m_relogio();
+    const QString quem = JanelaDoRequisitante(codigo) + QStringLiteral(" (") + codigo + QLatin1Char(')');
+    escreve(quando, cabecalho(quando, quem + QStringLiteral(" | resposta, %1 caracteres").arg(R.size()))
+                        + QLatin1Char('\n') + CorpoDaResposta(R));
+}
+
+void RegistroSessao::registraInterrupcao(const QString& codigo, const QString& R, const QString& motivo)
+{
+    const QDateTime quando = m_relogio();
+    const QString quem = JanelaDoRequisitante(codigo) + QStringLiteral(" (") + codigo + QLatin1Char(')');
+    escreve(quando, cabecalho(quando, quem
+                                          + QStringLiteral(" | resposta interrompida (%1), %2 caracteres")
+                                                .arg(motivo)
+                                                .arg(R.size()))
+                        + QLatin1Char('\n') + CorpoDaResposta(R));
+}
+
+void RegistroSessao::registraEvento(const QString& evento)
+{
+    const QDateTime quando = m_relogio();
+    escreve(quando, cabecalho(quando, QStringLiteral("** ") + evento) + QLatin1Char('\n'));
+}
+
+void RegistroSessao::escreve(const QDateTime& quando, const QString& texto)
+{
+    if (m_pasta.isEmpty())
+        return; // no application folder, no log
+    const QDate dia = quando.date();
+    if (!m_arquivo.isOpen() || dia != m_dia) {
+        m_arquivo.close();
+        m_dia = dia;
+        if (!QDir().mkpath(m_pasta)) {
+            avisaFalha(m_pasta, static_cast<int>(QFileDevice::OpenError));
+            return;
+        }
+        m_arquivo.setFileName(arquivoDoDia(dia));
+        if (!m_arquivo.open(QIODevice::WriteOnly | QIODevice::Append)) {
+            avisaFalha(m_arquivo.fileName() + QStringLiteral(": ") + m_arquivo.errorString(),
+                       static_cast<int>(m_arquivo.error()));
+            return;
+        }
+    }
+    const QByteArray bytes = texto.toUtf8();
+    if (m_arquivo.write(bytes) != bytes.size() || !m_arquivo.flush()) {
+        avisaFalha(m_arquivo.fileName() + QStringLiteral(": ") + m_arquivo.errorString(),
+                   static_cast<int>(m_arquivo.error()));
+        m_arquivo.close(); // opened again (silently) for the next entry
+    }
+}
+
+void RegistroSessao::avisaFalha(const QString& descricao, int numero)
+{
+    if (m_avisado)
+        return;
+    m_avisado = true;
+    // Shown after the caller returns: the exchange that is being logged goes on first.
+    QTimer::singleShot(0, this, [descricao, numero] { dialogos().erroPadrao(descricao, numero); });
+}

@@ -1,0 +1,77 @@
+#pragma once
+#include <QDate>
+#include <QDateTime>
+#include <QFile>
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class Conexao;
+class Ligacao;
+
+// The folder of the session logs: "logs" beside the database (application folder); "" while
+// no application folder is known (nothing is logged then).
+QString PastaLogs();
+
+// The window that asks with a requester code ("1" -> "Master", "0" -> "Inicial", the
+// connection and model queries); an unknown code is named by itself.
+QString JanelaDoRequisitante(const QString& codigo);
+
+// A plain-text record of every exchange with the phone and of every change of the link,
+// one UTF-8 file per day ("sessao-2026-12-10.log") in PastaLogs(). An entry is a header line
+//
+//   2026-12-10 10:30:15.123 | COM16 | IP 7 | A1660 | Master (1) | comando
+//
+// followed, for a command, by "    > " and the bytes sent (the command and its CR) and a LF;
+// for an answer, by every line of R (split after each LF, every other byte kept) behind "    | ",
+// each closed by one LF. Removing the prefix and that LF gives R back byte for byte.
+//
+// Every entry is appended and flushed at once. A failure to write is shown once (standard
+// error box, after the current call has returned, so an exchange is never held up by it) and
+// then ignored; later entries are tried again silently.
+class RegistroSessao : public QObject {
+    Q_OBJECT
+public:
+    using Relogio = std::function<QDateTime()>;
+
+    // Removes the logs older than 180 days from `pasta` at once.
+    explicit RegistroSessao(Ligacao& ligacao, const QString& pasta = PastaLogs(), QObject* pai = nullptr,
+                            Relogio relogio = {});
+
+    // Logs the exchanges of the link and the connection events of `conexao`.
+    void acompanha(Conexao& conexao);
+
+    void registraComando(const QString& codigo, const QString& comando);
+    void registraResposta(const QString& codigo, const QString& R);
+    void registraInterrupcao(const QString& codigo, const QString& R, const QString& motivo);
+    void registraEvento(const QString& evento);
+
+    QString pasta() const { return m_pasta; }
+    QString arquivoDoDia(const QDate& dia) const;
+    bool falhou() const { return m_avisado; }
+
+    static QString NomeDoArquivo(const QDate& dia);
+    // Removes this program's day files dated more than `dias` days before `hoje`; other
+    // files are left alone. Returns how many were removed.
+    static int RemoveAntigos(const QString& pasta, const QDate& hoje, int dias = 180);
+    // The header line of an entry (without its line end).
+    static QString Cabecalho(const QDateTime& quando, const QString& porta, const QString& modelo,
+                             const QString& numero, const QString& assunto);
+    // The lines of an answer behind their prefix.
+    static QString CorpoDaResposta(const QString& R);
+
+    static const QString PrefixoComando; // "    > "
+    static const QString PrefixoResposta; // "    | "
+
+private:
+    void escreve(const QDateTime& quando, const QString& texto);
+    QString cabecalho(const QDateTime& quando, const QString& assunto) const;
+    void avisaFalha(const QString& descricao, int numero);
+
+    Ligacao& m_ligacao;
+    QString m_pasta;
+    Relogio m_relogio;
+    QFile m_arquivo;
+    QDate m_dia;
+    bool m_avisado = false;
+};

@@ -1,0 +1,258 @@
+// A box that vanishes: the main window goes to the disconnected state at once, says so once,
+// releases the waiting window, and connects by itself when the same COM number is back.
+// Never after the user's own disconnect; a click or the time limit ends the waiting.
+#include "apoio/Apoio.h"
+#include "apoio/Bancada.h"
+
+#include "i18n/Dialogos.h"
+#include "i18n/Dicionario.h"
+#include "i18n/Mensagens.h"
+#include "shell/Conexao.h"
+#include "shell/Globais.h"
+#include "shell/Ligacao.h"
+#include "shell/janelas/Inicial.h"
+#include "ui/GerenciadorJanelas.h"
+#include "ui/JanelaFilha.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSerialPort>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+constexpr int PortaBancada = 16;
+
+QString texto(const QString& chave)
+{
+    return CaixaDaMensagem(chave, 1, QString::number(PortaBancada)).value().texto;
+}
+
+QString st1(Inicial& w)
+{
+    return w.findChild<QLabel*>(QStringLiteral("St1"))->text();
+}
+
+int vezes(const QByteArray& registro, const QByteArray& trecho)
+{
+    return static_cast<int>(registro.count(trecho));
+}
+
+const QByteArray Rmd = "syscfg print RMd#\r";
+
+} // namespace
+
+class TstPerdaLigacao : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void perdaNoMeioDaResposta();
+    void esperaTermina_data();
+    void esperaTermina();
+    void perdaEntreTrocas();
+    void outroErroMantemLigacao();
+
+private:
+    void clica(Inicial& w, int botao) { QTest::mouseClick(w.botao(botao), Qt::LeftButton); }
+    bool esperaConectado(Inicial& w, int ms = 8000)
+    {
+        return QTest::qWaitFor([&] {
+            return w.conexao().corStatus() == QLatin1String("Verde") && !w.conexao().timerVerificaVersao()->isActive()
+                   && w.ligacao().status() == QLatin1String("1")
+                   && w.findChild<QLabel*>(QStringLiteral("lbModelo"))->text() == QLatin1String("A1660");
+        }, ms);
+    }
+    // The disconnected state exactly as button 1 leaves it (St1 aside: it tells the wait).
+    void confereDesconectado(Inicial& w)
+    {
+        QCOMPARE(w.ligacao().status(), QStringLiteral("0"));
+        QVERIFY(!w.ligacao().porta()->isOpen());
+        QCOMPARE(w.botao(1)->text(), L("Conectar"));
+        QCOMPARE(w.conexao().corStatus(), QStringLiteral("Branco"));
+        QCOMPARE(w.findChild<QLabel*>(QStringLiteral("lbModelo"))->text(), QString());
+        QCOMPARE(w.windowTitle(), QStringLiteral("Vexador Tarrim v.2.31"));
+        QVERIFY(!w.conexao().timerValidaPorta()->isActive());
+        QVERIFY(!w.ligacao().findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
+        QVERIFY(!w.ligacao().findChild<QTimer*>(QStringLiteral("Timer2"))->isActive());
+    }
+
+    PastaAplicacaoTemporaria* m_pasta = nullptr;
+    RoteiroInstalado* m_caixas = nullptr;
+};
+
+void TstPerdaLigacao::init()
+{
+    m_pasta = new PastaAplicacaoTemporaria;
+    m_caixas = new RoteiroInstalado;
+    Globais::instancia().IdiomaAtual = 1;
+}
+
+void TstPerdaLigacao::cleanup()
+{
+    delete m_caixas;
+    delete m_pasta;
+}
+
+void TstPerdaLigacao::perdaNoMeioDaResposta()
+{
+    Bancada b;
+    QVERIFY(b.inicia({"--queda", "2", "--volta-apos", "1"}, PortaBancada));
+    Inicial w;
+    w.show();
+    clica(w, 1);
+    QVERIFY(esperaConectado(w));
+    QCOMPARE(m_caixas->roteiro.textos(), QStringList());
+
+    // Polls after the port first reported trouble, until the link was down.
+    int polls = 0;
+    int pollsNoErro = -1;
+    int pollsNaQueda = -1;
+    for (auto* t : {w.ligacao().findChild<QTimer*>("Timer1"), w.ligacao().findChild<QTimer*>("Timer2")})
+        connect(t, &QTimer::timeout, this, [&] { ++polls; });
+    connect(w.ligacao().porta(), &QSerialPort::errorOccurred, this, [&](QSerialPort::SerialPortError e) {
+        if (e != QSerialPort::NoError && pollsNoErro < 0)
+            pollsNoErro = polls;
+    });
+    connect(&w.ligacao(), &Ligacao::statusMudou, this, [&](const QString& s) {
+        if (s == QLatin1String("0") && pollsNaQueda < 0)
+            pollsNaQueda = polls;
+    });
+    QString cancelada;
+    connect(&w.ligacao(), &Ligacao::esperaCancelada, this, [&](const QString& c) { cancelada = c; });
+
+    // The charger window asks; the line vanishes half-way through its answer.
+    JanelaFilha* tigris = w.janelas().mostra("Tigris");
+    QVERIFY(tigris);
+    auto* executa = tigris->findChild<QPushButton*>("btExecutaLeitura");
+    QVERIFY(executa);
+    QTest::mouseClick(executa, Qt::LeftButton);
+    QCOMPARE(w.ligacao().status(), QStringLiteral("3"));
+    QVERIFY(!executa->isEnabled());
+
+    QTRY_COMPARE_WITH_TIMEOUT(w.ligacao().status(), QStringLiteral("0"), 5000);
+    QVERIFY(pollsNoErro >= 0);
+    QVERIFY2(pollsNaQueda - pollsNoErro <= 1, qPrintable(QStringLiteral("%1 polls").arg(pollsNaQueda - pollsNoErro)));
+    confereDesconectado(w);
+    QCOMPARE(st1(w), L("Aguardando Box"));
+    QVERIFY(w.conexao().aguardandoBox());
+    QCOMPARE(Globais::instancia().TesteAtivo, QStringLiteral("0"));
+    // The window that waited has its button back; nothing was delivered to it.
+    QCOMPARE(cancelada, QStringLiteral("9"));
+    QVERIFY(executa->isEnabled());
+    QTRY_COMPARE(m_caixas->roteiro.textos(), QStringList{texto("MSG_PORTA")});
+    // The port list was rebuilt without the vanished box.
+    QCOMPARE(w.findChild<QComboBox*>("cbPortas")->findText(QString::number(PortaBancada)), -1);
+
+    // The box comes back under the same number: connected and identified without a click.
+    QVERIFY(b.esperaNovoDispositivo());
+    QVERIFY(esperaConectado(w));
+    QCOMPARE(st1(w), L("Conectado"));
+    QCOMPARE(w.botao(1)->text(), L("Desconectar"));
+    QCOMPARE(w.findChild<QComboBox*>("cbPortas")->currentText(), QString::number(PortaBancada));
+    QVERIFY(!w.conexao().aguardandoBox());
+    QVERIFY(b.registro().endsWith(Rmd));
+    QCOMPARE(vezes(b.registro(), Rmd), 2);
+    QCOMPARE(m_caixas->roteiro.textos(), QStringList{texto("MSG_PORTA")}); // once
+    QVERIFY(executa->isEnabled());
+
+    // The user's own disconnect is never followed by a reconnection, though the box is there.
+    clica(w, 1);
+    QCOMPARE(w.ligacao().status(), QStringLiteral("0"));
+    QCOMPARE(st1(w), L("Desconectado"));
+    QVERIFY(!w.conexao().aguardandoBox());
+    QTest::qWait(1500);
+    QCOMPARE(w.ligacao().status(), QStringLiteral("0"));
+    QCOMPARE(vezes(b.registro(), Rmd), 2);
+}
+
+void TstPerdaLigacao::esperaTermina_data()
+{
+    QTest::addColumn<bool>("clique");
+    QTest::newRow("button 1 clicked while waiting") << true;
+    QTest::newRow("time limit passes") << false;
+}
+
+void TstPerdaLigacao::esperaTermina()
+{
+    QFETCH(bool, clique);
+    Bancada b;
+    QVERIFY(b.inicia({"--queda", "2", "--volta-apos", "2"}, PortaBancada));
+    Inicial w;
+    w.conexao().LimiteEsperaBoxMs = clique ? 60000 : 700;
+    clica(w, 1);
+    QVERIFY(esperaConectado(w));
+    QVERIFY(w.ligacao().solicita("99", "pmuadc --read all"));
+    QTRY_COMPARE_WITH_TIMEOUT(w.ligacao().status(), QStringLiteral("0"), 5000);
+    QVERIFY(w.conexao().aguardandoBox());
+    QTRY_COMPARE(m_caixas->roteiro.textos(), QStringList{texto("MSG_PORTA")});
+    if (clique) {
+        // No port to connect to: the click only ends the waiting (and says there is no port).
+        w.findChild<QComboBox*>("cbPortas")->clear();
+        clica(w, 1);
+        QCOMPARE(m_caixas->roteiro.textos(), (QStringList{texto("MSG_PORTA"), texto("SEM_PORTA")}));
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(!w.conexao().aguardandoBox(), 1500);
+    QCOMPARE(st1(w), L("Desconectado"));
+
+    QVERIFY(b.esperaNovoDispositivo());
+    QTest::qWait(1500);
+    QCOMPARE(w.ligacao().status(), QStringLiteral("0"));
+    QVERIFY(!w.ligacao().porta()->isOpen());
+    QCOMPARE(vezes(b.registro(), Rmd), 1);
+}
+
+void TstPerdaLigacao::perdaEntreTrocas()
+{
+    // The box goes away while nobody is asking anything: noticed without a poll.
+    Bancada primeira;
+    QVERIFY(primeira.inicia({}, PortaBancada));
+    const QString pasta = primeira.pastaPortas();
+    Inicial w;
+    clica(w, 1);
+    QVERIFY(esperaConectado(w));
+    primeira.para();
+    QTRY_COMPARE_WITH_TIMEOUT(w.ligacao().status(), QStringLiteral("0"), 3000);
+    confereDesconectado(w);
+    QCOMPARE(st1(w), L("Aguardando Box"));
+    QTRY_COMPARE(m_caixas->roteiro.textos(), QStringList{texto("MSG_PORTA")});
+
+    // Another box plugged in as the same COM number is connected and identified.
+    Bancada segunda(pasta);
+    QVERIFY(segunda.inicia({}, PortaBancada));
+    QVERIFY(esperaConectado(w));
+    QCOMPARE(segunda.registro(), Rmd);
+    QCOMPARE(m_caixas->roteiro.textos(), QStringList{texto("MSG_PORTA")});
+}
+
+void TstPerdaLigacao::outroErroMantemLigacao()
+{
+    // A poll error while the box is still there keeps the old rule: error box, link idle.
+    Bancada b;
+    QVERIFY(b.inicia({"--lento", "40"}, PortaBancada));
+    Inicial w;
+    clica(w, 1);
+    QVERIFY(esperaConectado(w, 15000));
+    QString cancelada;
+    connect(&w.ligacao(), &Ligacao::esperaCancelada, this, [&](const QString& c) { cancelada = c; });
+    QVERIFY(w.ligacao().solicita("99", "pmuadc --read all"));
+    QTRY_VERIFY_WITH_TIMEOUT(w.ligacao().txtConsole().size() > 60, 5000);
+    w.ligacao().porta()->close();
+    QTRY_COMPARE_WITH_TIMEOUT(m_caixas->roteiro.mostradas.size(), 1, 2000);
+    const Dialogos::Caixa caixa = m_caixas->roteiro.mostradas.first().caixa;
+    QCOMPARE(caixa.icone, Dialogos::Icone::Critico);
+    QVERIFY2(caixa.titulo.startsWith(QStringLiteral("Nº ")), qPrintable(caixa.titulo));
+    QCOMPARE(w.ligacao().status(), QStringLiteral("1"));
+    QCOMPARE(st1(w), L("Conectado"));
+    QCOMPARE(cancelada, QStringLiteral("99"));
+    QCOMPARE(Globais::instancia().TesteAtivo, QStringLiteral("99"));
+    QVERIFY(!w.conexao().aguardandoBox());
+    QTest::qWait(300);
+    QCOMPARE(m_caixas->roteiro.mostradas.size(), 1);
+}
+
+QTEST_MAIN(TstPerdaLigacao)
+#include "tst_perdaligacao.moc"

@@ -1,0 +1,324 @@
+// The session log: answers kept byte for byte behind their prefix, one file per day, old days
+// removed, a failure to write told once without disturbing the exchange; a short session
+// against the bench board logged command by command.
+#include "apoio/Apoio.h"
+#include "apoio/Bancada.h"
+
+#include "i18n/Dialogos.h"
+#include "shell/Conexao.h"
+#include "shell/Globais.h"
+#include "shell/Ligacao.h"
+#include "shell/RegistroSessao.h"
+#include "shell/janelas/Inicial.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+constexpr int PortaBancada = 16;
+
+// One entry read back from a log file.
+struct Entrada {
+    QDateTime quando;
+    QString cabecalho;
+    QByteArray comando;  // bytes after "    > ", up to the LF that ends the line
+    QByteArray resposta; // the answer lines joined again
+    bool temResposta = false;
+};
+
+QList<Entrada> leRegistro(const QByteArray& bytes)
+{
+    QList<Entrada> entradas;
+    QList<QByteArray> linhas = bytes.split('\n');
+    if (!linhas.isEmpty() && linhas.last().isEmpty())
+        linhas.removeLast(); // after the last line end
+    QList<QByteArray> resposta;
+    auto fecha = [&] {
+        if (!entradas.isEmpty() && entradas.last().temResposta)
+            entradas.last().resposta = resposta.join('\n');
+        resposta.clear();
+    };
+    for (const QByteArray& linha : std::as_const(linhas)) {
+        if (linha.startsWith("    > ")) {
+            entradas.last().comando = linha.mid(6);
+        } else if (linha.startsWith("    | ")) {
+            entradas.last().temResposta = true;
+            resposta << linha.mid(6);
+        } else {
+            fecha();
+            Entrada e;
+            e.cabecalho = QString::fromUtf8(linha);
+            e.quando = QDateTime::fromString(e.cabecalho.left(23), QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
+            entradas << e;
+        }
+    }
+    fecha();
+    return entradas;
+}
+
+QByteArray conteudo(const QString& caminho)
+{
+    QFile f(caminho);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TstRegistroSessao : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void respostaDeVolta_data();
+    void respostaDeVolta();
+    void umArquivoPorDia();
+    void removeAntigos();
+    void falhaAvisadaUmaVez();
+
+    void sessaoCurta();
+    void pastaIndisponivelNaoAtrapalha();
+
+private:
+    bool esperaConectado(Inicial& w, int ms = 8000)
+    {
+        return QTest::qWaitFor([&] {
+            return w.conexao().corStatus() == QLatin1String("Verde") && !w.conexao().timerVerificaVersao()->isActive()
+                   && w.ligacao().status() == QLatin1String("1")
+                   && w.findChild<QLabel*>(QStringLiteral("lbModelo"))->text() == QLatin1String("A1660");
+        }, ms);
+    }
+
+    PastaAplicacaoTemporaria* m_pasta = nullptr;
+    RoteiroInstalado* m_caixas = nullptr;
+};
+
+void TstRegistroSessao::init()
+{
+    m_pasta = new PastaAplicacaoTemporaria;
+    m_caixas = new RoteiroInstalado;
+    Globais::instancia().IdiomaAtual = 1;
+}
+
+void TstRegistroSessao::cleanup()
+{
+    delete m_caixas;
+    delete m_pasta;
+}
+
+void TstRegistroSessao::respostaDeVolta_data()
+{
+    QTest::addColumn<QString>("R");
+    QTest::newRow("answer as collected") << QStringLiteral("\r\nhelp\r\r\nline one\r\n[0D1F2E3C:5A4B6C7D] :-) ");
+    QTest::newRow("bare line break") << QStringLiteral("\r\n");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("ends in LF, blank lines") << QStringLiteral("a\n\n\nb\n");
+    QTest::newRow("lone CR, prefix-like text") << QStringLiteral("x\ry\r\n    | z\r\n    > w");
+    static const char lixo[] = "\r\nA\x00\xff\x1b[2J\xc3(\r\n";
+    QTest::newRow("bytes that are not text") << QString::fromLatin1(lixo, sizeof lixo - 1);
+}
+
+void TstRegistroSessao::respostaDeVolta()
+{
+    QFETCH(QString, R);
+    QTemporaryDir pasta;
+    Ligacao ligacao;
+    ligacao.definePortaSelecionada(QStringLiteral("7"));
+    ligacao.defineNumeroModelo(QStringLiteral("A1660"));
+    RegistroSessao registro(ligacao, pasta.filePath(QStringLiteral("logs")));
+    registro.registraComando(QStringLiteral("16"), QStringLiteral("pmuadc --read all"));
+    registro.registraResposta(QStringLiteral("16"), R);
+    registro.registraEvento(QStringLiteral("Desconectado pelo usuário"));
+
+    const QString arquivo = registro.arquivoDoDia(QDate::currentDate());
+    const QByteArray bytes = conteudo(arquivo);
+    QVERIFY(!bytes.isEmpty());
+    QCOMPARE(QString::fromUtf8(bytes).toUtf8(), bytes); // valid UTF-8
+    const QList<Entrada> e = leRegistro(bytes);
+    QCOMPARE(e.size(), 3);
+    QVERIFY2(e[0].cabecalho.endsWith(QStringLiteral(" | COM7 | IP 7 | A1660 | VCores (16) | comando")),
+             qPrintable(e[0].cabecalho));
+    QCOMPARE(e[0].comando, QByteArray("pmuadc --read all\r"));
+    QVERIFY(e[1].temResposta);
+    QCOMPARE(e[1].resposta, R.toUtf8());
+    QVERIFY(e[2].cabecalho.endsWith(QStringLiteral("** Desconectado pelo usuário")));
+    QVERIFY(e[0].quando.isValid());
+    QVERIFY(e[0].quando <= e[1].quando && e[1].quando <= e[2].quando);
+    QCOMPARE(m_caixas->roteiro.mostradas.size(), 0);
+}
+
+void TstRegistroSessao::umArquivoPorDia()
+{
+    QTemporaryDir pasta;
+    Ligacao ligacao;
+    QDateTime agora(QDate(2026, 12, 10), QTime(23, 59, 59, 900));
+    RegistroSessao registro(ligacao, pasta.path(), nullptr, [&] { return agora; });
+    registro.registraEvento(QStringLiteral("antes"));
+    agora = agora.addMSecs(200); // past midnight
+    registro.registraEvento(QStringLiteral("depois"));
+    QCOMPARE(QDir(pasta.path()).entryList(QDir::Files),
+             (QStringList{"sessao-2026-12-10.log", "sessao-2026-12-11.log"}));
+    QVERIFY(conteudo(pasta.filePath("sessao-2026-12-10.log")).startsWith("2026-12-10 23:59:59.900 | "));
+    QVERIFY(conteudo(pasta.filePath("sessao-2026-12-11.log")).startsWith("2026-12-11 00:00:00.100 | "));
+    // A new day file is appended to, never replaced.
+    RegistroSessao outro(ligacao, pasta.path(), nullptr, [&] { return agora; });
+    outro.registraEvento(QStringLiteral("mais"));
+    QCOMPARE(leRegistro(conteudo(pasta.filePath("sessao-2026-12-11.log"))).size(), 2);
+}
+
+void TstRegistroSessao::removeAntigos()
+{
+    QTemporaryDir pasta;
+    const QDate hoje(2026, 12, 10);
+    const QStringList nomes = {
+        RegistroSessao::NomeDoArquivo(hoje),
+        RegistroSessao::NomeDoArquivo(hoje.addDays(-180)),
+        RegistroSessao::NomeDoArquivo(hoje.addDays(-181)),
+        RegistroSessao::NomeDoArquivo(hoje.addDays(-900)),
+        QStringLiteral("notas.txt"),
+        QStringLiteral("sessao-2020-01-01.log.bak"),
+        QStringLiteral("sessao-2020-13-45.log"),
+    };
+    for (const QString& n : nomes) {
+        QFile f(pasta.filePath(n));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    Ligacao ligacao;
+    // Start-up removes them.
+    RegistroSessao registro(ligacao, pasta.path(), nullptr, [&] { return QDateTime(hoje, QTime(8, 0)); });
+    QStringList restam = QDir(pasta.path()).entryList(QDir::Files);
+    restam.sort();
+    QStringList esperados = {RegistroSessao::NomeDoArquivo(hoje), RegistroSessao::NomeDoArquivo(hoje.addDays(-180)),
+                             QStringLiteral("notas.txt"), QStringLiteral("sessao-2020-01-01.log.bak"),
+                             QStringLiteral("sessao-2020-13-45.log")};
+    esperados.sort();
+    QCOMPARE(restam, esperados);
+    // No folder yet: nothing to do, nothing shown.
+    QCOMPARE(RegistroSessao::RemoveAntigos(pasta.filePath("nenhuma"), hoje), 0);
+}
+
+void TstRegistroSessao::falhaAvisadaUmaVez()
+{
+    QTemporaryDir pasta;
+    // A file where the folder should be: nothing can be written (the tests run as root, so
+    // permissions would not stop them).
+    const QString logs = pasta.filePath(QStringLiteral("logs"));
+    {
+        QFile f(logs);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    Ligacao ligacao;
+    RegistroSessao registro(ligacao, logs);
+    registro.registraComando(QStringLiteral("1"), QStringLiteral("help"));
+    // Not while the entry is being written: the caller goes on first.
+    QCOMPARE(m_caixas->roteiro.mostradas.size(), 0);
+    registro.registraResposta(QStringLiteral("1"), QStringLiteral("\r\nhelp"));
+    QTRY_COMPARE(m_caixas->roteiro.mostradas.size(), 1);
+    const Dialogos::Caixa caixa = m_caixas->roteiro.mostradas.first().caixa;
+    QCOMPARE(caixa.icone, Dialogos::Icone::Critico);
+    QVERIFY2(caixa.titulo.startsWith(QStringLiteral("Nº ")), qPrintable(caixa.titulo));
+    QVERIFY2(caixa.texto.contains(logs), qPrintable(caixa.texto));
+    registro.registraEvento(QStringLiteral("Conectado"));
+    QTest::qWait(50);
+    QCOMPARE(m_caixas->roteiro.mostradas.size(), 1);
+
+    // Once the folder can be made, entries are written again, silently.
+    QVERIFY(QFile::remove(logs));
+    registro.registraEvento(QStringLiteral("de volta"));
+    QVERIFY(conteudo(registro.arquivoDoDia(QDate::currentDate())).contains("** de volta\n"));
+    QTest::qWait(50);
+    QCOMPARE(m_caixas->roteiro.mostradas.size(), 1);
+}
+
+void TstRegistroSessao::sessaoCurta()
+{
+    Bancada b;
+    QVERIFY(b.inicia({}, PortaBancada));
+    Inicial w;
+    QCOMPARE(w.registro().pasta(), Globais::instancia().PastaAplicacao + QStringLiteral("/logs"));
+    QCOMPARE(PastaLogs(), w.registro().pasta());
+    QSignalSpy coletadas(&w.ligacao(), &Ligacao::respostaColetada);
+    QTest::mouseClick(w.botao(1), Qt::LeftButton);
+    QVERIFY(esperaConectado(w));
+    QStringList entregues;
+    w.ligacao().registraEntrega("17", [&](const QString& R, const QString&) { entregues << R; });
+    for (const QString& comando : {QStringLiteral("help"), QStringLiteral("pmuadc --read all")}) {
+        QVERIFY(w.ligacao().solicita("17", comando));
+        QTRY_VERIFY_WITH_TIMEOUT(w.ligacao().status() == QLatin1String("1"), 10000);
+    }
+    QCOMPARE(entregues.size(), 2);
+    QTest::mouseClick(w.botao(1), Qt::LeftButton);
+    QCOMPARE(w.ligacao().status(), QStringLiteral("0"));
+    QCOMPARE(m_caixas->roteiro.mostradas.size(), 0);
+
+    const QList<Entrada> e = leRegistro(conteudo(w.registro().arquivoDoDia(QDate::currentDate())));
+    QByteArray enviados;
+    QList<QByteArray> respostas;
+    QStringList eventos;
+    for (int i = 0; i < e.size(); ++i) {
+        QVERIFY2(e[i].quando.isValid(), qPrintable(e[i].cabecalho));
+        if (i > 0)
+            QVERIFY2(e[i - 1].quando <= e[i].quando, qPrintable(e[i].cabecalho));
+        if (!e[i].comando.isEmpty()) {
+            enviados += e[i].comando;
+            // The answer follows its command, later.
+            QVERIFY(i + 1 < e.size() && e[i + 1].temResposta);
+            QVERIFY(e[i].quando < e[i + 1].quando);
+        }
+        if (e[i].temResposta)
+            respostas << e[i].resposta;
+        const int marca = e[i].cabecalho.indexOf(QStringLiteral("| ** "));
+        if (marca >= 0)
+            eventos << e[i].cabecalho.mid(marca + 5);
+    }
+    // Exactly the bytes the board received, and every answer exactly as it was collected.
+    QCOMPARE(enviados, b.registro());
+    QCOMPARE(respostas.size(), coletadas.size());
+    for (int i = 0; i < respostas.size(); ++i)
+        QCOMPARE(respostas[i], coletadas[i][1].toString().toUtf8());
+    QCOMPARE(respostas.mid(respostas.size() - 2),
+             (QList<QByteArray>{entregues[0].toUtf8(), entregues[1].toUtf8()}));
+    QVERIFY(entregues[1].contains(QStringLiteral("\r\r\n")));
+    QVERIFY(entregues[1].endsWith(QStringLiteral("] :-) ")));
+    QCOMPARE(eventos, (QStringList{"Conectando COM16", "Conectado", "Modelo identificado: IP 7 (A1660)",
+                                   "Desconectado pelo usuário"}));
+    // Who asked, on which port, for which board.
+    int outros = 0;
+    for (const Entrada& x : e)
+        if (x.cabecalho.contains(QStringLiteral(" | COM16 | IP 7 | A1660 | Outros (17) | ")))
+            ++outros;
+    QCOMPARE(outros, 4);
+}
+
+void TstRegistroSessao::pastaIndisponivelNaoAtrapalha()
+{
+    {
+        QFile f(PastaLogs());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    Bancada b;
+    QVERIFY(b.inicia({}, PortaBancada));
+    Inicial w;
+    QTest::mouseClick(w.botao(1), Qt::LeftButton);
+    QVERIFY(esperaConectado(w));
+    QString r;
+    w.ligacao().registraEntrega("17", [&](const QString& R, const QString&) { r = R; });
+    QVERIFY(w.ligacao().solicita("17", "help"));
+    QTRY_VERIFY_WITH_TIMEOUT(!r.isEmpty(), 5000);
+    QVERIFY(r.endsWith(QStringLiteral("] :-) ")));
+    QCOMPARE(w.ligacao().status(), QStringLiteral("1"));
+    // Told once, as a standard error box, and nothing else.
+    QCOMPARE(m_caixas->roteiro.mostradas.size(), 1);
+    QCOMPARE(m_caixas->roteiro.mostradas.first().caixa.icone, Dialogos::Icone::Critico);
+    QVERIFY(QFileInfo(PastaLogs()).isFile());
+}
+
+QTEST_MAIN(TstRegistroSessao)
+#include "tst_registrosessao.moc"
