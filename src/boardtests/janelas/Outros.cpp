@@ -143,7 +143,9 @@ Outros::Outros(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Outros
     m_no0->move(tw(5880), tw(6660));
     m_lbStatus2 = new QLabel(this);
     m_lbStatus2->setObjectName(QStringLiteral("lbStatus2"));
-    m_lbStatus2->setGeometry(geo(240, 7320, 6240, 360));
+    m_lbStatus2->setGeometry(geo(240, 7260, 7440, 600));
+    m_lbStatus2->setWordWrap(true);
+    m_lbStatus2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_lbStatus2->hide();
     m_lbVar = new QLabel(this);
     m_lbVar->setObjectName(QStringLiteral("lbVar"));

@@ -124,7 +124,7 @@ RFs::RFs(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("RFs"), janel
     // Verdict.
     m_lbStatiusRotulo = new QLabel(this);
     m_lbStatiusRotulo->setObjectName(QStringLiteral("lbStatius"));
-    m_lbStatiusRotulo->setGeometry(geo(240, 4560, 4560, 840));
+    m_lbStatiusRotulo->setGeometry(geo(240, 4500, 4560, 800));
     QFont grande = negrito;
     grande.setPointSizeF(grande.pointSizeF() * 1.3);
     m_lbStatiusRotulo->setFont(grande);
@@ -134,14 +134,16 @@ RFs::RFs(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("RFs"), janel
     m_no0->move(tw(5040), tw(4680));
     m_lbStatus2 = new QLabel(this);
     m_lbStatus2->setObjectName(QStringLiteral("lbStatus2"));
-    m_lbStatus2->setGeometry(geo(240, 5460, 6600, 300));
+    m_lbStatus2->setGeometry(geo(240, 5340, 6600, 600));
+    m_lbStatus2->setWordWrap(true);
+    m_lbStatus2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_lbStatus2->hide();
 
     // Busy panel.
     m_frameVCore = new QFrame(this);
     m_frameVCore->setObjectName(QStringLiteral("FrameVCore"));
     m_frameVCore->setFrameShape(QFrame::StyledPanel);
-    m_frameVCore->setGeometry(geo(240, 5880, 6600, 900));
+    m_frameVCore->setGeometry(geo(240, 6000, 6600, 840));
     m_lbInfoBarra = new QLabel(m_frameVCore);
     m_lbInfoBarra->setObjectName(QStringLiteral("lbInfoBarra"));
     m_lbInfoBarra->setGeometry(geo(120, 60, 6360, 300));

@@ -160,6 +160,9 @@ void RFs_Esq::MostraReferenciasRf(const QString& modelo)
         } else {
             m_data1->setQuery(std::move(q));
             TraduzRFsEsq();
+            static const int larguras[] = {1500, 3600, 2100, 2100};
+            for (int i = 0; i < 4; ++i)
+                m_dbGrid1->setColumnWidth(i, tw(larguras[i]));
             return;
         }
     }
