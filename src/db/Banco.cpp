@@ -8,6 +8,15 @@
 namespace {
 QAtomicInt contador;
 
+// A null QString binds as SQL NULL, but the program's text fields hold '' when empty and its
+// queries test "= ''": bind every text as a text.
+QVariant valorDeTexto(const QVariant& v)
+{
+    if (v.metaType().id() == QMetaType::QString && v.toString().isNull())
+        return QVariant(QStringLiteral(""));
+    return v;
+}
+
 QSqlDatabase abreArquivo(const QString& nome, const QString& caminho, QString* erro)
 {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nome);
@@ -53,7 +62,7 @@ QList<QSqlRecord> Banco::linhas(const QString& sql, const QVariantList& valores)
         return resultado;
     }
     for (const QVariant& v : valores)
-        q.addBindValue(v);
+        q.addBindValue(valorDeTexto(v));
     if (!q.exec()) {
         m_erro = q.lastError().text();
         return resultado;
@@ -85,7 +94,7 @@ bool Banco::executa(const QString& sql, const QVariantList& valores)
         return false;
     }
     for (const QVariant& v : valores)
-        q.addBindValue(v);
+        q.addBindValue(valorDeTexto(v));
     if (!q.exec()) {
         m_erro = q.lastError().text();
         return false;

@@ -81,6 +81,12 @@ ConsultaMaster ConsultaGradeIc(const QString& modelo, int familia, const QString
             {modelo, familia, padrao}};
 }
 
+ConsultaMaster ConsultaRailsNand(const QString& modelo)
+{
+    return {QStringLiteral("modelo = ? and Ci like ?"), QStringLiteral("Malha"),
+            {modelo, Banco::curinga(QStringLiteral("*NAND*"))}};
+}
+
 ConsultaMaster ConsultaGraduacao(const QString& modelo, int familia, const QString& extra)
 {
     return {QStringLiteral("modelo = ? and RefT <> '' and TIPO = ?") + extra,

@@ -44,6 +44,8 @@ ConsultaMaster ConsultaGrade(const QString& modelo, int familia, const QString& 
 // The VCore grid narrowed to one IC ("Ci like '*IC*'"), ordered by "Modelo, Malha".
 // comIcAntesDoTipo false: "modelo = ? and TIPO = ? AND Ci like ?" (the reading's start);
 // true: "modelo = ? and Ci like ? and TIPO = ?" (the refresh after the reading).
+// Every family's NAND supply rails of a model, ordered by rail (the NAND window's view).
+ConsultaMaster ConsultaRailsNand(const QString& modelo);
 ConsultaMaster ConsultaGradeIc(const QString& modelo, int familia, const QString& ic,
                                bool comIcAntesDoTipo = false);
 // The rows graded: "modelo = ? and RefT <> '' and TIPO = ?" ordered by "Modelo, Orig",

@@ -40,9 +40,15 @@ void GerenciadorJanelas::registra(const QString& nome, Fabrica fabrica, const QS
 {
     m_fabricas.insert(nome, std::move(fabrica));
     for (const QString& codigo : codigos) {
-        // A window is created if it is not loaded when its code is delivered.
-        m_ligacao.registraEntrega(codigo, [this, nome, codigo](const QString& R, const QString& A) {
-            if (JanelaFilha* j = aberta(nome) ? aberta(nome) : mostra(nome))
+        // A window is created if it is not loaded when its code is delivered. The rail windows
+        // ("15", "16") get nothing delivered: they read the console themselves, so a window the
+        // user closed mid-reading stays closed.
+        const bool semEntrega = codigo == QLatin1String("15") || codigo == QLatin1String("16");
+        m_ligacao.registraEntrega(codigo, [this, nome, codigo, semEntrega](const QString& R, const QString& A) {
+            JanelaFilha* j = aberta(nome);
+            if (!j && !semEntrega)
+                j = mostra(nome);
+            if (j)
                 j->recebeResposta(codigo, R, A);
         });
         m_ligacao.registraEspelho(codigo, [this, nome, codigo](const QString& R, const QString& A) {

@@ -12,7 +12,10 @@
 #include "i18n/Mensagens.h"
 #include "shell/Globais.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QSqlQueryModel>
+#include <QSqlRecord>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -279,6 +282,16 @@ void TstNandJanela::tensoesNand()
     JanelaFilha* vcores = c.amb->janelas.aberta(QStringLiteral("VCores"));
     QVERIFY(vcores);
     QCOMPARE(vcores->findChild<QComboBox*>(QStringLiteral("cbICs"))->currentText(), QString("NAND"));
+    // The grid shows the NAND supply rails of every family.
+    auto* grade = vcores->findChild<QAbstractItemView*>(QStringLiteral("DBGrid1"));
+    auto* modelo = grade ? qobject_cast<QSqlQueryModel*>(grade->model()) : nullptr;
+    QVERIFY(modelo && modelo->rowCount() > 0);
+    QSet<int> familias;
+    for (int i = 0; i < modelo->rowCount(); ++i) {
+        QVERIFY(modelo->record(i).value("Ci").toString().contains("NAND", Qt::CaseInsensitive));
+        familias.insert(modelo->record(i).value("TIPO").toInt());
+    }
+    QCOMPARE(familias.size(), 3);
     QVERIFY(c.bancada.esperaRegistro("pmuadc --read all\r"));
     QVERIFY(c.amb->aguardaOcioso(15000));
 }

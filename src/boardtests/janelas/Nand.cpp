@@ -4,6 +4,7 @@
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "i18n/Mensagens.h"
+#include "rails/GradeTrilhas.h"
 #include "rails/janelas/VCores.h"
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
@@ -258,8 +259,7 @@ void Nand::abreTensoesNand()
     if (auto* cbICs = vcores->findChild<QComboBox*>(QStringLiteral("cbICs")))
         cbICs->setCurrentText(QStringLiteral("NAND"));
     vcores->PrePesquisa();
-    // The VCore window shows its own IC filter (the NAND rails of its family) for this reading;
-    // it offers no public way to set the view to every family's NAND rails ordered by Malha.
+    vcores->mostraConsulta(ConsultaRailsNand(ligacao().modelo()));
 }
 
 void Nand::PrePesquisa()
