@@ -115,12 +115,12 @@ QString HtmlReferencia(const QList<Comando>& comandos, int idioma, const QString
     h += QStringLiteral("<p>%1</p>").arg(esc(QString::fromUtf8(t.introducao)));
     h += QStringLiteral("<p>%1</p><hr/>").arg(QString::fromUtf8(t.total).arg(comandos.size()));
     for (const Comando& c : comandos) {
-        // Command and note as one block each, so a note never splits across table columns.
-        h += QStringLiteral("<p style=\"margin-top:10px; margin-bottom:0px\"><b><span style=\"font-family:'%1'\">%2</span></b></p>")
-                 .arg(QLatin1String(FonteComando), esc(c.comando));
+        // Command and note in one paragraph: they stay on one page, and a note never splits
+        // across table columns.
         const QString nota = c.nota.trimmed().isEmpty() ? QString::fromUtf8(t.semNota) : c.nota;
-        h += QStringLiteral("<p style=\"margin-top:2px; margin-left:24px\">%1</p>")
-                 .arg(esc(nota).replace(QLatin1Char('\n'), QLatin1String("<br/>")));
+        h += QStringLiteral("<p style=\"margin-top:10px\"><b><span style=\"font-family:'%1'\">%2</span></b><br/>%3</p>")
+                 .arg(QLatin1String(FonteComando), esc(c.comando),
+                      esc(nota).replace(QLatin1Char('\n'), QLatin1String("<br/>")));
     }
     return h;
 }
@@ -301,11 +301,14 @@ void MantemParagrafosInteiros(QTextDocument& documento, qreal alturaPagina)
         const int primeira = int(r.top() / alturaPagina);
         const int ultima = int((r.bottom() - 1) / alturaPagina);
         if (primeira != ultima) {
-            QTextBlockFormat f;
-            f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-            cursor.mergeBlockFormat(f);
+            // Pushed down to the next page by its top margin (a page break here upsets the
+            // lazy layout of what follows).
+            QTextBlockFormat f = bloco.blockFormat();
+            f.setTopMargin(f.topMargin() + (primeira + 1) * alturaPagina - r.top());
+            cursor.setBlockFormat(f);
         }
     }
+    documento.markContentsDirty(0, documento.characterCount());
 }
 
 // One page per model: the processor on the left, one line per bus, the expected devices
@@ -440,6 +443,8 @@ bool EscrevePdf(const QString& caminho, const QString& titulo, QTextDocument& do
                        QStringLiteral("Vexador Tarrim %1 — %2 — %3").arg(versao, titulo).arg(numero));
             p.restore();
         };
+        // The layout runs lazily; the page count is only final once the last block is placed.
+        documento.documentLayout()->blockBoundingRect(documento.lastBlock());
         const int paginasTexto = documento.pageCount();
         for (int i = 0; i < paginasTexto; ++i) {
             novaPagina();
