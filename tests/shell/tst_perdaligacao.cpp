@@ -139,6 +139,12 @@ void TstPerdaLigacao::perdaNoMeioDaResposta()
     confereDesconectado(w);
     QCOMPARE(st1(w), L("Aguardando Box"));
     QVERIFY(w.conexao().aguardandoBox());
+    // Re-captioning keeps telling the wait.
+    Globais::instancia().IdiomaAtual = 3;
+    w.Traducao_Form_Inicial();
+    QCOMPARE(st1(w), QStringLiteral("Esperando la Box"));
+    Globais::instancia().IdiomaAtual = 1;
+    w.Traducao_Form_Inicial();
     QCOMPARE(Globais::instancia().TesteAtivo, QStringLiteral("0"));
     // The window that waited has its button back; nothing was delivered to it.
     QCOMPARE(cancelada, QStringLiteral("9"));

@@ -287,13 +287,16 @@ void Inicial::montaBarra()
     m_st1->setObjectName(QStringLiteral("St1"));
     m_st1->setMinimumWidth(95);
     m_st1->setText(QStringLiteral("Desconectado"));
+    // Longer states ("Aguardando Box") wrap upwards beside the port caption.
+    m_st1->setWordWrap(true);
+    m_st1->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     auto* estado = new QHBoxLayout;
     estado->setSpacing(5);
     estado->addWidget(m_imgStatus);
     estado->addWidget(m_st1);
     porta->addWidget(m_lbFramePorta, 0, 0);
     porta->addWidget(m_cbPortas, 1, 0);
-    porta->addLayout(estado, 1, 1);
+    porta->addLayout(estado, 0, 1, 2, 1, Qt::AlignBottom);
     linha->addWidget(m_framePorta);
 
     m_picBranco = new QLabel(barra);
