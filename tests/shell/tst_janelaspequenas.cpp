@@ -393,9 +393,9 @@ void TstJanelasPequenas::sobre()
     QCOMPARE(linhas.size(), 3);
     QCOMPARE(linhas[1], L("Nao Purple"));
     QCOMPARE(filho<QWidget>(*sobre, "FrameAdd")->property("title").toString(), L("Informações adicionais"));
-    QCOMPARE(sobre->size(), QSize(Twips::paraPixels(5835), Twips::paraPixels(6800)));
-    // Centred, then 500 twips higher.
+    // Its frame is 5835 x 6800 twips, centred, then 500 twips higher.
     const QWidget* quadro = sobre->parentWidget();
+    QCOMPARE(quadro->size(), QSize(Twips::paraPixels(5835), Twips::paraPixels(6800)));
     const QSize fundo = w.area()->viewport()->size();
     QCOMPARE(quadro->y(), qMax(0, fundo.height() / 2 - Twips::paraPixels(1050) - quadro->height() / 2
                                       - Twips::paraPixels(500)));

@@ -96,7 +96,7 @@ QPixmap logotipo()
 
 Sobre::Sobre(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Sobre"), janelas)
 {
-    setFixedSize(tw(Largura), tw(Altura));
+    resize(tw(Largura), tw(Altura)); // the frame takes this size when shown
 
     auto* coluna = new QVBoxLayout(this);
     coluna->setContentsMargins(0, 0, 0, 10);
@@ -156,7 +156,7 @@ Sobre::Sobre(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Sobre"),
     m_lblDisclaimer = new QLabel(this);
     m_lblDisclaimer->setObjectName(QStringLiteral("lblDisclaimer"));
     m_lblDisclaimer->setWordWrap(true);
-    m_lblDisclaimer->setAlignment(Qt::AlignJustify | Qt::AlignTop);
+    m_lblDisclaimer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QFont pequeno = m_lblDisclaimer->font();
     pequeno.setPointSizeF(pequeno.pointSizeF() * 0.85);
     m_lblDisclaimer->setFont(pequeno);
@@ -260,8 +260,10 @@ void Sobre::showEvent(QShowEvent* e)
     if (m_posicionada)
         return;
     m_posicionada = true;
-    // Centred in the main window like every child window, then 500 twips higher.
+    // The window's size is its frame's; centred in the main window like every child window,
+    // then 500 twips higher.
     QWidget* alvo = parentWidget() ? parentWidget() : this;
+    alvo->setFixedSize(tw(Largura), tw(Altura));
     if (QMdiArea* area = janelas().area()) {
         const QSize principal = area->viewport()->size();
         const int x = principal.width() / 2 - alvo->width() / 2;
