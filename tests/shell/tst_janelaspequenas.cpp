@@ -10,6 +10,7 @@
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
 #include "shell/Paginas.h"
+#include "shell/RegistroSessao.h"
 #include "shell/janelas/GanchosShell.h"
 #include "shell/janelas/Inicial.h"
 #include "shell/janelas/Sobre.h"
@@ -435,6 +436,14 @@ void TstJanelasPequenas::sobre()
         paginas << EnderecoPagina(n);
     QCOMPARE(r.abertos, paginas);
     QCOMPARE(r.textos(), QStringList());
+
+    // Where the session logs are, and the button that opens that folder.
+    r.limpa();
+    QVERIFY(!PastaLogs().isEmpty());
+    QCOMPARE(filho<QLabel>(*sobre, "lbPastaRegistros")->text(), QDir::toNativeSeparators(PastaLogs()));
+    QTest::mouseClick(filho<QPushButton>(*sobre, "btRegistros"), Qt::LeftButton);
+    QCOMPARE(r.abertos, QStringList{PastaLogs()});
+    QVERIFY(QFileInfo(PastaLogs()).isDir());
 
     w.janelas().fecha({"Sobre"});
     QVERIFY(!Globais::instancia().janelaAberta("Sobre"));

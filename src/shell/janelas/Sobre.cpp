@@ -5,6 +5,7 @@
 #include "i18n/Dicionario.h"
 #include "shell/Globais.h"
 #include "shell/Paginas.h"
+#include "shell/RegistroSessao.h"
 #include "ui/GerenciadorJanelas.h"
 #include "ui/Twips.h"
 
@@ -232,9 +233,7 @@ void Sobre::traduz()
 
 QString Sobre::pastaRegistros()
 {
-    // SESSION-LOG FOLDER: the link's session log writer decides where the logs go; until its
-    // function is available this window has no folder to show.
-    return QString();
+    return PastaLogs(); // where the session log writes its day files
 }
 
 void Sobre::abrePastaRegistros()
@@ -242,7 +241,7 @@ void Sobre::abrePastaRegistros()
     const QString pasta = pastaRegistros();
     if (pasta.isEmpty())
         return;
-    QDir().mkpath(pasta);
+    QDir().mkpath(pasta); // nothing logged yet: the folder is still there to look at
     dialogos().abre(pasta);
 }
 
