@@ -32,8 +32,13 @@ Ligacao::Ligacao(QObject* pai)
         m_ultimoErro = e;
         // Between exchanges nobody polls: a box unplugged now is noticed here. Looked at after
         // the port's own handling has ended.
-        if (e == QSerialPort::ResourceError || e == QSerialPort::ReadError)
-            QTimer::singleShot(0, this, [this, e] { erroForaDaTroca(e); });
+        if ((e == QSerialPort::ResourceError || e == QSerialPort::ReadError) && !m_verificacaoPendente) {
+            m_verificacaoPendente = true; // a port that keeps failing is looked at once per turn
+            QTimer::singleShot(0, this, [this, e] {
+                m_verificacaoPendente = false;
+                erroForaDaTroca(e);
+            });
+        }
     });
     connect(m_timer1, &QTimer::timeout, this, &Ligacao::primeiraLeitura);
     connect(m_timer2, &QTimer::timeout, this, &Ligacao::leiturasSeguintes);

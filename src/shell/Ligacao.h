@@ -114,6 +114,7 @@ private:
     QString m_legenda;
     int m_contadorLeitura = 0;
     int m_ultimoErro = 0; // last error the port reported since it was opened
+    bool m_verificacaoPendente = false;
     QHash<QString, Entrega> m_entregas;
     QHash<QString, Entrega> m_espelhos;
 };
