@@ -331,6 +331,13 @@ void TstJanelasPequenas::subMenu()
         QCOMPARE(filho<QLabel>(*menu, "lbInfo(0)")->text(), janela);
     auto* item = filho<QLabel>(*menu, QString("btMenu(%1)").arg(entrada));
     QVERIFY(item->isVisibleTo(menu));
+    // The pointer goes from the button down into the sub-menu: moving over it is not moving
+    // over the background under it.
+    QTest::mouseMove(w.botao(botao));
+    QVERIFY(menu->isVisible());
+    QTest::mouseMove(item, QPoint(5, 5));
+    QTest::mouseMove(item, QPoint(9, 6));
+    QVERIFY(menu->isVisible());
 
     QTest::mouseClick(item, Qt::LeftButton);
     QVERIFY(!menu->isVisible());

@@ -14,6 +14,7 @@ Dicas::Dicas(QWidget* pai) : QFrame(pai)
     setObjectName(QStringLiteral("Dicas"));
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_StyledBackground);
+    setAttribute(Qt::WA_NoMousePropagation); // not a movement over the background under it
     setMouseTracking(true);
     setStyleSheet(QStringLiteral(
         "#Dicas { background: #fffbe6; border: 1px solid #b59a3c; }"

@@ -34,6 +34,8 @@ fmxMenu::fmxMenu(GerenciadorJanelas& janelas, QWidget* pai) : QFrame(pai), m_jan
 {
     setObjectName(QStringLiteral("fmxMenu"));
     setAttribute(Qt::WA_StyledBackground);
+    // It lies on the main window's background: a movement over it is not one over the background.
+    setAttribute(Qt::WA_NoMousePropagation);
     setStyleSheet(QStringLiteral(
         "#fmxMenu { background: #f7f9fb; border: 1px solid #8a9bab; border-top: none; }"
         "QLabel[entrada=\"true\"] { color: #1d2a36; padding-left: 10px; }"

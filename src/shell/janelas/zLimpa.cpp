@@ -23,6 +23,7 @@ zLimpa::zLimpa(Inicial& principal) : QWidget(principal.area()->viewport())
     setObjectName(QStringLiteral("zLimpa"));
     setAttribute(Qt::WA_DeleteOnClose);
     setAutoFillBackground(true);
+    setAttribute(Qt::WA_NoMousePropagation);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, corDoFundo(principal.area()));
     setPalette(pal);
