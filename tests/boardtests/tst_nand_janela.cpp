@@ -7,6 +7,7 @@
 #include "apoio/Bancada.h"
 
 #include "boardtests/janelas/Nand.h"
+#include "rails/janelas/JanelaGradeTrilhas.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "i18n/Mensagens.h"
@@ -14,8 +15,6 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QSqlQueryModel>
-#include <QSqlRecord>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -284,12 +283,12 @@ void TstNandJanela::tensoesNand()
     QCOMPARE(vcores->findChild<QComboBox*>(QStringLiteral("cbICs"))->currentText(), QString("NAND"));
     // The grid shows the NAND supply rails of every family.
     auto* grade = vcores->findChild<QAbstractItemView*>(QStringLiteral("DBGrid1"));
-    auto* modelo = grade ? qobject_cast<QSqlQueryModel*>(grade->model()) : nullptr;
+    auto* modelo = grade ? qobject_cast<ModeloGradeTrilhas*>(grade->model()) : nullptr;
     QVERIFY(modelo && modelo->rowCount() > 0);
-    QSet<int> familias;
+    QSet<QString> familias;
     for (int i = 0; i < modelo->rowCount(); ++i) {
-        QVERIFY(modelo->record(i).value("Ci").toString().contains("NAND", Qt::CaseInsensitive));
-        familias.insert(modelo->record(i).value("TIPO").toInt());
+        QVERIFY(modelo->valor(i, "Ci").contains("NAND", Qt::CaseInsensitive));
+        familias.insert(modelo->valor(i, "TIPO"));
     }
     QCOMPARE(familias.size(), 3);
     QVERIFY(c.bancada.esperaRegistro("pmuadc --read all\r"));
