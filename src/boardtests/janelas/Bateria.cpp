@@ -6,13 +6,13 @@
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
 #include "ui/GerenciadorJanelas.h"
+#include "ui/Controles.h"
 #include "ui/Twips.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSqlQuery>
 #include <QSqlQueryModel>
 #include <QSqlRecord>
@@ -26,33 +26,6 @@ const QString CodigoGasGauge = QStringLiteral("19");
 constexpr int Largura = 8940;
 constexpr int Altura = 7620;
 
-int tw(int twips)
-{
-    return Twips::paraPixels(twips);
-}
-
-QRect geo(int x, int y, int w, int h)
-{
-    return QRect(tw(x), tw(y), tw(w), tw(h));
-}
-
-QString paraTela(QString texto)
-{
-    static const QRegularExpression fins(QStringLiteral("\r+\n"));
-    texto.replace(fins, QStringLiteral("\n"));
-    texto.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return texto;
-}
-
-QPlainTextEdit* caixa(const QString& nome, QWidget* pai)
-{
-    auto* c = new QPlainTextEdit(pai);
-    c->setObjectName(nome);
-    c->setReadOnly(true);
-    c->setLineWrapMode(QPlainTextEdit::NoWrap);
-    return c;
-}
-
 } // namespace
 
 Bateria::Bateria(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Bateria"), janelas)
@@ -65,16 +38,13 @@ Bateria::Bateria(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Bate
         const int y = 240 + i * 390;
         auto* d = new QLabel(this);
         d->setObjectName(QStringLiteral("Info_Descricao(%1)").arg(i));
-        d->setGeometry(geo(240, y, 2760, 330));
+        d->setGeometry(geometriaTwips(240, y, 2760, 330));
         d->setFont(negrito);
         auto* v = new QLabel(this);
         v->setObjectName(QStringLiteral("Info(%1)").arg(i));
-        v->setGeometry(geo(3060, y, 1680, 330));
+        v->setGeometry(geometriaTwips(3060, y, 1680, 330));
         v->setFrameShape(QFrame::StyledPanel);
-        v->setAutoFillBackground(true);
-        QPalette p = v->palette();
-        p.setColor(QPalette::Window, CorVb(Cores::Branco));
-        v->setPalette(p);
+        pintaFundo(v, Cores::Branco);
         m_descricoes << d;
         m_infoRotulos << v;
         m_info << QString();
@@ -82,33 +52,27 @@ Bateria::Bateria(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Bate
 
     m_btBateria = new QPushButton(this);
     m_btBateria->setObjectName(QStringLiteral("btBateria"));
-    m_btBateria->setGeometry(geo(4980, 240, 3720, 600));
+    m_btBateria->setGeometry(geometriaTwips(4980, 240, 3720, 600));
     connect(m_btBateria, &QPushButton::clicked, this, &Bateria::btBateria_Click);
 
     m_frameVCore = new QFrame(this);
     m_frameVCore->setObjectName(QStringLiteral("FrameVCore"));
     m_frameVCore->setFrameShape(QFrame::StyledPanel);
-    m_frameVCore->setGeometry(geo(4980, 1020, 3720, 840));
+    m_frameVCore->setGeometry(geometriaTwips(4980, 1020, 3720, 840));
     m_lbLeitura = new QLabel(m_frameVCore);
     m_lbLeitura->setObjectName(QStringLiteral("lbLeitura"));
-    m_lbLeitura->setGeometry(geo(120, 60, 3480, 300));
+    m_lbLeitura->setGeometry(geometriaTwips(120, 60, 3480, 300));
     m_progressBar = new QFrame(m_frameVCore);
     m_progressBar->setObjectName(QStringLiteral("ProgressBar"));
     m_progressBar->setFrameShape(QFrame::Box);
-    m_progressBar->setGeometry(geo(120, 420, 3480, 300));
-    m_barra = new QLabel(m_progressBar);
-    m_barra->setObjectName(QStringLiteral("Barra"));
-    m_barra->setAutoFillBackground(true);
-    QPalette pb = m_barra->palette();
-    pb.setColor(QPalette::Window, CorVb(Cores::Verde));
-    m_barra->setPalette(pb);
-    const int larguraBarra = m_progressBar->width() - 2;
-    m_barra->setGeometry(1, 1, larguraBarra, m_progressBar->height() - 2);
+    m_progressBar->setGeometry(geometriaTwips(120, 420, 3480, 300));
+    m_barra = criaBarra(m_progressBar, CorVb(Cores::Verde));
+    const int larguraBarra = m_barra->width();
     m_frameVCore->hide();
 
     m_lbVar = new QLabel(this);
     m_lbVar->setObjectName(QStringLiteral("lbVar"));
-    m_lbVar->setGeometry(geo(4980, 2040, 3720, 1020));
+    m_lbVar->setGeometry(geometriaTwips(4980, 2040, 3720, 1020));
     m_lbVar->setWordWrap(true);
     m_lbVar->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_lbVar->setFont(negrito);
@@ -118,14 +82,14 @@ Bateria::Bateria(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Bate
     // The first answer and the recorded one.
     m_lblLabel0 = new QLabel(this);
     m_lblLabel0->setObjectName(QStringLiteral("lblLabel(0)"));
-    m_lblLabel0->setGeometry(geo(240, 3480, 4200, 300));
-    m_txtDadosCaixa = caixa(QStringLiteral("txtDados"), this);
-    m_txtDadosCaixa->setGeometry(geo(240, 3780, 4200, 3600));
+    m_lblLabel0->setGeometry(geometriaTwips(240, 3480, 4200, 300));
+    m_txtDadosCaixa = criaCaixaTexto(QStringLiteral("txtDados"), this);
+    m_txtDadosCaixa->setGeometry(geometriaTwips(240, 3780, 4200, 3600));
     m_lblLabel4 = new QLabel(this);
     m_lblLabel4->setObjectName(QStringLiteral("lblLabel(4)"));
-    m_lblLabel4->setGeometry(geo(4500, 3480, 4200, 300));
-    m_txtComparadorCaixa = caixa(QStringLiteral("txtComparador"), this);
-    m_txtComparadorCaixa->setGeometry(geo(4500, 3780, 4200, 3600));
+    m_lblLabel4->setGeometry(geometriaTwips(4500, 3480, 4200, 300));
+    m_txtComparadorCaixa = criaCaixaTexto(QStringLiteral("txtComparador"), this);
+    m_txtComparadorCaixa->setGeometry(geometriaTwips(4500, 3780, 4200, 3600));
 
     m_timerBarra = new QTimer(this);
     m_timerBarra->setObjectName(QStringLiteral("TimerBarra"));
@@ -192,7 +156,7 @@ void Bateria::TraduzBateria()
 
 void Bateria::CentralizaBateria()
 {
-    setFixedSize(tw(Largura), tw(Altura));
+    setFixedSize(Twips::paraPixels(Largura), Twips::paraPixels(Altura));
     if (QWidget* moldura = parentWidget()) {
         moldura->adjustSize();
         centraliza();
@@ -245,10 +209,7 @@ void Bateria::Organiza(const QString& texto)
 
 void Bateria::TimerBarra_Timer()
 {
-    int largura = m_barra->width() + m_passoBarra;
-    if (largura >= m_passoBarra * 50)
-        largura = 1;
-    m_barra->resize(largura, m_barra->height());
+    avancaBarra(m_barra, m_passoBarra);
 }
 
 // ------------------------------------------------------------------ text stores and views
@@ -257,7 +218,7 @@ void Bateria::defineTxtDados(const QString& texto)
 {
     const bool mudou = texto != m_txtDados;
     m_txtDados = texto;
-    m_txtDadosCaixa->setPlainText(paraTela(texto));
+    m_txtDadosCaixa->setPlainText(TextoParaTela(texto));
     // The change of the answer box shows the recorded answer of the command beside it.
     if (mudou)
         janelas().BuscaDadosGravados();
@@ -284,5 +245,5 @@ void Bateria::consultaDados(const QString& modelo, const QString& comando)
             primeiro = m_data1->record(0).value(QStringLiteral("Dados")).toString();
     }
     m_txtComparador = primeiro;
-    m_txtComparadorCaixa->setPlainText(paraTela(primeiro));
+    m_txtComparadorCaixa->setPlainText(TextoParaTela(primeiro));
 }

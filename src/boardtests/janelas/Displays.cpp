@@ -7,6 +7,7 @@
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
 #include "ui/GerenciadorJanelas.h"
+#include "ui/Controles.h"
 #include "ui/Twips.h"
 
 #include <QEvent>
@@ -16,7 +17,6 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSlider>
 #include <QTimer>
 
@@ -25,24 +25,6 @@ namespace {
 const QString Codigo = QStringLiteral("3");
 constexpr int Largura = 9900;
 constexpr int Altura = 8865;
-
-int tw(int twips)
-{
-    return Twips::paraPixels(twips);
-}
-
-QRect geo(int x, int y, int w, int h)
-{
-    return QRect(tw(x), tw(y), tw(w), tw(h));
-}
-
-QString paraTela(QString texto)
-{
-    static const QRegularExpression fins(QStringLiteral("\r+\n"));
-    texto.replace(fins, QStringLiteral("\n"));
-    texto.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return texto;
-}
 
 // Swatch colours (free: they only have to look like the colour they send).
 QString corDaAmostra(const QString& nome)
@@ -67,7 +49,7 @@ Displays::Displays(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Di
     for (int i = 0; i < ModuloDisplay::NumeroBotoes; ++i) {
         auto* b = new QPushButton(this);
         b->setObjectName(QStringLiteral("btBl(%1)").arg(i));
-        b->setGeometry(geo(240, 240 + linha[i] * 600, 3360, 520));
+        b->setGeometry(geometriaTwips(240, 240 + linha[i] * 600, 3360, 520));
         connect(b, &QPushButton::clicked, this, [this, i] { btBl_Click(i); });
         m_btBl << b;
     }
@@ -75,10 +57,10 @@ Displays::Displays(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Di
     // Backlight level slider.
     m_lbInfoLevel = new QLabel(this);
     m_lbInfoLevel->setObjectName(QStringLiteral("lbInfoLevel"));
-    m_lbInfoLevel->setGeometry(geo(240, 5160, 1800, 300));
+    m_lbInfoLevel->setGeometry(geometriaTwips(240, 5160, 1800, 300));
     m_lbInfoLevel->setFont(negrito);
     m_lbNivel = new QLabel(this);
-    m_lbNivel->setGeometry(geo(2400, 5160, 1200, 300));
+    m_lbNivel->setGeometry(geometriaTwips(2400, 5160, 1200, 300));
     m_lbNivel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_slider1 = new QSlider(Qt::Horizontal, this);
     m_slider1->setObjectName(QStringLiteral("Slider1"));
@@ -86,7 +68,7 @@ Displays::Displays(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Di
     m_slider1->setValue(70);
     m_slider1->setTickPosition(QSlider::TicksBelow);
     m_slider1->setTickInterval(10);
-    m_slider1->setGeometry(geo(240, 5460, 3360, 480));
+    m_slider1->setGeometry(geometriaTwips(240, 5460, 3360, 480));
     m_lbNivel->setText(QStringLiteral("70 %"));
     connect(m_slider1, &QSlider::valueChanged, this,
             [this](int v) { m_lbNivel->setText(QString::number(v) + QStringLiteral(" %")); });
@@ -95,12 +77,12 @@ Displays::Displays(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Di
     // Colour swatches and the text written on the phone.
     m_frameCores = new QGroupBox(this);
     m_frameCores->setObjectName(QStringLiteral("FrameCores"));
-    m_frameCores->setGeometry(geo(240, 6120, 3360, 2460));
+    m_frameCores->setGeometry(geometriaTwips(240, 6120, 3360, 2460));
     const auto& cores = ModuloDisplay::Cores();
     for (int i = 0; i < cores.size(); ++i) {
         auto* l = new QLabel(m_frameCores);
         l->setObjectName(cores.at(i).nome);
-        l->setGeometry(geo(180 + (i % 3) * 1040, 360 + (i / 3) * 560, 940, 460));
+        l->setGeometry(geometriaTwips(180 + (i % 3) * 1040, 360 + (i / 3) * 560, 940, 460));
         l->setFrameShape(QFrame::Box);
         l->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid #404040;")
                              .arg(corDaAmostra(cores.at(i).nome)));
@@ -111,26 +93,20 @@ Displays::Displays(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Di
     }
     m_txtTextoCores = new QLineEdit(QStringLiteral("Vexador_Tarrim"), m_frameCores);
     m_txtTextoCores->setObjectName(QStringLiteral("txt_Texto_Cores"));
-    m_txtTextoCores->setGeometry(geo(180, 2000, 3020, 340));
+    m_txtTextoCores->setGeometry(geometriaTwips(180, 2000, 3020, 340));
 
     // Right: the device's answer and the notes.
     m_lblLabel0 = new QLabel(this);
     m_lblLabel0->setObjectName(QStringLiteral("lblLabel(0)"));
-    m_lblLabel0->setGeometry(geo(3840, 240, 5820, 300));
+    m_lblLabel0->setGeometry(geometriaTwips(3840, 240, 5820, 300));
     m_lblLabel0->setFont(negrito);
     m_txtDadosCaixa = new QPlainTextEdit(this);
     m_txtDadosCaixa->setObjectName(QStringLiteral("txtDados"));
     m_txtDadosCaixa->setReadOnly(true);
-    m_txtDadosCaixa->setGeometry(geo(3840, 540, 5820, 7560));
+    m_txtDadosCaixa->setGeometry(geometriaTwips(3840, 540, 5820, 7560));
 
-    m_lbAguarde = new QLabel(this);
-    m_lbAguarde->setObjectName(QStringLiteral("lbAguarde"));
-    m_lbAguarde->setGeometry(geo(3840, 8160, 5820, 360));
-    m_lbAguarde->setAlignment(Qt::AlignCenter);
-    m_lbAguarde->setFont(negrito);
-    m_lbAguarde->setStyleSheet(QStringLiteral("color: #c00000;"));
+    m_lbAguarde = criaRotuloAguarde(this, geometriaTwips(3840, 8160, 5820, 360), negrito);
     m_lbAguarde->setText(QStringLiteral("Aguarde..."));
-    m_lbAguarde->hide();
 
     m_timerAguarde = new QTimer(this);
     m_timerAguarde->setObjectName(QStringLiteral("TimerAguarde"));
@@ -182,7 +158,7 @@ void Displays::TraduzDisplays()
 
 void Displays::CentralizaDisplays()
 {
-    setFixedSize(tw(Largura), tw(Altura));
+    setFixedSize(Twips::paraPixels(Largura), Twips::paraPixels(Altura));
     if (QWidget* moldura = parentWidget()) {
         moldura->adjustSize();
         centraliza();
@@ -287,7 +263,7 @@ void Displays::defineTxtDados(const QString& texto)
 {
     const bool mudou = texto != m_txtDados;
     m_txtDados = texto;
-    m_txtDadosCaixa->setPlainText(paraTela(texto));
+    m_txtDadosCaixa->setPlainText(TextoParaTela(texto));
     // The change of the answer box re-applies the button set of the current model.
     if (mudou)
         janelas().BuscaDadosGravados();

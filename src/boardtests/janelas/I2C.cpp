@@ -5,6 +5,7 @@
 #include "i18n/Dicionario.h"
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
+#include "ui/Controles.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
@@ -14,7 +15,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QStyle>
 #include <QTimer>
 #include <cmath>
@@ -23,56 +23,27 @@ namespace {
 
 const QString Codigo = QStringLiteral("6");
 
-int tw(int twips)
-{
-    return Twips::paraPixels(twips);
-}
-
-QRect geo(int x, int y, int w, int h)
-{
-    return QRect(tw(x), tw(y), tw(w), tw(h));
-}
-
-// How a stored answer is shown: every run of line ends becomes one line break.
-QString paraTela(QString texto)
-{
-    static const QRegularExpression fins(QStringLiteral("\r+\n"));
-    texto.replace(fins, QStringLiteral("\n"));
-    texto.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return texto;
-}
-
 QIcon icone(bool ok)
 {
     return QApplication::style()->standardIcon(ok ? QStyle::SP_DialogApplyButton : QStyle::SP_DialogCancelButton);
-}
-
-QLabel* imagem(const QString& nome, bool ok, int lado, QWidget* pai)
-{
-    auto* l = new QLabel(pai);
-    l->setObjectName(nome);
-    l->setPixmap(icone(ok).pixmap(lado, lado));
-    l->setFixedSize(lado, lado);
-    l->hide();
-    return l;
 }
 
 } // namespace
 
 I2C::I2C(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("I2C"), janelas)
 {
-    setFixedSize(tw(17100), tw(8400));
+    setFixedSize(Twips::paraPixels(17100), Twips::paraPixels(8400));
 
     for (int i = 0; i < ModuloI2C::NumeroBarramentos; ++i) {
         auto* b = new QPushButton(QStringLiteral("i2c %1").arg(i), this);
         b->setObjectName(QStringLiteral("btI2C(%1)").arg(i));
-        b->setGeometry(geo(240, 240 + i * 480, 2520, 405));
+        b->setGeometry(geometriaTwips(240, 240 + i * 480, 2520, 405));
         connect(b, &QPushButton::clicked, this, [this, i] { btI2C_Click(i); });
         m_btI2C[i] = b;
     }
     m_btAutoTeste = new QPushButton(this);
     m_btAutoTeste->setObjectName(QStringLiteral("btAutoTeste"));
-    m_btAutoTeste->setGeometry(geo(240, 4200, 2520, 405));
+    m_btAutoTeste->setGeometry(geometriaTwips(240, 4200, 2520, 405));
     QFont negrito = m_btAutoTeste->font();
     negrito.setBold(true);
     m_btAutoTeste->setFont(negrito);
@@ -85,24 +56,24 @@ I2C::I2C(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("I2C"), janel
 
     m_btPdf = new QPushButton(this);
     m_btPdf->setObjectName(QStringLiteral("btPdf"));
-    m_btPdf->setGeometry(geo(240, 7560, 2520, 600));
+    m_btPdf->setGeometry(geometriaTwips(240, 7560, 2520, 600));
     connect(m_btPdf, &QPushButton::clicked, this, &I2C::btPdf_Click);
 
     // Single-bus result: the lines and, left of them, an indicator per expected device.
     m_frameI = new QFrame(this);
     m_frameI->setObjectName(QStringLiteral("FrameI"));
-    m_frameI->setGeometry(geo(3000, 120, 8040, 5900));
+    m_frameI->setGeometry(geometriaTwips(3000, 120, 8040, 5900));
     m_frameI2C = new QGroupBox(m_frameI);
     m_frameI2C->setObjectName(QStringLiteral("FrameI2C"));
     m_frameI2C->setGeometry(0, 0, m_frameI->width(), m_frameI->height());
     m_lbResultadoRotulo = new QLabel(m_frameI2C);
     m_lbResultadoRotulo->setObjectName(QStringLiteral("lbResultado"));
-    m_lbResultadoRotulo->setGeometry(geo(600, 240, 7320, 5500));
+    m_lbResultadoRotulo->setGeometry(geometriaTwips(600, 240, 7320, 5500));
     m_lbResultadoRotulo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_lbResultadoRotulo->setTextFormat(Qt::PlainText);
     for (int k = 0; k < ModuloI2C::Indicadores; ++k) {
-        m_ok[k] = imagem(QStringLiteral("ok(%1)").arg(k), true, 16, m_frameI2C);
-        m_no[k] = imagem(QStringLiteral("no(%1)").arg(k), false, 16, m_frameI2C);
+        m_ok[k] = criaImagemVeredito(QStringLiteral("ok(%1)").arg(k), true, m_frameI2C, 16);
+        m_no[k] = criaImagemVeredito(QStringLiteral("no(%1)").arg(k), false, m_frameI2C, 16);
     }
 
     // Automatic test: the list of every scanned bus, in the same place.
@@ -111,8 +82,9 @@ I2C::I2C(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("I2C"), janel
     m_frameAutoI2C->setGeometry(m_frameI->geometry());
     m_listView = new QListWidget(m_frameAutoI2C);
     m_listView->setObjectName(QStringLiteral("ListView"));
-    m_listView->setGeometry(tw(120), tw(300), m_frameAutoI2C->width() - tw(240),
-                            m_frameAutoI2C->height() - tw(420));
+    m_listView->setGeometry(Twips::paraPixels(120), Twips::paraPixels(300),
+                            m_frameAutoI2C->width() - Twips::paraPixels(240),
+                            m_frameAutoI2C->height() - Twips::paraPixels(420));
     m_listView->setIconSize(QSize(16, 16));
     m_listView->setSelectionMode(QAbstractItemView::NoSelection);
     m_frameAutoI2C->hide();
@@ -120,46 +92,32 @@ I2C::I2C(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("I2C"), janel
     m_progressBar = new QFrame(this);
     m_progressBar->setObjectName(QStringLiteral("ProgressBar"));
     m_progressBar->setFrameShape(QFrame::Box);
-    m_progressBar->setGeometry(geo(3000, 6200, 8040, 300));
-    m_barra = new QLabel(m_progressBar);
-    m_barra->setObjectName(QStringLiteral("Barra"));
-    m_barra->setAutoFillBackground(true);
-    QPalette pb = m_barra->palette();
-    pb.setColor(QPalette::Window, CorVb(Cores::Verde).darker(130));
-    m_barra->setPalette(pb);
-    const int larguraBarra = m_progressBar->width() - 2;
-    m_barra->setGeometry(1, 1, larguraBarra, m_progressBar->height() - 2);
+    m_progressBar->setGeometry(geometriaTwips(3000, 6200, 8040, 300));
+    m_barra = criaBarra(m_progressBar, CorVb(Cores::Verde).darker(130));
+    const int larguraBarra = m_barra->width();
     m_progressBar->hide();
 
-    m_lbAguarde = new QLabel(this);
-    m_lbAguarde->setObjectName(QStringLiteral("lbAguarde"));
-    m_lbAguarde->setGeometry(geo(3000, 6600, 8040, 360));
-    m_lbAguarde->setAlignment(Qt::AlignCenter);
-    m_lbAguarde->setFont(negrito);
-    m_lbAguarde->setStyleSheet(QStringLiteral("color: #c00000;"));
-    m_lbAguarde->hide();
+    m_lbAguarde = criaRotuloAguarde(this, geometriaTwips(3000, 6600, 8040, 360), negrito);
 
     // Right column: the fault list, the no-fault panel and the raw answer.
     m_lbFalhas = new QLabel(QStringLiteral("Possíveis falhas relacionadas ao barramento:"), this);
     m_lbFalhas->setObjectName(QStringLiteral("lbFalhas"));
-    m_lbFalhas->setGeometry(geo(11280, 120, 5580, 300));
+    m_lbFalhas->setGeometry(geometriaTwips(11280, 120, 5580, 300));
     m_txtDadosI2CCaixa = new QPlainTextEdit(this);
     m_txtDadosI2CCaixa->setObjectName(QStringLiteral("txtDadosI2C"));
     m_txtDadosI2CCaixa->setReadOnly(true);
-    m_txtDadosI2CCaixa->setGeometry(geo(11280, 420, 5580, 2700));
+    m_txtDadosI2CCaixa->setGeometry(geometriaTwips(11280, 420, 5580, 2700));
     m_frameResultadoOK = new QFrame(this);
     m_frameResultadoOK->setObjectName(QStringLiteral("FrameResultadoOK"));
-    m_frameResultadoOK->setGeometry(geo(11280, 3240, 5580, 1080));
+    m_frameResultadoOK->setGeometry(geometriaTwips(11280, 3240, 5580, 1080));
     m_frameResultadoOK->setFrameShape(QFrame::StyledPanel);
-    m_frameResultadoOK->setAutoFillBackground(true);
-    QPalette pv = m_frameResultadoOK->palette();
-    pv.setColor(QPalette::Window, CorVb(Cores::VerdeClaro));
-    m_frameResultadoOK->setPalette(pv);
-    m_ok[5] = imagem(QStringLiteral("ok(5)"), true, 48, m_frameResultadoOK);
-    m_ok[5]->move(tw(240), (m_frameResultadoOK->height() - 48) / 2);
+    pintaFundo(m_frameResultadoOK, Cores::VerdeClaro);
+    m_ok[5] = criaImagemVeredito(QStringLiteral("ok(5)"), true, m_frameResultadoOK, 48);
+    m_ok[5]->move(Twips::paraPixels(240), (m_frameResultadoOK->height() - 48) / 2);
     m_ok[5]->show();
     m_lbSemFalhas = new QLabel(m_frameResultadoOK);
-    m_lbSemFalhas->setGeometry(tw(240) + 60, 0, m_frameResultadoOK->width() - tw(240) - 70,
+    m_lbSemFalhas->setGeometry(Twips::paraPixels(240) + 60, 0,
+                               m_frameResultadoOK->width() - Twips::paraPixels(240) - 70,
                                m_frameResultadoOK->height());
     m_lbSemFalhas->setFont(negrito);
     m_lbSemFalhas->setWordWrap(true);
@@ -167,11 +125,11 @@ I2C::I2C(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("I2C"), janel
 
     m_lbDispConectado = new QLabel(this);
     m_lbDispConectado->setObjectName(QStringLiteral("lbDispConectado"));
-    m_lbDispConectado->setGeometry(geo(11280, 4440, 5580, 300));
+    m_lbDispConectado->setGeometry(geometriaTwips(11280, 4440, 5580, 300));
     m_txtDadosCaixa = new QPlainTextEdit(this);
     m_txtDadosCaixa->setObjectName(QStringLiteral("txtDados"));
     m_txtDadosCaixa->setReadOnly(true);
-    m_txtDadosCaixa->setGeometry(geo(11280, 4740, 5580, 3420));
+    m_txtDadosCaixa->setGeometry(geometriaTwips(11280, 4740, 5580, 3420));
 
     auto timer = [this](const char* nome, int ms, void (I2C::*tick)()) {
         auto* t = new QTimer(this);
@@ -241,7 +199,7 @@ void I2C::OcultaBotoes()
         b->setVisible(true);
         b->setEnabled(true);
     }
-    m_btAutoTeste->move(m_btAutoTeste->x(), tw(4200));
+    m_btAutoTeste->move(m_btAutoTeste->x(), Twips::paraPixels(4200));
     const QString modelo = ligacao().modelo();
     const ModuloI2C::Botoes botoes = ModuloI2C::BotoesDoModelo(modelo);
     for (int i = 0; i < ModuloI2C::NumeroBarramentos; ++i) {
@@ -251,7 +209,8 @@ void I2C::OcultaBotoes()
     if (botoes.autoTesteNoTopoDe >= 0)
         m_btAutoTeste->move(m_btAutoTeste->x(), m_btI2C[botoes.autoTesteNoTopoDe]->y());
     m_lbDispositivo->setText(modelo);
-    m_lbDispositivo->setGeometry(m_btAutoTeste->x(), m_btAutoTeste->y() + tw(600), m_btAutoTeste->width(), tw(300));
+    m_lbDispositivo->setGeometry(m_btAutoTeste->x(), m_btAutoTeste->y() + Twips::paraPixels(600),
+                                 m_btAutoTeste->width(), Twips::paraPixels(300));
 }
 
 void I2C::atualizaLegendaFrame()
@@ -278,19 +237,19 @@ void I2C::TraduzI2C()
 void I2C::defineTxtDados(const QString& texto)
 {
     m_txtDados = texto;
-    m_txtDadosCaixa->setPlainText(paraTela(texto));
+    m_txtDadosCaixa->setPlainText(TextoParaTela(texto));
 }
 
 void I2C::defineTxtDadosI2C(const QString& texto)
 {
     m_txtDadosI2C = texto;
-    m_txtDadosI2CCaixa->setPlainText(paraTela(texto));
+    m_txtDadosI2CCaixa->setPlainText(TextoParaTela(texto));
 }
 
 void I2C::defineLbResultado(const QString& texto)
 {
     m_lbResultado = texto;
-    m_lbResultadoRotulo->setText(paraTela(texto));
+    m_lbResultadoRotulo->setText(TextoParaTela(texto));
 }
 
 // ------------------------------------------------------------------ single-bus scan
@@ -405,8 +364,8 @@ void I2C::posicionaIndicadores()
     const int passo = fm.lineSpacing();
     for (int k = 0; k < ModuloI2C::Indicadores; ++k) {
         const int y = m_lbResultadoRotulo->y() + (2 + 2 * k) * passo + (passo - m_ok[k]->height()) / 2;
-        m_ok[k]->move(tw(240), y);
-        m_no[k]->move(tw(240), y);
+        m_ok[k]->move(Twips::paraPixels(240), y);
+        m_no[k]->move(Twips::paraPixels(240), y);
     }
 }
 
@@ -494,10 +453,7 @@ void I2C::FinalizaAutoTeste()
 
 void I2C::TimerBarra_Timer()
 {
-    int largura = m_barra->width() + m_passoBarra;
-    if (largura >= m_passoBarra * 50)
-        largura = 1;
-    m_barra->resize(largura, m_barra->height());
+    avancaBarra(m_barra, m_passoBarra);
 }
 
 void I2C::TimerAguarde_Timer()

@@ -6,13 +6,13 @@
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
 #include "ui/GerenciadorJanelas.h"
+#include "ui/Controles.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSqlQuery>
 #include <QSqlQueryModel>
 #include <QSqlRecord>
@@ -23,56 +23,18 @@ namespace {
 
 const QString Codigo = QStringLiteral("5");
 
-int tw(int twips)
-{
-    return Twips::paraPixels(twips);
-}
-
-QRect geo(int x, int y, int w, int h)
-{
-    return QRect(tw(x), tw(y), tw(w), tw(h));
-}
-
-QString paraTela(QString texto)
-{
-    static const QRegularExpression fins(QStringLiteral("\r+\n"));
-    texto.replace(fins, QStringLiteral("\n"));
-    texto.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return texto;
-}
-
-QLabel* imagem(const QString& nome, bool ok, QWidget* pai)
-{
-    auto* l = new QLabel(pai);
-    l->setObjectName(nome);
-    const QIcon i = QApplication::style()->standardIcon(ok ? QStyle::SP_DialogApplyButton : QStyle::SP_DialogCancelButton);
-    l->setPixmap(i.pixmap(40, 40));
-    l->setFixedSize(40, 40);
-    l->hide();
-    return l;
-}
-
-QPlainTextEdit* caixa(const QString& nome, QWidget* pai)
-{
-    auto* c = new QPlainTextEdit(pai);
-    c->setObjectName(nome);
-    c->setReadOnly(true);
-    c->setLineWrapMode(QPlainTextEdit::NoWrap);
-    return c;
-}
-
 } // namespace
 
 IC::IC(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("IC"), janelas)
 {
-    setFixedSize(tw(15500), tw(7700));
+    setFixedSize(Twips::paraPixels(15500), Twips::paraPixels(7700));
     QFont negrito = font();
     negrito.setBold(true);
 
     auto botao = [this](const QString& nome, int x) {
         auto* b = new QPushButton(this);
         b->setObjectName(nome);
-        b->setGeometry(geo(x, 240, 3000, 600));
+        b->setGeometry(geometriaTwips(x, 240, 3000, 600));
         return b;
     };
     m_btBl1 = botao(QStringLiteral("btBl(1)"), 240);
@@ -84,52 +46,46 @@ IC::IC(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("IC"), janelas)
     connect(m_btTristar, &QPushButton::clicked, this, &IC::btTristar_Click);
     connect(m_btTigris, &QPushButton::clicked, this, &IC::btTigris_Click);
 
-    m_lbAguarde = new QLabel(this);
-    m_lbAguarde->setObjectName(QStringLiteral("lbAguarde"));
-    m_lbAguarde->setGeometry(geo(12840, 360, 2520, 360));
-    m_lbAguarde->setAlignment(Qt::AlignCenter);
-    m_lbAguarde->setFont(negrito);
-    m_lbAguarde->setStyleSheet(QStringLiteral("color: #c00000;"));
-    m_lbAguarde->hide();
+    m_lbAguarde = criaRotuloAguarde(this, geometriaTwips(12840, 360, 2520, 360), negrito);
 
     m_lblLabel0 = new QLabel(this);
     m_lblLabel0->setObjectName(QStringLiteral("lblLabel(0)"));
-    m_lblLabel0->setGeometry(geo(240, 1080, 7440, 300));
-    m_txtDadosCaixa = caixa(QStringLiteral("txtDados"), this);
-    m_txtDadosCaixa->setGeometry(geo(240, 1380, 7440, 4800));
+    m_lblLabel0->setGeometry(geometriaTwips(240, 1080, 7440, 300));
+    m_txtDadosCaixa = criaCaixaTexto(QStringLiteral("txtDados"), this);
+    m_txtDadosCaixa->setGeometry(geometriaTwips(240, 1380, 7440, 4800));
 
     m_lblLabel4 = new QLabel(this);
     m_lblLabel4->setObjectName(QStringLiteral("lblLabel(4)"));
-    m_lblLabel4->move(tw(7920), tw(1080));
+    m_lblLabel4->move(Twips::paraPixels(7920), Twips::paraPixels(1080));
     m_lbDispositivo = new QLabel(this);
     m_lbDispositivo->setObjectName(QStringLiteral("lbDispositivo"));
     m_lbDispositivo->setFont(negrito);
-    m_txtComparadorCaixa = caixa(QStringLiteral("txtComparador"), this);
-    m_txtComparadorCaixa->setGeometry(geo(7920, 1380, 7440, 4800));
+    m_txtComparadorCaixa = criaCaixaTexto(QStringLiteral("txtComparador"), this);
+    m_txtComparadorCaixa->setGeometry(geometriaTwips(7920, 1380, 7440, 4800));
 
     m_lbICRotulo = new QLabel(this);
     m_lbICRotulo->setObjectName(QStringLiteral("lbIC"));
-    m_lbICRotulo->setGeometry(geo(240, 6360, 2040, 480));
+    m_lbICRotulo->setGeometry(geometriaTwips(240, 6360, 2040, 480));
     QFont grande = negrito;
     grande.setPointSizeF(grande.pointSizeF() * 1.4);
     m_lbICRotulo->setFont(grande);
     m_lbStatusRotulo = new QLabel(this);
     m_lbStatusRotulo->setObjectName(QStringLiteral("lbStatus"));
-    m_lbStatusRotulo->setGeometry(geo(2400, 6360, 3960, 480));
+    m_lbStatusRotulo->setGeometry(geometriaTwips(2400, 6360, 3960, 480));
     m_lbStatusRotulo->setFont(negrito);
-    m_ok0 = imagem(QStringLiteral("OK(0)"), true, this);
-    m_no0 = imagem(QStringLiteral("NO(0)"), false, this);
-    m_ok0->move(tw(6480), tw(6300));
-    m_no0->move(tw(6480), tw(6300));
+    m_ok0 = criaImagemVeredito(QStringLiteral("OK(0)"), true, this);
+    m_no0 = criaImagemVeredito(QStringLiteral("NO(0)"), false, this);
+    m_ok0->move(Twips::paraPixels(6480), Twips::paraPixels(6300));
+    m_no0->move(Twips::paraPixels(6480), Twips::paraPixels(6300));
     m_lbStatus2 = new QLabel(this);
     m_lbStatus2->setObjectName(QStringLiteral("lbStatus2"));
-    m_lbStatus2->setGeometry(geo(240, 6900, 7440, 600));
+    m_lbStatus2->setGeometry(geometriaTwips(240, 6900, 7440, 600));
     m_lbStatus2->setWordWrap(true);
     m_lbStatus2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_lbStatus2->hide();
     m_lbVar = new QLabel(this);
     m_lbVar->setObjectName(QStringLiteral("lbVar"));
-    m_lbVar->setGeometry(geo(7920, 6360, 7440, 720));
+    m_lbVar->setGeometry(geometriaTwips(7920, 6360, 7440, 720));
     m_lbVar->setWordWrap(true);
     m_lbVar->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -192,7 +148,7 @@ void IC::TraduzIC()
     m_lblLabel4->setText(L(QStringLiteral("Comparador: (Dispositivos Gravados)")));
     m_lblLabel4->adjustSize();
     m_lbVar->setText(L(QStringLiteral("VAR")));
-    m_lbDispositivo->move(m_lblLabel4->x() + m_lblLabel4->width() + tw(100), m_lblLabel4->y());
+    m_lbDispositivo->move(m_lblLabel4->x() + m_lblLabel4->width() + Twips::paraPixels(100), m_lblLabel4->y());
     const QString prefixo = ModuloIC::PrefixoChip(ligacao().modelo());
     m_btTristar->setText(prefixo + L(QStringLiteral("Tensões")));
     m_btBl1->setText(prefixo + L(QStringLiteral("Dados")));
@@ -221,7 +177,7 @@ void IC::consultaDados(const QString& modelo, const QString& comando)
             primeiro = m_data1->record(0).value(QStringLiteral("Dados")).toString();
     }
     m_txtComparador = primeiro;
-    m_txtComparadorCaixa->setPlainText(paraTela(primeiro));
+    m_txtComparadorCaixa->setPlainText(TextoParaTela(primeiro));
 }
 
 // ------------------------------------------------------------------ text stores
@@ -230,7 +186,7 @@ void IC::defineTxtDados(const QString& texto)
 {
     const bool mudou = texto != m_txtDados;
     m_txtDados = texto;
-    m_txtDadosCaixa->setPlainText(paraTela(texto));
+    m_txtDadosCaixa->setPlainText(TextoParaTela(texto));
     // The change of the answer box refreshes the recorded answer beside it.
     if (mudou)
         janelas().BuscaDadosGravados();

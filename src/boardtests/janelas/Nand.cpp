@@ -9,6 +9,7 @@
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
 #include "ui/GerenciadorJanelas.h"
+#include "ui/Controles.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
@@ -18,7 +19,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -28,59 +28,30 @@ namespace {
 
 const QString Codigo = QStringLiteral("4");
 
-int tw(int twips)
-{
-    return Twips::paraPixels(twips);
-}
-
-QRect geo(int x, int y, int w, int h)
-{
-    return QRect(tw(x), tw(y), tw(w), tw(h));
-}
-
-QString paraTela(QString texto)
-{
-    static const QRegularExpression fins(QStringLiteral("\r+\n"));
-    texto.replace(fins, QStringLiteral("\n"));
-    texto.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return texto;
-}
-
-QLabel* imagem(const QString& nome, bool ok, QWidget* pai)
-{
-    auto* l = new QLabel(pai);
-    l->setObjectName(nome);
-    const QIcon i = QApplication::style()->standardIcon(ok ? QStyle::SP_DialogApplyButton : QStyle::SP_DialogCancelButton);
-    l->setPixmap(i.pixmap(40, 40));
-    l->setFixedSize(40, 40);
-    l->hide();
-    return l;
-}
-
 } // namespace
 
 Nand::Nand(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Nand"), janelas)
 {
-    setFixedSize(tw(12450), tw(7700));
+    setFixedSize(Twips::paraPixels(12450), Twips::paraPixels(7700));
     QFont negrito = font();
     negrito.setBold(true);
 
     for (int i = 0; i < 5; ++i) {
         auto* b = new QPushButton(this);
         b->setObjectName(QStringLiteral("btBl(%1)").arg(i));
-        b->setGeometry(geo(240, 360 + i * 720, 3600, 600));
+        b->setGeometry(geometriaTwips(240, 360 + i * 720, 3600, 600));
         connect(b, &QPushButton::clicked, this, [this, i] { btBl_Click(i); });
         m_btBl[i] = b;
     }
     m_btPdf = new QPushButton(this);
     m_btPdf->setObjectName(QStringLiteral("btPdf"));
-    m_btPdf->setGeometry(geo(240, 4080, 3600, 600));
+    m_btPdf->setGeometry(geometriaTwips(240, 4080, 3600, 600));
     m_btPdf->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
     connect(m_btPdf, &QPushButton::clicked, this, &Nand::btPdf_Click);
 
     m_lbNandRotulo = new QLabel(this);
     m_lbNandRotulo->setObjectName(QStringLiteral("lbNand"));
-    m_lbNandRotulo->setGeometry(geo(240, 4920, 3600, 600));
+    m_lbNandRotulo->setGeometry(geometriaTwips(240, 4920, 3600, 600));
     m_lbNandRotulo->setAlignment(Qt::AlignCenter);
     QFont grande = negrito;
     grande.setPointSizeF(grande.pointSizeF() * 1.6);
@@ -88,23 +59,23 @@ Nand::Nand(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Nand"), ja
 
     m_lbStatusRotulo = new QLabel(this);
     m_lbStatusRotulo->setObjectName(QStringLiteral("lbStatus"));
-    m_lbStatusRotulo->setGeometry(geo(240, 5760, 2880, 480));
+    m_lbStatusRotulo->setGeometry(geometriaTwips(240, 5760, 2880, 480));
     m_lbStatusRotulo->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
     m_lbStatusRotulo->setFont(negrito);
-    m_ok0 = imagem(QStringLiteral("OK(0)"), true, this);
-    m_no0 = imagem(QStringLiteral("NO(0)"), false, this);
-    m_ok0->move(tw(3240), tw(5760));
-    m_no0->move(tw(3240), tw(5760));
+    m_ok0 = criaImagemVeredito(QStringLiteral("OK(0)"), true, this);
+    m_no0 = criaImagemVeredito(QStringLiteral("NO(0)"), false, this);
+    m_ok0->move(Twips::paraPixels(3240), Twips::paraPixels(5760));
+    m_no0->move(Twips::paraPixels(3240), Twips::paraPixels(5760));
     m_lbStatus2 = new QLabel(this);
     m_lbStatus2->setObjectName(QStringLiteral("lbStatus2"));
-    m_lbStatus2->setGeometry(geo(240, 6360, 3600, 1080));
+    m_lbStatus2->setGeometry(geometriaTwips(240, 6360, 3600, 1080));
     m_lbStatus2->setWordWrap(true);
     m_lbStatus2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_lbStatus2->hide();
 
     m_frame2 = new QGroupBox(this);
     m_frame2->setObjectName(QStringLiteral("Frame2"));
-    m_frame2->setGeometry(geo(4080, 120, 8160, 6600));
+    m_frame2->setGeometry(geometriaTwips(4080, 120, 8160, 6600));
     auto* lay = new QVBoxLayout(m_frame2);
     m_txtDadosCaixa = new QPlainTextEdit(m_frame2);
     m_txtDadosCaixa->setObjectName(QStringLiteral("txtDados"));
@@ -115,23 +86,11 @@ Nand::Nand(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Nand"), ja
     m_progressBar = new QFrame(this);
     m_progressBar->setObjectName(QStringLiteral("ProgressBar"));
     m_progressBar->setFrameShape(QFrame::Box);
-    m_progressBar->setGeometry(geo(4080, 6840, 8160, 300));
-    m_barra = new QLabel(m_progressBar);
-    m_barra->setObjectName(QStringLiteral("Barra"));
-    m_barra->setAutoFillBackground(true);
-    QPalette pb = m_barra->palette();
-    pb.setColor(QPalette::Window, CorVb(Cores::Verde).darker(130));
-    m_barra->setPalette(pb);
-    const int larguraBarra = m_progressBar->width() - 2;
-    m_barra->setGeometry(1, 1, larguraBarra, m_progressBar->height() - 2);
+    m_progressBar->setGeometry(geometriaTwips(4080, 6840, 8160, 300));
+    m_barra = criaBarra(m_progressBar, CorVb(Cores::Verde).darker(130));
+    const int larguraBarra = m_barra->width();
 
-    m_lbAguarde = new QLabel(this);
-    m_lbAguarde->setObjectName(QStringLiteral("lbAguarde"));
-    m_lbAguarde->setGeometry(geo(4080, 7200, 8160, 360));
-    m_lbAguarde->setAlignment(Qt::AlignCenter);
-    m_lbAguarde->setFont(negrito);
-    m_lbAguarde->setStyleSheet(QStringLiteral("color: #c00000;"));
-    m_lbAguarde->hide();
+    m_lbAguarde = criaRotuloAguarde(this, geometriaTwips(4080, 7200, 8160, 360), negrito);
 
     auto timer = [this](const char* nome, int ms, void (Nand::*tick)()) {
         auto* t = new QTimer(this);
@@ -201,7 +160,7 @@ void Nand::TraduzNand()
 void Nand::defineTxtDados(const QString& texto)
 {
     m_txtDados = texto;
-    m_txtDadosCaixa->setPlainText(paraTela(texto));
+    m_txtDadosCaixa->setPlainText(TextoParaTela(texto));
     m_txtDadosCaixa->moveCursor(QTextCursor::End);
 }
 
@@ -348,10 +307,7 @@ void Nand::TimerTamanho_Timer()
 
 void Nand::TimerBarra_Timer()
 {
-    int largura = m_barra->width() + m_passoBarra;
-    if (largura >= m_passoBarra * 50)
-        largura = 1;
-    m_barra->resize(largura, m_barra->height());
+    avancaBarra(m_barra, m_passoBarra);
 }
 
 void Nand::ParaBarra()

@@ -7,6 +7,7 @@
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
 #include "ui/GerenciadorJanelas.h"
+#include "ui/Controles.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
@@ -14,7 +15,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSqlQuery>
 #include <QSqlQueryModel>
 #include <QSqlRecord>
@@ -28,45 +28,6 @@ const QString Codigo = QStringLiteral("17");
 constexpr int Largura = 15495;
 constexpr int Altura = 8085;
 
-int tw(int twips)
-{
-    return Twips::paraPixels(twips);
-}
-
-QRect geo(int x, int y, int w, int h)
-{
-    return QRect(tw(x), tw(y), tw(w), tw(h));
-}
-
-QString paraTela(QString texto)
-{
-    static const QRegularExpression fins(QStringLiteral("\r+\n"));
-    texto.replace(fins, QStringLiteral("\n"));
-    texto.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return texto;
-}
-
-QLabel* imagem(const QString& nome, bool ok, QWidget* pai)
-{
-    auto* l = new QLabel(pai);
-    l->setObjectName(nome);
-    const QIcon i = QApplication::style()->standardIcon(ok ? QStyle::SP_DialogApplyButton
-                                                           : QStyle::SP_DialogCancelButton);
-    l->setPixmap(i.pixmap(40, 40));
-    l->setFixedSize(40, 40);
-    l->hide();
-    return l;
-}
-
-QPlainTextEdit* caixa(const QString& nome, QWidget* pai)
-{
-    auto* c = new QPlainTextEdit(pai);
-    c->setObjectName(nome);
-    c->setReadOnly(true);
-    c->setLineWrapMode(QPlainTextEdit::NoWrap);
-    return c;
-}
-
 } // namespace
 
 Outros::Outros(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Outros"), janelas)
@@ -77,7 +38,7 @@ Outros::Outros(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Outros
     auto botao = [this](const QString& nome, int x) {
         auto* b = new QPushButton(this);
         b->setObjectName(nome);
-        b->setGeometry(geo(x, 240, 3000, 600));
+        b->setGeometry(geometriaTwips(x, 240, 3000, 600));
         return b;
     };
     m_btBl5 = botao(QStringLiteral("btBl(5)"), 240);
@@ -90,66 +51,54 @@ Outros::Outros(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Outros
     connect(m_btBateria, &QPushButton::clicked, this, &Outros::btBateria_Click);
     connect(m_btPanicFull, &QPushButton::clicked, this, &Outros::btPanicFull_Click);
 
-    m_lbAguarde = new QLabel(this);
-    m_lbAguarde->setObjectName(QStringLiteral("lbAguarde"));
-    m_lbAguarde->setGeometry(geo(12720, 360, 2520, 360));
-    m_lbAguarde->setAlignment(Qt::AlignCenter);
-    m_lbAguarde->setFont(negrito);
-    m_lbAguarde->setStyleSheet(QStringLiteral("color: #c00000;"));
-    m_lbAguarde->hide();
+    m_lbAguarde = criaRotuloAguarde(this, geometriaTwips(12720, 360, 2520, 360), negrito);
 
     m_lblLabel0 = new QLabel(this);
     m_lblLabel0->setObjectName(QStringLiteral("lblLabel(0)"));
-    m_lblLabel0->setGeometry(geo(240, 1080, 7440, 300));
-    m_txtDadosCaixa = caixa(QStringLiteral("txtDados"), this);
-    m_txtDadosCaixa->setGeometry(geo(240, 1380, 7440, 4800));
+    m_lblLabel0->setGeometry(geometriaTwips(240, 1080, 7440, 300));
+    m_txtDadosCaixa = criaCaixaTexto(QStringLiteral("txtDados"), this);
+    m_txtDadosCaixa->setGeometry(geometriaTwips(240, 1380, 7440, 4800));
 
     m_lblLabel4 = new QLabel(this);
     m_lblLabel4->setObjectName(QStringLiteral("lblLabel(4)"));
-    m_lblLabel4->move(tw(7800), tw(1080));
+    m_lblLabel4->move(Twips::paraPixels(7800), Twips::paraPixels(1080));
     m_lbDispositivo = new QLabel(this);
     m_lbDispositivo->setObjectName(QStringLiteral("lbDispositivo"));
     m_lbDispositivo->setFont(negrito);
-    m_txtComparadorCaixa = caixa(QStringLiteral("txtComparador"), this);
-    m_txtComparadorCaixa->setGeometry(geo(7800, 1380, 7440, 4800));
+    m_txtComparadorCaixa = criaCaixaTexto(QStringLiteral("txtComparador"), this);
+    m_txtComparadorCaixa->setGeometry(geometriaTwips(7800, 1380, 7440, 4800));
 
     // Progress and result.
     m_progressBar = new QFrame(this);
     m_progressBar->setObjectName(QStringLiteral("ProgressBar"));
     m_progressBar->setFrameShape(QFrame::Box);
-    m_progressBar->setGeometry(geo(240, 6300, 7440, 240));
-    m_barra = new QLabel(m_progressBar);
-    m_barra->setObjectName(QStringLiteral("Barra"));
-    m_barra->setAutoFillBackground(true);
-    QPalette pb = m_barra->palette();
-    pb.setColor(QPalette::Window, CorVb(Cores::Verde));
-    m_barra->setPalette(pb);
-    const int larguraBarra = m_progressBar->width() - 2;
-    m_barra->setGeometry(1, 1, larguraBarra, m_progressBar->height() - 2);
+    m_progressBar->setGeometry(geometriaTwips(240, 6300, 7440, 240));
+    m_barra = criaBarra(m_progressBar, CorVb(Cores::Verde));
+    const int larguraBarra = m_barra->width();
 
     m_lbICRotulo = new QLabel(this);
     m_lbICRotulo->setObjectName(QStringLiteral("lbIC"));
-    m_lbICRotulo->setGeometry(geo(240, 6720, 1440, 480));
+    m_lbICRotulo->setGeometry(geometriaTwips(240, 6720, 1440, 480));
     QFont grande = negrito;
     grande.setPointSizeF(grande.pointSizeF() * 1.4);
     m_lbICRotulo->setFont(grande);
     m_lbStatusRotulo = new QLabel(this);
     m_lbStatusRotulo->setObjectName(QStringLiteral("lbStatus"));
-    m_lbStatusRotulo->setGeometry(geo(1800, 6720, 3960, 480));
+    m_lbStatusRotulo->setGeometry(geometriaTwips(1800, 6720, 3960, 480));
     m_lbStatusRotulo->setFont(negrito);
-    m_ok0 = imagem(QStringLiteral("OK(0)"), true, this);
-    m_no0 = imagem(QStringLiteral("NO(0)"), false, this);
-    m_ok0->move(tw(5880), tw(6660));
-    m_no0->move(tw(5880), tw(6660));
+    m_ok0 = criaImagemVeredito(QStringLiteral("OK(0)"), true, this);
+    m_no0 = criaImagemVeredito(QStringLiteral("NO(0)"), false, this);
+    m_ok0->move(Twips::paraPixels(5880), Twips::paraPixels(6660));
+    m_no0->move(Twips::paraPixels(5880), Twips::paraPixels(6660));
     m_lbStatus2 = new QLabel(this);
     m_lbStatus2->setObjectName(QStringLiteral("lbStatus2"));
-    m_lbStatus2->setGeometry(geo(240, 7260, 7440, 600));
+    m_lbStatus2->setGeometry(geometriaTwips(240, 7260, 7440, 600));
     m_lbStatus2->setWordWrap(true);
     m_lbStatus2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_lbStatus2->hide();
     m_lbVar = new QLabel(this);
     m_lbVar->setObjectName(QStringLiteral("lbVar"));
-    m_lbVar->setGeometry(geo(7800, 6300, 7440, 1440));
+    m_lbVar->setGeometry(geometriaTwips(7800, 6300, 7440, 1440));
     m_lbVar->setWordWrap(true);
     m_lbVar->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -221,14 +170,14 @@ void Outros::TraduzOutros()
     m_lblLabel4->setText(L(QStringLiteral("Comparador: (Dispositivos Gravados)")));
     m_lblLabel4->adjustSize();
     m_lbVar->setText(L(QStringLiteral("VAR")));
-    m_lbDispositivo->move(m_lblLabel4->x() + m_lblLabel4->width() + tw(100), m_lblLabel4->y());
+    m_lbDispositivo->move(m_lblLabel4->x() + m_lblLabel4->width() + Twips::paraPixels(100), m_lblLabel4->y());
     m_btBateria->setText(L(QStringLiteral("Bateria")).toUpper() + QLatin1Char(' ')
                          + L(QStringLiteral("Informações")));
 }
 
 void Outros::CentralizaOutros()
 {
-    setFixedSize(tw(Largura), tw(Altura));
+    setFixedSize(Twips::paraPixels(Largura), Twips::paraPixels(Altura));
     if (QWidget* moldura = parentWidget()) {
         moldura->adjustSize();
         centraliza();
@@ -322,10 +271,7 @@ void Outros::TimerStatus_Timer()
 
 void Outros::TimerBarra_Timer()
 {
-    int largura = m_barra->width() + m_passoBarra;
-    if (largura >= m_passoBarra * 50)
-        largura = 1;
-    m_barra->resize(largura, m_barra->height());
+    avancaBarra(m_barra, m_passoBarra);
 }
 
 void Outros::TimerAguarde_Timer()
@@ -346,7 +292,7 @@ void Outros::defineTxtDados(const QString& texto)
 {
     const bool mudou = texto != m_txtDados;
     m_txtDados = texto;
-    m_txtDadosCaixa->setPlainText(paraTela(texto));
+    m_txtDadosCaixa->setPlainText(TextoParaTela(texto));
     if (mudou)
         janelas().BuscaDadosGravados();
 }
@@ -378,5 +324,5 @@ void Outros::consultaDados(const QString& modelo, const QString& comando)
             primeiro = m_data1->record(0).value(QStringLiteral("Dados")).toString();
     }
     m_txtComparador = primeiro;
-    m_txtComparadorCaixa->setPlainText(paraTela(primeiro));
+    m_txtComparadorCaixa->setPlainText(TextoParaTela(primeiro));
 }

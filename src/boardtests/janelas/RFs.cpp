@@ -7,6 +7,7 @@
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
 #include "ui/GerenciadorJanelas.h"
+#include "ui/Controles.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
@@ -16,7 +17,6 @@
 #include <QMdiArea>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSqlQuery>
 #include <QSqlQueryModel>
 #include <QSqlRecord>
@@ -31,53 +31,6 @@ constexpr int Largura = 13170;
 constexpr int LarguraComComparador = 18540;
 constexpr int Altura = 8100;
 
-int tw(int twips)
-{
-    return Twips::paraPixels(twips);
-}
-
-QRect geo(int x, int y, int w, int h)
-{
-    return QRect(tw(x), tw(y), tw(w), tw(h));
-}
-
-QString paraTela(QString texto)
-{
-    static const QRegularExpression fins(QStringLiteral("\r+\n"));
-    texto.replace(fins, QStringLiteral("\n"));
-    texto.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return texto;
-}
-
-QLabel* imagem(const QString& nome, bool ok, QWidget* pai)
-{
-    auto* l = new QLabel(pai);
-    l->setObjectName(nome);
-    const QIcon i = QApplication::style()->standardIcon(ok ? QStyle::SP_DialogApplyButton
-                                                           : QStyle::SP_DialogCancelButton);
-    l->setPixmap(i.pixmap(40, 40));
-    l->setFixedSize(40, 40);
-    l->hide();
-    return l;
-}
-
-QPlainTextEdit* caixa(const QString& nome, QWidget* pai)
-{
-    auto* c = new QPlainTextEdit(pai);
-    c->setObjectName(nome);
-    c->setReadOnly(true);
-    c->setLineWrapMode(QPlainTextEdit::NoWrap);
-    return c;
-}
-
-void pinta(QWidget* w, const QString& corVb)
-{
-    w->setAutoFillBackground(true);
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, CorVb(corVb));
-    w->setPalette(p);
-}
-
 } // namespace
 
 RFs::RFs(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("RFs"), janelas)
@@ -88,24 +41,24 @@ RFs::RFs(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("RFs"), janel
     // The radio rows: background label, name, ON, OFF, properties.
     m_frameBotoes = new QFrame(this);
     m_frameBotoes->setObjectName(QStringLiteral("FrameBotoes"));
-    m_frameBotoes->setGeometry(geo(240, 240, 6600, 4140));
+    m_frameBotoes->setGeometry(geometriaTwips(240, 240, 6600, 4140));
     static const char* nomes[ModuloRf::NumeroRadios] = {"BASEBAND", "BLUETOOTH", "WIFI", "GPS", "NFC"};
     for (int i = 0; i < ModuloRf::NumeroRadios; ++i) {
         const int y = i * 820;
         auto* fundo = new QLabel(m_frameBotoes);
         fundo->setObjectName(ModuloRf::radio(i).fundo);
-        fundo->setGeometry(geo(0, y, 6600, 740));
+        fundo->setGeometry(geometriaTwips(0, y, 6600, 740));
         fundo->setFrameShape(QFrame::StyledPanel);
         m_fundos << fundo;
         m_corFundo << Cores::Branco;
-        pinta(fundo, Cores::Branco);
+        pintaFundo(fundo, Cores::Branco);
         auto* nome = new QLabel(QLatin1String(nomes[i]), m_frameBotoes);
-        nome->setGeometry(geo(180, y, 1800, 740));
+        nome->setGeometry(geometriaTwips(180, y, 1800, 740));
         nome->setFont(negrito);
         auto botao = [this, y](const QString& objeto, int x, int largura) {
             auto* b = new QPushButton(m_frameBotoes);
             b->setObjectName(objeto);
-            b->setGeometry(geo(x, y + 130, largura, 480));
+            b->setGeometry(geometriaTwips(x, y + 130, largura, 480));
             return b;
         };
         auto* on = botao(QStringLiteral("btOn(%1)").arg(i), 2040, 1080);
@@ -124,17 +77,17 @@ RFs::RFs(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("RFs"), janel
     // Verdict.
     m_lbStatiusRotulo = new QLabel(this);
     m_lbStatiusRotulo->setObjectName(QStringLiteral("lbStatius"));
-    m_lbStatiusRotulo->setGeometry(geo(240, 4500, 4560, 800));
+    m_lbStatiusRotulo->setGeometry(geometriaTwips(240, 4500, 4560, 800));
     QFont grande = negrito;
     grande.setPointSizeF(grande.pointSizeF() * 1.3);
     m_lbStatiusRotulo->setFont(grande);
-    m_ok0 = imagem(QStringLiteral("OK(0)"), true, this);
-    m_no0 = imagem(QStringLiteral("NO(0)"), false, this);
-    m_ok0->move(tw(5040), tw(4680));
-    m_no0->move(tw(5040), tw(4680));
+    m_ok0 = criaImagemVeredito(QStringLiteral("OK(0)"), true, this);
+    m_no0 = criaImagemVeredito(QStringLiteral("NO(0)"), false, this);
+    m_ok0->move(Twips::paraPixels(5040), Twips::paraPixels(4680));
+    m_no0->move(Twips::paraPixels(5040), Twips::paraPixels(4680));
     m_lbStatus2 = new QLabel(this);
     m_lbStatus2->setObjectName(QStringLiteral("lbStatus2"));
-    m_lbStatus2->setGeometry(geo(240, 5340, 6600, 600));
+    m_lbStatus2->setGeometry(geometriaTwips(240, 5340, 6600, 600));
     m_lbStatus2->setWordWrap(true);
     m_lbStatus2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_lbStatus2->hide();
@@ -143,51 +96,42 @@ RFs::RFs(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("RFs"), janel
     m_frameVCore = new QFrame(this);
     m_frameVCore->setObjectName(QStringLiteral("FrameVCore"));
     m_frameVCore->setFrameShape(QFrame::StyledPanel);
-    m_frameVCore->setGeometry(geo(240, 6000, 6600, 840));
+    m_frameVCore->setGeometry(geometriaTwips(240, 6000, 6600, 840));
     m_lbInfoBarra = new QLabel(m_frameVCore);
     m_lbInfoBarra->setObjectName(QStringLiteral("lbInfoBarra"));
-    m_lbInfoBarra->setGeometry(geo(120, 60, 6360, 300));
+    m_lbInfoBarra->setGeometry(geometriaTwips(120, 60, 6360, 300));
     m_progressBar = new QFrame(m_frameVCore);
     m_progressBar->setObjectName(QStringLiteral("ProgressBar"));
     m_progressBar->setFrameShape(QFrame::Box);
-    m_progressBar->setGeometry(geo(120, 420, 6360, 300));
-    m_barra = new QLabel(m_progressBar);
-    m_barra->setObjectName(QStringLiteral("Barra"));
-    pinta(m_barra, Cores::Verde);
-    const int larguraBarra = m_progressBar->width() - 2;
-    m_barra->setGeometry(1, 1, larguraBarra, m_progressBar->height() - 2);
+    m_progressBar->setGeometry(geometriaTwips(120, 420, 6360, 300));
+    m_barra = criaBarra(m_progressBar, CorVb(Cores::Verde));
+    const int larguraBarra = m_barra->width();
     m_frameVCore->hide();
 
-    m_lbAguarde = new QLabel(this);
-    m_lbAguarde->setObjectName(QStringLiteral("lbAguarde"));
-    m_lbAguarde->setGeometry(geo(240, 6900, 6600, 360));
-    m_lbAguarde->setAlignment(Qt::AlignCenter);
-    m_lbAguarde->setFont(negrito);
-    m_lbAguarde->setStyleSheet(QStringLiteral("color: #c00000;"));
-    m_lbAguarde->hide();
+    m_lbAguarde = criaRotuloAguarde(this, geometriaTwips(240, 6900, 6600, 360), negrito);
 
     m_btComparador = new QPushButton(this);
     m_btComparador->setObjectName(QStringLiteral("btComparador"));
-    m_btComparador->setGeometry(geo(240, 7380, 3240, 480));
+    m_btComparador->setGeometry(geometriaTwips(240, 7380, 3240, 480));
     connect(m_btComparador, &QPushButton::clicked, this, &RFs::btComparador_Click);
     m_btTensoesRF = new QPushButton(this);
     m_btTensoesRF->setObjectName(QStringLiteral("btTensoesRF"));
-    m_btTensoesRF->setGeometry(geo(3600, 7380, 3240, 480));
+    m_btTensoesRF->setGeometry(geometriaTwips(3600, 7380, 3240, 480));
     connect(m_btTensoesRF, &QPushButton::clicked, this, &RFs::btTensoesRF_Click);
 
     // The device's answer.
     m_frame2 = new QGroupBox(this);
     m_frame2->setObjectName(QStringLiteral("Frame2"));
-    m_frame2->setGeometry(geo(7080, 120, 5880, 7740));
-    m_txtDadosCaixa = caixa(QStringLiteral("txtDados"), m_frame2);
-    m_txtDadosCaixa->setGeometry(geo(120, 360, 5640, 7260));
+    m_frame2->setGeometry(geometriaTwips(7080, 120, 5880, 7740));
+    m_txtDadosCaixa = criaCaixaTexto(QStringLiteral("txtDados"), m_frame2);
+    m_txtDadosCaixa->setGeometry(geometriaTwips(120, 360, 5640, 7260));
 
     // The comparator, beyond the right edge until it is shown.
     m_frameComparador = new QGroupBox(this);
     m_frameComparador->setObjectName(QStringLiteral("FrameComparador"));
-    m_frameComparador->setGeometry(geo(13140, 120, 5160, 7740));
-    m_txtComparadorCaixa = caixa(QStringLiteral("txtComparador"), m_frameComparador);
-    m_txtComparadorCaixa->setGeometry(geo(120, 360, 4920, 7260));
+    m_frameComparador->setGeometry(geometriaTwips(13140, 120, 5160, 7740));
+    m_txtComparadorCaixa = criaCaixaTexto(QStringLiteral("txtComparador"), m_frameComparador);
+    m_txtComparadorCaixa->setGeometry(geometriaTwips(120, 360, 4920, 7260));
     m_frameComparador->hide();
 
     auto timer = [this](const char* nome, int ms, void (RFs::*tick)()) {
@@ -252,7 +196,7 @@ void RFs::TraduzRFs()
 
 void RFs::CentralizaRFs()
 {
-    setFixedSize(tw(Largura), tw(Altura));
+    setFixedSize(Twips::paraPixels(Largura), Twips::paraPixels(Altura));
     posiciona();
 }
 
@@ -392,7 +336,7 @@ void RFs::btComparador_Click()
         CentralizaRFs();
         m_frameComparador->hide();
     } else {
-        setFixedWidth(tw(LarguraComComparador));
+        setFixedWidth(Twips::paraPixels(LarguraComComparador));
         m_frameComparador->show();
         posiciona();
     }
@@ -424,10 +368,7 @@ void RFs::Timer1_Timer()
 
 void RFs::TimerBarra_Timer()
 {
-    int largura = m_barra->width() + m_passoBarra;
-    if (largura >= m_passoBarra * 50)
-        largura = 1;
-    m_barra->resize(largura, m_barra->height());
+    avancaBarra(m_barra, m_passoBarra);
 }
 
 void RFs::TimerAguarde_Timer()
@@ -441,19 +382,19 @@ void RFs::TimerAguarde_Timer()
 void RFs::defineTxtDados(const QString& texto)
 {
     m_txtDados = texto;
-    m_txtDadosCaixa->setPlainText(paraTela(texto));
+    m_txtDadosCaixa->setPlainText(TextoParaTela(texto));
 }
 
 void RFs::defineLbStatius(const QString& texto)
 {
     m_lbStatius = texto;
-    m_lbStatiusRotulo->setText(paraTela(texto));
+    m_lbStatiusRotulo->setText(TextoParaTela(texto));
 }
 
 void RFs::defineCorFundo(int indice, const QString& cor)
 {
     m_corFundo[indice] = cor;
-    pinta(m_fundos.at(indice), cor);
+    pintaFundo(m_fundos.at(indice), cor);
 }
 
 void RFs::consultaDados(const QString& modelo, const QString& comando)
@@ -471,5 +412,5 @@ void RFs::consultaDados(const QString& modelo, const QString& comando)
             primeiro = m_data1->record(0).value(QStringLiteral("Dados")).toString();
     }
     m_txtComparador = primeiro;
-    m_txtComparadorCaixa->setPlainText(paraTela(primeiro));
+    m_txtComparadorCaixa->setPlainText(TextoParaTela(primeiro));
 }

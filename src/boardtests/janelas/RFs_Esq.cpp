@@ -6,6 +6,7 @@
 #include "i18n/Dicionario.h"
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
+#include "ui/Controles.h"
 #include "ui/Twips.h"
 
 #include <QComboBox>
@@ -22,16 +23,6 @@ namespace {
 
 constexpr int Largura = 12630;
 constexpr int Altura = 8265;
-
-int tw(int twips)
-{
-    return Twips::paraPixels(twips);
-}
-
-QRect geo(int x, int y, int w, int h)
-{
-    return QRect(tw(x), tw(y), tw(w), tw(h));
-}
 
 // The error number the boxes quote: a query text the engine could not read is the expression
 // error; otherwise the engine's own code.
@@ -53,7 +44,7 @@ RFs_Esq::RFs_Esq(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("RFs_
 
     m_lbREF = new QLabel(this);
     m_lbREF->setObjectName(QStringLiteral("lbREF"));
-    m_lbREF->setGeometry(geo(240, 180, 12150, 420));
+    m_lbREF->setGeometry(geometriaTwips(240, 180, 12150, 420));
     QFont titulo = negrito;
     titulo.setPointSizeF(titulo.pointSizeF() * 1.4);
     m_lbREF->setFont(titulo);
@@ -61,20 +52,20 @@ RFs_Esq::RFs_Esq(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("RFs_
 
     m_frame2 = new QGroupBox(this);
     m_frame2->setObjectName(QStringLiteral("Frame2"));
-    m_frame2->setGeometry(geo(240, 720, 3000, 900));
+    m_frame2->setGeometry(geometriaTwips(240, 720, 3000, 900));
     m_comboAparelhos = new QComboBox(m_frame2);
     m_comboAparelhos->setObjectName(QStringLiteral("ComboAparelhos"));
     m_comboAparelhos->setEditable(false); // choosing only: typed keys are discarded
     m_comboAparelhos->addItems(ModuloRf::Modelos());
-    m_comboAparelhos->setGeometry(geo(120, 360, 2760, 400));
+    m_comboAparelhos->setGeometry(geometriaTwips(120, 360, 2760, 400));
 
     m_botao1 = new QPushButton(QStringLiteral("INT."), this);
     m_botao1->setObjectName(QStringLiteral("Botao1"));
-    m_botao1->setGeometry(geo(3480, 1020, 1560, 480));
+    m_botao1->setGeometry(geometriaTwips(3480, 1020, 1560, 480));
     connect(m_botao1, &QPushButton::clicked, this, &RFs_Esq::Botao1_Click);
     m_botao2 = new QPushButton(QStringLiteral("QUAL."), this);
     m_botao2->setObjectName(QStringLiteral("Botao2"));
-    m_botao2->setGeometry(geo(5160, 1020, 1560, 480));
+    m_botao2->setGeometry(geometriaTwips(5160, 1020, 1560, 480));
     connect(m_botao2, &QPushButton::clicked, this, &RFs_Esq::Botao2_Click);
 
     m_data1 = new QSqlQueryModel(this);
@@ -82,10 +73,10 @@ RFs_Esq::RFs_Esq(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("RFs_
     m_dbGrid1 = new QTableView(this);
     m_dbGrid1->setObjectName(QStringLiteral("DBGrid1"));
     m_dbGrid1->setModel(m_data1);
-    m_dbGrid1->setGeometry(geo(240, 1800, 12150, 6240));
+    m_dbGrid1->setGeometry(geometriaTwips(240, 1800, 12150, 6240));
     m_dbGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_dbGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_dbGrid1->verticalHeader()->setDefaultSectionSize(tw(300));
+    m_dbGrid1->verticalHeader()->setDefaultSectionSize(Twips::paraPixels(300));
     m_dbGrid1->horizontalHeader()->setStretchLastSection(true);
 
     // Load.
@@ -120,7 +111,7 @@ void RFs_Esq::TraduzRFsEsq()
 
 void RFs_Esq::CentralizaRFsEsq()
 {
-    setFixedSize(tw(Largura), tw(Altura));
+    setFixedSize(Twips::paraPixels(Largura), Twips::paraPixels(Altura));
     if (QWidget* moldura = parentWidget()) {
         moldura->adjustSize();
         centraliza();
@@ -162,7 +153,7 @@ void RFs_Esq::MostraReferenciasRf(const QString& modelo)
             TraduzRFsEsq();
             static const int larguras[] = {1500, 3600, 2100, 2100};
             for (int i = 0; i < 4; ++i)
-                m_dbGrid1->setColumnWidth(i, tw(larguras[i]));
+                m_dbGrid1->setColumnWidth(i, Twips::paraPixels(larguras[i]));
             return;
         }
     }

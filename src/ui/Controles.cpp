@@ -1,0 +1,89 @@
+#include "ui/Controles.h"
+
+#include "ui/Twips.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QStyle>
+
+QRect geometriaTwips(int x, int y, int w, int h)
+{
+    return QRect(Twips::paraPixels(x), Twips::paraPixels(y), Twips::paraPixels(w), Twips::paraPixels(h));
+}
+
+QString TextoParaTela(QString texto)
+{
+    static const QRegularExpression fins(QStringLiteral("\r+\n"));
+    texto.replace(fins, QStringLiteral("\n"));
+    texto.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return texto;
+}
+
+QLabel* criaImagemVeredito(const QString& nome, bool ok, QWidget* pai, int lado)
+{
+    auto* l = new QLabel(pai);
+    l->setObjectName(nome);
+    const QIcon i = QApplication::style()->standardIcon(ok ? QStyle::SP_DialogApplyButton
+                                                           : QStyle::SP_DialogCancelButton);
+    l->setPixmap(i.pixmap(lado, lado));
+    l->setFixedSize(lado, lado);
+    l->hide();
+    return l;
+}
+
+QPlainTextEdit* criaCaixaTexto(const QString& nome, QWidget* pai)
+{
+    auto* c = new QPlainTextEdit(pai);
+    c->setObjectName(nome);
+    c->setReadOnly(true);
+    c->setLineWrapMode(QPlainTextEdit::NoWrap);
+    return c;
+}
+
+namespace {
+void pinta(QWidget* w, const QColor& cor)
+{
+    w->setAutoFillBackground(true);
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, cor);
+    w->setPalette(p);
+}
+} // namespace
+
+void pintaFundo(QWidget* w, const QString& corVb)
+{
+    pinta(w, CorVb(corVb));
+}
+
+QLabel* criaRotuloAguarde(QWidget* pai, const QRect& geometria, const QFont& fonte)
+{
+    auto* l = new QLabel(pai);
+    l->setObjectName(QStringLiteral("lbAguarde"));
+    l->setGeometry(geometria);
+    l->setAlignment(Qt::AlignCenter);
+    l->setFont(fonte);
+    l->setStyleSheet(QStringLiteral("color: #c00000;"));
+    l->hide();
+    return l;
+}
+
+QLabel* criaBarra(QFrame* moldura, const QColor& cor)
+{
+    auto* b = new QLabel(moldura);
+    b->setObjectName(QStringLiteral("Barra"));
+    pinta(b, cor);
+    b->setGeometry(1, 1, moldura->width() - 2, moldura->height() - 2);
+    return b;
+}
+
+void avancaBarra(QLabel* barra, int passo)
+{
+    int largura = barra->width() + passo;
+    if (largura >= passo * 50)
+        largura = 1;
+    barra->resize(largura, barra->height());
+}

@@ -1,0 +1,36 @@
+#pragma once
+#include <QRect>
+#include <QString>
+
+class QColor;
+class QFont;
+class QFrame;
+class QLabel;
+class QPlainTextEdit;
+class QWidget;
+
+// Small widget pieces the test windows build the same way.
+
+// A rectangle given in twips, in pixels.
+QRect geometriaTwips(int x, int y, int w, int h);
+
+// How a stored answer is shown: every run of line ends becomes one line break.
+QString TextoParaTela(QString texto);
+
+// The OK / NO picture beside a verdict, hidden until a result shows it.
+QLabel* criaImagemVeredito(const QString& nome, bool ok, QWidget* pai, int lado = 40);
+
+// Read-only, unwrapped text box fed from a text the window owns.
+QPlainTextEdit* criaCaixaTexto(const QString& nome, QWidget* pai);
+
+// Fills the widget's background with a colour written as "&H00BBGGRR".
+void pintaFundo(QWidget* w, const QString& corVb);
+
+// The hidden red wait label ("lbAguarde") shown while the link is busy.
+QLabel* criaRotuloAguarde(QWidget* pai, const QRect& geometria, const QFont& fonte);
+
+// The moving bar ("Barra") inside its frame, filled with `cor`, at full width.
+QLabel* criaBarra(QFrame* moldura, const QColor& cor);
+
+// One tick of the moving bar: grows by `passo`, back to 1 pixel after 50 steps.
+void avancaBarra(QLabel* barra, int passo);
