@@ -1,9 +1,7 @@
 // The I2C window against the bench board: a single-bus scan of a good board, a bus whose
 // devices do not answer, the automatic test over each model's buses, its cancel, the wait
 // notices, the bus layout after a model change and the diagram file.
-#include "apoio/AmbienteJanelas.h"
-#include "apoio/Apoio.h"
-#include "apoio/Bancada.h"
+#include "apoio/CenarioJanela.h"
 
 #include "boardtests/janelas/I2C.h"
 #include "i18n/Dialogos.h"
@@ -16,48 +14,17 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
-#include <memory>
 
 namespace {
 
-// With VEXADOR_CAPTURAS set, the window as it looks is saved there (to look at it by eye).
-void captura(QWidget* janela, const QString& nome)
-{
-    const QString pasta = qEnvironmentVariable("VEXADOR_CAPTURAS");
-    if (pasta.isEmpty())
-        return;
-    QWidget* alvo = janela->parentWidget() ? janela->parentWidget() : janela;
-    alvo->grab().save(pasta + QLatin1Char('/') + nome + QStringLiteral(".png"));
-}
-
-struct Cenario {
-    PastaAplicacaoTemporaria pasta;
-    RoteiroInstalado roteiro;
-    QTemporaryDir temp;
-    Bancada bancada;
-    std::unique_ptr<AmbienteJanelas> amb;
+struct Cenario : CenarioJanela {
     I2C* janela = nullptr;
 
     bool inicia(const QString& modelo, const QStringList& perfil = {})
     {
-        Globais::instancia().IdiomaAtual = 1;
-        QStringList op = {QStringLiteral("--modelo"), modelo, QStringLiteral("--banco"), pasta.banco()};
-        if (!perfil.isEmpty()) {
-            const QString arquivo = temp.filePath(QStringLiteral("placa.txt"));
-            QFile f(arquivo);
-            if (!f.open(QIODevice::WriteOnly | QIODevice::Text))
-                return false;
-            f.write(perfil.join(QLatin1Char('\n')).toUtf8() + '\n');
-            f.close();
-            op << QStringLiteral("--placa") << arquivo;
-        }
-        if (!bancada.inicia(op, 0))
-            return false;
-        amb = std::make_unique<AmbienteJanelas>();
-        if (!amb->conecta(bancada.dispositivo(), modelo))
+        if (!iniciaBancada(modelo, perfil))
             return false;
         janela = amb->janelas.mostra<I2C>(QStringLiteral("I2C"));
         return janela != nullptr;
@@ -133,7 +100,7 @@ void TstI2cJanela::barramentoBom()
     QVERIFY(c.janela->txtDados().contains("0x1A"));
     QVERIFY(!c.janela->txtDados().contains("i2c -s 0"));
     QVERIFY(c.roteiro.roteiro.mostradas.isEmpty());
-    captura(c.janela, QStringLiteral("i2c_barramento"));
+    capturaJanela(c.janela, QStringLiteral("i2c_barramento"));
 }
 
 // Both expected devices of bus 2 are silent: two OFF lines, two NO marks, the bus listed once.
@@ -152,7 +119,7 @@ void TstI2cJanela::dispositivosAusentes()
     QVERIFY(!c.visivel("ok(0)"));
     QCOMPARE(c.janela->txtDadosI2C(), L(QStringLiteral("Falhas i2c")) + "\r\n\r\nI2C 2:\r\n");
     QVERIFY(!c.visivel("FrameResultadoOK"));
-    captura(c.janela, QStringLiteral("i2c_falha"));
+    capturaJanela(c.janela, QStringLiteral("i2c_falha"));
 
     // A good bus afterwards starts a fresh fault list.
     c.bt(0)->click();
@@ -213,7 +180,7 @@ void TstI2cJanela::autoTeste()
     QCOMPARE(rotulos.first(), modelo == QLatin1String("IP X") ? QStringLiteral("  I2C 0") : QStringLiteral(" "));
     for (const QString& r : rotulos)
         QVERIFY2(!r.contains(L(QStringLiteral("COMUNICAÇÃO OFF"))), qPrintable(r));
-    captura(c.janela, "i2c_auto_" + QString(modelo).remove(QLatin1Char(' ')));
+    capturaJanela(c.janela, "i2c_auto_" + QString(modelo).remove(QLatin1Char(' ')));
 }
 
 void TstI2cJanela::cancelaAutoTeste()
@@ -224,7 +191,7 @@ void TstI2cJanela::cancelaAutoTeste()
     bt->click();
     auto* lista = c.filho<QListWidget>(QStringLiteral("ListView"));
     QVERIFY(QTest::qWaitFor([&] { return lista->count() > 0; }, 10000));
-    captura(c.janela, QStringLiteral("i2c_auto_rodando"));
+    capturaJanela(c.janela, QStringLiteral("i2c_auto_rodando"));
     bt->click();
     QCOMPARE(bt->text(), "Auto " + L(QStringLiteral("Teste")));
     QVERIFY(!c.janela->modoAuto());

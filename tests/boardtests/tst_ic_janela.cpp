@@ -1,9 +1,7 @@
 // The IC window against the bench board: both tests on a TRISTAR and a HYDRA model with the
 // recorded answer beside the live one, the length verdict on both sides of 151 characters,
 // the wait notice, the model refresh and the two reader buttons.
-#include "apoio/AmbienteJanelas.h"
-#include "apoio/Apoio.h"
-#include "apoio/Bancada.h"
+#include "apoio/CenarioJanela.h"
 
 #include "boardtests/janelas/IC.h"
 #include "db/Banco.h"
@@ -13,48 +11,17 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
-#include <memory>
 
 namespace {
 
-// With VEXADOR_CAPTURAS set, the window as it looks is saved there (to look at it by eye).
-void captura(QWidget* janela, const QString& nome)
-{
-    const QString pasta = qEnvironmentVariable("VEXADOR_CAPTURAS");
-    if (pasta.isEmpty())
-        return;
-    QWidget* alvo = janela->parentWidget() ? janela->parentWidget() : janela;
-    alvo->grab().save(pasta + QLatin1Char('/') + nome + QStringLiteral(".png"));
-}
-
-struct Cenario {
-    PastaAplicacaoTemporaria pasta;
-    RoteiroInstalado roteiro;
-    QTemporaryDir temp;
-    Bancada bancada;
-    std::unique_ptr<AmbienteJanelas> amb;
+struct Cenario : CenarioJanela {
     IC* janela = nullptr;
 
     bool inicia(const QString& modelo, const QStringList& perfil = {})
     {
-        Globais::instancia().IdiomaAtual = 1;
-        QStringList op = {QStringLiteral("--modelo"), modelo, QStringLiteral("--banco"), pasta.banco()};
-        if (!perfil.isEmpty()) {
-            const QString arquivo = temp.filePath(QStringLiteral("placa.txt"));
-            QFile f(arquivo);
-            if (!f.open(QIODevice::WriteOnly | QIODevice::Text))
-                return false;
-            f.write(perfil.join(QLatin1Char('\n')).toUtf8() + '\n');
-            f.close();
-            op << QStringLiteral("--placa") << arquivo;
-        }
-        if (!bancada.inicia(op, 0))
-            return false;
-        amb = std::make_unique<AmbienteJanelas>();
-        if (!amb->conecta(bancada.dispositivo(), modelo, Placa(modelo)))
+        if (!iniciaBancada(modelo, perfil, {}, Placa(modelo)))
             return false;
         janela = amb->janelas.mostra<IC>(QStringLiteral("IC"));
         return janela != nullptr;
@@ -135,7 +102,7 @@ void TstIcJanela::comunicacao()
     QCOMPARE(c.filho<QLabel>(QStringLiteral("lbDispositivo"))->text(),
              L(QStringLiteral("Modelo")) + ": " + modelo + "  " + Cenario::Placa(modelo));
     QCOMPARE(c.janela->contadorStatus(), 1);
-    captura(c.janela, "ic_" + QString(modelo).remove(QLatin1Char(' ')) + QString::number(botao));
+    capturaJanela(c.janela, "ic_" + QString(modelo).remove(QLatin1Char(' ')) + QString::number(botao));
 }
 
 // The answer as delivered is the output plus 31 characters (line breaks and prompt).

@@ -2,9 +2,7 @@
 // function buttons, "syscfg list" with its question and live mirroring, the missing driver,
 // the answers that are not available or report an error, the model guard, the VCore window on
 // the NAND rails, the wait notice and the PDF guide.
-#include "apoio/AmbienteJanelas.h"
-#include "apoio/Apoio.h"
-#include "apoio/Bancada.h"
+#include "apoio/CenarioJanela.h"
 
 #include "boardtests/janelas/Nand.h"
 #include "rails/janelas/JanelaGradeTrilhas.h"
@@ -17,50 +15,18 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
-#include <memory>
 
 namespace {
 
-// With VEXADOR_CAPTURAS set, the window as it looks is saved there (to look at it by eye).
-void captura(QWidget* janela, const QString& nome)
-{
-    const QString pasta = qEnvironmentVariable("VEXADOR_CAPTURAS");
-    if (pasta.isEmpty())
-        return;
-    QWidget* alvo = janela->parentWidget() ? janela->parentWidget() : janela;
-    alvo->grab().save(pasta + QLatin1Char('/') + nome + QStringLiteral(".png"));
-}
-
-struct Cenario {
-    PastaAplicacaoTemporaria pasta;
-    RoteiroInstalado roteiro;
-    QTemporaryDir temp;
-    Bancada bancada;
-    std::unique_ptr<AmbienteJanelas> amb;
+struct Cenario : CenarioJanela {
     Nand* janela = nullptr;
 
     // Starts the board, opens the window and waits for its size reading to end.
     bool inicia(const QString& modelo, const QStringList& perfil = {}, const QStringList& opcoes = {})
     {
-        Globais::instancia().IdiomaAtual = 1;
-        QStringList op = {QStringLiteral("--modelo"), modelo, QStringLiteral("--banco"), pasta.banco()};
-        op << opcoes;
-        if (!perfil.isEmpty()) {
-            const QString arquivo = temp.filePath(QStringLiteral("placa.txt"));
-            QFile f(arquivo);
-            if (!f.open(QIODevice::WriteOnly | QIODevice::Text))
-                return false;
-            f.write(perfil.join(QLatin1Char('\n')).toUtf8() + '\n');
-            f.close();
-            op << QStringLiteral("--placa") << arquivo;
-        }
-        if (!bancada.inicia(op, 0))
-            return false;
-        amb = std::make_unique<AmbienteJanelas>();
-        if (!amb->conecta(bancada.dispositivo(), modelo))
+        if (!iniciaBancada(modelo, perfil, opcoes))
             return false;
         janela = amb->janelas.mostra<Nand>(QStringLiteral("Nand"));
         return janela && bancada.esperaRegistro("nandsize\r") && amb->aguardaOcioso(10000)
@@ -79,7 +45,6 @@ struct Cenario {
     {
         return QTest::qWaitFor([this] { return !timer("TimerStatus")->isActive(); }, ms);
     }
-    int vezes(const QByteArray& comando) const { return bancada.registro().count(comando + '\r'); }
 };
 
 QString textoMensagem(const char* chave)
@@ -202,7 +167,7 @@ void TstNandJanela::syscfgEspelhado()
     QCOMPARE(c.janela->lbStatus(), L(QStringLiteral("COMUNICAÇÃO OK")));
     QVERIFY(c.visivel("OK(0)"));
     QCOMPARE(c.roteiro.roteiro.mostradas.size(), 1);
-    captura(c.janela, QStringLiteral("nand_syscfg"));
+    capturaJanela(c.janela, QStringLiteral("nand_syscfg"));
 }
 
 void TstNandJanela::syscfgRecusado()
@@ -231,7 +196,7 @@ void TstNandJanela::semDriver()
     QVERIFY(c.visivel("NO(0)"));
     QVERIFY(!c.visivel("OK(0)"));
     QVERIFY(c.janela->txtDados().contains("Driver is missing!"));
-    captura(c.janela, QStringLiteral("nand_semdriver"));
+    capturaJanela(c.janela, QStringLiteral("nand_semdriver"));
 }
 
 void TstNandJanela::respostasRuins_data()

@@ -1,9 +1,7 @@
 // The four chip readers against the bench board: a good board grades green, the thresholds
 // set through board profiles, the touch re-reading of Chestnut, the report pages' addresses,
 // and the model guards of Chestnut and Acorn.
-#include "apoio/AmbienteJanelas.h"
-#include "apoio/Apoio.h"
-#include "apoio/Bancada.h"
+#include "apoio/CenarioJanela.h"
 
 #include "chips/janelas/Acorn.h"
 #include "chips/janelas/Chestnut.h"
@@ -16,46 +14,20 @@
 #include "shell/Globais.h"
 #include "ui/Twips.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QUrlQuery>
 #include <QtTest>
-#include <memory>
 
 namespace {
 // One bench board, the window environment connected to it, and the scripted dialogs.
-struct Cenario {
-    PastaAplicacaoTemporaria pasta;
-    RoteiroInstalado roteiro;
-    QTemporaryDir temp;
-    Bancada bancada;
-    std::unique_ptr<AmbienteJanelas> amb;
-
+struct Cenario : CenarioJanela {
     // Starts the board as `modelo` with the profile lines (one "valor LABEL = TEXT" ...).
-    bool inicia(const QString& modelo, const QStringList& perfil = {})
-    {
-        Globais::instancia().IdiomaAtual = 1;
-        QStringList op = {QStringLiteral("--modelo"), modelo, QStringLiteral("--banco"), pasta.banco()};
-        if (!perfil.isEmpty()) {
-            const QString arquivo = temp.filePath(QStringLiteral("placa.txt"));
-            QFile f(arquivo);
-            if (!f.open(QIODevice::WriteOnly | QIODevice::Text))
-                return false;
-            f.write(perfil.join(QLatin1Char('\n')).toUtf8() + '\n');
-            f.close();
-            op << QStringLiteral("--placa") << arquivo;
-        }
-        if (!bancada.inicia(op, 0))
-            return false;
-        amb = std::make_unique<AmbienteJanelas>();
-        return amb->conecta(bancada.dispositivo(), modelo);
-    }
+    bool inicia(const QString& modelo, const QStringList& perfil = {}) { return iniciaBancada(modelo, perfil); }
     // Opens the window (which starts its reading) and waits for the graded result.
     template <class T>
     T* abre(const QString& nome)
@@ -72,7 +44,6 @@ struct Cenario {
         return QTest::qWaitFor([&] { return amb->ligacao.status() == QLatin1String("1") && bt->isEnabled(); },
                                20000);
     }
-    int vezes(const QByteArray& comando) const { return bancada.registro().count(comando + '\r'); }
 };
 
 QLabel* rotulo(QWidget* w, const QString& nome)
@@ -87,16 +58,6 @@ bool visivel(QWidget* w, const QString& nome)
 {
     QWidget* c = w->findChild<QWidget*>(nome);
     return c && !c->isHidden();
-}
-
-// Saves a picture of the window when VEXADOR_CAPTURAS names a folder.
-void captura(QWidget* w, const QString& nome)
-{
-    const QString pasta = qEnvironmentVariable("VEXADOR_CAPTURAS");
-    if (pasta.isEmpty())
-        return;
-    QWidget* alvo = w->parentWidget() ? w->parentWidget() : w;
-    alvo->grab().save(QDir(pasta).filePath(nome + QStringLiteral(".png")));
 }
 } // namespace
 
@@ -158,7 +119,7 @@ void TstJanelasChip::tigrisPlacaBoa()
     QVERIFY(w->txtDados().contains("tigris vbus : "));
     QVERIFY(!w->txtDados().contains("pmuadc --sel tigris --read all"));
     QCOMPARE(w->findChild<QPlainTextEdit*>("txtDados")->toPlainText().isEmpty(), false);
-    captura(w, "Tigris-" + modelo);
+    capturaJanela(w, "Tigris-" + modelo);
 }
 
 void TstJanelasChip::tigrisLimites_data()
@@ -192,7 +153,7 @@ void TstJanelasChip::tigrisLimites()
     QCOMPARE(rotulo(w, "VBat_A")->text(), L("Sem Medição"));
     QCOMPARE(rotulo(w, "Temp")->text(), L("Sem Medição"));
     if (vbusBaixo)
-        captura(w, "Tigris-baixa");
+        capturaJanela(w, "Tigris-baixa");
 }
 
 void TstJanelasChip::tigrisLog()
@@ -254,7 +215,7 @@ void TstJanelasChip::tristarPlacaBoa()
     QVERIFY(w->txtDados().contains("pmuadc --read all"));
     // No open flag for this window.
     QVERIFY(!Globais::instancia().janelaAberta("Tristar"));
-    captura(w, "Tristar-" + modelo);
+    capturaJanela(w, "Tristar-" + modelo);
 }
 
 void TstJanelasChip::tristarLimites_data()
@@ -305,7 +266,7 @@ void TstJanelasChip::chestnutPlacaBoaERelatorio()
     QCOMPARE(w->width(), Twips::paraPixels(10830));
     w->findChild<QPushButton*>("btLog")->click();
     QCOMPARE(w->width(), Twips::paraPixels(18855));
-    captura(w, "Chestnut-IP 7");
+    capturaJanela(w, "Chestnut-IP 7");
 
     auto& r = c.roteiro.roteiro;
     GravaNomeRelatorio("Antiga");
@@ -408,7 +369,7 @@ void TstJanelasChip::acornPlacaBoa()
     QVERIFY(visivel(w, "lbStatus2"));
     QCOMPARE(rotulo(w, "lbUC")->text(), QStringLiteral(" ACORN U5600"));
     QCOMPARE(rotulo(w, "M4")->text(), QStringLiteral("-6.700 V"));
-    captura(w, "Acorn-IP X");
+    capturaJanela(w, "Acorn-IP X");
 
     c.roteiro.roteiro.respostasEntrada = {QStringLiteral("Bancada 1")};
     w->findChild<QPushButton*>("btExportar")->click();
@@ -429,7 +390,7 @@ void TstJanelasChip::acornBuck4()
     QCOMPARE(w->painel().cor("P9"), QStringLiteral("&H0080FFFF"));
     QVERIFY(visivel(w, "NO(9)") && visivel(w, "NO(11)"));
     QVERIFY(!visivel(w, "OK(11)") && !visivel(w, "OK(9)"));
-    captura(w, "Acorn-buck4");
+    capturaJanela(w, "Acorn-buck4");
 }
 
 void TstJanelasChip::acornSomenteX()

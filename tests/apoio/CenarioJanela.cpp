@@ -1,0 +1,40 @@
+#include "apoio/CenarioJanela.h"
+
+#include "shell/Globais.h"
+
+#include <QDir>
+#include <QFile>
+#include <QWidget>
+
+void capturaJanela(QWidget* janela, const QString& nome)
+{
+    const QString pasta = qEnvironmentVariable("VEXADOR_CAPTURAS");
+    if (pasta.isEmpty())
+        return;
+    QWidget* alvo = janela->parentWidget() ? janela->parentWidget() : janela;
+    alvo->grab().save(QDir(pasta).filePath(nome + QStringLiteral(".png")));
+}
+
+bool CenarioJanela::iniciaBancada(const QString& modelo, const QStringList& perfil, const QStringList& opcoes,
+                                  const QString& numero, bool comBanco)
+{
+    Globais::instancia().IdiomaAtual = 1;
+    QStringList op = {QStringLiteral("--modelo"), modelo};
+    if (comBanco)
+        op << QStringLiteral("--banco") << pasta.banco();
+    op << opcoes;
+    if (!perfil.isEmpty()) {
+        const QString arquivo = temp.filePath(QStringLiteral("placa.txt"));
+        QFile f(arquivo);
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Text))
+            return false;
+        f.write(perfil.join(QLatin1Char('\n')).toUtf8() + '\n');
+        f.close();
+        op << QStringLiteral("--placa") << arquivo;
+    }
+    if (!bancada.inicia(op, 0))
+        return false;
+    amb = std::make_unique<AmbienteJanelas>();
+    return numero.isEmpty() ? amb->conecta(bancada.dispositivo(), modelo)
+                            : amb->conecta(bancada.dispositivo(), modelo, numero);
+}

@@ -1,0 +1,38 @@
+#pragma once
+// What a window test against the bench board starts from: a copy of the application folder,
+// scripted dialogs, a bench board playing one model (with an optional profile file) and the
+// windows environment linked to it. A test derives its own scenario and opens its window.
+#include "apoio/AmbienteJanelas.h"
+#include "apoio/Apoio.h"
+#include "apoio/Bancada.h"
+#include "i18n/Dialogos.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+class QWidget;
+
+// With VEXADOR_CAPTURAS set, the window as it looks (its MDI frame when it has one) is saved
+// there as <nome>.png, to look at it by eye.
+void capturaJanela(QWidget* janela, const QString& nome);
+
+struct CenarioJanela {
+    PastaAplicacaoTemporaria pasta;
+    RoteiroInstalado roteiro;
+    QTemporaryDir temp;
+    Bancada bancada;
+    std::unique_ptr<AmbienteJanelas> amb;
+
+    // Language 1, then the board as `modelo` (not linked to a COM name) with, in this order,
+    // the copy of Config.qzd as its reference data (unless `comBanco` is false), the extra
+    // `opcoes` and the `perfil` lines written to a profile file; then the environment linked
+    // to it as board `numero` (empty: the environment's default number).
+    bool iniciaBancada(const QString& modelo, const QStringList& perfil = {}, const QStringList& opcoes = {},
+                       const QString& numero = {}, bool comBanco = true);
+
+    // How many times the board was sent `comando`.
+    int vezes(const QByteArray& comando) const { return bancada.registro().count(comando + '\r'); }
+};
