@@ -4,6 +4,7 @@
 #include "i18n/Idioma.h"
 #include "shell/Globais.h"
 #include "shell/janelas/GanchosShell.h"
+#include "ui/Controles.h"
 #include "ui/GerenciadorJanelas.h"
 #include "ui/Twips.h"
 
@@ -17,11 +18,6 @@ constexpr int Altura = 2300;
 constexpr int TopoFundo[4] = {0, 360, 840, 1320};
 constexpr int AlturaFundo = 420;
 constexpr int AlturaBotao = 360;
-
-int tw(int twips)
-{
-    return Twips::paraPixels(twips);
-}
 } // namespace
 
 const QStringList& xIdioma::ordemFechamento()
@@ -39,11 +35,11 @@ xIdioma::xIdioma(GerenciadorJanelas& janelas, QWidget* principal, std::function<
     setObjectName(QStringLiteral("xIdioma"));
     setModal(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setFixedSize(tw(Largura), tw(Altura));
+    setFixedSize(Twips::paraPixels(Largura), Twips::paraPixels(Altura));
 
     m_frame1 = new QGroupBox(this);
     m_frame1->setObjectName(QStringLiteral("Frame1"));
-    m_frame1->setGeometry(tw(120), tw(80), tw(Largura - 240), tw(Altura - 200));
+    m_frame1->setGeometry(geometriaTwips(120, 80, Largura - 240, Altura - 200));
 
     m_lbFundoIdioma = new QLabel(m_frame1);
     m_lbFundoIdioma->setObjectName(QStringLiteral("lbFundoIdioma"));
@@ -51,13 +47,12 @@ xIdioma::xIdioma(GerenciadorJanelas& janelas, QWidget* principal, std::function<
     QPalette pal = m_lbFundoIdioma->palette();
     pal.setColor(QPalette::Window, QColor(0x3d, 0x8e, 0xd8));
     m_lbFundoIdioma->setPalette(pal);
-    m_lbFundoIdioma->setGeometry(tw(120), tw(TopoFundo[1]), tw(Largura - 480), tw(AlturaFundo));
+    m_lbFundoIdioma->setGeometry(geometriaTwips(120, TopoFundo[1], Largura - 480, AlturaFundo));
 
     for (int i = 1; i <= 3; ++i) {
         auto* b = new QPushButton(m_frame1);
         b->setObjectName(QStringLiteral("btIdioma(%1)").arg(i));
-        b->setGeometry(tw(240), tw(TopoFundo[i] + (AlturaFundo - AlturaBotao) / 2), tw(Largura - 720),
-                       tw(AlturaBotao));
+        b->setGeometry(geometriaTwips(240, TopoFundo[i] + (AlturaFundo - AlturaBotao) / 2, Largura - 720, AlturaBotao));
         b->setAutoDefault(false);
         connect(b, &QPushButton::clicked, this, [this, i] { escolhe(i); });
         m_botoes[i] = b;
@@ -73,7 +68,7 @@ void xIdioma::CentralizaIdioma()
         return;
     const QRect p = m_principal->frameGeometry();
     const int x = p.width() / 2 - width() / 2;
-    const int y = p.height() / 2 - tw(1050) - height() / 2;
+    const int y = p.height() / 2 - Twips::paraPixels(1050) - height() / 2;
     move(p.topLeft() + QPoint(x, y));
 }
 
@@ -91,7 +86,7 @@ void xIdioma::MarcaIdioma()
     const int idioma = Globais::instancia().IdiomaAtual;
     if (idioma < 1 || idioma > 3)
         return;
-    m_lbFundoIdioma->move(m_lbFundoIdioma->x(), tw(TopoFundo[idioma]));
+    m_lbFundoIdioma->move(m_lbFundoIdioma->x(), Twips::paraPixels(TopoFundo[idioma]));
 }
 
 void xIdioma::escolhe(int idioma)

@@ -11,6 +11,7 @@
 #include "shell/RegistroSessao.h"
 #include "shell/janelas/GanchosShell.h"
 #include "shell/janelas/TabelaJanelas.h"
+#include "ui/Controles.h"
 #include "ui/GerenciadorJanelas.h"
 #include "ui/JanelaFilha.h"
 #include "ui/Twips.h"
@@ -49,11 +50,6 @@ constexpr int LarguraBotao15 = 1500;
 constexpr int LarguraMaximaPosiciona = 20000; // above it the buttons keep their places
 
 const QColor CorFundoMdi(0x2b, 0x30, 0x36);
-
-int tw(int twips)
-{
-    return Twips::paraPixels(twips);
-}
 
 QPixmap luz(const QColor& cor)
 {
@@ -223,17 +219,17 @@ void Inicial::montaBarra()
     b0->setGeometry(0, 0, 1, 1);
     b0->setFlat(true);
     QPushButton* b16 = criaBotao(16);
-    b16->setGeometry(tw(EsquerdaBotao16), 0, tw(LarguraBotao16), tw(AlturaBotao));
+    b16->setGeometry(geometriaTwips(EsquerdaBotao16, 0, LarguraBotao16, AlturaBotao));
     int esquerda = EsquerdaBotao16 + LarguraBotao16 - SobreposicaoBotoes;
     for (int indice : OrdemBotoes) {
         QPushButton* b = criaBotao(indice);
-        b->setGeometry(tw(esquerda), 0, tw(LarguraBotaoProjeto), tw(AlturaBotao));
+        b->setGeometry(geometriaTwips(esquerda, 0, LarguraBotaoProjeto, AlturaBotao));
         b->setProperty("esquerdaTwips", esquerda);
         esquerda += LarguraBotaoProjeto;
     }
     QPushButton* b15 = criaBotao(15);
-    b15->setGeometry(tw(esquerda), 0, tw(LarguraBotao15), tw(AlturaBotao));
-    m_painelBotoes->setFixedSize(tw(esquerda + LarguraBotao15), tw(AlturaBotao));
+    b15->setGeometry(geometriaTwips(esquerda, 0, LarguraBotao15, AlturaBotao));
+    m_painelBotoes->setFixedSize(Twips::paraPixels(esquerda + LarguraBotao15), Twips::paraPixels(AlturaBotao));
     for (auto it = m_botoes.constBegin(); it != m_botoes.constEnd(); ++it) {
         const int indice = it.key();
         if (indice != 0 && indice != 15 && indice != 16)
@@ -261,8 +257,9 @@ void Inicial::montaBarra()
     m_lbTristarTigris->installEventFilter(this);
     cobre->addWidget(m_lbTristarTigris);
     m_pictureTristarTigris->setAttribute(Qt::WA_TranslucentBackground);
-    m_pictureTristarTigris->setGeometry(m_botoes.value(8)->x() + tw(10), tw(40),
-                                        tw(LarguraBotaoProjeto) - tw(30), tw(AlturaBotao) - tw(80));
+    m_pictureTristarTigris->setGeometry(m_botoes.value(8)->x() + Twips::paraPixels(10), Twips::paraPixels(40),
+                                        Twips::paraPixels(LarguraBotaoProjeto) - Twips::paraPixels(30),
+                                        Twips::paraPixels(AlturaBotao) - Twips::paraPixels(80));
     m_pictureTristarTigris->raise();
     linha->addWidget(m_painelBotoes, 0, Qt::AlignTop);
     linha->addStretch(1);
@@ -366,7 +363,7 @@ void Inicial::montaBarra()
     md->addWidget(m_lbModelo, 0, 0, 1, 2);
     linha->addWidget(m_frameMD);
 
-    barra->setFixedHeight(tw(AlturaBotao) + 6);
+    barra->setFixedHeight(Twips::paraPixels(AlturaBotao) + 6);
     setMenuWidget(barra);
 
     // The background: a moving mouse over it hides the sub-menu and the tips.
@@ -536,13 +533,14 @@ void Inicial::PosicionaBotoes()
     for (int indice : OrdemBotoes) {
         QPushButton* b = m_botoes.value(indice);
         b->setProperty("esquerdaTwips", esquerda);
-        b->setGeometry(tw(esquerda), 0, tw(LarguraBotao), tw(AlturaBotao));
+        b->setGeometry(geometriaTwips(esquerda, 0, LarguraBotao, AlturaBotao));
         if (indice == 8)
-            m_pictureTristarTigris->move(tw(esquerda + 10), m_pictureTristarTigris->y());
+            m_pictureTristarTigris->move(Twips::paraPixels(esquerda + 10), m_pictureTristarTigris->y());
         esquerda += LarguraBotao - SobreposicaoBotoes;
     }
-    m_pictureTristarTigris->resize(tw(LarguraBotao) - tw(30), m_pictureTristarTigris->height());
-    m_botoes.value(15)->move(tw(esquerda), 0);
+    m_pictureTristarTigris->resize(Twips::paraPixels(LarguraBotao) - Twips::paraPixels(30),
+                                   m_pictureTristarTigris->height());
+    m_botoes.value(15)->move(Twips::paraPixels(esquerda), 0);
 }
 
 void Inicial::resizeEvent(QResizeEvent* e)

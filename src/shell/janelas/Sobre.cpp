@@ -27,11 +27,6 @@ constexpr int Largura = 5835; // twips
 constexpr int Altura = 6800;
 constexpr int AcimaDoCentro = 500;
 
-int tw(int twips)
-{
-    return Twips::paraPixels(twips);
-}
-
 // Texts of this window that are not dictionary keys, per language (1 pt, 2 en, 3 es).
 struct Textos {
     const char* credito;
@@ -72,7 +67,7 @@ QString u(const char* s)
 
 QPixmap logotipo()
 {
-    QPixmap p(tw(1300), tw(1000));
+    QPixmap p(Twips::paraPixels(1300), Twips::paraPixels(1000));
     p.fill(Qt::transparent);
     QPainter g(&p);
     g.setRenderHint(QPainter::Antialiasing);
@@ -97,7 +92,7 @@ QPixmap logotipo()
 
 Sobre::Sobre(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Sobre"), janelas)
 {
-    resize(tw(Largura), tw(Altura)); // the frame takes this size when shown
+    resize(Twips::paraPixels(Largura), Twips::paraPixels(Altura)); // the frame takes this size when shown
 
     auto* coluna = new QVBoxLayout(this);
     coluna->setContentsMargins(0, 0, 0, 10);
@@ -262,11 +257,12 @@ void Sobre::showEvent(QShowEvent* e)
     // The window's size is its frame's; centred in the main window like every child window,
     // then 500 twips higher.
     QWidget* alvo = parentWidget() ? parentWidget() : this;
-    alvo->setFixedSize(tw(Largura), tw(Altura));
+    alvo->setFixedSize(Twips::paraPixels(Largura), Twips::paraPixels(Altura));
     if (QMdiArea* area = janelas().area()) {
         const QSize principal = area->viewport()->size();
         const int x = principal.width() / 2 - alvo->width() / 2;
-        const int y = principal.height() / 2 - tw(1050) - alvo->height() / 2 - tw(AcimaDoCentro);
+        const int y = principal.height() / 2 - Twips::paraPixels(1050) - alvo->height() / 2
+                      - Twips::paraPixels(AcimaDoCentro);
         alvo->move(qMax(0, x), qMax(0, y));
     }
 }

@@ -1,6 +1,7 @@
 #include "shell/janelas/fmxMenu.h"
 
 #include "i18n/Dicionario.h"
+#include "ui/Controles.h"
 #include "ui/GerenciadorJanelas.h"
 #include "ui/Twips.h"
 
@@ -13,11 +14,6 @@ constexpr int Largura = 1720;      // twips, every kind
 constexpr int AlturaEntrada = 480;
 constexpr int AlturaBaixo = 30;
 constexpr int EsquerdaPainel = 10;
-
-int tw(int twips)
-{
-    return Twips::paraPixels(twips);
-}
 
 // The panel shown for each kind: 0 the rail entries, 1 the display chip, 2 the RF values.
 int painelDoTipo(int tipo)
@@ -47,13 +43,13 @@ fmxMenu::fmxMenu(GerenciadorJanelas& janelas, QWidget* pai) : QFrame(pai), m_jan
         m_frameMenu[p]->setObjectName(QStringLiteral("FrameMenu(%1)").arg(p));
         m_frameMenu[p]->hide();
     }
-    m_frameMenu[1]->resize(tw(Largura - 2 * EsquerdaPainel), tw(2 * AlturaEntrada));
-    m_frameMenu[0]->resize(tw(Largura - 2 * EsquerdaPainel), tw(AlturaEntrada));
-    m_frameMenu[2]->resize(tw(Largura - 2 * EsquerdaPainel), tw(AlturaEntrada));
+    m_frameMenu[1]->resize(Twips::paraPixels(Largura - 2 * EsquerdaPainel), Twips::paraPixels(2 * AlturaEntrada));
+    m_frameMenu[0]->resize(Twips::paraPixels(Largura - 2 * EsquerdaPainel), Twips::paraPixels(AlturaEntrada));
+    m_frameMenu[2]->resize(Twips::paraPixels(Largura - 2 * EsquerdaPainel), Twips::paraPixels(AlturaEntrada));
 
     m_btMenu[0] = criaEntrada(m_frameMenu[1], 0, QStringLiteral("Buck Test"));
     m_btMenu[1] = criaEntrada(m_frameMenu[1], 1, QStringLiteral("PMU"));
-    m_btMenu[1]->move(0, tw(AlturaEntrada));
+    m_btMenu[1]->move(0, Twips::paraPixels(AlturaEntrada));
     m_btMenu[2] = criaEntrada(m_frameMenu[0], 2, QString());
     m_btMenu[3] = criaEntrada(m_frameMenu[2], 3, QString());
 
@@ -62,7 +58,7 @@ fmxMenu::fmxMenu(GerenciadorJanelas& janelas, QWidget* pai) : QFrame(pai), m_jan
         auto* l = new QLabel(entrada);
         l->setObjectName(nome);
         l->setAttribute(Qt::WA_TransparentForMouseEvents);
-        l->setGeometry(tw(150), 0, entrada->width() - tw(150), entrada->height());
+        l->setGeometry(Twips::paraPixels(150), 0, entrada->width() - Twips::paraPixels(150), entrada->height());
         l->setStyleSheet(QStringLiteral("color: inherit; background: transparent;"));
         return l;
     };
@@ -86,7 +82,7 @@ QLabel* fmxMenu::criaEntrada(QWidget* painel, int indice, const QString& legenda
     b->setProperty("entrada", true);
     b->setAttribute(Qt::WA_Hover);
     b->setCursor(Qt::PointingHandCursor);
-    b->resize(painel->width(), tw(AlturaEntrada));
+    b->resize(painel->width(), Twips::paraPixels(AlturaEntrada));
     b->installEventFilter(this);
     return b;
 }
@@ -110,11 +106,11 @@ void fmxMenu::ExibirMenu(int tipo)
     const int mostrado = painelDoTipo(tipo);
     for (int p = 0; p < 3; ++p)
         m_frameMenu[p]->setVisible(p == mostrado);
-    m_frameMenu[mostrado]->move(tw(EsquerdaPainel), 0);
+    m_frameMenu[mostrado]->move(Twips::paraPixels(EsquerdaPainel), 0);
     const int altura = tipo == 0 ? 990 : 495;
     const int topoBaixo = tipo == 0 ? 960 : 480;
-    resize(tw(Largura), tw(altura));
-    m_frameBaixo->setGeometry(0, tw(topoBaixo), tw(Largura), tw(AlturaBaixo));
+    resize(Twips::paraPixels(Largura), Twips::paraPixels(altura));
+    m_frameBaixo->setGeometry(geometriaTwips(0, topoBaixo, Largura, AlturaBaixo));
 }
 
 void fmxMenu::clicaEntrada(int indice)
