@@ -50,11 +50,7 @@ Acorn::Acorn(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Acorn"), 
          {QStringLiteral("SCL"), {}}},
         this);
 
-    auto* uc = criaRotulo(QStringLiteral("lbUC"));
-    QFont fuc = uc->font();
-    fuc.setBold(true);
-    fuc.setPointSizeF(fuc.pointSizeF() * 1.2);
-    uc->setFont(fuc);
+    auto* uc = criaRotuloUC(false);
 
     // Voltages on the left (rail, value, deviation, OK/NO), the rest on the right.
     auto* grade = new QGridLayout;

@@ -8,15 +8,12 @@
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
 #include "ui/GerenciadorJanelas.h"
-#include "ui/Twips.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMdiArea>
 #include <QPushButton>
 #include <QTimer>
-#include <QVBoxLayout>
 
 namespace {
 constexpr int LarguraComLog = 18855;
@@ -24,10 +21,6 @@ constexpr int LarguraSemLog = 10830;
 constexpr int Altura = 8700;
 constexpr int Topo = 1300;
 
-QString textoExibir()
-{
-    return L(QStringLiteral("Exibir")) + QStringLiteral(" Log ->");
-}
 QString textoAtivar()
 {
     return L(QStringLiteral("Ativar")) + QStringLiteral(" Touch");
@@ -41,6 +34,7 @@ QString textoDesativar()
 Chestnut::Chestnut(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Chestnut"), janelas)
 {
     setWindowTitle(QStringLiteral("Chestnut - Vexador Tarrim"));
+    centraNoTopo(Topo);
 
     auto botao = [this](const char* nome, void (Chestnut::*acao)()) {
         auto* b = new QPushButton(this);
@@ -85,13 +79,7 @@ Chestnut::Chestnut(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Che
          {QStringLiteral("HVLDO3"), QStringLiteral("PP5V1_TOUCH_VDDH")}},
         this);
 
-    auto* uc = criaRotulo(QStringLiteral("lbUC"));
-    QFont fuc = uc->font();
-    fuc.setBold(true);
-    fuc.setPointSizeF(fuc.pointSizeF() * 1.2);
-    uc->setFont(fuc);
-    uc->setMinimumWidth(Twips::paraPixels(1400));
-    uc->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto* uc = criaRotuloUC();
 
     auto* grade = new QGridLayout;
     grade->setHorizontalSpacing(6);
@@ -131,10 +119,6 @@ Chestnut::Chestnut(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Che
     }
     grade->setColumnStretch(5, 1);
 
-    auto* esquerda = new QWidget(this);
-    esquerda->setFixedWidth(Twips::paraPixels(LarguraSemLog) - 24);
-    auto* ve = new QVBoxLayout(esquerda);
-    ve->setContentsMargins(0, 0, 0, 0);
     auto* botoes = new QHBoxLayout;
     botoes->addWidget(m_btExecuta);
     botoes->addWidget(m_btTouch);
@@ -142,20 +126,11 @@ Chestnut::Chestnut(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Che
     botoes->addWidget(m_btLog);
     botoes->addStretch(1);
     botoes->addWidget(uc);
-    ve->addLayout(botoes);
-    ve->addWidget(desenho, 0, Qt::AlignHCenter);
-    ve->addLayout(grade);
-    ve->addStretch(1);
-
-    m_log = criaPainelLog();
-    auto* h = new QHBoxLayout(this);
-    h->setContentsMargins(10, 8, 10, 8);
-    h->addWidget(esquerda);
-    h->addWidget(m_log, 1);
+    montaColunaELog(botoes, desenho, grade, LarguraSemLog);
 
     // Load: captions (log hidden, touch "switch off"), placement, empty comparator, reading.
     traduz();
-    m_btLog->setText(textoExibir());
+    m_btLog->setText(textoExibirLog());
     m_btTouch->setText(textoDesativar());
     m_painel = ChipChestnut::PainelInicial();
     aplicaPainel();
@@ -278,38 +253,10 @@ void Chestnut::btExportar_Click()
 
 void Chestnut::btLog_Click()
 {
-    if (m_btLog->text() == textoExibir()) {
-        m_btLog->setText(L(QStringLiteral("Ocultar")));
-        defineLargura(LarguraComLog);
-    } else {
-        m_btLog->setText(textoExibir());
-        defineLargura(LarguraSemLog);
-    }
+    defineLargura(alternaLog(m_btLog) ? LarguraComLog : LarguraSemLog);
 }
 
 void Chestnut::defineLargura(int twips)
 {
-    m_log->setVisible(twips == LarguraComLog);
-    setFixedSize(Twips::paraPixels(twips), Twips::paraPixels(Altura));
-    if (QWidget* moldura = parentWidget())
-        moldura->adjustSize();
-    CentralizaChestnut();
-}
-
-void Chestnut::CentralizaChestnut()
-{
-    QMdiArea* area = janelas().area();
-    QWidget* alvo = parentWidget();
-    if (!area || !alvo)
-        return;
-    alvo->move(qMax(0, (area->viewport()->width() - alvo->width()) / 2), Twips::paraPixels(Topo));
-}
-
-void Chestnut::showEvent(QShowEvent* e)
-{
-    JanelaChip::showEvent(e);
-    if (!m_centralizada) {
-        m_centralizada = true;
-        CentralizaChestnut();
-    }
+    defineLarguraLog(twips, LarguraComLog, Altura);
 }

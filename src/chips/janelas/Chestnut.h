@@ -23,12 +23,8 @@ public:
     void CarregaDados();
     bool ToqueAcionado() const { return m_toqueAcionado; }
 
-protected:
-    void showEvent(QShowEvent* e) override;
-
 private:
     void LimpaLeituras();
-    void CentralizaChestnut();
     void defineLargura(int twips);
     void Timer1_Timer();
     void TimerTouch_Timer();
@@ -38,9 +34,7 @@ private:
     QPushButton* m_btLog;
     QPushButton* m_btTouch;
     QPushButton* m_btExportar;
-    QWidget* m_log;
     QTimer* m_timer1;
     QTimer* m_timerTouch;
     bool m_toqueAcionado = false;
-    bool m_centralizada = false;
 };

@@ -3,13 +3,17 @@
 #include "db/Banco.h"
 #include "i18n/Dicionario.h"
 #include "shell/Globais.h"
+#include "ui/GerenciadorJanelas.h"
 #include "ui/Twips.h"
 
 #include <QAbstractButton>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QMdiArea>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSqlQuery>
 #include <QSqlQueryModel>
 #include <QSqlRecord>
@@ -197,4 +201,78 @@ void JanelaChip::traduzLog()
         l->setText(L(QStringLiteral("Comparador: (Dispositivos Gravados)")));
     if (auto* l = qobject_cast<QLabel*>(m_controles.value(QStringLiteral("lbVarInfo"))))
         l->setText(L(QStringLiteral("VAR")).remove(QStringLiteral("  ")));
+}
+
+void JanelaChip::montaColunaELog(QLayout* botoes, QWidget* desenho, QLayout* grade, int larguraSemLog)
+{
+    auto* esquerda = new QWidget(this);
+    esquerda->setFixedWidth(Twips::paraPixels(larguraSemLog) - 24);
+    auto* ve = new QVBoxLayout(esquerda);
+    ve->setContentsMargins(0, 0, 0, 0);
+    ve->addLayout(botoes);
+    ve->addWidget(desenho, 0, Qt::AlignHCenter);
+    ve->addLayout(grade);
+    ve->addStretch(1);
+
+    m_log = criaPainelLog();
+    auto* h = new QHBoxLayout(this);
+    h->setContentsMargins(10, 8, 10, 8);
+    h->addWidget(esquerda);
+    h->addWidget(m_log, 1);
+}
+
+QString JanelaChip::textoExibirLog()
+{
+    return L(QStringLiteral("Exibir")) + QStringLiteral(" Log ->");
+}
+
+bool JanelaChip::alternaLog(QPushButton* btLog)
+{
+    if (btLog->text() == textoExibirLog()) {
+        btLog->setText(L(QStringLiteral("Ocultar")));
+        return true;
+    }
+    btLog->setText(textoExibirLog());
+    return false;
+}
+
+void JanelaChip::defineLarguraLog(int twips, int larguraComLog, int altura)
+{
+    m_log->setVisible(twips == larguraComLog);
+    setFixedSize(Twips::paraPixels(twips), Twips::paraPixels(altura));
+    if (QWidget* moldura = parentWidget())
+        moldura->adjustSize();
+    centraliza();
+}
+
+QLabel* JanelaChip::criaRotuloUC(bool alinhado)
+{
+    QLabel* uc = criaRotulo(QStringLiteral("lbUC"));
+    QFont fuc = uc->font();
+    fuc.setBold(true);
+    fuc.setPointSizeF(fuc.pointSizeF() * 1.2);
+    uc->setFont(fuc);
+    if (alinhado) {
+        uc->setMinimumWidth(Twips::paraPixels(1400));
+        uc->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    return uc;
+}
+
+void JanelaChip::centraliza()
+{
+    QMdiArea* area = janelas().area();
+    QWidget* alvo = parentWidget();
+    if (m_topoTwips < 0 || !area || !alvo)
+        return;
+    alvo->move(qMax(0, (area->viewport()->width() - alvo->width()) / 2), Twips::paraPixels(m_topoTwips));
+}
+
+void JanelaChip::showEvent(QShowEvent* e)
+{
+    JanelaFilha::showEvent(e);
+    if (!m_centralizada) {
+        m_centralizada = true;
+        centraliza();
+    }
 }

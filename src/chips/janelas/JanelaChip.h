@@ -6,13 +6,15 @@
 #include <QString>
 
 class QLabel;
+class QLayout;
 class QPlainTextEdit;
+class QPushButton;
 class QSqlQueryModel;
 class QWidget;
 
 // What the four chip readers share on screen: named value labels and indicator images fed
-// from a Painel, the answer text the window keeps (txtDados), and the log panel with the
-// recorded-answer comparator (Tigris and Chestnut).
+// from a Painel, the answer text the window keeps (txtDados), the log panel with the
+// recorded-answer comparator (Tigris and Chestnut), and the frame centred near the top.
 class JanelaChip : public JanelaFilha {
     Q_OBJECT
 public:
@@ -42,6 +44,24 @@ protected:
     // Data1 over table Dados: the recorded answer of the model and command, or nothing.
     void consultaComparador(const QString& modelo, const QString& comando);
     void traduzLog();
+    // The left column (buttons over the drawing over the grid), `larguraSemLog` twips wide, and
+    // the log panel beside it (m_log).
+    void montaColunaELog(QLayout* botoes, QWidget* desenho, QLayout* grade, int larguraSemLog);
+    // "Exibir Log ->": the caption of btLog while the log is hidden.
+    static QString textoExibirLog();
+    // btLog pressed: while it offers to show the log it turns to "Ocultar" and returns true
+    // (show it); otherwise it offers to show it again and returns false.
+    static bool alternaLog(QPushButton* btLog);
+    // The window `twips` wide (the log shown when that is `larguraComLog`) and `altura` high,
+    // the frame fitted and centred again.
+    void defineLarguraLog(int twips, int larguraComLog, int altura);
+
+    // The bold UC label at the top; `alinhado`: right-aligned in at least 1400 twips.
+    QLabel* criaRotuloUC(bool alinhado = true);
+    // From the first showing on, the frame sits `topo` twips down, centred across the MDI area.
+    void centraNoTopo(int topo) { m_topoTwips = topo; }
+    void centraliza();
+    void showEvent(QShowEvent* e) override;
 
     Painel m_painel;
     QString m_txtDados;
@@ -50,4 +70,9 @@ protected:
     QPlainTextEdit* m_edComparador = nullptr;
     QSqlQueryModel* m_data1 = nullptr;
     QHash<QString, QWidget*> m_controles;
+    QWidget* m_log = nullptr;
+
+private:
+    int m_topoTwips = -1;
+    bool m_centralizada = false;
 };

@@ -11,9 +11,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMdiArea>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace {
 constexpr int LarguraComLog = 16365;
@@ -21,15 +19,12 @@ constexpr int LarguraSemLog = 10125;
 constexpr int Altura = 8400;
 constexpr int Topo = 850;
 
-QString textoExibir()
-{
-    return L(QStringLiteral("Exibir")) + QStringLiteral(" Log ->");
-}
 } // namespace
 
 Tigris::Tigris(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Tigris"), janelas)
 {
     setWindowTitle(QStringLiteral("Tigris - Vexador Tarrim"));
+    centraNoTopo(Topo);
 
     m_btExecuta = new QPushButton(this);
     m_btExecuta->setObjectName(QStringLiteral("btExecutaLeitura"));
@@ -61,13 +56,7 @@ Tigris::Tigris(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Tigris"
          {QStringLiteral("VNTC"), {}}},
         this);
 
-    auto* uc = criaRotulo(QStringLiteral("lbUC"));
-    QFont fuc = uc->font();
-    fuc.setBold(true);
-    fuc.setPointSizeF(fuc.pointSizeF() * 1.2);
-    uc->setFont(fuc);
-    uc->setMinimumWidth(Twips::paraPixels(1400));
-    uc->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto* uc = criaRotuloUC();
 
     auto marcador = [this](const QString& nome) {
         QLabel* l = criaRotulo(nome);
@@ -129,25 +118,12 @@ Tigris::Tigris(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Tigris"
     grade->addWidget(criaValor(QStringLiteral("Temp")), 5, 1);
     grade->setColumnStretch(4, 1);
 
-    auto* esquerda = new QWidget(this);
-    esquerda->setFixedWidth(Twips::paraPixels(LarguraSemLog) - 24);
-    auto* ve = new QVBoxLayout(esquerda);
-    ve->setContentsMargins(0, 0, 0, 0);
     auto* botoes = new QHBoxLayout;
     botoes->addWidget(m_btExecuta);
     botoes->addWidget(m_btLog);
     botoes->addStretch(1);
     botoes->addWidget(uc);
-    ve->addLayout(botoes);
-    ve->addWidget(desenho, 0, Qt::AlignHCenter);
-    ve->addLayout(grade);
-    ve->addStretch(1);
-
-    m_log = criaPainelLog();
-    auto* h = new QHBoxLayout(this);
-    h->setContentsMargins(10, 8, 10, 8);
-    h->addWidget(esquerda);
-    h->addWidget(m_log, 1);
+    montaColunaELog(botoes, desenho, grade, LarguraSemLog);
 
     // Load: captions, placement, empty comparator, the inputs of the model, then a reading.
     // TraduzTigris
@@ -215,40 +191,10 @@ void Tigris::esperaCancelada()
 
 void Tigris::btLog_Click()
 {
-    if (m_btLog->text() == textoExibir()) {
-        m_btLog->setText(L(QStringLiteral("Ocultar")));
-        defineLargura(LarguraComLog);
-    } else {
-        m_btLog->setText(textoExibir());
-        defineLargura(LarguraSemLog);
-    }
+    defineLargura(alternaLog(m_btLog) ? LarguraComLog : LarguraSemLog);
 }
 
 void Tigris::defineLargura(int twips)
 {
-    const bool comLog = twips == LarguraComLog;
-    m_log->setVisible(comLog);
-    setFixedSize(Twips::paraPixels(twips), Twips::paraPixels(Altura));
-    if (QWidget* moldura = parentWidget())
-        moldura->adjustSize();
-    CentralizaTigris();
-}
-
-void Tigris::CentralizaTigris()
-{
-    QWidget* alvo = parentWidget() ? parentWidget() : this;
-    QMdiArea* area = janelas().area();
-    if (!area || !parentWidget())
-        return;
-    const int x = (area->viewport()->width() - alvo->width()) / 2;
-    alvo->move(qMax(0, x), Twips::paraPixels(Topo));
-}
-
-void Tigris::showEvent(QShowEvent* e)
-{
-    JanelaChip::showEvent(e);
-    if (!m_centralizada) {
-        m_centralizada = true;
-        CentralizaTigris();
-    }
+    defineLarguraLog(twips, LarguraComLog, Altura);
 }

@@ -20,16 +20,10 @@ public:
     void PrePesquisa();
     void CarregaDados();
 
-protected:
-    void showEvent(QShowEvent* e) override;
-
 private:
     void LimpaLeituras();
-    void CentralizaTigris();
     void defineLargura(int twips);
 
     QPushButton* m_btExecuta;
     QPushButton* m_btLog;
-    QWidget* m_log;
-    bool m_centralizada = false;
 };

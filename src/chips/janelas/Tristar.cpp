@@ -12,7 +12,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMdiArea>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -26,18 +25,13 @@ Tristar::Tristar(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Trist
 {
     const bool hydra = botaoIcDizHydra();
     setWindowTitle(ChipTristar::Legenda(hydra));
+    centraNoTopo(Topo);
 
     m_btExecuta = new QPushButton(this);
     m_btExecuta->setObjectName(QStringLiteral("btExecutaLeitura"));
     connect(m_btExecuta, &QPushButton::clicked, this, &Tristar::btExecutaLeitura_Click);
 
-    auto* uc = criaRotulo(QStringLiteral("lbUC"));
-    QFont fuc = uc->font();
-    fuc.setBold(true);
-    fuc.setPointSizeF(fuc.pointSizeF() * 1.2);
-    uc->setFont(fuc);
-    uc->setMinimumWidth(Twips::paraPixels(1400));
-    uc->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto* uc = criaRotuloUC();
 
     // The rails' names are written by the reading, on the wires of the drawing.
     auto nomeMalha = [this](int n) {
@@ -175,22 +169,4 @@ void Tristar::CarregaDados()
 void Tristar::esperaCancelada()
 {
     m_btExecuta->setEnabled(true);
-}
-
-void Tristar::CentralizaTristar()
-{
-    QMdiArea* area = janelas().area();
-    QWidget* alvo = parentWidget();
-    if (!area || !alvo)
-        return;
-    alvo->move(qMax(0, (area->viewport()->width() - alvo->width()) / 2), Twips::paraPixels(Topo));
-}
-
-void Tristar::showEvent(QShowEvent* e)
-{
-    JanelaChip::showEvent(e);
-    if (!m_centralizada) {
-        m_centralizada = true;
-        CentralizaTristar();
-    }
 }

@@ -19,15 +19,10 @@ public:
     void PrePesquisa();
     void CarregaDados();
 
-protected:
-    void showEvent(QShowEvent* e) override;
-
 private:
     void LimpaLeituras();
-    void CentralizaTristar();
     bool botaoIcDizHydra() const;
 
     QPushButton* m_btExecuta;
     DesenhoChip* m_desenho;
-    bool m_centralizada = false;
 };
