@@ -1,5 +1,8 @@
 #include "Bancada.h"
 
+#include <csignal>
+#include <sys/prctl.h>
+
 #include "shell/Portas.h"
 
 #include <QDeadlineTimer>
@@ -12,6 +15,8 @@ Bancada::Bancada(const QString& pasta, QObject* pai) : QObject(pai)
     m_pasta = pasta.isEmpty() ? m_temporaria.path() + QStringLiteral("/ports") : pasta;
     m_registro = m_temporaria.path() + QStringLiteral("/registro-%1.bin").arg(reinterpret_cast<quintptr>(this));
     m_processo.setProcessChannelMode(QProcess::SeparateChannels);
+    // A test that crashes cannot stop its board: the board goes with the test process.
+    m_processo.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
 }
 
 Bancada::~Bancada()
