@@ -1,7 +1,7 @@
 #include "boardtests/janelas/IC.h"
 
 #include "boardtests/Ic.h"
-#include "db/Banco.h"
+#include "db/ConsultaDados.h"
 #include "i18n/Dicionario.h"
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
@@ -164,18 +164,10 @@ void IC::atualizaDispositivo()
 
 void IC::consultaDados(const QString& modelo, const QString& comando)
 {
-    QSqlDatabase db = Banco::conexaoVista(Globais::instancia().CaminhoBanco);
     QString primeiro;
-    if (db.isOpen()) {
-        QSqlQuery q(db);
-        q.prepare(QStringLiteral("SELECT * FROM Dados WHERE Aparelho = ? AND Comando = ?"));
-        q.addBindValue(modelo);
-        q.addBindValue(comando);
-        q.exec();
-        m_data1->setQuery(std::move(q));
-        if (m_data1->rowCount() > 0)
-            primeiro = m_data1->record(0).value(QStringLiteral("Dados")).toString();
-    }
+    m_data1->setQuery(ConsultaDados(modelo, comando));
+    if (m_data1->rowCount() > 0)
+        primeiro = m_data1->record(0).value(QStringLiteral("Dados")).toString();
     m_txtComparador = primeiro;
     m_txtComparadorCaixa->setPlainText(TextoParaTela(primeiro));
 }

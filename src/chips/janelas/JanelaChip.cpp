@@ -1,6 +1,6 @@
 #include "chips/janelas/JanelaChip.h"
 
-#include "db/Banco.h"
+#include "db/ConsultaDados.h"
 #include "i18n/Dicionario.h"
 #include "shell/Globais.h"
 #include "ui/GerenciadorJanelas.h"
@@ -175,20 +175,12 @@ void JanelaChip::consultaComparador(const QString& modelo, const QString& comand
 {
     if (!m_data1)
         return;
-    QSqlDatabase db = Banco::conexaoVista(Globais::instancia().CaminhoBanco);
     m_txtComparador.clear();
-    if (db.isValid() && db.isOpen()) {
-        QSqlQuery q(db);
-        q.prepare(QStringLiteral("Select * From Dados where Aparelho = ? and Comando = ?"));
-        q.addBindValue(modelo);
-        q.addBindValue(comando);
-        q.exec();
-        m_data1->setQuery(std::move(q));
-        while (m_data1->canFetchMore())
-            m_data1->fetchMore();
-        if (m_data1->rowCount() > 0)
-            m_txtComparador = m_data1->record(0).value(QStringLiteral("Dados")).toString();
-    }
+    m_data1->setQuery(ConsultaDados(modelo, comando));
+    while (m_data1->canFetchMore())
+        m_data1->fetchMore();
+    if (m_data1->rowCount() > 0)
+        m_txtComparador = m_data1->record(0).value(QStringLiteral("Dados")).toString();
     if (m_edComparador)
         m_edComparador->setPlainText(m_txtComparador);
 }

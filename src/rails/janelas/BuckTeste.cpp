@@ -1,6 +1,7 @@
 #include "rails/janelas/BuckTeste.h"
 
 #include "db/Banco.h"
+#include "db/ConsultaDados.h"
 #include "i18n/Dicionario.h"
 #include "rails/janelas/ComponentesTrilhas.h"
 #include "shell/Globais.h"
@@ -174,12 +175,7 @@ void BuckTeste::consultaVazia()
 
 void BuckTeste::consultaDados()
 {
-    QSqlQuery q(Banco::conexaoVista(Globais::instancia().CaminhoBanco));
-    q.prepare(QStringLiteral("Select * From Dados where Aparelho = ? and Comando = ?"));
-    q.addBindValue(ligacao().modelo());
-    q.addBindValue(ligacao().txtComandos());
-    q.exec();
-    m_data2->setQuery(std::move(q));
+    m_data2->setQuery(ConsultaDados(ligacao().modelo(), ligacao().txtComandos()));
     carregaComparador();
 }
 

@@ -1,0 +1,8 @@
+#pragma once
+#include <QSqlQuery>
+#include <QString>
+
+// The recorded answers of a good board for a model and a command (table Dados), on the
+// connection of the data-bound views, executed and ready for QSqlQueryModel::setQuery.
+// An invalid or closed connection gives an inactive query (the view shows nothing).
+QSqlQuery ConsultaDados(const QString& modelo, const QString& comando);
