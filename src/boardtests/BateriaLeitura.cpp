@@ -114,6 +114,11 @@ QString CalculaSaude(const QString& texto, bool* faltou)
     // nominal * 100 / design is the same ratio as nominal / (design / 100) without the
     // inexact intermediate quotient, so 1715 of 1715 reads 100, not 99.
     const double saude = std::floor(*n * 100.0 / *d);
+    if (!std::isfinite(saude))
+        return QString(); // a capacity beyond any number this program writes
+    // Beyond the range of a 64-bit integer the digits are written from the double itself.
+    if (std::fabs(saude) >= 9.0e18)
+        return QString::number(saude, 'f', 0) + QStringLiteral(" %");
     return QString::number(static_cast<long long>(saude)) + QStringLiteral(" %");
 }
 

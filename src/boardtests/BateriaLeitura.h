@@ -21,7 +21,7 @@ QString ExtraiPropriedade(const QString& texto, const QString& rotulo, bool* fal
 
 // The health: nominal / (design / 100), rounded down, & " %". "*" when a capacity line is
 // missing (*faltou = true only for a missing design capacity); "" when a capacity is not a number
-// or the design capacity is 0.
+// or the design capacity is 0, or the health is too large to be written.
 QString CalculaSaude(const QString& texto, bool* faltou = nullptr);
 
 // The note shown when a value is missing: "* " & upper case of "not available for this model"

@@ -91,8 +91,13 @@ QString DescricaoDispositivo(const QString& id)
 {
     if (auto e = EntradaDispositivo(id))
         return *e;
-    dialogos().mensagem(QStringLiteral("NOT ") + id, QString());
+    AvisaDispositivoDesconhecido(id);
     return QString();
+}
+
+void AvisaDispositivoDesconhecido(const QString& id)
+{
+    dialogos().mensagem(QStringLiteral("NOT ") + id, QString());
 }
 
 QString EnderecoDaEntrada(const QString& entrada)
@@ -138,8 +143,9 @@ QList<Dispositivo> AvaliaDispositivos(const QStringList& ids, const QString& res
     for (const QString& id : ids) {
         Dispositivo d;
         d.id = id;
-        const QString entrada = DescricaoDispositivo(id);
-        d.conhecido = EntradaDispositivo(id).has_value();
+        const std::optional<QString> conhecida = EntradaDispositivo(id);
+        const QString entrada = conhecida.value_or(QString());
+        d.conhecido = conhecida.has_value();
         d.endereco = EnderecoDaEntrada(entrada);
         d.descricao = DescricaoDaEntrada(entrada);
         // An empty address would be found in any answer: a device the table does not know

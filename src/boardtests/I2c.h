@@ -22,6 +22,8 @@ QStringList CodigosDispositivos();
 // DescricaoDispositivo: the entry of the code; for any other code a plain box "NOT " & id
 // and an empty text.
 QString DescricaoDispositivo(const QString& id);
+// That box alone.
+void AvisaDispositivoDesconhecido(const QString& id);
 
 // Characters 2 to 4 of an entry: the address text looked for in the answer ("x1A").
 QString EnderecoDaEntrada(const QString& entrada);
@@ -47,7 +49,8 @@ std::optional<QStringList> DispositivosEsperados(const QString& caminhoBanco, co
 
 // Grades each expected device against the delivered answer (exact, case-sensitive search of
 // its address). textoOk / textoOff are the status texts (L("COMUNICAÇÃO OK"/"OFF")).
-// A code outside the table has no address to look for: it is reported absent, never present.
+// A code outside the table has no address to look for: it is reported absent, never present,
+// with conhecido false (the window shows its "NOT " box); no box is shown here.
 QList<Dispositivo> AvaliaDispositivos(const QStringList& ids, const QString& resposta,
                                       const QString& textoOk, const QString& textoOff);
 

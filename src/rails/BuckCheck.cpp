@@ -4,13 +4,32 @@
 #include "rails/TextosLeitura.h"
 
 namespace {
-// The text between two positions of the answer (0-based start, end exclusive); a pair that
+// One line of an answer, without its line end. Every rule below reads inside one line, so a
+// line without its "mV" never reaches into the next ones, and each character is read a
+// bounded number of times.
+using Linha = QStringView;
+
+QList<Linha> linhas(const QString& texto)
+{
+    QList<Linha> r;
+    qsizetype inicio = 0;
+    for (qsizetype i = 0; i <= texto.size(); ++i) {
+        if (i == texto.size() || texto.at(i) == QLatin1Char('\n') || texto.at(i) == QLatin1Char('\r')) {
+            if (i > inicio)
+                r.append(QStringView(texto).mid(inicio, i - inicio));
+            inicio = i + 1;
+        }
+    }
+    return r;
+}
+
+// The text between two positions of a line (0-based start, end exclusive); a pair that
 // crosses gives "" instead of failing.
-QString trecho(const QString& texto, qsizetype inicio, qsizetype fim)
+QString trecho(Linha linha, qsizetype inicio, qsizetype fim)
 {
     if (fim <= inicio)
         return QString();
-    return texto.mid(inicio, fim - inicio);
+    return linha.mid(inicio, fim - inicio).toString();
 }
 
 QString campo(const QString& texto, int largura)
@@ -31,21 +50,20 @@ QList<ItemBuck> ListaBuck(const QString& texto)
     if (texto.contains(QLatin1String("measured")))
         return itens;
     int n = texto.contains(QLatin1String("buck0")) ? 0 : 1;
-    qsizetype pos = 0;
-    for (;;) {
-        const qsizetype doisPontos = texto.indexOf(QLatin1Char(':'), pos);
+    for (const Linha& l : linhas(texto)) {
+        const qsizetype doisPontos = l.indexOf(QLatin1Char(':'));
         if (doisPontos < 0)
-            break;
-        const qsizetype mv = texto.indexOf(QLatin1String("mV"), doisPontos);
+            continue;
+        // A line with a ":" is one output: it takes its number even when it holds no reading.
+        const int numero = n++;
+        const qsizetype mv = l.indexOf(QLatin1String("mV"), doisPontos);
         if (mv < 0)
-            break;
+            continue;
         // From two characters after the ":" to the character before the blank ahead of "mV".
-        const QString valor = trecho(texto, doisPontos + 2, mv - 1);
-        itens.append({QStringLiteral("   buck") + QString::number(n) + QStringLiteral(" voltage: ")
+        const QString valor = trecho(l, doisPontos + 2, mv - 1);
+        itens.append({QStringLiteral("   buck") + QString::number(numero) + QStringLiteral(" voltage: ")
                           + ConverteMilivolts(valor) + QStringLiteral(" V"),
                       IconeBuck::Leitura});
-        ++n;
-        pos = doisPontos + 1;
     }
     return itens;
 }
@@ -70,31 +88,25 @@ QList<ItemBuck> ListaBuckcheck(const QString& texto)
     int n = texto.contains(QLatin1String("buck0")) ? 0 : 1;
     const QString referencia = L(QStringLiteral("Referência"));
     const QString leitura = L(QStringLiteral("Leitura"));
-    qsizetype pos = 0;
-    for (;;) {
-        const qsizetype alvo = texto.indexOf(QLatin1String("target"), pos);
+    for (const Linha& l : linhas(texto)) {
+        const qsizetype alvo = l.indexOf(QLatin1String("target"));
         if (alvo < 0)
-            break;
-        const qsizetype mvAlvo = texto.indexOf(QLatin1String("mV"), alvo);
-        if (mvAlvo < 0)
-            break;
-        const QString alvoV = AlvoEmVolts(trecho(texto, alvo + 7, mvAlvo - 1));
-
-        const qsizetype medido = texto.indexOf(QLatin1String("measured"), alvo + 1);
-        if (medido < 0)
-            break;
-        const qsizetype mvMedido = texto.indexOf(QLatin1String("mV"), medido);
+            continue;
+        // A line with a "target" is one output: it takes its number even when it is incomplete.
+        const int numero = n++;
+        const qsizetype mvAlvo = l.indexOf(QLatin1String("mV"), alvo);
+        const qsizetype medido = mvAlvo < 0 ? -1 : l.indexOf(QLatin1String("measured"), alvo + 1);
+        const qsizetype mvMedido = medido < 0 ? -1 : l.indexOf(QLatin1String("mV"), medido);
         if (mvMedido < 0)
-            break;
-        const QString medidoV = ConverteMilivolts(campo(trecho(texto, medido + 9, mvMedido - 1), 11));
-        const QString veredito = texto.mid(mvMedido + 5, 4);
+            continue;
+        const QString alvoV = AlvoEmVolts(trecho(l, alvo + 7, mvAlvo - 1));
+        const QString medidoV = ConverteMilivolts(campo(trecho(l, medido + 9, mvMedido - 1), 11));
+        const QString veredito = l.mid(mvMedido + 5, 4).toString();
 
-        itens.append({QStringLiteral("   buck") + QString::number(n) + QStringLiteral(": ") + referencia
+        itens.append({QStringLiteral("   buck") + QString::number(numero) + QStringLiteral(": ") + referencia
                           + QStringLiteral(": ") + alvoV + QStringLiteral(" V - ") + leitura
                           + QStringLiteral(":  ") + medidoV + QStringLiteral(" V : ") + veredito,
                       veredito == QLatin1String("PASS") ? IconeBuck::Passou : IconeBuck::Falhou});
-        ++n;
-        pos = medido + 1;
     }
     return itens;
 }

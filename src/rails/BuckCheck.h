@@ -5,7 +5,8 @@
 
 // The phone's own buck tests ("buck" and "buckcheck <tolerance>") turned into list items, and
 // the texts of the buck check window that do not depend on a widget. Positions follow the
-// window's rules: the answer is searched from its start, never line by line.
+// window's rules, read inside one line of the answer: a line never borrows the "mV" of a
+// later one.
 
 // Icons of the result lists.
 enum class IconeBuck { Passou = 1, Falhou = 2, Leitura = 3 };
@@ -19,12 +20,14 @@ struct ItemBuck {
 // Parse mode: 1 "buck", 2 "buckcheck".
 enum class ModoBuck { Buck = 1, Buckcheck = 2 };
 
-// "buck": every ":" followed later by "mV" gives "   buck<n> voltage: <volts> V" (plain icon),
-// numbered from 0 when the text contains "buck0", else from 1. A text that contains
-// "measured" (a buckcheck answer) gives nothing.
+// "buck": every line with a ":" is one output, numbered from 0 when the text contains "buck0",
+// else from 1; when "mV" follows its first ":" it gives "   buck<n> voltage: <volts> V" (plain
+// icon), otherwise no item (the number stays taken). A text that contains "measured" (a
+// buckcheck answer) gives nothing.
 QList<ItemBuck> ListaBuck(const QString& texto);
 
-// "buckcheck": every "target" ... "mV" ... "measured" ... "mV" <3 chars> <verdict> gives
+// "buckcheck": every line with a "target" is one output (numbered as above); when it holds
+// "target" ... "mV" ... "measured" ... "mV" <3 chars> <verdict> it gives
 // "   buck<n>: <L(Referência)>: <target> V - <L(Leitura)>:  <measured> V : <verdict>",
 // pass icon for "PASS", fail icon otherwise.
 QList<ItemBuck> ListaBuckcheck(const QString& texto);

@@ -128,20 +128,23 @@ bool NaoMensuravel(VarianteGrade variante, const QString& modelo, const LinhaMas
 }
 
 LinhaGraduada GradaLinha(VarianteGrade variante, const QString& modelo, const LinhaMaster& linha,
-                         const QString& resposta, int casasV, int casasA)
+                         const QString& resposta, int casasV, int casasA, int idioma)
 {
     LinhaGraduada r;
     const bool pmu = variante == VarianteGrade::Pmu;
 
     QString texto;
-    LeituraAdc::Unidade unidade = LeituraAdc::Unidade::Nenhuma;
+    LeituraAdc leitura;
     if (NaoMensuravel(variante, modelo, linha)) {
         texto = QStringLiteral("*");
     } else {
-        const LeituraAdc leitura = ExtraiLeituraAdc(resposta, BuscaRotuloAdc(linha.refT));
+        const QString rotulo = RotuloAdc(linha.refT);
+        if (rotulo.isEmpty())
+            r.codigoDesconhecido = linha.refT;
+        leitura = ExtraiLeituraAdc(resposta, rotulo, idioma);
         texto = leitura.texto;
-        unidade = leitura.unidade;
     }
+    const LeituraAdc::Unidade unidade = leitura.unidade;
 
     if (texto.startsWith(QLatin1Char('*'))) {
         if (!linha.refV.isEmpty())
@@ -162,29 +165,14 @@ LinhaGraduada GradaLinha(VarianteGrade variante, const QString& modelo, const Li
     }
 
     if (texto.size() >= 4 && texto.contains(QLatin1String("tim")))
-        texto = pmu ? QStringLiteral("**") : MarcaSemMedicao();
+        texto = pmu ? QStringLiteral("**") : MarcaSemMedicao(idioma);
 
     if (texto != QLatin1String("0 V") && !texto.startsWith(QLatin1Char('*'))
-        && unidade == LeituraAdc::Unidade::Volts) {
-        // Counts characters: one digit before the point is assumed.
-        const int n = casasV + (texto.startsWith(QLatin1Char('-')) ? 3 : 2);
-        const QString mantida = texto.left(qMax(0, n));
-        QString resto = mantida;
-        resto.remove(QLatin1Char('0'));
-        resto.remove(QLatin1Char('.'));
-        texto = (resto.isEmpty() || resto == QLatin1String("-")) ? QStringLiteral("0 V")
-                                                                  : mantida + QStringLiteral(" V");
-    }
+        && unidade == LeituraAdc::Unidade::Volts)
+        texto = TextoVolts(leitura.texto, casasV);
 
-    if (!texto.startsWith(QLatin1Char('*')) && unidade == LeituraAdc::Unidade::Miliamperes) {
-        const qsizetype c = texto.indexOf(QLatin1Char(',')) + 1; // counted from 1
-        // Without a "," there are no decimals to cut: the text stays whole (cutting by a
-        // position that does not exist would turn "12 mA" into "1 mA").
-        if (c > 0) {
-            const qsizetype n = casasA == 0 ? c - 1 : c + casasA;
-            texto = texto.left(n) + QLatin1Char(' ') + texto.right(2);
-        }
-    }
+    if (!texto.startsWith(QLatin1Char('*')) && unidade == LeituraAdc::Unidade::Miliamperes)
+        texto = TextoMiliamperes(leitura.impresso, casasA);
 
     r.leitura = texto;
     return r;
@@ -240,7 +228,10 @@ ResultadoGrade ProcessaLeitura(VarianteGrade variante, const QString& modelo, in
     for (const QSqlRecord& rec : linhas) {
         const LinhaMaster linha{campo(rec, "Malha"), campo(rec, "Orig"), campo(rec, "Ci"),
                                 campo(rec, "RefV"), campo(rec, "RefT")};
-        const LinhaGraduada g = GradaLinha(variante, modelo, linha, resposta, casasV, casasA);
+        const LinhaGraduada g = GradaLinha(variante, modelo, linha, resposta, casasV, casasA,
+                                           Globais::instancia().IdiomaAtual);
+        if (!g.codigoDesconhecido.isEmpty())
+            resultado.codigosDesconhecidos << g.codigoDesconhecido;
         if (g.erro) {
             resultado.erro = g.erro;
             break;

@@ -2,6 +2,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
+#include <QStringList>
 #include <QVariantList>
 #include <optional>
 
@@ -76,15 +77,17 @@ struct LinhaGraduada {
     QString leitura;                // "1.234 V", "123,4 mA", "0 V", "*", "*Sem Medição", "**"
     QString porc;                   // "4.1 %", "0 %" or ""
     std::optional<ErroGrade> erro;  // PMU only: the row was not graded, grading stops
+    QString codigoDesconhecido;     // RefT when it is a channel code outside the table
 };
 
 // The rail's "*" rule (rails without values in purple mode) of each variant.
 bool NaoMensuravel(VarianteGrade variante, const QString& modelo, const LinhaMaster& linha);
 
-// Grades one row against the answer with the variant's rules. A channel code outside the
-// table shows its "NOT " box and the row reads as a channel absent from the answer.
+// Grades one row against the answer with the variant's rules; texts in `idioma` (1 pt, 2 en,
+// 3 es). A channel code outside the table is given back in codigoDesconhecido (the window
+// shows its "NOT " box) and the row reads as a channel absent from the answer.
 LinhaGraduada GradaLinha(VarianteGrade variante, const QString& modelo, const LinhaMaster& linha,
-                         const QString& resposta, int casasV, int casasA);
+                         const QString& resposta, int casasV, int casasA, int idioma);
 
 // Sets Leitura and Porc to "" in every row of Master. False when the database failed.
 bool ZeraLeituras();
@@ -93,6 +96,7 @@ struct ResultadoGrade {
     bool leituraFeita = false;     // the answer was graded (the report button needs it)
     int linhas = 0;                // rows written
     std::optional<ErroGrade> erro; // PMU only: grading stopped at this error
+    QStringList codigosDesconhecidos; // channel codes outside the table, in grading order
 };
 
 // Grades `resposta` (the console answer of "pmuadc --read all") for the model and family

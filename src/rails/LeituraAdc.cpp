@@ -3,6 +3,7 @@
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "rails/TextosLeitura.h"
+#include "shell/Globais.h"
 
 #include <QHash>
 #include <QLocale>
@@ -66,9 +67,14 @@ QString BuscaRotuloAdc(const QString& codigo)
 {
     const QString rotulo = RotuloAdc(codigo);
     if (rotulo.isEmpty())
-        dialogos().mensagem(QStringLiteral("NOT ") + codigo, QString(), Dialogos::Icone::Nenhum,
-                            Dialogos::Botoes::Ok);
+        AvisaCodigoDesconhecido(codigo);
     return rotulo;
+}
+
+void AvisaCodigoDesconhecido(const QString& codigo)
+{
+    dialogos().mensagem(QStringLiteral("NOT ") + codigo, QString(), Dialogos::Icone::Nenhum,
+                        Dialogos::Botoes::Ok);
 }
 
 bool CanalCorrenteAdc(const QString& codigo)
@@ -104,13 +110,23 @@ QString MilivoltsDeVolts(const QString& volts)
 
 QString MarcaSemMedicao()
 {
-    return QStringLiteral("*") + L(QStringLiteral("Sem Medição"));
+    return MarcaSemMedicao(Globais::instancia().IdiomaAtual);
+}
+
+QString MarcaSemMedicao(int idioma)
+{
+    return QStringLiteral("*") + TextoDoDicionario(QStringLiteral("Sem Medição"), idioma);
 }
 
 LeituraAdc ExtraiLeituraAdc(const QString& resposta, const QString& rotulo)
 {
+    return ExtraiLeituraAdc(resposta, rotulo, Globais::instancia().IdiomaAtual);
+}
+
+LeituraAdc ExtraiLeituraAdc(const QString& resposta, const QString& rotulo, int idioma)
+{
     LeituraAdc r;
-    r.texto = MarcaSemMedicao();
+    r.texto = MarcaSemMedicao(idioma);
     if (rotulo.isEmpty())
         return r;
     const qsizetype pos = resposta.indexOf(rotulo, 0, Qt::CaseSensitive);
@@ -125,6 +141,7 @@ LeituraAdc ExtraiLeituraAdc(const QString& resposta, const QString& rotulo)
         return r; // the answer stops inside the value: no complete line to read
     const QString valor = resposta.mid(inicio, branco - inicio);
     const QChar unidade = branco + 2 < resposta.size() ? resposta.at(branco + 2) : QChar();
+    r.impresso = valor;
 
     if (unidade == QLatin1Char('V')) {
         r.texto = ConverteMilivolts(valor);

@@ -19,6 +19,8 @@ QString RotuloAdc(const QString& codigo);
 
 // As RotuloAdc, but a code outside the table first shows the box "NOT " + code (OK button).
 QString BuscaRotuloAdc(const QString& codigo);
+// That box alone, for a window told of a code outside the table.
+void AvisaCodigoDesconhecido(const QString& codigo);
 
 // True for the current channels (ibuck, ildo, ibuf): their lines carry "mA".
 bool CanalCorrenteAdc(const QString& codigo);
@@ -35,6 +37,7 @@ QString MilivoltsDeVolts(const QString& volts);
 struct LeituraAdc {
     enum class Unidade { Nenhuma, Volts, Miliamperes };
     QString texto;                      // volts "1.234" / milliamperes "123,45" / the marker
+    QString impresso;                   // the value as the phone printed it ("123.456")
     Unidade unidade = Unidade::Nenhuma; // Nenhuma: the label was not found
     bool encontrada() const { return unidade != Unidade::Nenhuma; }
 };
@@ -42,9 +45,13 @@ struct LeituraAdc {
 // "*" followed by the dictionary text of "Sem Medição".
 QString MarcaSemMedicao();
 
+// The same in a given language (1 pt, 2 en, 3 es).
+QString MarcaSemMedicao(int idioma);
+
 // Takes the reading of `rotulo` out of `resposta` (the whole answer, searched at once,
 // case-sensitively, first occurrence). A voltage comes back as ConverteMilivolts of the
 // value; a current loses its last printed character and gets "," for ".". An empty label,
 // a label absent from the answer or a value with no blank after it (a cut answer) gives the
-// marker MarcaSemMedicao().
+// marker MarcaSemMedicao() (of `idioma` when given).
 LeituraAdc ExtraiLeituraAdc(const QString& resposta, const QString& rotulo);
+LeituraAdc ExtraiLeituraAdc(const QString& resposta, const QString& rotulo, int idioma);

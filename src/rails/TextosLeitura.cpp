@@ -63,6 +63,32 @@ QString LimitaDecimais(const QString& valor, int casas)
     return t;
 }
 
+QString TextoVolts(const QString& volts, int casas)
+{
+    // Cut after the point, not by a count of characters: "12.345" keeps both whole digits.
+    const qsizetype ponto = volts.indexOf(QLatin1Char('.'));
+    const QString mantida = ponto < 0 ? volts : volts.left(ponto + 1 + qMax(0, casas));
+    QString resto = mantida;
+    resto.remove(QLatin1Char('0'));
+    resto.remove(QLatin1Char('.'));
+    if (resto.isEmpty() || resto == QLatin1String("-"))
+        return QStringLiteral("0 V");
+    return mantida + QStringLiteral(" V");
+}
+
+QString TextoMiliamperes(const QString& impresso, int casas)
+{
+    QString t = impresso;
+    t.replace(QLatin1Char('.'), QLatin1Char(','));
+    const qsizetype virgula = t.indexOf(QLatin1Char(','));
+    const QString inteiro = virgula < 0 ? t : t.left(virgula);
+    if (casas <= 0)
+        return inteiro + QStringLiteral(" mA");
+    const QString fracao = virgula < 0 ? QString() : t.mid(virgula + 1);
+    return inteiro + QLatin1Char(',') + fracao.left(casas).leftJustified(casas, QLatin1Char('0'))
+        + QStringLiteral(" mA");
+}
+
 QString RemoveEspacos(const QString& texto)
 {
     QString t = texto;
@@ -177,7 +203,12 @@ Porcentagem CalculaPorcentagem(const QString& leitura, const QString& referencia
             return resultado;
         }
         const double p = d / (*nr * 100.0) * 10000.0;
-        t = EscreveNumero(p).left(6);
+        // Six characters hold a whole part of up to four characters with one decimal; a
+        // longer whole part is kept entire, without a decimal (never cut, never a bare point).
+        const QString escrito = EscreveNumero(p);
+        const qsizetype virgula = escrito.indexOf(QLatin1Char(','));
+        const QString inteiro = virgula < 0 ? escrito : escrito.left(virgula);
+        t = inteiro.size() >= 5 ? inteiro : escrito.left(6);
         for (const QChar separador : {QLatin1Char(','), QLatin1Char('.')}) {
             const qsizetype s = t.indexOf(separador);
             if (s >= 0)

@@ -17,6 +17,16 @@ QString FormataUmaDecimal(const QString& valor);
 // (0 keeps the point at the end, -1 keeps only the whole part). "-0" becomes "0".
 QString LimitaDecimais(const QString& valor, int casas);
 
+// A voltage in volts ("12.345", from ConverteMilivolts) shown with `casas` decimals after its
+// point, then " V": "12.3 V" with 1. A text without "." is kept whole. When nothing but zeros,
+// points and a sign is left, "0 V".
+QString TextoVolts(const QString& volts, int casas);
+
+// A current as the phone prints it ("160.000", "2.5") shown with exactly `casas` decimals,
+// "," as separator, then " mA": "160,000 mA", "2,50 mA", "123 mA" with 0. Missing decimals
+// are written as zeros; extra ones are cut, never rounded.
+QString TextoMiliamperes(const QString& impresso, int casas);
+
 // Every blank removed (rail names are stored with and without blanks).
 QString RemoveEspacos(const QString& texto);
 
@@ -38,7 +48,8 @@ struct Porcentagem {
 
 // Percentage deviation of `leitura` from `referencia`: "." are removed from both and ","
 // is the decimal separator, so volts with three decimals compare in millivolts.
-// The result has "." and at most one decimal ("4.1", "-5.0", "100", "0").
+// The result has "." and at most one decimal ("4.1", "-5.0", "100", "0"); a whole part of
+// five characters or more comes whole, without decimal ("12345", "-2622", "1234567").
 Porcentagem CalculaPorcentagem(const QString& leitura, const QString& referencia);
 
 // A number written with "," as decimal separator, whatever the system locale: optional

@@ -93,6 +93,10 @@ void TstBateria::calculaSaude_data()
     QTest::newRow("design missing") << resposta({"    nominal-capacity: \"1500mAh\""}) << "*" << true;
     QTest::newRow("nominal missing") << resposta({"    design-capacity: \"2000mAh\""}) << "*" << false;
     QTest::newRow("design without CR") << QString("design-capacity: \"2000mAh\"") << "*" << true;
+    // Capacities far beyond a battery's: the digits are written, never an overflowed integer.
+    QTest::newRow("huge nominal") << duas("1000", "99999999999999999999") << "10000000000000000000 %" << false;
+    QTest::newRow("huge negative nominal") << duas("1000", "-99999999999999999999") << "-10000000000000000000 %" << false;
+    QTest::newRow("nominal beyond a double") << duas("1", QString(400, QLatin1Char('9'))) << "" << false;
 }
 
 void TstBateria::calculaSaude()

@@ -4,6 +4,7 @@
 #include "apoio/CenarioJanela.h"
 
 #include "boardtests/janelas/I2C.h"
+#include "db/Banco.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "shell/Globais.h"
@@ -66,6 +67,7 @@ class TstI2cJanela : public QObject {
 private slots:
     void barramentoBom();
     void dispositivosAusentes();
+    void codigoForaDaTabela();
     void autoTeste_data();
     void autoTeste();
     void cancelaAutoTeste();
@@ -127,6 +129,19 @@ void TstI2cJanela::dispositivosAusentes()
     QVERIFY(c.esperaAvaliacao());
     QVERIFY(c.visivel("FrameResultadoOK"));
     QVERIFY(!c.janela->txtDadosI2C().contains("I2C 2"));
+}
+
+// A device code the table does not know: the window says "NOT <code>" and lists it as absent.
+void TstI2cJanela::codigoForaDaTabela()
+{
+    Cenario c;
+    QVERIFY(c.inicia(QStringLiteral("IP 7")));
+    QVERIFY(Banco(Globais::instancia().CaminhoBanco)
+                .executa(QStringLiteral("INSERT INTO i (Aparelho, id) VALUES ('IP 7', '299')")));
+    c.bt(2)->click();
+    QVERIFY(c.esperaAvaliacao());
+    QCOMPARE(c.roteiro.roteiro.textos(), QStringList{QStringLiteral("NOT 299")});
+    QVERIFY(linhas(c.janela->lbResultado()).contains("  NOT 299 - " + L(QStringLiteral("COMUNICAÇÃO OFF"))));
 }
 
 void TstI2cJanela::autoTeste_data()

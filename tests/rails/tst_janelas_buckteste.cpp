@@ -72,6 +72,12 @@ void TstJanelasBuckTeste::listaBuck_data()
     QTest::newRow("resposta de buckcheck") << "buck0: target 825 mV, measured 825.000 mV - PASS\r\n" + Prompt
                                            << QList<ItemBuck>{};
     QTest::newRow("sem mV") << "buck0: 825\r\n" + Prompt << QList<ItemBuck>{};
+    // A line without its "mV" gives no item, keeps its number and never reaches the next line.
+    QTest::newRow("linha sem mV guarda o numero")
+        << "buck\r\r\nbuck0: timeout\r\nbuck1: 800.000 mV\r\n" + Prompt
+        << QList<ItemBuck>{leitura("   buck1 voltage: 0.800 V")};
+    QTest::newRow("40 linhas sem mV") << QString("buck0: timeout\r\n").repeated(40) + "buck40: 825.000 mV\r\n" + Prompt
+                                      << QList<ItemBuck>{leitura("   buck40 voltage: 0.825 V")};
     QTest::newRow("vazio") << QString() << QList<ItemBuck>{};
 }
 
@@ -106,6 +112,9 @@ void TstJanelasBuckTeste::listaBuckcheck_data()
                                           << QList<ItemBuck>{item(0, "0.825", "0.700", "WARN", IconeBuck::Falhou)};
     QTest::newRow("resposta de buck") << "buck0: 825.000 mV\r\n" + Prompt << QList<ItemBuck>{};
     QTest::newRow("sem measured") << "buck0: target 825 mV\r\n" + Prompt << QList<ItemBuck>{};
+    QTest::newRow("linha incompleta guarda o numero")
+        << "buck0: target 825 mV - TIMEOUT\nbuck1: target 775 mV, measured 775.000 mV - PASS\n" + Prompt
+        << QList<ItemBuck>{item(1, "0.775", "0.775", "PASS", IconeBuck::Passou)};
 }
 
 void TstJanelasBuckTeste::listaBuckcheck()

@@ -13,6 +13,10 @@ private slots:
     void limitaDecimais_data();
     void limitaDecimais();
     void removeEspacos();
+    void textoVolts_data();
+    void textoVolts();
+    void textoMiliamperes_data();
+    void textoMiliamperes();
     void calculaPorcentagem_data();
     void calculaPorcentagem();
     void calculaPorcentagemFalhas_data();
@@ -101,6 +105,52 @@ void TstTextosLeitura::removeEspacos()
     QCOMPARE(RemoveEspacos(QStringLiteral("Buck1")), QStringLiteral("Buck1"));
 }
 
+void TstTextosLeitura::textoVolts_data()
+{
+    QTest::addColumn<QString>("volts");
+    QTest::addColumn<int>("casas");
+    QTest::addColumn<QString>("saida");
+    QTest::newRow("3") << "1.234" << 3 << "1.234 V";
+    QTest::newRow("2") << "1.234" << 2 << "1.23 V";
+    QTest::newRow("negative 2") << "-1.234" << 2 << "-1.23 V";
+    QTest::newRow("two whole digits, 1") << "12.345" << 1 << "12.3 V";
+    QTest::newRow("two whole digits, 3") << "12.345" << 3 << "12.345 V";
+    QTest::newRow("three whole digits, 2") << "123.456" << 2 << "123.45 V";
+    QTest::newRow("zeros left") << "0.004" << 2 << "0 V";
+    QTest::newRow("negative zeros left") << "-0.004" << 2 << "0 V";
+    QTest::newRow("no point, whole") << "1234567" << 1 << "1234567 V";
+}
+
+void TstTextosLeitura::textoVolts()
+{
+    QFETCH(QString, volts);
+    QFETCH(int, casas);
+    QFETCH(QString, saida);
+    QCOMPARE(TextoVolts(volts, casas), saida);
+}
+
+void TstTextosLeitura::textoMiliamperes_data()
+{
+    QTest::addColumn<QString>("impresso");
+    QTest::addColumn<int>("casas");
+    QTest::addColumn<QString>("saida");
+    QTest::newRow("0") << "123.456" << 0 << "123 mA";
+    QTest::newRow("1") << "123.456" << 1 << "123,4 mA";
+    QTest::newRow("2") << "123.456" << 2 << "123,45 mA";
+    QTest::newRow("3 as printed") << "160.000" << 3 << "160,000 mA";
+    QTest::newRow("fewer printed, zeros") << "2.5" << 2 << "2,50 mA";
+    QTest::newRow("no decimals printed") << "12" << 1 << "12,0 mA";
+    QTest::newRow("negative") << "-3.75" << 1 << "-3,7 mA";
+}
+
+void TstTextosLeitura::textoMiliamperes()
+{
+    QFETCH(QString, impresso);
+    QFETCH(int, casas);
+    QFETCH(QString, saida);
+    QCOMPARE(TextoMiliamperes(impresso, casas), saida);
+}
+
 void TstTextosLeitura::calculaPorcentagem_data()
 {
     QTest::addColumn<QString>("leitura");
@@ -125,7 +175,12 @@ void TstTextosLeitura::calculaPorcentagem_data()
     QTest::newRow("10") << "1.320" << "1.200" << "10";
     QTest::newRow("-10") << "1.080" << "1.200" << "-10";
     QTest::newRow("5") << "1.260" << "1.200" << "5.0";
-    QTest::newRow("12345.6 keeps six characters") << "124.456" << "1.000" << "12345.";
+    // A whole part of five characters or more is kept entire, without a decimal.
+    QTest::newRow("12345.6 keeps its whole part") << "124.456" << "1.000" << "12345";
+    QTest::newRow("-2622.5 not a bare point") << "-5045" << "200" << "-2622";
+    QTest::newRow("28540.3 not a bare point") << "85.921" << "0.300" << "28540";
+    QTest::newRow("-1334.5 has no room for a decimal") << "-12,345" << "1" << "-1334";
+    QTest::newRow("99999900 keeps every digit") << "1000000" << "1" << "99999900";
     QTest::newRow("comma decimals") << "123,45" << "100" << "23.4";
     QTest::newRow("large negative") << "0.001" << "1.200" << "-99.9";
     QTest::newRow("surrounding blanks") << " 1.250 " << "1.200" << "4.1";

@@ -331,6 +331,9 @@ void I2C::AvaliaBarramento()
 
     const auto dispositivos = ModuloI2C::AvaliaDispositivos(*ids, m_txtDados, L(QStringLiteral("COMUNICAÇÃO OK")),
                                                       L(QStringLiteral("COMUNICAÇÃO OFF")));
+    for (const ModuloI2C::Dispositivo& d : dispositivos)
+        if (!d.conhecido)
+            ModuloI2C::AvisaDispositivoDesconhecido(d.id);
     QString resultado = m_lbResultado;
     QString falhas = m_txtDadosI2C;
     for (int k = 0; k < dispositivos.size(); ++k) {

@@ -4,6 +4,7 @@
 #include "db/Combos.h"
 #include "i18n/Dicionario.h"
 #include "i18n/Mensagens.h"
+#include "rails/LeituraAdc.h"
 #include "rails/janelas/ComponentesTrilhas.h"
 #include "reports/RelatorioMalhas.h"
 #include "shell/Globais.h"
@@ -275,6 +276,8 @@ void JanelaGradeTrilhas::processaLeitura()
 {
     const ResultadoGrade r = ProcessaLeitura(m_variante, modelo(), m_familia, ligacao().txtConsole(),
                                              m_decimais.casasV, m_decimais.casasA);
+    for (const QString& codigo : r.codigosDesconhecidos)
+        AvisaCodigoDesconhecido(codigo);
     if (!r.leituraFeita) {
         // Nothing came back: the rows keep the empty readings of the clearing.
         m_comboDecimais->setEnabled(true);

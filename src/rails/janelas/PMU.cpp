@@ -4,6 +4,7 @@
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "rails/TextosLeitura.h"
+#include "rails/LeituraAdc.h"
 #include "rails/janelas/ComponentesTrilhas.h"
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
@@ -271,6 +272,8 @@ void PMU::GeraGrid()
     relogio.start();
     const ResultadoGrade r = ProcessaLeitura(VarianteGrade::Pmu, ligacao().modelo(), m_familia,
                                              ligacao().txtConsole(), m_decimais.casasV, m_decimais.casasA);
+    for (const QString& codigo : r.codigosDesconhecidos)
+        AvisaCodigoDesconhecido(codigo);
     if (r.erro) {
         falha(*r.erro);
         return;
