@@ -97,15 +97,12 @@ void MedidaAnalisadores::initTestCase()
     for (const QString& f : console.value(2).split(QLatin1Char('\n')))
         fragmentos << AutoComparacao::LimpaFragmento(f);
     const QString digitos = QString(UmMega, QLatin1Char('7')) + QStringLiteral(".5");
-    QList<LinhaRelatorio> linhas;
-    for (qsizetype n = 0; n < UmMega; n += 40)
-        linhas << LinhaRelatorio{QStringLiteral("1. VDD CPU"), QStringLiteral("0.825 V"), QStringLiteral("0.825 V"),
-                                 QStringLiteral("0 %"), QStringLiteral("0.825")};
 
     auto& c = casos();
     c = {
-        {"ConverteMilivolts", [=] { ConverteMilivolts(digitos); }},
-        {"CalculaPorcentagem", [=] { CalculaPorcentagem(digitos, QStringLiteral("1.800")); }},
+        // The text functions read one value: here one value of 1 MB.
+        {"ConverteMilivolts, one 1 MB value", [=] { ConverteMilivolts(digitos); }},
+        {"CalculaPorcentagem, one 1 MB value", [=] { CalculaPorcentagem(digitos, QStringLiteral("1.800")); }},
         {"ExtraiLeituraAdc, label absent", [=] { ExtraiLeituraAdc(pmu7, QStringLiteral("BIST absent:"), 1); }},
         {"GradaLinha, 72 channels", [=] {
              for (const auto& [codigo, rotulo] : TabelaRotulosAdc())
@@ -119,8 +116,10 @@ void MedidaAnalisadores::initTestCase()
         {"ChipAcorn", [=] { Painel p; ChipAcorn::CarregaDados(p, pmuX); }},
         {"ListaBuck", [=] { ListaBuck(buck); }},
         {"ListaBuckcheck", [=] { ListaBuckcheck(buckcheck); }},
-        {"AvaliaDispositivos (I2C)", [=] {
-             ModuloI2C::AvaliaDispositivos(ModuloI2C::CodigosDispositivos(), i2c, QStringLiteral("OK"), QStringLiteral("OFF"));
+        {"AvaliaDispositivos (I2C), the 4 devices of bus 0", [=] {
+             ModuloI2C::AvaliaDispositivos({QStringLiteral("002"), QStringLiteral("005"), QStringLiteral("010"),
+                                            QStringLiteral("013")},
+                                           i2c, QStringLiteral("OK"), QStringLiteral("OFF"));
          }},
         {"NAND size and verdict", [=] {
              if (const auto t = ModuloNand::TextoTamanho(nand))
@@ -134,7 +133,16 @@ void MedidaAnalisadores::initTestCase()
         {"Auto comparator (Confere)", [=] { AutoComparacao::Confere(vivo, gravado, fragmentos); }},
         {"Console word at a position", [=] { RegrasConsole::PalavraNaPosicao(vivo, int(vivo.size() / 2)); }},
         {"Console help prefix", [=] { RegrasConsole::AlternaPrefixoHelp(vivo); }},
-        {"Report query (26000 rows)", [=] {
+        // As the rail window reports: 40 rails graded on the answer, then the report query.
+        {"Report of 40 rails graded on the answer", [=] {
+             QList<LinhaRelatorio> linhas;
+             const auto tabela = TabelaRotulosAdc();
+             for (qsizetype i = 0; i < 40; ++i) {
+                 const LinhaMaster m{QStringLiteral("%1. VDD").arg(i % 17 + 1), QStringLiteral("Buck0"), QString(),
+                                     QStringLiteral("1.800"), tabela.at(i).first};
+                 const LinhaGraduada g = GradaLinha(VarianteGrade::VCore, QStringLiteral("IP 7"), m, pmu7, 3, 1, 1);
+                 linhas << LinhaRelatorio{m.malha, g.leitura, QStringLiteral("1.800 V"), g.porc, m.refV};
+             }
              ConsultaRelatorio(linhas, 0, QStringLiteral("10/12/2026"), 1, QStringLiteral("IP 7"), QStringLiteral("Ana"));
          }},
         {"Model number (handshake)", [=] { AvaliaHandshake(rmd); }},

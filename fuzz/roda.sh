@@ -38,5 +38,8 @@ roda_alvo() {
         return 1
     fi
 }
+# Short allocation traces and a smaller quarantine: the parsers allocate many small strings,
+# and the machine may be shared.
+export ASAN_OPTIONS="${ASAN_OPTIONS:-malloc_context_size=8:quarantine_size_mb=64}"
 export -f roda_alvo
 printf '%s\n' "${ALVOS[@]}" | xargs -P "$(nproc)" -I{} bash -c "roda_alvo {} $SEGUNDOS"

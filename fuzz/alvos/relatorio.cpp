@@ -31,7 +31,7 @@ int EntradaFuzz(const uint8_t* dados, size_t tamanho)
     }
     // Lines of the input as rails (name, reading, reference, percentage, RefV split by tabs).
     const QStringList entradas = e.texto.split(QLatin1Char('\n'));
-    for (qsizetype i = 0; i < entradas.size() && i < 64; ++i) {
+    for (qsizetype i = 0; i < entradas.size() && i < 16; ++i) {
         const QStringList c = entradas.at(i).split(QLatin1Char('\t'));
         linhas << LinhaRelatorio{c.value(0), c.value(1), c.value(2), c.value(3), c.value(4)};
     }

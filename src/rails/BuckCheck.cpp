@@ -61,9 +61,12 @@ QList<ItemBuck> ListaBuck(const QString& texto)
             continue;
         // From two characters after the ":" to the character before the blank ahead of "mV".
         const QString valor = trecho(l, doisPontos + 2, mv - 1);
-        itens.append({QStringLiteral("   buck") + QString::number(numero) + QStringLiteral(" voltage: ")
-                          + ConverteMilivolts(valor) + QStringLiteral(" V"),
-                      IconeBuck::Leitura});
+        const QString volts = ConverteMilivolts(valor);
+        QString item;
+        item.reserve(24 + volts.size());
+        item.append(QLatin1String("   buck")).append(QString::number(numero))
+            .append(QLatin1String(" voltage: ")).append(volts).append(QLatin1String(" V"));
+        itens.append({item, IconeBuck::Leitura});
     }
     return itens;
 }
@@ -103,10 +106,13 @@ QList<ItemBuck> ListaBuckcheck(const QString& texto)
         const QString medidoV = ConverteMilivolts(campo(trecho(l, medido + 9, mvMedido - 1), 11));
         const QString veredito = l.mid(mvMedido + 5, 4).toString();
 
-        itens.append({QStringLiteral("   buck") + QString::number(numero) + QStringLiteral(": ") + referencia
-                          + QStringLiteral(": ") + alvoV + QStringLiteral(" V - ") + leitura
-                          + QStringLiteral(":  ") + medidoV + QStringLiteral(" V : ") + veredito,
-                      veredito == QLatin1String("PASS") ? IconeBuck::Passou : IconeBuck::Falhou});
+        QString item;
+        item.reserve(40 + referencia.size() + leitura.size() + medidoV.size());
+        item.append(QLatin1String("   buck")).append(QString::number(numero)).append(QLatin1String(": "))
+            .append(referencia).append(QLatin1String(": ")).append(alvoV).append(QLatin1String(" V - "))
+            .append(leitura).append(QLatin1String(":  ")).append(medidoV).append(QLatin1String(" V : "))
+            .append(veredito);
+        itens.append({item, veredito == QLatin1String("PASS") ? IconeBuck::Passou : IconeBuck::Falhou});
     }
     return itens;
 }
