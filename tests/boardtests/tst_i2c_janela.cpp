@@ -142,6 +142,7 @@ void TstI2cJanela::codigoForaDaTabela()
     QVERIFY(c.esperaAvaliacao());
     QCOMPARE(c.roteiro.roteiro.textos(), QStringList{QStringLiteral("NOT 299")});
     QVERIFY(linhas(c.janela->lbResultado()).contains("  NOT 299 - " + L(QStringLiteral("COMUNICAÇÃO OFF"))));
+    capturaJanela(c.janela, QStringLiteral("i2c_codigo_fora_da_tabela"));
 }
 
 void TstI2cJanela::autoTeste_data()
