@@ -79,8 +79,14 @@ void Conexao::BotaoConectar(const QString& textoPorta)
     if (aguardandoBox())
         encerraEspera(QStringLiteral("Espera da Box cancelada pelo botão Conectar"));
     const QString status = m_ligacao.status();
-    if (status == QLatin1String("2") || status == QLatin1String("3"))
+    if (status == QLatin1String("2"))
         return;
+    // During an answer the button still disconnects: a phone that floods or never ends its
+    // answer must not hold the link.
+    if (status == QLatin1String("3")) {
+        desconecta();
+        return;
+    }
     bool numerico = false;
     const double valor = QLocale::c().toDouble(textoPorta.trimmed(), &numerico);
     if (textoPorta.isEmpty() || !numerico) {
@@ -103,8 +109,8 @@ void Conexao::BotaoConectar(const QString& textoPorta)
 
 void Conexao::desconecta()
 {
+    m_ligacao.abandonaTroca(QStringLiteral("Desconectado pelo usuário"));
     emit eventoLigacao(QStringLiteral("Desconectado pelo usuário"));
-    m_ligacao.paraLeituras();
     m_ligacao.porta()->close();
     mostraLegenda(L(QStringLiteral("Conectar")));
     mostraCor(QStringLiteral("Branco"));

@@ -26,7 +26,8 @@ public:
 
     Ligacao& ligacao() const { return m_ligacao; }
 
-    // Menu button 1 with the text of the port chooser.
+    // Menu button 1 with the text of the port chooser. While a command is in flight ("3") it
+    // disconnects at once (the answer is abandoned); while connecting ("2") it does nothing.
     void BotaoConectar(const QString& textoPorta);
     // Starts a model query ("syscfg print RMd#") when the link is idle.
     void IdentificaModelo();

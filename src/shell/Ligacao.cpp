@@ -10,22 +10,30 @@
 #include <QSerialPort>
 #include <QTimer>
 
+#include <utility>
+
+using namespace RegrasTroca;
+
 namespace {
-const QString ComandoModelo = QStringLiteral("syscfg print RMd#");
-const QString Prompt = QStringLiteral(":-)");
-const QString CodigoGasGauge = QStringLiteral("19");
+// Every answer starts with this line break.
+const QString InicioResposta = QStringLiteral("\r\n");
 }
 
 Ligacao::Ligacao(QObject* pai)
-    : QObject(pai), m_porta(new QSerialPort(this)), m_timer1(new QTimer(this)), m_timer2(new QTimer(this))
+    : QObject(pai), m_porta(new QSerialPort(this)), m_timer1(new QTimer(this)), m_timer2(new QTimer(this)),
+      m_timerDescarte(new QTimer(this))
 {
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     m_timer2->setObjectName(QStringLiteral("Timer2"));
-    m_timer1->setInterval(100);
-    m_timer2->setInterval(100);
+    m_timerDescarte->setObjectName(QStringLiteral("TimerDescarte"));
     // The end-of-answer rules count ticks: keep them close to their nominal period.
-    m_timer1->setTimerType(Qt::PreciseTimer);
-    m_timer2->setTimerType(Qt::PreciseTimer);
+    for (QTimer* t : {m_timer1, m_timer2, m_timerDescarte}) {
+        t->setInterval(IntervaloDeLeitura(QStringLiteral("1")));
+        t->setTimerType(Qt::PreciseTimer);
+    }
+    // The line is read as it arrives, so a flooding phone never piles up more than one
+    // answer's bound; the ticks still decide with what came since the previous one.
+    connect(m_porta, &QSerialPort::readyRead, this, &Ligacao::recebe);
     connect(m_porta, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError e) {
         if (e == QSerialPort::NoError)
             return;
@@ -42,6 +50,7 @@ Ligacao::Ligacao(QObject* pai)
     });
     connect(m_timer1, &QTimer::timeout, this, &Ligacao::primeiraLeitura);
     connect(m_timer2, &QTimer::timeout, this, &Ligacao::leiturasSeguintes);
+    connect(m_timerDescarte, &QTimer::timeout, this, &Ligacao::leituraDoDescarte);
 }
 
 Ligacao::~Ligacao() = default;
@@ -93,13 +102,17 @@ void Ligacao::defineNumeroModelo(const QString& numero)
 void Ligacao::defineModeloBox(const QString& box)
 {
     m_box = box;
-    if (box == QLatin1String("1")) {
-        m_timer1->setInterval(100);
-        m_timer2->setInterval(100);
-    } else if (box == QLatin1String("2")) {
-        m_timer1->setInterval(500);
-        m_timer2->setInterval(500);
-    }
+    const int intervalo = IntervaloDeLeitura(box);
+    if (intervalo > 0)
+        for (QTimer* t : {m_timer1, m_timer2, m_timerDescarte})
+            t->setInterval(intervalo);
+}
+
+void Ligacao::mostraComunicando()
+{
+    defineTextoEstado(L(QStringLiteral("Comunicando")));
+    defineStatus(QStringLiteral("3"));
+    defineLegendaPrincipal(L(QStringLiteral("Comunicando")) + QStringLiteral("..."));
 }
 
 void Ligacao::EnviaComando()
@@ -108,9 +121,17 @@ void Ligacao::EnviaComando()
         return;
     if (m_porta->isOpen() && m_porta->error() == QSerialPort::NoError)
         m_ultimoErro = 0;
-    defineTextoEstado(L(QStringLiteral("Comunicando")));
-    defineStatus(QStringLiteral("3"));
-    defineLegendaPrincipal(L(QStringLiteral("Comunicando")) + QStringLiteral("..."));
+    mostraComunicando();
+
+    // Nothing that arrived before this command belongs to its answer.
+    recebe();
+    Pedaco antes;
+    m_coleta.toma(&antes);
+    m_timerDescarte->stop();
+    registraDescartados(m_fase == Fase::Descarte ? m_codigoDescarte : QString());
+    m_fase = Fase::Ociosa;
+    m_alemDoLimite = {};
+    m_cortadaNoLimite = false;
 
     // A failed write leaves the link in "3" without polling, as the caption says.
     if (!m_porta->isOpen()) {
@@ -118,7 +139,9 @@ void Ligacao::EnviaComando()
         return;
     }
     const QByteArray bytes = m_comandos.toLatin1() + '\r';
+    m_fase = Fase::Troca;
     if (m_porta->write(bytes) != bytes.size()) {
+        m_fase = Fase::Ociosa;
         const int numero = static_cast<int>(m_porta->error());
         if (dispositivoSumiu(numero)) {
             defineLegendaPrincipal(Globais::instancia().TituloPrincipal);
@@ -154,10 +177,7 @@ void Ligacao::espelha()
     auto espelho = m_espelhos.constFind(g.TesteAtivo);
     if (espelho == m_espelhos.constEnd())
         return;
-    QString a = m_console;
-    if (!m_comandos.isEmpty())
-        a.remove(m_comandos);
-    (*espelho)(m_console, a);
+    (*espelho)(m_console, RemoveEco(m_console, m_comandos));
 }
 
 bool Ligacao::solicita(const QString& codigo, const QString& comando)
@@ -187,18 +207,35 @@ void Ligacao::registraEspelho(const QString& codigo, Entrega espelho)
     m_espelhos.insert(codigo, std::move(espelho));
 }
 
-bool Ligacao::le(QString* chunk)
+void Ligacao::recebe()
+{
+    if (!m_porta->isOpen())
+        return;
+    const QByteArray bytes = m_porta->readAll();
+    if (bytes.isEmpty())
+        return;
+    if (m_fase != Fase::Troca) {
+        m_coleta.acrescenta(bytes, 0, &m_descarte);
+        return;
+    }
+    // Before its first poll the answer is only its leading line break.
+    const qsizetype usado = m_timer1->isActive() ? InicioResposta.size() : m_console.size();
+    m_coleta.acrescenta(bytes, LimiteResposta - usado, &m_alemDoLimite);
+}
+
+bool Ligacao::le(QString* chunk, Pedaco* pedaco)
 {
     if (!m_porta->isOpen() || m_porta->error() != QSerialPort::NoError) {
         falhaNaLeitura();
         return false;
     }
-    // Latin-1 keeps every received byte as one character, whatever it is.
-    *chunk = QString::fromLatin1(m_porta->readAll());
+    recebe();
     if (m_porta->error() != QSerialPort::NoError) {
         falhaNaLeitura();
         return false;
     }
+    // Latin-1 keeps every received byte as one character, whatever it is.
+    *chunk = QString::fromLatin1(m_coleta.toma(pedaco));
     return true;
 }
 
@@ -206,6 +243,7 @@ void Ligacao::falhaNaLeitura()
 {
     m_timer1->stop();
     m_timer2->stop();
+    m_fase = Fase::Ociosa;
     // A port that closed itself on a vanished device still tells why through the last error.
     QSerialPort::SerialPortError erro = m_porta->error();
     if (erro == QSerialPort::NoError)
@@ -264,7 +302,7 @@ void Ligacao::perdeDispositivo(const QString& codigo)
 void Ligacao::erroForaDaTroca(int erro)
 {
     // An exchange in progress meets the error at its next poll; a closed port is no longer ours.
-    if (!m_porta->isOpen() || m_timer1->isActive() || m_timer2->isActive() || m_status == QLatin1String("0"))
+    if (!m_porta->isOpen() || m_fase == Fase::Troca || m_status == QLatin1String("0"))
         return;
     if (!dispositivoSumiu(erro))
         return;
@@ -273,76 +311,130 @@ void Ligacao::erroForaDaTroca(int erro)
 
 void Ligacao::primeiraLeitura()
 {
-    m_console = QStringLiteral("\r\n");
+    m_console = InicioResposta;
     emit consoleRedefinido();
     emit consoleMudou();
     espelha();
     QString chunk;
-    if (!le(&chunk))
+    Pedaco pedaco;
+    if (!le(&chunk, &pedaco))
         return;
-    const Globais& g = Globais::instancia();
-    if (m_box.toInt() == 1 && g.TesteAtivo != CodigoGasGauge && m_comandos != ComandoModelo
-        && chunk.contains(Prompt)) {
-        m_timer1->stop();
+    m_timer1->stop();
+    if (PrimeiraLeitura(m_box, Globais::instancia().TesteAtivo, m_comandos, pedaco) != Fim::Continua) {
         AdicionaDadosConsole(chunk);
-        EntregaResposta();
-        return;
-    }
-    if (chunk.isEmpty()) {
-        m_timer1->stop();
         EntregaResposta();
         return;
     }
     m_contadorLeitura = 1;
     AdicionaDadosConsole(chunk);
-    m_timer1->stop();
     m_timer2->start();
 }
 
 void Ligacao::leiturasSeguintes()
 {
     QString chunk;
-    if (!le(&chunk))
+    Pedaco pedaco;
+    if (!le(&chunk, &pedaco))
         return;
-    const int limite = m_box == QLatin1String("1") ? 200 : m_box == QLatin1String("2") ? 100 : 0;
-    bool completa;
-    if (Globais::instancia().TesteAtivo != CodigoGasGauge)
-        completa = (chunk.isEmpty() && m_contadorLeitura > 5) || m_contadorLeitura == limite;
-    else
-        completa = (chunk.isEmpty() && m_contadorLeitura > 100) || m_contadorLeitura == limite
-                   || chunk.contains(Prompt);
-    if (completa) {
-        m_timer2->stop();
-        AdicionaDadosConsole(chunk);
-        EntregaResposta();
-    } else {
+    const Fim fim = LeituraSeguinte(m_box, Globais::instancia().TesteAtivo, m_contadorLeitura, pedaco);
+    if (fim == Fim::Continua) {
         AdicionaDadosConsole(chunk);
         ++m_contadorLeitura;
+        return;
     }
+    m_timer2->stop();
+    m_cortadaNoLimite = fim == Fim::Cortada;
+    AdicionaDadosConsole(chunk);
+    EntregaResposta();
 }
 
 void Ligacao::EntregaResposta()
 {
     Globais& g = Globais::instancia();
     const QString R = m_console;
-    QString A = R;
-    if (!m_comandos.isEmpty())
-        A.remove(m_comandos);
+    const QString A = RemoveEco(R, m_comandos);
     defineLegendaPrincipal(g.TituloPrincipal);
     const QString codigo = g.TesteAtivo;
+    // From now on what arrives belongs to no answer: the rest of a cut one is waited for.
+    m_fase = m_cortadaNoLimite ? Fase::Descarte : Fase::Ociosa;
+    m_codigoDescarte = codigo;
     emit respostaColetada(codigo, R);
     auto entrega = m_entregas.constFind(codigo);
     if (entrega != m_entregas.constEnd())
         (*entrega)(R, A);
     g.TesteAtivo = QStringLiteral("0");
-    defineTextoEstado(L(QStringLiteral("Conectado")));
-    defineStatus(QStringLiteral("1"));
+    if (m_fase == Fase::Descarte && m_porta->isOpen()) {
+        // Busy until the phone has finished the answer that was cut.
+        mostraComunicando();
+        m_silenciosos = 0;
+        m_timerDescarte->start();
+    } else {
+        defineTextoEstado(L(QStringLiteral("Conectado")));
+        defineStatus(QStringLiteral("1"));
+    }
     g.EspelhoAtivo = false;
     emit respostaEntregue(codigo);
+}
+
+void Ligacao::leituraDoDescarte()
+{
+    recebe();
+    Pedaco pedaco;
+    m_coleta.toma(&pedaco, true);
+    if (DescarteTermina(pedaco, &m_silenciosos) || !m_porta->isOpen())
+        terminaDescarte();
+}
+
+void Ligacao::terminaDescarte()
+{
+    m_timerDescarte->stop();
+    m_fase = Fase::Ociosa;
+    registraDescartados(m_codigoDescarte);
+    defineLegendaPrincipal(Globais::instancia().TituloPrincipal);
+    defineTextoEstado(L(QStringLiteral("Conectado")));
+    defineStatus(QStringLiteral("1"));
+}
+
+void Ligacao::registraDescartados(const QString& codigo)
+{
+    if (m_descarte.vazio())
+        return;
+    const Descarte descarte = std::exchange(m_descarte, {});
+    emit bytesDescartados(codigo, descarte);
 }
 
 void Ligacao::paraLeituras()
 {
     m_timer1->stop();
     m_timer2->stop();
+    m_timerDescarte->stop();
+    const bool descartando = m_fase == Fase::Descarte;
+    m_fase = Fase::Ociosa;
+    Pedaco pedaco;
+    m_coleta.toma(&pedaco);
+    registraDescartados(descartando ? m_codigoDescarte : QString());
+}
+
+void Ligacao::abandonaTroca(const QString& motivo)
+{
+    if (m_fase == Fase::Troca) {
+        Globais& g = Globais::instancia();
+        const QString codigo = g.TesteAtivo;
+        // Before its first poll the console still shows the previous answer.
+        const QString R = m_timer1->isActive() ? QString() : m_console;
+        m_timer1->stop();
+        m_timer2->stop();
+        // What came since the last poll is not part of the answer any more.
+        recebe();
+        Pedaco pedaco;
+        m_descarte.acrescenta(m_coleta.toma(&pedaco));
+        m_fase = Fase::Ociosa;
+        emit trocaInterrompida(codigo, R, motivo);
+        registraDescartados(codigo);
+        g.TesteAtivo = QStringLiteral("0");
+        g.EspelhoAtivo = false;
+        defineLegendaPrincipal(g.TituloPrincipal);
+        emit esperaCancelada(codigo);
+    }
+    paraLeituras();
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include "shell/RegrasTroca.h"
+
 #include <QHash>
 #include <QObject>
 #include <QString>
@@ -12,6 +14,14 @@ class QTimer;
 // "1" connected and idle), the command text, the collected answer, the poll timers and the
 // delivery of each answer to the window whose requester code asked for it.
 // It holds no widget: the main window shows its state through the signals.
+//
+// Every answer holds only its own bytes. The line is read as it arrives and each poll tick
+// takes what came since the previous one (the rules in RegrasTroca decide). An answer keeps
+// at most RegrasTroca::LimiteResposta characters; the rest is counted and discarded and the
+// answer is delivered as cut. An answer ended by its tick limit while the phone still sends
+// is delivered with what it has, and the link stays busy ("3", St1 L("Comunicando")) until
+// the phone's prompt arrives or the line has been quiet for six polls: those late bytes, and
+// any byte that arrives outside an exchange, are discarded and go to the session log only.
 class Ligacao : public QObject {
     Q_OBJECT
 public:
@@ -58,10 +68,22 @@ public:
 
     QSerialPort* porta() const { return m_porta; }
 
+    // How the last answer was cut (read during its delivery): by its tick limit, and how many
+    // bytes beyond its bound were discarded.
+    bool respostaCortada() const { return m_cortadaNoLimite || !m_alemDoLimite.vazio(); }
+    bool cortadaNoLimite() const { return m_cortadaNoLimite; }
+    const RegrasTroca::Descarte& alemDoLimite() const { return m_alemDoLimite; }
+    // True while the rest of a cut answer is being discarded (the link is busy, "3").
+    bool descartando() const { return m_fase == Fase::Descarte; }
+
     // Used by the connection logic of the shell only.
     void defineStatus(const QString& status);
     // Stops the polling of an answer (the port is being closed).
     void paraLeituras();
+    // The user ends the link while a command is in flight: the exchange is abandoned (logged as
+    // interrupted with `motivo`, the waiting window released) or the discarding of a cut
+    // answer's rest ends. The caller closes the port.
+    void abandonaTroca(const QString& motivo);
 
 signals:
     void statusMudou(const QString& status);
@@ -86,12 +108,23 @@ signals:
     void comandoEnviado(const QString& codigo, const QString& comando); // written to the port
     void respostaColetada(const QString& codigo, const QString& R);     // complete, before delivery
     void trocaInterrompida(const QString& codigo, const QString& R, const QString& motivo);
+    // Bytes that belong to no answer were discarded: the rest of the answer of `codigo` after
+    // its cut, or (codigo "") bytes that arrived outside any exchange.
+    void bytesDescartados(const QString& codigo, const RegrasTroca::Descarte& descarte);
 
 private:
+    enum class Fase { Ociosa, Troca, Descarte };
+
     void primeiraLeitura();
     void leiturasSeguintes();
+    void leituraDoDescarte();
     void EntregaResposta();
-    bool le(QString* chunk);
+    // Takes what the line holds now into the chunk of the current tick.
+    void recebe();
+    bool le(QString* chunk, RegrasTroca::Pedaco* pedaco);
+    void mostraComunicando();
+    void terminaDescarte();
+    void registraDescartados(const QString& codigo);
     void falhaNaLeitura();
     // True when the port's device is gone: the port said so, or its device node or its COM
     // number no longer exists.
@@ -103,6 +136,14 @@ private:
     QSerialPort* m_porta;
     QTimer* m_timer1;
     QTimer* m_timer2;
+    QTimer* m_timerDescarte;
+    Fase m_fase = Fase::Ociosa;
+    RegrasTroca::ColetaDoPedaco m_coleta;
+    RegrasTroca::Descarte m_alemDoLimite; // beyond the bound of the answer being collected
+    RegrasTroca::Descarte m_descarte;     // bytes of no answer, not yet logged
+    QString m_codigoDescarte;             // whose cut answer the discarded rest belongs to
+    bool m_cortadaNoLimite = false;
+    int m_silenciosos = 0;
     QString m_status = QStringLiteral("0");
     QString m_comandos;
     QString m_console;

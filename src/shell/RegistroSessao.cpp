@@ -24,6 +24,7 @@ QString ouTraco(const QString& texto)
 
 const QString RegistroSessao::PrefixoComando = QStringLiteral("    > ");
 const QString RegistroSessao::PrefixoResposta = QStringLiteral("    | ");
+const QString RegistroSessao::PrefixoOmitido = QStringLiteral("    ~ ");
 
 QString PastaLogs()
 {
@@ -50,7 +51,10 @@ RegistroSessao::RegistroSessao(Ligacao& ligacao, const QString& pasta, QObject* 
     RemoveAntigos(m_pasta, m_relogio().date(), DiasGuardados);
 
     connect(&m_ligacao, &Ligacao::comandoEnviado, this, &RegistroSessao::registraComando);
-    connect(&m_ligacao, &Ligacao::respostaColetada, this, &RegistroSessao::registraResposta);
+    connect(&m_ligacao, &Ligacao::respostaColetada, this, [this](const QString& codigo, const QString& R) {
+        registraResposta(codigo, R, m_ligacao.cortadaNoLimite(), m_ligacao.alemDoLimite());
+    });
+    connect(&m_ligacao, &Ligacao::bytesDescartados, this, &RegistroSessao::registraDescartados);
     connect(&m_ligacao, &Ligacao::trocaInterrompida, this, &RegistroSessao::registraInterrupcao);
 }
 
@@ -125,12 +129,50 @@ void RegistroSessao::registraComando(const QString& codigo, const QString& coman
                         + comando + QLatin1Char('\r') + QLatin1Char('\n'));
 }
 
-void RegistroSessao::registraResposta(const QString& codigo, const QString& R)
+void RegistroSessao::registraResposta(const QString& codigo, const QString& R, bool cortadaNoLimite,
+                                      const RegrasTroca::Descarte& alemDoLimite)
 {
     const QDateTime quando = m_relogio();
     const QString quem = JanelaDoRequisitante(codigo) + QStringLiteral(" (") + codigo + QLatin1Char(')');
-    escreve(quando, cabecalho(quando, quem + QStringLiteral(" | resposta, %1 caracteres").arg(R.size()))
-                        + QLatin1Char('\n') + CorpoDaResposta(R));
+    QString assunto = quem + QStringLiteral(" | resposta");
+    if (alemDoLimite.vazio()) {
+        if (cortadaNoLimite)
+            assunto += QStringLiteral(" cortada no limite de leituras");
+        escreve(quando, cabecalho(quando, assunto + QStringLiteral(", %1 caracteres").arg(R.size())) + QLatin1Char('\n')
+                            + CorpoDaResposta(R));
+        return;
+    }
+    // Beyond its bound: the first part of the answer and the last bytes that arrived.
+    const qsizetype parte = RegrasTroca::Descarte::Parte;
+    const QByteArray ultimos = alemDoLimite.fim().isEmpty() ? alemDoLimite.inicio() : alemDoLimite.fim();
+    assunto += (cortadaNoLimite ? QStringLiteral(" cortada no limite de leituras e de tamanho")
+                                : QStringLiteral(" cortada no limite de tamanho"))
+               + QStringLiteral(", %1 caracteres guardados, %2 bytes descartados")
+                     .arg(R.size())
+                   .arg(alemDoLimite.total());
+    const QString omitidos = PrefixoOmitido
+                             + QStringLiteral("omitidos: %1 caracteres da resposta e %2 bytes descartados")
+                                   .arg(std::max<qsizetype>(0, R.size() - parte))
+                                   .arg(alemDoLimite.total() - ultimos.size())
+                             + QLatin1Char('\n');
+    escreve(quando, cabecalho(quando, assunto) + QLatin1Char('\n') + CorpoDaResposta(R.left(parte)) + omitidos
+                        + CorpoDaResposta(QString::fromLatin1(ultimos)));
+}
+
+void RegistroSessao::registraDescartados(const QString& codigo, const RegrasTroca::Descarte& descarte)
+{
+    const QDateTime quando = m_relogio();
+    const QString assunto =
+        (codigo.isEmpty() ? QStringLiteral("bytes descartados fora de uma troca")
+                          : JanelaDoRequisitante(codigo) + QStringLiteral(" (") + codigo
+                                + QStringLiteral(") | bytes descartados depois da resposta cortada"))
+        + QStringLiteral(", %1 bytes").arg(descarte.total());
+    QString corpo = CorpoDaResposta(QString::fromLatin1(descarte.inicio()));
+    if (descarte.omitidos() > 0)
+        corpo += PrefixoOmitido + QStringLiteral("omitidos: %1 bytes").arg(descarte.omitidos()) + QLatin1Char('\n');
+    if (!descarte.fim().isEmpty())
+        corpo += CorpoDaResposta(QString::fromLatin1(descarte.fim()));
+    escreve(quando, cabecalho(quando, assunto) + QLatin1Char('\n') + corpo);
 }
 
 void RegistroSessao::registraInterrupcao(const QString& codigo, const QString& R, const QString& motivo)
@@ -155,6 +197,10 @@ void RegistroSessao::escreve(const QDateTime& quando, const QString& texto)
     if (m_pasta.isEmpty())
         return; // no application folder, no log
     const QDate dia = quando.date();
+    if (dia != m_dia)
+        m_diaCheio = false;
+    if (m_diaCheio)
+        return;
     if (!m_arquivo.isOpen() || dia != m_dia) {
         m_arquivo.close();
         m_dia = dia;
@@ -169,7 +215,15 @@ void RegistroSessao::escreve(const QDateTime& quando, const QString& texto)
             return;
         }
     }
-    const QByteArray bytes = texto.toUtf8();
+    QByteArray bytes = texto.toUtf8();
+    if (m_arquivo.size() + bytes.size() > m_limiteDiario) {
+        m_diaCheio = true;
+        bytes = (cabecalho(quando, QStringLiteral("** limite diário do registro atingido (%1 bytes): nada mais é "
+                                                  "registrado hoje")
+                                       .arg(m_limiteDiario))
+                 + QLatin1Char('\n'))
+                    .toUtf8();
+    }
     if (m_arquivo.write(bytes) != bytes.size() || !m_arquivo.flush()) {
         avisaFalha(m_arquivo.fileName() + QStringLiteral(": ") + m_arquivo.errorString(),
                    static_cast<int>(m_arquivo.error()));

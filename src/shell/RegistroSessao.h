@@ -1,4 +1,6 @@
 #pragma once
+#include "shell/RegrasTroca.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QFile>
@@ -26,6 +28,12 @@ QString JanelaDoRequisitante(const QString& codigo);
 // for an answer, by every line of R (split after each LF, every other byte kept) behind "    | ",
 // each closed by one LF. Removing the prefix and that LF gives R back byte for byte.
 //
+// An answer cut at its size bound is written as its first part, a line "    ~ " saying what
+// was left out, and the last bytes that arrived. Bytes that belonged to no answer (the rest of
+// an answer cut by its tick limit, bytes outside any exchange) are written the same way.
+// A day file grows to LimiteDiario at most: the entry that would pass it is replaced by a
+// note, once, and nothing more is written that day.
+//
 // Every entry is appended and flushed at once. A failure to write is shown once (standard
 // error box, after the current call has returned, so an exchange is never held up by it) and
 // then ignored; later entries are tried again silently.
@@ -42,13 +50,17 @@ public:
     void acompanha(Conexao& conexao);
 
     void registraComando(const QString& codigo, const QString& comando);
-    void registraResposta(const QString& codigo, const QString& R);
+    void registraResposta(const QString& codigo, const QString& R, bool cortadaNoLimite = false,
+                          const RegrasTroca::Descarte& alemDoLimite = {});
+    void registraDescartados(const QString& codigo, const RegrasTroca::Descarte& descarte);
     void registraInterrupcao(const QString& codigo, const QString& R, const QString& motivo);
     void registraEvento(const QString& evento);
 
     QString pasta() const { return m_pasta; }
     QString arquivoDoDia(const QDate& dia) const;
     bool falhou() const { return m_avisado; }
+    void defineLimiteDiario(qint64 bytes) { m_limiteDiario = bytes; }
+    static constexpr qint64 LimiteDiario = 64 * 1024 * 1024;
 
     static QString NomeDoArquivo(const QDate& dia);
     // Removes this program's day files dated more than `dias` days before `hoje`; other
@@ -62,6 +74,7 @@ public:
 
     static const QString PrefixoComando; // "    > "
     static const QString PrefixoResposta; // "    | "
+    static const QString PrefixoOmitido;  // "    ~ "
 
 private:
     void escreve(const QDateTime& quando, const QString& texto);
@@ -73,5 +86,7 @@ private:
     Relogio m_relogio;
     QFile m_arquivo;
     QDate m_dia;
+    qint64 m_limiteDiario = LimiteDiario;
+    bool m_diaCheio = false;
     bool m_avisado = false;
 };

@@ -82,6 +82,8 @@ private slots:
     void umArquivoPorDia();
     void removeAntigos();
     void falhaAvisadaUmaVez();
+    void limiteDiario();
+    void respostaAlemDoLimite();
 
     void sessaoCurta();
     void pastaIndisponivelNaoAtrapalha();
@@ -235,6 +237,68 @@ void TstRegistroSessao::falhaAvisadaUmaVez()
     QVERIFY(conteudo(registro.arquivoDoDia(QDate::currentDate())).contains("** de volta\n"));
     QTest::qWait(50);
     QCOMPARE(m_caixas->roteiro.mostradas.size(), 1);
+}
+
+void TstRegistroSessao::limiteDiario()
+{
+    QTemporaryDir pasta;
+    Ligacao ligacao;
+    QDateTime agora(QDate(2026, 12, 10), QTime(10, 0));
+    RegistroSessao registro(ligacao, pasta.path(), nullptr, [&] { return agora; });
+    registro.defineLimiteDiario(2000);
+    for (int i = 0; i < 100; ++i)
+        registro.registraResposta(QStringLiteral("1"), QStringLiteral("\r\nline %1\r\n").arg(i));
+    const QByteArray dia = conteudo(pasta.filePath("sessao-2026-12-10.log"));
+    const QList<Entrada> e = leRegistro(dia);
+    // Whole entries up to the cap, then the note once, then nothing.
+    QVERIFY(e.size() > 5);
+    QVERIFY2(e.last().cabecalho.endsWith(
+                 QStringLiteral("** limite diário do registro atingido (2000 bytes): nada mais é registrado hoje")),
+             qPrintable(e.last().cabecalho));
+    for (const Entrada& x : e.mid(0, e.size() - 1))
+        QVERIFY(x.temResposta);
+    QVERIFY(dia.size() - e.last().cabecalho.toUtf8().size() - 1 <= 2000);
+    QCOMPARE(dia.count("limite diário"), 1);
+    // The next day starts again.
+    agora = agora.addDays(1);
+    registro.registraEvento(QStringLiteral("novo dia"));
+    QVERIFY(conteudo(pasta.filePath("sessao-2026-12-11.log")).contains("** novo dia\n"));
+    QCOMPARE(m_caixas->roteiro.mostradas.size(), 0);
+}
+
+void TstRegistroSessao::respostaAlemDoLimite()
+{
+    QTemporaryDir pasta;
+    Ligacao ligacao;
+    RegistroSessao registro(ligacao, pasta.path());
+    const qsizetype parte = RegrasTroca::Descarte::Parte;
+    QString R = QStringLiteral("\r\nsyscfg list\r\r\n");
+    while (R.size() < 3 * parte)
+        R += QStringLiteral("Key: 0x1\r\n");
+    RegrasTroca::Descarte alem;
+    QByteArray fluxo;
+    for (int i = 0; i < 3000; ++i)
+        fluxo += "flood " + QByteArray::number(i) + "\n";
+    alem.acrescenta(fluxo);
+    registro.registraResposta(QStringLiteral("1"), R, true, alem);
+    const QByteArray bytes = conteudo(registro.arquivoDoDia(QDate::currentDate()));
+    const QList<QByteArray> linhas = bytes.split('\n');
+    QVERIFY(linhas[0].endsWith(QStringLiteral("Master (1) | resposta cortada no limite de leituras e de tamanho, %1 "
+                                              "caracteres guardados, %2 bytes descartados")
+                                   .arg(R.size())
+                                   .arg(fluxo.size())
+                                   .toUtf8()));
+    // The first part of the answer, what was left out, the last bytes that arrived.
+    const qsizetype omitida = bytes.indexOf("\n    ~ ");
+    QVERIFY(omitida > 0);
+    const QList<Entrada> antes = leRegistro(bytes.left(omitida + 1));
+    QCOMPARE(antes.first().resposta, R.left(parte).toUtf8());
+    const QByteArray linhaOmitida = bytes.mid(omitida + 1, bytes.indexOf('\n', omitida + 1) - omitida - 1);
+    QCOMPARE(linhaOmitida, QStringLiteral("    ~ omitidos: %1 caracteres da resposta e %2 bytes descartados")
+                               .arg(R.size() - parte)
+                               .arg(fluxo.size() - parte)
+                               .toUtf8());
+    QVERIFY(bytes.endsWith(RegistroSessao::CorpoDaResposta(QString::fromLatin1(fluxo.right(parte))).toUtf8()));
 }
 
 void TstRegistroSessao::sessaoCurta()

@@ -1,6 +1,7 @@
 // The command exchange where timing is the behaviour: the test plays the phone on the other
 // side of a pseudo-terminal, so it decides to the poll tick when each piece arrives.
 #include "apoio/Apoio.h"
+#include "apoio/LigacaoAberta.h"
 
 #include "i18n/Dialogos.h"
 #include "shell/Globais.h"
@@ -68,17 +69,6 @@ private:
     QString m_dispositivo;
     QByteArray m_recebido;
 };
-
-bool abre(Ligacao& l, const QString& dispositivo)
-{
-    QSerialPort* p = l.porta();
-    p->setPortName(dispositivo);
-    p->setBaudRate(115200);
-    if (!p->open(QIODevice::ReadWrite))
-        return false;
-    l.defineStatus(QStringLiteral("1"));
-    return true;
-}
 
 double cpuDaLinhaPrincipal()
 {
@@ -154,7 +144,7 @@ void TstTroca::primeiraLeitura()
     Telefone fone;
     Ligacao l;
     l.defineModeloBox(box);
-    QVERIFY(abre(l, fone.dispositivo()));
+    QVERIFY(AbreLigacao(l, fone.dispositivo()));
     QElapsedTimer relogio;
     Entrega e;
     prepara(l, e, relogio);
@@ -188,7 +178,7 @@ void TstTroca::fimNaPrimeiraLeituraVazia()
 {
     Telefone fone;
     Ligacao l;
-    QVERIFY(abre(l, fone.dispositivo()));
+    QVERIFY(AbreLigacao(l, fone.dispositivo()));
     QElapsedTimer relogio;
     Entrega e;
     prepara(l, e, relogio);
@@ -215,7 +205,7 @@ void TstTroca::silencioNaBox2()
     Telefone fone;
     Ligacao l;
     l.defineModeloBox("2");
-    QVERIFY(abre(l, fone.dispositivo()));
+    QVERIFY(AbreLigacao(l, fone.dispositivo()));
     QElapsedTimer relogio;
     Entrega e;
     prepara(l, e, relogio);
@@ -232,7 +222,7 @@ void TstTroca::espelhoEEco()
 {
     Telefone fone;
     Ligacao l;
-    QVERIFY(abre(l, fone.dispositivo()));
+    QVERIFY(AbreLigacao(l, fone.dispositivo()));
     QElapsedTimer relogio;
     Entrega e;
     prepara(l, e, relogio);
@@ -266,7 +256,7 @@ void TstTroca::respostaSemFimAPlenaVelocidade()
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     Ligacao& l = w.ligacao();
-    QVERIFY(abre(l, fone.dispositivo()));
+    QVERIFY(AbreLigacao(l, fone.dispositivo()));
     QElapsedTimer relogio;
     Entrega e;
     prepara(l, e, relogio);

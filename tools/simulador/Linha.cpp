@@ -170,6 +170,7 @@ void Linha::fecha()
     m_entrada.clear();
     m_pendente.clear();
     m_respondendo = false;
+    m_inundando = false;
 }
 
 void Linha::le()
@@ -213,6 +214,12 @@ void Linha::trataComando(const QByteArray& comando)
     resposta.append({comando + "\r\n", 0});
     if (m_falhas.lixo)
         resposta.append({bytesNaoTexto(), 0});
+    if (m_falhas.inundaNoComando > 0 && m_contador >= m_falhas.inundaNoComando) {
+        // After the echo the line never rests again: escreve() refills it whenever it drains.
+        m_inundando = true;
+        enfileira(resposta);
+        return;
+    }
     if (m_falhas.semFim) {
         m_linhaSemFim = 1;
         enfileira(resposta);
@@ -257,6 +264,10 @@ void Linha::proximoTrecho()
     if (m_mestre < 0)
         return;
     if (m_fila.isEmpty()) {
+        if (m_inundando) {
+            escreve(); // the write notifier keeps it going; commands wait for ever
+            return;
+        }
         if (m_linhaSemFim > 0) {
             envia(QStringLiteral("streaming line %1 of an answer that does not end\n").arg(m_linhaSemFim++).toUtf8());
             m_relogio->start(20);
@@ -300,12 +311,24 @@ void Linha::envia(const QByteArray& dados)
     }
 }
 
+void Linha::reabasteceInundacao()
+{
+    // About 64 kB of numbered lines at a time: enough to keep the line full between two wakes.
+    while (m_pendente.size() < 64 * 1024)
+        m_pendente += QByteArray("flooding line ") + QByteArray::number(++m_linhaInundacao)
+                      + " of an answer that arrives faster than any serial box can carry\n";
+}
+
 void Linha::escreve()
 {
+    if (m_inundando && m_fila.isEmpty() && m_pendente.isEmpty())
+        reabasteceInundacao();
     while (!m_pendente.isEmpty() && m_mestre >= 0) {
         const ssize_t n = ::write(m_mestre, m_pendente.constData(), m_pendente.size());
         if (n > 0) {
             m_pendente.remove(0, n);
+            if (m_inundando && m_fila.isEmpty() && m_pendente.isEmpty())
+                reabasteceInundacao();
             continue;
         }
         if (n < 0 && errno == EINTR)

@@ -25,6 +25,7 @@ public:
         bool lixo = false;        // bytes that are not text inside the answers
         int quedaNoComando = 0;   // > 0: the line vanishes in the middle of that answer
         int voltaAposS = -1;      // >= 0: the line comes back after that many seconds
+        int inundaNoComando = 0;  // > 0: from that command on, lines as fast as the line takes them
     };
 
     Linha(Placa* placa, const Falhas& falhas, QObject* pai = nullptr);
@@ -49,6 +50,7 @@ private:
     void proximoTrecho();
     void derruba();
     void envia(const QByteArray& dados);
+    void reabasteceInundacao();
 
     Placa* m_placa;
     Falhas m_falhas;
@@ -71,4 +73,6 @@ private:
     qint64 m_quedaEm = -1;         // bytes of the current answer after which the line drops
     qint64 m_escritosResposta = 0;
     int m_linhaSemFim = 0;
+    bool m_inundando = false;
+    qint64 m_linhaInundacao = 0;
 };

@@ -1,0 +1,151 @@
+#include "shell/RegrasTroca.h"
+
+namespace RegrasTroca {
+
+namespace {
+constexpr QByteArrayView MarcaPrompt = ":-)";
+const QString ComandoModelo = QStringLiteral("syscfg print RMd#");
+const QString CodigoGasGauge = QStringLiteral("19");
+constexpr int ContadorMinimoGasGauge = 100; // the gas gauge pauses long before its prompt
+constexpr int ContadorMinimo = 5;
+} // namespace
+
+Pedaco PedacoDe(QByteArrayView chunk)
+{
+    return {chunk.size(), chunk.contains(MarcaPrompt)};
+}
+
+int IntervaloDeLeitura(const QString& modeloBox)
+{
+    if (modeloBox == QLatin1String("1"))
+        return 100;
+    if (modeloBox == QLatin1String("2"))
+        return 500;
+    return 0;
+}
+
+int LimiteDeLeituras(const QString& modeloBox)
+{
+    if (modeloBox == QLatin1String("1"))
+        return 200;
+    if (modeloBox == QLatin1String("2"))
+        return 100;
+    return 0;
+}
+
+Fim PrimeiraLeitura(const QString& modeloBox, const QString& codigo, const QString& comando, Pedaco pedaco)
+{
+    // The prompt shortcut reads the box model as a number; the model query always waits for
+    // the following polls, and so does the gas gauge, which prints its prompt early.
+    if (modeloBox.toInt() == 1 && codigo != CodigoGasGauge && comando != ComandoModelo && pedaco.temPrompt)
+        return Fim::Completa;
+    if (pedaco.vazio())
+        return Fim::Completa;
+    return Fim::Continua;
+}
+
+Fim LeituraSeguinte(const QString& modeloBox, const QString& codigo, int contador, Pedaco pedaco)
+{
+    const int limite = LimiteDeLeituras(modeloBox);
+    const bool noLimite = contador == limite;
+    bool completa;
+    if (codigo != CodigoGasGauge)
+        completa = (pedaco.vazio() && contador > ContadorMinimo) || noLimite;
+    else
+        completa = (pedaco.vazio() && contador > ContadorMinimoGasGauge) || noLimite || pedaco.temPrompt;
+    if (!completa)
+        return Fim::Continua;
+    // Only the limit can end an answer that is still arriving; a chunk with the prompt closed it.
+    if (noLimite && !pedaco.vazio() && !pedaco.temPrompt)
+        return Fim::Cortada;
+    return Fim::Completa;
+}
+
+bool DescarteTermina(Pedaco pedaco, int* silenciosos)
+{
+    if (pedaco.temPrompt)
+        return true;
+    *silenciosos = pedaco.vazio() ? *silenciosos + 1 : 0;
+    return *silenciosos >= PollsSilenciososNoDescarte;
+}
+
+QString RemoveEco(const QString& R, const QString& comando)
+{
+    QString a = R;
+    if (!comando.isEmpty())
+        a.remove(comando);
+    return a;
+}
+
+qsizetype CabemNoConsole(QByteArrayView dados, qsizetype espaco, qsizetype* custo)
+{
+    qsizetype usado = 0;
+    qsizetype i = 0;
+    for (; i < dados.size(); ++i) {
+        const qsizetype c = dados[i] == '\n' ? 2 : 1;
+        if (usado + c > espaco)
+            break;
+        usado += c;
+    }
+    if (custo)
+        *custo = usado;
+    return i;
+}
+
+void Descarte::acrescenta(QByteArrayView bytes)
+{
+    m_total += bytes.size();
+    const qsizetype noInicio = std::min(Parte - m_inicio.size(), bytes.size());
+    if (noInicio > 0) {
+        m_inicio.append(bytes.first(noInicio));
+        bytes = bytes.sliced(noInicio);
+    }
+    if (bytes.isEmpty())
+        return;
+    if (bytes.size() >= Parte) {
+        m_fim = bytes.last(Parte).toByteArray();
+        return;
+    }
+    m_fim.append(bytes);
+    if (m_fim.size() > Parte)
+        m_fim.remove(0, m_fim.size() - Parte);
+}
+
+void ColetaDoPedaco::acrescenta(QByteArrayView bytes, qsizetype espaco, Descarte* alem)
+{
+    if (bytes.isEmpty())
+        return;
+    m_pedaco.bytes += bytes.size();
+    if (!m_pedaco.temPrompt) {
+        // The mark may start in the previous read: look at its last two bytes with this one.
+        QByteArray junta = m_cauda;
+        junta.append(bytes.first(std::min<qsizetype>(bytes.size(), MarcaPrompt.size() - 1)));
+        m_pedaco.temPrompt = junta.contains(MarcaPrompt) || bytes.contains(MarcaPrompt);
+    }
+    const qsizetype n = bytes.size();
+    m_cauda = n >= MarcaPrompt.size() - 1 ? bytes.last(MarcaPrompt.size() - 1).toByteArray()
+                                          : (m_cauda + bytes.toByteArray()).right(MarcaPrompt.size() - 1);
+    qsizetype cabe = 0;
+    if (!alem || alem->vazio()) {
+        qsizetype custo = 0;
+        cabe = CabemNoConsole(bytes, espaco - m_custo, &custo);
+        m_custo += custo;
+        m_guardados.append(bytes.first(cabe));
+    }
+    if (cabe < n && alem)
+        alem->acrescenta(bytes.sliced(cabe));
+}
+
+QByteArray ColetaDoPedaco::toma(Pedaco* pedaco, bool continuaMarca)
+{
+    *pedaco = m_pedaco;
+    m_pedaco = {};
+    if (!continuaMarca)
+        m_cauda.clear();
+    m_custo = 0;
+    QByteArray chunk;
+    chunk.swap(m_guardados);
+    return chunk;
+}
+
+} // namespace RegrasTroca
