@@ -2,6 +2,7 @@
 #include "i18n/janelas/DialogosQt.h"
 #include "shell/Globais.h"
 #include "shell/Inicio.h"
+#include "shell/InstanciaUnica.h"
 #include "shell/janelas/GanchosShell.h"
 #include "shell/janelas/Inicial.h"
 #include "shell/janelas/xScreen.h"
@@ -59,14 +60,30 @@ int main(int argc, char** argv)
     g.reinicia(pastaAplicacao);
     g.VersaoSistema = QStringLiteral("2.31");
 
+    // One program per folder, decided before anything touches its database.
+    InstanciaUnica instancia(pastaAplicacao);
+    switch (instancia.assume()) {
+    case InstanciaUnica::Situacao::Primeira:
+        break;
+    case InstanciaUnica::Situacao::JaAberta:
+        return 0;
+    case InstanciaUnica::Situacao::JaAbertaMuda:
+        dialogos().mensagem(Inicio::textoJaEmExecucao(pastaAplicacao), Inicio::tituloJaEmExecucao(),
+                            Dialogos::Icone::Exclamacao);
+        return 0;
+    }
+
     xScreen abertura;
     abertura.show();
     QCoreApplication::processEvents();
 
-    if (!Inicio::bancoPresente()) {
-        dialogos().mensagem(Inicio::textoBancoAusente(), Inicio::tituloBancoAusente(),
-                            Dialogos::Icone::Critico);
-        return 1;
+    // A missing database, or one that cannot be used, is said before anything reads its texts
+    // from it; the installation's own copy may take the place of a damaged one.
+    if (const ExameBanco exame = Inicio::examinaBanco(); !exame.bom()) {
+        abertura.hide();
+        if (!Inicio::recuperaBanco(exame, QCoreApplication::applicationDirPath()))
+            return 1;
+        abertura.show();
     }
 
     // Language, first start (declining the disclaimer ends the program), online notices,
@@ -75,5 +92,11 @@ int main(int argc, char** argv)
     if (!principal)
         return 0;
     caixasQt.definePai(principal.get());
+    QObject::connect(&instancia, &InstanciaUnica::outraPartida, principal.get(), [janela = principal.get()] {
+        janela->setWindowState((janela->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        janela->show();
+        janela->raise();
+        janela->activateWindow();
+    });
     return app.exec();
 }

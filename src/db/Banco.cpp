@@ -17,11 +17,15 @@ QVariant valorDeTexto(const QVariant& v)
     return v;
 }
 
+// Every connection waits up to this long for a lock another program (the bench board, a
+// database tool, a second view) holds, instead of failing at once.
+constexpr int EsperaOcupadoMs = 2000;
+
 QSqlDatabase abreArquivo(const QString& nome, const QString& caminho, QString* erro)
 {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nome);
     db.setDatabaseName(caminho);
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(EsperaOcupadoMs));
     if (!QFileInfo(caminho).isFile()) {
         if (erro)
             *erro = QStringLiteral("file not found: ") + caminho;
@@ -35,9 +39,22 @@ QSqlDatabase abreArquivo(const QString& nome, const QString& caminho, QString* e
 
 Banco::Banco(const QString& caminho)
     : m_nome(QStringLiteral("vexador_%1").arg(contador.fetchAndAddRelaxed(1)))
+    , m_caminho(caminho)
 {
     m_db = abreArquivo(m_nome, caminho, &m_erro);
     m_aberto = m_db.isOpen();
+    if (!QFileInfo(caminho).isFile())
+        m_resultado = ResultadoBanco::falha(MotivoFalhaBanco::Ausente, m_erro, caminho);
+    else if (!m_aberto)
+        anotaFalha(m_db.lastError());
+}
+
+void Banco::anotaFalha(const QSqlError& erro)
+{
+    m_erro = erro.text();
+    m_resultado = ResultadoBanco::doErro(erro, m_caminho);
+    if (m_resultado.ok()) // an error without a type still failed
+        m_resultado = ResultadoBanco::falha(MotivoFalhaBanco::Outro, m_erro, m_caminho);
 }
 
 Banco::~Banco()
@@ -50,21 +67,22 @@ Banco::~Banco()
 QList<QSqlRecord> Banco::linhas(const QString& sql, const QVariantList& valores)
 {
     QList<QSqlRecord> resultado;
-    m_erro.clear();
     if (!m_aberto) {
         m_erro = QStringLiteral("database not open");
         return resultado;
     }
+    m_erro.clear();
+    m_resultado = {};
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
     if (!q.prepare(sql)) {
-        m_erro = q.lastError().text();
+        anotaFalha(q.lastError());
         return resultado;
     }
     for (const QVariant& v : valores)
         q.addBindValue(valorDeTexto(v));
     if (!q.exec()) {
-        m_erro = q.lastError().text();
+        anotaFalha(q.lastError());
         return resultado;
     }
     while (q.next())
@@ -82,21 +100,22 @@ QVariant Banco::valor(const QString& sql, const QVariantList& valores)
 
 bool Banco::executa(const QString& sql, const QVariantList& valores)
 {
-    m_erro.clear();
     m_afetadas = 0;
     if (!m_aberto) {
         m_erro = QStringLiteral("database not open");
         return false;
     }
+    m_erro.clear();
+    m_resultado = {};
     QSqlQuery q(m_db);
     if (!q.prepare(sql)) {
-        m_erro = q.lastError().text();
+        anotaFalha(q.lastError());
         return false;
     }
     for (const QVariant& v : valores)
         q.addBindValue(valorDeTexto(v));
     if (!q.exec()) {
-        m_erro = q.lastError().text();
+        anotaFalha(q.lastError());
         return false;
     }
     m_afetadas = q.numRowsAffected();

@@ -1,4 +1,6 @@
 #pragma once
+#include "db/ResultadoBanco.h"
+
 #include <QList>
 #include <QSqlDatabase>
 #include <QSqlRecord>
@@ -17,6 +19,8 @@ public:
 
     bool aberto() const { return m_aberto; }
     QString erro() const { return m_erro; } // last error text, "" when none
+    // The last operation's outcome (opening included) with its reason, for the technician.
+    ResultadoBanco resultado() const { return m_resultado; }
 
     // SELECT: the rows in the query's order; empty on error (see erro()).
     QList<QSqlRecord> linhas(const QString& sql, const QVariantList& valores = {});
@@ -37,7 +41,11 @@ public:
     static QSqlDatabase conexaoVista(const QString& caminho);
 
 private:
+    void anotaFalha(const QSqlError& erro);
+
     QString m_nome;
+    QString m_caminho;
+    ResultadoBanco m_resultado;
     QSqlDatabase m_db;
     bool m_aberto = false;
     QString m_erro;

@@ -1,6 +1,7 @@
 #include "db/Combos.h"
 
 #include "db/Banco.h"
+#include "db/ExameBanco.h"
 #include "shell/Globais.h"
 
 #include <QDir>
@@ -14,24 +15,28 @@ bool numeroValido(int n) { return n >= 1 && n <= 10; }
 QString campo(int n) { return QStringLiteral("Combo") + QString::number(n); }
 } // namespace
 
-bool GravaCombo(int n, const QString& texto)
+ResultadoBanco GravaCombo(int n, const QString& texto)
 {
     if (!numeroValido(n))
-        return false;
+        return ResultadoBanco::falha(MotivoFalhaBanco::Outro, QStringLiteral("Combo%1").arg(n));
     Banco banco(Globais::instancia().CaminhoBanco);
     if (!banco.aberto())
-        return false;
+        return banco.resultado();
     const QString c = campo(n);
     // The table is meant to hold one row; when it holds several, only the first (lowest rowid)
     // is ever written, the same row every reader takes.
     const QVariant primeiro = banco.valor(QStringLiteral("Select rowid from Combos order by rowid limit 1"));
     if (!banco.erro().isEmpty())
-        return false;
-    if (!primeiro.isValid())
-        return banco.executa(QStringLiteral("Insert into Combos (%1) values (?)").arg(c), {texto});
-    return banco.executa(QStringLiteral("Update Combos set %1 = ? where rowid = ?").arg(c),
-                         {texto, primeiro})
-        && banco.linhasAfetadas() == 1;
+        return banco.resultado();
+    if (!primeiro.isValid()) {
+        banco.executa(QStringLiteral("Insert into Combos (%1) values (?)").arg(c), {texto});
+        return banco.resultado();
+    }
+    if (!banco.executa(QStringLiteral("Update Combos set %1 = ? where rowid = ?").arg(c), {texto, primeiro}))
+        return banco.resultado();
+    if (banco.linhasAfetadas() != 1)
+        return ResultadoBanco::falha(MotivoFalhaBanco::LinhaAusente);
+    return {};
 }
 
 QString LeCombo(int n, bool* ok)
@@ -52,25 +57,85 @@ QString LeCombo(int n, bool* ok)
     return linhas.first().value(0).toString();
 }
 
-bool CopiaBancoUsuario()
+namespace {
+
+ResultadoBanco falhaDaCopia(MotivoFalhaBanco motivo, const QString& detalhe, const QString& arquivo)
+{
+    return ResultadoBanco::falha(motivo, detalhe, arquivo).sobre(ResultadoBanco::Alvo::CopiaUsuario);
+}
+
+// Why writing the copy failed, from the file's error.
+ResultadoBanco falhaDeEscrita(const QFileDevice& arquivo, const QString& destino)
+{
+    const QFileInfo pasta(QFileInfo(destino).absolutePath());
+    MotivoFalhaBanco motivo = MotivoFalhaBanco::Outro;
+    if (arquivo.error() == QFileDevice::ResourceError)
+        motivo = MotivoFalhaBanco::DiscoCheio;
+    else if (!pasta.isWritable() || (QFileInfo::exists(destino) && !QFileInfo(destino).isWritable()))
+        motivo = MotivoFalhaBanco::SomenteLeitura;
+    return falhaDaCopia(motivo, arquivo.errorString(), destino);
+}
+
+// The previous installation's data waits in User.qzd for the import question.
+bool importacaoPendente(Banco& banco, const QString& usuario)
+{
+    if (!QFileInfo(usuario).isFile())
+        return false;
+    const QVariant estado = banco.valor(QStringLiteral("Select syncbd from Tools order by rowid limit 1"));
+    const QString texto = estado.isNull() ? QString() : estado.toString();
+    return texto == QLatin1String("0") || texto == QLatin1String("1");
+}
+
+// Ends the read transaction that holds Config.qzd still during the copy.
+class LeituraFirme {
+public:
+    explicit LeituraFirme(Banco& b) : m_banco(b) { m_ativa = m_banco.db().transaction(); }
+    ~LeituraFirme()
+    {
+        if (m_ativa)
+            m_banco.db().rollback();
+    }
+    bool ativa() const { return m_ativa; }
+
+private:
+    Banco& m_banco;
+    bool m_ativa = false;
+};
+
+} // namespace
+
+ResultadoBanco CopiaBancoUsuario()
 {
     const QString pasta = Globais::instancia().PastaAplicacao;
     if (pasta.isEmpty())
-        return false;
+        return falhaDaCopia(MotivoFalhaBanco::Ausente, QString(), QString());
     const QString origem = QDir(pasta).filePath(QStringLiteral("Config.qzd"));
     const QString destino = QDir(pasta).filePath(QStringLiteral("User.qzd"));
+    const QString anterior = destino + QStringLiteral(".1");
     if (!QFileInfo(origem).isFile())
-        return true; // nothing to copy: not a failure
+        return {}; // nothing to copy: not a failure
+
+    Banco banco(origem);
+    if (!banco.aberto())
+        return ResultadoBanco(banco.resultado()).sobre(ResultadoBanco::Alvo::CopiaUsuario);
+    LeituraFirme leitura(banco);
+    const ExameBanco exame = ExaminaBanco(banco);
+    if (!exame.bom())
+        return falhaDaCopia(MotivoFalhaBanco::Danificado, exame.detalhe, origem);
+    if (importacaoPendente(banco, destino))
+        return falhaDaCopia(MotivoFalhaBanco::ImportacaoPendente, QString(), destino);
+    if (!leitura.ativa())
+        return ResultadoBanco(banco.resultado()).sobre(ResultadoBanco::Alvo::CopiaUsuario);
 
     QFile entrada(origem);
     if (!entrada.open(QIODevice::ReadOnly))
-        return false;
+        return falhaDaCopia(MotivoFalhaBanco::Outro, entrada.errorString(), origem);
     // QSaveFile writes beside the target and renames over it only on commit(), so an
     // interrupted copy leaves the previous User.qzd as it was.
     QSaveFile saida(destino);
     saida.setDirectWriteFallback(false);
     if (!saida.open(QIODevice::WriteOnly))
-        return false;
+        return falhaDeEscrita(saida, destino);
     const qint64 tamanho = entrada.size();
     qint64 copiados = 0;
     char bloco[64 * 1024];
@@ -79,17 +144,37 @@ bool CopiaBancoUsuario()
         if (lidos <= 0)
             break;
         if (saida.write(bloco, lidos) != lidos) {
+            const ResultadoBanco r = falhaDeEscrita(saida, destino);
             saida.cancelWriting();
-            break;
+            saida.commit();
+            return r;
         }
         copiados += lidos;
     }
-    // The copy is whole only when every byte present at the start was read (a source that
-    // shrinks or fails to read half-way leaves the old backup in place).
+    // The copy is whole only when every byte present at the start was read.
     if (copiados != tamanho || entrada.error() != QFileDevice::NoError) {
         saida.cancelWriting();
         saida.commit();
-        return false;
+        return falhaDaCopia(MotivoFalhaBanco::Outro, entrada.errorString(), origem);
     }
-    return saida.commit();
+    if (!saida.flush())
+        return falhaDeEscrita(saida, destino);
+
+    // The copy being replaced steps aside as User.qzd.1 only now that the new one is whole.
+    const bool haviaCopia = QFileInfo::exists(destino);
+    if (haviaCopia) {
+        QFile::remove(anterior);
+        if (!QFile::rename(destino, anterior)) {
+            saida.cancelWriting();
+            saida.commit();
+            return falhaDaCopia(MotivoFalhaBanco::SomenteLeitura, QString(), destino);
+        }
+    }
+    if (!saida.commit()) {
+        const ResultadoBanco r = falhaDeEscrita(saida, destino);
+        if (haviaCopia)
+            QFile::rename(anterior, destino);
+        return r;
+    }
+    return {};
 }

@@ -1,12 +1,14 @@
 #include "db/Importacao.h"
 
 #include "db/Banco.h"
+#include "db/ExameBanco.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "i18n/Mensagens.h"
 #include "shell/Globais.h"
 
 #include <QFileInfo>
+#include <QSqlError>
 #include <QSqlRecord>
 
 namespace {
@@ -48,11 +50,14 @@ public:
         if (m_ativa)
             m_banco.db().rollback();
     }
-    void confirma()
+    // False when the rows could not be kept (the engine's error is on the connection).
+    bool confirma()
     {
+        bool ok = true;
         if (m_ativa)
-            m_banco.db().commit();
+            ok = m_banco.db().commit();
         m_ativa = false;
+        return ok;
     }
 
 private:
@@ -74,6 +79,19 @@ bool leOrigem(Banco& origem, const QString& tabela, QList<QSqlRecord>* linhas)
 {
     *linhas = origem.linhas(QStringLiteral("Select * from ") + tabela);
     return origem.erro().isEmpty();
+}
+
+// The first write that failed on the target is the reason the merge reports.
+void anotaFalha(ResultadoImportacao& res, const ResultadoBanco& falha)
+{
+    if (res.falha.ok() && !falha.ok())
+        res.falha = ResultadoBanco(falha).sobre(ResultadoBanco::Alvo::Importacao);
+}
+
+void confirma(Transacao& t, Banco& destino, ResultadoImportacao& res)
+{
+    if (!t.confirma())
+        anotaFalha(res, ResultadoBanco::doErro(destino.db().lastError(), destino.db().databaseName()));
 }
 
 bool temCampo(const QSqlRecord& r, const QString& campo)
@@ -110,8 +128,10 @@ void importaGravacoes(Banco& destino, Banco& origem, ResultadoImportacao& res)
                                 + QStringLiteral(" where rowid = ?"),
                             valores))
             ++res.gravacoes;
+        else
+            anotaFalha(res, destino.resultado());
     }
-    t.confirma();
+    confirma(t, destino, res);
 }
 
 QVariant campoOuNulo(const QSqlRecord& r, const char* campo)
@@ -144,13 +164,17 @@ void importaDados(Banco& destino, Banco& origem, ResultadoImportacao& res)
                                                "values (?, ?, ?, ?, ?, ?)"),
                                 QVariantList{aparelho, comando} + notas))
                 ++res.dadosNovos;
+            else
+                anotaFalha(res, destino.resultado());
         } else if (destino.executa(QStringLiteral("Update Dados set Dados = ?, Info = ?, Info2 = ?, Info3 = ? "
                                                   "where rowid = ?"),
                                    notas + QVariantList{id})) {
             ++res.dadosAtualizados;
+        } else {
+            anotaFalha(res, destino.resultado());
         }
     }
-    t.confirma();
+    confirma(t, destino, res);
 }
 
 void importaComandos(Banco& destino, Banco& origem, ResultadoImportacao& res)
@@ -172,8 +196,10 @@ void importaComandos(Banco& destino, Banco& origem, ResultadoImportacao& res)
         if (destino.executa(QStringLiteral("Insert into Comandos (Comando, Info, Info2, Info3) values (?, ?, ?, ?)"),
                             {comando, campoOuNulo(r, "Info"), campoOuNulo(r, "Info2"), campoOuNulo(r, "Info3")}))
             ++res.comandosNovos;
+        else
+            anotaFalha(res, destino.resultado());
     }
-    t.confirma();
+    confirma(t, destino, res);
 }
 
 void importaCombos(Banco& destino, Banco& origem, ResultadoImportacao& res)
@@ -200,6 +226,8 @@ void importaCombos(Banco& destino, Banco& origem, ResultadoImportacao& res)
     res.combos = destino.executa(
         QStringLiteral("Update Combos set ") + campos.join(QStringLiteral(", ")) + QStringLiteral(" where rowid = ?"),
         valores);
+    if (!res.combos)
+        anotaFalha(res, destino.resultado());
 }
 
 } // namespace
@@ -216,7 +244,7 @@ bool VerificaPrimeiroUso(const std::function<bool()>& mostraAviso)
     return true;
 }
 
-void PerguntaImportacao()
+ResultadoBanco PerguntaImportacao()
 {
     const Globais& g = Globais::instancia();
     Banco banco(g.CaminhoBanco);
@@ -225,28 +253,47 @@ void PerguntaImportacao()
     if (!QFileInfo(g.caminhoUsuario()).isFile()) {
         if (atual != QLatin1String("2"))
             gravaEstado(banco, estado, QStringLiteral("2"));
-        return;
+        return {};
     }
     if (estado.syncbd.isNull() || (atual != QLatin1String("0") && atual != QLatin1String("1")))
-        return;
+        return {};
     const auto resposta = dialogos().mensagem(
         L(QStringLiteral("Dados UPDATE1")) + QStringLiteral("\r\n") + L(QStringLiteral("Dados UPDATE2")),
         L(QStringLiteral("Sincronização")), Dialogos::Icone::Pergunta, Dialogos::Botoes::SimNao);
     if (resposta == Dialogos::Resposta::Sim) {
-        ImportaDadosUsuario();
+        const ResultadoImportacao res = ImportaDadosUsuario();
+        // A merge that could not run leaves the question open for the next start.
+        if (!res.falha.ok())
+            return res.falha;
         gravaEstado(banco, estado, QStringLiteral("2"));
     } else {
         gravaEstado(banco, estado, atual == QLatin1String("0") ? QStringLiteral("1") : QStringLiteral("2"));
     }
+    return {};
 }
 
 ResultadoImportacao ImportaDados(const QString& caminhoDestino, const QString& caminhoOrigem)
 {
     ResultadoImportacao res;
+    // A source that is no readable database of the program has nothing to give: it is said,
+    // not merged as if it were empty.
+    const ExameBanco exame = ExaminaBanco(caminhoOrigem);
+    if (exame.estado == ExameBanco::Estado::Ausente || exame.estado == ExameBanco::Estado::Ilegivel) {
+        const auto motivo = exame.estado == ExameBanco::Estado::Ausente ? MotivoFalhaBanco::Ausente
+                                                                         : MotivoFalhaBanco::Danificado;
+        anotaFalha(res, ResultadoBanco::falha(motivo, exame.detalhe, caminhoOrigem));
+        return res;
+    }
     Banco destino(caminhoDestino);
     Banco origem(caminhoOrigem);
-    if (!destino.aberto() || !origem.aberto())
+    if (!destino.aberto()) {
+        anotaFalha(res, destino.resultado());
         return res;
+    }
+    if (!origem.aberto()) {
+        anotaFalha(res, origem.resultado());
+        return res;
+    }
     importaGravacoes(destino, origem, res);
     importaDados(destino, origem, res);
     importaComandos(destino, origem, res);
@@ -254,9 +301,13 @@ ResultadoImportacao ImportaDados(const QString& caminhoDestino, const QString& c
     return res;
 }
 
-void ImportaDadosUsuario()
+ResultadoImportacao ImportaDadosUsuario()
 {
     const Globais& g = Globais::instancia();
-    ImportaDados(g.CaminhoBanco, g.caminhoUsuario());
-    MostraMensagem(QStringLiteral("MSG_DADOS_SYNC"));
+    const ResultadoImportacao res = ImportaDados(g.CaminhoBanco, g.caminhoUsuario());
+    if (res.falha.ok())
+        MostraMensagem(QStringLiteral("MSG_DADOS_SYNC"));
+    else
+        dialogos().mensagem(res.falha.mensagem(), L(QStringLiteral("Sincronização")), Dialogos::Icone::Critico);
+    return res;
 }

@@ -1,4 +1,7 @@
 #pragma once
+#include "db/ExameBanco.h"
+
+#include <QDateTime>
 #include <QString>
 
 // Start-up checks that need no window.
@@ -9,11 +12,43 @@ namespace Inicio {
 QString textoBancoAusente();
 QString tituloBancoAusente();
 
-// True when the database file exists in the application folder (Globais::CaminhoBanco).
-bool bancoPresente();
-
 // First start: the settings field syncbd reads "0". A database that cannot be read is not
 // a first start.
 bool primeiroInicio();
+
+// ---- A database that cannot be used --------------------------------------------------------
+// Its texts are built in, in the three languages, for the same reason as the missing file's.
+
+// The application folder's database (Globais::CaminhoBanco), examined.
+ExameBanco examinaBanco();
+
+// The installation's own copy of the database, <pastaInstalacao>/Config.qzd, when it is another
+// file than the application folder's and is sound; "" otherwise.
+QString bancoDaInstalacao(const QString& pastaInstalacao);
+
+// The name a damaged file is kept under beside it: Config-danificado-<date>-<time>.qzd, with a
+// number added when that name is taken.
+QString nomeGuardado(const QString& caminho, const QDateTime& quando);
+
+// The box for a damaged database: which file, why, and what to do. With a copy of the
+// installation (guardarComo not empty) it asks Yes/No whether to start from that copy.
+QString textoBancoDanificado(const ExameBanco& exame, const QString& caminho, const QString& guardarComo);
+QString tituloBancoDanificado();
+
+// Moves the damaged file (with its journal, if any) aside under guardarComo and puts a copy of
+// the installation's database in its place; nothing is overwritten. On failure everything is
+// left as it was and the reason is returned; "" on success.
+QString recomecaDaInstalacao(const QString& caminho, const QString& instalado, const QString& guardarComo);
+
+// The start-up step for a database that failed the examination: says so (and, when the
+// installation has a sound copy, offers to start from it); a missing file gets the missing
+// file's box and is never created. True when the start may go on.
+bool recuperaBanco(const ExameBanco& exame, const QString& pastaInstalacao);
+
+// ---- One program per application folder ----------------------------------------------------
+
+// The box of a second start that could not reach the running program.
+QString textoJaEmExecucao(const QString& pasta);
+QString tituloJaEmExecucao();
 
 } // namespace Inicio

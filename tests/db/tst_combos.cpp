@@ -174,8 +174,10 @@ private slots:
         QVERIFY(CopiaBancoUsuario());
         QCOMPARE(conteudo(usuario()), conteudo(banco()));
         QVERIFY(conteudo(usuario()).size() > 2048);
-        // No temporary file is left beside it.
-        QCOMPARE(QDir(m_pasta.path()).entryList(QDir::Files).size(), 2);
+        // The copy it replaced is kept, and no temporary file is left beside them.
+        QCOMPARE(conteudo(usuario() + QStringLiteral(".1")), QByteArray(100000, 'o'));
+        QCOMPARE(QDir(m_pasta.path()).entryList(QDir::Files).size(), 3);
+        QFile::remove(usuario() + QStringLiteral(".1"));
     }
 
     void semOrigemNadaAcontece()
@@ -220,7 +222,7 @@ private slots:
             rlimit limite = limiteAntigo;
             limite.rlim_cur = 2048;
             QVERIFY(::setrlimit(RLIMIT_FSIZE, &limite) == 0);
-            copiou = CopiaBancoUsuario();
+            copiou = CopiaBancoUsuario().ok();
             ::setrlimit(RLIMIT_FSIZE, &limiteAntigo);
         } else {
             // The temporary file beside User.qzd cannot be created.
@@ -232,7 +234,7 @@ private slots:
                 QFile(m_pasta.path()).setPermissions(permissoesPasta);
                 QSKIP("running with rights that ignore folder permissions");
             }
-            copiou = CopiaBancoUsuario();
+            copiou = CopiaBancoUsuario().ok();
             QFile(m_pasta.path()).setPermissions(permissoesPasta);
         }
         QVERIFY(!copiou);

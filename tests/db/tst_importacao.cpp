@@ -8,7 +8,9 @@
 #include "shell/Globais.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -315,6 +317,8 @@ void TstImportacao::origemDefeituosa_data()
     QTest::newRow("empty file") << "vazio";
     QTest::newRow("not a database") << "lixo";
     QTest::newRow("a folder") << "pasta";
+    QTest::newRow("half a file") << "metade";
+    QTest::newRow("plain text") << "texto";
     QTest::newRow("lacks Master and Combos") << "parcial";
 }
 
@@ -333,6 +337,14 @@ void TstImportacao::origemDefeituosa()
         f.write(QByteArray(4096, '\xA5'));
     } else if (tipo == "pasta") {
         QVERIFY(QDir().mkdir(usuario));
+    } else if (tipo == "metade") {
+        QVERIFY(QFile::copy(pasta.banco(), usuario));
+        QVERIFY(executa(usuario, {"Update Master set G1 = 'recording'"}));
+        QVERIFY(QFile::resize(usuario, QFileInfo(usuario).size() / 2));
+    } else if (tipo == "texto") {
+        QFile f(usuario);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("Aparelho;Comando;Dados\r\nIP 7;help;lista\r\n");
     } else if (tipo == "parcial") {
         QVERIFY(executa(usuario, {
             "Create table Dados (Aparelho TEXT, Comando TEXT, Dados TEXT, Info TEXT, Info2 TEXT, Info3 TEXT)",
@@ -345,15 +357,33 @@ void TstImportacao::origemDefeituosa()
     const auto linhasAntes = linhas(pasta.banco());
 
     RoteiroInstalado r;
-    ImportaDadosUsuario();
+    const ResultadoImportacao res = ImportaDadosUsuario();
 
     const auto caixa = CaixaDaMensagem(ChaveMensagem, 1);
     QVERIFY(caixa);
-    QCOMPARE(r.roteiro.textos(), QStringList{caixa->texto});
     if (tipo != "parcial") {
+        // Nothing could be read: said as such, never as a success, and nothing touched.
+        QVERIFY(!res.falha.ok());
+        QCOMPARE(r.roteiro.mostradas.size(), 1);
+        const auto& mostrada = r.roteiro.mostradas.first().caixa;
+        QCOMPARE(mostrada.icone, Dialogos::Icone::Critico);
+        QVERIFY(mostrada.texto.startsWith(TextoDoDicionario(QStringLiteral("BANCO Nada importado"), 1)));
+        QVERIFY(mostrada.texto.contains(QStringLiteral("User.qzd")));
         QCOMPARE(resumo(pasta.banco()), antes);
+
+        // Answered Yes at start: the question stays for the next start.
+        QVERIFY(executa(pasta.banco(), {"Update Tools set syncbd = '0'"}));
+        r.roteiro.limpa();
+        r.roteiro.respostas = {Dialogos::Resposta::Sim};
+        if (tipo != "ausente" && tipo != "pasta") { // these are no file to import: nothing is asked
+            QVERIFY(!PerguntaImportacao());
+            QCOMPARE(valor(pasta.banco(), "select syncbd from Tools").toString(), QStringLiteral("0"));
+            QVERIFY(!r.roteiro.textos().contains(caixa->texto));
+        }
         return;
     }
+    QVERIFY(res.falha.ok());
+    QCOMPARE(r.roteiro.textos(), QStringList{caixa->texto});
     const QStringList mudou = diferencas(linhasAntes, linhas(pasta.banco()));
     QCOMPARE(mudou.size(), 2);
     QCOMPARE(valor(pasta.banco(), "select Info2 from Dados where Comando = 'user cmd'").toString(), QStringLiteral("b"));

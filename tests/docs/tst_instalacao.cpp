@@ -148,7 +148,8 @@ private slots:
     {
         const Saida depende = roda(QStringLiteral("dpkg-deb"), {QStringLiteral("-f"), m_pacote, QStringLiteral("Depends")});
         QCOMPARE(depende.codigo, 0);
-        for (const char* pacote : {"libqt6widgets6", "libqt6gui6", "libqt6serialport6", "libqt6sql6-sqlite", "qt6-qpa-plugins"})
+        for (const char* pacote : {"libqt6widgets6", "libqt6gui6", "libqt6serialport6", "libqt6network6",
+                                   "libqt6sql6-sqlite", "qt6-qpa-plugins"})
             QVERIFY2(depende.texto.contains(QLatin1String(pacote)), pacote);
 
         const QStringList arquivos = {
@@ -233,6 +234,25 @@ private slots:
         QCOMPARE(conta(banco, QStringLiteral("syscfg print RMd#")), 1);
         QVERIFY(marca.open(QIODevice::ReadOnly));
         QVERIFY(marca.readAll() != "instalacao anterior\n");
+    }
+
+    // A damaged database in the user's folder: the start says so and, answered Yes, starts
+    // from the installation's copy, keeping the damaged file beside it.
+    void bancoDanificadoRecomecaDaInstalacao()
+    {
+        const QString pasta = m_tmp.filePath(QStringLiteral("danificado"));
+        QString saida;
+        QVERIFY2(inicia(pasta, &saida, 3000), qPrintable(saida));
+        const QString banco = pasta + QStringLiteral("/Config.qzd");
+        QVERIFY(QFile::resize(banco, QFileInfo(banco).size() / 3));
+        const QByteArray danificado = resumo(banco);
+
+        QVERIFY2(inicia(pasta, &saida, 4000), qPrintable(saida)); // boxes answered Yes
+        QVERIFY2(saida.contains(QStringLiteral("Damaged database")), qPrintable(saida));
+        QCOMPARE(resumo(banco), resumo(instalado(QStringLiteral("Config.qzd"))));
+        const QStringList guardados = QDir(pasta).entryList({QStringLiteral("Config-danificado-*.qzd")}, QDir::Files);
+        QCOMPARE(guardados.size(), 1);
+        QCOMPARE(resumo(pasta + QLatin1Char('/') + guardados.first()), danificado);
     }
 };
 

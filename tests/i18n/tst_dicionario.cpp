@@ -95,7 +95,8 @@ void TstDicionario::chavesNaOrdemDaTabela()
     u"Aguardando Box"_s
     };
     QCOMPARE(esperadas.size(), 151);
-    QCOMPARE(ChavesDoDicionario(), esperadas);
+    // The program's own keys come first, in this order; keys added later follow them.
+    QCOMPARE(ChavesDoDicionario().mid(0, esperadas.size()), esperadas);
     for (const QString& k : esperadas)
         QVERIFY2(ExisteNoDicionario(k), qPrintable(k));
 }

@@ -1,0 +1,119 @@
+// One program per application folder: a second start on the folder brings the running one to
+// the front (or says that it runs) instead of opening a second writer of its database.
+#include "db/Banco.h"
+#include "shell/InstanciaUnica.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLockFile>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+
+namespace {
+
+const QString Programa = QStringLiteral(PASTA_APLICACAO "/vexador-tarrim");
+
+// The program started on a folder, boxes written to its output and answered by themselves.
+class Partida {
+public:
+    Partida(const QString& pasta, const QString& portas)
+    {
+        auto ambiente = QProcessEnvironment::systemEnvironment();
+        ambiente.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        ambiente.insert(QStringLiteral("VEXADOR_PORTAS"), portas);
+        m_processo.setProcessEnvironment(ambiente);
+        m_processo.setProcessChannelMode(QProcess::MergedChannels);
+        m_processo.start(Programa, {QStringLiteral("--sem-caixas"), QStringLiteral("--pasta"), pasta});
+    }
+    ~Partida()
+    {
+        if (m_processo.state() != QProcess::NotRunning) {
+            m_processo.kill();
+            m_processo.waitForFinished();
+        }
+    }
+    // True when it ended within ms.
+    bool termina(int ms) { return m_processo.waitForFinished(ms); }
+    bool rodando() const { return m_processo.state() == QProcess::Running; }
+    int codigo() const { return m_processo.exitCode(); }
+    QString saida() { return QString::fromLocal8Bit(m_processo.readAll()); }
+    void mata() { ::kill(pid_t(m_processo.processId()), SIGKILL), m_processo.waitForFinished(); }
+
+private:
+    QProcess m_processo;
+};
+
+} // namespace
+
+class TstInstanciaUnica : public QObject {
+    Q_OBJECT
+private slots:
+    void segundaPartidaChamaAPrimeira();
+    void travaSemResposta();
+    void duasPartidasDoPrograma();
+};
+
+void TstInstanciaUnica::segundaPartidaChamaAPrimeira()
+{
+    QTemporaryDir pasta, outra;
+    InstanciaUnica primeira(pasta.path());
+    QSignalSpy chamadas(&primeira, &InstanciaUnica::outraPartida);
+    QCOMPARE(primeira.assume(), InstanciaUnica::Situacao::Primeira);
+
+    {
+        // The same folder by another spelling of its path.
+        InstanciaUnica segunda(pasta.path() + QStringLiteral("/./"));
+        QCOMPARE(segunda.assume(), InstanciaUnica::Situacao::JaAberta);
+    }
+    QTRY_COMPARE(chamadas.size(), 1);
+
+    InstanciaUnica noutraPasta(outra.path());
+    QCOMPARE(noutraPasta.assume(), InstanciaUnica::Situacao::Primeira);
+}
+
+void TstInstanciaUnica::travaSemResposta()
+{
+    QTemporaryDir pasta;
+    {
+        // Held by a program that does not answer (still loading, or frozen).
+        QLockFile trava(QDir(pasta.path()).filePath(QStringLiteral(".vexador-tarrim.lock")));
+        QVERIFY(trava.tryLock(0));
+        InstanciaUnica segunda(pasta.path());
+        QCOMPARE(segunda.assume(), InstanciaUnica::Situacao::JaAbertaMuda);
+    }
+    // Released: the folder is free again.
+    InstanciaUnica depois(pasta.path());
+    QCOMPARE(depois.assume(), InstanciaUnica::Situacao::Primeira);
+}
+
+void TstInstanciaUnica::duasPartidasDoPrograma()
+{
+    QTemporaryDir pasta, portas;
+    const QString banco = pasta.filePath(QStringLiteral("Config.qzd"));
+    QVERIFY(QFile::copy(QStringLiteral(PASTA_APLICACAO "/Config.qzd"), banco));
+    QFile(banco).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QVERIFY(Banco(banco).executa(QStringLiteral("Update Tools set syncbd = '2'")));
+
+    Partida primeira(pasta.path(), portas.path());
+    QVERIFY2(!primeira.termina(3000), qPrintable(primeira.saida()));
+
+    // The second start hands over to the first and ends at once, saying nothing.
+    Partida segunda(pasta.path(), portas.path());
+    QVERIFY(segunda.termina(10000));
+    QCOMPARE(segunda.codigo(), 0);
+    QVERIFY2(!segunda.saida().contains(QStringLiteral("CAIXA")), "a box was shown");
+    QVERIFY(primeira.rodando());
+
+    // A program that died leaves its lock behind; the next start takes the folder over.
+    primeira.mata();
+    QVERIFY(QFile::exists(pasta.filePath(QStringLiteral(".vexador-tarrim.lock"))));
+    Partida terceira(pasta.path(), portas.path());
+    QVERIFY2(!terceira.termina(3000), qPrintable(terceira.saida()));
+}
+
+QTEST_GUILESS_MAIN(TstInstanciaUnica)
+#include "tst_instanciaunica.moc"
