@@ -171,6 +171,8 @@ QList<QPair<QString, QString>> ParesRelatorio(const Painel& p, const QString& da
         q.append({QLatin1Char('R') + n, graduada ? QString::fromLatin1(l.ref) : QStringLiteral("-")});
         q.append({QLatin1Char('P') + n, graduada ? p.texto(QStringLiteral("P%1").arg(l.canal)) : QStringLiteral("-")});
         q.append({QLatin1Char('I') + n, graduada ? Indicador(p.visivel(ok(l.canal))) : QStringLiteral("3")});
+        q.append({QLatin1Char('V') + n, NomeVeredito(VereditoCanal(p.texto(QStringLiteral("M%1").arg(l.canal)),
+                                                                   graduada, p.visivel(ok(l.canal))))});
     }
     q.append({QStringLiteral("DATA"), data});
     q.append({QStringLiteral("IDIOMA"), QString::number(idioma)});

@@ -150,6 +150,8 @@ QList<QPair<QString, QString>> ParesRelatorio(const Painel& p, const QString& da
         q.append({QLatin1Char('R') + k, ref});
         q.append({QLatin1Char('P') + k, porc});
         q.append({QLatin1Char('I') + k, indicador});
+        q.append({QLatin1Char('V') + k, NomeVeredito(VereditoCanal(leitura, ref != QLatin1String("-"),
+                                                                   indicador == QLatin1String("1")))});
     };
     linha(1, QStringLiteral("PP6V0_DISPLAY_BOOST"), p.texto(QStringLiteral("BOOST_V")),
           QStringLiteral("6.0 V"), p.texto(QStringLiteral("Porc5")), ok(0));

@@ -86,6 +86,15 @@ QString DataCurta(const QDateTime& quando)
     return QLocale::system().toString(quando.date(), QLocale::ShortFormat);
 }
 
+Veredito VereditoCanal(const QString& leitura, bool graduado, bool ok)
+{
+    if (!graduado)
+        return Veredito::NaoGraduado;
+    if (!ValorNumerico(leitura.trimmed().section(QLatin1Char(' '), 0, 0)))
+        return Veredito::SemLeitura;
+    return VereditoDe(ok);
+}
+
 QString EnderecoRelatorioChip(const QString& pagina, const QString& consulta, const QString& host)
 {
     if (host.trimmed().isEmpty()) {
@@ -98,8 +107,9 @@ QString EnderecoRelatorioChip(const QString& pagina, const QString& consulta, co
            + QStringLiteral(".php?") + consulta;
 }
 
-std::optional<QString> AbreRelatorioChip(const QString& pagina, QList<QPair<QString, QString>> pares,
-                                         const QString& host)
+std::optional<RelatorioPublicado> AbreRelatorioChip(const QString& pagina, QList<QPair<QString, QString>> pares,
+                                                    const QString& modelo, const QString& numero,
+                                                    const QString& janela, const QString& host)
 {
     const std::optional<QString> nome = dialogos().entrada(
         L(QStringLiteral("DIGITE SEU NOME")), L(QStringLiteral("Relatório")) + QStringLiteral(" - PDF"),
@@ -108,7 +118,5 @@ std::optional<QString> AbreRelatorioChip(const QString& pagina, QList<QPair<QStr
         return std::nullopt;
     GravaNomeRelatorio(*nome);
     pares.append({QStringLiteral("EMP"), *nome});
-    const QString endereco = EnderecoRelatorioChip(pagina, MontaConsulta(pares), host);
-    dialogos().abre(endereco);
-    return endereco;
+    return PublicaRelatorio(pagina, MontaConsulta(pares), modelo, numero, janela, host);
 }

@@ -5,6 +5,9 @@
 #include <QString>
 #include <optional>
 
+#include "rails/Veredito.h"
+#include "reports/ArquivoRelatorio.h"
+
 // What the chip readers share: taking one channel's value out of an ADC answer, telling a
 // reading from a device message, the deviation grades, and the report address.
 
@@ -34,6 +37,11 @@ std::optional<Desvio> CalculaDesvio(const QString& valor, const QString& referen
 // The window's ±10 % grade: the whole part lies strictly between -10 and 10.
 bool DentroDaFaixa(const Desvio& d);
 
+// The verdict of a channel row: not graded without a reference; no reading when its value
+// (before any blank) is not a number ("-", a device message); else pass when its OK image
+// is shown.
+Veredito VereditoCanal(const QString& leitura, bool graduado, bool ok);
+
 // The first four characters of the model are "IP 8" or "IP X" (Hydra boards).
 bool ModeloHydra(const QString& modelo);
 // "IP 8", "IP 8 Plus" or "IP X" exactly.
@@ -58,8 +66,10 @@ QString EnderecoRelatorioChip(const QString& pagina, const QString& consulta,
                               const QString& host = QStringLiteral(VEXADOR_HOST_RELATORIO));
 
 // Asks the report name (L("DIGITE SEU NOME"), title L("Relatório") & " - PDF", default the
-// stored name). Cancel: nothing stored or opened, std::nullopt. Otherwise the name is stored
-// (an empty one too), "EMP" is appended to the pairs, and the address is opened through
-// dialogos() and returned.
-std::optional<QString> AbreRelatorioChip(const QString& pagina, QList<QPair<QString, QString>> pares,
-                                         const QString& host = QStringLiteral(VEXADOR_HOST_RELATORIO));
+// stored name). Cancel: nothing stored, written or opened, std::nullopt. Otherwise the name is
+// stored (an empty one too), "EMP" is appended to the pairs, and the report is published
+// (PublicaRelatorio) as `janela`'s report of the model and regulatory number.
+std::optional<RelatorioPublicado> AbreRelatorioChip(const QString& pagina, QList<QPair<QString, QString>> pares,
+                                                    const QString& modelo, const QString& numero,
+                                                    const QString& janela,
+                                                    const QString& host = QStringLiteral(VEXADOR_HOST_RELATORIO));

@@ -154,12 +154,9 @@ LinhaGraduada GradaLinha(VarianteGrade variante, const QString& modelo, const Li
             r.porc = QStringLiteral("0 %");
         } else if (!linha.refV.isEmpty()) {
             const Porcentagem p = CalculaPorcentagem(texto, linha.refV);
-            if (p.ok()) {
+            if (p.ok())
                 r.porc = p.texto + QStringLiteral(" %");
-            } else if (pmu) {
-                r.erro = ErroGrade{p.numeroErro(), p.descricaoErro()};
-                return r;
-            } // otherwise the percentage stays empty and the reading is still written
+            // otherwise the percentage stays empty and the row's verdict tells why
         }
         texto += unidade == LeituraAdc::Unidade::Volts ? QStringLiteral(" V") : QStringLiteral(" mA");
     }
@@ -192,7 +189,7 @@ bool ZeraLeituras()
 }
 
 ResultadoGrade ProcessaLeitura(VarianteGrade variante, const QString& modelo, int familia,
-                               const QString& resposta, int casasV, int casasA)
+                               const QString& resposta, int casasV, int casasA, double tolerancia)
 {
     ResultadoGrade resultado;
     const bool pmu = variante == VarianteGrade::Pmu;
@@ -203,16 +200,10 @@ ResultadoGrade ProcessaLeitura(VarianteGrade variante, const QString& modelo, in
     }
 
     Banco banco(caminhoBanco());
-    auto falhaBanco = [&]() -> bool {
-        if (pmu) {
-            resultado.erro = ErroGrade{ErroBanco, banco.erro()};
-            return true;
-        }
-        return false; // the step is skipped
-    };
-
-    if (!zera(banco) && falhaBanco())
-        return resultado;
+    if (!zera(banco)) {
+        resultado.gravada = false; // grading goes on: the readings are still shown
+        resultado.erroBanco = banco.erro();
+    }
 
     const ConsultaMaster consulta = ConsultaGraduacao(modelo, familia);
     const QList<QSqlRecord> linhas = banco.linhas(
@@ -220,9 +211,15 @@ ResultadoGrade ProcessaLeitura(VarianteGrade variante, const QString& modelo, in
             + QStringLiteral(" order by ") + consulta.ordem,
         consulta.valores);
     if (!banco.erro().isEmpty()) {
-        falhaBanco();
+        resultado.gravada = false;
+        resultado.erroBanco = banco.erro();
+        if (pmu)
+            resultado.erro = ErroGrade{ErroBanco, banco.erro()};
         return resultado;
     }
+
+    static const char* const nomesJanela[] = {"VCores", "BuckLdo", "PMU"};
+    const QString janela = QLatin1String(nomesJanela[int(variante)]);
 
     banco.db().transaction();
     for (const QSqlRecord& rec : linhas) {
@@ -232,18 +229,22 @@ ResultadoGrade ProcessaLeitura(VarianteGrade variante, const QString& modelo, in
                                            Globais::instancia().IdiomaAtual);
         if (!g.codigoDesconhecido.isEmpty())
             resultado.codigosDesconhecidos << g.codigoDesconhecido;
-        if (g.erro) {
-            resultado.erro = g.erro;
-            break;
-        }
+        const QString ref = campo(rec, "Ref");
+        TrilhaGraduada t{linha.malha, linha.orig, ref, linha.refV, g.leitura, g.porc,
+                         VereditoTrilha(g.leitura, g.porc, linha.refV, ref, tolerancia)};
+        AnotaVeredito(janela, pmu ? linha.orig : linha.malha, g.leitura, ref, t.veredito);
+        resultado.trilhas.append(std::move(t));
+        // A row that cannot be stored is still graded: the window shows the reading.
         if (banco.executa(QStringLiteral("Update Master set Leitura = ?, Porc = ? where rowid = ?"),
-                          {g.leitura, g.porc, rec.value(QStringLiteral("linha_id"))})) {
+                          {g.leitura, g.porc, rec.value(QStringLiteral("linha_id"))}))
             ++resultado.linhas;
-        } else if (falhaBanco()) {
-            break;
-        }
+        else if (resultado.gravada)
+            resultado.gravada = false, resultado.erroBanco = banco.erro();
     }
-    banco.db().commit();
+    if (!banco.db().commit() && resultado.gravada) {
+        resultado.gravada = false;
+        resultado.erroBanco = banco.db().lastError().text();
+    }
     return resultado;
 }
 
@@ -305,16 +306,36 @@ bool EscolheDecimais(VarianteGrade variante, bool corrente, const QString& texto
 // ---- Recordings ------------------------------------------------------------------------
 
 namespace {
-bool alteraGravacao(int i, const ConsultaMaster& consulta, const QString& valor)
+bool alteraGravacao(int i, const ConsultaMaster& consulta, const QString& valor, const QString& titulo)
 {
     if (i < 1 || i > 3 || !consulta.valida())
         return false;
     Banco banco(caminhoBanco());
-    return banco.executa(QStringLiteral("Update Master set G%1 = %2 Where ").arg(i).arg(valor)
-                             + consulta.condicao,
-                         consulta.valores);
+    if (banco.executa(QStringLiteral("Update Master set G%1 = %2 Where ").arg(i).arg(valor)
+                          + consulta.condicao,
+                      consulta.valores))
+        return true;
+    AvisaNaoGravado(L(QStringLiteral("NAO_GRAVADO")), banco.erro(), titulo);
+    return false;
 }
 } // namespace
+
+QString MotivoFalhaBanco(const QString& erro)
+{
+    const QString e = erro.toLower();
+    if (e.contains(QLatin1String("readonly")) || e.contains(QLatin1String("read-only"))
+        || e.contains(QLatin1String("read only")))
+        return L(QStringLiteral("MOTIVO_SOMENTE_LEITURA"));
+    if (e.contains(QLatin1String("full")))
+        return L(QStringLiteral("MOTIVO_DISCO_CHEIO"));
+    return erro;
+}
+
+void AvisaNaoGravado(const QString& aviso, const QString& erroBanco, const QString& titulo)
+{
+    dialogos().mensagem(aviso + QStringLiteral("\n\n") + MotivoFalhaBanco(erroBanco), titulo,
+                        Dialogos::Icone::Exclamacao);
+}
 
 bool GravaLeituras(int i, const ConsultaMaster& consulta)
 {
@@ -322,7 +343,7 @@ bool GravaLeituras(int i, const ConsultaMaster& consulta)
                             Dialogos::Icone::Nenhum, Dialogos::Botoes::SimNao)
         == Dialogos::Resposta::Nao)
         return false;
-    return alteraGravacao(i, consulta, QStringLiteral("Leitura"));
+    return alteraGravacao(i, consulta, QStringLiteral("Leitura"), L(QStringLiteral("Gravar")));
 }
 
 bool ExcluiGravacao(int i, const ConsultaMaster& consulta)
@@ -332,7 +353,7 @@ bool ExcluiGravacao(int i, const ConsultaMaster& consulta)
                             Dialogos::Botoes::SimNao)
         == Dialogos::Resposta::Nao)
         return false;
-    return alteraGravacao(i, consulta, QStringLiteral("''"));
+    return alteraGravacao(i, consulta, QStringLiteral("''"), L(QStringLiteral("Excluir")));
 }
 
 // ---- PMU display -----------------------------------------------------------------------
@@ -380,4 +401,11 @@ bool CorrenteDaSaida(const QString& saida, const QString& origCorrente)
     if (n < 0)
         return false;
     return saida.left(n).toUpper() == origCorrente.mid(3).toUpper();
+}
+
+int TopoNotaPmu(const QString& modelo, int familia, bool janelaAlta)
+{
+    if (janelaAlta)
+        return 8500;
+    return modelo.startsWith(QLatin1String("IP 7")) && familia == FamiliaLdo ? 8280 : 8000;
 }

@@ -6,6 +6,8 @@
 #include <QVariantList>
 #include <optional>
 
+#include "rails/Veredito.h"
+
 // Grading of the power rails of one model and family against the Master table, shared by the
 // VCore, Buck and LDO, and PMU windows. The windows keep their grids, timers and labels; they
 // call these functions and show the result. Every database operation opens
@@ -76,7 +78,6 @@ struct ErroGrade {
 struct LinhaGraduada {
     QString leitura;                // "1.234 V", "123,4 mA", "0 V", "*", "*Sem Medição", "**"
     QString porc;                   // "4.1 %", "0 %" or ""
-    std::optional<ErroGrade> erro;  // PMU only: the row was not graded, grading stops
     QString codigoDesconhecido;     // RefT when it is a channel code outside the table
 };
 
@@ -85,27 +86,39 @@ bool NaoMensuravel(VarianteGrade variante, const QString& modelo, const LinhaMas
 
 // Grades one row against the answer with the variant's rules; texts in `idioma` (1 pt, 2 en,
 // 3 es). A channel code outside the table is given back in codigoDesconhecido (the window
-// shows its "NOT " box) and the row reads as a channel absent from the answer.
+// shows its "NOT " box) and the row reads as a channel absent from the answer. A reading
+// that is not a number gets no percentage (its verdict says so) in every variant.
 LinhaGraduada GradaLinha(VarianteGrade variante, const QString& modelo, const LinhaMaster& linha,
                          const QString& resposta, int casasV, int casasA, int idioma);
 
 // Sets Leitura and Porc to "" in every row of Master. False when the database failed.
 bool ZeraLeituras();
 
+// A graded row as the windows show it, with its verdict.
+struct TrilhaGraduada {
+    QString malha, orig, ref, refV, leitura, porc;
+    Veredito veredito = Veredito::NaoGraduado;
+};
+
 struct ResultadoGrade {
     bool leituraFeita = false;     // the answer was graded (the report button needs it)
     int linhas = 0;                // rows written
-    std::optional<ErroGrade> erro; // PMU only: grading stopped at this error
+    bool gravada = true;           // false when a row could not be written to the database
+    QString erroBanco;             // the database's reason when not written
+    QList<TrilhaGraduada> trilhas; // every graded row, written or not, in grading order
+    std::optional<ErroGrade> erro; // PMU only: the database failed before grading
     QStringList codigosDesconhecidos; // channel codes outside the table, in grading order
 };
 
 // Grades `resposta` (the console answer of "pmuadc --read all") for the model and family
 // and writes Leitura and Porc into Master. VCore and Buck and LDO: an empty answer grades
-// nothing (leituraFeita false, rows untouched); a failing step is skipped. PMU: an empty
-// answer gives every row the no-reading marker; the first error stops grading and is
-// returned for the caller's error box (rows before it stay written).
+// nothing (leituraFeita false, rows untouched). PMU: an empty answer gives every row the
+// no-reading marker. Every row is graded even when the database refuses the writes, so the
+// window can still show the reading; each verdict goes to the session log.
+// `tolerancia` is the verdicts' (the PMU window's choice; else the report's 10 %).
 ResultadoGrade ProcessaLeitura(VarianteGrade variante, const QString& modelo, int familia,
-                               const QString& resposta, int casasV, int casasA);
+                               const QString& resposta, int casasV, int casasA,
+                               double tolerancia = ToleranciaPadrao);
 
 // ---- Decimals --------------------------------------------------------------------------
 
@@ -131,8 +144,14 @@ bool EscolheDecimais(VarianteGrade variante, bool corrente, const QString& texto
 
 // ---- Recordings ------------------------------------------------------------------------
 
+// A write that failed, said in the program's language: `aviso` (what was not stored), then
+// the reason (a read-only file or folder, a full disk, else the database's own text).
+QString MotivoFalhaBanco(const QString& erro);
+void AvisaNaoGravado(const QString& aviso, const QString& erroBanco, const QString& titulo);
+
 // Asks L("Deseja salvar?") (title L("Gravar"), Yes/No); unless No, copies Leitura into G1, G2
-// or G3 (i = 1..3) in every row of the grid's query. True when the data changed.
+// or G3 (i = 1..3) in every row of the grid's query. True when the data changed; a failed
+// write is said with AvisaNaoGravado.
 bool GravaLeituras(int i, const ConsultaMaster& consulta);
 // Asks L("Deseja excluir os dados gravados?") (title L("Excluir")); unless No, empties G<i>
 // in every row of the grid's query. True when the data changed.
@@ -154,3 +173,7 @@ bool PassaToleranciaPmu(const QString& porc, double tolerancia);
 // ("BUCK3"): the first length(Orig) - 3 characters of saida equal Orig from its fourth
 // character on, both upper-cased.
 bool CorrenteDaSaida(const QString& saida, const QString& origCorrente);
+
+// The top of the PMU window's note, in twips: 8280 for an "IP 7" model showing LDO outputs,
+// 8000 otherwise; in a window grown for a tall main window, 500 lower (8500).
+int TopoNotaPmu(const QString& modelo, int familia, bool janelaAlta);

@@ -5,6 +5,7 @@
 #include "i18n/Dicionario.h"
 #include "rails/GradeTrilhas.h"
 #include "rails/TextosLeitura.h"
+#include "rails/Veredito.h"
 #include "shell/Globais.h"
 
 #include <QLocale>
@@ -41,27 +42,24 @@ QList<LinhaRelatorio> LinhasRelatorio(const ConsultaMaster& consultaDaGrade)
     return linhas;
 }
 
+Veredito VereditoRelatorio(const LinhaRelatorio& linha)
+{
+    return VereditoTrilha(linha.leitura, linha.porc, linha.refV, linha.ref);
+}
+
 QString CodigoVeredito(const LinhaRelatorio& linha)
 {
-    if (linha.leitura == QStringLiteral("*") + L(QStringLiteral("Sem Medição")))
-        return QStringLiteral("0");
-    if (linha.leitura == QLatin1String("*"))
-        return QStringLiteral("1");
-    if (linha.leitura.contains(QLatin1String("mA")))
-        return QStringLiteral("1");
-    if (linha.refV.isEmpty())
-        return QStringLiteral("1");
-
-    QString p = linha.porc;
-    p.remove(QLatin1Char(' '));
-    p.remove(QLatin1Char('%'));
-    p = LimitaDecimais(p, -1);
-    if (p.isEmpty())
-        return QStringLiteral("3");
-    const auto numero = NumeroComVirgula(p);
-    if (!numero)
-        return QStringLiteral("3"); // no usable percentage
-    return (*numero >= 10 || *numero <= -10) ? QStringLiteral("0") : QStringLiteral("1");
+    switch (VereditoRelatorio(linha)) {
+    case Veredito::Passa:
+    case Veredito::NaoMensuravel: return QStringLiteral("1");
+    case Veredito::Falha:
+    case Veredito::SemLeitura: return QStringLiteral("0");
+    case Veredito::NaoGraduado: break;
+    }
+    // Nothing compared: a current without a limit or a row without a reference reads as
+    // before; a voltage with a reference but no percentage is "no percentage".
+    const bool semPorcentagem = !linha.refV.isEmpty() && !linha.leitura.contains(QLatin1String("mA"));
+    return semPorcentagem ? QStringLiteral("3") : QStringLiteral("1");
 }
 
 QString RemoveNumeracaoMalha(QString texto)
@@ -92,6 +90,7 @@ QString ConsultaRelatorio(const QList<LinhaRelatorio>& linhas, int familia, cons
         parte += QStringLiteral("&R") + i + QLatin1Char('=') + valor(l.ref);
         parte += QStringLiteral("&O") + i + QLatin1Char('=') + valor(l.porc);
         parte += QStringLiteral("&I") + i + QLatin1Char('=') + CodigoVeredito(l);
+        parte += QStringLiteral("&V") + i + QLatin1Char('=') + NomeVeredito(VereditoRelatorio(l));
         partes << parte;
     }
     QString consulta = partes.join(QLatin1Char('&'));
@@ -129,8 +128,9 @@ bool GravaNomeRelatorio(const QString& nome)
         && banco.linhasAfetadas() == 1;
 }
 
-std::optional<QString> GeraRelatorioMalhas(int familia, const QList<LinhaRelatorio>& linhas,
-                                           const QString& modelo)
+std::optional<RelatorioPublicado> GeraRelatorioMalhas(int familia, const QList<LinhaRelatorio>& linhas,
+                                                      const QString& modelo, const QString& numero,
+                                                      const QString& host)
 {
     const QString data = QLocale::system().toString(dialogos().agora().date(), QLocale::ShortFormat);
     const int idioma = Globais::instancia().IdiomaAtual;
@@ -142,13 +142,16 @@ std::optional<QString> GeraRelatorioMalhas(int familia, const QList<LinhaRelator
         return std::nullopt;
     GravaNomeRelatorio(*nome);
 
-    const QString endereco = EnderecoRelatorio(ConsultaRelatorio(linhas, familia, data, idioma, modelo, nome));
-    dialogos().abre(endereco);
-    return endereco;
+    const QString consulta = ConsultaRelatorio(linhas, familia, data, idioma, modelo, nome);
+    const QString janela = familia == FamiliaVCore ? QStringLiteral("VCore")
+                         : familia == FamiliaLdo   ? QStringLiteral("LDO")
+                                                   : QStringLiteral("BUCK");
+    return PublicaRelatorio(QStringLiteral("index"), consulta, modelo, numero, janela, host);
 }
 
-std::optional<QString> GeraRelatorioMalhas(int familia, const ConsultaMaster& consultaDaGrade,
-                                           const QString& modelo)
+std::optional<RelatorioPublicado> GeraRelatorioMalhas(int familia, const ConsultaMaster& consultaDaGrade,
+                                                      const QString& modelo, const QString& numero,
+                                                      const QString& host)
 {
-    return GeraRelatorioMalhas(familia, LinhasRelatorio(consultaDaGrade), modelo);
+    return GeraRelatorioMalhas(familia, LinhasRelatorio(consultaDaGrade), modelo, numero, host);
 }

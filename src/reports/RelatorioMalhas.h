@@ -3,6 +3,9 @@
 #include <QString>
 #include <optional>
 
+#include "rails/Veredito.h"
+#include "reports/ArquivoRelatorio.h"
+
 struct ConsultaMaster;
 
 // The rail report: the graded rows of a rail window's grid go into the query of a report page
@@ -17,15 +20,18 @@ struct LinhaRelatorio {
 // The rows of a grid's query, in its order (Malha, Leitura, Ref, Porc, RefV of Master).
 QList<LinhaRelatorio> LinhasRelatorio(const ConsultaMaster& consultaDaGrade);
 
-// Verdict code of a row: "1" pass (also "*", currents and rows without RefV), "0" fail
-// (whole part of the percentage 10 or more, -10 or less) or no reading, "3" no percentage.
+// The row's verdict (VereditoTrilha at the report's 10 %).
+Veredito VereditoRelatorio(const LinhaRelatorio& linha);
+// Verdict code of a row for the report host: "1" pass or not measurable, "0" fail or no
+// reading, "3" a voltage with a reference but no percentage; other rows not graded "1".
 QString CodigoVeredito(const LinhaRelatorio& linha);
 
 // Removes the rail numbers "10. " to "17. ", then "1. " to "9. ", from a VCore text.
 QString RemoveNumeracaoMalha(QString texto);
 
-// The report query without the name: P<n> (VCore only), L<n>, R<n>, O<n>, I<n> per row from
-// 1, then TIPO, DATA, IDIOMA, MODELO; with `nome` not null, EMP too. Values percent-encoded.
+// The report query without the name: P<n> (VCore only), L<n>, R<n>, O<n>, I<n>, V<n> (the
+// verdict's NomeVeredito) per row from 1, then TIPO, DATA, IDIOMA, MODELO; with `nome` not
+// null, EMP too. Values percent-encoded.
 QString ConsultaRelatorio(const QList<LinhaRelatorio>& linhas, int familia, const QString& data,
                           int idioma, const QString& modelo, const std::optional<QString>& nome);
 
@@ -39,13 +45,14 @@ QString LeNomeRelatorio();
 // Sets Tools.Nome of the first row; a missing row stores nothing. False when not stored.
 bool GravaNomeRelatorio(const QString& nome);
 
-// Builds and opens the report of a rail window: familia 0 is the VCore window (rail names
-// sent, their numbers removed), 1 or 2 the Buck and LDO window. Asks the report name
-// (L("DIGITE SEU NOME"), title L("Relatório") + " - PDF", default LeNomeRelatorio());
-// cancelling opens nothing and returns std::nullopt. Otherwise stores the name, opens the
-// address through dialogos() and returns it.
-std::optional<QString> GeraRelatorioMalhas(int familia, const QList<LinhaRelatorio>& linhas,
-                                           const QString& modelo);
+// Builds and publishes the report of a rail window (PublicaRelatorio, page "index"): familia 0
+// is the VCore window (rail names sent, their numbers removed), 1 or 2 the Buck and LDO
+// window. Asks the report name (L("DIGITE SEU NOME"), title L("Relatório") + " - PDF",
+// default LeNomeRelatorio()); cancelling writes and opens nothing and returns std::nullopt.
+std::optional<RelatorioPublicado> GeraRelatorioMalhas(int familia, const QList<LinhaRelatorio>& linhas,
+                                                      const QString& modelo, const QString& numero,
+                                                      const QString& host = QStringLiteral(VEXADOR_HOST_RELATORIO));
 // The same from the grid's query (the rows the window shows, in its order and filter).
-std::optional<QString> GeraRelatorioMalhas(int familia, const ConsultaMaster& consultaDaGrade,
-                                           const QString& modelo);
+std::optional<RelatorioPublicado> GeraRelatorioMalhas(int familia, const ConsultaMaster& consultaDaGrade,
+                                                      const QString& modelo, const QString& numero,
+                                                      const QString& host = QStringLiteral(VEXADOR_HOST_RELATORIO));

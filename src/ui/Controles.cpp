@@ -6,6 +6,8 @@
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
+#include <QPainter>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QStyle>
@@ -86,4 +88,46 @@ void avancaBarra(QLabel* barra, int passo)
     if (largura >= passo * 50)
         largura = 1;
     barra->resize(largura, barra->height());
+}
+
+QColor corVeredito(Veredito v)
+{
+    switch (v) {
+    case Veredito::Passa: return CorVb(Cores::VerdeClaro);
+    case Veredito::Falha: return QColor(0xff, 0xb4, 0xb4);
+    case Veredito::NaoMensuravel:
+    case Veredito::SemLeitura: return QColor(0xd6, 0xd6, 0xd6);
+    case Veredito::NaoGraduado: break;
+    }
+    return QColor();
+}
+
+QIcon iconeVeredito(Veredito v)
+{
+    if (v == Veredito::NaoGraduado)
+        return QIcon();
+    const int lado = 16;
+    QPixmap p(lado, lado);
+    p.fill(Qt::transparent);
+    QPainter pintor(&p);
+    QFont f = pintor.font();
+    f.setBold(true);
+    f.setPixelSize(lado - 2);
+    pintor.setFont(f);
+    pintor.setPen(v == Veredito::Passa ? QColor(0x1b, 0x7f, 0x2a)
+                  : v == Veredito::Falha ? QColor(0xb3, 0x26, 0x1e) : QColor(0x50, 0x50, 0x50));
+    pintor.drawText(p.rect(), Qt::AlignCenter, MarcaVeredito(v));
+    pintor.end();
+    return QIcon(p);
+}
+
+void pintaVeredito(QWidget* w, Veredito v)
+{
+    const QColor cor = corVeredito(v);
+    w->setAutoFillBackground(cor.isValid());
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, cor.isValid() ? cor : QApplication::palette().color(QPalette::Window));
+    w->setPalette(p);
+    w->setToolTip(v == Veredito::NaoGraduado ? QString() : TextoVeredito(v));
+    w->setProperty("veredito", NomeVeredito(v));
 }

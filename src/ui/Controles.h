@@ -1,8 +1,10 @@
 #pragma once
 #include <QRect>
 #include <QString>
+#include "rails/Veredito.h"
 
 class QColor;
+class QIcon;
 class QFont;
 class QFrame;
 class QLabel;
@@ -34,3 +36,12 @@ QLabel* criaBarra(QFrame* moldura, const QColor& cor);
 
 // One tick of the moving bar: grows by `passo`, back to 1 pixel after 50 steps.
 void avancaBarra(QLabel* barra, int passo);
+
+// How a verdict looks on screen: pass green, fail red, not measurable and no reading grey,
+// not graded without a tint (invalid colour). The mark beside it keeps the verdict readable
+// without colours.
+QColor corVeredito(Veredito v);
+QIcon iconeVeredito(Veredito v);
+// Tints the label's background, gives it the verdict's word as tooltip and records the
+// verdict's name in its "veredito" property (what tests and accessibility read).
+void pintaVeredito(QWidget* w, Veredito v);

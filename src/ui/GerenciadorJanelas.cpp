@@ -41,9 +41,12 @@ void GerenciadorJanelas::registra(const QString& nome, Fabrica fabrica, const QS
     m_fabricas.insert(nome, std::move(fabrica));
     for (const QString& codigo : codigos) {
         // A window is created if it is not loaded when its code is delivered. The rail windows
-        // ("15", "16") get nothing delivered: they read the console themselves, so a window the
-        // user closed mid-reading stays closed.
-        const bool semEntrega = codigo == QLatin1String("15") || codigo == QLatin1String("16");
+        // ask for their own readings only ("13", "15", "16", "18"): one the user closed while
+        // its reading was in flight stays closed and the late answer is dropped, instead of
+        // reopening it in its default state.
+        static const QStringList soDaPropriaJanela = {QStringLiteral("13"), QStringLiteral("15"),
+                                                      QStringLiteral("16"), QStringLiteral("18")};
+        const bool semEntrega = soDaPropriaJanela.contains(codigo);
         m_ligacao.registraEntrega(codigo, [this, nome, codigo, semEntrega](const QString& R, const QString& A) {
             JanelaFilha* j = aberta(nome);
             if (!j && !semEntrega)

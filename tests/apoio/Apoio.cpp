@@ -2,6 +2,7 @@
 
 #include "shell/Globais.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -15,6 +16,11 @@ PastaAplicacaoTemporaria::PastaAplicacaoTemporaria(bool comBanco) : d(new Dados)
         QFile::copy(QStringLiteral(PASTA_APLICACAO "/Config.qzd"), banco());
         QFile(banco()).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
+    // The report pages, as the installed application folder has them.
+    const QDir paginas(QStringLiteral(PASTA_APLICACAO "/relatorio"));
+    QDir(caminho()).mkpath(QStringLiteral("relatorio"));
+    for (const QString& nome : paginas.entryList({QStringLiteral("*.html")}, QDir::Files))
+        QFile::copy(paginas.filePath(nome), caminho() + QStringLiteral("/relatorio/") + nome);
     Globais::instancia().reinicia(caminho());
 }
 
@@ -31,4 +37,20 @@ QString PastaAplicacaoTemporaria::caminho() const
 QString PastaAplicacaoTemporaria::banco() const
 {
     return d->pasta.path() + QStringLiteral("/Config.qzd");
+}
+
+QString ConsultaDoRelatorio(const QString& arquivoOuEndereco)
+{
+    QFile f(arquivoOuEndereco);
+    if (f.open(QIODevice::ReadOnly)) {
+        const QString html = QString::fromUtf8(f.readAll());
+        const QString inicio = QStringLiteral("window.VEXADOR_CONSULTA = \"?");
+        const qsizetype i = html.indexOf(inicio);
+        if (i < 0)
+            return QString();
+        const qsizetype a = i + inicio.size();
+        return html.mid(a, html.indexOf(QLatin1Char('"'), a) - a);
+    }
+    const qsizetype q = arquivoOuEndereco.indexOf(QLatin1Char('?'));
+    return q < 0 ? QString() : arquivoOuEndereco.mid(q + 1);
 }

@@ -290,12 +290,15 @@ private slots:
                                                 "chestnut vin : 3800.000 mV", "chestnut vboost : 6000.000 mV"}),
                                    "IP 8 Plus");
         const QString q = MontaConsulta(ChipChestnut::ParesRelatorio(p, "10/12/2026", 2, "IP 8 Plus"));
-        QVERIFY2(q.startsWith("M1=PP6V0_DISPLAY_BOOST&L1=6.000%20V&R1=6.0%20V&P1=0%20%25&I1=1&M2=PN%20-5V7_DISPLAY_MESON_AVDDN"
+        QVERIFY2(q.startsWith("M1=PP6V0_DISPLAY_BOOST&L1=6.000%20V&R1=6.0%20V&P1=0%20%25&I1=1&V1=passa&M2=PN%20-5V7_DISPLAY_MESON_AVDDN"
                               "&L2=-5.700%20V%20%20%20%2815%2C0%20mA%29&R2=-5.7%20V"),
                  qPrintable(q));
         const QUrlQuery uq(q);
         for (int k = 1; k <= 6; ++k)
             QCOMPARE(uq.queryItemValue(QStringLiteral("I%1").arg(k)), QStringLiteral("1"));
+        // The input rail has no reference: nothing is compared.
+        QCOMPARE(uq.queryItemValue("V5"), QStringLiteral("passa"));
+        QCOMPARE(uq.queryItemValue("V6"), QStringLiteral("naograduado"));
         QCOMPARE(uq.queryItemValue("L3", QUrl::FullyDecoded), QStringLiteral("5.700 V   (12,5 mA)"));
         QCOMPARE(uq.queryItemValue("L4", QUrl::FullyDecoded), QStringLiteral("5.700 V   (- mA)"));
         QCOMPARE(uq.queryItemValue("R6"), QStringLiteral("-"));
@@ -390,15 +393,17 @@ private slots:
         QCOMPARE(uq.queryItemValue("M7"), QStringLiteral("PP1V1_S2"));
         QCOMPARE(uq.queryItemValue("P7", QUrl::FullyDecoded), QStringLiteral("10 %"));
         QCOMPARE(uq.queryItemValue("I7"), QStringLiteral("0"));
+        QCOMPARE(uq.queryItemValue("V7"), QStringLiteral("falha"));
         for (int k = 8; k <= 11; ++k) {
             QCOMPARE(uq.queryItemValue(QStringLiteral("R%1").arg(k)), QStringLiteral("-"));
             QCOMPARE(uq.queryItemValue(QStringLiteral("P%1").arg(k)), QStringLiteral("-"));
             QCOMPARE(uq.queryItemValue(QStringLiteral("I%1").arg(k)), QStringLiteral("3"));
+            QCOMPARE(uq.queryItemValue(QStringLiteral("V%1").arg(k)), QStringLiteral("naograduado"));
         }
         QCOMPARE(uq.queryItemValue("M8"), QStringLiteral("PP_CP1_OUT_ACORN"));
         QCOMPARE(uq.queryItemValue("L8", QUrl::FullyDecoded), QStringLiteral("2.000 V"));
         QCOMPARE(uq.queryItemValue("M11"), QStringLiteral("PP_VDD_MAIN"));
-        QCOMPARE(pares.size(), 11 * 5 + 3);
+        QCOMPARE(pares.size(), 11 * 6 + 3);
     }
 
     void enderecoRelatorio()

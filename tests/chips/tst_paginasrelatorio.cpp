@@ -59,8 +59,12 @@ private slots:
         pares.append(qMakePair(QStringLiteral("EMP"), QStringLiteral("<b>Zé & Cia</b> #1 100%")));
         const QString dom = renderiza(EnderecoRelatorioChip("chest", MontaConsulta(pares), ""));
         QVERIFY2(dom.contains("<tbody id=\"linhas\">"), qPrintable(dom.left(400)));
-        QCOMPARE(dom.count("<tr class=\"passou\""), 6);
-        QVERIFY(!dom.contains("class=\"falhou\""));
+        // Five rails pass; the input rail has no reference and is not graded.
+        QCOMPARE(dom.count("<tr class=\"passa\""), 5);
+        QVERIFY(dom.contains("<tr class=\"naograduado\" id=\"linha6\">"));
+        QVERIFY(dom.contains("<td class=\"marca\">\u2714 APROVADO</td>"));
+        QVERIFY(dom.contains("<td class=\"marca\">\u2013 NÃO AVALIADO</td>"));
+        QVERIFY(!dom.contains("class=\"falha\""));
         QVERIFY(dom.contains("<div id=\"veredito\" class=\"passou\">"));
         QVERIFY(dom.contains("<td class=\"malha\">PN -5V7_DISPLAY_MESON_AVDDN</td><td class=\"leitura\">-5.700 V   (15,00 mA)</td>"));
         QVERIFY(dom.contains("<dd id=\"modelo\">IP 8 Plus</dd>"));
@@ -79,11 +83,14 @@ private slots:
         const QString dom = renderiza(EnderecoRelatorioChip("acorn", MontaConsulta(pares), ""));
         QVERIFY2(dom.contains("Acorn Report"), qPrintable(dom.left(400)));
         QVERIFY(dom.contains("lang=\"en\""));
-        QVERIFY(dom.contains("<tr class=\"passou\" id=\"linha1\">"));
-        QVERIFY(dom.contains("<tr class=\"falhou\" id=\"linha7\"><td class=\"malha\">PP1V1_S2</td>"
-                             "<td class=\"leitura\">1.210 V</td><td class=\"ref\">1.1 V</td><td class=\"porc\">10 %</td>"));
+        QVERIFY(dom.contains("<tr class=\"passa\" id=\"linha1\">"));
+        QVERIFY(dom.contains("<tr class=\"falha\" id=\"linha7\"><td class=\"malha\">PP1V1_S2</td>"
+                             "<td class=\"leitura\">1.210 V</td><td class=\"ref\">1.1 V</td><td class=\"porc\">10 %</td>"
+                             "<td class=\"marca\">\u2718 FAIL</td>"));
         for (int k = 8; k <= 11; ++k)
-            QVERIFY(dom.contains(QStringLiteral("<tr class=\"semgrau\" id=\"linha%1\">").arg(k)));
+            QVERIFY(dom.contains(QStringLiteral("<tr class=\"naograduado\" id=\"linha%1\">").arg(k)));
+        // Each verdict class counted.
+        QVERIFY(dom.contains("<span class=\"total-falha\">\u2718 FAIL: <b>1</b></span>"));
         QVERIFY(dom.contains("<div id=\"veredito\" class=\"falhou\">"));
         QVERIFY(dom.contains("<dd id=\"tecnico\">Bench 1</dd>"));
     }

@@ -92,9 +92,14 @@ void TstDicionario::chavesNaOrdemDaTabela()
     u"Limpar dados após comando"_s, u"Salvar Alterações"_s,
     u"Copiar Dados para o lado Comparador"_s, u"VALORES DE REFERÊNCIA RF"_s,
     u"Não disponível para 6/6P"_s, u"MSG_LICENCA"_s, u"TermosYes"_s, u"TermosNo"_s,
-    u"Aguardando Box"_s
+    u"Aguardando Box"_s,
+    // rails: verdicts and reports
+    u"VEREDITO_PASSA"_s, u"VEREDITO_FALHA"_s, u"VEREDITO_NAOMENSURAVEL"_s,
+    u"VEREDITO_SEMLEITURA"_s, u"VEREDITO_NAOGRADUADO"_s, u"Relatório salvo em:"_s,
+    u"Abrir pasta"_s, u"SEM_VISUALIZADOR"_s, u"NAO_GRAVADO"_s, u"LEITURA_NAO_GRAVADA"_s,
+    u"MOTIVO_SOMENTE_LEITURA"_s, u"MOTIVO_DISCO_CHEIO"_s, u"RELATORIO_NAO_SALVO"_s
     };
-    QCOMPARE(esperadas.size(), 151);
+    QCOMPARE(esperadas.size(), 164);
     // The program's own keys come first, in this order; keys added later follow them.
     QCOMPARE(ChavesDoDicionario().mid(0, esperadas.size()), esperadas);
     for (const QString& k : esperadas)

@@ -1,10 +1,14 @@
 // The bundled rail report page in a real browser: the address the program builds is opened
 // in headless Chromium and the rendered rows, marks, header and printout are read back.
 #include "apoio/Apoio.h"
+#include "i18n/Dialogos.h"
 #include "reports/RelatorioMalhas.h"
 #include "shell/Globais.h"
 
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
+#include <QUrl>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -98,6 +102,7 @@ private slots:
     void linhasEMarcas();
     void consultaSoComBlancosCodificados();
     void imprimeEmPdf();
+    void arquivoPublicadoComOsVereditos();
 };
 
 void TstPaginaRelatorio::init()
@@ -114,11 +119,13 @@ void TstPaginaRelatorio::linhasEMarcas_data()
     QTest::addColumn<int>("idioma");
     QTest::addColumn<QString>("titulo");
     QTest::addColumn<QString>("tipo");
-    QTest::addColumn<QStringList>("marcas"); // fail, pass, no percentage
+    QTest::addColumn<QStringList>("marcas"); // fail, pass, not graded
     QTest::newRow("VCore pt") << 0 << 1 << "Relatório de Malhas" << "VCore"
-                              << QStringList{"✘ FALHA", "✔ OK", "– SEM %"};
-    QTest::newRow("Buck en") << 2 << 2 << "Power Rail Report" << "BUCK" << QStringList{"✘ FAIL", "✔ OK", "– NO %"};
-    QTest::newRow("LDO es") << 1 << 3 << "Informe de Líneas" << "LDO" << QStringList{"✘ FALLA", "✔ OK", "– SIN %"};
+                              << QStringList{"✘ FALHA", "✔ APROVADO", "– NÃO AVALIADO"};
+    QTest::newRow("Buck en") << 2 << 2 << "Power Rail Report" << "BUCK"
+                             << QStringList{"✘ FAIL", "✔ PASS", "– NOT GRADED"};
+    QTest::newRow("LDO es") << 1 << 3 << "Informe de Líneas" << "LDO"
+                            << QStringList{"✘ FALLA", "✔ APROBADO", "– NO EVALUADO"};
 }
 
 void TstPaginaRelatorio::linhasEMarcas()
@@ -145,7 +152,7 @@ void TstPaginaRelatorio::linhasEMarcas()
 
     const QList<LinhaPagina> l = linhas(dom);
     QCOMPARE(l.size(), 3);
-    const QStringList classes{"falhou", "passou", "semporc"}, codigos{"0", "1", "3"};
+    const QStringList classes{"falha", "passa", "naograduado"}, codigos{"0", "1", "3"};
     for (int i = 0; i < 3; ++i) {
         QCOMPARE(l[i].numero, QString::number(i + 1));
         QCOMPARE(l[i].codigo, codigos[i]);
@@ -174,9 +181,9 @@ void TstPaginaRelatorio::consultaSoComBlancosCodificados()
     const QList<LinhaPagina> l = linhas(dom);
     QCOMPARE(l.size(), 2);
     QCOMPARE(l[0].celulas.value("porc"), QString("4.1 %"));
-    QCOMPARE(l[0].classe, QString("passou"));
+    QCOMPARE(l[0].classe, QString("passa"));
     QCOMPARE(l[1].celulas.value("leitura"), QString("*Sem Medição"));
-    QCOMPARE(l[1].classe, QString("falhou"));
+    QCOMPARE(l[1].classe, QString("falha")); // a host query has only the code
     QCOMPARE(campo(dom, "modelo"), QString("IP 7"));
 }
 
@@ -196,6 +203,74 @@ void TstPaginaRelatorio::imprimeEmPdf()
     const QString texto = QString::fromUtf8(p.readAllStandardOutput());
     QVERIFY2(texto.contains("PP_GPU_SRAM") && texto.contains("FALHA") && texto.contains("IP X"), qPrintable(texto));
     QVERIFY2(!texto.contains("Imprimir"), "the print button must not be printed");
+}
+
+void TstPaginaRelatorio::arquivoPublicadoComOsVereditos()
+{
+    // One rail of each verdict class, published as the rail windows do: a file beside the
+    // database, opened through the desktop seam, printed to PDF by the headless browser.
+    QTemporaryDir pastaBanco;
+    Globais::instancia().CaminhoBanco = pastaBanco.filePath("Config.qzd");
+    Globais::instancia().IdiomaAtual = 1;
+    qputenv("VEXADOR_NAVEGADOR", navegador().toLocal8Bit());
+    const QList<LinhaRelatorio> trilhas{
+        {"1. PP_CPU", "0.896 V", "0.800 V", "12 %", "0.800"},      // fail
+        {"2. PP_SOC", "0.780 V", "0.775 V", "0.6 %", "0.775"},     // pass
+        {"3. PP_GPU", "*", "0.775 V", "0 %", "0.775"},             // not measurable
+        {"4. PP1V8", "*Sem Medição", "1.800 V", "0 %", "1.800"},   // no reading
+        {"5. PP1V1", "TIMEO V", "1.100 V", "", "1.100"},           // no reading (a word)
+        {"mA BUCK2", "1500,0 mA", "< 1000 mA", "", ""},            // fail (over its limit)
+        {"mA BUCK3", "160,0 mA", "< 400 mA", "", ""},              // pass
+        {"6. PP_X", "1.000 V", "1 V", "", ""},                     // not graded
+    };
+    RoteiroInstalado r;
+    r.roteiro.respostasEntrada = {QStringLiteral("Ana")};
+    const auto publicado = GeraRelatorioMalhas(0, trilhas, "IP 8", "A1863");
+    qunsetenv("VEXADOR_NAVEGADOR");
+    QVERIFY(publicado);
+    QCOMPARE(publicado->arquivo, pastaBanco.filePath("relatorios/IP-8_A1863_VCore_20261210-103015.html"));
+    QCOMPARE(r.roteiro.abertos, QStringList{publicado->arquivo});
+    QVERIFY(!QFile(publicado->arquivo).readAll().contains("?P1=")); // nothing in an address
+
+    // The file alone, no query: what an opener that drops queries shows.
+    const QString dom = QString::fromUtf8(abre(QUrl::fromLocalFile(publicado->arquivo).toString(), {"--dump-dom"}));
+    const QList<LinhaPagina> l = linhas(dom);
+    QCOMPARE(l.size(), trilhas.size());
+    const QStringList esperadas{"falha", "passa", "naomensuravel", "semleitura", "semleitura",
+                                "falha", "passa", "naograduado"};
+    for (int i = 0; i < l.size(); ++i) {
+        QCOMPARE(l[i].classe, esperadas[i]);
+        QCOMPARE(l[i].classe, NomeVeredito(VereditoRelatorio(trilhas[i]))); // the window's verdict
+    }
+    QCOMPARE(l[5].celulas.value("marca"), QStringLiteral("\u2718 FALHA"));
+    QCOMPARE(l[3].celulas.value("marca"), QStringLiteral("? SEM LEITURA"));
+    for (const auto& [classe, n] : QList<QPair<QString, int>>{{"passa", 2}, {"falha", 2}, {"naomensuravel", 1},
+                                                               {"semleitura", 2}, {"naograduado", 1}}) {
+        const QRegularExpression total(QStringLiteral("<span class=\"total-%1\">[^<]*<b>(\\d+)</b>").arg(classe));
+        QCOMPARE(total.match(dom).captured(1), QString::number(n));
+    }
+
+    // The PDF of the same page, printed in the background.
+    QVERIFY(!publicado->pdf.isEmpty());
+    QElapsedTimer relogio;
+    relogio.start();
+    qint64 tamanho = -1;
+    while (relogio.elapsed() < 60000) {
+        const qint64 agora = QFileInfo(publicado->pdf).size();
+        if (agora > 0 && agora == tamanho)
+            break;
+        tamanho = agora;
+        QTest::qWait(500);
+    }
+    QVERIFY2(QFileInfo(publicado->pdf).size() > 0, qPrintable(publicado->pdf));
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    if (!pdftotext.isEmpty()) {
+        QProcess p;
+        p.start(pdftotext, {"-layout", publicado->pdf, "-"});
+        QVERIFY(p.waitForFinished(30000));
+        const QString texto = QString::fromUtf8(p.readAllStandardOutput());
+        QVERIFY2(texto.contains("FALHA") && texto.contains("SEM LEITURA") && texto.contains("PP_CPU"), qPrintable(texto));
+    }
 }
 
 QTEST_MAIN(TstPaginaRelatorio)

@@ -1,10 +1,15 @@
 #include "../rails/BancoMaster.h"
 
+#include "apoio/Apoio.h"
+
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "rails/GradeTrilhas.h"
 #include "reports/RelatorioMalhas.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QTest>
 #include <QUrl>
@@ -24,12 +29,14 @@ private slots:
     void nomeRelatorio();
     void geraRelatorioVCoreComFiltro();
     void cancelarNaoEnviaNada();
+    void falhasDoRelatorioSaoDitas();
 };
 
 void TstRelatorioMalhas::init()
 {
     Globais::instancia().reinicia();
     Globais::instancia().IdiomaAtual = 1;
+    qputenv("VEXADOR_NAVEGADOR", ""); // no PDF printing here (tests/reports prints one)
 }
 
 void TstRelatorioMalhas::veredito_data()
@@ -37,19 +44,25 @@ void TstRelatorioMalhas::veredito_data()
     QTest::addColumn<QString>("leitura");
     QTest::addColumn<QString>("refV");
     QTest::addColumn<QString>("porc");
+    QTest::addColumn<QString>("ref");
     QTest::addColumn<QString>("codigo");
-    QTest::newRow("12.0 % fails") << "1.344 V" << "1.200" << "12.0 %" << "0";
-    QTest::newRow("9.9 % passes") << "1.318 V" << "1.200" << "9.9 %" << "1";
-    QTest::newRow("10.9 % fails (whole part 10)") << "1.330 V" << "1.200" << "10.9 %" << "0";
-    QTest::newRow("-10.0 % fails") << "1.080 V" << "1.200" << "-10.0 %" << "0";
-    QTest::newRow("-9.9 % passes") << "1.081 V" << "1.200" << "-9.9 %" << "1";
-    QTest::newRow("-0.0 % passes") << "1.199 V" << "1.200" << "-0.0 %" << "1";
-    QTest::newRow("100 % fails") << "2.400 V" << "1.200" << "100 %" << "0";
-    QTest::newRow("empty Porc with RefV") << "1.250 V" << "0.000" << "" << "3";
-    QTest::newRow("no reading") << "*Sem Medição" << "1.200" << "0 %" << "0";
-    QTest::newRow("not measurable") << "*" << "1.200" << "0 %" << "1";
-    QTest::newRow("current") << "123,4 mA" << "100" << "50.0 %" << "1";
-    QTest::newRow("no RefV") << "1.250 V" << "" << "" << "1";
+    QTest::newRow("12.0 % fails") << "1.344 V" << "1.200" << "12.0 %" << QString() << "0";
+    QTest::newRow("9.9 % passes") << "1.318 V" << "1.200" << "9.9 %" << QString() << "1";
+    QTest::newRow("10.9 % fails (whole part 10)") << "1.330 V" << "1.200" << "10.9 %" << QString() << "0";
+    QTest::newRow("-10.0 % fails") << "1.080 V" << "1.200" << "-10.0 %" << QString() << "0";
+    QTest::newRow("-9.9 % passes") << "1.081 V" << "1.200" << "-9.9 %" << QString() << "1";
+    QTest::newRow("-0.0 % passes") << "1.199 V" << "1.200" << "-0.0 %" << QString() << "1";
+    QTest::newRow("100 % fails") << "2.400 V" << "1.200" << "100 %" << QString() << "0";
+    QTest::newRow("empty Porc with RefV") << "1.250 V" << "0.000" << "" << QString() << "3";
+    QTest::newRow("no reading") << "*Sem Medição" << "1.200" << "0 %" << QString() << "0";
+    QTest::newRow("not measurable") << "*" << "1.200" << "0 %" << QString() << "1";
+    QTest::newRow("current") << "123,4 mA" << "100" << "50.0 %" << QString() << "1";
+    QTest::newRow("no RefV") << "1.250 V" << "" << "" << QString() << "1";
+    // A current is compared with its limit: above it is a fail, as in the window.
+    QTest::newRow("current over its limit") << "1500,0 mA" << "" << "" << "< 1000 mA" << "0";
+    QTest::newRow("current under its limit") << "999,9 mA" << "" << "" << "< 1000 mA" << "1";
+    // A word where the value should be is no reading.
+    QTest::newRow("timed-out word") << "TIMEO V" << "1.200" << "" << "1.200 V" << "0";
 }
 
 void TstRelatorioMalhas::veredito()
@@ -57,8 +70,9 @@ void TstRelatorioMalhas::veredito()
     QFETCH(QString, leitura);
     QFETCH(QString, refV);
     QFETCH(QString, porc);
+    QFETCH(QString, ref);
     QFETCH(QString, codigo);
-    QCOMPARE(CodigoVeredito({QStringLiteral("rail"), leitura, QString(), porc, refV}), codigo);
+    QCOMPARE(CodigoVeredito({QStringLiteral("rail"), leitura, ref, porc, refV}), codigo);
 }
 
 void TstRelatorioMalhas::numeracaoMalha_data()
@@ -86,12 +100,12 @@ void TstRelatorioMalhas::consultaCompleta()
         {"2. VDD GPU", "*", "1.000 V", "0 %", "1.000"},
     };
     QCOMPARE(ConsultaRelatorio(linhas, 0, "10/12/26", 1, "IP 8 Plus", QStringLiteral("Loja")),
-             QStringLiteral("P1=VDD%20CPU&L1=1.250%20V&R1=1.200%20V&O1=4.1%20%25&I1=1"
-                            "&P2=VDD%20GPU&L2=%2A&R2=1.000%20V&O2=0%20%25&I2=1"
+             QStringLiteral("P1=VDD%20CPU&L1=1.250%20V&R1=1.200%20V&O1=4.1%20%25&I1=1&V1=passa"
+                            "&P2=VDD%20GPU&L2=%2A&R2=1.000%20V&O2=0%20%25&I2=1&V2=naomensuravel"
                             "&TIPO=0&DATA=10%2F12%2F26&IDIOMA=1&MODELO=IP%208%20Plus&EMP=Loja"));
     // The Buck and LDO window sends no rail names and keeps the numbers.
     QCOMPARE(ConsultaRelatorio(linhas.mid(0, 1), 2, "d", 2, "IP 7", std::nullopt),
-             QStringLiteral("L1=1.250%20V&R1=1.200%20V&O1=4.1%20%25&I1=1&TIPO=2&DATA=d&IDIOMA=2&MODELO=IP%207"));
+             QStringLiteral("L1=1.250%20V&R1=1.200%20V&O1=4.1%20%25&I1=1&V1=passa&TIPO=2&DATA=d&IDIOMA=2&MODELO=IP%207"));
 }
 
 void TstRelatorioMalhas::valoresCodificados()
@@ -103,11 +117,13 @@ void TstRelatorioMalhas::valoresCodificados()
     QVERIFY(!consulta.contains(QLatin1Char('#')));
     QVERIFY(!consulta.contains(QLatin1Char(' ')));
     const QUrlQuery q(consulta);
-    QCOMPARE(q.queryItems().size(), 10);
+    QCOMPARE(q.queryItems().size(), 11);
     QCOMPARE(q.queryItemValue("P1", QUrl::FullyDecoded), QStringLiteral("A&I1=0#x"));
     QCOMPARE(q.queryItemValue("L1", QUrl::FullyDecoded), QStringLiteral("1+1 %"));
     QCOMPARE(q.queryItemValue("R1", QUrl::FullyDecoded), QStringLiteral("R=?"));
-    QCOMPARE(q.queryItemValue("I1"), QStringLiteral("1"));
+    // "1+1 %" is no reading; the "I1=0" inside the rail name added no item of its own.
+    QCOMPARE(q.allQueryItemValues("I1"), QStringList{QStringLiteral("0")});
+    QCOMPARE(q.queryItemValue("V1"), QStringLiteral("semleitura"));
     QCOMPARE(q.queryItemValue("EMP", QUrl::FullyDecoded), nome);
 }
 
@@ -155,11 +171,16 @@ void TstRelatorioMalhas::geraRelatorioVCoreComFiltro()
     b.executa("Update Master set Leitura = '0.995 V', Porc = '10.5 %' where Malha = '3. GPU SRAM'");
     b.executa("Update Master set Leitura = '*', Porc = '0 %' where Malha = '2. VDD GPU'");
 
+    Globais::instancia().PastaAplicacao = QStringLiteral(PASTA_APLICACAO); // the pages
     RoteiroInstalado r;
     r.roteiro.respostasEntrada = {QStringLiteral("Nova Loja")};
-    const auto endereco = GeraRelatorioMalhas(0, ConsultaGradeIc("IP 8 Plus", 0, "GPU"), "IP 8 Plus");
-    QVERIFY(endereco);
-    QCOMPARE(r.roteiro.abertos, QStringList{*endereco});
+    const auto publicado = GeraRelatorioMalhas(0, ConsultaGradeIc("IP 8 Plus", 0, "GPU"), "IP 8 Plus", "A1864");
+    QVERIFY(publicado);
+    // A file beside the database, named by model, number, window and time, then opened.
+    QCOMPARE(publicado->arquivo, b.pasta.path() + "/relatorios/IP-8-Plus_A1864_VCore_20261210-103015.html");
+    QCOMPARE(r.roteiro.abertos, QStringList{publicado->arquivo});
+    QVERIFY(r.roteiro.textos().isEmpty());
+    const QString consulta = ConsultaDoRelatorio(publicado->arquivo);
     QCOMPARE(r.roteiro.entradas.size(), 1);
     QCOMPARE(r.roteiro.entradas.first().prompt, L("DIGITE SEU NOME"));
     QCOMPARE(r.roteiro.entradas.first().titulo, L("Relatório") + QStringLiteral(" - PDF"));
@@ -167,7 +188,7 @@ void TstRelatorioMalhas::geraRelatorioVCoreComFiltro()
     QCOMPARE(LeNomeRelatorio(), QStringLiteral("Nova Loja"));
 
     const QString data = QLocale::system().toString(r.roteiro.relogio.date(), QLocale::ShortFormat);
-    const QUrlQuery q(QUrl(*endereco).query(QUrl::FullyEncoded));
+    const QUrlQuery q(consulta);
     // Only the GPU rows, numbered from 1 in the grid's order, rail numbers removed.
     QCOMPARE(q.queryItemValue("P1", QUrl::FullyDecoded), QStringLiteral("VDD GPU"));
     QCOMPARE(q.queryItemValue("L1", QUrl::FullyDecoded), QStringLiteral("*"));
@@ -181,7 +202,7 @@ void TstRelatorioMalhas::geraRelatorioVCoreComFiltro()
     QCOMPARE(q.queryItemValue("IDIOMA"), QStringLiteral("1"));
     QCOMPARE(q.queryItemValue("MODELO", QUrl::FullyDecoded), QStringLiteral("IP 8 Plus"));
     QCOMPARE(q.queryItemValue("EMP", QUrl::FullyDecoded), QStringLiteral("Nova Loja"));
-    QVERIFY(endereco->contains(QLatin1String("MODELO=IP%208%20Plus")));
+    QVERIFY(consulta.contains(QLatin1String("MODELO=IP%208%20Plus")));
 }
 
 void TstRelatorioMalhas::cancelarNaoEnviaNada()
@@ -190,18 +211,52 @@ void TstRelatorioMalhas::cancelarNaoEnviaNada()
     b.executa("Insert into Tools (Idioma, syncbd, Nome) values (1, '0', 'Antigo')");
     b.linha("IP 7", "A", "Buck0", "CPU", "1.200", "0", 2);
 
+    Globais::instancia().PastaAplicacao = QStringLiteral(PASTA_APLICACAO);
     RoteiroInstalado r; // no answer queued: the name box is cancelled
-    QVERIFY(!GeraRelatorioMalhas(2, ConsultaGrade("IP 7", 2, "Modelo, Orig"), "IP 7"));
+    QVERIFY(!GeraRelatorioMalhas(2, ConsultaGrade("IP 7", 2, "Modelo, Orig"), "IP 7", "A1660"));
     QVERIFY(r.roteiro.abertos.isEmpty());
+    QVERIFY(!QFileInfo::exists(b.pasta.path() + "/relatorios"));
     QCOMPARE(LeNomeRelatorio(), QStringLiteral("Antigo"));
 
     // An empty answer is a name too: stored, and the report opens.
     r.roteiro.respostasEntrada = {QString()};
-    const auto endereco = GeraRelatorioMalhas(2, ConsultaGrade("IP 7", 2, "Modelo, Orig"), "IP 7");
-    QVERIFY(endereco);
-    QVERIFY(endereco->endsWith(QLatin1String("&EMP=")));
+    const auto publicado = GeraRelatorioMalhas(2, ConsultaGrade("IP 7", 2, "Modelo, Orig"), "IP 7", "A1660");
+    QVERIFY(publicado);
+    QVERIFY(ConsultaDoRelatorio(publicado->arquivo).endsWith(QLatin1String("&EMP=")));
     QCOMPARE(LeNomeRelatorio(), QString());
     QCOMPARE(r.roteiro.abertos.size(), 1);
+}
+
+void TstRelatorioMalhas::falhasDoRelatorioSaoDitas()
+{
+    BancoMaster b;
+    b.linha("IP 7", "A", "Buck0", "CPU", "1.200", "0", 2);
+    Globais::instancia().PastaAplicacao = QStringLiteral(PASTA_APLICACAO);
+    RoteiroInstalado r;
+
+    // Nothing on the desktop opens the file: the technician is told where it is.
+    r.roteiro.abreResultado = false;
+    r.roteiro.respostasEntrada = {QStringLiteral("Ana")};
+    const auto semVisualizador = GeraRelatorioMalhas(2, ConsultaGrade("IP 7", 2, "Orig"), "IP 7", "A1660");
+    QVERIFY(semVisualizador && !semVisualizador->abriu);
+    QVERIFY(QFileInfo::exists(semVisualizador->arquivo));
+    QCOMPARE(r.roteiro.textos(), QStringList{L("SEM_VISUALIZADOR") + "\n\n" + semVisualizador->arquivo});
+
+    // The reports folder cannot be made (a file has its name): nothing is opened, and the
+    // box says the report was not saved and where it was meant to go.
+    r.roteiro.limpa();
+    r.roteiro.abreResultado = true;
+    r.roteiro.respostasEntrada = {QStringLiteral("Ana")};
+    const QString pasta = b.pasta.path() + "/relatorios";
+    QDir(pasta).removeRecursively();
+    QFile bloqueio(pasta);
+    QVERIFY(bloqueio.open(QIODevice::WriteOnly));
+    bloqueio.close();
+    const auto semPasta = GeraRelatorioMalhas(2, ConsultaGrade("IP 7", 2, "Orig"), "IP 7", "A1660");
+    QVERIFY(semPasta && semPasta->arquivo.isEmpty());
+    QVERIFY(r.roteiro.abertos.isEmpty());
+    QCOMPARE(r.roteiro.textos().size(), 1);
+    QVERIFY(r.roteiro.textos().first().startsWith(L("RELATORIO_NAO_SALVO") + "\n\n" + pasta + "/"));
 }
 
 QTEST_GUILESS_MAIN(TstRelatorioMalhas)

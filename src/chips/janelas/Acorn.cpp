@@ -8,6 +8,7 @@
 #include "i18n/Mensagens.h"
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
+#include "ui/AvisoRelatorio.h"
 #include "ui/Twips.h"
 
 #include <QGridLayout>
@@ -98,6 +99,7 @@ Acorn::Acorn(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Acorn"), 
     v->addLayout(botoes);
     v->addWidget(desenho, 0, Qt::AlignHCenter);
     v->addLayout(grade);
+    v->addWidget(m_avisoRelatorio);
     v->addStretch(1);
 
     setFixedSize(Twips::paraPixels(Largura), Twips::paraPixels(Altura));
@@ -160,5 +162,5 @@ void Acorn::btExportar_Click()
 {
     const auto pares = ChipAcorn::ParesRelatorio(m_painel, DataCurta(dialogos().agora()),
                                                  Globais::instancia().IdiomaAtual, ligacao().modelo());
-    AbreRelatorioChip(QStringLiteral("acorn"), pares);
+    publicaRelatorio(QStringLiteral("acorn"), pares);
 }

@@ -248,7 +248,7 @@ void Chestnut::btExportar_Click()
 {
     const auto pares = ChipChestnut::ParesRelatorio(m_painel, DataCurta(dialogos().agora()),
                                                     Globais::instancia().IdiomaAtual, ligacao().modelo());
-    AbreRelatorioChip(QStringLiteral("chest"), pares);
+    publicaRelatorio(QStringLiteral("chest"), pares);
 }
 
 void Chestnut::btLog_Click()

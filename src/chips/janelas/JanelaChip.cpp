@@ -1,8 +1,11 @@
 #include "chips/janelas/JanelaChip.h"
 
+#include "chips/LeituraChip.h"
 #include "db/ConsultaDados.h"
 #include "i18n/Dicionario.h"
 #include "shell/Globais.h"
+#include "shell/Ligacao.h"
+#include "ui/AvisoRelatorio.h"
 #include "ui/GerenciadorJanelas.h"
 #include "ui/Twips.h"
 
@@ -43,6 +46,7 @@ QPixmap imagemIndicador(bool ok)
 JanelaChip::JanelaChip(const QString& nome, GerenciadorJanelas& janelas, bool temFlagAberta)
     : JanelaFilha(nome, janelas, temFlagAberta)
 {
+    m_avisoRelatorio = new AvisoRelatorio(this);
 }
 
 QLabel* JanelaChip::criaValor(const QString& nome, int larguraTwips)
@@ -204,6 +208,7 @@ void JanelaChip::montaColunaELog(QLayout* botoes, QWidget* desenho, QLayout* gra
     ve->addLayout(botoes);
     ve->addWidget(desenho, 0, Qt::AlignHCenter);
     ve->addLayout(grade);
+    ve->addWidget(m_avisoRelatorio);
     ve->addStretch(1);
 
     m_log = criaPainelLog();
@@ -267,4 +272,10 @@ void JanelaChip::showEvent(QShowEvent* e)
         m_centralizada = true;
         centraliza();
     }
+}
+
+void JanelaChip::publicaRelatorio(const QString& pagina, const QList<QPair<QString, QString>>& pares)
+{
+    MostraRelatorio(m_avisoRelatorio, AbreRelatorioChip(pagina, pares, ligacao().modelo(),
+                                                        ligacao().numeroModelo(), objectName()));
 }

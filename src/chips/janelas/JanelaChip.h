@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QString>
 
+class AvisoRelatorio;
 class QLabel;
 class QLayout;
 class QPlainTextEdit;
@@ -56,6 +57,10 @@ protected:
     // the frame fitted and centred again.
     void defineLarguraLog(int twips, int larguraComLog, int altura);
 
+    // Asks the name and publishes the report of this window (page "chest" or "acorn"); the
+    // line under the buttons then says where it was saved.
+    void publicaRelatorio(const QString& pagina, const QList<QPair<QString, QString>>& pares);
+
     // The bold UC label at the top; `alinhado`: right-aligned in at least 1400 twips.
     QLabel* criaRotuloUC(bool alinhado = true);
     // From the first showing on, the frame sits `topo` twips down, centred across the MDI area.
@@ -71,6 +76,7 @@ protected:
     QSqlQueryModel* m_data1 = nullptr;
     QHash<QString, QWidget*> m_controles;
     QWidget* m_log = nullptr;
+    AvisoRelatorio* m_avisoRelatorio = nullptr; // laid out by the subclass (montaColunaELog does)
 
 private:
     int m_topoTwips = -1;

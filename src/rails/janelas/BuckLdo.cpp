@@ -3,6 +3,7 @@
 #include "i18n/Dicionario.h"
 #include "rails/janelas/ComponentesTrilhas.h"
 #include "shell/Ligacao.h"
+#include "ui/AvisoRelatorio.h"
 #include "ui/GerenciadorJanelas.h"
 #include "ui/Twips.h"
 
@@ -89,12 +90,13 @@ BuckLdo::BuckLdo(GerenciadorJanelas& janelas)
     lay->addWidget(m_grade, 1);
     lay->addLayout(gravacoes);
     lay->addWidget(m_frameVar);
+    lay->addWidget(m_avisoRelatorio);
 
     // Load.
     m_escolha = 1;
     m_familia = FamiliaBuck;
     setWindowTitle(legenda());
-    ZeraLeituras();
+    zeraLeituras();
     defineConsulta(ConsultaGrade(modelo(), m_familia, QStringLiteral("Orig")));
     carregaComum();
     traduz();
@@ -147,7 +149,7 @@ void BuckLdo::PrePesquisa()
 {
     if (!ligacaoOciosa())
         return;
-    ZeraLeituras();
+    zeraLeituras();
     defineConsulta(ConsultaGrade(modelo(), m_familia, QStringLiteral("Modelo, Orig")));
     ExecutaPesquisa();
 }
@@ -179,7 +181,7 @@ void BuckLdo::aoRefrescar()
 
 void BuckLdo::LimpaLeiturasExterno()
 {
-    ZeraLeituras();
+    zeraLeituras();
     defineConsulta(ConsultaGrade(modelo(), m_familia, QStringLiteral("Orig")));
 }
 

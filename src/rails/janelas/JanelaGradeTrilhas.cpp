@@ -10,6 +10,8 @@
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
 #include "shell/janelas/GanchosShell.h"
+#include "ui/AvisoRelatorio.h"
+#include "ui/Controles.h"
 #include "ui/GerenciadorJanelas.h"
 #include "ui/Twips.h"
 
@@ -86,11 +88,37 @@ int ModeloGradeTrilhas::coluna(const QString& campo) const
     return -1;
 }
 
+namespace {
+QString chaveTrilha(const QString& malha, const QString& orig)
+{
+    return malha + QChar(0x1f) + orig;
+}
+} // namespace
+
+void ModeloGradeTrilhas::defineLeiturasNaoGravadas(const QList<TrilhaGraduada>& trilhas)
+{
+    beginResetModel();
+    m_naoGravadas.clear();
+    for (const TrilhaGraduada& t : trilhas)
+        m_naoGravadas.insert(chaveTrilha(t.malha, t.orig), {t.leitura, t.porc});
+    endResetModel();
+}
+
 QString ModeloGradeTrilhas::valor(int linha, const QString& campo) const
 {
     if (linha < 0 || linha >= m_linhas.size())
         return QString();
-    return m_linhas[linha].value(campo).toString();
+    const QSqlRecord& r = m_linhas[linha];
+    if (!m_naoGravadas.isEmpty()) {
+        const bool leitura = campo.compare(QLatin1String("Leitura"), Qt::CaseInsensitive) == 0;
+        if (leitura || campo.compare(QLatin1String("Porc"), Qt::CaseInsensitive) == 0) {
+            const auto it = m_naoGravadas.constFind(chaveTrilha(r.value(QStringLiteral("Malha")).toString(),
+                                                                r.value(QStringLiteral("Orig")).toString()));
+            if (it != m_naoGravadas.constEnd())
+                return leitura ? it->first : it->second;
+        }
+    }
+    return r.value(campo).toString();
 }
 
 QVariant ModeloGradeTrilhas::data(const QModelIndex& indice, int papel) const
@@ -98,24 +126,32 @@ QVariant ModeloGradeTrilhas::data(const QModelIndex& indice, int papel) const
     if (!indice.isValid() || indice.row() >= m_linhas.size() || indice.column() >= m_colunas.size())
         return {};
     const QString& campo = m_colunas[indice.column()].campo;
-    if (papel == Qt::DisplayRole || papel == Qt::ToolTipRole)
+    if (papel == Qt::DisplayRole)
         return valor(indice.row(), campo);
-    if (papel == Qt::BackgroundRole
-        && (campo == QLatin1String("Leitura") || campo == QLatin1String("Porc"))) {
-        const QString leitura = valor(indice.row(), QStringLiteral("Leitura"));
-        if (leitura.isEmpty() || (campo == QLatin1String("Porc") && valor(indice.row(), campo).isEmpty()))
-            return {};
-        const QString codigo = CodigoVeredito({valor(indice.row(), QStringLiteral("Malha")), leitura,
-                                               valor(indice.row(), QStringLiteral("Ref")),
-                                               valor(indice.row(), QStringLiteral("Porc")),
-                                               valor(indice.row(), QStringLiteral("RefV"))});
-        if (codigo == QLatin1String("1"))
-            return CorVb(Cores::VerdeClaro);
-        if (codigo == QLatin1String("0"))
-            return CorVb(Cores::AmareloClaro);
-        return {};
+    if (papel == Qt::ToolTipRole) {
+        const Veredito v = veredito(indice.row());
+        if ((campo == QLatin1String("Leitura") || campo == QLatin1String("Porc")) && v != Veredito::NaoGraduado)
+            return valor(indice.row(), campo) + QStringLiteral(" — ") + TextoVeredito(v);
+        return valor(indice.row(), campo);
+    }
+    if (campo == QLatin1String("Leitura") || campo == QLatin1String("Porc")) {
+        const Veredito v = veredito(indice.row());
+        if (papel == Qt::BackgroundRole) {
+            const QColor cor = corVeredito(v);
+            return cor.isValid() ? QVariant(cor) : QVariant();
+        }
+        if (papel == Qt::DecorationRole && campo == QLatin1String("Leitura"))
+            return iconeVeredito(v);
+        if (papel == PapelVeredito)
+            return int(v);
     }
     return {};
+}
+
+Veredito ModeloGradeTrilhas::veredito(int linha) const
+{
+    return VereditoTrilha(valor(linha, QStringLiteral("Leitura")), valor(linha, QStringLiteral("Porc")),
+                          valor(linha, QStringLiteral("RefV")), valor(linha, QStringLiteral("Ref")));
 }
 
 QVariant ModeloGradeTrilhas::headerData(int secao, Qt::Orientation orientacao, int papel) const
@@ -215,6 +251,7 @@ void JanelaGradeTrilhas::criaControles()
     m_imgPdf->setAutoRaise(true);
     connect(m_btExportar, &QPushButton::clicked, this, &JanelaGradeTrilhas::relatorio);
     connect(m_imgPdf, &QToolButton::clicked, this, &JanelaGradeTrilhas::relatorio);
+    m_avisoRelatorio = new AvisoRelatorio(this);
 
     m_frameVCore = new PainelProgresso(this);
     m_lbVar = new NotaVar(this);
@@ -262,6 +299,7 @@ void JanelaGradeTrilhas::traduzComum()
     m_btExportar->setText(L(QStringLiteral("Gerar Relatório PDF")));
     m_imgPdf->setToolTip(m_btExportar->text());
     m_frameVCore->traduz();
+    m_avisoRelatorio->traduz();
     if (!m_lbVar->destacada())
         m_lbVar->setText(TextoNotaVar(modelo(), m_variante));
 }
@@ -272,12 +310,22 @@ void JanelaGradeTrilhas::defineConsulta(const ConsultaMaster& consulta)
     m_data1->setQuery(consulta.executa(Banco::conexaoVista(Globais::instancia().CaminhoBanco)));
 }
 
+void JanelaGradeTrilhas::zeraLeituras()
+{
+    ZeraLeituras();
+    m_data1->defineLeiturasNaoGravadas({});
+}
+
 void JanelaGradeTrilhas::processaLeitura()
 {
     const ResultadoGrade r = ProcessaLeitura(m_variante, modelo(), m_familia, ligacao().txtConsole(),
                                              m_decimais.casasV, m_decimais.casasA);
     for (const QString& codigo : r.codigosDesconhecidos)
         AvisaCodigoDesconhecido(codigo);
+    // What the database refused is still the board's reading: the grid shows it from here.
+    m_data1->defineLeiturasNaoGravadas(r.gravada ? QList<TrilhaGraduada>{} : r.trilhas);
+    if (!r.gravada)
+        AvisaNaoGravado(L(QStringLiteral("LEITURA_NAO_GRAVADA")), r.erroBanco, windowTitle());
     if (!r.leituraFeita) {
         // Nothing came back: the rows keep the empty readings of the clearing.
         m_comboDecimais->setEnabled(true);
@@ -322,6 +370,7 @@ void JanelaGradeTrilhas::iniciaCiclo(const QString& codigo)
     posicionaProgresso();
     m_frameVCore->inicia();
     m_opMalha->setChecked(true);
+    m_ordenacao = Ordenacao::Malha;
     m_frame1->setEnabled(false);
     if (!ligacao().solicita(codigo, QStringLiteral("pmuadc --read all"))) {
         esperaCancelada();
@@ -382,9 +431,21 @@ void JanelaGradeTrilhas::escolheDecimais(bool corrente)
 
 void JanelaGradeTrilhas::ordena(Ordenacao ordenacao)
 {
-    if (!podeAgir() || !m_consulta.valida())
+    if (!podeAgir() || !m_consulta.valida()) {
+        // Refused: the checked option goes back to the order the grid still has.
+        marcaOrdenacao(m_ordenacao);
         return;
+    }
+    m_ordenacao = ordenacao;
     defineConsulta(ConsultaOrdenada(m_variante, modelo(), m_familia, ordenacao));
+}
+
+void JanelaGradeTrilhas::marcaOrdenacao(Ordenacao ordenacao)
+{
+    QRadioButton* opcao = ordenacao == Ordenacao::Malha ? m_opMalha
+                        : ordenacao == Ordenacao::Ic    ? m_opIc
+                                                        : m_opPorc;
+    opcao->setChecked(true);
 }
 
 void JanelaGradeTrilhas::grava(int i)
@@ -411,6 +472,7 @@ void JanelaGradeTrilhas::relatorio()
         MostraMensagem(QStringLiteral("PRIMEIRO_LEITURA"));
         return;
     }
-    GeraRelatorioMalhas(m_familia, m_consulta, modelo());
+    MostraRelatorio(m_avisoRelatorio,
+                    GeraRelatorioMalhas(m_familia, m_consulta, modelo(), ligacao().numeroModelo()));
     m_grade->setFocus();
 }

@@ -3,11 +3,14 @@
 #include "ui/JanelaFilha.h"
 
 #include <QElapsedTimer>
+#include <QHash>
+#include <QPair>
 #include <QList>
 #include <QSqlQueryModel>
 #include <QSqlRecord>
 #include <QStringList>
 
+class AvisoRelatorio;
 class NotaVar;
 class PainelProgresso;
 class QComboBox;
@@ -20,8 +23,8 @@ class QTimer;
 class QToolButton;
 
 // Data1: the rows of Master behind a rail grid. Shows the fields in the window's column order
-// with their captions, and tints the reading and the percentage by the report's verdict
-// (light green within 10 %, light yellow outside it or without a reading).
+// with their captions; the reading and the percentage carry the row's verdict (the report's):
+// a tint, a mark beside the reading and the verdict's word in the tooltip.
 class ModeloGradeTrilhas : public QSqlQueryModel {
     Q_OBJECT
 public:
@@ -40,6 +43,13 @@ public:
 
     QString valor(int linha, const QString& campo) const;
     int coluna(const QString& campo) const;
+    Veredito veredito(int linha) const;
+    // Readings the database did not store, shown in place of the rows' stored ones (by rail
+    // and output) until the next reading; an empty list shows the database again.
+    void defineLeiturasNaoGravadas(const QList<TrilhaGraduada>& trilhas);
+
+    // The verdict of a reading or percentage cell, as an int of Veredito.
+    static constexpr int PapelVeredito = Qt::UserRole + 1;
 
 protected:
     void queryChange() override;
@@ -47,6 +57,7 @@ protected:
 private:
     QList<Coluna> m_colunas;
     QList<QSqlRecord> m_linhas;
+    QHash<QString, QPair<QString, QString>> m_naoGravadas; // Leitura, Porc
 };
 
 // What the VCore and the Buck and LDO windows share: the grid and its query, the decimal
@@ -83,6 +94,8 @@ protected:
     void traduzComum();
 
     void defineConsulta(const ConsultaMaster& consulta);
+    // ZeraLeituras, and the grid forgets readings it showed without the database.
+    void zeraLeituras();
     void atualizaGrade() { defineConsulta(m_consulta); }
     QString modelo() const;
     bool ligacaoOciosa() const;
@@ -106,6 +119,7 @@ protected:
     void tickTimer2();
     void escolheDecimais(bool corrente);
     void ordena(Ordenacao ordenacao);
+    void marcaOrdenacao(Ordenacao ordenacao);
     void grava(int i);
     void exclui(int i);
     void relatorio();
@@ -114,6 +128,7 @@ protected:
     int m_familia = 0;
     Decimais m_decimais;
     ConsultaMaster m_consulta;
+    Ordenacao m_ordenacao = Ordenacao::Malha; // the order the grid's query has
     int m_contador = 0;
     bool m_leituraFeita = false;
     bool m_dadosMudaram = false;
@@ -133,6 +148,7 @@ protected:
     QPushButton* m_btExcluir[3] = {};
     QPushButton* m_btExportar = nullptr;
     QToolButton* m_imgPdf = nullptr;
+    AvisoRelatorio* m_avisoRelatorio = nullptr;
     PainelProgresso* m_frameVCore = nullptr;
     NotaVar* m_lbVar = nullptr;
     QTimer* m_timer1 = nullptr;

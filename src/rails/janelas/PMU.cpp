@@ -8,6 +8,7 @@
 #include "rails/janelas/ComponentesTrilhas.h"
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
+#include "ui/Controles.h"
 #include "ui/GerenciadorJanelas.h"
 #include "ui/Twips.h"
 
@@ -27,7 +28,6 @@
 
 namespace {
 constexpr int LinhasDesenhadas = 20;
-constexpr int ErroTipo = 13; // a percentage that is not a number
 
 void pinta(QLabel* rotulo, const QString& cor)
 {
@@ -134,7 +134,8 @@ PMU::PMU(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("PMU"), janel
     lay->addLayout(topo);
     lay->addWidget(m_frameVCore);
     lay->addWidget(m_retangulo, 1);
-    lay->addWidget(m_lbVar);
+    // The note sits at a fixed top (posicionaNota), below the lines.
+    lay->addSpacing(Twips::paraPixels(900));
 
     // Load.
     traduz();
@@ -179,6 +180,8 @@ void PMU::criaLinha(int i)
     l.ok->setPixmap(ImagemMarca(true));
     l.no = rotulo("NO");
     l.no->setPixmap(ImagemMarca(false));
+    l.marca = rotulo("MARCA");
+    l.marca->setAlignment(Qt::AlignCenter);
     l.linha = new QFrame(m_retangulo);
     l.linha->setObjectName(QStringLiteral("LINHA(%1)").arg(i));
     l.linha->setFrameShape(QFrame::HLine);
@@ -194,6 +197,7 @@ void PMU::criaLinha(int i)
     m_grade->addWidget(l.porc, r, 5);
     m_grade->addWidget(l.ok, r, 6, Qt::AlignCenter);
     m_grade->addWidget(l.no, r, 6, Qt::AlignCenter);
+    m_grade->addWidget(l.marca, r, 6, Qt::AlignCenter);
     m_grade->addWidget(l.linha, r + 1, 0, 1, 7);
     m_linhas.append(l);
 }
@@ -244,12 +248,30 @@ void PMU::LimpaLinhas()
         pinta(l.porc, Cores::Verde);
         l.ok->hide();
         l.no->hide();
+        l.marca->hide();
         l.linha->hide();
     }
 }
 
+void PMU::posicionaNota()
+{
+    bool alta = false;
+    if (QMdiArea* area = janelas().area())
+        alta = Twips::dePixels(area->window()->height()) > 11000;
+    const int margem = m_retangulo->x();
+    m_lbVar->setGeometry(margem, Twips::paraPixels(TopoNotaPmu(ligacao().modelo(), m_familia, alta)),
+                         width() - 2 * margem, Twips::paraPixels(900));
+}
+
+void PMU::resizeEvent(QResizeEvent* e)
+{
+    JanelaFilha::resizeEvent(e);
+    posicionaNota();
+}
+
 void PMU::Pesquisa()
 {
+    posicionaNota();
     m_frameControle->setEnabled(false);
     LimpaLinhas();
     m_lbVar->show();
@@ -270,85 +292,78 @@ void PMU::GeraGrid()
 {
     QElapsedTimer relogio;
     relogio.start();
+    // An empty or non-numeric tolerance reads as 10, and the field says so.
+    const double t = ToleranciaPmu(m_porcTolerancia->currentText());
+    if (t == 10.0)
+        m_porcTolerancia->setCurrentText(QStringLiteral("10"));
     const ResultadoGrade r = ProcessaLeitura(VarianteGrade::Pmu, ligacao().modelo(), m_familia,
-                                             ligacao().txtConsole(), m_decimais.casasV, m_decimais.casasA);
+                                             ligacao().txtConsole(), m_decimais.casasV,
+                                             m_decimais.casasA, t);
     for (const QString& codigo : r.codigosDesconhecidos)
         AvisaCodigoDesconhecido(codigo);
     if (r.erro) {
         falha(*r.erro);
         return;
     }
-    if (const std::optional<ErroGrade> erro = ExibeResultados()) {
-        falha(*erro);
-        return;
-    }
+    ExibeResultados(r.trilhas);
+    if (!r.gravada)
+        AvisaNaoGravado(L(QStringLiteral("LEITURA_NAO_GRAVADA")), r.erroBanco, windowTitle());
     m_nsTrabalho = relogio.nsecsElapsed();
 }
 
 void PMU::falha(const ErroGrade& erro)
 {
-    // The panel stays as it is (progress shown, controls off) until the window is closed.
     dialogos().erroPadrao(erro.descricao, erro.numero);
+    // The window is usable again: the technician may read once more.
+    m_frameVCore->para();
+    m_frameControle->setEnabled(true);
 }
 
-std::optional<ErroGrade> PMU::ExibeResultados()
+void PMU::ExibeResultados(const QList<TrilhaGraduada>& trilhas)
 {
-    const QString textoTol = m_porcTolerancia->currentText();
-    const double t = ToleranciaPmu(textoTol);
-    if (t == 10.0) // empty or not a number reads as 10, and the field says so
-        m_porcTolerancia->setCurrentText(QStringLiteral("10"));
-    const QString modelo = ligacao().modelo();
-
-    Banco banco(Globais::instancia().CaminhoBanco);
-    const ConsultaMaster comRef = ConsultaGraduacao(modelo, m_familia, QStringLiteral(" and RefV <> ''"));
-    const QList<QSqlRecord> rows = banco.linhas(comRef.sql(), comRef.valores);
-    if (!banco.erro().isEmpty())
-        return ErroGrade{3021, banco.erro()};
     int i = 0;
-    for (const QSqlRecord& rec : rows) {
+    for (const TrilhaGraduada& tr : trilhas) {
+        if (tr.refV.isEmpty())
+            continue;
         // More outputs than the drawn lines get lines of their own.
         if (i >= m_linhas.size())
             criaLinha(i);
         const Linha& l = m_linhas[i];
-        l.saida->setText(rec.value(QStringLiteral("Orig")).toString().toUpper());
-        l.leituraV->setText(rec.value(QStringLiteral("Leitura")).toString());
-        l.porc->setText(rec.value(QStringLiteral("Porc")).toString());
+        l.saida->setText(tr.orig.toUpper());
+        l.leituraV->setText(tr.leitura);
+        l.porc->setText(tr.porc);
         l.saida->show();
         l.leituraV->show();
         l.porc->show();
 
-        QString p = l.porc->text();
-        p.remove(QLatin1Char('%'));
-        p.remove(QLatin1Char(' '));
-        const std::optional<double> numero = NumeroComVirgula(LimitaDecimais(p, -1));
-        if (!numero)
-            return ErroGrade{ErroTipo, QStringLiteral("Type mismatch")};
-        if (-t < *numero && *numero < t) {
+        pintaVeredito(l.leituraV, tr.veredito);
+        pintaVeredito(l.porc, tr.veredito);
+        if (tr.veredito == Veredito::Passa) {
             l.ok->show();
-        } else {
-            pinta(l.porc, Cores::Amarelo);
-            pinta(l.leituraV, Cores::Amarelo);
+        } else if (tr.veredito == Veredito::Falha) {
             l.no->show();
+        } else {
+            l.marca->setText(MarcaVeredito(tr.veredito));
+            l.marca->setToolTip(TextoVeredito(tr.veredito));
+            l.marca->show();
         }
-        l.ref->setText(rec.value(QStringLiteral("Ref")).toString());
-        l.malhaNome->setText(rec.value(QStringLiteral("Malha")).toString());
+        l.ref->setText(tr.ref);
+        l.malhaNome->setText(tr.malha);
         l.ref->show();
         l.malhaNome->show();
         l.linha->show();
         ++i;
     }
 
-    // The currents: a row "mA <output>" lands on every line whose output starts with its name.
-    // A percentage never written reads as empty too.
-    const ConsultaMaster semPorc = ConsultaGraduacao(modelo, m_familia, QStringLiteral(" and ifnull(Porc, '') = ''"));
-    const QList<QSqlRecord> correntes = banco.linhas(semPorc.sql(), semPorc.valores);
-    if (!banco.erro().isEmpty())
-        return ErroGrade{3021, banco.erro()};
-    for (const QSqlRecord& rec : correntes) {
-        const QString orig = rec.value(QStringLiteral("Orig")).toString();
+    // The currents (rows without a percentage): a row "mA <output>" lands on every line whose
+    // output starts with its name, tinted by its limit.
+    for (const TrilhaGraduada& tr : trilhas) {
+        if (!tr.porc.isEmpty())
+            continue;
         for (const Linha& l : std::as_const(m_linhas)) {
-            if (CorrenteDaSaida(l.saida->text(), orig)) {
-                l.leituraA->setText(rec.value(QStringLiteral("Leitura")).toString());
+            if (CorrenteDaSaida(l.saida->text(), tr.orig)) {
+                l.leituraA->setText(tr.leitura);
+                pintaVeredito(l.leituraA, tr.veredito);
                 l.leituraA->show();
             }
         }
@@ -356,7 +371,6 @@ std::optional<ErroGrade> PMU::ExibeResultados()
 
     m_frameVCore->para();
     m_frameControle->setEnabled(true);
-    return std::nullopt;
 }
 
 void PMU::esperaCancelada()

@@ -29,6 +29,7 @@ public:
         QLabel* porc = nullptr;
         QLabel* ok = nullptr;
         QLabel* no = nullptr;
+        QLabel* marca = nullptr; // the mark of a line neither passed nor failed
         QFrame* linha = nullptr;
     };
 
@@ -53,10 +54,12 @@ public:
 
 protected:
     bool eventFilter(QObject* alvo, QEvent* evento) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     void familiaEscolhida(int familia);
-    std::optional<ErroGrade> ExibeResultados();
+    void ExibeResultados(const QList<TrilhaGraduada>& trilhas);
+    void posicionaNota();
     void criaLinha(int i);
     void falha(const ErroGrade& erro);
 

@@ -3,6 +3,7 @@
 #include "i18n/Dicionario.h"
 #include "rails/janelas/ComponentesTrilhas.h"
 #include "shell/Ligacao.h"
+#include "ui/AvisoRelatorio.h"
 #include "ui/GerenciadorJanelas.h"
 #include "ui/Twips.h"
 
@@ -85,13 +86,14 @@ VCores::VCores(GerenciadorJanelas& janelas)
     lay->addWidget(m_grade, 1);
     lay->addLayout(gravacoes);
     lay->addWidget(m_lbVar);
+    lay->addWidget(m_avisoRelatorio);
 
     // Load.
     m_familia = FamiliaVCore;
     if (ligacao().status() == QLatin1String("0"))
         m_btExecutaLeitura->setEnabled(false);
     setWindowTitle(legenda());
-    ZeraLeituras();
+    zeraLeituras();
     defineConsulta(ConsultaGrade(modelo(), m_familia, QStringLiteral("Malha")));
     carregaComum();
     traduz();
@@ -162,7 +164,7 @@ void VCores::PrePesquisa()
 {
     if (!podeAgir())
         return;
-    ZeraLeituras();
+    zeraLeituras();
     defineConsulta(consultaFiltrada(false));
     ExecutaPesquisa();
 }
@@ -205,7 +207,7 @@ void VCores::aoRefrescar()
 
 void VCores::LimpaLeiturasExterno()
 {
-    ZeraLeituras();
+    zeraLeituras();
     defineConsulta(ConsultaGrade(modelo(), m_familia, QStringLiteral("Malha")));
 }
 

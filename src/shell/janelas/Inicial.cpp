@@ -8,6 +8,7 @@
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
 #include "shell/Portas.h"
+#include "rails/Veredito.h"
 #include "shell/RegistroSessao.h"
 #include "shell/janelas/GanchosShell.h"
 #include "shell/janelas/TabelaJanelas.h"
@@ -22,6 +23,7 @@
 #include <QDockWidget>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPointer>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -161,6 +163,11 @@ Inicial::Inicial(QWidget* telaAbertura)
     // The session log: old days are removed now, every exchange and link change is appended.
     m_registro = new RegistroSessao(*m_ligacao, PastaLogs(), this);
     m_registro->acompanha(*m_conexao);
+    // Every verdict a window gives goes to the same log, so a day's log tells what a board showed.
+    DefineDestinoVereditos([registro = QPointer<RegistroSessao>(m_registro)](const QString& linha) {
+        if (registro)
+            registro->registraEvento(linha);
+    });
     m_logo = desenhaLogo();
     montaBarra();
     montaConsole();

@@ -1,0 +1,45 @@
+#pragma once
+#include <QString>
+#include <functional>
+#include <optional>
+
+// The verdict on one reading, decided here once and only displayed by the windows and the
+// report, so a grid, a chip window, a test window and the report page never disagree.
+enum class Veredito {
+    Passa,         // compared and inside its tolerance or limit
+    Falha,         // compared and outside
+    NaoMensuravel, // the rail gives no value in purple mode ("*")
+    SemLeitura,    // the channel is missing, timed out or printed something that is not a number
+    NaoGraduado,   // nothing to compare with (no reference, or nothing read yet)
+};
+
+// Tolerance of the rail verdict, in percent (the report's and the PMU window's default).
+constexpr double ToleranciaPadrao = 10.0;
+
+// A graded rail row: `leitura` and `porc` as grading wrote them, `refV` the reference the
+// percentage was computed from, `ref` the reference shown ("< 1000 mA" for a current).
+// A voltage passes when the whole part of its percentage lies strictly between -tolerancia
+// and tolerancia; a current passes when it is below the limit of its reference.
+Veredito VereditoTrilha(const QString& leitura, const QString& porc, const QString& refV,
+                        const QString& ref, double tolerancia = ToleranciaPadrao);
+
+// The limit N of a reference written "< N mA"; std::nullopt for any other text.
+std::optional<double> LimiteCorrente(const QString& ref);
+
+// A check that either held or not (a chip channel inside its range, a test answer).
+inline Veredito VereditoDe(bool passou) { return passou ? Veredito::Passa : Veredito::Falha; }
+
+// A stable name for pages and logs: "passa", "falha", "naomensuravel", "semleitura",
+// "naograduado".
+QString NomeVeredito(Veredito v);
+// The verdict in the program's language ("APROVADO"/"PASS"/"APROBADO", "FALHA"/"FAIL"/"FALLA"...).
+QString TextoVeredito(Veredito v);
+// A mark that does not depend on colour: "✔", "✘", "*", "?", "–".
+QString MarcaVeredito(Veredito v);
+
+// The session log's record of verdicts given: one line per verdict with the window, the rail
+// or item, the reading, the reference and the verdict. The start-up installs the destination;
+// without one nothing is recorded.
+void DefineDestinoVereditos(std::function<void(const QString&)> destino);
+void AnotaVeredito(const QString& janela, const QString& item, const QString& leitura,
+                   const QString& referencia, Veredito v);

@@ -1,0 +1,134 @@
+#include "reports/ArquivoRelatorio.h"
+
+#include "i18n/Dialogos.h"
+#include "i18n/Dicionario.h"
+#include "shell/Globais.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QUrl>
+
+QString PastaRelatorios()
+{
+    return QFileInfo(Globais::instancia().CaminhoBanco).absoluteDir().absoluteFilePath(QStringLiteral("relatorios"));
+}
+
+QString NomeArquivoRelatorio(const QString& modelo, const QString& numero, const QString& janela,
+                             const QDateTime& quando)
+{
+    static const QRegularExpression proibidos(QStringLiteral("[^A-Za-z0-9._+-]+"));
+    QStringList partes;
+    for (QString parte : {modelo, numero, janela}) {
+        parte = parte.trimmed().replace(proibidos, QStringLiteral("-"));
+        if (!parte.isEmpty())
+            partes << parte;
+    }
+    partes << quando.toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    return partes.join(QLatin1Char('_')) + QStringLiteral(".html");
+}
+
+QString PaginaComDados(const QString& pagina, const QString& consulta)
+{
+    QFile f(QDir(Globais::instancia().PastaAplicacao)
+                .absoluteFilePath(QStringLiteral("relatorio/") + pagina + QStringLiteral(".html")));
+    if (!f.open(QIODevice::ReadOnly))
+        return QString();
+    QString html = QString::fromUtf8(f.readAll());
+    // The query is percent-encoded: no quote, "<" or backslash can end the string early.
+    const QString dados = QStringLiteral("<script>window.VEXADOR_CONSULTA = \"?") + consulta
+                          + QStringLiteral("\";</script>\n");
+    const qsizetype fim = html.indexOf(QLatin1String("</head>"), 0, Qt::CaseInsensitive);
+    html.insert(fim < 0 ? 0 : fim, dados);
+    return html;
+}
+
+QString NavegadorSemJanela()
+{
+    const QByteArray escolhido = qgetenv("VEXADOR_NAVEGADOR");
+    if (qEnvironmentVariableIsSet("VEXADOR_NAVEGADOR"))
+        return escolhido.isEmpty() ? QString() : QString::fromLocal8Bit(escolhido);
+    for (const char* nome : {"chromium", "chromium-browser", "google-chrome"}) {
+        const QString caminho = QStandardPaths::findExecutable(QLatin1String(nome));
+        if (!caminho.isEmpty())
+            return caminho;
+    }
+    return QString();
+}
+
+namespace {
+
+// Prints the page to PDF in the background; the program does not wait for it.
+bool imprimePdf(const QString& html, const QString& pdf)
+{
+    const QString navegador = NavegadorSemJanela();
+    if (navegador.isEmpty())
+        return false;
+    const QString perfil = QDir(QDir::tempPath()).absoluteFilePath(
+        QStringLiteral("vexador-pdf-") + QFileInfo(pdf).completeBaseName());
+    return QProcess::startDetached(navegador,
+        {QStringLiteral("--headless"), QStringLiteral("--no-sandbox"), QStringLiteral("--disable-gpu"),
+         QStringLiteral("--disable-quic"), QStringLiteral("--no-first-run"),
+         QStringLiteral("--disable-background-networking"), QStringLiteral("--disable-component-update"),
+         QStringLiteral("--disable-sync"), QStringLiteral("--user-data-dir=") + perfil,
+         QStringLiteral("--no-pdf-header-footer"), QStringLiteral("--print-to-pdf=") + pdf,
+         QUrl::fromLocalFile(html).toString()});
+}
+
+void avisaSemVisualizador(const QString& caminho)
+{
+    dialogos().mensagem(L(QStringLiteral("SEM_VISUALIZADOR")) + QStringLiteral("\n\n") + caminho,
+                        L(QStringLiteral("Relatório")), Dialogos::Icone::Exclamacao);
+}
+
+} // namespace
+
+bool AbreDocumento(const QString& caminho)
+{
+    if (dialogos().abre(caminho))
+        return true;
+    avisaSemVisualizador(caminho);
+    return false;
+}
+
+RelatorioPublicado PublicaRelatorio(const QString& pagina, const QString& consulta,
+                                    const QString& modelo, const QString& numero,
+                                    const QString& janela, const QString& host)
+{
+    RelatorioPublicado r;
+    if (!host.trimmed().isEmpty()) {
+        r.aberto = QStringLiteral("https://") + host.trimmed() + QStringLiteral("/relatorio/") + pagina
+                   + QStringLiteral(".php?") + consulta;
+        r.abriu = AbreDocumento(r.aberto);
+        return r;
+    }
+
+    const QString html = PaginaComDados(pagina, consulta);
+    const QString pasta = PastaRelatorios();
+    const QString arquivo = QDir(pasta).absoluteFilePath(
+        NomeArquivoRelatorio(modelo, numero, janela, dialogos().agora()));
+    QSaveFile f(arquivo);
+    if (html.isEmpty()) {
+        r.erro = QStringLiteral("relatorio/") + pagina + QStringLiteral(".html");
+    } else if (!QDir().mkpath(pasta) || !f.open(QIODevice::WriteOnly) || f.write(html.toUtf8()) < 0
+               || !f.commit()) {
+        r.erro = f.errorString();
+    }
+    if (!r.erro.isEmpty()) {
+        dialogos().mensagem(L(QStringLiteral("RELATORIO_NAO_SALVO")) + QStringLiteral("\n\n") + arquivo
+                                + QStringLiteral("\n") + r.erro,
+                            L(QStringLiteral("Relatório")), Dialogos::Icone::Exclamacao);
+        return r;
+    }
+    r.arquivo = arquivo;
+    const QString pdf = arquivo.left(arquivo.size() - 5) + QStringLiteral(".pdf");
+    if (imprimePdf(arquivo, pdf))
+        r.pdf = pdf;
+    r.aberto = arquivo;
+    r.abriu = AbreDocumento(arquivo);
+    return r;
+}

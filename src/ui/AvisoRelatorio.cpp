@@ -1,0 +1,60 @@
+#include "ui/AvisoRelatorio.h"
+
+#include "i18n/Dicionario.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+AvisoRelatorio::AvisoRelatorio(QWidget* pai) : QWidget(pai)
+{
+    setObjectName(QStringLiteral("AvisoRelatorio"));
+    m_lbRelatorio = new QLabel(this);
+    m_lbRelatorio->setObjectName(QStringLiteral("lbRelatorio"));
+    m_lbRelatorio->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A long path must not widen a fixed window: the tooltip holds it whole.
+    m_lbRelatorio->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_btAbrePasta = new QPushButton(this);
+    m_btAbrePasta->setObjectName(QStringLiteral("btAbrePasta"));
+    connect(m_btAbrePasta, &QPushButton::clicked, this, &AvisoRelatorio::abrePasta);
+    auto* lay = new QHBoxLayout(this);
+    lay->setContentsMargins(0, 0, 0, 0);
+    lay->addWidget(m_lbRelatorio, 1);
+    lay->addWidget(m_btAbrePasta);
+    traduz();
+    hide();
+}
+
+void AvisoRelatorio::mostra(const RelatorioPublicado& r)
+{
+    if (r.arquivo.isEmpty())
+        return;
+    m_arquivo = r.arquivo;
+    m_pdf = r.pdf;
+    traduz();
+    show();
+}
+
+void AvisoRelatorio::traduz()
+{
+    m_btAbrePasta->setText(L(QStringLiteral("Abrir pasta")));
+    QString t = L(QStringLiteral("Relatório salvo em:")) + QLatin1Char(' ') + QDir::toNativeSeparators(m_arquivo);
+    if (!m_pdf.isEmpty())
+        t += QStringLiteral(" (+ PDF)");
+    m_lbRelatorio->setText(t);
+    m_lbRelatorio->setToolTip(QDir::toNativeSeparators(m_arquivo));
+}
+
+void AvisoRelatorio::abrePasta()
+{
+    if (!m_arquivo.isEmpty())
+        AbreDocumento(QFileInfo(m_arquivo).absolutePath());
+}
+
+void MostraRelatorio(AvisoRelatorio* aviso, const std::optional<RelatorioPublicado>& r)
+{
+    if (r)
+        aviso->mostra(*r);
+}

@@ -1,0 +1,28 @@
+#pragma once
+#include <QWidget>
+
+#include "reports/ArquivoRelatorio.h"
+
+class QLabel;
+class QPushButton;
+
+// The line under a report button once a report is saved: where the file is ("lbRelatorio")
+// and an "Open folder" action ("btAbrePasta"). Hidden until the first report.
+class AvisoRelatorio : public QWidget {
+    Q_OBJECT
+public:
+    explicit AvisoRelatorio(QWidget* pai = nullptr);
+    void mostra(const RelatorioPublicado& r);
+    void traduz();
+    QString arquivo() const { return m_arquivo; }
+
+private:
+    void abrePasta();
+
+    QString m_arquivo, m_pdf;
+    QLabel* m_lbRelatorio = nullptr;
+    QPushButton* m_btAbrePasta = nullptr;
+};
+
+// Shows what a report publication gave, when there is something to show.
+void MostraRelatorio(AvisoRelatorio* aviso, const std::optional<RelatorioPublicado>& r);
