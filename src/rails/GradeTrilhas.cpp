@@ -320,7 +320,7 @@ bool alteraGravacao(int i, const ConsultaMaster& consulta, const QString& valor,
 }
 } // namespace
 
-QString MotivoFalhaBanco(const QString& erro)
+QString TextoMotivoFalha(const QString& erro)
 {
     const QString e = erro.toLower();
     if (e.contains(QLatin1String("readonly")) || e.contains(QLatin1String("read-only"))
@@ -333,7 +333,7 @@ QString MotivoFalhaBanco(const QString& erro)
 
 void AvisaNaoGravado(const QString& aviso, const QString& erroBanco, const QString& titulo)
 {
-    dialogos().mensagem(aviso + QStringLiteral("\n\n") + MotivoFalhaBanco(erroBanco), titulo,
+    dialogos().mensagem(aviso + QStringLiteral("\n\n") + TextoMotivoFalha(erroBanco), titulo,
                         Dialogos::Icone::Exclamacao);
 }
 

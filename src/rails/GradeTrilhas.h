@@ -146,7 +146,7 @@ bool EscolheDecimais(VarianteGrade variante, bool corrente, const QString& texto
 
 // A write that failed, said in the program's language: `aviso` (what was not stored), then
 // the reason (a read-only file or folder, a full disk, else the database's own text).
-QString MotivoFalhaBanco(const QString& erro);
+QString TextoMotivoFalha(const QString& erro);
 void AvisaNaoGravado(const QString& aviso, const QString& erroBanco, const QString& titulo);
 
 // Asks L("Deseja salvar?") (title L("Gravar"), Yes/No); unless No, copies Leitura into G1, G2
