@@ -9,5 +9,5 @@ struct EntradaDicionario {
     const char* es;
 };
 
-inline constexpr int TamanhoDicionario = 162;
+inline constexpr int TamanhoDicionario = 163;
 extern const EntradaDicionario TabelaDicionario[TamanhoDicionario];
