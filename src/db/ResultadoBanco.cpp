@@ -118,6 +118,7 @@ QString ResultadoBanco::mensagem() const
     switch (m_alvo) {
     case Alvo::CopiaUsuario: return texto("BANCO Cópia não atualizada") + motivoTexto();
     case Alvo::Importacao: return texto("BANCO Nada importado") + motivoTexto();
+    case Alvo::Inicio: return texto("BANCO Nada será gravado") + motivoTexto();
     case Alvo::Gravacao: break;
     }
     return texto("BANCO Não gravado") + motivoTexto();

@@ -26,6 +26,7 @@ public:
         Gravacao,     // the data was not stored
         CopiaUsuario, // the backup User.qzd was not updated (the data itself is stored)
         Importacao,   // nothing was imported
+        Inicio,       // said at start: nothing that is recorded will be stored
     };
 
     ResultadoBanco() = default; // success

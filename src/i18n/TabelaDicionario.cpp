@@ -652,6 +652,10 @@ const EntradaDicionario TabelaDicionario[TamanhoDicionario] = {
      "erro do banco de dados: ",
      "database error: ",
      "error de la base de datos: "},
+    {"BANCO Nada será gravado",
+     "O que for gravado NÃO será guardado: ",
+     "What you record will NOT be stored: ",
+     "Lo que grabe NO será guardado: "},
     // rails: verdicts of a reading
     {"VEREDITO_PASSA", "APROVADO", "PASS", "APROBADO"},
     {"VEREDITO_FALHA", "FALHA", "FAIL", "FALLA"},

@@ -9,5 +9,5 @@ struct EntradaDicionario {
     const char* es;
 };
 
-inline constexpr int TamanhoDicionario = 175;
+inline constexpr int TamanhoDicionario = 176;
 extern const EntradaDicionario TabelaDicionario[TamanhoDicionario];

@@ -217,6 +217,19 @@ bool recuperaBanco(const ExameBanco& exame, const QString& pastaInstalacao)
     return true;
 }
 
+QString avisaSomenteLeitura()
+{
+    const QString caminho = Globais::instancia().CaminhoBanco;
+    const QFileInfo arquivo(caminho);
+    if (!arquivo.isFile() || (arquivo.isWritable() && QFileInfo(arquivo.absolutePath()).isWritable()))
+        return {};
+    const QString texto = ResultadoBanco::falha(MotivoFalhaBanco::SomenteLeitura, QString(), caminho)
+                              .sobre(ResultadoBanco::Alvo::Inicio)
+                              .mensagem();
+    dialogos().mensagem(texto, QStringLiteral("Vexador Tarrim"), Dialogos::Icone::Exclamacao);
+    return texto;
+}
+
 QString textoJaEmExecucao(const QString& pasta)
 {
     return QStringLiteral("BR - O Vexador Tarrim já está aberto nesta pasta (%1). Use a janela aberta.\r\n\r\n"

@@ -45,6 +45,11 @@ QString recomecaDaInstalacao(const QString& caminho, const QString& instalado, c
 // file's box and is never created. True when the start may go on.
 bool recuperaBanco(const ExameBanco& exame, const QString& pastaInstalacao);
 
+// A database that can be read but not written (the file or its folder is read-only): said once
+// at start, in the program's language (it is readable), so that nothing is recorded in vain.
+// Returns the text shown; "" when the file can be written.
+QString avisaSomenteLeitura();
+
 // ---- One program per application folder ----------------------------------------------------
 
 // The box of a second start that could not reach the running program.

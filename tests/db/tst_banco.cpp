@@ -1,4 +1,6 @@
 #include "db/Banco.h"
+#include "i18n/Dicionario.h"
+#include "shell/Globais.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -47,6 +49,50 @@ private slots:
             QVERIFY(!b.erro().isEmpty());
         }
         QVERIFY(!QFile::exists(caminho));
+    }
+
+    // Every reason a write fails for reads in each language, after what was not done, and
+    // names the file it is about.
+    void motivoDeFalhaNosTresIdiomas_data()
+    {
+        QTest::addColumn<int>("motivo");
+        QTest::addColumn<bool>("nomeiaArquivo");
+        QTest::newRow("missing") << int(MotivoFalhaBanco::Ausente) << true;
+        QTest::newRow("read-only") << int(MotivoFalhaBanco::SomenteLeitura) << true;
+        QTest::newRow("full") << int(MotivoFalhaBanco::DiscoCheio) << false;
+        QTest::newRow("busy") << int(MotivoFalhaBanco::Ocupado) << true;
+        QTest::newRow("damaged") << int(MotivoFalhaBanco::Danificado) << true;
+        QTest::newRow("row gone") << int(MotivoFalhaBanco::LinhaAusente) << false;
+        QTest::newRow("import pending") << int(MotivoFalhaBanco::ImportacaoPendente) << true;
+        QTest::newRow("other") << int(MotivoFalhaBanco::Outro) << false;
+    }
+    void motivoDeFalhaNosTresIdiomas()
+    {
+        QFETCH(int, motivo);
+        QFETCH(bool, nomeiaArquivo);
+        const std::pair<ResultadoBanco::Alvo, const char*> alvos[] = {
+            {ResultadoBanco::Alvo::Gravacao, "BANCO Não gravado"},
+            {ResultadoBanco::Alvo::CopiaUsuario, "BANCO Cópia não atualizada"},
+            {ResultadoBanco::Alvo::Importacao, "BANCO Nada importado"},
+            {ResultadoBanco::Alvo::Inicio, "BANCO Nada será gravado"},
+        };
+        for (int idioma = 1; idioma <= 3; ++idioma) {
+            Globais::instancia().IdiomaAtual = idioma;
+            for (const auto& [alvo, chave] : alvos) {
+                const QString texto = ResultadoBanco::falha(MotivoFalhaBanco(motivo), QStringLiteral("engine text"),
+                                                            QStringLiteral("/pasta/User.qzd"))
+                                          .sobre(alvo)
+                                          .mensagem();
+                const QString inicio = TextoDoDicionario(QString::fromUtf8(chave), idioma);
+                QVERIFY2(!inicio.isEmpty() && texto.startsWith(inicio), qPrintable(texto));
+                QVERIFY2(texto.size() > inicio.size() + 10, qPrintable(texto));
+                QVERIFY(!texto.contains(QStringLiteral("%1")));
+                QCOMPARE(texto.contains(QStringLiteral("User.qzd")), nomeiaArquivo || alvo == ResultadoBanco::Alvo::CopiaUsuario
+                                                                        || MotivoFalhaBanco(motivo) == MotivoFalhaBanco::ImportacaoPendente);
+            }
+        }
+        Globais::instancia().IdiomaAtual = 0;
+        QVERIFY(ResultadoBanco().mensagem().isEmpty());
     }
 };
 

@@ -134,6 +134,10 @@ std::unique_ptr<Inicial> IniciaPrograma(QWidget* abertura)
     Globais& g = Globais::instancia();
     CarregaIdioma();
     instalaGanchosShell(ganchosShell());
+    {
+        AberturaAfastada afastada;
+        Inicio::avisaSomenteLeitura();
+    }
 
     if (Inicio::primeiroInicio()) {
         if (auto& gancho = ganchosShell().primeiroInicio; gancho && !gancho())
