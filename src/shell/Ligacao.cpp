@@ -378,10 +378,19 @@ void Ligacao::EntregaResposta()
 
 void Ligacao::leituraDoDescarte()
 {
+    if (!m_porta->isOpen() || m_porta->error() != QSerialPort::NoError) {
+        // Nothing more will come: a vanished box is lost as between exchanges.
+        const int erro = m_porta->error() != QSerialPort::NoError ? int(m_porta->error()) : m_ultimoErro;
+        if (dispositivoSumiu(erro))
+            perdeDispositivo(Globais::instancia().TesteAtivo);
+        else
+            terminaDescarte();
+        return;
+    }
     recebe();
     Pedaco pedaco;
     m_coleta.toma(&pedaco, true);
-    if (DescarteTermina(pedaco, &m_silenciosos) || !m_porta->isOpen())
+    if (DescarteTermina(pedaco, &m_silenciosos))
         terminaDescarte();
 }
 
