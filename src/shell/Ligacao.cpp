@@ -161,8 +161,7 @@ void Ligacao::AdicionaDadosConsole(const QString& dados)
 {
     if (dados.isEmpty())
         return;
-    QString expandido = dados;
-    expandido.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    const QString expandido = ComoNoConsole(dados);
     m_console += expandido;
     emit consoleAcrescentado(expandido);
     emit consoleMudou();
@@ -369,6 +368,10 @@ void Ligacao::EntregaResposta()
         m_silenciosos = 0;
         m_timerDescarte->start();
     } else {
+        if (m_fase == Fase::Descarte) { // the port was closed during the delivery
+            m_fase = Fase::Ociosa;
+            registraDescartados(codigo);
+        }
         defineTextoEstado(L(QStringLiteral("Conectado")));
         defineStatus(QStringLiteral("1"));
     }
@@ -378,10 +381,19 @@ void Ligacao::EntregaResposta()
 
 void Ligacao::leituraDoDescarte()
 {
+    if (!m_porta->isOpen() || m_porta->error() != QSerialPort::NoError) {
+        // Nothing more will come: a vanished box is lost as between exchanges.
+        const int erro = m_porta->error() != QSerialPort::NoError ? int(m_porta->error()) : m_ultimoErro;
+        if (dispositivoSumiu(erro))
+            perdeDispositivo(Globais::instancia().TesteAtivo);
+        else
+            terminaDescarte();
+        return;
+    }
     recebe();
     Pedaco pedaco;
     m_coleta.toma(&pedaco, true);
-    if (DescarteTermina(pedaco, &m_silenciosos) || !m_porta->isOpen())
+    if (DescarteTermina(pedaco, &m_silenciosos))
         terminaDescarte();
 }
 
@@ -424,13 +436,12 @@ void Ligacao::abandonaTroca(const QString& motivo)
         const QString R = m_timer1->isActive() ? QString() : m_console;
         m_timer1->stop();
         m_timer2->stop();
-        // What came since the last poll is not part of the answer any more.
+        // The log gets the answer up to this moment, what came since the last poll included.
         recebe();
         Pedaco pedaco;
-        m_descarte.acrescenta(m_coleta.toma(&pedaco));
+        const QString resto = ComoNoConsole(QString::fromLatin1(m_coleta.toma(&pedaco)));
         m_fase = Fase::Ociosa;
-        emit trocaInterrompida(codigo, R, motivo);
-        registraDescartados(codigo);
+        emit trocaInterrompida(codigo, R + resto, motivo);
         g.TesteAtivo = QStringLiteral("0");
         g.EspelhoAtivo = false;
         defineLegendaPrincipal(g.TituloPrincipal);

@@ -69,6 +69,13 @@ bool DescarteTermina(Pedaco pedaco, int* silenciosos)
     return *silenciosos >= PollsSilenciososNoDescarte;
 }
 
+QString ComoNoConsole(const QString& dados)
+{
+    QString expandido = dados;
+    expandido.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return expandido;
+}
+
 QString RemoveEco(const QString& R, const QString& comando)
 {
     QString a = R;

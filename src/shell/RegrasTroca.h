@@ -43,6 +43,9 @@ constexpr int PollsSilenciososNoDescarte = 6;
 // One poll of that wait: updates the count of quiet polls in a row, true when the wait is over.
 bool DescarteTermina(Pedaco pedaco, int* silenciosos);
 
+// Received text as the console holds it: every line feed becomes carriage return + line feed.
+QString ComoNoConsole(const QString& dados);
+
 // A: the answer with every occurrence of the command text (its echo) removed.
 QString RemoveEco(const QString& R, const QString& comando);
 

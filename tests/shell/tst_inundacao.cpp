@@ -151,8 +151,8 @@ void TstInundacao::linhaInundada()
     qInfo("flooded line: delivered after %lld ms, %lld characters kept, %lld bytes discarded in the answer; "
           "peak memory growth %lld kB; longest event-loop stall %lld ms; session log %lld bytes",
           duracao, qint64(R.size()), descartados, picoKb, maiorParada, tamanhoLog);
-    QVERIFY2(picoKb < 150 * 1024, qPrintable(QString::number(picoKb)));
-    QVERIFY2(maiorParada < 500, qPrintable(QString::number(maiorParada)));
+    QVERIFY2(picoKb < 64 * 1024, qPrintable(QString::number(picoKb)));
+    QVERIFY2(maiorParada < 300, qPrintable(QString::number(maiorParada)));
 }
 
 QTEST_MAIN(TstInundacao)

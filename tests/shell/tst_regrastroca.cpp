@@ -24,6 +24,8 @@ private slots:
     void descarte();
     void removeEco_data();
     void removeEco();
+    void comoNoConsole_data();
+    void comoNoConsole();
     void cabemNoConsole_data();
     void cabemNoConsole();
     void coletaDoPedaco_data();
@@ -145,6 +147,23 @@ void TstRegrasTroca::removeEco()
     QFETCH(QString, comando);
     QFETCH(QString, A);
     QCOMPARE(RemoveEco(R, comando), A);
+}
+
+void TstRegrasTroca::comoNoConsole_data()
+{
+    QTest::addColumn<QString>("recebido");
+    QTest::addColumn<QString>("console");
+    QTest::newRow("line feed") << "a\nb\n" << "a\r\nb\r\n";
+    QTest::newRow("CR LF from the phone") << "help\r\n" << "help\r\r\n";
+    QTest::newRow("lone CR kept") << "a\rb" << "a\rb";
+    QTest::newRow("nothing") << "" << "";
+}
+
+void TstRegrasTroca::comoNoConsole()
+{
+    QFETCH(QString, recebido);
+    QFETCH(QString, console);
+    QCOMPARE(ComoNoConsole(recebido), console);
 }
 
 void TstRegrasTroca::cabemNoConsole_data()
