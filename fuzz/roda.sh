@@ -19,6 +19,14 @@ if [ -z "$CLANG" ]; then
     echo "fuzz: clang++ not found, the fuzz targets are skipped"
     exit 0
 fi
+# clang without its libFuzzer runtime cannot build the targets either.
+SONDA="$(mktemp -d)"
+trap 'rm -rf "$SONDA"' EXIT
+if ! echo 'extern "C" int LLVMFuzzerTestOneInput(const unsigned char*, unsigned long) { return 0; }' \
+    | "$CLANG" -x c++ -fsanitize=fuzzer,address,undefined - -o "$SONDA/sonda" 2> /dev/null; then
+    echo "fuzz: $CLANG cannot build libFuzzer programs, the fuzz targets are skipped"
+    exit 0
+fi
 if [ ! -f build-fuzz/build.ninja ]; then
     cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DCMAKE_CXX_COMPILER="$CLANG" -DVEXADOR_FUZZ=ON

@@ -80,6 +80,7 @@ private slots:
     void trocaDeModeloLimpaEMostraNovoModelo();
     void desconectadoAteAJanelaPrincipalHabilitar();
     void tempoDoFimDaTrocaAteAGrade();
+    void codigoForaDaTabelaAvisado();
 };
 
 void TstJanelasVCores::placaBoaGradaVerde()
@@ -347,6 +348,23 @@ void TstJanelasVCores::tempoDoFimDaTrocaAteAGrade()
     qInfo("VCore, IP X: %.1f ms from the end of the exchange to the graded grid on screen "
           "(median of 3; grading %.1f ms)", total[1], graduacao[1]);
     QVERIFY2(total[1] < 250, qPrintable(QString::number(total[1])));
+}
+
+// A rail whose channel code the table does not know: the window says "NOT <code>" once and
+// the rail reads as not measured.
+void TstJanelasVCores::codigoForaDaTabelaAvisado()
+{
+    CenarioTrilhas c;
+    QVERIFY(c.inicia("IP 8 Plus", Numero));
+    QVERIFY(Banco(Globais::instancia().CaminhoBanco)
+                .executa("Update Master set RefT = '17' where Modelo = 'IP 8 Plus' and TIPO = 0 and Orig = 'Buck5'"));
+    auto* w = c.janelas().mostra<VCores>("VCores");
+    QVERIFY(leia(w));
+    QCOMPARE(c.dialogos.roteiro.textos(), QStringList{"NOT 17"});
+    const auto linhas = c.master("Modelo = 'IP 8 Plus' and TIPO = 0 and Orig = 'Buck5'");
+    QVERIFY(!linhas.isEmpty());
+    QCOMPARE(linhas.first().value("Leitura").toString(), "*" + L("Sem Medição"));
+    capturaJanela(w, "vcores_codigo_fora_da_tabela");
 }
 
 QTEST_MAIN(TstJanelasVCores)
