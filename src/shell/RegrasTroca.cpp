@@ -1,5 +1,7 @@
 #include "shell/RegrasTroca.h"
 
+#include <algorithm>
+
 namespace RegrasTroca {
 
 namespace {
@@ -65,7 +67,8 @@ bool DescarteTermina(Pedaco pedaco, int* silenciosos)
 {
     if (pedaco.temPrompt)
         return true;
-    *silenciosos = pedaco.vazio() ? *silenciosos + 1 : 0;
+    // Counted up to the end only: any starting count is safe.
+    *silenciosos = pedaco.vazio() ? std::clamp(*silenciosos, 0, PollsSilenciososNoDescarte) + 1 : 0;
     return *silenciosos >= PollsSilenciososNoDescarte;
 }
 
@@ -135,7 +138,7 @@ void ColetaDoPedaco::acrescenta(QByteArrayView bytes, qsizetype espaco, Descarte
     qsizetype cabe = 0;
     if (!alem || alem->vazio()) {
         qsizetype custo = 0;
-        cabe = CabemNoConsole(bytes, espaco - m_custo, &custo);
+        cabe = CabemNoConsole(bytes, espaco > m_custo ? espaco - m_custo : 0, &custo);
         m_custo += custo;
         m_guardados.append(bytes.first(cabe));
     }
