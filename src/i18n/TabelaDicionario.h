@@ -9,5 +9,5 @@ struct EntradaDicionario {
     const char* es;
 };
 
-inline constexpr int TamanhoDicionario = 151;
+inline constexpr int TamanhoDicionario = 164;
 extern const EntradaDicionario TabelaDicionario[TamanhoDicionario];

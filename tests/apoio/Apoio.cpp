@@ -32,3 +32,12 @@ QString PastaAplicacaoTemporaria::banco() const
 {
     return d->pasta.path() + QStringLiteral("/Config.qzd");
 }
+
+void PastaAplicacaoTemporaria::defineEnderecos(const QList<QPair<int, QString>>& paginas) const
+{
+    QFile f(d->pasta.path() + QStringLiteral("/enderecos.ini"));
+    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    f.write("[paginas]\n");
+    for (const auto& [numero, endereco] : paginas)
+        f.write(QStringLiteral("%1 = %2\n").arg(numero).arg(endereco).toUtf8());
+}

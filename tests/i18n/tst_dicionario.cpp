@@ -92,9 +92,16 @@ void TstDicionario::chavesNaOrdemDaTabela()
     u"Limpar dados após comando"_s, u"Salvar Alterações"_s,
     u"Copiar Dados para o lado Comparador"_s, u"VALORES DE REFERÊNCIA RF"_s,
     u"Não disponível para 6/6P"_s, u"MSG_LICENCA"_s, u"TermosYes"_s, u"TermosNo"_s,
-    u"Aguardando Box"_s
+    u"Aguardando Box"_s,
+    // Command console: writes that did not reach the file.
+    u"Dados não gravados"_s, u"MSG_NAO_GRAVADO"_s, u"MSG_TENTE_NOVAMENTE"_s,
+    u"Motivo somente leitura"_s, u"Motivo disco cheio"_s, u"Motivo sem arquivo"_s, u"Motivo em uso"_s,
+    u"Motivo danificado"_s, u"Motivo sem registro"_s, u"Motivo comando nao salvo"_s,
+    u"Motivo recusada"_s, u"MSG_COMANDO_APOSTROFO"_s,
+    // I2C automatic test.
+    u"Teste interrompido"_s
     };
-    QCOMPARE(esperadas.size(), 151);
+    QCOMPARE(esperadas.size(), 164);
     QCOMPARE(ChavesDoDicionario(), esperadas);
     for (const QString& k : esperadas)
         QVERIFY2(ExisteNoDicionario(k), qPrintable(k));

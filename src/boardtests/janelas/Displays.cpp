@@ -72,7 +72,21 @@ Displays::Displays(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Di
     m_lbNivel->setText(QStringLiteral("70 %"));
     connect(m_slider1, &QSlider::valueChanged, this,
             [this](int v) { m_lbNivel->setText(QString::number(v) + QStringLiteral(" %")); });
-    connect(m_slider1, &QSlider::sliderReleased, this, &Displays::Slider1_MouseUp);
+    // Every level the user sets is sent once: a drag when the handle is let go; a click on the
+    // track, the wheel and the arrow keys once the movement has stopped.
+    m_timerNivel = new QTimer(this);
+    m_timerNivel->setObjectName(QStringLiteral("TimerNivel"));
+    m_timerNivel->setSingleShot(true);
+    m_timerNivel->setInterval(400);
+    connect(m_timerNivel, &QTimer::timeout, this, &Displays::Slider1_MouseUp);
+    connect(m_slider1, &QSlider::actionTriggered, this, [this] {
+        if (!m_slider1->isSliderDown())
+            m_timerNivel->start();
+    });
+    connect(m_slider1, &QSlider::sliderReleased, this, [this] {
+        m_timerNivel->stop();
+        Slider1_MouseUp();
+    });
 
     // Colour swatches and the text written on the phone.
     m_frameCores = new QGroupBox(this);

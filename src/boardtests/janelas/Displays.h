@@ -52,6 +52,7 @@ private:
     QGroupBox* m_frameCores;
     QLineEdit* m_txtTextoCores;
     QSlider* m_slider1;
+    QTimer* m_timerNivel; // a level set without dragging is sent when it settles
     QLabel* m_lbInfoLevel;
     QLabel* m_lbNivel;
     QLabel* m_lblLabel0;
