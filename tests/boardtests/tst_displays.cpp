@@ -250,13 +250,31 @@ void TstDisplays::esperaSemLigacao()
     QCOMPARE(janela->txtDados(), NotaCor("10:30:15"));
 }
 
+namespace {
+// Where a part of the slider is drawn (its track or its handle).
+QRect retanguloDoSlider(QSlider* slider, QStyle::SubControl parte)
+{
+    QStyleOptionSlider opcao;
+    opcao.initFrom(slider);
+    opcao.orientation = slider->orientation();
+    opcao.minimum = slider->minimum();
+    opcao.maximum = slider->maximum();
+    opcao.sliderPosition = slider->sliderPosition();
+    opcao.sliderValue = slider->value();
+    opcao.tickPosition = slider->tickPosition();
+    opcao.tickInterval = slider->tickInterval();
+    opcao.subControls = QStyle::SC_All;
+    return slider->style()->subControlRect(QStyle::CC_Slider, &opcao, parte, slider);
+}
+} // namespace
+
 void TstDisplays::sliderEnviaUmaVez_data()
 {
     QTest::addColumn<QString>("gesto");
     QTest::addColumn<int>("nivel");
     QTest::newRow("three arrow keys") << "setas" << 73;
     QTest::newRow("page up key") << "pagina" << 80;
-    QTest::newRow("click on the track") << "trilho" << 80;
+    QTest::newRow("track held down") << "trilho" << -1;
     QTest::newRow("wheel, two notches") << "roda" << 76;
     QTest::newRow("handle dragged") << "arrasto" << -1;
 }
@@ -273,8 +291,9 @@ void TstDisplays::sliderEnviaUmaVez()
     QVERIFY(amb.conecta(bancada.dispositivo(), "IP 7", "A1660"));
     auto* janela = amb.janelas.mostra<Displays>("Displays");
     QVERIFY(janela);
+    amb.area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&amb.area));
     auto* slider = janela->findChild<QSlider*>("Slider1");
-    slider->show();
     QCOMPARE(slider->value(), 70);
     if (gesto == "setas") {
         for (int i = 0; i < 3; ++i)
@@ -282,7 +301,14 @@ void TstDisplays::sliderEnviaUmaVez()
     } else if (gesto == "pagina") {
         QTest::keyClick(slider, Qt::Key_PageUp);
     } else if (gesto == "trilho") {
-        QTest::mouseClick(slider, Qt::LeftButton, {}, QPoint(slider->width() - 3, slider->height() / 2));
+        // Held on the track right of the handle: the level steps up while the button is down.
+        const QRect trilho = retanguloDoSlider(slider, QStyle::SC_SliderGroove);
+        const QPoint ponto(trilho.right() - 2, trilho.center().y());
+        QTest::mousePress(slider, Qt::LeftButton, {}, ponto);
+        QTest::qWait(700);
+        QTest::mouseRelease(slider, Qt::LeftButton, {}, ponto);
+        nivel = slider->value();
+        QVERIFY(nivel > 70);
     } else if (gesto == "roda") {
         for (int i = 0; i < 2; ++i) {
             const QPointF p(slider->width() / 2.0, slider->height() / 2.0);
@@ -291,15 +317,7 @@ void TstDisplays::sliderEnviaUmaVez()
             QApplication::sendEvent(slider, &roda);
         }
     } else {
-        QStyleOptionSlider opcao;
-        opcao.initFrom(slider);
-        opcao.orientation = slider->orientation();
-        opcao.minimum = slider->minimum();
-        opcao.maximum = slider->maximum();
-        opcao.sliderPosition = slider->sliderPosition();
-        opcao.sliderValue = slider->value();
-        const QRect alca =
-            slider->style()->subControlRect(QStyle::CC_Slider, &opcao, QStyle::SC_SliderHandle, slider);
+        const QRect alca = retanguloDoSlider(slider, QStyle::SC_SliderHandle);
         QTest::mousePress(slider, Qt::LeftButton, {}, alca.center());
         QTest::mouseMove(slider, alca.center() - QPoint(alca.width() * 2, 0));
         QTest::mouseRelease(slider, Qt::LeftButton, {}, alca.center() - QPoint(alca.width() * 2, 0));
