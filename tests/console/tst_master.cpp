@@ -87,7 +87,16 @@ struct Cenario {
     // Types into the command box key by key, as the technician does.
     void digitaComando(const QString& texto)
     {
-        QTest::keyClicks(filho<QComboBox>(console, "txtComandos")->lineEdit(), texto);
+        QLineEdit* caixa = filho<QComboBox>(console, "txtComandos")->lineEdit();
+        if (!ambiente.area.isVisible()) {
+            ambiente.area.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&ambiente.area));
+        }
+        // Into the focused box, as the technician types (the box only completes with focus).
+        ambiente.area.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&ambiente.area));
+        caixa->setFocus(Qt::MouseFocusReason);
+        QTest::keyClicks(caixa, texto);
     }
     // Types at a position of a text box as shown ("\n" is the Enter key).
     static void digitaEm(CaixaTexto* caixa, int posicao, const QString& teclas)
