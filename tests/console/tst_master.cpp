@@ -4,6 +4,7 @@
 #include "apoio/AmbienteJanelas.h"
 #include "apoio/Apoio.h"
 #include "apoio/Bancada.h"
+#include "apoio/CenarioJanela.h"
 #include "console/janelas/CaixaTexto.h"
 #include "console/janelas/Master.h"
 #include "console/janelas/fmHelp.h"
@@ -759,10 +760,10 @@ void TstMaster::botoesDoAparelhoAvisamQuandoNaoPodem_data()
 {
     QTest::addColumn<QString>("status");
     QTest::addColumn<QString>("botao");
-    QTest::addColumn<QString>("aviso");
+    QTest::addColumn<QString>("aviso"); // dictionary key of the wait text
     for (const char* bt : {"btReiniciar", "btDesligar"}) {
-        QTest::addRow("%s, disconnected", bt) << "0" << bt << L("Desconectado") + "!";
-        QTest::addRow("%s, link busy", bt) << "3" << bt << L("Aguarde...");
+        QTest::addRow("%s, disconnected", bt) << "0" << bt << "Desconectado";
+        QTest::addRow("%s, link busy", bt) << "3" << bt << "Aguarde...";
     }
 }
 
@@ -778,7 +779,8 @@ void TstMaster::botoesDoAparelhoAvisamQuandoNaoPodem()
     c.ambiente.ligacao.defineStatus(status);
     c.dialogos.roteiro.respostas = {Dialogos::Resposta::Sim};
     filho<QPushButton>(c.console, qPrintable(botao))->click();
-    QCOMPARE(c.aguarde(), aviso);
+    QCOMPARE(c.aguarde(), L(aviso) + (status == "0" ? "!" : ""));
+    capturaJanela(c.console, "console_aguarde_" + QString(QTest::currentDataTag()).replace(' ', '_').remove(','));
     QVERIFY(c.dialogos.roteiro.mostradas.isEmpty()); // nothing asked that cannot be done
     QTest::qWait(100);
     QCOMPARE(c.bancada.registro(), antes);
