@@ -161,6 +161,7 @@ private slots:
     void gravacaoQueFalhaAvisa();
     void salvarGravaComandoSemGravacao();
     void notaLogoAposNovoComando();
+    void fimDoTesteDeBotoesNuncaSePerde();
 };
 
 void TstMaster::carregaNoIdiomaAtual()
@@ -914,6 +915,25 @@ void TstMaster::notaLogoAposNovoComando()
     QCOMPARE(roteiro.titulos(), QStringList({L("Salvar"), L("Dados não gravados")}));
     QVERIFY(roteiro.textos().last().contains(L("Motivo comando nao salvo")));
     QCOMPARE(filho<CaixaTexto>(c.console, "txtInfoComandos")->texto(), QStringLiteral("perdida?"));
+}
+
+void TstMaster::fimDoTesteDeBotoesNuncaSePerde()
+{
+    // The line vanishes half-way through the buttons test's answer and comes back a second later.
+    Cenario c({"--queda", "1", "--volta-apos", "1"});
+    QVERIFY(c.pronto);
+    c.console->defineTxtComandos("buttoncnt --dqe");
+    filho<QPushButton>(c.console, "btSend")->click();
+    QVERIFY(QTest::qWaitFor([&] { return c.ambiente.ligacao.status() == "0"; }, 10000));
+    // "/q" waits for a link, and the window says why.
+    QCOMPARE(c.aguarde(), L("Desconectado") + "!");
+    QVERIFY(!c.bancada.registro().contains("/q"));
+    QVERIFY(c.bancada.esperaNovoDispositivo());
+    QVERIFY(c.ambiente.conecta(c.bancada.dispositivo(), "IP 7", "A1660"));
+    QVERIFY(c.bancada.esperaRegistro("/q\r", 5000));
+    QVERIFY(c.ambiente.aguardaOcioso());
+    QCOMPARE(c.aguarde(), QString());
+    QCOMPARE(c.bancada.registro().count("/q\r"), 1);
 }
 
 QTEST_MAIN(TstMaster)

@@ -134,9 +134,14 @@ Master::Master(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Master
 
     connect(&ligacao(), &Ligacao::statusMudou, this, [this](const QString& status) {
         atualizaBtSend();
-        // Sent once the delivery that made the link idle has ended.
-        if (status == QLatin1String("1") && m_fimTestePendente)
+        if (!m_fimTestePendente)
+            return;
+        // Sent once the delivery that made the link idle has ended; until then the wait
+        // label follows the link.
+        if (status == QLatin1String("1"))
             QTimer::singleShot(0, this, [this] { tentaFimTesteBotoes(); });
+        else
+            MostraAguarde(true);
     });
 }
 
