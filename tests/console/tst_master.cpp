@@ -762,7 +762,7 @@ void TstMaster::botoesDoAparelhoAvisamQuandoNaoPodem_data()
     QTest::addColumn<QString>("status");
     QTest::addColumn<QString>("botao");
     QTest::addColumn<QString>("aviso"); // dictionary key of the wait text
-    for (const char* bt : {"btReiniciar", "btDesligar"}) {
+    for (const char* bt : {"btReiniciar", "btDesligar", "Enter"}) {
         QTest::addRow("%s, disconnected", bt) << "0" << bt << "Desconectado";
         QTest::addRow("%s, link busy", bt) << "3" << bt << "Aguarde...";
     }
@@ -779,7 +779,10 @@ void TstMaster::botoesDoAparelhoAvisamQuandoNaoPodem()
     const QByteArray antes = c.bancada.registro();
     c.ambiente.ligacao.defineStatus(status);
     c.dialogos.roteiro.respostas = {Dialogos::Resposta::Sim};
-    filho<QPushButton>(c.console, qPrintable(botao))->click();
+    if (botao == "Enter")
+        QTest::keyClick(filho<QComboBox>(c.console, "txtComandos")->lineEdit(), Qt::Key_Return);
+    else
+        filho<QPushButton>(c.console, qPrintable(botao))->click();
     QCOMPARE(c.aguarde(), L(aviso) + (status == "0" ? "!" : ""));
     capturaJanela(c.console, "console_aguarde_" + QString(QTest::currentDataTag()).replace(' ', '_').remove(','));
     QVERIFY(c.dialogos.roteiro.mostradas.isEmpty()); // nothing asked that cannot be done

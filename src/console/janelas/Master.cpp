@@ -525,8 +525,13 @@ void Master::atualizaJanelaAberta()
 
 void Master::btSend_Click()
 {
-    if (ligacao().status() != QLatin1String("1") || txtComandos().isEmpty())
+    if (txtComandos().isEmpty())
         return;
+    // Enter in the command box while the link cannot send: said, not dropped.
+    if (ligacao().status() != QLatin1String("1")) {
+        MostraAguarde();
+        return;
+    }
     ExecutaComando();
     MostraDadosGravados();
 }
