@@ -2,6 +2,7 @@
 // in their order and what they leave in syncbd, declining the disclaimer, the sub-menu, the
 // tips window, the About window and the background clearing.
 #include "apoio/Apoio.h"
+#include "apoio/CenarioJanela.h"
 
 #include "db/Banco.h"
 #include "i18n/Dialogos.h"
@@ -489,6 +490,7 @@ void TstJanelasPequenas::sobreSoComEnderecosConfigurados()
     for (const auto& [nome, pagina] : remotos)
         QCOMPARE(filho<QAction>(*sobre, nome)->isVisible(), configuradas.contains(pagina));
     QCOMPARE(filho<QMenu>(*sobre, "MOpcoes")->menuAction()->isVisible(), configuradas.contains(7));
+    capturaJanela(sobre, QStringLiteral("sobre_%1_enderecos").arg(configuradas.size()));
     // Clicking what is left never opens a placeholder.
     DialogosRoteiro& r = m_caixas->roteiro;
     r.limpa();
