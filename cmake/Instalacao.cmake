@@ -4,7 +4,7 @@
 #   cmake --build build --target package  builds vexador-tarrim_<version>_<arch>.deb
 #
 # <prefix>/              the shipped application folder: vexador-tarrim, vexador-simulador,
-#                        Config.qzd, the PDF documents, relatorio/
+#                        Config.qzd, enderecos.ini (the online pages), the PDF documents, relatorio/
 # <prefix>/bin/vexador-tarrim
 #                        the starter: runs the program on the user's own application folder
 #                        (~/.local/share/vexador-tarrim), where it may write its database; the
@@ -26,7 +26,7 @@ set(PASTA_INSTALACAO ${CMAKE_CURRENT_LIST_DIR}/instalacao)
 
 # The application folder.
 install(TARGETS vexador-tarrim vexador-simulador RUNTIME DESTINATION .)
-install(FILES ${CONFIG_QZD} ${DOCUMENTOS_PDF} DESTINATION .)
+install(FILES ${CONFIG_QZD} ${ENDERECOS_INI} ${DOCUMENTOS_PDF} DESTINATION .)
 install(DIRECTORY ${PASTA_APLICACAO}/relatorio DESTINATION . OPTIONAL)
 install(PROGRAMS ${PASTA_INSTALACAO}/vexador-tarrim.sh DESTINATION bin RENAME vexador-tarrim)
 

@@ -9,7 +9,8 @@
 #   $VEXADOR_PASTA, by default ${XDG_DATA_HOME:-~/.local/share}/vexador-tarrim
 #
 # It holds the user's copy of the shipped Config.qzd and links to the installed documents,
-# report pages and bench board, so an update of the package reaches them.
+# page addresses (enderecos.ini), report pages and bench board, so an update of the package
+# reaches them.
 #
 # An update ships a new Config.qzd. The first start after it keeps the user's database as
 # User.qzd (the file the program offers to import the user's data from) and puts the new one in
@@ -27,7 +28,7 @@ mkdir -p -- "$pasta"
 for item in "$pasta"/* "$pasta"/.[!.]*; do
     if [ -L "$item" ] && [ ! -e "$item" ]; then rm -f -- "$item"; fi
 done
-for item in "$instalacao"/*.pdf "$instalacao"/relatorio "$instalacao"/vexador-simulador; do
+for item in "$instalacao"/*.pdf "$instalacao"/enderecos.ini "$instalacao"/relatorio "$instalacao"/vexador-simulador; do
     [ -e "$item" ] || continue
     ln -sfn -- "$item" "$pasta/$(basename -- "$item")"
 done

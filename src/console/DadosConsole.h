@@ -27,20 +27,43 @@ LinhaComando LeComando(const QString& caminhoBanco, const QString& comando);
 
 // Saved commands in command order.
 QStringList ComandosSalvos(const QString& caminhoBanco, bool* ok = nullptr);
-bool AdicionaComando(const QString& caminhoBanco, const QString& comando);
-// Deletes the first row of the command (and only that row).
-bool ApagaComando(const QString& caminhoBanco, const QString& comando);
 
-// A new recording; on success *rowid holds its row. erro/numero describe a failure.
+// Why a write did not reach the file, as the technician is told.
+enum class Motivo {
+    SomenteLeitura,
+    DiscoCheio,
+    SemArquivo,
+    EmUso,
+    Danificado,
+    SemRegistro,     // the row shown is gone from the file
+    ComandoNaoSalvo, // notes of a command that is not among the saved ones
+    Recusada,        // any other refusal of the engine
+};
+// A failed write: the engine's own text (for the session log, never shown as it is), the
+// number of the store error box and the reason.
 struct Falha {
     QString descricao;
     int numero = 0;
+    Motivo motivo = Motivo::Recusada;
 };
+// The reason behind a database engine's error text.
+Motivo MotivoDoErro(const QString& erroBanco);
+
+bool AdicionaComando(const QString& caminhoBanco, const QString& comando, Falha* falha = nullptr);
+// Deletes the first row of the command (and only that row).
+bool ApagaComando(const QString& caminhoBanco, const QString& comando, Falha* falha = nullptr);
+
+// A new recording; on success *rowid holds its row.
 bool InsereDados(const QString& caminhoBanco, const LinhaDados& linha, QVariant* rowid = nullptr,
                  Falha* falha = nullptr);
 // Writes the recording and its notes into the row; false when the row is gone or on error.
 bool AtualizaDados(const QString& caminhoBanco, const LinhaDados& linha, Falha* falha = nullptr);
-bool AtualizaComando(const QString& caminhoBanco, const LinhaComando& linha);
-bool ExcluiDados(const QString& caminhoBanco, const QVariant& rowid);
+bool ExcluiDados(const QString& caminhoBanco, const QVariant& rowid, Falha* falha = nullptr);
+
+// Salvar's writes, all or nothing: the recording (its row updated, or a first row added when
+// it has none and holds some text) and, when given, the notes of the saved command. On
+// success dados->rowid names the row written.
+bool SalvaEdicoes(const QString& caminhoBanco, LinhaDados* dados, const LinhaComando* comando,
+                  Falha* falha = nullptr);
 
 } // namespace DadosConsole

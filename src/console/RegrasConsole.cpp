@@ -1,5 +1,7 @@
 #include "console/RegrasConsole.h"
 
+#include <QList>
+
 namespace RegrasConsole {
 
 QString AlternaPrefixoHelp(const QString& comando)
@@ -57,6 +59,61 @@ QString ComandoDaSelecao(QString selecao)
     }
     selecao.remove(aspas);
     return selecao;
+}
+
+namespace {
+// The stored ending of the line around a position: the carriage returns and the line feed of
+// the next line break, else of the previous one, else CR LF.
+QString FimDeLinhaEm(const QString& guardado, int posicao)
+{
+    auto fimEm = [&guardado](int lf) {
+        int inicio = lf;
+        while (inicio > 0 && guardado.at(inicio - 1) == QLatin1Char('\r'))
+            --inicio;
+        return guardado.mid(inicio, lf - inicio + 1);
+    };
+    const int seguinte = guardado.indexOf(QLatin1Char('\n'), posicao);
+    if (seguinte >= 0)
+        return fimEm(seguinte);
+    const int anterior = posicao > 0 ? guardado.lastIndexOf(QLatin1Char('\n'), posicao - 1) : -1;
+    if (anterior >= 0)
+        return fimEm(anterior);
+    return QStringLiteral("\r\n");
+}
+} // namespace
+
+QString AplicaEdicao(const QString& guardado, const QString& exibidoAntes, const QString& exibidoDepois)
+{
+    // Where each shown character sits in the stored text.
+    QList<int> posicoes;
+    posicoes.reserve(exibidoAntes.size());
+    for (int i = 0; i < guardado.size(); ++i)
+        if (guardado.at(i) != QLatin1Char('\r'))
+            posicoes.append(i);
+    if (posicoes.size() != exibidoAntes.size()) {
+        // The box does not show this text (it was never set from it): take the box as it is.
+        QString t = exibidoDepois;
+        return t.replace(QLatin1Char('\n'), FimDeLinhaEm(guardado, 0));
+    }
+    const int antes = int(exibidoAntes.size());
+    const int depois = int(exibidoDepois.size());
+    const int menor = qMin(antes, depois);
+    // The common end is taken first, so an edit that could sit in several places (a line
+    // break typed beside another) sits in the leftmost: inside the line the cursor was in.
+    int sufixo = 0;
+    while (sufixo < menor && exibidoAntes.at(antes - 1 - sufixo) == exibidoDepois.at(depois - 1 - sufixo))
+        ++sufixo;
+    int prefixo = 0;
+    while (prefixo < menor - sufixo && exibidoAntes.at(prefixo) == exibidoDepois.at(prefixo))
+        ++prefixo;
+    // The edited span runs from just after the last kept character in front to just after the
+    // last replaced one: carriage returns stay with the character they stand before.
+    const int inicio = prefixo == 0 ? 0 : posicoes.at(prefixo - 1) + 1;
+    const int fim = antes - sufixo == 0 ? 0 : posicoes.at(antes - sufixo - 1) + 1;
+    QString inserido = exibidoDepois.mid(prefixo, depois - prefixo - sufixo);
+    if (inserido.contains(QLatin1Char('\n')))
+        inserido.replace(QLatin1Char('\n'), FimDeLinhaEm(guardado, inicio));
+    return guardado.left(inicio) + inserido + guardado.mid(fim);
 }
 
 QString PalavraNaPosicao(const QString& texto, int posicao, int* inicio)

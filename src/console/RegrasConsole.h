@@ -27,6 +27,13 @@ QString PdfDeAjuda(int idioma);
 // is none), then every double quote is removed.
 QString ComandoDaSelecao(QString selecao);
 
+// A stored text after the user edited the text box that shows it. The box shows the text
+// without its carriage returns (`exibidoAntes`); `exibidoDepois` is the box after the edit.
+// Only the edited span changes: the stored line endings around it (CR LF, CR CR LF, a lone
+// CR or LF) stay byte for byte. A line break the user typed takes the ending of the line it
+// was typed in.
+QString AplicaEdicao(const QString& guardado, const QString& exibidoAntes, const QString& exibidoDepois);
+
 // The word a double click selects at a position (0-based) of a text: the run of characters
 // around it up to the nearest blanks or line breaks. "" on a blank.
 QString PalavraNaPosicao(const QString& texto, int posicao, int* inicio = nullptr);

@@ -94,8 +94,16 @@ void Conexao::BotaoConectar(const QString& textoPorta)
         return;
     }
     if (valor > MaiorPortaSuportada) {
-        const auto r = dialogos().mensagem(L(QStringLiteral("Porta 16")), L(QStringLiteral("Porta Serial COM")),
-                                           Dialogos::Icone::Informacao, Dialogos::Botoes::SimNaoCancelar);
+        const QString texto = L(QStringLiteral("Porta 16"));
+        if (!PaginaConfigurada(PaginaVideoPortas)) {
+            // Without the video's address the offer to watch it (point 3) is left out.
+            const int ponto3 = texto.indexOf(QStringLiteral("\r\n\r\n3."));
+            dialogos().mensagem(ponto3 > 0 ? texto.left(ponto3) : texto, L(QStringLiteral("Porta Serial COM")),
+                                Dialogos::Icone::Informacao, Dialogos::Botoes::Ok);
+            return;
+        }
+        const auto r = dialogos().mensagem(texto, L(QStringLiteral("Porta Serial COM")), Dialogos::Icone::Informacao,
+                                           Dialogos::Botoes::SimNaoCancelar);
         if (r == Dialogos::Resposta::Sim)
             AbrePagina(PaginaVideoPortas);
         return;

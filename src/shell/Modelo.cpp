@@ -56,3 +56,10 @@ AvaliacaoHandshake AvaliaHandshake(const QString& console)
     r.acao = r.modelo.isEmpty() ? Acao::Desconhecido : Acao::Reconhecido;
     return r;
 }
+
+QString LegendaBotaoChip(const QString& modelo)
+{
+    const QString inicio = modelo.left(4);
+    const bool hydra = inicio == QLatin1String("IP X") || inicio == QLatin1String("IP 8");
+    return hydra ? QStringLiteral("Hydra\r\nTigris") : QStringLiteral("Tristar\r\nTigris");
+}

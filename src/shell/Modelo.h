@@ -32,3 +32,7 @@ struct AvaliacaoHandshake {
     QString modelo;
 };
 AvaliacaoHandshake AvaliaHandshake(const QString& console);
+
+// The caption of the main window's chip button for a model: "Hydra" over "Tigris" for the
+// models whose port controller is Hydra ("IP 8…", "IP X"), "Tristar" over "Tigris" otherwise.
+QString LegendaBotaoChip(const QString& modelo);

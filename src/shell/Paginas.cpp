@@ -1,17 +1,43 @@
 #include "shell/Paginas.h"
 
 #include "i18n/Dialogos.h"
+#include "shell/Globais.h"
 
-#ifndef VEXADOR_ENDERECO_PAGINAS
-#define VEXADOR_ENDERECO_PAGINAS ""
-#endif
+#include <QFile>
+
+QString EnderecoNoTexto(const QString& texto, int numero)
+{
+    const QStringList linhas = texto.split(QLatin1Char('\n'));
+    for (const QString& bruta : linhas) {
+        const QString linha = bruta.trimmed();
+        if (linha.isEmpty() || linha.startsWith(QLatin1Char('#')) || linha.startsWith(QLatin1Char(';'))
+            || linha.startsWith(QLatin1Char('[')))
+            continue;
+        const int igual = linha.indexOf(QLatin1Char('='));
+        if (igual < 0)
+            continue;
+        bool numerico = false;
+        const int chave = linha.left(igual).trimmed().toInt(&numerico);
+        if (numerico && chave == numero)
+            return linha.mid(igual + 1).trimmed();
+    }
+    return QString();
+}
 
 QString EnderecoPagina(int numero)
 {
-    const QString modelo = QStringLiteral(VEXADOR_ENDERECO_PAGINAS);
-    if (modelo.isEmpty())
+    const QString pasta = Globais::instancia().PastaAplicacao;
+    if (pasta.isEmpty())
         return QString();
-    return modelo.contains(QLatin1String("%1")) ? modelo.arg(numero) : modelo + QString::number(numero);
+    QFile arquivo(pasta + QLatin1Char('/') + ArquivoEnderecos);
+    if (!arquivo.open(QIODevice::ReadOnly))
+        return QString();
+    return EnderecoNoTexto(QString::fromUtf8(arquivo.readAll()), numero);
+}
+
+bool PaginaConfigurada(int numero)
+{
+    return !EnderecoPagina(numero).isEmpty();
 }
 
 void AbrePagina(int numero)

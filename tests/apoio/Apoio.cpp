@@ -54,3 +54,12 @@ QString ConsultaDoRelatorio(const QString& arquivoOuEndereco)
     const qsizetype q = arquivoOuEndereco.indexOf(QLatin1Char('?'));
     return q < 0 ? QString() : arquivoOuEndereco.mid(q + 1);
 }
+
+void PastaAplicacaoTemporaria::defineEnderecos(const QList<QPair<int, QString>>& paginas) const
+{
+    QFile f(d->pasta.path() + QStringLiteral("/enderecos.ini"));
+    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    f.write("[paginas]\n");
+    for (const auto& [numero, endereco] : paginas)
+        f.write(QStringLiteral("%1 = %2\n").arg(numero).arg(endereco).toUtf8());
+}

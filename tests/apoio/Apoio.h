@@ -1,4 +1,6 @@
 #pragma once
+#include <QList>
+#include <QPair>
 #include <QString>
 
 // A temporary application folder holding a fresh copy of the built Config.qzd and the report
@@ -9,6 +11,8 @@ public:
     ~PastaAplicacaoTemporaria();
     QString caminho() const;
     QString banco() const; // path of the copy of Config.qzd
+    // Writes the page addresses file of the folder: one "number = address" line each.
+    void defineEnderecos(const QList<QPair<int, QString>>& paginas) const;
 private:
     struct Dados;
     Dados* d;

@@ -85,6 +85,10 @@ void TstBateria::calculaSaude_data()
     QTest::newRow("2000/1500") << duas("2000", "1500") << "75 %" << false;
     QTest::newRow("1999/1500 rounds down") << duas("1999", "1500") << "75 %" << false;
     QTest::newRow("full capacity reads 100") << duas("1715", "1715") << "100 %" << false;
+    // nominal / (design / 100) in floating point gives 99.999... for these, then 99 rounded down.
+    QTest::newRow("1013/1013 reads 100") << duas("1013", "1013") << "100 %" << false;
+    QTest::newRow("1021/1021 reads 100") << duas("1021", "1021") << "100 %" << false;
+    QTest::newRow("2026/2026 reads 100") << duas("2026", "2026") << "100 %" << false;
     QTest::newRow("above design") << duas("1000", "1100") << "110 %" << false;
     QTest::newRow("design 0") << duas("0", "1500") << "" << false;
     QTest::newRow("design not a number") << duas("abc", "1500") << "" << false;

@@ -10,10 +10,14 @@
 #include "i18n/Mensagens.h"
 #include "shell/Globais.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QWheelEvent>
 #include <QTest>
 
 using namespace ModuloDisplay;
@@ -33,6 +37,8 @@ private slots:
     void trocaDeModelo();
     void coresRecusadasNaFamiliaIp6();
     void esperaSemLigacao();
+    void sliderEnviaUmaVez_data();
+    void sliderEnviaUmaVez();
 };
 
 void TstDisplays::initTestCase()
@@ -242,6 +248,89 @@ void TstDisplays::esperaSemLigacao()
     janela->Cor_Click("Cor_Preto");
     QVERIFY(espera->isVisible());
     QCOMPARE(janela->txtDados(), NotaCor("10:30:15"));
+}
+
+namespace {
+// Where a part of the slider is drawn (its track or its handle).
+QRect retanguloDoSlider(QSlider* slider, QStyle::SubControl parte)
+{
+    QStyleOptionSlider opcao;
+    opcao.initFrom(slider);
+    opcao.orientation = slider->orientation();
+    opcao.minimum = slider->minimum();
+    opcao.maximum = slider->maximum();
+    opcao.sliderPosition = slider->sliderPosition();
+    opcao.sliderValue = slider->value();
+    opcao.tickPosition = slider->tickPosition();
+    opcao.tickInterval = slider->tickInterval();
+    opcao.subControls = QStyle::SC_All;
+    return slider->style()->subControlRect(QStyle::CC_Slider, &opcao, parte, slider);
+}
+} // namespace
+
+void TstDisplays::sliderEnviaUmaVez_data()
+{
+    QTest::addColumn<QString>("gesto");
+    QTest::addColumn<int>("nivel");
+    QTest::newRow("three arrow keys") << "setas" << 73;
+    QTest::newRow("page up key") << "pagina" << 80;
+    QTest::newRow("track held down") << "trilho" << -1;
+    QTest::newRow("wheel, two notches") << "roda" << 76;
+    QTest::newRow("handle dragged") << "arrasto" << -1;
+}
+
+void TstDisplays::sliderEnviaUmaVez()
+{
+    QFETCH(QString, gesto);
+    QFETCH(int, nivel);
+    PastaAplicacaoTemporaria pasta;
+    RoteiroInstalado roteiro;
+    Bancada bancada;
+    QVERIFY(bancada.inicia({"--modelo", "IP 7"}));
+    AmbienteJanelas amb;
+    QVERIFY(amb.conecta(bancada.dispositivo(), "IP 7", "A1660"));
+    auto* janela = amb.janelas.mostra<Displays>("Displays");
+    QVERIFY(janela);
+    amb.area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&amb.area));
+    auto* slider = janela->findChild<QSlider*>("Slider1");
+    QCOMPARE(slider->value(), 70);
+    if (gesto == "setas") {
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(slider, Qt::Key_Right);
+    } else if (gesto == "pagina") {
+        QTest::keyClick(slider, Qt::Key_PageUp);
+    } else if (gesto == "trilho") {
+        // Held on the track right of the handle: the level steps up while the button is down.
+        const QRect trilho = retanguloDoSlider(slider, QStyle::SC_SliderGroove);
+        const QPoint ponto(trilho.right() - 2, trilho.center().y());
+        QTest::mousePress(slider, Qt::LeftButton, {}, ponto);
+        QTest::qWait(700);
+        QTest::mouseRelease(slider, Qt::LeftButton, {}, ponto);
+        nivel = slider->value();
+        QVERIFY(nivel > 70);
+    } else if (gesto == "roda") {
+        for (int i = 0; i < 2; ++i) {
+            const QPointF p(slider->width() / 2.0, slider->height() / 2.0);
+            QWheelEvent roda(p, slider->mapToGlobal(p), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                             Qt::NoScrollPhase, false);
+            QApplication::sendEvent(slider, &roda);
+        }
+    } else {
+        const QRect alca = retanguloDoSlider(slider, QStyle::SC_SliderHandle);
+        QTest::mousePress(slider, Qt::LeftButton, {}, alca.center());
+        QTest::mouseMove(slider, alca.center() - QPoint(alca.width() * 2, 0));
+        QTest::mouseRelease(slider, Qt::LeftButton, {}, alca.center() - QPoint(alca.width() * 2, 0));
+        nivel = slider->value();
+        QVERIFY(nivel < 70);
+    }
+    QCOMPARE(slider->value(), nivel);
+    const QByteArray esperado = "bl -p " + QByteArray::number(nivel) + "\r";
+    QVERIFY(bancada.esperaRegistro(esperado, 3000));
+    QVERIFY(amb.aguardaOcioso());
+    QTest::qWait(600);
+    // Once, whatever the number of steps.
+    QCOMPARE(bancada.registro(), esperado);
 }
 
 QTEST_MAIN(TstDisplays)

@@ -8,6 +8,7 @@
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "shell/Globais.h"
+#include "shell/Ligacao.h"
 #include "ui/Twips.h"
 
 #include <QFrame>
@@ -71,6 +72,8 @@ private slots:
     void autoTeste_data();
     void autoTeste();
     void cancelaAutoTeste();
+    void autoTesteAposFalha_data();
+    void autoTesteAposFalha();
     void semLigacao();
     void trocaDeModelo();
     void diagrama();
@@ -220,6 +223,55 @@ void TstI2cJanela::cancelaAutoTeste()
     QCOMPARE(c.varridos().size(), varridos);
     QVERIFY(lista->count() >= linhasAntes);
     QVERIFY(lista->item(0)->text().startsWith("  I2C 0"));
+}
+
+void TstI2cJanela::autoTesteAposFalha_data()
+{
+    // The read that fails is that of the second bus scanned ("IP X": 0, 3, 4, 5, 6, 7).
+    QTest::addColumn<bool>("boxPerdida");
+    QTest::addColumn<QList<int>>("varridos");
+    QTest::addColumn<QString>("ultimaLinha"); // dictionary key
+    QTest::newRow("one-off read error: goes on") << false << QList<int>{0, 3, 4, 5, 6, 7} << "Teste Finalizados";
+    QTest::newRow("box lost: ends with the rows so far") << true << QList<int>{0, 3} << "Teste interrompido";
+}
+
+void TstI2cJanela::autoTesteAposFalha()
+{
+    QFETCH(bool, boxPerdida);
+    QFETCH(QList<int>, varridos);
+    QFETCH(QString, ultimaLinha);
+    Cenario c;
+    // The board's line vanishes half-way through its second answer (the first is the scan of bus 0).
+    QVERIFY(c.iniciaBancada(QStringLiteral("IP X"), {}, boxPerdida ? QStringList{"--queda", "2"} : QStringList{}));
+    c.janela = c.amb->janelas.mostra<I2C>(QStringLiteral("I2C"));
+    QVERIFY(c.janela);
+    auto* bt = c.filho<QPushButton>(QStringLiteral("btAutoTeste"));
+    auto* lista = c.filho<QListWidget>(QStringLiteral("ListView"));
+    bool falhou = false;
+    if (!boxPerdida) {
+        // A poll that fails once while the link stays up: the link tells the waiting window
+        // that its answer will not come.
+        connect(&c.amb->ligacao, &Ligacao::comandoEnviado, c.janela, [&](const QString&, const QString& comando) {
+            if (comando == QLatin1String("i2c -s 3") && !falhou) {
+                falhou = true;
+                QTimer::singleShot(0, &c.amb->ligacao, [&] { emit c.amb->ligacao.esperaCancelada(QStringLiteral("6")); });
+            }
+        });
+    }
+    bt->click();
+    QVERIFY(QTest::qWaitFor([&] { return !c.janela->modoAuto(); }, 40000));
+    QCOMPARE(c.varridos(), varridos);
+    QCOMPARE(lista->item(lista->count() - 1)->text().trimmed(), L(ultimaLinha));
+    QStringList cabecalhos;
+    for (int i = 0; i < lista->count(); ++i)
+        if (lista->item(i)->text().startsWith("  I2C "))
+            cabecalhos << lista->item(i)->text();
+    // The rows of bus 0 stay in both cases.
+    QVERIFY(cabecalhos.contains(QStringLiteral("  I2C 0")));
+    QVERIFY(bt->text() != L(QStringLiteral("Cancelar")));
+    capturaJanela(c.janela, boxPerdida ? "i2c_auto_interrompido" : "i2c_auto_apos_falha");
+    QVERIFY(!c.timer("TimerAuto")->isActive());
+    QVERIFY(!c.visivel("ProgressBar"));
 }
 
 void TstI2cJanela::semLigacao()

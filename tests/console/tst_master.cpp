@@ -4,6 +4,7 @@
 #include "apoio/AmbienteJanelas.h"
 #include "apoio/Apoio.h"
 #include "apoio/Bancada.h"
+#include "apoio/CenarioJanela.h"
 #include "console/janelas/CaixaTexto.h"
 #include "console/janelas/Master.h"
 #include "console/janelas/fmHelp.h"
@@ -84,6 +85,41 @@ struct Cenario {
         return QTest::qWaitFor([&] { return bt->isEnabled(); }, 15000) && ambiente.aguardaOcioso();
     }
     bool badge() const { return !filho<QFrame>(console, "lbAutoComparador")->isHidden(); }
+    // Types into the command box key by key, as the technician does.
+    void digitaComando(const QString& texto)
+    {
+        QLineEdit* caixa = filho<QComboBox>(console, "txtComandos")->lineEdit();
+        if (!ambiente.area.isVisible()) {
+            ambiente.area.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&ambiente.area));
+        }
+        // Into the focused box, as the technician types (the box only completes with focus).
+        ambiente.area.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&ambiente.area));
+        caixa->setFocus(Qt::MouseFocusReason);
+        QTest::keyClicks(caixa, texto);
+    }
+    // Types at a position of a text box as shown ("\n" is the Enter key).
+    static void digitaEm(CaixaTexto* caixa, int posicao, const QString& teclas)
+    {
+        QTextCursor cursor = caixa->textCursor();
+        if (posicao < 0)
+            cursor.movePosition(QTextCursor::End);
+        else
+            cursor.setPosition(posicao);
+        caixa->setTextCursor(cursor);
+        for (const QChar ch : teclas) {
+            if (ch == QLatin1Char('\n'))
+                QTest::keyClick(caixa, Qt::Key_Return);
+            else
+                QTest::keyClicks(caixa, QString(ch));
+        }
+    }
+    QString aguarde() const
+    {
+        auto* l = filho<QLabel>(console, "lbAguarde");
+        return l->isHidden() ? QString() : l->text();
+    }
 
     PastaAplicacaoTemporaria pasta;
     RoteiroInstalado dialogos;
@@ -101,7 +137,7 @@ class TstMaster : public QObject {
 private slots:
     void carregaNoIdiomaAtual();
     void enviaGuardaHistoricoEEmpilha();
-    void ajudaDeUmaPlacaBoaMostraBadge();
+    void placaBoaMostraBadge();
     void badgeIgnoraNumeroDeSerieMascarado_data();
     void badgeIgnoraNumeroDeSerieMascarado();
     void copiaGravaNoArquivoEBadgeNaRepeticao();
@@ -111,6 +147,21 @@ private slots:
     void reinicioDesligamentoETesteDeBotoes();
     void historicoEPrefixoHelp();
     void janelaDeAjuda();
+    void enviaOQueFoiDigitado_data();
+    void enviaOQueFoiDigitado();
+    void edicaoMudaSoOEditado_data();
+    void edicaoMudaSoOEditado();
+    void respostaEspelhadaSemBadge_data();
+    void respostaEspelhadaSemBadge();
+    void gravacoesIndependemDaLigacao_data();
+    void gravacoesIndependemDaLigacao();
+    void botoesDoAparelhoAvisamQuandoNaoPodem_data();
+    void botoesDoAparelhoAvisamQuandoNaoPodem();
+    void gravacaoQueFalhaAvisa_data();
+    void gravacaoQueFalhaAvisa();
+    void salvarGravaComandoSemGravacao();
+    void notaLogoAposNovoComando();
+    void fimDoTesteDeBotoesNuncaSePerde();
 };
 
 void TstMaster::carregaNoIdiomaAtual()
@@ -213,16 +264,16 @@ void TstMaster::enviaGuardaHistoricoEEmpilha()
     QCOMPARE(c.bancada.registro(), antes);
 }
 
-void TstMaster::ajudaDeUmaPlacaBoaMostraBadge()
+void TstMaster::placaBoaMostraBadge()
 {
     Cenario c;
     QVERIFY(c.pronto);
-    c.console->defineTxtComandos("help");
-    QVERIFY(!c.console->txtComparador().isEmpty()); // recorded as "Help": found in any case
-    QVERIFY(c.envia("help"));
-    QVERIFY2(c.badge(), "a good board's help answer is the recorded one");
+    c.console->defineTxtComandos("NANDUID");
+    QVERIFY(!c.console->txtComparador().isEmpty()); // recorded as "nanduid": found in any case
+    QVERIFY(c.envia("NANDUID"));
+    QVERIFY2(c.badge(), "a good board's answer is the recorded one");
     // Any change of the command hides it again.
-    c.console->defineTxtComandos("help ");
+    c.console->defineTxtComandos("NANDUID ");
     QVERIFY(!c.badge());
 }
 
@@ -415,6 +466,9 @@ void TstMaster::comandosSalvos()
     QVERIFY(cb->findText("bl -p 30") >= 0);
     QCOMPARE(c.console->txtComandos(), QStringLiteral("bl -p 30"));
     QVERIFY(!c.console->dadosAlterados());
+    // The apostrophe is refused with a word; the empty answer and Cancel are silent.
+    QCOMPARE(roteiro.textos(), QStringList{L("MSG_COMANDO_APOSTROFO")});
+    roteiro.limpa();
 
     // Deleting asks first and removes one row only.
     Banco(banco).executa("insert into Comandos (Comando) values ('bl -p 30')");
@@ -566,6 +620,323 @@ void TstMaster::janelaDeAjuda()
     ajuda = c.ambiente.janelas.aberta<fmHelp>(QStringLiteral("fmHelp"));
     QVERIFY(ajuda);
     QCOMPARE(ajuda->texto(), QString());
+}
+
+void TstMaster::enviaOQueFoiDigitado_data()
+{
+    QTest::addColumn<QString>("digitado");
+    QTest::addColumn<QString>("salvo"); // a saved command that starts with it
+    QTest::newRow("bl") << "bl" << "bl --off";
+    QTest::newRow("wifi") << "wifi" << "wifi --off";
+    QTest::newRow("battery") << "battery" << "battery --properties";
+}
+
+void TstMaster::enviaOQueFoiDigitado()
+{
+    QFETCH(QString, digitado);
+    QFETCH(QString, salvo);
+    Cenario c;
+    QVERIFY(c.pronto);
+    auto* cb = filho<QComboBox>(c.console, "txtComandos");
+    QVERIFY(cb->findText(salvo) >= 0);
+    c.digitaComando(digitado);
+    QCOMPARE(c.console->txtComandos(), digitado);
+    // The comparator looks up the typed text, not the saved command it begins.
+    QCOMPARE(c.console->txtComparador(),
+             dadosGravados(c.pasta.banco(), "IP 7", digitado).remove(digitado));
+    QTest::keyClick(cb->lineEdit(), Qt::Key_Return);
+    QVERIFY(QTest::qWaitFor([&] { return filho<QPushButton>(c.console, "btSend")->isEnabled(); }, 15000));
+    QVERIFY(c.ambiente.aguardaOcioso());
+    QVERIFY(c.bancada.registro().endsWith(digitado.toUtf8() + "\r"));
+    QVERIFY(!c.bancada.registro().contains(salvo.toUtf8()));
+    QCOMPARE(filho<QListWidget>(c.console, "ListCmd")->item(0)->text(), digitado);
+    QCOMPARE(c.console->txtComandos(), digitado);
+    // The saved command stays one click away in the list.
+    cb->setCurrentIndex(cb->findText(salvo));
+    QCOMPARE(c.console->txtComandos(), salvo);
+}
+
+void TstMaster::edicaoMudaSoOEditado_data()
+{
+    QTest::addColumn<QString>("gravado");
+    QTest::addColumn<int>("posicao"); // in the text as shown (without carriage returns); -1 the end
+    QTest::addColumn<QString>("teclas");
+    QTest::addColumn<QString>("esperado");
+    const QString resposta = "\r\nlinha um\r\r\nlinha dois\r\r\n[x] :-) ";
+    QTest::newRow("CR CR LF, at the start") << resposta << 1 << "Z"
+                                            << "\r\nZlinha um\r\r\nlinha dois\r\r\n[x] :-) ";
+    QTest::newRow("CR CR LF, at the end") << resposta << -1 << "Z" << resposta + "Z";
+    QTest::newRow("CR CR LF, Enter inside a line")
+        << resposta << 6 << "\n" << "\r\nlinha\r\r\n um\r\r\nlinha dois\r\r\n[x] :-) ";
+    const QString misto = "a\rb\r\nc\nd\r\r\ne";
+    QTest::newRow("CR, CR LF, LF, CR CR LF, in the middle") << misto << 5 << "Z" << "a\rb\r\nc\nZd\r\r\ne";
+    QTest::newRow("CR, CR LF, LF, CR CR LF, at the end") << misto << -1 << "Z" << misto + "Z";
+    QTest::newRow("Enter in an LF line") << misto << 4 << "\n" << "a\rb\r\nc\n\nd\r\r\ne";
+}
+
+void TstMaster::edicaoMudaSoOEditado()
+{
+    QFETCH(QString, gravado);
+    QFETCH(int, posicao);
+    QFETCH(QString, teclas);
+    QFETCH(QString, esperado);
+    Cenario c;
+    QVERIFY(c.pronto);
+    const QString comando = QStringLiteral("syscfg print Regn");
+    Banco(c.pasta.banco()).executa("delete from Dados where Comando = ?", {comando});
+    QVERIFY(Banco(c.pasta.banco())
+                .executa("insert into Dados (Aparelho, Comando, Dados) values ('IP 7', ?, ?)", {comando, gravado}));
+    c.digitaComando(comando);
+    QCOMPARE(c.console->txtComparador(), gravado);
+    Cenario::digitaEm(filho<CaixaTexto>(c.console, "txtComparador"), posicao, teclas);
+    c.dialogos.roteiro.respostas = {Dialogos::Resposta::Sim};
+    filho<QPushButton>(c.console, "btSalvarAtualizacoes")->click();
+    QCOMPARE(dadosGravados(c.pasta.banco(), "IP 7", comando).toUtf8(), esperado.toUtf8());
+    QCOMPARE(c.console->txtComparador(), esperado);
+}
+
+void TstMaster::respostaEspelhadaSemBadge_data()
+{
+    QTest::addColumn<QString>("comando");
+    QTest::newRow("help") << "help";
+    QTest::newRow("HELP") << "HELP";
+    QTest::newRow("testmemory --1MB") << "testmemory --1MB";
+}
+
+void TstMaster::respostaEspelhadaSemBadge()
+{
+    QFETCH(QString, comando);
+    Cenario c;
+    QVERIFY(c.pronto);
+    c.console->defineTxtComandos(comando);
+    QVERIFY(!c.console->txtComparador().isEmpty());
+    QVERIFY(c.envia(comando));
+    QVERIFY(c.console->txtConsole().size() > 100);
+    QVERIFY2(!c.badge(), "a mirrored answer is never compared");
+    QVERIFY(!Globais::instancia().EspelhoAtivo);
+}
+
+void TstMaster::gravacoesIndependemDaLigacao_data()
+{
+    QTest::addColumn<QString>("status");
+    QTest::newRow("disconnected") << "0";
+    QTest::newRow("another window's command in flight") << "3";
+    QTest::newRow("connecting") << "2";
+}
+
+void TstMaster::gravacoesIndependemDaLigacao()
+{
+    QFETCH(QString, status);
+    Cenario c;
+    QVERIFY(c.pronto);
+    auto& roteiro = c.dialogos.roteiro;
+    const QString banco = c.pasta.banco();
+    QVERIFY(c.envia("nandsize"));
+    c.ambiente.ligacao.defineStatus(status);
+
+    // Copiar Dados replaces the recording.
+    roteiro.respostas = {Dialogos::Resposta::Sim};
+    filho<QPushButton>(c.console, "btSalvar")->click();
+    QCOMPARE(dadosGravados(banco, "IP 7", "nandsize"), c.console->txtConsole());
+    // Salvar stores the edited notes.
+    filho<CaixaTexto>(c.console, "txtInfoDados")->setPlainText("nota");
+    roteiro.respostas = {Dialogos::Resposta::Sim};
+    filho<QPushButton>(c.console, "btSalvarAtualizacoes")->click();
+    {
+        Banco b(banco);
+        QCOMPARE(b.valor("select Info from Dados where Aparelho = 'IP 7' and Comando = 'nandsize'").toString(),
+                 QStringLiteral("nota"));
+    }
+    // Excluir removes it.
+    roteiro.respostas = {Dialogos::Resposta::Sim};
+    filho<QPushButton>(c.console, "btExcluir")->click();
+    QCOMPARE(contaDados(banco, "IP 7", "nandsize"), 0);
+    QCOMPARE(roteiro.titulos(), QStringList({L("Dados"), L("Salvar"), L("Excluir")}));
+    QVERIFY(c.console->dadosAlterados());
+    QCOMPARE(c.aguarde(), QString());
+    c.ambiente.ligacao.defineStatus("1");
+}
+
+void TstMaster::botoesDoAparelhoAvisamQuandoNaoPodem_data()
+{
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QString>("botao");
+    QTest::addColumn<QString>("aviso"); // dictionary key of the wait text
+    for (const char* bt : {"btReiniciar", "btDesligar", "Enter"}) {
+        QTest::addRow("%s, disconnected", bt) << "0" << bt << "Desconectado";
+        QTest::addRow("%s, link busy", bt) << "3" << bt << "Aguarde...";
+    }
+}
+
+void TstMaster::botoesDoAparelhoAvisamQuandoNaoPodem()
+{
+    QFETCH(QString, status);
+    QFETCH(QString, botao);
+    QFETCH(QString, aviso);
+    Cenario c;
+    QVERIFY(c.pronto);
+    QVERIFY(c.envia("nandsize"));
+    const QByteArray antes = c.bancada.registro();
+    c.ambiente.ligacao.defineStatus(status);
+    c.dialogos.roteiro.respostas = {Dialogos::Resposta::Sim};
+    if (botao == "Enter")
+        QTest::keyClick(filho<QComboBox>(c.console, "txtComandos")->lineEdit(), Qt::Key_Return);
+    else
+        filho<QPushButton>(c.console, qPrintable(botao))->click();
+    QCOMPARE(c.aguarde(), L(aviso) + (status == "0" ? "!" : ""));
+    capturaJanela(c.console, "console_aguarde_" + QString(QTest::currentDataTag()).replace(' ', '_').remove(','));
+    QVERIFY(c.dialogos.roteiro.mostradas.isEmpty()); // nothing asked that cannot be done
+    QTest::qWait(100);
+    QCOMPARE(c.bancada.registro(), antes);
+    // The notice goes away by itself.
+    QVERIFY(QTest::qWaitFor([&] { return c.aguarde().isEmpty(); }, 3000));
+    c.ambiente.ligacao.defineStatus("1");
+}
+
+void TstMaster::gravacaoQueFalhaAvisa_data()
+{
+    QTest::addColumn<QString>("falha");  // what breaks the write; "" removes the file
+    QTest::addColumn<QString>("botao");
+    QTest::addColumn<QString>("motivo"); // dictionary key of the reason shown
+    const QString recusa = QStringLiteral("create trigger falha before %1 on %2 begin select raise(abort, "
+                                          "'constraint failed: injected'); end");
+    QTest::newRow("Copiar Dados, replace refused") << recusa.arg("update", "Dados") << "btSalvar"
+                                                   << "Motivo recusada";
+    QTest::newRow("Copiar Dados, new row refused") << recusa.arg("insert", "Dados") << "btSalvar"
+                                                   << "Motivo recusada";
+    QTest::newRow("Copiar Dados, file gone") << "" << "btSalvar" << "Motivo sem arquivo";
+    QTest::newRow("Salvar, recording refused") << recusa.arg("update", "Dados") << "btSalvarAtualizacoes"
+                                               << "Motivo recusada";
+    QTest::newRow("Salvar, command note refused") << recusa.arg("update", "Comandos") << "btSalvarAtualizacoes"
+                                                  << "Motivo recusada";
+    QTest::newRow("Salvar, file gone") << "" << "btSalvarAtualizacoes" << "Motivo sem arquivo";
+    QTest::newRow("Excluir refused") << recusa.arg("delete", "Dados") << "btExcluir" << "Motivo recusada";
+    QTest::newRow("Excluir, file gone") << "" << "btExcluir" << "Motivo sem arquivo";
+    QTest::newRow("+ refused") << recusa.arg("insert", "Comandos") << "btNovo" << "Motivo recusada";
+    QTest::newRow("- refused") << recusa.arg("delete", "Comandos") << "btApagar" << "Motivo recusada";
+}
+
+void TstMaster::gravacaoQueFalhaAvisa()
+{
+    QFETCH(QString, falha);
+    QFETCH(QString, botao);
+    QFETCH(QString, motivo);
+    Cenario c;
+    QVERIFY(c.pronto);
+    auto& roteiro = c.dialogos.roteiro;
+    const QString banco = c.pasta.banco();
+    const bool novaLinha = falha.contains("insert on Dados");
+    if (novaLinha)
+        Banco(banco).executa("delete from Dados where Comando = 'nandsize'");
+    QVERIFY(c.envia("nandsize"));
+    filho<CaixaTexto>(c.console, "txtInfoDados")->setPlainText("nota da placa");
+    filho<CaixaTexto>(c.console, "txtInfoComandos")->setPlainText("nota do comando");
+    const QString comparador = c.console->txtComparador();
+    const QString console = c.console->txtConsole();
+    const QByteArray arquivo = conteudo(banco);
+    if (falha.isEmpty())
+        QVERIFY(QFile::rename(banco, banco + ".fora"));
+    else
+        QVERIFY(Banco(banco).executa(falha));
+    const QByteArray comFalha = conteudo(banco);
+
+    roteiro.respostas = {Dialogos::Resposta::Sim};
+    roteiro.respostasEntrada = {QString("novo comando")};
+    filho<QPushButton>(c.console, qPrintable(botao))->click();
+
+    // One box, in the program's language, that says the data was not stored and why.
+    const auto caixas = roteiro.mostradas;
+    QVERIFY(!caixas.isEmpty());
+    const Dialogos::Caixa& aviso = caixas.last().caixa;
+    QCOMPARE(aviso.titulo, L("Dados não gravados"));
+    QCOMPARE(aviso.icone, Dialogos::Icone::Critico);
+    QCOMPARE(aviso.texto, L("MSG_NAO_GRAVADO") + CRLF + CRLF + L(motivo) + CRLF + CRLF + L("MSG_TENTE_NOVAMENTE"));
+    QVERIFY(!aviso.texto.contains("injected"));
+    // Nothing written, and the screen as it was, for another try.
+    QCOMPARE(conteudo(banco), comFalha);
+    if (falha.isEmpty())
+        QVERIFY(!QFile::exists(banco));
+    QCOMPARE(c.console->txtComparador(), comparador);
+    QCOMPARE(c.console->txtConsole(), console);
+    QCOMPARE(filho<CaixaTexto>(c.console, "txtInfoDados")->texto(), QStringLiteral("nota da placa"));
+    QCOMPARE(filho<CaixaTexto>(c.console, "txtInfoComandos")->texto(), QStringLiteral("nota do comando"));
+    QVERIFY(!c.console->dadosAlterados());
+    Q_UNUSED(arquivo);
+}
+
+void TstMaster::salvarGravaComandoSemGravacao()
+{
+    Cenario c;
+    QVERIFY(c.pronto);
+    const QString banco = c.pasta.banco();
+    const QString comando = QStringLiteral("display --mode");
+    Banco(banco).executa("delete from Dados where Comando = ?", {comando});
+    c.digitaComando(comando);
+    QCOMPARE(c.console->txtComparador(), QString());
+    Cenario::digitaEm(filho<CaixaTexto>(c.console, "txtComparador"), 0, "esperado:\nmodo 1");
+    Cenario::digitaEm(filho<CaixaTexto>(c.console, "txtInfoDados"), 0, "placa boa");
+    c.dialogos.roteiro.respostas = {Dialogos::Resposta::Sim};
+    filho<QPushButton>(c.console, "btSalvarAtualizacoes")->click();
+    QCOMPARE(c.dialogos.roteiro.titulos(), QStringList{L("Salvar")});
+    QCOMPARE(contaDados(banco, "IP 7", comando), 1);
+    QCOMPARE(dadosGravados(banco, "IP 7", comando), QStringLiteral("esperado:\r\nmodo 1"));
+    Banco b(banco);
+    QCOMPARE(b.valor("select Info from Dados where Comando = ?", {comando}).toString(), QStringLiteral("placa boa"));
+    QVERIFY(c.console->dadosAlterados());
+    // A second Salvar updates that row instead of adding another.
+    Cenario::digitaEm(filho<CaixaTexto>(c.console, "txtInfoDados"), 9, "!");
+    c.dialogos.roteiro.respostas = {Dialogos::Resposta::Sim};
+    filho<QPushButton>(c.console, "btSalvarAtualizacoes")->click();
+    QCOMPARE(contaDados(banco, "IP 7", comando), 1);
+    QCOMPARE(b.valor("select Info from Dados where Comando = ?", {comando}).toString(), QStringLiteral("placa boa!"));
+}
+
+void TstMaster::notaLogoAposNovoComando()
+{
+    Cenario c;
+    QVERIFY(c.pronto);
+    auto& roteiro = c.dialogos.roteiro;
+    const QString banco = c.pasta.banco();
+    const QString comando = QStringLiteral("meu comando");
+    c.digitaComando(comando);
+    roteiro.respostasEntrada = {comando};
+    filho<QPushButton>(c.console, "btNovo")->click();
+    Cenario::digitaEm(filho<CaixaTexto>(c.console, "txtInfoComandos"), 0, "nota nova");
+    roteiro.respostas = {Dialogos::Resposta::Sim};
+    filho<QPushButton>(c.console, "btSalvarAtualizacoes")->click();
+    QCOMPARE(roteiro.titulos(), QStringList{L("Salvar")});
+    Banco b(banco);
+    QCOMPARE(b.valor("select Info from Comandos where Comando = ?", {comando}).toString(), QStringLiteral("nota nova"));
+
+    // A note for a command that is not saved is not stored, and the box says so.
+    c.console->defineTxtComandos(QString());
+    c.digitaComando("sem lista");
+    Cenario::digitaEm(filho<CaixaTexto>(c.console, "txtInfoComandos"), 0, "perdida?");
+    roteiro.limpa();
+    roteiro.respostas = {Dialogos::Resposta::Sim};
+    filho<QPushButton>(c.console, "btSalvarAtualizacoes")->click();
+    QCOMPARE(roteiro.titulos(), QStringList({L("Salvar"), L("Dados não gravados")}));
+    QVERIFY(roteiro.textos().last().contains(L("Motivo comando nao salvo")));
+    QCOMPARE(filho<CaixaTexto>(c.console, "txtInfoComandos")->texto(), QStringLiteral("perdida?"));
+}
+
+void TstMaster::fimDoTesteDeBotoesNuncaSePerde()
+{
+    // The line vanishes half-way through the buttons test's answer and comes back a second later.
+    Cenario c({"--queda", "1", "--volta-apos", "1"});
+    QVERIFY(c.pronto);
+    c.console->defineTxtComandos("buttoncnt --dqe");
+    filho<QPushButton>(c.console, "btSend")->click();
+    QVERIFY(QTest::qWaitFor([&] { return c.ambiente.ligacao.status() == "0"; }, 10000));
+    // "/q" waits for a link, and the window says why.
+    QCOMPARE(c.aguarde(), L("Desconectado") + "!");
+    QVERIFY(!c.bancada.registro().contains("/q"));
+    QVERIFY(c.bancada.esperaNovoDispositivo());
+    QVERIFY(c.ambiente.conecta(c.bancada.dispositivo(), "IP 7", "A1660"));
+    QVERIFY(c.bancada.esperaRegistro("/q\r", 5000));
+    QVERIFY(c.ambiente.aguardaOcioso());
+    QCOMPARE(c.aguarde(), QString());
+    QCOMPARE(c.bancada.registro().count("/q\r"), 1);
 }
 
 QTEST_MAIN(TstMaster)

@@ -1,5 +1,6 @@
 // Text rules of the console and the command help, and the auto comparator, as tables.
 #include "console/AutoComparador.h"
+#include "console/DadosConsole.h"
 #include "console/RegrasConsole.h"
 
 #include <QtTest>
@@ -19,6 +20,10 @@ private slots:
     void comparador_data();
     void comparador();
     void mascaraVaziaNaoInsere();
+    void edicaoGuardaFinsDeLinha_data();
+    void edicaoGuardaFinsDeLinha();
+    void motivoDaFalha_data();
+    void motivoDaFalha();
 };
 
 void TstRegrasConsole::prefixoHelp_data()
@@ -169,6 +174,63 @@ void TstRegrasConsole::mascaraVaziaNaoInsere()
     // A row of M holding only a marker token must not mask every gap between characters.
     QCOMPARE(MascaraTexto("abc", {"'jox'", ""}), QStringLiteral("abc"));
     QCOMPARE(MascaraTexto("AbC abc", {"abc"}), QStringLiteral("xxxxx\u00AE xxxxx\u00AE"));
+}
+
+void TstRegrasConsole::edicaoGuardaFinsDeLinha_data()
+{
+    // The stored text, the box before and after the user's edit (the box shows no CR), the result.
+    QTest::addColumn<QString>("guardado");
+    QTest::addColumn<QString>("antes");
+    QTest::addColumn<QString>("depois");
+    QTest::addColumn<QString>("esperado");
+    const QString misto = "a\rb\r\nc\nd\r\r\ne";
+    const QString visto = "ab\nc\nd\ne";
+    QTest::newRow("nothing changed") << misto << visto << visto << misto;
+    QTest::newRow("typed at the start") << misto << visto << "Z" + visto << "Z" + misto;
+    QTest::newRow("typed before a CR CR LF") << misto << visto << "ab\nc\ndZ\ne" << "a\rb\r\nc\ndZ\r\r\ne";
+    QTest::newRow("typed after a CR CR LF") << misto << visto << "ab\nc\nd\nZe" << "a\rb\r\nc\nd\r\r\nZe";
+    QTest::newRow("a lone CR stays before its letter") << misto << visto << "aZb\nc\nd\ne" << "aZ\rb\r\nc\nd\r\r\ne";
+    QTest::newRow("a CR CR LF deleted whole") << misto << visto << "ab\nc\nde" << "a\rb\r\nc\nde";
+    QTest::newRow("Enter in a CR CR LF line") << "x\r\r\ny" << "x\ny" << "\nx\ny" << "\r\r\nx\r\r\ny";
+    QTest::newRow("Enter in an LF line") << misto << visto << "ab\nc\n\nd\ne" << "a\rb\r\nc\n\nd\r\r\ne";
+    QTest::newRow("Enter in a text without breaks") << "ab" << "ab" << "a\nb" << "a\r\nb";
+    QTest::newRow("trailing CR kept") << "ab\r" << "ab" << "abZ" << "abZ\r";
+    QTest::newRow("all replaced") << misto << visto << "novo" << "novo";
+    QTest::newRow("box out of step: taken as it is") << "a\r\nb" << "zzzz" << "c\nd" << "c\r\nd";
+}
+
+void TstRegrasConsole::edicaoGuardaFinsDeLinha()
+{
+    QFETCH(QString, guardado);
+    QFETCH(QString, antes);
+    QFETCH(QString, depois);
+    QFETCH(QString, esperado);
+    QCOMPARE(RegrasConsole::AplicaEdicao(guardado, antes, depois).toUtf8(), esperado.toUtf8());
+}
+
+void TstRegrasConsole::motivoDaFalha_data()
+{
+    // The database engine's own texts (as the driver reports them) and the reason told.
+    using DadosConsole::Motivo;
+    QTest::addColumn<QString>("erro");
+    QTest::addColumn<int>("motivo");
+    QTest::newRow("read-only file") << "attempt to write a readonly database Unable to fetch row"
+                                    << int(Motivo::SomenteLeitura);
+    QTest::newRow("full disk") << "database or disk is full Unable to fetch row" << int(Motivo::DiscoCheio);
+    QTest::newRow("file gone") << "file not found: /x/Config.qzd" << int(Motivo::SemArquivo);
+    QTest::newRow("cannot open") << "unable to open database file Error opening database" << int(Motivo::SemArquivo);
+    QTest::newRow("another writer") << "database is locked Unable to fetch row" << int(Motivo::EmUso);
+    QTest::newRow("damaged") << "database disk image is malformed" << int(Motivo::Danificado);
+    QTest::newRow("not a database") << "file is not a database Unable to execute statement" << int(Motivo::Danificado);
+    QTest::newRow("row gone") << "No current record." << int(Motivo::SemRegistro);
+    QTest::newRow("anything else") << "constraint failed" << int(Motivo::Recusada);
+}
+
+void TstRegrasConsole::motivoDaFalha()
+{
+    QFETCH(QString, erro);
+    QFETCH(int, motivo);
+    QCOMPARE(int(DadosConsole::MotivoDoErro(erro)), motivo);
 }
 
 QTEST_GUILESS_MAIN(TstRegrasConsole)

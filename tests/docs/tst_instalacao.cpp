@@ -153,7 +153,7 @@ private slots:
             QVERIFY2(depende.texto.contains(QLatin1String(pacote)), pacote);
 
         const QStringList arquivos = {
-            "vexador-tarrim", "vexador-simulador", "Config.qzd", "relatorio/index.html", "bin/vexador-tarrim",
+            "vexador-tarrim", "vexador-simulador", "Config.qzd", "enderecos.ini", "relatorio/index.html", "bin/vexador-tarrim",
             "xDOD_BR.pdf", "xDOD_USA.pdf", "xDOD_ES.pdf", "xA8.pdf", "xA9.pdf", "xA10.pdf", "xA11.pdf",
             "xErrosNand.pdf", "xPanicFull.pdf"};
         for (const QString& a : arquivos)
@@ -201,7 +201,7 @@ private slots:
         QVERIFY(QFileInfo(pasta + QStringLiteral("/Config.qzd")).isWritable());
         QCOMPARE(conta(pasta + QStringLiteral("/Config.qzd"), QStringLiteral("syscfg print RMd#")), 1);
         // Documents, report pages and bench board reach the installed files.
-        for (const char* item : {"xDOD_BR.pdf", "xA11.pdf", "xPanicFull.pdf", "relatorio", "vexador-simulador"}) {
+        for (const char* item : {"xDOD_BR.pdf", "xA11.pdf", "xPanicFull.pdf", "enderecos.ini", "relatorio", "vexador-simulador"}) {
             const QFileInfo f(pasta + QLatin1Char('/') + QLatin1String(item));
             QVERIFY2(f.isSymLink() && f.exists(), item);
             QCOMPARE(f.canonicalFilePath(), QFileInfo(instalado(QLatin1String(item))).canonicalFilePath());

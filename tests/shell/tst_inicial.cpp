@@ -72,6 +72,7 @@ private slots:
     void numeroDesconhecido();
     void driverAusente();
     void portaEmUso();
+    void portaAcimaDe16_data();
     void portaAcimaDe16();
     void semPorta();
     void respostaSemFim();
@@ -82,6 +83,8 @@ private slots:
     void linhaDeBotoes();
     void escolhaManualDoModelo();
     void idioma();
+    void legendaDoChipAposIdioma_data();
+    void legendaDoChipAposIdioma();
 
 private:
     void clica(Inicial& w, int botao) { QTest::mouseClick(w.botao(botao), Qt::LeftButton); }
@@ -279,8 +282,18 @@ void TstInicial::portaEmUso()
     QCOMPARE(m_caixas->roteiro.textos(), QStringList());
 }
 
+void TstInicial::portaAcimaDe16_data()
+{
+    QTest::addColumn<bool>("comVideo");
+    QTest::newRow("video address configured") << true;
+    QTest::newRow("no video address") << false;
+}
+
 void TstInicial::portaAcimaDe16()
 {
+    QFETCH(bool, comVideo);
+    if (comVideo)
+        m_pasta->defineEnderecos({{3, QStringLiteral("https://video.test/portas")}});
     Bancada b;
     QVERIFY(b.inicia({}, 20));
     Inicial w;
@@ -289,16 +302,23 @@ void TstInicial::portaAcimaDe16()
     clica(w, 1);
     QCOMPARE(m_caixas->roteiro.mostradas.size(), 1);
     const auto caixa = m_caixas->roteiro.mostradas.first().caixa;
-    QCOMPARE(caixa.texto, L("Porta 16"));
     QCOMPARE(caixa.titulo, L("Porta Serial COM"));
     QCOMPARE(caixa.icone, Dialogos::Icone::Informacao);
-    QCOMPARE(caixa.botoes, Dialogos::Botoes::SimNaoCancelar);
-    QCOMPARE(m_caixas->roteiro.abertos, QStringList{EnderecoPagina(3)});
+    if (comVideo) {
+        QCOMPARE(caixa.texto, L("Porta 16"));
+        QCOMPARE(caixa.botoes, Dialogos::Botoes::SimNaoCancelar);
+        QCOMPARE(m_caixas->roteiro.abertos, QStringList{"https://video.test/portas"});
+    } else {
+        // No offer of a video that has no address, and nothing opened.
+        QVERIFY(L("Porta 16").startsWith(caixa.texto + "\r\n\r\n3."));
+        QCOMPARE(caixa.botoes, Dialogos::Botoes::Ok);
+        QCOMPARE(m_caixas->roteiro.abertos, QStringList());
+    }
     QCOMPARE(w.ligacao().status(), QStringLiteral("0"));
     QVERIFY(!w.ligacao().porta()->isOpen());
     m_caixas->roteiro.respostas = {Dialogos::Resposta::Nao};
     clica(w, 1);
-    QCOMPARE(m_caixas->roteiro.abertos.size(), 1);
+    QCOMPARE(m_caixas->roteiro.abertos.size(), comVideo ? 1 : 0);
     QTest::qWait(200);
     QVERIFY(b.registro().isEmpty());
 }
@@ -497,6 +517,40 @@ void TstInicial::idioma()
     Globais::instancia().IdiomaAtual = 0;
     QVERIFY(CarregaIdioma());
     QCOMPARE(Globais::instancia().IdiomaAtual, 2);
+}
+
+void TstInicial::legendaDoChipAposIdioma_data()
+{
+    QTest::addColumn<QString>("modelo");
+    QTest::addColumn<QString>("legenda");
+    QTest::newRow("IP 8") << "IP 8" << "Hydra\r\nTigris";
+    QTest::newRow("IP X") << "IP X" << "Hydra\r\nTigris";
+    QTest::newRow("IP 7") << "IP 7" << "Tristar\r\nTigris";
+}
+
+void TstInicial::legendaDoChipAposIdioma()
+{
+    QFETCH(QString, modelo);
+    QFETCH(QString, legenda);
+    Bancada b;
+    QVERIFY(b.inicia({"--modelo", modelo}, PortaBancada));
+    Inicial w;
+    w.show();
+    clica(w, 1);
+    QVERIFY(esperaConectado(w));
+    QTRY_COMPARE(w.ligacao().modelo(), modelo);
+    QCOMPARE(filho<QLabel>(w, "lbTristarTigris")->text(), legenda);
+    QTimer::singleShot(0, this, [] {
+        auto* janela = qobject_cast<xIdioma*>(QApplication::activeModalWidget());
+        QVERIFY(janela);
+        QTest::mouseClick(janela->findChild<QPushButton*>("btIdioma(3)"), Qt::LeftButton);
+        janela->accept();
+    });
+    clica(w, 10);
+    QCOMPARE(Globais::instancia().IdiomaAtual, 3);
+    QCOMPARE(w.botao(1)->text(), TextoDoDicionario("Desconectar", 3));
+    QCOMPARE(filho<QLabel>(w, "lbTristarTigris")->text(), legenda);
+    Globais::instancia().IdiomaAtual = 1;
 }
 
 QTEST_MAIN(TstInicial)

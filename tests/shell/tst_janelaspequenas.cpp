@@ -2,6 +2,7 @@
 // in their order and what they leave in syncbd, declining the disclaimer, the sub-menu, the
 // tips window, the About window and the background clearing.
 #include "apoio/Apoio.h"
+#include "apoio/CenarioJanela.h"
 
 #include "db/Banco.h"
 #include "i18n/Dialogos.h"
@@ -156,6 +157,8 @@ private slots:
     void subMenu();
     void dicas();
     void sobre();
+    void sobreSoComEnderecosConfigurados_data();
+    void sobreSoComEnderecosConfigurados();
     void limpaFundo();
 
 private:
@@ -388,6 +391,10 @@ void TstJanelasPequenas::dicas()
 void TstJanelasPequenas::sobre()
 {
     criaUsuario();
+    QList<QPair<int, QString>> enderecos;
+    for (int n : {1, 4, 5, 6, 7, 8})
+        enderecos.append({n, QStringLiteral("https://paginas.test/%1").arg(n)});
+    m_pasta->defineEnderecos(enderecos);
     Banco(m_pasta->banco()).executa("Update Tools set syncbd = '2'"); // no question at load
     Inicial w;
     w.show();
@@ -440,7 +447,7 @@ void TstJanelasPequenas::sobre()
         QTest::mouseClick(filho<QWidget>(*sobre, nome), Qt::LeftButton);
     QStringList paginas;
     for (int n : {6, 7, 8, 1, 1, 4, 5})
-        paginas << EnderecoPagina(n);
+        paginas << QStringLiteral("https://paginas.test/%1").arg(n);
     QCOMPARE(r.abertos, paginas);
     QCOMPARE(r.textos(), QStringList());
 
@@ -454,6 +461,48 @@ void TstJanelasPequenas::sobre()
 
     w.janelas().fecha({"Sobre"});
     QVERIFY(!Globais::instancia().janelaAberta("Sobre"));
+}
+
+void TstJanelasPequenas::sobreSoComEnderecosConfigurados_data()
+{
+    QTest::addColumn<QList<int>>("configuradas");
+    QTest::newRow("none (as shipped)") << QList<int>{};
+    QTest::newRow("contact and one support tool") << QList<int>{4, 7};
+}
+
+void TstJanelasPequenas::sobreSoComEnderecosConfigurados()
+{
+    QFETCH(QList<int>, configuradas);
+    QList<QPair<int, QString>> enderecos;
+    for (int n : configuradas)
+        enderecos.append({n, QStringLiteral("https://paginas.test/%1").arg(n)});
+    m_pasta->defineEnderecos(enderecos);
+    Banco(m_pasta->banco()).executa("Update Tools set syncbd = '2'");
+    Inicial w;
+    w.show();
+    auto* sobre = qobject_cast<Sobre*>(w.janelas().mostra("Sobre"));
+    QVERIFY(sobre);
+    // An entry without an address is not offered; the others are.
+    const QList<std::pair<const char*, int>> entradas = {{"linkW", 4}, {"linkIns", 5}};
+    for (const auto& [nome, pagina] : entradas)
+        QCOMPARE(!filho<QWidget>(*sobre, nome)->isHidden(), configuradas.contains(pagina));
+    const QList<std::pair<const char*, int>> remotos = {{"remoto1", 6}, {"remoto2", 7}, {"remoto3", 8}};
+    for (const auto& [nome, pagina] : remotos)
+        QCOMPARE(filho<QAction>(*sobre, nome)->isVisible(), configuradas.contains(pagina));
+    QCOMPARE(filho<QMenu>(*sobre, "MOpcoes")->menuAction()->isVisible(), configuradas.contains(7));
+    capturaJanela(sobre, QStringLiteral("sobre_%1_enderecos").arg(configuradas.size()));
+    // Clicking what is left never opens a placeholder.
+    DialogosRoteiro& r = m_caixas->roteiro;
+    r.limpa();
+    for (const char* nome : {"Image3", "label8"})
+        QTest::mouseClick(filho<QWidget>(*sobre, nome), Qt::LeftButton);
+    for (const auto& [nome, pagina] : remotos)
+        filho<QAction>(*sobre, nome)->trigger();
+    QStringList esperados;
+    if (configuradas.contains(7))
+        esperados << QStringLiteral("https://paginas.test/7");
+    QCOMPARE(r.abertos, esperados);
+    w.janelas().fecha({"Sobre"});
 }
 
 void TstJanelasPequenas::limpaFundo()

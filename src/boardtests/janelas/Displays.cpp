@@ -72,7 +72,26 @@ Displays::Displays(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Di
     m_lbNivel->setText(QStringLiteral("70 %"));
     connect(m_slider1, &QSlider::valueChanged, this,
             [this](int v) { m_lbNivel->setText(QString::number(v) + QStringLiteral(" %")); });
-    connect(m_slider1, &QSlider::sliderReleased, this, &Displays::Slider1_MouseUp);
+    // Every level the user sets is sent once: by the mouse (dragging the handle, or holding it
+    // on the track) when the button is let go; by the wheel and the keys once they stop.
+    m_timerNivel = new QTimer(this);
+    m_timerNivel->setObjectName(QStringLiteral("TimerNivel"));
+    m_timerNivel->setSingleShot(true);
+    m_timerNivel->setInterval(400);
+    connect(m_timerNivel, &QTimer::timeout, this, &Displays::Slider1_MouseUp);
+    connect(m_slider1, &QSlider::actionTriggered, this, [this] {
+        if (m_slider1->isSliderDown())
+            return; // sliderReleased sends
+        if (m_botaoNoSlider)
+            m_nivelAoSoltar = true;
+        else
+            m_timerNivel->start();
+    });
+    m_slider1->installEventFilter(this);
+    connect(m_slider1, &QSlider::sliderReleased, this, [this] {
+        m_timerNivel->stop();
+        Slider1_MouseUp();
+    });
 
     // Colour swatches and the text written on the phone.
     m_frameCores = new QGroupBox(this);
@@ -246,6 +265,19 @@ void Displays::TimerAguarde_Timer()
 
 bool Displays::eventFilter(QObject* objeto, QEvent* evento)
 {
+    if (objeto == m_slider1) {
+        if (evento->type() == QEvent::MouseButtonPress)
+            m_botaoNoSlider = true;
+        else if (evento->type() == QEvent::MouseButtonRelease) {
+            m_botaoNoSlider = false;
+            if (m_nivelAoSoltar) {
+                m_nivelAoSoltar = false;
+                m_timerNivel->stop();
+                QTimer::singleShot(0, this, &Displays::Slider1_MouseUp); // after the slider's own step
+            }
+        }
+        return JanelaFilha::eventFilter(objeto, evento);
+    }
     if (evento->type() == QEvent::MouseButtonRelease) {
         auto* amostra = qobject_cast<QLabel*>(objeto);
         if (amostra && m_cores.contains(amostra)

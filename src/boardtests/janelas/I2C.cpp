@@ -181,14 +181,24 @@ void I2C::traduz()
 
 void I2C::esperaCancelada()
 {
-    // The answer will not come: nothing to wait for, and no automatic test to go on with.
+    // The answer will not come: nothing to wait for.
     m_timer1->stop();
-    if (m_modoAuto) {
-        m_modoAuto = false;
-        m_timerAuto->stop();
-        m_btAutoTeste->setText(QStringLiteral("Auto ") + L(QStringLiteral("Teste")));
+    if (!m_modoAuto) {
+        paraBarra();
+        return;
     }
+    // A one-off read error costs the automatic test that bus, as a bus that never answers
+    // does: it goes on with the next one. Only a link that is gone ends it, keeping the rows
+    // scanned so far.
+    if (ligacao().status() != QLatin1String("0"))
+        return;
+    m_modoAuto = false;
+    m_timerAuto->stop();
     paraBarra();
+    m_btAutoTeste->setText(QStringLiteral("Auto ") + L(QStringLiteral("Teste")));
+    m_listView->addItem(QString());
+    m_listView->addItem(L(QStringLiteral("Teste interrompido")));
+    m_listView->scrollToBottom();
 }
 
 // ------------------------------------------------------------------ layout and captions

@@ -1,5 +1,7 @@
 #include "console/janelas/CaixaTexto.h"
 
+#include "console/RegrasConsole.h"
+
 CaixaTexto::CaixaTexto(const QString& nome, QWidget* pai, bool somenteLeitura) : QPlainTextEdit(pai)
 {
     setObjectName(nome);
@@ -22,6 +24,7 @@ void CaixaTexto::defineTexto(const QString& texto)
     m_texto = texto;
     m_definindo = true;
     setPlainText(paraExibicao(texto));
+    m_exibido = toPlainText();
     m_definindo = false;
     emit textoMudou();
 }
@@ -30,11 +33,10 @@ void CaixaTexto::editadoPeloUsuario()
 {
     if (m_definindo)
         return;
-    // The line ending of the text being edited: console answers carry "\r\r\n".
-    const QString fim = m_texto.contains(QStringLiteral("\r\r\n")) ? QStringLiteral("\r\r\n")
-                                                                   : QStringLiteral("\r\n");
-    QString t = toPlainText();
-    t.replace(QLatin1Char('\n'), fim);
+    // Only what the user changed changes: the line endings the box does not show stay.
+    const QString exibido = toPlainText();
+    const QString t = RegrasConsole::AplicaEdicao(m_texto, m_exibido, exibido);
+    m_exibido = exibido;
     if (t == m_texto)
         return;
     m_texto = t;

@@ -4,8 +4,7 @@
 
 // A multi-line text box that keeps its text as the program wrote it. The rules read texto(),
 // never the widget: the widget turns "\r\n" into paragraph breaks and would lose the carriage
-// returns that the answers carry. What the user types is mapped back with the line ending
-// the text already used.
+// returns that the answers carry. What the user types changes only the span typed over.
 class CaixaTexto : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -25,5 +24,6 @@ private:
     void editadoPeloUsuario();
 
     QString m_texto;
+    QString m_exibido; // the widget's text as of the last change
     bool m_definindo = false;
 };

@@ -9,13 +9,14 @@
 #include "i18n/Dicionario.h"
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
+#include "ui/Controles.h"
 #include "ui/GerenciadorJanelas.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCompleter>
 #include <QComboBox>
-#include <QEventLoop>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -76,8 +77,23 @@ constexpr int EsquerdaNotas = 15360;
 constexpr int LarguraNotas = 3060;
 constexpr int EsquerdaHistorico = 8000;
 constexpr int LarguraHistorico = 10400;
-// How long the buttons test waits for its own answer before sending "/q" (ms).
-constexpr int EsperaTesteBotoes = 30000;
+
+// What the technician is told about a write that did not reach the file.
+QString textoDoMotivo(DadosConsole::Motivo motivo)
+{
+    using DadosConsole::Motivo;
+    switch (motivo) {
+    case Motivo::SomenteLeitura: return L(QStringLiteral("Motivo somente leitura"));
+    case Motivo::DiscoCheio: return L(QStringLiteral("Motivo disco cheio"));
+    case Motivo::SemArquivo: return L(QStringLiteral("Motivo sem arquivo"));
+    case Motivo::EmUso: return L(QStringLiteral("Motivo em uso"));
+    case Motivo::Danificado: return L(QStringLiteral("Motivo danificado"));
+    case Motivo::SemRegistro: return L(QStringLiteral("Motivo sem registro"));
+    case Motivo::ComandoNaoSalvo: return L(QStringLiteral("Motivo comando nao salvo"));
+    case Motivo::Recusada: break;
+    }
+    return L(QStringLiteral("Motivo recusada"));
+}
 
 QPushButton* botao(QWidget* pai, const char* nome, const QString& texto = QString())
 {
@@ -116,7 +132,17 @@ Master::Master(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Master
         m_txtInfoDados[i]->setVisible(idioma == i + 1);
     }
 
-    connect(&ligacao(), &Ligacao::statusMudou, this, [this] { atualizaBtSend(); });
+    connect(&ligacao(), &Ligacao::statusMudou, this, [this](const QString& status) {
+        atualizaBtSend();
+        if (!m_fimTestePendente)
+            return;
+        // Sent once the delivery that made the link idle has ended; until then the wait
+        // label follows the link.
+        if (status == QLatin1String("1"))
+            QTimer::singleShot(0, this, [this] { tentaFimTesteBotoes(); });
+        else
+            MostraAguarde(true);
+    });
 }
 
 Master::~Master()
@@ -139,6 +165,9 @@ void Master::montaControles()
     m_txtComandos->setEditable(true);
     m_txtComandos->setInsertPolicy(QComboBox::NoInsert);
     m_txtComandos->setMaxVisibleItems(25);
+    // The saved commands are proposed in a popup; the typed text is never completed in place,
+    // so what is typed is what is sent, looked up and kept in the history.
+    m_txtComandos->completer()->setCompletionMode(QCompleter::PopupCompletion);
     m_btSend = botao(this, "btSend");
     m_btSend->setEnabled(false);
     m_btNovo = botao(this, "btNovo", QStringLiteral("+"));
@@ -194,6 +223,20 @@ void Master::montaControles()
     m_btSalvar = botao(this, "btSalvar");
     m_btSalvarAtualizacoes = botao(this, "btSalvarAtualizacoes");
     m_btExcluir = botao(this, "btExcluir");
+    {
+        QFont negritoAguarde = font();
+        negritoAguarde.setBold(true);
+        m_lbAguarde = criaRotuloAguarde(this, QRect(), negritoAguarde);
+        m_lbAguarde->setWordWrap(true);
+    }
+    m_timerAguarde = new QTimer(this);
+    m_timerAguarde->setObjectName(QStringLiteral("TimerAguarde"));
+    m_timerAguarde->setInterval(1500);
+    m_timerAguarde->setSingleShot(true);
+    connect(m_timerAguarde, &QTimer::timeout, this, [this] {
+        if (!m_fimTestePendente)
+            m_lbAguarde->hide();
+    });
 
     m_ckLimpar = new QCheckBox(QStringLiteral("Auto"), this);
     m_ckLimpar->setObjectName(QStringLiteral("ckLimpar"));
@@ -238,6 +281,7 @@ void Master::montaControles()
     poe(m_btSalvar, 10260, 660, 2100, 405);
     poe(m_btSalvarAtualizacoes, 12420, 660, 1500, 405);
     poe(m_btExcluir, 13980, 660, 1500, 405);
+    poe(m_lbAguarde, 15540, 600, 2880, 570);
     poe(m_ldDispConect, 120, 1260, 5000, 240);
     poe(m_ldDispComparador, EsquerdaComparador, 1260, 3000, 240);
     poe(m_lbDispositivo, EsquerdaComparador + 3100, 1260, 2800, 240);
@@ -430,18 +474,22 @@ void Master::MostraDadosGravados()
     m_lbAutoComparador->hide();
 }
 
-void Master::removeEco()
+QString Master::semEco(QString texto) const
 {
     const QString comando = txtComandos();
     if (comando.isEmpty())
-        return;
-    QString t = m_txtComparador->texto();
-    if (!t.contains(comando))
-        return;
+        return texto;
     // Removing one occurrence may join two halves into another one: repeat until none is left.
-    while (t.contains(comando))
-        t.remove(comando);
-    m_txtComparador->defineTexto(t);
+    while (texto.contains(comando))
+        texto.remove(comando);
+    return texto;
+}
+
+void Master::removeEco()
+{
+    const QString t = semEco(m_txtComparador->texto());
+    if (t != m_txtComparador->texto())
+        m_txtComparador->defineTexto(t);
 }
 
 void Master::carregaData1()
@@ -477,8 +525,13 @@ void Master::atualizaJanelaAberta()
 
 void Master::btSend_Click()
 {
-    if (ligacao().status() != QLatin1String("1") || txtComandos().isEmpty())
+    if (txtComandos().isEmpty())
         return;
+    // Enter in the command box while the link cannot send: said, not dropped.
+    if (ligacao().status() != QLatin1String("1")) {
+        MostraAguarde();
+        return;
+    }
     ExecutaComando();
     MostraDadosGravados();
 }
@@ -501,29 +554,45 @@ void Master::ExecutaComando()
     }
     if (!RegrasConsole::EhTesteBotoes(comando))
         return;
-    Ligacao* link = &ligacao();
     dialogos().mensagem(L(QStringLiteral("Resultado do teste estão sendo exibidos na tela do dispositio")) + CRLF
                             + L(QStringLiteral("Clique em OK para finalizar")),
                         L(QStringLiteral("Teste de Funcionamento de Botões")), Dialogos::Icone::Informacao,
                         Dialogos::Botoes::Ok);
-    // "/q" ends the test on the device. Sending it while the test's own answer is still being
-    // read would restart the polling in the middle of it, so it waits for the link to be idle.
-    if (link->status() == QLatin1String("3")) {
-        QEventLoop espera;
-        QTimer limite;
-        limite.setSingleShot(true);
-        connect(&limite, &QTimer::timeout, &espera, &QEventLoop::quit);
-        connect(link, &Ligacao::statusMudou, &espera, [&espera](const QString& s) {
-            if (s != QLatin1String("3"))
-                espera.quit();
-        });
-        limite.start(EsperaTesteBotoes);
-        espera.exec();
-    }
-    if (link->status() != QLatin1String("1"))
+    // "/q" ends the test on the device and must reach it. Sending it while the test's own
+    // answer is still being read would restart the polling in the middle of it, so it waits
+    // for the link to be idle, however long that takes.
+    m_fimTestePendente = true;
+    tentaFimTesteBotoes();
+}
+
+void Master::tentaFimTesteBotoes()
+{
+    if (!m_fimTestePendente)
         return;
-    link->defineTxtComandos(QStringLiteral("/q"));
-    link->EnviaComando();
+    if (ligacao().status() != QLatin1String("1")) {
+        MostraAguarde(true);
+        return;
+    }
+    m_fimTestePendente = false;
+    m_lbAguarde->hide();
+    ligacao().defineTxtComandos(QStringLiteral("/q"));
+    ligacao().EnviaComando();
+}
+
+void Master::MostraAguarde(bool ateEnviar)
+{
+    m_lbAguarde->setText(ligacao().textoEspera());
+    m_lbAguarde->show();
+    m_lbAguarde->raise();
+    if (!ateEnviar)
+        m_timerAguarde->start();
+}
+
+void Master::avisaNaoGravado(const DadosConsole::Falha& falha)
+{
+    dialogos().mensagem(L(QStringLiteral("MSG_NAO_GRAVADO")) + CRLF + CRLF + textoDoMotivo(falha.motivo) + CRLF + CRLF
+                            + L(QStringLiteral("MSG_TENTE_NOVAMENTE")),
+                        L(QStringLiteral("Dados não gravados")), Dialogos::Icone::Critico);
 }
 
 void Master::recebeResposta(const QString& codigo, const QString& R, const QString& A)
@@ -539,8 +608,8 @@ void Master::recebeResposta(const QString& codigo, const QString& R, const QStri
     m_consoleCompleto = true;
     m_aguardando = false;
     m_btSend->setEnabled(true);
-    // The answer is complete: whatever was mirrored ends here, so the comparison runs on it.
-    Globais::instancia().EspelhoAtivo = false;
+    // A mirrored answer (help, the memory test) is still flagged here: the auto comparator
+    // leaves it alone; the link clears the flag once the delivery has ended.
     AutoComparador();
     if (m_topoHistorico < 3000 && RegrasConsole::EhComandoHelp(txtComandos()))
         m_txtHelpAux->defineTexto(R);
@@ -575,53 +644,54 @@ void Master::AutoComparador()
 
 void Master::btSalvar_Click()
 {
-    // Only a delivered answer is ever stored: never while one is awaited or mirrored.
-    if (m_txtConsole->texto().isEmpty() || !m_btSend->isEnabled() || !m_consoleCompleto)
-        return;
     const QString console = m_txtConsole->texto();
-    DadosConsole::Falha falha;
-    auto erro = [&falha] {
-        dialogos().mensagem(falha.descricao + QStringLiteral(" Nº: ") + QString::number(falha.numero),
-                            QStringLiteral("ERRO AO GRAVAR Nº ") + QString::number(falha.numero),
-                            Dialogos::Icone::Critico);
-    };
-    if (!m_txtComparador->texto().isEmpty()) {
-        if (dialogos().mensagem(L(QStringLiteral("Deseja substituir os dados gravados do lado comparador?")),
-                                L(QStringLiteral("Dados")), Dialogos::Icone::Pergunta, Dialogos::Botoes::SimNao)
+    if (console.isEmpty())
+        return;
+    // Only a delivered answer is ever stored: never while one is awaited or mirrored.
+    if (respostaEmCurso()) {
+        MostraAguarde();
+        return;
+    }
+    if (!m_txtComparador->texto().isEmpty()
+        && dialogos().mensagem(L(QStringLiteral("Deseja substituir os dados gravados do lado comparador?")),
+                               L(QStringLiteral("Dados")), Dialogos::Icone::Pergunta, Dialogos::Botoes::SimNao)
             == Dialogos::Resposta::Nao)
-            return;
-        m_txtComparador->defineTexto(console);
-        LinhaDados linha = m_Data1;
-        linha.dados = m_txtComparador->texto();
-        linha.info = m_txtInfoDados[0]->texto();
-        linha.info2 = m_txtInfoDados[1]->texto();
-        linha.info3 = m_txtInfoDados[2]->texto();
+        return;
+    DadosConsole::Falha falha;
+    LinhaDados linha = m_Data1;
+    linha.info = m_txtInfoDados[0]->texto();
+    linha.info2 = m_txtInfoDados[1]->texto();
+    linha.info3 = m_txtInfoDados[2]->texto();
+    // A row of this model and command (even one holding only notes) takes the answer;
+    // a second row would hide behind it.
+    const bool substitui = m_Data1.existe();
+    if (substitui) {
+        linha.dados = semEco(console);
         if (!DadosConsole::AtualizaDados(caminhoBanco(), linha, &falha)) {
-            erro();
-            carregaData1(); // show what is really stored
+            avisaNaoGravado(falha); // what is on screen stays, for another try
             return;
         }
         m_Data1 = linha;
-        m_dadosAlterados = true;
-        return;
+    } else {
+        linha.aparelho = ligacao().modelo();
+        linha.comando = txtComandos();
+        linha.dados = console;
+        if (!DadosConsole::InsereDados(caminhoBanco(), linha, nullptr, &falha)) {
+            avisaNaoGravado(falha);
+            return;
+        }
+        carregaData1();
     }
-    LinhaDados nova;
-    nova.aparelho = ligacao().modelo();
-    nova.comando = txtComandos();
-    nova.dados = console;
-    if (!DadosConsole::InsereDados(caminhoBanco(), nova, nullptr, &falha)) {
-        erro();
-        return;
-    }
-    carregaData1();
     m_txtComparador->defineTexto(console);
     m_dadosAlterados = true;
 }
 
 void Master::btSalvarAtualizacoes_Click()
 {
-    if (!m_btSend->isEnabled())
+    if (respostaEmCurso()) {
+        MostraAguarde();
         return;
+    }
     if (dialogos().mensagem(L(QStringLiteral("Deseja salvar as alterações?")), L(QStringLiteral("Salvar")),
                             Dialogos::Icone::Pergunta, Dialogos::Botoes::SimNao)
         == Dialogos::Resposta::Nao)
@@ -631,26 +701,47 @@ void Master::btSalvarAtualizacoes_Click()
     dados.info = m_txtInfoDados[0]->texto();
     dados.info2 = m_txtInfoDados[1]->texto();
     dados.info3 = m_txtInfoDados[2]->texto();
-    if (DadosConsole::AtualizaDados(caminhoBanco(), dados))
-        m_Data1 = dados;
+    if (!dados.existe()) {
+        // A command without a recording yet: what was typed becomes its first row.
+        dados.aparelho = ligacao().modelo();
+        dados.comando = txtComandos();
+    }
     LinhaComando comando = m_Data2;
     comando.info = m_txtInfoComandos[0]->texto();
     comando.info2 = m_txtInfoComandos[1]->texto();
     comando.info3 = m_txtInfoComandos[2]->texto();
-    if (DadosConsole::AtualizaComando(caminhoBanco(), comando))
+    const bool notasDoComando = comando.existe() || !comando.info.isEmpty() || !comando.info2.isEmpty()
+                                || !comando.info3.isEmpty();
+    DadosConsole::Falha falha;
+    if (!DadosConsole::SalvaEdicoes(caminhoBanco(), &dados, notasDoComando ? &comando : nullptr, &falha)) {
+        avisaNaoGravado(falha);
+        return;
+    }
+    const bool gravou = dados.existe() || notasDoComando;
+    m_Data1 = dados;
+    if (notasDoComando)
         m_Data2 = comando;
-    m_dadosAlterados = true;
+    if (gravou)
+        m_dadosAlterados = true;
 }
 
 void Master::btExcluir_Click()
 {
-    if (!m_btSend->isEnabled() || m_txtComparador->texto().isEmpty())
+    if (m_txtComparador->texto().isEmpty())
         return;
+    if (respostaEmCurso()) {
+        MostraAguarde();
+        return;
+    }
     if (dialogos().mensagem(L(QStringLiteral("Deseja excluir os dados gravados?")), L(QStringLiteral("Excluir")),
                             Dialogos::Icone::Pergunta, Dialogos::Botoes::SimNao)
         == Dialogos::Resposta::Nao)
         return;
-    DadosConsole::ExcluiDados(caminhoBanco(), m_Data1.rowid);
+    DadosConsole::Falha falha;
+    if (!DadosConsole::ExcluiDados(caminhoBanco(), m_Data1.rowid, &falha)) {
+        avisaNaoGravado(falha);
+        return;
+    }
     carregaData1();
     m_dadosAlterados = true;
 }
@@ -659,12 +750,23 @@ void Master::btNovo_Click()
 {
     const auto resposta = dialogos().entrada(L(QStringLiteral("Digite o comando a ser gravado:")),
                                              L(QStringLiteral("Novo Comando")), txtComandos());
-    if (!resposta || !RegrasConsole::ComandoSalvoValido(*resposta))
+    if (!resposta || resposta->isEmpty())
         return;
-    if (!DadosConsole::AdicionaComando(caminhoBanco(), *resposta))
+    if (!RegrasConsole::ComandoSalvoValido(*resposta)) {
+        dialogos().mensagem(L(QStringLiteral("MSG_COMANDO_APOSTROFO")), L(QStringLiteral("Novo Comando")),
+                            Dialogos::Icone::Exclamacao);
         return;
+    }
+    DadosConsole::Falha falha;
+    if (!DadosConsole::AdicionaComando(caminhoBanco(), *resposta, &falha)) {
+        avisaNaoGravado(falha);
+        return;
+    }
     CarregaComandos();
     defineTxtComandos(*resposta);
+    // The same text as before changes nothing in the box: the new row is read here, so the
+    // notes typed next are stored in it.
+    carregaData2();
 }
 
 void Master::btApagar_Click()
@@ -677,7 +779,11 @@ void Master::btApagar_Click()
                             L(QStringLiteral("Excluir Comando")), Dialogos::Icone::Pergunta, Dialogos::Botoes::SimNao)
         != Dialogos::Resposta::Sim)
         return;
-    DadosConsole::ApagaComando(caminhoBanco(), comando);
+    DadosConsole::Falha falha;
+    if (!DadosConsole::ApagaComando(caminhoBanco(), comando, &falha)) {
+        avisaNaoGravado(falha);
+        return;
+    }
     CarregaComandos();
     carregaData2();
 }
@@ -685,29 +791,37 @@ void Master::btApagar_Click()
 void Master::enviaSemRequisitante(const QString& comando)
 {
     // Sent without a requester code, so the answer goes to nobody. A command of another window
-    // in flight is not disturbed: nothing is sent unless the link is idle.
-    if (ligacao().status() != QLatin1String("1"))
+    // in flight is not disturbed: nothing is sent unless the link is idle, and the wait label
+    // says why.
+    if (ligacao().status() != QLatin1String("1")) {
+        MostraAguarde();
         return;
+    }
     ligacao().defineTxtComandos(comando);
     ligacao().EnviaComando();
 }
 
 void Master::btReiniciar_Click()
 {
-    if (dialogos().mensagem(L(QStringLiteral("Reiniciar Dispositivo")), L(QStringLiteral("Reiniciar Dispositivo")),
-                            Dialogos::Icone::Pergunta, Dialogos::Botoes::SimNao)
-        == Dialogos::Resposta::Nao)
-        return;
-    enviaSemRequisitante(QStringLiteral("Reset"));
+    perguntaEEnvia(L(QStringLiteral("Reiniciar Dispositivo")), QStringLiteral("Reset"));
 }
 
 void Master::btDesligar_Click()
 {
-    if (dialogos().mensagem(L(QStringLiteral("Desligar Dispositivo")), L(QStringLiteral("Desligar Dispositivo")),
-                            Dialogos::Icone::Pergunta, Dialogos::Botoes::SimNao)
+    perguntaEEnvia(L(QStringLiteral("Desligar Dispositivo")), QStringLiteral("Shutdown"));
+}
+
+void Master::perguntaEEnvia(const QString& pergunta, const QString& comando)
+{
+    // No question for what cannot be sent now.
+    if (ligacao().status() != QLatin1String("1")) {
+        MostraAguarde();
+        return;
+    }
+    if (dialogos().mensagem(pergunta, pergunta, Dialogos::Icone::Pergunta, Dialogos::Botoes::SimNao)
         == Dialogos::Resposta::Nao)
         return;
-    enviaSemRequisitante(QStringLiteral("Shutdown"));
+    enviaSemRequisitante(comando);
 }
 
 void Master::btHelp_Click()

@@ -12,6 +12,7 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class QScrollBar;
+class QTimer;
 
 // The command console "Modo Comandos e Comparador": any command, its live answer, and beside
 // it the answer a good board of the same model gave (the comparator), with the saved commands,
@@ -55,6 +56,14 @@ private:
     void posicionaHistorico();
     void aplicaSplitter(int valor);
     void enviaSemRequisitante(const QString& comando);
+    // Reset and Shutdown: asked first, sent without a requester code.
+    void perguntaEEnvia(const QString& pergunta, const QString& comando);
+    void tentaFimTesteBotoes();
+    void MostraAguarde(bool ateEnviar = false);
+    // Our own answer is awaited or only partly in the console: nothing is stored from it.
+    bool respostaEmCurso() const { return m_aguardando || !m_consoleCompleto; }
+    QString semEco(QString texto) const;
+    void avisaNaoGravado(const DadosConsole::Falha& falha);
     QString caminhoBanco() const;
 
     void btSend_Click();
@@ -109,6 +118,8 @@ private:
     QLabel* m_lbComandos = nullptr;
     QLabel* m_lbInfDados = nullptr;
     QLabel* m_lbVar = nullptr;
+    QLabel* m_lbAguarde = nullptr;
+    QTimer* m_timerAguarde = nullptr;
 
     // The current rows of the two bound views: Data1 over Dados, Data2 over Comandos.
     DadosConsole::LinhaDados m_Data1;
@@ -118,6 +129,7 @@ private:
     bool m_aguardando = false;        // our command is in flight
     bool m_consoleCompleto = true;    // the console holds only delivered answers
     QString m_consoleAnterior;        // the console before a mirrored answer began
+    bool m_fimTestePendente = false; // "/q" waits for the link to be idle
     bool m_posicionada = false;
     int m_topoHistorico = 9600;       // twips; the panel counts as up below 3000
     int m_larguraComparadorDireita = 0; // right edge of txtComparador, twips

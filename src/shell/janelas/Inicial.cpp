@@ -7,6 +7,7 @@
 #include "shell/Conexao.h"
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
+#include "shell/Modelo.h"
 #include "shell/Portas.h"
 #include "rails/Veredito.h"
 #include "shell/RegistroSessao.h"
@@ -482,7 +483,8 @@ void Inicial::Traducao_Form_Inicial()
     m_cbPortas->setToolTip(L(QStringLiteral("Porta COM de comunicação com o dispositivo")));
 
     m_lbFramePorta->setText(L(QStringLiteral("Porta COM")));
-    m_lbTristarTigris->setText(QStringLiteral("Tristar\r\nTigris"));
+    // The caption names the chip the button opens for the model in use.
+    m_lbTristarTigris->setText(LegendaBotaoChip(m_ligacao->modelo()));
     m_lbBox->setText(L(QStringLiteral("Box_Modelo")));
 }
 
@@ -731,9 +733,7 @@ void Inicial::BuscaDadosGravados()
 
 void Inicial::AtualizaJanelasAbertas()
 {
-    const QString inicio = m_ligacao->modelo().left(4);
-    const bool hydra = inicio == QLatin1String("IP X") || inicio == QLatin1String("IP 8");
-    m_lbTristarTigris->setText(hydra ? QStringLiteral("Hydra\r\nTigris") : QStringLiteral("Tristar\r\nTigris"));
+    m_lbTristarTigris->setText(LegendaBotaoChip(m_ligacao->modelo()));
     m_janelas->AtualizaJanelasAbertas();
 }
 

@@ -217,6 +217,7 @@ void Sobre::traduz()
     const QString pasta = pastaRegistros();
     m_lbPastaRegistros->setText(QDir::toNativeSeparators(pasta));
     m_btRegistros->setEnabled(!pasta.isEmpty());
+    mostraPaginasConfiguradas();
 
     // The caption is the About button's own.
     QString legenda = L(QStringLiteral("Sobre"));
@@ -224,6 +225,24 @@ void Sobre::traduz()
         if (auto* botao = area->window()->findChild<QPushButton*>(QStringLiteral("Botoes(12)")))
             legenda = botao->text();
     setWindowTitle(legenda);
+}
+
+void Sobre::mostraPaginasConfiguradas()
+{
+    // Only the pages the installation gave an address are offered: no entry leads nowhere.
+    bool algumSuporte = false;
+    for (int i = 1; i <= 3; ++i) {
+        const bool configurada = PaginaConfigurada(5 + i);
+        m_remoto[i]->setVisible(configurada);
+        algumSuporte = algumSuporte || configurada;
+    }
+    m_mOpcoes->menuAction()->setVisible(algumSuporte);
+    m_linkW->setVisible(PaginaConfigurada(4));
+    m_linkIns->setVisible(PaginaConfigurada(5));
+    // The logo and the name stay; they are a link only to a configured product page.
+    const Qt::CursorShape cursor = PaginaConfigurada(1) ? Qt::PointingHandCursor : Qt::ArrowCursor;
+    m_image3->setCursor(cursor);
+    m_label8->setCursor(cursor);
 }
 
 QString Sobre::pastaRegistros()

@@ -28,6 +28,7 @@ protected:
 
 private:
     QLabel* link(const QString& nome, QWidget* pai);
+    void mostraPaginasConfiguradas();
 
     QMenuBar* m_barra = nullptr;
     QAction* m_mSync = nullptr;
