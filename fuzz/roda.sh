@@ -12,7 +12,7 @@ cd "$(dirname "$0")/.."
 SEGUNDOS="${1:-30}"
 shift || true
 ALVOS=("$@")
-[ ${#ALVOS[@]} -gt 0 ] || ALVOS=(textos adc buck chips testes console relatorio modelo)
+[ ${#ALVOS[@]} -gt 0 ] || ALVOS=(textos adc buck chips testes console relatorio modelo troca)
 
 CLANG="$(command -v clang++ || command -v clang++-14 || true)"
 if [ -z "$CLANG" ]; then
