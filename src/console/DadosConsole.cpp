@@ -13,10 +13,18 @@ QString texto(const QSqlRecord& r, const char* campo)
     return r.value(QLatin1String(campo)).toString();
 }
 
-void anota(Falha* falha, const QString& descricao, int numero)
+void anota(Falha* falha, const QString& descricao, int numero, const ResultadoBanco& resultado)
 {
     if (falha)
-        *falha = Falha{descricao, numero, MotivoDoErro(descricao)};
+        *falha = Falha{descricao, numero, resultado};
+}
+void anota(Falha* falha, const Banco& banco, int numero)
+{
+    anota(falha, banco.erro(), numero, banco.resultado());
+}
+void anota(Falha* falha, const QSqlError& erro, const QString& caminhoBanco, int numero)
+{
+    anota(falha, erro.text(), numero, ResultadoBanco::doErro(erro, caminhoBanco));
 }
 
 // Numbers of the store error box, after the database engine's own error classes.
@@ -26,51 +34,29 @@ constexpr int ErroGravacao = 3022;     // the engine refused the write
 
 const QString SemRegistroAtual = QStringLiteral("No current record.");
 
+void anotaSemRegistro(Falha* falha)
+{
+    anota(falha, SemRegistroAtual, ErroSemRegistro, ResultadoBanco::falha(MotivoFalhaBanco::LinhaAusente));
+}
+
 // Runs a write and notes why it failed; `umaLinha`: exactly one row must change.
 bool grava(Banco& banco, const QString& sql, const QVariantList& valores, Falha* falha, bool umaLinha)
 {
     if (!banco.aberto()) {
-        anota(falha, banco.erro(), ErroSemBanco);
+        anota(falha, banco, ErroSemBanco);
         return false;
     }
     if (!banco.executa(sql, valores)) {
-        anota(falha, banco.erro(), ErroGravacao);
+        anota(falha, banco, ErroGravacao);
         return false;
     }
     if (umaLinha && banco.linhasAfetadas() != 1) {
-        anota(falha, SemRegistroAtual, ErroSemRegistro);
+        anotaSemRegistro(falha);
         return false;
     }
     return true;
 }
 } // namespace
-
-Motivo MotivoDoErro(const QString& erroBanco)
-{
-    // The engine's messages are fixed English texts; the first that matches wins.
-    static const struct {
-        const char* trecho;
-        Motivo motivo;
-    } tabela[] = {
-        {"readonly", Motivo::SomenteLeitura},
-        {"read-only", Motivo::SomenteLeitura},
-        {"disk is full", Motivo::DiscoCheio},
-        {"no space", Motivo::DiscoCheio},
-        {"file not found", Motivo::SemArquivo},
-        {"unable to open", Motivo::SemArquivo},
-        {"not open", Motivo::SemArquivo},
-        {"locked", Motivo::EmUso},
-        {"busy", Motivo::EmUso},
-        {"malformed", Motivo::Danificado},
-        {"not a database", Motivo::Danificado},
-        {"no such table", Motivo::Danificado},
-        {"no current record", Motivo::SemRegistro},
-    };
-    for (const auto& linha : tabela)
-        if (erroBanco.contains(QLatin1String(linha.trecho), Qt::CaseInsensitive))
-            return linha.motivo;
-    return Motivo::Recusada;
-}
 
 LinhaDados LeDadosGravados(const QString& caminhoBanco, const QString& modelo, const QString& comando)
 {
@@ -135,7 +121,10 @@ bool ApagaComando(const QString& caminhoBanco, const QString& comando, Falha* fa
     const QVariant id = banco.valor(
         QStringLiteral("Select rowid from Comandos where comando = ? order by rowid limit 1"), {comando});
     if (!id.isValid()) {
-        anota(falha, banco.erro().isEmpty() ? SemRegistroAtual : banco.erro(), ErroSemRegistro);
+        if (banco.erro().isEmpty())
+            anotaSemRegistro(falha);
+        else
+            anota(falha, banco, ErroSemRegistro);
         return false;
     }
     return grava(banco, QStringLiteral("Delete from Comandos where rowid = ?"), {id}, falha, true);
@@ -157,7 +146,7 @@ bool InsereDados(const QString& caminhoBanco, const LinhaDados& linha, QVariant*
 bool AtualizaDados(const QString& caminhoBanco, const LinhaDados& linha, Falha* falha)
 {
     if (!linha.existe()) {
-        anota(falha, SemRegistroAtual, ErroSemRegistro);
+        anotaSemRegistro(falha);
         return false;
     }
     Banco banco(caminhoBanco);
@@ -168,7 +157,7 @@ bool AtualizaDados(const QString& caminhoBanco, const LinhaDados& linha, Falha* 
 bool ExcluiDados(const QString& caminhoBanco, const QVariant& rowid, Falha* falha)
 {
     if (!rowid.isValid()) {
-        anota(falha, SemRegistroAtual, ErroSemRegistro);
+        anotaSemRegistro(falha);
         return false;
     }
     Banco banco(caminhoBanco);
@@ -179,12 +168,12 @@ bool SalvaEdicoes(const QString& caminhoBanco, LinhaDados* dados, const LinhaCom
 {
     Banco banco(caminhoBanco);
     if (!banco.aberto()) {
-        anota(falha, banco.erro(), ErroSemBanco);
+        anota(falha, banco, ErroSemBanco);
         return false;
     }
     QSqlDatabase& db = banco.db();
     if (!db.transaction()) {
-        anota(falha, db.lastError().text(), ErroGravacao);
+        anota(falha, db.lastError(), caminhoBanco, ErroGravacao);
         return false;
     }
     const bool temTexto = !(dados->dados.isEmpty() && dados->info.isEmpty() && dados->info2.isEmpty()
@@ -204,9 +193,9 @@ bool SalvaEdicoes(const QString& caminhoBanco, LinhaDados* dados, const LinhaCom
     }
     if (ok && comando) {
         if (!comando->existe()) {
-            anota(falha, SemRegistroAtual, ErroSemRegistro);
+            anotaSemRegistro(falha);
             if (falha)
-                falha->motivo = Motivo::ComandoNaoSalvo;
+                falha->comandoNaoSalvo = true;
             ok = false;
         } else {
             ok = grava(banco, QStringLiteral("Update Comandos set Info = ?, Info2 = ?, Info3 = ? where rowid = ?"),
@@ -214,7 +203,7 @@ bool SalvaEdicoes(const QString& caminhoBanco, LinhaDados* dados, const LinhaCom
         }
     }
     if (ok && !db.commit()) {
-        anota(falha, db.lastError().text(), ErroGravacao);
+        anota(falha, db.lastError(), caminhoBanco, ErroGravacao);
         ok = false;
     }
     if (!ok) {

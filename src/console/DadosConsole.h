@@ -1,4 +1,5 @@
 #pragma once
+#include "db/ResultadoBanco.h"
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -28,26 +29,14 @@ LinhaComando LeComando(const QString& caminhoBanco, const QString& comando);
 // Saved commands in command order.
 QStringList ComandosSalvos(const QString& caminhoBanco, bool* ok = nullptr);
 
-// Why a write did not reach the file, as the technician is told.
-enum class Motivo {
-    SomenteLeitura,
-    DiscoCheio,
-    SemArquivo,
-    EmUso,
-    Danificado,
-    SemRegistro,     // the row shown is gone from the file
-    ComandoNaoSalvo, // notes of a command that is not among the saved ones
-    Recusada,        // any other refusal of the engine
-};
 // A failed write: the engine's own text (for the session log, never shown as it is), the
 // number of the store error box and the reason.
 struct Falha {
     QString descricao;
     int numero = 0;
-    Motivo motivo = Motivo::Recusada;
+    ResultadoBanco resultado;      // why, as the technician is told
+    bool comandoNaoSalvo = false;  // notes of a command that is not among the saved ones
 };
-// The reason behind a database engine's error text.
-Motivo MotivoDoErro(const QString& erroBanco);
 
 bool AdicionaComando(const QString& caminhoBanco, const QString& comando, Falha* falha = nullptr);
 // Deletes the first row of the command (and only that row).

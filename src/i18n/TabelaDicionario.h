@@ -9,5 +9,5 @@ struct EntradaDicionario {
     const char* es;
 };
 
-inline constexpr int TamanhoDicionario = 189;
+inline constexpr int TamanhoDicionario = 181;
 extern const EntradaDicionario TabelaDicionario[TamanhoDicionario];

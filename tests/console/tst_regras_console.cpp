@@ -22,8 +22,6 @@ private slots:
     void mascaraVaziaNaoInsere();
     void edicaoGuardaFinsDeLinha_data();
     void edicaoGuardaFinsDeLinha();
-    void motivoDaFalha_data();
-    void motivoDaFalha();
 };
 
 void TstRegrasConsole::prefixoHelp_data()
@@ -206,31 +204,6 @@ void TstRegrasConsole::edicaoGuardaFinsDeLinha()
     QFETCH(QString, depois);
     QFETCH(QString, esperado);
     QCOMPARE(RegrasConsole::AplicaEdicao(guardado, antes, depois).toUtf8(), esperado.toUtf8());
-}
-
-void TstRegrasConsole::motivoDaFalha_data()
-{
-    // The database engine's own texts (as the driver reports them) and the reason told.
-    using DadosConsole::Motivo;
-    QTest::addColumn<QString>("erro");
-    QTest::addColumn<int>("motivo");
-    QTest::newRow("read-only file") << "attempt to write a readonly database Unable to fetch row"
-                                    << int(Motivo::SomenteLeitura);
-    QTest::newRow("full disk") << "database or disk is full Unable to fetch row" << int(Motivo::DiscoCheio);
-    QTest::newRow("file gone") << "file not found: /x/Config.qzd" << int(Motivo::SemArquivo);
-    QTest::newRow("cannot open") << "unable to open database file Error opening database" << int(Motivo::SemArquivo);
-    QTest::newRow("another writer") << "database is locked Unable to fetch row" << int(Motivo::EmUso);
-    QTest::newRow("damaged") << "database disk image is malformed" << int(Motivo::Danificado);
-    QTest::newRow("not a database") << "file is not a database Unable to execute statement" << int(Motivo::Danificado);
-    QTest::newRow("row gone") << "No current record." << int(Motivo::SemRegistro);
-    QTest::newRow("anything else") << "constraint failed" << int(Motivo::Recusada);
-}
-
-void TstRegrasConsole::motivoDaFalha()
-{
-    QFETCH(QString, erro);
-    QFETCH(int, motivo);
-    QCOMPARE(int(DadosConsole::MotivoDoErro(erro)), motivo);
 }
 
 QTEST_GUILESS_MAIN(TstRegrasConsole)

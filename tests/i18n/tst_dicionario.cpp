@@ -99,14 +99,12 @@ void TstDicionario::chavesNaOrdemDaTabela()
     u"Abrir pasta"_s, u"SEM_VISUALIZADOR"_s, u"NAO_GRAVADO"_s, u"LEITURA_NAO_GRAVADA"_s,
     u"MOTIVO_SOMENTE_LEITURA"_s, u"MOTIVO_DISCO_CHEIO"_s, u"RELATORIO_NAO_SALVO"_s,
     // Command console: writes that did not reach the file.
-    u"Dados não gravados"_s, u"MSG_NAO_GRAVADO"_s, u"MSG_TENTE_NOVAMENTE"_s,
-    u"Motivo somente leitura"_s, u"Motivo disco cheio"_s, u"Motivo sem arquivo"_s, u"Motivo em uso"_s,
-    u"Motivo danificado"_s, u"Motivo sem registro"_s, u"Motivo comando nao salvo"_s,
-    u"Motivo recusada"_s, u"MSG_COMANDO_APOSTROFO"_s,
+    u"Dados não gravados"_s, u"MSG_TENTE_NOVAMENTE"_s, u"Motivo comando nao salvo"_s,
+    u"MSG_COMANDO_APOSTROFO"_s,
     // I2C automatic test.
     u"Teste interrompido"_s
     };
-    QCOMPARE(esperadas.size(), 177);
+    QCOMPARE(esperadas.size(), 169);
     // The program's own keys come first, in this order; keys added later follow them.
     QCOMPARE(ChavesDoDicionario().mid(0, 151), esperadas.mid(0, 151));
     for (const QString& k : esperadas)

@@ -78,23 +78,6 @@ constexpr int LarguraNotas = 3060;
 constexpr int EsquerdaHistorico = 8000;
 constexpr int LarguraHistorico = 10400;
 
-// What the technician is told about a write that did not reach the file.
-QString textoDoMotivo(DadosConsole::Motivo motivo)
-{
-    using DadosConsole::Motivo;
-    switch (motivo) {
-    case Motivo::SomenteLeitura: return L(QStringLiteral("Motivo somente leitura"));
-    case Motivo::DiscoCheio: return L(QStringLiteral("Motivo disco cheio"));
-    case Motivo::SemArquivo: return L(QStringLiteral("Motivo sem arquivo"));
-    case Motivo::EmUso: return L(QStringLiteral("Motivo em uso"));
-    case Motivo::Danificado: return L(QStringLiteral("Motivo danificado"));
-    case Motivo::SemRegistro: return L(QStringLiteral("Motivo sem registro"));
-    case Motivo::ComandoNaoSalvo: return L(QStringLiteral("Motivo comando nao salvo"));
-    case Motivo::Recusada: break;
-    }
-    return L(QStringLiteral("Motivo recusada"));
-}
-
 QPushButton* botao(QWidget* pai, const char* nome, const QString& texto = QString())
 {
     auto* b = new QPushButton(texto, pai);
@@ -590,8 +573,10 @@ void Master::MostraAguarde(bool ateEnviar)
 
 void Master::avisaNaoGravado(const DadosConsole::Falha& falha)
 {
-    dialogos().mensagem(L(QStringLiteral("MSG_NAO_GRAVADO")) + CRLF + CRLF + textoDoMotivo(falha.motivo) + CRLF + CRLF
-                            + L(QStringLiteral("MSG_TENTE_NOVAMENTE")),
+    const QString motivo = falha.comandoNaoSalvo
+        ? L(QStringLiteral("BANCO Não gravado")) + L(QStringLiteral("Motivo comando nao salvo"))
+        : falha.resultado.mensagem();
+    dialogos().mensagem(motivo + CRLF + CRLF + L(QStringLiteral("MSG_TENTE_NOVAMENTE")),
                         L(QStringLiteral("Dados não gravados")), Dialogos::Icone::Critico);
 }
 
