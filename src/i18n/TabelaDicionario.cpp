@@ -692,4 +692,10 @@ const EntradaDicionario TabelaDicionario[TamanhoDicionario] = {
      "Teste interrompido: a ligação com o aparelho foi perdida",
      "Test interrupted: the link to the device was lost",
      "Prueba interrumpida: se perdió la conexión con el dispositivo"},
+    // Main window: the open tool windows
+    {"Janelas", "Janelas", "Windows", "Ventanas"},
+    {"Cascata", "Cascata", "Cascade", "Cascada"},
+    {"Lado a lado", "Lado a lado", "Tile", "Mosaico"},
+    {"Fechar janela", "Fechar janela", "Close window", "Cerrar ventana"},
+    {"Próxima janela", "Próxima janela", "Next window", "Ventana siguiente"},
 };

@@ -9,5 +9,5 @@ struct EntradaDicionario {
     const char* es;
 };
 
-inline constexpr int TamanhoDicionario = 181;
+inline constexpr int TamanhoDicionario = 186;
 extern const EntradaDicionario TabelaDicionario[TamanhoDicionario];

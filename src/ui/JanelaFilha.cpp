@@ -1,4 +1,5 @@
 #include "ui/JanelaFilha.h"
+#include "ui/MenuJanelas.h"
 
 #include "shell/Globais.h"
 #include "ui/GerenciadorJanelas.h"
@@ -36,5 +37,5 @@ void JanelaFilha::centraliza()
     const QSize principal = area->viewport()->size();
     const int x = principal.width() / 2 - alvo->width() / 2;
     const int y = principal.height() / 2 - Twips::paraPixels(1050) - alvo->height() / 2;
-    alvo->move(qMax(0, x), qMax(0, y));
+    alvo->move(PosicaoDentroDaArea(QPoint(x, y), alvo->size(), principal));
 }

@@ -102,9 +102,11 @@ void TstDicionario::chavesNaOrdemDaTabela()
     u"Dados não gravados"_s, u"MSG_TENTE_NOVAMENTE"_s, u"Motivo comando nao salvo"_s,
     u"MSG_COMANDO_APOSTROFO"_s,
     // I2C automatic test.
-    u"Teste interrompido"_s
+    u"Teste interrompido"_s,
+    // Main window: the open tool windows.
+    u"Janelas"_s, u"Cascata"_s, u"Lado a lado"_s, u"Fechar janela"_s, u"Próxima janela"_s
     };
-    QCOMPARE(esperadas.size(), 169);
+    QCOMPARE(esperadas.size(), 174);
     // The program's own keys come first, in this order; keys added later follow them.
     QCOMPARE(ChavesDoDicionario().mid(0, 151), esperadas.mid(0, 151));
     for (const QString& k : esperadas)

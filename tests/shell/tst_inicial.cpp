@@ -18,6 +18,7 @@
 #include "shell/janelas/Inicial.h"
 #include "ui/GerenciadorJanelas.h"
 #include "ui/JanelaFilha.h"
+#include "ui/MenuJanelas.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
@@ -25,6 +26,10 @@
 #include <QDir>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QScrollBar>
+#include <QToolButton>
 #include <QProcess>
 #include <QPushButton>
 #include <QSerialPort>
@@ -85,6 +90,9 @@ private slots:
     void idioma();
     void legendaDoChipAposIdioma_data();
     void legendaDoChipAposIdioma();
+    void posicaoNaTela_data();
+    void posicaoNaTela();
+    void janelasAbertas();
 
 private:
     void clica(Inicial& w, int botao) { QTest::mouseClick(w.botao(botao), Qt::LeftButton); }
@@ -551,6 +559,90 @@ void TstInicial::legendaDoChipAposIdioma()
     QCOMPARE(w.botao(1)->text(), TextoDoDicionario("Desconectar", 3));
     QCOMPARE(filho<QLabel>(w, "lbTristarTigris")->text(), legenda);
     Globais::instancia().IdiomaAtual = 1;
+}
+
+void TstInicial::posicaoNaTela_data()
+{
+    QTest::addColumn<QRect>("disponivel");
+    QTest::addColumn<bool>("maximizada");
+    QTest::addColumn<QRect>("geometria");
+    // The natural size is 1280 x 860; the frame takes 16 x 40 more.
+    QTest::newRow("1366x768 laptop") << QRect(0, 0, 1366, 740) << true << QRect(0, 0, 1366, 740);
+    QTest::newRow("1920x1080") << QRect(0, 0, 1920, 1050) << false << QRect(320, 95, 1280, 860);
+    QTest::newRow("1920x1080 at 150 %") << QRect(0, 0, 1280, 700) << true << QRect(0, 0, 1280, 700);
+    QTest::newRow("just fits") << QRect(0, 0, 1296, 900) << false << QRect(8, 20, 1280, 860);
+    QTest::newRow("one pixel short") << QRect(0, 0, 1296, 899) << true << QRect(0, 0, 1296, 899);
+    QTest::newRow("second screen") << QRect(1920, 0, 2560, 1400) << false << QRect(2560, 270, 1280, 860);
+}
+
+void TstInicial::posicaoNaTela()
+{
+    QFETCH(QRect, disponivel);
+    QFETCH(bool, maximizada);
+    QFETCH(QRect, geometria);
+    const PosicaoPrincipal p = PosicionaPrincipal(Inicial::TamanhoNatural, disponivel);
+    QCOMPARE(p.maximizada, maximizada);
+    QCOMPARE(p.geometria, geometria);
+    // A tool window is kept inside the area, its top-left corner first when it is larger.
+    QCOMPARE(PosicaoDentroDaArea({900, -50}, {400, 300}, {1000, 600}), QPoint(600, 0));
+    QCOMPARE(PosicaoDentroDaArea({-20, 100}, {1200, 900}, {1000, 600}), QPoint(0, 0));
+    QCOMPARE(PosicaoDentroDaArea({100, 100}, {400, 300}, {1000, 600}), QPoint(100, 100));
+}
+
+void TstInicial::janelasAbertas()
+{
+    Inicial w;
+    w.mostraNaTela();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    // The offscreen screen (800 x 600) is smaller than the natural size.
+    QVERIFY(w.isMaximized());
+    const QStringList nomes = {"VCores", "Master", "Tigris"};
+    for (const QString& n : nomes)
+        w.janelas().registra(n, [n](GerenciadorJanelas& g) {
+            auto* j = new JanelaDeTeste(n, g, true);
+            j->setWindowTitle(n);
+            j->setMinimumSize(2000, 1500); // larger than the area: it opens at its corner
+            return j;
+        });
+    for (const QString& n : nomes)
+        w.janelas().mostra(n);
+    QMdiArea* area = w.area();
+    QCOMPARE(area->subWindowList().size(), 3);
+    QCOMPARE(area->activeSubWindow()->widget()->objectName(), QString("Tigris"));
+    QCOMPARE(area->activeSubWindow()->pos(), QPoint(0, 0));
+    QTRY_VERIFY(area->verticalScrollBar()->isVisible() && area->verticalScrollBar()->maximum() > 0);
+
+    // The menu lists the open windows; a click raises one.
+    auto* botao = filho<QToolButton>(w, "btJanelas");
+    QCOMPARE(botao->text(), L("Janelas"));
+    QMenu* menu = botao->menu();
+    emit menu->aboutToShow();
+    QStringList listadas;
+    for (QAction* a : menu->actions())
+        if (nomes.contains(a->objectName()))
+            listadas << a->objectName();
+    QCOMPARE(listadas, (QStringList{"VCores", "Master", "Tigris"}));
+    for (QAction* a : menu->actions())
+        if (a->objectName() == QLatin1String("VCores"))
+            a->trigger();
+    QCOMPARE(area->activeSubWindow()->widget()->objectName(), QString("VCores"));
+    emit menu->aboutToShow(); // the menu is rebuilt on every opening
+    for (QAction* a : menu->actions())
+        if (a->objectName() == QLatin1String("Cascata"))
+            a->trigger();
+    QVERIFY(area->subWindowList().at(1)->pos() != area->subWindowList().at(0)->pos());
+
+    // Ctrl+Tab moves to another window, Ctrl+F4 closes the active one.
+    QMdiSubWindow* antes = area->activeSubWindow();
+    QTest::keyClick(&w, Qt::Key_Tab, Qt::ControlModifier);
+    QVERIFY(area->activeSubWindow() != antes);
+    const QString fechando = area->activeSubWindow()->widget()->objectName();
+    fechadas.clear();
+    QTest::keyClick(&w, Qt::Key_F4, Qt::ControlModifier);
+    QTRY_COMPARE(area->subWindowList().size(), 2);
+    QTRY_COMPARE(fechadas, QStringList{fechando});
 }
 
 QTEST_MAIN(TstInicial)

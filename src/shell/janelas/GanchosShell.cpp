@@ -149,6 +149,6 @@ std::unique_ptr<Inicial> IniciaPrograma(QWidget* abertura)
     g.TesteAtivo = QStringLiteral("0");
 
     auto principal = std::make_unique<Inicial>(abertura);
-    principal->show();
+    principal->mostraNaTela();
     return principal;
 }

@@ -1,4 +1,5 @@
 #include "shell/janelas/Inicial.h"
+#include "ui/MenuJanelas.h"
 
 #include "db/Combos.h"
 #include "i18n/Dialogos.h"
@@ -27,6 +28,9 @@
 #include <QPointer>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QToolButton>
 #include <QMdiSubWindow>
 #include <QPainter>
 #include <QPainterPath>
@@ -160,6 +164,10 @@ Inicial::Inicial(QWidget* telaAbertura)
     setObjectName(QStringLiteral("Inicial"));
     m_area->setObjectName(QStringLiteral("PictureS"));
     setCentralWidget(m_area);
+    // A tool window taller or wider than the room left by the console strip is reached by
+    // scrolling the area, never hidden behind the strip.
+    m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_janelas = new GerenciadorJanelas(*m_ligacao, m_area, this);
     // The session log: old days are removed now, every exchange and link change is appended.
     m_registro = new RegistroSessao(*m_ligacao, PastaLogs(), this);
@@ -172,7 +180,7 @@ Inicial::Inicial(QWidget* telaAbertura)
     m_logo = desenhaLogo();
     montaBarra();
     montaConsole();
-    resize(1280, 860);
+    resize(TamanhoNatural);
 
     connect(m_ligacao, &Ligacao::statusMudou, this, [this](const QString& s) { m_status->setText(s); });
     connect(m_ligacao, &Ligacao::textoEstadoMudou, m_st1, &QLabel::setText);
@@ -270,6 +278,9 @@ void Inicial::montaBarra()
                                         Twips::paraPixels(AlturaBotao) - Twips::paraPixels(80));
     m_pictureTristarTigris->raise();
     linha->addWidget(m_painelBotoes, 0, Qt::AlignTop);
+    m_menuJanelas = new MenuJanelas(m_area, this);
+    m_menuJanelas->botao()->setParent(barra);
+    linha->addWidget(m_menuJanelas->botao(), 0, Qt::AlignTop);
     linha->addStretch(1);
 
     // Port chooser and link state.
@@ -451,8 +462,22 @@ void Inicial::IniciaEstado()
     m_comboBox->setCurrentIndex(-1);
 }
 
+void Inicial::mostraNaTela()
+{
+    const QScreen* tela = screen() ? screen() : QGuiApplication::primaryScreen();
+    const PosicaoPrincipal p = PosicionaPrincipal(TamanhoNatural, tela ? tela->availableGeometry() : QRect());
+    if (p.maximizada) {
+        showMaximized();
+        return;
+    }
+    resize(p.geometria.size());
+    move(p.geometria.topLeft());
+    show();
+}
+
 void Inicial::Traducao_Form_Inicial()
 {
+    m_menuJanelas->traduz();
     const bool ligado = m_ligacao->status().toInt() != 0;
     m_botoes.value(1)->setText(L(ligado ? QStringLiteral("Desconectar") : QStringLiteral("Conectar")));
     m_st1->setText(L(ligado                       ? QStringLiteral("Conectado")

@@ -1,4 +1,5 @@
 #pragma once
+#include <QSize>
 #include <QMainWindow>
 #include <QMap>
 #include <QPixmap>
@@ -11,6 +12,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QMdiArea;
+class MenuJanelas;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -29,6 +31,11 @@ public:
     GerenciadorJanelas& janelas() const { return *m_janelas; }
     RegistroSessao& registro() const { return *m_registro; }
     QMdiArea* area() const { return m_area; }
+    // The size the window is laid out for.
+    static constexpr QSize TamanhoNatural{1280, 860};
+    // Shows the window at its natural size centred on its screen, or maximised when the
+    // screen is smaller, so the console strip is always on screen.
+    void mostraNaTela();
 
     void Traducao_Form_Inicial();
     void ListaPortas();
@@ -68,6 +75,7 @@ private:
     Ligacao* m_ligacao;
     Conexao* m_conexao;
     QMdiArea* m_area;
+    MenuJanelas* m_menuJanelas = nullptr;
     GerenciadorJanelas* m_janelas;
     RegistroSessao* m_registro;
 
