@@ -278,9 +278,6 @@ void Inicial::montaBarra()
                                         Twips::paraPixels(AlturaBotao) - Twips::paraPixels(80));
     m_pictureTristarTigris->raise();
     linha->addWidget(m_painelBotoes, 0, Qt::AlignTop);
-    m_menuJanelas = new MenuJanelas(m_area, this);
-    m_menuJanelas->botao()->setParent(barra);
-    linha->addWidget(m_menuJanelas->botao(), 0, Qt::AlignTop);
     linha->addStretch(1);
 
     // Port chooser and link state.
@@ -381,6 +378,9 @@ void Inicial::montaBarra()
     md->addWidget(m_imgAtualizar, 1, 1);
     md->addWidget(m_lbModelo, 0, 0, 1, 2);
     linha->addWidget(m_frameMD);
+    m_menuJanelas = new MenuJanelas(m_area, this);
+    m_menuJanelas->botao()->setParent(barra);
+    linha->addWidget(m_menuJanelas->botao(), 0, Qt::AlignVCenter);
 
     barra->setFixedHeight(Twips::paraPixels(AlturaBotao) + 6);
     setMenuWidget(barra);
