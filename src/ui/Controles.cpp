@@ -92,14 +92,7 @@ void avancaBarra(QLabel* barra, int passo)
 
 QColor corVeredito(Veredito v)
 {
-    switch (v) {
-    case Veredito::Passa: return CorVb(Cores::VerdeClaro);
-    case Veredito::Falha: return QColor(0xff, 0xb4, 0xb4);
-    case Veredito::NaoMensuravel:
-    case Veredito::SemLeitura: return QColor(0xd6, 0xd6, 0xd6);
-    case Veredito::NaoGraduado: break;
-    }
-    return QColor();
+    return v == Veredito::NaoGraduado ? QColor() : CorVb(CorVbVeredito(v));
 }
 
 QIcon iconeVeredito(Veredito v)

@@ -129,6 +129,10 @@ void JanelaChip::aplicaPainel()
         }
         if (e.temVisivel)
             w->setVisible(e.visivel);
+        // The verdict in words beside its tint, for whoever cannot tell the colours apart.
+        w->setProperty("veredito", e.temVeredito ? NomeVeredito(e.veredito) : QString());
+        if (e.temVeredito)
+            w->setToolTip(e.veredito == Veredito::NaoGraduado ? QString() : TextoVeredito(e.veredito));
     }
 }
 
