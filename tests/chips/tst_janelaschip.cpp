@@ -83,6 +83,7 @@ private slots:
     void chestnutNaoEhParaX();
     void acornPlacaBoa();
     void acornBuck4();
+    void acornPlacaComDefeitos();
     void acornSomenteX();
 };
 
@@ -387,6 +388,32 @@ void TstJanelasChip::acornPlacaBoa()
     const QString url = ConsultaDoRelatorio(c.roteiro.roteiro.abertos.first());
     QVERIFY2(url.startsWith("M1=PP1V1_RACER&L1=1.100%20V&R1=1.1%20V&P1=0%20%25&I1=1&V1=passa&M2="), qPrintable(url));
     QVERIFY(url.contains("&I8=3&") && url.endsWith("&EMP=Bancada%201"));
+}
+
+void TstJanelasChip::acornPlacaComDefeitos()
+{
+    // A rail far from its reference, a timed-out one and a missing one: each value shows its
+    // verdict by tint and word, and only the compared failure gets the NO mark.
+    Cenario c;
+    QVERIFY(c.inicia("IP X", {"desvio acorn vn : = 12", "tempo acorn va :", "sem acorn vp :"}));
+    auto* w = c.abre<Acorn>(QStringLiteral("Acorn"));
+    QVERIFY(w);
+    const struct {
+        const char* porc;
+        int k;
+        Veredito v;
+    } casos[] = {{"P4", 4, Veredito::Falha}, {"P7", 7, Veredito::SemLeitura}, {"P3", 3, Veredito::SemLeitura},
+                 {"P9", 9, Veredito::Passa}};
+    for (const auto& caso : casos) {
+        QLabel* l = rotulo(w, caso.porc);
+        QCOMPARE(w->painel().veredito(caso.porc), caso.v);
+        QCOMPARE(l->property("veredito").toString(), NomeVeredito(caso.v));
+        QCOMPARE(l->toolTip(), TextoVeredito(caso.v));
+        QVERIFY2(l->styleSheet().contains(CorVb(CorVbVeredito(caso.v)).name()), qPrintable(l->styleSheet()));
+        QCOMPARE(visivel(w, QStringLiteral("NO(%1)").arg(caso.k)), caso.v == Veredito::Falha);
+        QCOMPARE(visivel(w, QStringLiteral("OK(%1)").arg(caso.k)), caso.v == Veredito::Passa);
+    }
+    capturaJanela(w, "acorn-vereditos");
 }
 
 void TstJanelasChip::acornBuck4()
