@@ -124,3 +124,15 @@ void pintaVeredito(QWidget* w, Veredito v)
     w->setToolTip(v == Veredito::NaoGraduado ? QString() : TextoVeredito(v));
     w->setProperty("veredito", NomeVeredito(v));
 }
+
+void mostraVereditoTeste(QLabel* ok, QLabel* no, Veredito v, const QString& janela,
+                         const QString& item, const QString& leitura)
+{
+    ok->setVisible(v == Veredito::Passa);
+    no->setVisible(v == Veredito::Falha);
+    for (QLabel* imagem : {ok, no}) {
+        imagem->setToolTip(TextoVeredito(v));
+        imagem->setProperty("veredito", NomeVeredito(v));
+    }
+    AnotaVeredito(janela, item, leitura, QString(), v);
+}

@@ -287,7 +287,7 @@ void Nand::veredicto(bool ok)
 {
     defineLbStatus(L(ok ? QStringLiteral("COMUNICAÇÃO OK") : QStringLiteral("COMUNICAÇÃO OFF")));
     m_lbStatus2->show();
-    (ok ? m_ok0 : m_no0)->show();
+    mostraVereditoTeste(m_ok0, m_no0, VereditoDe(ok), objectName(), ligacao().txtComandos(), lbStatus());
     if (m_lbNand.isEmpty())
         defineLbNand(QStringLiteral("NAND"));
 }
