@@ -282,6 +282,10 @@ void TstNandJanela::semLigacaoEPdf()
 
     c.filho<QPushButton>(QStringLiteral("btPdf"))->click();
     QCOMPARE(c.roteiro.roteiro.abertos, QStringList{c.pasta.caminho() + "/xErrosNand.pdf"});
+    QVERIFY(c.roteiro.roteiro.textos().isEmpty());
+    c.roteiro.roteiro.abreResultado = false; // no PDF viewer: said with the path
+    c.filho<QPushButton>(QStringLiteral("btPdf"))->click();
+    QCOMPARE(c.roteiro.roteiro.textos(), QStringList{L(QStringLiteral("SEM_VISUALIZADOR")) + "\n\n" + c.pasta.caminho() + "/xErrosNand.pdf"});
 }
 
 QTEST_MAIN(TstNandJanela)

@@ -1,5 +1,6 @@
 #include "boardtests/janelas/Nand.h"
 
+#include "reports/ArquivoRelatorio.h"
 #include "boardtests/Nand.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
@@ -249,7 +250,7 @@ void Nand::PrePesquisa()
 
 void Nand::btPdf_Click()
 {
-    dialogos().abre(Globais::instancia().PastaAplicacao + QStringLiteral("/xErrosNand.pdf"));
+    AbreDocumento(Globais::instancia().PastaAplicacao + QStringLiteral("/xErrosNand.pdf"));
 }
 
 // ------------------------------------------------------------------ timers
