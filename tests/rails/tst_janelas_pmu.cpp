@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 
 namespace {
@@ -52,6 +53,10 @@ private slots:
     void toleranciaAoSairDoCampo();
     void leituraQueNaoEhNumeroMarcaALinhaESegue();
     void familiaSemLigacaoNaoLe();
+    void fechadaDuranteALeituraNaoReabre_data();
+    void fechadaDuranteALeituraNaoReabre();
+    void notaNaAlturaDoModeloEFamilia_data();
+    void notaNaAlturaDoModeloEFamilia();
 };
 
 void TstJanelasPmu::placaBoaPassaComCorrentesNasSaidas()
@@ -183,6 +188,56 @@ void TstJanelasPmu::familiaSemLigacaoNaoLe()
     QVERIFY(filho<QFrame>(w, "FrameControle")->isEnabled());
     QCOMPARE(linhasVisiveis(w), 0);
     QCOMPARE(Globais::instancia().TesteAtivo, QString("0"));
+}
+
+void TstJanelasPmu::fechadaDuranteALeituraNaoReabre_data()
+{
+    QTest::addColumn<QString>("janela");
+    QTest::addColumn<QString>("botao");
+    QTest::newRow("PMU (18)") << "PMU" << "Botao1";
+    QTest::newRow("buck check (13)") << "BuckTeste" << "btBl(3)";
+}
+
+void TstJanelasPmu::fechadaDuranteALeituraNaoReabre()
+{
+    // A window closed while its own reading is in flight drops the late answer instead of
+    // coming back in its default state.
+    QFETCH(QString, janela);
+    QFETCH(QString, botao);
+    CenarioTrilhas c;
+    QVERIFY(c.inicia("IP 8 Plus", Numero, {"--lento", "40"}));
+    QWidget* w = c.janelas().mostra(janela);
+    QVERIFY(w);
+    filho<QPushButton>(w, botao)->click();
+    QTRY_VERIFY(c.ligacao().status() != QString("1"));
+    QPointer<QWidget> vivo(w);
+    c.janelas().fecha({janela});
+    QTRY_VERIFY(!vivo);
+    QVERIFY(c.ambiente->aguardaOcioso(30000));
+    QTest::qWait(200);
+    QVERIFY(!c.janelas().aberta(janela));
+    QVERIFY(c.dialogos.roteiro.mostradas.isEmpty());
+}
+
+void TstJanelasPmu::notaNaAlturaDoModeloEFamilia_data()
+{
+    QTest::addColumn<QString>("modelo");
+    QTest::addColumn<int>("familia");
+    QTest::addColumn<int>("topo");
+    QTest::newRow("IP 7 LDO") << "IP 7" << 1 << 8280;
+    QTest::newRow("IP 7 BUCK") << "IP 7" << 2 << 8000;
+    QTest::newRow("IP 7 Plus LDO") << "IP 7 Plus" << 1 << 8280;
+    QTest::newRow("IP 8 LDO") << "IP 8" << 1 << 8000;
+    QTest::newRow("IP 6s LDO") << "IP 6s" << 1 << 8000;
+}
+
+void TstJanelasPmu::notaNaAlturaDoModeloEFamilia()
+{
+    QFETCH(QString, modelo);
+    QFETCH(int, familia);
+    QFETCH(int, topo);
+    QCOMPARE(TopoNotaPmu(modelo, familia, false), topo);
+    QCOMPARE(TopoNotaPmu(modelo, familia, true), 8500);
 }
 
 QTEST_MAIN(TstJanelasPmu)

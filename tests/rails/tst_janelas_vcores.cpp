@@ -76,6 +76,8 @@ private slots:
     void placaBoaGradaVerde();
     void trilhaForaDaReferenciaFalhaNaGrade();
     void placaComDefeitosVereditosNaGrade();
+    void ordenacaoRecusadaNaoMudaAOpcao();
+    void escritaRecusadaEhDitaEALeituraAparece();
     void filtroDeIcNumeraORelatorioDesde1();
     void relatorioPedeLeituraAntes();
     void gravacoesEhCopiaDoUsuario();
@@ -204,6 +206,68 @@ void TstJanelasVCores::placaComDefeitosVereditosNaGrade()
     }
     QCOMPARE(registro.size(), int(c.master("Modelo = 'IP 8 Plus' and TIPO = 0 and RefT <> ''").size()));
     capturaJanela(w, "vcores-vereditos");
+}
+
+void TstJanelasVCores::ordenacaoRecusadaNaoMudaAOpcao()
+{
+    CenarioTrilhas c;
+    QVERIFY(c.inicia("IP 8 Plus", Numero, {"--lento", "40"}));
+    auto* w = c.janelas().mostra<VCores>("VCores");
+    QVERIFY(leia(w));
+    auto* opMalha = filho<QRadioButton>(w, "OpMalha");
+    auto* opIc = filho<QRadioButton>(w, "OpIc");
+    auto* opPorc = filho<QRadioButton>(w, "OpPorc");
+    opPorc->click();
+    QVERIFY(opPorc->isChecked());
+    QCOMPARE(w->consultaGrade().ordem, QString("Porc desc"));
+
+    // While the link is busy ordering is refused: the checked option stays with the order
+    // the grid has.
+    QVERIFY(c.ligacao().solicita("1", "help"));
+    QVERIFY(c.ligacao().status() != QString("1"));
+    opIc->click();
+    QVERIFY(opPorc->isChecked());
+    QVERIFY(!opIc->isChecked() && !opMalha->isChecked());
+    QCOMPARE(w->consultaGrade().ordem, QString("Porc desc"));
+    QVERIFY(c.ambiente->aguardaOcioso(30000));
+    opIc->click();
+    QVERIFY(opIc->isChecked());
+    QCOMPARE(w->consultaGrade().ordem, QString("CI, Malha"));
+}
+
+void TstJanelasVCores::escritaRecusadaEhDitaEALeituraAparece()
+{
+    // The database refuses every change of Master (as a read-only file does): the reading is
+    // still shown, and the technician is told that it was not stored, and why; so is a
+    // recording that could not be made.
+    CenarioTrilhas c;
+    QVERIFY(c.inicia("IP 8 Plus", Numero));
+    auto* w = c.janelas().mostra<VCores>("VCores");
+    {
+        Banco b(Globais::instancia().CaminhoBanco);
+        QVERIFY(b.executa("Create Trigger recusa Before Update On Master Begin "
+                          "Select Raise(Abort, 'attempt to write a readonly database'); End"));
+    }
+    auto& r = c.dialogos.roteiro;
+    QVERIFY(leia(w));
+    const QString motivo = L("MOTIVO_SOMENTE_LEITURA");
+    QCOMPARE(r.textos(), QStringList{L("LEITURA_NAO_GRAVADA") + "\n\n" + motivo});
+    QCOMPARE(r.mostradas.last().caixa.icone, Dialogos::Icone::Exclamacao);
+    QVERIFY(c.master("Modelo = 'IP 8 Plus' and TIPO = 0 and Leitura <> ''").isEmpty());
+    ModeloGradeTrilhas* m = w->modeloGrade();
+    QVERIFY(m->rowCount() > 0);
+    for (int i = 0; i < m->rowCount(); ++i)
+        QVERIFY2(!m->valor(i, "Leitura").isEmpty(), qPrintable(m->valor(i, "Malha")));
+    QVERIFY(w->leituraFeita());
+
+    r.limpa();
+    r.respostas = {Dialogos::Resposta::Sim};
+    filho<QPushButton>(w, "btGravar(2)")->click();
+    QCOMPARE(r.textos(), (QStringList{L("Deseja salvar?"), L("NAO_GRAVADO") + "\n\n" + motivo}));
+    QVERIFY(!w->dadosMudaram());
+    QVERIFY(c.master("G2 <> ''").isEmpty());
+    // The readings stay on screen to retry.
+    QVERIFY(!m->valor(0, "Leitura").isEmpty());
 }
 
 void TstJanelasVCores::filtroDeIcNumeraORelatorioDesde1()
