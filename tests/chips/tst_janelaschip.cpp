@@ -395,9 +395,13 @@ void TstJanelasChip::acornPlacaComDefeitos()
     // A rail far from its reference, a timed-out one and a missing one: each value shows its
     // verdict by tint and word, and only the compared failure gets the NO mark.
     Cenario c;
+    QStringList registro;
+    DefineDestinoVereditos([&registro](const QString& l) { registro << l; });
     QVERIFY(c.inicia("IP X", {"desvio acorn vn : = 12", "tempo acorn va :", "sem acorn vp :"}));
     auto* w = c.abre<Acorn>(QStringLiteral("Acorn"));
     QVERIFY(w);
+    DefineDestinoVereditos({});
+    QVERIFY2(registro.contains("veredito | Acorn | P4 | 12 % |  | falha"), qPrintable(registro.join("\n")));
     const struct {
         const char* porc;
         int k;
