@@ -174,6 +174,7 @@ void TstJanelasPmu::leituraQueNaoEhNumeroMarcaALinhaESegue()
     QCOMPARE(l.marca->text(), MarcaVeredito(Veredito::SemLeitura));
     QCOMPARE(l.leituraV->palette().color(QPalette::Window), corVeredito(Veredito::SemLeitura));
     QCOMPARE(linhasVisiveis(w), int(c.master("Modelo = 'IP 8 Plus' and TIPO = 2 and RefT <> '' and RefV <> ''").size()));
+    capturaJanela(w, "pmu-vereditos");
 }
 
 void TstJanelasPmu::familiaSemLigacaoNaoLe()
