@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QMdiArea>
 #include <QPointer>
 #include <QPushButton>
 
@@ -57,6 +58,7 @@ private slots:
     void fechadaDuranteALeituraNaoReabre();
     void notaNaAlturaDoModeloEFamilia_data();
     void notaNaAlturaDoModeloEFamilia();
+    void notaDaJanelaSegueAFamilia();
 };
 
 void TstJanelasPmu::placaBoaPassaComCorrentesNasSaidas()
@@ -239,6 +241,28 @@ void TstJanelasPmu::notaNaAlturaDoModeloEFamilia()
     QFETCH(int, topo);
     QCOMPARE(TopoNotaPmu(modelo, familia, false), topo);
     QCOMPARE(TopoNotaPmu(modelo, familia, true), 8500);
+}
+
+void TstJanelasPmu::notaDaJanelaSegueAFamilia()
+{
+    CenarioTrilhas c;
+    QVERIFY(c.inicia("IP 7", "A1660"));
+    auto* w = c.janelas().mostra<PMU>("PMU");
+    auto* nota = filho<QLabel>(w, "lbVar");
+    // Beside a main window taller than 11000 twips the grown window keeps its note lower.
+    QMdiArea* area = c.janelas().area();
+    const bool alta = area && Twips::dePixels(area->window()->height()) > 11000;
+    QVERIFY(leia(w, "Botao2"));
+    QCOMPARE(nota->y(), Twips::paraPixels(alta ? 8500 : 8280));
+    QVERIFY(leia(w, "Botao1"));
+    QCOMPARE(nota->y(), Twips::paraPixels(alta ? 8500 : 8000));
+    if (area) { // and below it, the model and family decide
+        area->window()->resize(area->window()->width(), Twips::paraPixels(10000));
+        QVERIFY(leia(w, "Botao2"));
+        QCOMPARE(nota->y(), Twips::paraPixels(8280));
+        QVERIFY(leia(w, "Botao1"));
+        QCOMPARE(nota->y(), Twips::paraPixels(8000));
+    }
 }
 
 QTEST_MAIN(TstJanelasPmu)
