@@ -113,7 +113,10 @@ void MostraCanal(Painel& p, int i, const QString& valor)
     }
     if (valor == NaoMedido) {
         p.defineTexto(controle, semMedicao);
-        mostraNo(p, i);
+        if (c->referencia) // a graded rail without a reading: nothing compared, not a fail
+            p.defineVeredito(QStringLiteral("P%1").arg(i), Veredito::SemLeitura);
+        else
+            mostraNo(p, i);
         return;
     }
     // The device's own text is shown with its unit (there is no log panel here to read it
@@ -129,15 +132,15 @@ void MostraCanal(Painel& p, int i, const QString& valor)
     const QString porc = QStringLiteral("P%1").arg(i);
     const auto d = CalculaDesvio(valor, QString::fromLatin1(c->referencia));
     if (!d) {
-        mostraNo(p, i);
+        p.defineVeredito(porc, Veredito::SemLeitura);
         return;
     }
     p.defineTexto(porc, d->texto + QStringLiteral(" %"));
     if (DentroDaFaixa(*d)) {
-        p.defineCor(porc, CorChip::VerdeClaro);
+        p.defineVeredito(porc, Veredito::Passa);
         p.mostra(ok(i));
     } else {
-        p.defineCor(porc, CorChip::AmareloClaro);
+        p.defineVeredito(porc, Veredito::Falha);
         p.mostra(no(i));
         p.mostra(no(11));
     }

@@ -100,18 +100,18 @@ bool MostraCanal(Painel& p, int i, const QString& valor)
         // A device message where a reading belongs is graded like a missing rail.
         const auto d = CalculaDesvio(valor, QString::fromLatin1(c->referencia));
         if (!d) {
+            // Nothing was compared: no reading, not a fail.
             p.defineTexto(controle, L(QStringLiteral("Sem Medição")));
             p.defineTexto(porc, QString());
-            p.defineCor(porc, CorChip::AmareloClaro);
-            p.mostra(Indice(QStringLiteral("NO"), c->indicador));
+            p.defineVeredito(porc, Veredito::SemLeitura);
         } else {
             p.defineTexto(controle, valor + unidade);
             p.defineTexto(porc, d->texto + QStringLiteral(" %"));
             if (DentroDaFaixa(*d)) {
-                p.defineCor(porc, CorChip::VerdeClaro);
+                p.defineVeredito(porc, Veredito::Passa);
                 p.mostra(Indice(QStringLiteral("OK"), c->indicador));
             } else {
-                p.defineCor(porc, CorChip::AmareloClaro);
+                p.defineVeredito(porc, Veredito::Falha);
                 p.mostra(Indice(QStringLiteral("NO"), c->indicador));
                 toqueForaDaFaixa = i == 3;
             }

@@ -17,7 +17,7 @@ void falha(Painel& p)
 }
 
 // Rails 1 and 2: deviation within ±10 % gives OK, anything else NO and a fault; a missing
-// voltage gives NO without a fault.
+// voltage is no reading (grey, "Sem Medição"), neither OK nor NO.
 void gradaMalha(Painel& p, int malha, const QString& valor, const QString& referencia)
 {
     const QString v = QStringLiteral("Malha%1_V").arg(malha);
@@ -26,18 +26,17 @@ void gradaMalha(Painel& p, int malha, const QString& valor, const QString& refer
     if (!d) {
         p.defineTexto(v, L(QStringLiteral("Sem Medição")));
         p.defineTexto(porc, QString());
-        p.defineCor(porc, CorChip::AmareloClaro);
-        p.mostra(Indice(QStringLiteral("NO"), malha));
+        p.defineVeredito(porc, Veredito::SemLeitura);
         return;
     }
     p.defineTexto(v, valor + QStringLiteral(" V"));
     p.defineTexto(porc, d->texto + QStringLiteral(" %"));
     if (DentroDaFaixa(*d)) {
-        p.defineCor(porc, CorChip::VerdeClaro);
+        p.defineVeredito(porc, Veredito::Passa);
         p.mostra(Indice(QStringLiteral("OK"), malha));
     } else {
-        p.defineCor(porc, CorChip::AmareloClaro);
-        p.defineCor(v, CorChip::AmareloClaro);
+        p.defineVeredito(porc, Veredito::Falha);
+        p.defineVeredito(v, Veredito::Falha);
         p.mostra(Indice(QStringLiteral("NO"), malha));
         falha(p);
     }
@@ -148,8 +147,8 @@ void MostraCanal(Painel& p, int canal, const QString& valor, const QString& mode
         p.defineTexto(QStringLiteral("Malha1_A"), comoMedido(valor) + QStringLiteral(" mA"));
         if (SobreCorrente(valor, modelo)) {
             falha(p);
-            p.defineCor(QStringLiteral("Porc1"), CorChip::AmareloClaro);
-            p.defineCor(QStringLiteral("Malha1_A"), CorChip::AmareloClaro);
+            p.defineVeredito(QStringLiteral("Porc1"), Veredito::Falha);
+            p.defineVeredito(QStringLiteral("Malha1_A"), Veredito::Falha);
             p.oculta(QStringLiteral("OK(1)"));
             p.mostra(QStringLiteral("NO(1)"));
         }

@@ -1,7 +1,10 @@
 #pragma once
 #include <QMap>
 #include <QString>
+#include <optional>
 #include <QStringList>
+
+#include "rails/Veredito.h"
 
 // What a chip reader shows, by control name: caption, background colour, text colour and
 // visibility. The reading rules write into it and the window copies it onto its widgets, so
@@ -18,11 +21,20 @@ public:
     {
         m[controle].cor = cor;
         m[controle].temCor = true;
+        m[controle].temVeredito = false;
     }
     void defineCorTexto(const QString& controle, const QString& cor)
     {
         m[controle].corTexto = cor;
         m[controle].temCorTexto = true;
+    }
+    // A graded control: the verdict's tint, and the verdict itself for the window's mark.
+    void defineVeredito(const QString& controle, Veredito v)
+    {
+        const QString cor = CorVbVeredito(v);
+        defineCor(controle, cor.isEmpty() ? QStringLiteral("&H00FFFFFF") : cor);
+        m[controle].veredito = v;
+        m[controle].temVeredito = true;
     }
     void mostra(const QString& controle, bool visivel = true)
     {
@@ -34,6 +46,11 @@ public:
     QString texto(const QString& controle) const { return m.value(controle).texto; }
     QString cor(const QString& controle) const { return m.value(controle).cor; }
     QString corTexto(const QString& controle) const { return m.value(controle).corTexto; }
+    std::optional<Veredito> veredito(const QString& controle) const
+    {
+        const Estado e = m.value(controle);
+        return e.temVeredito ? std::optional<Veredito>(e.veredito) : std::nullopt;
+    }
     // A control never mentioned is visible, as a control on a form is by default.
     bool visivel(const QString& controle) const { return m.value(controle).visivel; }
     QStringList controles() const { return m.keys(); }
@@ -42,7 +59,9 @@ public:
     struct Estado {
         QString texto, cor, corTexto;
         bool visivel = true;
+        Veredito veredito = Veredito::NaoGraduado;
         bool temTexto = false, temCor = false, temCorTexto = false, temVisivel = false;
+        bool temVeredito = false;
     };
     Estado estado(const QString& controle) const { return m.value(controle); }
 

@@ -101,6 +101,18 @@ QString MarcaVeredito(Veredito v)
     return {};
 }
 
+QString CorVbVeredito(Veredito v)
+{
+    switch (v) {
+    case Veredito::Passa: return QStringLiteral("&H00C0FFC0");
+    case Veredito::Falha: return QStringLiteral("&H00B4B4FF");
+    case Veredito::NaoMensuravel:
+    case Veredito::SemLeitura: return QStringLiteral("&H00D6D6D6");
+    case Veredito::NaoGraduado: break;
+    }
+    return QString();
+}
+
 void DefineDestinoVereditos(std::function<void(const QString&)> destino)
 {
     destinoVereditos() = std::move(destino);

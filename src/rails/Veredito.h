@@ -36,6 +36,9 @@ QString NomeVeredito(Veredito v);
 QString TextoVeredito(Veredito v);
 // A mark that does not depend on colour: "✔", "✘", "*", "?", "–".
 QString MarcaVeredito(Veredito v);
+// The tint of a verdict as the program writes colours ("&H00BBGGRR"): pass light green, fail
+// light red, not measurable and no reading grey; "" for not graded (no tint).
+QString CorVbVeredito(Veredito v);
 
 // The session log's record of verdicts given: one line per verdict with the window, the rail
 // or item, the reading, the reference and the verdict. The start-up installs the destination;

@@ -92,14 +92,7 @@ void avancaBarra(QLabel* barra, int passo)
 
 QColor corVeredito(Veredito v)
 {
-    switch (v) {
-    case Veredito::Passa: return CorVb(Cores::VerdeClaro);
-    case Veredito::Falha: return QColor(0xff, 0xb4, 0xb4);
-    case Veredito::NaoMensuravel:
-    case Veredito::SemLeitura: return QColor(0xd6, 0xd6, 0xd6);
-    case Veredito::NaoGraduado: break;
-    }
-    return QColor();
+    return v == Veredito::NaoGraduado ? QColor() : CorVb(CorVbVeredito(v));
 }
 
 QIcon iconeVeredito(Veredito v)
@@ -130,4 +123,16 @@ void pintaVeredito(QWidget* w, Veredito v)
     w->setPalette(p);
     w->setToolTip(v == Veredito::NaoGraduado ? QString() : TextoVeredito(v));
     w->setProperty("veredito", NomeVeredito(v));
+}
+
+void mostraVereditoTeste(QLabel* ok, QLabel* no, Veredito v, const QString& janela,
+                         const QString& item, const QString& leitura)
+{
+    ok->setVisible(v == Veredito::Passa);
+    no->setVisible(v == Veredito::Falha);
+    for (QLabel* imagem : {ok, no}) {
+        imagem->setToolTip(TextoVeredito(v));
+        imagem->setProperty("veredito", NomeVeredito(v));
+    }
+    AnotaVeredito(janela, item, leitura, QString(), v);
 }

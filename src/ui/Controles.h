@@ -22,6 +22,12 @@ QString TextoParaTela(QString texto);
 // The OK / NO picture beside a verdict, hidden until a result shows it.
 QLabel* criaImagemVeredito(const QString& nome, bool ok, QWidget* pai, int lado = 40);
 
+// A test's verdict on its OK / NO pictures: the one of the verdict shown (none for a verdict
+// that is neither pass nor fail), the verdict's word as their tooltip, and the verdict given
+// recorded in the session log as `janela`'s verdict on `item` with the text `leitura`.
+void mostraVereditoTeste(QLabel* ok, QLabel* no, Veredito v, const QString& janela,
+                         const QString& item, const QString& leitura);
+
 // Read-only, unwrapped text box fed from a text the window owns.
 QPlainTextEdit* criaCaixaTexto(const QString& nome, QWidget* pai);
 

@@ -22,6 +22,8 @@ PastaAplicacaoTemporaria::PastaAplicacaoTemporaria(bool comBanco) : d(new Dados)
     for (const QString& nome : paginas.entryList({QStringLiteral("*.html")}, QDir::Files))
         QFile::copy(paginas.filePath(nome), caminho() + QStringLiteral("/relatorio/") + nome);
     Globais::instancia().reinicia(caminho());
+    // No report is printed to PDF unless a test asks for it (tests/reports does).
+    qputenv("VEXADOR_NAVEGADOR", "");
 }
 
 PastaAplicacaoTemporaria::~PastaAplicacaoTemporaria()

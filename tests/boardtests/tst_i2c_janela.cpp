@@ -329,8 +329,8 @@ void TstI2cJanela::diagrama()
     QCOMPARE(c.roteiro.roteiro.abertos, QStringList{c.pasta.caminho() + "/xA9.pdf"});
     c.roteiro.roteiro.abreResultado = false;
     bt->click();
-    QCOMPARE(c.roteiro.roteiro.mostradas.size(), 1);
-    QCOMPARE(c.roteiro.roteiro.mostradas.first().caixa.icone, Dialogos::Icone::Critico);
+    // Like every document button: the technician is told, in the program's language, with the path.
+    QCOMPARE(c.roteiro.roteiro.textos(), QStringList{L(QStringLiteral("SEM_VISUALIZADOR")) + "\n\n" + c.pasta.caminho() + "/xA9.pdf"});
 }
 
 QTEST_MAIN(TstI2cJanela)

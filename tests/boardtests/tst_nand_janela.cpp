@@ -5,6 +5,7 @@
 #include "apoio/CenarioJanela.h"
 
 #include "boardtests/janelas/Nand.h"
+#include "rails/Veredito.h"
 #include "rails/janelas/JanelaGradeTrilhas.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
@@ -188,13 +189,20 @@ void TstNandJanela::semDriver()
     Cenario c;
     QVERIFY(c.inicia(QStringLiteral("IP 7"), {}, {QStringLiteral("--sem-driver")}));
     c.roteiro.roteiro.respostas = {Dialogos::Resposta::Sim};
+    QStringList registro;
+    DefineDestinoVereditos([&registro](const QString& l) { registro << l; });
     c.bt(3)->click();
     QVERIFY(c.esperaFim());
+    DefineDestinoVereditos({});
+    QCOMPARE(registro, QStringList{"veredito | Nand | syscfg list | " + L(QStringLiteral("COMUNICAÇÃO OFF")) + " |  | falha"});
     QCOMPARE(c.vezes("syscfg list"), 1);
     QCOMPARE(c.roteiro.roteiro.textos(), (QStringList{L(QStringLiteral("Processo syscfg")), textoMensagem("MSG_ERRO_NAND")}));
     QCOMPARE(c.janela->lbStatus(), L(QStringLiteral("COMUNICAÇÃO OFF")));
     QVERIFY(c.visivel("NO(0)"));
     QVERIFY(!c.visivel("OK(0)"));
+    // The verdict type behind the mark: its word for whoever cannot tell the pictures apart.
+    QCOMPARE(c.filho<QLabel>("NO(0)")->property("veredito").toString(), QString("falha"));
+    QCOMPARE(c.filho<QLabel>("NO(0)")->toolTip(), TextoVeredito(Veredito::Falha));
     QVERIFY(c.janela->txtDados().contains("Driver is missing!"));
     capturaJanela(c.janela, QStringLiteral("nand_semdriver"));
 }
@@ -274,6 +282,10 @@ void TstNandJanela::semLigacaoEPdf()
 
     c.filho<QPushButton>(QStringLiteral("btPdf"))->click();
     QCOMPARE(c.roteiro.roteiro.abertos, QStringList{c.pasta.caminho() + "/xErrosNand.pdf"});
+    QVERIFY(c.roteiro.roteiro.textos().isEmpty());
+    c.roteiro.roteiro.abreResultado = false; // no PDF viewer: said with the path
+    c.filho<QPushButton>(QStringLiteral("btPdf"))->click();
+    QCOMPARE(c.roteiro.roteiro.textos(), QStringList{L(QStringLiteral("SEM_VISUALIZADOR")) + "\n\n" + c.pasta.caminho() + "/xErrosNand.pdf"});
 }
 
 QTEST_MAIN(TstNandJanela)

@@ -15,6 +15,8 @@
 #include "ui/Twips.h"
 
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
@@ -81,6 +83,7 @@ private slots:
     void chestnutNaoEhParaX();
     void acornPlacaBoa();
     void acornBuck4();
+    void acornPlacaComDefeitos();
     void acornSomenteX();
 };
 
@@ -227,7 +230,7 @@ void TstJanelasChip::tristarLimites_data()
     QTest::newRow("rail 1 at 3.300 V") << QStringList({"valor BIST ldo7: = 3300.000"}) << "" << false;
     QTest::newRow("1683,1 mA") << QStringList({"valor BIST ildo7: = 1683.15"}) << "1683,1 mA" << false;
     QTest::newRow("1683,0 mA") << QStringList({"valor BIST ildo7: = 1683.05"}) << "1683,0 mA" << true;
-    QTest::newRow("current missing") << QStringList({"sem BIST ildo7:"}) << "- mA" << false;
+    QTest::newRow("current missing") << QStringList({"sem BIST ildo7:"}) << "- mA" << false; // over-current rule
 }
 
 void TstJanelasChip::tristarLimites()
@@ -244,7 +247,9 @@ void TstJanelasChip::tristarLimites()
     QCOMPARE(visivel(w, "OK(1)"), ok1);
     QCOMPARE(visivel(w, "NO(1)"), !ok1);
     QCOMPARE(w->painel().corTexto("lbStatus"), ok1 ? QStringLiteral("&H0000C000") : QStringLiteral("&H00000000"));
-    QCOMPARE(w->painel().cor("Porc1"), ok1 ? QStringLiteral("&H00C0FFC0") : QStringLiteral("&H0080FFFF"));
+    QCOMPARE(w->painel().veredito("Porc1"), ok1 ? Veredito::Passa : Veredito::Falha);
+    QCOMPARE(rotulo(w, "Porc1")->property("veredito").toString(), ok1 ? QString("passa") : QString("falha"));
+    QCOMPARE(rotulo(w, "Porc1")->toolTip(), TextoVeredito(ok1 ? Veredito::Passa : Veredito::Falha));
     QVERIFY(visivel(w, "OK(0)") && visivel(w, "OK(3)"));
 }
 
@@ -279,11 +284,17 @@ void TstJanelasChip::chestnutPlacaBoaERelatorio()
     r.respostasEntrada = {QStringLiteral("Zé & Filhos #2")};
     w->findChild<QPushButton*>("btExportar")->click();
     QCOMPARE(r.abertos.size(), 1);
-    const QString url = r.abertos.first();
-    QVERIFY2(url.startsWith(QUrl::fromLocalFile(Globais::instancia().PastaAplicacao).toString(QUrl::FullyEncoded)
-                            + "/relatorio/chest.html?M1=PP6V0_DISPLAY_BOOST&L1=6.000%20V"),
-             qPrintable(url));
-    const QUrlQuery q(QUrl(url).query(QUrl::FullyEncoded));
+    // The report is a file beside the database, the Chestnut page with the data inside.
+    const QString arquivo = r.abertos.first();
+    QVERIFY2(arquivo.startsWith(QFileInfo(Globais::instancia().CaminhoBanco).absolutePath() + "/relatorios/")
+                 && arquivo.endsWith("_Chestnut_20261210-103015.html"),
+             qPrintable(arquivo));
+    QVERIFY(w->findChild<QLabel*>("lbRelatorio")->text().endsWith(arquivo));
+    const QString consulta = ConsultaDoRelatorio(arquivo);
+    QVERIFY2(consulta.startsWith("M1=PP6V0_DISPLAY_BOOST&L1=6.000%20V"), qPrintable(consulta));
+    QFile pagina(arquivo);
+    QVERIFY(pagina.open(QIODevice::ReadOnly) && pagina.readAll().contains("Chestnut"));
+    const QUrlQuery q(consulta);
     for (int k = 1; k <= 6; ++k)
         QCOMPARE(q.queryItemValue(QStringLiteral("I%1").arg(k)), QStringLiteral("1"));
     QCOMPARE(q.queryItemValue("EMP", QUrl::FullyDecoded), QStringLiteral("Zé & Filhos #2"));
@@ -308,7 +319,7 @@ void TstJanelasChip::chestnutReleituraDoTouch()
     QVERIFY(c.esperaLeitura(w));
     QCOMPARE(rotulo(w, "iLDO_V(3)")->text(), QStringLiteral("4.590 V"));
     QCOMPARE(rotulo(w, "Porc3")->text(), QStringLiteral("-10 %"));
-    QCOMPARE(w->painel().cor("Porc3"), QStringLiteral("&H0080FFFF"));
+    QCOMPARE(w->painel().veredito("Porc3"), Veredito::Falha);
     QVERIFY(visivel(w, "NO(4)") && !visivel(w, "OK(4)"));
     // The second out-of-range reading does not switch again.
     QTest::qWait(1600);
@@ -374,9 +385,39 @@ void TstJanelasChip::acornPlacaBoa()
     c.roteiro.roteiro.respostasEntrada = {QStringLiteral("Bancada 1")};
     w->findChild<QPushButton*>("btExportar")->click();
     QCOMPARE(c.roteiro.roteiro.abertos.size(), 1);
-    const QString url = c.roteiro.roteiro.abertos.first();
-    QVERIFY2(url.contains("/relatorio/acorn.html?M1=PP1V1_RACER&L1=1.100%20V&R1=1.1%20V&P1=0%20%25&I1=1&M2="), qPrintable(url));
+    const QString url = ConsultaDoRelatorio(c.roteiro.roteiro.abertos.first());
+    QVERIFY2(url.startsWith("M1=PP1V1_RACER&L1=1.100%20V&R1=1.1%20V&P1=0%20%25&I1=1&V1=passa&M2="), qPrintable(url));
     QVERIFY(url.contains("&I8=3&") && url.endsWith("&EMP=Bancada%201"));
+}
+
+void TstJanelasChip::acornPlacaComDefeitos()
+{
+    // A rail far from its reference, a timed-out one and a missing one: each value shows its
+    // verdict by tint and word, and only the compared failure gets the NO mark.
+    Cenario c;
+    QStringList registro;
+    DefineDestinoVereditos([&registro](const QString& l) { registro << l; });
+    QVERIFY(c.inicia("IP X", {"desvio acorn vn : = 12", "tempo acorn va :", "sem acorn vp :"}));
+    auto* w = c.abre<Acorn>(QStringLiteral("Acorn"));
+    QVERIFY(w);
+    DefineDestinoVereditos({});
+    QVERIFY2(registro.contains("veredito | Acorn | P4 | 12 % |  | falha"), qPrintable(registro.join("\n")));
+    const struct {
+        const char* porc;
+        int k;
+        Veredito v;
+    } casos[] = {{"P4", 4, Veredito::Falha}, {"P7", 7, Veredito::SemLeitura}, {"P3", 3, Veredito::SemLeitura},
+                 {"P9", 9, Veredito::Passa}};
+    for (const auto& caso : casos) {
+        QLabel* l = rotulo(w, caso.porc);
+        QCOMPARE(w->painel().veredito(caso.porc), caso.v);
+        QCOMPARE(l->property("veredito").toString(), NomeVeredito(caso.v));
+        QCOMPARE(l->toolTip(), TextoVeredito(caso.v));
+        QVERIFY2(l->styleSheet().contains(CorVb(CorVbVeredito(caso.v)).name()), qPrintable(l->styleSheet()));
+        QCOMPARE(visivel(w, QStringLiteral("NO(%1)").arg(caso.k)), caso.v == Veredito::Falha);
+        QCOMPARE(visivel(w, QStringLiteral("OK(%1)").arg(caso.k)), caso.v == Veredito::Passa);
+    }
+    capturaJanela(w, "acorn-vereditos");
 }
 
 void TstJanelasChip::acornBuck4()
@@ -387,7 +428,7 @@ void TstJanelasChip::acornBuck4()
     QVERIFY(w);
     QCOMPARE(rotulo(w, "M9")->text(), QStringLiteral("1.210 V"));
     QCOMPARE(rotulo(w, "P9")->text(), QStringLiteral("10 %"));
-    QCOMPARE(w->painel().cor("P9"), QStringLiteral("&H0080FFFF"));
+    QCOMPARE(w->painel().veredito("P9"), Veredito::Falha);
     QVERIFY(visivel(w, "NO(9)") && visivel(w, "NO(11)"));
     QVERIFY(!visivel(w, "OK(11)") && !visivel(w, "OK(9)"));
     capturaJanela(w, "Acorn-buck4");

@@ -233,10 +233,11 @@ private slots:
         QCOMPARE(p.texto("Malha1_A"), QStringLiteral("- mA"));
         QVERIFY(p.visivel("NO(1)") && !p.visivel("OK(1)"));
         QCOMPARE(p.corTexto("lbStatus"), CorChip::Preto);
-        // Missing rail 2 voltage: NO without a fault of its own.
+        // Missing rail 2 voltage: no reading (grey), neither OK nor NO, no fault of its own.
         QCOMPARE(p.texto("Malha2_V"), sem());
         QCOMPARE(p.texto("Porc2"), QString());
-        QVERIFY(p.visivel("NO(2)"));
+        QVERIFY(!p.visivel("NO(2)") && !p.visivel("OK(2)"));
+        QCOMPARE(p.veredito("Porc2"), Veredito::SemLeitura);
         QCOMPARE(p.texto("Malha3_V"), QStringLiteral("- V"));
         QCOMPARE(p.texto("lbNomeMalha1"), QStringLiteral("PP3V0_TRISTAR"));
         QCOMPARE(p.texto("lbUC"), QStringLiteral("U1700"));
@@ -249,7 +250,7 @@ private slots:
         QTest::addColumn<QString>("porc");     // Porc<n> control
         QTest::addColumn<int>("indicador");
         QTest::addColumn<QString>("texto");
-        QTest::addColumn<bool>("ok");
+        QTest::addColumn<bool>("ok"); // false: a fail, or no reading when the text is empty
         QTest::addColumn<bool>("toque");
         QTest::newRow("vneg -6.270 V") << "chestnut vneg :" << "-6270.000" << "Porc4" << 1 << "10 %" << false << false;
         QTest::newRow("vneg -5.700 V") << "chestnut vneg :" << "-5700.000" << "Porc4" << 1 << "0 %" << true << false;
@@ -272,9 +273,11 @@ private slots:
         const bool foraDaFaixa = ChipChestnut::CarregaDados(p, resposta({rotulo + " " + milivolts + " mV"}), "IP 7");
         QCOMPARE(foraDaFaixa, toque);
         QCOMPARE(p.texto(porc), texto);
-        QCOMPARE(p.cor(porc), ok ? CorChip::VerdeClaro : CorChip::AmareloClaro);
+        const Veredito v = ok ? Veredito::Passa : texto.isEmpty() ? Veredito::SemLeitura : Veredito::Falha;
+        QCOMPARE(p.veredito(porc), v);
+        QCOMPARE(p.cor(porc), CorVbVeredito(v));
         QCOMPARE(p.visivel(Indice("OK", indicador)), ok);
-        QCOMPARE(p.visivel(Indice("NO", indicador)), !ok);
+        QCOMPARE(p.visivel(Indice("NO", indicador)), v == Veredito::Falha);
         QVERIFY(p.visivel("btTouch"));
         QCOMPARE(p.texto("iLDO_A(1)"), QStringLiteral("- mA"));
         QCOMPARE(p.texto("lbUC"), QStringLiteral("U3703"));
@@ -312,18 +315,20 @@ private slots:
         QTest::addColumn<QStringList>("ajustes");
         QTest::addColumn<bool>("ok11");
         QTest::addColumn<QList<int>>("nos");
-        QTest::newRow("all within range") << QStringList() << true << QList<int>();
-        QTest::newRow("buck4 1.210 V") << QStringList({"BIST buck4: 1210.000 mV"}) << false << QList<int>({9, 11});
-        QTest::newRow("vn -7.370 V") << QStringList({"acorn vn : -7370.000 mV"}) << false << QList<int>({4, 11});
-        QTest::newRow("buck4 1.209 V") << QStringList({"BIST buck4: 1209.000 mV"}) << true << QList<int>();
-        QTest::newRow("vp missing") << QStringList({"acorn vp : "}) << true << QList<int>({3});
-        QTest::newRow("va timeout word") << QStringList({"acorn va : timeout mV"}) << true << QList<int>({7});
+        QTest::addColumn<QList<int>>("semLeitura"); // graded rails without a reading: neither mark
+        QTest::newRow("all within range") << QStringList() << true << QList<int>() << QList<int>();
+        QTest::newRow("buck4 1.210 V") << QStringList({"BIST buck4: 1210.000 mV"}) << false << QList<int>({9, 11}) << QList<int>();
+        QTest::newRow("vn -7.370 V") << QStringList({"acorn vn : -7370.000 mV"}) << false << QList<int>({4, 11}) << QList<int>();
+        QTest::newRow("buck4 1.209 V") << QStringList({"BIST buck4: 1209.000 mV"}) << true << QList<int>() << QList<int>();
+        QTest::newRow("vp missing") << QStringList({"acorn vp : "}) << true << QList<int>() << QList<int>({3});
+        QTest::newRow("va timeout word") << QStringList({"acorn va : timeout mV"}) << true << QList<int>() << QList<int>({7});
     }
     void acornIndicadorGeral()
     {
         QFETCH(QStringList, ajustes);
         QFETCH(bool, ok11);
         QFETCH(QList<int>, nos);
+        QFETCH(QList<int>, semLeitura);
         QStringList linhas;
         const char* bons[][2] = {{"acorn ground :", "0.000"}, {"acorn vin :", "3800.000"}, {"acorn vb :", "5100.000"},
                                  {"acorn vp :", "10000.000"}, {"acorn vn :", "-6700.000"}, {"acorn vh :", "5250.000"},
@@ -350,19 +355,21 @@ private slots:
                 continue;
             QCOMPARE(p.visivel(Indice("NO", i)), nos.contains(i));
             if (i <= 10)
-                QCOMPARE(p.visivel(Indice("OK", i)), !nos.contains(i));
+                QCOMPARE(p.visivel(Indice("OK", i)), !nos.contains(i) && !semLeitura.contains(i));
         }
+        for (int i : semLeitura)
+            QCOMPARE(p.veredito(QStringLiteral("P%1").arg(i)), Veredito::SemLeitura);
         QCOMPARE(p.texto("Temp"), QStringLiteral("31.2 º"));
         QCOMPARE(p.texto("AMP2"), sem());
         QVERIFY(p.visivel("lbStatus2"));
         if (nos.contains(9))
-            QCOMPARE(p.cor("P9"), CorChip::AmareloClaro);
+            QCOMPARE(p.veredito("P9"), Veredito::Falha);
         // A timeout word keeps its text and unit but is not graded.
-        if (nos.contains(7)) {
+        if (semLeitura.contains(7)) {
             QCOMPARE(p.texto("M7"), QStringLiteral("timeout V"));
             QCOMPARE(p.texto("P7"), QStringLiteral("0 %"));
         }
-        if (nos.contains(3))
+        if (semLeitura.contains(3))
             QCOMPARE(p.texto("M3"), sem());
     }
 

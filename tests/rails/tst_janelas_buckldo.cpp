@@ -1,6 +1,7 @@
 // The Buck and LDO window against the bench board: both families graded, the camera rule, a
 // rail off its reference, the report of a family, and the links to the PMU and buck check windows.
 #include "CenarioTrilhas.h"
+#include "ui/Controles.h"
 
 #include "i18n/Dicionario.h"
 #include "rails/janelas/BuckLdo.h"
@@ -58,7 +59,7 @@ class TstJanelasBuckLdo : public QObject {
 private slots:
     void buckELdoDeUmaPlacaBoa();
     void cameraSemValorEmModoPurple();
-    void trilhaForaDaReferenciaEmAmarelo();
+    void trilhaForaDaReferenciaEmVermelho();
     void familiaSemLigacaoSoTrocaAGrade();
     void pmuFechaEstaJanelaETesteDeBuckAbre();
 };
@@ -79,9 +80,11 @@ void TstJanelasBuckLdo::buckELdoDeUmaPlacaBoa()
     for (int i = 0; i < m->rowCount(); ++i) {
         QVERIFY2(!m->valor(i, "Leitura").isEmpty(), qPrintable(m->valor(i, "Orig")));
         QVERIFY2(codigoLinha(m, i) != "0", qPrintable(m->valor(i, "Orig") + " " + m->valor(i, "Porc")));
-        if (!m->valor(i, "RefV").isEmpty())
-            QCOMPARE(m->data(m->index(i, m->coluna("Porc")), Qt::BackgroundRole).value<QColor>(),
-                     CorVb(Cores::VerdeClaro));
+        // Passing rows green; the "*" rows of purple mode grey, never passing.
+        const Veredito esperado = m->valor(i, "Leitura") == "*" ? Veredito::NaoMensuravel : Veredito::Passa;
+        QCOMPARE(m->veredito(i), esperado);
+        QCOMPARE(m->data(m->index(i, m->coluna("Leitura")), Qt::BackgroundRole).value<QColor>(),
+                 corVeredito(esperado));
     }
     QCOMPARE(m->headerData(0, Qt::Horizontal).toString(), QString("PMU"));
 
@@ -96,7 +99,7 @@ void TstJanelasBuckLdo::buckELdoDeUmaPlacaBoa()
     c.dialogos.roteiro.respostasEntrada = {QString("Ana")};
     filho<QPushButton>(w, "btExportar")->click();
     QCOMPARE(c.dialogos.roteiro.abertos.size(), 1);
-    const QUrlQuery q{QUrl(c.dialogos.roteiro.abertos.first())};
+    const QUrlQuery q{ConsultaDoRelatorio(c.dialogos.roteiro.abertos.first())};
     QCOMPARE(q.queryItemValue("TIPO"), QString("1"));
     QVERIFY(!q.hasQueryItem("P1"));
     QCOMPARE(q.queryItemValue("L1", QUrl::FullyDecoded), m->valor(0, "Leitura"));
@@ -119,7 +122,7 @@ void TstJanelasBuckLdo::cameraSemValorEmModoPurple()
     QVERIFY(c.master("Modelo = 'IP 7' and TIPO = 1 and Ci <> 'CAM' and Leitura = '*'").isEmpty());
 }
 
-void TstJanelasBuckLdo::trilhaForaDaReferenciaEmAmarelo()
+void TstJanelasBuckLdo::trilhaForaDaReferenciaEmVermelho()
 {
     CenarioTrilhas c;
     QVERIFY(c.inicia("IP 8 Plus", Numero, {"--desvio", "5=12"}));
@@ -131,7 +134,7 @@ void TstJanelasBuckLdo::trilhaForaDaReferenciaEmAmarelo()
         if (codigoLinha(m, i) == "0") {
             falhas << m->valor(i, "Orig");
             QCOMPARE(m->data(m->index(i, m->coluna("Leitura")), Qt::BackgroundRole).value<QColor>(),
-                     CorVb(Cores::AmareloClaro));
+                     corVeredito(Veredito::Falha));
         }
     QCOMPARE(falhas, QStringList{"Buck5"});
 }

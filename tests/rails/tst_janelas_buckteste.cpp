@@ -1,6 +1,7 @@
 // The buck check: the parsing of the phone's "buck" and "buckcheck" answers as tables, then
 // the window against the bench board with the recorded answer beside the live one.
 #include "CenarioTrilhas.h"
+#include "ui/Controles.h"
 
 #include "i18n/Dicionario.h"
 #include "rails/BuckCheck.h"
@@ -227,6 +228,10 @@ void TstJanelasBuckTeste::saidaForaDaReferenciaFalhaNoBuckcheck()
     QVERIFY2(buck5->text().startsWith("   buck5: "), qPrintable(buck5->text()));
     QVERIFY2(buck5->text().endsWith("FAIL"), qPrintable(buck5->text()));
     QCOMPARE(buck5->data(Qt::UserRole).toInt(), 2);
+    // The phone's FAIL is the program's fail verdict: red, with its word.
+    QCOMPARE(buck5->background().color(), corVeredito(Veredito::Falha));
+    QCOMPARE(buck5->toolTip(), TextoVeredito(Veredito::Falha));
+    QCOMPARE(vivo->item(4)->background().color(), corVeredito(Veredito::Passa));
 }
 
 void TstJanelasBuckTeste::botoesVoltamParaBuckLdo()

@@ -1,6 +1,7 @@
 // The PMU window against the bench board: the lines of a good board, a rail off its reference
 // against the tolerance, currents on their output's line, the tolerance field, the failure path.
 #include "CenarioTrilhas.h"
+#include "ui/Controles.h"
 
 #include "i18n/Dicionario.h"
 #include "rails/janelas/PMU.h"
@@ -10,6 +11,8 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QMdiArea>
+#include <QPointer>
 #include <QPushButton>
 
 namespace {
@@ -49,8 +52,13 @@ private slots:
     void trilhaForaDaToleranciaFalhaEToleranciaMaiorPassa();
     void toleranciaAoSairDoCampo_data();
     void toleranciaAoSairDoCampo();
-    void leituraQueNaoEhNumeroDeixaOPainel();
+    void leituraQueNaoEhNumeroMarcaALinhaESegue();
     void familiaSemLigacaoNaoLe();
+    void fechadaDuranteALeituraNaoReabre_data();
+    void fechadaDuranteALeituraNaoReabre();
+    void notaNaAlturaDoModeloEFamilia_data();
+    void notaNaAlturaDoModeloEFamilia();
+    void notaDaJanelaSegueAFamilia();
 };
 
 void TstJanelasPmu::placaBoaPassaComCorrentesNasSaidas()
@@ -67,8 +75,12 @@ void TstJanelasPmu::placaBoaPassaComCorrentesNasSaidas()
     QCOMPARE(linhasVisiveis(w), int(comRef.size()));
     for (int i = 0; i < linhasVisiveis(w); ++i) {
         const PMU::Linha& l = w->linhas()[i];
-        QVERIFY2(!l.ok->isHidden() && l.no->isHidden(),
+        // The outputs without values in purple mode are marked, never given the pass mark.
+        const bool semValor = l.leituraV->text() == "*";
+        QVERIFY2(l.ok->isHidden() == semValor && l.no->isHidden() && l.marca->isHidden() != semValor,
                  qPrintable(l.saida->text() + " " + l.leituraV->text() + " " + l.porc->text()));
+        if (semValor)
+            QCOMPARE(l.leituraV->property("veredito").toString(), QString("naomensuravel"));
         QVERIFY(!l.malhaNome->text().isEmpty());
         QVERIFY(!l.ref->text().isEmpty());
     }
@@ -102,8 +114,8 @@ void TstJanelasPmu::trilhaForaDaToleranciaFalhaEToleranciaMaiorPassa()
     QVERIFY(l.porc->text().startsWith("12"));
     QVERIFY(!l.no->isHidden());
     QVERIFY(l.ok->isHidden());
-    QCOMPARE(l.porc->palette().color(QPalette::Window), CorVb(Cores::Amarelo));
-    QCOMPARE(l.leituraV->palette().color(QPalette::Window), CorVb(Cores::Amarelo));
+    QCOMPARE(l.porc->palette().color(QPalette::Window), corVeredito(Veredito::Falha));
+    QCOMPARE(l.leituraV->palette().color(QPalette::Window), corVeredito(Veredito::Falha));
     for (int j = 0; j < linhasVisiveis(w); ++j)
         if (j != i)
             QVERIFY(w->linhas()[j].no->isHidden());
@@ -113,7 +125,7 @@ void TstJanelasPmu::trilhaForaDaToleranciaFalhaEToleranciaMaiorPassa()
     const PMU::Linha& m = w->linhas()[linhaDe(w, "BUCK5")];
     QVERIFY(!m.ok->isHidden());
     QVERIFY(m.no->isHidden());
-    QCOMPARE(m.porc->palette().color(QPalette::Window), CorVb(Cores::Verde));
+    QCOMPARE(m.porc->palette().color(QPalette::Window), corVeredito(Veredito::Passa));
 }
 
 void TstJanelasPmu::toleranciaAoSairDoCampo_data()
@@ -144,21 +156,27 @@ void TstJanelasPmu::toleranciaAoSairDoCampo()
     QCOMPARE(tol->currentText(), fica);
 }
 
-void TstJanelasPmu::leituraQueNaoEhNumeroDeixaOPainel()
+void TstJanelasPmu::leituraQueNaoEhNumeroMarcaALinhaESegue()
 {
+    // One channel answering a word: its line is marked, every other line graded, no box,
+    // and the window is ready for the next reading.
     CenarioTrilhas c;
-    QVERIFY(c.inicia("IP 8 Plus", Numero, {"--valor", "5=abc"}));
+    QVERIFY(c.inicia("IP 8 Plus", Numero, {"--timeout", "5=TIMEOUT_ERR"}));
     auto* w = c.janelas().mostra<PMU>("PMU");
-    filho<QPushButton>(w, "Botao1")->click();
-    QVERIFY(c.ambiente->aguardaOcioso());
-    QTRY_VERIFY(!c.dialogos.roteiro.mostradas.isEmpty());
-    const auto caixa = c.dialogos.roteiro.mostradas.last().caixa;
-    QCOMPARE(caixa.icone, Dialogos::Icone::Critico);
-    QVERIFY(caixa.titulo.startsWith("Nº "));
-    // The window keeps its panel until it is closed; the link is idle again.
-    QVERIFY(!filho<QFrame>(w, "FrameVCore")->isHidden());
-    QVERIFY(!filho<QFrame>(w, "FrameControle")->isEnabled());
+    QVERIFY(leia(w));
+    QVERIFY(c.dialogos.roteiro.mostradas.isEmpty());
+    QVERIFY(filho<QFrame>(w, "FrameVCore")->isHidden());
+    QVERIFY(filho<QFrame>(w, "FrameControle")->isEnabled());
     QCOMPARE(c.ligacao().status(), QString("1"));
+    const int i = linhaDe(w, "BUCK5");
+    QVERIFY(i >= 0);
+    const PMU::Linha& l = w->linhas()[i];
+    QCOMPARE(l.leituraV->text(), QString("TIMEO V"));
+    QVERIFY(l.ok->isHidden() && l.no->isHidden() && !l.marca->isHidden());
+    QCOMPARE(l.marca->text(), MarcaVeredito(Veredito::SemLeitura));
+    QCOMPARE(l.leituraV->palette().color(QPalette::Window), corVeredito(Veredito::SemLeitura));
+    QCOMPARE(linhasVisiveis(w), int(c.master("Modelo = 'IP 8 Plus' and TIPO = 2 and RefT <> '' and RefV <> ''").size()));
+    capturaJanela(w, "pmu-vereditos");
 }
 
 void TstJanelasPmu::familiaSemLigacaoNaoLe()
@@ -173,6 +191,78 @@ void TstJanelasPmu::familiaSemLigacaoNaoLe()
     QVERIFY(filho<QFrame>(w, "FrameControle")->isEnabled());
     QCOMPARE(linhasVisiveis(w), 0);
     QCOMPARE(Globais::instancia().TesteAtivo, QString("0"));
+}
+
+void TstJanelasPmu::fechadaDuranteALeituraNaoReabre_data()
+{
+    QTest::addColumn<QString>("janela");
+    QTest::addColumn<QString>("botao");
+    QTest::newRow("PMU (18)") << "PMU" << "Botao1";
+    QTest::newRow("buck check (13)") << "BuckTeste" << "btBl(3)";
+}
+
+void TstJanelasPmu::fechadaDuranteALeituraNaoReabre()
+{
+    // A window closed while its own reading is in flight drops the late answer instead of
+    // coming back in its default state.
+    QFETCH(QString, janela);
+    QFETCH(QString, botao);
+    CenarioTrilhas c;
+    QVERIFY(c.inicia("IP 8 Plus", Numero, {"--lento", "40"}));
+    QWidget* w = c.janelas().mostra(janela);
+    QVERIFY(w);
+    filho<QPushButton>(w, botao)->click();
+    QTRY_VERIFY(c.ligacao().status() != QString("1"));
+    QPointer<QWidget> vivo(w);
+    c.janelas().fecha({janela});
+    QTRY_VERIFY(!vivo);
+    QVERIFY(c.ambiente->aguardaOcioso(30000));
+    QTest::qWait(200);
+    QVERIFY(!c.janelas().aberta(janela));
+    QVERIFY(c.dialogos.roteiro.mostradas.isEmpty());
+}
+
+void TstJanelasPmu::notaNaAlturaDoModeloEFamilia_data()
+{
+    QTest::addColumn<QString>("modelo");
+    QTest::addColumn<int>("familia");
+    QTest::addColumn<int>("topo");
+    QTest::newRow("IP 7 LDO") << "IP 7" << 1 << 8280;
+    QTest::newRow("IP 7 BUCK") << "IP 7" << 2 << 8000;
+    QTest::newRow("IP 7 Plus LDO") << "IP 7 Plus" << 1 << 8280;
+    QTest::newRow("IP 8 LDO") << "IP 8" << 1 << 8000;
+    QTest::newRow("IP 6s LDO") << "IP 6s" << 1 << 8000;
+}
+
+void TstJanelasPmu::notaNaAlturaDoModeloEFamilia()
+{
+    QFETCH(QString, modelo);
+    QFETCH(int, familia);
+    QFETCH(int, topo);
+    QCOMPARE(TopoNotaPmu(modelo, familia, false), topo);
+    QCOMPARE(TopoNotaPmu(modelo, familia, true), 8500);
+}
+
+void TstJanelasPmu::notaDaJanelaSegueAFamilia()
+{
+    CenarioTrilhas c;
+    QVERIFY(c.inicia("IP 7", "A1660"));
+    auto* w = c.janelas().mostra<PMU>("PMU");
+    auto* nota = filho<QLabel>(w, "lbVar");
+    // Beside a main window taller than 11000 twips the grown window keeps its note lower.
+    QMdiArea* area = c.janelas().area();
+    const bool alta = area && Twips::dePixels(area->window()->height()) > 11000;
+    QVERIFY(leia(w, "Botao2"));
+    QCOMPARE(nota->y(), Twips::paraPixels(alta ? 8500 : 8280));
+    QVERIFY(leia(w, "Botao1"));
+    QCOMPARE(nota->y(), Twips::paraPixels(alta ? 8500 : 8000));
+    if (area) { // and below it, the model and family decide
+        area->window()->resize(area->window()->width(), Twips::paraPixels(10000));
+        QVERIFY(leia(w, "Botao2"));
+        QCOMPARE(nota->y(), Twips::paraPixels(8280));
+        QVERIFY(leia(w, "Botao1"));
+        QCOMPARE(nota->y(), Twips::paraPixels(8000));
+    }
 }
 
 QTEST_MAIN(TstJanelasPmu)

@@ -6,11 +6,13 @@
 #include "i18n/Dicionario.h"
 #include "i18n/Mensagens.h"
 #include "rails/janelas/VCores.h"
+#include "ui/Controles.h"
 #include "reports/RelatorioMalhas.h"
 #include "shell/Ligacao.h"
 #include "ui/Twips.h"
 
 #include <QComboBox>
+#include <QIcon>
 #include <QLabel>
 #include <QPointer>
 #include <QRegularExpression>
@@ -73,6 +75,9 @@ class TstJanelasVCores : public QObject {
 private slots:
     void placaBoaGradaVerde();
     void trilhaForaDaReferenciaFalhaNaGrade();
+    void placaComDefeitosVereditosNaGrade();
+    void ordenacaoRecusadaNaoMudaAOpcao();
+    void escritaRecusadaEhDitaEALeituraAparece();
     void filtroDeIcNumeraORelatorioDesde1();
     void relatorioPedeLeituraAntes();
     void gravacoesEhCopiaDoUsuario();
@@ -112,16 +117,20 @@ void TstJanelasVCores::placaBoaGradaVerde()
         const QString leitura = m->valor(i, "Leitura");
         QVERIFY2(!leitura.isEmpty(), qPrintable(m->valor(i, "Malha")));
         QVERIFY2(codigoLinha(m, i) != "0", qPrintable(m->valor(i, "Malha") + " " + leitura + " " + m->valor(i, "Porc")));
-        if (!m->valor(i, "RefV").isEmpty()) {
-            QCOMPARE(fundoPorc(m, i).value<QColor>(), CorVb(Cores::VerdeClaro));
-            ++verdes;
-        }
-        // Rails without values in purple mode read "*" and pass with "0 %".
+        // Rails without values in purple mode read "*": grey, never shown as passing.
         if (m->valor(i, "Orig") == "Buck1" || m->valor(i, "Orig") == "Buck8" || m->valor(i, "Malha") == "mA BUCK0") {
             QCOMPARE(leitura, QString("*"));
+            QCOMPARE(m->veredito(i), Veredito::NaoMensuravel);
+            QCOMPARE(fundoPorc(m, i).value<QColor>(), corVeredito(Veredito::NaoMensuravel));
+        } else if (!m->valor(i, "RefV").isEmpty()) {
+            QCOMPARE(m->veredito(i), Veredito::Passa);
+            QCOMPARE(fundoPorc(m, i).value<QColor>(), CorVb(Cores::VerdeClaro));
+            ++verdes;
+        } else { // a current below its limit
+            QCOMPARE(m->veredito(i), Veredito::Passa);
         }
     }
-    QCOMPARE(verdes, c.master("Modelo = 'IP 8 Plus' and TIPO = 0 and RefV <> ''").size());
+    QCOMPARE(verdes, c.master("Modelo = 'IP 8 Plus' and TIPO = 0 and RefV <> '' and Orig not in ('Buck1', 'Buck8')").size());
     // Three decimals by default: "0.800 V".
     const auto cpu = c.master("Modelo = 'IP 8 Plus' and TIPO = 0 and Orig = 'Buck0'");
     QCOMPARE(cpu.value(0).value("Leitura").toString(), QString("0.800 V"));
@@ -144,9 +153,122 @@ void TstJanelasVCores::trilhaForaDaReferenciaFalhaNaGrade()
         ++falhas;
         QCOMPARE(m->valor(i, "Orig"), QString("Buck5"));
         QVERIFY2(m->valor(i, "Porc").startsWith("12"), qPrintable(m->valor(i, "Porc")));
-        QCOMPARE(fundoPorc(m, i).value<QColor>(), CorVb(Cores::AmareloClaro));
+        QCOMPARE(fundoPorc(m, i).value<QColor>(), corVeredito(Veredito::Falha));
     }
     QCOMPARE(falhas, 1);
+}
+
+void TstJanelasVCores::placaComDefeitosVereditosNaGrade()
+{
+    // A board with a rail too high, a current over its limit, a timed-out channel, a channel
+    // printing a word and a missing one: each row shows its verdict (tint, mark, word), the
+    // same one the report gives, and the session log records it.
+    CenarioTrilhas c;
+    QVERIFY(c.iniciaBancada("IP 8 Plus",
+                            {"desvio 0 = 12", "valor 22 = 1500.000", "tempo 9", "tempo 3 = TIMEOUT_ERR", "sem 11"},
+                            {}, Numero, false));
+    QStringList registro;
+    DefineDestinoVereditos([&registro](const QString& l) { registro << l; });
+    auto* w = c.janelas().mostra<VCores>("VCores");
+    QVERIFY(leia(w));
+    DefineDestinoVereditos({});
+    ModeloGradeTrilhas* m = w->modeloGrade();
+    struct Caso {
+        const char* malha;
+        const char* leitura;
+        Veredito veredito;
+    };
+    const Caso casos[] = {
+        {"1. PP_CPU", "0.896 V", Veredito::Falha},
+        {"mA BUCK2", "1500,0 mA", Veredito::Falha},
+        {"3. PP_GPU", "*", Veredito::NaoMensuravel},
+        {"8. PP1V25_S2", "*Sem Medição", Veredito::SemLeitura},
+        {"9. PP1V8_S2", "TIMEO V", Veredito::SemLeitura},
+        {"6. PP_ANE", "*Sem Medição", Veredito::SemLeitura},
+        {"5. PP_SOC", "0.775 V", Veredito::Passa},
+    };
+    for (const Caso& k : casos) {
+        int i = 0;
+        while (i < m->rowCount() && m->valor(i, "Malha") != QLatin1String(k.malha))
+            ++i;
+        QVERIFY2(i < m->rowCount(), k.malha);
+        QCOMPARE(m->valor(i, "Leitura"), QString::fromUtf8(k.leitura));
+        QCOMPARE(m->veredito(i), k.veredito);
+        const QModelIndex leitura = m->index(i, m->coluna("Leitura"));
+        QCOMPARE(m->data(leitura, Qt::BackgroundRole).value<QColor>(), corVeredito(k.veredito));
+        QVERIFY(!m->data(leitura, Qt::DecorationRole).value<QIcon>().isNull()); // the mark
+        QVERIFY(m->data(leitura, Qt::ToolTipRole).toString().endsWith(TextoVeredito(k.veredito)));
+        QCOMPARE(codigoLinha(m, i), k.veredito == Veredito::Falha || k.veredito == Veredito::SemLeitura
+                                        ? QString("0") : QString("1"));
+        const QString linhaLog = QStringLiteral("veredito | VCores | %1 | %2 | %3 | %4")
+                                     .arg(QString::fromUtf8(k.malha), QString::fromUtf8(k.leitura),
+                                          m->valor(i, "Ref"), NomeVeredito(k.veredito));
+        QVERIFY2(registro.contains(linhaLog), qPrintable(linhaLog + "\n" + registro.join("\n")));
+    }
+    QCOMPARE(registro.size(), int(c.master("Modelo = 'IP 8 Plus' and TIPO = 0 and RefT <> ''").size()));
+    capturaJanela(w, "vcores-vereditos");
+}
+
+void TstJanelasVCores::ordenacaoRecusadaNaoMudaAOpcao()
+{
+    CenarioTrilhas c;
+    QVERIFY(c.inicia("IP 8 Plus", Numero, {"--lento", "40"}));
+    auto* w = c.janelas().mostra<VCores>("VCores");
+    QVERIFY(leia(w));
+    auto* opMalha = filho<QRadioButton>(w, "OpMalha");
+    auto* opIc = filho<QRadioButton>(w, "OpIc");
+    auto* opPorc = filho<QRadioButton>(w, "OpPorc");
+    opPorc->click();
+    QVERIFY(opPorc->isChecked());
+    QCOMPARE(w->consultaGrade().ordem, QString("Porc desc"));
+
+    // While the link is busy ordering is refused: the checked option stays with the order
+    // the grid has.
+    QVERIFY(c.ligacao().solicita("1", "help"));
+    QVERIFY(c.ligacao().status() != QString("1"));
+    opIc->click();
+    QVERIFY(opPorc->isChecked());
+    QVERIFY(!opIc->isChecked() && !opMalha->isChecked());
+    QCOMPARE(w->consultaGrade().ordem, QString("Porc desc"));
+    QVERIFY(c.ambiente->aguardaOcioso(30000));
+    opIc->click();
+    QVERIFY(opIc->isChecked());
+    QCOMPARE(w->consultaGrade().ordem, QString("CI, Malha"));
+}
+
+void TstJanelasVCores::escritaRecusadaEhDitaEALeituraAparece()
+{
+    // The database refuses every change of Master (as a read-only file does): the reading is
+    // still shown, and the technician is told that it was not stored, and why; so is a
+    // recording that could not be made.
+    CenarioTrilhas c;
+    QVERIFY(c.inicia("IP 8 Plus", Numero));
+    auto* w = c.janelas().mostra<VCores>("VCores");
+    {
+        Banco b(Globais::instancia().CaminhoBanco);
+        QVERIFY(b.executa("Create Trigger recusa Before Update On Master Begin "
+                          "Select Raise(Abort, 'attempt to write a readonly database'); End"));
+    }
+    auto& r = c.dialogos.roteiro;
+    QVERIFY(leia(w));
+    const QString motivo = L("MOTIVO_SOMENTE_LEITURA");
+    QCOMPARE(r.textos(), QStringList{L("LEITURA_NAO_GRAVADA") + "\n\n" + motivo});
+    QCOMPARE(r.mostradas.last().caixa.icone, Dialogos::Icone::Exclamacao);
+    QVERIFY(c.master("Modelo = 'IP 8 Plus' and TIPO = 0 and Leitura <> ''").isEmpty());
+    ModeloGradeTrilhas* m = w->modeloGrade();
+    QVERIFY(m->rowCount() > 0);
+    for (int i = 0; i < m->rowCount(); ++i)
+        QVERIFY2(!m->valor(i, "Leitura").isEmpty(), qPrintable(m->valor(i, "Malha")));
+    QVERIFY(w->leituraFeita());
+
+    r.limpa();
+    r.respostas = {Dialogos::Resposta::Sim};
+    filho<QPushButton>(w, "btGravar(2)")->click();
+    QCOMPARE(r.textos(), (QStringList{L("Deseja salvar?"), L("NAO_GRAVADO") + "\n\n" + motivo}));
+    QVERIFY(!w->dadosMudaram());
+    QVERIFY(c.master("G2 <> ''").isEmpty());
+    // The readings stay on screen to retry.
+    QVERIFY(!m->valor(0, "Leitura").isEmpty());
 }
 
 void TstJanelasVCores::filtroDeIcNumeraORelatorioDesde1()
@@ -171,10 +293,19 @@ void TstJanelasVCores::filtroDeIcNumeraORelatorioDesde1()
     c.dialogos.roteiro.respostasEntrada = {QString("Oficina & Cia #1")};
     filho<QPushButton>(w, "btExportar")->click();
     QCOMPARE(c.dialogos.roteiro.abertos.size(), 1);
-    const QUrl url(c.dialogos.roteiro.abertos.first());
-    const QUrlQuery q(url);
+    // The report is a file beside the database; the window says where.
+    const QString arquivo = c.dialogos.roteiro.abertos.first();
+    QVERIFY2(arquivo.startsWith(QFileInfo(Globais::instancia().CaminhoBanco).absolutePath() + "/relatorios/"),
+             qPrintable(arquivo));
+    auto* aviso = filho<QLabel>(w, "lbRelatorio");
+    QVERIFY(aviso->isVisible());
+    QVERIFY2(aviso->text().endsWith(arquivo), qPrintable(aviso->text())); // no PDF without a browser
+    filho<QPushButton>(w, "btAbrePasta")->click();
+    QCOMPARE(c.dialogos.roteiro.abertos.last(), QFileInfo(arquivo).absolutePath());
+    c.dialogos.roteiro.abertos.removeLast();
+    const QUrlQuery q(ConsultaDoRelatorio(arquivo));
     for (int n = 1; n <= m->rowCount(); ++n) {
-        QVERIFY2(q.hasQueryItem(QString("P%1").arg(n)), qPrintable(url.toString()));
+        QVERIFY2(q.hasQueryItem(QString("P%1").arg(n)), qPrintable(q.toString()));
         const QString malha = q.queryItemValue(QString("P%1").arg(n), QUrl::FullyDecoded);
         QCOMPARE(malha, RemoveNumeracaoMalha(m->valor(n - 1, "Malha")));
         QVERIFY(!malha.contains(". "));

@@ -2,6 +2,8 @@
 // in headless Chromium and the rendered rows, marks, header and printout are read back.
 #include "apoio/Apoio.h"
 #include "i18n/Dialogos.h"
+#include "i18n/Dicionario.h"
+#include "i18n/janelas/DialogosQt.h"
 #include "reports/RelatorioMalhas.h"
 #include "shell/Globais.h"
 
@@ -103,6 +105,7 @@ private slots:
     void consultaSoComBlancosCodificados();
     void imprimeEmPdf();
     void arquivoPublicadoComOsVereditos();
+    void abertoPeloXdgOpenSemPerderDados();
 };
 
 void TstPaginaRelatorio::init()
@@ -271,6 +274,52 @@ void TstPaginaRelatorio::arquivoPublicadoComOsVereditos()
         const QString texto = QString::fromUtf8(p.readAllStandardOutput());
         QVERIFY2(texto.contains("FALHA") && texto.contains("SEM LEITURA") && texto.contains("PP_CPU"), qPrintable(texto));
     }
+}
+
+void TstPaginaRelatorio::abertoPeloXdgOpenSemPerderDados()
+{
+    // The desktop's opener (a stand-in xdg-open that records what it got) receives the
+    // report file itself: nothing travels in a query it could drop.
+    QTemporaryDir bin, pastaBanco;
+    const QString recebido = bin.filePath("recebido.txt");
+    QFile script(bin.filePath("xdg-open"));
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write(QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1'\n").arg(recebido).toUtf8());
+    script.close();
+    script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", bin.path().toLocal8Bit() + ":" + path);
+    qputenv("VEXADOR_NAVEGADOR", "");
+    Globais::instancia().CaminhoBanco = pastaBanco.filePath("Config.qzd");
+
+    // The desktop opener of the program; its boxes are only recorded.
+    struct SoAbre : DialogosQt {
+        QStringList caixas;
+        using DialogosQt::mensagem;
+        Resposta mensagem(const Caixa& c) override
+        {
+            caixas << c.texto;
+            return Resposta::Ok;
+        }
+    } qt;
+    defineDialogos(&qt);
+    const RelatorioPublicado r = PublicaRelatorio(
+        "index", ConsultaRelatorio(tresTrilhas(), 2, "10/12/2026", 2, "IP 7", QString("Ana")), "IP 7", "A1660", "BUCK", QString());
+    defineDialogos(nullptr);
+    qputenv("PATH", path);
+    qunsetenv("VEXADOR_NAVEGADOR");
+    if (!r.abriu) {
+        QCOMPARE(qt.caixas, QStringList{L(QStringLiteral("SEM_VISUALIZADOR")) + "\n\n" + r.arquivo});
+        QSKIP("this platform's desktop services open nothing (offscreen); run under a display");
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(recebido), 10000);
+    QFile f(recebido);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QString alvo = QString::fromUtf8(f.readAll()).trimmed();
+    QCOMPARE(QUrl(alvo).isLocalFile() ? QUrl(alvo).toLocalFile() : alvo, r.arquivo);
+    const QList<LinhaPagina> l = linhas(QString::fromUtf8(abre(alvo, {"--dump-dom"})));
+    QCOMPARE(l.size(), 3);
+    QCOMPARE(l[0].celulas.value("marca"), QStringLiteral("\u2718 FAIL"));
 }
 
 QTEST_MAIN(TstPaginaRelatorio)

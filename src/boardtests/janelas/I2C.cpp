@@ -1,5 +1,6 @@
 #include "boardtests/janelas/I2C.h"
 
+#include "reports/ArquivoRelatorio.h"
 #include "boardtests/I2c.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
@@ -481,6 +482,5 @@ void I2C::btPdf_Click()
     if (arquivo.isEmpty())
         return;
     const QString caminho = Globais::instancia().PastaAplicacao + QLatin1Char('/') + arquivo;
-    if (!dialogos().abre(caminho))
-        dialogos().erroPadrao(QStringLiteral("File not found: ") + caminho, 53);
+    AbreDocumento(caminho);
 }

@@ -248,7 +248,8 @@ void IC::TimerStatus_Timer()
         if (m_testeSelecionado >= 0 && m_testeSelecionado <= 2) {
             const bool ok = ModuloIC::AvaliaIC(m_txtDados) == ModuloIC::Veredicto::Ok;
             defineLbStatus(L(ok ? QStringLiteral("COMUNICAÇÃO OK") : QStringLiteral("COMUNICAÇÃO OFF")));
-            (ok ? m_ok0 : m_no0)->show();
+            mostraVereditoTeste(m_ok0, m_no0, VereditoDe(ok), objectName(), ligacao().txtComandos(),
+                                L(ok ? QStringLiteral("COMUNICAÇÃO OK") : QStringLiteral("COMUNICAÇÃO OFF")));
         }
         m_lbStatus2->show();
         defineLbIC(m_nomeCI);

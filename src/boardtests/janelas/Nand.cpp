@@ -1,5 +1,6 @@
 #include "boardtests/janelas/Nand.h"
 
+#include "reports/ArquivoRelatorio.h"
 #include "boardtests/Nand.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
@@ -249,7 +250,7 @@ void Nand::PrePesquisa()
 
 void Nand::btPdf_Click()
 {
-    dialogos().abre(Globais::instancia().PastaAplicacao + QStringLiteral("/xErrosNand.pdf"));
+    AbreDocumento(Globais::instancia().PastaAplicacao + QStringLiteral("/xErrosNand.pdf"));
 }
 
 // ------------------------------------------------------------------ timers
@@ -287,7 +288,7 @@ void Nand::veredicto(bool ok)
 {
     defineLbStatus(L(ok ? QStringLiteral("COMUNICAÇÃO OK") : QStringLiteral("COMUNICAÇÃO OFF")));
     m_lbStatus2->show();
-    (ok ? m_ok0 : m_no0)->show();
+    mostraVereditoTeste(m_ok0, m_no0, VereditoDe(ok), objectName(), ligacao().txtComandos(), lbStatus());
     if (m_lbNand.isEmpty())
         defineLbNand(QStringLiteral("NAND"));
 }

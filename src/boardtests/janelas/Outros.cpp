@@ -1,5 +1,6 @@
 #include "boardtests/janelas/Outros.h"
 
+#include "reports/ArquivoRelatorio.h"
 #include "boardtests/OutrosTestes.h"
 #include "db/ConsultaDados.h"
 #include "i18n/Dialogos.h"
@@ -240,7 +241,7 @@ void Outros::btBateria_Click()
 
 void Outros::btPanicFull_Click()
 {
-    dialogos().abre(ModuloOutros::CaminhoPdfPanic(Globais::instancia().PastaAplicacao));
+    AbreDocumento(ModuloOutros::CaminhoPdfPanic(Globais::instancia().PastaAplicacao));
 }
 
 // ------------------------------------------------------------------ timers

@@ -326,7 +326,7 @@ void RFs::AvaliaRadio()
     defineLbStatius(v.lbStatius);
     defineTxtDados(v.txtDados);
     defineCorFundo(m_radioAtual, v.corFundo);
-    (v.ok ? m_ok0 : m_no0)->show();
+    mostraVereditoTeste(m_ok0, m_no0, VereditoDe(v.ok), objectName(), ligacao().txtComandos(), v.lbStatius);
     m_lbStatus2->show();
 }
 

@@ -129,6 +129,17 @@ void JanelaChip::aplicaPainel()
         }
         if (e.temVisivel)
             w->setVisible(e.visivel);
+        // The verdict in words beside its tint, for whoever cannot tell the colours apart.
+        w->setProperty("veredito", e.temVeredito ? NomeVeredito(e.veredito) : QString());
+        if (e.temVeredito) {
+            w->setToolTip(e.veredito == Veredito::NaoGraduado ? QString() : TextoVeredito(e.veredito));
+            // A verdict given (a new one, or the same control with another value) is logged once.
+            const QString dado = e.texto + QLatin1Char('|') + NomeVeredito(e.veredito);
+            if (m_vereditosAnotados.value(nome) != dado) {
+                m_vereditosAnotados.insert(nome, dado);
+                AnotaVeredito(objectName(), nome, e.texto, QString(), e.veredito);
+            }
+        }
     }
 }
 

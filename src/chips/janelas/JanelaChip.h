@@ -80,5 +80,6 @@ protected:
 
 private:
     int m_topoTwips = -1;
+    QHash<QString, QString> m_vereditosAnotados; // control -> value and verdict last logged
     bool m_centralizada = false;
 };

@@ -1,5 +1,6 @@
 #include "console/janelas/Master.h"
 
+#include "reports/ArquivoRelatorio.h"
 #include "console/AutoComparador.h"
 #include "console/RegrasConsole.h"
 #include "console/janelas/CaixaTexto.h"
@@ -823,7 +824,7 @@ void Master::btHelpPdf_Click()
     const QString arquivo = RegrasConsole::PdfDeAjuda(Globais::instancia().IdiomaAtual);
     if (arquivo.isEmpty())
         return;
-    dialogos().abre(Globais::instancia().PastaAplicacao + QStringLiteral("/") + arquivo);
+    AbreDocumento(Globais::instancia().PastaAplicacao + QStringLiteral("/") + arquivo);
 }
 
 void Master::posicionaHistorico()

@@ -6,6 +6,7 @@
 #include "rails/janelas/ComponentesTrilhas.h"
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
+#include "ui/Controles.h"
 #include "ui/GerenciadorJanelas.h"
 #include "ui/Twips.h"
 
@@ -231,6 +232,18 @@ void BuckTeste::lista(const QList<ItemBuck>& itens, QListWidget* destino)
     for (const ItemBuck& item : itens) {
         auto* linha = new QListWidgetItem(IconeResultado(int(item.icone)), item.texto);
         linha->setData(Qt::UserRole, int(item.icone)); // the image list index, for whoever reads the list
+        // The phone's PASS / FAIL as the program's verdict: the same tint and word as elsewhere.
+        const Veredito v = item.icone == IconeBuck::Passou ? Veredito::Passa
+                         : item.icone == IconeBuck::Falhou ? Veredito::Falha
+                                                           : Veredito::NaoGraduado;
+        if (const QColor cor = corVeredito(v); cor.isValid())
+            linha->setBackground(cor);
+        if (v != Veredito::NaoGraduado) {
+            linha->setToolTip(TextoVeredito(v));
+            if (destino == m_listView)
+                AnotaVeredito(objectName(), item.texto.trimmed().section(QLatin1Char(':'), 0, 0),
+                              item.texto.trimmed(), QString(), v);
+        }
         destino->addItem(linha);
     }
 }
