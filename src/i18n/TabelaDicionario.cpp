@@ -665,10 +665,7 @@ const EntradaDicionario TabelaDicionario[TamanhoDicionario] = {
     {"Relatório salvo em:", "Relatório salvo em:", "Report saved in:", "Informe guardado en:"},
     {"Abrir pasta", "Abrir pasta", "Open folder", "Abrir carpeta"},
     {"SEM_VISUALIZADOR", "Nenhum programa pôde abrir o arquivo. Abra-o manualmente:", "No program could open the file. Open it yourself:", "Ningún programa pudo abrir el archivo. Ábralo manualmente:"},
-    {"NAO_GRAVADO", "Os dados NÃO foram gravados.", "The data was NOT stored.", "Los datos NO fueron guardados."},
     {"LEITURA_NAO_GRAVADA", "A leitura é exibida, mas NÃO foi gravada no banco de dados.", "The reading is shown but was NOT stored in the database.", "La lectura se muestra, pero NO fue guardada en la base de datos."},
-    {"MOTIVO_SOMENTE_LEITURA", "O arquivo do banco de dados ou sua pasta é somente leitura.", "The database file or its folder is read-only.", "El archivo de la base de datos o su carpeta es de solo lectura."},
-    {"MOTIVO_DISCO_CHEIO", "O disco está cheio.", "The disk is full.", "El disco está lleno."},
     {"RELATORIO_NAO_SALVO", "O relatório NÃO pôde ser salvo:", "The report could NOT be saved:", "El informe NO pudo guardarse:"},
     // Command console: a write that did not reach the database file, and why.
     {"Dados não gravados",

@@ -9,5 +9,5 @@ struct EntradaDicionario {
     const char* es;
 };
 
-inline constexpr int TamanhoDicionario = 186;
+inline constexpr int TamanhoDicionario = 183;
 extern const EntradaDicionario TabelaDicionario[TamanhoDicionario];

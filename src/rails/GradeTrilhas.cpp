@@ -202,7 +202,7 @@ ResultadoGrade ProcessaLeitura(VarianteGrade variante, const QString& modelo, in
     Banco banco(caminhoBanco());
     if (!zera(banco)) {
         resultado.gravada = false; // grading goes on: the readings are still shown
-        resultado.erroBanco = banco.erro();
+        resultado.falhaBanco = banco.resultado();
     }
 
     const ConsultaMaster consulta = ConsultaGraduacao(modelo, familia);
@@ -212,7 +212,7 @@ ResultadoGrade ProcessaLeitura(VarianteGrade variante, const QString& modelo, in
         consulta.valores);
     if (!banco.erro().isEmpty()) {
         resultado.gravada = false;
-        resultado.erroBanco = banco.erro();
+        resultado.falhaBanco = banco.resultado();
         if (pmu)
             resultado.erro = ErroGrade{ErroBanco, banco.erro()};
         return resultado;
@@ -239,11 +239,11 @@ ResultadoGrade ProcessaLeitura(VarianteGrade variante, const QString& modelo, in
                           {g.leitura, g.porc, rec.value(QStringLiteral("linha_id"))}))
             ++resultado.linhas;
         else if (resultado.gravada)
-            resultado.gravada = false, resultado.erroBanco = banco.erro();
+            resultado.gravada = false, resultado.falhaBanco = banco.resultado();
     }
     if (!banco.db().commit() && resultado.gravada) {
         resultado.gravada = false;
-        resultado.erroBanco = banco.db().lastError().text();
+        resultado.falhaBanco = ResultadoBanco::doErro(banco.db().lastError(), caminhoBanco());
     }
     return resultado;
 }
@@ -315,26 +315,15 @@ bool alteraGravacao(int i, const ConsultaMaster& consulta, const QString& valor,
                           + consulta.condicao,
                       consulta.valores))
         return true;
-    AvisaNaoGravado(L(QStringLiteral("NAO_GRAVADO")), banco.erro(), titulo);
+    AvisaNaoGravado(banco.resultado(), titulo);
     return false;
 }
 } // namespace
 
-QString TextoMotivoFalha(const QString& erro)
+void AvisaNaoGravado(const ResultadoBanco& falha, const QString& titulo, const QString& aviso)
 {
-    const QString e = erro.toLower();
-    if (e.contains(QLatin1String("readonly")) || e.contains(QLatin1String("read-only"))
-        || e.contains(QLatin1String("read only")))
-        return L(QStringLiteral("MOTIVO_SOMENTE_LEITURA"));
-    if (e.contains(QLatin1String("full")))
-        return L(QStringLiteral("MOTIVO_DISCO_CHEIO"));
-    return erro;
-}
-
-void AvisaNaoGravado(const QString& aviso, const QString& erroBanco, const QString& titulo)
-{
-    dialogos().mensagem(aviso + QStringLiteral("\n\n") + TextoMotivoFalha(erroBanco), titulo,
-                        Dialogos::Icone::Exclamacao);
+    dialogos().mensagem(aviso.isEmpty() ? falha.mensagem() : aviso + QStringLiteral("\n\n") + falha.motivoTexto(),
+                        titulo, Dialogos::Icone::Exclamacao);
 }
 
 bool GravaLeituras(int i, const ConsultaMaster& consulta)

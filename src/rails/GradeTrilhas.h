@@ -6,6 +6,7 @@
 #include <QVariantList>
 #include <optional>
 
+#include "db/ResultadoBanco.h"
 #include "rails/Veredito.h"
 
 // Grading of the power rails of one model and family against the Master table, shared by the
@@ -104,7 +105,7 @@ struct ResultadoGrade {
     bool leituraFeita = false;     // the answer was graded (the report button needs it)
     int linhas = 0;                // rows written
     bool gravada = true;           // false when a row could not be written to the database
-    QString erroBanco;             // the database's reason when not written
+    ResultadoBanco falhaBanco;     // why it was not written
     QList<TrilhaGraduada> trilhas; // every graded row, written or not, in grading order
     std::optional<ErroGrade> erro; // PMU only: the database failed before grading
     QStringList codigosDesconhecidos; // channel codes outside the table, in grading order
@@ -146,8 +147,7 @@ bool EscolheDecimais(VarianteGrade variante, bool corrente, const QString& texto
 
 // A write that failed, said in the program's language: `aviso` (what was not stored), then
 // the reason (a read-only file or folder, a full disk, else the database's own text).
-QString TextoMotivoFalha(const QString& erro);
-void AvisaNaoGravado(const QString& aviso, const QString& erroBanco, const QString& titulo);
+void AvisaNaoGravado(const ResultadoBanco& falha, const QString& titulo, const QString& aviso = QString());
 
 // Asks L("Deseja salvar?") (title L("Gravar"), Yes/No); unless No, copies Leitura into G1, G2
 // or G3 (i = 1..3) in every row of the grid's query. True when the data changed; a failed

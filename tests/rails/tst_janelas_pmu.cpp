@@ -171,7 +171,7 @@ void TstJanelasPmu::leituraQueNaoEhNumeroMarcaALinhaESegue()
     const int i = linhaDe(w, "BUCK5");
     QVERIFY(i >= 0);
     const PMU::Linha& l = w->linhas()[i];
-    QCOMPARE(l.leituraV->text(), QString("TIMEO V"));
+    QCOMPARE(l.leituraV->text(), QString("TIMEOUT_ERR V"));
     QVERIFY(l.ok->isHidden() && l.no->isHidden() && !l.marca->isHidden());
     QCOMPARE(l.marca->text(), MarcaVeredito(Veredito::SemLeitura));
     QCOMPARE(l.leituraV->palette().color(QPalette::Window), corVeredito(Veredito::SemLeitura));

@@ -116,10 +116,10 @@ void TstVeredito::leituraNaoNumericaNaoParaAGraduacao()
         QCOMPARE(r.linhas, 3);
         QCOMPARE(r.trilhas.size(), 3);
         QCOMPARE(r.trilhas[0].veredito, Veredito::Passa);
-        QCOMPARE(r.trilhas[1].leitura, QStringLiteral("TIMEO V"));
+        QCOMPARE(r.trilhas[1].leitura, QStringLiteral("TIMEOUT_ERR V"));
         QCOMPARE(r.trilhas[1].veredito, Veredito::SemLeitura);
         QCOMPARE(r.trilhas[2].veredito, Veredito::Falha);
-        QCOMPARE(b.campo("Leitura"), (QStringList{"1.250 V", "TIMEO V", "2.100 V"}));
+        QCOMPARE(b.campo("Leitura"), (QStringList{"1.250 V", "TIMEOUT_ERR V", "2.100 V"}));
     }
 }
 

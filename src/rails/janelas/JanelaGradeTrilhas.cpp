@@ -325,7 +325,7 @@ void JanelaGradeTrilhas::processaLeitura()
     // What the database refused is still the board's reading: the grid shows it from here.
     m_data1->defineLeiturasNaoGravadas(r.gravada ? QList<TrilhaGraduada>{} : r.trilhas);
     if (!r.gravada)
-        AvisaNaoGravado(L(QStringLiteral("LEITURA_NAO_GRAVADA")), r.erroBanco, windowTitle());
+        AvisaNaoGravado(r.falhaBanco, windowTitle(), L(QStringLiteral("LEITURA_NAO_GRAVADA")));
     if (!r.leituraFeita) {
         // Nothing came back: the rows keep the empty readings of the clearing.
         m_comboDecimais->setEnabled(true);

@@ -307,7 +307,7 @@ void PMU::GeraGrid()
     }
     ExibeResultados(r.trilhas);
     if (!r.gravada)
-        AvisaNaoGravado(L(QStringLiteral("LEITURA_NAO_GRAVADA")), r.erroBanco, windowTitle());
+        AvisaNaoGravado(r.falhaBanco, windowTitle(), L(QStringLiteral("LEITURA_NAO_GRAVADA")));
     m_nsTrabalho = relogio.nsecsElapsed();
 }
 
