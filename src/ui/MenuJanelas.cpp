@@ -6,6 +6,9 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPainter>
+#include <QPixmap>
+#include <QIcon>
 #include <QShortcut>
 #include <QToolButton>
 
@@ -13,6 +16,20 @@ namespace {
 // Room the window manager's title bar and borders take around the natural size.
 constexpr int MolduraLargura = 16;
 constexpr int MolduraAltura = 40;
+// Two overlapping windows: the picture of the menu, small enough for the crowded bar.
+QIcon desenhaIcone()
+{
+    QPixmap p(20, 16);
+    p.fill(Qt::transparent);
+    QPainter g(&p);
+    g.setPen(QPen(QColor(0x40, 0x55, 0x70), 1.2));
+    for (const QRect& r : {QRect(1, 1, 12, 9), QRect(6, 5, 12, 9)}) {
+        g.setBrush(Qt::white);
+        g.drawRect(r);
+        g.fillRect(QRect(r.left() + 1, r.top() + 1, r.width() - 1, 2), QColor(0x4f, 0x7d, 0xa6));
+    }
+    return QIcon(p);
+}
 } // namespace
 
 PosicaoPrincipal PosicionaPrincipal(QSize natural, QRect disponivel)
@@ -43,7 +60,10 @@ MenuJanelas::MenuJanelas(QMdiArea* area, QWidget* anfitriao)
     m_menu->setObjectName(QStringLiteral("MenuJanelas"));
     m_botao->setMenu(m_menu);
     m_botao->setPopupMode(QToolButton::InstantPopup);
-    m_botao->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_botao->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    m_botao->setAutoRaise(true);
+    m_botao->setIcon(desenhaIcone());
+    m_botao->setFixedSize(26, 22);
     connect(m_menu, &QMenu::aboutToShow, this, &MenuJanelas::monta);
 
     const auto atalho = [anfitriao](const QKeySequence& teclas, auto acao) {
@@ -63,6 +83,7 @@ MenuJanelas::MenuJanelas(QMdiArea* area, QWidget* anfitriao)
 void MenuJanelas::traduz()
 {
     m_botao->setText(L(QStringLiteral("Janelas")));
+    m_botao->setToolTip(L(QStringLiteral("Janelas")) + QStringLiteral(" (Ctrl+Tab, Ctrl+F4)"));
 }
 
 void MenuJanelas::monta()

@@ -376,11 +376,12 @@ void Inicial::montaBarra()
     m_imgAtualizar->installEventFilter(this);
     md->addWidget(m_comboAparelhos, 1, 0);
     md->addWidget(m_imgAtualizar, 1, 1);
-    md->addWidget(m_lbModelo, 0, 0, 1, 2);
-    linha->addWidget(m_frameMD);
+    md->addWidget(m_lbModelo, 0, 0);
+    // The open windows' menu sits above the refresh button: the bar has no room to spare.
     m_menuJanelas = new MenuJanelas(m_area, this);
-    m_menuJanelas->botao()->setParent(barra);
-    linha->addWidget(m_menuJanelas->botao(), 0, Qt::AlignVCenter);
+    m_menuJanelas->botao()->setParent(m_frameMD);
+    md->addWidget(m_menuJanelas->botao(), 0, 1, Qt::AlignCenter);
+    linha->addWidget(m_frameMD);
 
     barra->setFixedHeight(Twips::paraPixels(AlturaBotao) + 6);
     setMenuWidget(barra);
