@@ -140,4 +140,19 @@ QString PalavraNaPosicao(const QString& texto, int posicao, int* inicio)
     return texto.mid(a, b - a);
 }
 
+QString HistoricoComNovaResposta(const QString& novo, const QString& anterior, qsizetype limite)
+{
+    const QString quebra = QStringLiteral("\r\n");
+    if (novo.size() >= limite)
+        return novo.left(limite);
+    QString historico = novo + quebra + anterior;
+    if (historico.size() <= limite)
+        return historico;
+    // Cut at the end of the last whole line that fits after the new answer.
+    const qsizetype fim = historico.lastIndexOf(QLatin1Char('\n'), limite - 1);
+    historico.truncate(fim >= novo.size() ? fim + 1 : novo.size());
+    return historico;
+}
+
 } // namespace RegrasConsole
+

@@ -38,4 +38,9 @@ QString AplicaEdicao(const QString& guardado, const QString& exibidoAntes, const
 // around it up to the nearest blanks or line breaks. "" on a blank.
 QString PalavraNaPosicao(const QString& texto, int posicao, int* inicio = nullptr);
 
+// The console's history with a new answer on top: `novo` CR LF `anterior`, kept within
+// `limite` characters by dropping the oldest lines at the bottom (never part of a line,
+// unless the new answer alone is longer).
+QString HistoricoComNovaResposta(const QString& novo, const QString& anterior, qsizetype limite);
+
 } // namespace RegrasConsole

@@ -10,6 +10,8 @@ using namespace AutoComparacao;
 class TstRegrasConsole : public QObject {
     Q_OBJECT
 private slots:
+    void historicoLimitado_data();
+    void historicoLimitado();
     void prefixoHelp_data();
     void prefixoHelp();
     void comandoDaSelecao_data();
@@ -204,6 +206,31 @@ void TstRegrasConsole::edicaoGuardaFinsDeLinha()
     QFETCH(QString, depois);
     QFETCH(QString, esperado);
     QCOMPARE(RegrasConsole::AplicaEdicao(guardado, antes, depois).toUtf8(), esperado.toUtf8());
+}
+
+void TstRegrasConsole::historicoLimitado_data()
+{
+    QTest::addColumn<QString>("novo");
+    QTest::addColumn<QString>("anterior");
+    QTest::addColumn<int>("limite");
+    QTest::addColumn<QString>("esperado");
+    QTest::newRow("fits") << "b\r\n" << "a\r\n" << 20 << "b\r\n\r\na\r\n";
+    QTest::newRow("exactly the limit") << "b\r\n" << "a\r\n" << 8 << "b\r\n\r\na\r\n";
+    QTest::newRow("oldest line leaves") << "new\r\n" << "one\r\ntwo\r\n" << 14 << "new\r\n\r\none\r\n";
+    QTest::newRow("never half a line") << "new\r\n" << "one\r\ntwo\r\n" << 11 << "new\r\n\r\n";
+    QTest::newRow("only the new answer") << "new" << "old" << 4 << "new";
+    QTest::newRow("new answer alone too long") << "abcdef" << "old" << 4 << "abcd";
+}
+
+void TstRegrasConsole::historicoLimitado()
+{
+    QFETCH(QString, novo);
+    QFETCH(QString, anterior);
+    QFETCH(int, limite);
+    QFETCH(QString, esperado);
+    const QString h = RegrasConsole::HistoricoComNovaResposta(novo, anterior, limite);
+    QCOMPARE(h, esperado);
+    QVERIFY(h.size() <= limite);
 }
 
 QTEST_GUILESS_MAIN(TstRegrasConsole)

@@ -3,6 +3,7 @@
 #include "reports/ArquivoRelatorio.h"
 #include "console/AutoComparador.h"
 #include "console/RegrasConsole.h"
+#include "shell/RegrasTroca.h"
 #include "console/janelas/CaixaTexto.h"
 #include "console/janelas/fmHelp.h"
 #include "db/Combos.h"
@@ -589,7 +590,9 @@ void Master::recebeResposta(const QString& codigo, const QString& R, const QStri
     if (m_ckLimpar->isChecked())
         atualizaConsole(A);
     else
-        atualizaConsole(A + CRLF + anterior);
+        // Newest on top; the oldest answers leave at the bottom once the box holds as much as
+        // one answer may, so a long session never grows it without end.
+        atualizaConsole(RegrasConsole::HistoricoComNovaResposta(A, anterior, RegrasTroca::LimiteResposta));
     m_consoleAnterior.clear();
     m_consoleCompleto = true;
     m_aguardando = false;
