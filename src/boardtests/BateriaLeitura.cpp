@@ -150,6 +150,9 @@ Valores Organiza(const QString& texto)
     v.info << extrai(QStringLiteral("current:"));
     v.info << extrai(QStringLiteral("temperature:")).replace(QStringLiteral("C"), QStringLiteral(" Cº"));
     v.nota = faltou;
+    for (const QString& valor : v.info)
+        v.vereditos << (valor.isEmpty() || valor == QLatin1String("*") ? Veredito::SemLeitura
+                                                                       : Veredito::NaoGraduado);
     return v;
 }
 

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "rails/Veredito.h"
+
 // The battery test's rules: the two commands, the property cut of the gas-gauge answer, the
 // health computed from the design and present capacities, and the eight values shown.
 namespace ModuloBateria {
@@ -29,8 +31,11 @@ QString CalculaSaude(const QString& texto, bool* faltou = nullptr);
 QString NotaFalta(const QString& modelo);
 
 // The eight values of a gas-gauge answer and whether the note shows.
+// The values have no reference to be compared with: each one is not graded, or no reading
+// when its line is missing ("*") or the health cannot be computed from it ("").
 struct Valores {
     QStringList info;    // Info(0) .. Info(7)
+    QList<Veredito> vereditos; // one per value
     bool nota = false;   // lbVar visible
 };
 Valores Organiza(const QString& texto);

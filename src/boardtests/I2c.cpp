@@ -151,12 +151,13 @@ QList<Dispositivo> AvaliaDispositivos(const QStringList& ids, const QString& res
         // An empty address would be found in any answer: a device the table does not know
         // cannot be confirmed, so it is never reported as answering.
         d.presente = d.conhecido && resposta.contains(d.endereco, Qt::CaseSensitive);
-        const QString status = d.presente ? textoOk : textoOff;
+        d.veredito = VereditoDe(d.presente);
+        d.status = d.presente ? textoOk : textoOff;
         if (d.conhecido)
             d.linha = QStringLiteral("  0") + d.endereco + QStringLiteral(" - ") + d.descricao
-                      + QStringLiteral(" - ") + status;
+                      + QStringLiteral(" - ") + d.status;
         else
-            d.linha = QStringLiteral("  NOT ") + id + QStringLiteral(" - ") + status;
+            d.linha = QStringLiteral("  NOT ") + id + QStringLiteral(" - ") + d.status;
         r << d;
     }
     return r;

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+
+#include "rails/Veredito.h"
 #include <optional>
 
 // ModuloI2C: the device table of the I2C buses, the evaluation of one bus scan against the
@@ -37,6 +39,8 @@ struct Dispositivo {
     QString descricao;
     bool conhecido = true; // in the device table
     bool presente = false;
+    Veredito veredito = Veredito::Falha; // pass when it answered, fail otherwise
+    QString status;     // textoOk or textoOff
     QString linha;      // "  0x1A - TRISTAR - U1700 - " & status text
 };
 

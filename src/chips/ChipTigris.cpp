@@ -18,17 +18,33 @@ const Canal Canais[] = {
     {"tigris vntc :", "lbvntc"},
 };
 
+// A graded voltage: pass, or fail with its "low" marker; a value the deviation cannot be
+// computed from was not compared, so it is no reading rather than low.
+void gradaTensao(Painel& p, const QString& controle, const QString& marcador, const QString& valor,
+                 const QString& referencia, bool (*passa)(double inteiro))
+{
+    p.defineTexto(controle, valor + QStringLiteral(" V"));
+    const auto d = CalculaDesvio(valor, referencia);
+    if (!d) {
+        p.defineVeredito(controle, Veredito::SemLeitura);
+    } else if (passa(d->inteiro)) {
+        p.defineVeredito(controle, Veredito::Passa);
+    } else {
+        p.defineVeredito(controle, Veredito::Falha);
+        p.mostra(marcador);
+    }
+}
+
 // VBUS is low below +8 % of its reference: the charger input must sit well above 4.045 V.
 void gradaVbus(Painel& p, const QString& controle, const QString& marcador, const QString& valor)
 {
-    p.defineTexto(controle, valor + QStringLiteral(" V"));
-    const auto d = CalculaDesvio(valor, RefVbus);
-    if (d && d->inteiro >= 8) {
-        p.defineCor(controle, CorChip::VerdeClaro);
-    } else {
-        p.defineCor(controle, CorChip::AmareloClaro);
-        p.mostra(marcador);
-    }
+    gradaTensao(p, controle, marcador, valor, RefVbus, [](double inteiro) { return inteiro >= 8; });
+}
+
+// The channels graded against a reference; the others only show their value.
+bool CanalGraduado(int canal)
+{
+    return canal == 1 || canal == 3 || canal == 7;
 }
 } // namespace
 
@@ -102,6 +118,8 @@ void MostraCanal(Painel& p, int canal, const QString& valor)
     // A device message where a reading belongs is treated like a missing channel.
     if (!ValorNumerico(valor)) {
         p.defineTexto(controle, L(QStringLiteral("Sem Medição")));
+        if (CanalGraduado(canal))
+            p.defineVeredito(controle, Veredito::SemLeitura);
         return;
     }
     switch (canal) {
@@ -113,23 +131,17 @@ void MostraCanal(Painel& p, int canal, const QString& valor)
         p.defineTexto(QStringLiteral("VBus_A1"), p.texto(controle));
         p.defineTexto(QStringLiteral("VBus_A2"), p.texto(controle));
         break;
-    case 3: {
-        p.defineTexto(controle, valor + QStringLiteral(" V"));
-        const auto d = CalculaDesvio(valor, RefVbat);
-        if (d && d->inteiro > -10) {
-            p.defineCor(controle, CorChip::VerdeClaro);
-        } else {
-            p.defineCor(controle, CorChip::AmareloClaro);
-            p.mostra(QStringLiteral("Baixa3"));
-        }
+    case 3:
+        gradaTensao(p, controle, QStringLiteral("Baixa3"), valor, RefVbat,
+                    [](double inteiro) { return inteiro > -10; });
         break;
-    }
     case 4:
         p.defineTexto(controle, valor + QStringLiteral(" mA"));
         break;
     case 5:
+        // VDD and VBUS 2 have no reference: they are shown untinted, never as a pass.
         p.defineTexto(controle, valor + QStringLiteral(" V"));
-        p.defineCor(controle, p.visivel(QStringLiteral("Baixa3")) ? CorChip::Branco : CorChip::VerdeClaro);
+        p.defineVeredito(controle, Veredito::NaoGraduado);
         break;
     case 6:
         p.defineTexto(controle, FormataUmaDecimal(valor) + QStringLiteral(" º"));
@@ -139,7 +151,7 @@ void MostraCanal(Painel& p, int canal, const QString& valor)
         break;
     case 8:
         p.defineTexto(controle, valor + QStringLiteral(" V"));
-        p.defineCor(controle, CorChip::VerdeClaro);
+        p.defineVeredito(controle, Veredito::NaoGraduado);
         break;
     default: // 9, 10
         p.defineTexto(controle, valor + QStringLiteral(" V"));

@@ -3,11 +3,14 @@
 #include "apoio/AmbienteJanelas.h"
 #include "apoio/Apoio.h"
 #include "apoio/Bancada.h"
+#include "apoio/CenarioJanela.h"
 #include "boardtests/BateriaLeitura.h"
 #include "boardtests/janelas/Bateria.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
+#include "rails/Veredito.h"
 #include "shell/Globais.h"
+#include "ui/Controles.h"
 
 #include <QLabel>
 #include <QTemporaryFile>
@@ -38,6 +41,7 @@ private slots:
     void notaPorModelo();
     void leituraNaBancada();
     void semCicloNoIp6Plus();
+    void vereditosNaBancada();
 };
 
 void TstBateria::initTestCase()
@@ -124,10 +128,20 @@ void TstBateria::organiza()
                                   "29.5 Cº Cº "};
     QCOMPARE(v.info, esperado);
     QVERIFY(!v.nota);
+    // Nothing here has a reference: every value read is shown without a grade.
+    QVERIFY(v.vereditos == QList<Veredito>(NumeroValores, Veredito::NaoGraduado));
 
     const Valores semCiclos = Organiza(QString(r).remove("cycle-count"));
     QCOMPARE(semCiclos.info.at(1), QString("*"));
     QVERIFY(semCiclos.nota);
+    QCOMPARE(semCiclos.vereditos.at(1), Veredito::SemLeitura);
+    QCOMPARE(semCiclos.vereditos.at(0), Veredito::NaoGraduado);
+
+    // A capacity that is not a number leaves the health empty: no reading, not a pass.
+    const Valores semSaude = Organiza(QString(r).replace("2000mAh", "abcmAh"));
+    QCOMPARE(semSaude.info.at(0), QString());
+    QCOMPARE(semSaude.vereditos.at(0), Veredito::SemLeitura);
+    QCOMPARE(semSaude.vereditos.at(3), Veredito::NaoGraduado);
 }
 
 void TstBateria::notaPorModelo()
@@ -203,6 +217,56 @@ void TstBateria::semCicloNoIp6Plus()
     QCOMPARE(janela->info(0), QString("74 %"));
     QCOMPARE(janela->info(2), QString("60% "));
     QVERIFY(roteiro.roteiro.mostradas.isEmpty());
+}
+
+// A gas gauge without the cycle count and with a capacity that is not a number: both values
+// read as no reading (grey, the word, logged), the others stay white and ungraded.
+void TstBateria::vereditosNaBancada()
+{
+    PastaAplicacaoTemporaria pasta;
+    Globais::instancia().IdiomaAtual = 1;
+    RoteiroInstalado roteiro;
+    QTemporaryFile perfil;
+    QVERIFY(perfil.open());
+    perfil.write("resposta device  --key GasGauge -p = GasGauge properties\\n"
+                 "    charge-percentage: \"60%\"\\n    design-capacity: \"abcmAh\"\\n"
+                 "    nominal-capacity: \"2186mAh\"\\n    voltage: \"3800mV\"\\n    current: \"0mA\"\\n"
+                 "    temperature: \"25C\"\\n\n");
+    perfil.close();
+    Bancada bancada;
+    QVERIFY(bancada.inicia({"--modelo", "IP 7", "--placa", perfil.fileName()}));
+    AmbienteJanelas amb;
+    QVERIFY(amb.conecta(bancada.dispositivo(), "IP 7", "A1660"));
+    QStringList registro;
+    DefineDestinoVereditos([&registro](const QString& l) { registro << l; });
+    auto* janela = amb.janelas.mostra<Bateria>("Bateria");
+    QTRY_COMPARE_WITH_TIMEOUT(janela->info(1), QString("*"), 15000);
+    DefineDestinoVereditos({});
+
+    const struct {
+        int i;
+        const char* texto;
+        Veredito v;
+    } casos[] = {{0, "", Veredito::SemLeitura}, {1, "*", Veredito::SemLeitura}, {2, "60% ", Veredito::NaoGraduado}};
+    for (const auto& k : casos) {
+        auto* l = janela->findChild<QLabel*>(QStringLiteral("Info(%1)").arg(k.i));
+        QCOMPARE(l->text(), QString::fromUtf8(k.texto));
+        QCOMPARE(l->property("veredito").toString(), NomeVeredito(k.v));
+        QCOMPARE(l->palette().color(QPalette::Window),
+                 k.v == Veredito::NaoGraduado ? QColor(Qt::white) : corVeredito(k.v));
+        QCOMPARE(l->toolTip(), k.v == Veredito::NaoGraduado ? QString() : TextoVeredito(k.v));
+        const QString linha = QStringLiteral("veredito | Bateria | %1 | %2 |  | %3")
+                                  .arg(ChavesTitulos().at(k.i), l->text(), NomeVeredito(k.v));
+        QVERIFY2(registro.contains(linha), qPrintable(linha + "\n" + registro.join("\n")));
+    }
+    QCOMPARE(registro.size(), NumeroValores);
+    capturaJanela(janela, QStringLiteral("bateria_sem_leitura"));
+
+    // A new reading clears the verdicts with the values.
+    janela->btBateria_Click();
+    auto* saude = janela->findChild<QLabel*>("Info(0)");
+    QCOMPARE(saude->property("veredito").toString(), NomeVeredito(Veredito::NaoGraduado));
+    QCOMPARE(saude->toolTip(), QString());
 }
 
 QTEST_MAIN(TstBateria)

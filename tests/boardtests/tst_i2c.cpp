@@ -107,6 +107,9 @@ void TstI2c::avaliacao()
     QVERIFY(!d[3].presente);
     QCOMPARE(d[3].linha, QString("  NOT 999 - OFF!"));
     QCOMPARE(d[4].linha, QString("  0x29 -  J1110 - OFF!"));
+    // The verdict follows the status shown: only the answering device passes.
+    for (int k = 0; k < d.size(); ++k)
+        QCOMPARE(d[k].veredito == Veredito::Passa, k == 0);
     // The evaluation shows nothing itself: the window tells of the unknown code.
     QVERIFY(r.roteiro.mostradas.isEmpty());
 }

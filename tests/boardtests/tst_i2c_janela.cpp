@@ -7,8 +7,10 @@
 #include "db/Banco.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
+#include "rails/Veredito.h"
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
+#include "ui/Controles.h"
 #include "ui/Twips.h"
 
 #include <QFrame>
@@ -69,6 +71,7 @@ private slots:
     void barramentoBom();
     void dispositivosAusentes();
     void codigoForaDaTabela();
+    void vereditosPorDispositivo();
     void autoTeste_data();
     void autoTeste();
     void cancelaAutoTeste();
@@ -146,6 +149,66 @@ void TstI2cJanela::codigoForaDaTabela()
     QCOMPARE(c.roteiro.roteiro.textos(), QStringList{QStringLiteral("NOT 299")});
     QVERIFY(linhas(c.janela->lbResultado()).contains("  NOT 299 - " + L(QStringLiteral("COMUNICAÇÃO OFF"))));
     capturaJanela(c.janela, QStringLiteral("i2c_codigo_fora_da_tabela"));
+}
+
+// One device of bus 2 answers, the other does not: each status gets its verdict (mark, tint,
+// word) in the single-bus view and in the automatic test's list, and each is logged.
+void TstI2cJanela::vereditosPorDispositivo()
+{
+    Cenario c;
+    QVERIFY(c.inicia(QStringLiteral("IP 7"),
+                     {QStringLiteral("resposta i2c -s 2 = Scanning I2C bus 2\\n  0x21 : ACK\\n")}));
+    QStringList registro;
+    DefineDestinoVereditos([&registro](const QString& l) { registro << l; });
+    c.bt(2)->click();
+    QVERIFY(c.esperaAvaliacao());
+    DefineDestinoVereditos({});
+    const QString ok = L(QStringLiteral("COMUNICAÇÃO OK"));
+    const QString off = L(QStringLiteral("COMUNICAÇÃO OFF"));
+    QCOMPARE(linhas(c.janela->lbResultado()),
+             (QStringList{"  0x21 - CONVOY (TOP SPEAKER CAP SERSE) - " + ok, "  0x29 - ALS - J4503 - " + off}));
+    const struct {
+        const char* marca;
+        const char* outra;
+        Veredito v;
+        QString status;
+    } casos[] = {{"ok(0)", "no(0)", Veredito::Passa, ok}, {"no(1)", "ok(1)", Veredito::Falha, off}};
+    QCOMPARE(registro.size(), 2);
+    for (int k = 0; k < 2; ++k) {
+        const auto& caso = casos[k];
+        QVERIFY(c.visivel(caso.marca));
+        QVERIFY(!c.visivel(caso.outra));
+        auto* marca = c.filho<QLabel>(caso.marca);
+        QCOMPARE(marca->property("veredito").toString(), NomeVeredito(caso.v));
+        QCOMPARE(marca->toolTip(), TextoVeredito(caso.v));
+        QCOMPARE(marca->palette().color(QPalette::Window), corVeredito(caso.v));
+        QVERIFY2(registro.at(k).startsWith("veredito | I2C | I2C 2 ")
+                     && registro.at(k).endsWith(" | " + caso.status + " |  | " + NomeVeredito(caso.v)),
+                 qPrintable(registro.at(k)));
+    }
+
+    // The automatic test lists the same verdicts, row by row.
+    c.filho<QPushButton>(QStringLiteral("btAutoTeste"))->click();
+    QVERIFY(QTest::qWaitFor([&] { return !c.janela->modoAuto(); }, 30000));
+    auto* lista = c.filho<QListWidget>(QStringLiteral("ListView"));
+    int falhas = 0, passes = 0;
+    for (int i = 0; i < lista->count(); ++i) {
+        const QListWidgetItem* item = lista->item(i);
+        const bool dispositivo = item->text().contains(ok) || item->text().contains(off);
+        if (!dispositivo) {
+            QVERIFY(item->data(Qt::UserRole).toString().isEmpty());
+            continue;
+        }
+        const Veredito v = item->text().contains(off) ? Veredito::Falha : Veredito::Passa;
+        (v == Veredito::Falha ? falhas : passes)++;
+        QCOMPARE(item->data(Qt::UserRole).toString(), NomeVeredito(v));
+        QCOMPARE(item->background().color(), corVeredito(v));
+        QCOMPARE(item->toolTip(), TextoVeredito(v));
+        QVERIFY(!item->icon().isNull());
+    }
+    QCOMPARE(falhas, 1);
+    QVERIFY(passes > 1);
+    capturaJanela(c.janela, QStringLiteral("i2c_auto_vereditos"));
 }
 
 void TstI2cJanela::autoTeste_data()

@@ -73,6 +73,7 @@ private slots:
     void tigrisLimites_data();
     void tigrisLimites();
     void tigrisLog();
+    void tigrisPlacaComDefeitos();
     void tristarPlacaBoa_data();
     void tristarPlacaBoa();
     void tristarLimites_data();
@@ -105,11 +106,12 @@ void TstJanelasChip::tigrisPlacaBoa()
     QVERIFY(w);
     QCOMPARE(c.vezes("pmuadc --sel tigris --read all"), 1);
     const bool duas = modelo == QLatin1String("IP 8");
-    for (const char* v : {"VBus_V", "VBat_V", "VDD_V"})
+    for (const char* v : {"VBus_V", "VBat_V"})
         QCOMPARE(w->painel().cor(v), QStringLiteral("&H00C0FFC0"));
+    QCOMPARE(w->painel().veredito("VDD_V"), Veredito::NaoGraduado);
     if (duas) {
         QCOMPARE(w->painel().cor("VBus_V1"), QStringLiteral("&H00C0FFC0"));
-        QCOMPARE(w->painel().cor("VBus_V2"), QStringLiteral("&H00C0FFC0"));
+        QCOMPARE(w->painel().veredito("VBus_V2"), Veredito::NaoGraduado);
     }
     for (const char* m : {"Baixa1", "Baixa2", "Baixa3"})
         QVERIFY2(!visivel(w, m), m);
@@ -147,16 +149,51 @@ void TstJanelasChip::tigrisLimites()
     auto* w = c.abre<Tigris>(QStringLiteral("Tigris"));
     QVERIFY(w);
     QCOMPARE(rotulo(w, "VBus_V")->text(), ConverteMilivolts(vbus) + " V");
-    QCOMPARE(w->painel().cor("VBus_V"), vbusBaixo ? QStringLiteral("&H0080FFFF") : QStringLiteral("&H00C0FFC0"));
+    QCOMPARE(w->painel().veredito("VBus_V"), VereditoDe(!vbusBaixo));
     QCOMPARE(visivel(w, "Baixa1"), vbusBaixo);
-    QCOMPARE(w->painel().cor("VBat_V"), vbatBaixo ? QStringLiteral("&H0080FFFF") : QStringLiteral("&H00C0FFC0"));
+    QCOMPARE(w->painel().veredito("VBat_V"), VereditoDe(!vbatBaixo));
     QCOMPARE(visivel(w, "Baixa3"), vbatBaixo);
-    QCOMPARE(w->painel().cor("VDD_V"), vbatBaixo ? QStringLiteral("&H00FFFFFF") : QStringLiteral("&H00C0FFC0"));
+    QCOMPARE(w->painel().cor("VDD_V"), QStringLiteral("&H00FFFFFF"));
     // A missing channel and a device message read "Sem Medição"; nothing else breaks.
     QCOMPARE(rotulo(w, "VBat_A")->text(), L("Sem Medição"));
     QCOMPARE(rotulo(w, "Temp")->text(), L("Sem Medição"));
     if (vbusBaixo)
         capturaJanela(w, "Tigris-baixa");
+}
+
+void TstJanelasChip::tigrisPlacaComDefeitos()
+{
+    // A low second input, a timed-out battery and a good first input: each graded voltage
+    // shows its verdict by tint and word and is logged; only the compared low one is marked.
+    Cenario c;
+    QStringList registro;
+    DefineDestinoVereditos([&registro](const QString& l) { registro << l; });
+    QVERIFY(c.inicia("IP 8", {"desvio tigris vbus1 : = -20", "tempo tigris vbat :"}));
+    auto* w = c.abre<Tigris>(QStringLiteral("Tigris"));
+    QVERIFY(w);
+    DefineDestinoVereditos({});
+    const struct {
+        const char* controle;
+        Veredito v;
+        const char* marcador;
+    } casos[] = {{"VBus_V1", Veredito::Falha, "Baixa2"},
+                 {"VBat_V", Veredito::SemLeitura, "Baixa3"},
+                 {"VBus_V", Veredito::Passa, "Baixa1"}};
+    for (const auto& k : casos) {
+        const QString nome = QString::fromLatin1(k.controle);
+        QLabel* l = rotulo(w, nome);
+        QCOMPARE(w->painel().veredito(nome), k.v);
+        QVERIFY2(l->styleSheet().contains(CorVb(CorVbVeredito(k.v)).name()), qPrintable(nome + ": " + l->styleSheet()));
+        QCOMPARE(l->property("veredito").toString(), NomeVeredito(k.v));
+        QCOMPARE(l->toolTip(), TextoVeredito(k.v));
+        QCOMPARE(visivel(w, k.marcador), k.v == Veredito::Falha);
+        const QString linha = QStringLiteral("veredito | Tigris | %1 | %2 |  | %3").arg(nome, l->text(), NomeVeredito(k.v));
+        QVERIFY2(registro.count(linha) == 1, qPrintable(linha + "\n" + registro.join("\n")));
+    }
+    // The texts of the window stay: the timed-out battery reads "Sem Medição".
+    QCOMPARE(rotulo(w, "VBat_V")->text(), L("Sem Medição"));
+    QVERIFY(rotulo(w, "VBus_V1")->text().endsWith(" V"));
+    capturaJanela(w, "Tigris-defeitos");
 }
 
 void TstJanelasChip::tigrisLog()

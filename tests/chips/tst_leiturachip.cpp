@@ -101,23 +101,25 @@ private slots:
                                  QStringLiteral("IP 7"));
         const bool vbusNumero = ValorNumerico(ConverteMilivoltsSeguro(vbus));
         if (vbusNumero) {
-            QCOMPARE(p.cor("VBus_V"), vbusVerde ? CorChip::VerdeClaro : CorChip::AmareloClaro);
+            QCOMPARE(p.veredito("VBus_V"), vbusVerde ? Veredito::Passa : Veredito::Falha);
             QCOMPARE(p.visivel("Baixa1"), !vbusVerde);
         } else {
-            // A device message is not measured: no colour, no marker.
+            // A device message is not measured: no reading, grey, no marker.
             QCOMPARE(p.texto("VBus_V"), sem());
-            QCOMPARE(p.cor("VBus_V"), CorChip::Branco);
+            QCOMPARE(p.veredito("VBus_V"), Veredito::SemLeitura);
             QVERIFY(!p.visivel("Baixa1"));
         }
         if (ValorNumerico(ConverteMilivoltsSeguro(vbat))) {
-            QCOMPARE(p.cor("VBat_V"), vbatVerde ? CorChip::VerdeClaro : CorChip::AmareloClaro);
+            QCOMPARE(p.veredito("VBat_V"), vbatVerde ? Veredito::Passa : Veredito::Falha);
             QCOMPARE(p.visivel("Baixa3"), !vbatVerde);
-            QCOMPARE(p.cor("VDD_V"), vbatVerde ? CorChip::VerdeClaro : CorChip::Branco);
         } else {
             QCOMPARE(p.texto("VBat_V"), sem());
+            QCOMPARE(p.veredito("VBat_V"), Veredito::SemLeitura);
             QVERIFY(!p.visivel("Baixa3"));
-            QCOMPARE(p.cor("VDD_V"), CorChip::VerdeClaro);
         }
+        // VDD has no reference of its own: never shown as a pass.
+        QCOMPARE(p.veredito("VDD_V"), Veredito::NaoGraduado);
+        QCOMPARE(p.cor("VDD_V"), CorChip::Branco);
         QCOMPARE(p.texto("VBus_A1"), QStringLiteral("450,2 mA"));
     }
 
@@ -146,7 +148,7 @@ private slots:
         QCOMPARE(p8.texto("lb_VBus1"), QStringLiteral("VBUS 1"));
         QCOMPARE(p8.texto("VBus_V1"), QStringLiteral("4.000 V"));
         QVERIFY(p8.visivel("Baixa2"));
-        QCOMPARE(p8.cor("VBus_V2"), CorChip::VerdeClaro); // always green when measured
+        QCOMPARE(p8.veredito("VBus_V2"), Veredito::NaoGraduado); // no reference to compare with
         QCOMPARE(p8.texto("lbvntc"), QStringLiteral("1.200 V"));
         QCOMPARE(p8.texto("lbUC"), QStringLiteral("U3300"));
 

@@ -197,8 +197,11 @@ void Bateria::TimerLer_Timer()
 void Bateria::Organiza(const QString& texto)
 {
     const ModuloBateria::Valores v = ModuloBateria::Organiza(texto);
-    for (int i = 0; i < v.info.size(); ++i)
-        defineInfo(i, v.info.at(i));
+    for (int i = 0; i < v.info.size(); ++i) {
+        defineInfo(i, v.info.at(i), v.vereditos.at(i));
+        AnotaVeredito(objectName(), ModuloBateria::ChavesTitulos().at(i), v.info.at(i), QString(),
+                      v.vereditos.at(i));
+    }
     if (v.nota) {
         m_lbVar->setText(ModuloBateria::NotaFalta(ligacao().modelo()));
         m_lbVar->show();
@@ -224,10 +227,15 @@ void Bateria::defineTxtDados(const QString& texto)
         janelas().BuscaDadosGravados();
 }
 
-void Bateria::defineInfo(int indice, const QString& texto)
+void Bateria::defineInfo(int indice, const QString& texto, Veredito v)
 {
     m_info[indice] = texto;
-    m_infoRotulos.at(indice)->setText(texto);
+    QLabel* rotulo = m_infoRotulos.at(indice);
+    rotulo->setText(texto);
+    // A value without a verdict of its own keeps the white of a value box.
+    pintaVeredito(rotulo, v);
+    if (v == Veredito::NaoGraduado)
+        pintaFundo(rotulo, Cores::Branco);
 }
 
 void Bateria::consultaDados(const QString& modelo, const QString& comando)

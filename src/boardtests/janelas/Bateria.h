@@ -1,4 +1,5 @@
 #pragma once
+#include "rails/Veredito.h"
 #include "ui/JanelaFilha.h"
 
 #include <QList>
@@ -40,7 +41,7 @@ private:
     void TimerLer_Timer();
     void TimerBarra_Timer();
     void defineTxtDados(const QString& texto);
-    void defineInfo(int indice, const QString& texto);
+    void defineInfo(int indice, const QString& texto, Veredito v = Veredito::NaoGraduado);
     void consultaDados(const QString& modelo, const QString& comando);
 
     QPushButton* m_btBateria;

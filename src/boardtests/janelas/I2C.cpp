@@ -9,14 +9,12 @@
 #include "ui/Controles.h"
 #include "ui/Twips.h"
 
-#include <QApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStyle>
 #include <QTimer>
 #include <cmath>
 
@@ -24,9 +22,14 @@ namespace {
 
 const QString Codigo = QStringLiteral("6");
 
-QIcon icone(bool ok)
+// A row of the automatic test's list: the device's line with its verdict's mark, tint and word.
+QListWidgetItem* itemDispositivo(const ModuloI2C::Dispositivo& d)
 {
-    return QApplication::style()->standardIcon(ok ? QStyle::SP_DialogApplyButton : QStyle::SP_DialogCancelButton);
+    auto* item = new QListWidgetItem(iconeVeredito(d.veredito), d.linha);
+    item->setBackground(corVeredito(d.veredito));
+    item->setToolTip(TextoVeredito(d.veredito));
+    item->setData(Qt::UserRole, NomeVeredito(d.veredito));
+    return item;
 }
 
 } // namespace
@@ -350,12 +353,15 @@ void I2C::AvaliaBarramento()
     for (int k = 0; k < dispositivos.size(); ++k) {
         const ModuloI2C::Dispositivo& d = dispositivos.at(k);
         resultado += QStringLiteral("\r\n\r\n") + d.linha;
+        const QString item = QStringLiteral("I2C %1 %2").arg(m_barramentoAtual).arg(d.id);
         if (k < ModuloI2C::Indicadores) {
-            m_ok[k]->setVisible(d.presente);
-            m_no[k]->setVisible(!d.presente);
+            mostraVereditoTeste(m_ok[k], m_no[k], d.veredito, objectName(), item, d.status);
+            pintaVeredito(d.presente ? m_ok[k] : m_no[k], d.veredito);
+        } else {
+            AnotaVeredito(objectName(), item, d.status, QString(), d.veredito);
         }
         if (m_modoAuto)
-            m_listView->addItem(new QListWidgetItem(icone(d.presente), d.linha));
+            m_listView->addItem(itemDispositivo(d));
         if (!d.presente)
             ModuloI2C::AcrescentaFalha(falhas, m_barramentoAtual, L(QStringLiteral("Falhas i2c")));
     }

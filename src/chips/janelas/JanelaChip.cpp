@@ -130,6 +130,9 @@ void JanelaChip::aplicaPainel()
         if (e.temVisivel)
             w->setVisible(e.visivel);
         // The verdict in words beside its tint, for whoever cannot tell the colours apart.
+        // A cleared control loses the word of its last verdict with its tint.
+        if (!e.temVeredito && !w->property("veredito").toString().isEmpty())
+            w->setToolTip(QString());
         w->setProperty("veredito", e.temVeredito ? NomeVeredito(e.veredito) : QString());
         if (e.temVeredito) {
             w->setToolTip(e.veredito == Veredito::NaoGraduado ? QString() : TextoVeredito(e.veredito));
