@@ -151,7 +151,14 @@ void TstInundacao::linhaInundada()
     qInfo("flooded line: delivered after %lld ms, %lld characters kept, %lld bytes discarded in the answer; "
           "peak memory growth %lld kB; longest event-loop stall %lld ms; session log %lld bytes",
           duracao, qint64(R.size()), descartados, picoKb, maiorParada, tamanhoLog);
-    QVERIFY2(picoKb < 64 * 1024, qPrintable(QString::number(picoKb)));
+    // AddressSanitizer keeps freed blocks in quarantine and shadows every byte: the bound it
+    // shows is larger, still far from the gigabytes of an unbounded answer.
+#if defined(__SANITIZE_ADDRESS__)
+    constexpr qint64 limiteKb = 512 * 1024;
+#else
+    constexpr qint64 limiteKb = 64 * 1024;
+#endif
+    QVERIFY2(picoKb < limiteKb, qPrintable(QString::number(picoKb)));
     QVERIFY2(maiorParada < 300, qPrintable(QString::number(maiorParada)));
 }
 
