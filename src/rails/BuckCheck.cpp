@@ -3,6 +3,8 @@
 #include "i18n/Dicionario.h"
 #include "rails/TextosLeitura.h"
 
+#include <charconv>
+
 namespace {
 // One line of an answer, without its line end. Every rule below reads inside one line, so a
 // line without its "mV" never reaches into the next ones, and each character is read a
@@ -25,16 +27,50 @@ QList<Linha> linhas(const QString& texto)
 
 // The text between two positions of a line (0-based start, end exclusive); a pair that
 // crosses gives "" instead of failing.
-QString trecho(Linha linha, qsizetype inicio, qsizetype fim)
+QStringView trecho(Linha linha, qsizetype inicio, qsizetype fim)
 {
     if (fim <= inicio)
-        return QString();
-    return linha.mid(inicio, fim - inicio).toString();
+        return {};
+    return linha.mid(inicio, fim - inicio);
 }
 
-QString campo(const QString& texto, int largura)
+// The parts one after the other in a field of exactly `largura` characters: cut, or filled
+// with blanks. Written into `caixa`, which must hold `largura` characters.
+QStringView campo(char16_t* caixa, std::initializer_list<QStringView> partes, qsizetype largura)
 {
-    return texto.leftJustified(largura, QLatin1Char(' '), true);
+    qsizetype n = 0;
+    for (const QStringView parte : partes) {
+        for (const QChar c : parte) {
+            if (n == largura)
+                return QStringView(caixa, n);
+            caixa[n++] = c.unicode();
+        }
+    }
+    while (n < largura)
+        caixa[n++] = u' ';
+    return QStringView(caixa, n);
+}
+
+void acrescentaNumero(QString& destino, int numero)
+{
+    char digitos[16];
+    const auto r = std::to_chars(digitos, digitos + sizeof digitos, numero);
+    destino.append(QLatin1String(digitos, r.ptr - digitos));
+}
+
+// AlvoEmVolts appended to `destino`.
+void acrescentaAlvo(QString& destino, QStringView mv)
+{
+    char16_t caixa[5];
+    const QStringView ponto(u".");
+    switch (mv.size()) {
+    case 1: destino.append(campo(caixa, {u"0.00", mv}, 5)); break;
+    case 2: destino.append(campo(caixa, {u"0.0", mv}, 5)); break;
+    case 3: destino.append(campo(caixa, {u"0.", mv}, 5)); break;
+    case 4: destino.append(campo(caixa, {mv.first(1), ponto, mv.sliced(1)}, 5)); break;
+    case 5: destino.append(campo(caixa, {mv.first(2), ponto, mv.sliced(2)}, 5)); break;
+    default: destino.append(campo(caixa, {mv}, 5)); break;
+    }
 }
 
 bool modeloNovo(const QString& modelo)
@@ -60,13 +96,15 @@ QList<ItemBuck> ListaBuck(const QString& texto)
         if (mv < 0)
             continue;
         // From two characters after the ":" to the character before the blank ahead of "mV".
-        const QString valor = trecho(l, doisPontos + 2, mv - 1);
-        const QString volts = ConverteMilivolts(valor);
+        const QStringView valor = trecho(l, doisPontos + 2, mv - 1);
         QString item;
-        item.reserve(24 + volts.size());
-        item.append(QLatin1String("   buck")).append(QString::number(numero))
-            .append(QLatin1String(" voltage: ")).append(volts).append(QLatin1String(" V"));
-        itens.append({item, IconeBuck::Leitura});
+        item.reserve(32 + valor.size());
+        item.append(QLatin1String("   buck"));
+        acrescentaNumero(item, numero);
+        item.append(QLatin1String(" voltage: "));
+        AcrescentaVolts(item, valor);
+        item.append(QLatin1String(" V"));
+        itens.append({std::move(item), IconeBuck::Leitura});
     }
     return itens;
 }
@@ -74,15 +112,8 @@ QList<ItemBuck> ListaBuck(const QString& texto)
 QString AlvoEmVolts(const QString& mv)
 {
     QString v;
-    switch (mv.size()) {
-    case 1: v = QStringLiteral("0.00") + mv; break;
-    case 2: v = QStringLiteral("0.0") + mv; break;
-    case 3: v = QStringLiteral("0.") + mv; break;
-    case 4: v = mv.left(1) + QLatin1Char('.') + mv.mid(1); break;
-    case 5: v = mv.left(2) + QLatin1Char('.') + mv.mid(2); break;
-    default: v = mv; break;
-    }
-    return campo(v, 5);
+    acrescentaAlvo(v, mv);
+    return v;
 }
 
 QList<ItemBuck> ListaBuckcheck(const QString& texto)
@@ -102,17 +133,20 @@ QList<ItemBuck> ListaBuckcheck(const QString& texto)
         const qsizetype mvMedido = medido < 0 ? -1 : l.indexOf(QLatin1String("mV"), medido);
         if (mvMedido < 0)
             continue;
-        const QString alvoV = AlvoEmVolts(trecho(l, alvo + 7, mvAlvo - 1));
-        const QString medidoV = ConverteMilivolts(campo(trecho(l, medido + 9, mvMedido - 1), 11));
-        const QString veredito = l.mid(mvMedido + 5, 4).toString();
+        const QStringView veredito = l.mid(mvMedido + 5, 4);
+        char16_t caixa[11];
+        const QStringView medidoMv = campo(caixa, {trecho(l, medido + 9, mvMedido - 1)}, 11);
 
         QString item;
-        item.reserve(40 + referencia.size() + leitura.size() + medidoV.size());
-        item.append(QLatin1String("   buck")).append(QString::number(numero)).append(QLatin1String(": "))
-            .append(referencia).append(QLatin1String(": ")).append(alvoV).append(QLatin1String(" V - "))
-            .append(leitura).append(QLatin1String(":  ")).append(medidoV).append(QLatin1String(" V : "))
-            .append(veredito);
-        itens.append({item, veredito == QLatin1String("PASS") ? IconeBuck::Passou : IconeBuck::Falhou});
+        item.reserve(64 + referencia.size() + leitura.size());
+        item.append(QLatin1String("   buck"));
+        acrescentaNumero(item, numero);
+        item.append(QLatin1String(": ")).append(referencia).append(QLatin1String(": "));
+        acrescentaAlvo(item, trecho(l, alvo + 7, mvAlvo - 1));
+        item.append(QLatin1String(" V - ")).append(leitura).append(QLatin1String(":  "));
+        AcrescentaVolts(item, medidoMv);
+        item.append(QLatin1String(" V : ")).append(veredito);
+        itens.append({std::move(item), veredito == u"PASS" ? IconeBuck::Passou : IconeBuck::Falhou});
     }
     return itens;
 }

@@ -10,6 +10,9 @@
 // characters: the fraction is dropped, never rounded. A text without "." comes back as given.
 QString ConverteMilivolts(const QString& valor);
 
+// ConverteMilivolts(valor) appended to `destino`, for lists built one item at a time.
+void AcrescentaVolts(QString& destino, QStringView valor);
+
 // "," and blanks become "."; the text is cut one character after its first ".".
 QString FormataUmaDecimal(const QString& valor);
 
