@@ -3,6 +3,7 @@
 #include "i18n/Dicionario.h"
 #include "rails/TextosLeitura.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace {
@@ -11,18 +12,29 @@ namespace {
 // bounded number of times.
 using Linha = QStringView;
 
-QList<Linha> linhas(const QString& texto)
+// Calls `f` with every non-empty line of the text, in order.
+template <typename F>
+void paraCadaLinha(const QString& texto, F f)
 {
-    QList<Linha> r;
+    const QStringView t(texto);
     qsizetype inicio = 0;
-    for (qsizetype i = 0; i <= texto.size(); ++i) {
-        if (i == texto.size() || texto.at(i) == QLatin1Char('\n') || texto.at(i) == QLatin1Char('\r')) {
+    for (qsizetype i = 0; i <= t.size(); ++i) {
+        if (i == t.size() || t[i] == u'\n' || t[i] == u'\r') {
             if (i > inicio)
-                r.append(QStringView(texto).mid(inicio, i - inicio));
+                f(t.sliced(inicio, i - inicio));
             inicio = i + 1;
         }
     }
-    return r;
+}
+
+// Where `agulha` first starts in the line at `de` or later, -1 when nowhere: a plain search,
+// as a line is short.
+qsizetype acha(Linha linha, QStringView agulha, qsizetype de = 0)
+{
+    if (de > linha.size())
+        return -1;
+    const auto achado = std::search(linha.begin() + de, linha.end(), agulha.begin(), agulha.end());
+    return achado == linha.end() ? -1 : achado - linha.begin();
 }
 
 // The text between two positions of a line (0-based start, end exclusive); a pair that
@@ -85,27 +97,28 @@ QList<ItemBuck> ListaBuck(const QString& texto)
     QList<ItemBuck> itens;
     if (texto.contains(QLatin1String("measured")))
         return itens;
+    itens.reserve(texto.count(u'\n') + 1); // about one item a line
     int n = texto.contains(QLatin1String("buck0")) ? 0 : 1;
-    for (const Linha& l : linhas(texto)) {
+    paraCadaLinha(texto, [&](Linha l) {
         const qsizetype doisPontos = l.indexOf(QLatin1Char(':'));
         if (doisPontos < 0)
-            continue;
+            return;
         // A line with a ":" is one output: it takes its number even when it holds no reading.
         const int numero = n++;
-        const qsizetype mv = l.indexOf(QLatin1String("mV"), doisPontos);
+        const qsizetype mv = acha(l, u"mV", doisPontos);
         if (mv < 0)
-            continue;
+            return;
         // From two characters after the ":" to the character before the blank ahead of "mV".
         const QStringView valor = trecho(l, doisPontos + 2, mv - 1);
         QString item;
         item.reserve(32 + valor.size());
-        item.append(QLatin1String("   buck"));
+        item.append(QStringView(u"   buck"));
         acrescentaNumero(item, numero);
-        item.append(QLatin1String(" voltage: "));
+        item.append(QStringView(u" voltage: "));
         AcrescentaVolts(item, valor);
-        item.append(QLatin1String(" V"));
+        item.append(QStringView(u" V"));
         itens.append({std::move(item), IconeBuck::Leitura});
-    }
+    });
     return itens;
 }
 
@@ -119,35 +132,36 @@ QString AlvoEmVolts(const QString& mv)
 QList<ItemBuck> ListaBuckcheck(const QString& texto)
 {
     QList<ItemBuck> itens;
+    itens.reserve(texto.count(u'\n') + 1); // about one item a line
     int n = texto.contains(QLatin1String("buck0")) ? 0 : 1;
     const QString referencia = L(QStringLiteral("Referência"));
     const QString leitura = L(QStringLiteral("Leitura"));
-    for (const Linha& l : linhas(texto)) {
-        const qsizetype alvo = l.indexOf(QLatin1String("target"));
+    paraCadaLinha(texto, [&](Linha l) {
+        const qsizetype alvo = acha(l, u"target");
         if (alvo < 0)
-            continue;
+            return;
         // A line with a "target" is one output: it takes its number even when it is incomplete.
         const int numero = n++;
-        const qsizetype mvAlvo = l.indexOf(QLatin1String("mV"), alvo);
-        const qsizetype medido = mvAlvo < 0 ? -1 : l.indexOf(QLatin1String("measured"), alvo + 1);
-        const qsizetype mvMedido = medido < 0 ? -1 : l.indexOf(QLatin1String("mV"), medido);
+        const qsizetype mvAlvo = acha(l, u"mV", alvo);
+        const qsizetype medido = mvAlvo < 0 ? -1 : acha(l, u"measured", alvo + 1);
+        const qsizetype mvMedido = medido < 0 ? -1 : acha(l, u"mV", medido);
         if (mvMedido < 0)
-            continue;
+            return;
         const QStringView veredito = l.mid(mvMedido + 5, 4);
         char16_t caixa[11];
         const QStringView medidoMv = campo(caixa, {trecho(l, medido + 9, mvMedido - 1)}, 11);
 
         QString item;
         item.reserve(64 + referencia.size() + leitura.size());
-        item.append(QLatin1String("   buck"));
+        item.append(QStringView(u"   buck"));
         acrescentaNumero(item, numero);
-        item.append(QLatin1String(": ")).append(referencia).append(QLatin1String(": "));
+        item.append(QStringView(u": ")).append(referencia).append(QStringView(u": "));
         acrescentaAlvo(item, trecho(l, alvo + 7, mvAlvo - 1));
-        item.append(QLatin1String(" V - ")).append(leitura).append(QLatin1String(":  "));
+        item.append(QStringView(u" V - ")).append(leitura).append(QStringView(u":  "));
         AcrescentaVolts(item, medidoMv);
-        item.append(QLatin1String(" V : ")).append(veredito);
+        item.append(QStringView(u" V : ")).append(veredito);
         itens.append({std::move(item), veredito == u"PASS" ? IconeBuck::Passou : IconeBuck::Falhou});
-    }
+    });
     return itens;
 }
 

@@ -1,6 +1,7 @@
 #include "rails/TextosLeitura.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -11,11 +12,13 @@ void AcrescentaVolts(QString& destino, QStringView valor)
     if (negativo)
         resto = resto.sliced(1);
 
-    const qsizetype ponto = resto.indexOf(u'.');
-    if (ponto < 0) {
+    // A plain search: a reading is a few characters, and lists call this once per line.
+    const auto achado = std::find(resto.begin(), resto.end(), u'.');
+    if (achado == resto.end()) {
         destino.append(valor);
         return;
     }
+    const qsizetype ponto = achado - resto.begin();
 
     const QStringView inteiro = resto.first(ponto); // whole millivolts; the fraction is dropped
     if (negativo)
