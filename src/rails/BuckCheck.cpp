@@ -3,6 +3,8 @@
 #include "i18n/Dicionario.h"
 #include "rails/TextosLeitura.h"
 
+#include <QVarLengthArray>
+
 #include <algorithm>
 #include <charconv>
 
@@ -26,6 +28,20 @@ void paraCadaLinha(const QString& texto, F f)
         }
     }
 }
+
+// An item's text put together on the stack and copied once into its own QString.
+class Montagem {
+public:
+    Montagem& append(QStringView t)
+    {
+        texto_.append(t.utf16(), t.size());
+        return *this;
+    }
+    QString texto() const { return QString(reinterpret_cast<const QChar*>(texto_.constData()), texto_.size()); }
+
+private:
+    QVarLengthArray<char16_t, 128> texto_;
+};
 
 // Where `agulha` first starts in the line at `de` or later, -1 when nowhere: a plain search,
 // as a line is short.
@@ -63,15 +79,18 @@ QStringView campo(char16_t* caixa, std::initializer_list<QStringView> partes, qs
     return QStringView(caixa, n);
 }
 
-void acrescentaNumero(QString& destino, int numero)
+void acrescentaNumero(Montagem& destino, int numero)
 {
     char digitos[16];
     const auto r = std::to_chars(digitos, digitos + sizeof digitos, numero);
-    destino.append(QLatin1String(digitos, r.ptr - digitos));
+    char16_t largos[16];
+    std::copy(digitos, r.ptr, largos);
+    destino.append(QStringView(largos, r.ptr - digitos));
 }
 
 // AlvoEmVolts appended to `destino`.
-void acrescentaAlvo(QString& destino, QStringView mv)
+template <typename Destino>
+void acrescentaAlvo(Destino& destino, QStringView mv)
 {
     char16_t caixa[5];
     const QStringView ponto(u".");
@@ -110,14 +129,13 @@ QList<ItemBuck> ListaBuck(const QString& texto)
             return;
         // From two characters after the ":" to the character before the blank ahead of "mV".
         const QStringView valor = trecho(l, doisPontos + 2, mv - 1);
-        QString item;
-        item.reserve(32 + valor.size());
+        Montagem item;
         item.append(QStringView(u"   buck"));
         acrescentaNumero(item, numero);
         item.append(QStringView(u" voltage: "));
         AcrescentaVolts(item, valor);
         item.append(QStringView(u" V"));
-        itens.append({std::move(item), IconeBuck::Leitura});
+        itens.append({item.texto(), IconeBuck::Leitura});
     });
     return itens;
 }
@@ -151,8 +169,7 @@ QList<ItemBuck> ListaBuckcheck(const QString& texto)
         char16_t caixa[11];
         const QStringView medidoMv = campo(caixa, {trecho(l, medido + 9, mvMedido - 1)}, 11);
 
-        QString item;
-        item.reserve(64 + referencia.size() + leitura.size());
+        Montagem item;
         item.append(QStringView(u"   buck"));
         acrescentaNumero(item, numero);
         item.append(QStringView(u": ")).append(referencia).append(QStringView(u": "));
@@ -160,7 +177,7 @@ QList<ItemBuck> ListaBuckcheck(const QString& texto)
         item.append(QStringView(u" V - ")).append(leitura).append(QStringView(u":  "));
         AcrescentaVolts(item, medidoMv);
         item.append(QStringView(u" V : ")).append(veredito);
-        itens.append({std::move(item), veredito == u"PASS" ? IconeBuck::Passou : IconeBuck::Falhou});
+        itens.append({item.texto(), veredito == u"PASS" ? IconeBuck::Passou : IconeBuck::Falhou});
     });
     return itens;
 }

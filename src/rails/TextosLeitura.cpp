@@ -1,45 +1,13 @@
 #include "rails/TextosLeitura.h"
 
 #include <QLocale>
-#include <algorithm>
 #include <charconv>
 #include <cmath>
-
-void AcrescentaVolts(QString& destino, QStringView valor)
-{
-    QStringView resto = valor;
-    const bool negativo = resto.startsWith(u'-');
-    if (negativo)
-        resto = resto.sliced(1);
-
-    // A plain search: a reading is a few characters, and lists call this once per line.
-    const auto achado = std::find(resto.begin(), resto.end(), u'.');
-    if (achado == resto.end()) {
-        destino.append(valor);
-        return;
-    }
-    const qsizetype ponto = achado - resto.begin();
-
-    const QStringView inteiro = resto.first(ponto); // whole millivolts; the fraction is dropped
-    if (negativo)
-        destino.append(u'-');
-    switch (inteiro.size()) {
-    case 1: destino.append(QLatin1String("0.00")).append(inteiro); break;
-    case 2: destino.append(QLatin1String("0.0")).append(inteiro); break;
-    case 3: destino.append(QLatin1String("0.")).append(inteiro); break;
-    case 4:
-    case 5:
-    case 6:
-        destino.append(inteiro.first(inteiro.size() - 3)).append(u'.').append(inteiro.last(3));
-        break;
-    default: destino.append(inteiro); break; // none, or seven and more: not shifted
-    }
-}
 
 QString ConverteMilivolts(const QString& valor)
 {
     QString volts;
-    AcrescentaVolts(volts, valor);
+    AcrescentaVolts(volts, QStringView(valor));
     return volts;
 }
 
