@@ -1,7 +1,7 @@
 // How long each parser takes on a 1 MB answer: the bench board's answers (the fuzz seeds)
 // with their output repeated to 1 MB between the echo and the prompt, as a flooding phone
 // would send it. A QtTest benchmark, run by hand (not part of CTest):
-//     build/fuzz/medida_analisadores            (add -median 5 for steadier figures)
+//     build/fuzz/medida_analisadores            (add -median 3 for steadier figures)
 // Every parser reads its answer a bounded number of times, so each should stay far below
 // 10 ms per megabyte.
 #include "boardtests/BateriaLeitura.h"
@@ -93,9 +93,11 @@ void MedidaAnalisadores::initTestCase()
     const QStringList console = semente("console", "IP7-device__--key_GasGauge_-p").split(QChar(0));
     const QString vivo = umMega(console.value(0));
     const QString gravado = umMega(console.value(1));
-    QStringList fragmentos;
-    for (const QString& f : console.value(2).split(QLatin1Char('\n')))
-        fragmentos << AutoComparacao::LimpaFragmento(f);
+    // The comparator masks with every row of table M of the shipped database, as it does at the bench.
+    const auto fragmentosM = AutoComparacao::CarregaFragmentos(QStringLiteral(BANCO_CONFIG));
+    if (!fragmentosM || fragmentosM->isEmpty())
+        qFatal("table M of %s missing", BANCO_CONFIG);
+    const QStringList fragmentos = *fragmentosM;
     const QString digitos = QString(UmMega, QLatin1Char('7')) + QStringLiteral(".5");
 
     auto& c = casos();
@@ -130,7 +132,7 @@ void MedidaAnalisadores::initTestCase()
         {"AvaliaRadio", [=] { ModuloRf::AvaliaRadio(0, radio); }},
         {"AvaliaIC", [=] { ModuloIC::AvaliaIC(ic); }},
         {"RAM test (Passou)", [=] { ModuloOutros::Passou(memoria); }},
-        {"Auto comparator (Confere)", [=] { AutoComparacao::Confere(vivo, gravado, fragmentos); }},
+        {"Auto comparator (Confere), every row of table M", [=] { AutoComparacao::Confere(vivo, gravado, fragmentos); }},
         {"Console word at a position", [=] { RegrasConsole::PalavraNaPosicao(vivo, int(vivo.size() / 2)); }},
         {"Console help prefix", [=] { RegrasConsole::AlternaPrefixoHelp(vivo); }},
         // As the rail window reports: 40 rails graded on the answer, then the report query.

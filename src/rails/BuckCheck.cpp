@@ -3,38 +3,105 @@
 #include "i18n/Dicionario.h"
 #include "rails/TextosLeitura.h"
 
+#include <QVarLengthArray>
+
+#include <algorithm>
+#include <charconv>
+
 namespace {
 // One line of an answer, without its line end. Every rule below reads inside one line, so a
 // line without its "mV" never reaches into the next ones, and each character is read a
 // bounded number of times.
 using Linha = QStringView;
 
-QList<Linha> linhas(const QString& texto)
+// Calls `f` with every non-empty line of the text, in order.
+template <typename F>
+void paraCadaLinha(const QString& texto, F f)
 {
-    QList<Linha> r;
+    const QStringView t(texto);
     qsizetype inicio = 0;
-    for (qsizetype i = 0; i <= texto.size(); ++i) {
-        if (i == texto.size() || texto.at(i) == QLatin1Char('\n') || texto.at(i) == QLatin1Char('\r')) {
+    for (qsizetype i = 0; i <= t.size(); ++i) {
+        if (i == t.size() || t[i] == u'\n' || t[i] == u'\r') {
             if (i > inicio)
-                r.append(QStringView(texto).mid(inicio, i - inicio));
+                f(t.sliced(inicio, i - inicio));
             inicio = i + 1;
         }
     }
-    return r;
+}
+
+// An item's text put together on the stack and copied once into its own QString.
+class Montagem {
+public:
+    Montagem& append(QStringView t)
+    {
+        texto_.append(t.utf16(), t.size());
+        return *this;
+    }
+    QString texto() const { return QString(reinterpret_cast<const QChar*>(texto_.constData()), texto_.size()); }
+
+private:
+    QVarLengthArray<char16_t, 128> texto_;
+};
+
+// Where `agulha` first starts in the line at `de` or later, -1 when nowhere: a plain search,
+// as a line is short.
+qsizetype acha(Linha linha, QStringView agulha, qsizetype de = 0)
+{
+    if (de > linha.size())
+        return -1;
+    const auto achado = std::search(linha.begin() + de, linha.end(), agulha.begin(), agulha.end());
+    return achado == linha.end() ? -1 : achado - linha.begin();
 }
 
 // The text between two positions of a line (0-based start, end exclusive); a pair that
 // crosses gives "" instead of failing.
-QString trecho(Linha linha, qsizetype inicio, qsizetype fim)
+QStringView trecho(Linha linha, qsizetype inicio, qsizetype fim)
 {
     if (fim <= inicio)
-        return QString();
-    return linha.mid(inicio, fim - inicio).toString();
+        return {};
+    return linha.mid(inicio, fim - inicio);
 }
 
-QString campo(const QString& texto, int largura)
+// The parts one after the other in a field of exactly `largura` characters: cut, or filled
+// with blanks. Written into `caixa`, which must hold `largura` characters.
+QStringView campo(char16_t* caixa, std::initializer_list<QStringView> partes, qsizetype largura)
 {
-    return texto.leftJustified(largura, QLatin1Char(' '), true);
+    qsizetype n = 0;
+    for (const QStringView parte : partes) {
+        for (const QChar c : parte) {
+            if (n == largura)
+                return QStringView(caixa, n);
+            caixa[n++] = c.unicode();
+        }
+    }
+    while (n < largura)
+        caixa[n++] = u' ';
+    return QStringView(caixa, n);
+}
+
+void acrescentaNumero(Montagem& destino, int numero)
+{
+    char digitos[16];
+    const auto r = std::to_chars(digitos, digitos + sizeof digitos, numero);
+    char16_t largos[16];
+    std::copy(digitos, r.ptr, largos);
+    destino.append(QStringView(largos, r.ptr - digitos));
+}
+
+// AlvoEmVolts appended to `destino`.
+template <typename Destino>
+void acrescentaAlvo(Destino& destino, QStringView mv)
+{
+    char16_t caixa[5];
+    const QStringView ponto(u".");
+    switch (mv.size()) {
+    case 1: destino.append(campo(caixa, {u"0.00", mv}, 5)); break;
+    case 2: destino.append(campo(caixa, {u"0.0", mv}, 5)); break;
+    case 3: destino.append(campo(caixa, {u"0.", mv}, 5)); break;
+    case 4: destino.append(campo(caixa, {mv.first(1), ponto, mv.sliced(1)}, 5)); break;
+    case 5: destino.append(campo(caixa, {mv.first(2), ponto, mv.sliced(2)}, 5)); break;
+    default: destino.append(campo(caixa, {mv}, 5)); break;
+    }
 }
 
 bool modeloNovo(const QString& modelo)
@@ -49,71 +116,69 @@ QList<ItemBuck> ListaBuck(const QString& texto)
     QList<ItemBuck> itens;
     if (texto.contains(QLatin1String("measured")))
         return itens;
+    itens.reserve(texto.count(u'\n') + 1); // about one item a line
     int n = texto.contains(QLatin1String("buck0")) ? 0 : 1;
-    for (const Linha& l : linhas(texto)) {
+    paraCadaLinha(texto, [&](Linha l) {
         const qsizetype doisPontos = l.indexOf(QLatin1Char(':'));
         if (doisPontos < 0)
-            continue;
+            return;
         // A line with a ":" is one output: it takes its number even when it holds no reading.
         const int numero = n++;
-        const qsizetype mv = l.indexOf(QLatin1String("mV"), doisPontos);
+        const qsizetype mv = acha(l, u"mV", doisPontos);
         if (mv < 0)
-            continue;
+            return;
         // From two characters after the ":" to the character before the blank ahead of "mV".
-        const QString valor = trecho(l, doisPontos + 2, mv - 1);
-        const QString volts = ConverteMilivolts(valor);
-        QString item;
-        item.reserve(24 + volts.size());
-        item.append(QLatin1String("   buck")).append(QString::number(numero))
-            .append(QLatin1String(" voltage: ")).append(volts).append(QLatin1String(" V"));
-        itens.append({item, IconeBuck::Leitura});
-    }
+        const QStringView valor = trecho(l, doisPontos + 2, mv - 1);
+        Montagem item;
+        item.append(QStringView(u"   buck"));
+        acrescentaNumero(item, numero);
+        item.append(QStringView(u" voltage: "));
+        AcrescentaVolts(item, valor);
+        item.append(QStringView(u" V"));
+        itens.append({item.texto(), IconeBuck::Leitura});
+    });
     return itens;
 }
 
 QString AlvoEmVolts(const QString& mv)
 {
     QString v;
-    switch (mv.size()) {
-    case 1: v = QStringLiteral("0.00") + mv; break;
-    case 2: v = QStringLiteral("0.0") + mv; break;
-    case 3: v = QStringLiteral("0.") + mv; break;
-    case 4: v = mv.left(1) + QLatin1Char('.') + mv.mid(1); break;
-    case 5: v = mv.left(2) + QLatin1Char('.') + mv.mid(2); break;
-    default: v = mv; break;
-    }
-    return campo(v, 5);
+    acrescentaAlvo(v, mv);
+    return v;
 }
 
 QList<ItemBuck> ListaBuckcheck(const QString& texto)
 {
     QList<ItemBuck> itens;
+    itens.reserve(texto.count(u'\n') + 1); // about one item a line
     int n = texto.contains(QLatin1String("buck0")) ? 0 : 1;
     const QString referencia = L(QStringLiteral("Referência"));
     const QString leitura = L(QStringLiteral("Leitura"));
-    for (const Linha& l : linhas(texto)) {
-        const qsizetype alvo = l.indexOf(QLatin1String("target"));
+    paraCadaLinha(texto, [&](Linha l) {
+        const qsizetype alvo = acha(l, u"target");
         if (alvo < 0)
-            continue;
+            return;
         // A line with a "target" is one output: it takes its number even when it is incomplete.
         const int numero = n++;
-        const qsizetype mvAlvo = l.indexOf(QLatin1String("mV"), alvo);
-        const qsizetype medido = mvAlvo < 0 ? -1 : l.indexOf(QLatin1String("measured"), alvo + 1);
-        const qsizetype mvMedido = medido < 0 ? -1 : l.indexOf(QLatin1String("mV"), medido);
+        const qsizetype mvAlvo = acha(l, u"mV", alvo);
+        const qsizetype medido = mvAlvo < 0 ? -1 : acha(l, u"measured", alvo + 1);
+        const qsizetype mvMedido = medido < 0 ? -1 : acha(l, u"mV", medido);
         if (mvMedido < 0)
-            continue;
-        const QString alvoV = AlvoEmVolts(trecho(l, alvo + 7, mvAlvo - 1));
-        const QString medidoV = ConverteMilivolts(campo(trecho(l, medido + 9, mvMedido - 1), 11));
-        const QString veredito = l.mid(mvMedido + 5, 4).toString();
+            return;
+        const QStringView veredito = l.mid(mvMedido + 5, 4);
+        char16_t caixa[11];
+        const QStringView medidoMv = campo(caixa, {trecho(l, medido + 9, mvMedido - 1)}, 11);
 
-        QString item;
-        item.reserve(40 + referencia.size() + leitura.size() + medidoV.size());
-        item.append(QLatin1String("   buck")).append(QString::number(numero)).append(QLatin1String(": "))
-            .append(referencia).append(QLatin1String(": ")).append(alvoV).append(QLatin1String(" V - "))
-            .append(leitura).append(QLatin1String(":  ")).append(medidoV).append(QLatin1String(" V : "))
-            .append(veredito);
-        itens.append({item, veredito == QLatin1String("PASS") ? IconeBuck::Passou : IconeBuck::Falhou});
-    }
+        Montagem item;
+        item.append(QStringView(u"   buck"));
+        acrescentaNumero(item, numero);
+        item.append(QStringView(u": ")).append(referencia).append(QStringView(u": "));
+        acrescentaAlvo(item, trecho(l, alvo + 7, mvAlvo - 1));
+        item.append(QStringView(u" V - ")).append(leitura).append(QStringView(u":  "));
+        AcrescentaVolts(item, medidoMv);
+        item.append(QStringView(u" V : ")).append(veredito);
+        itens.append({item.texto(), veredito == u"PASS" ? IconeBuck::Passou : IconeBuck::Falhou});
+    });
     return itens;
 }
 

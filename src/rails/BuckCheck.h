@@ -16,6 +16,7 @@ struct ItemBuck {
     IconeBuck icone = IconeBuck::Leitura;
     bool operator==(const ItemBuck&) const = default;
 };
+Q_DECLARE_TYPEINFO(ItemBuck, Q_RELOCATABLE_TYPE); // a QString and a number: moved as bytes
 
 // Parse mode: 1 "buck", 2 "buckcheck".
 enum class ModoBuck { Buck = 1, Buckcheck = 2 };

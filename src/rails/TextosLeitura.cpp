@@ -6,29 +6,9 @@
 
 QString ConverteMilivolts(const QString& valor)
 {
-    QString resto = valor;
-    const bool negativo = resto.startsWith(QLatin1Char('-'));
-    if (negativo)
-        resto.remove(0, 1);
-
-    const qsizetype ponto = resto.indexOf(QLatin1Char('.'));
-    if (ponto < 0)
-        return valor;
-
-    const QString inteiro = resto.left(ponto); // whole millivolts; the fraction is dropped
     QString volts;
-    switch (inteiro.size()) {
-    case 1: volts = QStringLiteral("0.00") + inteiro; break;
-    case 2: volts = QStringLiteral("0.0") + inteiro; break;
-    case 3: volts = QStringLiteral("0.") + inteiro; break;
-    case 4:
-    case 5:
-    case 6:
-        volts = inteiro.left(inteiro.size() - 3) + QLatin1Char('.') + inteiro.right(3);
-        break;
-    default: volts = inteiro; break; // none, or seven and more: not shifted
-    }
-    return negativo ? QLatin1Char('-') + volts : volts;
+    AcrescentaVolts(volts, QStringView(valor));
+    return volts;
 }
 
 namespace {
@@ -96,6 +76,72 @@ QString RemoveEspacos(const QString& texto)
     return t;
 }
 
+namespace {
+// Enough significant digits to round any decimal to the nearest double: beyond them only
+// whether some later digit is not zero can move the result.
+constexpr qsizetype DigitosSignificativos = 800;
+// A whole part longer than this is far beyond a double's range, a fraction that starts with
+// more zeros far below its smallest value: both convert as they would in full.
+constexpr qsizetype ZerosOuDigitosAlemDoDouble = 400;
+
+// A checked number (sign, digits, at most one ",") as the C locale reads it, with the same
+// value once converted but at most some hundreds of characters: leading zeros dropped, the
+// digits past DigitosSignificativos replaced by one "1" when any of them is not zero, and an
+// overflowing or underflowing run kept only as long as it stays one.
+QString textoCurto(QStringView t)
+{
+    QString c;
+    qsizetype i = 0;
+    if (i < t.size() && (t[i] == u'-' || t[i] == u'+')) {
+        if (t[i] == u'-')
+            c.append(u'-');
+        ++i;
+    }
+    const qsizetype virgula = t.indexOf(u',', i);
+    QStringView inteiro = t.sliced(i, (virgula < 0 ? t.size() : virgula) - i);
+    QStringView fracao = virgula < 0 ? QStringView() : t.sliced(virgula + 1);
+    while (inteiro.size() > 1 && inteiro.front() == u'0')
+        inteiro = inteiro.sliced(1);
+    if (inteiro.size() > ZerosOuDigitosAlemDoDouble) {
+        // Overflows whatever follows.
+        c.append(inteiro.first(ZerosOuDigitosAlemDoDouble));
+        return c;
+    }
+    c.append(inteiro);
+    if (virgula < 0)
+        return c;
+    c.append(u'.');
+    qsizetype significativos = (inteiro.size() == 1 && inteiro.front() == u'0') ? 0 : inteiro.size();
+    if (significativos == 0) {
+        qsizetype zeros = 0;
+        while (zeros < fracao.size() && fracao[zeros] == u'0')
+            ++zeros;
+        if (zeros > ZerosOuDigitosAlemDoDouble) {
+            const bool soZeros = zeros == fracao.size();
+            c.append(fracao.first(ZerosOuDigitosAlemDoDouble));
+            if (!soZeros)
+                c.append(u'1');
+            return c;
+        }
+        c.append(fracao.first(zeros));
+        fracao = fracao.sliced(zeros);
+    }
+    const qsizetype cabem = qMax<qsizetype>(0, DigitosSignificativos - significativos);
+    if (fracao.size() <= cabem) {
+        c.append(fracao);
+        return c;
+    }
+    c.append(fracao.first(cabem));
+    for (const QChar d : fracao.sliced(cabem)) {
+        if (d != u'0') {
+            c.append(u'1');
+            break;
+        }
+    }
+    return c;
+}
+} // namespace
+
 std::optional<double> NumeroComVirgula(const QString& texto)
 {
     const QString t = texto.trimmed();
@@ -116,11 +162,7 @@ std::optional<double> NumeroComVirgula(const QString& texto)
     if (digitos == 0)
         return std::nullopt;
     bool ok = false;
-    QString c = t;
-    c.replace(QLatin1Char(','), QLatin1Char('.'));
-    if (c.startsWith(QLatin1Char('+')))
-        c.remove(0, 1);
-    const double v = QLocale::c().toDouble(c, &ok);
+    const double v = QLocale::c().toDouble(textoCurto(t), &ok);
     if (!ok || !std::isfinite(v))
         return std::nullopt; // too large to be a number of this program
     return v;

@@ -10,6 +10,43 @@
 // characters: the fraction is dropped, never rounded. A text without "." comes back as given.
 QString ConverteMilivolts(const QString& valor);
 
+// ConverteMilivolts(valor) appended to `destino` (a QString, or anything with
+// append(QStringView)), for lists built one item at a time.
+template <typename Destino>
+void AcrescentaVolts(Destino& destino, QStringView valor)
+{
+    QStringView resto = valor;
+    const bool negativo = resto.startsWith(u'-');
+    if (negativo)
+        resto = resto.sliced(1);
+
+    // A plain search: a reading is a few characters, and lists call this once per line.
+    qsizetype ponto = 0;
+    while (ponto < resto.size() && resto[ponto] != u'.')
+        ++ponto;
+    if (ponto == resto.size()) {
+        destino.append(valor);
+        return;
+    }
+
+    const QStringView inteiro = resto.first(ponto); // whole millivolts; the fraction is dropped
+    if (negativo)
+        destino.append(QStringView(u"-"));
+    switch (inteiro.size()) {
+    case 1: destino.append(QStringView(u"0.00")); destino.append(inteiro); break;
+    case 2: destino.append(QStringView(u"0.0")); destino.append(inteiro); break;
+    case 3: destino.append(QStringView(u"0.")); destino.append(inteiro); break;
+    case 4:
+    case 5:
+    case 6:
+        destino.append(inteiro.first(inteiro.size() - 3));
+        destino.append(QStringView(u"."));
+        destino.append(inteiro.last(3));
+        break;
+    default: destino.append(inteiro); break; // none, or seven and more: not shifted
+    }
+}
+
 // "," and blanks become "."; the text is cut one character after its first ".".
 QString FormataUmaDecimal(const QString& valor);
 

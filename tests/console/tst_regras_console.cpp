@@ -3,6 +3,7 @@
 #include "console/DadosConsole.h"
 #include "console/RegrasConsole.h"
 
+#include <QRandomGenerator>
 #include <QtTest>
 
 using namespace AutoComparacao;
@@ -22,6 +23,9 @@ private slots:
     void comparador_data();
     void comparador();
     void mascaraVaziaNaoInsere();
+    void mascaraEmOrdem_data();
+    void mascaraEmOrdem();
+    void mascaraComoSubstituicoesSucessivas();
     void edicaoGuardaFinsDeLinha_data();
     void edicaoGuardaFinsDeLinha();
 };
@@ -174,6 +178,70 @@ void TstRegrasConsole::mascaraVaziaNaoInsere()
     // A row of M holding only a marker token must not mask every gap between characters.
     QCOMPARE(MascaraTexto("abc", {"'jox'", ""}), QStringLiteral("abc"));
     QCOMPARE(MascaraTexto("AbC abc", {"abc"}), QStringLiteral("xxxxx\u00AE xxxxx\u00AE"));
+}
+
+void TstRegrasConsole::mascaraEmOrdem_data()
+{
+    // Each fragment is replaced in the text left by the ones before it.
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<QStringList>("fragmentos");
+    QTest::addColumn<QString>("mascarado");
+    const QString m = QStringLiteral("xxxxx\u00AE");
+    QTest::newRow("fragment at the very end") << "abc12345" << QStringList{"12345"} << "abc" + m;
+    QTest::newRow("fragment is the whole text") << "12345" << QStringList{"12345"} << m;
+    QTest::newRow("fragment longer than the text") << "1234" << QStringList{"12345"} << "1234";
+    QTest::newRow("overlapping occurrences, leftmost first") << "aaa" << QStringList{"aa"} << m + "a";
+    QTest::newRow("back to back occurrences") << "aaaa" << QStringList{"aa"} << m + m;
+    QTest::newRow("overlapping fragments, the first wins") << "abcde" << QStringList{"abc", "cde"} << m + "de";
+    QTest::newRow("overlapping fragments, other order") << "abcde" << QStringList{"cde", "abc"} << "ab" + m;
+    QTest::newRow("an occurrence cut by a mask is gone")
+        << "abcabc" << QStringList{"bca", "abc"} << "a" + m + "bc";
+    QTest::newRow("fragment ending on x meets a mask") << "ab12" << QStringList{"12", "bX"} << "a" + m + "xxxx\u00AE";
+    QTest::newRow("fragment starting on the mask's end") << "12ab" << QStringList{"12", "\u00AEa"} << "xxxxx" + m + "b";
+    QTest::newRow("fragment of x only inside masks")
+        << "x1" << QStringList{"1", "xx"} << m + m + m + "\u00AE";
+    QTest::newRow("plain fragment after one that met a mask")
+        << "ab12 cd cd" << QStringList{"12", "bx", "cd"} << "a" + m + "xxxx\u00AE " + m + " " + m;
+    QTest::newRow("one-character fragment") << "a-b-c" << QStringList{"-"} << "a" + m + "b" + m + "c";
+    QTest::newRow("case folded beyond ASCII") << "\u00C0B \u00E0b" << QStringList{"\u00E0B"} << m + " " + m;
+    QTest::newRow("characters outside the basic plane")
+        << "\U0001F600ab\U0001F600" << QStringList{"AB"} << "\U0001F600" + m + "\U0001F600";
+    QTest::newRow("nothing found") << "abc" << QStringList{"abd", "bd"} << "abc";
+    QTest::newRow("empty text") << "" << QStringList{"a"} << "";
+}
+
+void TstRegrasConsole::mascaraEmOrdem()
+{
+    QFETCH(QString, texto);
+    QFETCH(QStringList, fragmentos);
+    QFETCH(QString, mascarado);
+    QCOMPARE(MascaraTexto(texto, fragmentos), mascarado);
+}
+
+void TstRegrasConsole::mascaraComoSubstituicoesSucessivas()
+{
+    // Small alphabets with the mask's own characters make fragments overlap each other and the
+    // masks already in place; the result must be that of replacing one fragment after another.
+    const QString letras = QStringLiteral("abAxX\u00AE1");
+    QRandomGenerator gerador(16);
+    const auto sorteia = [&](int maximo) {
+        QString t;
+        for (int i = int(gerador.bounded(maximo + 1)); i > 0; --i)
+            t += letras.at(gerador.bounded(letras.size()));
+        return t;
+    };
+    for (int caso = 0; caso < 3000; ++caso) {
+        const QString texto = sorteia(40);
+        QStringList fragmentos;
+        for (int i = int(gerador.bounded(1, 6)); i > 0; --i)
+            fragmentos << sorteia(4);
+        QString esperado = texto;
+        for (const QString& f : std::as_const(fragmentos)) {
+            if (!f.isEmpty())
+                esperado.replace(f, MascaraAutoComparador, Qt::CaseInsensitive);
+        }
+        QCOMPARE(MascaraTexto(texto, fragmentos), esperado);
+    }
 }
 
 void TstRegrasConsole::edicaoGuardaFinsDeLinha_data()

@@ -80,6 +80,10 @@ void TstJanelasBuckTeste::listaBuck_data()
     QTest::newRow("40 linhas sem mV") << QString("buck0: timeout\r\n").repeated(40) + "buck40: 825.000 mV\r\n" + Prompt
                                       << QList<ItemBuck>{leitura("   buck40 voltage: 0.825 V")};
     QTest::newRow("vazio") << QString() << QList<ItemBuck>{};
+    QTest::newRow("negativo, sem ponto, mV colado")
+        << "buck0: -825.000 mV\r\nbuck1: 825 mV\r\nbuck2:mV\r\n" + Prompt
+        << QList<ItemBuck>{leitura("   buck0 voltage: -0.825 V"), leitura("   buck1 voltage: 825 V"),
+                           leitura("   buck2 voltage:  V")};
 }
 
 void TstJanelasBuckTeste::listaBuck()
@@ -116,6 +120,19 @@ void TstJanelasBuckTeste::listaBuckcheck_data()
     QTest::newRow("linha incompleta guarda o numero")
         << "buck0: target 825 mV - TIMEOUT\nbuck1: target 775 mV, measured 775.000 mV - PASS\n" + Prompt
         << QList<ItemBuck>{item(1, "0.775", "0.775", "PASS", IconeBuck::Passou)};
+    // The target fills five characters and the measured value eleven before its conversion.
+    QTest::newRow("alvo de seis digitos, medido longo")
+        << "buck0: target 123456 mV, measured 1234567.891234 mV - PASS\n"
+        << QList<ItemBuck>{item(0, "12345", "1234567", "PASS", IconeBuck::Passou)};
+    QTest::newRow("medido sem ponto fica com os brancos")
+        << "buck0: target 825 mV, measured 700 mV - PASS\n"
+        << QList<ItemBuck>{item(0, "0.825", "700        ", "PASS", IconeBuck::Passou)};
+    QTest::newRow("medido negativo") << "buck0: target 825 mV, measured -12.5 mV - PASS\n"
+                                     << QList<ItemBuck>{item(0, "0.825", "-0.012", "PASS", IconeBuck::Passou)};
+    QTest::newRow("veredito cortado no fim da linha") << "buck0: target 1 mV, measured 5.5 mV - PA"
+                                                      << QList<ItemBuck>{item(0, "0.001", "0.005", "PA", IconeBuck::Falhou)};
+    QTest::newRow("alvo sem valor") << "buck0: target mV, measured 5.000 mV - PASS\n"
+                                    << QList<ItemBuck>{item(0, "     ", "0.005", "PASS", IconeBuck::Passou)};
 }
 
 void TstJanelasBuckTeste::listaBuckcheck()

@@ -22,6 +22,8 @@ private slots:
     void calculaPorcentagemFalhas_data();
     void calculaPorcentagemFalhas();
     void calculaPorcentagemNaoDependeDoLocal();
+    void numerosDeMilharesDeDigitos_data();
+    void numerosDeMilharesDeDigitos();
     void escreveNumero_data();
     void escreveNumero();
 };
@@ -241,6 +243,44 @@ void TstTextosLeitura::calculaPorcentagemNaoDependeDoLocal()
     QCOMPARE(a, QStringLiteral("4.1"));
     QCOMPARE(b, QStringLiteral("23.4"));
     QCOMPARE(c, QStringLiteral("23.4"));
+}
+
+void TstTextosLeitura::numerosDeMilharesDeDigitos_data()
+{
+    // A value of thousands of digits converts as it would digit by digit, and one beyond a
+    // double's range is not a number.
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<bool>("numero");
+    QTest::addColumn<double>("valor");
+    const auto zeros = [](qsizetype n) { return QString(n, QLatin1Char('0')); };
+    QTest::newRow("leading zeros") << zeros(5000) + "12,5" << true << 12.5;
+    QTest::newRow("signed, leading zeros") << "+" + zeros(3000) + "1" << true << 1.0;
+    QTest::newRow("trailing zeros") << "-1,5" + zeros(5000) << true << -1.5;
+    QTest::newRow("a far digit breaks a tie upwards")
+        << "9007199254740993," + zeros(3000) + "1" << true << 9007199254740994.0;
+    QTest::newRow("an exact tie rounds to even") << "9007199254740993," + zeros(3000) << true << 9007199254740992.0;
+    QTest::newRow("309 whole digits") << "1" + zeros(308) << true << 1e308;
+    QTest::newRow("401 whole digits") << "1" + zeros(400) << false << 0.0;
+    QTest::newRow("5000 whole digits and a fraction") << QString(5000, '7') + ",5" << false << 0.0;
+    QTest::newRow("negative, 5000 whole digits") << "-" + QString(5000, '7') << false << 0.0;
+    QTest::newRow("small but a double") << "0," + zeros(300) + "1" << true << 1e-301;
+    QTest::newRow("the smallest double") << "0," + zeros(323) + "5" << true << 4.9406564584124654e-324;
+    QTest::newRow("below the smallest double") << "0," + zeros(5000) + "1" << false << 0.0;
+    QTest::newRow("zero with thousands of decimals") << "0," + zeros(5000) << true << 0.0;
+}
+
+void TstTextosLeitura::numerosDeMilharesDeDigitos()
+{
+    QFETCH(QString, texto);
+    QFETCH(bool, numero);
+    QFETCH(double, valor);
+    const std::optional<double> lido = NumeroComVirgula(texto);
+    QCOMPARE(lido.has_value(), numero);
+    if (numero)
+        QCOMPARE(*lido, valor);
+    // The percentage of such a reading is a number only when the reading is one.
+    const Porcentagem p = CalculaPorcentagem(texto, QStringLiteral("1"));
+    QCOMPARE(p.falha == Porcentagem::Falha::NaoNumero, !numero);
 }
 
 void TstTextosLeitura::escreveNumero_data()
