@@ -31,6 +31,15 @@
 
 namespace {
 
+// The link state of a data row's code ("0".."3", as the main window shows it).
+EstadoLigacao estadoDoCodigo(const QString& codigo)
+{
+    for (auto e : {EstadoLigacao::Desconectada, EstadoLigacao::Ociosa, EstadoLigacao::Conectando, EstadoLigacao::Ocupada})
+        if (CodigoEstado(e) == codigo)
+            return e;
+    return EstadoLigacao::Desconectada;
+}
+
 template <class T>
 T* filho(QObject* pai, const char* nome)
 {

@@ -2,6 +2,8 @@
 // removed, a failure to write told once without disturbing the exchange; a short session
 // against the bench board logged command by command.
 #include "apoio/LigacaoAberta.h"
+#include "shell/janelas/TabelaJanelas.h"
+#include "ui/GerenciadorJanelas.h"
 #include "apoio/Apoio.h"
 #include "apoio/Bancada.h"
 
@@ -136,6 +138,10 @@ void TstRegistroSessao::respostaDeVolta()
     ligacao.definePortaSelecionada(QStringLiteral("7"));
     ligacao.defineNumeroModelo(QStringLiteral("A1660"));
     RegistroSessao registro(ligacao, pasta.filePath(QStringLiteral("logs")));
+    // The entries name who asked as the window table does.
+    GerenciadorJanelas janelas(ligacao, nullptr);
+    registraJanelas(janelas);
+    registro.defineNomes([&](const QString& c) { return janelas.nomeDoRequisitante(c); });
     registro.registraComando(QStringLiteral("16"), QStringLiteral("pmuadc --read all"));
     registro.registraResposta(QStringLiteral("16"), R);
     registro.registraEvento(QStringLiteral("Desconectado pelo usuário"));
@@ -272,6 +278,7 @@ void TstRegistroSessao::respostaAlemDoLimite()
     QTemporaryDir pasta;
     Ligacao ligacao;
     RegistroSessao registro(ligacao, pasta.path());
+    registro.defineNomes([](const QString& c) { return c == QLatin1String("1") ? QStringLiteral("Master") : c; });
     const qsizetype parte = RegrasTroca::Descarte::Parte;
     QString R = QStringLiteral("\r\nsyscfg list\r\r\n");
     while (R.size() < 3 * parte)

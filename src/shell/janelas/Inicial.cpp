@@ -146,16 +146,6 @@ QPixmap desenhaSobre()
     return p;
 }
 
-// The window shown for each menu button.
-const QMap<int, QString>& janelaDoBotao()
-{
-    static const QMap<int, QString> m = {
-        {2, "Master"}, {3, "VCores"}, {4, "BuckLdo"}, {5, "RFs"}, {6, "Displays"},
-        {7, "Nand"},   {8, "IC"},     {9, "I2C"},     {17, "Outros"}, {12, "Sobre"},
-    };
-    return m;
-}
-
 } // namespace
 
 Inicial::Inicial(QWidget* telaAbertura)
@@ -172,6 +162,7 @@ Inicial::Inicial(QWidget* telaAbertura)
     // The session log: old days are removed now, every exchange and link change is appended.
     m_registro = new RegistroSessao(*m_ligacao, PastaLogs(), this);
     m_registro->acompanha(*m_conexao);
+    m_registro->defineNomes([this](const QString& codigo) { return m_janelas->nomeDoRequisitante(codigo); });
     // Every verdict a window gives goes to the same log, so a day's log tells what a board showed.
     DefineDestinoVereditos([registro = QPointer<RegistroSessao>(m_registro)](const QString& linha) {
         if (registro)
@@ -631,7 +622,7 @@ void Inicial::clicaBotao(int indice)
     default:
         break;
     }
-    const QString nome = janelaDoBotao().value(indice);
+    const QString nome = m_janelas->janelaDoBotao(indice);
     if (!nome.isEmpty())
         m_janelas->mostra(nome);
 }
