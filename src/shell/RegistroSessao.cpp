@@ -1,4 +1,5 @@
 #include "shell/RegistroSessao.h"
+#include "shell/Sessao.h"
 
 #include "i18n/Dialogos.h"
 #include "shell/Conexao.h"
@@ -40,8 +41,8 @@ QString RegistroSessao::quem(const QString& codigo) const
     return nome + QStringLiteral(" (") + codigo + QLatin1Char(')');
 }
 
-RegistroSessao::RegistroSessao(Ligacao& ligacao, const QString& pasta, QObject* pai, Relogio relogio)
-    : QObject(pai), m_ligacao(ligacao), m_pasta(pasta), m_relogio(std::move(relogio))
+RegistroSessao::RegistroSessao(Sessao& sessao, const QString& pasta, QObject* pai, Relogio relogio)
+    : QObject(pai), m_sessao(sessao), m_ligacao(sessao.ligacao()), m_pasta(pasta), m_relogio(std::move(relogio))
 {
     if (!m_relogio)
         m_relogio = [] { return QDateTime::currentDateTime(); };
@@ -114,7 +115,7 @@ QString RegistroSessao::CorpoDaResposta(const QString& R)
 
 QString RegistroSessao::cabecalho(const QDateTime& quando, const QString& assunto) const
 {
-    return Cabecalho(quando, m_ligacao.portaSelecionada(), m_ligacao.modelo(), m_ligacao.numeroModelo(), assunto);
+    return Cabecalho(quando, m_ligacao.portaSelecionada(), m_sessao.modelo(), m_sessao.numeroModelo(), assunto);
 }
 
 void RegistroSessao::registraComando(const QString& codigo, const QString& comando)

@@ -10,6 +10,7 @@
 
 class Conexao;
 class Ligacao;
+class Sessao;
 
 // The folder of the session logs: "logs" beside the database (application folder); "" while
 // no application folder is known (nothing is logged then).
@@ -39,7 +40,7 @@ public:
     using Relogio = std::function<QDateTime()>;
 
     // Removes the logs older than 180 days from `pasta` at once.
-    explicit RegistroSessao(Ligacao& ligacao, const QString& pasta = PastaLogs(), QObject* pai = nullptr,
+    explicit RegistroSessao(Sessao& sessao, const QString& pasta = PastaLogs(), QObject* pai = nullptr,
                             Relogio relogio = {});
 
     // Logs the exchanges of the link and the connection events of `conexao`.
@@ -84,6 +85,7 @@ private:
     QString cabecalho(const QDateTime& quando, const QString& assunto) const;
     void avisaFalha(const QString& descricao, int numero);
 
+    Sessao& m_sessao;
     Ligacao& m_ligacao;
     QString m_pasta;
     Relogio m_relogio;

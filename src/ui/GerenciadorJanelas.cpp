@@ -9,8 +9,8 @@
 #include <algorithm>
 
 
-GerenciadorJanelas::GerenciadorJanelas(Ligacao& ligacao, QMdiArea* area, QObject* pai)
-    : QObject(pai), m_ligacao(ligacao), m_area(area)
+GerenciadorJanelas::GerenciadorJanelas(Sessao& sessao, QMdiArea* area, QObject* pai)
+    : QObject(pai), m_sessao(sessao), m_ligacao(sessao.ligacao()), m_area(area)
 {
 }
 

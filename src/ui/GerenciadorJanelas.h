@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/Ligacao.h"
+#include "shell/Sessao.h"
 #include "ui/DescritorJanela.h"
 #include "ui/JanelaFilha.h"
 
@@ -17,8 +17,9 @@ class QMdiArea;
 class GerenciadorJanelas : public QObject {
     Q_OBJECT
 public:
-    GerenciadorJanelas(Ligacao& ligacao, QMdiArea* area, QObject* pai = nullptr);
+    GerenciadorJanelas(Sessao& sessao, QMdiArea* area, QObject* pai = nullptr);
 
+    Sessao& sessao() const { return m_sessao; }
     Ligacao& ligacao() const { return m_ligacao; }
     QMdiArea* area() const { return m_area; }
 
@@ -70,6 +71,7 @@ signals:
     void janelaCriada(const QString& nome);
 
 private:
+    Sessao& m_sessao;
     Ligacao& m_ligacao;
     QMdiArea* m_area;
     QHash<QString, DescritorJanela> m_descritores;
