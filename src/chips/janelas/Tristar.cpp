@@ -5,6 +5,7 @@
 #include "chips/janelas/DesenhoChip.h"
 #include "i18n/Dicionario.h"
 #include "shell/Ligacao.h"
+#include "shell/PerfilModelo.h"
 #include "ui/GerenciadorJanelas.h"
 #include "ui/Twips.h"
 
@@ -119,7 +120,7 @@ bool Tristar::botaoIcDizHydra() const
         if (auto* bt = ic->findChild<QAbstractButton*>(QStringLiteral("btTristar")))
             return bt->text().contains(QLatin1String("HYDRA"));
     // The IC window names the chip by the same rule when it is not open.
-    return ModeloComDuasEntradas(ligacao().modelo());
+    return PerfilModelo::de(ligacao().modelo()).hydra();
 }
 
 void Tristar::traduz()
