@@ -121,7 +121,7 @@ void Acorn::traduz()
 
 void Acorn::btExecutaLeitura_Click()
 {
-    if (!PerfilModelo::de(ligacao().modelo()).acorn()) {
+    if (!PerfilModelo::de(sessao().modelo()).acorn()) {
         MostraMensagem(QStringLiteral("SOMENTE_X"));
         return;
     }
@@ -162,6 +162,6 @@ void Acorn::esperaCancelada()
 void Acorn::btExportar_Click()
 {
     const auto pares = ChipAcorn::ParesRelatorio(m_painel, DataCurta(dialogos().agora()),
-                                                 Globais::instancia().IdiomaAtual, ligacao().modelo());
+                                                 Globais::instancia().IdiomaAtual, sessao().modelo());
     publicaRelatorio(QStringLiteral("acorn"), pares);
 }
