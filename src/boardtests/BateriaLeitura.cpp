@@ -1,6 +1,7 @@
 #include "boardtests/BateriaLeitura.h"
 
 #include "i18n/Dicionario.h"
+#include "shell/PerfilModelo.h"
 
 #include <cmath>
 #include <optional>
@@ -124,8 +125,8 @@ QString CalculaSaude(const QString& texto, bool* faltou)
 
 QString NotaFalta(const QString& modelo)
 {
-    const QString chave = modelo.left(4) == QLatin1String("IP 6") ? QStringLiteral("NAO_DISP_PARA_ESSE_MODELO")
-                                                                  : QStringLiteral("Sem Medição");
+    const QString chave = PerfilModelo::de(modelo).bateriaCompleta ? QStringLiteral("Sem Medição")
+                                                                   : QStringLiteral("NAO_DISP_PARA_ESSE_MODELO");
     return QStringLiteral("* ") + L(chave).toUpper();
 }
 

@@ -27,7 +27,8 @@ QString ExtraiPropriedade(const QString& texto, const QString& rotulo, bool* fal
 QString CalculaSaude(const QString& texto, bool* faltou = nullptr);
 
 // The note shown when a value is missing: "* " & upper case of "not available for this model"
-// on the "IP 6" family, of "no reading" on the others.
+// where the model's profile says its battery values are incomplete (the "IP 6" family), of
+// "no reading" on the others.
 QString NotaFalta(const QString& modelo);
 
 // The eight values of a gas-gauge answer and whether the note shows.

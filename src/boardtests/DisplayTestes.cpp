@@ -1,6 +1,7 @@
 #include "boardtests/DisplayTestes.h"
 
 #include "i18n/Dicionario.h"
+#include "shell/PerfilModelo.h"
 
 #include <QTime>
 
@@ -8,7 +9,6 @@ namespace ModuloDisplay {
 
 namespace {
 const QString CRLF = QStringLiteral("\r\n");
-const QString ModeloX = QStringLiteral("IP X");
 }
 
 QString ComandoBotao(int indice)
@@ -27,7 +27,7 @@ QString ComandoBotao(int indice)
 
 QList<EstadoBotao> ConjuntoBotoes(const QString& modelo)
 {
-    const bool x = modelo == ModeloX;
+    const bool x = PerfilModelo::de(modelo).acorn();
     const QString nivel = L(QStringLiteral("Nível"));
     QList<EstadoBotao> b(NumeroBotoes);
     b[0] = {x ? L(QStringLiteral("Testar")) : L(QStringLiteral("Testar")) + QStringLiteral(" BackLight"), !x};
@@ -68,7 +68,7 @@ QString SufixoCor(const QString& nome)
 
 bool CorRecusada(const QString& modelo)
 {
-    return modelo.left(4) == QLatin1String("IP 6");
+    return !PerfilModelo::de(modelo).testeCores;
 }
 
 QString TextoCor(const QString& texto)

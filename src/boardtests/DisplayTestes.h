@@ -21,8 +21,8 @@ struct EstadoBotao {
     QString legenda;
     bool visivel = true;
 };
-// The whole button set for a model: "IP X" hides the backlight test and the Chestnut button
-// and shows the Acorn one; every other model the reverse. Captions in the current language.
+// The whole button set for a model: an Acorn board ("IP X") hides the backlight test and the
+// Chestnut button and shows the Acorn one; every other model the reverse. Captions in the current language.
 QList<EstadoBotao> ConjuntoBotoes(const QString& modelo);
 
 // The colour swatches in their order, with the suffix each adds to the command.
@@ -34,7 +34,7 @@ const QList<Cor>& Cores();
 // The suffix of a swatch by name; "" for an unknown one.
 QString SufixoCor(const QString& nome);
 
-// The colour tests are refused on the "IP 6" family (first four characters "IP 6").
+// The colour tests are refused where the model profile has none (the "IP 6" family).
 bool CorRecusada(const QString& modelo);
 // The text written on the screen: "Vexador_Tarrim" when empty, then every blank removed.
 QString TextoCor(const QString& texto);

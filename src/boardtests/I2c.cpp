@@ -2,6 +2,7 @@
 
 #include "db/Banco.h"
 #include "i18n/Dialogos.h"
+#include "shell/PerfilModelo.h"
 
 #include <QFileInfo>
 
@@ -182,34 +183,13 @@ QString TextoSemFalhas(const QString& nenhumaFalha)
 
 Botoes BotoesDoModelo(const QString& modelo)
 {
+    const PerfilModelo::BarramentosI2c& i2c = PerfilModelo::de(modelo).i2c;
     Botoes b;
-    b.visivel.fill(true);
-    b.habilitado.fill(true);
-    const QString familia = modelo.left(4);
-    auto oculta = [&](int de, int ate) {
-        for (int i = de; i <= ate; ++i)
-            b.visivel[i] = false;
-    };
-    if (familia == QLatin1String("IP 6")) {
-        oculta(3, 7);
-        b.habilitado[3] = false;
-        b.autoTesteNoTopoDe = 3;
-    } else if (modelo == QLatin1String("IP 7")) {
-        oculta(6, 7);
-        b.habilitado[5] = false;
-        b.autoTesteNoTopoDe = 5;
-    } else if (modelo == QLatin1String("IP 7 Plus")) {
-        oculta(6, 7);
-        b.habilitado[5] = false;
-        b.habilitado[3] = false;
-        b.autoTesteNoTopoDe = 5;
-    } else if (modelo == QLatin1String("IP 8") || modelo == QLatin1String("IP 8 Plus")) {
-        b.habilitado[1] = false;
-        b.habilitado[5] = false;
-    } else if (modelo == QLatin1String("IP X")) {
-        b.habilitado[1] = false;
-        b.habilitado[2] = false;
+    for (int i = 0; i < NumeroBarramentos; ++i) {
+        b.visivel[i] = !i2c.ocultos.contains(i);
+        b.habilitado[i] = !i2c.desligados.contains(i);
     }
+    b.autoTesteNoTopoDe = i2c.autoTesteNoTopoDe;
     return b;
 }
 
@@ -249,15 +229,7 @@ QList<int> BarramentosDoAutoTeste(const Botoes& botoes)
 
 QString ArquivoDiagrama(const QString& modelo)
 {
-    if (modelo.left(5) == QLatin1String("IP 6s"))
-        return QStringLiteral("xA9.pdf");
-    if (modelo.left(4) == QLatin1String("IP 6"))
-        return QStringLiteral("xA8.pdf");
-    if (modelo.left(4) == QLatin1String("IP 7"))
-        return QStringLiteral("xA10.pdf");
-    if (modelo.left(4) == QLatin1String("IP 8") || modelo.left(4) == QLatin1String("IP X"))
-        return QStringLiteral("xA11.pdf");
-    return QString();
+    return PerfilModelo::de(modelo).i2c.diagrama;
 }
 
 } // namespace ModuloI2C

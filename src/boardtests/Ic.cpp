@@ -1,12 +1,12 @@
 #include "boardtests/Ic.h"
 
+#include "shell/PerfilModelo.h"
+
 namespace ModuloIC {
 
 QString NomeCI(const QString& modelo)
 {
-    if (modelo == QLatin1String("IP 8") || modelo == QLatin1String("IP 8 Plus") || modelo == QLatin1String("IP X"))
-        return QStringLiteral("HYDRA");
-    return QStringLiteral("TRISTAR");
+    return PerfilModelo::de(modelo).hydra() ? QStringLiteral("HYDRA") : QStringLiteral("TRISTAR");
 }
 
 QString PrefixoChip(const QString& modelo)

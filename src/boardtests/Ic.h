@@ -5,7 +5,7 @@
 // verdict on the length of the answer.
 namespace ModuloIC {
 
-// "HYDRA" on "IP 8", "IP 8 Plus" and "IP X", "TRISTAR" on the others.
+// "HYDRA" when the model's port controller is Hydra, "TRISTAR" otherwise.
 QString NomeCI(const QString& modelo);
 // The caption prefix: NomeCI & " ".
 QString PrefixoChip(const QString& modelo);

@@ -1,6 +1,7 @@
 #include "boardtests/RfRadios.h"
 
 #include "i18n/Dicionario.h"
+#include "shell/PerfilModelo.h"
 
 namespace ModuloRf {
 
@@ -38,7 +39,7 @@ const Radio& radio(int indice)
 
 bool Recusado(int indice, const QString& modelo)
 {
-    return indice == RadioGps && modelo.left(4) == QLatin1String("IP 6");
+    return indice == RadioGps && !PerfilModelo::de(modelo).gps;
 }
 
 bool Sucesso(int indice, const QString& txtDados)
@@ -68,10 +69,9 @@ Veredicto AvaliaRadio(int indice, const QString& txtDados)
 
 QString LetraGrupo(const QString& modelo, int tipoReferencia)
 {
-    static const QStringList familia6 = {QStringLiteral("IP 6"), QStringLiteral("IP 6 Plus"),
-                                         QStringLiteral("IP 6s"), QStringLiteral("IP 6s Plus")};
-    if (familia6.contains(modelo))
-        return QStringLiteral("T");
+    const QString& fixo = PerfilModelo::de(modelo).grupoRf;
+    if (!fixo.isEmpty())
+        return fixo;
     return tipoReferencia == 2 ? QStringLiteral("Q") : QStringLiteral("I");
 }
 
@@ -83,9 +83,7 @@ QString ConsultaRf()
 
 QStringList Modelos()
 {
-    return {QStringLiteral("IP 6"), QStringLiteral("IP 6 Plus"), QStringLiteral("IP 6s"),
-            QStringLiteral("IP 6s Plus"), QStringLiteral("IP 7"), QStringLiteral("IP 7 Plus"),
-            QStringLiteral("IP 8"), QStringLiteral("IP 8 Plus"), QStringLiteral("IP X")};
+    return PerfilModelo::nomes();
 }
 
 } // namespace ModuloRf

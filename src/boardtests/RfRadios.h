@@ -23,7 +23,7 @@ struct Radio {
 // The radio of an index 0..4 (baseband, Bluetooth, Wi-Fi, GPS, NFC).
 const Radio& radio(int indice);
 
-// GPS is refused on the "IP 6" family (first four characters "IP 6").
+// GPS is refused where the model profile has none (the "IP 6" family).
 bool Recusado(int indice, const QString& modelo);
 
 // True when the answer holds any success text of the radio.
@@ -40,8 +40,8 @@ Veredicto AvaliaRadio(int indice, const QString& txtDados);
 
 // --- RF reference window (table Rf)
 
-// The group letter for a model: "T" for the four "IP 6" family models (whatever the group),
-// otherwise "I" for group 1 and "Q" for group 2.
+// The group letter for a model: its profile's fixed letter when it has one ("T" on the "IP 6"
+// family, whatever the group), otherwise "I" for group 1 and "Q" for group 2.
 QString LetraGrupo(const QString& modelo, int tipoReferencia);
 // The query of the reference rows of a model and group letter (values bound: model, letter).
 QString ConsultaRf();

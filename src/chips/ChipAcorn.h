@@ -5,13 +5,13 @@
 #include <QPair>
 #include <QString>
 
-// The Acorn reader of the "IP X" board: sixteen channels of the full ADC dump, seven rails
-// graded within ±10 %, and one indicator for the whole chip (OK(11)/NO(11)).
+// The Acorn reader (the display power supply of the model profiles that name Acorn): sixteen
+// channels of the full ADC dump, seven rails graded within ±10 %, and one indicator for the
+// whole chip (OK(11)/NO(11)).
 namespace ChipAcorn {
 
 inline const QString Comando = QStringLiteral("pmuadc --read all");
 inline const QString Codigo = QStringLiteral("12");
-inline const QString Modelo = QStringLiteral("IP X");
 
 QString RotuloCanal(int canal);   // channels 0 to 15
 QString ControleCanal(int canal);

@@ -2,6 +2,7 @@
 
 #include "chips/LeituraChip.h"
 #include "i18n/Dicionario.h"
+#include "shell/PerfilModelo.h"
 
 namespace ChipChestnut {
 
@@ -47,15 +48,7 @@ QString ControleCanal(int i)
 
 QString Componente(const QString& modelo)
 {
-    if (modelo == QLatin1String("IP 6") || modelo == QLatin1String("IP 6 Plus"))
-        return QStringLiteral("U1501");
-    if (modelo == QLatin1String("IP 6s") || modelo == QLatin1String("IP 6s Plus"))
-        return QStringLiteral("U4000");
-    if (modelo == QLatin1String("IP 7") || modelo == QLatin1String("IP 7 Plus"))
-        return QStringLiteral("U3703");
-    if (modelo == QLatin1String("IP 8") || modelo == QLatin1String("IP 8 Plus"))
-        return QStringLiteral("U5600");
-    return {};
+    return PerfilModelo::de(modelo).componentes.chestnut;
 }
 
 Painel PainelInicial()

@@ -2,6 +2,7 @@
 
 #include "chips/LeituraChip.h"
 #include "i18n/Dicionario.h"
+#include "shell/PerfilModelo.h"
 #include "rails/TextosLeitura.h"
 
 namespace ChipTigris {
@@ -69,15 +70,7 @@ int NumeroCanais(const QString& modelo)
 
 QString Componente(const QString& modelo)
 {
-    if (modelo == QLatin1String("IP 6") || modelo == QLatin1String("IP 6 Plus"))
-        return QStringLiteral("U1401");
-    if (modelo == QLatin1String("IP 6s") || modelo == QLatin1String("IP 6s Plus"))
-        return QStringLiteral("U2300");
-    if (modelo == QLatin1String("IP 7") || modelo == QLatin1String("IP 7 Plus"))
-        return QStringLiteral("U2101");
-    if (ModeloComDuasEntradas(modelo))
-        return QStringLiteral("U3300");
-    return {};
+    return PerfilModelo::de(modelo).componentes.tigris;
 }
 
 Painel PainelInicial(const QString& modelo)

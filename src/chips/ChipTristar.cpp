@@ -2,6 +2,7 @@
 
 #include "chips/LeituraChip.h"
 #include "i18n/Dicionario.h"
+#include "shell/PerfilModelo.h"
 #include "rails/TextosLeitura.h"
 
 #include <QLocale>
@@ -51,9 +52,9 @@ QString comoMedido(const QString& valor)
 
 Rotulo RotuloCanal(int canal, const QString& modelo)
 {
-    const QString familia = modelo.left(4);
-    const bool ip6 = familia == QLatin1String("IP 6");
-    const bool ip7 = familia == QLatin1String("IP 7");
+    const PerfilModelo::Familia familia = PerfilModelo::de(modelo).familia;
+    const bool ip6 = familia == PerfilModelo::Familia::Ip6;
+    const bool ip7 = familia == PerfilModelo::Familia::Ip7;
     switch (canal) {
     case 1:
         if (ip6)
@@ -78,15 +79,7 @@ Rotulo RotuloCanal(int canal, const QString& modelo)
 
 QString Componente(const QString& modelo)
 {
-    if (modelo == QLatin1String("IP 6") || modelo == QLatin1String("IP 6 Plus"))
-        return QStringLiteral("U1700");
-    if (modelo == QLatin1String("IP 6s") || modelo == QLatin1String("IP 6s Plus"))
-        return QStringLiteral("U4500");
-    if (modelo == QLatin1String("IP 7") || modelo == QLatin1String("IP 7 Plus"))
-        return QStringLiteral("U4001");
-    if (ModeloComDuasEntradas(modelo))
-        return QStringLiteral("U6300");
-    return {};
+    return PerfilModelo::de(modelo).componentes.tristar;
 }
 
 QString Legenda(bool hydra)

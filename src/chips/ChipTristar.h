@@ -21,7 +21,7 @@ QString Componente(const QString& modelo);
 // "Hydra - Vexador Tarrim" when the IC window's button names the chip HYDRA.
 QString Legenda(bool hydra);
 
-// Rail 1's current is an over-current: "IP 8"/"IP X" boards from 3350 mA on; the others when
+// Rail 1's current is an over-current: Hydra boards from 3350 mA on; the others when
 // the whole part of the deviation from 1700 mA is 0 or more (so from 1683,1 mA on). A current
 // that is missing or not a number counts as one.
 bool SobreCorrente(const QString& valor, const QString& modelo);

@@ -5,6 +5,7 @@
 #include "rails/TextosLeitura.h"
 #include "reports/RelatorioMalhas.h"
 #include "shell/Globais.h"
+#include "shell/PerfilModelo.h"
 
 #include <QDir>
 #include <QLocale>
@@ -62,14 +63,12 @@ bool DentroDaFaixa(const Desvio& d)
 
 bool ModeloHydra(const QString& modelo)
 {
-    const QString inicio = modelo.left(4);
-    return inicio == QLatin1String("IP 8") || inicio == QLatin1String("IP X");
+    return PerfilModelo::de(modelo).hydra();
 }
 
 bool ModeloComDuasEntradas(const QString& modelo)
 {
-    return modelo == QLatin1String("IP 8") || modelo == QLatin1String("IP 8 Plus")
-           || modelo == QLatin1String("IP X");
+    return PerfilModelo::de(modelo).segundaEntradaCarga;
 }
 
 QString MontaConsulta(const QList<QPair<QString, QString>>& pares)

@@ -42,9 +42,9 @@ bool DentroDaFaixa(const Desvio& d);
 // is shown.
 Veredito VereditoCanal(const QString& leitura, bool graduado, bool ok);
 
-// The first four characters of the model are "IP 8" or "IP X" (Hydra boards).
+// The model's port controller is Hydra (else Tristar).
 bool ModeloHydra(const QString& modelo);
-// "IP 8", "IP 8 Plus" or "IP X" exactly.
+// The model's Tigris charger reads a second input (VBUS 2).
 bool ModeloComDuasEntradas(const QString& modelo);
 
 // ---- Reports -------------------------------------------------------------------------------

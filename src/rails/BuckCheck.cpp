@@ -2,6 +2,7 @@
 
 #include "i18n/Dicionario.h"
 #include "rails/TextosLeitura.h"
+#include "shell/PerfilModelo.h"
 
 #include <QVarLengthArray>
 
@@ -103,12 +104,6 @@ void acrescentaAlvo(Destino& destino, QStringView mv)
     default: destino.append(campo(caixa, {mv}, 5)); break;
     }
 }
-
-bool modeloNovo(const QString& modelo)
-{
-    const QString inicio = modelo.left(4);
-    return inicio == QLatin1String("IP 8") || inicio == QLatin1String("IP X");
-}
 } // namespace
 
 QList<ItemBuck> ListaBuck(const QString& texto)
@@ -205,24 +200,13 @@ std::optional<QString> ComandoBuck(ModoBuck modo, const QString& tolerancia)
 
 QString TextoInfoBucks(const QString& modelo)
 {
-    QStringList linhas;
-    const QString gpu1 = QStringLiteral("   buck1 = GPU = 0.000 V");
-    const QString gpu8 = QStringLiteral("   buck8 = GPU = 0.000 V");
-    if (modelo == QLatin1String("IP 6") || modelo == QLatin1String("IP 6 Plus"))
-        linhas = {gpu1, QStringLiteral("   buck6 = NC = 0.000 V"), QString(),
-                  QStringLiteral("   ") + L(QStringLiteral("Buck6GPU"))};
-    else if (modelo == QLatin1String("IP 6s") || modelo == QLatin1String("IP 6s Plus"))
-        linhas = {gpu1, gpu8, QStringLiteral("   buck6 = CAMERA = 0.000 V")};
-    else if (modelo == QLatin1String("IP 7") || modelo == QLatin1String("IP 7 Plus"))
-        linhas = {gpu1, gpu8, QStringLiteral("   buck9 = CAMERA = 0.000 V")};
-    else if (modelo == QLatin1String("IP 8") || modelo == QLatin1String("IP 8 Plus")
-             || modelo == QLatin1String("IP X"))
-        linhas = {gpu1, gpu8};
-
+    const PerfilModelo& perfil = PerfilModelo::de(modelo);
     QString texto;
-    for (const QString& linha : std::as_const(linhas))
-        texto += QStringLiteral("\r\n") + linha;
+    for (const QString& buck : perfil.bucksZerados)
+        texto += QStringLiteral("\r\n   ") + buck + QStringLiteral(" = 0.000 V");
+    if (perfil.notaBuck6Gpu)
+        texto += QStringLiteral("\r\n\r\n   ") + L(QStringLiteral("Buck6GPU"));
     texto += QStringLiteral("\r\n\r\n   ")
-             + L(modeloNovo(modelo) ? QStringLiteral("VAR4") : QStringLiteral("VAR3"));
+             + L(perfil.novo ? QStringLiteral("VAR4") : QStringLiteral("VAR3"));
     return texto;
 }

@@ -7,6 +7,7 @@
 #include "rails/LeituraAdc.h"
 #include "rails/TextosLeitura.h"
 #include "shell/Globais.h"
+#include "shell/PerfilModelo.h"
 
 #include <QSqlError>
 #include <QLocale>
@@ -32,8 +33,7 @@ QString campo(const QSqlRecord& r, const char* nome)
 
 bool ModeloNovo(const QString& modelo)
 {
-    const QString inicio = modelo.left(4);
-    return inicio == QLatin1String("IP 8") || inicio == QLatin1String("IP X");
+    return PerfilModelo::de(modelo).novo;
 }
 
 QString TextoNotaVar(const QString& modelo, VarianteGrade variante)
@@ -396,5 +396,6 @@ int TopoNotaPmu(const QString& modelo, int familia, bool janelaAlta)
 {
     if (janelaAlta)
         return 8500;
-    return modelo.startsWith(QLatin1String("IP 7")) && familia == FamiliaLdo ? 8280 : 8000;
+    const bool ip7 = PerfilModelo::de(modelo).familia == PerfilModelo::Familia::Ip7;
+    return ip7 && familia == FamiliaLdo ? 8280 : 8000;
 }

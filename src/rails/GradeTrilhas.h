@@ -21,7 +21,7 @@ constexpr int FamiliaVCore = 0;
 constexpr int FamiliaLdo = 1;
 constexpr int FamiliaBuck = 2;
 
-// The first four characters of the model are "IP 8" or "IP X".
+// A newer board (its model profile says so): the note and buck 0's current differ.
 bool ModeloNovo(const QString& modelo);
 
 // The note on rails without values in purple mode (lbVar): L("VAR4") on newer models, else

@@ -1,21 +1,10 @@
 #include "shell/Modelo.h"
 
-#include <QHash>
+#include "shell/PerfilModelo.h"
 
 QString NomeDoModelo(const QString& numero)
 {
-    static const QHash<QString, QString> tabela = {
-        {"A1549", "IP 6"},       {"A1586", "IP 6"},       {"A1589", "IP 6"},
-        {"A1524", "IP 6 Plus"},  {"A1593", "IP 6 Plus"},  {"A1522", "IP 6 Plus"},
-        {"A1700", "IP 6s"},      {"A1633", "IP 6s"},      {"A1688", "IP 6s"},
-        {"A1634", "IP 6s Plus"}, {"A1687", "IP 6s Plus"}, {"A1699", "IP 6s Plus"},
-        {"A1779", "IP 7"},       {"A1660", "IP 7"},       {"A1778", "IP 7"},
-        {"A1784", "IP 7 Plus"},  {"A1785", "IP 7 Plus"},  {"A1661", "IP 7 Plus"},
-        {"A1906", "IP 8"},       {"A1863", "IP 8"},       {"A1905", "IP 8"},
-        {"A1864", "IP 8 Plus"},  {"A1897", "IP 8 Plus"},  {"A1898", "IP 8 Plus"},
-        {"A1865", "IP X"},       {"A1901", "IP X"},       {"A1902", "IP X"},
-    };
-    return tabela.value(numero);
+    return PerfilModelo::doNumero(numero).nome;
 }
 
 NumeroExtraido ExtraiNumeroModelo(const QString& console)
@@ -59,7 +48,5 @@ AvaliacaoHandshake AvaliaHandshake(const QString& console)
 
 QString LegendaBotaoChip(const QString& modelo)
 {
-    const QString inicio = modelo.left(4);
-    const bool hydra = inicio == QLatin1String("IP X") || inicio == QLatin1String("IP 8");
-    return hydra ? QStringLiteral("Hydra\r\nTigris") : QStringLiteral("Tristar\r\nTigris");
+    return PerfilModelo::de(modelo).hydra() ? QStringLiteral("Hydra\r\nTigris") : QStringLiteral("Tristar\r\nTigris");
 }

@@ -34,5 +34,5 @@ struct AvaliacaoHandshake {
 AvaliacaoHandshake AvaliaHandshake(const QString& console);
 
 // The caption of the main window's chip button for a model: "Hydra" over "Tigris" for the
-// models whose port controller is Hydra ("IP 8…", "IP X"), "Tristar" over "Tigris" otherwise.
+// models whose port controller is Hydra, "Tristar" over "Tigris" otherwise.
 QString LegendaBotaoChip(const QString& modelo);

@@ -1,6 +1,6 @@
 #include "shell/Sessao.h"
 
-#include "chips/LeituraChip.h"
+#include "shell/PerfilModelo.h"
 
 Sessao::Sessao(Ligacao& ligacao, QObject* pai) : QObject(pai), m_ligacao(ligacao)
 {
@@ -27,7 +27,7 @@ void Sessao::defineNumeroModelo(const QString& numero)
 
 bool Sessao::chipHydra() const
 {
-    return ModeloComDuasEntradas(m_modelo);
+    return PerfilModelo::de(m_modelo).hydra();
 }
 
 void Sessao::defineFiltroIcs(const QString& filtro)

@@ -1,5 +1,6 @@
 #pragma once
 #include "shell/Ligacao.h"
+#include "shell/PerfilModelo.h"
 
 #include <QObject>
 #include <QString>
@@ -40,7 +41,7 @@ signals:
 
 private:
     Ligacao& m_ligacao;
-    QString m_modelo = QStringLiteral("IP 7");
+    QString m_modelo = PerfilModelo::nomeInicial();
     QString m_numero;
     QString m_filtroIcs;
 };

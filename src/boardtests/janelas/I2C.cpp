@@ -6,6 +6,7 @@
 #include "i18n/Dicionario.h"
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
+#include "shell/PerfilModelo.h"
 #include "ui/Controles.h"
 #include "ui/Twips.h"
 
@@ -151,7 +152,7 @@ I2C::I2C(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("I2C"), janel
     OcultaBotoes();
     m_modoAuto = false;
     TraduzI2C();
-    if (sessao().modelo().left(4) == QLatin1String("IP 6"))
+    if (PerfilModelo::de(sessao().modelo()).familia == PerfilModelo::Familia::Ip6)
         m_btI2C[4]->hide();
     m_passoBarra = static_cast<int>(std::nearbyint(larguraBarra / 50.0)); // halves to even
     m_barra->resize(1, m_barra->height());
@@ -337,8 +338,7 @@ void I2C::AvaliaBarramento()
     }
 
     if (m_modoAuto) {
-        const QString familia = modelo.left(4);
-        if (familia != QLatin1String("IP 8") && familia != QLatin1String("IP X"))
+        if (!PerfilModelo::de(modelo).novo)
             m_listView->addItem(QStringLiteral(" "));
         m_listView->addItem(QStringLiteral("  I2C ") + QString::number(m_indiceAuto - 1));
     }

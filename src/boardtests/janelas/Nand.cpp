@@ -9,6 +9,7 @@
 #include "rails/janelas/VCores.h"
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
+#include "shell/PerfilModelo.h"
 #include "ui/GerenciadorJanelas.h"
 #include "ui/Controles.h"
 #include "ui/Twips.h"
@@ -187,7 +188,7 @@ void Nand::btBl_Click(int indice)
         m_timerAguarde->start();
         return;
     }
-    if (indice == 2 && sessao().modelo().left(4) == QLatin1String("IP 6")) {
+    if (indice == 2 && !PerfilModelo::de(sessao().modelo()).syscfgNand) {
         MostraMensagem(QStringLiteral("MSG_NAO_PARA_IP6"));
         return;
     }

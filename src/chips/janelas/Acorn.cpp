@@ -8,6 +8,7 @@
 #include "i18n/Mensagens.h"
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
+#include "shell/PerfilModelo.h"
 #include "ui/AvisoRelatorio.h"
 #include "ui/Twips.h"
 
@@ -120,7 +121,7 @@ void Acorn::traduz()
 
 void Acorn::btExecutaLeitura_Click()
 {
-    if (sessao().modelo() != ChipAcorn::Modelo) {
+    if (!PerfilModelo::de(sessao().modelo()).acorn()) {
         MostraMensagem(QStringLiteral("SOMENTE_X"));
         return;
     }

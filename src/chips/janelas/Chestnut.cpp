@@ -7,6 +7,7 @@
 #include "i18n/Dicionario.h"
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
+#include "shell/PerfilModelo.h"
 #include "ui/GerenciadorJanelas.h"
 
 #include <QGridLayout>
@@ -154,7 +155,7 @@ void Chestnut::traduz()
 
 void Chestnut::btExecutaLeitura_Click()
 {
-    if (sessao().modelo() == QLatin1String("IP X")) {
+    if (PerfilModelo::de(sessao().modelo()).acorn()) {
         dialogos().mensagem(QStringLiteral("NOT FOR X!"), QStringLiteral("IP X!"), Dialogos::Icone::Informacao);
         return;
     }

@@ -10,6 +10,7 @@
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
 #include "shell/Modelo.h"
+#include "shell/PerfilModelo.h"
 #include "shell/Portas.h"
 #include "rails/Veredito.h"
 #include "shell/RegistroSessao.h"
@@ -42,9 +43,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-const QStringList Aparelhos = {"IP 6",      "IP 6 Plus", "IP 6s",     "IP 6s Plus", "IP 7",
-                               "IP 7 Plus", "IP 8",      "IP 8 Plus", "IP X"};
 
 // The menu bar row, left to right; 15 is the caption-less filler that ends it.
 const QList<int> OrdemBotoes = {1, 2, 3, 4, 5, 6, 7, 8, 9, 17, 10, 12};
@@ -348,8 +346,8 @@ void Inicial::montaBarra()
     md->setVerticalSpacing(2);
     m_comboAparelhos = new QComboBox(m_frameMD);
     m_comboAparelhos->setObjectName(QStringLiteral("ComboAparelhos"));
-    m_comboAparelhos->addItems(Aparelhos);
-    m_comboAparelhos->setCurrentText(QStringLiteral("IP 7"));
+    m_comboAparelhos->addItems(PerfilModelo::nomes());
+    m_comboAparelhos->setCurrentText(PerfilModelo::nomeInicial());
     m_comboAparelhos->setMinimumWidth(110);
     m_comboAparelhos->installEventFilter(this);
     connect(m_comboAparelhos, &QComboBox::currentTextChanged, this, &Inicial::modeloEscolhido);
@@ -645,8 +643,7 @@ void Inicial::passaSobreBotao(int indice)
         tipo = 2;
     else if (indice == 6) {
         tipo = 1;
-        rotulo = m_sessao->modelo() == QLatin1String("IP X") ? QStringLiteral("Acorn")
-                                                                : QStringLiteral("Chestnut");
+        rotulo = PerfilModelo::de(m_sessao->modelo()).acorn() ? QStringLiteral("Acorn") : QStringLiteral("Chestnut");
     }
     if (tipo < 0) {
         if (ganchos.ocultaSubMenu)
@@ -704,7 +701,7 @@ bool Inicial::eventFilter(QObject* objeto, QEvent* e)
             return true;
     } else if (objeto == m_comboAparelhos && tipo == QEvent::FocusOut) {
         if (m_comboAparelhos->currentText().isEmpty())
-            m_comboAparelhos->setCurrentText(QStringLiteral("IP 7"));
+            m_comboAparelhos->setCurrentText(PerfilModelo::nomeInicial());
     } else if (tipo == QEvent::Enter) {
         for (auto it = m_botoes.constBegin(); it != m_botoes.constEnd(); ++it)
             if (it.value() == objeto) {
