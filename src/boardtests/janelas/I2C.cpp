@@ -6,6 +6,7 @@
 #include "i18n/Dicionario.h"
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
+#include "ui/Avisos.h"
 #include "ui/Controles.h"
 #include "ui/Twips.h"
 
@@ -347,7 +348,7 @@ void I2C::AvaliaBarramento()
                                                       L(QStringLiteral("COMUNICAÇÃO OFF")));
     for (const ModuloI2C::Dispositivo& d : dispositivos)
         if (!d.conhecido)
-            ModuloI2C::AvisaDispositivoDesconhecido(d.id);
+            AvisaCodigoDesconhecido(d.id);
     QString resultado = m_lbResultado;
     QString falhas = m_txtDadosI2C;
     for (int k = 0; k < dispositivos.size(); ++k) {

@@ -8,6 +8,7 @@
 #include "rails/janelas/ComponentesTrilhas.h"
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
+#include "ui/Avisos.h"
 #include "ui/Controles.h"
 #include "ui/GerenciadorJanelas.h"
 #include "ui/Twips.h"

@@ -172,6 +172,8 @@ Inicial::Inicial(QWidget* telaAbertura)
     // The session log: old days are removed now, every exchange and link change is appended.
     m_registro = new RegistroSessao(*m_ligacao, PastaLogs(), this);
     m_registro->acompanha(*m_conexao);
+    connect(m_registro, &RegistroSessao::falhaDeEscrita, this,
+            [](const QString& descricao, int numero) { dialogos().erroPadrao(descricao, numero); });
     // Every verdict a window gives goes to the same log, so a day's log tells what a board showed.
     DefineDestinoVereditos([registro = QPointer<RegistroSessao>(m_registro)](const QString& linha) {
         if (registro)
