@@ -4,6 +4,7 @@
 #include "boardtests/I2c.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
+#include "reports/janelas/PublicacaoRelatorio.h"
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
 #include "ui/Avisos.h"

@@ -8,6 +8,7 @@
 #include "rails/LeituraAdc.h"
 #include "rails/janelas/ComponentesTrilhas.h"
 #include "reports/RelatorioMalhas.h"
+#include "reports/janelas/PublicacaoRelatorio.h"
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
 #include "shell/janelas/GanchosShell.h"
