@@ -64,6 +64,11 @@ QSqlQuery ConsultaMaster::executa(const QSqlDatabase& db) const
     return q;
 }
 
+QSqlQuery ConsultaMaster::executaNaVista() const
+{
+    return executa(Banco::conexaoVista(caminhoBanco()));
+}
+
 ConsultaMaster ConsultaGrade(const QString& modelo, int familia, const QString& ordem)
 {
     return {QStringLiteral("modelo = ? and TIPO = ?"), ordem, {modelo, familia}};

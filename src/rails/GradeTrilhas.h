@@ -41,6 +41,8 @@ struct ConsultaMaster {
     QString sql() const;  // "Select * from Master Where " + condicao [+ " order by " + ordem]
     // The query prepared and run on `db` (for a QSqlQueryModel: model.setQuery(std::move(q))).
     QSqlQuery executa(const QSqlDatabase& db) const;
+    // The same on the connection of the data-bound views (the grids).
+    QSqlQuery executaNaVista() const;
 };
 
 // "modelo = ? and TIPO = ?" ordered by `ordem` ("Malha", "Orig", "Modelo, Malha", ...).

@@ -1,6 +1,5 @@
 #include "rails/janelas/JanelaGradeTrilhas.h"
 
-#include "db/Banco.h"
 #include "db/Combos.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
@@ -310,7 +309,7 @@ void JanelaGradeTrilhas::traduzComum()
 void JanelaGradeTrilhas::defineConsulta(const ConsultaMaster& consulta)
 {
     m_consulta = consulta;
-    m_data1->setQuery(consulta.executa(Banco::conexaoVista(Globais::instancia().CaminhoBanco)));
+    m_data1->setQuery(consulta.executaNaVista());
 }
 
 void JanelaGradeTrilhas::zeraLeituras()

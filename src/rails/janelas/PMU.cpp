@@ -1,6 +1,5 @@
 #include "rails/janelas/PMU.h"
 
-#include "db/Banco.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "rails/TextosLeitura.h"
