@@ -166,7 +166,7 @@ void RFs::recebeResposta(const QString& codigo, const QString& R, const QString&
     m_frameVCore->hide();
     m_timerBarra->stop();
     m_frameBotoes->setEnabled(true);
-    consultaDados(ligacao().modelo(), ligacao().txtComandos());
+    consultaDados(sessao().modelo(), ligacao().txtComandos());
 }
 
 void RFs::traduz()
@@ -260,7 +260,7 @@ void RFs::PrePesquisa()
     defineTxtDados(QString());
     if (ligacao().status() != QLatin1String("1"))
         return;
-    if (ModuloRf::Recusado(m_radioSelecionado, ligacao().modelo())) {
+    if (ModuloRf::Recusado(m_radioSelecionado, sessao().modelo())) {
         liberaBotoes();
         MostraMensagem(QStringLiteral("MSG_NAO_PARA_IP6"));
         // Nothing goes out: the requester code goes back to none.
@@ -280,7 +280,7 @@ void RFs::btOff_Click(int indice)
         MostraAguarde(false);
         return;
     }
-    if (ModuloRf::Recusado(indice, ligacao().modelo())) {
+    if (ModuloRf::Recusado(indice, sessao().modelo())) {
         MostraMensagem(QStringLiteral("MSG_NAO_PARA_IP6"));
         return;
     }
@@ -303,7 +303,7 @@ void RFs::btPropriedades_Click(int indice)
         MostraAguarde(false);
         return;
     }
-    if (ModuloRf::Recusado(indice, ligacao().modelo())) {
+    if (ModuloRf::Recusado(indice, sessao().modelo())) {
         MostraMensagem(QStringLiteral("MSG_NAO_PARA_IP6"));
         return;
     }

@@ -296,6 +296,6 @@ void JanelaChip::publicaRelatorio(const QString& pagina, const QList<QPair<QStri
         return;
     QList<QPair<QString, QString>> comNome = pares;
     comNome.append({QStringLiteral("EMP"), *nome});
-    m_avisoRelatorio->mostra(PublicaRelatorio(pagina, MontaConsulta(comNome), ligacao().modelo(),
-                                              ligacao().numeroModelo(), objectName()));
+    m_avisoRelatorio->mostra(PublicaRelatorio(pagina, MontaConsulta(comNome), sessao().modelo(),
+                                              sessao().numeroModelo(), objectName()));
 }
