@@ -3,6 +3,7 @@
 #include "shell/Globais.h"
 #include "shell/Inicio.h"
 #include "shell/InstanciaUnica.h"
+#include "shell/janelas/AvisosInicio.h"
 #include "shell/janelas/GanchosShell.h"
 #include "shell/janelas/Inicial.h"
 #include "shell/janelas/xScreen.h"

@@ -1,7 +1,6 @@
 #include "boardtests/I2c.h"
 
 #include "db/Banco.h"
-#include "i18n/Dialogos.h"
 #include "shell/PerfilModelo.h"
 
 #include <QFileInfo>
@@ -86,19 +85,6 @@ QStringList CodigosDispositivos()
     for (const Entrada& e : TabelaDispositivos)
         c << QString::fromLatin1(e.id);
     return c;
-}
-
-QString DescricaoDispositivo(const QString& id)
-{
-    if (auto e = EntradaDispositivo(id))
-        return *e;
-    AvisaDispositivoDesconhecido(id);
-    return QString();
-}
-
-void AvisaDispositivoDesconhecido(const QString& id)
-{
-    dialogos().mensagem(QStringLiteral("NOT ") + id, QString());
 }
 
 QString EnderecoDaEntrada(const QString& entrada)

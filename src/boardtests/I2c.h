@@ -21,12 +21,6 @@ std::optional<QString> EntradaDispositivo(const QString& id);
 // Every code of the table, in table order.
 QStringList CodigosDispositivos();
 
-// DescricaoDispositivo: the entry of the code; for any other code a plain box "NOT " & id
-// and an empty text.
-QString DescricaoDispositivo(const QString& id);
-// That box alone.
-void AvisaDispositivoDesconhecido(const QString& id);
-
 // Characters 2 to 4 of an entry: the address text looked for in the answer ("x1A").
 QString EnderecoDaEntrada(const QString& entrada);
 // The text after the first "-" of an entry ("TRISTAR - U1700").

@@ -1,7 +1,11 @@
 #include "boardtests/RfRadios.h"
 
+#include "db/Banco.h"
 #include "i18n/Dicionario.h"
 #include "shell/PerfilModelo.h"
+#include "shell/Globais.h"
+
+#include <QSqlError>
 
 namespace ModuloRf {
 
@@ -96,6 +100,41 @@ CaixaErro ErroReferencias(const QString& descricao, int numero)
     if (numero == ErroExpressao)
         return {descricao + QStringLiteral(" MODELO NAO ENCONTRADO Nº: ") + n, QStringLiteral("Nº ") + n};
     return {descricao + QStringLiteral(" Nº: ") + n, QStringLiteral("Nº ") + n};
+}
+
+} // namespace ModuloRf
+
+namespace ModuloRf {
+
+namespace {
+// The error number the boxes quote: a query text the engine could not read is the expression
+// error; otherwise the engine's own code.
+int numeroDoErro(const QSqlError& e)
+{
+    if (e.type() == QSqlError::StatementError && e.databaseText().contains(QLatin1String("syntax")))
+        return ErroExpressao;
+    bool ok = false;
+    const int n = e.nativeErrorCode().toInt(&ok);
+    return ok && n != 0 ? n : static_cast<int>(e.type());
+}
+} // namespace
+
+ReferenciasRf ConsultaReferenciasRf(const QString& modelo, const QString& letra)
+{
+    QSqlDatabase db = Banco::conexaoVista(Globais::instancia().CaminhoBanco);
+    if (!db.isOpen()) {
+        const QSqlError erro = db.lastError();
+        return {QSqlQuery(), ErroReferencias(erro.text(), numeroDoErro(erro))};
+    }
+    QSqlQuery q(db);
+    if (q.prepare(ConsultaRf())) {
+        q.addBindValue(modelo);
+        q.addBindValue(letra);
+        q.exec();
+    }
+    if (q.lastError().isValid())
+        return {QSqlQuery(), ErroReferencias(q.lastError().text(), numeroDoErro(q.lastError()))};
+    return {std::move(q), std::nullopt};
 }
 
 } // namespace ModuloRf

@@ -1,4 +1,6 @@
 #pragma once
+#include <QSqlQuery>
+#include <optional>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -60,4 +62,13 @@ struct CaixaErro {
 };
 CaixaErro ErroReferencias(const QString& descricao, int numero);
 constexpr int ErroExpressao = 3075;
+
+// The reference rows of a model and group letter (ConsultaRf) on the views' connection, ready
+// for a QSqlQueryModel; or, when the database cannot be opened or the query fails, the error
+// box to show instead.
+struct ReferenciasRf {
+    QSqlQuery consulta;
+    std::optional<CaixaErro> erro;
+};
+ReferenciasRf ConsultaReferenciasRf(const QString& modelo, const QString& letra);
 } // namespace ModuloRf

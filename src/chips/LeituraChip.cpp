@@ -1,9 +1,7 @@
 #include "chips/LeituraChip.h"
 
-#include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "rails/TextosLeitura.h"
-#include "reports/RelatorioMalhas.h"
 #include "shell/Globais.h"
 #include "shell/PerfilModelo.h"
 
@@ -104,18 +102,4 @@ QString EnderecoRelatorioChip(const QString& pagina, const QString& consulta, co
     }
     return QStringLiteral("https://") + host.trimmed() + QStringLiteral("/relatorio/") + pagina
            + QStringLiteral(".php?") + consulta;
-}
-
-std::optional<RelatorioPublicado> AbreRelatorioChip(const QString& pagina, QList<QPair<QString, QString>> pares,
-                                                    const QString& modelo, const QString& numero,
-                                                    const QString& janela, const QString& host)
-{
-    const std::optional<QString> nome = dialogos().entrada(
-        L(QStringLiteral("DIGITE SEU NOME")), L(QStringLiteral("Relatório")) + QStringLiteral(" - PDF"),
-        LeNomeRelatorio());
-    if (!nome)
-        return std::nullopt;
-    GravaNomeRelatorio(*nome);
-    pares.append({QStringLiteral("EMP"), *nome});
-    return PublicaRelatorio(pagina, MontaConsulta(pares), modelo, numero, janela, host);
 }

@@ -64,12 +64,3 @@ QString DataCurta(const QDateTime& quando);
 // https://<host>/relatorio/<pagina>.php?<query>. The host defaults to the build setting.
 QString EnderecoRelatorioChip(const QString& pagina, const QString& consulta,
                               const QString& host = QStringLiteral(VEXADOR_HOST_RELATORIO));
-
-// Asks the report name (L("DIGITE SEU NOME"), title L("Relatório") & " - PDF", default the
-// stored name). Cancel: nothing stored, written or opened, std::nullopt. Otherwise the name is
-// stored (an empty one too), "EMP" is appended to the pairs, and the report is published
-// (PublicaRelatorio) as `janela`'s report of the model and regulatory number.
-std::optional<RelatorioPublicado> AbreRelatorioChip(const QString& pagina, QList<QPair<QString, QString>> pares,
-                                                    const QString& modelo, const QString& numero,
-                                                    const QString& janela,
-                                                    const QString& host = QStringLiteral(VEXADOR_HOST_RELATORIO));

@@ -15,3 +15,12 @@ QSqlQuery ConsultaDados(const QString& modelo, const QString& comando)
     q.exec();
     return q;
 }
+
+QSqlQuery ConsultaDadosVazia()
+{
+    QSqlQuery q(Banco::conexaoVista(Globais::instancia().CaminhoBanco));
+    q.prepare(QStringLiteral("Select * From Dados where Aparelho = ?"));
+    q.addBindValue(QStringLiteral("xx"));
+    q.exec();
+    return q;
+}

@@ -2,9 +2,7 @@
 
 #include "db/Banco.h"
 #include "db/ExameBanco.h"
-#include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
-#include "i18n/Mensagens.h"
 #include "shell/Globais.h"
 
 #include <QFileInfo>
@@ -244,7 +242,7 @@ bool VerificaPrimeiroUso(const std::function<bool()>& mostraAviso)
     return true;
 }
 
-ResultadoBanco PerguntaImportacao()
+bool ImportacaoAPerguntar()
 {
     const Globais& g = Globais::instancia();
     Banco banco(g.CaminhoBanco);
@@ -253,23 +251,24 @@ ResultadoBanco PerguntaImportacao()
     if (!QFileInfo(g.caminhoUsuario()).isFile()) {
         if (atual != QLatin1String("2"))
             gravaEstado(banco, estado, QStringLiteral("2"));
-        return {};
+        return false;
     }
-    if (estado.syncbd.isNull() || (atual != QLatin1String("0") && atual != QLatin1String("1")))
-        return {};
-    const auto resposta = dialogos().mensagem(
-        L(QStringLiteral("Dados UPDATE1")) + QStringLiteral("\r\n") + L(QStringLiteral("Dados UPDATE2")),
-        L(QStringLiteral("Sincronização")), Dialogos::Icone::Pergunta, Dialogos::Botoes::SimNao);
-    if (resposta == Dialogos::Resposta::Sim) {
-        const ResultadoImportacao res = ImportaDadosUsuario();
-        // A merge that could not run leaves the question open for the next start.
-        if (!res.falha.ok())
-            return res.falha;
+    return !estado.syncbd.isNull() && (atual == QLatin1String("0") || atual == QLatin1String("1"));
+}
+
+std::optional<ResultadoImportacao> RespondeImportacao(bool importar)
+{
+    Banco banco(Globais::instancia().CaminhoBanco);
+    const Estado estado = leEstado(banco);
+    if (!importar) {
+        gravaEstado(banco, estado, textoEstado(estado) == QLatin1String("0") ? QStringLiteral("1") : QStringLiteral("2"));
+        return std::nullopt;
+    }
+    const ResultadoImportacao res = ImportaDadosUsuario();
+    // A merge that could not run leaves the question open for the next start.
+    if (res.falha.ok())
         gravaEstado(banco, estado, QStringLiteral("2"));
-    } else {
-        gravaEstado(banco, estado, atual == QLatin1String("0") ? QStringLiteral("1") : QStringLiteral("2"));
-    }
-    return {};
+    return res;
 }
 
 ResultadoImportacao ImportaDados(const QString& caminhoDestino, const QString& caminhoOrigem)
@@ -304,10 +303,5 @@ ResultadoImportacao ImportaDados(const QString& caminhoDestino, const QString& c
 ResultadoImportacao ImportaDadosUsuario()
 {
     const Globais& g = Globais::instancia();
-    const ResultadoImportacao res = ImportaDados(g.CaminhoBanco, g.caminhoUsuario());
-    if (res.falha.ok())
-        MostraMensagem(QStringLiteral("MSG_DADOS_SYNC"));
-    else
-        dialogos().mensagem(res.falha.mensagem(), L(QStringLiteral("Sincronização")), Dialogos::Icone::Critico);
-    return res;
+    return ImportaDados(g.CaminhoBanco, g.caminhoUsuario());
 }

@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 // The merge of the user's data from a previous installation (User.qzd, the copy kept by
 // CopiaBancoUsuario) into a fresh Config.qzd, and the first-start questions around it.
@@ -13,13 +14,7 @@
 // returns its answer (false: declined, the program ends); otherwise true.
 bool VerificaPrimeiroUso(const std::function<bool()>& mostraAviso);
 
-// Main-window load step: without User.qzd settles syncbd at "2"; with it, while syncbd is
-// "0" or "1", asks whether to import (Yes imports and settles, No moves one state on). A merge
-// that fails (its box already shown) leaves syncbd as it was, and its reason is returned.
-ResultadoBanco PerguntaImportacao();
-
-// What the merge did, for the callers that want to know (the box is shown by
-// ImportaDadosUsuario only).
+// What the merge did.
 struct ResultadoImportacao {
     int gravacoes = 0;       // Master rows whose G1-G3 were written
     int dadosNovos = 0;      // Dados rows added
@@ -34,7 +29,14 @@ struct ResultadoImportacao {
 // The merge itself (also offered by the About window): recordings G1-G3 onto the matching
 // Master rows, recorded answers added or overwritten with their notes, saved commands added
 // when new, chooser settings. Each step that cannot run is skipped without touching the
-// target; rows are matched by their keys only. Ends with the "MSG_DADOS_SYNC" box when it
-// ran, or a box saying why nothing was imported.
+// target; rows are matched by their keys only.
 ResultadoImportacao ImportaDadosUsuario();
 ResultadoImportacao ImportaDados(const QString& caminhoDestino, const QString& caminhoOrigem);
+
+// Main-window load step, first half: without User.qzd settles syncbd at "2"; with it, true
+// while syncbd is "0" or "1" (the technician is to be asked whether to import).
+bool ImportacaoAPerguntar();
+// Second half, with the answer: Yes merges (ImportaDadosUsuario) and settles syncbd at "2"
+// when the merge ran (a merge that fails leaves it as it was, to ask again); No moves one
+// state on and gives std::nullopt.
+std::optional<ResultadoImportacao> RespondeImportacao(bool importar);

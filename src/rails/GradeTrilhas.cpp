@@ -2,7 +2,6 @@
 
 #include "db/Banco.h"
 #include "db/Combos.h"
-#include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "rails/LeituraAdc.h"
 #include "rails/TextosLeitura.h"
@@ -63,6 +62,11 @@ QSqlQuery ConsultaMaster::executa(const QSqlDatabase& db) const
         q.exec();
     }
     return q;
+}
+
+QSqlQuery ConsultaMaster::executaNaVista() const
+{
+    return executa(Banco::conexaoVista(caminhoBanco()));
 }
 
 ConsultaMaster ConsultaGrade(const QString& modelo, int familia, const QString& ordem)
@@ -306,43 +310,27 @@ bool EscolheDecimais(VarianteGrade variante, bool corrente, const QString& texto
 // ---- Recordings ------------------------------------------------------------------------
 
 namespace {
-bool alteraGravacao(int i, const ConsultaMaster& consulta, const QString& valor, const QString& titulo)
+ResultadoGravacao alteraGravacao(int i, const ConsultaMaster& consulta, const QString& valor)
 {
     if (i < 1 || i > 3 || !consulta.valida())
-        return false;
+        return {};
     Banco banco(caminhoBanco());
     if (banco.executa(QStringLiteral("Update Master set G%1 = %2 Where ").arg(i).arg(valor)
                           + consulta.condicao,
                       consulta.valores))
-        return true;
-    AvisaNaoGravado(banco.resultado(), titulo);
-    return false;
+        return {true, {}};
+    return {false, banco.resultado()};
 }
 } // namespace
 
-void AvisaNaoGravado(const ResultadoBanco& falha, const QString& titulo, const QString& aviso)
+ResultadoGravacao GravaLeituras(int i, const ConsultaMaster& consulta)
 {
-    dialogos().mensagem(aviso.isEmpty() ? falha.mensagem() : aviso + QStringLiteral("\n\n") + falha.motivoTexto(),
-                        titulo, Dialogos::Icone::Exclamacao);
+    return alteraGravacao(i, consulta, QStringLiteral("Leitura"));
 }
 
-bool GravaLeituras(int i, const ConsultaMaster& consulta)
+ResultadoGravacao ExcluiGravacao(int i, const ConsultaMaster& consulta)
 {
-    if (dialogos().mensagem(L(QStringLiteral("Deseja salvar?")), L(QStringLiteral("Gravar")),
-                            Dialogos::Icone::Nenhum, Dialogos::Botoes::SimNao)
-        == Dialogos::Resposta::Nao)
-        return false;
-    return alteraGravacao(i, consulta, QStringLiteral("Leitura"), L(QStringLiteral("Gravar")));
-}
-
-bool ExcluiGravacao(int i, const ConsultaMaster& consulta)
-{
-    if (dialogos().mensagem(L(QStringLiteral("Deseja excluir os dados gravados?")),
-                            L(QStringLiteral("Excluir")), Dialogos::Icone::Nenhum,
-                            Dialogos::Botoes::SimNao)
-        == Dialogos::Resposta::Nao)
-        return false;
-    return alteraGravacao(i, consulta, QStringLiteral("''"), L(QStringLiteral("Excluir")));
+    return alteraGravacao(i, consulta, QStringLiteral("''"));
 }
 
 // ---- PMU display -----------------------------------------------------------------------

@@ -41,6 +41,8 @@ struct ConsultaMaster {
     QString sql() const;  // "Select * from Master Where " + condicao [+ " order by " + ordem]
     // The query prepared and run on `db` (for a QSqlQueryModel: model.setQuery(std::move(q))).
     QSqlQuery executa(const QSqlDatabase& db) const;
+    // The same on the connection of the data-bound views (the grids).
+    QSqlQuery executaNaVista() const;
 };
 
 // "modelo = ? and TIPO = ?" ordered by `ordem` ("Malha", "Orig", "Modelo, Malha", ...).
@@ -145,17 +147,17 @@ bool EscolheDecimais(VarianteGrade variante, bool corrente, const QString& texto
 
 // ---- Recordings ------------------------------------------------------------------------
 
-// A write that failed, said in the program's language: `aviso` (what was not stored), then
-// the reason (a read-only file or folder, a full disk, else the database's own text).
-void AvisaNaoGravado(const ResultadoBanco& falha, const QString& titulo, const QString& aviso = QString());
+// What a change of the recordings did: the rows changed, or the database's reason why not.
+// Nothing is done (and nothing failed) for an i outside 1..3 or a grid without a query.
+struct ResultadoGravacao {
+    bool alterada = false;
+    ResultadoBanco falha;
+};
 
-// Asks L("Deseja salvar?") (title L("Gravar"), Yes/No); unless No, copies Leitura into G1, G2
-// or G3 (i = 1..3) in every row of the grid's query. True when the data changed; a failed
-// write is said with AvisaNaoGravado.
-bool GravaLeituras(int i, const ConsultaMaster& consulta);
-// Asks L("Deseja excluir os dados gravados?") (title L("Excluir")); unless No, empties G<i>
-// in every row of the grid's query. True when the data changed.
-bool ExcluiGravacao(int i, const ConsultaMaster& consulta);
+// Copies Leitura into G1, G2 or G3 (i = 1..3) in every row of the grid's query.
+ResultadoGravacao GravaLeituras(int i, const ConsultaMaster& consulta);
+// Empties G<i> in every row of the grid's query.
+ResultadoGravacao ExcluiGravacao(int i, const ConsultaMaster& consulta);
 
 // ---- PMU display -----------------------------------------------------------------------
 

@@ -1,6 +1,5 @@
 #include "rails/LeituraAdc.h"
 
-#include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "rails/TextosLeitura.h"
 #include "shell/Globais.h"
@@ -61,20 +60,6 @@ QList<QPair<QString, QString>> TabelaRotulosAdc()
 QString RotuloAdc(const QString& codigo)
 {
     return indice().value(codigo);
-}
-
-QString BuscaRotuloAdc(const QString& codigo)
-{
-    const QString rotulo = RotuloAdc(codigo);
-    if (rotulo.isEmpty())
-        AvisaCodigoDesconhecido(codigo);
-    return rotulo;
-}
-
-void AvisaCodigoDesconhecido(const QString& codigo)
-{
-    dialogos().mensagem(QStringLiteral("NOT ") + codigo, QString(), Dialogos::Icone::Nenhum,
-                        Dialogos::Botoes::Ok);
 }
 
 bool CanalCorrenteAdc(const QString& codigo)

@@ -14,13 +14,8 @@
 // The 72 known codes with their labels, in code order ("0" -> "BIST buck0:", ...).
 QList<QPair<QString, QString>> TabelaRotulosAdc();
 
-// Label of a code, compared as text; "" for a code outside the table, without any box.
+// Label of a code, compared as text; "" for a code outside the table (the window says so).
 QString RotuloAdc(const QString& codigo);
-
-// As RotuloAdc, but a code outside the table first shows the box "NOT " + code (OK button).
-QString BuscaRotuloAdc(const QString& codigo);
-// That box alone, for a window told of a code outside the table.
-void AvisaCodigoDesconhecido(const QString& codigo);
 
 // True for the current channels (ibuck, ildo, ibuf): their lines carry "mA".
 bool CanalCorrenteAdc(const QString& codigo);

@@ -1,7 +1,5 @@
 #include "reports/ArquivoRelatorio.h"
 
-#include "i18n/Dialogos.h"
-#include "i18n/Dicionario.h"
 #include "shell/Globais.h"
 
 #include <QDir>
@@ -79,49 +77,32 @@ bool imprimePdf(const QString& html, const QString& pdf)
          QUrl::fromLocalFile(html).toString()});
 }
 
-void avisaSemVisualizador(const QString& caminho)
-{
-    dialogos().mensagem(L(QStringLiteral("SEM_VISUALIZADOR")) + QStringLiteral("\n\n") + caminho,
-                        L(QStringLiteral("Relatório")), Dialogos::Icone::Exclamacao);
-}
-
 } // namespace
 
-bool AbreDocumento(const QString& caminho)
-{
-    if (dialogos().abre(caminho))
-        return true;
-    avisaSemVisualizador(caminho);
-    return false;
-}
-
-RelatorioPublicado PublicaRelatorio(const QString& pagina, const QString& consulta,
-                                    const QString& modelo, const QString& numero,
-                                    const QString& janela, const QString& host)
+RelatorioPublicado EscreveRelatorio(const QString& pagina, const QString& consulta, const QString& modelo,
+                                    const QString& numero, const QString& janela, const QDateTime& quando,
+                                    const QString& host)
 {
     RelatorioPublicado r;
     if (!host.trimmed().isEmpty()) {
         r.aberto = QStringLiteral("https://") + host.trimmed() + QStringLiteral("/relatorio/") + pagina
                    + QStringLiteral(".php?") + consulta;
-        r.abriu = AbreDocumento(r.aberto);
         return r;
     }
 
     const QString html = PaginaComDados(pagina, consulta);
     const QString pasta = PastaRelatorios();
-    const QString arquivo = QDir(pasta).absoluteFilePath(
-        NomeArquivoRelatorio(modelo, numero, janela, dialogos().agora()));
+    const QString arquivo = QDir(pasta).absoluteFilePath(NomeArquivoRelatorio(modelo, numero, janela, quando));
     QSaveFile f(arquivo);
+    QString motivo;
     if (html.isEmpty()) {
-        r.erro = QStringLiteral("relatorio/") + pagina + QStringLiteral(".html");
+        motivo = QStringLiteral("relatorio/") + pagina + QStringLiteral(".html");
     } else if (!QDir().mkpath(pasta) || !f.open(QIODevice::WriteOnly) || f.write(html.toUtf8()) < 0
                || !f.commit()) {
-        r.erro = f.errorString();
+        motivo = f.errorString();
     }
-    if (!r.erro.isEmpty()) {
-        dialogos().mensagem(L(QStringLiteral("RELATORIO_NAO_SALVO")) + QStringLiteral("\n\n") + arquivo
-                                + QStringLiteral("\n") + r.erro,
-                            L(QStringLiteral("Relatório")), Dialogos::Icone::Exclamacao);
+    if (!motivo.isEmpty()) {
+        r.erro = arquivo + QStringLiteral("\n") + motivo;
         return r;
     }
     r.arquivo = arquivo;
@@ -129,6 +110,5 @@ RelatorioPublicado PublicaRelatorio(const QString& pagina, const QString& consul
     if (imprimePdf(arquivo, pdf))
         r.pdf = pdf;
     r.aberto = arquivo;
-    r.abriu = AbreDocumento(arquivo);
     return r;
 }

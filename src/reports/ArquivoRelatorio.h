@@ -28,19 +28,13 @@ QString NavegadorSemJanela();
 struct RelatorioPublicado {
     QString arquivo;  // the HTML file written; "" with a report host or when writing failed
     QString pdf;      // the PDF being printed beside it; "" without a headless browser
-    QString aberto;   // what was handed to the desktop (file path or address)
+    QString aberto;   // what is handed to the desktop (file path or address); "" when nothing
     bool abriu = false;
-    QString erro;     // why the file could not be written
+    QString erro;     // the file that could not be written and why: "<file>\n<reason>"
 };
 
-// Writes and opens the report (see above). Every failure is told through the dialog seam in
-// the program's language: a file that cannot be written (with the reason), nothing able to
-// open it (with its path).
-RelatorioPublicado PublicaRelatorio(const QString& pagina, const QString& consulta,
-                                    const QString& modelo, const QString& numero,
-                                    const QString& janela,
+// Writes the report file named for `quando` and starts its PDF (see above); with a report
+// host, writes nothing and gives the host's address to open. Opens nothing (the windows do).
+RelatorioPublicado EscreveRelatorio(const QString& pagina, const QString& consulta, const QString& modelo,
+                                    const QString& numero, const QString& janela, const QDateTime& quando,
                                     const QString& host = QStringLiteral(VEXADOR_HOST_RELATORIO));
-
-// Opens a document (a PDF guide, the reports folder) with the desktop; when nothing opens
-// it, tells the technician so with the path. True when it was opened.
-bool AbreDocumento(const QString& caminho);

@@ -1,7 +1,6 @@
 #include "reports/RelatorioMalhas.h"
 
 #include "db/Banco.h"
-#include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "rails/GradeTrilhas.h"
 #include "rails/TextosLeitura.h"
@@ -128,30 +127,9 @@ bool GravaNomeRelatorio(const QString& nome)
         && banco.linhasAfetadas() == 1;
 }
 
-std::optional<RelatorioPublicado> GeraRelatorioMalhas(int familia, const QList<LinhaRelatorio>& linhas,
-                                                      const QString& modelo, const QString& numero,
-                                                      const QString& host)
+QString JanelaDoRelatorio(int familia)
 {
-    const QString data = QLocale::system().toString(dialogos().agora().date(), QLocale::ShortFormat);
-    const int idioma = Globais::instancia().IdiomaAtual;
-
-    const std::optional<QString> nome = dialogos().entrada(
-        L(QStringLiteral("DIGITE SEU NOME")), L(QStringLiteral("Relatório")) + QStringLiteral(" - PDF"),
-        LeNomeRelatorio());
-    if (!nome)
-        return std::nullopt;
-    GravaNomeRelatorio(*nome);
-
-    const QString consulta = ConsultaRelatorio(linhas, familia, data, idioma, modelo, nome);
-    const QString janela = familia == FamiliaVCore ? QStringLiteral("VCore")
-                         : familia == FamiliaLdo   ? QStringLiteral("LDO")
-                                                   : QStringLiteral("BUCK");
-    return PublicaRelatorio(QStringLiteral("index"), consulta, modelo, numero, janela, host);
-}
-
-std::optional<RelatorioPublicado> GeraRelatorioMalhas(int familia, const ConsultaMaster& consultaDaGrade,
-                                                      const QString& modelo, const QString& numero,
-                                                      const QString& host)
-{
-    return GeraRelatorioMalhas(familia, LinhasRelatorio(consultaDaGrade), modelo, numero, host);
+    return familia == FamiliaVCore ? QStringLiteral("VCore")
+         : familia == FamiliaLdo   ? QStringLiteral("LDO")
+                                   : QStringLiteral("BUCK");
 }

@@ -45,14 +45,5 @@ QString LeNomeRelatorio();
 // Sets Tools.Nome of the first row; a missing row stores nothing. False when not stored.
 bool GravaNomeRelatorio(const QString& nome);
 
-// Builds and publishes the report of a rail window (PublicaRelatorio, page "index"): familia 0
-// is the VCore window (rail names sent, their numbers removed), 1 or 2 the Buck and LDO
-// window. Asks the report name (L("DIGITE SEU NOME"), title L("Relatório") + " - PDF",
-// default LeNomeRelatorio()); cancelling writes and opens nothing and returns std::nullopt.
-std::optional<RelatorioPublicado> GeraRelatorioMalhas(int familia, const QList<LinhaRelatorio>& linhas,
-                                                      const QString& modelo, const QString& numero,
-                                                      const QString& host = QStringLiteral(VEXADOR_HOST_RELATORIO));
-// The same from the grid's query (the rows the window shows, in its order and filter).
-std::optional<RelatorioPublicado> GeraRelatorioMalhas(int familia, const ConsultaMaster& consultaDaGrade,
-                                                      const QString& modelo, const QString& numero,
-                                                      const QString& host = QStringLiteral(VEXADOR_HOST_RELATORIO));
+// The window a rail report is filed under: "VCore" (familia 0), "LDO" or "BUCK".
+QString JanelaDoRelatorio(int familia);

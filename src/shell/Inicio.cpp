@@ -1,7 +1,6 @@
 #include "shell/Inicio.h"
 
 #include "db/Banco.h"
-#include "i18n/Dialogos.h"
 #include "shell/Globais.h"
 
 #include <QDir>
@@ -184,50 +183,23 @@ QString recomecaDaInstalacao(const QString& caminho, const QString& instalado, c
     return {};
 }
 
-bool recuperaBanco(const ExameBanco& exame, const QString& pastaInstalacao)
+QString textoNaoSubstituido(const QString& erro)
 {
-    if (exame.bom())
-        return true;
-    if (exame.estado == ExameBanco::Estado::Ausente) {
-        dialogos().mensagem(textoBancoAusente(), tituloBancoAusente(), Dialogos::Icone::Critico);
-        return false;
-    }
-    const QString caminho = Globais::instancia().CaminhoBanco;
-    const QString instalado = bancoDaInstalacao(pastaInstalacao);
-    if (instalado.isEmpty()) {
-        dialogos().mensagem(textoBancoDanificado(exame, caminho, QString()), tituloBancoDanificado(),
-                            Dialogos::Icone::Critico);
-        return false;
-    }
-    const QString guardarComo = nomeGuardado(caminho, dialogos().agora());
-    const auto resposta = dialogos().mensagem(textoBancoDanificado(exame, caminho, guardarComo),
-                                              tituloBancoDanificado(), Dialogos::Icone::Critico,
-                                              Dialogos::Botoes::SimNao);
-    if (resposta != Dialogos::Resposta::Sim)
-        return false;
-    const QString erro = recomecaDaInstalacao(caminho, instalado, guardarComo);
-    if (!erro.isEmpty()) {
-        dialogos().mensagem(QStringLiteral("BR - Não foi possível substituir o arquivo: %1\r\n\r\n"
-                                           "US - The file could not be replaced: %1\r\n\r\n"
-                                           "ES - No fue posible sustituir el archivo: %1")
-                                .arg(erro),
-                            tituloBancoDanificado(), Dialogos::Icone::Critico);
-        return false;
-    }
-    return true;
+    return QStringLiteral("BR - Não foi possível substituir o arquivo: %1\r\n\r\n"
+                          "US - The file could not be replaced: %1\r\n\r\n"
+                          "ES - No fue posible sustituir el archivo: %1")
+        .arg(erro);
 }
 
-QString avisaSomenteLeitura()
+QString textoSomenteLeitura()
 {
     const QString caminho = Globais::instancia().CaminhoBanco;
     const QFileInfo arquivo(caminho);
     if (!arquivo.isFile() || (arquivo.isWritable() && QFileInfo(arquivo.absolutePath()).isWritable()))
         return {};
-    const QString texto = ResultadoBanco::falha(MotivoFalhaBanco::SomenteLeitura, QString(), caminho)
-                              .sobre(ResultadoBanco::Alvo::Inicio)
-                              .mensagem();
-    dialogos().mensagem(texto, QStringLiteral("Vexador Tarrim"), Dialogos::Icone::Exclamacao);
-    return texto;
+    return ResultadoBanco::falha(MotivoFalhaBanco::SomenteLeitura, QString(), caminho)
+        .sobre(ResultadoBanco::Alvo::Inicio)
+        .mensagem();
 }
 
 QString textoJaEmExecucao(const QString& pasta)

@@ -40,15 +40,13 @@ QString tituloBancoDanificado();
 // left as it was and the reason is returned; "" on success.
 QString recomecaDaInstalacao(const QString& caminho, const QString& instalado, const QString& guardarComo);
 
-// The start-up step for a database that failed the examination: says so (and, when the
-// installation has a sound copy, offers to start from it); a missing file gets the missing
-// file's box and is never created. True when the start may go on.
-bool recuperaBanco(const ExameBanco& exame, const QString& pastaInstalacao);
+// The box when the installation's copy could not take the damaged file's place (erro: why).
+QString textoNaoSubstituido(const QString& erro);
 
-// A database that can be read but not written (the file or its folder is read-only): said once
-// at start, in the program's language (it is readable), so that nothing is recorded in vain.
-// Returns the text shown; "" when the file can be written.
-QString avisaSomenteLeitura();
+// A database that can be read but not written (the file or its folder is read-only) is said
+// once at start, in the program's language (it is readable), so that nothing is recorded in
+// vain: that text, or "" when the file can be written.
+QString textoSomenteLeitura();
 
 // ---- One program per application folder ----------------------------------------------------
 

@@ -1,7 +1,6 @@
 #include "shell/RegistroSessao.h"
 #include "shell/Sessao.h"
 
-#include "i18n/Dialogos.h"
 #include "shell/Conexao.h"
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
@@ -233,6 +232,6 @@ void RegistroSessao::avisaFalha(const QString& descricao, int numero)
     if (m_avisado)
         return;
     m_avisado = true;
-    // Shown after the caller returns: the exchange that is being logged goes on first.
-    QTimer::singleShot(0, this, [descricao, numero] { dialogos().erroPadrao(descricao, numero); });
+    // Told after the caller returns: the exchange that is being logged goes on first.
+    QTimer::singleShot(0, this, [this, descricao, numero] { emit falhaDeEscrita(descricao, numero); });
 }

@@ -31,9 +31,9 @@ QString PastaLogs();
 // A day file grows to LimiteDiario at most: the entry that would pass it is replaced by a
 // note, once, and nothing more is written that day.
 //
-// Every entry is appended and flushed at once. A failure to write is shown once (standard
-// error box, after the current call has returned, so an exchange is never held up by it) and
-// then ignored; later entries are tried again silently.
+// Every entry is appended and flushed at once. A failure to write is signalled once
+// (falhaDeEscrita, after the current call has returned, so an exchange is never held up by
+// what the window shows) and then ignored; later entries are tried again silently.
 class RegistroSessao : public QObject {
     Q_OBJECT
 public:
@@ -76,6 +76,10 @@ public:
     static const QString PrefixoComando; // "    > "
     static const QString PrefixoResposta; // "    | "
     static const QString PrefixoOmitido;  // "    ~ "
+
+signals:
+    // The first entry that could not be written: what failed and the file error's number.
+    void falhaDeEscrita(const QString& descricao, int numero);
 
 private:
     // "Master (1)": who asked, as the entries name it.

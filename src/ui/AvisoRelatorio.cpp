@@ -1,6 +1,7 @@
 #include "ui/AvisoRelatorio.h"
 
 #include "i18n/Dicionario.h"
+#include "reports/janelas/PublicacaoRelatorio.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -3,11 +3,12 @@
 #include "db/Banco.h"
 #include "db/Combos.h"
 #include "db/ExameBanco.h"
-#include "db/Importacao.h"
+#include "db/janelas/Sincronizacao.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "shell/Globais.h"
 #include "shell/Inicio.h"
+#include "shell/janelas/AvisosInicio.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -1,7 +1,7 @@
 // The merge of the user's data of a previous installation and the first-start questions,
 // on real database files in a temporary application folder.
 #include "apoio/Apoio.h"
-#include "db/Importacao.h"
+#include "db/janelas/Sincronizacao.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "i18n/Mensagens.h"
@@ -357,7 +357,7 @@ void TstImportacao::origemDefeituosa()
     const auto linhasAntes = linhas(pasta.banco());
 
     RoteiroInstalado r;
-    const ResultadoImportacao res = ImportaDadosUsuario();
+    const ResultadoImportacao res = SincronizaDadosUsuario();
 
     const auto caixa = CaixaDaMensagem(ChaveMensagem, 1);
     QVERIFY(caixa);

@@ -327,31 +327,30 @@ void TstGradeTrilhas::gravacoes()
     const ConsultaMaster grade = ConsultaGrade("IP 7", 0, "Modelo, Malha");
 
     RoteiroInstalado r;
-    r.roteiro.respostas = {Dialogos::Resposta::Nao};
-    QVERIFY(!GravaLeituras(2, grade));
-    QCOMPARE(b.campo("G2"), (QStringList{"antes", "antes", "antes"}));
-    QCOMPARE(r.roteiro.mostradas.first().caixa.texto, L("Deseja salvar?"));
-    QCOMPARE(r.roteiro.mostradas.first().caixa.titulo, L("Gravar"));
-    QCOMPARE(r.roteiro.mostradas.first().caixa.botoes, Dialogos::Botoes::SimNao);
-
-    r.roteiro.respostas = {Dialogos::Resposta::Sim};
-    QVERIFY(GravaLeituras(2, grade));
+    QVERIFY(GravaLeituras(2, grade).alterada);
     QCOMPARE(b.campo("G2"), (QStringList{"A lido", "B lido", "antes"}));
     QCOMPARE(b.campo("G1"), (QStringList{"", "", ""}));
 
     // Only the rows the grid shows (IC filter) are recorded.
     b.executa("Update Master set Leitura = 'novo'");
-    QVERIFY(GravaLeituras(3, ConsultaGradeIc("IP 7", 0, "GPU")));
+    QVERIFY(GravaLeituras(3, ConsultaGradeIc("IP 7", 0, "GPU")).alterada);
     QCOMPARE(b.campo("G3"), (QStringList{"", "novo", ""}));
 
-    r.roteiro.limpa();
-    r.roteiro.respostas = {Dialogos::Resposta::Sim};
-    QVERIFY(ExcluiGravacao(2, grade));
+    QVERIFY(ExcluiGravacao(2, grade).alterada);
     QCOMPARE(b.campo("G2"), (QStringList{"", "", "antes"}));
-    QCOMPARE(r.roteiro.titulos(), QStringList{L("Excluir")});
-    QCOMPARE(r.roteiro.textos(), QStringList{L("Deseja excluir os dados gravados?")});
 
-    QVERIFY(!GravaLeituras(4, grade));
+    // Nothing to change is neither a change nor a failure.
+    for (const ResultadoGravacao& nada : {GravaLeituras(4, grade), ExcluiGravacao(0, grade),
+                                          GravaLeituras(1, ConsultaMaster{})}) {
+        QVERIFY(!nada.alterada);
+        QVERIFY(nada.falha.ok());
+    }
+    // A write the database refuses is a failure with its reason, never a change.
+    const ResultadoGravacao recusada = GravaLeituras(1, ConsultaMaster{"ColunaQueFalta = 1", {}, {}});
+    QVERIFY(!recusada.alterada);
+    QVERIFY(!recusada.falha.ok());
+    // The questions and the failure boxes are the window's.
+    QVERIFY(r.roteiro.mostradas.isEmpty());
 }
 
 void TstGradeTrilhas::decimais()

@@ -5,6 +5,7 @@
 #include "i18n/Dicionario.h"
 #include "i18n/janelas/DialogosQt.h"
 #include "reports/RelatorioMalhas.h"
+#include "reports/janelas/PublicacaoRelatorio.h"
 #include "shell/Globais.h"
 
 #include <QElapsedTimer>

@@ -6,6 +6,7 @@
 #include "i18n/Dicionario.h"
 #include "rails/GradeTrilhas.h"
 #include "reports/RelatorioMalhas.h"
+#include "reports/janelas/PublicacaoRelatorio.h"
 
 #include <QDir>
 #include <QFile>

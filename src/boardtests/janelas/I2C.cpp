@@ -4,9 +4,11 @@
 #include "boardtests/I2c.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
+#include "reports/janelas/PublicacaoRelatorio.h"
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
 #include "shell/PerfilModelo.h"
+#include "ui/Avisos.h"
 #include "ui/Controles.h"
 #include "ui/Twips.h"
 
@@ -347,7 +349,7 @@ void I2C::AvaliaBarramento()
                                                       L(QStringLiteral("COMUNICAÇÃO OFF")));
     for (const ModuloI2C::Dispositivo& d : dispositivos)
         if (!d.conhecido)
-            ModuloI2C::AvisaDispositivoDesconhecido(d.id);
+            AvisaCodigoDesconhecido(d.id);
     QString resultado = m_lbResultado;
     QString falhas = m_txtDadosI2C;
     for (int k = 0; k < dispositivos.size(); ++k) {

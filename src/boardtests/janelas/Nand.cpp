@@ -7,6 +7,7 @@
 #include "i18n/Mensagens.h"
 #include "rails/GradeTrilhas.h"
 #include "rails/janelas/VCores.h"
+#include "reports/janelas/PublicacaoRelatorio.h"
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
 #include "shell/PerfilModelo.h"

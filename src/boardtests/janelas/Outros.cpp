@@ -5,6 +5,7 @@
 #include "db/ConsultaDados.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
+#include "reports/janelas/PublicacaoRelatorio.h"
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
 #include "ui/GerenciadorJanelas.h"

@@ -1,7 +1,6 @@
 #include "boardtests/janelas/RFs_Esq.h"
 
 #include "boardtests/RfRadios.h"
-#include "db/Banco.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "shell/Globais.h"
@@ -23,17 +22,6 @@ namespace {
 
 constexpr int Largura = 12630;
 constexpr int Altura = 8265;
-
-// The error number the boxes quote: a query text the engine could not read is the expression
-// error; otherwise the engine's own code.
-int numeroDoErro(const QSqlError& e)
-{
-    if (e.type() == QSqlError::StatementError && e.databaseText().contains(QLatin1String("syntax")))
-        return ModuloRf::ErroExpressao;
-    bool ok = false;
-    const int n = e.nativeErrorCode().toInt(&ok);
-    return ok && n != 0 ? n : static_cast<int>(e.type());
-}
 
 } // namespace
 
@@ -135,28 +123,15 @@ void RFs_Esq::MostraReferenciasRf(const QString& modelo)
     if (modelo.isEmpty())
         return;
     const QString letra = ModuloRf::LetraGrupo(modelo, m_tipoReferencia);
-    QSqlDatabase db = Banco::conexaoVista(Globais::instancia().CaminhoBanco);
-    QSqlError erro;
-    if (!db.isOpen()) {
-        erro = db.lastError();
-    } else {
-        QSqlQuery q(db);
-        if (q.prepare(ModuloRf::ConsultaRf())) {
-            q.addBindValue(m_comboAparelhos->currentText());
-            q.addBindValue(letra);
-            q.exec();
-        }
-        if (q.lastError().isValid()) {
-            erro = q.lastError();
-        } else {
-            m_data1->setQuery(std::move(q));
-            TraduzRFsEsq();
-            static const int larguras[] = {1500, 3600, 2100, 2100};
-            for (int i = 0; i < 4; ++i)
-                m_dbGrid1->setColumnWidth(i, Twips::paraPixels(larguras[i]));
-            return;
-        }
+    ModuloRf::ReferenciasRf r = ModuloRf::ConsultaReferenciasRf(m_comboAparelhos->currentText(), letra);
+    if (!r.erro) {
+        m_data1->setQuery(std::move(r.consulta));
+        TraduzRFsEsq();
+        static const int larguras[] = {1500, 3600, 2100, 2100};
+        for (int i = 0; i < 4; ++i)
+            m_dbGrid1->setColumnWidth(i, Twips::paraPixels(larguras[i]));
+        return;
     }
-    const auto caixa = ModuloRf::ErroReferencias(erro.text(), numeroDoErro(erro));
+    const ModuloRf::CaixaErro& caixa = *r.erro;
     dialogos().mensagem(caixa.texto, caixa.titulo, Dialogos::Icone::Critico);
 }

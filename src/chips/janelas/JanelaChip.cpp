@@ -3,6 +3,7 @@
 #include "chips/LeituraChip.h"
 #include "db/ConsultaDados.h"
 #include "i18n/Dicionario.h"
+#include "reports/janelas/PublicacaoRelatorio.h"
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
 #include "ui/AvisoRelatorio.h"
@@ -290,6 +291,11 @@ void JanelaChip::showEvent(QShowEvent* e)
 
 void JanelaChip::publicaRelatorio(const QString& pagina, const QList<QPair<QString, QString>>& pares)
 {
-    MostraRelatorio(m_avisoRelatorio, AbreRelatorioChip(pagina, pares, sessao().modelo(),
-                                                        sessao().numeroModelo(), objectName()));
+    const std::optional<QString> nome = PerguntaNomeRelatorio();
+    if (!nome)
+        return;
+    QList<QPair<QString, QString>> comNome = pares;
+    comNome.append({QStringLiteral("EMP"), *nome});
+    m_avisoRelatorio->mostra(PublicaRelatorio(pagina, MontaConsulta(comNome), sessao().modelo(),
+                                              sessao().numeroModelo(), objectName()));
 }

@@ -3,6 +3,7 @@
 #include "reports/ArquivoRelatorio.h"
 #include "console/AutoComparador.h"
 #include "console/RegrasConsole.h"
+#include "reports/janelas/PublicacaoRelatorio.h"
 #include "shell/RegrasTroca.h"
 #include "console/janelas/CaixaTexto.h"
 #include "console/janelas/fmHelp.h"

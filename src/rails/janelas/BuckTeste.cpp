@@ -1,6 +1,5 @@
 #include "rails/janelas/BuckTeste.h"
 
-#include "db/Banco.h"
 #include "db/ConsultaDados.h"
 #include "i18n/Dicionario.h"
 #include "rails/janelas/ComponentesTrilhas.h"
@@ -166,11 +165,7 @@ void BuckTeste::defineTxtDados(const QString& texto)
 
 void BuckTeste::consultaVazia()
 {
-    QSqlQuery q(Banco::conexaoVista(Globais::instancia().CaminhoBanco));
-    q.prepare(QStringLiteral("Select * From Dados where Aparelho = ?"));
-    q.addBindValue(QStringLiteral("xx"));
-    q.exec();
-    m_data2->setQuery(std::move(q));
+    m_data2->setQuery(ConsultaDadosVazia());
     carregaComparador();
 }
 

@@ -1,16 +1,18 @@
 #include "rails/janelas/JanelaGradeTrilhas.h"
 
-#include "db/Banco.h"
 #include "db/Combos.h"
+#include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "i18n/Mensagens.h"
 #include "rails/LeituraAdc.h"
 #include "rails/janelas/ComponentesTrilhas.h"
 #include "reports/RelatorioMalhas.h"
+#include "reports/janelas/PublicacaoRelatorio.h"
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
 #include "shell/janelas/GanchosShell.h"
 #include "ui/AvisoRelatorio.h"
+#include "ui/Avisos.h"
 #include "ui/Controles.h"
 #include "ui/GerenciadorJanelas.h"
 #include "ui/Twips.h"
@@ -307,7 +309,7 @@ void JanelaGradeTrilhas::traduzComum()
 void JanelaGradeTrilhas::defineConsulta(const ConsultaMaster& consulta)
 {
     m_consulta = consulta;
-    m_data1->setQuery(consulta.executa(Banco::conexaoVista(Globais::instancia().CaminhoBanco)));
+    m_data1->setQuery(consulta.executaNaVista());
 }
 
 void JanelaGradeTrilhas::zeraLeituras()
@@ -452,17 +454,28 @@ void JanelaGradeTrilhas::grava(int i)
 {
     if (!podeAgir())
         return;
-    if (GravaLeituras(i, m_consulta))
-        m_dadosMudaram = true;
-    atualizaGrade();
+    alteraGravacao(i, L(QStringLiteral("Deseja salvar?")), L(QStringLiteral("Gravar")), GravaLeituras);
 }
 
 void JanelaGradeTrilhas::exclui(int i)
 {
     if (!ligacaoOciosa())
         return;
-    if (ExcluiGravacao(i, m_consulta))
-        m_dadosMudaram = true;
+    alteraGravacao(i, L(QStringLiteral("Deseja excluir os dados gravados?")), L(QStringLiteral("Excluir")),
+                   ExcluiGravacao);
+}
+
+void JanelaGradeTrilhas::alteraGravacao(int i, const QString& pergunta, const QString& titulo,
+                                        ResultadoGravacao (*altera)(int, const ConsultaMaster&))
+{
+    if (dialogos().mensagem(pergunta, titulo, Dialogos::Icone::Nenhum, Dialogos::Botoes::SimNao)
+        != Dialogos::Resposta::Nao) {
+        const ResultadoGravacao r = altera(i, m_consulta);
+        if (!r.falha.ok())
+            AvisaNaoGravado(r.falha, titulo);
+        if (r.alterada)
+            m_dadosMudaram = true;
+    }
     atualizaGrade();
 }
 

@@ -122,6 +122,10 @@ protected:
     void marcaOrdenacao(Ordenacao ordenacao);
     void grava(int i);
     void exclui(int i);
+    // Asks `pergunta` (Yes/No, titled `titulo`); unless No, changes recording i with `altera`
+    // and says a failed write.
+    void alteraGravacao(int i, const QString& pergunta, const QString& titulo,
+                        ResultadoGravacao (*altera)(int, const ConsultaMaster&));
     void relatorio();
 
     VarianteGrade m_variante;

@@ -1,6 +1,5 @@
 #include "rails/janelas/PMU.h"
 
-#include "db/Banco.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "rails/TextosLeitura.h"
@@ -8,6 +7,7 @@
 #include "rails/janelas/ComponentesTrilhas.h"
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
+#include "ui/Avisos.h"
 #include "ui/Controles.h"
 #include "ui/GerenciadorJanelas.h"
 #include "ui/Twips.h"

@@ -1,9 +1,10 @@
 #include "shell/janelas/GanchosShell.h"
 
-#include "db/Importacao.h"
+#include "db/janelas/Sincronizacao.h"
 #include "i18n/Idioma.h"
 #include "shell/Globais.h"
 #include "shell/Inicio.h"
+#include "shell/janelas/AvisosInicio.h"
 #include "shell/janelas/Dicas.h"
 #include "shell/janelas/Inicial.h"
 #include "shell/janelas/fmxMenu.h"

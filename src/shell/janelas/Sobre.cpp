@@ -1,6 +1,6 @@
 #include "shell/janelas/Sobre.h"
 
-#include "db/Importacao.h"
+#include "db/janelas/Sincronizacao.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "shell/Globais.h"
@@ -264,7 +264,7 @@ void Sobre::sincroniza()
     const auto resposta = dialogos().mensagem(L(QStringLiteral("SYNC_2")), QStringLiteral("Sincronizar / Sync"),
                                               Dialogos::Icone::Pergunta, Dialogos::Botoes::SimNao);
     if (resposta != Dialogos::Resposta::Nao)
-        ImportaDadosUsuario();
+        SincronizaDadosUsuario();
 }
 
 void Sobre::showEvent(QShowEvent* e)

@@ -1,0 +1,13 @@
+#pragma once
+#include "db/Importacao.h"
+
+// The questions and boxes around the import of a previous installation's data.
+
+// Main-window load step: when the import is due (ImportacaoAPerguntar), asks whether to import
+// (L("Dados UPDATE1") CR LF L("Dados UPDATE2"), title L("Sincronização"), Yes/No) and acts on
+// the answer (RespondeImportacao). The reason of a merge that failed (its box already shown).
+ResultadoBanco PerguntaImportacao();
+
+// ImportaDadosUsuario, then the "MSG_DADOS_SYNC" box when it ran, or a box saying why nothing
+// was imported.
+ResultadoImportacao SincronizaDadosUsuario();

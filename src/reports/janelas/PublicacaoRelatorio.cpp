@@ -1,0 +1,59 @@
+#include "reports/janelas/PublicacaoRelatorio.h"
+
+#include "i18n/Dialogos.h"
+#include "i18n/Dicionario.h"
+#include "shell/Globais.h"
+
+#include <QLocale>
+
+RelatorioPublicado PublicaRelatorio(const QString& pagina, const QString& consulta,
+                                    const QString& modelo, const QString& numero,
+                                    const QString& janela, const QString& host)
+{
+    RelatorioPublicado r = EscreveRelatorio(pagina, consulta, modelo, numero, janela, dialogos().agora(), host);
+    if (!r.erro.isEmpty()) {
+        dialogos().mensagem(L(QStringLiteral("RELATORIO_NAO_SALVO")) + QStringLiteral("\n\n") + r.erro,
+                            L(QStringLiteral("Relatório")), Dialogos::Icone::Exclamacao);
+        return r;
+    }
+    r.abriu = AbreDocumento(r.aberto);
+    return r;
+}
+
+bool AbreDocumento(const QString& caminho)
+{
+    if (dialogos().abre(caminho))
+        return true;
+    dialogos().mensagem(L(QStringLiteral("SEM_VISUALIZADOR")) + QStringLiteral("\n\n") + caminho,
+                        L(QStringLiteral("Relatório")), Dialogos::Icone::Exclamacao);
+    return false;
+}
+
+std::optional<QString> PerguntaNomeRelatorio()
+{
+    const std::optional<QString> nome = dialogos().entrada(
+        L(QStringLiteral("DIGITE SEU NOME")), L(QStringLiteral("Relatório")) + QStringLiteral(" - PDF"),
+        LeNomeRelatorio());
+    if (nome)
+        GravaNomeRelatorio(*nome);
+    return nome;
+}
+
+std::optional<RelatorioPublicado> GeraRelatorioMalhas(int familia, const QList<LinhaRelatorio>& linhas,
+                                                      const QString& modelo, const QString& numero,
+                                                      const QString& host)
+{
+    const QString data = QLocale::system().toString(dialogos().agora().date(), QLocale::ShortFormat);
+    const std::optional<QString> nome = PerguntaNomeRelatorio();
+    if (!nome)
+        return std::nullopt;
+    const QString consulta = ConsultaRelatorio(linhas, familia, data, Globais::instancia().IdiomaAtual, modelo, nome);
+    return PublicaRelatorio(QStringLiteral("index"), consulta, modelo, numero, JanelaDoRelatorio(familia), host);
+}
+
+std::optional<RelatorioPublicado> GeraRelatorioMalhas(int familia, const ConsultaMaster& consultaDaGrade,
+                                                      const QString& modelo, const QString& numero,
+                                                      const QString& host)
+{
+    return GeraRelatorioMalhas(familia, LinhasRelatorio(consultaDaGrade), modelo, numero, host);
+}

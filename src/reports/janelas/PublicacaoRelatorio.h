@@ -1,0 +1,38 @@
+#pragma once
+#include "reports/ArquivoRelatorio.h"
+#include "reports/RelatorioMalhas.h"
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+// What the technician is asked and told around a report.
+
+// Writes the report (EscreveRelatorio, named for the clock's now) and opens it. Every failure
+// is told in the program's language: a file that cannot be written (with the reason),
+// nothing able to open it (with its path).
+RelatorioPublicado PublicaRelatorio(const QString& pagina, const QString& consulta,
+                                    const QString& modelo, const QString& numero,
+                                    const QString& janela,
+                                    const QString& host = QStringLiteral(VEXADOR_HOST_RELATORIO));
+
+// Opens a document (a report, a PDF guide, the reports folder) with the desktop; when nothing
+// opens it, tells the technician so with the path. True when it was opened.
+bool AbreDocumento(const QString& caminho);
+
+// Asks the report name (L("DIGITE SEU NOME"), title L("Relatório") & " - PDF", default the
+// stored name) and stores the answer, an empty one too. std::nullopt when cancelled (nothing
+// stored).
+std::optional<QString> PerguntaNomeRelatorio();
+
+// Builds and publishes the report of a rail window (PublicaRelatorio, page "index"): familia 0
+// is the VCore window (rail names sent, their numbers removed), 1 or 2 the Buck and LDO
+// window. Asks the report name first; cancelling writes and opens nothing and returns
+// std::nullopt.
+std::optional<RelatorioPublicado> GeraRelatorioMalhas(int familia, const QList<LinhaRelatorio>& linhas,
+                                                      const QString& modelo, const QString& numero,
+                                                      const QString& host = QStringLiteral(VEXADOR_HOST_RELATORIO));
+// The same from the grid's query (the rows the window shows, in its order and filter).
+std::optional<RelatorioPublicado> GeraRelatorioMalhas(int familia, const ConsultaMaster& consultaDaGrade,
+                                                      const QString& modelo, const QString& numero,
+                                                      const QString& host = QStringLiteral(VEXADOR_HOST_RELATORIO));
