@@ -29,11 +29,11 @@ Bateria::Bateria(GerenciadorJanelas& janelas)
         const int y = 240 + i * 390;
         auto* d = new QLabel(this);
         d->setObjectName(QStringLiteral("Info_Descricao(%1)").arg(i));
-        d->setGeometry(geometriaTwips(240, y, 2760, 330));
+        coloca(d, QRect(240, y, 2760, 330));
         d->setFont(negrito);
         auto* v = new QLabel(this);
         v->setObjectName(QStringLiteral("Info(%1)").arg(i));
-        v->setGeometry(geometriaTwips(3060, y, 1680, 330));
+        coloca(v, QRect(3060, y, 1680, 330));
         v->setFrameShape(QFrame::StyledPanel);
         pintaFundo(v, Cores::Branco);
         m_descricoes << d;
@@ -43,14 +43,14 @@ Bateria::Bateria(GerenciadorJanelas& janelas)
 
     m_btBateria = new QPushButton(this);
     m_btBateria->setObjectName(QStringLiteral("btBateria"));
-    m_btBateria->setGeometry(geometriaTwips(4980, 240, 3720, 600));
+    coloca(m_btBateria, QRect(4980, 240, 3720, 600));
     connect(m_btBateria, &QPushButton::clicked, this, &Bateria::btBateria_Click);
 
     m_lbLeitura = criaPainelOcupado(QRect(4980, 1020, 3720, 840), QStringLiteral("lbLeitura"), 50);
 
     m_lbVar = new QLabel(this);
     m_lbVar->setObjectName(QStringLiteral("lbVar"));
-    m_lbVar->setGeometry(geometriaTwips(4980, 2040, 3720, 1020));
+    coloca(m_lbVar, QRect(4980, 2040, 3720, 1020));
     m_lbVar->setWordWrap(true);
     m_lbVar->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_lbVar->setFont(negrito);

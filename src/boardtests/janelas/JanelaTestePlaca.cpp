@@ -23,9 +23,14 @@ JanelaTestePlaca::JanelaTestePlaca(const QString& nome, GerenciadorJanelas& jane
 
 // ------------------------------------------------------------------ building
 
-void JanelaTestePlaca::coloca(QWidget* peca, const QRect& twips)
+void JanelaTestePlaca::coloca(QWidget* controle, const QRect& twips)
 {
-    peca->setGeometry(geometriaTwips(twips.x(), twips.y(), twips.width(), twips.height()));
+    controle->setGeometry(geometriaTwips(twips.x(), twips.y(), twips.width(), twips.height()));
+}
+
+void JanelaTestePlaca::coloca(QWidget* controle, const QPoint& twips)
+{
+    controle->move(Twips::paraPixels(twips.x()), Twips::paraPixels(twips.y()));
 }
 
 QFont JanelaTestePlaca::fonteNegrito(qreal escala) const
@@ -116,7 +121,7 @@ QLabel* JanelaTestePlaca::criaTituloComparador(const QRect& twips)
 void JanelaTestePlaca::criaTituloComparadorComModelo(const QPoint& twips)
 {
     m_tituloComparador = rotulo(QStringLiteral("lblLabel(4)"), this);
-    m_tituloComparador->move(Twips::paraPixels(twips.x()), Twips::paraPixels(twips.y()));
+    coloca(m_tituloComparador, twips);
     m_dispositivo = rotulo(QStringLiteral("lbDispositivo"), this);
     m_dispositivo->setFont(fonteNegrito());
 }
@@ -133,7 +138,7 @@ void JanelaTestePlaca::criaImagensVeredito(const QPoint& twips)
     m_ok = criaImagemVeredito(QStringLiteral("OK(0)"), true, this);
     m_no = criaImagemVeredito(QStringLiteral("NO(0)"), false, this);
     for (QLabel* imagem : {m_ok, m_no})
-        imagem->move(Twips::paraPixels(twips.x()), Twips::paraPixels(twips.y()));
+        coloca(imagem, twips);
 }
 
 QLabel* JanelaTestePlaca::criaStatus(const QString& nome, const QRect& twips, const QFont& fonte)

@@ -21,8 +21,8 @@ class QSqlQueryModel;
 // link refuses a test, and the moving progress bar, bare or in its busy panel.
 //
 // A window builds only the pieces it has, in its own creation order (which is its tab order),
-// at twips positions relative to their parent; every piece is placed by one function (coloca),
-// the place where layouts can take over for all these windows at once. The window then drives
+// at twips positions relative to their parent; every control, shared or its own, is placed by
+// one function (coloca), the place where layouts can take over for all these windows at once. The window then drives
 // the pieces through the calls below; each call leaves alone a piece the window does not have.
 //
 // IC and the additional tests also share the status cycle: a test button shows the wait text or
@@ -160,9 +160,13 @@ protected:
     // Grades the answer in txtDados: status and verdict.
     virtual void avaliaResposta() {}
 
+    // Places a control at a twips rectangle of its parent; every control of these windows is
+    // placed through here.
+    static void coloca(QWidget* controle, const QRect& twips);
+    // The same at a twips point, the control keeping its own size.
+    static void coloca(QWidget* controle, const QPoint& twips);
+
 private:
-    // Places a piece at a twips rectangle of its parent.
-    static void coloca(QWidget* peca, const QRect& twips);
     QTimer* novoTimer(const char* nome, int ms);
     void tickStatus();
 

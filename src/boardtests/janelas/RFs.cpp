@@ -31,24 +31,24 @@ RFs::RFs(GerenciadorJanelas& janelas)
     // The radio rows: background label, name, ON, OFF, properties.
     m_frameBotoes = new QFrame(this);
     m_frameBotoes->setObjectName(QStringLiteral("FrameBotoes"));
-    m_frameBotoes->setGeometry(geometriaTwips(240, 240, 6600, 4140));
+    coloca(m_frameBotoes, QRect(240, 240, 6600, 4140));
     static const char* nomes[ModuloRf::NumeroRadios] = {"BASEBAND", "BLUETOOTH", "WIFI", "GPS", "NFC"};
     for (int i = 0; i < ModuloRf::NumeroRadios; ++i) {
         const int y = i * 820;
         auto* fundo = new QLabel(m_frameBotoes);
         fundo->setObjectName(ModuloRf::radio(i).fundo);
-        fundo->setGeometry(geometriaTwips(0, y, 6600, 740));
+        coloca(fundo, QRect(0, y, 6600, 740));
         fundo->setFrameShape(QFrame::StyledPanel);
         m_fundos << fundo;
         m_corFundo << Cores::Branco;
         pintaFundo(fundo, Cores::Branco);
         auto* nome = new QLabel(QLatin1String(nomes[i]), m_frameBotoes);
-        nome->setGeometry(geometriaTwips(180, y, 1800, 740));
+        coloca(nome, QRect(180, y, 1800, 740));
         nome->setFont(negrito);
         auto botao = [this, y](const QString& objeto, int x, int largura) {
             auto* b = new QPushButton(m_frameBotoes);
             b->setObjectName(objeto);
-            b->setGeometry(geometriaTwips(x, y + 130, largura, 480));
+            coloca(b, QRect(x, y + 130, largura, 480));
             return b;
         };
         auto* on = botao(QStringLiteral("btOn(%1)").arg(i), 2040, 1080);
@@ -75,23 +75,23 @@ RFs::RFs(GerenciadorJanelas& janelas)
 
     m_btComparador = new QPushButton(this);
     m_btComparador->setObjectName(QStringLiteral("btComparador"));
-    m_btComparador->setGeometry(geometriaTwips(240, 7380, 3240, 480));
+    coloca(m_btComparador, QRect(240, 7380, 3240, 480));
     connect(m_btComparador, &QPushButton::clicked, this, &RFs::btComparador_Click);
     m_btTensoesRF = new QPushButton(this);
     m_btTensoesRF->setObjectName(QStringLiteral("btTensoesRF"));
-    m_btTensoesRF->setGeometry(geometriaTwips(3600, 7380, 3240, 480));
+    coloca(m_btTensoesRF, QRect(3600, 7380, 3240, 480));
     connect(m_btTensoesRF, &QPushButton::clicked, this, &RFs::btTensoesRF_Click);
 
     // The device's answer.
     m_frame2 = new QGroupBox(this);
     m_frame2->setObjectName(QStringLiteral("Frame2"));
-    m_frame2->setGeometry(geometriaTwips(7080, 120, 5880, 7740));
+    coloca(m_frame2, QRect(7080, 120, 5880, 7740));
     criaTxtDados(m_frame2, QRect(120, 360, 5640, 7260), AoMudarDados::Nada);
 
     // The comparator, beyond the right edge until it is shown.
     m_frameComparador = new QGroupBox(this);
     m_frameComparador->setObjectName(QStringLiteral("FrameComparador"));
-    m_frameComparador->setGeometry(geometriaTwips(13140, 120, 5160, 7740));
+    coloca(m_frameComparador, QRect(13140, 120, 5160, 7740));
     criaTxtComparador(m_frameComparador, QRect(120, 360, 4920, 7260));
     m_frameComparador->hide();
 
