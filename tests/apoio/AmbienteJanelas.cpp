@@ -30,8 +30,8 @@ bool AmbienteJanelas::conecta(const QString& dispositivo, const QString& modelo,
     p->setStopBits(QSerialPort::OneStop);
     if (!p->open(QIODevice::ReadWrite))
         return false;
-    ligacao.defineModelo(modelo);
-    ligacao.defineNumeroModelo(numero);
+    sessao.defineModelo(modelo);
+    sessao.defineNumeroModelo(numero);
     ligacao.defineEstado(EstadoLigacao::Ociosa);
     return true;
 }

@@ -329,7 +329,7 @@ void TstMaster::copiaGravaNoArquivoEBadgeNaRepeticao()
     QVERIFY(c.badge());
 
     // Another model's recording is a separate row.
-    c.ambiente.ligacao.defineModelo("IP 8");
+    c.ambiente.sessao.defineModelo("IP 8");
     c.ambiente.janelas.BuscaDadosGravados();
     QVERIFY(c.console->txtComparador().isEmpty());
     QCOMPARE(filho<QLabel>(c.console, "lbDispositivo")->text(), L("Modelo") + ": IP 8  A1660");

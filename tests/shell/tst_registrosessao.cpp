@@ -134,7 +134,7 @@ void TstRegistroSessao::respostaDeVolta()
     QTemporaryDir pasta;
     Ligacao ligacao;
     ligacao.definePortaSelecionada(QStringLiteral("7"));
-    ligacao.defineNumeroModelo(QStringLiteral("A1660"));
+    sessao.defineNumeroModelo(QStringLiteral("A1660"));
     RegistroSessao registro(ligacao, pasta.filePath(QStringLiteral("logs")));
     registro.registraComando(QStringLiteral("16"), QStringLiteral("pmuadc --read all"));
     registro.registraResposta(QStringLiteral("16"), R);

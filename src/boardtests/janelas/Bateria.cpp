@@ -147,7 +147,7 @@ void Bateria::Organiza(const QString& texto)
                       v.vereditos.at(i));
     }
     if (v.nota) {
-        m_lbVar->setText(ModuloBateria::NotaFalta(ligacao().modelo()));
+        m_lbVar->setText(ModuloBateria::NotaFalta(sessao().modelo()));
         m_lbVar->show();
     }
     paraBarra();

@@ -72,7 +72,7 @@ void IC::TraduzIC()
 {
     traduzPecas();
     m_btTigris->setText(QStringLiteral("TIGRIS ") + L(QStringLiteral("Tensões")));
-    const QString prefixo = ModuloIC::PrefixoChip(ligacao().modelo());
+    const QString prefixo = ModuloIC::PrefixoChip(sessao().modelo());
     m_btTristar->setText(prefixo + L(QStringLiteral("Tensões")));
     m_btBl1->setText(prefixo + L(QStringLiteral("Dados")));
     m_btBl2->setText(prefixo + L(QStringLiteral("Comunicação")));
@@ -89,7 +89,7 @@ void IC::PrePesquisa()
 {
     if (!ligacao().ociosa())
         return;
-    defineNomeDoTeste(ModuloIC::NomeCI(ligacao().modelo()));
+    defineNomeDoTeste(ModuloIC::NomeCI(sessao().modelo()));
     defineTxtDados(QString());
     solicita(Codigo, ModuloIC::ComandoIC(testeSelecionado()));
     iniciaCicloStatus();

@@ -262,8 +262,8 @@ void JanelaTestePlaca::atualizaDispositivo()
 {
     if (!m_dispositivo)
         return;
-    m_dispositivo->setText(L(QStringLiteral("Modelo")) + QStringLiteral(": ") + ligacao().modelo()
-                           + QStringLiteral("  ") + ligacao().numeroModelo());
+    m_dispositivo->setText(L(QStringLiteral("Modelo")) + QStringLiteral(": ") + sessao().modelo()
+                           + QStringLiteral("  ") + sessao().numeroModelo());
     m_dispositivo->adjustSize();
 }
 
@@ -290,7 +290,7 @@ void JanelaTestePlaca::consultaComparador(const QString& modelo, const QString& 
 
 void JanelaTestePlaca::consultaComparador()
 {
-    consultaComparador(ligacao().modelo(), ligacao().txtComandos());
+    consultaComparador(sessao().modelo(), ligacao().txtComandos());
 }
 
 void JanelaTestePlaca::esvaziaComparador()

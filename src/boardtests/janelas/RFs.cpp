@@ -170,7 +170,7 @@ void RFs::PrePesquisa()
     defineTxtDados(QString());
     if (!ligacao().ociosa())
         return;
-    if (ModuloRf::Recusado(m_radioSelecionado, ligacao().modelo())) {
+    if (ModuloRf::Recusado(m_radioSelecionado, sessao().modelo())) {
         liberaBotoes();
         MostraMensagem(QStringLiteral("MSG_NAO_PARA_IP6"));
         return;
@@ -187,7 +187,7 @@ bool RFs::podeEnviar(int indice)
         MostraAguarde(false);
         return false;
     }
-    if (ModuloRf::Recusado(indice, ligacao().modelo())) {
+    if (ModuloRf::Recusado(indice, sessao().modelo())) {
         MostraMensagem(QStringLiteral("MSG_NAO_PARA_IP6"));
         return false;
     }

@@ -122,7 +122,7 @@ QSize VCores::sizeHint() const
 
 QString VCores::legenda() const
 {
-    return QStringLiteral("VCore - ") + modelo() + QStringLiteral("  ") + ligacao().numeroModelo()
+    return QStringLiteral("VCore - ") + modelo() + QStringLiteral("  ") + sessao().numeroModelo()
            + QStringLiteral(" - Vexador Tarrim");
 }
 

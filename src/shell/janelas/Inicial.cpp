@@ -185,8 +185,8 @@ Inicial::Inicial(QWidget* telaAbertura)
     connect(m_ligacao, &Ligacao::estadoMudou, this, [this](EstadoLigacao e) { m_status->setText(CodigoEstado(e)); });
     connect(m_ligacao, &Ligacao::textoEstadoMudou, m_st1, &QLabel::setText);
     connect(m_ligacao, &Ligacao::legendaPrincipalMudou, this, &QWidget::setWindowTitle);
-    connect(m_ligacao, &Ligacao::numeroModeloMudou, m_lbModelo, &QLabel::setText);
-    connect(m_ligacao, &Ligacao::modeloMudou, this, &Inicial::mostraModelo);
+    connect(m_ligacao, &Sessao::numeroModeloMudou, m_lbModelo, &QLabel::setText);
+    connect(m_ligacao, &Sessao::modeloMudou, this, &Inicial::mostraModelo);
     connect(m_conexao, &Conexao::legendaBotaoMudou, m_botoes.value(1), &QPushButton::setText);
     connect(m_conexao, &Conexao::corStatusMudou, this, &Inicial::CorStatus);
     connect(m_conexao, &Conexao::listaPortasPedida, this, &Inicial::ListaPortas);
