@@ -1,23 +1,14 @@
 #include "boardtests/janelas/Bateria.h"
 
 #include "boardtests/BateriaLeitura.h"
-#include "db/ConsultaDados.h"
 #include "i18n/Dicionario.h"
-#include "shell/Globais.h"
 #include "shell/Ligacao.h"
-#include "ui/GerenciadorJanelas.h"
 #include "ui/Controles.h"
 #include "ui/Twips.h"
 
-#include <QFrame>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSqlQuery>
-#include <QSqlQueryModel>
-#include <QSqlRecord>
 #include <QTimer>
-#include <cmath>
 
 namespace {
 
@@ -28,21 +19,21 @@ constexpr int Altura = 7620;
 
 } // namespace
 
-Bateria::Bateria(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Bateria"), janelas)
+Bateria::Bateria(GerenciadorJanelas& janelas)
+    : JanelaTestePlaca(QStringLiteral("Bateria"), janelas, QStringLiteral("Bateria"))
 {
-    QFont negrito = font();
-    negrito.setBold(true);
+    const QFont negrito = fonteNegrito();
 
     // The eight values, heading and value side by side.
     for (int i = 0; i < ModuloBateria::NumeroValores; ++i) {
         const int y = 240 + i * 390;
         auto* d = new QLabel(this);
         d->setObjectName(QStringLiteral("Info_Descricao(%1)").arg(i));
-        d->setGeometry(geometriaTwips(240, y, 2760, 330));
+        coloca(d, QRect(240, y, 2760, 330));
         d->setFont(negrito);
         auto* v = new QLabel(this);
         v->setObjectName(QStringLiteral("Info(%1)").arg(i));
-        v->setGeometry(geometriaTwips(3060, y, 1680, 330));
+        coloca(v, QRect(3060, y, 1680, 330));
         v->setFrameShape(QFrame::StyledPanel);
         pintaFundo(v, Cores::Branco);
         m_descricoes << d;
@@ -52,27 +43,14 @@ Bateria::Bateria(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Bate
 
     m_btBateria = new QPushButton(this);
     m_btBateria->setObjectName(QStringLiteral("btBateria"));
-    m_btBateria->setGeometry(geometriaTwips(4980, 240, 3720, 600));
+    coloca(m_btBateria, QRect(4980, 240, 3720, 600));
     connect(m_btBateria, &QPushButton::clicked, this, &Bateria::btBateria_Click);
 
-    m_frameVCore = new QFrame(this);
-    m_frameVCore->setObjectName(QStringLiteral("FrameVCore"));
-    m_frameVCore->setFrameShape(QFrame::StyledPanel);
-    m_frameVCore->setGeometry(geometriaTwips(4980, 1020, 3720, 840));
-    m_lbLeitura = new QLabel(m_frameVCore);
-    m_lbLeitura->setObjectName(QStringLiteral("lbLeitura"));
-    m_lbLeitura->setGeometry(geometriaTwips(120, 60, 3480, 300));
-    m_progressBar = new QFrame(m_frameVCore);
-    m_progressBar->setObjectName(QStringLiteral("ProgressBar"));
-    m_progressBar->setFrameShape(QFrame::Box);
-    m_progressBar->setGeometry(geometriaTwips(120, 420, 3480, 300));
-    m_barra = criaBarra(m_progressBar, CorVb(Cores::Verde));
-    const int larguraBarra = m_barra->width();
-    m_frameVCore->hide();
+    m_lbLeitura = criaPainelOcupado(QRect(4980, 1020, 3720, 840), QStringLiteral("lbLeitura"), 50);
 
     m_lbVar = new QLabel(this);
     m_lbVar->setObjectName(QStringLiteral("lbVar"));
-    m_lbVar->setGeometry(geometriaTwips(4980, 2040, 3720, 1020));
+    coloca(m_lbVar, QRect(4980, 2040, 3720, 1020));
     m_lbVar->setWordWrap(true);
     m_lbVar->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_lbVar->setFont(negrito);
@@ -80,36 +58,16 @@ Bateria::Bateria(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Bate
     m_lbVar->hide();
 
     // The first answer and the recorded one.
-    m_lblLabel0 = new QLabel(this);
-    m_lblLabel0->setObjectName(QStringLiteral("lblLabel(0)"));
-    m_lblLabel0->setGeometry(geometriaTwips(240, 3480, 4200, 300));
-    m_txtDadosCaixa = criaCaixaTexto(QStringLiteral("txtDados"), this);
-    m_txtDadosCaixa->setGeometry(geometriaTwips(240, 3780, 4200, 3600));
-    m_lblLabel4 = new QLabel(this);
-    m_lblLabel4->setObjectName(QStringLiteral("lblLabel(4)"));
-    m_lblLabel4->setGeometry(geometriaTwips(4500, 3480, 4200, 300));
-    m_txtComparadorCaixa = criaCaixaTexto(QStringLiteral("txtComparador"), this);
-    m_txtComparadorCaixa->setGeometry(geometriaTwips(4500, 3780, 4200, 3600));
+    criaTituloDados(QRect(240, 3480, 4200, 300));
+    criaTxtDados(this, QRect(240, 3780, 4200, 3600), AoMudarDados::BuscaGravados);
+    criaTituloComparador(QRect(4500, 3480, 4200, 300));
+    criaTxtComparador(this, QRect(4500, 3780, 4200, 3600));
 
-    m_timerBarra = new QTimer(this);
-    m_timerBarra->setObjectName(QStringLiteral("TimerBarra"));
-    m_timerBarra->setInterval(50);
-    connect(m_timerBarra, &QTimer::timeout, this, &Bateria::TimerBarra_Timer);
-    m_timerLer = new QTimer(this);
-    m_timerLer->setObjectName(QStringLiteral("TimerLer"));
-    m_timerLer->setInterval(1500);
-    connect(m_timerLer, &QTimer::timeout, this, &Bateria::TimerLer_Timer);
+    m_timerLer = criaTimer("TimerLer", 1500, &Bateria::TimerLer_Timer);
 
-    m_data1 = new QSqlQueryModel(this);
-    m_data1->setObjectName(QStringLiteral("Data1"));
-
-    // Load.
-    m_passoBarra = qMax(1, static_cast<int>(std::nearbyint(larguraBarra / 50.0))); // halves to even
-    m_barra->resize(1, m_barra->height());
-    CentralizaBateria();
+    fixaTamanho(Largura, Altura);
     TraduzBateria();
-    consultaDados(QStringLiteral("xx"), QString());
-    if (ligacao().estado() == EstadoLigacao::Ociosa)
+    if (ligacao().ociosa())
         IniciaLeitura();
 }
 
@@ -127,7 +85,7 @@ void Bateria::recebeResposta(const QString& codigo, const QString& R, const QStr
 
 void Bateria::buscaDadosGravados()
 {
-    consultaDados(sessao().modelo(), ligacao().txtComandos());
+    consultaComparador();
 }
 
 void Bateria::traduz()
@@ -138,15 +96,12 @@ void Bateria::traduz()
 void Bateria::esperaCancelada()
 {
     m_timerLer->stop();
-    m_timerBarra->stop();
-    m_frameVCore->hide();
+    paraBarra();
 }
 
 void Bateria::TraduzBateria()
 {
-    setWindowTitle(L(QStringLiteral("Bateria")) + QStringLiteral(" - Vexador Tarrim"));
-    m_lblLabel0->setText(L(QStringLiteral("Leitura do dispositivo conectado:")));
-    m_lblLabel4->setText(L(QStringLiteral("Comparador: (Dispositivos Gravados)")));
+    traduzPecas();
     m_btBateria->setText(L(QStringLiteral("Executar Leitura")));
     const QStringList& chaves = ModuloBateria::ChavesTitulos();
     for (int i = 0; i < chaves.size(); ++i)
@@ -154,20 +109,11 @@ void Bateria::TraduzBateria()
     m_lbLeitura->setText(L(QStringLiteral("Realizando Leitura...")));
 }
 
-void Bateria::CentralizaBateria()
-{
-    setFixedSize(Twips::paraPixels(Largura), Twips::paraPixels(Altura));
-    if (QWidget* moldura = parentWidget()) {
-        moldura->adjustSize();
-        centraliza();
-    }
-}
-
 // ------------------------------------------------------------------ reading
 
 void Bateria::btBateria_Click()
 {
-    if (ligacao().estado() != EstadoLigacao::Ociosa)
+    if (!ligacao().ociosa())
         return;
     defineTxtDados(QString());
     for (int i = 0; i < ModuloBateria::NumeroValores; ++i)
@@ -178,17 +124,15 @@ void Bateria::btBateria_Click()
 
 void Bateria::IniciaLeitura()
 {
-    consultaDados(QStringLiteral("xx"), QString());
+    esvaziaComparador();
     if (!solicita(CodigoPropriedades, ModuloBateria::ComandoPropriedades))
         return;
-    m_barra->resize(1, m_barra->height());
-    m_timerBarra->start();
-    m_frameVCore->show();
+    iniciaBarra();
 }
 
 void Bateria::TimerLer_Timer()
 {
-    if (ligacao().estado() != EstadoLigacao::Ociosa)
+    if (!ligacao().ociosa())
         return;
     m_timerLer->stop();
     solicita(CodigoGasGauge, ModuloBateria::ComandoGasGauge);
@@ -206,26 +150,10 @@ void Bateria::Organiza(const QString& texto)
         m_lbVar->setText(ModuloBateria::NotaFalta(sessao().modelo()));
         m_lbVar->show();
     }
-    m_timerBarra->stop();
-    m_frameVCore->hide();
+    paraBarra();
 }
 
-void Bateria::TimerBarra_Timer()
-{
-    avancaBarra(m_barra, m_passoBarra);
-}
-
-// ------------------------------------------------------------------ text stores and views
-
-void Bateria::defineTxtDados(const QString& texto)
-{
-    const bool mudou = texto != m_txtDados;
-    m_txtDados = texto;
-    m_txtDadosCaixa->setPlainText(TextoParaTela(texto));
-    // The change of the answer box shows the recorded answer of the command beside it.
-    if (mudou)
-        janelas().BuscaDadosGravados();
-}
+// ------------------------------------------------------------------ views
 
 void Bateria::defineInfo(int indice, const QString& texto, Veredito v)
 {
@@ -236,14 +164,4 @@ void Bateria::defineInfo(int indice, const QString& texto, Veredito v)
     pintaVeredito(rotulo, v);
     if (v == Veredito::NaoGraduado)
         pintaFundo(rotulo, Cores::Branco);
-}
-
-void Bateria::consultaDados(const QString& modelo, const QString& comando)
-{
-    QString primeiro;
-    m_data1->setQuery(ConsultaDados(modelo, comando));
-    if (m_data1->rowCount() > 0)
-        primeiro = m_data1->record(0).value(QStringLiteral("Dados")).toString();
-    m_txtComparador = primeiro;
-    m_txtComparadorCaixa->setPlainText(TextoParaTela(primeiro));
 }

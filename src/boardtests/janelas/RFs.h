@@ -1,5 +1,5 @@
 #pragma once
-#include "ui/JanelaFilha.h"
+#include "boardtests/janelas/JanelaTestePlaca.h"
 
 #include <QList>
 #include <QString>
@@ -7,15 +7,13 @@
 class QFrame;
 class QGroupBox;
 class QLabel;
-class QPlainTextEdit;
 class QPushButton;
-class QSqlQueryModel;
 class QTimer;
 
 // RF tests: switches each of the five radios on or off, or asks for its properties, judges a
 // switch-on from its answer (green or grey row) and shows the recorded answer of a reference
 // board to the same command beside it.
-class RFs : public JanelaFilha {
+class RFs : public JanelaTestePlaca {
     Q_OBJECT
 public:
     explicit RFs(GerenciadorJanelas& janelas);
@@ -30,31 +28,26 @@ public:
     void btComparador_Click();
     void btTensoesRF_Click();
     // Sends the switch-on command of RadioSelecionado.
-    void PrePesquisa();
+    void PrePesquisa() override;
     // Judges the answer of a switch-on.
     void AvaliaRadio();
 
     // State read by the tests.
-    QString txtDados() const { return m_txtDados; }
-    QString txtComparador() const { return m_txtComparador; }
-    QString lbStatius() const { return m_lbStatius; }
+    QString lbStatius() const { return lbStatus(); }
     // The background of a radio's row as the program writes colours ("&H0000FF00" ...).
     QString corFundo(int indice) const { return m_corFundo.value(indice); }
 
 private:
     void TraduzRFs();
-    void CentralizaRFs();
-    void posiciona();
     void Timer1_Timer();
-    void TimerBarra_Timer();
-    void TimerAguarde_Timer();
     void MostraAguarde(bool comExclamacao);
     void liberaBotoes();
-    void iniciaBarra();
-    void defineTxtDados(const QString& texto);
-    void defineLbStatius(const QString& texto);
+    // A switch-off or properties command may go: the link is idle and the radio is the model's
+    // (otherwise the wait text or the refusal message).
+    bool podeEnviar(int indice);
+    // A switch-off or properties command: the last result cleared, the command sent.
+    void enviaComando(int indice, const QString& comando);
     void defineCorFundo(int indice, const QString& cor);
-    void consultaDados(const QString& modelo, const QString& comando);
 
     QList<QPushButton*> m_btOn;
     QList<QPushButton*> m_btOff;
@@ -63,30 +56,13 @@ private:
     QList<QString> m_corFundo;
     QFrame* m_frameBotoes;
     QGroupBox* m_frame2;
-    QPlainTextEdit* m_txtDadosCaixa;
-    QLabel* m_lbStatiusRotulo;
-    QLabel* m_lbStatus2;
-    QLabel* m_ok0;
-    QLabel* m_no0;
-    QFrame* m_frameVCore;
-    QFrame* m_progressBar;
-    QLabel* m_barra;
     QLabel* m_lbInfoBarra;
     QGroupBox* m_frameComparador;
-    QPlainTextEdit* m_txtComparadorCaixa;
     QPushButton* m_btComparador;
     QPushButton* m_btTensoesRF;
-    QLabel* m_lbAguarde;
     QTimer* m_timer1;
-    QTimer* m_timerBarra;
-    QTimer* m_timerAguarde;
-    QSqlQueryModel* m_data1;
 
-    QString m_txtDados;
-    QString m_txtComparador;
-    QString m_lbStatius;
     int m_radioSelecionado = 0;
     int m_radioAtual = 0;
     int m_contadorRf = 0;
-    int m_passoBarra = 1;
 };
