@@ -158,48 +158,50 @@ const QMap<int, QString>& janelaDoBotao()
 }
 
 // The button row: at its own width when the bar has the room, else scrolled sideways (the bar
-// grows by the scroll bar's height), so no button hides under the choosers beside it.
+// grows by the scroll bar's height), so no button hides under the choosers beside it. The
+// blank end piece (button 15) may be cut before the row scrolls.
 class FaixaBotoes : public QScrollArea {
 public:
-    FaixaBotoes(QWidget* painel, QWidget* pai) : QScrollArea(pai)
+    FaixaBotoes(QWidget* painel, const QWidget* pontaEmBranco, QWidget* pai)
+        : QScrollArea(pai), m_ponta(pontaEmBranco)
     {
         setObjectName(QStringLiteral("FaixaBotoes"));
         setFrameShape(QFrame::NoFrame);
         setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         setWidget(painel);
-        ajustaAltura();
+        ajusta();
     }
     QSize sizeHint() const override { return {widget()->width(), altura()}; }
-    QSize minimumSizeHint() const override { return {qMin(widget()->width(), 6 * fontMetrics().height()), altura()}; }
+    QSize minimumSizeHint() const override { return {qMin(larguraEssencial(), 6 * fontMetrics().height()), altura()}; }
 
 protected:
     void resizeEvent(QResizeEvent* e) override
     {
         QScrollArea::resizeEvent(e);
-        ajustaAltura();
+        ajusta();
     }
     bool eventFilter(QObject* o, QEvent* e) override
     {
         if (o == widget() && e->type() == QEvent::Resize) {
             updateGeometry();
-            ajustaAltura();
+            ajusta();
         }
         return QScrollArea::eventFilter(o, e);
     }
 
 private:
-    int altura() const
+    int larguraEssencial() const { return m_ponta->x() + m_ponta->width() / 4; }
+    bool rola() const { return larguraEssencial() > width(); }
+    int altura() const { return widget()->height() + (rola() ? horizontalScrollBar()->sizeHint().height() : 0); }
+    void ajusta()
     {
-        const bool comBarra = widget()->width() > width();
-        return widget()->height() + (comBarra ? horizontalScrollBar()->sizeHint().height() : 0);
-    }
-    void ajustaAltura()
-    {
+        setHorizontalScrollBarPolicy(rola() ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
         if (height() != altura() || minimumHeight() != altura())
             setFixedHeight(altura());
     }
+
+    const QWidget* m_ponta;
 };
 
 } // namespace
@@ -328,7 +330,7 @@ void Inicial::montaBarra()
                                         Twips::paraPixels(LarguraBotaoProjeto) - Twips::paraPixels(30),
                                         Twips::paraPixels(AlturaBotao) - Twips::paraPixels(80));
     m_pictureTristarTigris->raise();
-    linha->addWidget(new FaixaBotoes(m_painelBotoes, barra), 0, Qt::AlignTop);
+    linha->addWidget(new FaixaBotoes(m_painelBotoes, m_botoes.value(15), barra), 0, Qt::AlignTop);
     linha->addStretch(1);
 
     // Port chooser and link state.
