@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyleOptionButton>
 #include <QRegularExpression>
 #include <QStyle>
 
@@ -35,6 +37,35 @@ QLabel* criaImagemVeredito(const QString& nome, bool ok, QWidget* pai, int lado)
     l->setFixedSize(lado, lado);
     l->hide();
     return l;
+}
+
+int larguraParaLegenda(const QPushButton* botao)
+{
+    QStyleOptionButton opcao;
+    opcao.initFrom(botao);
+    opcao.text = botao->text();
+    opcao.icon = botao->icon();
+    opcao.iconSize = botao->iconSize();
+    opcao.features = botao->isFlat() ? QStyleOptionButton::Flat : QStyleOptionButton::None;
+    const QRect conteudo = botao->style()->subElementRect(QStyle::SE_PushButtonContents, &opcao, botao);
+    int precisa = botao->fontMetrics().size(Qt::TextShowMnemonic, botao->text()).width();
+    if (!botao->icon().isNull())
+        precisa += botao->iconSize().width() + 4;
+    return precisa + botao->width() - conteudo.width();
+}
+
+void alargaRotulo(QLabel* rotulo, QWidget* vizinho)
+{
+    const int falta = rotulo->sizeHint().width() - rotulo->width();
+    if (falta <= 0)
+        return;
+    const int folga = vizinho ? qMax(0, vizinho->x() - rotulo->geometry().right() - 1) : 0;
+    rotulo->resize(rotulo->width() + falta, rotulo->height());
+    if (vizinho && vizinho->x() < rotulo->geometry().right() + 1 + folga) {
+        QRect g = vizinho->geometry();
+        g.setLeft(rotulo->geometry().right() + 1 + folga);
+        vizinho->setGeometry(g);
+    }
 }
 
 QPlainTextEdit* criaCaixaTexto(const QString& nome, QWidget* pai)

@@ -9,6 +9,7 @@ class QFont;
 class QFrame;
 class QLabel;
 class QPlainTextEdit;
+class QPushButton;
 class QWidget;
 
 // Small widget pieces the test windows build the same way.
@@ -27,6 +28,14 @@ QLabel* criaImagemVeredito(const QString& nome, bool ok, QWidget* pai, int lado 
 // recorded in the session log as `janela`'s verdict on `item` with the text `leitura`.
 void mostraVereditoTeste(QLabel* ok, QLabel* no, Veredito v, const QString& janela,
                          const QString& item, const QString& leitura);
+
+// The width the button needs to show its caption (and icon) whole inside the style's frame
+// and margins.
+int larguraParaLegenda(const QPushButton* botao);
+
+// Widens a label at a fixed position to what its caption needs; `vizinho`, the control on its
+// right, gives up that room (its left edge moves, its right edge stays).
+void alargaRotulo(QLabel* rotulo, QWidget* vizinho);
 
 // Read-only, unwrapped text box fed from a text the window owns.
 QPlainTextEdit* criaCaixaTexto(const QString& nome, QWidget* pai);

@@ -3,10 +3,17 @@
 
 #include "shell/Globais.h"
 #include "ui/GerenciadorJanelas.h"
+#include "ui/LayoutElastico.h"
 #include "ui/Twips.h"
 
+#include <QChildEvent>
+#include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPointer>
+#include <QResizeEvent>
+#include <QScrollArea>
+#include <QTimer>
 
 JanelaFilha::JanelaFilha(const QString& nome, GerenciadorJanelas& janelas, bool temFlagAberta)
     : m_janelas(janelas), m_temFlag(temFlagAberta)
@@ -39,13 +46,151 @@ bool JanelaFilha::solicita(const QString& codigo, const QString& comando, bool e
     return !m_janelas.pede(objectName(), codigo, comando, modo)->recusada();
 }
 
+QWidget* JanelaFilha::conteudo() const
+{
+    return m_conteudo ? m_conteudo : const_cast<JanelaFilha*>(this);
+}
+
+void JanelaFilha::defineTamanhoNatural(QSize tamanho)
+{
+    m_natural = tamanho;
+    if (!m_conteudo) {
+        setFixedSize(tamanho);
+        return;
+    }
+    if (QLayout* l = m_conteudo->layout())
+        m_natural = m_natural.expandedTo(l->minimumSize());
+    if (m_elastico) {
+        m_conteudo->setMinimumSize(m_natural);
+        m_elastico->defineTamanhoNatural(m_natural);
+    }
+    // A window that changes its design size takes it at once, as far as the area allows.
+    if (qobject_cast<QMdiSubWindow*>(parentWidget()) && !parentWidget()->isMaximized())
+        centraliza();
+}
+
+void JanelaFilha::mantemAlcancavel(const QWidget* controle)
+{
+    if (!m_conteudo)
+        return; // the design size is taken over the controls when the window is first polished
+    const QRect g = controle->geometry();
+    QSize minimo = m_conteudo->layout() ? m_conteudo->layout()->minimumSize() : m_natural;
+    m_conteudo->setMinimumSize(minimo.expandedTo(QSize(g.right() + 1, g.bottom() + 1)));
+}
+
+namespace {
+// Moves a control of the window into its content, where it was and as visible as it was.
+void adota(QWidget* controle, QWidget* conteudo, LayoutElastico* elastico)
+{
+    const QRect g = controle->geometry();
+    const bool oculto = controle->isHidden() && controle->testAttribute(Qt::WA_WState_ExplicitShowHide);
+    controle->setParent(conteudo);
+    controle->setGeometry(g);
+    controle->setVisible(!oculto);
+    if (elastico)
+        elastico->addWidget(controle);
+}
+} // namespace
+
+QSize JanelaFilha::tamanhoDoDesenho(const QList<QWidget*>& controles) const
+{
+    if (minimumSize() == maximumSize())
+        return size(); // the fixed size the window gave itself
+    // A window sized by its layout, with controls floating where it put them.
+    const QSize pedido = sizeHint();
+    QRect r(QPoint(0, 0), pedido.isValid() ? pedido : size());
+    for (const QWidget* w : controles)
+        if (!(w->isHidden() && w->testAttribute(Qt::WA_WState_ExplicitShowHide)) && (!layout() || layout()->indexOf(w) < 0))
+            r |= w->geometry();
+    return r.size();
+}
+
+void JanelaFilha::embute()
+{
+    if (m_conteudo)
+        return;
+    QList<QWidget*> controles;
+    for (QObject* o : children())
+        if (auto* w = qobject_cast<QWidget*>(o); w && !w->isWindow())
+            controles << w;
+    if (!m_natural.isValid())
+        m_natural = tamanhoDoDesenho(controles);
+
+    m_conteudo = new QWidget;
+    m_conteudo->setObjectName(QStringLiteral("conteudo"));
+    m_conteudo->setAutoFillBackground(autoFillBackground());
+    if (QLayout* proprio = layout()) {
+        m_conteudo->setLayout(proprio); // takes the widgets it manages along
+    } else {
+        m_elastico = new LayoutElastico(m_conteudo);
+        m_elastico->defineTamanhoNatural(m_natural);
+    }
+    for (QWidget* w : std::as_const(controles))
+        if (w->parentWidget() == this)
+            adota(w, m_conteudo, m_elastico);
+    // A window with a layout opens at least as large as the layout needs, and may shrink to its
+    // minimum (its grid gets smaller) before it scrolls; controls at fixed positions scroll
+    // as soon as the frame is smaller than their design.
+    if (QLayout* l = m_conteudo->layout())
+        m_natural = m_natural.expandedTo(l->minimumSize());
+    else
+        m_conteudo->setMinimumSize(m_natural);
+    m_conteudo->resize(m_natural);
+
+    m_rolagem = new QScrollArea(this);
+    m_rolagem->setObjectName(QStringLiteral("rolagem"));
+    m_rolagem->setFrameShape(QFrame::NoFrame);
+    m_rolagem->setWidgetResizable(true);
+    m_rolagem->setWidget(m_conteudo);
+    m_rolagem->setGeometry(rect());
+    m_rolagem->show();
+
+    // The frame may now be any size: the scroll area keeps every control in reach.
+    setMinimumSize(m_natural.boundedTo(QSize(Twips::paraPixels(3000), Twips::paraPixels(1500))));
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+}
+
+bool JanelaFilha::event(QEvent* e)
+{
+    switch (e->type()) {
+    case QEvent::Polish:
+        embute();
+        break;
+    case QEvent::Resize:
+        if (m_rolagem)
+            m_rolagem->setGeometry(QRect(QPoint(0, 0), static_cast<QResizeEvent*>(e)->size()));
+        break;
+    case QEvent::ChildAdded:
+        // A control made after the move joins the others once it is built.
+        if (m_rolagem) {
+            QPointer<QWidget> novo = qobject_cast<QWidget*>(static_cast<QChildEvent*>(e)->child());
+            if (novo && novo != m_rolagem)
+                QTimer::singleShot(0, this, [this, novo] {
+                    if (novo && novo->parentWidget() == this && !novo->isWindow())
+                        adota(novo, m_conteudo, m_elastico);
+                });
+        }
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(e);
+}
+
 void JanelaFilha::centraliza()
 {
+    embute();
     QWidget* alvo = parentWidget() ? parentWidget() : this; // the MDI sub-window frame
     QMdiArea* area = m_janelas.area();
     if (!area)
         return;
     const QSize principal = area->viewport()->size();
+    if (alvo != this) {
+        // The frame opens at the natural size, or as much of it as the area shows.
+        const QMargins m = alvo->contentsMargins();
+        const QSize moldura(m.left() + m.right(), m.top() + m.bottom());
+        alvo->resize((m_natural + moldura).boundedTo(principal).expandedTo(alvo->minimumSizeHint()));
+    }
     const int x = principal.width() / 2 - alvo->width() / 2;
     const int y = principal.height() / 2 - Twips::paraPixels(1050) - alvo->height() / 2;
     alvo->move(PosicaoDentroDaArea(QPoint(x, y), alvo->size(), principal));

@@ -6,12 +6,19 @@
 
 class GerenciadorJanelas;
 class Ligacao;
+class LayoutElastico;
+class QScrollArea;
 
 
 // Base of every child window of the main window. It carries the window's name (its
 // objectName, also its key in Globais::JanelaAberta), keeps that open flag while the window
 // lives, centres itself in the main window, and offers the hooks the main window calls on a
 // model change and on the arrival of an answer.
+//
+// A window builds its controls on itself at its natural size (its design size). When it is first
+// polished, they move into a scroll area that fills the window: a frame smaller than the natural
+// size scrolls instead of hiding controls, and a larger one gives its room to the window's own
+// layout or, for controls at fixed positions, to its grids and text boxes (LayoutElastico).
 class JanelaFilha : public QWidget {
     Q_OBJECT
 public:
@@ -50,7 +57,27 @@ public:
     // top = main height/2 - 1050 twips - own height/2.
     void centraliza();
 
+    // The widget the controls live in once the window is polished (before that, the window).
+    QWidget* conteudo() const;
+    QSize tamanhoNatural() const { return m_natural; }
+
+protected:
+    // The size the window's design asks for; the frame opens at it when the area has the room.
+    // Use this instead of setFixedSize once the window may already be shown.
+    void defineTamanhoNatural(QSize tamanho);
+    // A control the window places at a fixed position over its layout stays in reach: the
+    // content never gets smaller than where the control ends.
+    void mantemAlcancavel(const QWidget* controle);
+    bool event(QEvent* e) override;
+
 private:
+    void embute();
+    QSize tamanhoDoDesenho(const QList<QWidget*>& controles) const;
+
     GerenciadorJanelas& m_janelas;
     bool m_temFlag;
+    QSize m_natural;
+    QScrollArea* m_rolagem = nullptr;
+    QWidget* m_conteudo = nullptr;
+    LayoutElastico* m_elastico = nullptr;
 };

@@ -29,6 +29,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QToolButton>
 #include <QProcess>
@@ -436,7 +437,9 @@ void TstInicial::linhaDeBotoes()
                  qPrintable(QString::number(ordem[i])));
         QVERIFY(qAbs(Twips::dePixels(w.botao(ordem[i - 1])->width()) - 975) <= 15);
     }
-    QCOMPARE(w.findChild<QWidget*>("PictureTristarTigris")->x(), Twips::paraPixels(esquerda(w, 8) + 10));
+    auto* sobreposicao = w.findChild<QWidget*>("PictureTristarTigris");
+    QCOMPARE(sobreposicao->parentWidget(), w.botao(8)); // laid over button 8, 10 twips in
+    QCOMPARE(sobreposicao->x(), Twips::paraPixels(10));
 
     // Above 20000 twips the row is left alone; at or below it the rule puts it back.
     const QPoint posicionado = w.botao(12)->pos();
@@ -604,7 +607,7 @@ void TstInicial::janelasAbertas()
         w.janelas().registra(n, [n](GerenciadorJanelas& g) {
             auto* j = new JanelaDeTeste(n, g, true);
             j->setWindowTitle(n);
-            j->setMinimumSize(2000, 1500); // larger than the area: it opens at its corner
+            j->setMinimumSize(2000, 1500); // larger than the area: it opens at its corner and scrolls
             return j;
         });
     for (const QString& n : nomes)
@@ -613,7 +616,11 @@ void TstInicial::janelasAbertas()
     QCOMPARE(area->subWindowList().size(), 3);
     QCOMPARE(area->activeSubWindow()->widget()->objectName(), QString("Tigris"));
     QCOMPARE(area->activeSubWindow()->pos(), QPoint(0, 0));
-    QTRY_VERIFY(area->verticalScrollBar()->isVisible() && area->verticalScrollBar()->maximum() > 0);
+    QVERIFY(area->viewport()->rect().contains(area->activeSubWindow()->geometry()));
+    auto* rolagem = area->activeSubWindow()->widget()->findChild<QScrollArea*>("rolagem");
+    QVERIFY(rolagem);
+    QTRY_VERIFY(rolagem->verticalScrollBar()->isVisible() && rolagem->verticalScrollBar()->maximum() > 0);
+    QVERIFY(rolagem->widget()->width() >= 2000 && rolagem->widget()->height() >= 1500);
 
     // The menu lists the open windows; a click raises one.
     auto* botao = filho<QToolButton>(w, "btJanelas");

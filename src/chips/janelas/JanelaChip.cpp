@@ -1,4 +1,5 @@
 #include "chips/janelas/JanelaChip.h"
+#include "ui/MenuJanelas.h"
 
 #include "chips/LeituraChip.h"
 #include "db/ConsultaDados.h"
@@ -251,9 +252,7 @@ bool JanelaChip::alternaLog(QPushButton* btLog)
 void JanelaChip::defineLarguraLog(int twips, int larguraComLog, int altura)
 {
     m_log->setVisible(twips == larguraComLog);
-    setFixedSize(Twips::paraPixels(twips), Twips::paraPixels(altura));
-    if (QWidget* moldura = parentWidget())
-        moldura->adjustSize();
+    defineTamanhoNatural(QSize(Twips::paraPixels(twips), Twips::paraPixels(altura)));
     centraliza();
 }
 
@@ -277,7 +276,9 @@ void JanelaChip::centraliza()
     QWidget* alvo = parentWidget();
     if (m_topoTwips < 0 || !area || !alvo)
         return;
-    alvo->move(qMax(0, (area->viewport()->width() - alvo->width()) / 2), Twips::paraPixels(m_topoTwips));
+    JanelaFilha::centraliza(); // the frame's size: the natural one, as far as the area allows
+    alvo->move(PosicaoDentroDaArea(QPoint((area->viewport()->width() - alvo->width()) / 2, Twips::paraPixels(m_topoTwips)),
+                                   alvo->size(), area->viewport()->size()));
 }
 
 void JanelaChip::showEvent(QShowEvent* e)

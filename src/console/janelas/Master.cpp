@@ -249,7 +249,7 @@ void Master::montaControles()
     m_FrameHistorico->hide();
 
     // Design positions (twips).
-    setFixedSize(Twips::paraPixels(LarguraJanela), Twips::paraPixels(AlturaJanela));
+    defineTamanhoNatural(QSize(Twips::paraPixels(LarguraJanela), Twips::paraPixels(AlturaJanela)));
     poe(m_lbComandos, 120, 180, 960, 285);
     poe(m_txtComandos, 1100, 120, 5000, 375);
     poe(m_btSend, 6200, 105, 1300, 405);
@@ -342,7 +342,7 @@ void Master::AjustaMaster()
         poeEsquerda(m_HScroll1, geo(m_HScroll1).x() + 360);
     }
     // The position (centred, 120 twips to the left) is taken when the window first shows.
-    setFixedSize(Twips::paraPixels(LarguraJanela), Twips::paraPixels(altura));
+    defineTamanhoNatural(QSize(Twips::paraPixels(LarguraJanela), Twips::paraPixels(altura)));
 }
 
 void Master::showEvent(QShowEvent* evento)
@@ -384,6 +384,7 @@ void Master::Traducao_Form_Master()
     m_lbVar->setText(L(QStringLiteral("VAR")));
     m_ldDispConect->setText(L(QStringLiteral("Leitura do dispositivo conectado:")));
     m_lbComandos->setText(L(QStringLiteral("Comandos")) + QStringLiteral(":"));
+    alargaRotulo(m_lbComandos, m_txtComandos);
     m_ldDispComparador->setText(L(QStringLiteral("Comparador: (Dispositivos Gravados)")));
     {
         const int largura = Twips::dePixels(m_ldDispComparador->sizeHint().width());

@@ -65,7 +65,7 @@ void fmHelp::PosicionaHelp()
         const QRect t = geo(m_txtConsole);
         poe(m_txtConsole, t.x(), t.y(), t.width(), altura - 750);
     }
-    setFixedSize(Twips::paraPixels(Largura), Twips::paraPixels(altura));
+    defineTamanhoNatural(QSize(Twips::paraPixels(Largura), Twips::paraPixels(altura)));
 }
 
 void fmHelp::showEvent(QShowEvent* evento)

@@ -2,13 +2,26 @@
 
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QSpacerItem>
 #include <QUrl>
 
-Dialogos::Resposta DialogosQt::mensagem(const Caixa& caixa)
+namespace {
+// The width a dialog needs for its title beside the frame's icon and buttons, which the
+// window manager draws in about the font's height each.
+int larguraDoTitulo(const QWidget& dialogo)
 {
-    QMessageBox caixaQt(m_pai);
+    const QFontMetrics fm(dialogo.font());
+    return fm.horizontalAdvance(dialogo.windowTitle()) + 4 * fm.height() + 24;
+}
+} // namespace
+
+void montaCaixa(QMessageBox& caixaQt, const Dialogos::Caixa& caixa)
+{
+    using Icone = Dialogos::Icone;
+    using Botoes = Dialogos::Botoes;
     caixaQt.setText(caixa.texto);
     caixaQt.setWindowTitle(caixa.titulo);
     switch (caixa.icone) {
@@ -26,6 +39,16 @@ Dialogos::Resposta DialogosQt::mensagem(const Caixa& caixa)
         caixaQt.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
+    // A message box sizes itself to its text; a row as wide as the title keeps the title whole.
+    if (auto* grade = qobject_cast<QGridLayout*>(caixaQt.layout()))
+        grade->addItem(new QSpacerItem(larguraDoTitulo(caixaQt), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                       grade->rowCount(), 0, 1, grade->columnCount());
+}
+
+Dialogos::Resposta DialogosQt::mensagem(const Caixa& caixa)
+{
+    QMessageBox caixaQt(m_pai);
+    montaCaixa(caixaQt, caixa);
     switch (caixaQt.exec()) {
     case QMessageBox::Yes: return Resposta::Sim;
     case QMessageBox::No: return Resposta::Nao;
@@ -37,11 +60,14 @@ Dialogos::Resposta DialogosQt::mensagem(const Caixa& caixa)
 std::optional<QString> DialogosQt::entrada(const QString& prompt, const QString& titulo,
                                            const QString& padrao)
 {
-    bool ok = false;
-    QString texto = QInputDialog::getText(m_pai, titulo, prompt, QLineEdit::Normal, padrao, &ok);
-    if (!ok)
+    QInputDialog caixa(m_pai);
+    caixa.setWindowTitle(titulo);
+    caixa.setLabelText(prompt);
+    caixa.setTextValue(padrao);
+    caixa.setMinimumWidth(larguraDoTitulo(caixa));
+    if (caixa.exec() != QDialog::Accepted)
         return std::nullopt;
-    return texto;
+    return caixa.textValue();
 }
 
 bool DialogosQt::abre(const QString& caminhoOuEndereco)

@@ -1,7 +1,11 @@
 #pragma once
 #include "i18n/Dialogos.h"
 
+class QMessageBox;
 class QWidget;
+
+// Gives `caixaQt` the text, title, icon and buttons of `caixa`.
+void montaCaixa(QMessageBox& caixaQt, const Dialogos::Caixa& caixa);
 
 // The real boxes, input boxes and document opener of the running program.
 class DialogosQt : public Dialogos {

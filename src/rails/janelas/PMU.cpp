@@ -260,7 +260,8 @@ void PMU::posicionaNota()
         alta = Twips::dePixels(area->window()->height()) > 11000;
     const int margem = m_retangulo->x();
     m_lbVar->setGeometry(margem, Twips::paraPixels(TopoNotaPmu(sessao().modelo(), m_familia, alta)),
-                         width() - 2 * margem, Twips::paraPixels(900));
+                         conteudo()->width() - 2 * margem, Twips::paraPixels(900));
+    mantemAlcancavel(m_lbVar);
 }
 
 void PMU::resizeEvent(QResizeEvent* e)

@@ -38,6 +38,7 @@
 #include <QPainterPath>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QVBoxLayout>
@@ -145,6 +146,53 @@ QPixmap desenhaSobre()
     return p;
 }
 
+// The button row: at its own width when the bar has the room, else scrolled sideways (the bar
+// grows by the scroll bar's height), so no button hides under the choosers beside it. The
+// blank end piece (button 15) may be cut before the row scrolls.
+class FaixaBotoes : public QScrollArea {
+public:
+    FaixaBotoes(QWidget* painel, const QWidget* pontaEmBranco, QWidget* pai)
+        : QScrollArea(pai), m_ponta(pontaEmBranco)
+    {
+        setObjectName(QStringLiteral("FaixaBotoes"));
+        setFrameShape(QFrame::NoFrame);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        setWidget(painel);
+        ajusta();
+    }
+    QSize sizeHint() const override { return {widget()->width(), altura()}; }
+    QSize minimumSizeHint() const override { return {qMin(larguraEssencial(), 6 * fontMetrics().height()), altura()}; }
+
+protected:
+    void resizeEvent(QResizeEvent* e) override
+    {
+        QScrollArea::resizeEvent(e);
+        ajusta();
+    }
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (o == widget() && e->type() == QEvent::Resize) {
+            updateGeometry();
+            ajusta();
+        }
+        return QScrollArea::eventFilter(o, e);
+    }
+
+private:
+    int larguraEssencial() const { return m_ponta->x() + m_ponta->width() / 4; }
+    bool rola() const { return larguraEssencial() > width(); }
+    int altura() const { return widget()->height() + (rola() ? horizontalScrollBar()->sizeHint().height() : 0); }
+    void ajusta()
+    {
+        setHorizontalScrollBarPolicy(rola() ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+        if (height() != altura() || minimumHeight() != altura())
+            setFixedHeight(altura());
+    }
+
+    const QWidget* m_ponta;
+};
+
 } // namespace
 
 Inicial::Inicial(QWidget* telaAbertura)
@@ -180,7 +228,10 @@ Inicial::Inicial(QWidget* telaAbertura)
     connect(m_ligacao, &Ligacao::legendaPrincipalMudou, this, &QWidget::setWindowTitle);
     connect(m_sessao, &Sessao::numeroModeloMudou, m_lbModelo, &QLabel::setText);
     connect(m_sessao, &Sessao::modeloMudou, this, &Inicial::mostraModelo);
-    connect(m_conexao, &Conexao::legendaBotaoMudou, m_botoes.value(1), &QPushButton::setText);
+    connect(m_conexao, &Conexao::legendaBotaoMudou, this, [this](const QString& legenda) {
+        m_botoes.value(1)->setText(legenda);
+        alargaBotoesCortados();
+    });
     connect(m_conexao, &Conexao::corStatusMudou, this, &Inicial::CorStatus);
     connect(m_conexao, &Conexao::listaPortasPedida, this, &Inicial::ListaPortas);
     connect(m_conexao, &Conexao::focoModeloPedido, this, [this] { m_comboAparelhos->setFocus(); });
@@ -253,23 +304,25 @@ void Inicial::montaBarra()
     m_imgSobre->setPixmap(desenhaSobre());
     m_imgSobre->hide();
 
-    // The overlay on button 8: its caption names the port controller of the model.
-    m_pictureTristarTigris = new QWidget(m_painelBotoes);
+    // The overlay on button 8: its caption names the port controller of the model, in the
+    // button row's font.
+    m_pictureTristarTigris = new QWidget(m_botoes.value(8));
     m_pictureTristarTigris->setObjectName(QStringLiteral("PictureTristarTigris"));
     auto* cobre = new QVBoxLayout(m_pictureTristarTigris);
     cobre->setContentsMargins(0, 0, 0, 0);
     m_lbTristarTigris = new QLabel(m_pictureTristarTigris);
     m_lbTristarTigris->setObjectName(QStringLiteral("lbTristarTigris"));
     m_lbTristarTigris->setAlignment(Qt::AlignCenter);
+    m_lbTristarTigris->setFont(m_botoes.value(8)->font());
     m_lbTristarTigris->setCursor(Qt::PointingHandCursor);
     m_lbTristarTigris->installEventFilter(this);
     cobre->addWidget(m_lbTristarTigris);
     m_pictureTristarTigris->setAttribute(Qt::WA_TranslucentBackground);
-    m_pictureTristarTigris->setGeometry(m_botoes.value(8)->x() + Twips::paraPixels(10), Twips::paraPixels(40),
+    m_pictureTristarTigris->setGeometry(Twips::paraPixels(10), Twips::paraPixels(40),
                                         Twips::paraPixels(LarguraBotaoProjeto) - Twips::paraPixels(30),
                                         Twips::paraPixels(AlturaBotao) - Twips::paraPixels(80));
     m_pictureTristarTigris->raise();
-    linha->addWidget(m_painelBotoes, 0, Qt::AlignTop);
+    linha->addWidget(new FaixaBotoes(m_painelBotoes, m_botoes.value(15), barra), 0, Qt::AlignTop);
     linha->addStretch(1);
 
     // Port chooser and link state.
@@ -375,7 +428,7 @@ void Inicial::montaBarra()
     md->addWidget(m_menuJanelas->botao(), 0, 1, Qt::AlignCenter);
     linha->addWidget(m_frameMD);
 
-    barra->setFixedHeight(Twips::paraPixels(AlturaBotao) + 6);
+    barra->setMinimumHeight(Twips::paraPixels(AlturaBotao) + 6);
     setMenuWidget(barra);
 
     // The background: a moving mouse over it hides the sub-menu and the tips.
@@ -503,6 +556,7 @@ void Inicial::Traducao_Form_Inicial()
     // The caption names the chip the button opens for the model in use.
     m_lbTristarTigris->setText(LegendaBotaoChip(m_sessao->modelo()));
     m_lbBox->setText(L(QStringLiteral("Box_Modelo")));
+    alargaBotoesCortados();
 }
 
 void Inicial::CorStatus(const QString& cor)
@@ -560,13 +614,35 @@ void Inicial::PosicionaBotoes()
         QPushButton* b = m_botoes.value(indice);
         b->setProperty("esquerdaTwips", esquerda);
         b->setGeometry(geometriaTwips(esquerda, 0, LarguraBotao, AlturaBotao));
-        if (indice == 8)
-            m_pictureTristarTigris->move(Twips::paraPixels(esquerda + 10), m_pictureTristarTigris->y());
         esquerda += LarguraBotao - SobreposicaoBotoes;
     }
     m_pictureTristarTigris->resize(Twips::paraPixels(LarguraBotao) - Twips::paraPixels(30),
                                    m_pictureTristarTigris->height());
     m_botoes.value(15)->move(Twips::paraPixels(esquerda), 0);
+    alargaBotoesCortados();
+}
+
+void Inicial::alargaBotoesCortados()
+{
+    // A caption longer than its button (Spanish "Desconectar", "Acerca de") widens it; the
+    // buttons after it move along.
+    int desloca = 0;
+    for (int indice : OrdemBotoes) {
+        QPushButton* b = m_botoes.value(indice);
+        b->move(b->x() + desloca, b->y());
+        // Button 8's caption is the overlay's.
+        const int falta = (indice == 8 ? m_lbTristarTigris->sizeHint().width() + Twips::paraPixels(30)
+                                       : larguraParaLegenda(b)) - b->width();
+        if (falta > 0) {
+            b->resize(b->width() + falta, b->height());
+            desloca += falta;
+        }
+        if (indice == 8)
+            m_pictureTristarTigris->resize(b->width() - Twips::paraPixels(30), m_pictureTristarTigris->height());
+    }
+    QPushButton* b15 = m_botoes.value(15);
+    b15->move(b15->x() + desloca, 0);
+    m_painelBotoes->setFixedSize(b15->geometry().right() + 1, m_painelBotoes->height());
 }
 
 void Inicial::resizeEvent(QResizeEvent* e)

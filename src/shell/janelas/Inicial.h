@@ -44,6 +44,7 @@ public:
     void CarregaBoxModelo();
     void CorStatus(const QString& cor);
     void PosicionaBotoes();
+    void alargaBotoesCortados();
     void BuscaDadosGravados();
     void AtualizaJanelasAbertas();
     void IdentificaModelo();

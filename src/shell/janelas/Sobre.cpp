@@ -1,4 +1,5 @@
 #include "shell/janelas/Sobre.h"
+#include "ui/MenuJanelas.h"
 
 #include "db/janelas/Sincronizacao.h"
 #include "i18n/Dialogos.h"
@@ -275,14 +276,17 @@ void Sobre::showEvent(QShowEvent* e)
     m_posicionada = true;
     // The window's size is its frame's; centred in the main window like every child window,
     // then 500 twips higher.
+    // On a small area the frame is as large as the area and its content scrolls.
     QWidget* alvo = parentWidget() ? parentWidget() : this;
-    alvo->setFixedSize(Twips::paraPixels(Largura), Twips::paraPixels(Altura));
+    const QMargins m = alvo != this ? alvo->contentsMargins() : QMargins();
+    defineTamanhoNatural(QSize(Twips::paraPixels(Largura), Twips::paraPixels(Altura))
+                         - QSize(m.left() + m.right(), m.top() + m.bottom()));
     if (QMdiArea* area = janelas().area()) {
         const QSize principal = area->viewport()->size();
         const int x = principal.width() / 2 - alvo->width() / 2;
         const int y = principal.height() / 2 - Twips::paraPixels(1050) - alvo->height() / 2
                       - Twips::paraPixels(AcimaDoCentro);
-        alvo->move(qMax(0, x), qMax(0, y));
+        alvo->move(PosicaoDentroDaArea(QPoint(x, y), alvo->size(), principal));
     }
 }
 

@@ -1,0 +1,52 @@
+#pragma once
+#include <QLayout>
+#include <QList>
+#include <QPointer>
+#include <QRect>
+#include <QSize>
+
+// The layout of a window whose controls sit at fixed positions (its design in twips): at its
+// natural size the controls stay where the window put them; a larger frame gives the extra room
+// to the grids, lists and text boxes, and every other control keeps its size and its top-left
+// corner moves with the column and row it sits in. Nothing shrinks below the natural size (a scroll area around the
+// window reaches what a smaller frame hides). Controls keep their natural size when the frame is
+// back at the natural size, so a window may still move its controls while it is at that size.
+class LayoutElastico : public QLayout {
+public:
+    explicit LayoutElastico(QWidget* pai);
+    ~LayoutElastico() override;
+
+    void defineTamanhoNatural(QSize tamanho);
+    QSize tamanhoNatural() const { return m_natural; }
+
+    void addItem(QLayoutItem* item) override;
+    QLayoutItem* itemAt(int indice) const override;
+    QLayoutItem* takeAt(int indice) override;
+    int count() const override { return static_cast<int>(m_itens.size()); }
+    QSize sizeHint() const override { return m_natural; }
+    QSize minimumSize() const override { return m_natural; }
+    void setGeometry(const QRect& r) override;
+
+private:
+    struct Controle {
+        QPointer<QWidget> widget;
+        QRect natural;
+    };
+    void lembraNaturais();
+
+    QList<QLayoutItem*> m_itens;
+    QList<Controle> m_naturais; // taken when the frame first leaves the natural size
+    QSize m_natural;
+};
+
+// The mapping of one axis from the natural length to a larger one: the extra room goes to the
+// stretching intervals in proportion to their length; elsewhere the axis is kept as is.
+class EixoElastico {
+public:
+    EixoElastico(const QList<QPair<int, int>>& intervalosQueEsticam, int natural, int atual);
+    double posicao(double natural) const;
+
+private:
+    QList<QPair<int, int>> m_uniao; // disjoint, ordered
+    double m_fator = 0;             // extra room per pixel of stretching interval
+};

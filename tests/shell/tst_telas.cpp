@@ -1,0 +1,392 @@
+// Every window on the technician's screen, in the three languages: each visible control lies
+// inside the window's visible area or is reached through its scroll area, no two sibling
+// controls overlap, no caption is cut, and the captions of the main window's button row share
+// one font. The screen is a 1366 x 768 laptop's; tests/CMakeLists.txt runs this program a
+// second time with QT_SCALE_FACTOR=1.5.
+#include "apoio/Apoio.h"
+#include "apoio/CenarioJanela.h"
+
+#include "i18n/Dialogos.h"
+#include "i18n/Mensagens.h"
+#include "i18n/janelas/DialogosQt.h"
+#include "i18n/janelas/xIdioma.h"
+#include "shell/Globais.h"
+#include "shell/Ligacao.h"
+#include "shell/janelas/GanchosShell.h"
+#include "shell/janelas/Inicial.h"
+#include "shell/janelas/xResponsabilidade.h"
+#include "ui/GerenciadorJanelas.h"
+#include "ui/JanelaFilha.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDockWidget>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyleOptionButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+namespace {
+
+QString nomeDe(const QWidget* w)
+{
+    return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
+}
+
+// The widget named by its chain of parents up to `raiz`, so a finding says where it is.
+QString caminho(const QWidget* w, const QWidget* raiz)
+{
+    QStringList partes;
+    for (const QWidget* p = w; p && p != raiz; p = p->parentWidget())
+        if (!p->objectName().isEmpty() || p == w)
+            partes.prepend(nomeDe(p));
+    return partes.join(QLatin1Char('/'));
+}
+
+QString legendaDe(const QWidget* w)
+{
+    if (auto* b = qobject_cast<const QAbstractButton*>(w))
+        return b->text();
+    if (auto* l = qobject_cast<const QLabel*>(w))
+        return l->pixmap().isNull() ? l->text() : QString();
+    if (auto* g = qobject_cast<const QGroupBox*>(w))
+        return g->title();
+    return {};
+}
+
+// A caption that does not fit its control, described; empty when it fits.
+QString legendaCortada(const QWidget* w)
+{
+    const QString texto = legendaDe(w);
+    if (texto.trimmed().isEmpty())
+        return {};
+    const QFontMetrics fm(w->font());
+    const QSize precisa = fm.size(Qt::TextShowMnemonic, texto);
+    int cabe = w->width();
+    int altura = w->height();
+    int pede = precisa.width();
+    if (auto* b = qobject_cast<const QPushButton*>(w)) {
+        QStyleOptionButton opcao;
+        opcao.initFrom(b);
+        opcao.text = b->text();
+        opcao.icon = b->icon();
+        opcao.iconSize = b->iconSize();
+        opcao.features = b->isFlat() ? QStyleOptionButton::Flat : QStyleOptionButton::None;
+        const QRect conteudo = b->style()->subElementRect(QStyle::SE_PushButtonContents, &opcao, b);
+        cabe = conteudo.width();
+        altura = conteudo.height();
+        if (!b->icon().isNull())
+            pede += b->iconSize().width() + 4;
+    } else if (qobject_cast<const QCheckBox*>(w) || qobject_cast<const QRadioButton*>(w)
+               || qobject_cast<const QToolButton*>(w)) {
+        pede = w->sizeHint().width();
+    } else if (auto* l = qobject_cast<const QLabel*>(w)) {
+        if (l->wordWrap()) {
+            const int h = l->heightForWidth(l->width());
+            return h > l->height() + 1 ? QStringLiteral("needs %1 px of height, has %2").arg(h).arg(l->height())
+                                       : QString();
+        }
+        pede = l->sizeHint().width();
+        cabe = l->width();
+        altura = l->height();
+    } else if (qobject_cast<const QGroupBox*>(w)) {
+        pede += fm.height(); // the frame's corner and the title's margins
+    }
+    if (pede > cabe + 1)
+        return QStringLiteral("\"%1\" needs %2 px, has %3").arg(texto).arg(pede).arg(cabe);
+    if (precisa.height() > altura + 2 && !qobject_cast<const QGroupBox*>(w))
+        return QStringLiteral("\"%1\" needs %2 px of height, has %3").arg(texto).arg(precisa.height()).arg(altura);
+    return {};
+}
+
+// Widgets that draw their own inside: their children are parts, not controls. (A button's
+// children are looked at: a caption laid over a button is a control of its own.)
+bool ehComposto(const QWidget* w)
+{
+    return qobject_cast<const QLabel*>(w)
+        || qobject_cast<const QComboBox*>(w) || qobject_cast<const QLineEdit*>(w)
+        || qobject_cast<const QAbstractSpinBox*>(w)
+        || (qobject_cast<const QAbstractScrollArea*>(w) && !qobject_cast<const QScrollArea*>(w));
+}
+
+// A coloured band behind other controls: an empty label or plain frame, below what it overlaps.
+bool ehFundo(const QWidget* w)
+{
+    if (auto* l = qobject_cast<const QLabel*>(w))
+        return l->text().isEmpty() && l->pixmap().isNull();
+    return QLatin1String(w->metaObject()->className()) == QLatin1String("QFrame") && w->children().isEmpty();
+}
+
+// The controls that `w` shows: its visible child widgets, or a scroll area's content.
+QList<QWidget*> controlesDe(QWidget* w)
+{
+    if (auto* s = qobject_cast<QScrollArea*>(w))
+        return s->widget() && s->widget()->isVisibleTo(w) ? QList<QWidget*>{s->widget()} : QList<QWidget*>{};
+    QList<QWidget*> filhos;
+    if (ehComposto(w))
+        return filhos;
+    for (QObject* o : w->children()) {
+        auto* f = qobject_cast<QWidget*>(o);
+        if (f && !f->isWindow() && f->isVisibleTo(w))
+            filhos << f;
+    }
+    return filhos;
+}
+
+// Walks `w` and what it shows and notes every control outside its parent (it would be
+// clipped, out of reach), every overlap of two siblings, and every cut caption.
+void examina(QWidget* w, const QWidget* raiz, QStringList& achados)
+{
+    const QString cortada = legendaCortada(w);
+    if (!cortada.isEmpty())
+        achados << caminho(w, raiz) + QStringLiteral(": caption cut, ") + cortada;
+    const bool conteudoRolado = qobject_cast<QScrollArea*>(w) != nullptr;
+    const QList<QWidget*> filhos = controlesDe(w);
+    for (int i = 0; i < filhos.size(); ++i) {
+        QWidget* f = filhos[i];
+        // A scroll area's content may be larger than its view: that is what the bars reach.
+        if (!conteudoRolado && !w->rect().adjusted(-1, -1, 1, 1).contains(f->geometry()))
+            achados << caminho(f, raiz) + QStringLiteral(": outside its parent (%1,%2 %3x%4 in %5x%6)")
+                                            .arg(f->x()).arg(f->y()).arg(f->width()).arg(f->height())
+                                            .arg(w->width()).arg(w->height());
+        for (int k = i + 1; k < filhos.size(); ++k) {
+            const QRect comum = f->geometry() & filhos[k]->geometry();
+            // filhos is in stacking order: f lies below filhos[k]. A disabled control exactly
+            // under another is one the window puts a control in place of (I2C's auto test on a
+            // bus the model does not scan).
+            const bool substituido = !f->isEnabled() && f->geometry() == filhos[k]->geometry();
+            if (comum.width() > 1 && comum.height() > 1 && !ehFundo(f) && !substituido)
+                achados << caminho(f, raiz) + QStringLiteral(" overlaps ") + caminho(filhos[k], raiz)
+                               + QStringLiteral(" (%1 px)").arg(comum.width());
+        }
+        examina(f, raiz, achados);
+    }
+}
+
+// The text controls under `linha` whose font differs from the first one's.
+QStringList fontesDiferentes(QWidget* linha)
+{
+    QStringList achados;
+    std::optional<QFontInfo> primeira;
+    for (QWidget* w : linha->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(linha) || legendaDe(w).trimmed().isEmpty())
+            continue;
+        const QFontInfo f(w->font());
+        if (!primeira)
+            primeira = f;
+        else if (f.pixelSize() != primeira->pixelSize() || f.bold() != primeira->bold())
+            achados << caminho(w, linha) + QStringLiteral(": font %1 px, its row %2 px")
+                                               .arg(f.pixelSize()).arg(primeira->pixelSize());
+    }
+    return achados;
+}
+
+// A window's title fits its width, beside the frame's icon and buttons.
+QString tituloCortado(const QWidget* janela)
+{
+    const int botoesDaMoldura = 4 * QFontMetrics(janela->font()).height() + 24;
+    const int pede = QFontMetrics(janela->font()).horizontalAdvance(janela->windowTitle()) + botoesDaMoldura;
+    return pede > janela->width() ? QStringLiteral("title \"%1\" needs %2 px, has %3")
+                                        .arg(janela->windowTitle()).arg(pede).arg(janela->width())
+                                  : QString();
+}
+
+const QStringList& idiomas()
+{
+    static const QStringList n = {QString(), QStringLiteral("pt"), QStringLiteral("en"), QStringLiteral("es")};
+    return n;
+}
+
+} // namespace
+
+class TstTelas : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void janela_data();
+    void janela();
+    void titulosDasCaixas_data();
+    void titulosDasCaixas();
+
+private:
+    PastaAplicacaoTemporaria* m_pasta = nullptr;
+    RoteiroInstalado* m_caixas = nullptr;
+};
+
+void TstTelas::initTestCase()
+{
+    const QScreen* tela = QGuiApplication::primaryScreen();
+    QVERIFY(tela);
+    qInfo("screen %dx%d logical pixels", tela->geometry().width(), tela->geometry().height());
+}
+
+void TstTelas::init()
+{
+    m_pasta = new PastaAplicacaoTemporaria;
+    m_caixas = new RoteiroInstalado;
+    instalaGanchosShell(ganchosShell());
+}
+
+void TstTelas::cleanup()
+{
+    delete m_caixas;
+    delete m_pasta;
+    Globais::instancia().IdiomaAtual = 1;
+}
+
+// One row per window and language. "Inicial" is the main window itself, once linked (its
+// button shows "Desconectar"); "xIdioma" and "xResponsabilidade" are its small dialogs; every
+// other name is a child window opened in its area.
+void TstTelas::janela_data()
+{
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<int>("idioma");
+    const QStringList janelas = {"Inicial", "xIdioma", "xResponsabilidade", "Master", "fmHelp", "VCores",
+                                 "BuckLdo", "PMU", "BuckTeste", "Nand", "IC", "I2C", "Chestnut", "Tigris",
+                                 "Tristar", "Acorn", "RFs", "RFs_Esq", "Displays", "Bateria", "Outros", "Sobre"};
+    for (const QString& j : janelas)
+        for (int idioma = 1; idioma <= 3; ++idioma)
+            QTest::newRow(qPrintable(j + QLatin1Char(' ') + idiomas().at(idioma))) << j << idioma;
+}
+
+void TstTelas::janela()
+{
+    QFETCH(QString, nome);
+    QFETCH(int, idioma);
+    Globais::instancia().IdiomaAtual = idioma;
+    Inicial principal;
+    principal.mostraNaTela();
+    QVERIFY(QTest::qWaitForWindowExposed(&principal));
+    const QRect tela = principal.screen()->availableGeometry();
+    QStringList achados;
+
+    if (nome == QLatin1String("Inicial")) {
+        principal.ligacao().defineEstado(EstadoLigacao::Ociosa);
+        principal.Traducao_Form_Inicial();
+        QTest::qWait(50); // the bar's layout follows the button row's in a few passes
+        if (!tela.contains(principal.frameGeometry()))
+            achados << QStringLiteral("the window (%1x%2) is larger than the screen")
+                           .arg(principal.frameGeometry().width()).arg(principal.frameGeometry().height());
+        auto* console = principal.findChild<QDockWidget*>(QStringLiteral("FrameConsole"));
+        QVERIFY(console);
+        const QRect naJanela(console->mapTo(&principal, QPoint(0, 0)), console->size());
+        if (!principal.rect().contains(naJanela))
+            achados << QStringLiteral("the console strip is off the window");
+        examina(principal.menuWidget(), &principal, achados);
+        achados << fontesDiferentes(principal.findChild<QWidget*>(QStringLiteral("PainelBotoes")));
+        principal.ligacao().defineEstado(EstadoLigacao::Desconectada);
+    } else if (nome == QLatin1String("xIdioma") || nome == QLatin1String("xResponsabilidade")) {
+        std::unique_ptr<QDialog> dialogo;
+        if (nome == QLatin1String("xIdioma"))
+            dialogo = std::make_unique<xIdioma>(principal.janelas(), &principal);
+        else
+            dialogo = std::make_unique<xResponsabilidade>(&principal);
+        dialogo->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialogo.get()));
+        if (!tela.contains(dialogo->frameGeometry()))
+            achados << QStringLiteral("the dialog is larger than the screen");
+        const QString titulo = tituloCortado(dialogo.get());
+        if (!titulo.isEmpty())
+            achados << titulo;
+        examina(dialogo.get(), dialogo.get(), achados);
+    } else {
+        JanelaFilha* j = principal.janelas().mostra(nome);
+        QVERIFY(j);
+        auto* sub = qobject_cast<QMdiSubWindow*>(j->parentWidget());
+        QVERIFY(sub);
+        QCoreApplication::processEvents();
+        const QRect visivel = principal.area()->viewport()->rect();
+        if (!visivel.contains(sub->geometry()))
+            achados << QStringLiteral("the window (%1x%2 at %3,%4) is not inside the area (%5x%6)")
+                           .arg(sub->width()).arg(sub->height()).arg(sub->x()).arg(sub->y())
+                           .arg(visivel.width()).arg(visivel.height());
+        examina(j, j, achados);
+        capturaJanela(j, nome + QString::number(idioma));
+
+        // Maximised, the grids and text boxes take the room and the rest still holds.
+        QWidget* conteudo = j->conteudo();
+        const QSize antes = conteudo->size();
+        QHash<QAbstractScrollArea*, QSize> caixas;
+        for (QAbstractScrollArea* c : conteudo->findChildren<QAbstractScrollArea*>())
+            if (c->isVisible() && c->parentWidget() == conteudo)
+                caixas.insert(c, c->size());
+        sub->showMaximized();
+        QCoreApplication::processEvents();
+        const QSize depois = conteudo->size();
+        const bool cresceu = depois.width() > antes.width() + 50 || depois.height() > antes.height() + 50;
+        bool algumaCresceu = caixas.isEmpty();
+        for (auto it = caixas.constBegin(); it != caixas.constEnd(); ++it)
+            algumaCresceu |= it.key()->width() > it.value().width() || it.key()->height() > it.value().height();
+        if (cresceu && !algumaCresceu)
+            achados << QStringLiteral("maximised, no grid or text box took the room");
+        capturaJanela(j, nome + QString::number(idioma) + QStringLiteral("-max"));
+        QStringList maximizada;
+        examina(j, j, maximizada);
+        for (const QString& a : std::as_const(maximizada))
+            achados << QStringLiteral("maximised: ") + a;
+    }
+    QVERIFY2(achados.isEmpty(), qPrintable(QLatin1Char('\n') + achados.join(QLatin1Char('\n'))));
+}
+
+// Every title a message box may carry, in each language, on a box with the shortest text:
+// the box is as wide as its title needs.
+void TstTelas::titulosDasCaixas_data()
+{
+    QTest::addColumn<QString>("titulo");
+    QSet<QString> vistos;
+    for (const QString& chave : ChavesDasMensagens())
+        for (int idioma = 1; idioma <= 3; ++idioma) {
+            const auto caixa = CaixaDaMensagem(chave, idioma, QStringLiteral("3"));
+            if (caixa && !vistos.contains(caixa->titulo)) {
+                vistos.insert(caixa->titulo);
+                QTest::newRow(qPrintable(caixa->titulo)) << caixa->titulo;
+            }
+        }
+}
+
+void TstTelas::titulosDasCaixas()
+{
+    QFETCH(QString, titulo);
+    QMessageBox caixa;
+    montaCaixa(caixa, Dialogos::Caixa{QStringLiteral("Ok."), titulo, Dialogos::Icone::Informacao,
+                                      Dialogos::Botoes::Ok});
+    caixa.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&caixa));
+    const QString cortado = tituloCortado(&caixa);
+    QVERIFY2(cortado.isEmpty(), qPrintable(cortado));
+}
+
+// The screen of a 1366 x 768 laptop, given to the offscreen platform before it starts.
+int main(int argc, char** argv)
+{
+    QTemporaryDir pasta;
+    const QString arquivo = pasta.filePath(QStringLiteral("tela.json"));
+    QFile f(arquivo);
+    if (!f.open(QIODevice::WriteOnly))
+        return 2;
+    f.write(R"({"screens": [{"name": "laptop", "x": 0, "y": 0, "width": 1366, "height": 768,
+                "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    f.close();
+    if (qEnvironmentVariable("QT_QPA_PLATFORM").startsWith(QLatin1String("offscreen")) || qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + arquivo.toLocal8Bit());
+    QApplication app(argc, argv);
+    TstTelas t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "tst_telas.moc"
