@@ -18,13 +18,18 @@ QString PastaRelatorios()
     return QFileInfo(Globais::instancia().CaminhoBanco).absoluteDir().absoluteFilePath(QStringLiteral("relatorios"));
 }
 
+QString ParteNomeArquivo(const QString& parte)
+{
+    static const QRegularExpression proibidos(QStringLiteral("[^A-Za-z0-9._+-]+"));
+    return parte.trimmed().replace(proibidos, QStringLiteral("-"));
+}
+
 QString NomeArquivoRelatorio(const QString& modelo, const QString& numero, const QString& janela,
                              const QDateTime& quando)
 {
-    static const QRegularExpression proibidos(QStringLiteral("[^A-Za-z0-9._+-]+"));
     QStringList partes;
-    for (QString parte : {modelo, numero, janela}) {
-        parte = parte.trimmed().replace(proibidos, QStringLiteral("-"));
+    for (const QString& texto : {modelo, numero, janela}) {
+        const QString parte = ParteNomeArquivo(texto);
         if (!parte.isEmpty())
             partes << parte;
     }
@@ -85,6 +90,13 @@ void avisaSemVisualizador(const QString& caminho)
                         L(QStringLiteral("Relatório")), Dialogos::Icone::Exclamacao);
 }
 
+void avisaNaoSalvo(const QString& arquivo, const QString& erro)
+{
+    dialogos().mensagem(L(QStringLiteral("RELATORIO_NAO_SALVO")) + QStringLiteral("\n\n") + arquivo
+                            + QStringLiteral("\n") + erro,
+                        L(QStringLiteral("Relatório")), Dialogos::Icone::Exclamacao);
+}
+
 } // namespace
 
 bool AbreDocumento(const QString& caminho)
@@ -108,20 +120,27 @@ RelatorioPublicado PublicaRelatorio(const QString& pagina, const QString& consul
     }
 
     const QString html = PaginaComDados(pagina, consulta);
+    if (html.isEmpty()) {
+        r.erro = QStringLiteral("relatorio/") + pagina + QStringLiteral(".html");
+        avisaNaoSalvo(QDir(PastaRelatorios()).absoluteFilePath(
+                          NomeArquivoRelatorio(modelo, numero, janela, dialogos().agora())),
+                      r.erro);
+        return r;
+    }
+    return PublicaPagina(html, modelo, numero, janela);
+}
+
+RelatorioPublicado PublicaPagina(const QString& html, const QString& modelo, const QString& numero,
+                                 const QString& janela)
+{
+    RelatorioPublicado r;
     const QString pasta = PastaRelatorios();
     const QString arquivo = QDir(pasta).absoluteFilePath(
         NomeArquivoRelatorio(modelo, numero, janela, dialogos().agora()));
     QSaveFile f(arquivo);
-    if (html.isEmpty()) {
-        r.erro = QStringLiteral("relatorio/") + pagina + QStringLiteral(".html");
-    } else if (!QDir().mkpath(pasta) || !f.open(QIODevice::WriteOnly) || f.write(html.toUtf8()) < 0
-               || !f.commit()) {
+    if (!QDir().mkpath(pasta) || !f.open(QIODevice::WriteOnly) || f.write(html.toUtf8()) < 0 || !f.commit()) {
         r.erro = f.errorString();
-    }
-    if (!r.erro.isEmpty()) {
-        dialogos().mensagem(L(QStringLiteral("RELATORIO_NAO_SALVO")) + QStringLiteral("\n\n") + arquivo
-                                + QStringLiteral("\n") + r.erro,
-                            L(QStringLiteral("Relatório")), Dialogos::Icone::Exclamacao);
+        avisaNaoSalvo(arquivo, r.erro);
         return r;
     }
     r.arquivo = arquivo;

@@ -11,6 +11,10 @@
 // "<folder of the database>/relatorios".
 QString PastaRelatorios();
 
+// A part of a file name: trimmed, and every run of characters that do not belong in a file
+// name (anything but letters, digits, ".", "_", "+" and "-") becomes one "-".
+QString ParteNomeArquivo(const QString& parte);
+
 // "<model>_<regulatory number>_<window>_<yyyyMMdd-HHmmss>.html"; characters that do not
 // belong in a file name become "-", an empty part is left out.
 QString NomeArquivoRelatorio(const QString& modelo, const QString& numero, const QString& janela,
@@ -40,6 +44,11 @@ RelatorioPublicado PublicaRelatorio(const QString& pagina, const QString& consul
                                     const QString& modelo, const QString& numero,
                                     const QString& janela,
                                     const QString& host = QStringLiteral(VEXADOR_HOST_RELATORIO));
+
+// Writes a whole page the program built (`html`) as the report of `janela`, prints its PDF and
+// opens it, as PublicaRelatorio does with a bundled page.
+RelatorioPublicado PublicaPagina(const QString& html, const QString& modelo, const QString& numero,
+                                 const QString& janela);
 
 // Opens a document (a PDF guide, the reports folder) with the desktop; when nothing opens
 // it, tells the technician so with the path. True when it was opened.
