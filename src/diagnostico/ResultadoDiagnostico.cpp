@@ -18,6 +18,22 @@ bool ContaComoFalha(Veredito v)
     return v == Veredito::Falha || v == Veredito::SemLeitura;
 }
 
+Veredito VereditoDoPasso(const ResultadoPasso& r)
+{
+    if (r.fim == FimPasso::SemResposta)
+        return Veredito::SemLeitura;
+    Veredito melhor = Veredito::NaoGraduado;
+    bool semLeitura = false;
+    for (const ItemDiagnostico& i : r.itens) {
+        if (i.veredito == Veredito::Falha)
+            return Veredito::Falha;
+        semLeitura = semLeitura || i.veredito == Veredito::SemLeitura;
+        if (i.veredito == Veredito::Passa || (i.veredito == Veredito::NaoMensuravel && melhor != Veredito::Passa))
+            melhor = i.veredito;
+    }
+    return semLeitura ? Veredito::SemLeitura : melhor;
+}
+
 QList<ItemDiagnostico> ExecucaoDiagnostico::falhas() const
 {
     QList<ItemDiagnostico> r;

@@ -42,6 +42,11 @@ struct ResultadoPasso {
     QList<ItemDiagnostico> itens;
 };
 
+// The verdict a step shows as a whole: fail when an item failed, else no reading when an item
+// (or the whole step) went unread, else pass when an item passed, else not measurable, else not
+// graded.
+Veredito VereditoDoPasso(const ResultadoPasso& r);
+
 // Counts of one subsystem by verdict.
 struct Contagem {
     QString subsistema;

@@ -2,6 +2,7 @@
 #include "ui/MenuJanelas.h"
 
 #include "db/Combos.h"
+#include "diagnostico/janelas/Diagnostico.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "i18n/janelas/xIdioma.h"
@@ -182,7 +183,10 @@ Inicial::Inicial(QWidget* telaAbertura)
     montaConsole();
     resize(TamanhoNatural);
 
-    connect(m_ligacao, &Ligacao::statusMudou, this, [this](const QString& s) { m_status->setText(s); });
+    connect(m_ligacao, &Ligacao::statusMudou, this, [this](const QString& s) {
+        m_status->setText(s);
+        m_btDiagnostico->setEnabled(s == QLatin1String("1") || s == QLatin1String("3"));
+    });
     connect(m_ligacao, &Ligacao::textoEstadoMudou, m_st1, &QLabel::setText);
     connect(m_ligacao, &Ligacao::legendaPrincipalMudou, this, &QWidget::setWindowTitle);
     connect(m_ligacao, &Ligacao::numeroModeloMudou, m_lbModelo, &QLabel::setText);
@@ -278,6 +282,13 @@ void Inicial::montaBarra()
                                         Twips::paraPixels(AlturaBotao) - Twips::paraPixels(80));
     m_pictureTristarTigris->raise();
     linha->addWidget(m_painelBotoes, 0, Qt::AlignTop);
+
+    // Every reading of the model in one run: only with a phone on the line.
+    m_btDiagnostico = new QPushButton(barra);
+    m_btDiagnostico->setObjectName(QStringLiteral("btDiagnostico"));
+    m_btDiagnostico->setEnabled(false);
+    connect(m_btDiagnostico, &QPushButton::clicked, this, [this] { Diagnostico::abre(*m_janelas); });
+    linha->addWidget(m_btDiagnostico, 0, Qt::AlignVCenter);
     linha->addStretch(1);
 
     // Port chooser and link state.
@@ -479,6 +490,7 @@ void Inicial::mostraNaTela()
 void Inicial::Traducao_Form_Inicial()
 {
     m_menuJanelas->traduz();
+    m_btDiagnostico->setText(L(QStringLiteral("Diagnóstico completo")));
     const bool ligado = m_ligacao->status().toInt() != 0;
     m_botoes.value(1)->setText(L(ligado ? QStringLiteral("Desconectar") : QStringLiteral("Conectar")));
     m_st1->setText(L(ligado                       ? QStringLiteral("Conectado")

@@ -14,6 +14,7 @@
 #include "chips/janelas/Tristar.h"
 #include "console/janelas/Master.h"
 #include "console/janelas/fmHelp.h"
+#include "diagnostico/janelas/Diagnostico.h"
 #include "rails/janelas/BuckLdo.h"
 #include "rails/janelas/BuckTeste.h"
 #include "rails/janelas/PMU.h"
@@ -45,4 +46,5 @@ void registraJanelas(GerenciadorJanelas& janelas)
     janelas.registra<Bateria>(QStringLiteral("Bateria"), {"14", "19"});
     janelas.registra<Outros>(QStringLiteral("Outros"), {"17"});
     janelas.registra<Sobre>(QStringLiteral("Sobre"));
+    janelas.registra<Diagnostico>(QStringLiteral("Diagnostico"));
 }
