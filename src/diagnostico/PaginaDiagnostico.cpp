@@ -19,7 +19,7 @@ QString corCss(Veredito v)
     const QString vb = CorVbVeredito(v);
     if (vb.size() < 10)
         return QStringLiteral("#ffffff");
-    return QLatin1Char('#') + vb.mid(8, 2) + vb.mid(6, 2) + vb.mid(4, 2);
+    return (QLatin1Char('#') + vb.mid(8, 2) + vb.mid(6, 2) + vb.mid(4, 2)).toLower();
 }
 
 // The bar of a rail: strong enough to read on the pale band.

@@ -90,8 +90,9 @@ private slots:
         const QList<Contagem> c = execucao().contagens();
         QCOMPARE(c, (QList<Contagem>{{u"vcore"_s, 1, 1, 1, 0, 0}, {u"tigris"_s, 0, 0, 0, 1, 0},
                                      {u"i2c"_s, 1, 1, 0, 0, 0}}));
-        QVERIFY(h.contains(u"data-subsistema=\"vcore\" style=\"background:#ffb4b4\"><td>vcore</td>"
-                           "<td class=\"n\">1</td><td class=\"n\">1</td><td class=\"n\">1</td><td class=\"n\">0</td>"_s));
+        QVERIFY2(h.contains(u"data-subsistema=\"vcore\" style=\"background:#ffb4b4\"><td>vcore</td>"
+                           "<td class=\"n\">1</td><td class=\"n\">1</td><td class=\"n\">1</td><td class=\"n\">0</td>"_s),
+                 qPrintable(h.mid(h.indexOf(u"contagens"_s), 500)));
         QVERIFY(h.contains(u"id=\"naoexecutados\""_s));
     }
 
@@ -187,6 +188,7 @@ private slots:
     {
         PastaAplicacaoTemporaria pasta;
         RoteiroInstalado roteiro;
+        Globais::instancia().IdiomaAtual = 2;
         const ExecucaoDiagnostico falhou = execucao();
         QVERIFY(!UltimaExecucao(falhou.modelo, falhou.numero, falhou.etiqueta));
         QVERIFY(GuardaExecucao(falhou));
@@ -206,7 +208,7 @@ private slots:
         QCOMPARE(chaves(h, u"consertados"_s),
                  (QStringList{u"vcore/PP_CPU"_s, u"tigris/VBAT"_s, u"i2c/I2C 0 0x1A &lt;U1700&gt;"_s}));
         QCOMPARE(chaves(h, u"novasfalhas"_s), QStringList());
-        QVERIFY(h.contains(u"Failures: 3 → 0"_s));
+        QVERIFY2(h.contains(u"Failures: 3 → 0"_s), qPrintable(h.mid(h.indexOf(u"<h2>"_s), 600)));
 
         // A damaged history is set aside, not silently replaced.
         const QString arquivo = ArquivoHistorico(boa.modelo, boa.numero, boa.etiqueta);

@@ -30,6 +30,11 @@ QString desfaz(QString t)
     return t;
 }
 
+QString pagina()
+{
+    return QStringLiteral(PASTA_APLICACAO "/relatorio/index.html");
+}
+
 QString campo(const QString& dom, const QString& id)
 {
     const QRegularExpression re(QStringLiteral("id=\"%1\"[^>]*>([^<]*)<").arg(id));
