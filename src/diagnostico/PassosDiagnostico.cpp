@@ -82,7 +82,7 @@ QList<ItemDiagnostico> itensDoPainel(const PassoDiagnostico& p, const Painel& pa
     for (const QString& c : painel.controles()) {
         const auto v = painel.veredito(c);
         if (v && *v != Veredito::NaoGraduado)
-            itens << ItemDiagnostico{p.subsistema, c, painel.texto(c), QString(), *v};
+            itens << ItemDiagnostico{p.subsistema, p.titulo() + QLatin1Char(' ') + c, painel.texto(c), QString(), *v};
     }
     return itens;
 }
@@ -133,7 +133,8 @@ QList<ItemDiagnostico> gradaNand(const PassoDiagnostico& p, const QString& A)
 {
     const int funcao = p.tipo == TipoPasso::NandUid ? 0 : p.tipo == TipoPasso::NandTamanho ? 1 : 2;
     const ModuloNand::Veredicto v = ModuloNand::AvaliaNand(funcao, A);
-    Veredito veredito = Veredito::SemLeitura;
+    // An answer too short to be judged gets no verdict in the window either.
+    Veredito veredito = Veredito::NaoGraduado;
     QString leitura;
     if (v.naoDisponivel) {
         veredito = Veredito::NaoMensuravel;
@@ -154,8 +155,8 @@ QList<ItemDiagnostico> gradaIc(const PassoDiagnostico& p, const QString& modelo,
 {
     const ModuloIC::Veredicto v = ModuloIC::AvaliaIC(A);
     const QString item = ModuloIC::NomeCI(modelo) + QStringLiteral(" ") + p.comando;
-    if (v == ModuloIC::Veredicto::Nenhum)
-        return {ItemDiagnostico{p.subsistema, item, QString(), QString(), Veredito::SemLeitura}};
+    if (v == ModuloIC::Veredicto::Nenhum) // too short to be judged, as in the window
+        return {ItemDiagnostico{p.subsistema, item, QString(), QString(), Veredito::NaoGraduado}};
     const bool ok = v == ModuloIC::Veredicto::Ok;
     return {ItemDiagnostico{p.subsistema, item,
                             L(ok ? QStringLiteral("COMUNICAÇÃO OK") : QStringLiteral("COMUNICAÇÃO OFF")),

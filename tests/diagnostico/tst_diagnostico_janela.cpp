@@ -154,7 +154,7 @@ private slots:
         const QMap<QString, QStringList> esperado{
             {u"PP1V8_AUDIO"_s, {u"ldo"_s, u"pmu"_s}},
             {u"mA PP1V8_AUDIO"_s, {u"ldo"_s, u"pmu"_s}},
-            {u"VBat_V"_s, {u"tigris"_s}},
+            {u"Tigris VBat_V"_s, {u"tigris"_s}},
             {u"I2C 4 403 PROX"_s, {u"i2c"_s}},
         };
         if (f != esperado)
