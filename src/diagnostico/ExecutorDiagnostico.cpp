@@ -118,8 +118,6 @@ void ExecutorDiagnostico::cancelada(int motivo)
             return;
         }
     }
-    if (m == Troca::Motivo::Desistencia)
-        return;
     ResultadoPasso& r = m_execucao.passos[m_atual];
     if (semLigacao || m == Troca::Motivo::LigacaoPerdida || m == Troca::Motivo::Abandonada) {
         r.fim = FimPasso::NaoExecutado;

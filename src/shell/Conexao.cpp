@@ -78,12 +78,12 @@ void Conexao::BotaoConectar(const QString& textoPorta)
 {
     if (aguardandoBox())
         encerraEspera(QStringLiteral("Espera da Box cancelada pelo botão Conectar"));
-    const QString status = m_ligacao.status();
-    if (status == QLatin1String("2"))
+    const EstadoLigacao estado = m_ligacao.estado();
+    if (estado == EstadoLigacao::Conectando)
         return;
     // During an answer the button still disconnects: a phone that floods or never ends its
     // answer must not hold the link.
-    if (status == QLatin1String("3")) {
+    if (estado == EstadoLigacao::Ocupada) {
         desconecta();
         return;
     }
@@ -108,7 +108,7 @@ void Conexao::BotaoConectar(const QString& textoPorta)
             AbrePagina(PaginaVideoPortas);
         return;
     }
-    if (status != QLatin1String("0")) {
+    if (estado != EstadoLigacao::Desconectada) {
         desconecta();
         return;
     }
@@ -123,7 +123,7 @@ void Conexao::desconecta()
     mostraLegenda(L(QStringLiteral("Conectar")));
     mostraCor(QStringLiteral("Branco"));
     m_ligacao.defineTextoEstado(L(QStringLiteral("Desconectado")));
-    m_ligacao.defineStatus(QStringLiteral("0"));
+    m_ligacao.defineEstado(EstadoLigacao::Desconectada);
     m_timerValidaPorta->stop();
     m_ligacao.defineNumeroModelo(QString());
 }
@@ -169,20 +169,19 @@ void Conexao::conecta(int numero)
 void Conexao::iniciaHandshake()
 {
     emit eventoLigacao(QStringLiteral("Conectando ") + com(m_ligacao.portaSelecionada().toInt()));
-    m_ligacao.defineTxtComandos(ComandoModelo);
-    m_ligacao.EnviaComando();
-    if (m_ligacao.status() == QLatin1String("0"))
+    m_ligacao.pede(SemRequisitante, ComandoModelo, Ligacao::Modo::Conexao);
+    if (m_ligacao.estado() == EstadoLigacao::Desconectada)
         return; // the box was gone already: the loss has been handled
     m_timerValidaPorta->start();
     mostraLegenda(L(QStringLiteral("Conectando")));
     m_ligacao.defineTextoEstado(L(QStringLiteral("Conectando")));
-    m_ligacao.defineStatus(QStringLiteral("2"));
+    m_ligacao.defineEstado(EstadoLigacao::Conectando);
     mostraCor(QStringLiteral("Amarelo"));
 }
 
 void Conexao::validaPorta()
 {
-    if (m_ligacao.status() != QLatin1String("1"))
+    if (m_ligacao.estado() != EstadoLigacao::Ociosa)
         return;
     ++ContadorValidaPorta;
     if (ContadorValidaPorta > 10) {
@@ -195,7 +194,7 @@ void Conexao::validaPorta()
         mostraLegenda(L(QStringLiteral("Conectar")));
         mostraCor(QStringLiteral("Branco"));
         m_ligacao.defineTextoEstado(L(QStringLiteral("Desconectado")));
-        m_ligacao.defineStatus(QStringLiteral("0"));
+        m_ligacao.defineEstado(EstadoLigacao::Desconectada);
         m_ligacao.defineLegendaPrincipal(Globais::instancia().TituloPrincipal);
         m_ligacao.defineNumeroModelo(QString());
         ContadorValidaPorta = 0;
@@ -207,7 +206,7 @@ void Conexao::validaPorta()
         mostraLegenda(L(QStringLiteral("Desconectar")));
         mostraCor(QStringLiteral("Verde"));
         m_ligacao.defineTextoEstado(L(QStringLiteral("Conectado")));
-        m_ligacao.defineStatus(QStringLiteral("1"));
+        m_ligacao.defineEstado(EstadoLigacao::Ociosa);
         emit eventoLigacao(QStringLiteral("Conectado"));
         emit handshakeConcluido();
         AvaliaHandshake();
@@ -255,11 +254,10 @@ void Conexao::AvaliaHandshake()
 
 void Conexao::IdentificaModelo()
 {
-    if (m_ligacao.status() != QLatin1String("1"))
+    if (m_ligacao.estado() != EstadoLigacao::Ociosa)
         return;
     m_ligacao.defineNumeroModelo(QStringLiteral("..."));
-    m_ligacao.defineTxtComandos(ComandoModelo);
-    m_ligacao.EnviaComando();
+    m_ligacao.pede(SemRequisitante, ComandoModelo);
     ContadorVerificaVersao = 0;
     m_timerVerificaVersao->start();
     TentativaModelo = 0;
@@ -267,13 +265,12 @@ void Conexao::IdentificaModelo()
 
 void Conexao::verificaVersao()
 {
-    if (m_ligacao.status() != QLatin1String("1"))
+    if (m_ligacao.estado() != EstadoLigacao::Ociosa)
         return;
     ++TentativaModelo;
     const QString console = m_ligacao.txtConsole();
     if (console.contains(QLatin1String("Command")) && TentativaModelo == 1) {
-        m_ligacao.defineTxtComandos(ComandoModelo);
-        m_ligacao.EnviaComando();
+        m_ligacao.pede(SemRequisitante, ComandoModelo);
         TentativaModelo = 2;
         return;
     }
@@ -330,14 +327,14 @@ void Conexao::aoPerderPorta()
 void Conexao::encerraEspera(const QString& evento)
 {
     m_timerReconexao->stop();
-    if (m_ligacao.status() == QLatin1String("0"))
+    if (m_ligacao.estado() == EstadoLigacao::Desconectada)
         m_ligacao.defineTextoEstado(L(QStringLiteral("Desconectado")));
     emit eventoLigacao(evento);
 }
 
 void Conexao::verificaReconexao()
 {
-    if (m_ligacao.status() != QLatin1String("0")) {
+    if (m_ligacao.estado() != EstadoLigacao::Desconectada) {
         m_timerReconexao->stop(); // connected by other means meanwhile
         return;
     }

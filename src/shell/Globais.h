@@ -14,8 +14,6 @@ public:
     QString PastaAplicacao;    // folder of the executable (or the test's temporary copy)
     QString CaminhoBanco;      // PastaAplicacao + "/Config.qzd"
     int IdiomaAtual = 0;       // 1 pt, 2 en, 3 es; 0 until loaded
-    QString TesteAtivo = QStringLiteral("0");
-    bool EspelhoAtivo = false;
 
     // One open flag per child window, keyed by the window's name ("Master", "VCores" ...).
     bool janelaAberta(const QString& nome) const { return JanelaAberta.value(nome, false); }

@@ -19,6 +19,17 @@ namespace {
 const QString InicioResposta = QStringLiteral("\r\n");
 }
 
+QString CodigoEstado(EstadoLigacao estado)
+{
+    switch (estado) {
+    case EstadoLigacao::Desconectada: return QStringLiteral("0");
+    case EstadoLigacao::Ociosa: return QStringLiteral("1");
+    case EstadoLigacao::Conectando: return QStringLiteral("2");
+    case EstadoLigacao::Ocupada: return QStringLiteral("3");
+    }
+    return QStringLiteral("0");
+}
+
 Ligacao::Ligacao(QObject* pai)
     : QObject(pai), m_porta(new QSerialPort(this)), m_timer1(new QTimer(this)), m_timer2(new QTimer(this)),
       m_timerDescarte(new QTimer(this))
@@ -55,12 +66,12 @@ Ligacao::Ligacao(QObject* pai)
 
 Ligacao::~Ligacao() = default;
 
-void Ligacao::defineStatus(const QString& status)
+void Ligacao::defineEstado(EstadoLigacao estado)
 {
-    if (m_status == status)
+    if (m_estado == estado)
         return;
-    m_status = status;
-    emit statusMudou(m_status);
+    m_estado = estado;
+    emit estadoMudou(m_estado);
 }
 
 void Ligacao::defineTextoEstado(const QString& texto)
@@ -111,7 +122,7 @@ void Ligacao::defineModeloBox(const QString& box)
 void Ligacao::mostraComunicando()
 {
     defineTextoEstado(L(QStringLiteral("Comunicando")));
-    defineStatus(QStringLiteral("3"));
+    defineEstado(EstadoLigacao::Ocupada);
     defineLegendaPrincipal(L(QStringLiteral("Comunicando")) + QStringLiteral("..."));
 }
 
@@ -133,9 +144,10 @@ void Ligacao::EnviaComando()
     m_alemDoLimite = {};
     m_cortadaNoLimite = false;
 
-    // A failed write leaves the link in "3" without polling, as the caption says.
+    // A failed write leaves the link busy without polling, as the caption says.
     if (!m_porta->isOpen()) {
         MostraMensagem(QStringLiteral("MSG_PORTA"), m_portaSelecionada);
+        cancelaTroca(Troca::Motivo::Falha);
         return;
     }
     const QByteArray bytes = m_comandos.toLatin1() + '\r';
@@ -145,15 +157,16 @@ void Ligacao::EnviaComando()
         const int numero = static_cast<int>(m_porta->error());
         if (dispositivoSumiu(numero)) {
             defineLegendaPrincipal(Globais::instancia().TituloPrincipal);
-            perdeDispositivo(Globais::instancia().TesteAtivo);
+            perdeDispositivo();
             return;
         }
         dialogos().mensagem(m_porta->errorString() + QStringLiteral(" Nº: ") + QString::number(numero),
                             QStringLiteral("Erro ao enviar comando Nº ") + QString::number(numero),
                             Dialogos::Icone::Critico);
+        cancelaTroca(Troca::Motivo::Falha);
         return;
     }
-    emit comandoEnviado(Globais::instancia().TesteAtivo, m_comandos);
+    emit comandoEnviado(m_requisitante, m_comandos);
     m_timer1->start();
 }
 
@@ -170,40 +183,43 @@ void Ligacao::AdicionaDadosConsole(const QString& dados)
 
 void Ligacao::espelha()
 {
-    Globais& g = Globais::instancia();
-    if (!g.EspelhoAtivo)
+    if (!espelhoAtivo() || m_troca->desistiu())
         return;
-    auto espelho = m_espelhos.constFind(g.TesteAtivo);
-    if (espelho == m_espelhos.constEnd())
-        return;
-    (*espelho)(m_console, RemoveEco(m_console, m_comandos));
+    emit m_troca->parcial(m_console, RemoveEco(m_console, m_comandos));
 }
 
-bool Ligacao::solicita(const QString& codigo, const QString& comando)
+Troca* Ligacao::pede(const QString& codigo, const QString& comando, Modo modo)
 {
-    if (m_status != QLatin1String("1"))
-        return false;
-    Globais::instancia().TesteAtivo = codigo;
+    auto* troca = new Troca(codigo, comando, modo == Modo::Espelhada, this);
+    const bool aceita = modo == Modo::Conexao || m_estado == EstadoLigacao::Ociosa;
+    if (!aceita || comando.isEmpty()) {
+        troca->m_recusada = true;
+        QTimer::singleShot(0, troca, [troca] { troca->cancela(Troca::Motivo::Recusada); });
+        return troca;
+    }
+    // An exchange still open here was abandoned without a word (a handshake sent again).
+    cancelaTroca(Troca::Motivo::Abandonada);
+    m_troca = troca;
+    m_requisitante = codigo;
     m_comandos = comando;
     EnviaComando();
-    return true;
+    return troca;
+}
+
+void Ligacao::cancelaTroca(Troca::Motivo motivo)
+{
+    if (Troca* t = m_troca.data()) {
+        m_troca.clear();
+        emit trocaCancelada(t->codigo(), motivo);
+        t->cancela(motivo);
+    }
 }
 
 QString Ligacao::textoEspera() const
 {
-    if (m_status == QLatin1String("0"))
+    if (m_estado == EstadoLigacao::Desconectada)
         return L(QStringLiteral("Desconectado")) + QStringLiteral("!");
     return L(QStringLiteral("Aguarde..."));
-}
-
-void Ligacao::registraEntrega(const QString& codigo, Entrega entrega)
-{
-    m_entregas.insert(codigo, std::move(entrega));
-}
-
-void Ligacao::registraEspelho(const QString& codigo, Entrega espelho)
-{
-    m_espelhos.insert(codigo, std::move(espelho));
 }
 
 void Ligacao::recebe()
@@ -249,18 +265,18 @@ void Ligacao::falhaNaLeitura()
         erro = m_ultimoErro ? static_cast<QSerialPort::SerialPortError>(m_ultimoErro)
                             : QSerialPort::NotOpenError;
     const QString descricao = m_porta->errorString();
-    const QString codigo = Globais::instancia().TesteAtivo;
-    emit trocaInterrompida(codigo, m_console, descricao + QStringLiteral(" Nº: ") + QString::number(erro));
+    emit trocaInterrompida(m_requisitante, m_console, descricao + QStringLiteral(" Nº: ") + QString::number(erro));
     defineLegendaPrincipal(Globais::instancia().TituloPrincipal);
     if (dispositivoSumiu(erro)) {
-        perdeDispositivo(codigo);
+        perdeDispositivo();
         return;
     }
     defineTextoEstado(L(QStringLiteral("Conectado")));
-    defineStatus(QStringLiteral("1"));
-    // The answer will not be delivered; TesteAtivo keeps its value, the window stops waiting.
+    defineEstado(EstadoLigacao::Ociosa);
+    // The answer will not be delivered (the requester code keeps its value): the asker
+    // stops waiting.
     dialogos().erroPadrao(descricao, static_cast<int>(erro));
-    emit esperaCancelada(codigo);
+    cancelaTroca(Troca::Motivo::Falha);
 }
 
 bool Ligacao::dispositivoSumiu(int erro) const
@@ -280,32 +296,34 @@ bool Ligacao::dispositivoSumiu(int erro) const
     return numero && !Portas::PortaExiste(n);
 }
 
-void Ligacao::perdeDispositivo(const QString& codigo)
+void Ligacao::perdeDispositivo()
 {
-    Globais& g = Globais::instancia();
     paraLeituras();
     if (m_porta->isOpen())
         m_porta->close();
     // The answer is gone with the box: the next exchange (the reconnection's handshake
     // included) must not be delivered to the window that asked for this one.
-    g.TesteAtivo = QStringLiteral("0");
-    g.EspelhoAtivo = false;
+    m_requisitante = SemRequisitante;
+    QPointer<Troca> perdida = std::exchange(m_troca, nullptr);
     defineTextoEstado(L(QStringLiteral("Desconectado")));
-    defineStatus(QStringLiteral("0"));
+    defineEstado(EstadoLigacao::Desconectada);
     defineNumeroModelo(QString());
     emit portaPerdida();
-    emit esperaCancelada(codigo);
+    if (perdida) {
+        emit trocaCancelada(perdida->codigo(), Troca::Motivo::LigacaoPerdida);
+        perdida->cancela(Troca::Motivo::LigacaoPerdida);
+    }
     QTimer::singleShot(0, this, [this] { MostraMensagem(QStringLiteral("MSG_PORTA"), m_portaSelecionada); });
 }
 
 void Ligacao::erroForaDaTroca(int erro)
 {
     // An exchange in progress meets the error at its next poll; a closed port is no longer ours.
-    if (!m_porta->isOpen() || m_fase == Fase::Troca || m_status == QLatin1String("0"))
+    if (!m_porta->isOpen() || m_fase == Fase::Troca || m_estado == EstadoLigacao::Desconectada)
         return;
     if (!dispositivoSumiu(erro))
         return;
-    perdeDispositivo(Globais::instancia().TesteAtivo);
+    perdeDispositivo();
 }
 
 void Ligacao::primeiraLeitura()
@@ -319,7 +337,7 @@ void Ligacao::primeiraLeitura()
     if (!le(&chunk, &pedaco))
         return;
     m_timer1->stop();
-    if (PrimeiraLeitura(m_box, Globais::instancia().TesteAtivo, m_comandos, pedaco) != Fim::Continua) {
+    if (PrimeiraLeitura(m_box, m_requisitante, m_comandos, pedaco) != Fim::Continua) {
         AdicionaDadosConsole(chunk);
         EntregaResposta();
         return;
@@ -335,7 +353,7 @@ void Ligacao::leiturasSeguintes()
     Pedaco pedaco;
     if (!le(&chunk, &pedaco))
         return;
-    const Fim fim = LeituraSeguinte(m_box, Globais::instancia().TesteAtivo, m_contadorLeitura, pedaco);
+    const Fim fim = LeituraSeguinte(m_box, m_requisitante, m_contadorLeitura, pedaco);
     if (fim == Fim::Continua) {
         AdicionaDadosConsole(chunk);
         ++m_contadorLeitura;
@@ -349,19 +367,19 @@ void Ligacao::leiturasSeguintes()
 
 void Ligacao::EntregaResposta()
 {
-    Globais& g = Globais::instancia();
     const QString R = m_console;
     const QString A = RemoveEco(R, m_comandos);
-    defineLegendaPrincipal(g.TituloPrincipal);
-    const QString codigo = g.TesteAtivo;
+    defineLegendaPrincipal(Globais::instancia().TituloPrincipal);
+    const QString codigo = m_requisitante;
     // From now on what arrives belongs to no answer: the rest of a cut one is waited for.
     m_fase = m_cortadaNoLimite ? Fase::Descarte : Fase::Ociosa;
     m_codigoDescarte = codigo;
     emit respostaColetada(codigo, R);
-    auto entrega = m_entregas.constFind(codigo);
-    if (entrega != m_entregas.constEnd())
-        (*entrega)(R, A);
-    g.TesteAtivo = QStringLiteral("0");
+    // Answered while still in flight: the asker may look at the link (requester, mirroring).
+    if (Troca* t = m_troca.data())
+        t->responde(R, A);
+    m_troca.clear();
+    m_requisitante = SemRequisitante;
     if (m_fase == Fase::Descarte && m_porta->isOpen()) {
         // Busy until the phone has finished the answer that was cut.
         mostraComunicando();
@@ -373,9 +391,8 @@ void Ligacao::EntregaResposta()
             registraDescartados(codigo);
         }
         defineTextoEstado(L(QStringLiteral("Conectado")));
-        defineStatus(QStringLiteral("1"));
+        defineEstado(EstadoLigacao::Ociosa);
     }
-    g.EspelhoAtivo = false;
     emit respostaEntregue(codigo);
 }
 
@@ -385,7 +402,7 @@ void Ligacao::leituraDoDescarte()
         // Nothing more will come: a vanished box is lost as between exchanges.
         const int erro = m_porta->error() != QSerialPort::NoError ? int(m_porta->error()) : m_ultimoErro;
         if (dispositivoSumiu(erro))
-            perdeDispositivo(Globais::instancia().TesteAtivo);
+            perdeDispositivo();
         else
             terminaDescarte();
         return;
@@ -404,7 +421,7 @@ void Ligacao::terminaDescarte()
     registraDescartados(m_codigoDescarte);
     defineLegendaPrincipal(Globais::instancia().TituloPrincipal);
     defineTextoEstado(L(QStringLiteral("Conectado")));
-    defineStatus(QStringLiteral("1"));
+    defineEstado(EstadoLigacao::Ociosa);
 }
 
 void Ligacao::registraDescartados(const QString& codigo)
@@ -430,8 +447,7 @@ void Ligacao::paraLeituras()
 void Ligacao::abandonaTroca(const QString& motivo)
 {
     if (m_fase == Fase::Troca) {
-        Globais& g = Globais::instancia();
-        const QString codigo = g.TesteAtivo;
+        const QString codigo = m_requisitante;
         // Before its first poll the console still shows the previous answer.
         const QString R = m_timer1->isActive() ? QString() : m_console;
         m_timer1->stop();
@@ -442,10 +458,9 @@ void Ligacao::abandonaTroca(const QString& motivo)
         const QString resto = ComoNoConsole(QString::fromLatin1(m_coleta.toma(&pedaco)));
         m_fase = Fase::Ociosa;
         emit trocaInterrompida(codigo, R + resto, motivo);
-        g.TesteAtivo = QStringLiteral("0");
-        g.EspelhoAtivo = false;
-        defineLegendaPrincipal(g.TituloPrincipal);
-        emit esperaCancelada(codigo);
+        m_requisitante = SemRequisitante;
+        defineLegendaPrincipal(Globais::instancia().TituloPrincipal);
+        cancelaTroca(Troca::Motivo::Abandonada);
     }
     paraLeituras();
 }

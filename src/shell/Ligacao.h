@@ -1,18 +1,29 @@
 #pragma once
 #include "shell/RegrasTroca.h"
+#include "shell/Troca.h"
 
-#include <QHash>
 #include <QObject>
+#include <QPointer>
 #include <QString>
-#include <functional>
 
 class QSerialPort;
 class QTimer;
 
+// The link's state. The main window shows it as its code: "0", "1", "2", "3" (CodigoEstado).
+enum class EstadoLigacao {
+    Desconectada, // "0"
+    Ociosa,       // "1": connected and idle, a command may be sent
+    Conectando,   // "2": the connection's handshake is under way
+    Ocupada,      // "3": a command is in flight (or the rest of a cut answer is discarded)
+};
+QString CodigoEstado(EstadoLigacao estado);
+
+// The requester code of an exchange whose answer goes to no window (it stays in the console).
+inline const QString SemRequisitante = QStringLiteral("0");
+
 // The one serial link to the phone and the command exchange every window uses.
-// It owns the port, the link state ("0" disconnected, "2" connecting, "3" a command in flight,
-// "1" connected and idle), the command text, the collected answer, the poll timers and the
-// delivery of each answer to the window whose requester code asked for it.
+// It owns the port, the link state, the command text, the collected answer, the poll timers
+// and the exchange in flight (a Troca, which tells its asker the answer or why none came).
 // It holds no widget: the main window shows its state through the signals.
 //
 // Every answer holds only its own bytes. The line is read as it arrives and each poll tick
@@ -29,7 +40,8 @@ public:
     ~Ligacao() override;
 
     // --- state read by every window
-    QString status() const { return m_status; }
+    EstadoLigacao estado() const { return m_estado; }
+    bool ociosa() const { return m_estado == EstadoLigacao::Ociosa; }
     QString txtComandos() const { return m_comandos; }
     void defineTxtComandos(const QString& texto) { m_comandos = texto; }
     QString txtConsole() const { return m_console; }
@@ -50,21 +62,24 @@ public:
     void defineLegendaPrincipal(const QString& legenda);
 
     // --- the exchange
-    void EnviaComando();
+    enum class Modo {
+        Normal,
+        Espelhada, // the answer is also shown while it arrives (Troca::parcial)
+        Conexao,   // the connection's own handshake, sent before the link is idle
+    };
+    // The one way to send a command: on behalf of requester `codigo` ("0" for nobody). Never
+    // null. When the link is not idle nothing is sent: recusada() is true at once and the
+    // exchange is cancelled (Motivo::Recusada) on the next turn of the event loop.
+    Troca* pede(const QString& codigo, const QString& comando, Modo modo = Modo::Normal);
+    // The requester code of the exchange in flight or being delivered, "0" between exchanges.
+    // The end-of-answer rules look at it.
+    QString requisitante() const { return m_requisitante; }
+    // True while a mirrored exchange is in flight.
+    bool espelhoAtivo() const { return m_troca && m_troca->espelhada(); }
     void AdicionaDadosConsole(const QString& dados);
-    // How a window asks for a command: when the link is idle, sets TesteAtivo to the
-    // window's code, the command text, and sends. Returns false (nothing sent) otherwise.
-    bool solicita(const QString& codigo, const QString& comando);
-    // The wait text a window shows when solicita() refused: L("Aguarde...") while busy,
-    // L("Desconectado") & "!" without a link.
+    // The wait text a window shows when its exchange was refused: L("Aguarde...") while
+    // busy, L("Desconectado") & "!" without a link.
     QString textoEspera() const;
-
-    // --- deliveries, one row per requester code
-    // R is the whole answer, A the answer with every echo of the command removed.
-    using Entrega = std::function<void(const QString& R, const QString& A)>;
-    void registraEntrega(const QString& codigo, Entrega entrega);
-    // Live mirroring while EspelhoAtivo: called whenever the console grows.
-    void registraEspelho(const QString& codigo, Entrega espelho);
 
     QSerialPort* porta() const { return m_porta; }
 
@@ -77,7 +92,7 @@ public:
     bool descartando() const { return m_fase == Fase::Descarte; }
 
     // Used by the connection logic of the shell only.
-    void defineStatus(const QString& status);
+    void defineEstado(EstadoLigacao estado);
     // Stops the polling of an answer (the port is being closed).
     void paraLeituras();
     // The user ends the link while a command is in flight: the exchange is abandoned (logged as
@@ -86,7 +101,7 @@ public:
     void abandonaTroca(const QString& motivo);
 
 signals:
-    void statusMudou(const QString& status);
+    void estadoMudou(EstadoLigacao estado);
     void legendaPrincipalMudou(const QString& legenda);  // main window caption
     void textoEstadoMudou(const QString& texto);         // St1
     void consoleMudou();                                // any change of txtConsole
@@ -94,14 +109,15 @@ signals:
     void consoleRedefinido();                           // replaced as a whole
     void modeloMudou(const QString& modelo);
     void numeroModeloMudou(const QString& numero);
+    // An exchange has been answered and its asker told (the link is idle again, or busy
+    // discarding the rest of a cut answer).
     void respostaEntregue(const QString& codigo);
-    // The answer a window waits for will not come (a poll failed or the box was lost): the
-    // window stops its progress and gives its buttons back.
-    void esperaCancelada(const QString& codigo);
+    // An exchange ended without an answer (refusals excepted: nothing was sent).
+    void trocaCancelada(const QString& codigo, Troca::Motivo motivo);
     // The device behind the port is gone (unplugged box, vanished line). The link has already
     // closed the port and gone to "0" (St1 L("Desconectado"), no regulatory number); the shell
     // shows the rest of the disconnected state. Then the waiting window is told
-    // (esperaCancelada) and "MSG_PORTA" is shown once, after the current tick has ended.
+    // (its exchange cancelled) and "MSG_PORTA" is shown once, after the current tick has ended.
     void portaPerdida();
 
     // --- what the session log records
@@ -118,7 +134,10 @@ private:
     void primeiraLeitura();
     void leiturasSeguintes();
     void leituraDoDescarte();
+    void EnviaComando();
     void EntregaResposta();
+    // Ends the exchange in flight without an answer.
+    void cancelaTroca(Troca::Motivo motivo);
     // Takes what the line holds now into the chunk of the current tick.
     void recebe();
     bool le(QString* chunk, RegrasTroca::Pedaco* pedaco);
@@ -129,7 +148,7 @@ private:
     // True when the port's device is gone: the port said so, or its device node or its COM
     // number no longer exists.
     bool dispositivoSumiu(int erro) const;
-    void perdeDispositivo(const QString& codigo);
+    void perdeDispositivo();
     void erroForaDaTroca(int erro);
     void espelha();
 
@@ -144,7 +163,9 @@ private:
     QString m_codigoDescarte;             // whose cut answer the discarded rest belongs to
     bool m_cortadaNoLimite = false;
     int m_silenciosos = 0;
-    QString m_status = QStringLiteral("0");
+    EstadoLigacao m_estado = EstadoLigacao::Desconectada;
+    QPointer<Troca> m_troca;
+    QString m_requisitante = QStringLiteral("0");
     QString m_comandos;
     QString m_console;
     QString m_modelo = QStringLiteral("IP 7");
@@ -156,6 +177,4 @@ private:
     int m_contadorLeitura = 0;
     int m_ultimoErro = 0; // last error the port reported since it was opened
     bool m_verificacaoPendente = false;
-    QHash<QString, Entrega> m_entregas;
-    QHash<QString, Entrega> m_espelhos;
 };

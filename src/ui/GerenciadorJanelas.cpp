@@ -29,37 +29,43 @@ const QStringList& ordemAtualizacao()
 GerenciadorJanelas::GerenciadorJanelas(Ligacao& ligacao, QMdiArea* area, QObject* pai)
     : QObject(pai), m_ligacao(ligacao), m_area(area)
 {
-    connect(&m_ligacao, &Ligacao::esperaCancelada, this, [this](const QString& codigo) {
-        for (const auto& j : std::as_const(m_abertas))
-            if (j && j->property("codigos").toStringList().contains(codigo))
-                j->esperaCancelada();
-    });
 }
 
 void GerenciadorJanelas::registra(const QString& nome, Fabrica fabrica, const QStringList& codigos)
 {
     m_fabricas.insert(nome, std::move(fabrica));
-    for (const QString& codigo : codigos) {
-        // A window is created if it is not loaded when its code is delivered. The rail windows
-        // ask for their own readings only ("13", "15", "16", "18"): one the user closed while
-        // its reading was in flight stays closed and the late answer is dropped, instead of
-        // reopening it in its default state.
-        static const QStringList soDaPropriaJanela = {QStringLiteral("13"), QStringLiteral("15"),
-                                                      QStringLiteral("16"), QStringLiteral("18")};
-        const bool semEntrega = soDaPropriaJanela.contains(codigo);
-        m_ligacao.registraEntrega(codigo, [this, nome, codigo, semEntrega](const QString& R, const QString& A) {
-            JanelaFilha* j = aberta(nome);
-            if (!j && !semEntrega)
-                j = mostra(nome);
-            if (j)
-                j->recebeResposta(codigo, R, A);
-        });
-        m_ligacao.registraEspelho(codigo, [this, nome, codigo](const QString& R, const QString& A) {
-            if (JanelaFilha* j = aberta(nome))
-                j->espelha(codigo, R, A);
-        });
-    }
     m_codigos.insert(nome, codigos);
+}
+
+Troca* GerenciadorJanelas::pede(const QString& nome, const QString& codigo, const QString& comando,
+                                Ligacao::Modo modo)
+{
+    Troca* troca = m_ligacao.pede(codigo, comando, modo);
+    if (troca->recusada() || codigo == QLatin1String("0"))
+        return troca;
+    // The answer goes to the window of the name, created again if it was closed meanwhile.
+    // The rail windows ask for their own readings only ("13", "15", "16", "18"): one the user
+    // closed while its reading was in flight stays closed and the late answer is dropped,
+    // instead of reopening it in its default state.
+    static const QStringList soDaPropriaJanela = {QStringLiteral("13"), QStringLiteral("15"),
+                                                  QStringLiteral("16"), QStringLiteral("18")};
+    const bool recria = !soDaPropriaJanela.contains(codigo);
+    connect(troca, &Troca::respondida, this, [this, nome, codigo, recria](const QString& R, const QString& A) {
+        JanelaFilha* j = aberta(nome);
+        if (!j && recria)
+            j = mostra(nome);
+        if (j)
+            j->recebeResposta(codigo, R, A);
+    });
+    connect(troca, &Troca::parcial, this, [this, nome, codigo](const QString& R, const QString& A) {
+        if (JanelaFilha* j = aberta(nome))
+            j->espelha(codigo, R, A);
+    });
+    connect(troca, &Troca::cancelada, this, [this, nome](Troca::Motivo) {
+        if (JanelaFilha* j = aberta(nome))
+            j->esperaCancelada();
+    });
+    return troca;
 }
 
 JanelaFilha* GerenciadorJanelas::aberta(const QString& nome) const
@@ -107,7 +113,7 @@ JanelaFilha* GerenciadorJanelas::mostra(const QString& nome)
 
 void GerenciadorJanelas::BuscaDadosGravados()
 {
-    const QString nome = janelaDoRequisitante().value(Globais::instancia().TesteAtivo);
+    const QString nome = janelaDoRequisitante().value(m_ligacao.requisitante());
     if (JanelaFilha* j = nome.isEmpty() ? nullptr : aberta(nome))
         j->buscaDadosGravados();
     if (JanelaFilha* console = aberta(QStringLiteral("Master")))

@@ -1,4 +1,5 @@
 #pragma once
+#include "shell/Ligacao.h"
 #include "ui/JanelaFilha.h"
 
 #include <QHash>
@@ -7,11 +8,10 @@
 #include <QStringList>
 #include <functional>
 
-class Ligacao;
 class QMdiArea;
 
-// Creates, shows and finds the child windows of the main window, and routes the link's
-// deliveries to them by requester code. Each window class is registered once (see
+// Creates, shows and finds the child windows of the main window, and routes the answers of
+// the exchanges they ask for. Each window class is registered once (see
 // shell/janelas/TabelaJanelas.cpp) with the requester codes it answers to.
 class GerenciadorJanelas : public QObject {
     Q_OBJECT
@@ -28,6 +28,11 @@ public:
     {
         registra(nome, [](GerenciadorJanelas& g) -> JanelaFilha* { return new T(g); }, codigos);
     }
+
+    // An exchange asked by window `nome`: its answer, mirrored parts and cancellation go to
+    // that window (see JanelaFilha::recebeResposta). A refused exchange is only returned.
+    Troca* pede(const QString& nome, const QString& codigo, const QString& comando,
+                Ligacao::Modo modo = Ligacao::Modo::Normal);
 
     // The window if it is open, else nullptr.
     JanelaFilha* aberta(const QString& nome) const;

@@ -28,6 +28,12 @@ Ligacao& JanelaFilha::ligacao() const
     return m_janelas.ligacao();
 }
 
+bool JanelaFilha::solicita(const QString& codigo, const QString& comando, bool espelhada)
+{
+    const auto modo = espelhada ? Ligacao::Modo::Espelhada : Ligacao::Modo::Normal;
+    return !m_janelas.pede(objectName(), codigo, comando, modo)->recusada();
+}
+
 void JanelaFilha::centraliza()
 {
     QWidget* alvo = parentWidget() ? parentWidget() : this; // the MDI sub-window frame

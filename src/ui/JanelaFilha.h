@@ -17,6 +17,9 @@ public:
 
     GerenciadorJanelas& janelas() const { return m_janelas; }
     Ligacao& ligacao() const;
+    // Sends `comando` for this window under requester `codigo` when the link is idle; the
+    // answer comes to recebeResposta. False when the link refused (nothing was sent).
+    bool solicita(const QString& codigo, const QString& comando, bool espelhada = false);
 
     // This window's step of BuscaDadosGravados, run when it is the current requester.
     virtual void buscaDadosGravados() {}
@@ -30,13 +33,13 @@ public:
     {
         Q_UNUSED(codigo); Q_UNUSED(R); Q_UNUSED(A);
     }
-    // Live mirroring of the growing answer while EspelhoAtivo.
+    // Live mirroring of the growing answer of an exchange asked as mirrored.
     virtual void espelha(const QString& codigo, const QString& R, const QString& A)
     {
         Q_UNUSED(codigo); Q_UNUSED(R); Q_UNUSED(A);
     }
-    // The answer this window waited for will not come (link lost): stop progress, give the
-    // buttons back.
+    // The answer this window waited for will not come (link lost, a failed poll): stop
+    // progress, give the buttons back.
     virtual void esperaCancelada() {}
 
     // The centring rule: left = main width/2 - own width/2,

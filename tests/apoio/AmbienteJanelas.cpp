@@ -32,11 +32,11 @@ bool AmbienteJanelas::conecta(const QString& dispositivo, const QString& modelo,
         return false;
     ligacao.defineModelo(modelo);
     ligacao.defineNumeroModelo(numero);
-    ligacao.defineStatus(QStringLiteral("1"));
+    ligacao.defineEstado(EstadoLigacao::Ociosa);
     return true;
 }
 
 bool AmbienteJanelas::aguardaOcioso(int milissegundos)
 {
-    return QTest::qWaitFor([this] { return ligacao.status() == QLatin1String("1"); }, milissegundos);
+    return QTest::qWaitFor([this] { return ligacao.estado() == EstadoLigacao::Ociosa; }, milissegundos);
 }

@@ -183,7 +183,7 @@ void TstBateria::leituraNaBancada()
     QVERIFY(!janela->findChild<QWidget*>("FrameVCore")->isVisible());
     QVERIFY(!janela->findChild<QWidget*>("lbVar")->isVisible());
     QVERIFY(amb.aguardaOcioso());
-    QCOMPARE(Globais::instancia().TesteAtivo, QString("0"));
+    QCOMPARE(amb.ligacao.requisitante(), QString("0"));
 
     // A second reading clears the values first.
     janela->btBateria_Click();

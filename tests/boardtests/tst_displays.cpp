@@ -168,7 +168,7 @@ void TstDisplays::backlightNaBancada()
     QVERIFY(amb.aguardaOcioso());
 
     // While busy: the wait notice, nothing sent.
-    amb.ligacao.defineStatus("3");
+    amb.ligacao.defineEstado(EstadoLigacao::Ocupada);
     const QByteArray antes = bancada.registro();
     janela->btBl_Click(5);
     janela->Cor_Click("Cor_Azul");
@@ -176,7 +176,7 @@ void TstDisplays::backlightNaBancada()
     QVERIFY(espera->isVisible());
     QCOMPARE(espera->text(), L("Aguarde..."));
     QCOMPARE(janela->txtDados(), NotaCor("10:30:15"));
-    amb.ligacao.defineStatus("1");
+    amb.ligacao.defineEstado(EstadoLigacao::Ociosa);
     QTest::qWait(300);
     QCOMPARE(bancada.registro(), antes);
     QVERIFY(roteiro.roteiro.mostradas.isEmpty());

@@ -317,7 +317,7 @@ void TstI2cJanela::autoTesteAposFalha()
         connect(&c.amb->ligacao, &Ligacao::comandoEnviado, c.janela, [&](const QString&, const QString& comando) {
             if (comando == QLatin1String("i2c -s 3") && !falhou) {
                 falhou = true;
-                QTimer::singleShot(0, &c.amb->ligacao, [&] { emit c.amb->ligacao.esperaCancelada(QStringLiteral("6")); });
+                QTimer::singleShot(0, c.janela, [&] { c.janela->esperaCancelada(); });
             }
         });
     }
@@ -341,7 +341,7 @@ void TstI2cJanela::semLigacao()
 {
     Cenario c;
     QVERIFY(c.inicia(QStringLiteral("IP 7")));
-    c.amb->ligacao.defineStatus(QStringLiteral("0"));
+    c.amb->ligacao.defineEstado(EstadoLigacao::Desconectada);
     c.bt(1)->click();
     auto* aguarde = c.filho<QLabel>(QStringLiteral("lbAguarde"));
     QCOMPARE(aguarde->text(), L(QStringLiteral("Desconectado")) + "!");
@@ -352,7 +352,7 @@ void TstI2cJanela::semLigacao()
     QVERIFY(!c.janela->modoAuto());
     QVERIFY(!c.visivel("lbAguarde"));
     // Busy: the bus button shows the wait text.
-    c.amb->ligacao.defineStatus(QStringLiteral("3"));
+    c.amb->ligacao.defineEstado(EstadoLigacao::Ocupada);
     c.bt(0)->click();
     QCOMPARE(aguarde->text(), L(QStringLiteral("Aguarde...")));
     QVERIFY(c.visivel("lbAguarde"));

@@ -140,7 +140,7 @@ void TstIcJanela::semLigacao()
 {
     Cenario c;
     QVERIFY(c.inicia(QStringLiteral("IP 7")));
-    c.amb->ligacao.defineStatus(QStringLiteral("0"));
+    c.amb->ligacao.defineEstado(EstadoLigacao::Desconectada);
     c.bt(2)->click();
     auto* aguarde = c.filho<QLabel>(QStringLiteral("lbAguarde"));
     QCOMPARE(aguarde->text(), L(QStringLiteral("Desconectado")) + "!");

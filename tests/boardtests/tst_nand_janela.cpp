@@ -146,12 +146,12 @@ void TstNandJanela::syscfgEspelhado()
     QCOMPARE(pergunta.icone, Dialogos::Icone::Pergunta);
     QCOMPARE(pergunta.botoes, Dialogos::Botoes::SimNao);
     QCOMPARE(c.timer("TimerBarra")->interval(), 250);
-    QVERIFY(Globais::instancia().EspelhoAtivo);
+    QVERIFY(c.amb->ligacao.espelhoAtivo());
 
     bool espelhou = false;
     bool julgouCedo = false;
     QVERIFY(QTest::qWaitFor([&] {
-        if (c.amb->ligacao.status() == QLatin1String("3")) {
+        if (c.amb->ligacao.estado() == EstadoLigacao::Ocupada) {
             if (c.janela->txtDados().startsWith(L(QStringLiteral("TESTE 40s"))) && c.janela->txtDados().contains("Key"))
                 espelhou = true;
             if (!c.janela->lbStatus().isEmpty())
@@ -161,7 +161,7 @@ void TstNandJanela::syscfgEspelhado()
     }, 30000));
     QVERIFY(espelhou);
     QVERIFY(!julgouCedo);
-    QVERIFY(!Globais::instancia().EspelhoAtivo);
+    QVERIFY(!c.amb->ligacao.espelhoAtivo());
     QVERIFY(c.janela->txtDados().size() >= 7001);
     QVERIFY(!c.janela->txtDados().startsWith(L(QStringLiteral("TESTE 40s"))));
     QVERIFY(c.janela->txtDados().contains("Finished"));
@@ -180,7 +180,7 @@ void TstNandJanela::syscfgRecusado()
     QTest::qWait(300);
     QCOMPARE(c.vezes("syscfg list"), 0);
     QVERIFY(!c.timer("TimerStatus")->isActive());
-    QVERIFY(!Globais::instancia().EspelhoAtivo);
+    QVERIFY(!c.amb->ligacao.espelhoAtivo());
 }
 
 // The board has no system configuration driver: the NAND error box, then the OFF verdict.
@@ -272,7 +272,7 @@ void TstNandJanela::semLigacaoEPdf()
 {
     Cenario c;
     QVERIFY(c.inicia(QStringLiteral("IP 7")));
-    c.amb->ligacao.defineStatus(QStringLiteral("0"));
+    c.amb->ligacao.defineEstado(EstadoLigacao::Desconectada);
     c.bt(0)->click();
     auto* aguarde = c.filho<QLabel>(QStringLiteral("lbAguarde"));
     QCOMPARE(aguarde->text(), L(QStringLiteral("Desconectado")) + "!");

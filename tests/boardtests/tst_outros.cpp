@@ -111,15 +111,15 @@ void TstOutros::ram1MBComEspelho()
 
     janela->btBl_Click(TesteRam1MB);
     QCOMPARE(janela->txtDados(), L("TESTE 15s"));
-    QVERIFY(Globais::instancia().EspelhoAtivo);
+    QVERIFY(amb.ligacao.espelhoAtivo());
     // While the answer grows the note stays the first line.
     QTRY_VERIFY_WITH_TIMEOUT(janela->txtDados().contains("block 0x"), 10000);
-    QVERIFY(amb.ligacao.status() == "3");
+    QVERIFY(amb.ligacao.estado() == EstadoLigacao::Ocupada);
     QVERIFY(janela->txtDados().startsWith(L("TESTE 15s") + "\r\n"));
     QVERIFY(!janela->txtDados().contains("testmemory --1MB"));
 
     QVERIFY(amb.aguardaOcioso(30000));
-    QVERIFY(!Globais::instancia().EspelhoAtivo);
+    QVERIFY(!amb.ligacao.espelhoAtivo());
     QVERIFY(!janela->txtDados().startsWith(L("TESTE 15s")));
     QVERIFY(janela->txtDados().contains("Memory test Passed"));
     QTRY_VERIFY_WITH_TIMEOUT(janela->findChild<QWidget*>("OK(0)")->isVisible(), 5000);
@@ -150,14 +150,14 @@ void TstOutros::ramQueFalha()
     QCOMPARE(janela->lbStatus(), QString("Sem Comunicação"));
 
     // Busy: the wait note, nothing sent.
-    amb.ligacao.defineStatus("3");
+    amb.ligacao.defineEstado(EstadoLigacao::Ocupada);
     janela->btBl_Click(TesteRam);
     auto* espera = janela->findChild<QLabel*>("lbAguarde");
     QVERIFY(espera->isVisible());
     QCOMPARE(espera->text(), L("Aguarde..."));
     // The last verdict stays until a test really runs.
     QVERIFY(no->isVisible());
-    amb.ligacao.defineStatus("1");
+    amb.ligacao.defineEstado(EstadoLigacao::Ociosa);
     QCOMPARE(bancada.registro(), QByteArray("testmemory\r"));
 }
 

@@ -277,8 +277,8 @@ void TstRfs::gpsNaFamiliaIp6()
     // After the refused switch-on the window is usable again and nothing went out.
     QVERIFY(janela->findChild<QWidget*>("FrameBotoes")->isEnabled());
     QVERIFY(!janela->findChild<QWidget*>("FrameVCore")->isVisible());
-    QCOMPARE(amb.ligacao.status(), QString("1"));
-    QCOMPARE(Globais::instancia().TesteAtivo, QString("0"));
+    QCOMPARE(amb.ligacao.estado(), EstadoLigacao::Ociosa);
+    QCOMPARE(amb.ligacao.requisitante(), QString("0"));
     QTest::qWait(300);
     QCOMPARE(bancada.registro(), QByteArray());
 
@@ -304,10 +304,10 @@ void TstRfs::esperaEComparador()
     QCOMPARE(espera->text(), L("Desconectado"));
     QVERIFY(janela->findChild<QWidget*>("FrameBotoes")->isEnabled());
     QTRY_VERIFY_WITH_TIMEOUT(!espera->isVisible(), 3000);
-    amb.ligacao.defineStatus("3");
+    amb.ligacao.defineEstado(EstadoLigacao::Ocupada);
     janela->btPropriedades_Click(0);
     QCOMPARE(espera->text(), L("Aguarde..."));
-    amb.ligacao.defineStatus("0");
+    amb.ligacao.defineEstado(EstadoLigacao::Desconectada);
 
     // The comparator widens the window and back.
     QCOMPARE(janela->width(), Twips::paraPixels(13170));

@@ -43,7 +43,7 @@ struct Cenario : CenarioJanela {
     bool esperaLeitura(T* w)
     {
         auto* bt = w->template findChild<QPushButton*>(QStringLiteral("btExecutaLeitura"));
-        return QTest::qWaitFor([&] { return amb->ligacao.status() == QLatin1String("1") && bt->isEnabled(); },
+        return QTest::qWaitFor([&] { return amb->ligacao.estado() == EstadoLigacao::Ociosa && bt->isEnabled(); },
                                20000);
     }
 };
@@ -214,9 +214,9 @@ void TstJanelasChip::tigrisLog()
     QCOMPARE(bt->text(), L("Ocultar"));
     QCOMPARE(w->width(), Twips::paraPixels(16365));
     // A new reading while the link is busy sends nothing.
-    c.amb->ligacao.defineStatus("3");
+    c.amb->ligacao.defineEstado(EstadoLigacao::Ocupada);
     w->findChild<QPushButton*>("btExecutaLeitura")->click();
-    c.amb->ligacao.defineStatus("1");
+    c.amb->ligacao.defineEstado(EstadoLigacao::Ociosa);
     QTest::qWait(300);
     QCOMPARE(c.vezes("pmuadc --sel tigris --read all"), 1);
 }

@@ -176,9 +176,9 @@ void TstMaster::carregaNoIdiomaAtual()
     QVERIFY(Globais::instancia().janelaAberta("Master"));
     QCOMPARE(m->windowTitle(), TextoDoDicionario("Modo Comandos e Comparador", 2) + " - Vexador Tarrim");
     QVERIFY(!filho<QPushButton>(m, "btSend")->isEnabled());
-    ambiente.ligacao.defineStatus("1");
+    ambiente.ligacao.defineEstado(EstadoLigacao::Ociosa);
     QVERIFY(filho<QPushButton>(m, "btSend")->isEnabled());
-    ambiente.ligacao.defineStatus("3");
+    ambiente.ligacao.defineEstado(EstadoLigacao::Ocupada);
     QVERIFY(!filho<QPushButton>(m, "btSend")->isEnabled());
 
     QVERIFY(!filho<CaixaTexto>(m, "txtInfoDados2")->isHidden());
@@ -220,7 +220,7 @@ void TstMaster::enviaGuardaHistoricoEEmpilha()
     QVERIFY(primeira.contains("NAND UID: "));
     QVERIFY2(!primeira.contains("nanduid"), "the echo is removed");
     QVERIFY(c.bancada.esperaRegistro("nanduid\r"));
-    QCOMPARE(Globais::instancia().TesteAtivo, QStringLiteral("0"));
+    QCOMPARE(c.ambiente.ligacao.requisitante(), QStringLiteral("0"));
 
     // Unticked: each answer goes on top of what was there.
     filho<QCheckBox>(c.console, "ckLimpar")->setChecked(false);
@@ -417,7 +417,7 @@ void TstMaster::nadaSeGravaDeRespostaIncompleta()
     filho<QPushButton>(c.console, "btSend")->click();
     // Wait until part of the answer is mirrored into the console, then try every store.
     QVERIFY(QTest::qWaitFor([&] { return c.console->txtConsole().contains("backlight"); }, 5000));
-    QVERIFY(c.ambiente.ligacao.status() == "3");
+    QVERIFY(c.ambiente.ligacao.estado() == EstadoLigacao::Ocupada);
     c.dialogos.roteiro.respostas = {Dialogos::Resposta::Sim, Dialogos::Resposta::Sim, Dialogos::Resposta::Sim};
     for (const char* bt : {"btSalvar", "btSalvarAtualizacoes", "btExcluir"})
         filho<QPushButton>(c.console, bt)->click();
@@ -714,7 +714,7 @@ void TstMaster::respostaEspelhadaSemBadge()
     QVERIFY(c.envia(comando));
     QVERIFY(c.console->txtConsole().size() > 100);
     QVERIFY2(!c.badge(), "a mirrored answer is never compared");
-    QVERIFY(!Globais::instancia().EspelhoAtivo);
+    QVERIFY(!c.ambiente.ligacao.espelhoAtivo());
 }
 
 void TstMaster::gravacoesIndependemDaLigacao_data()
@@ -733,7 +733,7 @@ void TstMaster::gravacoesIndependemDaLigacao()
     auto& roteiro = c.dialogos.roteiro;
     const QString banco = c.pasta.banco();
     QVERIFY(c.envia("nandsize"));
-    c.ambiente.ligacao.defineStatus(status);
+    c.ambiente.ligacao.defineEstado(estadoDoCodigo(status));
 
     // Copiar Dados replaces the recording.
     roteiro.respostas = {Dialogos::Resposta::Sim};
@@ -755,7 +755,7 @@ void TstMaster::gravacoesIndependemDaLigacao()
     QCOMPARE(roteiro.titulos(), QStringList({L("Dados"), L("Salvar"), L("Excluir")}));
     QVERIFY(c.console->dadosAlterados());
     QCOMPARE(c.aguarde(), QString());
-    c.ambiente.ligacao.defineStatus("1");
+    c.ambiente.ligacao.defineEstado(EstadoLigacao::Ociosa);
 }
 
 void TstMaster::botoesDoAparelhoAvisamQuandoNaoPodem_data()
@@ -778,7 +778,7 @@ void TstMaster::botoesDoAparelhoAvisamQuandoNaoPodem()
     QVERIFY(c.pronto);
     QVERIFY(c.envia("nandsize"));
     const QByteArray antes = c.bancada.registro();
-    c.ambiente.ligacao.defineStatus(status);
+    c.ambiente.ligacao.defineEstado(estadoDoCodigo(status));
     c.dialogos.roteiro.respostas = {Dialogos::Resposta::Sim};
     if (botao == "Enter")
         QTest::keyClick(filho<QComboBox>(c.console, "txtComandos")->lineEdit(), Qt::Key_Return);
@@ -791,7 +791,7 @@ void TstMaster::botoesDoAparelhoAvisamQuandoNaoPodem()
     QCOMPARE(c.bancada.registro(), antes);
     // The notice goes away by itself.
     QVERIFY(QTest::qWaitFor([&] { return c.aguarde().isEmpty(); }, 3000));
-    c.ambiente.ligacao.defineStatus("1");
+    c.ambiente.ligacao.defineEstado(EstadoLigacao::Ociosa);
 }
 
 Q_DECLARE_METATYPE(MotivoFalhaBanco)
@@ -933,7 +933,7 @@ void TstMaster::fimDoTesteDeBotoesNuncaSePerde()
     QVERIFY(c.pronto);
     c.console->defineTxtComandos("buttoncnt --dqe");
     filho<QPushButton>(c.console, "btSend")->click();
-    QVERIFY(QTest::qWaitFor([&] { return c.ambiente.ligacao.status() == "0"; }, 10000));
+    QVERIFY(QTest::qWaitFor([&] { return c.ambiente.ligacao.estado() == EstadoLigacao::Desconectada; }, 10000));
     // "/q" waits for a link, and the window says why.
     QCOMPARE(c.aguarde(), L("Desconectado") + "!");
     QVERIFY(!c.bancada.registro().contains("/q"));

@@ -150,7 +150,7 @@ void TstJanelasBuckLdo::familiaSemLigacaoSoTrocaAGrade()
     filho<QPushButton>(w, "Botao2")->click();
     QVERIFY(!lendo(w));
     QCOMPARE(w->familia(), 1);
-    QCOMPARE(Globais::instancia().TesteAtivo, QString("0"));
+    QCOMPARE(amb.ligacao.requisitante(), QString("0"));
     Banco b(Globais::instancia().CaminhoBanco);
     QCOMPARE(coluna(w->modeloGrade(), "Orig"),
              campos(b.linhas("Select Orig from Master where Modelo = 'IP 7' and TIPO = 1 order by Orig"), "Orig"));

@@ -224,7 +224,7 @@ void TstJanelasBuckTeste::toleranciaForaDeFaixaNaoEnvia()
     auto* w = c.janelas().mostra<BuckTeste>("BuckTeste");
     filho<QComboBox>(w, "Combo1")->setCurrentText("0");
     filho<QPushButton>(w, "btBl(4)")->click();
-    QCOMPARE(c.ligacao().status(), QString("1"));
+    QCOMPARE(c.ligacao().estado(), EstadoLigacao::Ociosa);
     QVERIFY(filho<QFrame>(w, "FrameVCore")->isHidden());
     QTest::qWait(200);
     QCOMPARE(c.pedidos("buckcheck 0"), 0);

@@ -167,7 +167,7 @@ void TstJanelasPmu::leituraQueNaoEhNumeroMarcaALinhaESegue()
     QVERIFY(c.dialogos.roteiro.mostradas.isEmpty());
     QVERIFY(filho<QFrame>(w, "FrameVCore")->isHidden());
     QVERIFY(filho<QFrame>(w, "FrameControle")->isEnabled());
-    QCOMPARE(c.ligacao().status(), QString("1"));
+    QCOMPARE(c.ligacao().estado(), EstadoLigacao::Ociosa);
     const int i = linhaDe(w, "BUCK5");
     QVERIFY(i >= 0);
     const PMU::Linha& l = w->linhas()[i];
@@ -190,7 +190,7 @@ void TstJanelasPmu::familiaSemLigacaoNaoLe()
     QCOMPARE(w->familia(), 1);
     QVERIFY(filho<QFrame>(w, "FrameControle")->isEnabled());
     QCOMPARE(linhasVisiveis(w), 0);
-    QCOMPARE(Globais::instancia().TesteAtivo, QString("0"));
+    QCOMPARE(amb.ligacao.requisitante(), QString("0"));
 }
 
 void TstJanelasPmu::fechadaDuranteALeituraNaoReabre_data()
@@ -212,7 +212,7 @@ void TstJanelasPmu::fechadaDuranteALeituraNaoReabre()
     QWidget* w = c.janelas().mostra(janela);
     QVERIFY(w);
     filho<QPushButton>(w, botao)->click();
-    QTRY_VERIFY(c.ligacao().status() != QString("1"));
+    QTRY_VERIFY(c.ligacao().estado() != EstadoLigacao::Ociosa);
     QPointer<QWidget> vivo(w);
     c.janelas().fecha({janela});
     QTRY_VERIFY(!vivo);

@@ -1,5 +1,6 @@
 // The VCore window against the bench board: a reading graded into the grid, a rail off its
 // reference, the IC filter carried into the report, recordings, decimals and model changes.
+#include "apoio/LigacaoAberta.h"
 #include "CenarioTrilhas.h"
 
 #include "db/Combos.h"
@@ -224,8 +225,8 @@ void TstJanelasVCores::ordenacaoRecusadaNaoMudaAOpcao()
 
     // While the link is busy ordering is refused: the checked option stays with the order
     // the grid has.
-    QVERIFY(c.ligacao().solicita("1", "help"));
-    QVERIFY(c.ligacao().status() != QString("1"));
+    QVERIFY(solicita(c.ligacao(), "1", "help"));
+    QVERIFY(c.ligacao().estado() != EstadoLigacao::Ociosa);
     opIc->click();
     QVERIFY(opPorc->isChecked());
     QVERIFY(!opIc->isChecked() && !opMalha->isChecked());
@@ -457,7 +458,7 @@ void TstJanelasVCores::desconectadoAteAJanelaPrincipalHabilitar()
     // Still no link: pressing it sends nothing.
     bt->click();
     QVERIFY(!filho<QTimer>(w, "Timer1")->isActive());
-    QCOMPARE(Globais::instancia().TesteAtivo, QString("0"));
+    QCOMPARE(amb.ligacao.requisitante(), QString("0"));
 }
 
 void TstJanelasVCores::tempoDoFimDaTrocaAteAGrade()

@@ -111,27 +111,27 @@ void TstDescarte::corteNoLimite()
     Ligacao& l = w.ligacao();
     QVERIFY(AbreLigacao(l, b.dispositivo()));
     QStringList respostas;
-    l.registraEntrega("4", [&](const QString& R, const QString&) { respostas << R; });
+    registraEntrega(l, "4", [&](const QString& R, const QString&) { respostas << R; });
 
-    QVERIFY(l.solicita("4", "syscfg list"));
+    QVERIFY(solicita(l, "4", "syscfg list"));
     QTRY_VERIFY_WITH_TIMEOUT(!respostas.isEmpty(), 40000);
     const QString cortada = respostas.first();
     QVERIFY(l.cortadaNoLimite());
     QVERIFY(cortada.startsWith(QStringLiteral("\r\nsyscfg list\r\r\nListing SysCfg entries:\r\n")));
     QVERIFY(!cortada.contains(QStringLiteral("Finished")));
     // Busy until the phone has finished: every window sees the usual wait.
-    QCOMPARE(l.status(), QStringLiteral("3"));
+    QCOMPARE(l.estado(), EstadoLigacao::Ocupada);
     QCOMPARE(st1(w), L("Comunicando"));
     QCOMPARE(l.textoEspera(), L("Aguarde..."));
-    QCOMPARE(Globais::instancia().TesteAtivo, QStringLiteral("0"));
-    QVERIFY(!l.solicita("4", "nandsize"));
-    QTRY_COMPARE_WITH_TIMEOUT(l.status(), QStringLiteral("1"), 20000);
+    QCOMPARE(l.requisitante(), QStringLiteral("0"));
+    QVERIFY(!solicita(l, "4", "nandsize"));
+    QTRY_COMPARE_WITH_TIMEOUT(l.estado(), EstadoLigacao::Ociosa, 20000);
     QCOMPARE(st1(w), L("Conectado"));
     QCOMPARE(w.windowTitle(), Globais::instancia().TituloPrincipal);
     QCOMPARE(l.txtConsole(), cortada); // the late bytes never reached the console
 
     // The next answer holds only its own bytes.
-    QVERIFY(l.solicita("4", "nandsize"));
+    QVERIFY(solicita(l, "4", "nandsize"));
     QTRY_COMPARE_WITH_TIMEOUT(respostas.size(), 2, 5000);
     static const QRegularExpression nandsize(
         QStringLiteral("^\r\nnandsize\r\r\nNAND Size \\(Passed\\): 0x[0-9A-F]{16}\r\n(\\[0D1F2E3C:5A4B6C7D\\] :-\\) )?$"));
@@ -167,17 +167,17 @@ void TstDescarte::bytesForaDaTroca()
     Ligacao& l = w.ligacao();
     QVERIFY(AbreLigacao(l, b.dispositivo()));
     QStringList respostas;
-    l.registraEntrega("4", [&](const QString& R, const QString&) { respostas << R; });
+    registraEntrega(l, "4", [&](const QString& R, const QString&) { respostas << R; });
     const QString inicio = QStringLiteral("\r\nnandsize\r\r\nNAND Size (Passed): 0x00000000");
 
-    QVERIFY(l.solicita("4", "nandsize"));
+    QVERIFY(solicita(l, "4", "nandsize"));
     QTRY_COMPARE_WITH_TIMEOUT(respostas.size(), 1, 5000);
     QCOMPARE(respostas[0], inicio);
     QVERIFY(!l.respostaCortada()); // ended by the quiet poll, as the rules say
-    QCOMPARE(l.status(), QStringLiteral("1"));
+    QCOMPARE(l.estado(), EstadoLigacao::Ociosa);
     QTest::qWait(1600); // the rest comes 1.5 s after the first piece
 
-    QVERIFY(l.solicita("4", "nandsize"));
+    QVERIFY(solicita(l, "4", "nandsize"));
     QTRY_COMPARE_WITH_TIMEOUT(respostas.size(), 2, 5000);
     QCOMPARE(respostas[1], inicio);
 
@@ -199,22 +199,22 @@ void TstDescarte::desconectarDuranteResposta()
     Ligacao& l = w.ligacao();
     QVERIFY(AbreLigacao(l, b.dispositivo()));
     int entregas = 0;
-    l.registraEntrega("17", [&](const QString&, const QString&) { ++entregas; });
+    registraEntrega(l, "17", [&](const QString&, const QString&) { ++entregas; });
     QStringList canceladas;
-    connect(&l, &Ligacao::esperaCancelada, this, [&](const QString& c) { canceladas << c; });
+    connect(&l, &Ligacao::trocaCancelada, this, [&](const QString& c, Troca::Motivo) { canceladas << c; });
 
-    QVERIFY(l.solicita("17", "syscfg list"));
+    QVERIFY(solicita(l, "17", "syscfg list"));
     QTRY_VERIFY_WITH_TIMEOUT(l.txtConsole().size() > 100, 5000);
-    QCOMPARE(l.status(), QStringLiteral("3"));
+    QCOMPARE(l.estado(), EstadoLigacao::Ocupada);
     QTest::mouseClick(w.botao(1), Qt::LeftButton);
     // At once, not when the answer would have ended.
-    QCOMPARE(l.status(), QStringLiteral("0"));
+    QCOMPARE(l.estado(), EstadoLigacao::Desconectada);
     QVERIFY(!l.porta()->isOpen());
     QCOMPARE(st1(w), L("Desconectado"));
     QCOMPARE(w.botao(1)->text(), L("Conectar"));
     QCOMPARE(w.windowTitle(), Globais::instancia().TituloPrincipal);
     QCOMPARE(canceladas, QStringList{"17"});
-    QCOMPARE(Globais::instancia().TesteAtivo, QStringLiteral("0"));
+    QCOMPARE(l.requisitante(), QStringLiteral("0"));
     for (const char* t : {"Timer1", "Timer2", "TimerDescarte"})
         QVERIFY(!l.findChild<QTimer*>(t)->isActive());
     QTest::qWait(400);

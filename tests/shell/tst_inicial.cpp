@@ -1,5 +1,6 @@
 // The main window against the bench board: connecting, identifying the model, the faults of
 // the line, the start-up without database, the box model, the menu row and the language.
+#include "apoio/LigacaoAberta.h"
 #include "apoio/Apoio.h"
 #include "apoio/Bancada.h"
 
@@ -100,7 +101,7 @@ private:
     {
         return QTest::qWaitFor([&] {
             return w.conexao().corStatus() == QLatin1String("Verde")
-                   && !w.conexao().timerVerificaVersao()->isActive() && w.ligacao().status() == QLatin1String("1");
+                   && !w.conexao().timerVerificaVersao()->isActive() && w.ligacao().estado() == EstadoLigacao::Ociosa;
         }, ms);
     }
 
@@ -150,7 +151,7 @@ void TstInicial::conecta()
 
     clica(w, 1);
     // The state changes come after the command is sent: "2", not "3", while connecting.
-    QCOMPARE(w.ligacao().status(), QStringLiteral("2"));
+    QCOMPARE(w.ligacao().estado(), EstadoLigacao::Conectando);
     QCOMPARE(w.botao(1)->text(), L("Conectando"));
     QVERIFY(mesmaImagem(filho<QLabel>(w, "ImgStatus"), filho<QLabel>(w, "PicAmarelo")));
     QVERIFY(esperaConectado(w));
@@ -167,7 +168,7 @@ void TstInicial::conecta()
 
     // Disconnecting clears the number and keeps the model.
     clica(w, 1);
-    QCOMPARE(w.ligacao().status(), QStringLiteral("0"));
+    QCOMPARE(w.ligacao().estado(), EstadoLigacao::Desconectada);
     QVERIFY(!w.ligacao().porta()->isOpen());
     QCOMPARE(filho<QLabel>(w, "lbModelo")->text(), QString());
     QCOMPARE(w.ligacao().modelo(), modelo);
@@ -186,18 +187,18 @@ void TstInicial::caixaMuda()
     QElapsedTimer relogio;
     relogio.start();
     clica(w, 1);
-    QCOMPARE(w.ligacao().status(), QStringLiteral("2"));
+    QCOMPARE(w.ligacao().estado(), EstadoLigacao::Conectando);
     clica(w, 1); // connecting: the button does nothing
-    QCOMPARE(w.ligacao().status(), QStringLiteral("2"));
+    QCOMPARE(w.ligacao().estado(), EstadoLigacao::Conectando);
     // The box answers nothing: a bare line break ends the exchange at the first poll.
-    QTRY_COMPARE_WITH_TIMEOUT(w.ligacao().status(), QStringLiteral("1"), 2000);
+    QTRY_COMPARE_WITH_TIMEOUT(w.ligacao().estado(), EstadoLigacao::Ociosa, 2000);
     QCOMPARE(w.ligacao().txtConsole(), QStringLiteral("\r\n"));
     QCOMPARE(muda.registro(), QByteArray("syscfg print RMd#\r"));
 
     // A second board appears meanwhile: the list rebuilt after the time-out shows it.
     Bancada boa(muda.pastaPortas());
     QVERIFY(boa.inicia({}, 15));
-    QTRY_COMPARE_WITH_TIMEOUT(w.ligacao().status(), QStringLiteral("0"), 6000);
+    QTRY_COMPARE_WITH_TIMEOUT(w.ligacao().estado(), EstadoLigacao::Desconectada, 6000);
     const qint64 ms = relogio.elapsed();
     QVERIFY2(ms > 3000 && ms < 5000, qPrintable(QString::number(ms))); // 11 ticks of 300 ms
     QCOMPARE(m_caixas->roteiro.textos(), (QStringList{texto("MSG_PORTA_NAO_RESPONDE"), texto("MSG_PORTA")}));
@@ -224,15 +225,15 @@ void TstInicial::bytesQueNaoSaoTexto()
     clica(w, 1);
     QTRY_VERIFY_WITH_TIMEOUT(w.conexao().corStatus() == QLatin1String("Verde"), 5000);
     QTRY_VERIFY_WITH_TIMEOUT(!w.conexao().timerVerificaVersao()->isActive()
-                                 && w.ligacao().status() == QLatin1String("1"), 8000);
+                                 && w.ligacao().estado() == EstadoLigacao::Ociosa, 8000);
     QString r;
-    w.ligacao().registraEntrega("99", [&](const QString& R, const QString&) { r = R; });
-    QVERIFY(w.ligacao().solicita("99", "help"));
+    registraEntrega(w.ligacao(), "99", [&](const QString& R, const QString&) { r = R; });
+    QVERIFY(solicita(w.ligacao(), "99", "help"));
     QTRY_VERIFY_WITH_TIMEOUT(!r.isEmpty(), 5000);
     QVERIFY(r.contains(QChar(0)));
     QVERIFY(r.contains(QChar(0xFF)));
     QVERIFY(r.contains(QStringLiteral(":-)")));
-    QCOMPARE(w.ligacao().status(), QStringLiteral("1"));
+    QCOMPARE(w.ligacao().estado(), EstadoLigacao::Ociosa);
 }
 
 void TstInicial::numeroDesconhecido()
@@ -247,7 +248,7 @@ void TstInicial::numeroDesconhecido()
     QTRY_COMPARE_WITH_TIMEOUT(filho<QLabel>(w, "lbModelo")->text(), QStringLiteral("*A9999*"), 5000);
     QCOMPARE(m_caixas->roteiro.textos(), (QStringList{texto("MSG_ERRO_NAND"), texto("MSG_SELECIONE_MODELO")}));
     QCOMPARE(w.ligacao().modelo(), QStringLiteral("IP 6"));
-    QCOMPARE(w.ligacao().status(), QStringLiteral("1"));
+    QCOMPARE(w.ligacao().estado(), EstadoLigacao::Ociosa);
     QCOMPARE(QApplication::focusWidget(), filho<QComboBox>(w, "ComboAparelhos"));
     // The user picks the model by hand.
     filho<QComboBox>(w, "ComboAparelhos")->setCurrentText("IP 8");
@@ -262,7 +263,7 @@ void TstInicial::driverAusente()
     clica(w, 1);
     QTRY_COMPARE_WITH_TIMEOUT(m_caixas->roteiro.mostradas.size(), 2, 5000);
     QCOMPARE(m_caixas->roteiro.textos(), (QStringList{texto("MSG_ERRO_NAND"), texto("MSG_SELECIONE_MODELO")}));
-    QCOMPARE(w.ligacao().status(), QStringLiteral("1"));
+    QCOMPARE(w.ligacao().estado(), EstadoLigacao::Ociosa);
     QCOMPARE(w.conexao().corStatus(), QStringLiteral("Verde"));
     QCOMPARE(w.ligacao().modelo(), QStringLiteral("IP 7"));
     QCOMPARE(filho<QLabel>(w, "lbModelo")->text(), QString());
@@ -279,7 +280,7 @@ void TstInicial::portaEmUso()
     Inicial w;
     clica(w, 1);
     QCOMPARE(m_caixas->roteiro.textos(), QStringList{texto("MSG_PORTA_EM_USO")});
-    QCOMPARE(w.ligacao().status(), QStringLiteral("0"));
+    QCOMPARE(w.ligacao().estado(), EstadoLigacao::Desconectada);
     QCOMPARE(w.botao(1)->text(), L("Conectar"));
     QVERIFY(b.registro().isEmpty());
     // Once the other program lets go, the same port connects.
@@ -322,7 +323,7 @@ void TstInicial::portaAcimaDe16()
         QCOMPARE(caixa.botoes, Dialogos::Botoes::Ok);
         QCOMPARE(m_caixas->roteiro.abertos, QStringList());
     }
-    QCOMPARE(w.ligacao().status(), QStringLiteral("0"));
+    QCOMPARE(w.ligacao().estado(), EstadoLigacao::Desconectada);
     QVERIFY(!w.ligacao().porta()->isOpen());
     m_caixas->roteiro.respostas = {Dialogos::Resposta::Nao};
     clica(w, 1);
@@ -340,7 +341,7 @@ void TstInicial::semPorta()
     cb->clear(); // no port at all
     clica(w, 1);
     QCOMPARE(m_caixas->roteiro.textos(), QStringList{CaixaDaMensagem("SEM_PORTA", 1, "").value().texto});
-    QCOMPARE(w.ligacao().status(), QStringLiteral("0"));
+    QCOMPARE(w.ligacao().estado(), EstadoLigacao::Desconectada);
     Portas::definePastaPortas(QString());
 }
 
@@ -358,12 +359,12 @@ void TstInicial::respostaSemFim()
     QTRY_VERIFY_WITH_TIMEOUT(w.ligacao().descartando(), 25000);
     const qint64 ms = relogio.elapsed();
     QVERIFY2(ms > 19500 && ms < 22500, qPrintable(QString::number(ms)));
-    QCOMPARE(w.ligacao().status(), QStringLiteral("3"));
+    QCOMPARE(w.ligacao().estado(), EstadoLigacao::Ocupada);
     QCOMPARE(w.findChild<QLabel*>(QStringLiteral("St1"))->text(), L("Comunicando"));
     QVERIFY(w.ligacao().porta()->isOpen());
     // The program is usable: disconnecting works at once, though the box still sends.
     clica(w, 1);
-    QCOMPARE(w.ligacao().status(), QStringLiteral("0"));
+    QCOMPARE(w.ligacao().estado(), EstadoLigacao::Desconectada);
     QVERIFY(!w.ligacao().porta()->isOpen());
     QCOMPARE(w.conexao().corStatus(), QStringLiteral("Branco"));
 }

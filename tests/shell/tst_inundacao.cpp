@@ -79,7 +79,7 @@ void TstInundacao::linhaInundada()
     QVERIFY(AbreLigacao(l, b.dispositivo()));
     QString R;
     bool entregue = false;
-    l.registraEntrega("17", [&](const QString& r, const QString&) {
+    registraEntrega(l, "17", [&](const QString& r, const QString&) {
         R = r;
         entregue = true;
     });
@@ -101,7 +101,7 @@ void TstInundacao::linhaInundada()
     const qint64 memoriaAntes = picoDeMemoriaKb();
     QElapsedTimer relogio;
     relogio.start();
-    QVERIFY(l.solicita("17", "syscfg list"));
+    QVERIFY(solicita(l, "17", "syscfg list"));
     pulso.start();
     batida.start();
     amostra.start();
@@ -123,10 +123,10 @@ void TstInundacao::linhaInundada()
 
     // Still flooding: the link stays busy discarding until the user disconnects.
     QTest::qWait(1000);
-    QCOMPARE(l.status(), QStringLiteral("3"));
+    QCOMPARE(l.estado(), EstadoLigacao::Ocupada);
     QVERIFY(l.descartando());
     QTest::mouseClick(w.botao(1), Qt::LeftButton);
-    QCOMPARE(l.status(), QStringLiteral("0"));
+    QCOMPARE(l.estado(), EstadoLigacao::Desconectada);
     QVERIFY(!l.porta()->isOpen());
     QCOMPARE(w.findChild<QLabel*>(QStringLiteral("St1"))->text(), L("Desconectado"));
     batida.stop();

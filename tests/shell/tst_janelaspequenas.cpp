@@ -363,7 +363,7 @@ void TstJanelasPequenas::dicas()
     Inicial w;
     w.show();
     QWidget* porta = filho<QWidget>(w, "FramePorta");
-    QCOMPARE(w.ligacao().status(), QStringLiteral("0"));
+    QCOMPARE(w.ligacao().estado(), EstadoLigacao::Desconectada);
 
     passaSobre(porta);
     QPointer<QWidget> dicas = filho<QWidget>(w, "Dicas");

@@ -1,6 +1,7 @@
 // A box that vanishes: the main window goes to the disconnected state at once, says so once,
 // releases the waiting window, and connects by itself when the same COM number is back.
 // Never after the user's own disconnect; a click or the time limit ends the waiting.
+#include "apoio/LigacaoAberta.h"
 #include "apoio/Apoio.h"
 #include "apoio/Bancada.h"
 
@@ -62,14 +63,14 @@ private:
     {
         return QTest::qWaitFor([&] {
             return w.conexao().corStatus() == QLatin1String("Verde") && !w.conexao().timerVerificaVersao()->isActive()
-                   && w.ligacao().status() == QLatin1String("1")
+                   && w.ligacao().estado() == EstadoLigacao::Ociosa
                    && w.findChild<QLabel*>(QStringLiteral("lbModelo"))->text() == QLatin1String("A1660");
         }, ms);
     }
     // The disconnected state exactly as button 1 leaves it (St1 aside: it tells the wait).
     void confereDesconectado(Inicial& w)
     {
-        QCOMPARE(w.ligacao().status(), QStringLiteral("0"));
+        QCOMPARE(w.ligacao().estado(), EstadoLigacao::Desconectada);
         QVERIFY(!w.ligacao().porta()->isOpen());
         QCOMPARE(w.botao(1)->text(), L("Conectar"));
         QCOMPARE(w.conexao().corStatus(), QStringLiteral("Branco"));
@@ -117,12 +118,12 @@ void TstPerdaLigacao::perdaNoMeioDaResposta()
         if (e != QSerialPort::NoError && pollsNoErro < 0)
             pollsNoErro = polls;
     });
-    connect(&w.ligacao(), &Ligacao::statusMudou, this, [&](const QString& s) {
-        if (s == QLatin1String("0") && pollsNaQueda < 0)
+    connect(&w.ligacao(), &Ligacao::estadoMudou, this, [&](EstadoLigacao e) {
+        if (e == EstadoLigacao::Desconectada && pollsNaQueda < 0)
             pollsNaQueda = polls;
     });
     QString cancelada;
-    connect(&w.ligacao(), &Ligacao::esperaCancelada, this, [&](const QString& c) { cancelada = c; });
+    connect(&w.ligacao(), &Ligacao::trocaCancelada, this, [&](const QString& c, Troca::Motivo) { cancelada = c; });
 
     // The charger window asks; the line vanishes half-way through its answer.
     JanelaFilha* tigris = w.janelas().mostra("Tigris");
@@ -130,10 +131,10 @@ void TstPerdaLigacao::perdaNoMeioDaResposta()
     auto* executa = tigris->findChild<QPushButton*>("btExecutaLeitura");
     QVERIFY(executa);
     QTest::mouseClick(executa, Qt::LeftButton);
-    QCOMPARE(w.ligacao().status(), QStringLiteral("3"));
+    QCOMPARE(w.ligacao().estado(), EstadoLigacao::Ocupada);
     QVERIFY(!executa->isEnabled());
 
-    QTRY_COMPARE_WITH_TIMEOUT(w.ligacao().status(), QStringLiteral("0"), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(w.ligacao().estado(), EstadoLigacao::Desconectada, 5000);
     QVERIFY(pollsNoErro >= 0);
     QVERIFY2(pollsNaQueda - pollsNoErro <= 1, qPrintable(QStringLiteral("%1 polls").arg(pollsNaQueda - pollsNoErro)));
     confereDesconectado(w);
@@ -145,7 +146,7 @@ void TstPerdaLigacao::perdaNoMeioDaResposta()
     QCOMPARE(st1(w), QStringLiteral("Esperando la Box"));
     Globais::instancia().IdiomaAtual = 1;
     w.Traducao_Form_Inicial();
-    QCOMPARE(Globais::instancia().TesteAtivo, QStringLiteral("0"));
+    QCOMPARE(w.ligacao().requisitante(), QStringLiteral("0"));
     // The window that waited has its button back; nothing was delivered to it.
     QCOMPARE(cancelada, QStringLiteral("9"));
     QVERIFY(executa->isEnabled());
@@ -167,11 +168,11 @@ void TstPerdaLigacao::perdaNoMeioDaResposta()
 
     // The user's own disconnect is never followed by a reconnection, though the box is there.
     clica(w, 1);
-    QCOMPARE(w.ligacao().status(), QStringLiteral("0"));
+    QCOMPARE(w.ligacao().estado(), EstadoLigacao::Desconectada);
     QCOMPARE(st1(w), L("Desconectado"));
     QVERIFY(!w.conexao().aguardandoBox());
     QTest::qWait(1500);
-    QCOMPARE(w.ligacao().status(), QStringLiteral("0"));
+    QCOMPARE(w.ligacao().estado(), EstadoLigacao::Desconectada);
     QCOMPARE(vezes(b.registro(), Rmd), 2);
 }
 
@@ -191,8 +192,8 @@ void TstPerdaLigacao::esperaTermina()
     w.conexao().LimiteEsperaBoxMs = clique ? 60000 : 700;
     clica(w, 1);
     QVERIFY(esperaConectado(w));
-    QVERIFY(w.ligacao().solicita("99", "pmuadc --read all"));
-    QTRY_COMPARE_WITH_TIMEOUT(w.ligacao().status(), QStringLiteral("0"), 5000);
+    QVERIFY(solicita(w.ligacao(), "99", "pmuadc --read all"));
+    QTRY_COMPARE_WITH_TIMEOUT(w.ligacao().estado(), EstadoLigacao::Desconectada, 5000);
     QVERIFY(w.conexao().aguardandoBox());
     QTRY_COMPARE(m_caixas->roteiro.textos(), QStringList{texto("MSG_PORTA")});
     if (clique) {
@@ -206,7 +207,7 @@ void TstPerdaLigacao::esperaTermina()
 
     QVERIFY(b.esperaNovoDispositivo());
     QTest::qWait(1500);
-    QCOMPARE(w.ligacao().status(), QStringLiteral("0"));
+    QCOMPARE(w.ligacao().estado(), EstadoLigacao::Desconectada);
     QVERIFY(!w.ligacao().porta()->isOpen());
     QCOMPARE(vezes(b.registro(), Rmd), 1);
 }
@@ -221,7 +222,7 @@ void TstPerdaLigacao::perdaEntreTrocas()
     clica(w, 1);
     QVERIFY(esperaConectado(w));
     primeira.para();
-    QTRY_COMPARE_WITH_TIMEOUT(w.ligacao().status(), QStringLiteral("0"), 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(w.ligacao().estado(), EstadoLigacao::Desconectada, 3000);
     confereDesconectado(w);
     QCOMPARE(st1(w), L("Aguardando Box"));
     QTRY_COMPARE(m_caixas->roteiro.textos(), QStringList{texto("MSG_PORTA")});
@@ -243,18 +244,18 @@ void TstPerdaLigacao::outroErroMantemLigacao()
     clica(w, 1);
     QVERIFY(esperaConectado(w, 15000));
     QString cancelada;
-    connect(&w.ligacao(), &Ligacao::esperaCancelada, this, [&](const QString& c) { cancelada = c; });
-    QVERIFY(w.ligacao().solicita("99", "pmuadc --read all"));
+    connect(&w.ligacao(), &Ligacao::trocaCancelada, this, [&](const QString& c, Troca::Motivo) { cancelada = c; });
+    QVERIFY(solicita(w.ligacao(), "99", "pmuadc --read all"));
     QTRY_VERIFY_WITH_TIMEOUT(w.ligacao().txtConsole().size() > 60, 5000);
     w.ligacao().porta()->close();
     QTRY_COMPARE_WITH_TIMEOUT(m_caixas->roteiro.mostradas.size(), 1, 2000);
     const Dialogos::Caixa caixa = m_caixas->roteiro.mostradas.first().caixa;
     QCOMPARE(caixa.icone, Dialogos::Icone::Critico);
     QVERIFY2(caixa.titulo.startsWith(QStringLiteral("Nº ")), qPrintable(caixa.titulo));
-    QCOMPARE(w.ligacao().status(), QStringLiteral("1"));
+    QCOMPARE(w.ligacao().estado(), EstadoLigacao::Ociosa);
     QCOMPARE(st1(w), L("Conectado"));
     QCOMPARE(cancelada, QStringLiteral("99"));
-    QCOMPARE(Globais::instancia().TesteAtivo, QStringLiteral("99"));
+    QCOMPARE(w.ligacao().requisitante(), QStringLiteral("99"));
     QVERIFY(!w.conexao().aguardandoBox());
     QTest::qWait(300);
     QCOMPARE(m_caixas->roteiro.mostradas.size(), 1);

@@ -1,6 +1,7 @@
 // The session log: answers kept byte for byte behind their prefix, one file per day, old days
 // removed, a failure to write told once without disturbing the exchange; a short session
 // against the bench board logged command by command.
+#include "apoio/LigacaoAberta.h"
 #include "apoio/Apoio.h"
 #include "apoio/Bancada.h"
 
@@ -93,7 +94,7 @@ private:
     {
         return QTest::qWaitFor([&] {
             return w.conexao().corStatus() == QLatin1String("Verde") && !w.conexao().timerVerificaVersao()->isActive()
-                   && w.ligacao().status() == QLatin1String("1")
+                   && w.ligacao().estado() == EstadoLigacao::Ociosa
                    && w.findChild<QLabel*>(QStringLiteral("lbModelo"))->text() == QLatin1String("A1660");
         }, ms);
     }
@@ -312,14 +313,14 @@ void TstRegistroSessao::sessaoCurta()
     QTest::mouseClick(w.botao(1), Qt::LeftButton);
     QVERIFY(esperaConectado(w));
     QStringList entregues;
-    w.ligacao().registraEntrega("17", [&](const QString& R, const QString&) { entregues << R; });
+    registraEntrega(w.ligacao(), "17", [&](const QString& R, const QString&) { entregues << R; });
     for (const QString& comando : {QStringLiteral("help"), QStringLiteral("pmuadc --read all")}) {
-        QVERIFY(w.ligacao().solicita("17", comando));
-        QTRY_VERIFY_WITH_TIMEOUT(w.ligacao().status() == QLatin1String("1"), 10000);
+        QVERIFY(solicita(w.ligacao(), "17", comando));
+        QTRY_VERIFY_WITH_TIMEOUT(w.ligacao().estado() == EstadoLigacao::Ociosa, 10000);
     }
     QCOMPARE(entregues.size(), 2);
     QTest::mouseClick(w.botao(1), Qt::LeftButton);
-    QCOMPARE(w.ligacao().status(), QStringLiteral("0"));
+    QCOMPARE(w.ligacao().estado(), EstadoLigacao::Desconectada);
     QCOMPARE(m_caixas->roteiro.mostradas.size(), 0);
 
     const QList<Entrada> e = leRegistro(conteudo(w.registro().arquivoDoDia(QDate::currentDate())));
@@ -373,11 +374,11 @@ void TstRegistroSessao::pastaIndisponivelNaoAtrapalha()
     QTest::mouseClick(w.botao(1), Qt::LeftButton);
     QVERIFY(esperaConectado(w));
     QString r;
-    w.ligacao().registraEntrega("17", [&](const QString& R, const QString&) { r = R; });
-    QVERIFY(w.ligacao().solicita("17", "help"));
+    registraEntrega(w.ligacao(), "17", [&](const QString& R, const QString&) { r = R; });
+    QVERIFY(solicita(w.ligacao(), "17", "help"));
     QTRY_VERIFY_WITH_TIMEOUT(!r.isEmpty(), 5000);
     QVERIFY(r.endsWith(QStringLiteral("] :-) ")));
-    QCOMPARE(w.ligacao().status(), QStringLiteral("1"));
+    QCOMPARE(w.ligacao().estado(), EstadoLigacao::Ociosa);
     // Told once, as a standard error box, and nothing else.
     QCOMPARE(m_caixas->roteiro.mostradas.size(), 1);
     QCOMPARE(m_caixas->roteiro.mostradas.first().caixa.icone, Dialogos::Icone::Critico);

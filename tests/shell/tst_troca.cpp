@@ -111,7 +111,7 @@ private slots:
 private:
     void prepara(Ligacao& l, Entrega& e, QElapsedTimer& relogio)
     {
-        l.registraEntrega("99", [&](const QString& R, const QString& A) {
+        registraEntrega(l, "99", [&](const QString& R, const QString& A) {
             e.R = R;
             e.A = A;
             e.quando = relogio.elapsed();
@@ -149,15 +149,15 @@ void TstTroca::primeiraLeitura()
     Entrega e;
     prepara(l, e, relogio);
     if (codigo == "19")
-        l.registraEntrega("19", [&](const QString& R, const QString& A) {
+        registraEntrega(l, "19", [&](const QString& R, const QString& A) {
             e.R = R;
             e.A = A;
             e.quando = relogio.elapsed();
         });
 
     relogio.start();
-    QVERIFY(l.solicita(codigo, comando));
-    QCOMPARE(l.status(), QStringLiteral("3"));
+    QVERIFY(solicita(l, codigo, comando));
+    QCOMPARE(l.estado(), EstadoLigacao::Ocupada);
     QTRY_VERIFY(fone.recebido() == comando.toLatin1() + '\r');
     // One line and the prompt, well within the first poll. (The gas-gauge code ends on a
     // prompt in a chunk of its own, so it gets none here.)
@@ -165,8 +165,8 @@ void TstTroca::primeiraLeitura()
     fone.escreve(comando.toLatin1() + "\r\nA1660\n" + (codigo == "19" ? "" : "[0D1F2E3C:5A4B6C7D] :-) "));
     QTRY_VERIFY_WITH_TIMEOUT(e.quando >= 0, 60000);
     QCOMPARE(e.ticksTimer2, ticks);
-    QCOMPARE(l.status(), QStringLiteral("1"));
-    QCOMPARE(Globais::instancia().TesteAtivo, QStringLiteral("0"));
+    QCOMPARE(l.estado(), EstadoLigacao::Ociosa);
+    QCOMPARE(l.requisitante(), QStringLiteral("0"));
     const QString corpo = codigo == "19" ? "" : "[0D1F2E3C:5A4B6C7D] :-) ";
     QCOMPARE(e.R, "\r\n" + comando + "\r\r\nA1660\r\n" + corpo);
     QCOMPARE(e.A, "\r\n\r\r\nA1660\r\n" + corpo);
@@ -189,7 +189,7 @@ void TstTroca::fimNaPrimeiraLeituraVazia()
             fone.escreve(QByteArray("piece ") + QByteArray::number(e.ticksTimer2) + "\n");
     });
     relogio.start();
-    QVERIFY(l.solicita("99", "pmuadc --read all"));
+    QVERIFY(solicita(l, "99", "pmuadc --read all"));
     fone.escreve("pmuadc --read all\r\nheader\n");
     QTRY_VERIFY_WITH_TIMEOUT(e.quando >= 0, 5000);
     QCOMPARE(e.ticksTimer2, 9);
@@ -210,7 +210,7 @@ void TstTroca::silencioNaBox2()
     Entrega e;
     prepara(l, e, relogio);
     relogio.start();
-    QVERIFY(l.solicita("99", "bl --on"));
+    QVERIFY(solicita(l, "99", "bl --on"));
     QTRY_VERIFY_WITH_TIMEOUT(e.quando >= 0, 3000);
     QCOMPARE(e.R, QStringLiteral("\r\n"));
     QCOMPARE(e.ticksTimer2, 0);
@@ -227,10 +227,9 @@ void TstTroca::espelhoEEco()
     Entrega e;
     prepara(l, e, relogio);
     QStringList espelhos;
-    l.registraEspelho("99", [&](const QString& R, const QString& A) { espelhos << R + "|" + A; });
-    Globais::instancia().EspelhoAtivo = true;
+    registraEspelho(l, "99", [&](const QString& R, const QString& A) { espelhos << R + "|" + A; });
     relogio.start();
-    QVERIFY(l.solicita("99", "help"));
+    QVERIFY(solicita(l, "99", "help", true));
     // A command whose text also occurs in the body: every occurrence goes from A.
     fone.escreve("help\r\nsee help\n");
     QTest::qWait(250);
@@ -240,12 +239,12 @@ void TstTroca::espelhoEEco()
     QVERIFY(espelhos.size() >= 3);
     QCOMPARE(espelhos.first(), QStringLiteral("\r\n|\r\n"));
     QCOMPARE(espelhos.last(), e.R + "|" + e.A);
-    QVERIFY(!Globais::instancia().EspelhoAtivo); // cleared at the delivery
+    QVERIFY(!l.espelhoAtivo()); // cleared at the delivery
     // Not mirrored once cleared.
     const int n = espelhos.size();
-    QVERIFY(l.solicita("99", "help"));
+    QVERIFY(solicita(l, "99", "help"));
     fone.escreve("help\r\n[x] :-) ");
-    QTRY_COMPARE(l.status(), QStringLiteral("1"));
+    QTRY_COMPARE(l.estado(), EstadoLigacao::Ociosa);
     QCOMPARE(espelhos.size(), n);
 }
 
@@ -293,7 +292,7 @@ void TstTroca::respostaSemFimAPlenaVelocidade()
 
     relogio.start();
     const double cpu0 = cpuDaLinhaPrincipal();
-    QVERIFY(l.solicita("99", "syscfg list"));
+    QVERIFY(solicita(l, "99", "syscfg list"));
     pulso.start();
     batida.start();
     QTRY_VERIFY_WITH_TIMEOUT(e.quando >= 0, 30000);
@@ -301,10 +300,10 @@ void TstTroca::respostaSemFimAPlenaVelocidade()
     const qint64 duracao = e.quando;
     batida.stop();
     // Busy while the phone goes on; idle once it has been quiet for six polls.
-    QCOMPARE(l.status(), QStringLiteral("3"));
+    QCOMPARE(l.estado(), EstadoLigacao::Ocupada);
     para = true;
     escritor.join();
-    QTRY_COMPARE_WITH_TIMEOUT(l.status(), QStringLiteral("1"), 2000);
+    QTRY_COMPARE_WITH_TIMEOUT(l.estado(), EstadoLigacao::Ociosa, 2000);
     QCOMPARE(l.txtConsole(), e.R);
 
     // Cut at Timer2 tick 200 of the 100 ms poll, with what had arrived.

@@ -109,7 +109,7 @@ Bateria::Bateria(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Bate
     CentralizaBateria();
     TraduzBateria();
     consultaDados(QStringLiteral("xx"), QString());
-    if (ligacao().status() == QLatin1String("1"))
+    if (ligacao().estado() == EstadoLigacao::Ociosa)
         IniciaLeitura();
 }
 
@@ -167,7 +167,7 @@ void Bateria::CentralizaBateria()
 
 void Bateria::btBateria_Click()
 {
-    if (ligacao().status() != QLatin1String("1"))
+    if (ligacao().estado() != EstadoLigacao::Ociosa)
         return;
     defineTxtDados(QString());
     for (int i = 0; i < ModuloBateria::NumeroValores; ++i)
@@ -179,7 +179,7 @@ void Bateria::btBateria_Click()
 void Bateria::IniciaLeitura()
 {
     consultaDados(QStringLiteral("xx"), QString());
-    if (!ligacao().solicita(CodigoPropriedades, ModuloBateria::ComandoPropriedades))
+    if (!solicita(CodigoPropriedades, ModuloBateria::ComandoPropriedades))
         return;
     m_barra->resize(1, m_barra->height());
     m_timerBarra->start();
@@ -188,10 +188,10 @@ void Bateria::IniciaLeitura()
 
 void Bateria::TimerLer_Timer()
 {
-    if (ligacao().status() != QLatin1String("1"))
+    if (ligacao().estado() != EstadoLigacao::Ociosa)
         return;
     m_timerLer->stop();
-    ligacao().solicita(CodigoGasGauge, ModuloBateria::ComandoGasGauge);
+    solicita(CodigoGasGauge, ModuloBateria::ComandoGasGauge);
 }
 
 void Bateria::Organiza(const QString& texto)

@@ -208,16 +208,16 @@ void Displays::btBl_Click(int indice)
     const QString comando = ModuloDisplay::ComandoBotao(indice);
     if (comando.isEmpty())
         return;
-    if (!ligacao().solicita(Codigo, comando))
+    if (!solicita(Codigo, comando))
         MostraAguarde();
 }
 
 void Displays::Slider1_MouseUp()
 {
-    const QString status = ligacao().status();
-    if (status == QLatin1String("1")) {
-        ligacao().solicita(Codigo, QStringLiteral("bl -p ") + QString::number(m_slider1->value()));
-    } else if (status == QLatin1String("2") || status == QLatin1String("3")) {
+    const EstadoLigacao estado = ligacao().estado();
+    if (estado == EstadoLigacao::Ociosa) {
+        solicita(Codigo, QStringLiteral("bl -p ") + QString::number(m_slider1->value()));
+    } else if (estado == EstadoLigacao::Conectando || estado == EstadoLigacao::Ocupada) {
         // The label keeps whatever caption it had last.
         m_timerAguarde->start();
         m_lbAguarde->show();
@@ -231,8 +231,7 @@ void Displays::Cor_Click(const QString& nome)
         return;
     // The colour commands keep the requester code as it is: their answer goes to no window,
     // so the note written by PreparaTesteCor stays.
-    ligacao().defineTxtComandos(ModuloDisplay::ComandoCor(m_txtTextoCores->text(), sufixo));
-    ligacao().EnviaComando();
+    solicita(SemRequisitante, ModuloDisplay::ComandoCor(m_txtTextoCores->text(), sufixo));
 }
 
 bool Displays::PreparaTesteCor()
@@ -242,7 +241,7 @@ bool Displays::PreparaTesteCor()
         return false;
     }
     m_txtTextoCores->setText(ModuloDisplay::TextoCor(m_txtTextoCores->text()));
-    const bool pronto = ligacao().status() == QLatin1String("1");
+    const bool pronto = ligacao().estado() == EstadoLigacao::Ociosa;
     if (!pronto)
         MostraAguarde();
     defineTxtDados(ModuloDisplay::NotaCor(hora()));
@@ -251,7 +250,7 @@ bool Displays::PreparaTesteCor()
 
 void Displays::MostraAguarde()
 {
-    m_lbAguarde->setText(ligacao().status() == QLatin1String("0") ? L(QStringLiteral("Desconectado"))
+    m_lbAguarde->setText(ligacao().estado() == EstadoLigacao::Desconectada ? L(QStringLiteral("Desconectado"))
                                                                   : L(QStringLiteral("Aguarde...")));
     m_timerAguarde->start();
     m_lbAguarde->show();

@@ -194,7 +194,7 @@ void I2C::esperaCancelada()
     // A one-off read error costs the automatic test that bus, as a bus that never answers
     // does: it goes on with the next one. Only a link that is gone ends it, keeping the rows
     // scanned so far.
-    if (ligacao().status() != QLatin1String("0"))
+    if (ligacao().estado() != EstadoLigacao::Desconectada)
         return;
     m_modoAuto = false;
     m_timerAuto->stop();
@@ -273,7 +273,7 @@ void I2C::btI2C_Click(int indice)
     defineTxtDadosI2C(QString());
     m_barra->resize(1, m_barra->height());
     m_frameResultadoOK->hide();
-    if (ligacao().status() != QLatin1String("1")) {
+    if (ligacao().estado() != EstadoLigacao::Ociosa) {
         mostraAguarde(ligacao().textoEspera());
         return;
     }
@@ -302,7 +302,7 @@ void I2C::VarreBarramento(int barramento)
         m_ok[k]->hide();
         m_no[k]->hide();
     }
-    ligacao().solicita(Codigo, QStringLiteral("i2c -s ") + QString::number(barramento));
+    solicita(Codigo, QStringLiteral("i2c -s ") + QString::number(barramento));
     m_progressBar->show();
     m_timerBarra->start();
 }
@@ -414,11 +414,11 @@ void I2C::btAutoTeste_Click()
         m_btAutoTeste->setText(QStringLiteral("Auto ") + L(QStringLiteral("Teste")));
         return;
     }
-    const QString status = ligacao().status();
-    if (status == QLatin1String("1")) {
+    const EstadoLigacao estado = ligacao().estado();
+    if (estado == EstadoLigacao::Ociosa) {
         m_barramentoSelecionado = 99;
         IniciaAutoTeste();
-    } else if (status != QLatin1String("0")) {
+    } else if (estado != EstadoLigacao::Desconectada) {
         m_lbAguarde->show();
         m_lbAguarde->raise();
         m_timerAguarde->start();

@@ -200,7 +200,7 @@ void IC::defineLbIC(const QString& texto)
 
 void IC::btBl_Click(int indice)
 {
-    if (ligacao().status() != QLatin1String("1")) {
+    if (ligacao().estado() != EstadoLigacao::Ociosa) {
         m_lbAguarde->setText(ligacao().textoEspera());
         m_timerAguarde->start();
         m_lbAguarde->show();
@@ -217,13 +217,11 @@ void IC::btBl_Click(int indice)
 
 void IC::PrePesquisa()
 {
-    if (ligacao().status() != QLatin1String("1"))
+    if (ligacao().estado() != EstadoLigacao::Ociosa)
         return;
-    Globais::instancia().TesteAtivo = Codigo;
-    ligacao().defineTxtComandos(ModuloIC::ComandoIC(m_testeSelecionado));
     m_nomeCI = ModuloIC::NomeCI(ligacao().modelo());
     defineTxtDados(QString());
-    ligacao().EnviaComando();
+    solicita(Codigo, ModuloIC::ComandoIC(m_testeSelecionado));
     m_timerStatus->start();
 }
 
@@ -241,7 +239,7 @@ void IC::btTigris_Click()
 
 void IC::TimerStatus_Timer()
 {
-    if (ligacao().status() != QLatin1String("1"))
+    if (ligacao().estado() != EstadoLigacao::Ociosa)
         return;
     if (m_txtDados.size() >= ModuloIC::MinimoAvaliacao) {
         m_timerStatus->stop();

@@ -111,8 +111,8 @@ Nand::Nand(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Nand"), ja
     m_timerTamanho->start();
     m_contadorNand = 1;
     TraduzNand();
-    if (ligacao().status() == QLatin1String("1"))
-        ligacao().solicita(Codigo, ModuloNand::ComandoNand(1));
+    if (ligacao().estado() == EstadoLigacao::Ociosa)
+        solicita(Codigo, ModuloNand::ComandoNand(1));
 }
 
 // ------------------------------------------------------------------ hooks of the main window
@@ -181,7 +181,7 @@ void Nand::defineLbStatus(const QString& texto)
 
 void Nand::btBl_Click(int indice)
 {
-    if (ligacao().status() != QLatin1String("1")) {
+    if (ligacao().estado() != EstadoLigacao::Ociosa) {
         m_lbAguarde->setText(ligacao().textoEspera());
         m_lbAguarde->show();
         m_timerAguarde->start();
@@ -224,7 +224,7 @@ void Nand::abreTensoesNand()
 
 void Nand::PrePesquisa()
 {
-    if (ligacao().status() != QLatin1String("1"))
+    if (ligacao().estado() != EstadoLigacao::Ociosa)
         return;
     m_contadorNand = 1;
     m_barra->resize(1, m_barra->height());
@@ -232,16 +232,14 @@ void Nand::PrePesquisa()
     m_timerBarra->start();
     if (m_funcaoNand == 1)
         ParaBarra();
-    if (m_funcaoNand == 3) {
+    const bool espelhada = m_funcaoNand == 3;
+    if (espelhada)
         m_timerBarra->setInterval(250);
-        Globais::instancia().EspelhoAtivo = true;
-    }
     if (m_funcaoNand != 1) {
         defineLbStatus(QString());
         m_lbStatus2->hide();
     }
-    if (!ligacao().solicita(Codigo, ModuloNand::ComandoNand(m_funcaoNand))) {
-        Globais::instancia().EspelhoAtivo = false;
+    if (!solicita(Codigo, ModuloNand::ComandoNand(m_funcaoNand), espelhada)) {
         ParaBarra();
         return;
     }
@@ -258,7 +256,7 @@ void Nand::btPdf_Click()
 void Nand::TimerStatus_Timer()
 {
     // A mirrored answer is still growing: nothing is judged until the link is idle.
-    if (ligacao().status() != QLatin1String("1"))
+    if (ligacao().estado() != EstadoLigacao::Ociosa)
         return;
     const ModuloNand::Veredicto v = ModuloNand::AvaliaNand(m_funcaoNand, m_txtDados);
     if (v.julgado) {

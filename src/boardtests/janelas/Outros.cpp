@@ -196,7 +196,7 @@ void Outros::atualizaDispositivo()
 
 void Outros::btBl_Click(int indice)
 {
-    if (ligacao().status() != QLatin1String("1")) {
+    if (ligacao().estado() != EstadoLigacao::Ociosa) {
         m_lbAguarde->setText(ligacao().textoEspera());
         m_timerAguarde->start();
         m_lbAguarde->show();
@@ -213,23 +213,16 @@ void Outros::btBl_Click(int indice)
 
 void Outros::PrePesquisa()
 {
-    if (ligacao().status() != QLatin1String("1"))
+    if (ligacao().estado() != EstadoLigacao::Ociosa)
         return;
     const ModuloOutros::Teste t = ModuloOutros::teste(m_testeSelecionado);
     if (t.comando.isEmpty())
         return;
-    Globais::instancia().TesteAtivo = Codigo;
     m_barra->resize(1, m_barra->height());
     m_timerBarra->start();
-    ligacao().defineTxtComandos(t.comando);
     m_nomeCI = t.nomeCI;
-    if (t.espelho) {
-        defineTxtDados(L(QStringLiteral("TESTE 15s")));
-        Globais::instancia().EspelhoAtivo = true;
-    } else {
-        defineTxtDados(QString());
-    }
-    ligacao().EnviaComando();
+    defineTxtDados(t.espelho ? L(QStringLiteral("TESTE 15s")) : QString());
+    solicita(Codigo, t.comando, t.espelho);
     m_timerStatus->start();
 }
 
@@ -248,7 +241,7 @@ void Outros::btPanicFull_Click()
 
 void Outros::TimerStatus_Timer()
 {
-    if (ligacao().status() != QLatin1String("1"))
+    if (ligacao().estado() != EstadoLigacao::Ociosa)
         return;
     if (m_txtDados.size() >= ModuloOutros::MinimoAvaliacao) {
         paraBarra();

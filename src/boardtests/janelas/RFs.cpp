@@ -213,7 +213,7 @@ void RFs::posiciona()
 void RFs::MostraAguarde(bool comExclamacao)
 {
     QString texto = L(QStringLiteral("Aguarde..."));
-    if (ligacao().status() == QLatin1String("0")) {
+    if (ligacao().estado() == EstadoLigacao::Desconectada) {
         texto = L(QStringLiteral("Desconectado"));
         if (comExclamacao)
             texto += QLatin1Char('!');
@@ -240,7 +240,7 @@ void RFs::liberaBotoes()
 
 void RFs::btOn_Click(int indice)
 {
-    if (ligacao().status() != QLatin1String("1")) {
+    if (ligacao().estado() != EstadoLigacao::Ociosa) {
         MostraAguarde(true);
         return;
     }
@@ -256,27 +256,23 @@ void RFs::btOn_Click(int indice)
 
 void RFs::PrePesquisa()
 {
-    Globais::instancia().TesteAtivo = Codigo;
     defineTxtDados(QString());
-    if (ligacao().status() != QLatin1String("1"))
+    if (ligacao().estado() != EstadoLigacao::Ociosa)
         return;
     if (ModuloRf::Recusado(m_radioSelecionado, ligacao().modelo())) {
         liberaBotoes();
         MostraMensagem(QStringLiteral("MSG_NAO_PARA_IP6"));
-        // Nothing goes out: the requester code goes back to none.
-        Globais::instancia().TesteAtivo = QStringLiteral("0");
         return;
     }
-    ligacao().defineTxtComandos(ModuloRf::radio(m_radioSelecionado).comandoOn);
     m_radioAtual = m_radioSelecionado;
-    ligacao().EnviaComando();
+    solicita(Codigo, ModuloRf::radio(m_radioSelecionado).comandoOn);
     m_contadorRf = 1;
     m_timer1->start();
 }
 
 void RFs::btOff_Click(int indice)
 {
-    if (ligacao().status() != QLatin1String("1")) {
+    if (ligacao().estado() != EstadoLigacao::Ociosa) {
         MostraAguarde(false);
         return;
     }
@@ -289,17 +285,15 @@ void RFs::btOff_Click(int indice)
     m_no0->hide();
     defineLbStatius(QString());
     m_lbStatus2->hide();
-    Globais::instancia().TesteAtivo = Codigo;
     defineTxtDados(QString());
-    ligacao().defineTxtComandos(ModuloRf::radio(indice).comandoOff);
     m_radioAtual = indice;
     defineCorFundo(indice, Cores::Branco);
-    ligacao().EnviaComando();
+    solicita(Codigo, ModuloRf::radio(indice).comandoOff);
 }
 
 void RFs::btPropriedades_Click(int indice)
 {
-    if (ligacao().status() != QLatin1String("1")) {
+    if (ligacao().estado() != EstadoLigacao::Ociosa) {
         MostraAguarde(false);
         return;
     }
@@ -312,11 +306,9 @@ void RFs::btPropriedades_Click(int indice)
     m_no0->hide();
     defineLbStatius(QString());
     m_lbStatus2->hide();
-    Globais::instancia().TesteAtivo = Codigo;
     defineTxtDados(QString());
-    ligacao().defineTxtComandos(ModuloRf::radio(indice).comandoPropriedades);
     m_radioAtual = indice;
-    ligacao().EnviaComando();
+    solicita(Codigo, ModuloRf::radio(indice).comandoPropriedades);
 }
 
 void RFs::AvaliaRadio()
@@ -351,7 +343,7 @@ void RFs::btTensoesRF_Click()
 
 void RFs::Timer1_Timer()
 {
-    if (ligacao().status() != QLatin1String("1"))
+    if (ligacao().estado() != EstadoLigacao::Ociosa)
         return;
     ++m_contadorRf;
     if (m_contadorRf >= ModuloRf::LimiteContadorRf) {

@@ -106,7 +106,7 @@ Acorn::Acorn(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Acorn"), 
     traduz();
     m_painel = ChipAcorn::PainelInicial();
     aplicaPainel();
-    if (ligacao().status() == QLatin1String("1"))
+    if (ligacao().estado() == EstadoLigacao::Ociosa)
         btExecutaLeitura_Click();
 }
 
@@ -124,10 +124,10 @@ void Acorn::btExecutaLeitura_Click()
         MostraMensagem(QStringLiteral("SOMENTE_X"));
         return;
     }
-    if (ligacao().status() != QLatin1String("1"))
+    if (ligacao().estado() != EstadoLigacao::Ociosa)
         return;
     LimpaLeituras();
-    if (ligacao().solicita(ChipAcorn::Codigo, ChipAcorn::Comando))
+    if (solicita(ChipAcorn::Codigo, ChipAcorn::Comando))
         m_btExecuta->setEnabled(false);
 }
 

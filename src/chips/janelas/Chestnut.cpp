@@ -142,7 +142,7 @@ Chestnut::Chestnut(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Che
 
 bool Chestnut::ocioso() const
 {
-    return ligacao().status() == QLatin1String("1");
+    return ligacao().estado() == EstadoLigacao::Ociosa;
 }
 
 void Chestnut::traduz()
@@ -167,7 +167,7 @@ void Chestnut::btExecutaLeitura_Click()
 void Chestnut::PrePesquisa()
 {
     LimpaLeituras();
-    if (!ligacao().solicita(ChipChestnut::Codigo, ChipChestnut::Comando))
+    if (!solicita(ChipChestnut::Codigo, ChipChestnut::Comando))
         m_btExecuta->setEnabled(true);
 }
 
@@ -219,8 +219,7 @@ void Chestnut::btTouch_Click()
     }
     LimpaLeituras();
     // No requester code: the answer stays in the console.
-    ligacao().defineTxtComandos(comando);
-    ligacao().EnviaComando();
+    solicita(SemRequisitante, comando);
     m_timer1->start();
 }
 
@@ -229,9 +228,8 @@ void Chestnut::TimerTouch_Timer()
     if (!ocioso())
         return;
     m_btTouch->setText(textoDesativar());
-    ligacao().defineTxtComandos(ChipChestnut::ToqueLigado);
     LimpaLeituras();
-    ligacao().EnviaComando();
+    solicita(SemRequisitante, ChipChestnut::ToqueLigado);
     m_timerTouch->stop();
     m_timer1->start();
 }

@@ -131,7 +131,7 @@ Tigris::Tigris(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Tigris"
     m_painel = ChipTigris::PainelInicial(ligacao().modelo());
     aplicaPainel();
     defineLargura(LarguraComLog);
-    if (ligacao().status() == QLatin1String("1"))
+    if (ligacao().estado() == EstadoLigacao::Ociosa)
         btExecutaLeitura_Click();
 }
 
@@ -148,7 +148,7 @@ void Tigris::traduz()
 
 void Tigris::btExecutaLeitura_Click()
 {
-    if (ligacao().status() != QLatin1String("1"))
+    if (ligacao().estado() != EstadoLigacao::Ociosa)
         return;
     m_btExecuta->setEnabled(false);
     PrePesquisa();
@@ -157,7 +157,7 @@ void Tigris::btExecutaLeitura_Click()
 void Tigris::PrePesquisa()
 {
     LimpaLeituras();
-    if (!ligacao().solicita(ChipTigris::Codigo, ChipTigris::Comando))
+    if (!solicita(ChipTigris::Codigo, ChipTigris::Comando))
         m_btExecuta->setEnabled(true);
 }
 

@@ -109,7 +109,7 @@ Tristar::Tristar(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Trist
     traduz();
     m_painel = ChipTristar::PainelInicial();
     aplicaPainel();
-    if (ligacao().status() == QLatin1String("1"))
+    if (ligacao().estado() == EstadoLigacao::Ociosa)
         btExecutaLeitura_Click();
 }
 
@@ -131,7 +131,7 @@ void Tristar::traduz()
 
 void Tristar::btExecutaLeitura_Click()
 {
-    if (ligacao().status() != QLatin1String("1"))
+    if (ligacao().estado() != EstadoLigacao::Ociosa)
         return;
     m_btExecuta->setEnabled(false);
     PrePesquisa();
@@ -140,7 +140,7 @@ void Tristar::btExecutaLeitura_Click()
 void Tristar::PrePesquisa()
 {
     LimpaLeituras();
-    if (!ligacao().solicita(ChipTristar::Codigo, ChipTristar::Comando))
+    if (!solicita(ChipTristar::Codigo, ChipTristar::Comando))
         m_btExecuta->setEnabled(true);
 }
 

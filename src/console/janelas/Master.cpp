@@ -117,13 +117,13 @@ Master::Master(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Master
         m_txtInfoDados[i]->setVisible(idioma == i + 1);
     }
 
-    connect(&ligacao(), &Ligacao::statusMudou, this, [this](const QString& status) {
+    connect(&ligacao(), &Ligacao::estadoMudou, this, [this](EstadoLigacao estado) {
         atualizaBtSend();
         if (!m_fimTestePendente)
             return;
         // Sent once the delivery that made the link idle has ended; until then the wait
         // label follows the link.
-        if (status == QLatin1String("1"))
+        if (estado == EstadoLigacao::Ociosa)
             QTimer::singleShot(0, this, [this] { tentaFimTesteBotoes(); });
         else
             MostraAguarde(true);
@@ -450,7 +450,7 @@ void Master::atualizaConsole(const QString& texto)
 
 void Master::atualizaBtSend()
 {
-    m_btSend->setEnabled(ligacao().status() == QLatin1String("1") && !m_aguardando);
+    m_btSend->setEnabled(ligacao().estado() == EstadoLigacao::Ociosa && !m_aguardando);
 }
 
 void Master::MostraDadosGravados()
@@ -513,7 +513,7 @@ void Master::btSend_Click()
     if (txtComandos().isEmpty())
         return;
     // Enter in the command box while the link cannot send: said, not dropped.
-    if (ligacao().status() != QLatin1String("1")) {
+    if (ligacao().estado() != EstadoLigacao::Ociosa) {
         MostraAguarde();
         return;
     }
@@ -524,15 +524,12 @@ void Master::btSend_Click()
 void Master::ExecutaComando()
 {
     const QString comando = txtComandos();
-    if (ligacao().status() != QLatin1String("1") || comando.isEmpty())
+    if (ligacao().estado() != EstadoLigacao::Ociosa || comando.isEmpty())
         return;
     m_aguardando = true;
     m_btSend->setEnabled(false);
     m_ListCmd->insertItem(0, comando);
-    if (RegrasConsole::EspelhaAoVivo(comando))
-        Globais::instancia().EspelhoAtivo = true;
-    if (!ligacao().solicita(QStringLiteral("1"), comando)) {
-        Globais::instancia().EspelhoAtivo = false;
+    if (!solicita(QStringLiteral("1"), comando, RegrasConsole::EspelhaAoVivo(comando))) {
         m_aguardando = false;
         atualizaBtSend();
         return;
@@ -554,14 +551,13 @@ void Master::tentaFimTesteBotoes()
 {
     if (!m_fimTestePendente)
         return;
-    if (ligacao().status() != QLatin1String("1")) {
+    if (ligacao().estado() != EstadoLigacao::Ociosa) {
         MostraAguarde(true);
         return;
     }
     m_fimTestePendente = false;
     m_lbAguarde->hide();
-    ligacao().defineTxtComandos(QStringLiteral("/q"));
-    ligacao().EnviaComando();
+    solicita(SemRequisitante, QStringLiteral("/q"));
 }
 
 void Master::MostraAguarde(bool ateEnviar)
@@ -622,7 +618,7 @@ void Master::esperaCancelada()
 
 void Master::AutoComparador()
 {
-    if (Globais::instancia().EspelhoAtivo)
+    if (ligacao().espelhoAtivo())
         return;
     const auto fragmentos = AutoComparacao::CarregaFragmentos(caminhoBanco());
     if (!fragmentos)
@@ -782,12 +778,11 @@ void Master::enviaSemRequisitante(const QString& comando)
     // Sent without a requester code, so the answer goes to nobody. A command of another window
     // in flight is not disturbed: nothing is sent unless the link is idle, and the wait label
     // says why.
-    if (ligacao().status() != QLatin1String("1")) {
+    if (ligacao().estado() != EstadoLigacao::Ociosa) {
         MostraAguarde();
         return;
     }
-    ligacao().defineTxtComandos(comando);
-    ligacao().EnviaComando();
+    solicita(SemRequisitante, comando);
 }
 
 void Master::btReiniciar_Click()
@@ -803,7 +798,7 @@ void Master::btDesligar_Click()
 void Master::perguntaEEnvia(const QString& pergunta, const QString& comando)
 {
     // No question for what cannot be sent now.
-    if (ligacao().status() != QLatin1String("1")) {
+    if (ligacao().estado() != EstadoLigacao::Ociosa) {
         MostraAguarde();
         return;
     }

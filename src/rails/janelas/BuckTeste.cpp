@@ -198,7 +198,7 @@ void BuckTeste::MostraInfoBucks()
 
 void BuckTeste::botaoBl(int i)
 {
-    if (ligacao().status() != QLatin1String("1"))
+    if (ligacao().estado() != EstadoLigacao::Ociosa)
         return;
     consultaVazia();
     Pesquisa(i);
@@ -223,7 +223,7 @@ void BuckTeste::Pesquisa(int i)
     defineTxtDados(QString());
     m_listView->clear();
     m_listViewComparador->clear();
-    if (!ligacao().solicita(QStringLiteral("13"), *comando))
+    if (!solicita(QStringLiteral("13"), *comando))
         m_frameVCore->para();
 }
 

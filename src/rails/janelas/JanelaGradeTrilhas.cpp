@@ -185,7 +185,7 @@ QString JanelaGradeTrilhas::modelo() const
 
 bool JanelaGradeTrilhas::ligacaoOciosa() const
 {
-    return ligacao().status() == QLatin1String("1");
+    return ligacao().estado() == EstadoLigacao::Ociosa;
 }
 
 void JanelaGradeTrilhas::criaControles()
@@ -372,7 +372,7 @@ void JanelaGradeTrilhas::iniciaCiclo(const QString& codigo)
     m_opMalha->setChecked(true);
     m_ordenacao = Ordenacao::Malha;
     m_frame1->setEnabled(false);
-    if (!ligacao().solicita(codigo, QStringLiteral("pmuadc --read all"))) {
+    if (!solicita(codigo, QStringLiteral("pmuadc --read all"))) {
         esperaCancelada();
         return;
     }

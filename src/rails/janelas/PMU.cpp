@@ -233,7 +233,7 @@ void PMU::validaTolerancia()
 void PMU::familiaEscolhida(int familia)
 {
     m_familia = familia;
-    if (ligacao().status() == QLatin1String("1"))
+    if (ligacao().estado() == EstadoLigacao::Ociosa)
         Pesquisa();
 }
 
@@ -276,7 +276,7 @@ void PMU::Pesquisa()
     LimpaLinhas();
     m_lbVar->show();
     m_frameVCore->inicia();
-    if (!ligacao().solicita(QStringLiteral("18"), QStringLiteral("pmuadc --read all")))
+    if (!solicita(QStringLiteral("18"), QStringLiteral("pmuadc --read all")))
         esperaCancelada();
 }
 

@@ -90,7 +90,7 @@ VCores::VCores(GerenciadorJanelas& janelas)
 
     // Load.
     m_familia = FamiliaVCore;
-    if (ligacao().status() == QLatin1String("0"))
+    if (ligacao().estado() == EstadoLigacao::Desconectada)
         m_btExecutaLeitura->setEnabled(false);
     setWindowTitle(legenda());
     zeraLeituras();
@@ -102,8 +102,8 @@ VCores::VCores(GerenciadorJanelas& janelas)
         m_grade->horizontalHeader()->resizeSection(c, Twips::paraPixels(c == 4 ? 900 : 1350));
 
     // The link's own idle state after connecting gives the button back too.
-    connect(&ligacao(), &Ligacao::statusMudou, this, [this](const QString& s) {
-        if (s == QLatin1String("1") && !m_timer1->isActive() && !m_timer2->isActive()
+    connect(&ligacao(), &Ligacao::estadoMudou, this, [this](EstadoLigacao e) {
+        if (e == EstadoLigacao::Ociosa && !m_timer1->isActive() && !m_timer2->isActive()
             && !m_frameVCore->isVisible())
             habilitaLeitura();
     });
@@ -200,7 +200,7 @@ void VCores::aoTimer1()
 void VCores::aoRefrescar()
 {
     m_btExecutaLeitura->setText(L(QStringLiteral("Executar Leitura")));
-    m_btExecutaLeitura->setEnabled(ligacao().status() != QLatin1String("0"));
+    m_btExecutaLeitura->setEnabled(ligacao().estado() != EstadoLigacao::Desconectada);
     m_frame1->setEnabled(true);
     m_cbICs->setEnabled(true);
 }

@@ -146,8 +146,6 @@ std::unique_ptr<Inicial> IniciaPrograma(QWidget* abertura)
     if (auto& gancho = ganchosShell().verificaVersaoOnline)
         gancho();
 
-    g.TesteAtivo = QStringLiteral("0");
-
     auto principal = std::make_unique<Inicial>(abertura);
     principal->mostraNaTela();
     return principal;

@@ -183,9 +183,9 @@ Inicial::Inicial(QWidget* telaAbertura)
     montaConsole();
     resize(TamanhoNatural);
 
-    connect(m_ligacao, &Ligacao::statusMudou, this, [this](const QString& s) {
-        m_status->setText(s);
-        m_btDiagnostico->setEnabled(s == QLatin1String("1") || s == QLatin1String("3"));
+    connect(m_ligacao, &Ligacao::estadoMudou, this, [this](EstadoLigacao e) {
+        m_status->setText(CodigoEstado(e));
+        m_btDiagnostico->setEnabled(e == EstadoLigacao::Ociosa || e == EstadoLigacao::Ocupada);
     });
     connect(m_ligacao, &Ligacao::textoEstadoMudou, m_st1, &QLabel::setText);
     connect(m_ligacao, &Ligacao::legendaPrincipalMudou, this, &QWidget::setWindowTitle);
@@ -467,7 +467,6 @@ void Inicial::IniciaEstado()
     for (auto it = g.JanelaAberta.begin(); it != g.JanelaAberta.end(); ++it)
         if (it.key() != QLatin1String("Acorn"))
             it.value() = false;
-    g.EspelhoAtivo = false;
     m_conexao->ContadorVerificaVersao = 0;
     m_comboBox->clear();
     m_comboBox->addItems({QStringLiteral("1"), QStringLiteral("2")});
@@ -491,7 +490,7 @@ void Inicial::Traducao_Form_Inicial()
 {
     m_menuJanelas->traduz();
     m_btDiagnostico->setText(L(QStringLiteral("Diagnóstico completo")));
-    const bool ligado = m_ligacao->status().toInt() != 0;
+    const bool ligado = m_ligacao->estado() != EstadoLigacao::Desconectada;
     m_botoes.value(1)->setText(L(ligado ? QStringLiteral("Desconectar") : QStringLiteral("Conectar")));
     m_st1->setText(L(ligado                       ? QStringLiteral("Conectado")
                      : m_conexao->aguardandoBox() ? QStringLiteral("Aguardando Box")
@@ -701,7 +700,7 @@ bool Inicial::eventFilter(QObject* objeto, QEvent* e)
                 ganchos.limpaFundo(*this);
         }
     } else if (objeto == m_framePorta && (tipo == QEvent::MouseMove || tipo == QEvent::Enter)) {
-        if (m_ligacao->status() == QLatin1String("0")
+        if (m_ligacao->estado() == EstadoLigacao::Desconectada
             && !Globais::instancia().janelaAberta(QStringLiteral("Sobre")) && ganchos.mostraDicas)
             ganchos.mostraDicas(*this);
     } else if (objeto == m_frameMD && (tipo == QEvent::MouseMove || tipo == QEvent::Enter)) {
