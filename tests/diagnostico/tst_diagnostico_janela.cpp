@@ -163,7 +163,8 @@ private slots:
         QCOMPARE(f, esperado);
         const QString h = c.pagina(e);
         QVERIFY(h.contains(u"class=\"resumo falha\""_s));
-        QVERIFY(h.contains(u"PP1V8_AUDIO 2.160 V, expected 1.800 V \u00B110 %: FALHA"_s));
+        QVERIFY2(h.contains(u"PP1V8_AUDIO 2.160 V, esperado 1.800 V \u00B110 %: FALHA"_s),
+                 qPrintable(h.mid(h.indexOf(u"id=\"falhas\""_s), 900)));
         // Failures come before everything else of the page.
         QVERIFY(h.indexOf(u"id=\"falhas\""_s) < h.indexOf(u"id=\"contagens\""_s));
         QVERIFY(h.contains(u"<g class=\"trilha falha\" data-item=\"ldo/PP1V8_AUDIO\" data-desvio=\"20.00\">"_s));
@@ -194,10 +195,13 @@ private slots:
         QVERIFY(c.iniciaBancada(u"IP X"_s));
         ExecutorDiagnostico* e = c.roda();
         // Cancel while the third exchange is in flight: it ends, nothing more is sent.
-        connect(e, &ExecutorDiagnostico::passoIniciado, c.janela, [&c](int i) {
-            if (i == 2)
-                c.janela->findChild<QPushButton*>(u"btCancelar"_s)->click();
-        });
+        connect(
+            e, &ExecutorDiagnostico::passoIniciado, c.janela,
+            [&c](int i) {
+                if (i == 2)
+                    c.janela->findChild<QPushButton*>(u"btCancelar"_s)->click();
+            },
+            Qt::QueuedConnection);
         QVERIFY(c.espera(e));
         const ExecucaoDiagnostico& x = e->execucao();
         QVERIFY(!x.completa);

@@ -1,15 +1,15 @@
 #pragma once
+#include "diagnostico/ExecutorDiagnostico.h"
 #include "ui/JanelaFilha.h"
 
 #include <QPointer>
 
 class AvisoRelatorio;
-class ExecutorDiagnostico;
 class QLabel;
 class QListWidget;
 class QProgressBar;
 class QPushButton;
-struct ResultadoPasso;
+
 
 // The whole-board diagnosis panel: the steps of the model with each one's verdict as it ends,
 // a progress bar and Cancel; at the end, where the page was saved.
