@@ -73,7 +73,7 @@ QString GraficoDesvios(const QList<ItemDiagnostico>& itens)
     double escala = 0;
     for (const ItemDiagnostico& i : trilhas)
         escala = std::max(escala, i.tolerancia * 3);
-    const int rotulo = 190, largura = 420, alturaLinha = 16, topo = 22;
+    const int rotulo = 230, largura = 420, alturaLinha = 16, topo = 22;
     const int meio = rotulo + largura / 2;
     const auto x = [&](double pct) {
         return meio + std::clamp(pct, -escala, escala) / escala * (largura / 2.0);
@@ -97,7 +97,7 @@ QString GraficoDesvios(const QList<ItemDiagnostico>& itens)
         s += QStringLiteral("<text x=\"%1\" y=\"%2\" text-anchor=\"end\">%3</text>")
                  .arg(rotulo - 6)
                  .arg(y + 11)
-                 .arg(esc(i.item));
+                 .arg(esc(i.item + QStringLiteral(" \u00B7 ") + i.subsistema));
         s += QStringLiteral("<rect class=\"faixa\" x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" fill=\"#e8f5e9\"/>")
                  .arg(num(x0), QString::number(y + 1), num(x1 - x0), QString::number(alturaLinha - 2));
         s += QStringLiteral("<rect class=\"barra\" x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" fill=\"%5\"/>")

@@ -8,7 +8,10 @@
 #include "diagnostico/janelas/Diagnostico.h"
 #include "i18n/Dialogos.h"
 #include "shell/Globais.h"
+#include "shell/Conexao.h"
 #include "shell/Ligacao.h"
+#include "shell/janelas/Inicial.h"
+#include "ui/GerenciadorJanelas.h"
 
 #include <QFile>
 #include <QListWidget>
@@ -213,6 +216,39 @@ private slots:
         QVERIFY(c.amb->aguardaOcioso(5000));
         QTest::qWait(300);
         QCOMPARE(c.recebidos().size(), 3);
+    }
+
+    // The main window's action: only with a phone on the line, and the panel it opens runs.
+    void acaoDaJanelaPrincipal()
+    {
+        PastaAplicacaoTemporaria pasta;
+        RoteiroInstalado roteiro;
+        Globais::instancia().IdiomaAtual = 1;
+        Bancada b;
+        QVERIFY(b.inicia({u"--modelo"_s, u"IP X"_s, u"--banco"_s, pasta.banco()}, 16));
+        Inicial w;
+        w.show();
+        auto* acao = w.findChild<QPushButton*>(u"btDiagnostico"_s);
+        QVERIFY(acao);
+        QCOMPARE(acao->text(), u"Diagnóstico completo"_s);
+        QVERIFY(!acao->isEnabled());
+        QTest::mouseClick(w.botao(1), Qt::LeftButton);
+        QVERIFY(QTest::qWaitFor([&] {
+            return w.conexao().corStatus() == QLatin1String("Verde") && w.ligacao().estado() == EstadoLigacao::Ociosa;
+        }, 8000));
+        QVERIFY(acao->isEnabled());
+        // The label of the session, asked now unless an earlier run of this process typed it.
+        roteiro.roteiro.respostasEntrada << u"OS-9"_s;
+        QTest::mouseClick(acao, Qt::LeftButton);
+        auto* painel = w.janelas().aberta<Diagnostico>(u"Diagnostico"_s);
+        QVERIFY(painel && painel->executor());
+        QVERIFY(QTest::qWaitFor([&] { return !painel->executor()->rodando(); }, 60000));
+        QVERIFY(painel->executor()->execucao().tudoPassou());
+        QCOMPARE(painel->executor()->execucao().etiqueta, Diagnostico::etiquetaDaSessao());
+        capturaJanela(&w, u"diagnostico_principal"_s);
+        QTest::mouseClick(w.botao(1), Qt::LeftButton);
+        QTRY_COMPARE(w.ligacao().estado(), EstadoLigacao::Desconectada);
+        QVERIFY(!acao->isEnabled());
     }
 
     void caixaSome()

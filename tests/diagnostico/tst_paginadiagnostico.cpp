@@ -129,11 +129,11 @@ private slots:
         QCOMPARE(svg.count(u"<g class=\"trilha"_s), 2);
         QVERIFY(svg.contains(u"<g class=\"trilha falha\" data-item=\"vcore/PP_CPU\" data-desvio=\"-37.90\">"_s));
         QVERIFY(svg.contains(u"<g class=\"trilha passa\" data-item=\"vcore/PP_GPU\" data-desvio=\"1.50\">"_s));
-        // Scale ±30 % over 420 px centred at 400: the band ±10 % is 140 px wide; -37.9 % is
+        // Scale ±30 % over 420 px centred at 440: the band ±10 % is 140 px wide; -37.9 % is
         // clamped to the left edge.
-        QVERIFY(svg.contains(u"<rect class=\"faixa\" x=\"330.0\" y=\"23\" width=\"140.0\""_s));
-        QVERIFY(svg.contains(u"<rect class=\"barra\" x=\"190.0\" y=\"26\" width=\"210.0\" height=\"8\" fill=\"#c62828\"/>"_s));
-        QVERIFY(svg.contains(u"<rect class=\"barra\" x=\"400.0\" y=\"42\" width=\"10.5\" height=\"8\" fill=\"#2e7d32\"/>"_s));
+        QVERIFY(svg.contains(u"<rect class=\"faixa\" x=\"370.0\" y=\"23\" width=\"140.0\""_s));
+        QVERIFY(svg.contains(u"<rect class=\"barra\" x=\"230.0\" y=\"26\" width=\"210.0\" height=\"8\" fill=\"#c62828\"/>"_s));
+        QVERIFY(svg.contains(u"<rect class=\"barra\" x=\"440.0\" y=\"42\" width=\"10.5\" height=\"8\" fill=\"#2e7d32\"/>"_s));
         QCOMPARE(GraficoDesvios({item(u"i2c"_s, u"x"_s, Veredito::Falha)}), QString());
     }
 

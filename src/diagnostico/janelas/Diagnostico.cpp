@@ -22,6 +22,11 @@ QString& etiqueta()
     static QString e;
     return e;
 }
+// A step as the list shows it: the mark of its verdict is the item's icon.
+QString textoPasso(const PassoDiagnostico& p)
+{
+    return p.titulo() + QStringLiteral("   (") + p.comando + QLatin1Char(')');
+}
 } // namespace
 
 QString Diagnostico::etiquetaDaSessao()
@@ -105,11 +110,8 @@ void Diagnostico::inicia(const QString& etiquetaPlaca)
     m_lbPlaca->setText(QStringLiteral("%1 %2   %3: %4").arg(e.modelo, e.numero, L(QStringLiteral("DIAG_ETIQUETA_CURTA")),
                                                               etiquetaPlaca));
     m_lstPassos->clear();
-    for (const PassoDiagnostico& p : m_executor->passos()) {
-        auto* item = new QListWidgetItem(QStringLiteral("    ") + p.titulo() + QStringLiteral("   (") + p.comando
-                                         + QLatin1Char(')'));
-        m_lstPassos->addItem(item);
-    }
+    for (const PassoDiagnostico& p : m_executor->passos())
+        m_lstPassos->addItem(textoPasso(p));
     m_barra->setRange(0, int(m_executor->passos().size()));
     m_barra->setValue(0);
     m_lbEstado->clear();
@@ -120,7 +122,7 @@ void Diagnostico::inicia(const QString& etiquetaPlaca)
 void Diagnostico::passoIniciado(int indice)
 {
     if (QListWidgetItem* item = m_lstPassos->item(indice)) {
-        item->setText(QStringLiteral("\u25B6 ") + item->text().mid(2));
+        item->setText(QStringLiteral("\u25B6 ") + textoPasso(m_executor->passos().at(indice)));
         m_lstPassos->scrollToItem(item);
     }
 }
@@ -134,7 +136,7 @@ void Diagnostico::passoTerminado(int indice, const ResultadoPasso& r)
     int falhas = 0;
     for (const ItemDiagnostico& i : r.itens)
         falhas += ContaComoFalha(i.veredito) ? 1 : 0;
-    QString texto = MarcaVeredito(v) + QLatin1Char(' ') + item->text().mid(2);
+    QString texto = textoPasso(m_executor->passos().at(indice));
     if (falhas > 0)
         texto += QStringLiteral(" — ") + QString::number(falhas) + QLatin1Char(' ') + TextoVeredito(Veredito::Falha);
     item->setText(texto);
@@ -150,6 +152,11 @@ void Diagnostico::terminou()
 {
     m_btCancelar->setEnabled(false);
     const ExecucaoDiagnostico& e = m_executor->execucao();
+    // A step the run never finished is no longer under way.
+    for (int k = 0; k < e.passos.size(); ++k)
+        if (e.passos.at(k).fim == FimPasso::NaoExecutado)
+            m_lstPassos->item(k)->setText(textoPasso(m_executor->passos().at(k)) + QStringLiteral(" — ")
+                                          + L(QStringLiteral("DIAG_PASSO_NAO_EXECUTADO")));
     QString estado;
     if (!e.completa)
         estado = L(QStringLiteral("DIAG_PARCIAL")) + QStringLiteral(": ") + e.interrupcao;

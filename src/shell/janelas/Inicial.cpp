@@ -282,13 +282,6 @@ void Inicial::montaBarra()
                                         Twips::paraPixels(AlturaBotao) - Twips::paraPixels(80));
     m_pictureTristarTigris->raise();
     linha->addWidget(m_painelBotoes, 0, Qt::AlignTop);
-
-    // Every reading of the model in one run: only with a phone on the line.
-    m_btDiagnostico = new QPushButton(barra);
-    m_btDiagnostico->setObjectName(QStringLiteral("btDiagnostico"));
-    m_btDiagnostico->setEnabled(false);
-    connect(m_btDiagnostico, &QPushButton::clicked, this, [this] { Diagnostico::abre(*m_janelas); });
-    linha->addWidget(m_btDiagnostico, 0, Qt::AlignVCenter);
     linha->addStretch(1);
 
     // Port chooser and link state.
@@ -320,7 +313,19 @@ void Inicial::montaBarra()
     estado->addWidget(m_st1);
     porta->addWidget(m_lbFramePorta, 0, 0);
     porta->addWidget(m_cbPortas, 1, 0);
-    porta->addLayout(estado, 0, 1, 2, 1, Qt::AlignBottom);
+    porta->addLayout(estado, 1, 1, Qt::AlignBottom);
+    // Every reading of the model in one run, beside the link it needs: only with a phone on the line.
+    m_btDiagnostico = new QPushButton(m_framePorta);
+    m_btDiagnostico->setObjectName(QStringLiteral("btDiagnostico"));
+    m_btDiagnostico->setEnabled(false);
+    // Small, above the link state, so the bar keeps its width on a 1280-pixel screen.
+    QFont pequena = m_btDiagnostico->font();
+    pequena.setPointSizeF(pequena.pointSizeF() * 0.8);
+    m_btDiagnostico->setFont(pequena);
+    m_btDiagnostico->setContentsMargins(0, 0, 0, 0);
+    m_btDiagnostico->setStyleSheet(QStringLiteral("padding: 1px 4px"));
+    connect(m_btDiagnostico, &QPushButton::clicked, this, [this] { Diagnostico::abre(*m_janelas); });
+    porta->addWidget(m_btDiagnostico, 0, 1, Qt::AlignLeft | Qt::AlignTop);
     linha->addWidget(m_framePorta);
 
     m_picBranco = new QLabel(barra);
