@@ -17,6 +17,8 @@
 #include <atomic>
 #include <chrono>
 #include <fcntl.h>
+#include <QMetaEnum>
+#include <QPointer>
 #include <pty.h>
 #include <sys/resource.h>
 #include <thread>
@@ -107,6 +109,7 @@ private slots:
     void silencioNaBox2();
     void espelhoEEco();
     void respostaSemFimAPlenaVelocidade();
+    void trocaTerminaUmaVez();
 
 private:
     void prepara(Ligacao& l, Entrega& e, QElapsedTimer& relogio)
@@ -321,3 +324,61 @@ void TstTroca::respostaSemFimAPlenaVelocidade()
 
 QTEST_MAIN(TstTroca)
 #include "tst_troca.moc"
+
+// Every exchange ends exactly once, for its asker only: answered, refused while another is in
+// flight (nothing written), given up (the link still takes the answer off the line), failed
+// at a poll, abandoned by the user.
+void TstTroca::trocaTerminaUmaVez()
+{
+    Telefone fone;
+    Ligacao l;
+    QVERIFY(AbreLigacao(l, fone.dispositivo()));
+    auto acompanha = [](Troca* t, QStringList* fim) {
+        QObject::connect(t, &Troca::respondida, t, [fim](const QString& R, const QString&) { *fim << "R:" + R; });
+        QObject::connect(t, &Troca::cancelada, t, [fim](Troca::Motivo m) {
+            *fim << QString::fromLatin1(QMetaEnum::fromType<Troca::Motivo>().valueToKey(int(m)));
+        });
+    };
+
+    QStringList primeira, segunda;
+    QPointer<Troca> t = l.pede("99", "help");
+    acompanha(t, &primeira);
+    QPointer<Troca> recusada = l.pede("5", "nandsize");
+    QVERIFY(recusada->recusada() && !t->recusada());
+    acompanha(recusada, &segunda);
+    QCOMPARE(l.requisitante(), QStringLiteral("99"));
+    fone.escreve("help\r\n[x] :-) ");
+    QTRY_COMPARE(primeira.size(), 1);
+    QCOMPARE(primeira.first(), QStringLiteral("R:\r\nhelp\r\r\n[x] :-) "));
+    QCOMPARE(segunda, QStringList({"Recusada"}));
+    QCOMPARE(fone.recebido(), QByteArray("help\r"));
+    QCOMPARE(l.requisitante(), QStringLiteral("0"));
+    QTRY_VERIFY(!t && !recusada); // each deletes itself once ended
+
+    QStringList desistida;
+    t = l.pede("99", "bl --on");
+    acompanha(t, &desistida);
+    t->desiste();
+    fone.escreve("bl --on\r\n[x] :-) ");
+    QTRY_COMPARE(l.estado(), EstadoLigacao::Ociosa);
+    QTest::qWait(50);
+    QCOMPARE(desistida, QStringList());
+
+    QStringList falhou;
+    t = l.pede("99", "pmuadc --read all");
+    acompanha(t, &falhou);
+    l.porta()->close();
+    QTRY_COMPARE(falhou, QStringList({"Falha"}));
+    QCOMPARE(m_caixas->roteiro.mostradas.size(), 1); // the standard error box
+    QCOMPARE(l.estado(), EstadoLigacao::Ociosa);
+
+    QVERIFY(AbreLigacao(l, fone.dispositivo()));
+    QStringList abandonada;
+    t = l.pede("99", "syscfg list");
+    acompanha(t, &abandonada);
+    fone.escreve("syscfg list\r\nSrNm");
+    QTest::qWait(150);
+    l.abandonaTroca("test");
+    QCOMPARE(abandonada, QStringList({"Abandonada"}));
+    QCOMPARE(l.requisitante(), QStringLiteral("0"));
+}
