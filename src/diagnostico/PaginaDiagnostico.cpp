@@ -39,8 +39,10 @@ QString num(double v, int casas = 1)
 
 QString linhaItem(const ItemDiagnostico& i, const QString& classe)
 {
-    return QStringLiteral("<li class=\"%1 %2\" data-chave=\"%3\">%4 %5</li>\n")
-        .arg(classe, NomeVeredito(i.veredito), esc(i.chave()), esc(MarcaVeredito(i.veredito)), esc(LinhaFalha(i)));
+    // The subsystem tells apart one rail read by two windows.
+    return QStringLiteral("<li class=\"%1 %2\" data-chave=\"%3\">%4 <span class=\"subsistema\">%5</span> %6</li>\n")
+        .arg(classe, NomeVeredito(i.veredito), esc(i.chave()), esc(MarcaVeredito(i.veredito)),
+             esc(TituloSubsistema(i.subsistema)), esc(LinhaFalha(i)));
 }
 
 const char* Estilo = R"(
@@ -52,6 +54,7 @@ h2{font-size:17px;margin:22px 0 8px 0;border-bottom:1px solid #bbb}
 .resumo.passa{background:#c0ffc0}.resumo.falha{background:#ffb4b4}.resumo.parcial{background:#ffe0a0}
 ul{margin:4px 0;padding-left:22px}
 li.falha,li.semleitura{color:#8b0000}
+span.subsistema{display:inline-block;min-width:80px;color:#555}
 table.dados{border-collapse:collapse;font-size:13px}
 table.dados td,table.dados th{border:1px solid #ccc;padding:2px 8px;text-align:left}
 table.dados td.n{text-align:right}
@@ -97,7 +100,7 @@ QString GraficoDesvios(const QList<ItemDiagnostico>& itens)
         s += QStringLiteral("<text x=\"%1\" y=\"%2\" text-anchor=\"end\">%3</text>")
                  .arg(rotulo - 6)
                  .arg(y + 11)
-                 .arg(esc(i.item + QStringLiteral(" \u00B7 ") + i.subsistema));
+                 .arg(esc(i.item + QStringLiteral(" \u00B7 ") + TituloSubsistema(i.subsistema)));
         s += QStringLiteral("<rect class=\"faixa\" x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" fill=\"#e8f5e9\"/>")
                  .arg(num(x0), QString::number(y + 1), num(x1 - x0), QString::number(alturaLinha - 2));
         s += QStringLiteral("<rect class=\"barra\" x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" fill=\"%5\"/>")
@@ -176,9 +179,10 @@ QString PaginaDiagnostico(const ExecucaoDiagnostico& e, const std::optional<Exec
     h += QStringLiteral("</tr>\n");
     for (const Contagem& c : e.contagens()) {
         const bool ruim = c.falha + c.semLeitura > 0;
-        h += QStringLiteral("<tr class=\"contagem\" data-subsistema=\"%1\" style=\"background:%2\"><td>%1</td>"
-                            "<td class=\"n\">%3</td><td class=\"n\">%4</td><td class=\"n\">%5</td><td class=\"n\">%6</td></tr>\n")
-                 .arg(esc(c.subsistema), ruim ? corCss(Veredito::Falha) : QStringLiteral("#ffffff"))
+        h += QStringLiteral("<tr class=\"contagem\" data-subsistema=\"%1\" style=\"background:%2\"><td>%3</td>"
+                            "<td class=\"n\">%4</td><td class=\"n\">%5</td><td class=\"n\">%6</td><td class=\"n\">%7</td></tr>\n")
+                 .arg(esc(c.subsistema), ruim ? corCss(Veredito::Falha) : QStringLiteral("#ffffff"),
+                      esc(TituloSubsistema(c.subsistema)))
                  .arg(c.passa)
                  .arg(c.falha)
                  .arg(c.naoMensuravel)

@@ -14,6 +14,8 @@
 #include "rails/GradeTrilhas.h"
 #include "shell/Globais.h"
 
+#include <QHash>
+
 namespace {
 
 const QString PmuAdc = QStringLiteral("pmuadc --read all");
@@ -198,6 +200,22 @@ QString PassoDiagnostico::titulo() const
     case TipoPasso::Ic2: return L(QStringLiteral("Testes IC's")) + QStringLiteral(" ") + (tipo == TipoPasso::Ic1 ? QStringLiteral("1") : QStringLiteral("2"));
     }
     return {};
+}
+
+QString TituloSubsistema(const QString& subsistema)
+{
+    static const QHash<QString, QString> nomes{
+        {QStringLiteral("vcore"), QStringLiteral("VCores")}, {QStringLiteral("buck"), QStringLiteral("Buck")},
+        {QStringLiteral("ldo"), QStringLiteral("LDO")}, {QStringLiteral("pmu"), QStringLiteral("PMU")},
+        {QStringLiteral("buckcheck"), QStringLiteral("Buck check")}, {QStringLiteral("tigris"), QStringLiteral("Tigris")},
+        {QStringLiteral("tristar"), QStringLiteral("Tristar")}, {QStringLiteral("hydra"), QStringLiteral("Hydra")},
+        {QStringLiteral("chestnut"), QStringLiteral("Chestnut")}, {QStringLiteral("acorn"), QStringLiteral("Acorn")},
+        {QStringLiteral("i2c"), QStringLiteral("I2C")}, {QStringLiteral("nand"), QStringLiteral("NAND")}};
+    if (subsistema == QLatin1String("bateria"))
+        return L(QStringLiteral("Bateria"));
+    if (subsistema == QLatin1String("ic"))
+        return L(QStringLiteral("Testes IC's"));
+    return nomes.value(subsistema, subsistema);
 }
 
 QList<PassoDiagnostico> PassosDoModelo(const QString& modelo)

@@ -27,6 +27,10 @@ struct PassoDiagnostico {
 // The buck check's tolerance: the buck test window's default choice.
 inline const QString ToleranciaBuckCheck = QStringLiteral("5");
 
+// A subsystem's name as the page shows it ("VCores", "I2C", "Battery"); the stable name itself
+// for one this program does not know.
+QString TituloSubsistema(const QString& subsistema);
+
 // Every reading of the model that needs no person at the phone, in running order.
 QList<PassoDiagnostico> PassosDoModelo(const QString& modelo);
 

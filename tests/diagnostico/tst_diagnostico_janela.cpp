@@ -171,6 +171,9 @@ private slots:
         // Failures come before everything else of the page.
         QVERIFY(h.indexOf(u"id=\"falhas\""_s) < h.indexOf(u"id=\"contagens\""_s));
         QVERIFY(h.contains(u"<g class=\"trilha falha\" data-item=\"ldo/PP1V8_AUDIO\" data-desvio=\"20.00\">"_s));
+        if (const QString capturas = qEnvironmentVariable("VEXADOR_CAPTURAS"); !capturas.isEmpty() && !navegador().isEmpty())
+            abre(QUrl::fromLocalFile(e->relatorio().arquivo).toString(),
+                 {u"--screenshot="_s + capturas + u"/diagnostico_falhas.png"_s, u"--window-size=1000,1000"_s});
 
         // The same board repaired: the page shows what went from fail to pass.
         c.amb.reset();

@@ -90,7 +90,7 @@ private slots:
         const QList<Contagem> c = execucao().contagens();
         QCOMPARE(c, (QList<Contagem>{{u"vcore"_s, 1, 1, 1, 0, 0}, {u"tigris"_s, 0, 0, 0, 1, 0},
                                      {u"i2c"_s, 1, 1, 0, 0, 0}}));
-        QVERIFY2(h.contains(u"data-subsistema=\"vcore\" style=\"background:#ffb4b4\"><td>vcore</td>"
+        QVERIFY2(h.contains(u"data-subsistema=\"vcore\" style=\"background:#ffb4b4\"><td>VCores</td>"
                            "<td class=\"n\">1</td><td class=\"n\">1</td><td class=\"n\">1</td><td class=\"n\">0</td>"_s),
                  qPrintable(h.mid(h.indexOf(u"contagens"_s), 500)));
         QVERIFY(h.contains(u"id=\"naoexecutados\""_s));
