@@ -76,6 +76,22 @@ QMap<QString, QStringList> falhasPorItem(const ExecucaoDiagnostico& e)
 class TstDiagnosticoJanela : public QObject {
     Q_OBJECT
 private slots:
+    // First, while the session has no label yet: a cancelled question starts nothing.
+    void etiquetaRecusada()
+    {
+        Cenario c;
+        QVERIFY(c.iniciaBancada(u"IP X"_s));
+        QVERIFY(Diagnostico::etiquetaDaSessao().isEmpty());
+        c.roteiro.roteiro.respostasEntrada << std::nullopt;
+        QVERIFY(!Diagnostico::abre(c.amb->janelas));
+        c.roteiro.roteiro.respostasEntrada << u"   "_s;
+        QVERIFY(!Diagnostico::abre(c.amb->janelas));
+        QCOMPARE(c.roteiro.roteiro.entradas.size(), 2);
+        QVERIFY(!c.amb->janelas.aberta(u"Diagnostico"_s));
+        QTest::qWait(200);
+        QVERIFY(c.recebidos().isEmpty());
+    }
+
     void placaBoa()
     {
         Cenario c;
