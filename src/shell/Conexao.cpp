@@ -1,4 +1,5 @@
 #include "shell/Conexao.h"
+#include "shell/Sessao.h"
 
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
@@ -40,8 +41,8 @@ QString ChaveErroAbertura(int erroPorta)
     }
 }
 
-Conexao::Conexao(Ligacao& ligacao, QObject* pai)
-    : QObject(pai), m_ligacao(ligacao), m_timerValidaPorta(new QTimer(this)),
+Conexao::Conexao(Sessao& sessao, QObject* pai)
+    : QObject(pai), m_sessao(sessao), m_ligacao(sessao.ligacao()), m_timerValidaPorta(new QTimer(this)),
       m_timerVerificaVersao(new QTimer(this))
 {
     m_timerValidaPorta->setObjectName(QStringLiteral("TimerValidaPorta"));
@@ -125,7 +126,7 @@ void Conexao::desconecta()
     m_ligacao.defineTextoEstado(L(QStringLiteral("Desconectado")));
     m_ligacao.defineEstado(EstadoLigacao::Desconectada);
     m_timerValidaPorta->stop();
-    m_ligacao.defineNumeroModelo(QString());
+    m_sessao.defineNumeroModelo(QString());
 }
 
 bool Conexao::abrePorta(int numero, int* erro)
@@ -196,7 +197,7 @@ void Conexao::validaPorta()
         m_ligacao.defineTextoEstado(L(QStringLiteral("Desconectado")));
         m_ligacao.defineEstado(EstadoLigacao::Desconectada);
         m_ligacao.defineLegendaPrincipal(Globais::instancia().TituloPrincipal);
-        m_ligacao.defineNumeroModelo(QString());
+        m_sessao.defineNumeroModelo(QString());
         ContadorValidaPorta = 0;
         emit listaPortasPedida();
         return;
@@ -237,15 +238,15 @@ void Conexao::AvaliaHandshake()
         m_ligacao.defineTxtComandos(QString());
         m_ligacao.defineTxtConsole(QString());
         MostraMensagem(QStringLiteral("MSG_ERRO_NAND"), m_ligacao.portaSelecionada());
-        m_ligacao.defineNumeroModelo(QLatin1Char('*') + a.numero + QLatin1Char('*'));
+        m_sessao.defineNumeroModelo(QLatin1Char('*') + a.numero + QLatin1Char('*'));
         MostraMensagem(QStringLiteral("MSG_SELECIONE_MODELO"), m_ligacao.portaSelecionada());
         emit focoModeloPedido();
         return;
     case Acao::Reconhecido:
         m_ligacao.defineTxtComandos(QString());
         m_ligacao.defineTxtConsole(QString());
-        m_ligacao.defineNumeroModelo(a.numero);
-        m_ligacao.defineModelo(a.modelo);
+        m_sessao.defineNumeroModelo(a.numero);
+        m_sessao.defineModelo(a.modelo);
         ContadorValidaPorta = 0;
         emit eventoLigacao(QStringLiteral("Modelo identificado: %1 (%2)").arg(a.modelo, a.numero));
         return;
@@ -256,7 +257,7 @@ void Conexao::IdentificaModelo()
 {
     if (m_ligacao.estado() != EstadoLigacao::Ociosa)
         return;
-    m_ligacao.defineNumeroModelo(QStringLiteral("..."));
+    m_sessao.defineNumeroModelo(QStringLiteral("..."));
     m_ligacao.pede(SemRequisitante, ComandoModelo);
     ContadorVerificaVersao = 0;
     m_timerVerificaVersao->start();
@@ -291,13 +292,13 @@ void Conexao::verificaVersao()
         return;
     if (console.contains(QLatin1String("Command")) || !n.numero.startsWith(QLatin1Char('A')))
         return;
-    m_ligacao.defineNumeroModelo(n.numero);
-    const QString modelo = NomeDoModelo(m_ligacao.numeroModelo());
+    m_sessao.defineNumeroModelo(n.numero);
+    const QString modelo = NomeDoModelo(m_sessao.numeroModelo());
     if (modelo.isEmpty()) {
-        m_ligacao.defineNumeroModelo(QLatin1Char('*') + n.numero + QLatin1Char('*'));
+        m_sessao.defineNumeroModelo(QLatin1Char('*') + n.numero + QLatin1Char('*'));
         mensagensModeloDesconhecido();
     } else {
-        m_ligacao.defineModelo(modelo);
+        m_sessao.defineModelo(modelo);
         emit eventoLigacao(QStringLiteral("Modelo identificado: %1 (%2)").arg(modelo, n.numero));
     }
     m_ligacao.defineTxtConsole(QString());

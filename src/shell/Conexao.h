@@ -4,6 +4,7 @@
 #include <QString>
 
 class Ligacao;
+class Sessao;
 class QTimer;
 
 // The message key for a port that would not open: "MSG_PORTA_EM_USO" when another program
@@ -22,9 +23,10 @@ QString ChaveErroAbertura(int erroPorta);
 class Conexao : public QObject {
     Q_OBJECT
 public:
-    explicit Conexao(Ligacao& ligacao, QObject* pai = nullptr);
+    explicit Conexao(Sessao& sessao, QObject* pai = nullptr);
 
     Ligacao& ligacao() const { return m_ligacao; }
+    Sessao& sessao() const { return m_sessao; }
 
     // Menu button 1 with the text of the port chooser. While a command is in flight ("3") it
     // disconnects at once (the answer is abandoned); while connecting ("2") it does nothing.
@@ -74,6 +76,7 @@ private:
     void mostraCor(const QString& cor);
     void mensagensModeloDesconhecido();
 
+    Sessao& m_sessao;
     Ligacao& m_ligacao;
     QTimer* m_timerValidaPorta;
     QTimer* m_timerVerificaVersao;

@@ -94,22 +94,6 @@ void Ligacao::defineTxtConsole(const QString& texto)
     espelha();
 }
 
-void Ligacao::defineModelo(const QString& modelo)
-{
-    if (m_modelo == modelo)
-        return;
-    m_modelo = modelo;
-    emit modeloMudou(m_modelo);
-}
-
-void Ligacao::defineNumeroModelo(const QString& numero)
-{
-    if (m_numero == numero)
-        return;
-    m_numero = numero;
-    emit numeroModeloMudou(m_numero);
-}
-
 void Ligacao::defineModeloBox(const QString& box)
 {
     m_box = box;
@@ -307,7 +291,6 @@ void Ligacao::perdeDispositivo()
     QPointer<Troca> perdida = std::exchange(m_troca, nullptr);
     defineTextoEstado(L(QStringLiteral("Desconectado")));
     defineEstado(EstadoLigacao::Desconectada);
-    defineNumeroModelo(QString());
     emit portaPerdida();
     if (perdida) {
         emit trocaCancelada(perdida->codigo(), Troca::Motivo::LigacaoPerdida);

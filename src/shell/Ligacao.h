@@ -46,10 +46,6 @@ public:
     void defineTxtComandos(const QString& texto) { m_comandos = texto; }
     QString txtConsole() const { return m_console; }
     void defineTxtConsole(const QString& texto);
-    QString modelo() const { return m_modelo; }         // the model chooser's text
-    void defineModelo(const QString& modelo);           // emits modeloMudou on a change
-    QString numeroModelo() const { return m_numero; }   // regulatory number label
-    void defineNumeroModelo(const QString& numero);
     QString modeloBox() const { return m_box; }          // "1" or "2"
     void defineModeloBox(const QString& box);           // sets the poll intervals
     // The COM port number as chosen (cbPortas), quoted by the port messages.
@@ -107,15 +103,14 @@ signals:
     void consoleMudou();                                // any change of txtConsole
     void consoleAcrescentado(const QString& acrescimo);  // appended text (after LF expansion)
     void consoleRedefinido();                           // replaced as a whole
-    void modeloMudou(const QString& modelo);
-    void numeroModeloMudou(const QString& numero);
     // An exchange has been answered and its asker told (the link is idle again, or busy
     // discarding the rest of a cut answer).
     void respostaEntregue(const QString& codigo);
     // An exchange ended without an answer (refusals excepted: nothing was sent).
     void trocaCancelada(const QString& codigo, Troca::Motivo motivo);
     // The device behind the port is gone (unplugged box, vanished line). The link has already
-    // closed the port and gone to "0" (St1 L("Desconectado"), no regulatory number); the shell
+    // closed the port and gone to "0" (St1 L("Desconectado")); the session forgets the
+    // regulatory number; the shell
     // shows the rest of the disconnected state. Then the waiting window is told
     // (its exchange cancelled) and "MSG_PORTA" is shown once, after the current tick has ended.
     void portaPerdida();
@@ -168,8 +163,6 @@ private:
     QString m_requisitante = QStringLiteral("0");
     QString m_comandos;
     QString m_console;
-    QString m_modelo = QStringLiteral("IP 7");
-    QString m_numero;
     QString m_box = QStringLiteral("1");
     QString m_portaSelecionada;
     QString m_textoEstado;

@@ -1,4 +1,5 @@
 #include "shell/RegistroSessao.h"
+#include "shell/Sessao.h"
 
 #include "i18n/Dialogos.h"
 #include "shell/Conexao.h"
@@ -32,19 +33,16 @@ QString PastaLogs()
     return aplicacao.isEmpty() ? QString() : aplicacao + QStringLiteral("/logs");
 }
 
-QString JanelaDoRequisitante(const QString& codigo)
+QString RegistroSessao::quem(const QString& codigo) const
 {
-    static const QHash<QString, QString> nomes = {
-        {"0", "Inicial"},   {"1", "Master"},     {"2", "RFs"},      {"3", "Displays"}, {"4", "Nand"},
-        {"5", "IC"},        {"6", "I2C"},        {"8", "Chestnut"}, {"9", "Tigris"},   {"10", "Tristar"},
-        {"12", "Acorn"},    {"13", "BuckTeste"}, {"14", "Bateria"}, {"15", "BuckLdo"}, {"16", "VCores"},
-        {"17", "Outros"},   {"18", "PMU"},       {"19", "Bateria"},
-    };
-    return nomes.value(codigo, codigo);
+    QString nome = m_nomes ? m_nomes(codigo) : QString();
+    if (nome.isEmpty())
+        nome = codigo == QLatin1String("0") ? QStringLiteral("Inicial") : codigo;
+    return nome + QStringLiteral(" (") + codigo + QLatin1Char(')');
 }
 
-RegistroSessao::RegistroSessao(Ligacao& ligacao, const QString& pasta, QObject* pai, Relogio relogio)
-    : QObject(pai), m_ligacao(ligacao), m_pasta(pasta), m_relogio(std::move(relogio))
+RegistroSessao::RegistroSessao(Sessao& sessao, const QString& pasta, QObject* pai, Relogio relogio)
+    : QObject(pai), m_sessao(sessao), m_ligacao(sessao.ligacao()), m_pasta(pasta), m_relogio(std::move(relogio))
 {
     if (!m_relogio)
         m_relogio = [] { return QDateTime::currentDateTime(); };
@@ -117,13 +115,13 @@ QString RegistroSessao::CorpoDaResposta(const QString& R)
 
 QString RegistroSessao::cabecalho(const QDateTime& quando, const QString& assunto) const
 {
-    return Cabecalho(quando, m_ligacao.portaSelecionada(), m_ligacao.modelo(), m_ligacao.numeroModelo(), assunto);
+    return Cabecalho(quando, m_ligacao.portaSelecionada(), m_sessao.modelo(), m_sessao.numeroModelo(), assunto);
 }
 
 void RegistroSessao::registraComando(const QString& codigo, const QString& comando)
 {
     const QDateTime quando = m_relogio();
-    const QString quem = JanelaDoRequisitante(codigo) + QStringLiteral(" (") + codigo + QLatin1Char(')');
+    const QString quem = this->quem(codigo);
     // The line holds exactly what went to the port: the command and its carriage return.
     escreve(quando, cabecalho(quando, quem + QStringLiteral(" | comando")) + QLatin1Char('\n') + PrefixoComando
                         + comando + QLatin1Char('\r') + QLatin1Char('\n'));
@@ -133,7 +131,7 @@ void RegistroSessao::registraResposta(const QString& codigo, const QString& R, b
                                       const RegrasTroca::Descarte& alemDoLimite)
 {
     const QDateTime quando = m_relogio();
-    const QString quem = JanelaDoRequisitante(codigo) + QStringLiteral(" (") + codigo + QLatin1Char(')');
+    const QString quem = this->quem(codigo);
     QString assunto = quem + QStringLiteral(" | resposta");
     if (alemDoLimite.vazio()) {
         if (cortadaNoLimite)
@@ -164,8 +162,7 @@ void RegistroSessao::registraDescartados(const QString& codigo, const RegrasTroc
     const QDateTime quando = m_relogio();
     const QString assunto =
         (codigo.isEmpty() ? QStringLiteral("bytes descartados fora de uma troca")
-                          : JanelaDoRequisitante(codigo) + QStringLiteral(" (") + codigo
-                                + QStringLiteral(") | bytes descartados depois da resposta cortada"))
+                          : quem(codigo) + QStringLiteral(" | bytes descartados depois da resposta cortada"))
         + QStringLiteral(", %1 bytes").arg(descarte.total());
     QString corpo = CorpoDaResposta(QString::fromLatin1(descarte.inicio()));
     if (descarte.omitidos() > 0)
@@ -178,7 +175,7 @@ void RegistroSessao::registraDescartados(const QString& codigo, const RegrasTroc
 void RegistroSessao::registraInterrupcao(const QString& codigo, const QString& R, const QString& motivo)
 {
     const QDateTime quando = m_relogio();
-    const QString quem = JanelaDoRequisitante(codigo) + QStringLiteral(" (") + codigo + QLatin1Char(')');
+    const QString quem = this->quem(codigo);
     escreve(quando, cabecalho(quando, quem
                                           + QStringLiteral(" | resposta interrompida (%1), %2 caracteres")
                                                 .arg(motivo)

@@ -10,14 +10,11 @@
 
 class Conexao;
 class Ligacao;
+class Sessao;
 
 // The folder of the session logs: "logs" beside the database (application folder); "" while
 // no application folder is known (nothing is logged then).
 QString PastaLogs();
-
-// The window that asks with a requester code ("1" -> "Master", "0" -> "Inicial", the
-// connection and model queries); an unknown code is named by itself.
-QString JanelaDoRequisitante(const QString& codigo);
 
 // A plain-text record of every exchange with the phone and of every change of the link,
 // one UTF-8 file per day ("sessao-2026-12-10.log") in PastaLogs(). An entry is a header line
@@ -43,11 +40,15 @@ public:
     using Relogio = std::function<QDateTime()>;
 
     // Removes the logs older than 180 days from `pasta` at once.
-    explicit RegistroSessao(Ligacao& ligacao, const QString& pasta = PastaLogs(), QObject* pai = nullptr,
+    explicit RegistroSessao(Sessao& sessao, const QString& pasta = PastaLogs(), QObject* pai = nullptr,
                             Relogio relogio = {});
 
     // Logs the exchanges of the link and the connection events of `conexao`.
     void acompanha(Conexao& conexao);
+    // Who asks with a requester code, as the entries name it ("Master" for "1"). Until one is
+    // given, "Inicial" for "0" and any other code by itself.
+    using NomeDoRequisitante = std::function<QString(const QString& codigo)>;
+    void defineNomes(NomeDoRequisitante nomes) { m_nomes = std::move(nomes); }
 
     void registraComando(const QString& codigo, const QString& comando);
     void registraResposta(const QString& codigo, const QString& R, bool cortadaNoLimite = false,
@@ -77,10 +78,14 @@ public:
     static const QString PrefixoOmitido;  // "    ~ "
 
 private:
+    // "Master (1)": who asked, as the entries name it.
+    QString quem(const QString& codigo) const;
+    NomeDoRequisitante m_nomes;
     void escreve(const QDateTime& quando, const QString& texto);
     QString cabecalho(const QDateTime& quando, const QString& assunto) const;
     void avisaFalha(const QString& descricao, int numero);
 
+    Sessao& m_sessao;
     Ligacao& m_ligacao;
     QString m_pasta;
     Relogio m_relogio;

@@ -6,50 +6,54 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-namespace {
-// Which window BuscaDadosGravados refreshes for the code of the exchange in progress.
-const QHash<QString, QString>& janelaDoRequisitante()
-{
-    static const QHash<QString, QString> t = {
-        {"1", "Master"}, {"3", "Displays"}, {"5", "IC"}, {"6", "I2C"}, {"13", "BuckTeste"},
-        {"14", "Bateria"}, {"15", "BuckLdo"}, {"16", "VCores"},
-    };
-    return t;
-}
+#include <algorithm>
 
-// The order in which open windows are refreshed after a model change.
-const QStringList& ordemAtualizacao()
-{
-    static const QStringList o = {"IC", "Outros", "VCores", "BuckLdo", "Displays",
-                                  "BuckTeste", "Master", "I2C", "PMU"};
-    return o;
-}
-} // namespace
 
-GerenciadorJanelas::GerenciadorJanelas(Ligacao& ligacao, QMdiArea* area, QObject* pai)
-    : QObject(pai), m_ligacao(ligacao), m_area(area)
+GerenciadorJanelas::GerenciadorJanelas(Sessao& sessao, QMdiArea* area, QObject* pai)
+    : QObject(pai), m_sessao(sessao), m_ligacao(sessao.ligacao()), m_area(area)
 {
 }
 
-void GerenciadorJanelas::registra(const QString& nome, Fabrica fabrica, const QStringList& codigos)
+void GerenciadorJanelas::registra(DescritorJanela descritor)
 {
-    m_fabricas.insert(nome, std::move(fabrica));
-    m_codigos.insert(nome, codigos);
+    const QString nome = descritor.nome;
+    m_descritores.insert(nome, std::move(descritor));
+}
+
+const DescritorJanela* GerenciadorJanelas::descritor(const QString& nome) const
+{
+    auto it = m_descritores.constFind(nome);
+    return it == m_descritores.constEnd() ? nullptr : &*it;
+}
+
+QString GerenciadorJanelas::nomeDoRequisitante(const QString& codigo) const
+{
+    if (codigo == SemRequisitante)
+        return QStringLiteral("Inicial");
+    for (const DescritorJanela& d : m_descritores)
+        if (d.codigos.contains(codigo))
+            return d.nome;
+    return codigo;
+}
+
+QString GerenciadorJanelas::janelaDoBotao(int botao) const
+{
+    for (const DescritorJanela& d : m_descritores)
+        if (botao != 0 && d.botaoMenu == botao)
+            return d.nome;
+    return {};
 }
 
 Troca* GerenciadorJanelas::pede(const QString& nome, const QString& codigo, const QString& comando,
                                 Ligacao::Modo modo)
 {
     Troca* troca = m_ligacao.pede(codigo, comando, modo);
-    if (troca->recusada() || codigo == QLatin1String("0"))
+    if (troca->recusada() || codigo == SemRequisitante)
         return troca;
-    // The answer goes to the window of the name, created again if it was closed meanwhile.
-    // The rail windows ask for their own readings only ("13", "15", "16", "18"): one the user
-    // closed while its reading was in flight stays closed and the late answer is dropped,
-    // instead of reopening it in its default state.
-    static const QStringList soDaPropriaJanela = {QStringLiteral("13"), QStringLiteral("15"),
-                                                  QStringLiteral("16"), QStringLiteral("18")};
-    const bool recria = !soDaPropriaJanela.contains(codigo);
+    // The answer goes to the window of the name, created again if it was closed meanwhile
+    // unless its descriptor says otherwise.
+    const DescritorJanela* d = descritor(nome);
+    const bool recria = d && !d->entregaSoAberta;
     connect(troca, &Troca::respondida, this, [this, nome, codigo, recria](const QString& R, const QString& A) {
         JanelaFilha* j = aberta(nome);
         if (!j && recria)
@@ -88,11 +92,10 @@ JanelaFilha* GerenciadorJanelas::mostra(const QString& nome)
         j->setFocus();
         return j;
     }
-    auto fabrica = m_fabricas.constFind(nome);
-    if (fabrica == m_fabricas.constEnd())
+    const DescritorJanela* d = descritor(nome);
+    if (!d || !d->fabrica)
         return nullptr;
-    JanelaFilha* j = (*fabrica)(*this);
-    j->setProperty("codigos", m_codigos.value(nome));
+    JanelaFilha* j = d->fabrica(*this);
     m_abertas.insert(nome, j);
     if (m_area) {
         QMdiSubWindow* sub = m_area->addSubWindow(j);
@@ -113,17 +116,25 @@ JanelaFilha* GerenciadorJanelas::mostra(const QString& nome)
 
 void GerenciadorJanelas::BuscaDadosGravados()
 {
-    const QString nome = janelaDoRequisitante().value(m_ligacao.requisitante());
-    if (JanelaFilha* j = nome.isEmpty() ? nullptr : aberta(nome))
-        j->buscaDadosGravados();
+    const QString codigo = m_ligacao.requisitante();
+    for (const DescritorJanela& d : std::as_const(m_descritores))
+        if (d.refrescaNosCodigos.contains(codigo))
+            if (JanelaFilha* j = aberta(d.nome))
+                j->buscaDadosGravados();
     if (JanelaFilha* console = aberta(QStringLiteral("Master")))
         console->buscaDadosGravados();
 }
 
 void GerenciadorJanelas::AtualizaJanelasAbertas()
 {
-    for (const QString& nome : ordemAtualizacao())
-        if (JanelaFilha* j = aberta(nome))
+    QList<const DescritorJanela*> ordem;
+    for (const DescritorJanela& d : std::as_const(m_descritores))
+        if (d.ordemAtualizacao > 0)
+            ordem << &d;
+    std::sort(ordem.begin(), ordem.end(),
+              [](auto* a, auto* b) { return a->ordemAtualizacao < b->ordemAtualizacao; });
+    for (const DescritorJanela* d : ordem)
+        if (JanelaFilha* j = aberta(d->nome))
             j->atualizaJanelaAberta();
 }
 

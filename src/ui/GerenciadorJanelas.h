@@ -1,5 +1,6 @@
 #pragma once
-#include "shell/Ligacao.h"
+#include "shell/Sessao.h"
+#include "ui/DescritorJanela.h"
 #include "ui/JanelaFilha.h"
 
 #include <QHash>
@@ -11,23 +12,34 @@
 class QMdiArea;
 
 // Creates, shows and finds the child windows of the main window, and routes the answers of
-// the exchanges they ask for. Each window class is registered once (see
-// shell/janelas/TabelaJanelas.cpp) with the requester codes it answers to.
+// the exchanges they ask for. Each window is registered once by its descriptor (see
+// shell/janelas/TabelaJanelas.cpp).
 class GerenciadorJanelas : public QObject {
     Q_OBJECT
 public:
-    GerenciadorJanelas(Ligacao& ligacao, QMdiArea* area, QObject* pai = nullptr);
+    GerenciadorJanelas(Sessao& sessao, QMdiArea* area, QObject* pai = nullptr);
 
+    Sessao& sessao() const { return m_sessao; }
     Ligacao& ligacao() const { return m_ligacao; }
     QMdiArea* area() const { return m_area; }
 
     using Fabrica = std::function<JanelaFilha*(GerenciadorJanelas&)>;
-    void registra(const QString& nome, Fabrica fabrica, const QStringList& codigos = {});
+    void registra(DescritorJanela descritor);
     template <class T>
-    void registra(const QString& nome, const QStringList& codigos = {})
+    void registra(DescritorJanela descritor)
     {
-        registra(nome, [](GerenciadorJanelas& g) -> JanelaFilha* { return new T(g); }, codigos);
+        descritor.fabrica = [](GerenciadorJanelas& g) -> JanelaFilha* { return new T(g); };
+        registra(std::move(descritor));
     }
+    // A window known by its name only (tests).
+    void registra(const QString& nome, Fabrica fabrica) { registra({.nome = nome, .fabrica = std::move(fabrica)}); }
+
+    const DescritorJanela* descritor(const QString& nome) const;
+    // The window a requester code belongs to, for the session log: "Inicial" for "0" (the
+    // main window's own commands), the code itself when no window asks with it.
+    QString nomeDoRequisitante(const QString& codigo) const;
+    // The window the main window's menu button opens, "" when none.
+    QString janelaDoBotao(int botao) const;
 
     // An exchange asked by window `nome`: its answer, mirrored parts and cancellation go to
     // that window (see JanelaFilha::recebeResposta). A refused exchange is only returned.
@@ -59,9 +71,9 @@ signals:
     void janelaCriada(const QString& nome);
 
 private:
+    Sessao& m_sessao;
     Ligacao& m_ligacao;
     QMdiArea* m_area;
-    QHash<QString, Fabrica> m_fabricas;
+    QHash<QString, DescritorJanela> m_descritores;
     QHash<QString, QPointer<JanelaFilha>> m_abertas;
-    QHash<QString, QStringList> m_codigos;
 };

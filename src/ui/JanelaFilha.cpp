@@ -28,6 +28,11 @@ Ligacao& JanelaFilha::ligacao() const
     return m_janelas.ligacao();
 }
 
+Sessao& JanelaFilha::sessao() const
+{
+    return m_janelas.sessao();
+}
+
 bool JanelaFilha::solicita(const QString& codigo, const QString& comando, bool espelhada)
 {
     const auto modo = espelhada ? Ligacao::Modo::Espelhada : Ligacao::Modo::Normal;

@@ -2,8 +2,11 @@
 #include <QString>
 #include <QWidget>
 
+#include "shell/Sessao.h"
+
 class GerenciadorJanelas;
 class Ligacao;
+
 
 // Base of every child window of the main window. It carries the window's name (its
 // objectName, also its key in Globais::JanelaAberta), keeps that open flag while the window
@@ -17,6 +20,7 @@ public:
 
     GerenciadorJanelas& janelas() const { return m_janelas; }
     Ligacao& ligacao() const;
+    Sessao& sessao() const;
     // Sends `comando` for this window under requester `codigo` when the link is idle; the
     // answer comes to recebeResposta. False when the link refused (nothing was sent).
     bool solicita(const QString& codigo, const QString& comando, bool espelhada = false);

@@ -6,7 +6,7 @@
 #include <QSerialPort>
 #include <QTest>
 
-AmbienteJanelas::AmbienteJanelas() : janelas(ligacao, &area)
+AmbienteJanelas::AmbienteJanelas() : sessao(ligacao), janelas(sessao, &area)
 {
     area.resize(1400, 900);
     area.show();
@@ -30,8 +30,8 @@ bool AmbienteJanelas::conecta(const QString& dispositivo, const QString& modelo,
     p->setStopBits(QSerialPort::OneStop);
     if (!p->open(QIODevice::ReadWrite))
         return false;
-    ligacao.defineModelo(modelo);
-    ligacao.defineNumeroModelo(numero);
+    sessao.defineModelo(modelo);
+    sessao.defineNumeroModelo(numero);
     ligacao.defineEstado(EstadoLigacao::Ociosa);
     return true;
 }

@@ -21,5 +21,6 @@ public:
 
     QMdiArea area;
     Ligacao ligacao;
+    Sessao sessao;
     GerenciadorJanelas janelas;
 };

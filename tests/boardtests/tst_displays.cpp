@@ -187,7 +187,7 @@ void TstDisplays::trocaDeModelo()
     PastaAplicacaoTemporaria pasta;
     Globais::instancia().IdiomaAtual = 1;
     AmbienteJanelas amb;
-    amb.ligacao.defineModelo("IP X");
+    amb.sessao.defineModelo("IP X");
     auto* janela = amb.janelas.mostra<Displays>("Displays");
     auto botao = [janela](int i) { return janela->findChild<QPushButton*>(QString("btBl(%1)").arg(i)); };
     QVERIFY(!botao(0)->isVisible());
@@ -195,7 +195,7 @@ void TstDisplays::trocaDeModelo()
     QVERIFY(botao(7)->isVisible());
     QCOMPARE(botao(1)->text(), L("Desligar"));
 
-    amb.ligacao.defineModelo("IP 7");
+    amb.sessao.defineModelo("IP 7");
     amb.janelas.AtualizaJanelasAbertas();
     QVERIFY(botao(0)->isVisible());
     QVERIFY(botao(6)->isVisible());

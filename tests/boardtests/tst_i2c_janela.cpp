@@ -367,7 +367,7 @@ void TstI2cJanela::trocaDeModelo()
     QVERIFY(c.visivel("btI2C(5)"));
     QVERIFY(!c.bt(5)->isEnabled());
     QVERIFY(!c.visivel("btI2C(6)"));
-    c.amb->ligacao.defineModelo(QStringLiteral("IP X"));
+    c.amb->sessao.defineModelo(QStringLiteral("IP X"));
     c.amb->janelas.AtualizaJanelasAbertas();
     for (int i = 0; i < 8; ++i)
         QVERIFY(c.visivel(QStringLiteral("btI2C(%1)").arg(i)));

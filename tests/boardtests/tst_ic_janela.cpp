@@ -156,8 +156,8 @@ void TstIcJanela::trocaDeModelo()
     QVERIFY(c.inicia(QStringLiteral("IP 7")));
     c.bt(1)->click();
     QVERIFY(c.esperaVeredicto());
-    c.amb->ligacao.defineModelo(QStringLiteral("IP 8"));
-    c.amb->ligacao.defineNumeroModelo(QStringLiteral("A1863"));
+    c.amb->sessao.defineModelo(QStringLiteral("IP 8"));
+    c.amb->sessao.defineNumeroModelo(QStringLiteral("A1863"));
     c.amb->janelas.AtualizaJanelasAbertas();
     QCOMPARE(c.filho<QLabel>(QStringLiteral("lbDispositivo"))->text(), L(QStringLiteral("Modelo")) + ": IP 8  A1863");
     QCOMPARE(c.janela->txtComparador(), c.gravado(QStringLiteral("IP 8"), QStringLiteral("tristar -p")));

@@ -326,7 +326,7 @@ void TstRfs::referenciasRf()
     Globais::instancia().IdiomaAtual = 1;
     RoteiroInstalado roteiro;
     AmbienteJanelas amb;
-    amb.ligacao.defineModelo("IP 7");
+    amb.sessao.defineModelo("IP 7");
     auto* rfs = amb.janelas.mostra<RFs>("RFs");
     rfs->findChild<QPushButton*>("btTensoesRF")->click();
     auto* janela = amb.janelas.aberta<RFs_Esq>("RFs_Esq");
@@ -360,7 +360,7 @@ void TstRfs::referenciasRf()
     janela->Botao1_Click();
     QCOMPARE(colunas(dados, "Tipo"), QStringList(dados->rowCount(), "T"));
     // Its list is its own.
-    QCOMPARE(amb.ligacao.modelo(), QString("IP 7"));
+    QCOMPARE(amb.sessao.modelo(), QString("IP 7"));
 
     // No model: no query, the rows stay.
     const int linhas = dados->rowCount();
@@ -380,7 +380,7 @@ void TstRfs::referenciasSemTabela()
     Globais::instancia().IdiomaAtual = 1;
     RoteiroInstalado roteiro;
     AmbienteJanelas amb;
-    amb.ligacao.defineModelo("IP 8");
+    amb.sessao.defineModelo("IP 8");
     QVERIFY(amb.janelas.mostra("RFs_Esq"));
     QCOMPARE(roteiro.roteiro.mostradas.size(), 1);
     const auto caixa = roteiro.roteiro.mostradas.first().caixa;

@@ -31,6 +31,15 @@
 
 namespace {
 
+// The link state of a data row's code ("0".."3", as the main window shows it).
+EstadoLigacao estadoDoCodigo(const QString& codigo)
+{
+    for (auto e : {EstadoLigacao::Desconectada, EstadoLigacao::Ociosa, EstadoLigacao::Conectando, EstadoLigacao::Ocupada})
+        if (CodigoEstado(e) == codigo)
+            return e;
+    return EstadoLigacao::Desconectada;
+}
+
 template <class T>
 T* filho(QObject* pai, const char* nome)
 {
@@ -329,7 +338,7 @@ void TstMaster::copiaGravaNoArquivoEBadgeNaRepeticao()
     QVERIFY(c.badge());
 
     // Another model's recording is a separate row.
-    c.ambiente.ligacao.defineModelo("IP 8");
+    c.ambiente.sessao.defineModelo("IP 8");
     c.ambiente.janelas.BuscaDadosGravados();
     QVERIFY(c.console->txtComparador().isEmpty());
     QCOMPARE(filho<QLabel>(c.console, "lbDispositivo")->text(), L("Modelo") + ": IP 8  A1660");

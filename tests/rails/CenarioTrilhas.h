@@ -24,6 +24,7 @@ struct CenarioTrilhas : CenarioJanela {
 
     GerenciadorJanelas& janelas() { return ambiente->janelas; }
     Ligacao& ligacao() { return ambiente->ligacao; }
+    Sessao& sessao() { return ambiente->sessao; }
 
     // How many times the board was asked for `comando`.
     int pedidos(const QByteArray& comando) const { return vezes(comando); }

@@ -145,7 +145,7 @@ void TstJanelasBuckLdo::familiaSemLigacaoSoTrocaAGrade()
     RoteiroInstalado roteiro;
     Globais::instancia().IdiomaAtual = 1;
     AmbienteJanelas amb;
-    amb.ligacao.defineModelo("IP 7");
+    amb.sessao.defineModelo("IP 7");
     auto* w = amb.janelas.mostra<BuckLdo>("BuckLdo");
     filho<QPushButton>(w, "Botao2")->click();
     QVERIFY(!lendo(w));

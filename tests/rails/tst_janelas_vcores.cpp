@@ -430,8 +430,8 @@ void TstJanelasVCores::trocaDeModeloLimpaEMostraNovoModelo()
     QVERIFY(leia(w));
     QCOMPARE(filho<QLabel>(w, "lbVar")->text().trimmed(), L("VAR4"));
 
-    c.ligacao().defineModelo("IP 7");
-    c.ligacao().defineNumeroModelo("A1660");
+    c.sessao().defineModelo("IP 7");
+    c.sessao().defineNumeroModelo("A1660");
     c.janelas().AtualizaJanelasAbertas();
     QCOMPARE(w->windowTitle(), QString("VCore - IP 7  A1660 - Vexador Tarrim"));
     QCOMPARE(filho<QLabel>(w, "lbVar")->text(), L("VAR3"));

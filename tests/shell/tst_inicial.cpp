@@ -157,7 +157,7 @@ void TstInicial::conecta()
     QVERIFY(esperaConectado(w));
     QTRY_COMPARE(filho<QLabel>(w, "lbModelo")->text(), numero);
     QCOMPARE(filho<QComboBox>(w, "ComboAparelhos")->currentText(), modelo);
-    QCOMPARE(w.ligacao().modelo(), modelo);
+    QCOMPARE(w.sessao().modelo(), modelo);
     QCOMPARE(filho<QLabel>(w, "lbTristarTigris")->text(), sobreposicao);
     QCOMPARE(filho<QLabel>(w, "St1")->text(), L("Conectado"));
     QCOMPARE(w.botao(1)->text(), L("Desconectar"));
@@ -171,7 +171,7 @@ void TstInicial::conecta()
     QCOMPARE(w.ligacao().estado(), EstadoLigacao::Desconectada);
     QVERIFY(!w.ligacao().porta()->isOpen());
     QCOMPARE(filho<QLabel>(w, "lbModelo")->text(), QString());
-    QCOMPARE(w.ligacao().modelo(), modelo);
+    QCOMPARE(w.sessao().modelo(), modelo);
     QCOMPARE(w.botao(1)->text(), L("Conectar"));
     QCOMPARE(filho<QLabel>(w, "St1")->text(), L("Desconectado"));
     QVERIFY(mesmaImagem(filho<QLabel>(w, "ImgStatus"), filho<QLabel>(w, "PicBranco")));
@@ -247,7 +247,7 @@ void TstInicial::numeroDesconhecido()
     clica(w, 1);
     QTRY_COMPARE_WITH_TIMEOUT(filho<QLabel>(w, "lbModelo")->text(), QStringLiteral("*A9999*"), 5000);
     QCOMPARE(m_caixas->roteiro.textos(), (QStringList{texto("MSG_ERRO_NAND"), texto("MSG_SELECIONE_MODELO")}));
-    QCOMPARE(w.ligacao().modelo(), QStringLiteral("IP 6"));
+    QCOMPARE(w.sessao().modelo(), QStringLiteral("IP 6"));
     QCOMPARE(w.ligacao().estado(), EstadoLigacao::Ociosa);
     QCOMPARE(QApplication::focusWidget(), filho<QComboBox>(w, "ComboAparelhos"));
     // The user picks the model by hand.
@@ -265,7 +265,7 @@ void TstInicial::driverAusente()
     QCOMPARE(m_caixas->roteiro.textos(), (QStringList{texto("MSG_ERRO_NAND"), texto("MSG_SELECIONE_MODELO")}));
     QCOMPARE(w.ligacao().estado(), EstadoLigacao::Ociosa);
     QCOMPARE(w.conexao().corStatus(), QStringLiteral("Verde"));
-    QCOMPARE(w.ligacao().modelo(), QStringLiteral("IP 7"));
+    QCOMPARE(w.sessao().modelo(), QStringLiteral("IP 7"));
     QCOMPARE(filho<QLabel>(w, "lbModelo")->text(), QString());
     QTest::qWait(500);
     QCOMPARE(m_caixas->roteiro.mostradas.size(), 2); // no further query
@@ -461,20 +461,20 @@ void TstInicial::escolhaManualDoModelo()
     auto* combo = filho<QComboBox>(w, "ComboAparelhos");
     QCOMPARE(combo->currentText(), QStringLiteral("IP 7"));
     QCOMPARE(combo->count(), 9);
-    QSignalSpy mudou(&w.ligacao(), &Ligacao::modeloMudou);
+    QSignalSpy mudou(&w.sessao(), &Sessao::modeloMudou);
     combo->setCurrentText("IP 8 Plus");
-    QCOMPARE(w.ligacao().modelo(), QStringLiteral("IP 8 Plus"));
+    QCOMPARE(w.sessao().modelo(), QStringLiteral("IP 8 Plus"));
     QCOMPARE(filho<QLabel>(w, "lbTristarTigris")->text(), QStringLiteral("Hydra\r\nTigris"));
     combo->setCurrentText("IP 6s");
     QCOMPARE(filho<QLabel>(w, "lbTristarTigris")->text(), QStringLiteral("Tristar\r\nTigris"));
     QCOMPARE(mudou.size(), 2);
     // Left empty, the chooser becomes "IP 7" when it loses the focus.
-    w.ligacao().defineModelo(QString());
+    w.sessao().defineModelo(QString());
     QCOMPARE(combo->currentText(), QString());
     combo->setFocus();
     w.botao(0)->setFocus();
     QCOMPARE(combo->currentText(), QStringLiteral("IP 7"));
-    QCOMPARE(w.ligacao().modelo(), QStringLiteral("IP 7"));
+    QCOMPARE(w.sessao().modelo(), QStringLiteral("IP 7"));
     // The refresh image while disconnected sends nothing.
     QTest::mouseClick(filho<QLabel>(w, "imgAtualizar"), Qt::LeftButton);
     QCOMPARE(filho<QLabel>(w, "lbModelo")->text(), QString());
@@ -547,7 +547,7 @@ void TstInicial::legendaDoChipAposIdioma()
     w.show();
     clica(w, 1);
     QVERIFY(esperaConectado(w));
-    QTRY_COMPARE(w.ligacao().modelo(), modelo);
+    QTRY_COMPARE(w.sessao().modelo(), modelo);
     QCOMPARE(filho<QLabel>(w, "lbTristarTigris")->text(), legenda);
     QTimer::singleShot(0, this, [] {
         auto* janela = qobject_cast<xIdioma*>(QApplication::activeModalWidget());

@@ -2,6 +2,9 @@
 // removed, a failure to write told once without disturbing the exchange; a short session
 // against the bench board logged command by command.
 #include "apoio/LigacaoAberta.h"
+#include "shell/Sessao.h"
+#include "shell/janelas/TabelaJanelas.h"
+#include "ui/GerenciadorJanelas.h"
 #include "apoio/Apoio.h"
 #include "apoio/Bancada.h"
 
@@ -133,9 +136,14 @@ void TstRegistroSessao::respostaDeVolta()
     QFETCH(QString, R);
     QTemporaryDir pasta;
     Ligacao ligacao;
+    Sessao sessao(ligacao);
     ligacao.definePortaSelecionada(QStringLiteral("7"));
-    ligacao.defineNumeroModelo(QStringLiteral("A1660"));
-    RegistroSessao registro(ligacao, pasta.filePath(QStringLiteral("logs")));
+    sessao.defineNumeroModelo(QStringLiteral("A1660"));
+    RegistroSessao registro(sessao, pasta.filePath(QStringLiteral("logs")));
+    // The entries name who asked as the window table does.
+    GerenciadorJanelas janelas(sessao, nullptr);
+    registraJanelas(janelas);
+    registro.defineNomes([&](const QString& c) { return janelas.nomeDoRequisitante(c); });
     registro.registraComando(QStringLiteral("16"), QStringLiteral("pmuadc --read all"));
     registro.registraResposta(QStringLiteral("16"), R);
     registro.registraEvento(QStringLiteral("Desconectado pelo usuário"));
@@ -161,8 +169,9 @@ void TstRegistroSessao::umArquivoPorDia()
 {
     QTemporaryDir pasta;
     Ligacao ligacao;
+    Sessao sessao(ligacao);
     QDateTime agora(QDate(2026, 12, 10), QTime(23, 59, 59, 900));
-    RegistroSessao registro(ligacao, pasta.path(), nullptr, [&] { return agora; });
+    RegistroSessao registro(sessao, pasta.path(), nullptr, [&] { return agora; });
     registro.registraEvento(QStringLiteral("antes"));
     agora = agora.addMSecs(200); // past midnight
     registro.registraEvento(QStringLiteral("depois"));
@@ -171,7 +180,7 @@ void TstRegistroSessao::umArquivoPorDia()
     QVERIFY(conteudo(pasta.filePath("sessao-2026-12-10.log")).startsWith("2026-12-10 23:59:59.900 | "));
     QVERIFY(conteudo(pasta.filePath("sessao-2026-12-11.log")).startsWith("2026-12-11 00:00:00.100 | "));
     // A new day file is appended to, never replaced.
-    RegistroSessao outro(ligacao, pasta.path(), nullptr, [&] { return agora; });
+    RegistroSessao outro(sessao, pasta.path(), nullptr, [&] { return agora; });
     outro.registraEvento(QStringLiteral("mais"));
     QCOMPARE(leRegistro(conteudo(pasta.filePath("sessao-2026-12-11.log"))).size(), 2);
 }
@@ -194,8 +203,9 @@ void TstRegistroSessao::removeAntigos()
         QVERIFY(f.open(QIODevice::WriteOnly));
     }
     Ligacao ligacao;
+    Sessao sessao(ligacao);
     // Start-up removes them.
-    RegistroSessao registro(ligacao, pasta.path(), nullptr, [&] { return QDateTime(hoje, QTime(8, 0)); });
+    RegistroSessao registro(sessao, pasta.path(), nullptr, [&] { return QDateTime(hoje, QTime(8, 0)); });
     QStringList restam = QDir(pasta.path()).entryList(QDir::Files);
     restam.sort();
     QStringList esperados = {RegistroSessao::NomeDoArquivo(hoje), RegistroSessao::NomeDoArquivo(hoje.addDays(-180)),
@@ -218,7 +228,8 @@ void TstRegistroSessao::falhaAvisadaUmaVez()
         QVERIFY(f.open(QIODevice::WriteOnly));
     }
     Ligacao ligacao;
-    RegistroSessao registro(ligacao, logs);
+    Sessao sessao(ligacao);
+    RegistroSessao registro(sessao, logs);
     registro.registraComando(QStringLiteral("1"), QStringLiteral("help"));
     // Not while the entry is being written: the caller goes on first.
     QCOMPARE(m_caixas->roteiro.mostradas.size(), 0);
@@ -244,8 +255,9 @@ void TstRegistroSessao::limiteDiario()
 {
     QTemporaryDir pasta;
     Ligacao ligacao;
+    Sessao sessao(ligacao);
     QDateTime agora(QDate(2026, 12, 10), QTime(10, 0));
-    RegistroSessao registro(ligacao, pasta.path(), nullptr, [&] { return agora; });
+    RegistroSessao registro(sessao, pasta.path(), nullptr, [&] { return agora; });
     registro.defineLimiteDiario(2000);
     for (int i = 0; i < 100; ++i)
         registro.registraResposta(QStringLiteral("1"), QStringLiteral("\r\nline %1\r\n").arg(i));
@@ -271,7 +283,9 @@ void TstRegistroSessao::respostaAlemDoLimite()
 {
     QTemporaryDir pasta;
     Ligacao ligacao;
-    RegistroSessao registro(ligacao, pasta.path());
+    Sessao sessao(ligacao);
+    RegistroSessao registro(sessao, pasta.path());
+    registro.defineNomes([](const QString& c) { return c == QLatin1String("1") ? QStringLiteral("Master") : c; });
     const qsizetype parte = RegrasTroca::Descarte::Parte;
     QString R = QStringLiteral("\r\nsyscfg list\r\r\n");
     while (R.size() < 3 * parte)

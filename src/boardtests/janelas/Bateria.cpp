@@ -127,7 +127,7 @@ void Bateria::recebeResposta(const QString& codigo, const QString& R, const QStr
 
 void Bateria::buscaDadosGravados()
 {
-    consultaDados(ligacao().modelo(), ligacao().txtComandos());
+    consultaDados(sessao().modelo(), ligacao().txtComandos());
 }
 
 void Bateria::traduz()
@@ -203,7 +203,7 @@ void Bateria::Organiza(const QString& texto)
                       v.vereditos.at(i));
     }
     if (v.nota) {
-        m_lbVar->setText(ModuloBateria::NotaFalta(ligacao().modelo()));
+        m_lbVar->setText(ModuloBateria::NotaFalta(sessao().modelo()));
         m_lbVar->show();
     }
     m_timerBarra->stop();

@@ -167,7 +167,7 @@ void Displays::TraduzDisplays()
 {
     m_lbAguarde->setText(L(QStringLiteral("Aguarde...")));
     setWindowTitle(L(QStringLiteral("Testes de Display")) + QStringLiteral(" - Vexador Tarrim"));
-    const auto conjunto = ModuloDisplay::ConjuntoBotoes(ligacao().modelo());
+    const auto conjunto = ModuloDisplay::ConjuntoBotoes(sessao().modelo());
     for (int i : {2, 3, 4, 5, 8})
         m_btBl[i]->setText(conjunto.at(i).legenda);
     m_lbInfoLevel->setText(L(QStringLiteral("Nível")) + QStringLiteral(":"));
@@ -186,7 +186,7 @@ void Displays::CentralizaDisplays()
 
 void Displays::AplicaConjuntoBotoes()
 {
-    const auto conjunto = ModuloDisplay::ConjuntoBotoes(ligacao().modelo());
+    const auto conjunto = ModuloDisplay::ConjuntoBotoes(sessao().modelo());
     for (int i : {0, 1, 6, 7}) {
         m_btBl[i]->setText(conjunto.at(i).legenda);
         m_btBl[i]->setVisible(conjunto.at(i).visivel);
@@ -236,7 +236,7 @@ void Displays::Cor_Click(const QString& nome)
 
 bool Displays::PreparaTesteCor()
 {
-    if (ModuloDisplay::CorRecusada(ligacao().modelo())) {
+    if (ModuloDisplay::CorRecusada(sessao().modelo())) {
         MostraMensagem(QStringLiteral("MSG_NAO_PARA_IP6"));
         return false;
     }

@@ -151,7 +151,7 @@ I2C::I2C(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("I2C"), janel
     OcultaBotoes();
     m_modoAuto = false;
     TraduzI2C();
-    if (ligacao().modelo().left(4) == QLatin1String("IP 6"))
+    if (sessao().modelo().left(4) == QLatin1String("IP 6"))
         m_btI2C[4]->hide();
     m_passoBarra = static_cast<int>(std::nearbyint(larguraBarra / 50.0)); // halves to even
     m_barra->resize(1, m_barra->height());
@@ -214,7 +214,7 @@ void I2C::OcultaBotoes()
         b->setEnabled(true);
     }
     m_btAutoTeste->move(m_btAutoTeste->x(), Twips::paraPixels(4200));
-    const QString modelo = ligacao().modelo();
+    const QString modelo = sessao().modelo();
     const ModuloI2C::Botoes botoes = ModuloI2C::BotoesDoModelo(modelo);
     for (int i = 0; i < ModuloI2C::NumeroBarramentos; ++i) {
         m_btI2C[i]->setVisible(botoes.visivel[i]);
@@ -229,7 +229,7 @@ void I2C::OcultaBotoes()
 
 void I2C::atualizaLegendaFrame()
 {
-    m_frameI2C->setTitle(L(QStringLiteral("Resultado do teste:")) + ligacao().modelo() + QLatin1Char(' '));
+    m_frameI2C->setTitle(L(QStringLiteral("Resultado do teste:")) + sessao().modelo() + QLatin1Char(' '));
 }
 
 void I2C::TraduzI2C()
@@ -325,7 +325,7 @@ void I2C::Timer1_Timer()
 
 void I2C::AvaliaBarramento()
 {
-    const QString modelo = ligacao().modelo();
+    const QString modelo = sessao().modelo();
     QString erro;
     int numero = 0;
     const auto ids = ModuloI2C::DispositivosEsperados(Globais::instancia().CaminhoBanco, modelo, m_barramentoAtual,
@@ -484,7 +484,7 @@ void I2C::TimerAguarde_Timer()
 
 void I2C::btPdf_Click()
 {
-    const QString arquivo = ModuloI2C::ArquivoDiagrama(ligacao().modelo());
+    const QString arquivo = ModuloI2C::ArquivoDiagrama(sessao().modelo());
     if (arquivo.isEmpty())
         return;
     const QString caminho = Globais::instancia().PastaAplicacao + QLatin1Char('/') + arquivo;

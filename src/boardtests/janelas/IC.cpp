@@ -118,13 +118,13 @@ void IC::recebeResposta(const QString& codigo, const QString& R, const QString& 
 
 void IC::buscaDadosGravados()
 {
-    consultaDados(ligacao().modelo(), ligacao().txtComandos());
+    consultaDados(sessao().modelo(), ligacao().txtComandos());
     atualizaDispositivo();
 }
 
 void IC::atualizaJanelaAberta()
 {
-    consultaDados(ligacao().modelo(), ligacao().txtComandos());
+    consultaDados(sessao().modelo(), ligacao().txtComandos());
     atualizaDispositivo();
 }
 
@@ -149,7 +149,7 @@ void IC::TraduzIC()
     m_lblLabel4->adjustSize();
     m_lbVar->setText(L(QStringLiteral("VAR")));
     m_lbDispositivo->move(m_lblLabel4->x() + m_lblLabel4->width() + Twips::paraPixels(100), m_lblLabel4->y());
-    const QString prefixo = ModuloIC::PrefixoChip(ligacao().modelo());
+    const QString prefixo = ModuloIC::PrefixoChip(sessao().modelo());
     m_btTristar->setText(prefixo + L(QStringLiteral("Tensões")));
     m_btBl1->setText(prefixo + L(QStringLiteral("Dados")));
     m_btBl2->setText(prefixo + L(QStringLiteral("Comunicação")));
@@ -157,8 +157,8 @@ void IC::TraduzIC()
 
 void IC::atualizaDispositivo()
 {
-    m_lbDispositivo->setText(L(QStringLiteral("Modelo")) + QStringLiteral(": ") + ligacao().modelo()
-                             + QStringLiteral("  ") + ligacao().numeroModelo());
+    m_lbDispositivo->setText(L(QStringLiteral("Modelo")) + QStringLiteral(": ") + sessao().modelo()
+                             + QStringLiteral("  ") + sessao().numeroModelo());
     m_lbDispositivo->adjustSize();
 }
 
@@ -219,7 +219,7 @@ void IC::PrePesquisa()
 {
     if (ligacao().estado() != EstadoLigacao::Ociosa)
         return;
-    m_nomeCI = ModuloIC::NomeCI(ligacao().modelo());
+    m_nomeCI = ModuloIC::NomeCI(sessao().modelo());
     defineTxtDados(QString());
     solicita(Codigo, ModuloIC::ComandoIC(m_testeSelecionado));
     m_timerStatus->start();

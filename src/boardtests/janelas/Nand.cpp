@@ -187,7 +187,7 @@ void Nand::btBl_Click(int indice)
         m_timerAguarde->start();
         return;
     }
-    if (indice == 2 && ligacao().modelo().left(4) == QLatin1String("IP 6")) {
+    if (indice == 2 && sessao().modelo().left(4) == QLatin1String("IP 6")) {
         MostraMensagem(QStringLiteral("MSG_NAO_PARA_IP6"));
         return;
     }
@@ -216,10 +216,9 @@ void Nand::abreTensoesNand()
     auto* vcores = janelas().mostra<VCores>(QStringLiteral("VCores"));
     if (!vcores)
         return;
-    if (auto* cbICs = vcores->findChild<QComboBox*>(QStringLiteral("cbICs")))
-        cbICs->setCurrentText(QStringLiteral("NAND"));
+    sessao().defineFiltroIcs(QStringLiteral("NAND"));
     vcores->PrePesquisa();
-    vcores->mostraConsulta(ConsultaRailsNand(ligacao().modelo()));
+    vcores->mostraConsulta(ConsultaRailsNand(sessao().modelo()));
 }
 
 void Nand::PrePesquisa()

@@ -133,7 +133,7 @@ void Outros::recebeResposta(const QString& codigo, const QString& R, const QStri
     Q_UNUSED(codigo);
     Q_UNUSED(R);
     defineTxtDados(A);
-    consultaDados(ligacao().modelo(), ligacao().txtComandos());
+    consultaDados(sessao().modelo(), ligacao().txtComandos());
 }
 
 void Outros::espelha(const QString& codigo, const QString& R, const QString& A)
@@ -145,7 +145,7 @@ void Outros::espelha(const QString& codigo, const QString& R, const QString& A)
 
 void Outros::atualizaJanelaAberta()
 {
-    consultaDados(ligacao().modelo(), ligacao().txtComandos());
+    consultaDados(sessao().modelo(), ligacao().txtComandos());
     atualizaDispositivo();
 }
 
@@ -187,8 +187,8 @@ void Outros::CentralizaOutros()
 
 void Outros::atualizaDispositivo()
 {
-    m_lbDispositivo->setText(L(QStringLiteral("Modelo")) + QStringLiteral(": ") + ligacao().modelo()
-                             + QStringLiteral("  ") + ligacao().numeroModelo());
+    m_lbDispositivo->setText(L(QStringLiteral("Modelo")) + QStringLiteral(": ") + sessao().modelo()
+                             + QStringLiteral("  ") + sessao().numeroModelo());
     m_lbDispositivo->adjustSize();
 }
 

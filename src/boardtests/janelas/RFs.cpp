@@ -166,7 +166,7 @@ void RFs::recebeResposta(const QString& codigo, const QString& R, const QString&
     m_frameVCore->hide();
     m_timerBarra->stop();
     m_frameBotoes->setEnabled(true);
-    consultaDados(ligacao().modelo(), ligacao().txtComandos());
+    consultaDados(sessao().modelo(), ligacao().txtComandos());
 }
 
 void RFs::traduz()
@@ -259,7 +259,7 @@ void RFs::PrePesquisa()
     defineTxtDados(QString());
     if (ligacao().estado() != EstadoLigacao::Ociosa)
         return;
-    if (ModuloRf::Recusado(m_radioSelecionado, ligacao().modelo())) {
+    if (ModuloRf::Recusado(m_radioSelecionado, sessao().modelo())) {
         liberaBotoes();
         MostraMensagem(QStringLiteral("MSG_NAO_PARA_IP6"));
         return;
@@ -276,7 +276,7 @@ void RFs::btOff_Click(int indice)
         MostraAguarde(false);
         return;
     }
-    if (ModuloRf::Recusado(indice, ligacao().modelo())) {
+    if (ModuloRf::Recusado(indice, sessao().modelo())) {
         MostraMensagem(QStringLiteral("MSG_NAO_PARA_IP6"));
         return;
     }
@@ -297,7 +297,7 @@ void RFs::btPropriedades_Click(int indice)
         MostraAguarde(false);
         return;
     }
-    if (ModuloRf::Recusado(indice, ligacao().modelo())) {
+    if (ModuloRf::Recusado(indice, sessao().modelo())) {
         MostraMensagem(QStringLiteral("MSG_NAO_PARA_IP6"));
         return;
     }

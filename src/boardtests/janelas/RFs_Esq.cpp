@@ -84,7 +84,7 @@ RFs_Esq::RFs_Esq(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("RFs_
     CentralizaRFsEsq();
     {
         const QSignalBlocker bloqueio(m_comboAparelhos);
-        m_comboAparelhos->setCurrentIndex(m_comboAparelhos->findText(ligacao().modelo()));
+        m_comboAparelhos->setCurrentIndex(m_comboAparelhos->findText(sessao().modelo()));
     }
     MostraReferenciasRf(m_comboAparelhos->currentText());
     TraduzRFsEsq();

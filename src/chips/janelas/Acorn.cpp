@@ -120,7 +120,7 @@ void Acorn::traduz()
 
 void Acorn::btExecutaLeitura_Click()
 {
-    if (ligacao().modelo() != ChipAcorn::Modelo) {
+    if (sessao().modelo() != ChipAcorn::Modelo) {
         MostraMensagem(QStringLiteral("SOMENTE_X"));
         return;
     }
@@ -161,6 +161,6 @@ void Acorn::esperaCancelada()
 void Acorn::btExportar_Click()
 {
     const auto pares = ChipAcorn::ParesRelatorio(m_painel, DataCurta(dialogos().agora()),
-                                                 Globais::instancia().IdiomaAtual, ligacao().modelo());
+                                                 Globais::instancia().IdiomaAtual, sessao().modelo());
     publicaRelatorio(QStringLiteral("acorn"), pares);
 }

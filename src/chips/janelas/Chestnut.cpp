@@ -154,7 +154,7 @@ void Chestnut::traduz()
 
 void Chestnut::btExecutaLeitura_Click()
 {
-    if (ligacao().modelo() == QLatin1String("IP X")) {
+    if (sessao().modelo() == QLatin1String("IP X")) {
         dialogos().mensagem(QStringLiteral("NOT FOR X!"), QStringLiteral("IP X!"), Dialogos::Icone::Informacao);
         return;
     }
@@ -184,12 +184,12 @@ void Chestnut::recebeResposta(const QString& codigo, const QString& R, const QSt
     Q_UNUSED(R);
     defineTxtDados(A);
     CarregaDados();
-    consultaComparador(ligacao().modelo(), ligacao().txtComandos());
+    consultaComparador(sessao().modelo(), ligacao().txtComandos());
 }
 
 void Chestnut::CarregaDados()
 {
-    const bool toqueForaDaFaixa = ChipChestnut::CarregaDados(m_painel, m_txtDados, ligacao().modelo());
+    const bool toqueForaDaFaixa = ChipChestnut::CarregaDados(m_painel, m_txtDados, sessao().modelo());
     aplicaPainel();
     // The touch supply reads wrong while the touch is off: switch it on once per opening.
     if (toqueForaDaFaixa && !m_toqueAcionado) {
@@ -245,7 +245,7 @@ void Chestnut::Timer1_Timer()
 void Chestnut::btExportar_Click()
 {
     const auto pares = ChipChestnut::ParesRelatorio(m_painel, DataCurta(dialogos().agora()),
-                                                    Globais::instancia().IdiomaAtual, ligacao().modelo());
+                                                    Globais::instancia().IdiomaAtual, sessao().modelo());
     publicaRelatorio(QStringLiteral("chest"), pares);
 }
 

@@ -290,6 +290,6 @@ void JanelaChip::showEvent(QShowEvent* e)
 
 void JanelaChip::publicaRelatorio(const QString& pagina, const QList<QPair<QString, QString>>& pares)
 {
-    MostraRelatorio(m_avisoRelatorio, AbreRelatorioChip(pagina, pares, ligacao().modelo(),
-                                                        ligacao().numeroModelo(), objectName()));
+    MostraRelatorio(m_avisoRelatorio, AbreRelatorioChip(pagina, pares, sessao().modelo(),
+                                                        sessao().numeroModelo(), objectName()));
 }

@@ -128,7 +128,7 @@ Tigris::Tigris(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Tigris"
     // Load: captions, placement, empty comparator, the inputs of the model, then a reading.
     // TraduzTigris
     traduz();
-    m_painel = ChipTigris::PainelInicial(ligacao().modelo());
+    m_painel = ChipTigris::PainelInicial(sessao().modelo());
     aplicaPainel();
     defineLargura(LarguraComLog);
     if (ligacao().estado() == EstadoLigacao::Ociosa)
@@ -163,7 +163,7 @@ void Tigris::PrePesquisa()
 
 void Tigris::LimpaLeituras()
 {
-    ChipTigris::LimpaLeituras(m_painel, ligacao().modelo());
+    ChipTigris::LimpaLeituras(m_painel, sessao().modelo());
     defineTxtDados(QString());
     aplicaPainel();
 }
@@ -174,12 +174,12 @@ void Tigris::recebeResposta(const QString& codigo, const QString& R, const QStri
     Q_UNUSED(R);
     defineTxtDados(A);
     CarregaDados();
-    consultaComparador(ligacao().modelo(), ligacao().txtComandos());
+    consultaComparador(sessao().modelo(), ligacao().txtComandos());
 }
 
 void Tigris::CarregaDados()
 {
-    ChipTigris::CarregaDados(m_painel, m_txtDados, ligacao().modelo());
+    ChipTigris::CarregaDados(m_painel, m_txtDados, sessao().modelo());
     aplicaPainel();
     m_btExecuta->setEnabled(true);
 }

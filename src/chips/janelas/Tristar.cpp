@@ -115,11 +115,8 @@ Tristar::Tristar(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Trist
 
 bool Tristar::botaoIcDizHydra() const
 {
-    if (JanelaFilha* ic = janelas().aberta(QStringLiteral("IC")))
-        if (auto* bt = ic->findChild<QAbstractButton*>(QStringLiteral("btTristar")))
-            return bt->text().contains(QLatin1String("HYDRA"));
-    // The IC window names the chip by the same rule when it is not open.
-    return ModeloComDuasEntradas(ligacao().modelo());
+    // The IC window names the chip by the same rule.
+    return sessao().chipHydra();
 }
 
 void Tristar::traduz()
@@ -161,7 +158,7 @@ void Tristar::recebeResposta(const QString& codigo, const QString& R, const QStr
 
 void Tristar::CarregaDados()
 {
-    ChipTristar::CarregaDados(m_painel, m_txtDados, ligacao().modelo());
+    ChipTristar::CarregaDados(m_painel, m_txtDados, sessao().modelo());
     aplicaPainel();
     m_btExecuta->setEnabled(true);
 }

@@ -108,8 +108,8 @@ Master::Master(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Master
         defineTxtComandos(m_txtComandos->itemText(0));
     defineTxtComandos(QString());
     m_dadosAlterados = false;
-    m_lbDispositivo->setText(L(QStringLiteral("Modelo")) + QStringLiteral(": ") + ligacao().modelo()
-                             + QStringLiteral("  ") + ligacao().numeroModelo());
+    m_lbDispositivo->setText(L(QStringLiteral("Modelo")) + QStringLiteral(": ") + sessao().modelo()
+                             + QStringLiteral("  ") + sessao().numeroModelo());
     m_lbDispositivo->adjustSize();
     const int idioma = Globais::instancia().IdiomaAtual;
     for (int i = 0; i < 3; ++i) {
@@ -479,7 +479,7 @@ void Master::removeEco()
 
 void Master::carregaData1()
 {
-    m_Data1 = DadosConsole::LeDadosGravados(caminhoBanco(), ligacao().modelo(), txtComandos());
+    m_Data1 = DadosConsole::LeDadosGravados(caminhoBanco(), sessao().modelo(), txtComandos());
     m_txtComparador->defineTexto(m_Data1.dados);
     m_txtInfoDados[0]->defineTexto(m_Data1.info);
     m_txtInfoDados[1]->defineTexto(m_Data1.info2);
@@ -498,8 +498,8 @@ void Master::buscaDadosGravados()
 {
     carregaData1();
     carregaData2();
-    m_lbDispositivo->setText(L(QStringLiteral("Modelo")) + QStringLiteral(": ") + ligacao().modelo()
-                             + QStringLiteral("  ") + ligacao().numeroModelo());
+    m_lbDispositivo->setText(L(QStringLiteral("Modelo")) + QStringLiteral(": ") + sessao().modelo()
+                             + QStringLiteral("  ") + sessao().numeroModelo());
     m_lbDispositivo->adjustSize();
 }
 
@@ -658,7 +658,7 @@ void Master::btSalvar_Click()
         }
         m_Data1 = linha;
     } else {
-        linha.aparelho = ligacao().modelo();
+        linha.aparelho = sessao().modelo();
         linha.comando = txtComandos();
         linha.dados = console;
         if (!DadosConsole::InsereDados(caminhoBanco(), linha, nullptr, &falha)) {
@@ -688,7 +688,7 @@ void Master::btSalvarAtualizacoes_Click()
     dados.info3 = m_txtInfoDados[2]->texto();
     if (!dados.existe()) {
         // A command without a recording yet: what was typed becomes its first row.
-        dados.aparelho = ligacao().modelo();
+        dados.aparelho = sessao().modelo();
         dados.comando = txtComandos();
     }
     LinhaComando comando = m_Data2;

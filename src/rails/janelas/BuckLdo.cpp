@@ -119,7 +119,7 @@ QSize BuckLdo::sizeHint() const
 
 QString BuckLdo::legenda() const
 {
-    return QStringLiteral("Buck & Ldo - ") + modelo() + QStringLiteral("  ") + ligacao().numeroModelo()
+    return QStringLiteral("Buck & Ldo - ") + modelo() + QStringLiteral("  ") + sessao().numeroModelo()
            + QStringLiteral(" - Vexador Tarrim");
 }
 

@@ -176,7 +176,7 @@ void BuckTeste::consultaVazia()
 
 void BuckTeste::consultaDados()
 {
-    m_data2->setQuery(ConsultaDados(ligacao().modelo(), ligacao().txtComandos()));
+    m_data2->setQuery(ConsultaDados(sessao().modelo(), ligacao().txtComandos()));
     carregaComparador();
 }
 
@@ -193,7 +193,7 @@ void BuckTeste::carregaComparador()
 
 void BuckTeste::MostraInfoBucks()
 {
-    m_lbInfoBucks->setText(TextoInfoBucks(ligacao().modelo()));
+    m_lbInfoBucks->setText(TextoInfoBucks(sessao().modelo()));
 }
 
 void BuckTeste::botaoBl(int i)

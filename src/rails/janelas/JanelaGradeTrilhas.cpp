@@ -180,7 +180,7 @@ JanelaGradeTrilhas::~JanelaGradeTrilhas()
 
 QString JanelaGradeTrilhas::modelo() const
 {
-    return ligacao().modelo();
+    return sessao().modelo();
 }
 
 bool JanelaGradeTrilhas::ligacaoOciosa() const
@@ -473,6 +473,6 @@ void JanelaGradeTrilhas::relatorio()
         return;
     }
     MostraRelatorio(m_avisoRelatorio,
-                    GeraRelatorioMalhas(m_familia, m_consulta, modelo(), ligacao().numeroModelo()));
+                    GeraRelatorioMalhas(m_familia, m_consulta, modelo(), sessao().numeroModelo()));
     m_grade->setFocus();
 }

@@ -209,12 +209,12 @@ void PMU::traduz()
     m_labelRef[1]->setText(L(QStringLiteral("Leitura")).toUpper() + QStringLiteral(": (V)"));
     m_frameVCore->traduz();
     if (!m_lbVar->destacada())
-        m_lbVar->setText(TextoNotaVar(ligacao().modelo(), VarianteGrade::Pmu));
+        m_lbVar->setText(TextoNotaVar(sessao().modelo(), VarianteGrade::Pmu));
 }
 
 void PMU::atualizaJanelaAberta()
 {
-    m_lbVar->setText(TextoNotaVar(ligacao().modelo(), VarianteGrade::Pmu));
+    m_lbVar->setText(TextoNotaVar(sessao().modelo(), VarianteGrade::Pmu));
 }
 
 bool PMU::eventFilter(QObject* alvo, QEvent* evento)
@@ -259,7 +259,7 @@ void PMU::posicionaNota()
     if (QMdiArea* area = janelas().area())
         alta = Twips::dePixels(area->window()->height()) > 11000;
     const int margem = m_retangulo->x();
-    m_lbVar->setGeometry(margem, Twips::paraPixels(TopoNotaPmu(ligacao().modelo(), m_familia, alta)),
+    m_lbVar->setGeometry(margem, Twips::paraPixels(TopoNotaPmu(sessao().modelo(), m_familia, alta)),
                          width() - 2 * margem, Twips::paraPixels(900));
 }
 
@@ -296,7 +296,7 @@ void PMU::GeraGrid()
     const double t = ToleranciaPmu(m_porcTolerancia->currentText());
     if (t == 10.0)
         m_porcTolerancia->setCurrentText(QStringLiteral("10"));
-    const ResultadoGrade r = ProcessaLeitura(VarianteGrade::Pmu, ligacao().modelo(), m_familia,
+    const ResultadoGrade r = ProcessaLeitura(VarianteGrade::Pmu, sessao().modelo(), m_familia,
                                              ligacao().txtConsole(), m_decimais.casasV,
                                              m_decimais.casasA, t);
     for (const QString& codigo : r.codigosDesconhecidos)

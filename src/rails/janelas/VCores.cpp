@@ -53,9 +53,14 @@ VCores::VCores(GerenciadorJanelas& janelas)
     connect(m_btExecutaLeitura, &QPushButton::clicked, this, &VCores::leituraPedida);
     connect(m_picture1, &QToolButton::clicked, this, &VCores::leituraPedida);
     connect(m_cbICs, &QComboBox::activated, this, [this] {
+        sessao().defineFiltroIcs(m_cbICs->currentText());
         if (ligacaoOciosa() && m_btExecutaLeitura->isEnabled())
             PrePesquisa();
     });
+    // The filter is the session's: another window may narrow the grid (NAND rails). A new
+    // grid starts with every IC.
+    sessao().defineFiltroIcs(TodosIcs);
+    connect(&sessao(), &Sessao::filtroIcsMudou, m_cbICs, &QComboBox::setCurrentText);
 
     // Layout: controls on top, grid, note; the progress panel floats over the grid.
     auto* topo = new QHBoxLayout;
@@ -122,7 +127,7 @@ QSize VCores::sizeHint() const
 
 QString VCores::legenda() const
 {
-    return QStringLiteral("VCore - ") + modelo() + QStringLiteral("  ") + ligacao().numeroModelo()
+    return QStringLiteral("VCore - ") + modelo() + QStringLiteral("  ") + sessao().numeroModelo()
            + QStringLiteral(" - Vexador Tarrim");
 }
 

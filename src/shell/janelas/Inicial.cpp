@@ -1,4 +1,5 @@
 #include "shell/janelas/Inicial.h"
+#include "shell/Sessao.h"
 #include "ui/MenuJanelas.h"
 
 #include "db/Combos.h"
@@ -147,20 +148,11 @@ QPixmap desenhaSobre()
     return p;
 }
 
-// The window shown for each menu button.
-const QMap<int, QString>& janelaDoBotao()
-{
-    static const QMap<int, QString> m = {
-        {2, "Master"}, {3, "VCores"}, {4, "BuckLdo"}, {5, "RFs"}, {6, "Displays"},
-        {7, "Nand"},   {8, "IC"},     {9, "I2C"},     {17, "Outros"}, {12, "Sobre"},
-    };
-    return m;
-}
-
 } // namespace
 
 Inicial::Inicial(QWidget* telaAbertura)
-    : m_ligacao(new Ligacao(this)), m_conexao(new Conexao(*m_ligacao, this)), m_area(new QMdiArea(this))
+    : m_ligacao(new Ligacao(this)), m_sessao(new Sessao(*m_ligacao, this)), m_conexao(new Conexao(*m_sessao, this)),
+      m_area(new QMdiArea(this))
 {
     setObjectName(QStringLiteral("Inicial"));
     m_area->setObjectName(QStringLiteral("PictureS"));
@@ -169,10 +161,11 @@ Inicial::Inicial(QWidget* telaAbertura)
     // scrolling the area, never hidden behind the strip.
     m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    m_janelas = new GerenciadorJanelas(*m_ligacao, m_area, this);
+    m_janelas = new GerenciadorJanelas(*m_sessao, m_area, this);
     // The session log: old days are removed now, every exchange and link change is appended.
-    m_registro = new RegistroSessao(*m_ligacao, PastaLogs(), this);
+    m_registro = new RegistroSessao(*m_sessao, PastaLogs(), this);
     m_registro->acompanha(*m_conexao);
+    m_registro->defineNomes([this](const QString& codigo) { return m_janelas->nomeDoRequisitante(codigo); });
     // Every verdict a window gives goes to the same log, so a day's log tells what a board showed.
     DefineDestinoVereditos([registro = QPointer<RegistroSessao>(m_registro)](const QString& linha) {
         if (registro)
@@ -189,13 +182,12 @@ Inicial::Inicial(QWidget* telaAbertura)
     });
     connect(m_ligacao, &Ligacao::textoEstadoMudou, m_st1, &QLabel::setText);
     connect(m_ligacao, &Ligacao::legendaPrincipalMudou, this, &QWidget::setWindowTitle);
-    connect(m_ligacao, &Ligacao::numeroModeloMudou, m_lbModelo, &QLabel::setText);
-    connect(m_ligacao, &Ligacao::modeloMudou, this, &Inicial::mostraModelo);
+    connect(m_sessao, &Sessao::numeroModeloMudou, m_lbModelo, &QLabel::setText);
+    connect(m_sessao, &Sessao::modeloMudou, this, &Inicial::mostraModelo);
     connect(m_conexao, &Conexao::legendaBotaoMudou, m_botoes.value(1), &QPushButton::setText);
     connect(m_conexao, &Conexao::corStatusMudou, this, &Inicial::CorStatus);
     connect(m_conexao, &Conexao::listaPortasPedida, this, &Inicial::ListaPortas);
     connect(m_conexao, &Conexao::focoModeloPedido, this, [this] { m_comboAparelhos->setFocus(); });
-    connect(m_conexao, &Conexao::handshakeConcluido, this, &Inicial::aoConectar);
     connect(m_conexao, &Conexao::portaEscolhidaPedida, this, [this](const QString& porta) {
         const int i = m_cbPortas->findText(porta);
         if (i >= 0)
@@ -526,7 +518,7 @@ void Inicial::Traducao_Form_Inicial()
 
     m_lbFramePorta->setText(L(QStringLiteral("Porta COM")));
     // The caption names the chip the button opens for the model in use.
-    m_lbTristarTigris->setText(LegendaBotaoChip(m_ligacao->modelo()));
+    m_lbTristarTigris->setText(LegendaBotaoChip(m_sessao->modelo()));
     m_lbBox->setText(L(QStringLiteral("Box_Modelo")));
 }
 
@@ -569,13 +561,13 @@ void Inicial::CarregaBoxModelo()
     }
     const int i = m_comboBox->findText(texto);
     m_comboBox->setCurrentIndex(i);
-    m_ligacao->defineModeloBox(texto);
+    m_sessao->defineModeloBox(texto);
 }
 
 void Inicial::boxEscolhido(const QString& box)
 {
     GravaCombo(7, box);
-    m_ligacao->defineModeloBox(box);
+    m_sessao->defineModeloBox(box);
 }
 
 void Inicial::PosicionaBotoes()
@@ -648,7 +640,7 @@ void Inicial::clicaBotao(int indice)
     default:
         break;
     }
-    const QString nome = janelaDoBotao().value(indice);
+    const QString nome = m_janelas->janelaDoBotao(indice);
     if (!nome.isEmpty())
         m_janelas->mostra(nome);
 }
@@ -670,7 +662,7 @@ void Inicial::passaSobreBotao(int indice)
         tipo = 2;
     else if (indice == 6) {
         tipo = 1;
-        rotulo = m_ligacao->modelo() == QLatin1String("IP X") ? QStringLiteral("Acorn")
+        rotulo = m_sessao->modelo() == QLatin1String("IP X") ? QStringLiteral("Acorn")
                                                                 : QStringLiteral("Chestnut");
     }
     if (tipo < 0) {
@@ -754,7 +746,7 @@ void Inicial::IdentificaModelo()
 void Inicial::modeloEscolhido(const QString& modelo)
 {
     // The chooser's text is the link's model; every change refreshes the open windows.
-    m_ligacao->defineModelo(modelo);
+    m_sessao->defineModelo(modelo);
 }
 
 void Inicial::mostraModelo(const QString& modelo)
@@ -775,17 +767,7 @@ void Inicial::BuscaDadosGravados()
 
 void Inicial::AtualizaJanelasAbertas()
 {
-    m_lbTristarTigris->setText(LegendaBotaoChip(m_ligacao->modelo()));
+    m_lbTristarTigris->setText(LegendaBotaoChip(m_sessao->modelo()));
     m_janelas->AtualizaJanelasAbertas();
 }
 
-void Inicial::aoConectar()
-{
-    // The windows that wait for a link may send now.
-    if (JanelaFilha* master = m_janelas->aberta(QStringLiteral("Master")))
-        if (auto* b = master->findChild<QWidget*>(QStringLiteral("btSend")))
-            b->setEnabled(true);
-    if (JanelaFilha* vcores = m_janelas->aberta(QStringLiteral("VCores")))
-        if (auto* b = vcores->findChild<QWidget*>(QStringLiteral("btExecutaLeitura")))
-            b->setEnabled(true);
-}

@@ -7,6 +7,7 @@
 class Conexao;
 class GerenciadorJanelas;
 class Ligacao;
+class Sessao;
 class RegistroSessao;
 class QComboBox;
 class QLabel;
@@ -27,6 +28,7 @@ public:
     ~Inicial() override;
 
     Ligacao& ligacao() const { return *m_ligacao; }
+    Sessao& sessao() const { return *m_sessao; }
     Conexao& conexao() const { return *m_conexao; }
     GerenciadorJanelas& janelas() const { return *m_janelas; }
     RegistroSessao& registro() const { return *m_registro; }
@@ -69,10 +71,10 @@ private:
     void modeloEscolhido(const QString& modelo);
     void mostraModelo(const QString& modelo);
     void boxEscolhido(const QString& box);
-    void aoConectar();
     void atualizaClicado();
 
     Ligacao* m_ligacao;
+    Sessao* m_sessao;
     Conexao* m_conexao;
     QMdiArea* m_area;
     MenuJanelas* m_menuJanelas = nullptr;
