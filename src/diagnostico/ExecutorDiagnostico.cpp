@@ -5,6 +5,7 @@
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "shell/Ligacao.h"
+#include "shell/Sessao.h"
 #include "shell/Troca.h"
 
 namespace {
@@ -26,11 +27,11 @@ private:
 
 } // namespace
 
-ExecutorDiagnostico::ExecutorDiagnostico(Ligacao& ligacao, const QString& etiqueta, QObject* pai)
-    : QObject(pai), m_ligacao(ligacao), m_passos(PassosDoModelo(ligacao.modelo()))
+ExecutorDiagnostico::ExecutorDiagnostico(Sessao& sessao, const QString& etiqueta, QObject* pai)
+    : QObject(pai), m_sessao(sessao), m_passos(PassosDoModelo(sessao.modelo()))
 {
-    m_execucao.modelo = ligacao.modelo();
-    m_execucao.numero = ligacao.numeroModelo();
+    m_execucao.modelo = sessao.modelo();
+    m_execucao.numero = sessao.numeroModelo();
     m_execucao.etiqueta = etiqueta;
     for (const PassoDiagnostico& p : m_passos)
         m_execucao.passos << ResultadoPasso{p.subsistema, p.titulo(), p.comando, FimPasso::NaoExecutado, {}};
@@ -87,7 +88,7 @@ void ExecutorDiagnostico::proximo()
 void ExecutorDiagnostico::pede()
 {
     const PassoDiagnostico& p = m_passos.at(m_atual);
-    m_troca = m_ligacao.pede(p.codigo, p.comando);
+    m_troca = m_sessao.ligacao().pede(p.codigo, p.comando);
     connect(m_troca, &Troca::respondida, this, &ExecutorDiagnostico::respondida);
     connect(m_troca, &Troca::cancelada, this, [this](Troca::Motivo m) { cancelada(int(m)); });
 }
@@ -108,7 +109,7 @@ void ExecutorDiagnostico::respondida(const QString& R, const QString& A)
 void ExecutorDiagnostico::cancelada(int motivo)
 {
     const auto m = Troca::Motivo(motivo);
-    const bool semLigacao = m_ligacao.estado() == EstadoLigacao::Desconectada;
+    const bool semLigacao = m_sessao.estado() == EstadoLigacao::Desconectada;
     if (m == Troca::Motivo::Recusada && !semLigacao && !m_cancelado) {
         // Busy with the rest of a cut answer: the step waits its turn.
         if (!m_recusas.isValid())

@@ -9,7 +9,7 @@
 #include "diagnostico/ResultadoDiagnostico.h"
 #include "reports/ArquivoRelatorio.h"
 
-class Ligacao;
+class Sessao;
 class Troca;
 
 // Runs the steps of a model one exchange at a time through the link, grades each answer as
@@ -19,7 +19,7 @@ class Troca;
 class ExecutorDiagnostico : public QObject {
     Q_OBJECT
 public:
-    ExecutorDiagnostico(Ligacao& ligacao, const QString& etiqueta, QObject* pai = nullptr);
+    ExecutorDiagnostico(Sessao& sessao, const QString& etiqueta, QObject* pai = nullptr);
     ~ExecutorDiagnostico() override;
 
     const QList<PassoDiagnostico>& passos() const { return m_passos; }
@@ -47,7 +47,7 @@ private:
     void cancelada(int motivo);
     void encerra(const QString& interrupcao);
 
-    Ligacao& m_ligacao;
+    Sessao& m_sessao;
     QList<PassoDiagnostico> m_passos;
     ExecucaoDiagnostico m_execucao;
     std::optional<ExecucaoDiagnostico> m_anterior;

@@ -102,7 +102,7 @@ void Diagnostico::inicia(const QString& etiquetaPlaca)
     if (m_executor && m_executor->rodando())
         return;
     delete m_executor;
-    m_executor = new ExecutorDiagnostico(ligacao(), etiquetaPlaca, this);
+    m_executor = new ExecutorDiagnostico(sessao(), etiquetaPlaca, this);
     connect(m_executor, &ExecutorDiagnostico::passoIniciado, this, &Diagnostico::passoIniciado);
     connect(m_executor, &ExecutorDiagnostico::passoTerminado, this, &Diagnostico::passoTerminado);
     connect(m_executor, &ExecutorDiagnostico::terminou, this, &Diagnostico::terminou);
