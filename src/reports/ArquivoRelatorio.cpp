@@ -16,13 +16,18 @@ QString PastaRelatorios()
     return QFileInfo(Globais::instancia().CaminhoBanco).absoluteDir().absoluteFilePath(QStringLiteral("relatorios"));
 }
 
+QString ParteNomeArquivo(const QString& parte)
+{
+    static const QRegularExpression proibidos(QStringLiteral("[^A-Za-z0-9._+-]+"));
+    return parte.trimmed().replace(proibidos, QStringLiteral("-"));
+}
+
 QString NomeArquivoRelatorio(const QString& modelo, const QString& numero, const QString& janela,
                              const QDateTime& quando)
 {
-    static const QRegularExpression proibidos(QStringLiteral("[^A-Za-z0-9._+-]+"));
     QStringList partes;
-    for (QString parte : {modelo, numero, janela}) {
-        parte = parte.trimmed().replace(proibidos, QStringLiteral("-"));
+    for (const QString& texto : {modelo, numero, janela}) {
+        const QString parte = ParteNomeArquivo(texto);
         if (!parte.isEmpty())
             partes << parte;
     }
@@ -89,20 +94,24 @@ RelatorioPublicado EscreveRelatorio(const QString& pagina, const QString& consul
                    + QStringLiteral(".php?") + consulta;
         return r;
     }
-
     const QString html = PaginaComDados(pagina, consulta);
+    if (html.isEmpty()) {
+        r.erro = QDir(PastaRelatorios()).absoluteFilePath(NomeArquivoRelatorio(modelo, numero, janela, quando))
+                 + QStringLiteral("\nrelatorio/") + pagina + QStringLiteral(".html");
+        return r;
+    }
+    return EscrevePagina(html, modelo, numero, janela, quando);
+}
+
+RelatorioPublicado EscrevePagina(const QString& html, const QString& modelo, const QString& numero,
+                                 const QString& janela, const QDateTime& quando)
+{
+    RelatorioPublicado r;
     const QString pasta = PastaRelatorios();
     const QString arquivo = QDir(pasta).absoluteFilePath(NomeArquivoRelatorio(modelo, numero, janela, quando));
     QSaveFile f(arquivo);
-    QString motivo;
-    if (html.isEmpty()) {
-        motivo = QStringLiteral("relatorio/") + pagina + QStringLiteral(".html");
-    } else if (!QDir().mkpath(pasta) || !f.open(QIODevice::WriteOnly) || f.write(html.toUtf8()) < 0
-               || !f.commit()) {
-        motivo = f.errorString();
-    }
-    if (!motivo.isEmpty()) {
-        r.erro = arquivo + QStringLiteral("\n") + motivo;
+    if (!QDir().mkpath(pasta) || !f.open(QIODevice::WriteOnly) || f.write(html.toUtf8()) < 0 || !f.commit()) {
+        r.erro = arquivo + QStringLiteral("\n") + f.errorString();
         return r;
     }
     r.arquivo = arquivo;

@@ -11,6 +11,10 @@
 // "<folder of the database>/relatorios".
 QString PastaRelatorios();
 
+// A part of a file name: trimmed, and every run of characters that do not belong in a file
+// name (anything but letters, digits, ".", "_", "+" and "-") becomes one "-".
+QString ParteNomeArquivo(const QString& parte);
+
 // "<model>_<regulatory number>_<window>_<yyyyMMdd-HHmmss>.html"; characters that do not
 // belong in a file name become "-", an empty part is left out.
 QString NomeArquivoRelatorio(const QString& modelo, const QString& numero, const QString& janela,
@@ -38,3 +42,8 @@ struct RelatorioPublicado {
 RelatorioPublicado EscreveRelatorio(const QString& pagina, const QString& consulta, const QString& modelo,
                                     const QString& numero, const QString& janela, const QDateTime& quando,
                                     const QString& host = QStringLiteral(VEXADOR_HOST_RELATORIO));
+
+// Writes a whole page the program built (`html`) as the report of `janela`, named for
+// `quando`, and starts its PDF. Opens nothing.
+RelatorioPublicado EscrevePagina(const QString& html, const QString& modelo, const QString& numero,
+                                 const QString& janela, const QDateTime& quando);

@@ -103,9 +103,11 @@ void TstDicionario::chavesNaOrdemDaTabela()
     // I2C automatic test.
     u"Teste interrompido"_s,
     // Main window: the open tool windows.
-    u"Janelas"_s, u"Cascata"_s, u"Lado a lado"_s, u"Fechar janela"_s, u"Próxima janela"_s
+    u"Janelas"_s, u"Cascata"_s, u"Lado a lado"_s, u"Fechar janela"_s, u"Próxima janela"_s,
+    // Whole-board diagnosis.
+    u"Diagnóstico completo"_s, u"DIAG_ETIQUETA"_s, u"DIAG_ETIQUETA_CURTA"_s, u"DIAG_DATA"_s, u"DIAG_DURACAO"_s, u"DIAG_ESPERADO"_s, u"DIAG_TUDO_PASSOU"_s, u"DIAG_HA_FALHAS"_s, u"DIAG_PARCIAL"_s, u"DIAG_CANCELADO"_s, u"DIAG_LIGACAO_PERDIDA"_s, u"DIAG_FALHAS"_s, u"DIAG_ANTERIOR"_s, u"DIAG_SEM_MUDANCAS"_s, u"DIAG_CONSERTADOS"_s, u"DIAG_NOVAS_FALHAS"_s, u"DIAG_SUBSISTEMAS"_s, u"DIAG_DESVIOS"_s, u"DIAG_TODAS_LEITURAS"_s, u"DIAG_PASSO_NAO_EXECUTADO"_s, u"DIAG_PASSO_SEM_RESPOSTA"_s, u"DIAG_NAO_EXECUTADOS"_s, u"DIAG_HISTORICO_NAO_SALVO"_s
     };
-    QCOMPARE(esperadas.size(), 171);
+    QCOMPARE(esperadas.size(), 194);
     // The program's own keys come first, in this order; keys added later follow them.
     QCOMPARE(ChavesDoDicionario().mid(0, 151), esperadas.mid(0, 151));
     for (const QString& k : esperadas)

@@ -1,6 +1,7 @@
 // The bundled rail report page in a real browser: the address the program builds is opened
 // in headless Chromium and the rendered rows, marks, header and printout are read back.
 #include "apoio/Apoio.h"
+#include "apoio/Navegador.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "i18n/janelas/DialogosQt.h"
@@ -30,38 +31,9 @@ QString desfaz(QString t)
     return t;
 }
 
-QString navegador()
-{
-    for (const char* nome : {"chromium", "chromium-browser"}) {
-        const QString p = QStandardPaths::findExecutable(QString::fromLatin1(nome));
-        if (!p.isEmpty())
-            return p;
-    }
-    return {};
-}
-
 QString pagina()
 {
     return QStringLiteral(PASTA_APLICACAO "/relatorio/index.html");
-}
-
-// Runs the browser on an address with extra arguments; its standard output.
-QByteArray abre(const QString& endereco, const QStringList& extras)
-{
-    QTemporaryDir perfil;
-    QProcess p;
-    p.setProcessChannelMode(QProcess::SeparateChannels);
-    QStringList args{"--headless", "--no-sandbox", "--disable-gpu", "--disable-background-networking",
-                     "--no-first-run", "--user-data-dir=" + perfil.path()};
-    args += extras;
-    args << endereco;
-    p.start(navegador(), args);
-    if (!p.waitForFinished(60000)) {
-        p.kill();
-        p.waitForFinished();
-        return {};
-    }
-    return p.readAllStandardOutput();
 }
 
 QString campo(const QString& dom, const QString& id)

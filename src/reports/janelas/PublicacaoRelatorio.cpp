@@ -10,7 +10,11 @@ RelatorioPublicado PublicaRelatorio(const QString& pagina, const QString& consul
                                     const QString& modelo, const QString& numero,
                                     const QString& janela, const QString& host)
 {
-    RelatorioPublicado r = EscreveRelatorio(pagina, consulta, modelo, numero, janela, dialogos().agora(), host);
+    return AbreRelatorioEscrito(EscreveRelatorio(pagina, consulta, modelo, numero, janela, dialogos().agora(), host));
+}
+
+RelatorioPublicado AbreRelatorioEscrito(RelatorioPublicado r)
+{
     if (!r.erro.isEmpty()) {
         dialogos().mensagem(L(QStringLiteral("RELATORIO_NAO_SALVO")) + QStringLiteral("\n\n") + r.erro,
                             L(QStringLiteral("Relatório")), Dialogos::Icone::Exclamacao);

@@ -16,6 +16,10 @@ RelatorioPublicado PublicaRelatorio(const QString& pagina, const QString& consul
                                     const QString& janela,
                                     const QString& host = QStringLiteral(VEXADOR_HOST_RELATORIO));
 
+// Tells a report that could not be written (with the reason), else opens it; what
+// PublicaRelatorio does once the file is written.
+RelatorioPublicado AbreRelatorioEscrito(RelatorioPublicado r);
+
 // Opens a document (a report, a PDF guide, the reports folder) with the desktop; when nothing
 // opens it, tells the technician so with the path. True when it was opened.
 bool AbreDocumento(const QString& caminho);

@@ -3,6 +3,7 @@
 #include "ui/MenuJanelas.h"
 
 #include "db/Combos.h"
+#include "diagnostico/janelas/Diagnostico.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "i18n/janelas/xIdioma.h"
@@ -223,7 +224,10 @@ Inicial::Inicial(QWidget* telaAbertura)
     montaConsole();
     resize(TamanhoNatural);
 
-    connect(m_ligacao, &Ligacao::estadoMudou, this, [this](EstadoLigacao e) { m_status->setText(CodigoEstado(e)); });
+    connect(m_ligacao, &Ligacao::estadoMudou, this, [this](EstadoLigacao e) {
+        m_status->setText(CodigoEstado(e));
+        m_btDiagnostico->setEnabled(e == EstadoLigacao::Ociosa || e == EstadoLigacao::Ocupada);
+    });
     connect(m_ligacao, &Ligacao::textoEstadoMudou, m_st1, &QLabel::setText);
     connect(m_ligacao, &Ligacao::legendaPrincipalMudou, this, &QWidget::setWindowTitle);
     connect(m_sessao, &Sessao::numeroModeloMudou, m_lbModelo, &QLabel::setText);
@@ -354,7 +358,19 @@ void Inicial::montaBarra()
     estado->addWidget(m_st1);
     porta->addWidget(m_lbFramePorta, 0, 0);
     porta->addWidget(m_cbPortas, 1, 0);
-    porta->addLayout(estado, 0, 1, 2, 1, Qt::AlignBottom);
+    porta->addLayout(estado, 1, 1, Qt::AlignBottom);
+    // Every reading of the model in one run, beside the link it needs: only with a phone on the line.
+    m_btDiagnostico = new QPushButton(m_framePorta);
+    m_btDiagnostico->setObjectName(QStringLiteral("btDiagnostico"));
+    m_btDiagnostico->setEnabled(false);
+    // Small, above the link state, so the bar keeps its width on a 1280-pixel screen.
+    QFont pequena = m_btDiagnostico->font();
+    pequena.setPointSizeF(pequena.pointSizeF() * 0.8);
+    m_btDiagnostico->setFont(pequena);
+    m_btDiagnostico->setContentsMargins(0, 0, 0, 0);
+    m_btDiagnostico->setStyleSheet(QStringLiteral("padding: 1px 4px"));
+    connect(m_btDiagnostico, &QPushButton::clicked, this, [this] { Diagnostico::abre(*m_janelas); });
+    porta->addWidget(m_btDiagnostico, 0, 1, Qt::AlignLeft | Qt::AlignTop);
     linha->addWidget(m_framePorta);
 
     m_picBranco = new QLabel(barra);
@@ -523,6 +539,7 @@ void Inicial::mostraNaTela()
 void Inicial::Traducao_Form_Inicial()
 {
     m_menuJanelas->traduz();
+    m_btDiagnostico->setText(L(QStringLiteral("Diagnóstico completo")));
     const bool ligado = m_ligacao->estado() != EstadoLigacao::Desconectada;
     m_botoes.value(1)->setText(L(ligado ? QStringLiteral("Desconectar") : QStringLiteral("Conectar")));
     m_st1->setText(L(ligado                       ? QStringLiteral("Conectado")

@@ -93,6 +93,7 @@ private:
     QLabel* m_imgSobre = nullptr;
     QLabel* m_st1 = nullptr;
     QLineEdit* m_status = nullptr;
+    QPushButton* m_btDiagnostico = nullptr;
     QWidget* m_framePorta = nullptr;
     QLabel* m_lbFramePorta = nullptr;
     QComboBox* m_cbPortas = nullptr;

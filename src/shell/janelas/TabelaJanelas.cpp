@@ -14,6 +14,7 @@
 #include "chips/janelas/Tristar.h"
 #include "console/janelas/Master.h"
 #include "console/janelas/fmHelp.h"
+#include "diagnostico/janelas/Diagnostico.h"
 #include "rails/janelas/BuckLdo.h"
 #include "rails/janelas/BuckTeste.h"
 #include "rails/janelas/PMU.h"
@@ -53,4 +54,5 @@ void registraJanelas(GerenciadorJanelas& janelas)
     janelas.registra<Bateria>({.nome = "Bateria", .codigos = {"14", "19"}, .refrescaNosCodigos = {"14"}});
     janelas.registra<Outros>({.nome = "Outros", .codigos = {"17"}, .botaoMenu = 17, .ordemAtualizacao = 2});
     janelas.registra<Sobre>({.nome = "Sobre", .botaoMenu = 12});
+    janelas.registra<Diagnostico>({.nome = "Diagnostico"});
 }

@@ -1,0 +1,67 @@
+#pragma once
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <optional>
+
+#include "diagnostico/PassosDiagnostico.h"
+#include "diagnostico/ResultadoDiagnostico.h"
+#include "reports/ArquivoRelatorio.h"
+
+class Sessao;
+class Troca;
+
+// Runs the steps of a model one exchange at a time through the link, grades each answer as
+// its window does, and at the end stores the run in the board's history and publishes its page.
+// Cancel lets the exchange in flight finish and stops there; a lost link ends the run with what
+// was gathered. Either way the page and the history get the partial run.
+class ExecutorDiagnostico : public QObject {
+    Q_OBJECT
+public:
+    ExecutorDiagnostico(Sessao& sessao, const QString& etiqueta, QObject* pai = nullptr);
+    ~ExecutorDiagnostico() override;
+
+    const QList<PassoDiagnostico>& passos() const { return m_passos; }
+    void inicia();
+    void cancela();
+    bool rodando() const { return m_rodando; }
+
+    const ExecucaoDiagnostico& execucao() const { return m_execucao; }
+    const std::optional<ExecucaoDiagnostico>& anterior() const { return m_anterior; }
+    const RelatorioPublicado& relatorio() const { return m_relatorio; }
+    // The history file that could not be written and why ("<file>\n<reason>"), "" when stored.
+    QString erroHistorico() const { return m_erroHistorico; }
+    // Time the run spent on its own work (grading, bookkeeping, history and page), not waiting
+    // for the phone; and the whole run, start to page.
+    qint64 nsProprios() const { return m_nsProprios; }
+    qint64 nsTotal() const { return m_nsTotal; }
+
+signals:
+    void passoIniciado(int indice);
+    void passoTerminado(int indice, const ResultadoPasso& resultado);
+    void terminou();
+
+private:
+    void proximo();
+    void pede();
+    void respondida(const QString& R, const QString& A);
+    void cancelada(int motivo);
+    void encerra(const QString& interrupcao);
+
+    Sessao& m_sessao;
+    QList<PassoDiagnostico> m_passos;
+    ExecucaoDiagnostico m_execucao;
+    std::optional<ExecucaoDiagnostico> m_anterior;
+    RelatorioPublicado m_relatorio;
+    QString m_erroHistorico;
+    QPointer<Troca> m_troca;
+    QTimer m_espera;        // retries a step the busy link refused
+    QElapsedTimer m_relogio;
+    QElapsedTimer m_recusas; // since the current step was first refused
+    int m_atual = -1;
+    bool m_rodando = false;
+    bool m_cancelado = false;
+    qint64 m_nsProprios = 0;
+    qint64 m_nsTotal = 0;
+};

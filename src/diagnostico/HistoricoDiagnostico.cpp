@@ -1,0 +1,77 @@
+#include "diagnostico/HistoricoDiagnostico.h"
+
+#include "reports/ArquivoRelatorio.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSaveFile>
+
+namespace {
+
+const QString Execucoes = QStringLiteral("execucoes");
+
+QJsonArray leExecucoes(const QString& arquivo)
+{
+    QFile f(arquivo);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QJsonDocument::fromJson(f.readAll()).object().value(Execucoes).toArray();
+}
+
+} // namespace
+
+QString ArquivoHistorico(const QString& modelo, const QString& numero, const QString& etiqueta)
+{
+    // Every part is kept, even an empty one, so two keys never share a file.
+    const QString nome = QStringList{ParteNomeArquivo(modelo), ParteNomeArquivo(numero), ParteNomeArquivo(etiqueta)}
+                             .join(QLatin1Char('_'));
+    return QDir(PastaRelatorios()).absoluteFilePath(QStringLiteral("historico/") + nome + QStringLiteral(".json"));
+}
+
+std::optional<ExecucaoDiagnostico> UltimaExecucao(const QString& modelo, const QString& numero,
+                                                  const QString& etiqueta)
+{
+    const QJsonArray execucoes = leExecucoes(ArquivoHistorico(modelo, numero, etiqueta));
+    // The file name folds characters: only a run of exactly this board counts.
+    for (qsizetype k = execucoes.size() - 1; k >= 0; --k) {
+        const auto e = DeJson(execucoes.at(k).toObject());
+        if (e && e->modelo == modelo && e->numero == numero && e->etiqueta == etiqueta)
+            return e;
+    }
+    return std::nullopt;
+}
+
+bool GuardaExecucao(const ExecucaoDiagnostico& e, QString* erro)
+{
+    const QString arquivo = ArquivoHistorico(e.modelo, e.numero, e.etiqueta);
+    QFile existente(arquivo);
+    QJsonArray execucoes;
+    if (existente.exists()) {
+        if (!existente.open(QIODevice::ReadOnly)) {
+            if (erro)
+                *erro = existente.errorString();
+            return false;
+        }
+        QJsonParseError falha;
+        const QJsonDocument doc = QJsonDocument::fromJson(existente.readAll(), &falha);
+        // A damaged file is kept aside rather than overwritten with only the new run.
+        if (falha.error != QJsonParseError::NoError) {
+            existente.close();
+            QFile::rename(arquivo, arquivo + QStringLiteral(".danificado"));
+        } else {
+            execucoes = doc.object().value(Execucoes).toArray();
+        }
+    }
+    execucoes.append(ParaJson(e));
+    QSaveFile f(arquivo);
+    if (!QDir().mkpath(QFileInfo(arquivo).absolutePath()) || !f.open(QIODevice::WriteOnly)
+        || f.write(QJsonDocument(QJsonObject{{Execucoes, execucoes}}).toJson()) < 0 || !f.commit()) {
+        if (erro)
+            *erro = f.errorString();
+        return false;
+    }
+    return true;
+}

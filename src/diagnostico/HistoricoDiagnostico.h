@@ -1,0 +1,19 @@
+#pragma once
+#include <QString>
+#include <optional>
+
+#include "diagnostico/ResultadoDiagnostico.h"
+
+// The board history: every run of a board kept as JSON in one file per model, regulatory
+// number and board label, in "historico" inside the reports folder, oldest run first.
+
+// "<reports folder>/historico/<model>_<number>_<label>.json".
+QString ArquivoHistorico(const QString& modelo, const QString& numero, const QString& etiqueta);
+
+// The last run stored for the board; nothing when there is none or the file cannot be read.
+std::optional<ExecucaoDiagnostico> UltimaExecucao(const QString& modelo, const QString& numero,
+                                                  const QString& etiqueta);
+
+// Appends the run to its board's file (written whole to a temporary file and renamed, so an
+// interrupted write never loses the runs before it). False with *erro when it was not stored.
+bool GuardaExecucao(const ExecucaoDiagnostico& e, QString* erro = nullptr);

@@ -1,0 +1,15 @@
+#pragma once
+#include <QString>
+#include <optional>
+
+#include "diagnostico/ResultadoDiagnostico.h"
+
+// The diagnosis as one self-contained HTML page in the program's language: the failures first,
+// then what changed since the previous run of the same board, the counts of every subsystem,
+// each voltage rail's deviation drawn against its tolerance band, every item, and the readings
+// that were not run.
+QString PaginaDiagnostico(const ExecucaoDiagnostico& atual,
+                          const std::optional<ExecucaoDiagnostico>& anterior = std::nullopt);
+
+// The deviation picture alone (an inline SVG), "" when no rail has a deviation.
+QString GraficoDesvios(const QList<ItemDiagnostico>& itens);

@@ -1,0 +1,294 @@
+#include "diagnostico/PassosDiagnostico.h"
+#include "shell/PerfilModelo.h"
+
+#include "boardtests/BateriaLeitura.h"
+#include "boardtests/I2c.h"
+#include "boardtests/Ic.h"
+#include "boardtests/Nand.h"
+#include "chips/ChipAcorn.h"
+#include "chips/ChipChestnut.h"
+#include "chips/ChipTigris.h"
+#include "chips/ChipTristar.h"
+#include "chips/LeituraChip.h"
+#include "i18n/Dicionario.h"
+#include "rails/BuckCheck.h"
+#include "rails/GradeTrilhas.h"
+#include "shell/Globais.h"
+
+#include <QHash>
+
+namespace {
+
+const QString PmuAdc = QStringLiteral("pmuadc --read all");
+
+struct Grade {
+    VarianteGrade variante;
+    int familia;
+};
+
+Grade gradeDo(TipoPasso t)
+{
+    switch (t) {
+    case TipoPasso::GradeVCore: return {VarianteGrade::VCore, FamiliaVCore};
+    case TipoPasso::GradeBuck: return {VarianteGrade::BuckLdo, FamiliaBuck};
+    case TipoPasso::GradeLdo: return {VarianteGrade::BuckLdo, FamiliaLdo};
+    case TipoPasso::PmuBuck: return {VarianteGrade::Pmu, FamiliaBuck};
+    default: return {VarianteGrade::Pmu, FamiliaLdo};
+    }
+}
+
+// "4.1 %" or "-12,5 %" as a number; nothing for an empty or other text.
+std::optional<double> desvioDe(const QString& porc)
+{
+    QString t = porc;
+    t.remove(QLatin1Char('%'));
+    t = t.trimmed().replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double d = t.toDouble(&ok);
+    return ok ? std::optional<double>(d) : std::nullopt;
+}
+
+QList<ItemDiagnostico> gradaTrilhas(const PassoDiagnostico& p, const QString& modelo, const QString& R)
+{
+    const Grade g = gradeDo(p.tipo);
+    const Decimais d = CarregaDecimais(g.variante);
+    const ResultadoGrade r = ProcessaLeitura(g.variante, modelo, g.familia, R, d.casasV, d.casasA);
+    QList<ItemDiagnostico> itens;
+    for (const TrilhaGraduada& t : r.trilhas) {
+        ItemDiagnostico i{p.subsistema, t.malha.isEmpty() ? t.orig : t.malha, t.leitura, t.ref, t.veredito};
+        // Only a voltage has a deviation to draw against the band; a current has a limit.
+        if (!LimiteCorrente(t.ref) && (t.veredito == Veredito::Passa || t.veredito == Veredito::Falha))
+            i.desvio = desvioDe(t.porc);
+        itens << i;
+    }
+    return itens;
+}
+
+QList<ItemDiagnostico> gradaBuckCheck(const PassoDiagnostico& p, const QString& R)
+{
+    QList<ItemDiagnostico> itens;
+    for (const ItemBuck& b : ListaBuckcheck(R)) {
+        if (b.icone == IconeBuck::Leitura)
+            continue;
+        const QString texto = b.texto.trimmed();
+        itens << ItemDiagnostico{p.subsistema, texto.section(QLatin1Char(':'), 0, 0),
+                                 texto.section(QLatin1Char(':'), 1).trimmed(), QString(),
+                                 b.icone == IconeBuck::Passou ? Veredito::Passa : Veredito::Falha};
+    }
+    return itens;
+}
+
+// The graded controls of a chip reader, in control order.
+QList<ItemDiagnostico> itensDoPainel(const PassoDiagnostico& p, const Painel& painel)
+{
+    QList<ItemDiagnostico> itens;
+    for (const QString& c : painel.controles()) {
+        const auto v = painel.veredito(c);
+        if (v && *v != Veredito::NaoGraduado)
+            itens << ItemDiagnostico{p.subsistema, p.titulo() + QLatin1Char(' ') + c, painel.texto(c), QString(), *v};
+    }
+    return itens;
+}
+
+QList<ItemDiagnostico> gradaChip(const PassoDiagnostico& p, const QString& modelo, const QString& R,
+                                 const QString& A)
+{
+    switch (p.tipo) {
+    case TipoPasso::Tigris: {
+        Painel painel = ChipTigris::PainelInicial(modelo);
+        ChipTigris::CarregaDados(painel, A, modelo);
+        return itensDoPainel(p, painel);
+    }
+    case TipoPasso::Tristar: {
+        Painel painel = ChipTristar::PainelInicial();
+        ChipTristar::CarregaDados(painel, R, modelo);
+        return itensDoPainel(p, painel);
+    }
+    case TipoPasso::Chestnut: {
+        Painel painel = ChipChestnut::PainelInicial();
+        ChipChestnut::CarregaDados(painel, A, modelo);
+        return itensDoPainel(p, painel);
+    }
+    default: {
+        Painel painel = ChipAcorn::PainelInicial();
+        ChipAcorn::CarregaDados(painel, R);
+        return itensDoPainel(p, painel);
+    }
+    }
+}
+
+QList<ItemDiagnostico> gradaI2c(const PassoDiagnostico& p, const QString& modelo, const QString& A)
+{
+    QString erro;
+    const auto ids = ModuloI2C::DispositivosEsperados(Globais::instancia().CaminhoBanco, modelo, p.barramento, &erro);
+    const QString prefixo = QStringLiteral("I2C %1 ").arg(p.barramento);
+    if (!ids)
+        return {ItemDiagnostico{p.subsistema, prefixo.trimmed(), erro, QString(), Veredito::SemLeitura}};
+    QList<ItemDiagnostico> itens;
+    for (const ModuloI2C::Dispositivo& d : ModuloI2C::AvaliaDispositivos(
+             *ids, A, L(QStringLiteral("COMUNICAÇÃO OK")), L(QStringLiteral("COMUNICAÇÃO OFF"))))
+        itens << ItemDiagnostico{p.subsistema, prefixo + d.id + QStringLiteral(" ") + d.descricao, d.status,
+                                 QString(), d.veredito};
+    return itens;
+}
+
+QList<ItemDiagnostico> gradaNand(const PassoDiagnostico& p, const QString& A)
+{
+    const int funcao = p.tipo == TipoPasso::NandUid ? 0 : p.tipo == TipoPasso::NandTamanho ? 1 : 2;
+    const ModuloNand::Veredicto v = ModuloNand::AvaliaNand(funcao, A);
+    // An answer too short to be judged gets no verdict in the window either.
+    Veredito veredito = Veredito::NaoGraduado;
+    QString leitura;
+    if (v.naoDisponivel) {
+        veredito = Veredito::NaoMensuravel;
+        leitura = L(QStringLiteral("Não disponível para 6/6P"));
+    } else if (v.tipo != ModuloNand::Veredicto::Tipo::Nenhum) {
+        const bool ok = v.tipo == ModuloNand::Veredicto::Tipo::Ok;
+        veredito = VereditoDe(ok);
+        leitura = L(ok ? QStringLiteral("COMUNICAÇÃO OK") : QStringLiteral("COMUNICAÇÃO OFF"));
+    }
+    if (p.tipo == TipoPasso::NandTamanho && v.tipo == ModuloNand::Veredicto::Tipo::Ok)
+        if (const auto texto = ModuloNand::TextoTamanho(A))
+            if (const auto classe = ModuloNand::ClassificaTamanho(*texto))
+                leitura = *classe;
+    return {ItemDiagnostico{p.subsistema, p.titulo(), leitura, QString(), veredito}};
+}
+
+QList<ItemDiagnostico> gradaIc(const PassoDiagnostico& p, const QString& modelo, const QString& A)
+{
+    const ModuloIC::Veredicto v = ModuloIC::AvaliaIC(A);
+    const QString item = ModuloIC::NomeCI(modelo) + QStringLiteral(" ") + p.comando;
+    if (v == ModuloIC::Veredicto::Nenhum) // too short to be judged, as in the window
+        return {ItemDiagnostico{p.subsistema, item, QString(), QString(), Veredito::NaoGraduado}};
+    const bool ok = v == ModuloIC::Veredicto::Ok;
+    return {ItemDiagnostico{p.subsistema, item,
+                            L(ok ? QStringLiteral("COMUNICAÇÃO OK") : QStringLiteral("COMUNICAÇÃO OFF")),
+                            QString(), VereditoDe(ok)}};
+}
+
+QList<ItemDiagnostico> gradaGasGauge(const PassoDiagnostico& p, const QString& R)
+{
+    const ModuloBateria::Valores v = ModuloBateria::Organiza(R);
+    QList<ItemDiagnostico> itens;
+    for (int i = 0; i < v.info.size() && i < v.vereditos.size(); ++i)
+        itens << ItemDiagnostico{p.subsistema, L(ModuloBateria::ChavesTitulos().at(i)), v.info.at(i).trimmed(),
+                                 QString(), v.vereditos.at(i)};
+    return itens;
+}
+
+} // namespace
+
+QString PassoDiagnostico::titulo() const
+{
+    switch (tipo) {
+    case TipoPasso::GradeVCore: return QStringLiteral("VCores");
+    case TipoPasso::GradeBuck: return QStringLiteral("Buck");
+    case TipoPasso::GradeLdo: return QStringLiteral("LDO");
+    case TipoPasso::PmuBuck: return QStringLiteral("PMU Buck");
+    case TipoPasso::PmuLdo: return QStringLiteral("PMU LDO");
+    case TipoPasso::BuckCheck: return QStringLiteral("Buck check ") + ToleranciaBuckCheck + QStringLiteral(" %");
+    case TipoPasso::Tigris: return QStringLiteral("Tigris");
+    case TipoPasso::Tristar: return subsistema == QLatin1String("hydra") ? QStringLiteral("Hydra") : QStringLiteral("Tristar");
+    case TipoPasso::Chestnut: return QStringLiteral("Chestnut");
+    case TipoPasso::Acorn: return QStringLiteral("Acorn");
+    case TipoPasso::I2c: return QStringLiteral("I2C ") + QString::number(barramento);
+    case TipoPasso::NandTamanho: return L(QStringLiteral("Tamanho da NAND"));
+    case TipoPasso::NandUid: return L(QStringLiteral("Identificação Única NAND"));
+    case TipoPasso::NandInfo: return L(QStringLiteral("Informações da NAND"));
+    case TipoPasso::BateriaPropriedades: return L(QStringLiteral("Bateria")) + QStringLiteral(" - ") + L(QStringLiteral("Propriedades"));
+    case TipoPasso::GasGauge: return L(QStringLiteral("Bateria")) + QStringLiteral(" - Gas Gauge");
+    case TipoPasso::Ic1:
+    case TipoPasso::Ic2: return L(QStringLiteral("Testes IC's")) + QStringLiteral(" ") + (tipo == TipoPasso::Ic1 ? QStringLiteral("1") : QStringLiteral("2"));
+    }
+    return {};
+}
+
+QString TituloSubsistema(const QString& subsistema)
+{
+    static const QHash<QString, QString> nomes{
+        {QStringLiteral("vcore"), QStringLiteral("VCores")}, {QStringLiteral("buck"), QStringLiteral("Buck")},
+        {QStringLiteral("ldo"), QStringLiteral("LDO")}, {QStringLiteral("pmu"), QStringLiteral("PMU")},
+        {QStringLiteral("buckcheck"), QStringLiteral("Buck check")}, {QStringLiteral("tigris"), QStringLiteral("Tigris")},
+        {QStringLiteral("tristar"), QStringLiteral("Tristar")}, {QStringLiteral("hydra"), QStringLiteral("Hydra")},
+        {QStringLiteral("chestnut"), QStringLiteral("Chestnut")}, {QStringLiteral("acorn"), QStringLiteral("Acorn")},
+        {QStringLiteral("i2c"), QStringLiteral("I2C")}, {QStringLiteral("nand"), QStringLiteral("NAND")}};
+    if (subsistema == QLatin1String("bateria"))
+        return L(QStringLiteral("Bateria"));
+    if (subsistema == QLatin1String("ic"))
+        return L(QStringLiteral("Testes IC's"));
+    return nomes.value(subsistema, subsistema);
+}
+
+QList<PassoDiagnostico> PassosDoModelo(const QString& modelo)
+{
+    const PerfilModelo& perfil = PerfilModelo::de(modelo);
+    const bool hydra = perfil.hydra();
+    QList<PassoDiagnostico> r{
+        {TipoPasso::GradeVCore, QStringLiteral("vcore"), QStringLiteral("16"), PmuAdc},
+        {TipoPasso::GradeBuck, QStringLiteral("buck"), QStringLiteral("15"), PmuAdc},
+        {TipoPasso::GradeLdo, QStringLiteral("ldo"), QStringLiteral("15"), PmuAdc},
+        {TipoPasso::PmuBuck, QStringLiteral("pmu"), QStringLiteral("18"), PmuAdc},
+        {TipoPasso::PmuLdo, QStringLiteral("pmu"), QStringLiteral("18"), PmuAdc},
+        {TipoPasso::BuckCheck, QStringLiteral("buckcheck"), QStringLiteral("13"),
+         *ComandoBuck(ModoBuck::Buckcheck, ToleranciaBuckCheck)},
+    };
+    if (!ChipTigris::Componente(modelo).isEmpty())
+        r << PassoDiagnostico{TipoPasso::Tigris, QStringLiteral("tigris"), ChipTigris::Codigo, ChipTigris::Comando};
+    r << PassoDiagnostico{TipoPasso::Tristar, hydra ? QStringLiteral("hydra") : QStringLiteral("tristar"),
+                          ChipTristar::Codigo, ChipTristar::Comando};
+    if (perfil.acorn())
+        r << PassoDiagnostico{TipoPasso::Acorn, QStringLiteral("acorn"), ChipAcorn::Codigo, ChipAcorn::Comando};
+    else if (!ChipChestnut::Componente(modelo).isEmpty())
+        r << PassoDiagnostico{TipoPasso::Chestnut, QStringLiteral("chestnut"), ChipChestnut::Codigo,
+                              ChipChestnut::Comando};
+    for (int b : ModuloI2C::BarramentosDoAutoTeste(ModuloI2C::BotoesDoModelo(modelo)))
+        r << PassoDiagnostico{TipoPasso::I2c, QStringLiteral("i2c"), QStringLiteral("6"),
+                              QStringLiteral("i2c -s ") + QString::number(b), b};
+    r << PassoDiagnostico{TipoPasso::NandTamanho, QStringLiteral("nand"), QStringLiteral("4"), ModuloNand::ComandoNand(1)}
+      << PassoDiagnostico{TipoPasso::NandUid, QStringLiteral("nand"), QStringLiteral("4"), ModuloNand::ComandoNand(0)}
+      << PassoDiagnostico{TipoPasso::NandInfo, QStringLiteral("nand"), QStringLiteral("4"), ModuloNand::ComandoNand(2)}
+      << PassoDiagnostico{TipoPasso::BateriaPropriedades, QStringLiteral("bateria"), QStringLiteral("14"),
+                          ModuloBateria::ComandoPropriedades}
+      << PassoDiagnostico{TipoPasso::GasGauge, QStringLiteral("bateria"), QStringLiteral("19"),
+                          ModuloBateria::ComandoGasGauge}
+      << PassoDiagnostico{TipoPasso::Ic1, QStringLiteral("ic"), QStringLiteral("5"), ModuloIC::ComandoIC(1)}
+      << PassoDiagnostico{TipoPasso::Ic2, QStringLiteral("ic"), QStringLiteral("5"), ModuloIC::ComandoIC(2)};
+    return r;
+}
+
+QList<ItemDiagnostico> GradaPasso(const PassoDiagnostico& passo, const QString& modelo, const QString& R,
+                                  const QString& A)
+{
+    switch (passo.tipo) {
+    case TipoPasso::GradeVCore:
+    case TipoPasso::GradeBuck:
+    case TipoPasso::GradeLdo:
+    case TipoPasso::PmuBuck:
+    case TipoPasso::PmuLdo: return gradaTrilhas(passo, modelo, R);
+    case TipoPasso::BuckCheck: return gradaBuckCheck(passo, R);
+    case TipoPasso::Tigris:
+    case TipoPasso::Tristar:
+    case TipoPasso::Chestnut:
+    case TipoPasso::Acorn: return gradaChip(passo, modelo, R, A);
+    case TipoPasso::I2c: return gradaI2c(passo, modelo, A);
+    case TipoPasso::NandTamanho:
+    case TipoPasso::NandUid:
+    case TipoPasso::NandInfo: return gradaNand(passo, A);
+    case TipoPasso::GasGauge: return gradaGasGauge(passo, R);
+    case TipoPasso::Ic1:
+    case TipoPasso::Ic2: return gradaIc(passo, modelo, A);
+    case TipoPasso::BateriaPropriedades:
+        // The window shows the properties as text: nothing in them is graded.
+        return {ItemDiagnostico{passo.subsistema, passo.titulo(), QString::number(A.trimmed().size()) + QStringLiteral(" B"),
+                                QString(), Veredito::NaoGraduado}};
+    }
+    return {};
+}
+
+QStringList TestesNaoExecutados()
+{
+    return {L(QStringLiteral("Testes de Display")), L(QStringLiteral("Testes de Comunicação RF")),
+            L(QStringLiteral("Teste de Funcionamento de Botões")), L(QStringLiteral("Testes de Memória Nand"))
+                + QStringLiteral(" (syscfg list)"),
+            QStringLiteral("testmemory")};
+}

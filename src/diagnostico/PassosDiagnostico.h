@@ -1,0 +1,44 @@
+#pragma once
+#include <QList>
+#include <QString>
+
+#include "diagnostico/ResultadoDiagnostico.h"
+
+// The readings of a whole-board diagnosis for one model, each sent with the requester code of
+// the window whose reading it repeats (the link's end-of-answer rules depend on that code), and
+// graded by that window's own rules.
+
+enum class TipoPasso {
+    GradeVCore, GradeBuck, GradeLdo, PmuBuck, PmuLdo, BuckCheck,
+    Tigris, Tristar, Chestnut, Acorn,
+    I2c, NandTamanho, NandUid, NandInfo,
+    BateriaPropriedades, GasGauge, Ic1, Ic2,
+};
+
+struct PassoDiagnostico {
+    TipoPasso tipo;
+    QString subsistema;  // stable name, the key of the counts and the history
+    QString codigo;      // requester code
+    QString comando;
+    int barramento = -1; // I2C bus of an I2C step
+    QString titulo() const; // in the program's language
+};
+
+// The buck check's tolerance: the buck test window's default choice.
+inline const QString ToleranciaBuckCheck = QStringLiteral("5");
+
+// A subsystem's name as the page shows it ("VCores", "I2C", "Battery"); the stable name itself
+// for one this program does not know.
+QString TituloSubsistema(const QString& subsistema);
+
+// Every reading of the model that needs no person at the phone, in running order.
+QList<PassoDiagnostico> PassosDoModelo(const QString& modelo);
+
+// The items of one step out of its answer (R whole, A without the echoes), graded as the
+// window does. The rail steps write their readings into the database as the rail windows do.
+QList<ItemDiagnostico> GradaPasso(const PassoDiagnostico& passo, const QString& modelo,
+                                  const QString& R, const QString& A);
+
+// The readings left out of the diagnosis (they need the person or take long), as the page
+// lists them.
+QStringList TestesNaoExecutados();

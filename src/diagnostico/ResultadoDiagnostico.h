@@ -1,0 +1,93 @@
+#pragma once
+#include <QDateTime>
+#include <QJsonObject>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+#include "rails/Veredito.h"
+
+// What one whole-board diagnosis found: every graded item of every step, the run's identity
+// (model, regulatory number, board label) and how it ended. Plain values, so the page, the
+// history and the comparison are built and tested without a link.
+
+// One graded item as the window that reads it would show it.
+struct ItemDiagnostico {
+    QString subsistema;   // stable name of the step's subsystem ("vcore", "i2c" ...)
+    QString item;         // rail, channel, device or test ("PP_CPU", "I2C 1 0x1A")
+    QString leitura;      // "0.512 V", "COMUNICAÇÃO OFF", "" when nothing was read
+    QString referencia;   // "0.825 V", "< 1000 mA", "" when there is none
+    Veredito veredito = Veredito::NaoGraduado;
+    // Deviation from the reference in percent, for voltage rails graded against a tolerance.
+    std::optional<double> desvio;
+    double tolerancia = ToleranciaPadrao;
+
+    // The key an item keeps from one run to the next.
+    QString chave() const { return subsistema + QLatin1Char('/') + item; }
+};
+
+// How a step ended.
+enum class FimPasso {
+    Respondido,   // the phone answered and the answer was graded
+    SemResposta,  // the exchange was refused or cancelled (link lost, poll failed)
+    NaoExecutado, // the run stopped before this step (Cancel, lost box)
+};
+
+struct ResultadoPasso {
+    QString subsistema;
+    QString titulo;       // what the panel shows for the step
+    QString comando;
+    FimPasso fim = FimPasso::NaoExecutado;
+    QList<ItemDiagnostico> itens;
+};
+
+// The verdict a step shows as a whole: fail when an item failed, else no reading when an item
+// (or the whole step) went unread, else pass when an item passed, else not measurable, else not
+// graded.
+Veredito VereditoDoPasso(const ResultadoPasso& r);
+
+// Counts of one subsystem by verdict.
+struct Contagem {
+    QString subsistema;
+    int passa = 0, falha = 0, naoMensuravel = 0, semLeitura = 0, naoGraduado = 0;
+    int total() const { return passa + falha + naoMensuravel + semLeitura + naoGraduado; }
+    bool operator==(const Contagem&) const = default;
+};
+
+struct ExecucaoDiagnostico {
+    QString modelo, numero, etiqueta;
+    QDateTime inicio;
+    qint64 duracaoMs = 0;
+    bool completa = false;  // every step ran
+    QString interrupcao;    // why it stopped early ("" when complete)
+    QList<ResultadoPasso> passos;
+
+    QList<ItemDiagnostico> itens() const;
+    // The failures in step order: fail, then no reading (a missing or timed-out channel).
+    QList<ItemDiagnostico> falhas() const;
+    // One count per subsystem, in step order.
+    QList<Contagem> contagens() const;
+    // True when every step answered and nothing failed or went unread.
+    bool tudoPassou() const;
+};
+
+// The item's verdict counts as a failure on the page and in the comparison.
+bool ContaComoFalha(Veredito v);
+
+// "PP_CPU 0.512 V, expected 0.825 V ±10 %: FAIL" in the program's language; the reference part
+// is left out when there is none, the tolerance when the item has no deviation.
+QString LinhaFalha(const ItemDiagnostico& i);
+
+// The machine-readable record of a run, and back. A record that is not one gives nothing.
+QJsonObject ParaJson(const ExecucaoDiagnostico& e);
+std::optional<ExecucaoDiagnostico> DeJson(const QJsonObject& o);
+
+// What changed from one run of a board to the next: items that failed before and pass now
+// (the repair worked) and items that passed before and fail now.
+struct Mudancas {
+    QList<ItemDiagnostico> consertados;  // as they read now
+    QList<ItemDiagnostico> novasFalhas;  // as they read now
+    bool vazia() const { return consertados.isEmpty() && novasFalhas.isEmpty(); }
+};
+Mudancas ComparaExecucoes(const ExecucaoDiagnostico& anterior, const ExecucaoDiagnostico& atual);

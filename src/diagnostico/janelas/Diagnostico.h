@@ -1,0 +1,44 @@
+#pragma once
+#include "diagnostico/ExecutorDiagnostico.h"
+#include "ui/JanelaFilha.h"
+
+#include <QPointer>
+
+class AvisoRelatorio;
+class QLabel;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+
+
+// The whole-board diagnosis panel: the steps of the model with each one's verdict as it ends,
+// a progress bar and Cancel; at the end, where the page was saved.
+class Diagnostico : public JanelaFilha {
+    Q_OBJECT
+public:
+    explicit Diagnostico(GerenciadorJanelas& janelas);
+    ~Diagnostico() override;
+
+    // The main window's action: asks the board label once per session (Cancel: nothing
+    // happens), shows the panel and starts a run unless one is running.
+    static Diagnostico* abre(GerenciadorJanelas& janelas);
+    // The label of this session ("" before the first run).
+    static QString etiquetaDaSessao();
+
+    void inicia(const QString& etiqueta);
+    ExecutorDiagnostico* executor() const { return m_executor; }
+    void traduz() override;
+
+private:
+    void passoIniciado(int indice);
+    void passoTerminado(int indice, const ResultadoPasso& r);
+    void terminou();
+
+    QPointer<ExecutorDiagnostico> m_executor;
+    QLabel* m_lbPlaca = nullptr;
+    QListWidget* m_lstPassos = nullptr;
+    QProgressBar* m_barra = nullptr;
+    QLabel* m_lbEstado = nullptr;
+    QPushButton* m_btCancelar = nullptr;
+    AvisoRelatorio* m_aviso = nullptr;
+};

@@ -1,0 +1,293 @@
+// The whole-board diagnosis against the bench board: a good board, a board with four faults,
+// Cancel, a box that vanishes mid-run, the history of one board label across a repair, and the
+// page as a browser renders it.
+#include "apoio/CenarioJanela.h"
+#include "apoio/Navegador.h"
+
+#include "diagnostico/ExecutorDiagnostico.h"
+#include "diagnostico/janelas/Diagnostico.h"
+#include "i18n/Dialogos.h"
+#include "shell/Globais.h"
+#include "shell/Conexao.h"
+#include "shell/Ligacao.h"
+#include "shell/janelas/Inicial.h"
+#include "ui/GerenciadorJanelas.h"
+
+#include <QFile>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
+#include <QUrl>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// One rail 20 % off (LDO13), one current above its limit (LDO13's, < 100 mA), the charger's
+// battery channel timed out, and the proximity sensor of bus 4 not answering.
+const QStringList PerfilComFalhas{
+    u"desvio 53 = 20"_s,
+    u"desvio 73 = 200"_s,
+    u"tempo tigris vbat :"_s,
+    u"resposta i2c -s 4 = Scanning I2C bus 4\\n  no device answered\\n0 device(s) found on bus 4\\n"_s,
+};
+
+struct Cenario : CenarioJanela {
+    Diagnostico* janela = nullptr;
+
+    // Starts a run for `etiqueta` (typed when the session asks for it).
+    ExecutorDiagnostico* roda(const QString& etiqueta = u"OS-4711"_s)
+    {
+        roteiro.roteiro.respostasEntrada << etiqueta;
+        janela = Diagnostico::abre(amb->janelas);
+        return janela ? janela->executor() : nullptr;
+    }
+    bool espera(ExecutorDiagnostico* e, int ms = 60000) const
+    {
+        return QTest::qWaitFor([e] { return !e->rodando(); }, ms);
+    }
+    QString pagina(ExecutorDiagnostico* e) const
+    {
+        QFile f(e->relatorio().arquivo);
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    }
+    // Commands the board received, in order.
+    QStringList recebidos() const
+    {
+        QStringList r = QString::fromLatin1(bancada.registro()).split(u'\r', Qt::SkipEmptyParts);
+        return r;
+    }
+};
+
+// Distinct failing items by name, with the subsystems each one failed in.
+QMap<QString, QStringList> falhasPorItem(const ExecucaoDiagnostico& e)
+{
+    QMap<QString, QStringList> r;
+    for (const ItemDiagnostico& i : e.falhas())
+        r[i.item] << i.subsistema;
+    return r;
+}
+
+} // namespace
+
+class TstDiagnosticoJanela : public QObject {
+    Q_OBJECT
+private slots:
+    // First, while the session has no label yet: a cancelled question starts nothing.
+    void etiquetaRecusada()
+    {
+        Cenario c;
+        QVERIFY(c.iniciaBancada(u"IP X"_s));
+        QVERIFY(Diagnostico::etiquetaDaSessao().isEmpty());
+        c.roteiro.roteiro.respostasEntrada << std::nullopt;
+        QVERIFY(!Diagnostico::abre(c.amb->janelas));
+        c.roteiro.roteiro.respostasEntrada << u"   "_s;
+        QVERIFY(!Diagnostico::abre(c.amb->janelas));
+        QCOMPARE(c.roteiro.roteiro.entradas.size(), 2);
+        QVERIFY(!c.amb->janelas.aberta(u"Diagnostico"_s));
+        QTest::qWait(200);
+        QVERIFY(c.recebidos().isEmpty());
+    }
+
+    void placaBoa()
+    {
+        Cenario c;
+        QVERIFY(c.iniciaBancada(u"IP X"_s, {}, {}, u"A1865"_s));
+        ExecutorDiagnostico* e = c.roda();
+        QVERIFY(e);
+        QVERIFY(c.espera(e));
+        const ExecucaoDiagnostico& x = e->execucao();
+        for (const ItemDiagnostico& i : x.falhas())
+            qWarning() << LinhaFalha(i);
+        QVERIFY(x.completa);
+        QVERIFY(x.tudoPassou());
+        // Every step asked the phone once, in order, and nothing else was sent.
+        QStringList esperados;
+        for (const PassoDiagnostico& p : e->passos())
+            esperados << p.comando;
+        QCOMPARE(c.recebidos(), esperados);
+        QVERIFY(x.itens().size() > 100);
+
+        const QString h = c.pagina(e);
+        QVERIFY(h.contains(u"class=\"resumo passa\""_s));
+        QVERIFY(!h.contains(u"id=\"falhas\""_s));
+        QVERIFY(c.roteiro.roteiro.abertos.contains(e->relatorio().arquivo));
+        QVERIFY(QFileInfo(e->relatorio().arquivo).fileName().startsWith(u"IP-X_A1865_Diagnostico_"_s));
+
+        // The panel: every step ended with its verdict, the bar full, Cancel given back.
+        auto* lista = c.janela->findChild<QListWidget*>(u"lstPassos"_s);
+        QCOMPARE(lista->count(), e->passos().size());
+        for (int k = 0; k < lista->count(); ++k)
+            QVERIFY2(lista->item(k)->data(Qt::UserRole).toString() == u"passa"_s
+                         || lista->item(k)->data(Qt::UserRole).toString() == u"naograduado"_s,
+                     qPrintable(lista->item(k)->text()));
+        auto* barra = c.janela->findChild<QProgressBar*>(u"barraProgresso"_s);
+        QCOMPARE(barra->value(), barra->maximum());
+        QVERIFY(!c.janela->findChild<QPushButton*>(u"btCancelar"_s)->isEnabled());
+        capturaJanela(c.janela, u"diagnostico_boa"_s);
+
+        const double total = e->nsTotal() / 1e6, proprio = e->nsProprios() / 1e6;
+        qInfo("good IP X in fast mode: %.0f ms, own work %.1f ms (%.2f %%)", total, proprio, 100.0 * proprio / total);
+        QVERIFY2(total < 20000, qPrintable(QString::number(total)));
+        QVERIFY2(proprio < 0.05 * total, qPrintable(QString::number(proprio)));
+
+        // The label is asked once per session: a second run takes it as it is.
+        const qsizetype perguntas = c.roteiro.roteiro.entradas.size();
+        ExecutorDiagnostico* segunda = Diagnostico::abre(c.amb->janelas)->executor();
+        QVERIFY(c.espera(segunda));
+        QCOMPARE(c.roteiro.roteiro.entradas.size(), perguntas);
+        QCOMPARE(segunda->execucao().etiqueta, u"OS-4711"_s);
+        QVERIFY(segunda->anterior());
+        QVERIFY(ComparaExecucoes(*segunda->anterior(), segunda->execucao()).vazia());
+
+        // The page as a browser renders it: the verdict banner and one bar per voltage rail.
+        if (navegador().isEmpty())
+            QSKIP("no headless browser");
+        const QString url = QUrl::fromLocalFile(e->relatorio().arquivo).toString();
+        const QString dom = QString::fromUtf8(abre(url, {u"--dump-dom"_s}));
+        QVERIFY(dom.contains(u"id=\"resumo\" class=\"resumo passa\""_s));
+        int trilhas = 0;
+        for (const ItemDiagnostico& i : x.itens())
+            trilhas += i.desvio ? 1 : 0;
+        QVERIFY(trilhas > 20);
+        QCOMPARE(int(dom.count(u"<rect class=\"barra\""_s)), trilhas);
+        QCOMPARE(int(dom.count(u"<g class=\"trilha passa\""_s)), trilhas);
+        const QString capturas = qEnvironmentVariable("VEXADOR_CAPTURAS");
+        if (!capturas.isEmpty())
+            abre(url, {u"--screenshot="_s + capturas + u"/diagnostico_pagina.png"_s, u"--window-size=1000,1400"_s});
+    }
+
+    void falhasDaPlacaEHistorico()
+    {
+        Cenario c;
+        QVERIFY(c.iniciaBancada(u"IP X"_s, PerfilComFalhas, {}, u"A1865"_s));
+        ExecutorDiagnostico* e = c.roda(u"OS-77"_s);
+        QVERIFY(c.espera(e));
+        const ExecucaoDiagnostico antes = e->execucao();
+        QVERIFY(antes.completa);
+        const QMap<QString, QStringList> f = falhasPorItem(antes);
+        // Exactly the four faults fail, each in the readings that show it, and nothing else.
+        const QMap<QString, QStringList> esperado{
+            {u"PP1V8_AUDIO"_s, {u"ldo"_s, u"pmu"_s}},
+            {u"mA PP1V8_AUDIO"_s, {u"ldo"_s, u"pmu"_s}},
+            {u"Tigris VBat_V"_s, {u"tigris"_s}},
+            {u"I2C 4 403 PROX"_s, {u"i2c"_s}},
+        };
+        if (f != esperado)
+            for (const ItemDiagnostico& i : antes.falhas())
+                qWarning() << i.subsistema << LinhaFalha(i);
+        QCOMPARE(f, esperado);
+        const QString h = c.pagina(e);
+        QVERIFY(h.contains(u"class=\"resumo falha\""_s));
+        QVERIFY2(h.contains(u"PP1V8_AUDIO 2.160 V, esperado 1.800 V \u00B110 %: FALHA"_s),
+                 qPrintable(h.mid(h.indexOf(u"id=\"falhas\""_s), 900)));
+        // Failures come before everything else of the page.
+        QVERIFY(h.indexOf(u"id=\"falhas\""_s) < h.indexOf(u"id=\"contagens\""_s));
+        QVERIFY(h.contains(u"<g class=\"trilha falha\" data-item=\"ldo/PP1V8_AUDIO\" data-desvio=\"20.00\">"_s));
+        if (const QString capturas = qEnvironmentVariable("VEXADOR_CAPTURAS"); !capturas.isEmpty() && !navegador().isEmpty())
+            abre(QUrl::fromLocalFile(e->relatorio().arquivo).toString(),
+                 {u"--screenshot="_s + capturas + u"/diagnostico_falhas.png"_s, u"--window-size=1000,1000"_s});
+
+        // The same board repaired: the page shows what went from fail to pass.
+        c.amb.reset();
+        c.bancada.para();
+        QVERIFY(c.iniciaBancada(u"IP X"_s, {}, {}, u"A1865"_s));
+        ExecutorDiagnostico* depois = Diagnostico::abre(c.amb->janelas)->executor();
+        QVERIFY(c.espera(depois));
+        QVERIFY(depois->execucao().tudoPassou());
+        QVERIFY(depois->anterior());
+        const Mudancas m = ComparaExecucoes(*depois->anterior(), depois->execucao());
+        QSet<QString> consertados;
+        for (const ItemDiagnostico& i : m.consertados)
+            consertados << i.item;
+        QCOMPARE(consertados, QSet<QString>(f.keyBegin(), f.keyEnd()));
+        QVERIFY(m.novasFalhas.isEmpty());
+        const QString h2 = c.pagina(depois);
+        QVERIFY(h2.contains(u"<ul id=\"consertados\">"_s));
+        QVERIFY(h2.contains(u"data-chave=\"i2c/I2C 4 403 PROX\""_s));
+        QVERIFY(!h2.contains(u"id=\"novasfalhas\""_s));
+    }
+
+    void cancelaDepoisDaTrocaAtual()
+    {
+        Cenario c;
+        QVERIFY(c.iniciaBancada(u"IP X"_s));
+        ExecutorDiagnostico* e = c.roda();
+        // Cancel while the third exchange is in flight: it ends, nothing more is sent.
+        connect(
+            e, &ExecutorDiagnostico::passoIniciado, c.janela,
+            [&c](int i) {
+                if (i == 2)
+                    c.janela->findChild<QPushButton*>(u"btCancelar"_s)->click();
+            },
+            Qt::QueuedConnection);
+        QVERIFY(c.espera(e));
+        const ExecucaoDiagnostico& x = e->execucao();
+        QVERIFY(!x.completa);
+        QCOMPARE(c.recebidos().size(), 3);
+        QCOMPARE(x.passos.at(2).fim, FimPasso::Respondido);
+        QVERIFY(!x.passos.at(2).itens.isEmpty());
+        QCOMPARE(x.passos.at(3).fim, FimPasso::NaoExecutado);
+        QVERIFY(c.pagina(e).contains(u"class=\"resumo parcial\""_s));
+        QVERIFY(c.amb->aguardaOcioso(5000));
+        QTest::qWait(300);
+        QCOMPARE(c.recebidos().size(), 3);
+    }
+
+    // The main window's action: only with a phone on the line, and the panel it opens runs.
+    void acaoDaJanelaPrincipal()
+    {
+        PastaAplicacaoTemporaria pasta;
+        RoteiroInstalado roteiro;
+        Globais::instancia().IdiomaAtual = 1;
+        Bancada b;
+        QVERIFY(b.inicia({u"--modelo"_s, u"IP X"_s, u"--banco"_s, pasta.banco()}, 16));
+        Inicial w;
+        w.show();
+        auto* acao = w.findChild<QPushButton*>(u"btDiagnostico"_s);
+        QVERIFY(acao);
+        QCOMPARE(acao->text(), u"Diagnóstico completo"_s);
+        QVERIFY(!acao->isEnabled());
+        QTest::mouseClick(w.botao(1), Qt::LeftButton);
+        QVERIFY(QTest::qWaitFor([&] {
+            return w.conexao().corStatus() == QLatin1String("Verde") && w.ligacao().estado() == EstadoLigacao::Ociosa;
+        }, 8000));
+        QVERIFY(acao->isEnabled());
+        // The label of the session, asked now unless an earlier run of this process typed it.
+        roteiro.roteiro.respostasEntrada << u"OS-9"_s;
+        QTest::mouseClick(acao, Qt::LeftButton);
+        auto* painel = w.janelas().aberta<Diagnostico>(u"Diagnostico"_s);
+        QVERIFY(painel && painel->executor());
+        QVERIFY(QTest::qWaitFor([&] { return !painel->executor()->rodando(); }, 60000));
+        QVERIFY(painel->executor()->execucao().tudoPassou());
+        QCOMPARE(painel->executor()->execucao().etiqueta, Diagnostico::etiquetaDaSessao());
+        capturaJanela(&w, u"diagnostico_principal"_s);
+        QTest::mouseClick(w.botao(1), Qt::LeftButton);
+        QTRY_COMPARE(w.ligacao().estado(), EstadoLigacao::Desconectada);
+        QVERIFY(!acao->isEnabled());
+    }
+
+    void caixaSome()
+    {
+        Cenario c;
+        QVERIFY(c.iniciaBancada(u"IP X"_s, {}, {u"--queda"_s, u"5"_s}));
+        ExecutorDiagnostico* e = c.roda();
+        QVERIFY(c.espera(e));
+        const ExecucaoDiagnostico& x = e->execucao();
+        QVERIFY(!x.completa);
+        for (int k = 0; k < 4; ++k)
+            QCOMPARE(x.passos.at(k).fim, FimPasso::Respondido);
+        for (int k = 4; k < x.passos.size(); ++k)
+            QCOMPARE(x.passos.at(k).fim, FimPasso::NaoExecutado);
+        const QString h = c.pagina(e);
+        QVERIFY(h.contains(u"class=\"resumo parcial\""_s));
+        QVERIFY(h.contains(u"DIAG"_s) == false);
+        capturaJanela(c.janela, u"diagnostico_queda"_s);
+    }
+};
+
+QTEST_MAIN(TstDiagnosticoJanela)
+#include "tst_diagnostico_janela.moc"

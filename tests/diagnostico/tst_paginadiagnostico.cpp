@@ -1,0 +1,227 @@
+// The diagnosis result without a link: the page (failures first, counts, the deviation
+// picture), the JSON record and the board history, and the comparison of two runs.
+#include "apoio/Apoio.h"
+#include "diagnostico/HistoricoDiagnostico.h"
+#include "diagnostico/PaginaDiagnostico.h"
+#include "i18n/Dialogos.h"
+#include "shell/Globais.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+ItemDiagnostico item(const QString& sub, const QString& nome, Veredito v, std::optional<double> desvio = {},
+                     const QString& leitura = u"1.000 V"_s, const QString& ref = u"1.000 V"_s)
+{
+    ItemDiagnostico i{sub, nome, leitura, ref, v};
+    i.desvio = desvio;
+    return i;
+}
+
+ResultadoPasso passo(const QString& sub, QList<ItemDiagnostico> itens, FimPasso fim = FimPasso::Respondido)
+{
+    return ResultadoPasso{sub, sub.toUpper(), u"cmd"_s, fim, itens};
+}
+
+// A run with a failing rail, a passing rail, an unread channel and an absent I2C device.
+ExecucaoDiagnostico execucao(const QString& etiqueta = u"OS-17"_s)
+{
+    ExecucaoDiagnostico e;
+    e.modelo = u"IP X"_s;
+    e.numero = u"A1865"_s;
+    e.etiqueta = etiqueta;
+    e.inicio = QDateTime(QDate(2026, 12, 10), QTime(16, 0));
+    e.duracaoMs = 9000;
+    e.completa = true;
+    e.passos = {passo(u"vcore"_s, {item(u"vcore"_s, u"PP_CPU"_s, Veredito::Falha, -37.9, u"0.512 V"_s, u"0.825 V"_s),
+                                   item(u"vcore"_s, u"PP_GPU"_s, Veredito::Passa, 1.5),
+                                   item(u"vcore"_s, u"PP_X"_s, Veredito::NaoMensuravel, {}, u"*"_s)}),
+                passo(u"tigris"_s, {item(u"tigris"_s, u"VBAT"_s, Veredito::SemLeitura, {}, u"Sem Medição"_s, {})}),
+                passo(u"i2c"_s, {item(u"i2c"_s, u"I2C 0 0x1A <U1700>"_s, Veredito::Falha, {}, u"OFF"_s, {}),
+                                 item(u"i2c"_s, u"I2C 0 0x20"_s, Veredito::Passa, {}, u"OK"_s, {})})};
+    return e;
+}
+
+// Sets every item of `e` to pass.
+ExecucaoDiagnostico consertada(ExecucaoDiagnostico e)
+{
+    for (ResultadoPasso& p : e.passos)
+        for (ItemDiagnostico& i : p.itens)
+            if (ContaComoFalha(i.veredito))
+                i.veredito = Veredito::Passa;
+    return e;
+}
+
+QStringList chaves(const QString& html, const QString& lista)
+{
+    const qsizetype inicio = html.indexOf(u"<ul id=\""_s + lista + u"\">"_s);
+    if (inicio < 0)
+        return {};
+    const QString corpo = html.mid(inicio, html.indexOf(u"</ul>"_s, inicio) - inicio);
+    QStringList r;
+    static const QRegularExpression re(u"data-chave=\"([^\"]*)\""_s);
+    for (auto m = re.globalMatch(corpo); m.hasNext();)
+        r << m.next().captured(1);
+    return r;
+}
+
+} // namespace
+
+class TstPaginaDiagnostico : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { Globais::instancia().IdiomaAtual = 2; }
+
+    void falhasPrimeiroEContagens()
+    {
+        const QString h = PaginaDiagnostico(execucao());
+        // Failures and unread channels first, in step order, before the counts.
+        QCOMPARE(chaves(h, u"falhas"_s),
+                 (QStringList{u"vcore/PP_CPU"_s, u"tigris/VBAT"_s, u"i2c/I2C 0 0x1A &lt;U1700&gt;"_s}));
+        QVERIFY(h.indexOf(u"id=\"falhas\""_s) < h.indexOf(u"id=\"contagens\""_s));
+        QVERIFY(h.contains(u"PP_CPU 0.512 V, expected 0.825 V \u00B110 %: FAIL"_s));
+        QVERIFY(h.contains(u"class=\"resumo falha\">3 reading(s) failed"_s));
+        QVERIFY(!h.contains(u"<U1700>"_s)); // escaped, never markup
+        const QList<Contagem> c = execucao().contagens();
+        QCOMPARE(c, (QList<Contagem>{{u"vcore"_s, 1, 1, 1, 0, 0}, {u"tigris"_s, 0, 0, 0, 1, 0},
+                                     {u"i2c"_s, 1, 1, 0, 0, 0}}));
+        QVERIFY2(h.contains(u"data-subsistema=\"vcore\" style=\"background:#ffb4b4\"><td>VCores</td>"
+                           "<td class=\"n\">1</td><td class=\"n\">1</td><td class=\"n\">1</td><td class=\"n\">0</td>"_s),
+                 qPrintable(h.mid(h.indexOf(u"contagens"_s), 500)));
+        QVERIFY(h.contains(u"id=\"naoexecutados\""_s));
+    }
+
+    void resumo_data()
+    {
+        QTest::addColumn<ExecucaoDiagnostico>("e");
+        QTest::addColumn<QString>("classe");
+        QTest::addColumn<bool>("tudoPassou");
+        QTest::newRow("good board") << consertada(execucao()) << u"passa"_s << true;
+        QTest::newRow("failures") << execucao() << u"falha"_s << false;
+        ExecucaoDiagnostico parcial = consertada(execucao());
+        parcial.completa = false;
+        parcial.interrupcao = u"cancelled"_s;
+        parcial.passos.last().fim = FimPasso::NaoExecutado;
+        QTest::newRow("cancelled, no failure yet") << parcial << u"parcial"_s << false;
+        // A step the phone never answered is not a pass, even with no failing item.
+        ExecucaoDiagnostico semResposta = consertada(execucao());
+        semResposta.passos.append(passo(u"nand"_s, {}, FimPasso::SemResposta));
+        QTest::newRow("unanswered step") << semResposta << u"falha"_s << false;
+    }
+    void resumo()
+    {
+        QFETCH(ExecucaoDiagnostico, e);
+        QFETCH(QString, classe);
+        QFETCH(bool, tudoPassou);
+        QCOMPARE(e.tudoPassou(), tudoPassou);
+        QVERIFY(PaginaDiagnostico(e).contains(u"id=\"resumo\" class=\"resumo "_s + classe + u"\""_s));
+    }
+
+    void graficoDesvios()
+    {
+        const QString svg = GraficoDesvios(execucao().itens());
+        // Only rails with a deviation are drawn, coloured by their verdict.
+        QCOMPARE(svg.count(u"<g class=\"trilha"_s), 2);
+        QVERIFY(svg.contains(u"<g class=\"trilha falha\" data-item=\"vcore/PP_CPU\" data-desvio=\"-37.90\">"_s));
+        QVERIFY(svg.contains(u"<g class=\"trilha passa\" data-item=\"vcore/PP_GPU\" data-desvio=\"1.50\">"_s));
+        // Scale ±30 % over 420 px centred at 440: the band ±10 % is 140 px wide; -37.9 % is
+        // clamped to the left edge.
+        QVERIFY(svg.contains(u"<rect class=\"faixa\" x=\"370.0\" y=\"23\" width=\"140.0\""_s));
+        QVERIFY(svg.contains(u"<rect class=\"barra\" x=\"230.0\" y=\"26\" width=\"210.0\" height=\"8\" fill=\"#c62828\"/>"_s));
+        QVERIFY(svg.contains(u"<rect class=\"barra\" x=\"440.0\" y=\"42\" width=\"10.5\" height=\"8\" fill=\"#2e7d32\"/>"_s));
+        QCOMPARE(GraficoDesvios({item(u"i2c"_s, u"x"_s, Veredito::Falha)}), QString());
+    }
+
+    void json()
+    {
+        const ExecucaoDiagnostico e = execucao();
+        const auto volta = DeJson(QJsonDocument::fromJson(QJsonDocument(ParaJson(e)).toJson()).object());
+        QVERIFY(volta);
+        QCOMPARE(ParaJson(*volta), ParaJson(e));
+        QCOMPARE(volta->itens().at(0).desvio, std::optional<double>(-37.9));
+        QCOMPARE(volta->itens().at(2).desvio, std::nullopt);
+        QCOMPARE(volta->inicio, e.inicio);
+        // A record with a verdict this program does not know is not a record.
+        QJsonObject o = ParaJson(e);
+        QString texto = QString::fromUtf8(QJsonDocument(o).toJson()).replace(u"\"passa\""_s, u"\"otimo\""_s);
+        QVERIFY(!DeJson(QJsonDocument::fromJson(texto.toUtf8()).object()));
+        QVERIFY(!DeJson(QJsonObject{{"modelo", "IP X"}}));
+    }
+
+    void comparacao_data()
+    {
+        QTest::addColumn<Veredito>("antes");
+        QTest::addColumn<Veredito>("agora");
+        QTest::addColumn<int>("consertados");
+        QTest::addColumn<int>("novas");
+        QTest::newRow("fail to pass") << Veredito::Falha << Veredito::Passa << 1 << 0;
+        QTest::newRow("no reading to pass") << Veredito::SemLeitura << Veredito::Passa << 1 << 0;
+        QTest::newRow("pass to fail") << Veredito::Passa << Veredito::Falha << 0 << 1;
+        QTest::newRow("pass to no reading") << Veredito::Passa << Veredito::SemLeitura << 0 << 1;
+        QTest::newRow("fail stays") << Veredito::Falha << Veredito::Falha << 0 << 0;
+        QTest::newRow("fail to not measurable") << Veredito::Falha << Veredito::NaoMensuravel << 0 << 0;
+        QTest::newRow("pass stays") << Veredito::Passa << Veredito::Passa << 0 << 0;
+    }
+    void comparacao()
+    {
+        QFETCH(Veredito, antes);
+        QFETCH(Veredito, agora);
+        QFETCH(int, consertados);
+        QFETCH(int, novas);
+        ExecucaoDiagnostico a, b;
+        a.passos = {passo(u"ldo"_s, {item(u"ldo"_s, u"PP1V8"_s, antes), item(u"ldo"_s, u"SO_ANTES"_s, Veredito::Falha)})};
+        // Same rail name in another subsystem is another item.
+        b.passos = {passo(u"ldo"_s, {item(u"ldo"_s, u"PP1V8"_s, agora), item(u"pmu"_s, u"SO_ANTES"_s, Veredito::Passa)})};
+        const Mudancas m = ComparaExecucoes(a, b);
+        QCOMPARE(m.consertados.size(), consertados);
+        QCOMPARE(m.novasFalhas.size(), novas);
+        for (const ItemDiagnostico& i : m.consertados + m.novasFalhas)
+            QCOMPARE(i.chave(), u"ldo/PP1V8"_s);
+    }
+
+    void historico()
+    {
+        PastaAplicacaoTemporaria pasta;
+        RoteiroInstalado roteiro;
+        Globais::instancia().IdiomaAtual = 2;
+        const ExecucaoDiagnostico falhou = execucao();
+        QVERIFY(!UltimaExecucao(falhou.modelo, falhou.numero, falhou.etiqueta));
+        QVERIFY(GuardaExecucao(falhou));
+        // Labels that fold to one file name stay apart.
+        QVERIFY(GuardaExecucao(execucao(u"OS/17"_s)));
+        ExecucaoDiagnostico boa = consertada(execucao());
+        boa.inicio = boa.inicio.addSecs(3600);
+        const auto anterior = UltimaExecucao(boa.modelo, boa.numero, boa.etiqueta);
+        QVERIFY(anterior);
+        QCOMPARE(anterior->falhas().size(), 3);
+        QVERIFY(GuardaExecucao(boa));
+        QCOMPARE(UltimaExecucao(boa.modelo, boa.numero, boa.etiqueta)->inicio, boa.inicio);
+        QCOMPARE(UltimaExecucao(boa.modelo, boa.numero, u"OS/17"_s)->falhas().size(), 3);
+        QVERIFY(!UltimaExecucao(boa.modelo, u"A1901"_s, boa.etiqueta));
+
+        const QString h = PaginaDiagnostico(boa, anterior);
+        QCOMPARE(chaves(h, u"consertados"_s),
+                 (QStringList{u"vcore/PP_CPU"_s, u"tigris/VBAT"_s, u"i2c/I2C 0 0x1A &lt;U1700&gt;"_s}));
+        QCOMPARE(chaves(h, u"novasfalhas"_s), QStringList());
+        QVERIFY2(h.contains(u"Failures: 3 → 0"_s), qPrintable(h.mid(h.indexOf(u"<h2>"_s), 600)));
+
+        // A damaged history is set aside, not silently replaced.
+        const QString arquivo = ArquivoHistorico(boa.modelo, boa.numero, boa.etiqueta);
+        {
+            QFile f(arquivo);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write("{\"execucoes\": [");
+        }
+        QVERIFY(GuardaExecucao(boa));
+        QVERIFY(QFile::exists(arquivo + u".danificado"_s));
+        QCOMPARE(UltimaExecucao(boa.modelo, boa.numero, boa.etiqueta)->inicio, boa.inicio);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstPaginaDiagnostico)
+#include "tst_paginadiagnostico.moc"
