@@ -1,0 +1,90 @@
+// What the program itself costs where a technician waits, printed (not asserted) so a change
+// that costs time is seen: run build/tests/medida_programa. The board plays the model with the
+// most rails ("IP X") in its fast mode.
+#include "apoio/Apoio.h"
+#include "apoio/CenarioJanela.h"
+#include "rails/GradeTrilhas.h"
+#include "rails/janelas/VCores.h"
+#include "shell/RegrasTroca.h"
+#include "shell/janelas/Inicial.h"
+
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <sys/resource.h>
+
+namespace {
+double cpuDaLinha()
+{
+    rusage u {};
+    ::getrusage(RUSAGE_THREAD, &u);
+    return u.ru_utime.tv_sec + u.ru_utime.tv_usec / 1e6 + u.ru_stime.tv_sec + u.ru_stime.tv_usec / 1e6;
+}
+const QString Modelo = QStringLiteral("IP X");
+} // namespace
+
+class MedidaPrograma : public QObject {
+    Q_OBJECT
+private slots:
+    void respostaAteGradePintada();
+    void arranqueAteJanelaPrincipal();
+};
+
+// From the poll that completes "pmuadc --read all" to the VCore grid graded and painted.
+void MedidaPrograma::respostaAteGradePintada()
+{
+    CenarioJanela c;
+    QVERIFY(c.iniciaBancada(Modelo, {}, {}, QStringLiteral("A1865")));
+    auto* w = c.amb->janelas.mostra<VCores>(QStringLiteral("VCores"));
+    QVERIFY(w);
+    auto* bt = w->findChild<QPushButton*>(QStringLiteral("btExecutaLeitura"));
+    auto* t1 = w->findChild<QTimer*>(QStringLiteral("Timer1"));
+    auto* t2 = w->findChild<QTimer*>(QStringLiteral("Timer2"));
+    QElapsedTimer relogio;
+    double cpu0 = 0;
+    QString uma;
+    connect(&c.amb->ligacao, &Ligacao::respostaColetada, this, [&](const QString& codigo, const QString& R) {
+        if (codigo == QLatin1String("16")) {
+            uma = R;
+            relogio.start();
+            cpu0 = cpuDaLinha();
+        }
+    });
+    bt->click();
+    QVERIFY(QTest::qWaitFor([&] { return relogio.isValid() && !t1->isActive() && !t2->isActive() && bt->isEnabled(); },
+                            20000));
+    const qint64 graduada = relogio.elapsed();
+    QElapsedTimer pintura;
+    pintura.start();
+    w->repaint();
+    const qint64 pintada = pintura.elapsed();
+    const double cpu = cpuDaLinha() - cpu0;
+    qInfo("VCore grid, %d rows: answer complete -> graded %lld ms (the window's own %d ms poll included), "
+          "UI-thread CPU %.1f ms, painted in %lld ms",
+          w->modeloGrade()->rowCount(), graduada, 500, cpu * 1000, pintada);
+
+    // The same grading on an answer at its 1 MB bound (the board's answer repeated).
+    QString R = uma;
+    while (R.size() + uma.size() < RegrasTroca::LimiteResposta)
+        R += uma.mid(2);
+    QElapsedTimer analise;
+    analise.start();
+    const ResultadoGrade g = ProcessaLeitura(VarianteGrade::VCore, Modelo, FamiliaVCore, R, 3, 1);
+    qInfo("grading a %lld-character answer: %lld ms (%d rows)", qint64(R.size()), analise.elapsed(), g.linhas);
+}
+
+// Building and showing the main window, as the program does once the database is checked.
+void MedidaPrograma::arranqueAteJanelaPrincipal()
+{
+    PastaAplicacaoTemporaria pasta;
+    QElapsedTimer relogio;
+    relogio.start();
+    Inicial w;
+    w.mostraNaTela();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    qInfo("main window built and shown: %lld ms", relogio.elapsed());
+}
+
+QTEST_MAIN(MedidaPrograma)
+#include "MedidaPrograma.moc"
