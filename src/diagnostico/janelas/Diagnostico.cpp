@@ -55,9 +55,13 @@ Diagnostico* Diagnostico::abre(GerenciadorJanelas& janelas)
     return d;
 }
 
+QSize Diagnostico::sizeHint() const
+{
+    return {Twips::paraPixels(7800), Twips::paraPixels(8400)};
+}
+
 Diagnostico::Diagnostico(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Diagnostico"), janelas)
 {
-    setMinimumSize(Twips::paraPixels(7200), Twips::paraPixels(7000));
     auto* coluna = new QVBoxLayout(this);
     m_lbPlaca = new QLabel(this);
     m_lbPlaca->setObjectName(QStringLiteral("lbPlaca"));

@@ -16,6 +16,8 @@ class QPushButton;
 class Diagnostico : public JanelaFilha {
     Q_OBJECT
 public:
+    // Room for the steps of the largest model without scrolling.
+    QSize sizeHint() const override;
     explicit Diagnostico(GerenciadorJanelas& janelas);
     ~Diagnostico() override;
 
