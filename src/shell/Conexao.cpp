@@ -1,9 +1,7 @@
 #include "shell/Conexao.h"
 #include "shell/Sessao.h"
 
-#include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
-#include "i18n/Mensagens.h"
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
 #include "shell/Modelo.h"
@@ -16,7 +14,7 @@
 
 namespace {
 const QString ComandoModelo = QStringLiteral("syscfg print RMd#");
-constexpr int PaginaVideoPortas = 3;
+
 constexpr int MaiorPortaSuportada = 16;
 constexpr int IntervaloReconexao = 500; // ms between two looks for a lost box
 
@@ -91,22 +89,11 @@ void Conexao::BotaoConectar(const QString& textoPorta)
     bool numerico = false;
     const double valor = QLocale::c().toDouble(textoPorta.trimmed(), &numerico);
     if (textoPorta.isEmpty() || !numerico) {
-        MostraMensagem(QStringLiteral("SEM_PORTA"), textoPorta);
+        emit mensagemPedida(QStringLiteral("SEM_PORTA"), textoPorta);
         return;
     }
     if (valor > MaiorPortaSuportada) {
-        const QString texto = L(QStringLiteral("Porta 16"));
-        if (!PaginaConfigurada(PaginaVideoPortas)) {
-            // Without the video's address the offer to watch it (point 3) is left out.
-            const int ponto3 = texto.indexOf(QStringLiteral("\r\n\r\n3."));
-            dialogos().mensagem(ponto3 > 0 ? texto.left(ponto3) : texto, L(QStringLiteral("Porta Serial COM")),
-                                Dialogos::Icone::Informacao, Dialogos::Botoes::Ok);
-            return;
-        }
-        const auto r = dialogos().mensagem(texto, L(QStringLiteral("Porta Serial COM")), Dialogos::Icone::Informacao,
-                                           Dialogos::Botoes::SimNaoCancelar);
-        if (r == Dialogos::Resposta::Sim)
-            AbrePagina(PaginaVideoPortas);
+        emit portaAltaExplicada(PaginaConfigurada(PaginaVideoPortas));
         return;
     }
     if (estado != EstadoLigacao::Desconectada) {
@@ -158,9 +145,9 @@ void Conexao::conecta(int numero)
         const QString chave = ChaveErroAbertura(erro);
         emit eventoLigacao(QStringLiteral("%1 não abriu: %2 (%3)").arg(com(numero), porta->errorString()).arg(erro));
         if (chave.isEmpty())
-            dialogos().erroPadrao(porta->errorString(), erro);
+            emit erroPedido(porta->errorString(), erro);
         else
-            MostraMensagem(chave, m_ligacao.portaSelecionada());
+            emit mensagemPedida(chave, m_ligacao.portaSelecionada());
         emit listaPortasPedida();
         return;
     }
@@ -189,8 +176,8 @@ void Conexao::validaPorta()
         m_timerValidaPorta->stop();
         m_ligacao.defineTxtComandos(QString());
         emit eventoLigacao(QStringLiteral("Sem resposta do dispositivo: desconectado"));
-        MostraMensagem(QStringLiteral("MSG_PORTA_NAO_RESPONDE"), m_ligacao.portaSelecionada());
-        MostraMensagem(QStringLiteral("MSG_PORTA"), m_ligacao.portaSelecionada());
+        emit mensagemPedida(QStringLiteral("MSG_PORTA_NAO_RESPONDE"), m_ligacao.portaSelecionada());
+        emit mensagemPedida(QStringLiteral("MSG_PORTA"), m_ligacao.portaSelecionada());
         m_ligacao.porta()->close();
         mostraLegenda(L(QStringLiteral("Conectar")));
         mostraCor(QStringLiteral("Branco"));
@@ -216,8 +203,8 @@ void Conexao::validaPorta()
 
 void Conexao::mensagensModeloDesconhecido()
 {
-    MostraMensagem(QStringLiteral("MSG_ERRO_NAND"), m_ligacao.portaSelecionada());
-    MostraMensagem(QStringLiteral("MSG_SELECIONE_MODELO"), m_ligacao.portaSelecionada());
+    emit mensagemPedida(QStringLiteral("MSG_ERRO_NAND"), m_ligacao.portaSelecionada());
+    emit mensagemPedida(QStringLiteral("MSG_SELECIONE_MODELO"), m_ligacao.portaSelecionada());
 }
 
 void Conexao::AvaliaHandshake()
@@ -237,9 +224,9 @@ void Conexao::AvaliaHandshake()
     case Acao::Desconhecido:
         m_ligacao.defineTxtComandos(QString());
         m_ligacao.defineTxtConsole(QString());
-        MostraMensagem(QStringLiteral("MSG_ERRO_NAND"), m_ligacao.portaSelecionada());
+        emit mensagemPedida(QStringLiteral("MSG_ERRO_NAND"), m_ligacao.portaSelecionada());
         m_sessao.defineNumeroModelo(QLatin1Char('*') + a.numero + QLatin1Char('*'));
-        MostraMensagem(QStringLiteral("MSG_SELECIONE_MODELO"), m_ligacao.portaSelecionada());
+        emit mensagemPedida(QStringLiteral("MSG_SELECIONE_MODELO"), m_ligacao.portaSelecionada());
         emit focoModeloPedido();
         return;
     case Acao::Reconhecido:

@@ -25,6 +25,9 @@ class Conexao : public QObject {
 public:
     explicit Conexao(Sessao& sessao, QObject* pai = nullptr);
 
+    // The configured page of the video about COM ports.
+    static constexpr int PaginaVideoPortas = 3;
+
     Ligacao& ligacao() const { return m_ligacao; }
     Sessao& sessao() const { return m_sessao; }
 
@@ -60,6 +63,13 @@ signals:
     void handshakeConcluido();  // a phone answered: the waiting windows may send
     void portaEscolhidaPedida(const QString& porta); // show this number in the port chooser
     void eventoLigacao(const QString& evento);       // for the session log
+
+    // --- what the technician is told (the main window shows it)
+    void mensagemPedida(const QString& chave, const QString& porta); // a dictionary key's message
+    void erroPedido(const QString& descricao, int numero);           // the standard error box
+    // A COM number above the supported ones: the explanation (L("Porta 16")), and whether the
+    // video about the ports may be offered (its address is configured).
+    void portaAltaExplicada(bool ofereceVideo);
 
 private:
     void validaPorta();

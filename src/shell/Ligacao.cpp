@@ -1,8 +1,6 @@
 #include "shell/Ligacao.h"
 
-#include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
-#include "i18n/Mensagens.h"
 #include "shell/Globais.h"
 #include "shell/Portas.h"
 
@@ -130,7 +128,7 @@ void Ligacao::EnviaComando()
 
     // A failed write leaves the link busy without polling, as the caption says.
     if (!m_porta->isOpen()) {
-        MostraMensagem(QStringLiteral("MSG_PORTA"), m_portaSelecionada);
+        emit mensagemPedida(QStringLiteral("MSG_PORTA"), m_portaSelecionada);
         cancelaTroca(Troca::Motivo::Falha);
         return;
     }
@@ -144,9 +142,8 @@ void Ligacao::EnviaComando()
             perdeDispositivo();
             return;
         }
-        dialogos().mensagem(m_porta->errorString() + QStringLiteral(" Nº: ") + QString::number(numero),
-                            QStringLiteral("Erro ao enviar comando Nº ") + QString::number(numero),
-                            Dialogos::Icone::Critico);
+        emit erroDeEnvio(m_porta->errorString() + QStringLiteral(" Nº: ") + QString::number(numero),
+                         QStringLiteral("Erro ao enviar comando Nº ") + QString::number(numero));
         cancelaTroca(Troca::Motivo::Falha);
         return;
     }
@@ -259,7 +256,7 @@ void Ligacao::falhaNaLeitura()
     defineEstado(EstadoLigacao::Ociosa);
     // The answer will not be delivered (the requester code keeps its value): the asker
     // stops waiting.
-    dialogos().erroPadrao(descricao, static_cast<int>(erro));
+    emit erroPedido(descricao, static_cast<int>(erro));
     cancelaTroca(Troca::Motivo::Falha);
 }
 
@@ -296,7 +293,7 @@ void Ligacao::perdeDispositivo()
         emit trocaCancelada(perdida->codigo(), Troca::Motivo::LigacaoPerdida);
         perdida->cancela(Troca::Motivo::LigacaoPerdida);
     }
-    QTimer::singleShot(0, this, [this] { MostraMensagem(QStringLiteral("MSG_PORTA"), m_portaSelecionada); });
+    QTimer::singleShot(0, this, [this] { emit mensagemPedida(QStringLiteral("MSG_PORTA"), m_portaSelecionada); });
 }
 
 void Ligacao::erroForaDaTroca(int erro)

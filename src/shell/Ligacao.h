@@ -115,6 +115,14 @@ signals:
     // (its exchange cancelled) and "MSG_PORTA" is shown once, after the current tick has ended.
     void portaPerdida();
 
+    // --- what the technician is told (the main window shows it; the link shows nothing)
+    // The message of a dictionary key with the COM number ("MSG_PORTA").
+    void mensagemPedida(const QString& chave, const QString& porta);
+    // A port error in the standard error box.
+    void erroPedido(const QString& descricao, int numero);
+    // A command the port would not take: `texto` with `titulo`, as an error.
+    void erroDeEnvio(const QString& texto, const QString& titulo);
+
     // --- what the session log records
     void comandoEnviado(const QString& codigo, const QString& comando); // written to the port
     void respostaColetada(const QString& codigo, const QString& R);     // complete, before delivery

@@ -5,6 +5,8 @@
 #include "db/Combos.h"
 #include "diagnostico/janelas/Diagnostico.h"
 #include "i18n/Dialogos.h"
+#include "i18n/Mensagens.h"
+#include "shell/Paginas.h"
 #include "i18n/Dicionario.h"
 #include "i18n/janelas/xIdioma.h"
 #include "shell/Conexao.h"
@@ -229,6 +231,7 @@ Inicial::Inicial(QWidget* telaAbertura)
         m_btDiagnostico->setEnabled(e == EstadoLigacao::Ociosa || e == EstadoLigacao::Ocupada);
     });
     connect(m_ligacao, &Ligacao::textoEstadoMudou, m_st1, &QLabel::setText);
+    mostraAvisosDaLigacao();
     connect(m_ligacao, &Ligacao::legendaPrincipalMudou, this, &QWidget::setWindowTitle);
     connect(m_sessao, &Sessao::numeroModeloMudou, m_lbModelo, &QLabel::setText);
     connect(m_sessao, &Sessao::modeloMudou, this, &Inicial::mostraModelo);
@@ -725,6 +728,34 @@ void Inicial::mostraIdioma()
 {
     xIdioma janela(*m_janelas, this, [this] { Traducao_Form_Inicial(); });
     janela.exec();
+}
+
+void Inicial::mostraAvisosDaLigacao()
+{
+    // The link and the connection tell; the boxes are shown here, at the moment they tell.
+    auto mensagem = [](const QString& chave, const QString& porta) { MostraMensagem(chave, porta); };
+    auto erro = [](const QString& descricao, int numero) { dialogos().erroPadrao(descricao, numero); };
+    connect(m_ligacao, &Ligacao::mensagemPedida, this, mensagem);
+    connect(m_conexao, &Conexao::mensagemPedida, this, mensagem);
+    connect(m_ligacao, &Ligacao::erroPedido, this, erro);
+    connect(m_conexao, &Conexao::erroPedido, this, erro);
+    connect(m_ligacao, &Ligacao::erroDeEnvio, this, [](const QString& texto, const QString& titulo) {
+        dialogos().mensagem(texto, titulo, Dialogos::Icone::Critico);
+    });
+    connect(m_conexao, &Conexao::portaAltaExplicada, this, [](bool ofereceVideo) {
+        const QString texto = L(QStringLiteral("Porta 16"));
+        if (!ofereceVideo) {
+            // Without the video's address the offer to watch it (point 3) is left out.
+            const int ponto3 = texto.indexOf(QStringLiteral("\r\n\r\n3."));
+            dialogos().mensagem(ponto3 > 0 ? texto.left(ponto3) : texto, L(QStringLiteral("Porta Serial COM")),
+                                Dialogos::Icone::Informacao, Dialogos::Botoes::Ok);
+            return;
+        }
+        const auto r = dialogos().mensagem(texto, L(QStringLiteral("Porta Serial COM")), Dialogos::Icone::Informacao,
+                                           Dialogos::Botoes::SimNaoCancelar);
+        if (r == Dialogos::Resposta::Sim)
+            AbrePagina(Conexao::PaginaVideoPortas);
+    });
 }
 
 void Inicial::passaSobreBotao(int indice)

@@ -60,6 +60,7 @@ protected:
     bool eventFilter(QObject* objeto, QEvent* e) override;
 
 private:
+    void mostraAvisosDaLigacao();
     void montaBarra();
     void montaConsole();
     void carrega(QWidget* telaAbertura);
