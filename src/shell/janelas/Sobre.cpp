@@ -220,12 +220,8 @@ void Sobre::traduz()
     m_btRegistros->setEnabled(!pasta.isEmpty());
     mostraPaginasConfiguradas();
 
-    // The caption is the About button's own.
-    QString legenda = L(QStringLiteral("Sobre"));
-    if (QMdiArea* area = janelas().area())
-        if (auto* botao = area->window()->findChild<QPushButton*>(QStringLiteral("Botoes(12)")))
-            legenda = botao->text();
-    setWindowTitle(legenda);
+    // The caption is the About button's own text.
+    setWindowTitle(L(QStringLiteral("Sobre")));
 }
 
 void Sobre::mostraPaginasConfiguradas()
