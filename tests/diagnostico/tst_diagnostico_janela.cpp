@@ -134,6 +134,8 @@ private slots:
         QVERIFY2(total < 20000, qPrintable(QString::number(total)));
         QVERIFY2(proprio < 0.05 * total, qPrintable(QString::number(proprio)));
 
+        // The second run replaces this one's engine: keep what is read of it afterwards.
+        const QString primeiraPagina = e->relatorio().arquivo;
         // The label is asked once per session: a second run takes it as it is.
         const qsizetype perguntas = c.roteiro.roteiro.entradas.size();
         ExecutorDiagnostico* segunda = Diagnostico::abre(c.amb->janelas)->executor();
@@ -146,7 +148,7 @@ private slots:
         // The page as a browser renders it: the verdict banner and one bar per voltage rail.
         if (navegador().isEmpty())
             QSKIP("no headless browser");
-        const QString url = QUrl::fromLocalFile(e->relatorio().arquivo).toString();
+        const QString url = QUrl::fromLocalFile(primeiraPagina).toString();
         const QString dom = QString::fromUtf8(abre(url, {u"--dump-dom"_s}));
         QVERIFY(dom.contains(u"id=\"resumo\" class=\"resumo passa\""_s));
         int trilhas = 0;
