@@ -106,7 +106,8 @@ void Diagnostico::inicia(const QString& etiquetaPlaca)
 {
     if (m_executor && m_executor->rodando())
         return;
-    delete m_executor;
+    // A previous run's engine stays with the window until it closes: its results may still
+    // be read (the page it wrote, the history beside this run).
     m_executor = new ExecutorDiagnostico(sessao(), etiquetaPlaca, this);
     connect(m_executor, &ExecutorDiagnostico::passoIniciado, this, &Diagnostico::passoIniciado);
     connect(m_executor, &ExecutorDiagnostico::passoTerminado, this, &Diagnostico::passoTerminado);
