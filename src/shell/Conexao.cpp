@@ -196,7 +196,6 @@ void Conexao::validaPorta()
         m_ligacao.defineTextoEstado(L(QStringLiteral("Conectado")));
         m_ligacao.defineEstado(EstadoLigacao::Ociosa);
         emit eventoLigacao(QStringLiteral("Conectado"));
-        emit handshakeConcluido();
         AvaliaHandshake();
     }
 }

@@ -60,7 +60,6 @@ signals:
     void corStatusMudou(const QString& cor);
     void listaPortasPedida();   // rebuild the port chooser
     void focoModeloPedido();    // put the focus on the model chooser
-    void handshakeConcluido();  // a phone answered: the waiting windows may send
     void portaEscolhidaPedida(const QString& porta); // show this number in the port chooser
     void eventoLigacao(const QString& evento);       // for the session log
 
