@@ -18,6 +18,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
@@ -159,6 +160,7 @@ private slots:
     void janelaDeAjuda();
     void enviaOQueFoiDigitado_data();
     void enviaOQueFoiDigitado();
+    void caixaGuardaAGrafiaDigitada();
     void edicaoMudaSoOEditado_data();
     void edicaoMudaSoOEditado();
     void respostaEspelhadaSemBadge_data();
@@ -664,6 +666,45 @@ void TstMaster::enviaOQueFoiDigitado()
     // The saved command stays one click away in the list.
     cb->setCurrentIndex(cb->findText(salvo));
     QCOMPARE(c.console->txtComandos(), salvo);
+}
+
+// A saved command spelled in other letters ("BUTTONCNT --DQE") is proposed, but neither Enter
+// nor leaving the box turns what was typed into it: the next Enter sends the same spelling.
+void TstMaster::caixaGuardaAGrafiaDigitada()
+{
+    Cenario c;
+    QVERIFY(c.pronto);
+    auto* cb = filho<QComboBox>(c.console, "txtComandos");
+    auto* bt = filho<QPushButton>(c.console, "btSend");
+    auto* proposta = c.console->findChild<QCompleter*>(QStringLiteral("propostaComandos"));
+    QVERIFY(proposta);
+    QVERIFY(cb->findText("BUTTONCNT --DQE", Qt::MatchFixedString | Qt::MatchCaseSensitive) >= 0);
+
+    c.digitaComando("buttoncnt --dqe");
+    QVERIFY(proposta->popup()->isVisible()); // the saved spelling is offered, in any case
+    QCOMPARE(proposta->currentCompletion(), QStringLiteral("BUTTONCNT --DQE"));
+    for (int vez = 1; vez <= 2; ++vez) {
+        QTest::keyClick(cb->lineEdit(), Qt::Key_Return);
+        QCOMPARE(c.console->txtComandos(), QStringLiteral("buttoncnt --dqe"));
+        const QByteArray esperado = QByteArray("buttoncnt --dqe\r/q\r").repeated(vez);
+        QVERIFY2(c.bancada.esperaRegistro(esperado), c.bancada.registro().constData());
+        QVERIFY(QTest::qWaitFor([&] { return bt->isEnabled(); }, 15000));
+        QVERIFY(c.ambiente.aguardaOcioso());
+        // Editing ends (the focus leaves the box): the typed spelling stays.
+        bt->setFocus(Qt::TabFocusReason);
+        QCOMPARE(c.console->txtComandos(), QStringLiteral("buttoncnt --dqe"));
+        QCOMPARE(filho<QListWidget>(c.console, "ListCmd")->item(0)->text(), QStringLiteral("buttoncnt --dqe"));
+        cb->lineEdit()->setFocus(Qt::MouseFocusReason);
+    }
+    QVERIFY(!c.bancada.registro().contains("BUTTONCNT"));
+
+    // Taking the proposal is a choice: the saved spelling comes into the box.
+    cb->lineEdit()->clear();
+    QTest::keyClicks(cb->lineEdit(), "buttonc");
+    QVERIFY(proposta->popup()->isVisible());
+    QTest::keyClick(proposta->popup(), Qt::Key_Down);
+    QTest::keyClick(proposta->popup(), Qt::Key_Return);
+    QCOMPARE(c.console->txtComandos(), QStringLiteral("BUTTONCNT --DQE"));
 }
 
 void TstMaster::edicaoMudaSoOEditado_data()

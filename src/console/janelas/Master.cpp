@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QAbstractItemView>
 #include <QMdiArea>
 #include <QMouseEvent>
 #include <QPointer>
@@ -151,9 +152,27 @@ void Master::montaControles()
     m_txtComandos->setEditable(true);
     m_txtComandos->setInsertPolicy(QComboBox::NoInsert);
     m_txtComandos->setMaxVisibleItems(25);
-    // The saved commands are proposed in a popup; the typed text is never completed in place,
-    // so what is typed is what is sent, looked up and kept in the history.
-    m_txtComandos->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    // The saved commands are proposed in a popup, whatever the letter case typed; the typed text
+    // is never completed in place, so what is typed is what is sent, looked up and kept in the
+    // history. The proposal is not the box's own completer: with one that ignores case, the box
+    // would take the spelling of a saved command on Enter or when editing ends ("buttoncnt --dqe"
+    // would become "BUTTONCNT --DQE"); without it, the box only takes an item spelled as typed.
+    auto* proposta = new QCompleter(m_txtComandos->model(), this);
+    proposta->setObjectName(QStringLiteral("propostaComandos"));
+    proposta->setCaseSensitivity(Qt::CaseInsensitive);
+    proposta->setCompletionMode(QCompleter::PopupCompletion);
+    m_txtComandos->setCompleter(nullptr);
+    proposta->setWidget(m_txtComandos->lineEdit());
+    connect(m_txtComandos->lineEdit(), &QLineEdit::textEdited, proposta, [proposta](const QString& texto) {
+        if (texto.isEmpty()) {
+            proposta->popup()->hide();
+            return;
+        }
+        proposta->setCompletionPrefix(texto);
+        proposta->complete();
+    });
+    connect(proposta, qOverload<const QString&>(&QCompleter::activated), this,
+            [this](const QString& escolhido) { defineTxtComandos(escolhido); });
     m_btSend = botao(this, "btSend");
     m_btSend->setEnabled(false);
     m_btNovo = botao(this, "btNovo", QStringLiteral("+"));
