@@ -26,6 +26,7 @@
 #include <QListWidget>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryFile>
 #include <QtTest>
@@ -161,6 +162,8 @@ private slots:
     void enviaOQueFoiDigitado_data();
     void enviaOQueFoiDigitado();
     void caixaGuardaAGrafiaDigitada();
+    void cabeNaTelaEHistoricoAVista_data();
+    void cabeNaTelaEHistoricoAVista();
     void edicaoMudaSoOEditado_data();
     void edicaoMudaSoOEditado();
     void respostaEspelhadaSemBadge_data();
@@ -705,6 +708,93 @@ void TstMaster::caixaGuardaAGrafiaDigitada()
     QTest::keyClick(proposta->popup(), Qt::Key_Down);
     QTest::keyClick(proposta->popup(), Qt::Key_Return);
     QCOMPARE(c.console->txtComandos(), QStringLiteral("BUTTONCNT --DQE"));
+}
+
+void TstMaster::cabeNaTelaEHistoricoAVista_data()
+{
+    // The room the main window's area gives a child window (measured with the main window
+    // maximised on each screen).
+    QTest::addColumn<QSize>("area");
+    QTest::newRow("1366x768") << QSize(1362, 608);
+    QTest::newRow("1366x768 at 150 %") << QSize(908, 353);
+    QTest::newRow("1920x1080") << QSize(1916, 900);
+}
+
+// On a laptop screen, opened and maximised: the rows under the answer boxes are in view without
+// scrolling, and the history panel (≡) opens in view, leaves the captions as they were when it
+// closes (Esc, ≡ again), and Enter sends the line chosen in it.
+void TstMaster::cabeNaTelaEHistoricoAVista()
+{
+    QFETCH(QSize, area);
+    Cenario c;
+    QVERIFY(c.pronto);
+    c.ambiente.janelas.fecha({QStringLiteral("Master")});
+    c.ambiente.area.resize(area);
+    c.ambiente.area.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&c.ambiente.area));
+    c.console = c.ambiente.janelas.mostra<Master>(QStringLiteral("Master"));
+    QVERIFY(c.console);
+    QVERIFY(c.envia("nanduid"));
+    QVERIFY(c.envia("nandsize"));
+    auto* sub = qobject_cast<QMdiSubWindow*>(c.console->parentWidget());
+    QVERIFY(sub);
+    auto* rolagem = filho<QScrollArea>(c.console, "rolagem");
+    auto* frame = filho<QFrame>(c.console, "FrameHistorico");
+    auto* lista = filho<QListWidget>(c.console, "ListCmd");
+    auto* bt = filho<QPushButton>(c.console, "btRecent");
+    const QStringList legendas = {"ldDispComparador", "lbDispositivo", "lbInfDados"};
+    // The part of `w` the technician sees without moving a scroll bar.
+    const auto aVista = [&](QWidget* w) {
+        const QRect r(w->mapTo(rolagem->viewport(), QPoint(0, 0)), w->size());
+        return rolagem->viewport()->rect().contains(r);
+    };
+    for (const bool maximizada : {false, true}) {
+        if (maximizada)
+            sub->showMaximized();
+        QCoreApplication::processEvents();
+        const QString onde = maximizada ? QStringLiteral("maximised") : QStringLiteral("opened");
+        QVERIFY2(c.ambiente.area.viewport()->rect().contains(sub->geometry()), qPrintable(onde));
+        QVERIFY2(!rolagem->verticalScrollBar()->isVisible(), qPrintable(onde));
+        for (const char* n : {"ckLimpar", "btLimpar", "txtComandos", "btSend", "btRecent", "txtConsole"})
+            QVERIFY2(aVista(filho<QWidget>(c.console, n)), qPrintable(onde + " " + n));
+        QVERIFY(filho<CaixaTexto>(c.console, "txtConsole")->height() >= Twips::paraPixels(1800));
+
+        // ≡ with the mouse: the panel shows, in view, over the captions it hides.
+        QTest::mouseClick(bt, Qt::LeftButton);
+        QCoreApplication::processEvents();
+        QVERIFY2(frame->isVisible(), qPrintable(onde));
+        QVERIFY2(aVista(frame), qPrintable(onde));
+        QCOMPARE(frame->y(), Twips::paraPixels(1230));
+        for (const QString& n : legendas)
+            QVERIFY2(filho<QLabel>(c.console, qPrintable(n))->isHidden(), qPrintable(n));
+        // Esc closes it, and the captions come back.
+        QVERIFY(lista->hasFocus());
+        QTest::keyClick(lista, Qt::Key_Escape);
+        QVERIFY2(frame->isHidden(), qPrintable(onde));
+        for (const QString& n : legendas)
+            QVERIFY2(filho<QLabel>(c.console, qPrintable(n))->isVisible(), qPrintable(onde + " " + n));
+        // ≡ opens and closes it; closed, the captions are there.
+        QTest::mouseClick(bt, Qt::LeftButton);
+        QVERIFY(frame->isVisible());
+        QTest::mouseClick(bt, Qt::LeftButton);
+        QVERIFY(frame->isHidden());
+        for (const QString& n : legendas)
+            QVERIFY2(filho<QLabel>(c.console, qPrintable(n))->isVisible(), qPrintable(onde + " " + n));
+    }
+
+    // Enter in the panel sends the chosen line (the older of the two: one row down).
+    QTest::mouseClick(bt, Qt::LeftButton);
+    QCOMPARE(lista->currentRow(), 0);
+    QTest::keyClick(lista, Qt::Key_Down);
+    const QByteArray antes = c.bancada.registro();
+    QTest::keyClick(lista, Qt::Key_Return);
+    QCOMPARE(c.console->txtComandos(), QStringLiteral("nanduid"));
+    QVERIFY(c.bancada.esperaRegistro(antes + "nanduid\r"));
+    QVERIFY(QTest::qWaitFor([&] { return filho<QPushButton>(c.console, "btSend")->isEnabled(); }, 15000));
+    QVERIFY(c.ambiente.aguardaOcioso());
+    QCOMPARE(lista->item(0)->text(), QStringLiteral("nanduid"));
+    QVERIFY(c.console->txtConsole().contains("NAND UID"));
+    QVERIFY(frame->isVisible());
 }
 
 void TstMaster::edicaoMudaSoOEditado_data()

@@ -22,6 +22,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QAbstractItemView>
@@ -30,6 +31,9 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
+#include <QKeyEvent>
+#include <functional>
 #include <QTimer>
 
 namespace {
@@ -81,6 +85,37 @@ constexpr int EsquerdaNotas = 15360;
 constexpr int LarguraNotas = 3060;
 constexpr int EsquerdaHistorico = 8000;
 constexpr int LarguraHistorico = 10400;
+// The answer boxes give up height before anything scrolls, down to this.
+constexpr int AlturaTextosMinima = 1800;
+
+// The console arranges itself for the room its frame gives: the answer boxes take what is more
+// or less than the design, so the rows under them (Auto, Limpar, the splitter) stay in view
+// and the history panel stays over the boxes at any size.
+class ArranjoConsole : public QLayout {
+public:
+    ArranjoConsole(std::function<void(QSize)> dispoe, std::function<QSize()> minimo)
+        : m_dispoe(std::move(dispoe)), m_minimo(std::move(minimo))
+    {
+        setContentsMargins(0, 0, 0, 0);
+    }
+    ~ArranjoConsole() override { qDeleteAll(m_itens); }
+    void addItem(QLayoutItem* item) override { m_itens.append(item); }
+    QLayoutItem* itemAt(int i) const override { return m_itens.value(i); }
+    QLayoutItem* takeAt(int i) override { return i >= 0 && i < m_itens.size() ? m_itens.takeAt(i) : nullptr; }
+    int count() const override { return static_cast<int>(m_itens.size()); }
+    QSize sizeHint() const override { return m_minimo(); }
+    QSize minimumSize() const override { return m_minimo(); }
+    void setGeometry(const QRect& r) override
+    {
+        QLayout::setGeometry(r);
+        m_dispoe(r.size());
+    }
+
+private:
+    std::function<void(QSize)> m_dispoe;
+    std::function<QSize()> m_minimo;
+    QList<QLayoutItem*> m_itens;
+};
 
 QPushButton* botao(QWidget* pai, const char* nome, const QString& texto = QString())
 {
@@ -101,6 +136,8 @@ Master::Master(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Master
     montaControles();
     // Load, in the window's order.
     AjustaMaster();
+    setLayout(new ArranjoConsole([this](QSize sala) { dispoe(sala); }, [this] { return salaMinima(); }));
+    dispoe(tamanhoNatural());
     Traducao_Form_Master();
     atualizaBtSend();
     CarregaComandos();
@@ -293,18 +330,14 @@ void Master::montaControles()
     poe(m_lbInfDados, EsquerdaNotas, 1260, LarguraNotas, 240);
     poe(m_txtConsole, 120, TopoTextos, EsquerdaComparador - 220, AlturaTextos);
     poe(m_txtComparador, EsquerdaComparador, TopoTextos, LarguraComparador, AlturaTextos);
-    for (int i = 0; i < 3; ++i)
-        poe(m_txtInfoDados[i], EsquerdaNotas, TopoTextos, LarguraNotas, AlturaTextos - 240);
-    poe(m_lbVar, EsquerdaNotas, TopoTextos + AlturaTextos - 240, LarguraNotas, 1050);
     poe(m_ckLimpar, 120, TopoTextos + AlturaTextos + 60, 900, 300);
     poe(m_btLimpar, 1080, TopoTextos + AlturaTextos + 45, 1200, 345);
     poe(m_HScroll1, 2400, TopoTextos + AlturaTextos + 90, 12480, 255);
     poe(m_FrameHistorico, EsquerdaHistorico, m_topoHistorico, LarguraHistorico, AlturaTextos - 135);
     poe(m_lbHistComandos, 120, 120, 4000, 285);
     poe(m_lbHelp, 4680, 120, 900, 330);
-    poe(m_btCloseHistorico, LarguraHistorico - 1440, 90, 1320, 375);
     poe(m_ListCmd, 120, 600, 4455, AlturaTextos - 135 - 900);
-    poe(m_txtHelpAux, 4680, 600, LarguraHistorico - 4680 - 120, AlturaTextos - 135 - 900);
+    // The rest of the columns, the rows under the boxes and the panel's inside: dispoe.
     m_larguraComparadorDireita = EsquerdaComparador + LarguraComparador;
 
     // Behaviour.
@@ -331,6 +364,11 @@ void Master::montaControles()
     });
     connect(m_ListCmd, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { defineTxtComandos(item->text()); });
+    m_ListCmd->installEventFilter(this);
+    m_escHistorico = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    m_escHistorico->setContext(Qt::WidgetWithChildrenShortcut);
+    m_escHistorico->setEnabled(false);
+    connect(m_escHistorico, &QShortcut::activated, this, [this] { btCloseHistorico_Click(); });
     connect(m_txtComparador, &CaixaTexto::textoMudou, this, [this] { removeEco(); });
     connect(m_HScroll1, &QScrollBar::valueChanged, this, [this](int v) { aplicaSplitter(v); });
 }
@@ -340,28 +378,64 @@ void Master::AjustaMaster()
     int altura = AlturaJanela;
     QMdiArea* area = janelas().area();
     const int alturaPrincipal = area ? Twips::dePixels(area->viewport()->height()) : 0;
-    if (alturaPrincipal > 11000) {
+    m_alta = alturaPrincipal > 11000;
+    if (m_alta) {
         altura = alturaPrincipal - 2300;
-        // The answer boxes grow with the window and keep their design distance to its bottom,
-        // so the controls under them stay inside it.
-        const int alturaTextos = altura - (AlturaJanela - AlturaTextos);
-        poeAltura(m_txtConsole, alturaTextos);
-        poeAltura(m_txtComparador, alturaTextos);
-        for (int i = 0; i < 3; ++i)
-            poeAltura(m_txtInfoDados[i], alturaTextos - 240);
-        const int topoCk = geo(m_txtConsole).y() + geo(m_txtConsole).height();
-        poeTopo(m_ckLimpar, topoCk);
+        // The check box takes the window's colour where it sits over the splitter.
         m_ckLimpar->setAutoFillBackground(true);
         m_ckLimpar->setBackgroundRole(QPalette::Window);
-        poeTopo(m_btLimpar, topoCk);
-        poeTopo(m_lbVar, geo(m_txtInfoDados[0]).y() + geo(m_txtInfoDados[0]).height());
-        poeTopo(m_HScroll1, topoCk - 50);
-        poeEsquerda(m_ckLimpar, geo(m_ckLimpar).x() + 360);
-        poeEsquerda(m_btLimpar, geo(m_btLimpar).x() + 360);
-        poeEsquerda(m_HScroll1, geo(m_HScroll1).x() + 360);
     }
+    // The answer boxes grow with the window and keep their design distance to its bottom,
+    // so the controls under them stay inside it (dispoe).
+    m_alturaNatural = altura;
+    m_alturaTextosNatural = altura - (AlturaJanela - AlturaTextos);
     // The position (centred, 120 twips to the left) is taken when the window first shows.
     defineTamanhoNatural(QSize(Twips::paraPixels(LarguraJanela), Twips::paraPixels(altura)));
+}
+
+QSize Master::salaMinima() const
+{
+    return QSize(Twips::paraPixels(LarguraJanela),
+                 Twips::paraPixels(m_alturaNatural - m_alturaTextosNatural + AlturaTextosMinima));
+}
+
+void Master::dispoe(QSize sala)
+{
+    const int largura = qMax(LarguraJanela, Twips::dePixels(sala.width()));
+    const int altura = qMax(m_alturaNatural - m_alturaTextosNatural + AlturaTextosMinima, Twips::dePixels(sala.height()));
+    // Width beyond the design goes half to each answer box; the notes keep theirs.
+    const int dx = largura - LarguraJanela;
+    m_alturaTextos = m_alturaTextosNatural + altura - m_alturaNatural;
+    const int fundo = TopoTextos + m_alturaTextos;
+    const int esquerdaComparador = EsquerdaComparador + dx / 2;
+    const int esquerdaNotas = EsquerdaNotas + dx;
+    m_larguraComparadorDireita = EsquerdaComparador + LarguraComparador + dx;
+
+    poeEsquerda(m_ldDispComparador, esquerdaComparador);
+    m_lbDispositivo->move(Twips::paraPixels(esquerdaComparador + geo(m_ldDispComparador).width() + 100),
+                          m_lbDispositivo->y());
+    poeEsquerda(m_lbInfDados, esquerdaNotas);
+    for (int i = 0; i < 3; ++i)
+        poe(m_txtInfoDados[i], esquerdaNotas, TopoTextos, LarguraNotas, m_alturaTextos - 240);
+    poe(m_lbVar, esquerdaNotas, fundo - 240, LarguraNotas, 1050);
+    // Under a tall main window the row sits on the boxes' bottom edge, 360 twips further right.
+    const int aDireita = m_alta ? 360 : 0;
+    poe(m_ckLimpar, 120 + aDireita, m_alta ? fundo : fundo + 60, 900, 300);
+    poe(m_btLimpar, 1080 + aDireita, m_alta ? fundo : fundo + 45, 1200, 345);
+    poe(m_HScroll1, 2400 + aDireita, m_alta ? fundo - 50 : fundo + 90, 12480 + dx, 255);
+
+    // The splitter's range follows the recording's design edge; a split the technician moved
+    // keeps its share.
+    const int maximo = esquerdaComparador / 8;
+    if (m_HScroll1->maximum() != maximo) {
+        const QSignalBlocker bloqueio(m_HScroll1);
+        const int anterior = m_HScroll1->maximum();
+        const int valor = anterior > 0 ? qRound(double(m_HScroll1->value()) * maximo / anterior) : maximo;
+        m_HScroll1->setMaximum(maximo);
+        m_HScroll1->setValue(valor);
+    }
+    aplicaSplitter(m_HScroll1->value());
+    posicionaHistorico();
 }
 
 void Master::showEvent(QShowEvent* evento)
@@ -848,16 +922,27 @@ void Master::btHelpPdf_Click()
 
 void Master::posicionaHistorico()
 {
-    const int alturaFrame = geo(m_txtConsole).height() - 135;
-    poe(m_FrameHistorico, geo(m_FrameHistorico).x(), m_topoHistorico, LarguraHistorico, alturaFrame);
-    poeAltura(m_ListCmd, alturaFrame - 900);
-    poeAltura(m_txtHelpAux, geo(m_ListCmd).height());
+    // Over the boxes, inside the part of the window in view (the content may scroll sideways
+    // on a small screen), as wide as the design or the view allows.
+    QRect visivel = conteudo()->visibleRegion().boundingRect();
+    if (visivel.isEmpty())
+        visivel = conteudo()->rect();
+    const int esquerdaVista = Twips::dePixels(visivel.left());
+    const int direitaVista = Twips::dePixels(visivel.right() + 1);
+    const int largura = qBound(6000, direitaVista - esquerdaVista - 240, LarguraHistorico);
+    const int preferida = EsquerdaHistorico + (m_larguraComparadorDireita - EsquerdaComparador - LarguraComparador) / 2;
+    const int esquerda = qMax(esquerdaVista + 120, qMin(preferida, direitaVista - largura - 120));
+    const int alturaFrame = m_alturaTextos - 135;
+    poe(m_FrameHistorico, esquerda, m_topoHistorico, largura, alturaFrame);
+    poe(m_btCloseHistorico, largura - 1440, 90, 1320, 375);
+    poe(m_ListCmd, 120, 600, m_txtHelpAux->isHidden() ? largura - 305 : 4455, alturaFrame - 900);
+    poe(m_txtHelpAux, 4680, 600, largura - 4680 - 120, geo(m_ListCmd).height());
 }
 
 void Master::btRecent_Click()
 {
     if (m_FrameHistorico->isVisible()) {
-        m_FrameHistorico->hide();
+        btCloseHistorico_Click();
         return;
     }
     m_topoHistorico = 1230;
@@ -867,21 +952,32 @@ void Master::btRecent_Click()
     m_ldDispComparador->hide();
     m_lbDispositivo->hide();
     m_lbInfDados->hide();
+    // Ready for the keyboard: arrows choose a line, Enter sends it, Esc closes.
+    m_escHistorico->setEnabled(true);
+    if (m_ListCmd->count() > 0 && !m_ListCmd->currentItem())
+        m_ListCmd->setCurrentRow(0);
+    m_ListCmd->setFocus(Qt::OtherFocusReason);
 }
 
 void Master::btCloseHistorico_Click()
 {
+    // However the panel closes, the captions it covered come back.
+    const bool tinhaFoco = m_FrameHistorico->isAncestorOf(QApplication::focusWidget());
     m_FrameHistorico->hide();
+    m_escHistorico->setEnabled(false);
     m_ldDispComparador->show();
     m_lbDispositivo->show();
     m_lbInfDados->show();
+    if (tinhaFoco)
+        m_txtComandos->setFocus(Qt::OtherFocusReason);
 }
 
 void Master::lbHelp_Click()
 {
+    const int largura = geo(m_FrameHistorico).width();
     if (m_txtHelpAux->isVisible()) {
         m_txtHelpAux->hide();
-        poeLargura(m_ListCmd, 10095);
+        poeLargura(m_ListCmd, largura - 305);
     } else {
         m_txtHelpAux->show();
         poeLargura(m_ListCmd, 4455);
@@ -900,10 +996,10 @@ void Master::aplicaSplitter(int valor)
     // The recording keeps its right edge; the live side takes what is left of the split.
     const int largura = m_larguraComparadorDireita - esquerda;
     if (largura > 0)
-        poe(m_txtComparador, esquerda, geo(m_txtComparador).y(), largura, geo(m_txtComparador).height());
+        poe(m_txtComparador, esquerda, TopoTextos, largura, m_alturaTextos);
     const int larguraConsole = esquerda - 220;
     if (larguraConsole > 0)
-        poeLargura(m_txtConsole, larguraConsole);
+        poe(m_txtConsole, 120, TopoTextos, larguraConsole, m_alturaTextos);
 }
 
 bool Master::eventFilter(QObject* alvo, QEvent* evento)
@@ -911,6 +1007,15 @@ bool Master::eventFilter(QObject* alvo, QEvent* evento)
     if (evento->type() == QEvent::MouseButtonRelease && alvo == m_btRecent
         && static_cast<QMouseEvent*>(evento)->button() == Qt::RightButton)
         return true;
+    if (evento->type() == QEvent::KeyPress && alvo == m_ListCmd) {
+        const int tecla = static_cast<QKeyEvent*>(evento)->key();
+        if ((tecla == Qt::Key_Return || tecla == Qt::Key_Enter) && m_ListCmd->currentItem()) {
+            // Enter sends the chosen line, as if typed and sent from the command box.
+            defineTxtComandos(m_ListCmd->currentItem()->text());
+            btSend_Click();
+            return true;
+        }
+    }
     if (evento->type() == QEvent::MouseButtonPress) {
         auto* e = static_cast<QMouseEvent*>(evento);
         if (alvo == m_btRecent && e->button() == Qt::RightButton) {

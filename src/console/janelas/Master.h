@@ -12,6 +12,7 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class QScrollBar;
+class QShortcut;
 class QTimer;
 
 // The command console "Modo Comandos e Comparador": any command, its live answer, and beside
@@ -44,6 +45,10 @@ public:
 private:
     void montaControles();
     void AjustaMaster();
+    // Places the columns, the rows under the answer boxes and the history panel for the room
+    // the window has (pixels); salaMinima is the least room before the window scrolls.
+    void dispoe(QSize sala);
+    QSize salaMinima() const;
     void Traducao_Form_Master();
     void CarregaComandos();
     void MostraDadosGravados();
@@ -120,6 +125,7 @@ private:
     QLabel* m_lbVar = nullptr;
     QLabel* m_lbAguarde = nullptr;
     QTimer* m_timerAguarde = nullptr;
+    QShortcut* m_escHistorico = nullptr; // Esc closes the history panel while it is open
 
     // The current rows of the two bound views: Data1 over Dados, Data2 over Comandos.
     DadosConsole::LinhaDados m_Data1;
@@ -133,4 +139,8 @@ private:
     bool m_posicionada = false;
     int m_topoHistorico = 9600;       // twips; the panel counts as up below 3000
     int m_larguraComparadorDireita = 0; // right edge of txtComparador, twips
+    bool m_alta = false;              // the main window is taller than 11000 twips
+    int m_alturaNatural = 0;          // design height of the window, twips
+    int m_alturaTextosNatural = 0;    // design height of the answer boxes, twips
+    int m_alturaTextos = 0;           // their height in the current room, twips
 };
