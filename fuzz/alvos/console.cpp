@@ -5,6 +5,8 @@
 #include "console/AutoComparador.h"
 #include "console/RegrasConsole.h"
 
+#include <cstdlib>
+
 int EntradaFuzz(const uint8_t* dados, size_t tamanho)
 {
     const EntradaAlvo e = LeEntrada(dados, tamanho);
@@ -18,6 +20,15 @@ int EntradaFuzz(const uint8_t* dados, size_t tamanho)
     Usa(AutoComparacao::MascaraTexto(console, fragmentos));
     Usa(AutoComparacao::TextoComparavel(console, fragmentos));
     Usa(AutoComparacao::Confere(console, gravado, fragmentos));
+    {
+        // Every marked line is a line of the console as shown, in order.
+        const AutoComparacao::Diferencas d = AutoComparacao::ComparaLinhas(console, gravado, fragmentos);
+        const qsizetype linhas = RegrasConsole::ComoExibido(console).count(QLatin1Char('\n')) + 1;
+        for (qsizetype i = 0; i < d.linhasDoVivo.size(); ++i)
+            if (d.linhasDoVivo[i] < 0 || d.linhasDoVivo[i] >= linhas || (i > 0 && d.linhasDoVivo[i] <= d.linhasDoVivo[i - 1])
+                || d.quantas < d.linhasDoVivo.size())
+                std::abort();
+    }
 
     const QString primeira = console.section(QLatin1Char('\n'), 0, 0).left(256);
     Usa(RegrasConsole::AlternaPrefixoHelp(primeira));

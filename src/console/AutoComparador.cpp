@@ -1,5 +1,6 @@
 #include "console/AutoComparador.h"
 
+#include "console/RegrasConsole.h"
 #include "db/Banco.h"
 
 #include <QSqlRecord>
@@ -265,6 +266,103 @@ bool Confere(const QString& console, const QString& gravado, const QStringList& 
     if (vivo.isEmpty())
         return false;
     return gravado.indexOf(vivo, 0, Qt::CaseInsensitive) >= 1;
+}
+
+namespace {
+// A text's lines as the console shows them.
+QStringList linhasExibidas(const QString& texto)
+{
+    return RegrasConsole::ComoExibido(texto).split(QLatin1Char('\n'));
+}
+
+// The lines that take part in the comparison, each with its place in the text, case-folded.
+struct LinhasComparadas {
+    QList<int> posicoes;
+    std::vector<std::u16string> textos;
+};
+
+LinhasComparadas comparadas(const QStringList& linhas)
+{
+    LinhasComparadas r;
+    for (int i = 0; i < linhas.size(); ++i) {
+        const QStringView linha = QStringView(linhas[i]).trimmed();
+        if (linha.isEmpty() || (linha.contains(FimDoPrompt.trimmed()) && linha.startsWith(u'[')))
+            continue;
+        r.posicoes << i;
+        r.textos.push_back(dobrado(linha));
+    }
+    return r;
+}
+
+// Above this many cells the common run is not searched inside the part that differs: every
+// line of it counts as different (answers that large are not read line by line).
+constexpr qint64 CelulasMaximas = 4'000'000;
+} // namespace
+
+Diferencas ComparaLinhas(const QString& console, const QString& gravado, const QStringList& fragmentos)
+{
+    // A fragment with a line break would join lines and move the marks off their lines.
+    QStringList porLinha;
+    for (const QString& f : fragmentos)
+        if (!f.contains(QLatin1Char('\n')) && !f.contains(QLatin1Char('\r')))
+            porLinha << f;
+    const QStringList linhasVivo = linhasExibidas(MascaraTexto(console, porLinha));
+    const LinhasComparadas vivo = comparadas(linhasVivo);
+    const LinhasComparadas gravada = comparadas(linhasExibidas(MascaraTexto(gravado, porLinha)));
+    const auto& a = vivo.textos;
+    const auto& b = gravada.textos;
+
+    // The same lines at both ends need no search.
+    size_t inicio = 0;
+    while (inicio < a.size() && inicio < b.size() && a[inicio] == b[inicio])
+        ++inicio;
+    size_t fimA = a.size(), fimB = b.size();
+    while (fimA > inicio && fimB > inicio && a[fimA - 1] == b[fimB - 1]) {
+        --fimA;
+        --fimB;
+    }
+    const size_t n = fimA - inicio, m = fimB - inicio;
+    // Which lines of the middle part are matched (longest common subsequence).
+    std::vector<char> casadaA(n, 0), casadaB(m, 0);
+    if (n > 0 && m > 0 && qint64(n) * qint64(m) <= CelulasMaximas) {
+        std::vector<std::uint32_t> tabela((n + 1) * (m + 1), 0);
+        const auto em = [&](size_t i, size_t j) -> std::uint32_t& { return tabela[i * (m + 1) + j]; };
+        for (size_t i = n; i-- > 0;)
+            for (size_t j = m; j-- > 0;)
+                em(i, j) = a[inicio + i] == b[inicio + j] ? em(i + 1, j + 1) + 1 : std::max(em(i + 1, j), em(i, j + 1));
+        size_t i = 0, j = 0;
+        while (i < n && j < m) {
+            if (a[inicio + i] == b[inicio + j]) {
+                casadaA[i++] = 1;
+                casadaB[j++] = 1;
+            } else if (em(i + 1, j) >= em(i, j + 1)) {
+                ++i;
+            } else {
+                ++j;
+            }
+        }
+    }
+    Diferencas r;
+    // Walk both sides together: each place they part counts its longer side.
+    size_t i = 0, j = 0;
+    while (i < n || j < m) {
+        int soVivo = 0, soGravada = 0;
+        while (i < n && !casadaA[i]) {
+            r.linhasDoVivo << vivo.posicoes[int(inicio + i)];
+            ++soVivo;
+            ++i;
+        }
+        while (j < m && !casadaB[j]) {
+            ++soGravada;
+            ++j;
+        }
+        r.quantas += std::max(soVivo, soGravada);
+        if (soVivo == 0 && soGravada == 0) {
+            ++i;
+            ++j;
+        }
+    }
+    return r;
 }
 
 std::optional<QStringList> CarregaFragmentos(const QString& caminhoBanco)

@@ -25,6 +25,21 @@ QString TextoComparavel(const QString& console, const QStringList& fragmentos);
 // second character or later (case-insensitive).
 bool Confere(const QString& console, const QString& gravado, const QStringList& fragmentos);
 
+// Where a live answer and the recording part, line by line, for the console to mark.
+struct Diferencas {
+    // Lines of the live answer (0-based, counted as the console shows them: RegrasConsole::ComoExibido) that the recording does not hold in that place.
+    QList<int> linhasDoVivo;
+    // The differences counted as a technician reads them: a changed line is one, a line only
+    // on one side is one (in each place the two sides part, the longer side's lines).
+    int quantas = 0;
+};
+
+// The live answer against the recording, line by line: both masked as the auto comparator masks
+// the live text, compared without regard to case or trailing blanks, matched in order (longest
+// common run of lines). Blank lines and the device prompt line ("] :-) ") are not compared:
+// the echo removal and the board's own prompt leave them different on every board.
+Diferencas ComparaLinhas(const QString& console, const QString& gravado, const QStringList& fragmentos);
+
 // The fragments of table M of a database, in descending text order; std::nullopt when the
 // database or the table cannot be read.
 std::optional<QStringList> CarregaFragmentos(const QString& caminhoBanco);

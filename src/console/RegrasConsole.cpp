@@ -154,5 +154,12 @@ QString HistoricoComNovaResposta(const QString& novo, const QString& anterior, q
     return historico;
 }
 
+QString ComoExibido(QString texto)
+{
+    texto.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    texto.remove(QLatin1Char('\r'));
+    return texto;
+}
+
 } // namespace RegrasConsole
 

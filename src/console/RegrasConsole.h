@@ -34,6 +34,9 @@ QString ComandoDaSelecao(QString selecao);
 // was typed in.
 QString AplicaEdicao(const QString& guardado, const QString& exibidoAntes, const QString& exibidoDepois);
 
+// A stored text as a text box shows it: each CR LF one line break, a lone CR dropped.
+QString ComoExibido(QString texto);
+
 // The word a double click selects at a position (0-based) of a text: the run of characters
 // around it up to the nearest blanks or line breaks. "" on a blank.
 QString PalavraNaPosicao(const QString& texto, int posicao, int* inicio = nullptr);

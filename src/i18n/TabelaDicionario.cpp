@@ -788,4 +788,13 @@ const EntradaDicionario TabelaDicionario[TamanhoDicionario] = {
      "O histórico da placa NÃO pôde ser salvo:",
      "The board history could NOT be saved:",
      "El historial de la placa NO pudo guardarse:"},
+    // Command console: where the live answer parts from the recording, and whose answer it is.
+    {"Linhas diferentes",
+     "Linhas da leitura que diferem do comparador",
+     "Lines of the reading that differ from the comparator",
+     "Líneas de la lectura que difieren del comparador"},
+    {"Resposta de",
+     "Resposta ao comando:",
+     "Answer to the command:",
+     "Respuesta al comando:"},
 };

@@ -29,6 +29,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryFile>
+#include <QTextBlock>
 #include <QtTest>
 
 namespace {
@@ -164,6 +165,7 @@ private slots:
     void caixaGuardaAGrafiaDigitada();
     void cabeNaTelaEHistoricoAVista_data();
     void cabeNaTelaEHistoricoAVista();
+    void comparadorMarcaAsLinhasDiferentes();
     void edicaoMudaSoOEditado_data();
     void edicaoMudaSoOEditado();
     void respostaEspelhadaSemBadge_data();
@@ -795,6 +797,69 @@ void TstMaster::cabeNaTelaEHistoricoAVista()
     QCOMPARE(lista->item(0)->text(), QStringLiteral("nanduid"));
     QVERIFY(c.console->txtConsole().contains("NAND UID"));
     QVERIFY(frame->isVisible());
+}
+
+// A board whose bus 0 lacks a device: the live answer's changed line is marked, the count beside
+// the badge says two lines part (the missing one, the changed one); another command's recording
+// takes the marks away and the live side says which command it answered.
+void TstMaster::comparadorMarcaAsLinhasDiferentes()
+{
+    QTemporaryFile perfil;
+    QVERIFY(perfil.open());
+    perfil.write("resposta i2c -s 0 = Scanning I2C bus 0\\n  0x1A : ACK\\n  0x62 : ACK\\n  0x74 : ACK\\n"
+                 "3 device(s) found on bus 0\\n\n");
+    perfil.close();
+    Cenario c({"--placa", perfil.fileName()});
+    QVERIFY(c.pronto);
+    auto* console = filho<CaixaTexto>(c.console, "txtConsole");
+    auto* contagem = filho<QLabel>(c.console, "lbDiferencas");
+    auto* respostaDe = filho<QLabel>(c.console, "lbRespostaDe");
+    const auto marcadas = [&] {
+        QStringList linhas;
+        for (const QTextEdit::ExtraSelection& m : console->extraSelections())
+            linhas << m.cursor.block().text();
+        return linhas;
+    };
+    QVERIFY(respostaDe->isHidden());
+
+    // A good board's answer: the badge, nothing marked, no count.
+    QVERIFY(c.envia("nanduid"));
+    QVERIFY(c.badge());
+    QCOMPARE(marcadas(), QStringList());
+    QVERIFY(contagem->isHidden());
+    QVERIFY(respostaDe->isVisible());
+    QVERIFY(respostaDe->text().endsWith(" nanduid"));
+
+    QVERIFY(c.envia("i2c -s 0"));
+    QVERIFY(!c.badge());
+    QCOMPARE(marcadas(), QStringList{"3 device(s) found on bus 0"});
+    QVERIFY(contagem->isVisible());
+    QCOMPARE(contagem->text(), QStringLiteral("\u2260 2"));
+    QCOMPARE(contagem->toolTip(), L("Linhas diferentes") + ": 2");
+    QCOMPARE(respostaDe->text(), L("Resposta de") + " i2c -s 0");
+    QVERIFY(!respostaDe->font().bold());
+
+    // Another command: its recording is beside an answer that is not its own.
+    c.digitaComando("x");
+    QCOMPARE(c.console->txtComandos(), QStringLiteral("i2c -s 0x"));
+    QCOMPARE(marcadas(), QStringList());
+    QVERIFY(contagem->isHidden());
+    QVERIFY(respostaDe->isVisible());
+    QCOMPARE(respostaDe->toolTip(), L("Resposta de") + " i2c -s 0");
+    QVERIFY(respostaDe->font().bold());
+    // Back to it: the marks again.
+    QTest::keyClick(filho<QComboBox>(c.console, "txtComandos")->lineEdit(), Qt::Key_Backspace);
+    QCOMPARE(marcadas(), QStringList{"3 device(s) found on bus 0"});
+    QVERIFY(!respostaDe->font().bold());
+
+    // The live answer stored as the recording: nothing differs any more.
+    c.dialogos.roteiro.respostas = {Dialogos::Resposta::Sim};
+    filho<QPushButton>(c.console, "btSalvar")->click();
+    QCOMPARE(marcadas(), QStringList());
+    QVERIFY(contagem->isHidden());
+    // Limpar: no answer, nothing said about one.
+    filho<QPushButton>(c.console, "btLimpar")->click();
+    QVERIFY(respostaDe->isHidden());
 }
 
 void TstMaster::edicaoMudaSoOEditado_data()

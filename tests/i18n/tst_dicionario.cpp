@@ -100,6 +100,8 @@ void TstDicionario::chavesNaOrdemDaTabela()
     // Command console: writes that did not reach the file.
     u"Dados não gravados"_s, u"MSG_TENTE_NOVAMENTE"_s, u"Motivo comando nao salvo"_s,
     u"MSG_COMANDO_APOSTROFO"_s,
+    // Command console: the lines that differ from the recording, the command answered.
+    u"Linhas diferentes"_s, u"Resposta de"_s,
     // I2C automatic test.
     u"Teste interrompido"_s,
     // Main window: the open tool windows.
@@ -107,7 +109,7 @@ void TstDicionario::chavesNaOrdemDaTabela()
     // Whole-board diagnosis.
     u"Diagnóstico completo"_s, u"DIAG_ETIQUETA"_s, u"DIAG_ETIQUETA_CURTA"_s, u"DIAG_DATA"_s, u"DIAG_DURACAO"_s, u"DIAG_ESPERADO"_s, u"DIAG_TUDO_PASSOU"_s, u"DIAG_HA_FALHAS"_s, u"DIAG_PARCIAL"_s, u"DIAG_CANCELADO"_s, u"DIAG_LIGACAO_PERDIDA"_s, u"DIAG_FALHAS"_s, u"DIAG_ANTERIOR"_s, u"DIAG_SEM_MUDANCAS"_s, u"DIAG_CONSERTADOS"_s, u"DIAG_NOVAS_FALHAS"_s, u"DIAG_SUBSISTEMAS"_s, u"DIAG_DESVIOS"_s, u"DIAG_TODAS_LEITURAS"_s, u"DIAG_PASSO_NAO_EXECUTADO"_s, u"DIAG_PASSO_SEM_RESPOSTA"_s, u"DIAG_NAO_EXECUTADOS"_s, u"DIAG_HISTORICO_NAO_SALVO"_s
     };
-    QCOMPARE(esperadas.size(), 194);
+    QCOMPARE(esperadas.size(), 196);
     // The program's own keys come first, in this order; keys added later follow them.
     QCOMPARE(ChavesDoDicionario().mid(0, 151), esperadas.mid(0, 151));
     for (const QString& k : esperadas)

@@ -10,11 +10,9 @@ CaixaTexto::CaixaTexto(const QString& nome, QWidget* pai, bool somenteLeitura) :
     connect(this, &QPlainTextEdit::textChanged, this, &CaixaTexto::editadoPeloUsuario);
 }
 
-QString CaixaTexto::paraExibicao(QString texto)
+QString CaixaTexto::paraExibicao(const QString& texto)
 {
-    texto.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    texto.remove(QLatin1Char('\r'));
-    return texto;
+    return RegrasConsole::ComoExibido(texto);
 }
 
 void CaixaTexto::defineTexto(const QString& texto)

@@ -14,7 +14,7 @@ public:
     void defineTexto(const QString& texto);
 
     // How a stored text is shown: every line ending becomes one line break.
-    static QString paraExibicao(QString texto);
+    static QString paraExibicao(const QString& texto);
 
 signals:
     // The text changed, by the program or by the user.

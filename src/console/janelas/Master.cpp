@@ -34,6 +34,7 @@
 #include <QShortcut>
 #include <QKeyEvent>
 #include <functional>
+#include <QTextBlock>
 #include <QTimer>
 
 namespace {
@@ -87,6 +88,8 @@ constexpr int EsquerdaHistorico = 8000;
 constexpr int LarguraHistorico = 10400;
 // The answer boxes give up height before anything scrolls, down to this.
 constexpr int AlturaTextosMinima = 1800;
+// Light red: a line of the live answer that the recording does not hold.
+const QString CorLinhaDiferente = QStringLiteral("&H00C0C0FF");
 
 // The console arranges itself for the room its frame gives: the answer boxes take what is more
 // or less than the design, so the rows under them (Auto, Limpar, the splitter) stay in view
@@ -235,6 +238,18 @@ void Master::montaControles()
     negrito.setBold(true);
     m_lbAutoComparadorX->setFont(negrito);
     m_lbAutoComparador->hide();
+    // Beside the badge: how many lines of the live answer part from the recording.
+    m_lbDiferencas = rotulo(this, "lbDiferencas");
+    m_lbDiferencas->setAlignment(Qt::AlignCenter);
+    m_lbDiferencas->setFont(negrito);
+    m_lbDiferencas->setFrameShape(QFrame::Box);
+    m_lbDiferencas->setAutoFillBackground(true);
+    {
+        QPalette p = m_lbDiferencas->palette();
+        p.setColor(QPalette::Window, CorVb(CorLinhaDiferente));
+        m_lbDiferencas->setPalette(p);
+    }
+    m_lbDiferencas->hide();
 
     static const char* nomesComandos[3] = {"txtInfoComandos", "txtInfoComandos2", "txtInfoComandos3"};
     static const char* nomesDados[3] = {"txtInfoDados", "txtInfoDados2", "txtInfoDados3"};
@@ -248,6 +263,8 @@ void Master::montaControles()
     }
 
     m_ldDispConect = rotulo(this, "ldDispConect");
+    m_lbRespostaDe = rotulo(this, "lbRespostaDe");
+    m_lbRespostaDe->hide();
     m_ldDispComparador = rotulo(this, "ldDispComparador");
     m_lbDispositivo = rotulo(this, "lbDispositivo");
     m_lbInfDados = rotulo(this, "lbInfDados");
@@ -317,6 +334,7 @@ void Master::montaControles()
     poe(m_btReiniciar, 10260, 105, 2100, 405);
     poe(m_btDesligar, 12420, 105, 2100, 405);
     poe(m_lbAutoComparador, 14760, 60, 2400, 495);
+    poe(m_lbDiferencas, 17220, 60, 1200, 495);
     m_lbAutoComparadorX->setGeometry(m_lbAutoComparador->rect());
     for (int i = 0; i < 3; ++i)
         poe(m_txtInfoComandos[i], 1100, 600, 8980, 570);
@@ -360,6 +378,9 @@ void Master::montaControles()
         atualizaConsole(QString());
         m_consoleAnterior.clear();
         m_consoleCompleto = true;
+        m_ultimaResposta.clear();
+        marcaDiferencas();
+        mostraRespostaDe();
         m_txtComandos->setFocus();
     });
     connect(m_ListCmd, &QListWidget::itemClicked, this,
@@ -369,7 +390,10 @@ void Master::montaControles()
     m_escHistorico->setContext(Qt::WidgetWithChildrenShortcut);
     m_escHistorico->setEnabled(false);
     connect(m_escHistorico, &QShortcut::activated, this, [this] { btCloseHistorico_Click(); });
-    connect(m_txtComparador, &CaixaTexto::textoMudou, this, [this] { removeEco(); });
+    connect(m_txtComparador, &CaixaTexto::textoMudou, this, [this] {
+        removeEco();
+        marcaDiferencas();
+    });
     connect(m_HScroll1, &QScrollBar::valueChanged, this, [this](int v) { aplicaSplitter(v); });
 }
 
@@ -476,6 +500,9 @@ void Master::Traducao_Form_Master()
     m_btLimpar->setText(L(QStringLiteral("Limpar")));
     m_lbVar->setText(L(QStringLiteral("VAR")));
     m_ldDispConect->setText(L(QStringLiteral("Leitura do dispositivo conectado:")));
+    // As wide as its text: the command the console answered follows it (mostraRespostaDe).
+    poeLargura(m_ldDispConect, Twips::dePixels(m_ldDispConect->sizeHint().width()) + 15);
+    m_lbDiferencas->setToolTip(L(QStringLiteral("Linhas diferentes")));
     m_lbComandos->setText(L(QStringLiteral("Comandos")) + QStringLiteral(":"));
     alargaRotulo(m_lbComandos, m_txtComandos);
     m_ldDispComparador->setText(L(QStringLiteral("Comparador: (Dispositivos Gravados)")));
@@ -497,6 +524,8 @@ void Master::Traducao_Form_Master()
 void Master::traduz()
 {
     Traducao_Form_Master();
+    mostraRespostaDe();
+    marcaDiferencas();
 }
 
 void Master::CarregaComandos()
@@ -552,6 +581,68 @@ void Master::MostraDadosGravados()
 {
     janelas().BuscaDadosGravados();
     m_lbAutoComparador->hide();
+    // The marks hold while the recording beside the answer is its own command's.
+    marcaDiferencas();
+    mostraRespostaDe();
+}
+
+void Master::marcaDiferencas()
+{
+    QList<QTextEdit::ExtraSelection> marcas;
+    int quantas = 0;
+    const bool mesmaGravacao = !m_comandoRespondido.isEmpty() && txtComandos() == m_comandoRespondido;
+    if (mesmaGravacao && m_consoleCompleto && !m_txtComparador->texto().isEmpty()
+        && m_txtConsole->texto().startsWith(m_ultimaResposta) && !ligacao().espelhoAtivo()) {
+        if (const auto fragmentos = AutoComparacao::CarregaFragmentos(caminhoBanco())) {
+            const AutoComparacao::Diferencas d =
+                AutoComparacao::ComparaLinhas(m_ultimaResposta, m_txtComparador->texto(), *fragmentos);
+            quantas = d.quantas;
+            QTextCharFormat formato;
+            formato.setBackground(CorVb(CorLinhaDiferente));
+            formato.setProperty(QTextFormat::FullWidthSelection, true);
+            for (const int linha : d.linhasDoVivo) {
+                const QTextBlock bloco = m_txtConsole->document()->findBlockByNumber(linha);
+                if (!bloco.isValid())
+                    continue;
+                QTextEdit::ExtraSelection marca;
+                marca.cursor = QTextCursor(bloco);
+                marca.format = formato;
+                marcas << marca;
+            }
+        }
+    }
+    m_txtConsole->setExtraSelections(marcas);
+    m_lbDiferencas->setText(QStringLiteral("\u2260 ") + QString::number(quantas));
+    m_lbDiferencas->setToolTip(L(QStringLiteral("Linhas diferentes")) + QStringLiteral(": ") + QString::number(quantas));
+    m_lbDiferencas->setVisible(quantas > 0);
+}
+
+void Master::mostraRespostaDe()
+{
+    if (m_comandoRespondido.isEmpty() || m_txtConsole->texto().isEmpty()) {
+        m_lbRespostaDe->hide();
+        return;
+    }
+    // Over the live side, after its caption, as far as the live side reaches.
+    const QRect legenda = geo(m_ldDispConect);
+    const int esquerda = legenda.x() + legenda.width() + 60;
+    const int largura = geo(m_txtConsole).x() + geo(m_txtConsole).width() - esquerda;
+    if (largura < 600) {
+        m_lbRespostaDe->hide();
+        return;
+    }
+    poe(m_lbRespostaDe, esquerda, legenda.y(), largura, legenda.height());
+    const QString texto = L(QStringLiteral("Resposta de")) + QStringLiteral(" ") + m_comandoRespondido;
+    m_lbRespostaDe->setText(m_lbRespostaDe->fontMetrics().elidedText(texto, Qt::ElideRight, m_lbRespostaDe->width()));
+    m_lbRespostaDe->setToolTip(texto);
+    // Said plainly when the recording beside it is another command's.
+    const bool outro = txtComandos() != m_comandoRespondido;
+    QFont f = m_lbRespostaDe->font();
+    f.setBold(outro);
+    m_lbRespostaDe->setFont(f);
+    m_lbRespostaDe->setForegroundRole(outro ? QPalette::Link : QPalette::WindowText);
+    m_lbRespostaDe->setText(m_lbRespostaDe->fontMetrics().elidedText(texto, Qt::ElideRight, m_lbRespostaDe->width()));
+    m_lbRespostaDe->show();
 }
 
 QString Master::semEco(QString texto) const
@@ -624,6 +715,7 @@ void Master::ExecutaComando()
     m_aguardando = true;
     m_btSend->setEnabled(false);
     m_ListCmd->insertItem(0, comando);
+    m_comandoEnviado = comando;
     if (!solicita(QStringLiteral("1"), comando, RegrasConsole::EspelhaAoVivo(comando))) {
         m_aguardando = false;
         atualizaBtSend();
@@ -688,6 +780,8 @@ void Master::recebeResposta(const QString& codigo, const QString& R, const QStri
     m_consoleCompleto = true;
     m_aguardando = false;
     m_btSend->setEnabled(true);
+    m_comandoRespondido = m_comandoEnviado;
+    m_ultimaResposta = A;
     // A mirrored answer (help, the memory test) is still flagged here: the auto comparator
     // leaves it alone; the link clears the flag once the delivery has ended.
     AutoComparador();
@@ -720,6 +814,8 @@ void Master::AutoComparador()
         return; // the badge stays as it was
     m_lbAutoComparador->setVisible(
         AutoComparacao::Confere(m_txtConsole->texto(), m_txtComparador->texto(), *fragmentos));
+    marcaDiferencas();
+    mostraRespostaDe();
 }
 
 void Master::btSalvar_Click()
@@ -1000,6 +1096,7 @@ void Master::aplicaSplitter(int valor)
     const int larguraConsole = esquerda - 220;
     if (larguraConsole > 0)
         poe(m_txtConsole, 120, TopoTextos, larguraConsole, m_alturaTextos);
+    mostraRespostaDe();
 }
 
 bool Master::eventFilter(QObject* alvo, QEvent* evento)

@@ -52,6 +52,11 @@ private:
     void Traducao_Form_Master();
     void CarregaComandos();
     void MostraDadosGravados();
+    // Marks the lines of the newest answer that the recording does not hold, and counts them
+    // beside the badge; nothing while the recording shown is another command's.
+    void marcaDiferencas();
+    // Says over the live side which command it answered.
+    void mostraRespostaDe();
     void ExecutaComando();
     void atualizaConsole(const QString& texto);
     void atualizaBtSend();
@@ -103,6 +108,8 @@ private:
     QPushButton* m_btExcluir = nullptr;
     QFrame* m_lbAutoComparador = nullptr;
     QLabel* m_lbAutoComparadorX = nullptr;
+    QLabel* m_lbDiferencas = nullptr;  // lines that differ from the recording
+    QLabel* m_lbRespostaDe = nullptr;  // the command the live side answered
     QPushButton* m_btNovo = nullptr;
     QPushButton* m_btApagar = nullptr;
     QPushButton* m_btReiniciar = nullptr;
@@ -135,6 +142,9 @@ private:
     bool m_aguardando = false;        // our command is in flight
     bool m_consoleCompleto = true;    // the console holds only delivered answers
     QString m_consoleAnterior;        // the console before a mirrored answer began
+    QString m_comandoEnviado;         // our command in flight
+    QString m_comandoRespondido;      // the command of the newest answer in the console
+    QString m_ultimaResposta;         // that answer (at the top of the console)
     bool m_fimTestePendente = false; // "/q" waits for the link to be idle
     bool m_posicionada = false;
     int m_topoHistorico = 9600;       // twips; the panel counts as up below 3000
