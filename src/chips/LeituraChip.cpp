@@ -1,6 +1,7 @@
 #include "chips/LeituraChip.h"
 
 #include "i18n/Dicionario.h"
+#include "i18n/Idioma.h"
 #include "rails/TextosLeitura.h"
 #include "shell/Globais.h"
 #include "shell/PerfilModelo.h"
@@ -80,7 +81,7 @@ QString MontaConsulta(const QList<QPair<QString, QString>>& pares)
 
 QString DataCurta(const QDateTime& quando)
 {
-    return QLocale::system().toString(quando.date(), QLocale::ShortFormat);
+    return LocalDoPrograma().toString(quando.date(), QLocale::ShortFormat);
 }
 
 Veredito VereditoCanal(const QString& leitura, bool graduado, bool ok)

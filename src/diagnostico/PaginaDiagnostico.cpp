@@ -2,6 +2,7 @@
 
 #include "diagnostico/PassosDiagnostico.h"
 #include "i18n/Dicionario.h"
+#include "i18n/Idioma.h"
 
 #include <QLocale>
 #include <algorithm>
@@ -125,7 +126,7 @@ QString PaginaDiagnostico(const ExecucaoDiagnostico& e, const std::optional<Exec
     const QList<QPair<QString, QString>> cabecalho{
         {L(QStringLiteral("Modelo")), e.modelo + (e.numero.isEmpty() ? QString() : QStringLiteral(" (") + e.numero + QLatin1Char(')'))},
         {L(QStringLiteral("DIAG_ETIQUETA_CURTA")), e.etiqueta},
-        {L(QStringLiteral("DIAG_DATA")), QLocale::system().toString(e.inicio, QLocale::ShortFormat)},
+        {L(QStringLiteral("DIAG_DATA")), LocalDoPrograma().toString(e.inicio, QLocale::ShortFormat)},
         {L(QStringLiteral("DIAG_DURACAO")), num(e.duracaoMs / 1000.0) + QStringLiteral(" s")}};
     for (const auto& [k, v] : cabecalho)
         h += QStringLiteral("<tr><td>%1</td><td><b>%2</b></td></tr>").arg(esc(k), esc(v));
@@ -156,7 +157,7 @@ QString PaginaDiagnostico(const ExecucaoDiagnostico& e, const std::optional<Exec
         const Mudancas m = ComparaExecucoes(*anterior, e);
         h += QStringLiteral("<h2>%1</h2>\n<p>%2</p>\n")
                  .arg(esc(L(QStringLiteral("DIAG_ANTERIOR"))),
-                      esc(QLocale::system().toString(anterior->inicio, QLocale::ShortFormat) + QStringLiteral(" — ")
+                      esc(LocalDoPrograma().toString(anterior->inicio, QLocale::ShortFormat) + QStringLiteral(" — ")
                           + L(QStringLiteral("DIAG_FALHAS")) + QStringLiteral(": ")
                           + QString::number(anterior->falhas().size()) + QStringLiteral(" → ")
                           + QString::number(falhas.size())));

@@ -58,3 +58,18 @@ bool GravaIdioma(int idioma)
         return false;
     return banco.linhasAfetadas() == 1;
 }
+
+QLocale LocalDoIdioma(int idioma)
+{
+    switch (idioma) {
+    case 1: return QLocale(QLocale::Portuguese, QLocale::Brazil);
+    case 2: return QLocale(QLocale::English, QLocale::UnitedStates);
+    case 3: return QLocale(QLocale::Spanish, QLocale::Spain);
+    default: return QLocale::system();
+    }
+}
+
+QLocale LocalDoPrograma()
+{
+    return LocalDoIdioma(Globais::instancia().IdiomaAtual);
+}

@@ -1,4 +1,5 @@
 #pragma once
+#include <QLocale>
 #include <QString>
 
 // The language setting (Tools.Idioma) of the database at Globais::CaminhoBanco.
@@ -7,3 +8,9 @@
 bool CarregaIdioma();
 // Stores the language; false when it could not be written.
 bool GravaIdioma(int idioma);
+
+// The locale of a language (1 pt, 2 en, 3 es): dates on report pages and Qt's own texts follow
+// the program's language, not the system's. Any other value: the system's locale.
+QLocale LocalDoIdioma(int idioma);
+// The locale of the current language (Globais::IdiomaAtual).
+QLocale LocalDoPrograma();

@@ -188,7 +188,8 @@ void TstRelatorioMalhas::geraRelatorioVCoreComFiltro()
     QCOMPARE(r.roteiro.entradas.first().padrao, QStringLiteral("Antigo"));
     QCOMPARE(LeNomeRelatorio(), QStringLiteral("Nova Loja"));
 
-    const QString data = QLocale::system().toString(r.roteiro.relogio.date(), QLocale::ShortFormat);
+    // The day of the scripted clock, written in the program's language (not the system's).
+    const QString data = QLocale(QLocale::Portuguese, QLocale::Brazil).toString(r.roteiro.relogio.date(), QStringLiteral("dd/MM/yyyy"));
     const QUrlQuery q(consulta);
     // Only the GPU rows, numbered from 1 in the grid's order, rail numbers removed.
     QCOMPARE(q.queryItemValue("P1", QUrl::FullyDecoded), QStringLiteral("VDD GPU"));

@@ -2,6 +2,7 @@
 
 #include "i18n/Dicionario.h"
 #include "i18n/Idioma.h"
+#include "i18n/janelas/TraducoesQt.h"
 #include "shell/Globais.h"
 #include "shell/janelas/GanchosShell.h"
 #include "ui/Controles.h"
@@ -98,6 +99,7 @@ void xIdioma::escolhe(int idioma)
     if (auto& fechaDicas = ganchosShell().fechaDicas)
         fechaDicas();
     g.IdiomaAtual = idioma;
+    AplicaIdiomaAoQt(idioma);
     traduz();
     MarcaIdioma();
     if (m_traduzPrincipal)

@@ -2,6 +2,7 @@
 
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
+#include "i18n/Idioma.h"
 #include "shell/Globais.h"
 
 #include <QLocale>
@@ -47,7 +48,7 @@ std::optional<RelatorioPublicado> GeraRelatorioMalhas(int familia, const QList<L
                                                       const QString& modelo, const QString& numero,
                                                       const QString& host)
 {
-    const QString data = QLocale::system().toString(dialogos().agora().date(), QLocale::ShortFormat);
+    const QString data = LocalDoPrograma().toString(dialogos().agora().date(), QLocale::ShortFormat);
     const std::optional<QString> nome = PerguntaNomeRelatorio();
     if (!nome)
         return std::nullopt;

@@ -2,6 +2,7 @@
 
 #include "db/janelas/Sincronizacao.h"
 #include "i18n/Idioma.h"
+#include "i18n/janelas/TraducoesQt.h"
 #include "shell/Globais.h"
 #include "shell/Inicio.h"
 #include "shell/janelas/AvisosInicio.h"
@@ -134,6 +135,7 @@ std::unique_ptr<Inicial> IniciaPrograma(QWidget* abertura)
 {
     Globais& g = Globais::instancia();
     CarregaIdioma();
+    AplicaIdiomaAoQt(g.IdiomaAtual);
     instalaGanchosShell(ganchosShell());
     {
         AberturaAfastada afastada;

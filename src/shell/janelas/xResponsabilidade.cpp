@@ -2,6 +2,7 @@
 
 #include "i18n/Dicionario.h"
 #include "i18n/Idioma.h"
+#include "i18n/janelas/TraducoesQt.h"
 #include "shell/Globais.h"
 #include "ui/Twips.h"
 
@@ -132,6 +133,7 @@ void xResponsabilidade::escolheIdioma(int idioma)
     if (idioma < 1 || idioma > 3)
         return;
     Globais::instancia().IdiomaAtual = idioma;
+    AplicaIdiomaAoQt(idioma);
     traduz();
     GravaIdioma(idioma); // a failed store is ignored: this run keeps the chosen language
 }
