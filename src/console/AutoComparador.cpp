@@ -353,6 +353,7 @@ Diferencas ComparaLinhas(const QString& console, const QString& gravado, const Q
             ++i;
         }
         while (j < m && !casadaB[j]) {
+            r.linhasDaGravacao << gravada.posicoes[int(inicio + j)];
             ++soGravada;
             ++j;
         }

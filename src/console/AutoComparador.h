@@ -29,6 +29,8 @@ bool Confere(const QString& console, const QString& gravado, const QStringList& 
 struct Diferencas {
     // Lines of the live answer (0-based, counted as the console shows them: RegrasConsole::ComoExibido) that the recording does not hold in that place.
     QList<int> linhasDoVivo;
+    // Lines of the recording, counted the same way, that the live answer lacks or changed.
+    QList<int> linhasDaGravacao;
     // The differences counted as a technician reads them: a changed line is one, a line only
     // on one side is one (in each place the two sides part, the longer side's lines).
     int quantas = 0;

@@ -812,14 +812,16 @@ void TstMaster::comparadorMarcaAsLinhasDiferentes()
     Cenario c({"--placa", perfil.fileName()});
     QVERIFY(c.pronto);
     auto* console = filho<CaixaTexto>(c.console, "txtConsole");
+    auto* comparador = filho<CaixaTexto>(c.console, "txtComparador");
     auto* contagem = filho<QLabel>(c.console, "lbDiferencas");
     auto* respostaDe = filho<QLabel>(c.console, "lbRespostaDe");
-    const auto marcadas = [&] {
+    const auto marcadasEm = [](CaixaTexto* caixa) {
         QStringList linhas;
-        for (const QTextEdit::ExtraSelection& m : console->extraSelections())
+        for (const QTextEdit::ExtraSelection& m : caixa->extraSelections())
             linhas << m.cursor.block().text();
         return linhas;
     };
+    const auto marcadas = [&] { return marcadasEm(console); };
     QVERIFY(respostaDe->isHidden());
 
     // A good board's answer: the badge, nothing marked, no count.
@@ -833,20 +835,25 @@ void TstMaster::comparadorMarcaAsLinhasDiferentes()
     QVERIFY(c.envia("i2c -s 0"));
     QVERIFY(!c.badge());
     QCOMPARE(marcadas(), QStringList{"3 device(s) found on bus 0"});
+    // The recording's side shows what is missing.
+    QCOMPARE(marcadasEm(comparador), (QStringList{"  0x27 : ACK", "4 device(s) found on bus 0"}));
     QVERIFY(contagem->isVisible());
     QCOMPARE(contagem->text(), QStringLiteral("\u2260 2"));
     QCOMPARE(contagem->toolTip(), L("Linhas diferentes") + ": 2");
     QCOMPARE(respostaDe->text(), L("Resposta de") + " i2c -s 0");
     QVERIFY(!respostaDe->font().bold());
+    capturaJanela(c.console, QStringLiteral("Master-diferencas"));
 
     // Another command: its recording is beside an answer that is not its own.
     c.digitaComando("x");
     QCOMPARE(c.console->txtComandos(), QStringLiteral("i2c -s 0x"));
     QCOMPARE(marcadas(), QStringList());
+    QCOMPARE(marcadasEm(comparador), QStringList());
     QVERIFY(contagem->isHidden());
     QVERIFY(respostaDe->isVisible());
     QCOMPARE(respostaDe->toolTip(), L("Resposta de") + " i2c -s 0");
     QVERIFY(respostaDe->font().bold());
+    capturaJanela(c.console, QStringLiteral("Master-outro-comando"));
     // Back to it: the marks again.
     QTest::keyClick(filho<QComboBox>(c.console, "txtComandos")->lineEdit(), Qt::Key_Backspace);
     QCOMPARE(marcadas(), QStringList{"3 device(s) found on bus 0"});

@@ -181,6 +181,7 @@ void TstRegrasConsole::linhasDiferentes_data()
     QTest::addColumn<QString>("gravado");
     QTest::addColumn<QStringList>("fragmentos");
     QTest::addColumn<QList<int>>("marcadas"); // lines of the console as shown
+    QTest::addColumn<QList<int>>("naGravacao"); // lines of the recording as shown
     QTest::addColumn<int>("quantas");
 
     const QString prompt = QStringLiteral("\r\r\n[0D1F2E3C:5A4B6C7D] :-) ");
@@ -192,36 +193,36 @@ void TstRegrasConsole::linhasDiferentes_data()
     const QStringList i2c = {"Scanning I2C bus 0", "  0x1A : ACK", "  0x27 : ACK", "  0x62 : ACK",
                              "3 device(s) found on bus 0"};
 
-    QTest::newRow("same answer") << inicio + corpo(bucks) + prompt << gravadoBucks << QStringList{} << QList<int>{} << 0;
+    QTest::newRow("same answer") << inicio + corpo(bucks) + prompt << gravadoBucks << QStringList{} << QList<int>{} << QList<int>{} << 0;
     QTest::newRow("one value off") << inicio + corpo({"buck0: 896.000 mV", bucks[1], bucks[2]}) + prompt
-                                   << gravadoBucks << QStringList{} << QList<int>{2} << 1;
+                                   << gravadoBucks << QStringList{} << QList<int>{2} << QList<int>{2} << 1;
     QTest::newRow("letter case and trailing blanks do not count")
         << inicio + corpo({"BUCK0: 813.000 MV  ", bucks[1], bucks[2]}) + prompt << gravadoBucks << QStringList{}
-        << QList<int>{} << 0;
+        << QList<int>{} << QList<int>{} << 0;
     const QString uid = QStringLiteral("0x893C92BBD4DDAAE3C4EFC5C3");
     QTest::newRow("masked part compared masked")
         << inicio + "NAND UID: " + uid + "\r\r\nPassed" + prompt
         << inicio + "NAND UID: xxxxx\u00AE\r\r\nPassed" + promptGravado << QStringList{uid.toLower() + "'jox'"}
-        << QList<int>{} << 0;
+        << QList<int>{} << QList<int>{} << 0;
     QTest::newRow("unmasked serial differs")
         << inicio + "NAND UID: " + uid + "\r\r\nPassed" + prompt
-        << inicio + "NAND UID: xxxxx\u00AE\r\r\nPassed" + promptGravado << QStringList{} << QList<int>{2} << 1;
+        << inicio + "NAND UID: xxxxx\u00AE\r\r\nPassed" + promptGravado << QStringList{} << QList<int>{2} << QList<int>{2} << 1;
     QTest::newRow("a recording stored unmasked is masked too")
         << inicio + "NAND UID: " + uid + prompt << inicio + "NAND UID: 0xAAAAAAAAAAAAAAAAAAAAAAAA" + promptGravado
-        << QStringList{uid, "0xAAAAAAAAAAAAAAAAAAAAAAAA"} << QList<int>{} << 0;
+        << QStringList{uid, "0xAAAAAAAAAAAAAAAAAAAAAAAA"} << QList<int>{} << QList<int>{} << 0;
     // A device missing: its line is gone and the count line changed; the lines after a gap
     // are still matched.
     QTest::newRow("missing I2C device")
         << inicio + corpo({i2c[0], i2c[1], i2c[3], "2 device(s) found on bus 0"}) + prompt
-        << inicio + corpo(i2c) + promptGravado << QStringList{} << QList<int>{5} << 2;
+        << inicio + corpo(i2c) + promptGravado << QStringList{} << QList<int>{5} << QList<int>{4, 6} << 2;
     QTest::newRow("an extra line") << inicio + corpo({bucks[0], "buck0b: 1.000 mV", bucks[1], bucks[2]}) + prompt
-                                   << gravadoBucks << QStringList{} << QList<int>{3} << 1;
+                                   << gravadoBucks << QStringList{} << QList<int>{3} << QList<int>{} << 1;
     QTest::newRow("no recording: every line differs") << inicio + corpo(bucks) + prompt << QString()
-                                                       << QStringList{} << QList<int>{2, 3, 4} << 3;
+                                                       << QStringList{} << QList<int>{2, 3, 4} << QList<int>{} << 3;
     // Counted as the console shows the text: a lone LF breaks the line, a lone CR is dropped.
     QTest::newRow("lines as shown")
         << "\r" + bucks[0] + "\n" + "buck1: 9.000 mV\r" + "\n" + bucks[2] << gravadoBucks << QStringList{}
-        << QList<int>{1} << 1;
+        << QList<int>{1} << QList<int>{3} << 1;
 }
 
 void TstRegrasConsole::linhasDiferentes()
@@ -230,9 +231,11 @@ void TstRegrasConsole::linhasDiferentes()
     QFETCH(QString, gravado);
     QFETCH(QStringList, fragmentos);
     QFETCH(QList<int>, marcadas);
+    QFETCH(QList<int>, naGravacao);
     QFETCH(int, quantas);
     const Diferencas d = ComparaLinhas(console, gravado, fragmentos);
     QCOMPARE(d.linhasDoVivo, marcadas);
+    QCOMPARE(d.linhasDaGravacao, naGravacao);
     QCOMPARE(d.quantas, quantas);
 }
 

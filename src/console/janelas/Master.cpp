@@ -588,7 +588,7 @@ void Master::MostraDadosGravados()
 
 void Master::marcaDiferencas()
 {
-    QList<QTextEdit::ExtraSelection> marcas;
+    QList<QTextEdit::ExtraSelection> marcas, marcasGravacao;
     int quantas = 0;
     const bool mesmaGravacao = !m_comandoRespondido.isEmpty() && txtComandos() == m_comandoRespondido;
     if (mesmaGravacao && m_consoleCompleto && !m_txtComparador->texto().isEmpty()
@@ -600,18 +600,20 @@ void Master::marcaDiferencas()
             QTextCharFormat formato;
             formato.setBackground(CorVb(CorLinhaDiferente));
             formato.setProperty(QTextFormat::FullWidthSelection, true);
-            for (const int linha : d.linhasDoVivo) {
-                const QTextBlock bloco = m_txtConsole->document()->findBlockByNumber(linha);
-                if (!bloco.isValid())
-                    continue;
-                QTextEdit::ExtraSelection marca;
-                marca.cursor = QTextCursor(bloco);
-                marca.format = formato;
-                marcas << marca;
-            }
+            const auto marca = [&formato](CaixaTexto* caixa, const QList<int>& linhas, QList<QTextEdit::ExtraSelection>& em) {
+                for (const int linha : linhas) {
+                    const QTextBlock bloco = caixa->document()->findBlockByNumber(linha);
+                    if (bloco.isValid())
+                        em << QTextEdit::ExtraSelection{QTextCursor(bloco), formato};
+                }
+            };
+            marca(m_txtConsole, d.linhasDoVivo, marcas);
+            // The recording's side of each place they part: a missing line shows there.
+            marca(m_txtComparador, d.linhasDaGravacao, marcasGravacao);
         }
     }
     m_txtConsole->setExtraSelections(marcas);
+    m_txtComparador->setExtraSelections(marcasGravacao);
     m_lbDiferencas->setText(QStringLiteral("\u2260 ") + QString::number(quantas));
     m_lbDiferencas->setToolTip(L(QStringLiteral("Linhas diferentes")) + QStringLiteral(": ") + QString::number(quantas));
     m_lbDiferencas->setVisible(quantas > 0);
