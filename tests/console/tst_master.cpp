@@ -757,8 +757,13 @@ void TstMaster::cabeNaTelaEHistoricoAVista()
         const QString onde = maximizada ? QStringLiteral("maximised") : QStringLiteral("opened");
         QVERIFY2(c.ambiente.area.viewport()->rect().contains(sub->geometry()), qPrintable(onde));
         QVERIFY2(!rolagem->verticalScrollBar()->isVisible(), qPrintable(onde));
-        for (const char* n : {"ckLimpar", "btLimpar", "txtComandos", "btSend", "btRecent", "txtConsole"})
+        QVERIFY2(!rolagem->horizontalScrollBar()->isVisible(), qPrintable(onde));
+        // Every control, the bottom row (Auto, Limpar) included, without moving a scroll bar.
+        for (const char* n : {"ckLimpar", "btLimpar", "HScroll1", "txtComandos", "btSend", "btRecent", "txtConsole"})
             QVERIFY2(aVista(filho<QWidget>(c.console, n)), qPrintable(onde + " " + n));
+        for (QWidget* w : c.console->conteudo()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (w->isVisible())
+                QVERIFY2(aVista(w), qPrintable(onde + " " + w->objectName()));
         QVERIFY(filho<CaixaTexto>(c.console, "txtConsole")->height() >= Twips::paraPixels(1800));
 
         // ≡ with the mouse: the panel shows, in view, over the captions it hides.
@@ -797,6 +802,12 @@ void TstMaster::cabeNaTelaEHistoricoAVista()
     QCOMPARE(lista->item(0)->text(), QStringLiteral("nanduid"));
     QVERIFY(c.console->txtConsole().contains("NAND UID"));
     QVERIFY(frame->isVisible());
+    // The badge of the good board's answer is in view too, clear of the buttons.
+    QVERIFY(c.badge());
+    auto* badge = filho<QFrame>(c.console, "lbAutoComparador");
+    QVERIFY(aVista(badge));
+    for (const char* n : {"btDesligar", "btExcluir", "lbDiferencas"})
+        QVERIFY2(!badge->geometry().intersects(filho<QWidget>(c.console, n)->geometry()), n);
 }
 
 // A board whose bus 0 lacks a device: the live answer's changed line is marked, the count beside

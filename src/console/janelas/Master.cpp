@@ -88,6 +88,8 @@ constexpr int EsquerdaHistorico = 8000;
 constexpr int LarguraHistorico = 10400;
 // The answer boxes give up height before anything scrolls, down to this.
 constexpr int AlturaTextosMinima = 1800;
+// ... and the window rearranges its rows down to this width (a laptop screen at 150 %).
+constexpr int LarguraMinima = 13200;
 // Light red: a line of the live answer that the recording does not hold.
 const QString CorLinhaDiferente = QStringLiteral("&H00C0C0FF");
 
@@ -419,34 +421,83 @@ void Master::AjustaMaster()
 
 QSize Master::salaMinima() const
 {
-    return QSize(Twips::paraPixels(LarguraJanela),
+    return QSize(Twips::paraPixels(LarguraMinima),
                  Twips::paraPixels(m_alturaNatural - m_alturaTextosNatural + AlturaTextosMinima));
 }
 
 void Master::dispoe(QSize sala)
 {
-    const int largura = qMax(LarguraJanela, Twips::dePixels(sala.width()));
+    const int largura = qMax(LarguraMinima, Twips::dePixels(sala.width()));
     const int altura = qMax(m_alturaNatural - m_alturaTextosNatural + AlturaTextosMinima, Twips::dePixels(sala.height()));
-    // Width beyond the design goes half to each answer box; the notes keep theirs.
-    const int dx = largura - LarguraJanela;
     m_alturaTextos = m_alturaTextosNatural + altura - m_alturaNatural;
     const int fundo = TopoTextos + m_alturaTextos;
-    const int esquerdaComparador = EsquerdaComparador + dx / 2;
-    const int esquerdaNotas = EsquerdaNotas + dx;
-    m_larguraComparadorDireita = EsquerdaComparador + LarguraComparador + dx;
+    const bool estreita = largura < LarguraJanela;
+
+    // The two rows of buttons. Narrower than the design, the command box and the command notes
+    // give up width, and the badge with its count moves to the end of the second row.
+    // (The box's left edge is where its caption left it, in the current language.)
+    const int esquerdaComandos = Twips::dePixels(m_txtComandos->x());
+    const int recuoAlto = estreita ? qMin(6100 - esquerdaComandos - 2000, 6100 - (largura - 120 - (14520 - 6100))) : 0;
+    m_txtComandos->resize(Twips::paraPixels(6100 - recuoAlto) - m_txtComandos->x(), m_txtComandos->height());
+    const std::pair<QWidget*, int> linhaAlta[] = {{m_btSend, 6200},    {m_btNovo, 7560},      {m_btApagar, 8040},
+                                                  {m_btRecent, 8520},  {m_btHelp, 9000},      {m_btHelpPdf, 9480},
+                                                  {m_btReiniciar, 10260}, {m_btDesligar, 12420}};
+    for (const auto& [w, x] : linhaAlta)
+        poeEsquerda(w, x - recuoAlto);
+    const int larguraBadge = estreita ? qMin(2400, Twips::dePixels(m_lbAutoComparadorX->sizeHint().width()) + 300) : 2400;
+    const int larguraNotasComando =
+        estreita ? qMax(1500, largura - 120 - 1200 - 60 - larguraBadge - 240 - (15480 - 10080) - 1100) : 8980;
+    const int recuoBaixo = 8980 - larguraNotasComando;
+    for (int i = 0; i < 3; ++i)
+        poeLargura(m_txtInfoComandos[i], larguraNotasComando);
+    const std::pair<QWidget*, int> linhaBaixa[] = {{m_btSalvar, 10260}, {m_btSalvarAtualizacoes, 12420}, {m_btExcluir, 13980}};
+    for (const auto& [w, x] : linhaBaixa)
+        poeEsquerda(w, x - recuoBaixo);
+    if (estreita) {
+        const int esquerdaBadge = 15480 - recuoBaixo + 240;
+        poe(m_lbAutoComparador, esquerdaBadge, 600, larguraBadge, 495);
+        poe(m_lbDiferencas, esquerdaBadge + larguraBadge + 60, 600, 1200, 495);
+        poe(m_lbAguarde, esquerdaBadge, 600, largura - 120 - esquerdaBadge, 570);
+    } else {
+        poe(m_lbAutoComparador, 14760, 60, 2400, 495);
+        poe(m_lbDiferencas, 17220, 60, 1200, 495);
+        poe(m_lbAguarde, 15540, 600, 2880, 570);
+    }
+    m_lbAutoComparadorX->setGeometry(m_lbAutoComparador->rect());
+
+    // The columns. Wider than the design, the extra width goes half to each answer box and the
+    // notes keep theirs; narrower, the notes keep what their caption needs and the split leaves
+    // the recording's caption and the model line room.
+    int esquerdaNotas = EsquerdaNotas + largura - LarguraJanela;
+    int larguraNotas = LarguraNotas;
+    int esquerdaComparador = EsquerdaComparador + (largura - LarguraJanela) / 2;
+    if (estreita) {
+        larguraNotas = qMax(Twips::dePixels(m_lbInfDados->sizeHint().width()) + 60,
+                            LarguraNotas * largura / LarguraJanela);
+        esquerdaNotas = largura - 120 - larguraNotas;
+        const int direita = esquerdaNotas - 120;
+        const int legendas = geo(m_ldDispComparador).width() + 100 + Twips::dePixels(m_lbDispositivo->width());
+        esquerdaComparador = qMin(120 + (EsquerdaComparador - 120) * (direita - 120) / (EsquerdaComparador + LarguraComparador - 120),
+                                  direita - legendas);
+    }
+    m_larguraComparadorDireita = esquerdaNotas - 120;
 
     poeEsquerda(m_ldDispComparador, esquerdaComparador);
     m_lbDispositivo->move(Twips::paraPixels(esquerdaComparador + geo(m_ldDispComparador).width() + 100),
                           m_lbDispositivo->y());
-    poeEsquerda(m_lbInfDados, esquerdaNotas);
+    poe(m_lbInfDados, esquerdaNotas, 1260, larguraNotas, 240);
+    // The VAR note under the notes takes the lines it needs at their width.
+    const int alturaVar = qMax(1050, Twips::dePixels(m_lbVar->heightForWidth(Twips::paraPixels(larguraNotas))) + 30);
+    const int fundoNotas = qMin(fundo - 240, altura - 30 - alturaVar);
     for (int i = 0; i < 3; ++i)
-        poe(m_txtInfoDados[i], esquerdaNotas, TopoTextos, LarguraNotas, m_alturaTextos - 240);
-    poe(m_lbVar, esquerdaNotas, fundo - 240, LarguraNotas, 1050);
+        poe(m_txtInfoDados[i], esquerdaNotas, TopoTextos, larguraNotas, fundoNotas - TopoTextos);
+    poe(m_lbVar, esquerdaNotas, fundoNotas, larguraNotas, alturaVar);
     // Under a tall main window the row sits on the boxes' bottom edge, 360 twips further right.
     const int aDireita = m_alta ? 360 : 0;
     poe(m_ckLimpar, 120 + aDireita, m_alta ? fundo : fundo + 60, 900, 300);
     poe(m_btLimpar, 1080 + aDireita, m_alta ? fundo : fundo + 45, 1200, 345);
-    poe(m_HScroll1, 2400 + aDireita, m_alta ? fundo - 50 : fundo + 90, 12480 + dx, 255);
+    poe(m_HScroll1, 2400 + aDireita, m_alta ? fundo - 50 : fundo + 90,
+        qMin(12480 + largura - LarguraJanela, m_larguraComparadorDireita - 2400 - aDireita), 255);
 
     // The splitter's range follows the recording's design edge; a split the technician moved
     // keeps its share.
