@@ -703,13 +703,21 @@ void TstMaster::caixaGuardaAGrafiaDigitada()
     }
     QVERIFY(!c.bancada.registro().contains("BUTTONCNT"));
 
-    // Taking the proposal is a choice: the saved spelling comes into the box.
+    // Taking the proposal is a choice: the saved spelling comes into the box, and Enter on it
+    // sends that spelling.
     cb->lineEdit()->clear();
     QTest::keyClicks(cb->lineEdit(), "buttonc");
     QVERIFY(proposta->popup()->isVisible());
     QTest::keyClick(proposta->popup(), Qt::Key_Down);
-    QTest::keyClick(proposta->popup(), Qt::Key_Return);
     QCOMPARE(c.console->txtComandos(), QStringLiteral("BUTTONCNT --DQE"));
+    const QByteArray antes = c.bancada.registro();
+    QTest::keyClick(proposta->popup(), Qt::Key_Return);
+    QVERIFY(!proposta->popup()->isVisible());
+    QCOMPARE(c.console->txtComandos(), QStringLiteral("BUTTONCNT --DQE"));
+    QVERIFY(c.bancada.esperaRegistro(antes + "BUTTONCNT --DQE\r/q\r"));
+    QVERIFY(QTest::qWaitFor([&] { return bt->isEnabled(); }, 15000));
+    QVERIFY(c.ambiente.aguardaOcioso());
+    QCOMPARE(c.bancada.registro(), antes + "BUTTONCNT --DQE\r/q\r");
 }
 
 void TstMaster::cabeNaTelaEHistoricoAVista_data()

@@ -213,6 +213,9 @@ void Master::montaControles()
         proposta->setCompletionPrefix(texto);
         proposta->complete();
     });
+    // A proposal moved to with the arrows is in the box, so Enter sends what is seen.
+    connect(proposta, qOverload<const QString&>(&QCompleter::highlighted), this,
+            [this](const QString& escolhido) { defineTxtComandos(escolhido); });
     connect(proposta, qOverload<const QString&>(&QCompleter::activated), this,
             [this](const QString& escolhido) { defineTxtComandos(escolhido); });
     m_btSend = botao(this, "btSend");
