@@ -16,26 +16,26 @@
 #include "ui/GerenciadorJanelas.h"
 #include "ui/Twips.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCompleter>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QAbstractItemView>
 #include <QMdiArea>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShortcut>
-#include <QKeyEvent>
-#include <functional>
 #include <QTextBlock>
 #include <QTimer>
+#include <functional>
 
 namespace {
 using DadosConsole::LinhaComando;
@@ -53,6 +53,15 @@ void poe(QWidget* w, int esquerda, int topo, int largura, int altura)
 QRect geo(const QWidget* w)
 {
     return w->property("twips").toRect();
+}
+// The design place of a control the window moves with its room.
+void guardaDesenho(QWidget* w)
+{
+    w->setProperty("desenho", geo(w));
+}
+QRect desenho(const QWidget* w)
+{
+    return w->property("desenho").toRect();
 }
 void poeTopo(QWidget* w, int topo)
 {
@@ -362,6 +371,11 @@ void Master::montaControles()
     poe(m_ListCmd, 120, 600, 4455, AlturaTextos - 135 - 900);
     // The rest of the columns, the rows under the boxes and the panel's inside: dispoe.
     m_larguraComparadorDireita = EsquerdaComparador + LarguraComparador;
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             m_txtComandos, m_btSend, m_btNovo, m_btApagar, m_btRecent, m_btHelp, m_btHelpPdf, m_btReiniciar, m_btDesligar,
+             m_lbAutoComparador, m_lbDiferencas, m_txtInfoComandos[0], m_btSalvar, m_btSalvarAtualizacoes, m_btExcluir,
+             m_lbAguarde})
+        guardaDesenho(w);
 
     // Behaviour.
     connect(m_txtComandos, &QComboBox::currentTextChanged, this, [this] { MostraDadosGravados(); });
@@ -439,32 +453,39 @@ void Master::dispoe(QSize sala)
     // The two rows of buttons. Narrower than the design, the command box and the command notes
     // give up width, and the badge with its count moves to the end of the second row.
     // (The box's left edge is where its caption left it, in the current language.)
+    const int direitaComandos = desenho(m_txtComandos).right() + 1;
     const int esquerdaComandos = Twips::dePixels(m_txtComandos->x());
-    const int recuoAlto = estreita ? qMin(6100 - esquerdaComandos - 2000, 6100 - (largura - 120 - (14520 - 6100))) : 0;
-    m_txtComandos->resize(Twips::paraPixels(6100 - recuoAlto) - m_txtComandos->x(), m_txtComandos->height());
-    const std::pair<QWidget*, int> linhaAlta[] = {{m_btSend, 6200},    {m_btNovo, 7560},      {m_btApagar, 8040},
-                                                  {m_btRecent, 8520},  {m_btHelp, 9000},      {m_btHelpPdf, 9480},
-                                                  {m_btReiniciar, 10260}, {m_btDesligar, 12420}};
-    for (const auto& [w, x] : linhaAlta)
-        poeEsquerda(w, x - recuoAlto);
-    const int larguraBadge = estreita ? qMin(2400, Twips::dePixels(m_lbAutoComparadorX->sizeHint().width()) + 300) : 2400;
-    const int larguraNotasComando =
-        estreita ? qMax(1500, largura - 120 - 1200 - 60 - larguraBadge - 240 - (15480 - 10080) - 1100) : 8980;
-    const int recuoBaixo = 8980 - larguraNotasComando;
+    const int fimLinhaAlta = desenho(m_btDesligar).right() + 1;
+    const int recuoAlto = estreita ? qMin(direitaComandos - esquerdaComandos - 2000, fimLinhaAlta + 120 - largura) : 0;
+    m_txtComandos->resize(Twips::paraPixels(direitaComandos - recuoAlto) - m_txtComandos->x(), m_txtComandos->height());
+    for (QWidget* w : std::initializer_list<QWidget*>{m_btSend, m_btNovo, m_btApagar, m_btRecent, m_btHelp, m_btHelpPdf,
+                                                      m_btReiniciar, m_btDesligar})
+        poeEsquerda(w, desenho(w).x() - recuoAlto);
+    const QRect notasComando = desenho(m_txtInfoComandos[0]);
+    const int fimLinhaBaixa = desenho(m_btExcluir).right() + 1;
+    const int larguraBadge = estreita ? qMin(desenho(m_lbAutoComparador).width(),
+                                             Twips::dePixels(m_lbAutoComparadorX->sizeHint().width()) + 300)
+                                      : desenho(m_lbAutoComparador).width();
+    const int larguraContagem = desenho(m_lbDiferencas).width();
+    // Narrow: notes box, buttons, 240, badge, 60, count, 120 to the edge.
+    const int recuoBaixo =
+        estreita ? qMin(notasComando.width() - 1500, fimLinhaBaixa + 240 + larguraBadge + 60 + larguraContagem + 120 - largura)
+                 : 0;
     for (int i = 0; i < 3; ++i)
-        poeLargura(m_txtInfoComandos[i], larguraNotasComando);
-    const std::pair<QWidget*, int> linhaBaixa[] = {{m_btSalvar, 10260}, {m_btSalvarAtualizacoes, 12420}, {m_btExcluir, 13980}};
-    for (const auto& [w, x] : linhaBaixa)
-        poeEsquerda(w, x - recuoBaixo);
+        poeLargura(m_txtInfoComandos[i], notasComando.width() - recuoBaixo);
+    for (QWidget* w : std::initializer_list<QWidget*>{m_btSalvar, m_btSalvarAtualizacoes, m_btExcluir})
+        poeEsquerda(w, desenho(w).x() - recuoBaixo);
     if (estreita) {
-        const int esquerdaBadge = 15480 - recuoBaixo + 240;
-        poe(m_lbAutoComparador, esquerdaBadge, 600, larguraBadge, 495);
-        poe(m_lbDiferencas, esquerdaBadge + larguraBadge + 60, 600, 1200, 495);
-        poe(m_lbAguarde, esquerdaBadge, 600, largura - 120 - esquerdaBadge, 570);
+        const int esquerdaBadge = fimLinhaBaixa - recuoBaixo + 240;
+        const int topo = desenho(m_lbAguarde).y();
+        poe(m_lbAutoComparador, esquerdaBadge, topo, larguraBadge, desenho(m_lbAutoComparador).height());
+        poe(m_lbDiferencas, esquerdaBadge + larguraBadge + 60, topo, larguraContagem, desenho(m_lbDiferencas).height());
+        poe(m_lbAguarde, esquerdaBadge, topo, largura - 120 - esquerdaBadge, desenho(m_lbAguarde).height());
     } else {
-        poe(m_lbAutoComparador, 14760, 60, 2400, 495);
-        poe(m_lbDiferencas, 17220, 60, 1200, 495);
-        poe(m_lbAguarde, 15540, 600, 2880, 570);
+        for (QWidget* w : std::initializer_list<QWidget*>{m_lbAutoComparador, m_lbDiferencas, m_lbAguarde}) {
+            const QRect d = desenho(w);
+            poe(w, d.x(), d.y(), d.width(), d.height());
+        }
     }
     m_lbAutoComparadorX->setGeometry(m_lbAutoComparador->rect());
 
