@@ -185,6 +185,8 @@ Master::Master(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Master
 
 Master::~Master()
 {
+    // Its arrangement calls back into this window: gone before the window's parts are.
+    delete conteudo()->layout();
     // The user's recordings survive the next installation through User.qzd.
     if (m_dadosAlterados)
         CopiaBancoUsuario();
