@@ -6,6 +6,8 @@
 #include <QSqlRecord>
 
 #include <algorithm>
+#include <cmath>
+#include <cwctype>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -275,10 +277,88 @@ QStringList linhasExibidas(const QString& texto)
     return RegrasConsole::ComoExibido(texto).split(QLatin1Char('\n'));
 }
 
-// The lines that take part in the comparison, each with its place in the text, case-folded.
+// A measured value of a line (a number written with a decimal point) and the room it is
+// given: no two boards print the same millivolts, so a reading only differs when it is off by
+// more than the rails' tolerance (10 %), or by more than a few units near zero (mV, mA).
+struct Medida {
+    double valor = 0;
+    double folga = 0;
+};
+
+// The recorded value is the reference, as a rail's is.
+bool proximas(const Medida& vivo, const Medida& gravado)
+{
+    const double folga = std::max(vivo.folga, gravado.folga);
+    return std::abs(vivo.valor - gravado.valor) <= std::max(0.10 * std::abs(gravado.valor), folga);
+}
+
+// One compared line: its case-folded text with every measured value replaced by "#", and the
+// values in order. Counts, addresses and other integers stay in the text and compare exactly.
+struct LinhaComparada {
+    std::u16string forma;
+    std::vector<Medida> medidas;
+    // This line is the live one, o the recorded one.
+    bool operator==(const LinhaComparada& o) const
+    {
+        if (forma != o.forma || medidas.size() != o.medidas.size())
+            return false;
+        for (size_t k = 0; k < medidas.size(); ++k)
+            if (!proximas(medidas[k], o.medidas[k]))
+                return false;
+        return true;
+    }
+};
+
+bool digito(char16_t c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+LinhaComparada emForma(QStringView linha)
+{
+    const std::u16string t = dobrado(linha);
+    LinhaComparada r;
+    size_t i = 0;
+    while (i < t.size()) {
+        // A decimal number: digits, a point, digits, not glued to a letter before it (hex).
+        const bool colado = i > 0 && (std::iswalnum(wint_t(t[i - 1])) || t[i - 1] == u'.');
+        if (digito(t[i]) && !colado) {
+            size_t j = i;
+            while (j < t.size() && digito(t[j]))
+                ++j;
+            if (j + 1 < t.size() && t[j] == u'.' && digito(t[j + 1])) {
+                size_t fim = j + 1;
+                while (fim < t.size() && digito(t[fim]))
+                    ++fim;
+                const bool negativo = !r.forma.empty() && r.forma.back() == u'-';
+                if (negativo)
+                    r.forma.pop_back();
+                Medida m;
+                m.valor = QString::fromStdU16String(t.substr(i, fim - i)).toDouble() * (negativo ? -1 : 1);
+                // Near zero a few millivolts or milliamperes are noise, not a fault.
+                size_t u = fim;
+                while (u < t.size() && t[u] == u' ')
+                    ++u;
+                if (t.compare(u, 2, u"mv") == 0 || t.compare(u, 2, u"ma") == 0)
+                    m.folga = 5;
+                r.medidas.push_back(m);
+                r.forma += u'#';
+                i = fim;
+                continue;
+            }
+            r.forma.append(t, i, j - i);
+            i = j;
+            continue;
+        }
+        r.forma += t[i++];
+    }
+    return r;
+}
+
+// The lines that take part in the comparison, each with its place in the text.
 struct LinhasComparadas {
     QList<int> posicoes;
-    std::vector<std::u16string> textos;
+    std::vector<LinhaComparada> textos;
 };
 
 LinhasComparadas comparadas(const QStringList& linhas)
@@ -289,7 +369,7 @@ LinhasComparadas comparadas(const QStringList& linhas)
         if (linha.isEmpty() || (linha.contains(FimDoPrompt.trimmed()) && linha.startsWith(u'[')))
             continue;
         r.posicoes << i;
-        r.textos.push_back(dobrado(linha));
+        r.textos.push_back(emForma(linha));
     }
     return r;
 }

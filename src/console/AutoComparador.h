@@ -38,7 +38,9 @@ struct Diferencas {
 
 // The live answer against the recording, line by line: both masked as the auto comparator masks
 // the live text, compared without regard to case or trailing blanks, matched in order (longest
-// common run of lines). Blank lines and the device prompt line ("] :-) ") are not compared:
+// common run of lines). A measured value (a number with a decimal point) matches one within
+// 10 % of it, or within 5 near zero when it is in mV or mA: two good boards never print the
+// same millivolts, and a mark on every reading would hide the one that is off. Blank lines and the device prompt line ("] :-) ") are not compared:
 // the echo removal and the board's own prompt leave them different on every board.
 Diferencas ComparaLinhas(const QString& console, const QString& gravado, const QStringList& fragmentos);
 

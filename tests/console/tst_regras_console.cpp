@@ -196,6 +196,16 @@ void TstRegrasConsole::linhasDiferentes_data()
     QTest::newRow("same answer") << inicio + corpo(bucks) + prompt << gravadoBucks << QStringList{} << QList<int>{} << QList<int>{} << 0;
     QTest::newRow("one value off") << inicio + corpo({"buck0: 896.000 mV", bucks[1], bucks[2]}) + prompt
                                    << gravadoBucks << QStringList{} << QList<int>{2} << QList<int>{2} << 1;
+    // Two good boards never print the same millivolts: a reading is off only outside 10 %, or
+    // by more than 5 near zero in mV or mA; integers (counts, buses) compare exactly.
+    QTest::newRow("readings of a good board") << inicio + corpo({"buck0: 800.000 mV", "buck1: 0.000 mV", "buck2: 790.000 mV"}) + prompt
+                                              << gravadoBucks << QStringList{} << QList<int>{} << QList<int>{} << 0;
+    QTest::newRow("near zero in volts is not forgiven")
+        << inicio + "vbus: 0.000 V" + prompt << inicio + "vbus: 3.000 V" + promptGravado << QStringList{}
+        << QList<int>{2} << QList<int>{2} << 1;
+    QTest::newRow("negative reading off by sign")
+        << inicio + "avdd: 5.700 V" + prompt << inicio + "avdd: -5.700 V" + promptGravado << QStringList{}
+        << QList<int>{2} << QList<int>{2} << 1;
     QTest::newRow("letter case and trailing blanks do not count")
         << inicio + corpo({"BUCK0: 813.000 MV  ", bucks[1], bucks[2]}) + prompt << gravadoBucks << QStringList{}
         << QList<int>{} << QList<int>{} << 0;
