@@ -98,6 +98,8 @@ void xIdioma::escolhe(int idioma)
     if (auto& fechaDicas = ganchosShell().fechaDicas)
         fechaDicas();
     g.IdiomaAtual = idioma;
+    // What stays open (the whole-board diagnosis, which may be running) follows the language.
+    m_janelas.traduzAbertas();
     traduz();
     MarcaIdioma();
     if (m_traduzPrincipal)
