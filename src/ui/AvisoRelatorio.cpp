@@ -15,6 +15,7 @@ AvisoRelatorio::AvisoRelatorio(QWidget* pai) : QWidget(pai)
     m_lbRelatorio = new QLabel(this);
     m_lbRelatorio->setObjectName(QStringLiteral("lbRelatorio"));
     m_lbRelatorio->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_lbRelatorio->setTextFormat(Qt::PlainText); // a path and a reason, never markup
     // A long path must not widen a fixed window: the tooltip holds it whole.
     m_lbRelatorio->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_btAbrePasta = new QPushButton(this);

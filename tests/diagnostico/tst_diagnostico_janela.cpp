@@ -5,8 +5,10 @@
 #include "apoio/Navegador.h"
 
 #include "diagnostico/ExecutorDiagnostico.h"
+#include "diagnostico/HistoricoDiagnostico.h"
 #include "diagnostico/janelas/Diagnostico.h"
 #include "i18n/Dialogos.h"
+#include "i18n/Dicionario.h"
 #include "i18n/janelas/xIdioma.h"
 #include "shell/Globais.h"
 #include "shell/Conexao.h"
@@ -266,9 +268,23 @@ private slots:
     void etiquetaComoTextoEIdioma()
     {
         Cenario c;
-        QVERIFY(c.iniciaBancada(u"IP X"_s));
+        QVERIFY(c.iniciaBancada(u"IP X"_s, {}, {}, u"A1865"_s));
+        // This board's history was damaged twice: each damaged file is kept, and said.
+        const QString historico = ArquivoHistorico(u"IP X"_s, u"A1865"_s, u"<b>OS</b> 5"_s);
+        QVERIFY(QDir().mkpath(QFileInfo(historico).absolutePath()));
+        for (const QString& nome : {historico + u".danificado"_s, historico}) {
+            QFile f(nome);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("{ cortado");
+        }
         ExecutorDiagnostico* e = c.roda(u"<b>OS</b> 5"_s);
         QVERIFY(c.espera(e));
+        QCOMPARE(e->historicoDanificado(), historico + u".danificado-2"_s);
+        QVERIFY(QFile::exists(historico + u".danificado"_s));
+        QVERIFY(UltimaExecucao(u"IP X"_s, u"A1865"_s, u"<b>OS</b> 5"_s));
+        QVERIFY2(c.roteiro.roteiro.textos().contains(L(u"DIAG_HISTORICO_DANIFICADO"_s) + u"\n\n"_s
+                                                     + QDir::toNativeSeparators(historico + u".danificado-2"_s)),
+                 qPrintable(c.roteiro.roteiro.textos().join(u" | "_s)));
         auto* placa = c.janela->findChild<QLabel*>(u"lbPlaca"_s);
         QCOMPARE(placa->textFormat(), Qt::PlainText);
         QVERIFY(placa->text().contains(u"<b>OS</b> 5"_s));
@@ -338,6 +354,19 @@ private slots:
         QVERIFY(h.contains(u"class=\"resumo parcial\""_s));
         QVERIFY(h.contains(u"DIAG"_s) == false);
         capturaJanela(c.janela, u"diagnostico_queda"_s);
+
+        // The next run of the board compares with that partial run, and says so.
+        c.amb.reset();
+        c.bancada.para();
+        QVERIFY(c.iniciaBancada(u"IP X"_s));
+        ExecutorDiagnostico* depois = c.roda();
+        QVERIFY(c.espera(depois));
+        QVERIFY(depois->execucao().completa);
+        QVERIFY(depois->anterior() && !depois->anterior()->completa);
+        QVERIFY2(depois->notaAnterior().startsWith(L(u"DIAG_ANTERIOR_PARCIAL"_s).section(u'(', 0, 0)),
+                 qPrintable(depois->notaAnterior()));
+        QVERIFY(c.janela->findChild<QLabel*>(u"lbEstado"_s)->text().endsWith(depois->notaAnterior()));
+        QVERIFY(c.pagina(depois).contains(u"<p id=\"notaanterior\">"_s));
     }
 };
 
