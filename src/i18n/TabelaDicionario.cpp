@@ -848,4 +848,8 @@ const EntradaDicionario TabelaDicionario[TamanhoDicionario] = {
      "o navegador não terminou em %1 s",
      "the browser did not finish within %1 s",
      "el navegador no terminó en %1 s"},
+    {"DIAG_ITENS_ALEM",
+     "%1 itens além do limite de %2 (resposta longa demais)",
+     "%1 items beyond the limit of %2 (answer too long)",
+     "%1 ítems más allá del límite de %2 (respuesta demasiado larga)"},
 };

@@ -9,5 +9,5 @@ struct EntradaDicionario {
     const char* es;
 };
 
-inline constexpr int TamanhoDicionario = 221;
+inline constexpr int TamanhoDicionario = 222;
 extern const EntradaDicionario TabelaDicionario[TamanhoDicionario];

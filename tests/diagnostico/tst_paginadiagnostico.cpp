@@ -3,6 +3,7 @@
 #include "apoio/Apoio.h"
 #include "diagnostico/HistoricoDiagnostico.h"
 #include "diagnostico/PaginaDiagnostico.h"
+#include "diagnostico/PassosDiagnostico.h"
 #include "i18n/Dialogos.h"
 #include "shell/Globais.h"
 
@@ -232,6 +233,50 @@ private slots:
         QVERIFY(NotaAnterior(parcial, parcial).startsWith(u"The previous run ("_s));
         const QString h = PaginaDiagnostico(execucao(), completa, passada);
         QVERIFY(h.contains(u"<p id=\"notaanterior\">"_s + passada.toHtmlEscaped()));
+    }
+
+    // A phone flooding its buck check answer (its lines repeated to 1 MB, one buck failing far
+    // down): the step's items stop at the bound, one more item standing for the rest with its
+    // worst verdict, so the page and history stay small and the failure is kept. Every model.
+    void buckCheckInundado_data()
+    {
+        QTest::addColumn<QString>("modelo");
+        for (const char* m : {"IP 6", "IP 6 Plus", "IP 6s", "IP 6s Plus", "IP 7", "IP 7 Plus", "IP 8", "IP 8 Plus", "IP X"})
+            QTest::newRow(m) << QString::fromLatin1(m);
+    }
+    void buckCheckInundado()
+    {
+        QFETCH(QString, modelo);
+        QFile f(QStringLiteral(PASTA_FONTES "/fuzz/sementes/buck/%1-buckcheck").arg(QString(modelo).remove(u' ')));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QString resposta = QString::fromLatin1(f.readAll().mid(1));
+        PassoDiagnostico passo{TipoPasso::GradeVCore};
+        for (const PassoDiagnostico& p : PassosDoModelo(modelo))
+            if (p.tipo == TipoPasso::BuckCheck)
+                passo = p;
+        QCOMPARE(passo.tipo, TipoPasso::BuckCheck);
+        const QList<ItemDiagnostico> uma = GradaPasso(passo, modelo, resposta, resposta);
+        QVERIFY(uma.size() >= 8);
+        const qsizetype fimEco = resposta.indexOf(u"\r\n"_s) + 2;
+        const qsizetype inicioPrompt = resposta.lastIndexOf(u'\n') + 1;
+        const QString saida = resposta.mid(fimEco, inicioPrompt - fimEco);
+        QString inundada = resposta.left(fimEco);
+        while (inundada.size() < 1024 * 1024)
+            inundada += saida;
+        inundada += u"buck2: target 800 mV, measured 512.000 mV - FAIL\r\n"_s + saida + resposta.mid(inicioPrompt);
+        const QList<ItemDiagnostico> muitas = GradaPasso(passo, modelo, inundada, inundada);
+        QCOMPARE(muitas.size(), LimiteItensPasso + 1);
+        for (int k = 0; k < uma.size(); ++k)
+            QCOMPARE(muitas.at(k).item, uma.at(k).item);
+        // The failing line far down is not lost: the item standing for the rest fails.
+        const ItemDiagnostico& resto = muitas.last();
+        QVERIFY2(resto.item.startsWith(u'+'), qPrintable(resto.item));
+        QCOMPARE(resto.veredito, Veredito::Falha);
+        QVERIFY(resto.leitura.contains(QString::number(LimiteItensPasso)));
+        ExecucaoDiagnostico e = execucao();
+        e.passos = {ResultadoPasso{passo.subsistema, passo.titulo(), passo.comando, FimPasso::Respondido, muitas}};
+        QCOMPARE(VereditoDaExecucao(e), Veredito::Falha);
+        QVERIFY(PaginaDiagnostico(e).size() < 200 * 1024);
     }
 
     void graficoDesvios()
