@@ -99,6 +99,15 @@ void ExecutorDiagnostico::pede()
 
 void ExecutorDiagnostico::respondida(const QString& R, const QString& A)
 {
+    // Graded on a turn of its own: the link's delivery of a long answer and the grading of it
+    // never hold the window in the same turn.
+    QTimer::singleShot(0, this, [this, R, A] { grada(R, A); });
+}
+
+void ExecutorDiagnostico::grada(const QString& R, const QString& A)
+{
+    if (!m_rodando || m_cancelado)
+        return;
     {
         Medida medida(m_nsProprios);
         ResultadoPasso& r = m_execucao.passos[m_atual];

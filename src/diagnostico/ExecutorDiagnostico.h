@@ -50,6 +50,7 @@ private:
     void proximo();
     void pede();
     void respondida(const QString& R, const QString& A);
+    void grada(const QString& R, const QString& A);
     void cancelada(int motivo);
     void encerra(const QString& interrupcao);
 

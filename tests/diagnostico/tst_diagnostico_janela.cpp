@@ -103,7 +103,18 @@ private slots:
         QVERIFY(c.iniciaBancada(u"IP X"_s, {}, {}, u"A1865"_s));
         ExecutorDiagnostico* e = c.roda();
         QVERIFY(e);
+        // No answer is graded in the turn the link delivers it: a long answer's delivery and
+        // its grading never hold the window together.
+        int entregues = 0, gradasNaEntrega = 0;
+        connect(&c.amb->ligacao, &Ligacao::respostaEntregue, e, [&] {
+            ++entregues;
+            for (const ResultadoPasso& p : e->execucao().passos)
+                gradasNaEntrega += p.fim == FimPasso::Respondido ? 1 : 0;
+            gradasNaEntrega -= entregues - 1;
+        });
         QVERIFY(c.espera(e));
+        QCOMPARE(entregues, int(e->passos().size()));
+        QCOMPARE(gradasNaEntrega, 0);
         const ExecucaoDiagnostico& x = e->execucao();
         for (const ItemDiagnostico& i : x.falhas())
             qWarning() << LinhaFalha(i);
