@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
+#include <memory>
 
 QString PastaRelatorios()
 {
@@ -103,7 +104,9 @@ bool ImpressoesPdf::imprime(const QString& html, const QString& pdf)
     if (navegador.isEmpty())
         return false;
     // A private profile (mode 0700, unpredictable name), removed when the browser ends.
-    auto* perfil = new QTemporaryDir(QDir(QDir::tempPath()).absoluteFilePath(QStringLiteral("vexador-pdf-XXXXXX")));
+    // Held by the process's handlers: it goes with them, also when the program ends first.
+    const auto perfil = std::make_shared<QTemporaryDir>(
+        QDir(QDir::tempPath()).absoluteFilePath(QStringLiteral("vexador-pdf-XXXXXX")));
     auto* processo = new QProcess(this);
     m_estados.insert(pdf, Estado::EmPreparo);
     m_motivos.remove(pdf);
@@ -113,7 +116,7 @@ bool ImpressoesPdf::imprime(const QString& html, const QString& pdf)
         if (processo->property("terminada").toBool())
             return;
         processo->setProperty("terminada", true);
-        delete perfil;
+        perfil->remove();
         processo->deleteLater();
         termina(pdf, motivo);
     };
