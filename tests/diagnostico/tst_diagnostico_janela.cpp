@@ -208,6 +208,9 @@ private slots:
             if (antes.passos.at(k).subsistema == u"i2c"_s && lista->item(k)->data(Qt::UserRole) == u"falha"_s) {
                 QVERIFY2(lista->item(k)->text().endsWith(u"FALHA: I2C 4 403 PROX"_s), qPrintable(lista->item(k)->text()));
                 QVERIFY(lista->item(k)->toolTip().contains(u"I2C 4 403 PROX"_s));
+            } else if (antes.passos.at(k).subsistema == u"tigris"_s) {
+                QVERIFY2(lista->item(k)->text().endsWith(TextoVeredito(Veredito::SemLeitura) + u": Tigris VBat_V"_s),
+                         qPrintable(lista->item(k)->text()));
             }
         const QString h = c.pagina(e);
         QVERIFY(h.contains(u"class=\"resumo falha\">2 falhas \u00B7 1 sem leitura"_s));

@@ -185,15 +185,16 @@ void Diagnostico::mostraPasso(int indice)
     }
     const Veredito v = VereditoDoPasso(r);
     // The row names what failed; the tooltip gives each failing item with its reading.
-    QStringList nomes, linhas;
+    QStringList falhas, semLeitura, linhas;
     for (const ItemDiagnostico& i : r.itens)
         if (ContaComoFalha(i.veredito)) {
-            nomes << i.item;
+            (i.veredito == Veredito::Falha ? falhas : semLeitura) << i.item;
             linhas << LinhaFalha(i);
         }
-    if (!nomes.isEmpty())
-        texto += QStringLiteral(" — ") + TextoVeredito(v) + QStringLiteral(": ") + nomes.join(QStringLiteral(", "));
-    else if (r.fim == FimPasso::SemResposta)
+    for (const auto& [nomes, veredito] : {std::pair{&falhas, Veredito::Falha}, std::pair{&semLeitura, Veredito::SemLeitura}})
+        if (!nomes->isEmpty())
+            texto += QStringLiteral(" — ") + TextoVeredito(veredito) + QStringLiteral(": ") + nomes->join(QStringLiteral(", "));
+    if (linhas.isEmpty() && r.fim == FimPasso::SemResposta)
         texto += QStringLiteral(" — ") + L(QStringLiteral("DIAG_PASSO_SEM_RESPOSTA"));
     item->setText(texto);
     item->setIcon(iconeVeredito(v));
