@@ -106,13 +106,14 @@ private slots:
         // No answer is graded in the turn the link delivers it: a long answer's delivery and
         // its grading never hold the window together.
         int entregues = 0, gradasNaEntrega = 0;
-        connect(&c.amb->ligacao, &Ligacao::respostaEntregue, e, [&] {
+        const auto vigia = connect(&c.amb->ligacao, &Ligacao::respostaEntregue, e, [&] {
             ++entregues;
             for (const ResultadoPasso& p : e->execucao().passos)
                 gradasNaEntrega += p.fim == FimPasso::Respondido ? 1 : 0;
             gradasNaEntrega -= entregues - 1;
         });
         QVERIFY(c.espera(e));
+        disconnect(vigia);
         QCOMPARE(entregues, int(e->passos().size()));
         QCOMPARE(gradasNaEntrega, 0);
         const ExecucaoDiagnostico& x = e->execucao();
