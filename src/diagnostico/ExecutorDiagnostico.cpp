@@ -63,11 +63,15 @@ void ExecutorDiagnostico::cancela()
     if (!m_rodando)
         return;
     m_cancelado = true;
-    // Nothing in flight (waiting out a busy link): stop now; otherwise after the answer.
-    if (!m_troca || m_troca->terminada()) {
-        m_espera.stop();
-        encerra(L(QStringLiteral("DIAG_CANCELADO")));
+    m_espera.stop();
+    // The answer in flight is given up now: the link discards the rest of it as it does for a
+    // cut answer, and stays busy until the phone has finished.
+    if (m_troca && !m_troca->terminada()) {
+        m_troca->disconnect(this);
+        m_troca->desiste();
+        m_sessao.ligacao().largaTroca(L(QStringLiteral("DIAG_CANCELADO")));
     }
+    encerra(L(QStringLiteral("DIAG_CANCELADO")));
 }
 
 void ExecutorDiagnostico::proximo()
@@ -95,6 +99,15 @@ void ExecutorDiagnostico::pede()
 
 void ExecutorDiagnostico::respondida(const QString& R, const QString& A)
 {
+    // Graded on a turn of its own: the link's delivery of a long answer and the grading of it
+    // never hold the window in the same turn.
+    QTimer::singleShot(0, this, [this, R, A] { grada(R, A); });
+}
+
+void ExecutorDiagnostico::grada(const QString& R, const QString& A)
+{
+    if (!m_rodando || m_cancelado)
+        return;
     {
         Medida medida(m_nsProprios);
         ResultadoPasso& r = m_execucao.passos[m_atual];
@@ -140,14 +153,22 @@ void ExecutorDiagnostico::encerra(const QString& interrupcao)
         m_execucao.completa = interrupcao.isEmpty();
         m_execucao.interrupcao = interrupcao;
         m_execucao.duracaoMs = m_relogio.elapsed();
-        m_anterior = UltimaExecucao(m_execucao.modelo, m_execucao.numero, m_execucao.etiqueta);
+        // A partial run (box pulled, Cancel) is a poor reference: the last complete one is
+        // compared with, and the note says so.
+        const auto ultima = UltimaExecucao(m_execucao.modelo, m_execucao.numero, m_execucao.etiqueta);
+        const auto completa = ultima && !ultima->completa
+                                  ? UltimaExecucao(m_execucao.modelo, m_execucao.numero, m_execucao.etiqueta, true)
+                                  : ultima;
+        m_anterior = completa ? completa : ultima;
+        m_notaAnterior = ultima ? NotaAnterior(*m_anterior, *ultima) : QString();
         QString erro;
         m_erroHistorico.clear();
-        if (!GuardaExecucao(m_execucao, &erro))
+        m_historicoDanificado.clear();
+        if (!GuardaExecucao(m_execucao, &erro, &m_historicoDanificado))
             m_erroHistorico = ArquivoHistorico(m_execucao.modelo, m_execucao.numero, m_execucao.etiqueta)
                               + QStringLiteral("\n") + erro;
         // Written only: the window tells what failed and opens the page.
-        m_relatorio = EscrevePagina(PaginaDiagnostico(m_execucao, m_anterior), m_execucao.modelo,
+        m_relatorio = EscrevePagina(PaginaDiagnostico(m_execucao, m_anterior, m_notaAnterior), m_execucao.modelo,
                                     m_execucao.numero, QStringLiteral("Diagnostico"), dialogos().agora());
     }
     m_nsTotal = m_relogio.nsecsElapsed();

@@ -14,8 +14,8 @@ class Troca;
 
 // Runs the steps of a model one exchange at a time through the link, grades each answer as
 // its window does, and at the end stores the run in the board's history and publishes its page.
-// Cancel lets the exchange in flight finish and stops there; a lost link ends the run with what
-// was gathered. Either way the page and the history get the partial run.
+// Cancel gives up the exchange in flight and stops at once (the link drains the rest of its
+// answer); a lost link ends the run with what was gathered. Either way the page and the history get the partial run.
 class ExecutorDiagnostico : public QObject {
     Q_OBJECT
 public:
@@ -32,6 +32,10 @@ public:
     const RelatorioPublicado& relatorio() const { return m_relatorio; }
     // The history file that could not be written and why ("<file>\n<reason>"), "" when stored.
     QString erroHistorico() const { return m_erroHistorico; }
+    // Where a damaged history file of this board was set aside, "" when there was none.
+    QString historicoDanificado() const { return m_historicoDanificado; }
+    // What the comparison with the previous run must say (NotaAnterior), "" when nothing.
+    QString notaAnterior() const { return m_notaAnterior; }
     // Time the run spent on its own work (grading, bookkeeping, history and page), not waiting
     // for the phone; and the whole run, start to page.
     qint64 nsProprios() const { return m_nsProprios; }
@@ -46,6 +50,7 @@ private:
     void proximo();
     void pede();
     void respondida(const QString& R, const QString& A);
+    void grada(const QString& R, const QString& A);
     void cancelada(int motivo);
     void encerra(const QString& interrupcao);
 
@@ -55,6 +60,8 @@ private:
     std::optional<ExecucaoDiagnostico> m_anterior;
     RelatorioPublicado m_relatorio;
     QString m_erroHistorico;
+    QString m_historicoDanificado;
+    QString m_notaAnterior;
     QPointer<Troca> m_troca;
     QTimer m_espera;        // retries a step the busy link refused
     QElapsedTimer m_relogio;

@@ -32,19 +32,29 @@ QString ArquivoHistorico(const QString& modelo, const QString& numero, const QSt
 }
 
 std::optional<ExecucaoDiagnostico> UltimaExecucao(const QString& modelo, const QString& numero,
-                                                  const QString& etiqueta)
+                                                  const QString& etiqueta, bool soCompleta)
 {
     const QJsonArray execucoes = leExecucoes(ArquivoHistorico(modelo, numero, etiqueta));
     // The file name folds characters: only a run of exactly this board counts.
     for (qsizetype k = execucoes.size() - 1; k >= 0; --k) {
         const auto e = DeJson(execucoes.at(k).toObject());
-        if (e && e->modelo == modelo && e->numero == numero && e->etiqueta == etiqueta)
+        if (e && e->modelo == modelo && e->numero == numero && e->etiqueta == etiqueta
+            && (e->completa || !soCompleta))
             return e;
     }
     return std::nullopt;
 }
 
-bool GuardaExecucao(const ExecucaoDiagnostico& e, QString* erro)
+QString NomeLivreDanificado(const QString& arquivo)
+{
+    const QString base = arquivo + QStringLiteral(".danificado");
+    QString nome = base;
+    for (int n = 2; QFileInfo::exists(nome); ++n)
+        nome = base + QLatin1Char('-') + QString::number(n);
+    return nome;
+}
+
+bool GuardaExecucao(const ExecucaoDiagnostico& e, QString* erro, QString* danificado)
 {
     const QString arquivo = ArquivoHistorico(e.modelo, e.numero, e.etiqueta);
     QFile existente(arquivo);
@@ -57,10 +67,18 @@ bool GuardaExecucao(const ExecucaoDiagnostico& e, QString* erro)
         }
         QJsonParseError falha;
         const QJsonDocument doc = QJsonDocument::fromJson(existente.readAll(), &falha);
-        // A damaged file is kept aside rather than overwritten with only the new run.
+        // A damaged file is kept aside, each under its own name, rather than overwritten with
+        // only the new run; when it cannot be set aside nothing is written over it.
         if (falha.error != QJsonParseError::NoError) {
             existente.close();
-            QFile::rename(arquivo, arquivo + QStringLiteral(".danificado"));
+            const QString aparte = NomeLivreDanificado(arquivo);
+            if (!existente.rename(aparte)) {
+                if (erro)
+                    *erro = existente.errorString();
+                return false;
+            }
+            if (danificado)
+                *danificado = aparte;
         } else {
             execucoes = doc.object().value(Execucoes).toArray();
         }

@@ -10,10 +10,16 @@
 // "<reports folder>/historico/<model>_<number>_<label>.json".
 QString ArquivoHistorico(const QString& modelo, const QString& numero, const QString& etiqueta);
 
-// The last run stored for the board; nothing when there is none or the file cannot be read.
+// The last run stored for the board (with `soCompleta`, the last one that ran every step);
+// nothing when there is none or the file cannot be read.
 std::optional<ExecucaoDiagnostico> UltimaExecucao(const QString& modelo, const QString& numero,
-                                                  const QString& etiqueta);
+                                                  const QString& etiqueta, bool soCompleta = false);
+
+// "<file>.danificado", or "<file>.danificado-2", "-3"... the first name not taken.
+QString NomeLivreDanificado(const QString& arquivo);
 
 // Appends the run to its board's file (written whole to a temporary file and renamed, so an
-// interrupted write never loses the runs before it). False with *erro when it was not stored.
-bool GuardaExecucao(const ExecucaoDiagnostico& e, QString* erro = nullptr);
+// interrupted write never loses the runs before it). A file that is not JSON is set aside under
+// NomeLivreDanificado (its name in *danificado) and a new one started. False with *erro when
+// the run was not stored.
+bool GuardaExecucao(const ExecucaoDiagnostico& e, QString* erro = nullptr, QString* danificado = nullptr);

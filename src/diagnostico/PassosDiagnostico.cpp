@@ -256,8 +256,44 @@ QList<PassoDiagnostico> PassosDoModelo(const QString& modelo)
     return r;
 }
 
-QList<ItemDiagnostico> GradaPasso(const PassoDiagnostico& passo, const QString& modelo, const QString& R,
-                                  const QString& A)
+namespace {
+
+// How bad a verdict is: the one item standing for what is left out takes the worst.
+int gravidade(Veredito v)
+{
+    switch (v) {
+    case Veredito::Falha: return 4;
+    case Veredito::SemLeitura: return 3;
+    case Veredito::NaoMensuravel: return 2;
+    case Veredito::Passa: return 1;
+    case Veredito::NaoGraduado: break;
+    }
+    return 0;
+}
+
+// A phone that goes on sending repeats its lines (a flooded buck check numbers every one as
+// another buck): past the bound, one item says how many were left out, with the worst verdict
+// among them, so the run's page and history stay the board's size and no failure is lost.
+QList<ItemDiagnostico> limitados(QList<ItemDiagnostico> itens)
+{
+    if (itens.size() <= LimiteItensPasso)
+        return itens;
+    ItemDiagnostico resto = itens.at(LimiteItensPasso);
+    for (qsizetype k = LimiteItensPasso + 1; k < itens.size(); ++k)
+        if (gravidade(itens.at(k).veredito) > gravidade(resto.veredito))
+            resto.veredito = itens.at(k).veredito;
+    const qsizetype fora = itens.size() - LimiteItensPasso;
+    itens.resize(LimiteItensPasso);
+    resto.item = QStringLiteral("+") + QString::number(fora);
+    resto.leitura = L(QStringLiteral("DIAG_ITENS_ALEM")).arg(fora).arg(LimiteItensPasso);
+    resto.referencia.clear();
+    resto.desvio.reset();
+    itens << resto;
+    return itens;
+}
+
+QList<ItemDiagnostico> gradaSemLimite(const PassoDiagnostico& passo, const QString& modelo, const QString& R,
+                                      const QString& A)
 {
     switch (passo.tipo) {
     case TipoPasso::GradeVCore:
@@ -283,6 +319,14 @@ QList<ItemDiagnostico> GradaPasso(const PassoDiagnostico& passo, const QString& 
                                 QString(), Veredito::NaoGraduado}};
     }
     return {};
+}
+
+} // namespace
+
+QList<ItemDiagnostico> GradaPasso(const PassoDiagnostico& passo, const QString& modelo, const QString& R,
+                                  const QString& A)
+{
+    return limitados(gradaSemLimite(passo, modelo, R, A));
 }
 
 QStringList TestesNaoExecutados()

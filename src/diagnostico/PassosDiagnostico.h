@@ -34,8 +34,13 @@ QString TituloSubsistema(const QString& subsistema);
 // Every reading of the model that needs no person at the phone, in running order.
 QList<PassoDiagnostico> PassosDoModelo(const QString& modelo);
 
+// The most items one step gives; a board has far fewer in any step.
+inline constexpr qsizetype LimiteItensPasso = 256;
+
 // The items of one step out of its answer (R whole, A without the echoes), graded as the
 // window does. The rail steps write their readings into the database as the rail windows do.
+// Past LimiteItensPasso (a phone repeating its lines), one last item "+N" says how many were
+// left out and carries the worst verdict among them.
 QList<ItemDiagnostico> GradaPasso(const PassoDiagnostico& passo, const QString& modelo,
                                   const QString& R, const QString& A);
 

@@ -3,6 +3,7 @@
 #include "i18n/Dicionario.h"
 
 #include <QHash>
+#include <QLocale>
 #include <QJsonArray>
 
 QList<ItemDiagnostico> ExecucaoDiagnostico::itens() const
@@ -202,4 +203,95 @@ Mudancas ComparaExecucoes(const ExecucaoDiagnostico& anterior, const ExecucaoDia
             m.novasFalhas << i;
     }
     return m;
+}
+
+QString NotaAnterior(const ExecucaoDiagnostico& anterior, const ExecucaoDiagnostico& ultima)
+{
+    if (ultima.completa)
+        return {};
+    const auto data = [](const ExecucaoDiagnostico& e) { return QLocale::system().toString(e.inicio, QLocale::ShortFormat); };
+    if (!anterior.completa)
+        return L(QStringLiteral("DIAG_ANTERIOR_PARCIAL")).arg(data(anterior));
+    return L(QStringLiteral("DIAG_ANTERIOR_COMPLETA")).arg(data(anterior), data(ultima));
+}
+
+QString NomeDaFalha(const ItemDiagnostico& i)
+{
+    return i.item.startsWith(QLatin1String("mA ")) ? i.item.mid(3) : i.item;
+}
+
+QList<Falha> AgrupaFalhas(const ExecucaoDiagnostico& e)
+{
+    QList<Falha> r;
+    QHash<QString, qsizetype> indice;
+    const auto junta = [&](const QString& nome, const ItemDiagnostico& i) {
+        qsizetype k = indice.value(nome, -1);
+        if (k < 0) {
+            k = r.size();
+            indice.insert(nome, k);
+            r << Falha{nome, Veredito::SemLeitura, {}, {}};
+        }
+        Falha& f = r[k];
+        f.leituras << i;
+        if (i.veredito == Veredito::Falha)
+            f.veredito = Veredito::Falha;
+        if (!f.subsistemas.contains(i.subsistema))
+            f.subsistemas << i.subsistema;
+    };
+    for (const ResultadoPasso& p : e.passos) {
+        if (p.fim == FimPasso::SemResposta && p.itens.isEmpty())
+            junta(p.titulo, ItemDiagnostico{p.subsistema, p.titulo, QString(), QString(), Veredito::SemLeitura});
+        for (const ItemDiagnostico& i : p.itens)
+            if (ContaComoFalha(i.veredito))
+                junta(NomeDaFalha(i), i);
+    }
+    return r;
+}
+
+namespace {
+
+struct Totais {
+    int falhas = 0, semLeitura = 0;
+};
+
+Totais totais(const ExecucaoDiagnostico& e)
+{
+    Totais t;
+    for (const Falha& f : AgrupaFalhas(e))
+        ++(f.veredito == Veredito::Falha ? t.falhas : t.semLeitura);
+    return t;
+}
+
+} // namespace
+
+QString ResumoExecucao(const ExecucaoDiagnostico& e)
+{
+    const Totais t = totais(e);
+    QStringList partes;
+    if (t.falhas > 0)
+        partes << (t.falhas == 1 ? L(QStringLiteral("DIAG_UMA_FALHA")) : L(QStringLiteral("DIAG_N_FALHAS")).arg(t.falhas));
+    if (t.semLeitura > 0)
+        partes << L(QStringLiteral("DIAG_N_SEM_LEITURA")).arg(t.semLeitura);
+    const QString contas = partes.join(QStringLiteral(" \u00B7 "));
+    if (!e.completa) {
+        QString r = L(QStringLiteral("DIAG_PARCIAL"));
+        if (!e.interrupcao.isEmpty())
+            r += QStringLiteral(": ") + e.interrupcao;
+        return contas.isEmpty() ? r : r + QStringLiteral(" \u2014 ") + contas;
+    }
+    if (t.falhas > 0)
+        return contas;
+    if (t.semLeitura > 0)
+        return L(QStringLiteral("DIAG_INCOMPLETO")) + QStringLiteral(": ") + contas;
+    return L(QStringLiteral("DIAG_TUDO_PASSOU"));
+}
+
+Veredito VereditoDaExecucao(const ExecucaoDiagnostico& e)
+{
+    const Totais t = totais(e);
+    if (t.falhas > 0)
+        return Veredito::Falha;
+    if (!e.completa || t.semLeitura > 0)
+        return Veredito::SemLeitura;
+    return Veredito::Passa;
 }

@@ -72,6 +72,30 @@ struct ExecucaoDiagnostico {
     bool tudoPassou() const;
 };
 
+// One fault of the board: a rail, channel, device or test, counted once however many readings
+// graded it (a rail read by the VCore, Buck and PMU windows, its voltage and its current).
+struct Falha {
+    QString nome;                      // the rail or device ("PP1V8_AUDIO", "I2C 4 403 PROX")
+    Veredito veredito;                 // fail when any reading failed, else no reading
+    QList<ItemDiagnostico> leituras;   // every reading that graded it, in step order
+    QStringList subsistemas;           // the windows that show it, in step order
+};
+
+// What a fault is named by: the item without the current's "mA " prefix, so a rail's voltage
+// and current are one fault.
+QString NomeDaFalha(const ItemDiagnostico& i);
+
+// The faults of a run in step order: every failing or unread item grouped by NomeDaFalha, and a
+// step the phone did not answer (with no item) as one unread fault named by its title.
+QList<Falha> AgrupaFalhas(const ExecucaoDiagnostico& e);
+
+// The run's verdict line: L("DIAG_TUDO_PASSOU"); "3 falhas" (and "· 2 sem leitura"); a board
+// whose only problem is missing readings is L("DIAG_INCOMPLETO"); a run that stopped early is
+// L("DIAG_PARCIAL") with why, and what it found.
+QString ResumoExecucao(const ExecucaoDiagnostico& e);
+// Its colour: pass, fail, or no reading (incomplete or stopped early without a failure).
+Veredito VereditoDaExecucao(const ExecucaoDiagnostico& e);
+
 // The item's verdict counts as a failure on the page and in the comparison.
 bool ContaComoFalha(Veredito v);
 
@@ -91,3 +115,8 @@ struct Mudancas {
     bool vazia() const { return consertados.isEmpty() && novasFalhas.isEmpty(); }
 };
 Mudancas ComparaExecucoes(const ExecucaoDiagnostico& anterior, const ExecucaoDiagnostico& atual);
+
+// What the comparison must tell about the run compared with (`anterior`) when the board's
+// last run (`ultima`) did not finish: that the run compared with was partial, or that a later
+// partial run was passed over for it. "" when the last run was complete.
+QString NotaAnterior(const ExecucaoDiagnostico& anterior, const ExecucaoDiagnostico& ultima);

@@ -5,6 +5,7 @@
 #include "shell/Globais.h"
 
 #include <QHash>
+#include <span>
 
 namespace {
 
@@ -14,7 +15,7 @@ const QHash<QString, const EntradaDicionario*>& indice()
     static const QHash<QString, const EntradaDicionario*> mapa = [] {
         QHash<QString, const EntradaDicionario*> m;
         m.reserve(TamanhoDicionario);
-        for (const EntradaDicionario& e : TabelaDicionario)
+        for (const EntradaDicionario& e : std::span(TabelaDicionario, TamanhoDicionario))
             m.insert(QString::fromUtf8(e.chave), &e);
         return m;
     }();
@@ -60,7 +61,7 @@ QStringList ChavesDoDicionario()
 {
     QStringList chaves;
     chaves.reserve(TamanhoDicionario);
-    for (const EntradaDicionario& e : TabelaDicionario)
+    for (const EntradaDicionario& e : std::span(TabelaDicionario, TamanhoDicionario))
         chaves << QString::fromUtf8(e.chave);
     return chaves;
 }

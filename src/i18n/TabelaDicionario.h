@@ -9,5 +9,6 @@ struct EntradaDicionario {
     const char* es;
 };
 
-inline constexpr int TamanhoDicionario = 208;
-extern const EntradaDicionario TabelaDicionario[TamanhoDicionario];
+// Sized by its own rows, so adding a text touches only the table.
+extern const EntradaDicionario TabelaDicionario[];
+extern const int TamanhoDicionario;

@@ -1,7 +1,9 @@
 #include "reports/ArquivoRelatorio.h"
 
+#include "i18n/Dicionario.h"
 #include "shell/Globais.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,7 +11,10 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QUrl>
+#include <memory>
 
 QString PastaRelatorios()
 {
@@ -63,26 +68,108 @@ QString NavegadorSemJanela()
     return QString();
 }
 
-namespace {
+ImpressoesPdf& ImpressoesPdf::instancia()
+{
+    // Owned by the application, so a browser still printing ends with the program.
+    static ImpressoesPdf* unica = new ImpressoesPdf(QCoreApplication::instance());
+    return *unica;
+}
 
-// Prints the page to PDF in the background; the program does not wait for it.
-bool imprimePdf(const QString& html, const QString& pdf)
+ImpressoesPdf::Estado ImpressoesPdf::estado(const QString& pdf) const
+{
+    return m_estados.value(pdf, Estado::Nenhum);
+}
+
+QString ImpressoesPdf::motivo(const QString& pdf) const
+{
+    return m_motivos.value(pdf);
+}
+
+QString ConfereArquivoPdf(const QString& pdf)
+{
+    QFile f(pdf);
+    if (!f.open(QIODevice::ReadOnly) || f.size() < 16)
+        return L(QStringLiteral("PDF_INCOMPLETO"));
+    const QByteArray inicio = f.read(5);
+    f.seek(std::max<qint64>(0, f.size() - 1024));
+    const QByteArray fim = f.readAll();
+    if (inicio != "%PDF-" || !fim.contains("%%EOF"))
+        return L(QStringLiteral("PDF_INCOMPLETO"));
+    return {};
+}
+
+bool ImpressoesPdf::imprime(const QString& html, const QString& pdf)
 {
     const QString navegador = NavegadorSemJanela();
     if (navegador.isEmpty())
         return false;
-    const QString perfil = QDir(QDir::tempPath()).absoluteFilePath(
-        QStringLiteral("vexador-pdf-") + QFileInfo(pdf).completeBaseName());
-    return QProcess::startDetached(navegador,
+    // A private profile (mode 0700, unpredictable name), removed when the browser ends.
+    // Held by the process's handlers: it goes with them, also when the program ends first.
+    const auto perfil = std::make_shared<QTemporaryDir>(
+        QDir(QDir::tempPath()).absoluteFilePath(QStringLiteral("vexador-pdf-XXXXXX")));
+    auto* processo = new QProcess(this);
+    m_estados.insert(pdf, Estado::EmPreparo);
+    m_motivos.remove(pdf);
+    auto* limite = new QTimer(processo);
+    limite->setSingleShot(true);
+    auto fim = [this, processo, perfil, pdf](const QString& motivo) {
+        if (processo->property("terminada").toBool())
+            return;
+        processo->setProperty("terminada", true);
+        perfil->remove();
+        processo->deleteLater();
+        termina(pdf, motivo);
+    };
+    connect(limite, &QTimer::timeout, processo, [processo] {
+        processo->setProperty("demorou", true);
+        processo->kill();
+    });
+    connect(processo, &QProcess::errorOccurred, processo, [processo, fim](QProcess::ProcessError erro) {
+        if (erro == QProcess::FailedToStart)
+            fim(L(QStringLiteral("PDF_NAVEGADOR_NAO_INICIOU")) + QStringLiteral(" (") + processo->errorString()
+                + QLatin1Char(')'));
+    });
+    connect(processo, &QProcess::finished, processo, [processo, fim, pdf](int codigo, QProcess::ExitStatus status) {
+        if (processo->property("demorou").toBool()) {
+            fim(L(QStringLiteral("PDF_NAVEGADOR_DEMOROU")).arg(LimiteSegundos));
+            return;
+        }
+        if (status != QProcess::NormalExit || codigo != 0) {
+            fim(L(QStringLiteral("PDF_NAVEGADOR_FALHOU")).arg(status == QProcess::NormalExit ? codigo : -1));
+            return;
+        }
+        fim(ConfereArquivoPdf(pdf));
+    });
+    if (!perfil->isValid()) {
+        fim(L(QStringLiteral("PDF_NAVEGADOR_NAO_INICIOU")) + QStringLiteral(" (") + perfil->errorString()
+            + QLatin1Char(')'));
+        return true;
+    }
+    processo->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    processo->setStandardOutputFile(QProcess::nullDevice());
+    processo->start(navegador,
         {QStringLiteral("--headless"), QStringLiteral("--no-sandbox"), QStringLiteral("--disable-gpu"),
          QStringLiteral("--disable-quic"), QStringLiteral("--no-first-run"),
          QStringLiteral("--disable-background-networking"), QStringLiteral("--disable-component-update"),
-         QStringLiteral("--disable-sync"), QStringLiteral("--user-data-dir=") + perfil,
+         QStringLiteral("--disable-sync"), QStringLiteral("--user-data-dir=") + perfil->path(),
          QStringLiteral("--no-pdf-header-footer"), QStringLiteral("--print-to-pdf=") + pdf,
          QUrl::fromLocalFile(html).toString()});
+    limite->start(LimiteSegundos * 1000);
+    return true;
 }
 
-} // namespace
+void ImpressoesPdf::termina(const QString& pdf, const QString& motivo)
+{
+    if (!motivo.isEmpty()) {
+        // A cut or empty file is no PDF: nothing is left that could be taken for one.
+        QFile::remove(pdf);
+        m_estados.insert(pdf, Estado::Falhou);
+        m_motivos.insert(pdf, motivo);
+    } else {
+        m_estados.insert(pdf, Estado::Pronto);
+    }
+    emit terminada(pdf);
+}
 
 RelatorioPublicado EscreveRelatorio(const QString& pagina, const QString& consulta, const QString& modelo,
                                     const QString& numero, const QString& janela, const QDateTime& quando,
@@ -116,7 +203,7 @@ RelatorioPublicado EscrevePagina(const QString& html, const QString& modelo, con
     }
     r.arquivo = arquivo;
     const QString pdf = arquivo.left(arquivo.size() - 5) + QStringLiteral(".pdf");
-    if (imprimePdf(arquivo, pdf))
+    if (ImpressoesPdf::instancia().imprime(arquivo, pdf))
         r.pdf = pdf;
     r.aberto = arquivo;
     return r;

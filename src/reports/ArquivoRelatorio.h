@@ -1,5 +1,7 @@
 #pragma once
 #include <QDateTime>
+#include <QHash>
+#include <QObject>
 #include <QString>
 
 // A report is a file the technician keeps: one HTML page with its data inside (no query
@@ -29,9 +31,41 @@ QString PaginaComDados(const QString& pagina, const QString& consulta);
 // VEXADOR_NAVEGADOR names another (an empty value: none).
 QString NavegadorSemJanela();
 
+// The PDFs printed beside reports. The browser runs in the background with a private
+// temporary profile, removed when it ends; a PDF counts as made only once the browser has
+// ended and the file reads as a whole PDF. A broken one is removed.
+class ImpressoesPdf : public QObject {
+    Q_OBJECT
+public:
+    enum class Estado { Nenhum, EmPreparo, Pronto, Falhou };
+    // How long the browser may take for one page.
+    static constexpr int LimiteSegundos = 120;
+
+    static ImpressoesPdf& instancia();
+    // Starts printing `html` to `pdf`; false when no headless browser is installed.
+    bool imprime(const QString& html, const QString& pdf);
+    Estado estado(const QString& pdf) const;
+    // Why it could not be made, in the program's language ("" unless Falhou).
+    QString motivo(const QString& pdf) const;
+
+signals:
+    // The browser for `pdf` has ended: estado() is Pronto or Falhou.
+    void terminada(const QString& pdf);
+
+private:
+    using QObject::QObject;
+    void termina(const QString& pdf, const QString& motivo);
+    QHash<QString, QString> m_motivos; // pdf -> "" while in preparation or when made
+    QHash<QString, Estado> m_estados;
+};
+
+// "" when `pdf` reads as a whole PDF (its header and its end-of-file mark), else why not.
+QString ConfereArquivoPdf(const QString& pdf);
+
 struct RelatorioPublicado {
     QString arquivo;  // the HTML file written; "" with a report host or when writing failed
-    QString pdf;      // the PDF being printed beside it; "" without a headless browser
+    QString pdf;      // the PDF being printed beside it (ImpressoesPdf tells when it is made);
+                      // "" without a headless browser
     QString aberto;   // what is handed to the desktop (file path or address); "" when nothing
     bool abriu = false;
     QString erro;     // the file that could not be written and why: "<file>\n<reason>"

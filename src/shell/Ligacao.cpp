@@ -424,6 +424,25 @@ void Ligacao::paraLeituras()
     registraDescartados(descartando ? m_codigoDescarte : QString());
 }
 
+void Ligacao::largaTroca(const QString& motivo)
+{
+    if (m_fase != Fase::Troca || !m_porta->isOpen())
+        return;
+    const QString codigo = m_requisitante;
+    const QString R = m_timer1->isActive() ? QString() : m_console;
+    m_timer1->stop();
+    m_timer2->stop();
+    emit trocaInterrompida(codigo, R, motivo);
+    m_requisitante = SemRequisitante;
+    cancelaTroca(Troca::Motivo::Abandonada);
+    // The phone goes on answering: what it still sends is not the next command's answer.
+    m_fase = Fase::Descarte;
+    m_codigoDescarte = codigo;
+    m_silenciosos = 0;
+    mostraComunicando();
+    m_timerDescarte->start();
+}
+
 void Ligacao::abandonaTroca(const QString& motivo)
 {
     if (m_fase == Fase::Troca) {

@@ -95,6 +95,10 @@ public:
     // interrupted with `motivo`, the waiting window released) or the discarding of a cut
     // answer's rest ends. The caller closes the port.
     void abandonaTroca(const QString& motivo);
+    // The asker gives up the exchange in flight (logged as interrupted with `motivo`, the
+    // exchange cancelled as abandoned): the rest of its answer is discarded as for a cut
+    // answer, the link busy until the phone's prompt or a quiet line.
+    void largaTroca(const QString& motivo);
 
 signals:
     void estadoMudou(EstadoLigacao estado);

@@ -15,11 +15,17 @@ AvisoRelatorio::AvisoRelatorio(QWidget* pai) : QWidget(pai)
     m_lbRelatorio = new QLabel(this);
     m_lbRelatorio->setObjectName(QStringLiteral("lbRelatorio"));
     m_lbRelatorio->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_lbRelatorio->setTextFormat(Qt::PlainText); // a path and a reason, never markup
     // A long path must not widen a fixed window: the tooltip holds it whole.
     m_lbRelatorio->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_btAbrePasta = new QPushButton(this);
     m_btAbrePasta->setObjectName(QStringLiteral("btAbrePasta"));
     connect(m_btAbrePasta, &QPushButton::clicked, this, &AvisoRelatorio::abrePasta);
+    // The PDF is printed in the background: the line says it once the browser has ended.
+    connect(&ImpressoesPdf::instancia(), &ImpressoesPdf::terminada, this, [this](const QString& pdf) {
+        if (pdf == m_pdf)
+            traduz();
+    });
     auto* lay = new QHBoxLayout(this);
     lay->setContentsMargins(0, 0, 0, 0);
     lay->addWidget(m_lbRelatorio, 1);
@@ -43,9 +49,22 @@ void AvisoRelatorio::traduz()
     m_btAbrePasta->setText(L(QStringLiteral("Abrir pasta")));
     QString t = L(QStringLiteral("Relatório salvo em:")) + QLatin1Char(' ') + QDir::toNativeSeparators(m_arquivo);
     if (!m_pdf.isEmpty())
-        t += QStringLiteral(" (+ PDF)");
+        t += TextoPdf(m_pdf);
     m_lbRelatorio->setText(t);
     m_lbRelatorio->setToolTip(QDir::toNativeSeparators(m_arquivo));
+}
+
+QString TextoPdf(const QString& pdf)
+{
+    const ImpressoesPdf& impressoes = ImpressoesPdf::instancia();
+    switch (impressoes.estado(pdf)) {
+    case ImpressoesPdf::Estado::Pronto: return QStringLiteral(" (+ PDF)");
+    case ImpressoesPdf::Estado::EmPreparo: return QStringLiteral(" (") + L(QStringLiteral("PDF_EM_PREPARO")) + QLatin1Char(')');
+    case ImpressoesPdf::Estado::Falhou:
+        return QStringLiteral(" \u2014 ") + L(QStringLiteral("PDF_NAO_CRIADO")).arg(impressoes.motivo(pdf));
+    case ImpressoesPdf::Estado::Nenhum: break;
+    }
+    return {};
 }
 
 void AvisoRelatorio::abrePasta()

@@ -24,5 +24,9 @@ private:
     QPushButton* m_btAbrePasta = nullptr;
 };
 
+// What the line says of the PDF beside a report: " (+ PDF)" only once it is made whole, that
+// it is being made, or that it could not be made and why; "" without one.
+QString TextoPdf(const QString& pdf);
+
 // Shows what a report publication gave, when there is something to show.
 void MostraRelatorio(AvisoRelatorio* aviso, const std::optional<RelatorioPublicado>& r);

@@ -3,6 +3,7 @@
 #include "apoio/Apoio.h"
 #include "diagnostico/HistoricoDiagnostico.h"
 #include "diagnostico/PaginaDiagnostico.h"
+#include "diagnostico/PassosDiagnostico.h"
 #include "i18n/Dialogos.h"
 #include "shell/Globais.h"
 
@@ -81,11 +82,11 @@ private slots:
     {
         const QString h = PaginaDiagnostico(execucao());
         // Failures and unread channels first, in step order, before the counts.
-        QCOMPARE(chaves(h, u"falhas"_s),
-                 (QStringList{u"vcore/PP_CPU"_s, u"tigris/VBAT"_s, u"i2c/I2C 0 0x1A &lt;U1700&gt;"_s}));
+        QCOMPARE(chaves(h, u"falhas"_s), (QStringList{u"PP_CPU"_s, u"VBAT"_s, u"I2C 0 0x1A &lt;U1700&gt;"_s}));
         QVERIFY(h.indexOf(u"id=\"falhas\""_s) < h.indexOf(u"id=\"contagens\""_s));
         QVERIFY(h.contains(u"PP_CPU 0.512 V, expected 0.825 V \u00B110 %: FAIL"_s));
-        QVERIFY(h.contains(u"class=\"resumo falha\">3 reading(s) failed"_s));
+        // Failures and unread channels are counted apart.
+        QVERIFY(h.contains(u"class=\"resumo falha\">2 failures \u00B7 1 without a reading"_s));
         QVERIFY(!h.contains(u"<U1700>"_s)); // escaped, never markup
         const QList<Contagem> c = execucao().contagens();
         QCOMPARE(c, (QList<Contagem>{{u"vcore"_s, 1, 1, 1, 0, 0}, {u"tigris"_s, 0, 0, 0, 1, 0},
@@ -111,7 +112,8 @@ private slots:
         // A step the phone never answered is not a pass, even with no failing item.
         ExecucaoDiagnostico semResposta = consertada(execucao());
         semResposta.passos.append(passo(u"nand"_s, {}, FimPasso::SemResposta));
-        QTest::newRow("unanswered step") << semResposta << u"falha"_s << false;
+        // Missing readings alone make the board incomplete, not failed.
+        QTest::newRow("unanswered step") << semResposta << u"parcial"_s << false;
     }
     void resumo()
     {
@@ -120,6 +122,161 @@ private slots:
         QFETCH(bool, tudoPassou);
         QCOMPARE(e.tudoPassou(), tudoPassou);
         QVERIFY(PaginaDiagnostico(e).contains(u"id=\"resumo\" class=\"resumo "_s + classe + u"\""_s));
+    }
+
+    // One rail graded by several windows, its voltage and its current, is one fault; a
+    // board whose only problem is missing readings is incomplete.
+    void faltasContadasUmaVez_data()
+    {
+        QTest::addColumn<QList<ResultadoPasso>>("passos");
+        QTest::addColumn<QStringList>("nomes");
+        QTest::addColumn<QString>("resumo");
+        QTest::addColumn<Veredito>("geral");
+        const auto alto = [](const QString& sub, const QString& nome) {
+            return item(sub, nome, Veredito::Falha, 12.0, u"0.924 V"_s, u"0.825 V"_s);
+        };
+        QTest::newRow("rail in four windows, timeout, absent device")
+            << QList<ResultadoPasso>{passo(u"vcore"_s, {alto(u"vcore"_s, u"PP_CPU"_s)}),
+                                     passo(u"buck"_s, {alto(u"buck"_s, u"PP_CPU"_s), item(u"buck"_s, u"mA PP_CPU"_s, Veredito::Falha)}),
+                                     passo(u"pmu"_s, {alto(u"pmu"_s, u"PP_CPU"_s), item(u"pmu"_s, u"IBUCK"_s, Veredito::SemLeitura)}),
+                                     passo(u"buckcheck"_s, {item(u"buckcheck"_s, u"PP_CPU"_s, Veredito::Falha)}),
+                                     passo(u"i2c"_s, {item(u"i2c"_s, u"I2C 1 0x1A"_s, Veredito::Falha)})}
+            << QStringList{u"PP_CPU"_s, u"IBUCK"_s, u"I2C 1 0x1A"_s} << u"2 failures \u00B7 1 without a reading"_s
+            << Veredito::Falha;
+        QTest::newRow("one failure") << QList<ResultadoPasso>{passo(u"i2c"_s, {item(u"i2c"_s, u"X"_s, Veredito::Falha)})}
+                                     << QStringList{u"X"_s} << u"1 failure"_s << Veredito::Falha;
+        QTest::newRow("only unread")
+            << QList<ResultadoPasso>{passo(u"vcore"_s, {item(u"vcore"_s, u"A"_s, Veredito::SemLeitura),
+                                                        item(u"vcore"_s, u"B"_s, Veredito::Passa)}),
+                                     passo(u"nand"_s, {}, FimPasso::SemResposta)}
+            << QStringList{u"A"_s, u"NAND"_s} << u"Incomplete: 2 without a reading"_s << Veredito::SemLeitura;
+        QTest::newRow("good") << QList<ResultadoPasso>{passo(u"vcore"_s, {item(u"vcore"_s, u"A"_s, Veredito::Passa)})}
+                              << QStringList{} << u"Every reading passed"_s << Veredito::Passa;
+    }
+    void faltasContadasUmaVez()
+    {
+        QFETCH(QList<ResultadoPasso>, passos);
+        QFETCH(QStringList, nomes);
+        QFETCH(QString, resumo);
+        QFETCH(Veredito, geral);
+        ExecucaoDiagnostico e = execucao();
+        e.passos = passos;
+        QStringList r;
+        for (const Falha& f : AgrupaFalhas(e))
+            r << f.nome;
+        QCOMPARE(r, nomes);
+        QCOMPARE(ResumoExecucao(e), resumo);
+        QCOMPARE(VereditoDaExecucao(e), geral);
+        if (!nomes.isEmpty() && nomes.first() == u"PP_CPU"_s) {
+            const Falha f = AgrupaFalhas(e).first();
+            QCOMPARE(f.leituras.size(), 5);
+            QCOMPARE(f.subsistemas, (QStringList{u"vcore"_s, u"buck"_s, u"pmu"_s, u"buckcheck"_s}));
+            const QString h = PaginaDiagnostico(e);
+            QCOMPARE(chaves(h, u"falhas"_s), nomes);
+            QVERIFY(h.contains(u"read in VCores, Buck, PMU, Buck check"_s));
+        }
+    }
+
+    // A4 unless the locale's paper is Letter; every heading kept with what follows it, and no
+    // deviation picture taller than a page.
+    void papelEQuebras_data()
+    {
+        QTest::addColumn<QLocale>("local");
+        QTest::addColumn<QString>("papel");
+        QTest::newRow("pt_BR") << QLocale(u"pt_BR"_s) << u"A4"_s;
+        QTest::newRow("es_ES") << QLocale(u"es_ES"_s) << u"A4"_s;
+        QTest::newRow("en_GB") << QLocale(u"en_GB"_s) << u"A4"_s;
+        QTest::newRow("en_US") << QLocale(u"en_US"_s) << u"letter"_s;
+        QTest::newRow("es_MX") << QLocale(u"es_MX"_s) << u"letter"_s;
+        QTest::newRow("fr_CA") << QLocale(u"fr_CA"_s) << u"letter"_s;
+    }
+    void papelEQuebras()
+    {
+        QFETCH(QLocale, local);
+        QFETCH(QString, papel);
+        const QLocale antes;
+        QLocale::setDefault(local);
+        ExecucaoDiagnostico e = execucao();
+        for (int k = 0; k < 95; ++k)
+            e.passos.first().itens << item(u"vcore"_s, u"PP_"_s + QString::number(k), Veredito::Passa, 1.0);
+        const QString h = PaginaDiagnostico(e, execucao());
+        QLocale::setDefault(antes);
+        QVERIFY(h.contains(u"@page{size:"_s + papel + u";"_s));
+        // Every heading opens a block that keeps it with the start of its section.
+        static const QRegularExpression h2(u"(.{0,20})<h2>"_s);
+        for (auto m = h2.globalMatch(h); m.hasNext();) {
+            const auto c = m.next();
+            QVERIFY2(c.captured(1).endsWith(u"<div class=\"junto\">"_s) || c.captured(0).contains(u"id=\"itens\""_s)
+                         || h.mid(c.capturedEnd(), 200).contains(u"id=\"itens\""_s),
+                     qPrintable(c.captured(0)));
+        }
+        // 97 rails: three pictures of at most 40, the first inside the heading's block.
+        QCOMPARE(int(h.count(u"<svg class=\"desvios\""_s)), 3);
+        QCOMPARE(int(h.count(u"<g class=\"trilha"_s)), 97);
+        const qsizetype bloco = h.indexOf(u"<div class=\"junto\"><h2>Each rail"_s);
+        QVERIFY(bloco > 0);
+        QVERIFY(h.indexOf(u"</svg>"_s, bloco) < h.indexOf(u"</div>"_s, bloco));
+        QVERIFY(h.contains(u"h2{break-after:avoid"_s));
+    }
+
+    // The comparison says when the run compared with was partial, or that a later partial run
+    // was passed over for the last complete one.
+    void anteriorParcial()
+    {
+        ExecucaoDiagnostico completa = execucao(), parcial = execucao();
+        parcial.completa = false;
+        parcial.inicio = completa.inicio.addSecs(3600);
+        QCOMPARE(NotaAnterior(completa, completa), QString());
+        const QString passada = NotaAnterior(completa, parcial);
+        QVERIFY2(passada.startsWith(u"Compared with the last complete run ("_s), qPrintable(passada));
+        QVERIFY(passada.endsWith(u" was partial."_s));
+        QVERIFY(NotaAnterior(parcial, parcial).startsWith(u"The previous run ("_s));
+        const QString h = PaginaDiagnostico(execucao(), completa, passada);
+        QVERIFY(h.contains(u"<p id=\"notaanterior\">"_s + passada.toHtmlEscaped()));
+    }
+
+    // A phone flooding its buck check answer (its lines repeated to 1 MB, one buck failing far
+    // down): the step's items stop at the bound, one more item standing for the rest with its
+    // worst verdict, so the page and history stay small and the failure is kept. Every model.
+    void buckCheckInundado_data()
+    {
+        QTest::addColumn<QString>("modelo");
+        for (const char* m : {"IP 6", "IP 6 Plus", "IP 6s", "IP 6s Plus", "IP 7", "IP 7 Plus", "IP 8", "IP 8 Plus", "IP X"})
+            QTest::newRow(m) << QString::fromLatin1(m);
+    }
+    void buckCheckInundado()
+    {
+        QFETCH(QString, modelo);
+        QFile f(QStringLiteral(PASTA_FONTES "/fuzz/sementes/buck/%1-buckcheck").arg(QString(modelo).remove(u' ')));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QString resposta = QString::fromLatin1(f.readAll().mid(1));
+        PassoDiagnostico passo{TipoPasso::GradeVCore};
+        for (const PassoDiagnostico& p : PassosDoModelo(modelo))
+            if (p.tipo == TipoPasso::BuckCheck)
+                passo = p;
+        QCOMPARE(passo.tipo, TipoPasso::BuckCheck);
+        const QList<ItemDiagnostico> uma = GradaPasso(passo, modelo, resposta, resposta);
+        QVERIFY(uma.size() >= 8);
+        const qsizetype fimEco = resposta.indexOf(u"\r\n"_s) + 2;
+        const qsizetype inicioPrompt = resposta.lastIndexOf(u'\n') + 1;
+        const QString saida = resposta.mid(fimEco, inicioPrompt - fimEco);
+        QString inundada = resposta.left(fimEco);
+        while (inundada.size() < 1024 * 1024)
+            inundada += saida;
+        inundada += u"buck2: target 800 mV, measured 512.000 mV - FAIL\r\n"_s + saida + resposta.mid(inicioPrompt);
+        const QList<ItemDiagnostico> muitas = GradaPasso(passo, modelo, inundada, inundada);
+        QCOMPARE(muitas.size(), LimiteItensPasso + 1);
+        for (int k = 0; k < uma.size(); ++k)
+            QCOMPARE(muitas.at(k).item, uma.at(k).item);
+        // The failing line far down is not lost: the item standing for the rest fails.
+        const ItemDiagnostico& resto = muitas.last();
+        QVERIFY2(resto.item.startsWith(u'+'), qPrintable(resto.item));
+        QCOMPARE(resto.veredito, Veredito::Falha);
+        QVERIFY(resto.leitura.contains(QString::number(LimiteItensPasso)));
+        ExecucaoDiagnostico e = execucao();
+        e.passos = {ResultadoPasso{passo.subsistema, passo.titulo(), passo.comando, FimPasso::Respondido, muitas}};
+        QCOMPARE(VereditoDaExecucao(e), Veredito::Falha);
+        QVERIFY(PaginaDiagnostico(e).size() < 200 * 1024);
     }
 
     void graficoDesvios()
@@ -217,9 +374,32 @@ private slots:
             QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
             f.write("{\"execucoes\": [");
         }
-        QVERIFY(GuardaExecucao(boa));
+        QString aparte;
+        QVERIFY(GuardaExecucao(boa, nullptr, &aparte));
+        QCOMPARE(aparte, arquivo + u".danificado"_s);
         QVERIFY(QFile::exists(arquivo + u".danificado"_s));
         QCOMPARE(UltimaExecucao(boa.modelo, boa.numero, boa.etiqueta)->inicio, boa.inicio);
+        // Damaged again: the second damaged file gets its own name, the first is kept.
+        {
+            QFile f(arquivo);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write("segundo dano");
+        }
+        aparte.clear();
+        QVERIFY(GuardaExecucao(boa, nullptr, &aparte));
+        QCOMPARE(aparte, arquivo + u".danificado-2"_s);
+        QFile primeiro(arquivo + u".danificado"_s), segundo(aparte);
+        QVERIFY(primeiro.open(QIODevice::ReadOnly) && segundo.open(QIODevice::ReadOnly));
+        QCOMPARE(primeiro.readAll(), QByteArray("{\"execucoes\": ["));
+        QCOMPARE(segundo.readAll(), QByteArray("segundo dano"));
+
+        // Only the last complete run, when asked for one.
+        ExecucaoDiagnostico cortada = boa;
+        cortada.completa = false;
+        cortada.inicio = boa.inicio.addSecs(60);
+        QVERIFY(GuardaExecucao(cortada));
+        QCOMPARE(UltimaExecucao(boa.modelo, boa.numero, boa.etiqueta)->inicio, cortada.inicio);
+        QCOMPARE(UltimaExecucao(boa.modelo, boa.numero, boa.etiqueta, true)->inicio, boa.inicio);
     }
 };
 

@@ -10,6 +10,7 @@
 #include "ui/GerenciadorJanelas.h"
 #include "ui/Twips.h"
 
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -42,13 +43,12 @@ Diagnostico* Diagnostico::abre(GerenciadorJanelas& janelas)
         janelas.mostra(QStringLiteral("Diagnostico"));
         return aberta;
     }
-    if (etiqueta().isEmpty()) {
-        const auto digitada = dialogos().entrada(L(QStringLiteral("DIAG_ETIQUETA")),
-                                                 L(QStringLiteral("Diagnóstico completo")), QString());
-        if (!digitada || digitada->trimmed().isEmpty())
-            return nullptr;
-        etiqueta() = digitada->trimmed();
-    }
+    // Asked on every run (the next board is another job), prefilled with the last label.
+    const auto digitada = dialogos().entrada(L(QStringLiteral("DIAG_ETIQUETA")),
+                                             L(QStringLiteral("Diagnóstico completo")), etiqueta());
+    if (!digitada || digitada->trimmed().isEmpty())
+        return nullptr;
+    etiqueta() = digitada->trimmed();
     auto* d = janelas.mostra<Diagnostico>(QStringLiteral("Diagnostico"));
     if (d)
         d->inicia(etiqueta());
@@ -68,6 +68,8 @@ Diagnostico::Diagnostico(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiter
     QFont negrito = m_lbPlaca->font();
     negrito.setBold(true);
     m_lbPlaca->setFont(negrito);
+    // The label and the model come from the technician and the phone: never markup.
+    m_lbPlaca->setTextFormat(Qt::PlainText);
     m_lstPassos = new QListWidget(this);
     m_lstPassos->setObjectName(QStringLiteral("lstPassos"));
     m_barra = new QProgressBar(this);
@@ -75,6 +77,7 @@ Diagnostico::Diagnostico(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiter
     m_lbEstado = new QLabel(this);
     m_lbEstado->setObjectName(QStringLiteral("lbEstado"));
     m_lbEstado->setWordWrap(true);
+    m_lbEstado->setTextFormat(Qt::PlainText);
     m_btCancelar = new QPushButton(this);
     m_btCancelar->setObjectName(QStringLiteral("btCancelar"));
     m_aviso = new AvisoRelatorio(this);
@@ -86,9 +89,13 @@ Diagnostico::Diagnostico(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiter
     coluna->addLayout(baixo);
     coluna->addWidget(m_lbEstado);
     coluna->addWidget(m_aviso);
-    connect(m_btCancelar, &QPushButton::clicked, this, [this] {
-        if (m_executor)
-            m_executor->cancela();
+    connect(m_btCancelar, &QPushButton::clicked, this, &Diagnostico::cancela);
+    // "Cancelando…" stays until the link has drained the answer that was given up.
+    connect(&sessao().ligacao(), &Ligacao::estadoMudou, this, [this](EstadoLigacao e) {
+        if (m_cancelando && e != EstadoLigacao::Ocupada) {
+            m_cancelando = false;
+            traduz();
+        }
     });
     traduz();
 }
@@ -98,8 +105,28 @@ Diagnostico::~Diagnostico() = default;
 void Diagnostico::traduz()
 {
     setWindowTitle(L(QStringLiteral("Diagnóstico completo")) + QStringLiteral(" - Vexador Tarrim"));
-    m_btCancelar->setText(L(QStringLiteral("Cancelar")));
+    m_btCancelar->setText(L(m_cancelando ? QStringLiteral("DIAG_CANCELANDO") : QStringLiteral("Cancelar")));
     m_aviso->traduz();
+    if (!m_executor)
+        return;
+    // The panel of the run on show, in the language now chosen.
+    const ExecucaoDiagnostico& e = m_executor->execucao();
+    m_lbPlaca->setText(QStringLiteral("%1 %2   %3: %4").arg(e.modelo, e.numero, L(QStringLiteral("DIAG_ETIQUETA_CURTA")),
+                                                              e.etiqueta));
+    for (int k = 0; k < e.passos.size() && k < m_lstPassos->count(); ++k)
+        mostraPasso(k);
+    if (!m_executor->rodando() && e.inicio.isValid())
+        mostraEstado();
+}
+
+void Diagnostico::cancela()
+{
+    if (!m_executor || !m_executor->rodando())
+        return;
+    m_btCancelar->setEnabled(false);
+    m_executor->cancela();
+    m_cancelando = sessao().ligacao().estado() == EstadoLigacao::Ocupada;
+    traduz();
 }
 
 void Diagnostico::inicia(const QString& etiquetaPlaca)
@@ -112,9 +139,6 @@ void Diagnostico::inicia(const QString& etiquetaPlaca)
     connect(m_executor, &ExecutorDiagnostico::passoIniciado, this, &Diagnostico::passoIniciado);
     connect(m_executor, &ExecutorDiagnostico::passoTerminado, this, &Diagnostico::passoTerminado);
     connect(m_executor, &ExecutorDiagnostico::terminou, this, &Diagnostico::terminou);
-    const ExecucaoDiagnostico& e = m_executor->execucao();
-    m_lbPlaca->setText(QStringLiteral("%1 %2   %3: %4").arg(e.modelo, e.numero, L(QStringLiteral("DIAG_ETIQUETA_CURTA")),
-                                                              etiquetaPlaca));
     m_lstPassos->clear();
     for (const PassoDiagnostico& p : m_executor->passos())
         m_lstPassos->addItem(textoPasso(p));
@@ -122,6 +146,8 @@ void Diagnostico::inicia(const QString& etiquetaPlaca)
     m_barra->setValue(0);
     m_lbEstado->clear();
     m_btCancelar->setEnabled(true);
+    m_cancelando = false;
+    traduz();
     m_executor->inicia();
 }
 
@@ -133,25 +159,67 @@ void Diagnostico::passoIniciado(int indice)
     }
 }
 
-void Diagnostico::passoTerminado(int indice, const ResultadoPasso& r)
+void Diagnostico::passoTerminado(int indice, const ResultadoPasso&)
+{
+    mostraPasso(indice);
+    m_barra->setValue(indice + 1);
+}
+
+void Diagnostico::mostraPasso(int indice)
 {
     QListWidgetItem* item = m_lstPassos->item(indice);
-    if (!item)
+    const ExecucaoDiagnostico& e = m_executor->execucao();
+    if (!item || indice >= e.passos.size())
         return;
-    const Veredito v = VereditoDoPasso(r);
-    int falhas = 0;
-    for (const ItemDiagnostico& i : r.itens)
-        falhas += ContaComoFalha(i.veredito) ? 1 : 0;
+    const ResultadoPasso& r = e.passos.at(indice);
     QString texto = textoPasso(m_executor->passos().at(indice));
-    if (falhas > 0)
-        texto += QStringLiteral(" — ") + QString::number(falhas) + QLatin1Char(' ') + TextoVeredito(Veredito::Falha);
+    if (r.fim == FimPasso::NaoExecutado) {
+        // Not reached yet (the step under way keeps its arrow), or the run stopped before it.
+        if (m_executor->rodando()) {
+            const bool emCurso = item->text().startsWith(QStringLiteral("\u25B6 "));
+            item->setText((emCurso ? QStringLiteral("\u25B6 ") : QString()) + texto);
+            return;
+        }
+        item->setText(texto + QStringLiteral(" — ") + L(QStringLiteral("DIAG_PASSO_NAO_EXECUTADO")));
+        return;
+    }
+    const Veredito v = VereditoDoPasso(r);
+    // The row names what failed; the tooltip gives each failing item with its reading.
+    QStringList falhas, semLeitura, linhas;
+    for (const ItemDiagnostico& i : r.itens)
+        if (ContaComoFalha(i.veredito)) {
+            (i.veredito == Veredito::Falha ? falhas : semLeitura) << i.item;
+            linhas << LinhaFalha(i);
+        }
+    for (const auto& [nomes, veredito] : {std::pair{&falhas, Veredito::Falha}, std::pair{&semLeitura, Veredito::SemLeitura}})
+        if (!nomes->isEmpty())
+            texto += QStringLiteral(" — ") + TextoVeredito(veredito) + QStringLiteral(": ") + nomes->join(QStringLiteral(", "));
+    if (linhas.isEmpty() && r.fim == FimPasso::SemResposta)
+        texto += QStringLiteral(" — ") + L(QStringLiteral("DIAG_PASSO_SEM_RESPOSTA"));
     item->setText(texto);
     item->setIcon(iconeVeredito(v));
     if (const QColor cor = corVeredito(v); cor.isValid())
         item->setBackground(cor);
-    item->setToolTip(TextoVeredito(v));
+    item->setToolTip(linhas.isEmpty() ? TextoVeredito(v) : linhas.join(QLatin1Char('\n')));
     item->setData(Qt::UserRole, NomeVeredito(v));
-    m_barra->setValue(indice + 1);
+}
+
+void Diagnostico::mostraEstado()
+{
+    const ExecucaoDiagnostico& e = m_executor->execucao();
+    QString estado = ResumoExecucao(e);
+    if (m_executor->anterior()) {
+        const Mudancas m = ComparaExecucoes(*m_executor->anterior(), e);
+        estado += QStringLiteral("\n%1: %2   %3: %4")
+                      .arg(L(QStringLiteral("DIAG_CONSERTADOS")))
+                      .arg(m.consertados.size())
+                      .arg(L(QStringLiteral("DIAG_NOVAS_FALHAS")))
+                      .arg(m.novasFalhas.size());
+        if (!m_executor->notaAnterior().isEmpty())
+            estado += QLatin1Char('\n') + m_executor->notaAnterior();
+    }
+    m_lbEstado->setText(estado);
+    pintaVeredito(m_lbEstado, VereditoDaExecucao(e));
 }
 
 void Diagnostico::terminou()
@@ -161,25 +229,12 @@ void Diagnostico::terminou()
     // A step the run never finished is no longer under way.
     for (int k = 0; k < e.passos.size(); ++k)
         if (e.passos.at(k).fim == FimPasso::NaoExecutado)
-            m_lstPassos->item(k)->setText(textoPasso(m_executor->passos().at(k)) + QStringLiteral(" — ")
-                                          + L(QStringLiteral("DIAG_PASSO_NAO_EXECUTADO")));
-    QString estado;
-    if (!e.completa)
-        estado = L(QStringLiteral("DIAG_PARCIAL")) + QStringLiteral(": ") + e.interrupcao;
-    else if (e.tudoPassou())
-        estado = L(QStringLiteral("DIAG_TUDO_PASSOU"));
-    else
-        estado = L(QStringLiteral("DIAG_HA_FALHAS")).arg(e.falhas().size());
-    if (m_executor->anterior()) {
-        const Mudancas m = ComparaExecucoes(*m_executor->anterior(), e);
-        estado += QStringLiteral("\n%1: %2   %3: %4")
-                      .arg(L(QStringLiteral("DIAG_CONSERTADOS")))
-                      .arg(m.consertados.size())
-                      .arg(L(QStringLiteral("DIAG_NOVAS_FALHAS")))
-                      .arg(m.novasFalhas.size());
-    }
-    m_lbEstado->setText(estado);
-    pintaVeredito(m_lbEstado, !e.completa ? Veredito::SemLeitura : e.tudoPassou() ? Veredito::Passa : Veredito::Falha);
+            mostraPasso(k);
+    mostraEstado();
+    if (!m_executor->historicoDanificado().isEmpty())
+        dialogos().mensagem(L(QStringLiteral("DIAG_HISTORICO_DANIFICADO")) + QStringLiteral("\n\n")
+                                + QDir::toNativeSeparators(m_executor->historicoDanificado()),
+                            L(QStringLiteral("Diagnóstico completo")), Dialogos::Icone::Exclamacao);
     if (!m_executor->erroHistorico().isEmpty())
         dialogos().mensagem(L(QStringLiteral("DIAG_HISTORICO_NAO_SALVO")) + QStringLiteral("\n\n")
                                 + m_executor->erroHistorico(),

@@ -21,10 +21,10 @@ public:
     explicit Diagnostico(GerenciadorJanelas& janelas);
     ~Diagnostico() override;
 
-    // The main window's action: asks the board label once per session (Cancel: nothing
-    // happens), shows the panel and starts a run unless one is running.
+    // The main window's action: asks the board label (prefilled with the last one; Cancel:
+    // nothing happens), shows the panel and starts a run unless one is running.
     static Diagnostico* abre(GerenciadorJanelas& janelas);
-    // The label of this session ("" before the first run).
+    // The last label typed in this session ("" before the first run).
     static QString etiquetaDaSessao();
 
     void inicia(const QString& etiqueta);
@@ -35,6 +35,10 @@ private:
     void passoIniciado(int indice);
     void passoTerminado(int indice, const ResultadoPasso& r);
     void terminou();
+    void cancela();
+    // The row of a step and the run's verdict line, as the run stands, in the current language.
+    void mostraPasso(int indice);
+    void mostraEstado();
 
     QPointer<ExecutorDiagnostico> m_executor;
     QLabel* m_lbPlaca = nullptr;
@@ -43,4 +47,5 @@ private:
     QLabel* m_lbEstado = nullptr;
     QPushButton* m_btCancelar = nullptr;
     AvisoRelatorio* m_aviso = nullptr;
+    bool m_cancelando = false; // Cancel given, the link still draining the answer given up
 };

@@ -100,6 +100,8 @@ void xIdioma::escolhe(int idioma)
         fechaDicas();
     g.IdiomaAtual = idioma;
     AplicaIdiomaAoQt(idioma);
+    // What stays open (the whole-board diagnosis, which may be running) follows the language.
+    m_janelas.traduzAbertas();
     traduz();
     MarcaIdioma();
     if (m_traduzPrincipal)
