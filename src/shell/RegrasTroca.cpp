@@ -38,8 +38,11 @@ int LimiteDeLeituras(const QString& modeloBox)
 Fim PrimeiraLeitura(const QString& modeloBox, const QString& codigo, const QString& comando, Pedaco pedaco)
 {
     // The prompt shortcut reads the box model as a number; the model query always waits for
-    // the following polls, and so does the gas gauge, which prints its prompt early.
+    // the following polls. The gas gauge's answer ends with its prompt, whichever poll brings
+    // it (its pause comes before the prompt, and is waited out by the following polls).
     if (modeloBox.toInt() == 1 && codigo != CodigoGasGauge && comando != ComandoModelo && pedaco.temPrompt)
+        return Fim::Completa;
+    if (codigo == CodigoGasGauge && pedaco.temPrompt)
         return Fim::Completa;
     if (pedaco.vazio())
         return Fim::Completa;
