@@ -44,8 +44,8 @@ Fim PrimeiraLeitura(const QString& modeloBox, const QString& codigo, const QStri
         return Fim::Completa;
     if (codigo == CodigoGasGauge && pedaco.temPrompt)
         return Fim::Completa;
-    if (pedaco.vazio())
-        return Fim::Completa;
+    // Nothing yet is not an answer: a phone still busy (just back after a reconnection) starts
+    // later than one poll. The following polls end it once the line has been quiet long enough.
     return Fim::Continua;
 }
 

@@ -58,7 +58,7 @@ private:
     void enviaSemRequisitante(const QString& comando);
     // Reset and Shutdown: asked first, sent without a requester code.
     void perguntaEEnvia(const QString& pergunta, const QString& comando);
-    void tentaFimTesteBotoes();
+    void mostraFimTestePendente();
     void MostraAguarde(bool ateEnviar = false);
     // Our own answer is awaited or only partly in the console: nothing is stored from it.
     bool respostaEmCurso() const { return m_aguardando || !m_consoleCompleto; }
@@ -129,7 +129,6 @@ private:
     bool m_aguardando = false;        // our command is in flight
     bool m_consoleCompleto = true;    // the console holds only delivered answers
     QString m_consoleAnterior;        // the console before a mirrored answer began
-    bool m_fimTestePendente = false; // "/q" waits for the link to be idle
     bool m_posicionada = false;
     int m_topoHistorico = 9600;       // twips; the panel counts as up below 3000
     int m_larguraComparadorDireita = 0; // right edge of txtComparador, twips
