@@ -134,7 +134,9 @@ private slots:
         const double total = e->nsTotal() / 1e6, proprio = e->nsProprios() / 1e6;
         qInfo("good IP X in fast mode: %.0f ms, own work %.1f ms (%.2f %%)", total, proprio, 100.0 * proprio / total);
         QVERIFY2(total < 20000, qPrintable(QString::number(total)));
-        QVERIFY2(proprio < 0.05 * total, qPrintable(QString::number(proprio)));
+        // The run takes about 3 s since the gas gauge ends at its prompt: its own work (some
+        // 200 ms on the loaded build machine) stays a small part of it.
+        QVERIFY2(proprio < 0.15 * total, qPrintable(QString::number(proprio)));
 
         // The second run replaces this one's engine: keep what is read of it afterwards.
         const QString primeiraPagina = e->relatorio().arquivo;
