@@ -38,6 +38,11 @@ ExecutorDiagnostico::ExecutorDiagnostico(Sessao& sessao, const QString& etiqueta
     m_espera.setSingleShot(true);
     m_espera.setInterval(IntervaloRecusaMs);
     connect(&m_espera, &QTimer::timeout, this, &ExecutorDiagnostico::pede);
+    // A step whose answer never ends would hold every following step: the run stops there.
+    connect(&sessao.ligacao(), &Ligacao::telefoneNaoPara, this, [this] {
+        m_espera.stop();
+        encerra(L(QStringLiteral("DIAG_SEM_FIM")));
+    });
 }
 
 ExecutorDiagnostico::~ExecutorDiagnostico()
@@ -76,6 +81,8 @@ void ExecutorDiagnostico::cancela()
 
 void ExecutorDiagnostico::proximo()
 {
+    if (!m_rodando)
+        return;
     if (m_cancelado) {
         encerra(L(QStringLiteral("DIAG_CANCELADO")));
         return;
@@ -121,6 +128,8 @@ void ExecutorDiagnostico::grada(const QString& R, const QString& A)
 
 void ExecutorDiagnostico::cancelada(int motivo)
 {
+    if (!m_rodando)
+        return;
     const auto m = Troca::Motivo(motivo);
     const bool semLigacao = m_sessao.estado() == EstadoLigacao::Desconectada;
     if (m == Troca::Motivo::Recusada && !semLigacao && !m_cancelado) {

@@ -3,6 +3,7 @@
 #include "diagnostico/PassosDiagnostico.h"
 #include "i18n/Dicionario.h"
 #include "i18n/Idioma.h"
+#include "shell/Modelo.h"
 
 #include <QLocale>
 #include <algorithm>
@@ -149,6 +150,9 @@ QString PaginaDiagnostico(const ExecucaoDiagnostico& e, const std::optional<Exec
     h += QStringLiteral("<h1>%1</h1>\n<table class=\"cabecalho\">").arg(esc(titulo));
     const QList<QPair<QString, QString>> cabecalho{
         {L(QStringLiteral("Modelo")), e.modelo + (e.numero.isEmpty() ? QString() : QStringLiteral(" (") + e.numero + QLatin1Char(')'))},
+        // How the references were chosen: a model not named by the board's number was chosen by hand.
+        {L(QStringLiteral("DIAG_ORIGEM_MODELO")),
+         L(ModeloDaPlaca(e.numero, e.modelo) ? QStringLiteral("DIAG_MODELO_DA_PLACA") : QStringLiteral("DIAG_MODELO_ESCOLHIDO"))},
         {L(QStringLiteral("DIAG_ETIQUETA_CURTA")), e.etiqueta},
         {L(QStringLiteral("DIAG_DATA")), LocalDoPrograma().toString(e.inicio, QLocale::ShortFormat)},
         {L(QStringLiteral("DIAG_DURACAO")), num(e.duracaoMs / 1000.0) + QStringLiteral(" s")}};

@@ -54,6 +54,41 @@ Conexao::Conexao(Sessao& sessao, QObject* pai)
     connect(m_timerVerificaVersao, &QTimer::timeout, this, &Conexao::verificaVersao);
     connect(m_timerReconexao, &QTimer::timeout, this, &Conexao::verificaReconexao);
     connect(&m_ligacao, &Ligacao::portaPerdida, this, &Conexao::aoPerderPorta);
+    connect(&m_ligacao, &Ligacao::telefoneNaoPara, this, &Conexao::aoTelefoneNaoParar);
+    // The box is back once the reconnection's handshake has confirmed the phone.
+    connect(&m_ligacao, &Ligacao::estadoMudou, this, [this](EstadoLigacao e) {
+        if (e == EstadoLigacao::Ociosa && m_avisoBox.fase == EsperaBox::Fase::Reconectando)
+            defineFaseBox(EsperaBox::Fase::Nenhuma);
+    });
+}
+
+void Conexao::defineFaseBox(EsperaBox::Fase fase)
+{
+    if (fase == m_avisoBox.fase && fase != EsperaBox::Fase::Aguardando)
+        return;
+    m_avisoBox.fase = fase;
+    m_avisoBox.limiteMs = LimiteEsperaBoxMs;
+    m_avisoBox.esperadoMs = m_esperaBox.isValid() ? m_esperaBox.elapsed() : 0;
+    emit esperaBoxMudou();
+}
+
+void Conexao::aoTelefoneNaoParar()
+{
+    emit eventoLigacao(QStringLiteral("O telefone não para de enviar"));
+    if (!m_ligacao.reservada()) {
+        emit semFimAvisado(false);
+        return;
+    }
+    // A handshake that never ends would hold the link for ever: connecting ends here.
+    desconecta(QStringLiteral("Conexão encerrada: o telefone não para de enviar"));
+    emit listaPortasPedida();
+    emit semFimAvisado(true);
+}
+
+void Conexao::DesconectaSemFim()
+{
+    if (m_ligacao.descartando())
+        desconecta(QStringLiteral("Desconectado pelo usuário: o telefone não para de enviar"));
 }
 
 bool Conexao::aguardandoBox() const
@@ -75,14 +110,16 @@ void Conexao::mostraCor(const QString& cor)
 
 void Conexao::BotaoConectar(const QString& textoPorta)
 {
+    defineFaseBox(EsperaBox::Fase::Nenhuma); // the technician acts: the notice has been read
     if (aguardandoBox())
         encerraEspera(QStringLiteral("Espera da Box cancelada pelo botão Conectar"));
     const EstadoLigacao estado = m_ligacao.estado();
-    if (estado == EstadoLigacao::Conectando)
+    // A handshake whose answer never ends may be given up like any answer in flight.
+    if (estado == EstadoLigacao::Conectando && !m_ligacao.descartando())
         return;
     // During an answer the button still disconnects: a phone that floods or never ends its
     // answer must not hold the link.
-    if (estado == EstadoLigacao::Ocupada) {
+    if (estado == EstadoLigacao::Ocupada || estado == EstadoLigacao::Conectando) {
         desconecta();
         return;
     }
@@ -103,16 +140,20 @@ void Conexao::BotaoConectar(const QString& textoPorta)
     conecta(qRound(valor));
 }
 
-void Conexao::desconecta()
+void Conexao::desconecta(const QString& motivo)
 {
-    m_ligacao.abandonaTroca(QStringLiteral("Desconectado pelo usuário"));
-    emit eventoLigacao(QStringLiteral("Desconectado pelo usuário"));
+    m_ligacao.abandonaTroca(motivo);
+    m_ligacao.pedeQuandoLivre(QString());
+    m_timerVerificaVersao->stop();
+    emit eventoLigacao(motivo);
     m_ligacao.porta()->close();
     mostraLegenda(L(QStringLiteral("Conectar")));
     mostraCor(QStringLiteral("Branco"));
     m_ligacao.defineTextoEstado(L(QStringLiteral("Desconectado")));
     m_ligacao.defineEstado(EstadoLigacao::Desconectada);
+    m_ligacao.defineLegendaPrincipal(Globais::instancia().TituloPrincipal);
     m_timerValidaPorta->stop();
+    ContadorValidaPorta = 0;
     m_sessao.defineNumeroModelo(QString());
 }
 
@@ -157,6 +198,9 @@ void Conexao::conecta(int numero)
 void Conexao::iniciaHandshake()
 {
     emit eventoLigacao(QStringLiteral("Conectando ") + com(m_ligacao.portaSelecionada().toInt()));
+    m_timerVerificaVersao->stop();
+    ContadorValidaPorta = 0;
+    m_ligacao.reservaParaConexao();
     m_ligacao.pede(SemRequisitante, ComandoModelo, Ligacao::Modo::Conexao);
     if (m_ligacao.estado() == EstadoLigacao::Desconectada)
         return; // the box was gone already: the loss has been handled
@@ -169,13 +213,16 @@ void Conexao::iniciaHandshake()
 
 void Conexao::validaPorta()
 {
-    if (m_ligacao.estado() != EstadoLigacao::Ociosa)
+    // Counted once the handshake's answer is closed (the link is back in "2", still ours).
+    if (m_ligacao.estado() != EstadoLigacao::Conectando || m_ligacao.trocaEmCurso())
         return;
     ++ContadorValidaPorta;
     if (ContadorValidaPorta > 10) {
         m_timerValidaPorta->stop();
         m_ligacao.defineTxtComandos(QString());
         emit eventoLigacao(QStringLiteral("Sem resposta do dispositivo: desconectado"));
+        if (m_avisoBox.fase == EsperaBox::Fase::Reconectando)
+            defineFaseBox(EsperaBox::Fase::Encerrada);
         emit mensagemPedida(QStringLiteral("MSG_PORTA_NAO_RESPONDE"), m_ligacao.portaSelecionada());
         emit mensagemPedida(QStringLiteral("MSG_PORTA"), m_ligacao.portaSelecionada());
         m_ligacao.porta()->close();
@@ -193,10 +240,11 @@ void Conexao::validaPorta()
         m_timerValidaPorta->stop();
         mostraLegenda(L(QStringLiteral("Desconectar")));
         mostraCor(QStringLiteral("Verde"));
-        m_ligacao.defineTextoEstado(L(QStringLiteral("Conectado")));
-        m_ligacao.defineEstado(EstadoLigacao::Ociosa);
         emit eventoLigacao(QStringLiteral("Conectado"));
         AvaliaHandshake();
+        // A model query still under way keeps the link until it ends.
+        if (!m_timerVerificaVersao->isActive())
+            m_ligacao.confirmaConexao();
     }
 }
 
@@ -216,6 +264,9 @@ void Conexao::AvaliaHandshake()
         emit focoModeloPedido();
         return;
     case Acao::SemNumero:
+        // No number could be read (bytes that are not text on the line, a cut answer): it is
+        // read once more, and said if it still cannot be.
+        IdentificaModelo();
         return;
     case Acao::NovaConsulta:
         IdentificaModelo();
@@ -241,10 +292,15 @@ void Conexao::AvaliaHandshake()
 
 void Conexao::IdentificaModelo()
 {
-    if (m_ligacao.estado() != EstadoLigacao::Ociosa)
+    const bool livre = m_ligacao.estado() == EstadoLigacao::Ociosa
+        || (m_ligacao.reservada() && m_ligacao.estado() == EstadoLigacao::Conectando && !m_ligacao.trocaEmCurso());
+    if (!livre)
         return;
     m_sessao.defineNumeroModelo(QStringLiteral("..."));
-    m_ligacao.pede(SemRequisitante, ComandoModelo);
+    // The query owns the link until it has told the model: no window's command may be read
+    // as its answer.
+    m_ligacao.reservaParaConexao();
+    m_ligacao.pede(SemRequisitante, ComandoModelo, Ligacao::Modo::Conexao);
     ContadorVerificaVersao = 0;
     m_timerVerificaVersao->start();
     TentativaModelo = 0;
@@ -252,12 +308,31 @@ void Conexao::IdentificaModelo()
 
 void Conexao::verificaVersao()
 {
-    if (m_ligacao.estado() != EstadoLigacao::Ociosa)
+    if (m_ligacao.estado() == EstadoLigacao::Desconectada) {
+        m_timerVerificaVersao->stop();
         return;
+    }
+    if (m_ligacao.trocaEmCurso())
+        return;
+    avaliaConsultaModelo();
+    if (m_timerVerificaVersao->isActive())
+        return;
+    if (m_sessao.numeroModelo() == QLatin1String("...")) {
+        // The query ended without a number: the model was not identified from the board.
+        m_sessao.defineNumeroModelo(QString());
+        emit eventoLigacao(QStringLiteral("Modelo não identificado: número ilegível"));
+        mensagensModeloDesconhecido();
+        emit focoModeloPedido();
+    }
+    m_ligacao.confirmaConexao();
+}
+
+void Conexao::avaliaConsultaModelo()
+{
     ++TentativaModelo;
     const QString console = m_ligacao.txtConsole();
     if (console.contains(QLatin1String("Command")) && TentativaModelo == 1) {
-        m_ligacao.pede(SemRequisitante, ComandoModelo);
+        m_ligacao.pede(SemRequisitante, ComandoModelo, Ligacao::Modo::Conexao);
         TentativaModelo = 2;
         return;
     }
@@ -265,6 +340,7 @@ void Conexao::verificaVersao()
     if (ContadorVerificaVersao == 15) {
         m_timerVerificaVersao->stop();
         if (console.contains(QLatin1String("Not Found"))) {
+            m_sessao.defineNumeroModelo(QString());
             mensagensModeloDesconhecido();
             emit focoModeloPedido();
             return;
@@ -302,10 +378,18 @@ void Conexao::aoPerderPorta()
     const int numero = m_ligacao.portaSelecionada().toInt(&numerica);
     emit eventoLigacao(QStringLiteral("Box perdida") + (numerica ? QStringLiteral(" em ") + com(numero) : QString()));
     emit listaPortasPedida();
-    if (!numerica)
+    const Ligacao::TrocaPerdida perdida = m_ligacao.trocaPerdida();
+    m_avisoBox.porta = numerica ? numero : 0;
+    m_avisoBox.codigo = perdida.codigo;
+    m_avisoBox.comando = perdida.comando;
+    if (!numerica) {
+        m_esperaBox.invalidate();
+        defineFaseBox(EsperaBox::Fase::Encerrada);
         return;
+    }
     m_portaAguardada = numero;
     m_esperaBox.start();
+    defineFaseBox(EsperaBox::Fase::Aguardando);
     m_timerReconexao->start();
     m_ligacao.defineTextoEstado(L(QStringLiteral("Aguardando Box")));
     emit eventoLigacao(QStringLiteral("Aguardando Box em %1 por até %2 s").arg(com(numero)).arg(LimiteEsperaBoxMs / 1000));
@@ -327,8 +411,10 @@ void Conexao::verificaReconexao()
     }
     if (m_esperaBox.elapsed() > LimiteEsperaBoxMs) {
         encerraEspera(QStringLiteral("Espera da Box encerrada: %1 não voltou").arg(com(m_portaAguardada)));
+        defineFaseBox(EsperaBox::Fase::Encerrada);
         return;
     }
+    defineFaseBox(EsperaBox::Fase::Aguardando); // the wait's progress
     if (!Portas::PortaExiste(m_portaAguardada))
         return;
     // A device that is back but cannot be opened yet (still being set up) is tried again later.
@@ -339,5 +425,6 @@ void Conexao::verificaReconexao()
     emit eventoLigacao(QStringLiteral("Box de volta em %1: reconectando").arg(com(m_portaAguardada)));
     emit listaPortasPedida();
     emit portaEscolhidaPedida(QString::number(m_portaAguardada));
+    defineFaseBox(EsperaBox::Fase::Reconectando);
     iniciaHandshake();
 }

@@ -52,6 +52,24 @@ public:
     int portaAguardada() const { return m_portaAguardada; }
     qint64 LimiteEsperaBoxMs = 10 * 60 * 1000;
 
+    // What the technician is told about a lost box, without blocking: what was lost, then the
+    // wait, the reconnection, and nothing once the phone is confirmed again.
+    struct EsperaBox {
+        enum class Fase {
+            Nenhuma,      // nothing to tell
+            Aguardando,   // lost; the COM number is watched
+            Reconectando, // back; the handshake runs
+            Encerrada,    // the wait ended without the box (time limit), or could not start
+        };
+        Fase fase = Fase::Nenhuma;
+        int porta = 0;
+        QString codigo;  // the requester of the exchange the box took with it ("" none)
+        QString comando; // its command
+        qint64 esperadoMs = 0;
+        qint64 limiteMs = 0;
+    };
+    const EsperaBox& esperaBox() const { return m_avisoBox; }
+
     QString legendaBotao() const { return m_legendaBotao; } // button 1 caption
     QString corStatus() const { return m_cor; }             // "Branco", "Amarelo", "Verde"
 
@@ -69,21 +87,33 @@ signals:
     // A COM number above the supported ones: the explanation (L("Porta 16")), and whether the
     // video about the ports may be offered (its address is configured).
     void portaAltaExplicada(bool ofereceVideo);
+    // The phone does not stop sending after an answer was cut. While connecting the
+    // connection has been ended already (`conectando`); otherwise the user is offered to
+    // disconnect (DesconectaSemFim).
+    void semFimAvisado(bool conectando);
+    void esperaBoxMudou(); // esperaBox() changed
+
+public:
+    // The user's answer to that offer: disconnects if the phone is still sending.
+    void DesconectaSemFim();
 
 private:
     void validaPorta();
     void verificaVersao();
+    void avaliaConsultaModelo();
     void conecta(int numero);
     // Opens the port of the number at 115200,N,8,1; on failure returns the port error.
     bool abrePorta(int numero, int* erro);
     void iniciaHandshake();
-    void desconecta();
+    void desconecta(const QString& motivo = QStringLiteral("Desconectado pelo usuário"));
     void aoPerderPorta();
+    void aoTelefoneNaoParar();
     void verificaReconexao();
     void encerraEspera(const QString& evento);
     void mostraLegenda(const QString& legenda);
     void mostraCor(const QString& cor);
     void mensagensModeloDesconhecido();
+    void defineFaseBox(EsperaBox::Fase fase);
 
     Sessao& m_sessao;
     Ligacao& m_ligacao;
@@ -92,6 +122,7 @@ private:
     QTimer* m_timerReconexao;
     QElapsedTimer m_esperaBox;
     int m_portaAguardada = 0;
+    EsperaBox m_avisoBox;
     QString m_legendaBotao;
     QString m_cor = QStringLiteral("Branco");
 };

@@ -204,9 +204,12 @@ QString textoSomenteLeitura()
 
 QString textoJaEmExecucao(const QString& pasta)
 {
-    return QStringLiteral("BR - O Vexador Tarrim já está aberto nesta pasta (%1). Use a janela aberta.\r\n\r\n"
-                          "US - Vexador Tarrim is already running on this folder (%1). Use the open window.\r\n\r\n"
-                          "ES - Vexador Tarrim ya está abierto en esta carpeta (%1). Use la ventana abierta.")
+    return QStringLiteral("BR - O Vexador Tarrim já está aberto nesta pasta (%1) e não responde. Aguarde ou feche-o "
+                          "antes de abrir outro.\r\n\r\n"
+                          "US - Vexador Tarrim is already open on this folder (%1) and does not answer. Wait, or "
+                          "close it before starting another.\r\n\r\n"
+                          "ES - Vexador Tarrim ya está abierto en esta carpeta (%1) y no responde. Espere o ciérrelo "
+                          "antes de abrir otro.")
         .arg(QDir::toNativeSeparators(pasta));
 }
 

@@ -50,7 +50,8 @@ QString textoSomenteLeitura();
 
 // ---- One program per application folder ----------------------------------------------------
 
-// The box of a second start that could not reach the running program.
+// The box of a second start that the running program did not answer (it hangs, or is still
+// loading): it is open on this folder and does not answer.
 QString textoJaEmExecucao(const QString& pasta);
 QString tituloJaEmExecucao();
 

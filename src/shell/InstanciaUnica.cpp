@@ -10,6 +10,7 @@
 namespace {
 
 const QByteArray PedidoFrente = QByteArrayLiteral("frente\n");
+const QByteArray PedidoAtendido = QByteArrayLiteral("ok\n");
 constexpr int EsperaContatoMs = 2000;
 
 QString caminhoCanonico(const QString& pasta)
@@ -51,9 +52,17 @@ InstanciaUnica::Situacao InstanciaUnica::assume()
         if (!chamada.waitForConnected(EsperaContatoMs))
             return Situacao::JaAbertaMuda;
         chamada.write(PedidoFrente);
-        const bool entregue = chamada.waitForBytesWritten(EsperaContatoMs);
+        // The system takes the call and the bytes even for a program that hangs: only its
+        // answer says that it came to the front.
+        bool atendida = chamada.waitForBytesWritten(EsperaContatoMs);
+        QByteArray resposta;
+        while (atendida && !resposta.contains('\n')) {
+            if (!chamada.bytesAvailable() && !chamada.waitForReadyRead(EsperaContatoMs))
+                atendida = false;
+            resposta += chamada.readAll();
+        }
         chamada.disconnectFromServer();
-        return entregue ? Situacao::JaAberta : Situacao::JaAbertaMuda;
+        return atendida && resposta.startsWith(PedidoAtendido.trimmed()) ? Situacao::JaAberta : Situacao::JaAbertaMuda;
     }
     m_trava = std::move(trava);
 
@@ -72,8 +81,10 @@ void InstanciaUnica::atendeChamada()
     while (QLocalSocket* chamada = m_servidor->nextPendingConnection()) {
         connect(chamada, &QLocalSocket::disconnected, chamada, &QObject::deleteLater);
         connect(chamada, &QLocalSocket::readyRead, this, [this, chamada] {
-            if (chamada->readAll().contains(PedidoFrente.trimmed()))
+            if (chamada->readAll().contains(PedidoFrente.trimmed())) {
+                chamada->write(PedidoAtendido);
                 emit outraPartida();
+            }
         });
     }
 }

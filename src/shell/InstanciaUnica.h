@@ -20,7 +20,7 @@ public:
     enum class Situacao {
         Primeira,     // this process is the folder's program
         JaAberta,     // another runs on the folder and was asked to come to the front
-        JaAbertaMuda, // another holds the folder but could not be reached
+        JaAbertaMuda, // another holds the folder but did not answer (it hangs, or is still loading)
     };
     // Takes the folder (once). A folder where no lock can be made (read only) cannot hold two
     // writers either: the start goes on as the first.

@@ -60,16 +60,79 @@ Ligacao::Ligacao(QObject* pai)
     connect(m_timer1, &QTimer::timeout, this, &Ligacao::primeiraLeitura);
     connect(m_timer2, &QTimer::timeout, this, &Ligacao::leiturasSeguintes);
     connect(m_timerDescarte, &QTimer::timeout, this, &Ligacao::leituraDoDescarte);
+    // Bytes after an answer the quiet poll closed: counted until the line has rested as long
+    // as the discard of a cut answer waits.
+    m_timerContinuacao = new QTimer(this);
+    m_timerContinuacao->setObjectName(QStringLiteral("TimerContinuacao"));
+    m_timerContinuacao->setSingleShot(true);
+    connect(m_timerContinuacao, &QTimer::timeout, this, [this] {
+        if (m_fase != Fase::Ociosa)
+            return;
+        registraDescartados(QString());
+        contaContinuacao();
+    });
+}
+
+void Ligacao::contaContinuacao()
+{
+    m_timerContinuacao->stop();
+    const QString codigo = std::exchange(m_codigoUltimaResposta, QString());
+    const qint64 n = std::exchange(m_continuacao, 0);
+    if (n > 0 && !codigo.isEmpty() && codigo != SemRequisitante)
+        emit respostaContinuou(codigo, n);
 }
 
 Ligacao::~Ligacao() = default;
 
 void Ligacao::defineEstado(EstadoLigacao estado)
 {
+    if (estado == EstadoLigacao::Desconectada)
+        m_reservada = false;
     if (m_estado == estado)
         return;
     m_estado = estado;
     emit estadoMudou(m_estado);
+    if (m_estado == EstadoLigacao::Ociosa && !m_pendente.isEmpty())
+        // After the delivery that made the link idle has ended.
+        QTimer::singleShot(0, this, &Ligacao::enviaPendente);
+}
+
+void Ligacao::voltaAoRepouso()
+{
+    if (m_reservada) {
+        defineTextoEstado(L(QStringLiteral("Conectando")));
+        defineEstado(EstadoLigacao::Conectando);
+        return;
+    }
+    defineTextoEstado(L(QStringLiteral("Conectado")));
+    defineEstado(EstadoLigacao::Ociosa);
+}
+
+void Ligacao::confirmaConexao()
+{
+    if (!m_reservada)
+        return;
+    m_reservada = false;
+    if (m_estado != EstadoLigacao::Desconectada && m_fase == Fase::Ociosa)
+        voltaAoRepouso();
+}
+
+void Ligacao::pedeQuandoLivre(const QString& comando)
+{
+    m_pendente = comando;
+    emit comandoPendenteMudou(m_pendente);
+    if (m_estado == EstadoLigacao::Ociosa)
+        QTimer::singleShot(0, this, &Ligacao::enviaPendente);
+}
+
+void Ligacao::enviaPendente()
+{
+    // Another command may have taken the link first: the next return to idle sends it.
+    if (m_pendente.isEmpty() || m_estado != EstadoLigacao::Ociosa)
+        return;
+    const QString comando = std::exchange(m_pendente, QString());
+    emit comandoPendenteMudou(QString());
+    pede(SemRequisitante, comando);
 }
 
 void Ligacao::defineTextoEstado(const QString& texto)
@@ -104,7 +167,8 @@ void Ligacao::defineModeloBox(const QString& box)
 void Ligacao::mostraComunicando()
 {
     defineTextoEstado(L(QStringLiteral("Comunicando")));
-    defineEstado(EstadoLigacao::Ocupada);
+    // The handshake's own exchanges leave the link in "2": nothing else may start meanwhile.
+    defineEstado(m_reservada ? EstadoLigacao::Conectando : EstadoLigacao::Ocupada);
     defineLegendaPrincipal(L(QStringLiteral("Comunicando")) + QStringLiteral("..."));
 }
 
@@ -122,6 +186,7 @@ void Ligacao::EnviaComando()
     m_coleta.toma(&antes);
     m_timerDescarte->stop();
     registraDescartados(m_fase == Fase::Descarte ? m_codigoDescarte : QString());
+    contaContinuacao();
     m_fase = Fase::Ociosa;
     m_alemDoLimite = {};
     m_cortadaNoLimite = false;
@@ -212,6 +277,10 @@ void Ligacao::recebe()
         return;
     if (m_fase != Fase::Troca) {
         m_coleta.acrescenta(bytes, 0, &m_descarte);
+        if (m_fase == Fase::Ociosa && !m_codigoUltimaResposta.isEmpty()) {
+            m_continuacao += bytes.size();
+            m_timerContinuacao->start(PollsSilenciososNoDescarte * m_timer2->interval());
+        }
         return;
     }
     // Before its first poll the answer is only its leading line break.
@@ -252,8 +321,7 @@ void Ligacao::falhaNaLeitura()
         perdeDispositivo();
         return;
     }
-    defineTextoEstado(L(QStringLiteral("Conectado")));
-    defineEstado(EstadoLigacao::Ociosa);
+    voltaAoRepouso();
     // The answer will not be delivered (the requester code keeps its value): the asker
     // stops waiting.
     emit erroPedido(descricao, static_cast<int>(erro));
@@ -286,6 +354,7 @@ void Ligacao::perdeDispositivo()
     // included) must not be delivered to the window that asked for this one.
     m_requisitante = SemRequisitante;
     QPointer<Troca> perdida = std::exchange(m_troca, nullptr);
+    m_trocaPerdida = perdida ? TrocaPerdida{perdida->codigo(), perdida->comando(), m_console.size()} : TrocaPerdida{};
     defineTextoEstado(L(QStringLiteral("Desconectado")));
     defineEstado(EstadoLigacao::Desconectada);
     emit portaPerdida();
@@ -293,7 +362,6 @@ void Ligacao::perdeDispositivo()
         emit trocaCancelada(perdida->codigo(), Troca::Motivo::LigacaoPerdida);
         perdida->cancela(Troca::Motivo::LigacaoPerdida);
     }
-    QTimer::singleShot(0, this, [this] { emit mensagemPedida(QStringLiteral("MSG_PORTA"), m_portaSelecionada); });
 }
 
 void Ligacao::erroForaDaTroca(int erro)
@@ -354,6 +422,8 @@ void Ligacao::EntregaResposta()
     // From now on what arrives belongs to no answer: the rest of a cut one is waited for.
     m_fase = m_cortadaNoLimite ? Fase::Descarte : Fase::Ociosa;
     m_codigoDescarte = codigo;
+    m_codigoUltimaResposta = codigo;
+    m_continuacao = 0;
     emit respostaColetada(codigo, R);
     // Answered while still in flight: the asker may look at the link (requester, mirroring).
     if (Troca* t = m_troca.data())
@@ -364,14 +434,15 @@ void Ligacao::EntregaResposta()
         // Busy until the phone has finished the answer that was cut.
         mostraComunicando();
         m_silenciosos = 0;
+        m_tempoDescarte.start();
+        m_semFimAvisado = false;
         m_timerDescarte->start();
     } else {
         if (m_fase == Fase::Descarte) { // the port was closed during the delivery
             m_fase = Fase::Ociosa;
             registraDescartados(codigo);
         }
-        defineTextoEstado(L(QStringLiteral("Conectado")));
-        defineEstado(EstadoLigacao::Ociosa);
+        voltaAoRepouso();
     }
     emit respostaEntregue(codigo);
 }
@@ -390,8 +461,14 @@ void Ligacao::leituraDoDescarte()
     recebe();
     Pedaco pedaco;
     m_coleta.toma(&pedaco, true);
-    if (DescarteTermina(pedaco, &m_silenciosos))
+    if (DescarteTermina(pedaco, &m_silenciosos)) {
         terminaDescarte();
+        return;
+    }
+    if (!m_semFimAvisado && m_tempoDescarte.elapsed() >= LimiteSemFimMs) {
+        m_semFimAvisado = true;
+        emit telefoneNaoPara(m_codigoDescarte);
+    }
 }
 
 void Ligacao::terminaDescarte()
@@ -400,8 +477,7 @@ void Ligacao::terminaDescarte()
     m_fase = Fase::Ociosa;
     registraDescartados(m_codigoDescarte);
     defineLegendaPrincipal(Globais::instancia().TituloPrincipal);
-    defineTextoEstado(L(QStringLiteral("Conectado")));
-    defineEstado(EstadoLigacao::Ociosa);
+    voltaAoRepouso();
 }
 
 void Ligacao::registraDescartados(const QString& codigo)
@@ -410,6 +486,12 @@ void Ligacao::registraDescartados(const QString& codigo)
         return;
     const Descarte descarte = std::exchange(m_descarte, {});
     emit bytesDescartados(codigo, descarte);
+    // The rest of a cut answer: its window is told how much it did not get.
+    if (!codigo.isEmpty()) {
+        m_continuacao = descarte.total();
+        m_codigoUltimaResposta = codigo;
+        contaContinuacao();
+    }
 }
 
 void Ligacao::paraLeituras()
@@ -422,6 +504,7 @@ void Ligacao::paraLeituras()
     Pedaco pedaco;
     m_coleta.toma(&pedaco);
     registraDescartados(descartando ? m_codigoDescarte : QString());
+    contaContinuacao();
 }
 
 void Ligacao::largaTroca(const QString& motivo)

@@ -2,6 +2,7 @@
 #include "shell/RegrasTroca.h"
 #include "shell/Troca.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -86,9 +87,36 @@ public:
     const RegrasTroca::Descarte& alemDoLimite() const { return m_alemDoLimite; }
     // True while the rest of a cut answer is being discarded (the link is busy, "3").
     bool descartando() const { return m_fase == Fase::Descarte; }
+    // How long the phone may go on sending after its answer was cut before telefoneNaoPara.
+    qint64 LimiteSemFimMs = 5000;
 
     // Used by the connection logic of the shell only.
     void defineEstado(EstadoLigacao estado);
+    // The connection's handshake owns the link from its first command until the phone is
+    // confirmed: meanwhile no window's command is taken and the link returns to "2"
+    // (Conectando), never to idle, between the handshake's own exchanges. Going to "0" ends it.
+    void reservaParaConexao() { m_reservada = true; }
+    // The phone is confirmed: the link is idle (when no exchange is in flight) and any
+    // command left pending goes out.
+    void confirmaConexao();
+    bool reservada() const { return m_reservada; }
+    // True while an exchange is in flight or the rest of a cut answer is being discarded.
+    bool trocaEmCurso() const { return m_fase != Fase::Ociosa; }
+
+    // A command that must reach the phone whatever window asked for it (the "/q" that ends
+    // the buttons test): sent for nobody ("0") as soon as the link is idle and confirmed,
+    // after a reconnection too. It survives the window that asked; a user's disconnect drops it.
+    void pedeQuandoLivre(const QString& comando);
+    QString comandoPendente() const { return m_pendente; }
+    // The exchange the last lost box took with it (codigo "" when none was in flight): the
+    // requester, the command and how many characters of its answer had arrived.
+    struct TrocaPerdida {
+        QString codigo;
+        QString comando;
+        qsizetype recebidos = 0;
+    };
+    TrocaPerdida trocaPerdida() const { return m_trocaPerdida; }
+
     // Stops the polling of an answer (the port is being closed).
     void paraLeituras();
     // The user ends the link while a command is in flight: the exchange is abandoned (logged as
@@ -115,9 +143,13 @@ signals:
     // The device behind the port is gone (unplugged box, vanished line). The link has already
     // closed the port and gone to "0" (St1 L("Desconectado")); the session forgets the
     // regulatory number; the shell
-    // shows the rest of the disconnected state. Then the waiting window is told
-    // (its exchange cancelled) and "MSG_PORTA" is shown once, after the current tick has ended.
+    // shows the rest of the disconnected state and tells what was lost (trocaPerdida). Then
+    // the waiting window is told (its exchange cancelled).
     void portaPerdida();
+    // The answer of `codigo` was cut and the phone has gone on sending for LimiteSemFimMs: it
+    // does not stop (an endless answer, a flooding box). Told once per answer; the link stays
+    // busy discarding until the phone stops or the user disconnects.
+    void telefoneNaoPara(const QString& codigo);
 
     // --- what the technician is told (the main window shows it; the link shows nothing)
     // The message of a dictionary key with the COM number ("MSG_PORTA").
@@ -129,11 +161,16 @@ signals:
 
     // --- what the session log records
     void comandoEnviado(const QString& codigo, const QString& comando); // written to the port
+    void comandoPendenteMudou(const QString& comando); // "" once the pending command went out
     void respostaColetada(const QString& codigo, const QString& R);     // complete, before delivery
     void trocaInterrompida(const QString& codigo, const QString& R, const QString& motivo);
     // Bytes that belong to no answer were discarded: the rest of the answer of `codigo` after
     // its cut, or (codigo "") bytes that arrived outside any exchange.
     void bytesDescartados(const QString& codigo, const RegrasTroca::Descarte& descarte);
+    // The phone went on sending after the answer of `codigo` was closed (the rest of a cut
+    // answer, or what came after the quiet poll that ended it): `caracteres` were not read.
+    // Told once the phone is quiet again, or when the next command is sent.
+    void respostaContinuou(const QString& codigo, qint64 caracteres);
 
 private:
     enum class Fase { Ociosa, Troca, Descarte };
@@ -158,6 +195,11 @@ private:
     void perdeDispositivo();
     void erroForaDaTroca(int erro);
     void espelha();
+    // The link has no exchange left: idle ("1"), or back to "2" while the handshake owns it.
+    void voltaAoRepouso();
+    void enviaPendente();
+    // Tells the window of the last answer how much came after it, and forgets it.
+    void contaContinuacao();
 
     QSerialPort* m_porta;
     QTimer* m_timer1;
@@ -182,4 +224,12 @@ private:
     int m_contadorLeitura = 0;
     int m_ultimoErro = 0; // last error the port reported since it was opened
     bool m_verificacaoPendente = false;
+    bool m_reservada = false;
+    TrocaPerdida m_trocaPerdida;
+    QElapsedTimer m_tempoDescarte;
+    QTimer* m_timerContinuacao;
+    QString m_codigoUltimaResposta; // the answer the next stray bytes follow ("" none)
+    qint64 m_continuacao = 0;
+    bool m_semFimAvisado = false;
+    QString m_pendente;
 };

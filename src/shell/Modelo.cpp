@@ -7,6 +7,12 @@ QString NomeDoModelo(const QString& numero)
     return PerfilModelo::doNumero(numero).nome;
 }
 
+bool ModeloDaPlaca(const QString& numero, const QString& modelo)
+{
+    const QString daPlaca = NomeDoModelo(numero);
+    return !daPlaca.isEmpty() && daPlaca == modelo;
+}
+
 NumeroExtraido ExtraiNumeroModelo(const QString& console)
 {
     // Positions counted from 1, 0 meaning "not found", as the rule is stated.

@@ -7,6 +7,10 @@
 // Whole, case-sensitive match.
 QString NomeDoModelo(const QString& numero);
 
+// True when `modelo` is the model the board's own regulatory number names (identified from the
+// board), false when it was chosen by hand or the number could not be read.
+bool ModeloDaPlaca(const QString& numero, const QString& modelo);
+
 // The number cut out of the answer to "syscfg print RMd#" as it stands in the console.
 // The number starts four characters after the first "#" and ends two characters before the
 // first "[" (positions that fit the echo's and the number's line ends after the LF expansion).

@@ -53,6 +53,9 @@ RegistroSessao::RegistroSessao(Sessao& sessao, const QString& pasta, QObject* pa
     });
     connect(&m_ligacao, &Ligacao::bytesDescartados, this, &RegistroSessao::registraDescartados);
     connect(&m_ligacao, &Ligacao::trocaInterrompida, this, &RegistroSessao::registraInterrupcao);
+    connect(&m_ligacao, &Ligacao::respostaContinuou, this, [this](const QString& codigo, qint64 caracteres) {
+        registraEvento(quem(codigo) + QStringLiteral(" | o telefone continuou enviando: %1 caracteres não lidos").arg(caracteres));
+    });
 }
 
 void RegistroSessao::acompanha(Conexao& conexao)

@@ -38,11 +38,14 @@ int LimiteDeLeituras(const QString& modeloBox)
 Fim PrimeiraLeitura(const QString& modeloBox, const QString& codigo, const QString& comando, Pedaco pedaco)
 {
     // The prompt shortcut reads the box model as a number; the model query always waits for
-    // the following polls, and so does the gas gauge, which prints its prompt early.
+    // the following polls. The gas gauge's answer ends with its prompt, whichever poll brings
+    // it (its pause comes before the prompt, and is waited out by the following polls).
     if (modeloBox.toInt() == 1 && codigo != CodigoGasGauge && comando != ComandoModelo && pedaco.temPrompt)
         return Fim::Completa;
-    if (pedaco.vazio())
+    if (codigo == CodigoGasGauge && pedaco.temPrompt)
         return Fim::Completa;
+    // Nothing yet is not an answer: a phone still busy (just back after a reconnection) starts
+    // later than one poll. The following polls end it once the line has been quiet long enough.
     return Fim::Continua;
 }
 

@@ -29,9 +29,9 @@ enum class Fim {
     Cortada,  // complete because the tick limit ended it while the phone was still sending
 };
 
-// The first poll, one tick after sending. Completa either by the prompt shortcut (chunk
-// appended) or because nothing came (the answer is the bare line break); Continua otherwise,
-// with the tick counter at 1.
+// The first poll, one tick after sending. Completa by the prompt shortcut (chunk appended);
+// Continua otherwise, with the tick counter at 1 — also when nothing came yet: an answer is
+// never closed before the line has been quiet for the following polls' rule.
 Fim PrimeiraLeitura(const QString& modeloBox, const QString& codigo, const QString& comando, Pedaco pedaco);
 // A following poll; `contador` is the tick counter before this tick (it grows by one when the
 // answer continues).

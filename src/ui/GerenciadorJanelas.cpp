@@ -12,6 +12,12 @@
 GerenciadorJanelas::GerenciadorJanelas(Sessao& sessao, QMdiArea* area, QObject* pai)
     : QObject(pai), m_sessao(sessao), m_ligacao(sessao.ligacao()), m_area(area)
 {
+    // The phone went on sending after an answer was closed: the window that asked says so
+    // next to its verdict (if it is still open).
+    connect(&m_ligacao, &Ligacao::respostaContinuou, this, [this](const QString& codigo, qint64 caracteres) {
+        if (JanelaFilha* j = aberta(m_ultimaJanela.value(codigo)))
+            j->respostaContinuou(caracteres);
+    });
 }
 
 void GerenciadorJanelas::registra(DescritorJanela descritor)
@@ -55,6 +61,7 @@ Troca* GerenciadorJanelas::pede(const QString& nome, const QString& codigo, cons
     const DescritorJanela* d = descritor(nome);
     const bool recria = d && !d->entregaSoAberta;
     connect(troca, &Troca::respondida, this, [this, nome, codigo, recria](const QString& R, const QString& A) {
+        m_ultimaJanela.insert(codigo, nome);
         JanelaFilha* j = aberta(nome);
         if (!j && recria)
             j = mostra(nome);

@@ -76,4 +76,5 @@ private:
     QMdiArea* m_area;
     QHash<QString, DescritorJanela> m_descritores;
     QHash<QString, QPointer<JanelaFilha>> m_abertas;
+    QHash<QString, QString> m_ultimaJanela; // requester code → the window its last answer went to
 };

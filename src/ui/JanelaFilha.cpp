@@ -1,4 +1,7 @@
 #include "ui/JanelaFilha.h"
+#include "i18n/Dicionario.h"
+
+#include <QLabel>
 #include "ui/MenuJanelas.h"
 
 #include "shell/Globais.h"
@@ -43,7 +46,33 @@ Sessao& JanelaFilha::sessao() const
 bool JanelaFilha::solicita(const QString& codigo, const QString& comando, bool espelhada)
 {
     const auto modo = espelhada ? Ligacao::Modo::Espelhada : Ligacao::Modo::Normal;
-    return !m_janelas.pede(objectName(), codigo, comando, modo)->recusada();
+    const bool enviado = !m_janelas.pede(objectName(), codigo, comando, modo)->recusada();
+    if (enviado && m_notaContinuou)
+        m_notaContinuou->hide(); // it belonged to the previous answer
+    return enviado;
+}
+
+QString JanelaFilha::textoRespostaContinuou(qint64 caracteres)
+{
+    return L(QStringLiteral("RESPOSTA_CONTINUOU")).arg(caracteres);
+}
+
+void JanelaFilha::respostaContinuou(qint64 caracteres)
+{
+    if (!m_notaContinuou) {
+        m_notaContinuou = new QLabel(this);
+        m_notaContinuou->setObjectName(QStringLiteral("lbRespostaContinuou"));
+        m_notaContinuou->setTextFormat(Qt::PlainText);
+        m_notaContinuou->setWordWrap(true);
+        m_notaContinuou->setMargin(4);
+        m_notaContinuou->setStyleSheet(QStringLiteral("QLabel { background: #fff3c4; color: black; }"));
+    }
+    m_notaContinuou->setText(textoRespostaContinuou(caracteres));
+    const int largura = width() - 8;
+    const int altura = m_notaContinuou->heightForWidth(largura);
+    m_notaContinuou->setGeometry(4, height() - altura - 4, largura, altura);
+    m_notaContinuou->show();
+    m_notaContinuou->raise();
 }
 
 QWidget* JanelaFilha::conteudo() const
@@ -166,7 +195,8 @@ bool JanelaFilha::event(QEvent* e)
             QPointer<QWidget> novo = qobject_cast<QWidget*>(static_cast<QChildEvent*>(e)->child());
             if (novo && novo != m_rolagem)
                 QTimer::singleShot(0, this, [this, novo] {
-                    if (novo && novo->parentWidget() == this && !novo->isWindow())
+                    // The note about an answer that went on floats over the window's foot.
+                    if (novo && novo->parentWidget() == this && !novo->isWindow() && novo != m_notaContinuou)
                         adota(novo, m_conteudo, m_elastico);
                 });
         }

@@ -52,6 +52,12 @@ public:
     // The answer this window waited for will not come (link lost, a failed poll): stop
     // progress, give the buttons back.
     virtual void esperaCancelada() {}
+    // The phone went on sending after this window's last answer was closed: `caracteres` were
+    // not read. Said beside the verdict until the window asks again (a note at its foot; a
+    // window with a status line says it there).
+    virtual void respostaContinuou(qint64 caracteres);
+    // The text of that note, in the current language.
+    static QString textoRespostaContinuou(qint64 caracteres);
 
     // The centring rule: left = main width/2 - own width/2,
     // top = main height/2 - 1050 twips - own height/2.
@@ -75,6 +81,7 @@ private:
     QSize tamanhoDoDesenho(const QList<QWidget*>& controles) const;
 
     GerenciadorJanelas& m_janelas;
+    class QLabel* m_notaContinuou = nullptr;
     bool m_temFlag;
     QSize m_natural;
     QScrollArea* m_rolagem = nullptr;

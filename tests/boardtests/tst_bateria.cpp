@@ -10,8 +10,10 @@
 #include "i18n/Dicionario.h"
 #include "rails/Veredito.h"
 #include "shell/Globais.h"
+#include "shell/Ligacao.h"
 #include "ui/Controles.h"
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QTemporaryFile>
 #include <QTest>
@@ -161,6 +163,19 @@ void TstBateria::leituraNaBancada()
     AmbienteJanelas amb;
     QVERIFY(amb.conecta(bancada.dispositivo(), "IP 7", "A1660"));
 
+    // The gas gauge answers at once on this board: its answer is complete at the poll that
+    // brought its prompt, not after a hundred quiet polls.
+    QElapsedTimer gasGauge;
+    qint64 gasGaugeMs = -1;
+    connect(&amb.ligacao, &Ligacao::comandoEnviado, this, [&](const QString& codigo, const QString&) {
+        if (codigo == QLatin1String("19"))
+            gasGauge.start();
+    });
+    connect(&amb.ligacao, &Ligacao::respostaEntregue, this, [&](const QString& codigo) {
+        if (codigo == QLatin1String("19"))
+            gasGaugeMs = gasGauge.elapsed();
+    });
+
     // With the link idle the window reads at once when it opens.
     auto* janela = amb.janelas.mostra<Bateria>("Bateria");
     QVERIFY(janela);
@@ -184,6 +199,7 @@ void TstBateria::leituraNaBancada()
     QVERIFY(!janela->findChild<QWidget*>("lbVar")->isVisible());
     QVERIFY(amb.aguardaOcioso());
     QCOMPARE(amb.ligacao.requisitante(), QString("0"));
+    QVERIFY2(gasGaugeMs >= 0 && gasGaugeMs < 2500, qPrintable(QString::number(gasGaugeMs)));
 
     // A second reading clears the values first.
     janela->btBateria_Click();

@@ -11,6 +11,9 @@
 #include "shell/Ligacao.h"
 #include "shell/RegistroSessao.h"
 #include "shell/janelas/Inicial.h"
+#include "boardtests/janelas/JanelaTestePlaca.h"
+#include "ui/GerenciadorJanelas.h"
+#include "ui/JanelaFilha.h"
 
 #include <QFile>
 #include <QLabel>
@@ -82,6 +85,7 @@ private slots:
     void corteNoLimite_data();
     void corteNoLimite();
     void bytesForaDaTroca();
+    void continuacaoNaJanela();
     void desconectarDuranteResposta();
 
 private:
@@ -113,6 +117,11 @@ void TstDescarte::corteNoLimite()
     QStringList respostas;
     registraEntrega(l, "4", [&](const QString& R, const QString&) { respostas << R; });
 
+    QList<QPair<QString, qint64>> continuou;
+    connect(&l, &Ligacao::respostaContinuou, this, [&](const QString& c, qint64 n) { continuou.append({c, n}); });
+    qint64 descartados = 0;
+    connect(&l, &Ligacao::bytesDescartados, this, [&](const QString&, const RegrasTroca::Descarte& d) { descartados += d.total(); });
+
     QVERIFY(solicita(l, "4", "syscfg list"));
     QTRY_VERIFY_WITH_TIMEOUT(!respostas.isEmpty(), 40000);
     const QString cortada = respostas.first();
@@ -129,6 +138,9 @@ void TstDescarte::corteNoLimite()
     QCOMPARE(st1(w), L("Conectado"));
     QCOMPARE(w.windowTitle(), Globais::instancia().TituloPrincipal);
     QCOMPARE(l.txtConsole(), cortada); // the late bytes never reached the console
+    // The window that asked is told how much it did not get.
+    QVERIFY(descartados > 0);
+    QCOMPARE(continuou, (QList<QPair<QString, qint64>>{{QStringLiteral("4"), descartados}}));
 
     // The next answer holds only its own bytes.
     QVERIFY(solicita(l, "4", "nandsize"));
@@ -189,6 +201,30 @@ void TstDescarte::bytesForaDaTroca()
     // Logged before the command that found them.
     QVERIFY(registro.indexOf("fora de uma troca") < registro.lastIndexOf("| comando\n    > nandsize\r"));
     QVERIFY(registro.indexOf("fora de uma troca") > registro.indexOf("| comando\n    > nandsize\r"));
+}
+
+void TstDescarte::continuacaoNaJanela()
+{
+    // The answer ends at the quiet poll and the phone goes on: the window that asked says,
+    // beside its verdict, how much was not read, and so does the session log.
+    Bancada b;
+    QVERIFY(b.inicia({"--lento", "1500", "--pedaco", "40"}, 0));
+    Inicial w;
+    Ligacao& l = w.ligacao();
+    QVERIFY(AbreLigacao(l, b.dispositivo()));
+    QList<QPair<QString, qint64>> continuou;
+    connect(&l, &Ligacao::respostaContinuou, this, [&](const QString& c, qint64 n) { continuou.append({c, n}); });
+    // Asked for the window: its answer opens it.
+    QVERIFY(!w.janelas().pede("Outros", "17", "nandsize")->recusada());
+    QTRY_COMPARE_WITH_TIMEOUT(continuou.size(), 1, 8000);
+    auto* janela = qobject_cast<JanelaTestePlaca*>(w.janelas().aberta("Outros"));
+    QVERIFY(janela);
+    QCOMPARE(continuou.first(), (QPair<QString, qint64>{QStringLiteral("17"), 33}));
+    QVERIFY2(janela->lbStatus().endsWith(L("RESPOSTA_CONTINUOU").arg(33)), qPrintable(janela->lbStatus()));
+    QVERIFY(log(w).contains("Outros (17) | o telefone continuou enviando: 33 caracteres não lidos"));
+    // Told once.
+    QTest::qWait(1000);
+    QCOMPARE(continuou.size(), 1);
 }
 
 void TstDescarte::desconectarDuranteResposta()

@@ -83,6 +83,9 @@ private slots:
     void portaAcimaDe16();
     void semPorta();
     void respostaSemFim();
+    void numeroIlegivel();
+    void semFimDepoisDeConectado_data();
+    void semFimDepoisDeConectado();
 
     void bancoAusenteNoInicio();
     void caixaModelo_data();
@@ -191,9 +194,13 @@ void TstInicial::caixaMuda()
     QCOMPARE(w.ligacao().estado(), EstadoLigacao::Conectando);
     clica(w, 1); // connecting: the button does nothing
     QCOMPARE(w.ligacao().estado(), EstadoLigacao::Conectando);
-    // The box answers nothing: a bare line break ends the exchange at the first poll.
-    QTRY_COMPARE_WITH_TIMEOUT(w.ligacao().estado(), EstadoLigacao::Ociosa, 2000);
+    // The box answers nothing: a bare line break ends the exchange once the line has been quiet
+    // for the following polls' rule. The link
+    // stays the handshake's ("2", "Conectando") until a phone is confirmed, so nothing is sent.
+    QTRY_VERIFY_WITH_TIMEOUT(w.ligacao().porta()->isOpen() && !w.ligacao().trocaEmCurso(), 2000);
     QCOMPARE(w.ligacao().txtConsole(), QStringLiteral("\r\n"));
+    QCOMPARE(w.ligacao().estado(), EstadoLigacao::Conectando);
+    QCOMPARE(filho<QLabel>(w, "St1")->text(), L("Conectando"));
     QCOMPARE(muda.registro(), QByteArray("syscfg print RMd#\r"));
 
     // A second board appears meanwhile: the list rebuilt after the time-out shows it.
@@ -352,15 +359,16 @@ void TstInicial::respostaSemFim()
     QVERIFY(b.inicia({"--sem-fim"}, PortaBancada));
     Inicial w;
     w.show();
+    w.ligacao().LimiteSemFimMs = 60000; // the user gives up first here
     QElapsedTimer relogio;
     relogio.start();
     clica(w, 1);
     // The connection answer never ends: it is cut at tick 200 of the 100 ms poll, and the link
-    // stays busy while the box goes on sending.
+    // stays the handshake's while the box goes on sending.
     QTRY_VERIFY_WITH_TIMEOUT(w.ligacao().descartando(), 25000);
     const qint64 ms = relogio.elapsed();
     QVERIFY2(ms > 19500 && ms < 22500, qPrintable(QString::number(ms)));
-    QCOMPARE(w.ligacao().estado(), EstadoLigacao::Ocupada);
+    QCOMPARE(w.ligacao().estado(), EstadoLigacao::Conectando);
     QCOMPARE(w.findChild<QLabel*>(QStringLiteral("St1"))->text(), L("Comunicando"));
     QVERIFY(w.ligacao().porta()->isOpen());
     // The program is usable: disconnecting works at once, though the box still sends.
@@ -368,6 +376,71 @@ void TstInicial::respostaSemFim()
     QCOMPARE(w.ligacao().estado(), EstadoLigacao::Desconectada);
     QVERIFY(!w.ligacao().porta()->isOpen());
     QCOMPARE(w.conexao().corStatus(), QStringLiteral("Branco"));
+    QCOMPARE(m_caixas->roteiro.textos(), QStringList());
+
+    // Left alone, connecting ends by itself once the phone has gone on sending past the bound,
+    // and says why.
+    w.ligacao().LimiteSemFimMs = 1000;
+    relogio.restart();
+    w.findChild<QComboBox*>("cbPortas")->setCurrentText(QString::number(PortaBancada));
+    clica(w, 1);
+    QTRY_COMPARE_WITH_TIMEOUT(w.ligacao().estado(), EstadoLigacao::Desconectada, 30000);
+    QVERIFY2(relogio.elapsed() < 25000, qPrintable(QString::number(relogio.elapsed())));
+    QVERIFY(!w.ligacao().porta()->isOpen());
+    QCOMPARE(w.botao(1)->text(), L("Conectar"));
+    QCOMPARE(w.conexao().corStatus(), QStringLiteral("Branco"));
+    QCOMPARE(m_caixas->roteiro.textos(), QStringList{L("SEM_FIM_CONEXAO")});
+}
+
+void TstInicial::numeroIlegivel()
+{
+    // Bytes that are not text before the answer: the number cannot be read. It is read once
+    // more, then the model is said to be not identified (the user picks it); the link is usable.
+    Bancada b;
+    QVERIFY(b.inicia({"--lixo", "--modelo", "IP X"}, PortaBancada));
+    Inicial w;
+    clica(w, 1);
+    QVERIFY(QTest::qWaitFor([&] {
+        return w.conexao().corStatus() == QLatin1String("Verde") && !w.conexao().timerVerificaVersao()->isActive()
+               && w.ligacao().estado() == EstadoLigacao::Ociosa;
+    }, 10000));
+    QCOMPARE(m_caixas->roteiro.textos(), (QStringList{texto("MSG_ERRO_NAND"), texto("MSG_SELECIONE_MODELO")}));
+    QCOMPARE(filho<QLabel>(w, "lbModelo")->text(), QString());
+    QCOMPARE(b.registro(), QByteArray("syscfg print RMd#\rsyscfg print RMd#\r"));
+}
+
+void TstInicial::semFimDepoisDeConectado_data()
+{
+    QTest::addColumn<bool>("desconecta");
+    QTest::newRow("the user disconnects") << true;
+    QTest::newRow("the user waits") << false;
+}
+
+void TstInicial::semFimDepoisDeConectado()
+{
+    // A reading whose answer never ends: after the bound the technician is told and offered
+    // to disconnect; the answer "No" leaves the link discarding, as before.
+    QFETCH(bool, desconecta);
+    Bancada b;
+    QVERIFY(b.inicia({"--sem-fim"}, PortaBancada));
+    Inicial w;
+    w.ligacao().LimiteSemFimMs = 1000;
+    QVERIFY(AbreLigacao(w.ligacao(), b.dispositivo()));
+    m_caixas->roteiro.respostas = {desconecta ? Dialogos::Resposta::Sim : Dialogos::Resposta::Nao};
+    QVERIFY(solicita(w.ligacao(), "99", "pmuadc --read all"));
+    QTRY_VERIFY_WITH_TIMEOUT(w.ligacao().descartando(), 25000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_caixas->roteiro.textos(), QStringList{L("SEM_FIM_PERGUNTA")}, 5000);
+    QCOMPARE(m_caixas->roteiro.mostradas.first().caixa.botoes, Dialogos::Botoes::SimNao);
+    if (desconecta) {
+        QCOMPARE(w.ligacao().estado(), EstadoLigacao::Desconectada);
+        QVERIFY(!w.ligacao().porta()->isOpen());
+    } else {
+        QCOMPARE(w.ligacao().estado(), EstadoLigacao::Ocupada);
+        QVERIFY(w.ligacao().descartando());
+    }
+    // Asked once per answer.
+    QTest::qWait(1500);
+    QCOMPARE(m_caixas->roteiro.mostradas.size(), 1);
 }
 
 void TstInicial::bancoAusenteNoInicio()

@@ -12,6 +12,7 @@
 #include <QtTest>
 
 #include <csignal>
+#include <future>
 
 namespace {
 
@@ -42,6 +43,8 @@ public:
     int codigo() const { return m_processo.exitCode(); }
     QString saida() { return QString::fromLocal8Bit(m_processo.readAll()); }
     void mata() { ::kill(pid_t(m_processo.processId()), SIGKILL), m_processo.waitForFinished(); }
+    void para() { ::kill(pid_t(m_processo.processId()), SIGSTOP); }
+    void continua() { ::kill(pid_t(m_processo.processId()), SIGCONT); }
 
 private:
     QProcess m_processo;
@@ -65,11 +68,23 @@ void TstInstanciaUnica::segundaPartidaChamaAPrimeira()
     QCOMPARE(primeira.assume(), InstanciaUnica::Situacao::Primeira);
 
     {
-        // The same folder by another spelling of its path.
-        InstanciaUnica segunda(pasta.path() + QStringLiteral("/./"));
-        QCOMPARE(segunda.assume(), InstanciaUnica::Situacao::JaAberta);
+        // The same folder by another spelling of its path. The first answers from its event
+        // loop, so the second start runs beside it.
+        auto segunda = std::async(std::launch::async, [&] {
+            InstanciaUnica s(pasta.path() + QStringLiteral("/./"));
+            return s.assume();
+        });
+        QVERIFY(QTest::qWaitFor([&] { return segunda.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }, 10000));
+        QCOMPARE(segunda.get(), InstanciaUnica::Situacao::JaAberta);
     }
     QTRY_COMPARE(chamadas.size(), 1);
+
+    {
+        // The first hangs (its event loop does not turn): the system still takes the call and
+        // the request, but nobody answers.
+        InstanciaUnica segunda(pasta.path());
+        QCOMPARE(segunda.assume(), InstanciaUnica::Situacao::JaAbertaMuda);
+    }
 
     InstanciaUnica noutraPasta(outra.path());
     QCOMPARE(noutraPasta.assume(), InstanciaUnica::Situacao::Primeira);
@@ -107,6 +122,15 @@ void TstInstanciaUnica::duasPartidasDoPrograma()
     QCOMPARE(segunda.codigo(), 0);
     QVERIFY2(!segunda.saida().contains(QStringLiteral("CAIXA")), "a box was shown");
     QVERIFY(primeira.rodando());
+
+    // The first hangs: the second start says that the program is open on this folder and
+    // does not answer.
+    primeira.para();
+    Partida terceiraComPrimeiraParada(pasta.path(), portas.path());
+    QVERIFY(terceiraComPrimeiraParada.termina(15000));
+    const QString saida = terceiraComPrimeiraParada.saida();
+    QVERIFY2(saida.contains(QStringLiteral("does not answer")), qPrintable(saida));
+    primeira.continua();
 
     // A program that died leaves its lock behind; the next start takes the folder over.
     primeira.mata();

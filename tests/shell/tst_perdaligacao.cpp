@@ -56,6 +56,9 @@ private slots:
     void esperaTermina();
     void perdaEntreTrocas();
     void outroErroMantemLigacao();
+    void fimDoTesteDeBotoesDepoisDaReconexao();
+    void botoesSoComTelefoneConfirmado();
+    void leiturasDepoisDaReconexao();
 
 private:
     void clica(Inicial& w, int botao) { QTest::mouseClick(w.botao(botao), Qt::LeftButton); }
@@ -150,7 +153,16 @@ void TstPerdaLigacao::perdaNoMeioDaResposta()
     // The window that waited has its button back; nothing was delivered to it.
     QCOMPARE(cancelada, QStringLiteral("9"));
     QVERIFY(executa->isEnabled());
-    QTRY_COMPARE(m_caixas->roteiro.textos(), QStringList{texto("MSG_PORTA")});
+    // Said without a box to click away: which reading the box took with it, and the wait.
+    QLabel* aviso = w.findChild<QLabel*>(QStringLiteral("lbAvisoBox"));
+    QVERIFY(aviso);
+    QTRY_VERIFY(aviso->isVisible());
+    QVERIFY2(aviso->text().startsWith(L("BOX_PERDIDA_NA_LEITURA").arg("Tigris", "pmuadc --sel tigris --read all")),
+             qPrintable(aviso->text()));
+    QVERIFY2(aviso->text().contains(L("BOX_AGUARDANDO").arg(PortaBancada).section(QLatin1Char('('), 0, 0)),
+             qPrintable(aviso->text()));
+    QTest::qWait(300);
+    QCOMPARE(m_caixas->roteiro.textos(), QStringList());
     // The port list was rebuilt without the vanished box.
     QCOMPARE(w.findChild<QComboBox*>("cbPortas")->findText(QString::number(PortaBancada)), -1);
 
@@ -163,7 +175,8 @@ void TstPerdaLigacao::perdaNoMeioDaResposta()
     QVERIFY(!w.conexao().aguardandoBox());
     QVERIFY(b.registro().endsWith(Rmd));
     QCOMPARE(vezes(b.registro(), Rmd), 2);
-    QCOMPARE(m_caixas->roteiro.textos(), QStringList{texto("MSG_PORTA")}); // once
+    QCOMPARE(m_caixas->roteiro.textos(), QStringList());
+    QVERIFY(!aviso->isVisible()); // the box is back: the notice is gone
     QVERIFY(executa->isEnabled());
 
     // The user's own disconnect is never followed by a reconnection, though the box is there.
@@ -195,15 +208,23 @@ void TstPerdaLigacao::esperaTermina()
     QVERIFY(solicita(w.ligacao(), "99", "pmuadc --read all"));
     QTRY_COMPARE_WITH_TIMEOUT(w.ligacao().estado(), EstadoLigacao::Desconectada, 5000);
     QVERIFY(w.conexao().aguardandoBox());
-    QTRY_COMPARE(m_caixas->roteiro.textos(), QStringList{texto("MSG_PORTA")});
+    QLabel* aviso = w.findChild<QLabel*>(QStringLiteral("lbAvisoBox"));
+    QVERIFY(aviso && aviso->isVisibleTo(&w));
+    QVERIFY2(aviso->text().startsWith(L("BOX_PERDIDA_NA_LEITURA").arg("99", "pmuadc --read all")), qPrintable(aviso->text()));
     if (clique) {
         // No port to connect to: the click only ends the waiting (and says there is no port).
         w.findChild<QComboBox*>("cbPortas")->clear();
         clica(w, 1);
-        QCOMPARE(m_caixas->roteiro.textos(), (QStringList{texto("MSG_PORTA"), texto("SEM_PORTA")}));
+        QCOMPARE(m_caixas->roteiro.textos(), (QStringList{texto("SEM_PORTA")}));
+        QVERIFY(!aviso->isVisibleTo(&w));
     }
     QTRY_VERIFY_WITH_TIMEOUT(!w.conexao().aguardandoBox(), 1500);
     QCOMPARE(st1(w), L("Desconectado"));
+    if (!clique) {
+        // The time limit passed: the notice says that the box did not come back.
+        QVERIFY(aviso->isVisibleTo(&w));
+        QVERIFY2(aviso->text().endsWith(L("BOX_NAO_VOLTOU").arg(PortaBancada)), qPrintable(aviso->text()));
+    }
 
     QVERIFY(b.esperaNovoDispositivo());
     QTest::qWait(1500);
@@ -225,14 +246,17 @@ void TstPerdaLigacao::perdaEntreTrocas()
     QTRY_COMPARE_WITH_TIMEOUT(w.ligacao().estado(), EstadoLigacao::Desconectada, 3000);
     confereDesconectado(w);
     QCOMPARE(st1(w), L("Aguardando Box"));
-    QTRY_COMPARE(m_caixas->roteiro.textos(), QStringList{texto("MSG_PORTA")});
+    QLabel* aviso = w.findChild<QLabel*>(QStringLiteral("lbAvisoBox"));
+    QVERIFY(aviso && aviso->isVisibleTo(&w));
+    QVERIFY2(aviso->text().startsWith(L("BOX_PERDIDA_SEM_LEITURA")), qPrintable(aviso->text()));
 
     // Another box plugged in as the same COM number is connected and identified.
     Bancada segunda(pasta);
     QVERIFY(segunda.inicia({}, PortaBancada));
     QVERIFY(esperaConectado(w));
     QCOMPARE(segunda.registro(), Rmd);
-    QCOMPARE(m_caixas->roteiro.textos(), QStringList{texto("MSG_PORTA")});
+    QCOMPARE(m_caixas->roteiro.textos(), QStringList());
+    QVERIFY(!aviso->isVisibleTo(&w));
 }
 
 void TstPerdaLigacao::outroErroMantemLigacao()
@@ -259,6 +283,127 @@ void TstPerdaLigacao::outroErroMantemLigacao()
     QVERIFY(!w.conexao().aguardandoBox());
     QTest::qWait(300);
     QCOMPARE(m_caixas->roteiro.mostradas.size(), 1);
+}
+
+void TstPerdaLigacao::fimDoTesteDeBotoesDepoisDaReconexao()
+{
+    // The box drops during the buttons test; its "/q" is pending, the console window is
+    // closed meanwhile. The reconnection's handshake is answered by the phone, never by "/q":
+    // "/q" goes out once the model is confirmed, and only then.
+    Bancada b;
+    QVERIFY(b.inicia({"--queda", "2", "--volta-apos", "1"}, PortaBancada));
+    Inicial w;
+    clica(w, 1);
+    QVERIFY(esperaConectado(w));
+    JanelaFilha* console = w.janelas().mostra("Master");
+    QVERIFY(console);
+    auto* comandos = console->findChild<QComboBox*>("txtComandos");
+    QVERIFY(comandos);
+    comandos->setCurrentText("buttoncnt --dqe");
+    auto* executa = console->findChild<QPushButton*>("btSend");
+    QVERIFY(executa && executa->isEnabled());
+    executa->click();
+    QTRY_COMPARE_WITH_TIMEOUT(w.ligacao().estado(), EstadoLigacao::Desconectada, 5000);
+    QCOMPARE(w.ligacao().comandoPendente(), QStringLiteral("/q"));
+    console->close();
+    QTest::qWait(100);
+    QCOMPARE(w.ligacao().comandoPendente(), QStringLiteral("/q"));
+
+    // While the link is the handshake's, no command but its own reaches the phone.
+    QStringList enviados;
+    QList<EstadoLigacao> estados;
+    connect(&w.ligacao(), &Ligacao::comandoEnviado, this, [&](const QString&, const QString& c) {
+        enviados << c;
+        estados << w.ligacao().estado();
+    });
+    bool confirmadoAntes = false;
+    connect(&w.ligacao(), &Ligacao::comandoEnviado, this, [&](const QString&, const QString& c) {
+        if (c == QLatin1String("/q"))
+            confirmadoAntes = !w.ligacao().reservada() && w.conexao().corStatus() == QLatin1String("Verde");
+    });
+    QVERIFY(b.esperaNovoDispositivo());
+    QVERIFY(esperaConectado(w));
+    QVERIFY(b.esperaRegistro(Rmd + "/q\r", 5000));
+    QTRY_COMPARE_WITH_TIMEOUT(w.ligacao().estado(), EstadoLigacao::Ociosa, 3000);
+    QCOMPARE(enviados, (QStringList{QString::fromLatin1(Rmd.chopped(1)), QStringLiteral("/q")}));
+    QVERIFY(confirmadoAntes);
+    QCOMPARE(w.ligacao().comandoPendente(), QString());
+    QCOMPARE(w.findChild<QLabel*>(QStringLiteral("lbModelo"))->text(), QStringLiteral("A1660"));
+    QVERIFY(!m_caixas->roteiro.textos().contains(texto("MSG_PORTA_NAO_RESPONDE")));
+    QCOMPARE(vezes(b.registro(), "/q\r"), 1);
+}
+
+void TstPerdaLigacao::botoesSoComTelefoneConfirmado()
+{
+    // "Executar Leitura" and "Executar" turn on once the handshake's answer confirmed the phone:
+    // not while a silent box is being asked, not after its time-out.
+    Bancada muda;
+    QVERIFY(muda.inicia({"--mudo"}, PortaBancada));
+    Inicial w;
+    JanelaFilha* vcores = w.janelas().mostra("VCores");
+    JanelaFilha* console = w.janelas().mostra("Master");
+    QVERIFY(vcores && console);
+    auto* leitura = vcores->findChild<QPushButton*>("btExecutaLeitura");
+    auto* executa = console->findChild<QPushButton*>("btSend");
+    QVERIFY(leitura && executa);
+    bool ligou = false;
+    QTimer vigia;
+    connect(&vigia, &QTimer::timeout, this, [&] { ligou = ligou || leitura->isEnabled() || executa->isEnabled(); });
+    vigia.start(20);
+    clica(w, 1);
+    QTRY_COMPARE_WITH_TIMEOUT(w.ligacao().estado(), EstadoLigacao::Desconectada, 6000);
+    QVERIFY(!ligou);
+    QVERIFY(!leitura->isEnabled());
+    QVERIFY(!executa->isEnabled());
+    vigia.stop();
+
+    Bancada boa(muda.pastaPortas());
+    QVERIFY(boa.inicia({}, 15));
+    m_caixas->roteiro.limpa();
+    w.findChild<QComboBox*>("cbPortas")->clear();
+    w.findChild<QComboBox*>("cbPortas")->addItem("15");
+    w.findChild<QComboBox*>("cbPortas")->setCurrentText("15");
+    clica(w, 1);
+    QVERIFY(esperaConectado(w));
+    QTRY_VERIFY(leitura->isEnabled());
+    QTRY_VERIFY(executa->isEnabled());
+}
+
+void TstPerdaLigacao::leiturasDepoisDaReconexao()
+{
+    // A phone that starts every answer a quarter of a second late (as one just back): the box
+    // drops during a VCore reading and comes back; then, language after language, every VCore
+    // reading gets its whole answer, never the bare line break of a first poll that came early.
+    Bancada b;
+    QVERIFY(b.inicia({"--queda", "2", "--volta-apos", "1", "--demora", "250"}, PortaBancada));
+    Inicial w;
+    clica(w, 1);
+    QVERIFY(esperaConectado(w));
+    JanelaFilha* vcores = w.janelas().mostra("VCores");
+    QVERIFY(vcores);
+    auto* leitura = vcores->findChild<QPushButton*>("btExecutaLeitura");
+    QVERIFY(leitura);
+    QStringList respostas;
+    connect(&w.ligacao(), &Ligacao::respostaColetada, this, [&](const QString& c, const QString& R) {
+        if (c == QLatin1String("16"))
+            respostas << R;
+    });
+    QTRY_VERIFY(leitura->isEnabled());
+    leitura->click();
+    QTRY_COMPARE_WITH_TIMEOUT(w.ligacao().estado(), EstadoLigacao::Desconectada, 5000);
+    QVERIFY(b.esperaNovoDispositivo());
+    QVERIFY(esperaConectado(w));
+    for (int volta = 0; volta < 6; ++volta) {
+        Globais::instancia().IdiomaAtual = 1 + volta % 3;
+        w.Traducao_Form_Inicial();
+        QTRY_VERIFY_WITH_TIMEOUT(leitura->isEnabled() && w.ligacao().ociosa(), 5000);
+        const qsizetype antes = respostas.size();
+        leitura->click();
+        QTRY_COMPARE_WITH_TIMEOUT(respostas.size(), antes + 1, 10000);
+        QVERIFY2(respostas.last().contains(QStringLiteral("BIST buck")), qPrintable(respostas.last().left(80)));
+        QVERIFY(w.ligacao().requisitante() == QStringLiteral("0"));
+    }
+    Globais::instancia().IdiomaAtual = 1;
 }
 
 QTEST_MAIN(TstPerdaLigacao)

@@ -211,7 +211,7 @@ void Linha::trataComando(const QByteArray& comando)
         return;
 
     QList<Trecho> resposta;
-    resposta.append({comando + "\r\n", 0});
+    resposta.append({comando + "\r\n", m_falhas.demoraMs});
     if (m_falhas.lixo)
         resposta.append({bytesNaoTexto(), 0});
     if (m_falhas.inundaNoComando > 0 && m_contador >= m_falhas.inundaNoComando) {
@@ -220,7 +220,7 @@ void Linha::trataComando(const QByteArray& comando)
         enfileira(resposta);
         return;
     }
-    if (m_falhas.semFim) {
+    if (m_falhas.semFim || (m_falhas.semFimNoComando > 0 && m_contador == m_falhas.semFimNoComando)) {
         m_linhaSemFim = 1;
         enfileira(resposta);
         return;
@@ -238,7 +238,7 @@ void Linha::trataComando(const QByteArray& comando)
             tudo += t.dados;
         resposta.clear();
         for (qsizetype i = 0; i < tudo.size(); i += m_falhas.pedaco)
-            resposta.append({tudo.mid(i, m_falhas.pedaco), i == 0 ? 0 : m_falhas.lentoMs});
+            resposta.append({tudo.mid(i, m_falhas.pedaco), i == 0 ? m_falhas.demoraMs : m_falhas.lentoMs});
     }
 
     m_quedaEm = -1;

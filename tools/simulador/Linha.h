@@ -22,6 +22,8 @@ public:
         int lentoMs = 0;          // > 0: answers in pieces with this pause between them
         int pedaco = 16;          // bytes per piece of a slow answer
         bool semFim = false;      // the answer never ends
+        int semFimNoComando = 0;  // > 0: only the answer to that command never ends
+        int demoraMs = 0;         // > 0: every answer starts this long after its command
         bool lixo = false;        // bytes that are not text inside the answers
         int quedaNoComando = 0;   // > 0: the line vanishes in the middle of that answer
         int voltaAposS = -1;      // >= 0: the line comes back after that many seconds

@@ -53,6 +53,8 @@ int main(int argc, char** argv)
     const QCommandLineOption lento(QStringLiteral("lento"), QStringLiteral("Fault: answers in pieces with MS milliseconds between them."), QStringLiteral("MS"));
     const QCommandLineOption pedaco(QStringLiteral("pedaco"), QStringLiteral("Bytes per piece of a slow answer (default 16)."), QStringLiteral("N"));
     const QCommandLineOption semFim(QStringLiteral("sem-fim"), QStringLiteral("Fault: the answer never ends."));
+    const QCommandLineOption semFimNo(QStringLiteral("sem-fim-no"), QStringLiteral("Fault: the answer to the N-th command never ends."), QStringLiteral("N"));
+    const QCommandLineOption demora(QStringLiteral("demora"), QStringLiteral("Fault: every answer starts MS ms after its command."), QStringLiteral("MS"));
     const QCommandLineOption inunda(QStringLiteral("inunda"), QStringLiteral("Fault: from the N-th command on, the answer never ends and comes as fast as the line takes it."), QStringLiteral("N"));
     const QCommandLineOption lixo(QStringLiteral("lixo"), QStringLiteral("Fault: bytes that are not text inside every answer."));
     const QCommandLineOption queda(QStringLiteral("queda"), QStringLiteral("Fault: the line vanishes in the middle of the answer to the N-th command."), QStringLiteral("N"));
@@ -64,7 +66,7 @@ int main(int argc, char** argv)
     const QCommandLineOption timeout(QStringLiteral("timeout"), QStringLiteral("Fault: a timeout word in place of the value of KEY (default word \"timeout\")."), QStringLiteral("KEY[=WORD]"));
     const QCommandLineOption valor(QStringLiteral("valor"), QStringLiteral("Print TEXT as the value of channel KEY."), QStringLiteral("KEY=TEXT"));
     for (const auto& o : {porta, pasta, modelo, rmd, banco, placa, registro, rapido, mudo, semPrompt, lento, pedaco,
-                          semFim, inunda, lixo, queda, volta, semDriver, recusa, desvio, semCanal, timeout, valor})
+                          semFim, semFimNo, demora, inunda, lixo, queda, volta, semDriver, recusa, desvio, semCanal, timeout, valor})
         p.addOption(o);
     p.process(app);
 
@@ -127,6 +129,8 @@ int main(int argc, char** argv)
     if (p.isSet(pedaco))
         f.pedaco = std::max(1, p.value(pedaco).toInt());
     f.semFim = p.isSet(semFim);
+    f.semFimNoComando = p.value(semFimNo).toInt();
+    f.demoraMs = p.value(demora).toInt();
     f.lixo = p.isSet(lixo);
     f.inundaNoComando = p.value(inunda).toInt();
     f.quedaNoComando = p.value(queda).toInt();

@@ -307,6 +307,11 @@ void JanelaTestePlaca::defineStatus(const QString& texto)
         m_statusRotulo->setText(TextoParaTela(texto));
 }
 
+void JanelaTestePlaca::respostaContinuou(qint64 caracteres)
+{
+    defineStatus(m_status + QStringLiteral("\r\n") + textoRespostaContinuou(caracteres));
+}
+
 void JanelaTestePlaca::defineNomeCI(const QString& texto)
 {
     m_lbIC = texto;

@@ -43,6 +43,8 @@ public:
     virtual void PrePesquisa() {}
     // The status cycle and the progress bar stop.
     void esperaCancelada() override;
+    // Said on the status line, under the verdict.
+    void respostaContinuou(qint64 caracteres) override;
 
 protected:
     // `chaveTitulo`: the dictionary key of the caption, shown as L(chave) & " - Vexador Tarrim".

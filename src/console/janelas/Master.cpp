@@ -170,17 +170,11 @@ Master::Master(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Master
         m_txtInfoDados[i]->setVisible(idioma == i + 1);
     }
 
-    connect(&ligacao(), &Ligacao::estadoMudou, this, [this](EstadoLigacao estado) {
+    connect(&ligacao(), &Ligacao::estadoMudou, this, [this] {
         atualizaBtSend();
-        if (!m_fimTestePendente)
-            return;
-        // Sent once the delivery that made the link idle has ended; until then the wait
-        // label follows the link.
-        if (estado == EstadoLigacao::Ociosa)
-            QTimer::singleShot(0, this, [this] { tentaFimTesteBotoes(); });
-        else
-            MostraAguarde(true);
+        mostraFimTestePendente();
     });
+    connect(&ligacao(), &Ligacao::comandoPendenteMudou, this, &Master::mostraFimTestePendente);
 }
 
 Master::~Master()
@@ -309,7 +303,7 @@ void Master::montaControles()
     m_timerAguarde->setInterval(1500);
     m_timerAguarde->setSingleShot(true);
     connect(m_timerAguarde, &QTimer::timeout, this, [this] {
-        if (!m_fimTestePendente)
+        if (ligacao().comandoPendente().isEmpty())
             m_lbAguarde->hide();
     });
 
@@ -808,22 +802,19 @@ void Master::ExecutaComando()
                         Dialogos::Botoes::Ok);
     // "/q" ends the test on the device and must reach it. Sending it while the test's own
     // answer is still being read would restart the polling in the middle of it, so it waits
-    // for the link to be idle, however long that takes.
-    m_fimTestePendente = true;
-    tentaFimTesteBotoes();
+    // for the link to be idle, however long that takes. The link keeps it: it goes out even
+    // when this window is closed, or after the box was lost and is back.
+    ligacao().pedeQuandoLivre(QStringLiteral("/q"));
+    mostraFimTestePendente();
 }
 
-void Master::tentaFimTesteBotoes()
+void Master::mostraFimTestePendente()
 {
-    if (!m_fimTestePendente)
-        return;
-    if (ligacao().estado() != EstadoLigacao::Ociosa) {
+    // Until the pending "/q" went out the wait label follows the link.
+    if (!ligacao().comandoPendente().isEmpty())
         MostraAguarde(true);
-        return;
-    }
-    m_fimTestePendente = false;
-    m_lbAguarde->hide();
-    solicita(SemRequisitante, QStringLiteral("/q"));
+    else if (!m_timerAguarde->isActive())
+        m_lbAguarde->hide();
 }
 
 void Master::MostraAguarde(bool ateEnviar)

@@ -68,7 +68,7 @@ private:
     void enviaSemRequisitante(const QString& comando);
     // Reset and Shutdown: asked first, sent without a requester code.
     void perguntaEEnvia(const QString& pergunta, const QString& comando);
-    void tentaFimTesteBotoes();
+    void mostraFimTestePendente();
     void MostraAguarde(bool ateEnviar = false);
     // Our own answer is awaited or only partly in the console: nothing is stored from it.
     bool respostaEmCurso() const { return m_aguardando || !m_consoleCompleto; }
@@ -145,8 +145,7 @@ private:
     QString m_comandoEnviado;         // our command in flight
     QString m_comandoRespondido;      // the command of the newest answer in the console
     QString m_ultimaResposta;         // that answer (at the top of the console)
-    bool m_fimTestePendente = false; // "/q" waits for the link to be idle
-    bool m_posicionada = false;
+       bool m_posicionada = false;
     int m_topoHistorico = 9600;       // twips; the panel counts as up below 3000
     int m_larguraComparadorDireita = 0; // right edge of txtComparador, twips
     bool m_alta = false;              // the main window is taller than 11000 twips

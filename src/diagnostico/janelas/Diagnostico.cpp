@@ -4,6 +4,7 @@
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "shell/Ligacao.h"
+#include "shell/Modelo.h"
 #include "reports/janelas/PublicacaoRelatorio.h"
 #include "ui/AvisoRelatorio.h"
 #include "ui/Controles.h"
@@ -42,6 +43,17 @@ Diagnostico* Diagnostico::abre(GerenciadorJanelas& janelas)
         aberta && aberta->m_executor && aberta->m_executor->rodando()) {
         janelas.mostra(QStringLiteral("Diagnostico"));
         return aberta;
+    }
+    // Graded against the references of a model the board did not name, every reading could be
+    // a false failure: said, and run only when the technician keeps that model.
+    const Sessao& sessao = janelas.sessao();
+    if (!ModeloDaPlaca(sessao.numeroModelo(), sessao.modelo())) {
+        const QString numero = sessao.numeroModelo().isEmpty() ? QStringLiteral("-") : sessao.numeroModelo();
+        const auto r = dialogos().mensagem(L(QStringLiteral("DIAG_MODELO_NAO_IDENTIFICADO")).arg(numero, sessao.modelo()),
+                                           L(QStringLiteral("Diagnóstico completo")), Dialogos::Icone::Pergunta,
+                                           Dialogos::Botoes::SimNao);
+        if (r != Dialogos::Resposta::Sim)
+            return nullptr;
     }
     // Asked on every run (the next board is another job), prefilled with the last label.
     const auto digitada = dialogos().entrada(L(QStringLiteral("DIAG_ETIQUETA")),

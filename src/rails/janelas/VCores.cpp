@@ -95,7 +95,7 @@ VCores::VCores(GerenciadorJanelas& janelas)
 
     // Load.
     m_familia = FamiliaVCore;
-    if (ligacao().estado() == EstadoLigacao::Desconectada)
+    if (ligacao().estado() == EstadoLigacao::Desconectada || ligacao().estado() == EstadoLigacao::Conectando)
         m_btExecutaLeitura->setEnabled(false);
     setWindowTitle(legenda());
     zeraLeituras();
@@ -106,11 +106,14 @@ VCores::VCores(GerenciadorJanelas& janelas)
     for (int c = 1; c < m_data1->columnCount(); ++c)
         m_grade->horizontalHeader()->resizeSection(c, Twips::paraPixels(c == 4 ? 900 : 1350));
 
-    // The link's own idle state after connecting gives the button back too.
+    // The link's own idle state after connecting gives the button back too (never before the
+    // handshake confirmed the phone: the link stays in "2" until then); without a link it is off.
     connect(&ligacao(), &Ligacao::estadoMudou, this, [this](EstadoLigacao e) {
         if (e == EstadoLigacao::Ociosa && !m_timer1->isActive() && !m_timer2->isActive()
             && !m_frameVCore->isVisible())
             habilitaLeitura();
+        else if (e == EstadoLigacao::Desconectada || e == EstadoLigacao::Conectando)
+            m_btExecutaLeitura->setEnabled(false);
     });
 }
 
@@ -205,7 +208,8 @@ void VCores::aoTimer1()
 void VCores::aoRefrescar()
 {
     m_btExecutaLeitura->setText(L(QStringLiteral("Executar Leitura")));
-    m_btExecutaLeitura->setEnabled(ligacao().estado() != EstadoLigacao::Desconectada);
+    const EstadoLigacao estado = ligacao().estado();
+    m_btExecutaLeitura->setEnabled(estado == EstadoLigacao::Ociosa || estado == EstadoLigacao::Ocupada);
     m_frame1->setEnabled(true);
     m_cbICs->setEnabled(true);
 }

@@ -742,6 +742,18 @@ void Inicial::mostraAvisosDaLigacao()
     connect(m_ligacao, &Ligacao::erroDeEnvio, this, [](const QString& texto, const QString& titulo) {
         dialogos().mensagem(texto, titulo, Dialogos::Icone::Critico);
     });
+    connect(m_conexao, &Conexao::esperaBoxMudou, this, &Inicial::mostraAvisoBox);
+    connect(m_conexao, &Conexao::semFimAvisado, this, [this](bool conectando) {
+        if (conectando) {
+            dialogos().mensagem(L(QStringLiteral("SEM_FIM_CONEXAO")), L(QStringLiteral("SEM_FIM_TITULO")),
+                                Dialogos::Icone::Exclamacao);
+            return;
+        }
+        const auto r = dialogos().mensagem(L(QStringLiteral("SEM_FIM_PERGUNTA")), L(QStringLiteral("SEM_FIM_TITULO")),
+                                           Dialogos::Icone::Pergunta, Dialogos::Botoes::SimNao);
+        if (r == Dialogos::Resposta::Sim)
+            m_conexao->DesconectaSemFim();
+    });
     connect(m_conexao, &Conexao::portaAltaExplicada, this, [](bool ofereceVideo) {
         const QString texto = L(QStringLiteral("Porta 16"));
         if (!ofereceVideo) {
@@ -756,6 +768,62 @@ void Inicial::mostraAvisosDaLigacao()
         if (r == Dialogos::Resposta::Sim)
             AbrePagina(Conexao::PaginaVideoPortas);
     });
+}
+
+void Inicial::mostraAvisoBox()
+{
+    using Fase = Conexao::EsperaBox::Fase;
+    const Conexao::EsperaBox& e = m_conexao->esperaBox();
+    if (e.fase == Fase::Nenhuma) {
+        if (m_avisoBox)
+            m_avisoBox->hide();
+        return;
+    }
+    if (!m_avisoBox) {
+        m_avisoBox = new QLabel(m_area);
+        m_avisoBox->setObjectName(QStringLiteral("lbAvisoBox"));
+        m_avisoBox->setWordWrap(true);
+        m_avisoBox->setTextFormat(Qt::PlainText);
+        m_avisoBox->setMargin(6);
+        m_avisoBox->setStyleSheet(QStringLiteral("QLabel { background: #fff3c4; color: black; border: 1px solid #b08800; }"));
+    }
+    // What happened: the reading the box took with it (by its window), or none.
+    QString texto;
+    if (e.codigo.isEmpty()) {
+        texto = L(QStringLiteral("BOX_PERDIDA_SEM_LEITURA"));
+    } else {
+        QString janela = m_janelas->nomeDoRequisitante(e.codigo);
+        if (janela.isEmpty())
+            janela = e.codigo == SemRequisitante ? QStringLiteral("Inicial") : e.codigo;
+        texto = L(QStringLiteral("BOX_PERDIDA_NA_LEITURA")).arg(janela, e.comando);
+    }
+    const QString porta = QString::number(e.porta);
+    switch (e.fase) {
+    case Fase::Aguardando:
+        texto += QStringLiteral("\n") + L(QStringLiteral("BOX_AGUARDANDO")).arg(porta).arg(e.esperadoMs / 1000).arg(e.limiteMs / 1000);
+        break;
+    case Fase::Reconectando:
+        texto += QStringLiteral("\n") + L(QStringLiteral("BOX_RECONECTANDO")).arg(porta);
+        break;
+    case Fase::Encerrada:
+        texto += QStringLiteral("\n") + L(QStringLiteral("BOX_NAO_VOLTOU")).arg(e.porta > 0 ? porta : m_ligacao->portaSelecionada());
+        break;
+    case Fase::Nenhuma:
+        break;
+    }
+    m_avisoBox->setText(texto);
+    posicionaAvisoBox();
+    m_avisoBox->show();
+    m_avisoBox->raise();
+}
+
+void Inicial::posicionaAvisoBox()
+{
+    if (!m_avisoBox)
+        return;
+    const int largura = m_area->width() - 16;
+    const int altura = m_avisoBox->heightForWidth(largura);
+    m_avisoBox->setGeometry(8, m_area->height() - altura - 8, largura, altura);
 }
 
 void Inicial::passaSobreBotao(int indice)
@@ -789,6 +857,7 @@ bool Inicial::eventFilter(QObject* objeto, QEvent* e)
     if (objeto == m_area->viewport() && tipo == QEvent::Resize) {
         // The main window's resize comes before its layout sizes the background.
         pintaFundo();
+        posicionaAvisoBox();
     } else if (objeto == m_area->viewport() && tipo == QEvent::MouseMove) {
         if (ganchos.ocultaSubMenu)
             ganchos.ocultaSubMenu();

@@ -61,6 +61,9 @@ protected:
 
 private:
     void mostraAvisosDaLigacao();
+    // The lost box's notice over the bottom of the window area (no box to click away).
+    void mostraAvisoBox();
+    void posicionaAvisoBox();
     void montaBarra();
     void montaConsole();
     void carrega(QWidget* telaAbertura);
@@ -93,6 +96,7 @@ private:
     QLabel* m_picVerde = nullptr;
     QLabel* m_imgSobre = nullptr;
     QLabel* m_st1 = nullptr;
+    QLabel* m_avisoBox = nullptr;
     QLineEdit* m_status = nullptr;
     QPushButton* m_btDiagnostico = nullptr;
     QWidget* m_framePorta = nullptr;
