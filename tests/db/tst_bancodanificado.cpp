@@ -17,6 +17,8 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QElapsedTimer>
 #include <QtTest>
 
 #include <csignal>
@@ -441,7 +443,7 @@ void TstBancoDanificado::esperaQuemSeguraOArquivo_data()
 }
 
 // Another program (the bench board, a database tool) holding the file for a moment does not
-// make a write fail; holding it for long is said as such.
+// make a write fail; holding it for long is said as such. Neither wait freezes the event loop.
 void TstBancoDanificado::esperaQuemSeguraOArquivo()
 {
     QFETCH(int, ms);
@@ -469,8 +471,23 @@ void TstBancoDanificado::esperaQuemSeguraOArquivo()
     });
     while (!segurando)
         std::this_thread::yield();
+    QElapsedTimer relogio;
+    qint64 ultimo = 0, maiorParada = 0;
+    QTimer pulso;
+    pulso.setInterval(1);
+    connect(&pulso, &QTimer::timeout, [&] {
+        const qint64 agora = relogio.nsecsElapsed();
+        maiorParada = std::max(maiorParada, agora - ultimo);
+        ultimo = agora;
+    });
+    relogio.start();
+    pulso.start();
     const ResultadoBanco r = GravaCombo(7, QStringLiteral("2"));
+    QTest::qWait(5); // the tick held back by a freeze, if any, counts it
+    pulso.stop();
     outro.join();
+    qInfo("longest stall while the file was held: %.1f ms", maiorParada / 1e6);
+    QVERIFY2(maiorParada < 20'000'000, qPrintable(QString::number(maiorParada / 1e6) + " ms"));
     QCOMPARE(r.motivo(), motivo);
     QCOMPARE(LeCombo(7) == QLatin1String("2"), r.ok());
 }
