@@ -24,7 +24,7 @@ QVariant valorDeTexto(const QVariant& v)
 // database tool, a second view) holds, instead of failing at once. The wait is ours, not the
 // engine's: the engine's own would sleep on the interface thread.
 constexpr int EsperaOcupadoMs = 2000;
-constexpr int FatiaEsperaMs = 2;
+constexpr int FatiaEsperaMs = 1;
 
 bool ocupado(const QSqlError& erro)
 {

@@ -111,7 +111,7 @@ bool temCampo(const QSqlRecord& r, const QString& campo)
     return r.indexOf(campo) >= 0;
 }
 
-void importaGravacoes(Banco& destino, Banco& origem, ResultadoImportacao& res)
+void importaGravacoes(Banco& destino, Banco& origem, ResultadoImportacao& res, bool mantemDestino)
 {
     QList<QSqlRecord> linhas;
     if (!leOrigem(origem, QStringLiteral("Master"), {QStringLiteral("Modelo"), QStringLiteral("Malha")}, &linhas, res)
@@ -129,7 +129,9 @@ void importaGravacoes(Banco& destino, Banco& origem, ResultadoImportacao& res)
         for (const char* g : {"G1", "G2", "G3"}) {
             if (!temCampo(r, QLatin1String(g)))
                 continue;
-            campos << QLatin1String(g) + QStringLiteral(" = ?");
+            campos << (mantemDestino ? QStringLiteral("%1 = case when coalesce(%1, '') = '' then ? else %1 end")
+                                           .arg(QLatin1String(g))
+                                     : QLatin1String(g) + QStringLiteral(" = ?"));
             valores << r.value(QLatin1String(g));
         }
         if (campos.isEmpty())
@@ -151,7 +153,7 @@ QVariant campoOuNulo(const QSqlRecord& r, const char* campo)
     return i < 0 ? QVariant() : r.value(i);
 }
 
-void importaDados(Banco& destino, Banco& origem, ResultadoImportacao& res)
+void importaDados(Banco& destino, Banco& origem, ResultadoImportacao& res, bool mantemDestino)
 {
     QList<QSqlRecord> linhas;
     if (!leOrigem(origem, QStringLiteral("Dados"), {QStringLiteral("Aparelho"), QStringLiteral("Comando")}, &linhas,
@@ -177,6 +179,8 @@ void importaDados(Banco& destino, Banco& origem, ResultadoImportacao& res)
                 ++res.dadosNovos;
             else
                 anotaFalha(res, destino.resultado());
+        } else if (mantemDestino) {
+            continue; // the target's recorded answer stays
         } else if (destino.executa(QStringLiteral("Update Dados set Dados = ?, Info = ?, Info2 = ?, Info3 = ? "
                                                   "where rowid = ?"),
                                    notas + QVariantList{id})) {
@@ -282,7 +286,7 @@ std::optional<ResultadoImportacao> RespondeImportacao(bool importar)
     return res;
 }
 
-ResultadoImportacao ImportaDados(const QString& caminhoDestino, const QString& caminhoOrigem)
+ResultadoImportacao ImportaDados(const QString& caminhoDestino, const QString& caminhoOrigem, bool mantemDestino)
 {
     ResultadoImportacao res;
     // A source that is no readable database of the program has nothing to give: it is said,
@@ -304,10 +308,11 @@ ResultadoImportacao ImportaDados(const QString& caminhoDestino, const QString& c
         anotaFalha(res, origem.resultado());
         return res;
     }
-    importaGravacoes(destino, origem, res);
-    importaDados(destino, origem, res);
+    importaGravacoes(destino, origem, res, mantemDestino);
+    importaDados(destino, origem, res, mantemDestino);
     importaComandos(destino, origem, res);
-    importaCombos(destino, origem, res);
+    if (!mantemDestino)
+        importaCombos(destino, origem, res);
     return res;
 }
 

@@ -37,7 +37,11 @@ struct ResultadoImportacao {
 // when new, chooser settings. Each step that cannot run is skipped without touching the
 // target; rows are matched by their keys only.
 ResultadoImportacao ImportaDadosUsuario();
-ResultadoImportacao ImportaDados(const QString& caminhoDestino, const QString& caminhoOrigem);
+// mantemDestino: data the target already holds wins (a recording or a recorded answer is
+// only filled where the target has none; the settings stay): for a merge into a database
+// already in use, whose own recordings are newer.
+ResultadoImportacao ImportaDados(const QString& caminhoDestino, const QString& caminhoOrigem,
+                                 bool mantemDestino = false);
 
 // Main-window load step, first half: without User.qzd settles syncbd at "2"; with it, true
 // while syncbd is "0" or "1" (the technician is to be asked whether to import).

@@ -9,5 +9,5 @@ struct EntradaDicionario {
     const char* es;
 };
 
-inline constexpr int TamanhoDicionario = 219;
+inline constexpr int TamanhoDicionario = 221;
 extern const EntradaDicionario TabelaDicionario[TamanhoDicionario];

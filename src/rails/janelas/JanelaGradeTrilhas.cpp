@@ -1,6 +1,7 @@
 #include "rails/janelas/JanelaGradeTrilhas.h"
 
 #include "db/Combos.h"
+#include "db/janelas/Sincronizacao.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "i18n/Mensagens.h"
@@ -189,7 +190,7 @@ JanelaGradeTrilhas::~JanelaGradeTrilhas()
 {
     // The recordings survive a reinstallation through the user copy.
     if (m_dadosMudaram)
-        CopiaBancoUsuario();
+        CopiaBancoUsuarioAvisando(windowTitle());
 }
 
 QString JanelaGradeTrilhas::modelo() const
