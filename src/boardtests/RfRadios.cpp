@@ -127,11 +127,7 @@ ReferenciasRf ConsultaReferenciasRf(const QString& modelo, const QString& letra)
         return {QSqlQuery(), ErroReferencias(erro.text(), numeroDoErro(erro))};
     }
     QSqlQuery q(db);
-    if (q.prepare(ConsultaRf())) {
-        q.addBindValue(modelo);
-        q.addBindValue(letra);
-        q.exec();
-    }
+    Banco::preparaEExecuta(q, ConsultaRf(), {modelo, letra});
     if (q.lastError().isValid())
         return {QSqlQuery(), ErroReferencias(q.lastError().text(), numeroDoErro(q.lastError()))};
     return {std::move(q), std::nullopt};

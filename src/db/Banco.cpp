@@ -1,6 +1,9 @@
 #include "db/Banco.h"
 
 #include <QAtomicInt>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -17,15 +20,35 @@ QVariant valorDeTexto(const QVariant& v)
     return v;
 }
 
-// Every connection waits up to this long for a lock another program (the bench board, a
-// database tool, a second view) holds, instead of failing at once.
+// Every operation waits up to this long for a lock another program (the bench board, a
+// database tool, a second view) holds, instead of failing at once. The wait is ours, not the
+// engine's: the engine's own would sleep on the interface thread.
 constexpr int EsperaOcupadoMs = 2000;
+constexpr int FatiaEsperaMs = 1;
+
+bool ocupado(const QSqlError& erro)
+{
+    bool numerico = false;
+    const int codigo = erro.nativeErrorCode().toInt(&numerico) & 0xff;
+    return numerico && (codigo == 5 || codigo == 6); // SQLITE_BUSY, SQLITE_LOCKED
+}
+
+// One slice of the wait: false once the whole wait is spent.
+bool aguardaVez(const QElapsedTimer& relogio)
+{
+    if (relogio.elapsed() >= EsperaOcupadoMs)
+        return false;
+    // Timers and the link go on; the technician's clicks wait for the answer.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, FatiaEsperaMs);
+    QThread::msleep(FatiaEsperaMs);
+    return true;
+}
 
 QSqlDatabase abreArquivo(const QString& nome, const QString& caminho, QString* erro)
 {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nome);
     db.setDatabaseName(caminho);
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(EsperaOcupadoMs));
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=0"));
     if (!QFileInfo(caminho).isFile()) {
         if (erro)
             *erro = QStringLiteral("file not found: ") + caminho;
@@ -75,13 +98,7 @@ QList<QSqlRecord> Banco::linhas(const QString& sql, const QVariantList& valores)
     m_resultado = {};
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
-    if (!q.prepare(sql)) {
-        anotaFalha(q.lastError());
-        return resultado;
-    }
-    for (const QVariant& v : valores)
-        q.addBindValue(valorDeTexto(v));
-    if (!q.exec()) {
+    if (!preparaEExecuta(q, sql, valores)) {
         anotaFalha(q.lastError());
         return resultado;
     }
@@ -108,13 +125,7 @@ bool Banco::executa(const QString& sql, const QVariantList& valores)
     m_erro.clear();
     m_resultado = {};
     QSqlQuery q(m_db);
-    if (!q.prepare(sql)) {
-        anotaFalha(q.lastError());
-        return false;
-    }
-    for (const QVariant& v : valores)
-        q.addBindValue(valorDeTexto(v));
-    if (!q.exec()) {
+    if (!preparaEExecuta(q, sql, valores)) {
         anotaFalha(q.lastError());
         return false;
     }
@@ -138,4 +149,21 @@ QSqlDatabase Banco::conexaoVista(const QString& caminho)
         return db;
     }
     return abreArquivo(nome, caminho, nullptr);
+}
+
+bool Banco::preparaEExecuta(QSqlQuery& q, const QString& sql, const QVariantList& valores)
+{
+    QElapsedTimer relogio;
+    relogio.start();
+    for (;;) {
+        // Preparing reads the schema, so it too can find the file held.
+        if (q.prepare(sql)) {
+            for (const QVariant& v : valores)
+                q.addBindValue(valorDeTexto(v));
+            if (q.exec())
+                return true;
+        }
+        if (!ocupado(q.lastError()) || !aguardaVez(relogio))
+            return false;
+    }
 }

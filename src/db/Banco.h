@@ -3,6 +3,7 @@
 
 #include <QList>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QSqlRecord>
 #include <QString>
 #include <QVariant>
@@ -39,6 +40,11 @@ public:
     // A long-lived connection for data-bound views (QSqlQueryModel), shared by all views of
     // the same file; opened on first use. Invalid when the file does not exist.
     static QSqlDatabase conexaoVista(const QString& caminho);
+
+    // Prepares `sql` on q's connection, binds `valores` and runs it. While another program
+    // holds the file, tries again for up to two seconds, serving the event loop between tries
+    // (never more than a few milliseconds without it), so a held file never freezes the windows.
+    static bool preparaEExecuta(QSqlQuery& q, const QString& sql, const QVariantList& valores = {});
 
 private:
     void anotaFalha(const QSqlError& erro);

@@ -4,6 +4,7 @@
 #include "db/ExameBanco.h"
 #include "shell/Globais.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -177,4 +178,38 @@ ResultadoBanco CopiaBancoUsuario()
         return r;
     }
     return {};
+}
+
+QString NomeCopiaGuardada()
+{
+    const QDir pasta(Globais::instancia().PastaAplicacao);
+    const QString base = QStringLiteral("User-") + QDate::currentDate().toString(Qt::ISODate);
+    QString nome = base + QStringLiteral(".qzd");
+    for (int n = 2; QFileInfo::exists(pasta.filePath(nome)); ++n)
+        nome = base + QStringLiteral("-%1.qzd").arg(n);
+    return nome;
+}
+
+ResultadoCopiaGuardada GuardaCopiaAntigaERetoma()
+{
+    ResultadoCopiaGuardada r;
+    const Globais& g = Globais::instancia();
+    const QString usuario = g.caminhoUsuario();
+    if (QFileInfo(usuario).isFile()) {
+        const QString nome = NomeCopiaGuardada();
+        if (!QFile::rename(usuario, QDir(g.PastaAplicacao).filePath(nome))) {
+            r.copia = falhaDaCopia(MotivoFalhaBanco::SomenteLeitura, QString(), usuario);
+            return r;
+        }
+        r.guardada = nome;
+    }
+    {
+        Banco banco(g.CaminhoBanco);
+        if (!banco.executa(QStringLiteral("Update Tools set syncbd = '2'"))) {
+            r.copia = ResultadoBanco(banco.resultado()).sobre(ResultadoBanco::Alvo::CopiaUsuario);
+            return r;
+        }
+    }
+    r.copia = CopiaBancoUsuario();
+    return r;
 }

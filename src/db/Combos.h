@@ -17,3 +17,15 @@ QString LeCombo(int n, bool* ok = nullptr);
 // interrupted copy leaves the previous one as it was; Config.qzd is held still by a read
 // transaction from the check to the last byte. A missing source does nothing.
 ResultadoBanco CopiaBancoUsuario();
+
+// The way out of a copy refused because User.qzd still holds a previous installation's data
+// that was not imported: that file steps aside under a dated name (User-AAAA-MM-DD.qzd, then
+// "-2", "-3"... when taken), the import is settled (syncbd "2"), and the copy is made again.
+// Nothing is lost: the old data stays in the dated file, which the About window can import.
+struct ResultadoCopiaGuardada {
+    QString guardada;    // the dated file's name, "" when User.qzd could not step aside
+    ResultadoBanco copia; // the outcome: the rename's failure or the new copy's
+};
+ResultadoCopiaGuardada GuardaCopiaAntigaERetoma();
+// The dated name GuardaCopiaAntigaERetoma would use now (file name only).
+QString NomeCopiaGuardada();

@@ -9,18 +9,14 @@ QSqlQuery ConsultaDados(const QString& modelo, const QString& comando)
     QSqlQuery q(db);
     if (!db.isValid() || !db.isOpen())
         return q;
-    q.prepare(QStringLiteral("Select * From Dados where Aparelho = ? and Comando = ?"));
-    q.addBindValue(modelo);
-    q.addBindValue(comando);
-    q.exec();
+    Banco::preparaEExecuta(q, QStringLiteral("Select * From Dados where Aparelho = ? and Comando = ?"),
+                           {modelo, comando});
     return q;
 }
 
 QSqlQuery ConsultaDadosVazia()
 {
     QSqlQuery q(Banco::conexaoVista(Globais::instancia().CaminhoBanco));
-    q.prepare(QStringLiteral("Select * From Dados where Aparelho = ?"));
-    q.addBindValue(QStringLiteral("xx"));
-    q.exec();
+    Banco::preparaEExecuta(q, QStringLiteral("Select * From Dados where Aparelho = ?"), {QStringLiteral("xx")});
     return q;
 }

@@ -72,11 +72,25 @@ QVariant primeiraLinha(Banco& destino, const QString& sql, const QVariantList& c
     return destino.valor(sql, chaves);
 }
 
-// Source rows of a table, or nothing when the source has no such table (or is no database).
-bool leOrigem(Banco& origem, const QString& tabela, QList<QSqlRecord>* linhas)
+// Source rows of a table that has the key fields, or false (the table noted as not read) when
+// the source has no such table, cannot read it or lacks a key field. An empty table is read.
+bool leOrigem(Banco& origem, const QString& tabela, const QStringList& chaves, QList<QSqlRecord>* linhas,
+              ResultadoImportacao& res)
 {
-    *linhas = origem.linhas(QStringLiteral("Select * from ") + tabela);
-    return origem.erro().isEmpty();
+    *linhas = origem.linhas(QStringLiteral("Select * from ") + tabela + QStringLiteral(" limit 0"));
+    bool ok = origem.erro().isEmpty();
+    if (ok) {
+        const QSqlRecord campos = origem.db().record(tabela);
+        for (const QString& c : chaves)
+            ok = ok && campos.indexOf(c) >= 0;
+    }
+    if (ok) {
+        *linhas = origem.linhas(QStringLiteral("Select * from ") + tabela);
+        ok = origem.erro().isEmpty();
+    }
+    if (!ok)
+        res.tabelasNaoLidas << tabela;
+    return ok;
 }
 
 // The first write that failed on the target is the reason the merge reports.
@@ -97,12 +111,11 @@ bool temCampo(const QSqlRecord& r, const QString& campo)
     return r.indexOf(campo) >= 0;
 }
 
-void importaGravacoes(Banco& destino, Banco& origem, ResultadoImportacao& res)
+void importaGravacoes(Banco& destino, Banco& origem, ResultadoImportacao& res, bool mantemDestino)
 {
     QList<QSqlRecord> linhas;
-    if (!leOrigem(origem, QStringLiteral("Master"), &linhas) || linhas.isEmpty())
-        return;
-    if (!temCampo(linhas.first(), QStringLiteral("Modelo")) || !temCampo(linhas.first(), QStringLiteral("Malha")))
+    if (!leOrigem(origem, QStringLiteral("Master"), {QStringLiteral("Modelo"), QStringLiteral("Malha")}, &linhas, res)
+        || linhas.isEmpty())
         return;
     Transacao t(destino);
     for (const QSqlRecord& r : linhas) {
@@ -116,7 +129,9 @@ void importaGravacoes(Banco& destino, Banco& origem, ResultadoImportacao& res)
         for (const char* g : {"G1", "G2", "G3"}) {
             if (!temCampo(r, QLatin1String(g)))
                 continue;
-            campos << QLatin1String(g) + QStringLiteral(" = ?");
+            campos << (mantemDestino ? QStringLiteral("%1 = case when coalesce(%1, '') = '' then ? else %1 end")
+                                           .arg(QLatin1String(g))
+                                     : QLatin1String(g) + QStringLiteral(" = ?"));
             valores << r.value(QLatin1String(g));
         }
         if (campos.isEmpty())
@@ -138,12 +153,12 @@ QVariant campoOuNulo(const QSqlRecord& r, const char* campo)
     return i < 0 ? QVariant() : r.value(i);
 }
 
-void importaDados(Banco& destino, Banco& origem, ResultadoImportacao& res)
+void importaDados(Banco& destino, Banco& origem, ResultadoImportacao& res, bool mantemDestino)
 {
     QList<QSqlRecord> linhas;
-    if (!leOrigem(origem, QStringLiteral("Dados"), &linhas) || linhas.isEmpty())
-        return;
-    if (!temCampo(linhas.first(), QStringLiteral("Aparelho")) || !temCampo(linhas.first(), QStringLiteral("Comando")))
+    if (!leOrigem(origem, QStringLiteral("Dados"), {QStringLiteral("Aparelho"), QStringLiteral("Comando")}, &linhas,
+                  res)
+        || linhas.isEmpty())
         return;
     Transacao t(destino);
     for (const QSqlRecord& r : linhas) {
@@ -164,6 +179,8 @@ void importaDados(Banco& destino, Banco& origem, ResultadoImportacao& res)
                 ++res.dadosNovos;
             else
                 anotaFalha(res, destino.resultado());
+        } else if (mantemDestino) {
+            continue; // the target's recorded answer stays
         } else if (destino.executa(QStringLiteral("Update Dados set Dados = ?, Info = ?, Info2 = ?, Info3 = ? "
                                                   "where rowid = ?"),
                                    notas + QVariantList{id})) {
@@ -178,9 +195,7 @@ void importaDados(Banco& destino, Banco& origem, ResultadoImportacao& res)
 void importaComandos(Banco& destino, Banco& origem, ResultadoImportacao& res)
 {
     QList<QSqlRecord> linhas;
-    if (!leOrigem(origem, QStringLiteral("Comandos"), &linhas) || linhas.isEmpty())
-        return;
-    if (!temCampo(linhas.first(), QStringLiteral("Comando")))
+    if (!leOrigem(origem, QStringLiteral("Comandos"), {QStringLiteral("Comando")}, &linhas, res) || linhas.isEmpty())
         return;
     Transacao t(destino);
     for (const QSqlRecord& r : linhas) {
@@ -203,7 +218,7 @@ void importaComandos(Banco& destino, Banco& origem, ResultadoImportacao& res)
 void importaCombos(Banco& destino, Banco& origem, ResultadoImportacao& res)
 {
     QList<QSqlRecord> linhas;
-    if (!leOrigem(origem, QStringLiteral("Combos"), &linhas) || linhas.isEmpty())
+    if (!leOrigem(origem, QStringLiteral("Combos"), {}, &linhas, res) || linhas.isEmpty())
         return;
     const QVariant id = destino.valor(QStringLiteral("Select rowid from Combos order by rowid limit 1"));
     if (!id.isValid())
@@ -265,13 +280,13 @@ std::optional<ResultadoImportacao> RespondeImportacao(bool importar)
         return std::nullopt;
     }
     const ResultadoImportacao res = ImportaDadosUsuario();
-    // A merge that could not run leaves the question open for the next start.
-    if (res.falha.ok())
+    // A merge that could not run, or left data out, leaves the question open for the next start.
+    if (res.completa())
         gravaEstado(banco, estado, QStringLiteral("2"));
     return res;
 }
 
-ResultadoImportacao ImportaDados(const QString& caminhoDestino, const QString& caminhoOrigem)
+ResultadoImportacao ImportaDados(const QString& caminhoDestino, const QString& caminhoOrigem, bool mantemDestino)
 {
     ResultadoImportacao res;
     // A source that is no readable database of the program has nothing to give: it is said,
@@ -293,10 +308,11 @@ ResultadoImportacao ImportaDados(const QString& caminhoDestino, const QString& c
         anotaFalha(res, origem.resultado());
         return res;
     }
-    importaGravacoes(destino, origem, res);
-    importaDados(destino, origem, res);
+    importaGravacoes(destino, origem, res, mantemDestino);
+    importaDados(destino, origem, res, mantemDestino);
     importaComandos(destino, origem, res);
-    importaCombos(destino, origem, res);
+    if (!mantemDestino)
+        importaCombos(destino, origem, res);
     return res;
 }
 

@@ -2,6 +2,7 @@
 #include "db/ResultadoBanco.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 
@@ -24,6 +25,11 @@ struct ResultadoImportacao {
     // Ok, or why nothing (or not everything) was imported: a source that is no readable
     // database, or the first write the target refused.
     ResultadoBanco falha;
+    // The source's tables that could not be read (missing, or without their key fields), in
+    // the merge's order: "Master", "Dados", "Comandos", "Combos". Their data was not imported.
+    QStringList tabelasNaoLidas;
+
+    bool completa() const { return falha.ok() && tabelasNaoLidas.isEmpty(); }
 };
 
 // The merge itself (also offered by the About window): recordings G1-G3 onto the matching
@@ -31,12 +37,17 @@ struct ResultadoImportacao {
 // when new, chooser settings. Each step that cannot run is skipped without touching the
 // target; rows are matched by their keys only.
 ResultadoImportacao ImportaDadosUsuario();
-ResultadoImportacao ImportaDados(const QString& caminhoDestino, const QString& caminhoOrigem);
+// mantemDestino: data the target already holds wins (a recording or a recorded answer is
+// only filled where the target has none; the settings stay): for a merge into a database
+// already in use, whose own recordings are newer.
+ResultadoImportacao ImportaDados(const QString& caminhoDestino, const QString& caminhoOrigem,
+                                 bool mantemDestino = false);
 
 // Main-window load step, first half: without User.qzd settles syncbd at "2"; with it, true
 // while syncbd is "0" or "1" (the technician is to be asked whether to import).
 bool ImportacaoAPerguntar();
 // Second half, with the answer: Yes merges (ImportaDadosUsuario) and settles syncbd at "2"
-// when the merge ran (a merge that fails leaves it as it was, to ask again); No moves one
+// when the merge ran whole (a merge that fails or leaves a table out leaves it as it was, to
+// ask again); No moves one
 // state on and gives std::nullopt.
 std::optional<ResultadoImportacao> RespondeImportacao(bool importar);

@@ -56,11 +56,7 @@ QString ConsultaMaster::sql() const
 QSqlQuery ConsultaMaster::executa(const QSqlDatabase& db) const
 {
     QSqlQuery q(db);
-    if (q.prepare(sql())) {
-        for (const QVariant& v : valores)
-            q.addBindValue(v);
-        q.exec();
-    }
+    Banco::preparaEExecuta(q, sql(), valores);
     return q;
 }
 
@@ -204,7 +200,10 @@ ResultadoGrade ProcessaLeitura(VarianteGrade variante, const QString& modelo, in
     }
 
     Banco banco(caminhoBanco());
-    if (!zera(banco)) {
+    // The clearing and the rows are stored together or not at all: a database that keeps
+    // part of a reading would mix it with the previous board's.
+    const bool emTransacao = banco.executa(QStringLiteral("BEGIN IMMEDIATE"));
+    if (!emTransacao || !zera(banco)) {
         resultado.gravada = false; // grading goes on: the readings are still shown
         resultado.falhaBanco = banco.resultado();
     }
@@ -215,8 +214,11 @@ ResultadoGrade ProcessaLeitura(VarianteGrade variante, const QString& modelo, in
             + QStringLiteral(" order by ") + consulta.ordem,
         consulta.valores);
     if (!banco.erro().isEmpty()) {
+        if (resultado.gravada)
+            resultado.falhaBanco = banco.resultado();
         resultado.gravada = false;
-        resultado.falhaBanco = banco.resultado();
+        if (emTransacao)
+            banco.executa(QStringLiteral("ROLLBACK"));
         if (pmu)
             resultado.erro = ErroGrade{ErroBanco, banco.erro()};
         return resultado;
@@ -225,7 +227,6 @@ ResultadoGrade ProcessaLeitura(VarianteGrade variante, const QString& modelo, in
     static const char* const nomesJanela[] = {"VCores", "BuckLdo", "PMU"};
     const QString janela = QLatin1String(nomesJanela[int(variante)]);
 
-    banco.db().transaction();
     for (const QSqlRecord& rec : linhas) {
         const LinhaMaster linha{campo(rec, "Malha"), campo(rec, "Orig"), campo(rec, "Ci"),
                                 campo(rec, "RefV"), campo(rec, "RefT")};
@@ -235,19 +236,28 @@ ResultadoGrade ProcessaLeitura(VarianteGrade variante, const QString& modelo, in
             resultado.codigosDesconhecidos << g.codigoDesconhecido;
         const QString ref = campo(rec, "Ref");
         TrilhaGraduada t{linha.malha, linha.orig, ref, linha.refV, g.leitura, g.porc,
-                         VereditoTrilha(g.leitura, g.porc, linha.refV, ref, tolerancia)};
+                         VereditoTrilha(g.leitura, g.porc, linha.refV, ref, tolerancia),
+                         rec.value(QStringLiteral("linha_id"))};
         AnotaVeredito(janela, pmu ? linha.orig : linha.malha, g.leitura, ref, t.veredito);
         resultado.trilhas.append(std::move(t));
-        // A row that cannot be stored is still graded: the window shows the reading.
+        // A row that cannot be stored is still graded: the window shows the reading. After
+        // one refused write the rest are not tried (each would wait for the file again).
+        if (!resultado.gravada)
+            continue;
         if (banco.executa(QStringLiteral("Update Master set Leitura = ?, Porc = ? where rowid = ?"),
                           {g.leitura, g.porc, rec.value(QStringLiteral("linha_id"))}))
             ++resultado.linhas;
-        else if (resultado.gravada)
+        else
             resultado.gravada = false, resultado.falhaBanco = banco.resultado();
     }
-    if (!banco.db().commit() && resultado.gravada) {
+    if (resultado.gravada && !banco.executa(QStringLiteral("COMMIT"))) {
         resultado.gravada = false;
-        resultado.falhaBanco = ResultadoBanco::doErro(banco.db().lastError(), caminhoBanco());
+        resultado.falhaBanco = banco.resultado();
+    }
+    if (!resultado.gravada) {
+        resultado.linhas = 0;
+        if (emTransacao)
+            banco.executa(QStringLiteral("ROLLBACK"));
     }
     return resultado;
 }
@@ -326,6 +336,32 @@ ResultadoGravacao alteraGravacao(int i, const ConsultaMaster& consulta, const QS
 ResultadoGravacao GravaLeituras(int i, const ConsultaMaster& consulta)
 {
     return alteraGravacao(i, consulta, QStringLiteral("Leitura"));
+}
+
+ResultadoGravacao GravaLeiturasMostradas(int i, const ConsultaMaster& consulta,
+                                         const QList<TrilhaGraduada>& trilhas)
+{
+    if (i < 1 || i > 3 || !consulta.valida())
+        return {};
+    Banco banco(caminhoBanco());
+    const auto falhou = [&banco] {
+        const ResultadoBanco r = banco.resultado();
+        banco.executa(QStringLiteral("ROLLBACK"));
+        return ResultadoGravacao{false, r};
+    };
+    if (!banco.executa(QStringLiteral("BEGIN IMMEDIATE")))
+        return {false, banco.resultado()};
+    if (!zera(banco))
+        return falhou();
+    for (const TrilhaGraduada& t : trilhas)
+        if (!banco.executa(QStringLiteral("Update Master set Leitura = ?, Porc = ? where rowid = ?"),
+                           {t.leitura, t.porc, t.id}))
+            return falhou();
+    if (!banco.executa(QStringLiteral("Update Master set G%1 = Leitura Where ").arg(i) + consulta.condicao,
+                       consulta.valores)
+        || !banco.executa(QStringLiteral("COMMIT")))
+        return falhou();
+    return {true, {}};
 }
 
 ResultadoGravacao ExcluiGravacao(int i, const ConsultaMaster& consulta)

@@ -101,6 +101,7 @@ bool ZeraLeituras();
 struct TrilhaGraduada {
     QString malha, orig, ref, refV, leitura, porc;
     Veredito veredito = Veredito::NaoGraduado;
+    QVariant id; // the Master row's rowid, to store this reading later
 };
 
 struct ResultadoGrade {
@@ -156,6 +157,11 @@ struct ResultadoGravacao {
 
 // Copies Leitura into G1, G2 or G3 (i = 1..3) in every row of the grid's query.
 ResultadoGravacao GravaLeituras(int i, const ConsultaMaster& consulta);
+// The reading the window shows but the database did not store (`trilhas`, from ProcessaLeitura):
+// in one transaction, the readings are cleared, these are stored, and G<i> takes them in every
+// row of the grid's query. All or nothing: a refused write changes no row.
+ResultadoGravacao GravaLeiturasMostradas(int i, const ConsultaMaster& consulta,
+                                         const QList<TrilhaGraduada>& trilhas);
 // Empties G<i> in every row of the grid's query.
 ResultadoGravacao ExcluiGravacao(int i, const ConsultaMaster& consulta);
 

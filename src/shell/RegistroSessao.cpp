@@ -1,4 +1,7 @@
 #include "shell/RegistroSessao.h"
+
+#include "i18n/Dicionario.h"
+#include <cerrno>
 #include "shell/Sessao.h"
 
 #include "shell/Conexao.h"
@@ -203,14 +206,20 @@ void RegistroSessao::escreve(const QDateTime& quando, const QString& texto)
     if (!m_arquivo.isOpen() || dia != m_dia) {
         m_arquivo.close();
         m_dia = dia;
+        errno = 0;
         if (!QDir().mkpath(m_pasta)) {
-            avisaFalha(m_pasta, static_cast<int>(QFileDevice::OpenError));
+            const int e = errno;
+            avisaFalha(m_pasta, static_cast<int>(QFileDevice::OpenError), m_pasta,
+                       e == ENOSPC || e == EACCES || e == EPERM || e == EROFS ? motivoDoErro(e)
+                                                                              : "REGISTRO_PASTA");
             return;
         }
         m_arquivo.setFileName(arquivoDoDia(dia));
+        errno = 0;
         if (!m_arquivo.open(QIODevice::WriteOnly | QIODevice::Append)) {
+            const int e = errno;
             avisaFalha(m_arquivo.fileName() + QStringLiteral(": ") + m_arquivo.errorString(),
-                       static_cast<int>(m_arquivo.error()));
+                       static_cast<int>(m_arquivo.error()), m_arquivo.fileName(), motivoDoErro(e));
             return;
         }
     }
@@ -223,18 +232,47 @@ void RegistroSessao::escreve(const QDateTime& quando, const QString& texto)
                  + QLatin1Char('\n'))
                     .toUtf8();
     }
+    errno = 0;
     if (m_arquivo.write(bytes) != bytes.size() || !m_arquivo.flush()) {
+        const int e = errno;
         avisaFalha(m_arquivo.fileName() + QStringLiteral(": ") + m_arquivo.errorString(),
-                   static_cast<int>(m_arquivo.error()));
+                   static_cast<int>(m_arquivo.error()), m_arquivo.fileName(), motivoDoErro(e));
         m_arquivo.close(); // opened again (silently) for the next entry
     }
 }
 
-void RegistroSessao::avisaFalha(const QString& descricao, int numero)
+const char* RegistroSessao::motivoDoErro(int erroSistema)
+{
+    switch (erroSistema) {
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+        return "REGISTRO_DISCO_CHEIO";
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return "REGISTRO_SEM_PERMISSAO";
+    default:
+        return "REGISTRO_OUTRO";
+    }
+}
+
+QString RegistroSessao::textoDaFalha() const
+{
+    if (!m_motivoFalha)
+        return {};
+    return L(QStringLiteral("REGISTRO_FALHOU"))
+        .arg(L(QString::fromLatin1(m_motivoFalha)), QDir::toNativeSeparators(m_ondeFalhou));
+}
+
+void RegistroSessao::avisaFalha(const QString& descricao, int numero, const QString& onde, const char* motivo)
 {
     if (m_avisado)
         return;
     m_avisado = true;
+    m_ondeFalhou = onde;
+    m_motivoFalha = motivo;
     // Told after the caller returns: the exchange that is being logged goes on first.
     QTimer::singleShot(0, this, [this, descricao, numero] { emit falhaDeEscrita(descricao, numero); });
 }

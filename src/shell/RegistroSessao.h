@@ -60,6 +60,9 @@ public:
     QString pasta() const { return m_pasta; }
     QString arquivoDoDia(const QDate& dia) const;
     bool falhou() const { return m_avisado; }
+    // The first failure in the program's language: the session log is not being kept, why and
+    // where, and that readings and recordings go on. Empty while nothing failed.
+    QString textoDaFalha() const;
     void defineLimiteDiario(qint64 bytes) { m_limiteDiario = bytes; }
     static constexpr qint64 LimiteDiario = 64 * 1024 * 1024;
 
@@ -87,7 +90,9 @@ private:
     NomeDoRequisitante m_nomes;
     void escreve(const QDateTime& quando, const QString& texto);
     QString cabecalho(const QDateTime& quando, const QString& assunto) const;
-    void avisaFalha(const QString& descricao, int numero);
+    void avisaFalha(const QString& descricao, int numero, const QString& onde, const char* motivo);
+    // The reason of a failed open or write, from the system's error number, as a dictionary key.
+    static const char* motivoDoErro(int erroSistema);
 
     Sessao& m_sessao;
     Ligacao& m_ligacao;
@@ -98,4 +103,6 @@ private:
     qint64 m_limiteDiario = LimiteDiario;
     bool m_diaCheio = false;
     bool m_avisado = false;
+    QString m_ondeFalhou;
+    const char* m_motivoFalha = nullptr;
 };

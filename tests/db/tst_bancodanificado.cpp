@@ -6,6 +6,7 @@
 #include "db/janelas/Sincronizacao.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
+#include "i18n/Mensagens.h"
 #include "shell/Globais.h"
 #include "shell/Inicio.h"
 #include "shell/janelas/AvisosInicio.h"
@@ -17,6 +18,8 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QElapsedTimer>
 #include <QtTest>
 
 #include <csignal>
@@ -128,6 +131,9 @@ private slots:
     void recomecaDoBancoDaInstalacao_data();
     void recomecaDoBancoDaInstalacao();
     void importacaoRecusadaNaoApagaACopia();
+    void copiaRecusadaDitaAoFecharAJanela_data();
+    void copiaRecusadaDitaAoFecharAJanela();
+    void copiaQueFalhaDitaCadaVez();
     void esperaQuemSeguraOArquivo_data();
     void esperaQuemSeguraOArquivo();
 };
@@ -432,6 +438,95 @@ void TstBancoDanificado::importacaoRecusadaNaoApagaACopia()
     QCOMPARE(resumo(usuario + QStringLiteral(".1")), antiga);
 }
 
+void TstBancoDanificado::copiaRecusadaDitaAoFecharAJanela_data()
+{
+    QTest::addColumn<Dialogos::Resposta>("resposta");
+    QTest::newRow("import now") << Dialogos::Resposta::Sim;
+    QTest::newRow("keep the old data aside") << Dialogos::Resposta::Nao;
+    QTest::newRow("later") << Dialogos::Resposta::Cancelar;
+}
+
+// A window that changed data closes while the previous installation's data waits in User.qzd:
+// the copy is refused, and that is said once per session with the way out. Whatever the
+// answer, nothing of either installation is lost.
+void TstBancoDanificado::copiaRecusadaDitaAoFecharAJanela()
+{
+    QFETCH(Dialogos::Resposta, resposta);
+    QTemporaryDir pasta;
+    const QString banco = pasta.filePath(QStringLiteral("Config.qzd"));
+    const QString usuario = pasta.filePath(QStringLiteral("User.qzd"));
+    QVERIFY(QFile::copy(BancoInstalado, banco));
+    QFile(banco).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QVERIFY(QFile::copy(BancoInstalado, usuario));
+    QVERIFY(executa(usuario, QStringLiteral("Update Master set G1 = 'gravacao antiga'")));
+    const QByteArray antiga = resumo(usuario);
+    Globais::instancia().reinicia(pasta.path());
+    Globais::instancia().IdiomaAtual = 2;
+    QVERIFY(executa(banco, QStringLiteral("Update Master set G2 = 'gravacao nova'")));
+    const QString guardada = NomeCopiaGuardada();
+    QVERIFY(guardada.startsWith(QStringLiteral("User-")));
+
+    RoteiroInstalado r;
+    r.roteiro.respostas = {resposta};
+    QCOMPARE(CopiaBancoUsuarioAvisando(QStringLiteral("VCore")).motivo(), MotivoFalhaBanco::ImportacaoPendente);
+    QVERIFY(r.roteiro.mostradas.isEmpty()); // not inside the closing window
+    QTRY_VERIFY(!r.roteiro.mostradas.isEmpty());
+    const Dialogos::Caixa oferta = r.roteiro.mostradas.first().caixa;
+    QCOMPARE(oferta.texto, L(QStringLiteral("COPIA_PENDENTE")).arg(guardada));
+    QCOMPARE(oferta.botoes, Dialogos::Botoes::SimNaoCancelar);
+    QTest::qWait(20);
+
+    QCOMPARE(texto(banco, QStringLiteral("Select G2 from Master")), QStringLiteral("gravacao nova"));
+    if (resposta == Dialogos::Resposta::Sim) {
+        // The old recordings fill what was empty; the newer ones stay; the old file is kept.
+        QCOMPARE(texto(banco, QStringLiteral("Select G1 from Master")), QStringLiteral("gravacao antiga"));
+        QCOMPARE(texto(banco, QStringLiteral("Select syncbd from Tools")), QStringLiteral("2"));
+        QCOMPARE(resumo(usuario), resumo(banco));
+        QCOMPARE(resumo(pasta.filePath(guardada)), antiga);
+        QCOMPARE(r.roteiro.mostradas.value(1).caixa.texto, CaixaDaMensagem(QStringLiteral("MSG_DADOS_SYNC"), 2)->texto);
+    } else if (resposta == Dialogos::Resposta::Nao) {
+        QCOMPARE(resumo(pasta.filePath(guardada)), antiga);
+        QCOMPARE(texto(banco, QStringLiteral("Select syncbd from Tools")), QStringLiteral("2"));
+        QCOMPARE(resumo(usuario), resumo(banco));
+        QCOMPARE(r.roteiro.mostradas.size(), 2);
+        QCOMPARE(r.roteiro.mostradas.last().caixa.texto, L(QStringLiteral("COPIA_GUARDADA")).arg(guardada));
+    } else {
+        QCOMPARE(r.roteiro.mostradas.size(), 1);
+        QCOMPARE(resumo(usuario), antiga);
+        QCOMPARE(texto(banco, QStringLiteral("Select syncbd from Tools")), QStringLiteral("0"));
+    }
+
+    // The next window that closes: the copy follows the database, or (still pending) nothing
+    // more is said this session.
+    r.roteiro.limpa();
+    const ResultadoBanco outra = CopiaBancoUsuarioAvisando(QStringLiteral("VCore"));
+    QTest::qWait(20);
+    QVERIFY(r.roteiro.mostradas.isEmpty());
+    QCOMPARE(outra.ok(), resposta != Dialogos::Resposta::Cancelar);
+}
+
+// A copy that fails (User.qzd cannot be replaced) is said each time, in the program's words.
+void TstBancoDanificado::copiaQueFalhaDitaCadaVez()
+{
+    QTemporaryDir pasta;
+    const QString banco = pasta.filePath(QStringLiteral("Config.qzd"));
+    QVERIFY(QFile::copy(BancoInstalado, banco));
+    QFile(banco).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QVERIFY(executa(banco, QStringLiteral("Update Tools set syncbd = '2'")));
+    QVERIFY(QDir(pasta.path()).mkdir(QStringLiteral("User.qzd")));
+    Globais::instancia().reinicia(pasta.path());
+    Globais::instancia().IdiomaAtual = 2;
+    RoteiroInstalado r;
+    for (int vez = 1; vez <= 2; ++vez) {
+        QVERIFY(!CopiaBancoUsuarioAvisando(QStringLiteral("Console")).ok());
+        QTRY_COMPARE(r.roteiro.mostradas.size(), vez);
+        const Dialogos::Caixa caixa = r.roteiro.mostradas.last().caixa;
+        QVERIFY2(caixa.texto.startsWith(TextoDoDicionario(QStringLiteral("BANCO Cópia não atualizada"), 2)),
+                 qPrintable(caixa.texto));
+        QCOMPARE(caixa.titulo, QStringLiteral("Console"));
+    }
+}
+
 void TstBancoDanificado::esperaQuemSeguraOArquivo_data()
 {
     QTest::addColumn<int>("ms");
@@ -441,7 +536,7 @@ void TstBancoDanificado::esperaQuemSeguraOArquivo_data()
 }
 
 // Another program (the bench board, a database tool) holding the file for a moment does not
-// make a write fail; holding it for long is said as such.
+// make a write fail; holding it for long is said as such. Neither wait freezes the event loop.
 void TstBancoDanificado::esperaQuemSeguraOArquivo()
 {
     QFETCH(int, ms);
@@ -462,6 +557,7 @@ void TstBancoDanificado::esperaQuemSeguraOArquivo()
             q.exec(QStringLiteral("BEGIN EXCLUSIVE"));
             segurando = true;
             std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+            segurando = false;
             q.exec(QStringLiteral("COMMIT"));
             db.close();
         }
@@ -469,8 +565,29 @@ void TstBancoDanificado::esperaQuemSeguraOArquivo()
     });
     while (!segurando)
         std::this_thread::yield();
+    QElapsedTimer relogio;
+    // Turns that began and ended while the file was held: the wait's own, not the write's.
+    qint64 ultimo = 0, maiorParada = 0;
+    bool seguravaAntes = true;
+    QTimer pulso;
+    pulso.setInterval(1);
+    pulso.setTimerType(Qt::PreciseTimer);
+    connect(&pulso, &QTimer::timeout, [&] {
+        const qint64 agora = relogio.nsecsElapsed();
+        const bool segura = segurando;
+        if (seguravaAntes && segura)
+            maiorParada = std::max(maiorParada, agora - ultimo);
+        ultimo = agora;
+        seguravaAntes = segura;
+    });
+    relogio.start();
+    pulso.start();
     const ResultadoBanco r = GravaCombo(7, QStringLiteral("2"));
+    QTest::qWait(5); // the tick held back by a freeze, if any, counts it
+    pulso.stop();
     outro.join();
+    qInfo("longest stall while the file was held: %.1f ms", maiorParada / 1e6);
+    QVERIFY2(maiorParada < 20'000'000, qPrintable(QString::number(maiorParada / 1e6) + " ms"));
     QCOMPARE(r.motivo(), motivo);
     QCOMPARE(LeCombo(7) == QLatin1String("2"), r.ok());
 }

@@ -9,6 +9,7 @@
 #include "apoio/Bancada.h"
 
 #include "i18n/Dialogos.h"
+#include "i18n/Dicionario.h"
 #include "shell/Conexao.h"
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
@@ -17,6 +18,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -91,6 +93,7 @@ private slots:
 
     void sessaoCurta();
     void pastaIndisponivelNaoAtrapalha();
+    void discoCheioDitoUmaVez();
 
 private:
     bool esperaConectado(Inicial& w, int ms = 8000)
@@ -241,6 +244,7 @@ void TstRegistroSessao::falhaAvisadaUmaVez()
     registro.registraEvento(QStringLiteral("Conectado"));
     QTest::qWait(50);
     QCOMPARE(falhas.size(), 1);
+    QCOMPARE(registro.textoDaFalha(), L("REGISTRO_FALHOU").arg(L("REGISTRO_PASTA"), QDir::toNativeSeparators(logs)));
 
     // Once the folder can be made, entries are written again, silently.
     QVERIFY(QFile::remove(logs));
@@ -394,13 +398,42 @@ void TstRegistroSessao::pastaIndisponivelNaoAtrapalha()
     QTRY_VERIFY_WITH_TIMEOUT(!r.isEmpty(), 5000);
     QVERIFY(r.endsWith(QStringLiteral("] :-) ")));
     QCOMPARE(w.ligacao().estado(), EstadoLigacao::Ociosa);
-    // Told once, as a standard error box, and nothing else.
+    // Told once, in the program's words (what is not kept, why, where; the rest goes on), and
+    // nothing else: no system error text, no error number.
     QCOMPARE(m_caixas->roteiro.mostradas.size(), 1);
     const Dialogos::Caixa caixa = m_caixas->roteiro.mostradas.first().caixa;
-    QCOMPARE(caixa.icone, Dialogos::Icone::Critico);
-    QVERIFY2(caixa.titulo.startsWith(QStringLiteral("Nº ")), qPrintable(caixa.titulo));
-    QVERIFY2(caixa.texto.contains(PastaLogs()), qPrintable(caixa.texto));
+    QCOMPARE(caixa.icone, Dialogos::Icone::Exclamacao);
+    QCOMPARE(caixa.titulo, L("REGISTRO_TITULO"));
+    QCOMPARE(caixa.texto, L("REGISTRO_FALHOU").arg(L("REGISTRO_PASTA"), QDir::toNativeSeparators(PastaLogs())));
+    QVERIFY(!caixa.texto.contains(QStringLiteral("Nº")));
     QVERIFY(QFileInfo(PastaLogs()).isFile());
+}
+
+// A full disk (the day file is the system's always-full device): said once, in the program's
+// words, with the file; every later entry is dropped without a word.
+void TstRegistroSessao::discoCheioDitoUmaVez()
+{
+    if (!QFileInfo(QStringLiteral("/dev/full")).exists())
+        QSKIP("no /dev/full on this system");
+    QTemporaryDir pasta;
+    Ligacao ligacao;
+    Sessao sessao(ligacao);
+    RegistroSessao registro(sessao, pasta.path());
+    const QString dia = registro.arquivoDoDia(QDate::currentDate());
+    QVERIFY(QFile::link(QStringLiteral("/dev/full"), dia));
+    QSignalSpy falhas(&registro, &RegistroSessao::falhaDeEscrita);
+    for (int i = 0; i < 20; ++i)
+        registro.registraEvento(QStringLiteral("linha %1").arg(i));
+    QTRY_COMPARE(falhas.size(), 1);
+    QTest::qWait(50);
+    QCOMPARE(falhas.size(), 1);
+    for (int idioma = 1; idioma <= 3; ++idioma) {
+        Globais::instancia().IdiomaAtual = idioma;
+        QCOMPARE(registro.textoDaFalha(),
+                 L("REGISTRO_FALHOU").arg(L("REGISTRO_DISCO_CHEIO"), QDir::toNativeSeparators(dia)));
+    }
+    Globais::instancia().IdiomaAtual = 1;
+    QVERIFY(!registro.textoDaFalha().contains(QStringLiteral("No space")));
 }
 
 QTEST_MAIN(TstRegistroSessao)

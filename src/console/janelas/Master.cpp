@@ -1,4 +1,5 @@
 #include "console/janelas/Master.h"
+#include "db/janelas/Sincronizacao.h"
 
 #include "reports/ArquivoRelatorio.h"
 #include "console/AutoComparador.h"
@@ -183,7 +184,7 @@ Master::~Master()
     delete conteudo()->layout();
     // The user's recordings survive the next installation through User.qzd.
     if (m_dadosAlterados)
-        CopiaBancoUsuario();
+        CopiaBancoUsuarioAvisando(windowTitle());
 }
 
 QString Master::caminhoBanco() const

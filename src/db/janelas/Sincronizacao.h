@@ -11,3 +11,9 @@ ResultadoBanco PerguntaImportacao();
 // ImportaDadosUsuario, then the "MSG_DADOS_SYNC" box when it ran, or a box saying why nothing
 // was imported.
 ResultadoImportacao SincronizaDadosUsuario();
+
+// CopiaBancoUsuario for a window that changed data (titled `titulo`), with what a refused or
+// failed copy needs said, after the caller has returned: the reason, every time; a copy held
+// back by an import still pending, once per session, with the way out (import now, or keep
+// the old data aside under a dated name and copy again, or decide later).
+ResultadoBanco CopiaBancoUsuarioAvisando(const QString& titulo);

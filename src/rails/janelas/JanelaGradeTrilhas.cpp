@@ -1,6 +1,7 @@
 #include "rails/janelas/JanelaGradeTrilhas.h"
 
 #include "db/Combos.h"
+#include "db/janelas/Sincronizacao.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "i18n/Mensagens.h"
@@ -101,8 +102,19 @@ void ModeloGradeTrilhas::defineLeiturasNaoGravadas(const QList<TrilhaGraduada>& 
 {
     beginResetModel();
     m_naoGravadas.clear();
+    m_soNaoGravadas = true;
     for (const TrilhaGraduada& t : trilhas)
         m_naoGravadas.insert(chaveTrilha(t.malha, t.orig), {t.leitura, t.porc});
+    endResetModel();
+}
+
+void ModeloGradeTrilhas::mostraBanco()
+{
+    if (!m_soNaoGravadas)
+        return;
+    beginResetModel();
+    m_naoGravadas.clear();
+    m_soNaoGravadas = false;
     endResetModel();
 }
 
@@ -111,13 +123,14 @@ QString ModeloGradeTrilhas::valor(int linha, const QString& campo) const
     if (linha < 0 || linha >= m_linhas.size())
         return QString();
     const QSqlRecord& r = m_linhas[linha];
-    if (!m_naoGravadas.isEmpty()) {
+    if (m_soNaoGravadas) {
         const bool leitura = campo.compare(QLatin1String("Leitura"), Qt::CaseInsensitive) == 0;
         if (leitura || campo.compare(QLatin1String("Porc"), Qt::CaseInsensitive) == 0) {
             const auto it = m_naoGravadas.constFind(chaveTrilha(r.value(QStringLiteral("Malha")).toString(),
                                                                 r.value(QStringLiteral("Orig")).toString()));
-            if (it != m_naoGravadas.constEnd())
-                return leitura ? it->first : it->second;
+            if (it == m_naoGravadas.constEnd())
+                return QString();
+            return leitura ? it->first : it->second;
         }
     }
     return r.value(campo).toString();
@@ -177,7 +190,7 @@ JanelaGradeTrilhas::~JanelaGradeTrilhas()
 {
     // The recordings survive a reinstallation through the user copy.
     if (m_dadosMudaram)
-        CopiaBancoUsuario();
+        CopiaBancoUsuarioAvisando(windowTitle());
 }
 
 QString JanelaGradeTrilhas::modelo() const
@@ -314,8 +327,12 @@ void JanelaGradeTrilhas::defineConsulta(const ConsultaMaster& consulta)
 
 void JanelaGradeTrilhas::zeraLeituras()
 {
-    ZeraLeituras();
-    m_data1->defineLeiturasNaoGravadas({});
+    m_naoGravadas.clear();
+    // Readings the database kept are the previous board's: if they stay, the grid hides them.
+    if (ZeraLeituras())
+        m_data1->mostraBanco();
+    else
+        m_data1->defineLeiturasNaoGravadas({});
 }
 
 void JanelaGradeTrilhas::processaLeitura()
@@ -324,10 +341,17 @@ void JanelaGradeTrilhas::processaLeitura()
                                              m_decimais.casasV, m_decimais.casasA);
     for (const QString& codigo : r.codigosDesconhecidos)
         AvisaCodigoDesconhecido(codigo);
-    // What the database refused is still the board's reading: the grid shows it from here.
-    m_data1->defineLeiturasNaoGravadas(r.gravada ? QList<TrilhaGraduada>{} : r.trilhas);
+    // What the database refused is still the board's reading: the grid shows it from here,
+    // and only it.
+    m_naoGravadas = r.gravada ? QList<TrilhaGraduada>{} : r.trilhas;
+    if (r.gravada)
+        m_data1->mostraBanco();
+    else
+        m_data1->defineLeiturasNaoGravadas(r.trilhas);
     if (!r.gravada)
-        AvisaNaoGravado(r.falhaBanco, windowTitle(), L(QStringLiteral("LEITURA_NAO_GRAVADA")));
+        AvisaNaoGravado(r.falhaBanco, windowTitle(),
+                        L(r.trilhas.isEmpty() && r.leituraFeita ? QStringLiteral("LEITURA_NAO_AVALIADA")
+                                                                : QStringLiteral("LEITURA_NAO_GRAVADA")));
     if (!r.leituraFeita) {
         // Nothing came back: the rows keep the empty readings of the clearing.
         m_comboDecimais->setEnabled(true);
@@ -454,7 +478,29 @@ void JanelaGradeTrilhas::grava(int i)
 {
     if (!podeAgir())
         return;
-    alteraGravacao(i, L(QStringLiteral("Deseja salvar?")), L(QStringLiteral("Gravar")), GravaLeituras);
+    if (!m_data1->mostraLeiturasNaoGravadas()) {
+        alteraGravacao(i, L(QStringLiteral("Deseja salvar?")), L(QStringLiteral("Gravar")), GravaLeituras);
+        return;
+    }
+    // The grid shows a reading the database does not hold: the recording is that reading,
+    // stored with it, or nothing.
+    const QString titulo = L(QStringLiteral("Gravar"));
+    if (m_naoGravadas.isEmpty()) {
+        dialogos().mensagem(L(QStringLiteral("GRAVACAO_SEM_LEITURA")), titulo, Dialogos::Icone::Exclamacao);
+        return;
+    }
+    if (dialogos().mensagem(L(QStringLiteral("Deseja salvar?")), titulo, Dialogos::Icone::Nenhum,
+                            Dialogos::Botoes::SimNao) == Dialogos::Resposta::Nao)
+        return;
+    const ResultadoGravacao r = GravaLeiturasMostradas(i, m_consulta, m_naoGravadas);
+    if (!r.falha.ok())
+        AvisaNaoGravado(r.falha, titulo);
+    if (r.alterada) {
+        m_dadosMudaram = true;
+        m_naoGravadas.clear();
+        m_data1->mostraBanco();
+    }
+    atualizaGrade();
 }
 
 void JanelaGradeTrilhas::exclui(int i)

@@ -45,8 +45,11 @@ public:
     int coluna(const QString& campo) const;
     Veredito veredito(int linha) const;
     // Readings the database did not store, shown in place of the rows' stored ones (by rail
-    // and output) until the next reading; an empty list shows the database again.
+    // and output) until mostraBanco(). Meanwhile a row without one shows no reading: a stored
+    // reading may be another board's.
     void defineLeiturasNaoGravadas(const QList<TrilhaGraduada>& trilhas);
+    void mostraBanco();
+    bool mostraLeiturasNaoGravadas() const { return m_soNaoGravadas; }
 
     // The verdict of a reading or percentage cell, as an int of Veredito.
     static constexpr int PapelVeredito = Qt::UserRole + 1;
@@ -58,6 +61,7 @@ private:
     QList<Coluna> m_colunas;
     QList<QSqlRecord> m_linhas;
     QHash<QString, QPair<QString, QString>> m_naoGravadas; // Leitura, Porc
+    bool m_soNaoGravadas = false;
 };
 
 // What the VCore and the Buck and LDO windows share: the grid and its query, the decimal
@@ -136,6 +140,7 @@ protected:
     int m_contador = 0;
     bool m_leituraFeita = false;
     bool m_dadosMudaram = false;
+    QList<TrilhaGraduada> m_naoGravadas; // the reading shown that the database did not store
     qint64 m_nsTrabalho = 0;
     qint64 m_nsGraduacao = 0;
 

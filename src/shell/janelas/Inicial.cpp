@@ -214,8 +214,10 @@ Inicial::Inicial(QWidget* telaAbertura)
     m_registro = new RegistroSessao(*m_sessao, PastaLogs(), this);
     m_registro->acompanha(*m_conexao);
     m_registro->defineNomes([this](const QString& codigo) { return m_janelas->nomeDoRequisitante(codigo); });
-    connect(m_registro, &RegistroSessao::falhaDeEscrita, this,
-            [](const QString& descricao, int numero) { dialogos().erroPadrao(descricao, numero); });
+    connect(m_registro, &RegistroSessao::falhaDeEscrita, this, [registro = m_registro] {
+        dialogos().mensagem(registro->textoDaFalha(), L(QStringLiteral("REGISTRO_TITULO")),
+                            Dialogos::Icone::Exclamacao);
+    });
     // Every verdict a window gives goes to the same log, so a day's log tells what a board showed.
     DefineDestinoVereditos([registro = QPointer<RegistroSessao>(m_registro)](const QString& linha) {
         if (registro)
