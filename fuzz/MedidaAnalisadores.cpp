@@ -22,6 +22,7 @@
 #include "rails/TextosLeitura.h"
 #include "reports/RelatorioMalhas.h"
 #include "shell/Globais.h"
+#include "shell/BuscaTexto.h"
 #include "shell/Modelo.h"
 #include "shell/RegrasTroca.h"
 
@@ -138,6 +139,25 @@ void MedidaAnalisadores::initTestCase()
         {"AvaliaRadio, the five radios", [=] {
              for (int i = 0; i < 5; ++i)
                  ModuloRf::AvaliaRadio(i, radio);
+         }},
+        // A flooding answer that holds none of the radios' words: every word looked for in full.
+        {"AvaliaRadio, the five radios, no word found", [=] {
+             for (int i = 0; i < 5; ++i)
+                 ModuloRf::AvaliaRadio(i, pmu7);
+         }},
+        {"for comparison: QString::contains, the five radios' words", [=] {
+             for (int i = 0; i < 5; ++i)
+                 for (const QString& w : ModuloRf::radio(i).sucesso)
+                     pmu7.contains(w);
+         }},
+        {"for comparison: ProcuraTexto, the five radios' words", [=] {
+             for (int i = 0; i < 5; ++i)
+                 for (const QString& w : ModuloRf::radio(i).sucesso)
+                     ContemTexto(pmu7, w);
+         }},
+        {"NAND, five calls, no word found", [=] {
+             for (int i = 1; i <= 5; ++i)
+                 ModuloNand::AvaliaNand(i, pmu7);
          }},
         {"NAND, five calls", [=] {
              for (int i = 1; i <= 5; ++i)
