@@ -22,7 +22,9 @@
 #include "rails/TextosLeitura.h"
 #include "reports/RelatorioMalhas.h"
 #include "shell/Globais.h"
+#include "shell/BuscaTexto.h"
 #include "shell/Modelo.h"
+#include "shell/RegrasTroca.h"
 
 #include <QFile>
 #include <QTest>
@@ -98,6 +100,10 @@ void MedidaAnalisadores::initTestCase()
     if (!fragmentosM || fragmentosM->isEmpty())
         qFatal("table M of %s missing", BANCO_CONFIG);
     const QStringList fragmentos = *fragmentosM;
+    QString exibidoAntes = gravado;
+    exibidoAntes.remove(QLatin1Char('\r'));
+    QString exibidoDepois = exibidoAntes;
+    exibidoDepois.insert(exibidoDepois.size() / 2, QLatin1Char('x'));
     const QString digitos = QString(UmMega, QLatin1Char('7')) + QStringLiteral(".5");
 
     auto& c = casos();
@@ -130,11 +136,49 @@ void MedidaAnalisadores::initTestCase()
          }},
         {"Battery (Organiza)", [=] { ModuloBateria::Organiza(bateria); }},
         {"AvaliaRadio", [=] { ModuloRf::AvaliaRadio(0, radio); }},
+        {"AvaliaRadio, the five radios", [=] {
+             for (int i = 0; i < 5; ++i)
+                 ModuloRf::AvaliaRadio(i, radio);
+         }},
+        // A flooding answer that holds none of the radios' words: every word looked for in full.
+        {"AvaliaRadio, the five radios, no word found", [=] {
+             for (int i = 0; i < 5; ++i)
+                 ModuloRf::AvaliaRadio(i, pmu7);
+         }},
+        {"for comparison: QString::contains, the five radios' words", [=] {
+             for (int i = 0; i < 5; ++i)
+                 for (const QString& w : ModuloRf::radio(i).sucesso)
+                     pmu7.contains(w);
+         }},
+        {"for comparison: ProcuraTexto, the five radios' words", [=] {
+             for (int i = 0; i < 5; ++i)
+                 for (const QString& w : ModuloRf::radio(i).sucesso)
+                     ContemTexto(pmu7, w);
+         }},
+        {"NAND, five calls, no word found", [=] {
+             for (int i = 1; i <= 5; ++i)
+                 ModuloNand::AvaliaNand(i, pmu7);
+         }},
+        {"NAND, five calls", [=] {
+             for (int i = 1; i <= 5; ++i)
+                 ModuloNand::AvaliaNand(i, nand);
+         }},
         {"AvaliaIC", [=] { ModuloIC::AvaliaIC(ic); }},
         {"RAM test (Passou)", [=] { ModuloOutros::Passou(memoria); }},
         {"Auto comparator (Confere), every row of table M", [=] { AutoComparacao::Confere(vivo, gravado, fragmentos); }},
         {"Console word at a position", [=] { RegrasConsole::PalavraNaPosicao(vivo, int(vivo.size() / 2)); }},
         {"Console help prefix", [=] { RegrasConsole::AlternaPrefixoHelp(vivo); }},
+        // The recording edit rule: one character typed in the middle of a 1 MB recording.
+        {"Recording edit (AplicaEdicao), one character typed", [=] {
+             RegrasConsole::AplicaEdicao(gravado, exibidoAntes, exibidoDepois);
+         }},
+        // The console history at its bound: a 1 MB answer over a full history.
+        {"Console history (HistoricoComNovaResposta)", [=] {
+             RegrasConsole::HistoricoComNovaResposta(vivo, vivo, RegrasTroca::LimiteResposta);
+         }},
+        {"Echo removal (RemoveEco), a whole answer", [=] {
+             RegrasTroca::RemoveEco(vivo, QStringLiteral("device -k GasGauge -p"));
+         }},
         // As the rail window reports: 40 rails graded on the answer, then the report query.
         {"Report of 40 rails graded on the answer", [=] {
              QList<LinhaRelatorio> linhas;

@@ -1,4 +1,5 @@
 #include "boardtests/Nand.h"
+#include "shell/BuscaTexto.h"
 
 #include <cmath>
 #include <limits>
@@ -74,25 +75,25 @@ Veredicto AvaliaNand(int funcao, const QString& txtDados)
     if (txtDados.size() < MinimoVeredicto)
         return v;
     v.julgado = true;
-    if (txtDados.contains(QLatin1String("not found"))) {
+    if (ContemTexto(txtDados, QLatin1String("not found"))) {
         v.naoDisponivel = true;
         return v;
     }
     if (funcao == 3) {
         if (txtDados.size() >= MinimoSyscfg) {
             v.tipo = Veredicto::Tipo::Ok;
-        } else if (txtDados.contains(QLatin1String("Driver is missing!"))) {
+        } else if (ContemTexto(txtDados, QLatin1String("Driver is missing!"))) {
             v.erroAntes = true;
             v.tipo = Veredicto::Tipo::Off;
         }
         return v;
     }
-    if (txtDados.contains(QLatin1String("Passed")) || txtDados.contains(QLatin1String("Pass"))
-        || txtDados.contains(QLatin1String("name:"))) {
+    // "Passed" holds "Pass": one search answers both.
+    if (ContemTexto(txtDados, QLatin1String("Pass")) || ContemTexto(txtDados, QLatin1String("name:"))) {
         v.tipo = Veredicto::Tipo::Ok;
     } else {
         v.tipo = Veredicto::Tipo::Off;
-        v.erroDepois = txtDados.contains(QLatin1String("ERROR"));
+        v.erroDepois = ContemTexto(txtDados, QLatin1String("ERROR"));
     }
     return v;
 }

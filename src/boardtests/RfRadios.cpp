@@ -1,4 +1,5 @@
 #include "boardtests/RfRadios.h"
+#include "shell/BuscaTexto.h"
 
 #include "db/Banco.h"
 #include "i18n/Dicionario.h"
@@ -49,7 +50,7 @@ bool Recusado(int indice, const QString& modelo)
 bool Sucesso(int indice, const QString& txtDados)
 {
     for (const QString& s : radio(indice).sucesso)
-        if (txtDados.contains(s, Qt::CaseSensitive))
+        if (ContemTexto(txtDados, s))
             return true;
     return false;
 }

@@ -43,6 +43,14 @@ void mostraNo(Painel& p, int i)
     if (i != 1)
         p.mostra(no(i));
 }
+bool algumaSemLeitura(const Painel& p)
+{
+    for (int i = 0; i <= 10; ++i) {
+        if (Canais[i].referencia && p.veredito(QStringLiteral("P%1").arg(i)) == Veredito::SemLeitura)
+            return true;
+    }
+    return false;
+}
 } // namespace
 
 QString RotuloCanal(int i)
@@ -101,8 +109,9 @@ void MostraCanal(Painel& p, int i, const QString& valor)
     const QString controle = QString::fromLatin1(c->controle);
     const QString semMedicao = L(QStringLiteral("Sem Medição"));
     if (i == 11) {
-        // Channels come in order: no graded rail failed so far in this reading.
-        if (!p.visivel(no(11)))
+        // Channels come in order: the chip passes only when every graded rail was read and
+        // none failed so far in this reading.
+        if (!p.visivel(no(11)) && !algumaSemLeitura(p))
             p.mostra(ok(11));
         p.defineTexto(controle, valor == NaoMedido ? semMedicao : FormataUmaDecimal(valor) + QStringLiteral(" º"));
         return;
@@ -113,10 +122,11 @@ void MostraCanal(Painel& p, int i, const QString& valor)
     }
     if (valor == NaoMedido) {
         p.defineTexto(controle, semMedicao);
-        if (c->referencia) // a graded rail without a reading: nothing compared, not a fail
+        // A graded rail without a reading is no reading (not a fail), but it is marked NO:
+        // the rail was not shown to pass.
+        if (c->referencia)
             p.defineVeredito(QStringLiteral("P%1").arg(i), Veredito::SemLeitura);
-        else
-            mostraNo(p, i);
+        mostraNo(p, i);
         return;
     }
     // The device's own text is shown with its unit (there is no log panel here to read it
@@ -133,6 +143,7 @@ void MostraCanal(Painel& p, int i, const QString& valor)
     const auto d = CalculaDesvio(valor, QString::fromLatin1(c->referencia));
     if (!d) {
         p.defineVeredito(porc, Veredito::SemLeitura);
+        p.mostra(no(i));
         return;
     }
     p.defineTexto(porc, d->texto + QStringLiteral(" %"));

@@ -93,10 +93,12 @@ bool MostraCanal(Painel& p, int i, const QString& valor)
         // A device message where a reading belongs is graded like a missing rail.
         const auto d = CalculaDesvio(valor, QString::fromLatin1(c->referencia));
         if (!d) {
-            // Nothing was compared: no reading, not a fail.
-            p.defineTexto(controle, L(QStringLiteral("Sem Medição")));
+            // Nothing was compared: no reading, not a fail, but marked NO so the rail
+            // never looks as if it passed. A word the phone printed is shown as printed.
+            p.defineTexto(controle, valor == NaoMedido ? L(QStringLiteral("Sem Medição")) : valor + unidade);
             p.defineTexto(porc, QString());
             p.defineVeredito(porc, Veredito::SemLeitura);
+            p.mostra(Indice(QStringLiteral("NO"), c->indicador));
         } else {
             p.defineTexto(controle, valor + unidade);
             p.defineTexto(porc, d->texto + QStringLiteral(" %"));
@@ -110,7 +112,7 @@ bool MostraCanal(Painel& p, int i, const QString& valor)
             }
         }
     } else {
-        p.defineTexto(controle, (ValorNumerico(valor) ? valor : NaoMedido) + unidade);
+        p.defineTexto(controle, valor + unidade); // "-" for a missing one; a word as printed
     }
     p.mostra(QStringLiteral("btTouch"));
     return toqueForaDaFaixa;

@@ -108,9 +108,19 @@ void MostraCanal(Painel& p, int canal, const QString& valor)
     const QString controle = ControleCanal(canal);
     if (controle.isEmpty())
         return;
-    // A device message where a reading belongs is treated like a missing channel.
+    // A device message where a reading belongs is no reading, like a missing channel, but
+    // it is shown as the phone printed it.
     if (!ValorNumerico(valor)) {
-        p.defineTexto(controle, L(QStringLiteral("Sem Medição")));
+        if (valor == NaoMedido) {
+            p.defineTexto(controle, L(QStringLiteral("Sem Medição")));
+        } else {
+            const bool corrente = canal == 2 || canal == 4;
+            p.defineTexto(controle, valor + (corrente ? QStringLiteral(" mA") : canal == 6 ? QStringLiteral(" º") : QStringLiteral(" V")));
+            if (canal == 2) {
+                p.defineTexto(QStringLiteral("VBus_A1"), p.texto(controle));
+                p.defineTexto(QStringLiteral("VBus_A2"), p.texto(controle));
+            }
+        }
         if (CanalGraduado(canal))
             p.defineVeredito(controle, Veredito::SemLeitura);
         return;

@@ -18,16 +18,19 @@ void falha(Painel& p)
 }
 
 // Rails 1 and 2: deviation within ±10 % gives OK, anything else NO and a fault; a missing
-// voltage is no reading (grey, "Sem Medição"), neither OK nor NO.
+// voltage is no reading ("Sem Medição", or the word the phone printed), marked NO and the
+// status no longer green: a rail that was not read never leaves the chip passing.
 void gradaMalha(Painel& p, int malha, const QString& valor, const QString& referencia)
 {
     const QString v = QStringLiteral("Malha%1_V").arg(malha);
     const QString porc = QStringLiteral("Porc%1").arg(malha);
     const auto d = CalculaDesvio(valor, referencia);
     if (!d) {
-        p.defineTexto(v, L(QStringLiteral("Sem Medição")));
+        p.defineTexto(v, valor == NaoMedido ? L(QStringLiteral("Sem Medição")) : valor + QStringLiteral(" V"));
         p.defineTexto(porc, QString());
         p.defineVeredito(porc, Veredito::SemLeitura);
+        p.mostra(Indice(QStringLiteral("NO"), malha));
+        falha(p);
         return;
     }
     p.defineTexto(v, valor + QStringLiteral(" V"));
@@ -43,11 +46,6 @@ void gradaMalha(Painel& p, int malha, const QString& valor, const QString& refer
     }
 }
 
-// A value that is not a reading is written as "-", like a missing one.
-QString comoMedido(const QString& valor)
-{
-    return ValorNumerico(valor) ? valor : NaoMedido;
-}
 } // namespace
 
 Rotulo RotuloCanal(int canal, const QString& modelo)
@@ -137,7 +135,7 @@ void MostraCanal(Painel& p, int canal, const QString& valor, const QString& mode
         gradaMalha(p, 1, valor, RefMalha1);
         break;
     case 2:
-        p.defineTexto(QStringLiteral("Malha1_A"), comoMedido(valor) + QStringLiteral(" mA"));
+        p.defineTexto(QStringLiteral("Malha1_A"), valor + QStringLiteral(" mA"));
         if (SobreCorrente(valor, modelo)) {
             falha(p);
             p.defineVeredito(QStringLiteral("Porc1"), Veredito::Falha);
@@ -150,15 +148,15 @@ void MostraCanal(Painel& p, int canal, const QString& valor, const QString& mode
         gradaMalha(p, 2, valor, RefMalha2);
         break;
     case 4:
-        p.defineTexto(QStringLiteral("Malha2_A"), comoMedido(valor) + QStringLiteral(" mA"));
+        p.defineTexto(QStringLiteral("Malha2_A"), valor + QStringLiteral(" mA"));
         break;
     case 5:
-        p.defineTexto(QStringLiteral("Malha3_V"), comoMedido(valor) + QStringLiteral(" V"));
+        p.defineTexto(QStringLiteral("Malha3_V"), valor + QStringLiteral(" V"));
         p.defineTexto(QStringLiteral("Porc3"), QStringLiteral("ACC"));
         p.defineCor(QStringLiteral("Porc3"), CorChip::VerdeClaro);
         break;
     case 6:
-        p.defineTexto(QStringLiteral("Malha3_A"), comoMedido(valor) + QStringLiteral(" mA"));
+        p.defineTexto(QStringLiteral("Malha3_A"), valor + QStringLiteral(" mA"));
         break;
     default:
         break;

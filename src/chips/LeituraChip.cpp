@@ -28,17 +28,22 @@ QString ExtraiValorCanal(const QString& resposta, const QString& rotulo, bool re
     const QString bruto = resposta.mid(s, e - s);
     if (regraTimeout && bruto.size() >= 4 && bruto.contains(QLatin1String("tim")))
         return NaoMedido;
+    // A word the phone printed stays that word: no unit conversion, no digit dropped.
+    if (!NumeroImpresso(bruto))
+        return bruto.isEmpty() ? NaoMedido : bruto;
     if (e + 2 < resposta.size() && resposta.at(e + 2) == QLatin1Char('V'))
         return ConverteMilivolts(bruto);
-    QString valor = bruto.chopped(bruto.isEmpty() ? 0 : 1);
+    // The last decimal is dropped; a whole number ("0", "12") has none to drop.
+    QString valor = bruto;
+    if (valor.contains(QLatin1Char('.')) || valor.contains(QLatin1Char(',')))
+        valor.chop(1);
     valor.replace(QLatin1Char('.'), QLatin1Char(','));
     return valor;
 }
 
 bool ValorNumerico(const QString& valor)
 {
-    static const QRegularExpression numero(QStringLiteral("^[+-]?(\\d+([.,]\\d*)?|[.,]\\d+)$"));
-    return numero.match(valor).hasMatch();
+    return NumeroImpresso(valor);
 }
 
 std::optional<Desvio> CalculaDesvio(const QString& valor, const QString& referencia)

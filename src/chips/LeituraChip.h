@@ -17,9 +17,10 @@ inline const QString NaoMedido = QStringLiteral("-");
 // The value after the first occurrence of `rotulo` in `resposta` (case-sensitive). The value
 // starts one character after the label and ends at the next blank; a unit "mV" (its "V" two
 // characters after that blank) turns millivolts into volts with ConverteMilivolts, any other
-// unit drops the value's last character and writes "," for ".". With `regraTimeout`, a value
-// of four characters or more containing "tim" is a timeout. Gives NaoMedido for a missing
-// label, a timeout, or a value that runs to the end of the text (a cut answer).
+// unit drops the last decimal of a value that has decimals and writes "," for ".". A word
+// the phone printed comes back as it was printed. With `regraTimeout`, a value of four
+// characters or more containing "tim" is a timeout. Gives NaoMedido for a missing label, a
+// timeout, an empty value, or a value that runs to the end of the text (a cut answer).
 QString ExtraiValorCanal(const QString& resposta, const QString& rotulo, bool regraTimeout = true);
 
 // True when `valor` is a reading: a number with "." or "," as separator ("1.234", "412,12",

@@ -84,36 +84,56 @@ QString FimDeLinhaEm(const QString& guardado, int posicao)
 
 QString AplicaEdicao(const QString& guardado, const QString& exibidoAntes, const QString& exibidoDepois)
 {
-    // Where each shown character sits in the stored text.
-    QList<int> posicoes;
-    posicoes.reserve(exibidoAntes.size());
-    for (int i = 0; i < guardado.size(); ++i)
-        if (guardado.at(i) != QLatin1Char('\r'))
-            posicoes.append(i);
-    if (posicoes.size() != exibidoAntes.size()) {
-        // The box does not show this text (it was never set from it): take the box as it is.
-        QString t = exibidoDepois;
-        return t.replace(QLatin1Char('\n'), FimDeLinhaEm(guardado, 0));
-    }
     const int antes = int(exibidoAntes.size());
     const int depois = int(exibidoDepois.size());
     const int menor = qMin(antes, depois);
     // The common end is taken first, so an edit that could sit in several places (a line
     // break typed beside another) sits in the leftmost: inside the line the cursor was in.
+    const auto* a = reinterpret_cast<const char16_t*>(exibidoAntes.constData());
+    const auto* d = reinterpret_cast<const char16_t*>(exibidoDepois.constData());
     int sufixo = 0;
-    while (sufixo < menor && exibidoAntes.at(antes - 1 - sufixo) == exibidoDepois.at(depois - 1 - sufixo))
+    while (sufixo < menor && a[antes - 1 - sufixo] == d[depois - 1 - sufixo])
         ++sufixo;
     int prefixo = 0;
-    while (prefixo < menor - sufixo && exibidoAntes.at(prefixo) == exibidoDepois.at(prefixo))
+    while (prefixo < menor - sufixo && a[prefixo] == d[prefixo])
         ++prefixo;
+
+    // Where the two shown characters that bound the edit sit in the stored text (the box
+    // shows it without its carriage returns), found in one pass without a table.
+    const int alvoInicio = prefixo - 1;
+    const int alvoFim = antes - sufixo - 1;
+    int posInicio = -1;
+    int posFim = -1;
+    int mostrados = 0;
+    const auto* g = reinterpret_cast<const char16_t*>(guardado.constData());
+    const qsizetype nGuardado = guardado.size();
+    for (qsizetype i = 0; i < nGuardado; ++i) {
+        if (g[i] == u'\r')
+            continue;
+        if (mostrados == alvoInicio)
+            posInicio = int(i);
+        if (mostrados == alvoFim)
+            posFim = int(i);
+        ++mostrados;
+    }
+    if (mostrados != antes) {
+        // The box does not show this text (it was never set from it): take the box as it is.
+        QString t = exibidoDepois;
+        return t.replace(QLatin1Char('\n'), FimDeLinhaEm(guardado, 0));
+    }
     // The edited span runs from just after the last kept character in front to just after the
     // last replaced one: carriage returns stay with the character they stand before.
-    const int inicio = prefixo == 0 ? 0 : posicoes.at(prefixo - 1) + 1;
-    const int fim = antes - sufixo == 0 ? 0 : posicoes.at(antes - sufixo - 1) + 1;
+    const int inicio = prefixo == 0 ? 0 : posInicio + 1;
+    const int fim = antes - sufixo == 0 ? 0 : posFim + 1;
     QString inserido = exibidoDepois.mid(prefixo, depois - prefixo - sufixo);
     if (inserido.contains(QLatin1Char('\n')))
         inserido.replace(QLatin1Char('\n'), FimDeLinhaEm(guardado, inicio));
-    return guardado.left(inicio) + inserido + guardado.mid(fim);
+    QString r;
+    r.reserve(inicio + inserido.size() + (nGuardado - fim));
+    r.append(QStringView(guardado).first(inicio));
+    r.append(inserido);
+    r.append(QStringView(guardado).sliced(fim));
+    return r;
 }
 
 QString PalavraNaPosicao(const QString& texto, int posicao, int* inicio)
@@ -142,15 +162,32 @@ QString PalavraNaPosicao(const QString& texto, int posicao, int* inicio)
 
 QString HistoricoComNovaResposta(const QString& novo, const QString& anterior, qsizetype limite)
 {
-    const QString quebra = QStringLiteral("\r\n");
     if (novo.size() >= limite)
         return novo.left(limite);
-    QString historico = novo + quebra + anterior;
-    if (historico.size() <= limite)
-        return historico;
-    // Cut at the end of the last whole line that fits after the new answer.
-    const qsizetype fim = historico.lastIndexOf(QLatin1Char('\n'), limite - 1);
-    historico.truncate(fim >= novo.size() ? fim + 1 : novo.size());
+    const QStringView quebra(u"\r\n");
+    const qsizetype antesDoAnterior = novo.size() + quebra.size();
+    qsizetype tamanho = antesDoAnterior + anterior.size();
+    if (tamanho > limite) {
+        // Cut at the end of the last whole line that fits after the new answer: the last line
+        // feed at or before position limite - 1 of novo CR LF anterior, looked for without
+        // putting the two together first.
+        const qsizetype deAnterior = limite - 1 - antesDoAnterior;
+        qsizetype fim = deAnterior >= 0 ? anterior.lastIndexOf(QLatin1Char('\n'), deAnterior) : -1;
+        if (fim >= 0)
+            fim += antesDoAnterior;
+        else if (limite - 1 >= novo.size() + 1)
+            fim = novo.size() + 1; // the line feed of the break itself
+        else
+            fim = novo.lastIndexOf(QLatin1Char('\n'), qMin(limite - 1, novo.size() - 1));
+        tamanho = fim >= novo.size() ? fim + 1 : novo.size();
+    }
+    QString historico;
+    historico.reserve(tamanho);
+    historico.append(novo);
+    if (tamanho > novo.size())
+        historico.append(quebra.first(qMin(quebra.size(), tamanho - novo.size())));
+    if (tamanho > antesDoAnterior)
+        historico.append(QStringView(anterior).first(tamanho - antesDoAnterior));
     return historico;
 }
 

@@ -2,6 +2,7 @@
 
 #include "i18n/Dicionario.h"
 #include "rails/TextosLeitura.h"
+#include "shell/BuscaTexto.h"
 #include "shell/PerfilModelo.h"
 
 #include <QVarLengthArray>
@@ -109,10 +110,10 @@ void acrescentaAlvo(Destino& destino, QStringView mv)
 QList<ItemBuck> ListaBuck(const QString& texto)
 {
     QList<ItemBuck> itens;
-    if (texto.contains(QLatin1String("measured")))
+    if (ContemTexto(texto, QLatin1String("measured")))
         return itens;
     itens.reserve(texto.count(u'\n') + 1); // about one item a line
-    int n = texto.contains(QLatin1String("buck0")) ? 0 : 1;
+    int n = ContemTexto(texto, QLatin1String("buck0")) ? 0 : 1;
     paraCadaLinha(texto, [&](Linha l) {
         const qsizetype doisPontos = l.indexOf(QLatin1Char(':'));
         if (doisPontos < 0)
@@ -146,7 +147,7 @@ QList<ItemBuck> ListaBuckcheck(const QString& texto)
 {
     QList<ItemBuck> itens;
     itens.reserve(texto.count(u'\n') + 1); // about one item a line
-    int n = texto.contains(QLatin1String("buck0")) ? 0 : 1;
+    int n = ContemTexto(texto, QLatin1String("buck0")) ? 0 : 1;
     const QString referencia = L(QStringLiteral("Referência"));
     const QString leitura = L(QStringLiteral("Leitura"));
     paraCadaLinha(texto, [&](Linha l) {

@@ -145,11 +145,18 @@ LinhaGraduada GradaLinha(VarianteGrade variante, const QString& modelo, const Li
         texto = leitura.texto;
     }
     const LeituraAdc::Unidade unidade = leitura.unidade;
+    // The program's own markers ("*", "*Sem Medição") are told apart from what the phone
+    // printed: a phone's "*787.000" is a word, never "not measurable".
+    bool propria = !leitura.encontrada();
+    // A word the phone printed is shown as printed, with its unit and no percentage.
+    const bool palavra = !propria && !NumeroImpresso(leitura.impresso);
 
-    if (texto.startsWith(QLatin1Char('*'))) {
+    if (propria) {
         if (!linha.refV.isEmpty())
             r.porc = QStringLiteral("0 %");
     } else {
+        if (palavra)
+            texto = leitura.impresso;
         if (linha.refV == QLatin1String("0")) {
             r.porc = QStringLiteral("0 %");
         } else if (!linha.refV.isEmpty()) {
@@ -161,14 +168,15 @@ LinhaGraduada GradaLinha(VarianteGrade variante, const QString& modelo, const Li
         texto += unidade == LeituraAdc::Unidade::Volts ? QStringLiteral(" V") : QStringLiteral(" mA");
     }
 
-    if (texto.size() >= 4 && texto.contains(QLatin1String("tim")))
+    if (texto.size() >= 4 && texto.contains(QLatin1String("tim"))) {
         texto = pmu ? QStringLiteral("**") : MarcaSemMedicao(idioma);
+        propria = true;
+    }
 
-    if (texto != QLatin1String("0 V") && !texto.startsWith(QLatin1Char('*'))
-        && unidade == LeituraAdc::Unidade::Volts)
+    if (!propria && !palavra && texto != QLatin1String("0 V") && unidade == LeituraAdc::Unidade::Volts)
         texto = TextoVolts(leitura.texto, casasV);
 
-    if (!texto.startsWith(QLatin1Char('*')) && unidade == LeituraAdc::Unidade::Miliamperes)
+    if (!propria && !palavra && unidade == LeituraAdc::Unidade::Miliamperes)
         texto = TextoMiliamperes(leitura.impresso, casasA);
 
     r.leitura = texto;

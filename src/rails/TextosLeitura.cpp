@@ -22,6 +22,26 @@ QString trocaSeparadores(QString t)
 }
 } // namespace
 
+bool NumeroImpresso(QStringView t)
+{
+    qsizetype i = 0;
+    if (i < t.size() && (t[i] == u'-' || t[i] == u'+'))
+        ++i;
+    qsizetype digitos = 0;
+    bool separador = false;
+    for (; i < t.size(); ++i) {
+        const QChar c = t[i];
+        if (c >= u'0' && c <= u'9') {
+            ++digitos;
+        } else if ((c == u'.' || c == u',') && !separador) {
+            separador = true;
+        } else {
+            return false;
+        }
+    }
+    return digitos > 0;
+}
+
 QString FormataUmaDecimal(const QString& valor)
 {
     const QString t = trocaSeparadores(valor);
@@ -260,7 +280,9 @@ Porcentagem CalculaPorcentagem(const QString& leitura, const QString& referencia
             t += QStringLiteral(",0");
         else if (t.size() == 2 && t.startsWith(QLatin1Char('-')))
             t += QStringLiteral(",0");
-        if (t == QLatin1String("0.0") || t == QLatin1String("0,0"))
+        // A deviation under a tenth of a percent either way is none: never "-0.0".
+        if (t == QLatin1String("0.0") || t == QLatin1String("0,0") || t == QLatin1String("-0.0")
+            || t == QLatin1String("-0,0") || t == QLatin1String("-0"))
             t = QStringLiteral("0");
     }
     resultado.texto = FormataUmaDecimal(t);

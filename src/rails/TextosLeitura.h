@@ -47,6 +47,10 @@ void AcrescentaVolts(Destino& destino, QStringView valor)
     }
 }
 
+// True when the phone printed a number: optional sign, digits, at most one "." or ",".
+// Anything else ("TIMEOUT_ERR", "*787.000", "") is a word the phone printed, shown as it is.
+bool NumeroImpresso(QStringView texto);
+
 // "," and blanks become "."; the text is cut one character after its first ".".
 QString FormataUmaDecimal(const QString& valor);
 

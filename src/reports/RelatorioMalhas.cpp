@@ -3,6 +3,7 @@
 #include "db/Banco.h"
 #include "i18n/Dicionario.h"
 #include "rails/GradeTrilhas.h"
+#include "rails/LeituraAdc.h"
 #include "rails/TextosLeitura.h"
 #include "rails/Veredito.h"
 #include "shell/Globais.h"
@@ -48,17 +49,26 @@ Veredito VereditoRelatorio(const LinhaRelatorio& linha)
 
 QString CodigoVeredito(const LinhaRelatorio& linha)
 {
-    switch (VereditoRelatorio(linha)) {
-    case Veredito::Passa:
-    case Veredito::NaoMensuravel: return QStringLiteral("1");
-    case Veredito::Falha:
-    case Veredito::SemLeitura: return QStringLiteral("0");
-    case Veredito::NaoGraduado: break;
+    // The host reads these codes as they always were; the verdict itself travels in V<n>.
+    // "*" + "Sem Medição" in any of the program's languages: a row read before a language
+    // change keeps the marker it was stored with.
+    for (int idioma = 1; idioma <= 3; ++idioma) {
+        if (linha.leitura == MarcaSemMedicao(idioma))
+            return QStringLiteral("0");
     }
-    // Nothing compared: a current without a limit or a row without a reference reads as
-    // before; a voltage with a reference but no percentage is "no percentage".
-    const bool semPorcentagem = !linha.refV.isEmpty() && !linha.leitura.contains(QLatin1String("mA"));
-    return semPorcentagem ? QStringLiteral("3") : QStringLiteral("1");
+    if (linha.leitura == QLatin1String("*") || linha.leitura.contains(QLatin1String("mA"))
+        || linha.refV.isEmpty())
+        return QStringLiteral("1");
+    QString p = linha.porc;
+    p.remove(QLatin1Char(' '));
+    p.remove(QLatin1Char('%'));
+    const QString inteiro = LimitaDecimais(p, -1);
+    if (inteiro.isEmpty())
+        return QStringLiteral("3");
+    const auto n = NumeroComVirgula(inteiro);
+    if (!n)
+        return QStringLiteral("3");
+    return *n >= 10 || *n <= -10 ? QStringLiteral("0") : QStringLiteral("1");
 }
 
 QString RemoveNumeracaoMalha(QString texto)

@@ -1,4 +1,5 @@
 #include "shell/RegrasTroca.h"
+#include "shell/BuscaTexto.h"
 
 #include <algorithm>
 
@@ -84,10 +85,7 @@ QString ComoNoConsole(const QString& dados)
 
 QString RemoveEco(const QString& R, const QString& comando)
 {
-    QString a = R;
-    if (!comando.isEmpty())
-        a.remove(comando);
-    return a;
+    return RemoveTodas(R, comando);
 }
 
 qsizetype CabemNoConsole(QByteArrayView dados, qsizetype espaco, qsizetype* custo)

@@ -78,6 +78,8 @@ private slots:
     void tristarPlacaBoa();
     void tristarLimites_data();
     void tristarLimites();
+    void trilhaSemLeituraNaoPassa_data();
+    void trilhaSemLeituraNaoPassa();
     void chestnutPlacaBoaERelatorio();
     void chestnutReleituraDoTouch();
     void chestnutBotaoTouch();
@@ -154,9 +156,9 @@ void TstJanelasChip::tigrisLimites()
     QCOMPARE(w->painel().veredito("VBat_V"), VereditoDe(!vbatBaixo));
     QCOMPARE(visivel(w, "Baixa3"), vbatBaixo);
     QCOMPARE(w->painel().cor("VDD_V"), QStringLiteral("&H00FFFFFF"));
-    // A missing channel and a device message read "Sem Medição"; nothing else breaks.
+    // A missing channel reads "Sem Medição", a device message shows as printed; nothing else breaks.
     QCOMPARE(rotulo(w, "VBat_A")->text(), L("Sem Medição"));
-    QCOMPARE(rotulo(w, "Temp")->text(), L("Sem Medição"));
+    QCOMPARE(rotulo(w, "Temp")->text(), QStringLiteral("Error: º"));
     if (vbusBaixo)
         capturaJanela(w, "Tigris-baixa");
 }
@@ -288,6 +290,37 @@ void TstJanelasChip::tristarLimites()
     QCOMPARE(rotulo(w, "Porc1")->property("veredito").toString(), ok1 ? QString("passa") : QString("falha"));
     QCOMPARE(rotulo(w, "Porc1")->toolTip(), TextoVeredito(ok1 ? Veredito::Passa : Veredito::Falha));
     QVERIFY(visivel(w, "OK(0)") && visivel(w, "OK(3)"));
+}
+
+// Against the board: a graded rail that printed nothing or a word is marked NO, its OK stays
+// hidden and the Tristar status leaves its green "NORMAL".
+void TstJanelasChip::trilhaSemLeituraNaoPassa_data()
+{
+    QTest::addColumn<QString>("janela");
+    QTest::addColumn<QString>("modelo");
+    QTest::addColumn<QString>("perfil");
+    QTest::addColumn<int>("k");
+    QTest::newRow("Tristar rail 1 missing, IP 7") << "Tristar" << "IP 7" << "sem BIST ldo7:" << 1;
+    QTest::newRow("Hydra rail 2 word, IP 8") << "Tristar" << "IP 8" << "tempo BIST buck3: = TIMEOUT_ERR" << 2;
+    QTest::newRow("Chestnut vneg missing, IP 6s") << "Chestnut" << "IP 6s" << "sem chestnut vneg :" << 1;
+    QTest::newRow("Chestnut vboost word, IP 8 Plus") << "Chestnut" << "IP 8 Plus" << "tempo chestnut vboost : = TIMEOUT_ERR" << 0;
+}
+
+void TstJanelasChip::trilhaSemLeituraNaoPassa()
+{
+    QFETCH(QString, janela);
+    QFETCH(QString, modelo);
+    QFETCH(QString, perfil);
+    QFETCH(int, k);
+    Cenario c;
+    QVERIFY(c.inicia(modelo, {perfil}));
+    QWidget* w = janela == QLatin1String("Tristar") ? static_cast<QWidget*>(c.abre<Tristar>(janela))
+                                                    : static_cast<QWidget*>(c.abre<Chestnut>(janela));
+    QVERIFY(w);
+    QVERIFY(visivel(w, QStringLiteral("NO(%1)").arg(k)));
+    QVERIFY(!visivel(w, QStringLiteral("OK(%1)").arg(k)));
+    if (auto* t = qobject_cast<Tristar*>(w))
+        QVERIFY(t->painel().corTexto("lbStatus") != QStringLiteral("&H0000C000"));
 }
 
 void TstJanelasChip::chestnutPlacaBoaERelatorio()
@@ -430,7 +463,8 @@ void TstJanelasChip::acornPlacaBoa()
 void TstJanelasChip::acornPlacaComDefeitos()
 {
     // A rail far from its reference, a timed-out one and a missing one: each value shows its
-    // verdict by tint and word, and only the compared failure gets the NO mark.
+    // verdict by tint and word; the failure and the rails without a reading get the NO mark,
+    // and the chip is not marked as passing.
     Cenario c;
     QStringList registro;
     DefineDestinoVereditos([&registro](const QString& l) { registro << l; });
@@ -451,9 +485,10 @@ void TstJanelasChip::acornPlacaComDefeitos()
         QCOMPARE(l->property("veredito").toString(), NomeVeredito(caso.v));
         QCOMPARE(l->toolTip(), TextoVeredito(caso.v));
         QVERIFY2(l->styleSheet().contains(CorVb(CorVbVeredito(caso.v)).name()), qPrintable(l->styleSheet()));
-        QCOMPARE(visivel(w, QStringLiteral("NO(%1)").arg(caso.k)), caso.v == Veredito::Falha);
+        QCOMPARE(visivel(w, QStringLiteral("NO(%1)").arg(caso.k)), caso.v != Veredito::Passa);
         QCOMPARE(visivel(w, QStringLiteral("OK(%1)").arg(caso.k)), caso.v == Veredito::Passa);
     }
+    QVERIFY(!visivel(w, "OK(11)"));
     capturaJanela(w, "acorn-vereditos");
 }
 

@@ -5,6 +5,7 @@
 #include "chips/LeituraChip.h"
 #include "i18n/Dicionario.h"
 #include "shell/Globais.h"
+#include "shell/PerfilModelo.h"
 
 #include <QUrlQuery>
 #include <QtTest>
@@ -50,6 +51,15 @@ private slots:
         QTest::newRow("degrees use the comma form") << "tigris die_temp : 32.50 C\r\n"
                                                     << "tigris die_temp :" << true << "32,5";
         QTest::newRow("no point in millivolts") << "tigris vbus : 5012 mV\r\n" << vbus << true << "5012";
+        // A word stays a word, a number stays a number: nothing is cut from or converted in a
+        // word, and a whole number has no decimal to drop.
+        QTest::newRow("current printed as 0") << "tigris ibus : 0 mA\r\n" << "tigris ibus :" << true << "0";
+        QTest::newRow("whole current keeps its digits") << "acorn ia : 125 mA\r\n" << "acorn ia :" << false << "125";
+        QTest::newRow("current word") << "acorn ia : TIMEOUT_ERR mA\r\n" << "acorn ia :" << false << "TIMEOUT_ERR";
+        QTest::newRow("current word with a point") << "acorn ia : ERR.0 mA\r\n" << "acorn ia :" << false << "ERR.0";
+        QTest::newRow("voltage word starting with *") << "acorn vn : *787.000 mV\r\n" << "acorn vn :" << false
+                                                      << "*787.000";
+        QTest::newRow("empty value") << "tigris ibus :  mA\r\n" << "tigris ibus :" << true << "-";
     }
     void extracao()
     {
@@ -104,8 +114,8 @@ private slots:
             QCOMPARE(p.veredito("VBus_V"), vbusVerde ? Veredito::Passa : Veredito::Falha);
             QCOMPARE(p.visivel("Baixa1"), !vbusVerde);
         } else {
-            // A device message is not measured: no reading, grey, no marker.
-            QCOMPARE(p.texto("VBus_V"), sem());
+            // A device message is not measured: no reading, grey, no marker, its word shown.
+            QCOMPARE(p.texto("VBus_V"), vbus + " V");
             QCOMPARE(p.veredito("VBus_V"), Veredito::SemLeitura);
             QVERIFY(!p.visivel("Baixa1"));
         }
@@ -113,7 +123,7 @@ private slots:
             QCOMPARE(p.veredito("VBat_V"), vbatVerde ? Veredito::Passa : Veredito::Falha);
             QCOMPARE(p.visivel("Baixa3"), !vbatVerde);
         } else {
-            QCOMPARE(p.texto("VBat_V"), sem());
+            QCOMPARE(p.texto("VBat_V"), vbat + " V");
             QCOMPARE(p.veredito("VBat_V"), Veredito::SemLeitura);
             QVERIFY(!p.visivel("Baixa3"));
         }
@@ -226,6 +236,120 @@ private slots:
         QCOMPARE(p.texto("Porc3"), QStringLiteral("ACC"));
     }
 
+    // On every model: a rail voltage that was not read (missing, or a word) is marked NO, never
+    // OK, and the status leaves its green "NORMAL"; the other rail still passes.
+    void tristarSemLeituraPorModelo_data()
+    {
+        QTest::addColumn<QString>("modelo");
+        QTest::addColumn<int>("malha");
+        QTest::addColumn<QString>("valor"); // "" leaves the line out
+        for (const PerfilModelo& m : PerfilModelo::todos()) {
+            for (int malha : {1, 2}) {
+                QTest::addRow("%s rail %d missing", qPrintable(m.nome), malha) << m.nome << malha << QString();
+                QTest::addRow("%s rail %d word", qPrintable(m.nome), malha) << m.nome << malha << "TIMEOUT_ERR";
+            }
+        }
+    }
+    void tristarSemLeituraPorModelo()
+    {
+        QFETCH(QString, modelo);
+        QFETCH(int, malha);
+        QFETCH(QString, valor);
+        const auto r = [&](int i) { return ChipTristar::RotuloCanal(i, modelo).rotulo; };
+        QStringList linhas{r(2) + " 100.00 mA", "ibuck3: 100.00 mA", r(5) + " 0.000 mV", r(6) + " 0.00 mA"};
+        const QString bom = malha == 1 ? r(3) + " 1800.000 mV" : r(1) + " 3000.000 mV";
+        linhas << bom;
+        if (!valor.isEmpty())
+            linhas << (malha == 1 ? r(1) : r(3)) + " " + valor + " mV";
+        Painel p = ChipTristar::PainelInicial();
+        ChipTristar::LimpaLeituras(p);
+        ChipTristar::CarregaDados(p, resposta(linhas), modelo);
+        const int outra = 3 - malha;
+        QVERIFY(p.visivel(Indice("NO", malha)));
+        QVERIFY(!p.visivel(Indice("OK", malha)));
+        QCOMPARE(p.veredito(QStringLiteral("Porc%1").arg(malha)), Veredito::SemLeitura);
+        QCOMPARE(p.texto(QStringLiteral("Malha%1_V").arg(malha)), valor.isEmpty() ? sem() : valor + " V");
+        QVERIFY(p.visivel(Indice("OK", outra)) && !p.visivel(Indice("NO", outra)));
+        QVERIFY(p.corTexto("lbStatus") != CorChip::VerdeEscuro);
+    }
+
+    // On every model with a Chestnut: each graded rail that was not read is marked NO, never OK.
+    void chestnutSemLeituraPorModelo_data()
+    {
+        QTest::addColumn<QString>("modelo");
+        QTest::addColumn<int>("canal");
+        QTest::addColumn<QString>("valor"); // "" leaves the line out
+        for (const PerfilModelo& m : PerfilModelo::todos()) {
+            if (m.nome == QLatin1String("IP X"))
+                continue; // an Acorn instead
+            for (int canal : {1, 2, 3, 7, 11}) {
+                QTest::addRow("%s channel %d missing", qPrintable(m.nome), canal) << m.nome << canal << QString();
+                QTest::addRow("%s channel %d word", qPrintable(m.nome), canal) << m.nome << canal << "TIMEOUT_ERR";
+            }
+        }
+    }
+    void chestnutSemLeituraPorModelo()
+    {
+        QFETCH(QString, modelo);
+        QFETCH(int, canal);
+        QFETCH(QString, valor);
+        const QMap<int, QString> bons{{1, "5700.000"}, {2, "5700.000"}, {3, "5100.000"}, {7, "-5700.000"}, {11, "6000.000"}};
+        const QMap<int, int> indicador{{1, 2}, {2, 3}, {3, 4}, {7, 1}, {11, 0}};
+        QStringList linhas{"chestnut ildo1 : 0 mA"};
+        for (auto it = bons.cbegin(); it != bons.cend(); ++it) {
+            if (it.key() != canal)
+                linhas << ChipChestnut::RotuloCanal(it.key()) + " " + it.value() + " mV";
+            else if (!valor.isEmpty())
+                linhas << ChipChestnut::RotuloCanal(canal) + " " + valor + " mV";
+        }
+        Painel p = ChipChestnut::PainelInicial();
+        ChipChestnut::LimpaLeituras(p);
+        QVERIFY(!ChipChestnut::CarregaDados(p, resposta(linhas), modelo)); // no automatic touch switch-on
+        for (auto it = indicador.cbegin(); it != indicador.cend(); ++it) {
+            const bool esta = it.key() == canal;
+            QCOMPARE(p.visivel(Indice("NO", it.value())), esta);
+            QCOMPARE(p.visivel(Indice("OK", it.value())), !esta);
+        }
+        QCOMPARE(p.texto(ChipChestnut::ControleCanal(canal)), valor.isEmpty() ? sem() : valor + " V");
+        // A current printed as "0" is a number with its unit.
+        QCOMPARE(p.texto("iLDO_A(1)"), QStringLiteral("0 mA"));
+        const QUrlQuery uq(MontaConsulta(ChipChestnut::ParesRelatorio(p, "d", 1, modelo)));
+        const QMap<int, int> linhaRelatorio{{11, 1}, {7, 2}, {1, 3}, {2, 4}, {3, 5}};
+        const QString k = QString::number(linhaRelatorio.value(canal));
+        QCOMPARE(uq.queryItemValue("I" + k), QStringLiteral("0"));
+        QCOMPARE(uq.queryItemValue("V" + k), QStringLiteral("semleitura"));
+    }
+
+    // Currents: a word stays a word and a number keeps its unit, on every chip.
+    void correntesPalavraENumero()
+    {
+        Painel a = ChipAcorn::PainelInicial();
+        ChipAcorn::CarregaDados(a, resposta({"acorn ia : TIMEOUT_ERR mA", "acorn in : 0 mA"}));
+        QCOMPARE(a.texto("AMP1"), QStringLiteral("TIMEOUT_ERR mA"));
+        QCOMPARE(a.texto("AMP2"), QStringLiteral("0 mA"));
+        Painel t = ChipTigris::PainelInicial("IP 8");
+        ChipTigris::CarregaDados(t, resposta({"tigris ibus : 0 mA", "tigris ibat : TIMEOUT_ERR mA"}), "IP 8");
+        QCOMPARE(t.texto("VBus_A"), QStringLiteral("0 mA"));
+        QCOMPARE(t.texto("VBus_A2"), QStringLiteral("0 mA"));
+        QCOMPARE(t.texto("VBat_A"), QStringLiteral("TIMEOUT_ERR mA"));
+        Painel r = ChipTristar::PainelInicial();
+        ChipTristar::CarregaDados(r, resposta({"ibuck3: TIMEOUT_ERR mA", "BIST ildo6: 0 mA"}), "IP 8");
+        QCOMPARE(r.texto("Malha2_A"), QStringLiteral("TIMEOUT_ERR mA"));
+        QCOMPARE(r.texto("Malha3_A"), QStringLiteral("0 mA"));
+    }
+
+    // A deviation under a tenth of a percent below the reference is "0 %", never "-0.0 %".
+    void zeroNegativo()
+    {
+        Painel p = ChipAcorn::PainelInicial();
+        ChipAcorn::CarregaDados(p, resposta({"acorn vp : 9996.000 mV"}));
+        QCOMPARE(p.texto("P3"), QStringLiteral("0 %"));
+        QVERIFY(p.visivel("OK(3)"));
+        Painel c = ChipChestnut::PainelInicial();
+        ChipChestnut::CarregaDados(c, resposta({"chestnut vboost : 5996.000 mV"}), "IP 8");
+        QCOMPARE(c.texto("Porc5"), QStringLiteral("0 %"));
+    }
+
     void tristarSemValores()
     {
         Painel p = ChipTristar::PainelInicial();
@@ -235,10 +359,10 @@ private slots:
         QCOMPARE(p.texto("Malha1_A"), QStringLiteral("- mA"));
         QVERIFY(p.visivel("NO(1)") && !p.visivel("OK(1)"));
         QCOMPARE(p.corTexto("lbStatus"), CorChip::Preto);
-        // Missing rail 2 voltage: no reading (grey), neither OK nor NO, no fault of its own.
+        // Missing rail 2 voltage: no reading (grey tint), marked NO, never OK.
         QCOMPARE(p.texto("Malha2_V"), sem());
         QCOMPARE(p.texto("Porc2"), QString());
-        QVERIFY(!p.visivel("NO(2)") && !p.visivel("OK(2)"));
+        QVERIFY(p.visivel("NO(2)") && !p.visivel("OK(2)"));
         QCOMPARE(p.veredito("Porc2"), Veredito::SemLeitura);
         QCOMPARE(p.texto("Malha3_V"), QStringLiteral("- V"));
         QCOMPARE(p.texto("lbNomeMalha1"), QStringLiteral("PP3V0_TRISTAR"));
@@ -279,7 +403,8 @@ private slots:
         QCOMPARE(p.veredito(porc), v);
         QCOMPARE(p.cor(porc), CorVbVeredito(v));
         QCOMPARE(p.visivel(Indice("OK", indicador)), ok);
-        QCOMPARE(p.visivel(Indice("NO", indicador)), v == Veredito::Falha);
+        // A rail without a reading is marked NO as well: it never looks as if it passed.
+        QCOMPARE(p.visivel(Indice("NO", indicador)), !ok);
         QVERIFY(p.visivel("btTouch"));
         QCOMPARE(p.texto("iLDO_A(1)"), QStringLiteral("- mA"));
         QCOMPARE(p.texto("lbUC"), QStringLiteral("U3703"));
@@ -317,13 +442,16 @@ private slots:
         QTest::addColumn<QStringList>("ajustes");
         QTest::addColumn<bool>("ok11");
         QTest::addColumn<QList<int>>("nos");
-        QTest::addColumn<QList<int>>("semLeitura"); // graded rails without a reading: neither mark
+        QTest::addColumn<QList<int>>("semLeitura"); // graded rails without a reading: no OK
         QTest::newRow("all within range") << QStringList() << true << QList<int>() << QList<int>();
         QTest::newRow("buck4 1.210 V") << QStringList({"BIST buck4: 1210.000 mV"}) << false << QList<int>({9, 11}) << QList<int>();
         QTest::newRow("vn -7.370 V") << QStringList({"acorn vn : -7370.000 mV"}) << false << QList<int>({4, 11}) << QList<int>();
         QTest::newRow("buck4 1.209 V") << QStringList({"BIST buck4: 1209.000 mV"}) << true << QList<int>() << QList<int>();
-        QTest::newRow("vp missing") << QStringList({"acorn vp : "}) << true << QList<int>() << QList<int>({3});
-        QTest::newRow("va timeout word") << QStringList({"acorn va : timeout mV"}) << true << QList<int>() << QList<int>({7});
+        // A graded rail without a reading is marked NO and keeps the chip from passing.
+        QTest::newRow("vp missing") << QStringList({"acorn vp : "}) << false << QList<int>({3}) << QList<int>({3});
+        QTest::newRow("va timeout word") << QStringList({"acorn va : timeout mV"}) << false << QList<int>({7}) << QList<int>({7});
+        QTest::newRow("buck3_sw2 TIMEOUT_ERR") << QStringList({"BIST buck3_sw2: TIMEOUT_ERR mV"}) << false
+                                               << QList<int>({10}) << QList<int>({10});
     }
     void acornIndicadorGeral()
     {

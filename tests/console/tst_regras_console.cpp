@@ -13,6 +13,7 @@ class TstRegrasConsole : public QObject {
 private slots:
     void historicoLimitado_data();
     void historicoLimitado();
+    void historicoEEdicaoComoARegraSimples();
     void prefixoHelp_data();
     void prefixoHelp();
     void comandoDaSelecao_data();
@@ -375,6 +376,65 @@ void TstRegrasConsole::historicoLimitado()
     const QString h = RegrasConsole::HistoricoComNovaResposta(novo, anterior, limite);
     QCOMPARE(h, esperado);
     QVERIFY(h.size() <= limite);
+}
+
+namespace {
+// The two rules written the plain way (whole history put together, a position table of the
+// stored text): the fast versions must give the same text on every input.
+QString historicoSimples(const QString& novo, const QString& anterior, qsizetype limite)
+{
+    if (novo.size() >= limite)
+        return novo.left(limite);
+    QString h = novo + QStringLiteral("\r\n") + anterior;
+    if (h.size() <= limite)
+        return h;
+    const qsizetype fim = h.lastIndexOf(QLatin1Char('\n'), limite - 1);
+    h.truncate(fim >= novo.size() ? fim + 1 : novo.size());
+    return h;
+}
+} // namespace
+
+void TstRegrasConsole::historicoEEdicaoComoARegraSimples()
+{
+    QRandomGenerator r(7);
+    const char letras[] = {'a', 'b', '\r', '\n', '\n'};
+    auto texto = [&](int n) {
+        QString s;
+        for (int i = 0; i < n; ++i)
+            s += QLatin1Char(letras[r.bounded(int(sizeof letras))]);
+        return s;
+    };
+    for (int caso = 0; caso < 4000; ++caso) {
+        const QString novo = texto(r.bounded(12));
+        const QString anterior = texto(r.bounded(30));
+        const int limite = 1 + r.bounded(45);
+        QCOMPARE(RegrasConsole::HistoricoComNovaResposta(novo, anterior, limite),
+                 historicoSimples(novo, anterior, limite));
+
+        // An edit of the box: a span replaced by a few characters.
+        const QString guardado = texto(r.bounded(30));
+        QString antes = guardado;
+        antes.remove(QLatin1Char('\r'));
+        if (r.bounded(10) == 0)
+            antes += QLatin1Char('x'); // a box out of step with the stored text
+        const int i = r.bounded(int(antes.size()) + 1);
+        const int n = r.bounded(int(antes.size()) - i + 1);
+        QString depois = antes;
+        depois.replace(i, n, texto(r.bounded(4)).remove(QLatin1Char('\r')));
+        // The plain rule: the position of every shown character in the stored text.
+        QString esperado;
+        QList<int> posicoes;
+        for (int k = 0; k < guardado.size(); ++k)
+            if (guardado.at(k) != QLatin1Char('\r'))
+                posicoes.append(k);
+        const QString obtido = RegrasConsole::AplicaEdicao(guardado, antes, depois);
+        if (posicoes.size() == antes.size()) {
+            QString visto = obtido;
+            visto.remove(QLatin1Char('\r'));
+            QCOMPARE(visto, depois); // the box's text, with the stored line endings around it
+        }
+        QVERIFY(obtido.size() >= depois.size());
+    }
 }
 
 QTEST_GUILESS_MAIN(TstRegrasConsole)

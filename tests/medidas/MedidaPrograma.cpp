@@ -3,6 +3,10 @@
 // most rails ("IP X") in its fast mode.
 #include "apoio/Apoio.h"
 #include "apoio/CenarioJanela.h"
+#include "boardtests/Nand.h"
+#include "boardtests/RfRadios.h"
+#include "console/RegrasConsole.h"
+#include "rails/BuckCheck.h"
 #include "rails/GradeTrilhas.h"
 #include "rails/janelas/VCores.h"
 #include "shell/RegrasTroca.h"
@@ -12,6 +16,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <functional>
+#include <limits>
 #include <sys/resource.h>
 
 namespace {
@@ -29,6 +35,7 @@ class MedidaPrograma : public QObject {
 private slots:
     void respostaAteGradePintada();
     void arranqueAteJanelaPrincipal();
+    void analisadoresNoLimite();
 };
 
 // From the poll that completes "pmuadc --read all" to the VCore grid graded and painted.
@@ -84,6 +91,51 @@ void MedidaPrograma::arranqueAteJanelaPrincipal()
     w.mostraNaTela();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     qInfo("main window built and shown: %lld ms", relogio.elapsed());
+}
+
+// The parsers a flooding box reaches with an answer at its 1 MB bound, each the best of five
+// runs: none should hold the window for more than 10 ms (build/fuzz/medida_analisadores has
+// them all, on the fuzz seeds).
+void MedidaPrograma::analisadoresNoLimite()
+{
+    auto aoLimite = [](const QString& linha) {
+        QString r = QStringLiteral("cmd\r\n");
+        while (r.size() < RegrasTroca::LimiteResposta)
+            r += linha;
+        return r + QStringLiteral("[0D1F] :-) ");
+    };
+    const QString pmu = aoLimite(QStringLiteral("BIST buck3: 1800.000 mV\r\nibuck3: 120.500 mA\r\n"));
+    const QString buck = aoLimite(QStringLiteral("buck3: 1800.000 mV\r\n"));
+    // Near matches of the words looked for, where a plain search compares the most.
+    const QString quase = aoLimite(QStringLiteral("Pas on succes O powered o Baseband is already powere\r\n"));
+    QString exibido = pmu;
+    exibido.remove(QLatin1Char('\r'));
+    QString editado = exibido;
+    editado.insert(editado.size() / 2, QLatin1Char('x'));
+    const struct {
+        const char* nome;
+        std::function<void()> roda;
+    } casos[] = {
+        {"RF evaluation, one radio, near matches", [&] { ModuloRf::AvaliaRadio(0, quase); }},
+        {"RF evaluation, the five radios", [&] { for (int i = 0; i < 5; ++i) ModuloRf::AvaliaRadio(i, quase); }},
+        {"NAND, five calls, near matches", [&] { for (int i = 1; i <= 5; ++i) ModuloNand::AvaliaNand(i, quase); }},
+        {"recording edit rule, one character typed", [&] { RegrasConsole::AplicaEdicao(pmu, exibido, editado); }},
+        {"console history, a short answer over a full one", [&] {
+             RegrasConsole::HistoricoComNovaResposta(QStringLiteral("ok\r\n"), pmu, RegrasTroca::LimiteResposta);
+         }},
+        {"ListaBuck", [&] { ListaBuck(buck); }},
+        {"echo removal, a whole answer", [&] { RegrasTroca::RemoveEco(quase, QStringLiteral("Pas on")); }},
+    };
+    for (const auto& c : casos) {
+        qint64 melhor = std::numeric_limits<qint64>::max();
+        for (int i = 0; i < 5; ++i) {
+            QElapsedTimer t;
+            t.start();
+            c.roda();
+            melhor = qMin(melhor, t.nsecsElapsed());
+        }
+        qInfo("%s at the 1 MB bound: %.2f ms", c.nome, melhor / 1e6);
+    }
 }
 
 QTEST_MAIN(MedidaPrograma)

@@ -3,6 +3,7 @@
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "rails/GradeTrilhas.h"
+#include "rails/Veredito.h"
 
 #include <QSqlQuery>
 #include <QTest>
@@ -29,6 +30,7 @@ const QString Marca = QStringLiteral("*Sem Medição");
 } // namespace
 
 Q_DECLARE_METATYPE(VarianteGrade)
+Q_DECLARE_METATYPE(Veredito)
 
 class TstGradeTrilhas : public QObject {
     Q_OBJECT
@@ -37,6 +39,8 @@ private slots:
     void gradaLinha_data();
     void gradaLinha();
     void gradaLinhaNoIdiomaDado();
+    void gradaLinhaPalavraDoTelefone_data();
+    void gradaLinhaPalavraDoTelefone();
     void notaVar();
     void processaLeituraVCore();
     void processaLeituraRespostaVazia();
@@ -150,6 +154,49 @@ void TstGradeTrilhas::gradaLinha()
     // A code outside the table is given back, never shown from here.
     QCOMPARE(g.codigoDesconhecido, refT == QLatin1String("17") ? QStringLiteral("17") : QString());
     QVERIFY(r.roteiro.mostradas.isEmpty());
+}
+
+// What the phone printed in place of a value stays its text: a word is never formatted as a
+// number nor taken for the program's own markers ("*" not measurable, "*Sem Medição").
+void TstGradeTrilhas::gradaLinhaPalavraDoTelefone_data()
+{
+    QTest::addColumn<VarianteGrade>("variante");
+    QTest::addColumn<QString>("linha");
+    QTest::addColumn<QString>("refV");
+    QTest::addColumn<QString>("refT");
+    QTest::addColumn<QString>("leitura");
+    QTest::addColumn<QString>("porc");
+    QTest::addColumn<Veredito>("veredito");
+    const auto V = VarianteGrade::VCore;
+    const auto B = VarianteGrade::BuckLdo;
+    const auto P = VarianteGrade::Pmu;
+    QTest::newRow("VCore *787.000 mV") << V << "BIST buck2: *787.000 mV" << "0.800" << "2" << "*787.000 V" << ""
+                                       << Veredito::SemLeitura;
+    QTest::newRow("PMU * mV") << P << "BIST buck2: * mV" << "0.800" << "2" << "* V" << "" << Veredito::SemLeitura;
+    QTest::newRow("Buck current word") << B << "ibuck4: TIMEOUT_ERR mA" << "" << "24" << "TIMEOUT_ERR mA" << ""
+                                       << Veredito::SemLeitura;
+    QTest::newRow("PMU current word") << P << "ibuck4: ERR.0 mA" << "" << "24" << "ERR.0 mA" << "" << Veredito::SemLeitura;
+    QTest::newRow("Buck current 0") << B << "ibuck4: 0 mA" << "" << "24" << "0,0 mA" << "" << Veredito::NaoGraduado;
+    QTest::newRow("VCore voltage word") << V << "BIST buck2: TIMEOUT_ERR mV" << "0.800" << "2" << "TIMEOUT_ERR V" << ""
+                                        << Veredito::SemLeitura;
+    QTest::newRow("9.996 against 10.000 is 0 %") << B << "BIST buck2: 9996.000 mV" << "10.000" << "2" << "9.996 V"
+                                                 << "0 %" << Veredito::Passa;
+}
+
+void TstGradeTrilhas::gradaLinhaPalavraDoTelefone()
+{
+    QFETCH(VarianteGrade, variante);
+    QFETCH(QString, linha);
+    QFETCH(QString, refV);
+    QFETCH(QString, refT);
+    QFETCH(QString, leitura);
+    QFETCH(QString, porc);
+    QFETCH(Veredito, veredito);
+    const QString resposta = QStringLiteral("pmuadc --read all\r\n") + linha + QStringLiteral("\r\n[0D1F] :-) ");
+    const LinhaGraduada g = GradaLinha(variante, QStringLiteral("IP 7"), {"X", "Buck2", "", refV, refT}, resposta, 3, 1, 1);
+    QCOMPARE(g.leitura, leitura);
+    QCOMPARE(g.porc, porc);
+    QCOMPARE(VereditoTrilha(g.leitura, g.porc, refV, refV.isEmpty() ? QString() : refV + " V"), veredito);
 }
 
 void TstGradeTrilhas::gradaLinhaNoIdiomaDado()

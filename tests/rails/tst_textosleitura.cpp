@@ -173,7 +173,7 @@ void TstTextosLeitura::calculaPorcentagem_data()
     QTest::newRow("d=0,5 fixed") << "100,5" << "100" << "0.1";
     QTest::newRow("fixed with zero reference") << "0.003" << "0.000" << "0.3";
     QTest::newRow("0 < p < 0.1") << "10.004" << "10.000" << "0";
-    QTest::newRow("-0.1 < p < 0") << "9.996" << "10.000" << "-0.0";
+    QTest::newRow("-0.1 < p < 0 is no deviation") << "9.996" << "10.000" << "0";
     QTest::newRow("10") << "1.320" << "1.200" << "10";
     QTest::newRow("-10") << "1.080" << "1.200" << "-10";
     QTest::newRow("5") << "1.260" << "1.200" << "5.0";

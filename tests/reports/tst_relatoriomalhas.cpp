@@ -59,11 +59,15 @@ void TstRelatorioMalhas::veredito_data()
     QTest::newRow("not measurable") << "*" << "1.200" << "0 %" << QString() << "1";
     QTest::newRow("current") << "123,4 mA" << "100" << "50.0 %" << QString() << "1";
     QTest::newRow("no RefV") << "1.250 V" << "" << "" << QString() << "1";
-    // A current is compared with its limit: above it is a fail, as in the window.
-    QTest::newRow("current over its limit") << "1500,0 mA" << "" << "" << "< 1000 mA" << "0";
+    // The host reads the codes as they always were; the verdict itself travels in V<n>
+    // (current over its limit "falha", a word "semleitura", a zero reference "naograduado").
+    QTest::newRow("current over its limit") << "1500,0 mA" << "" << "" << "< 1000 mA" << "1";
     QTest::newRow("current under its limit") << "999,9 mA" << "" << "" << "< 1000 mA" << "1";
-    // A word where the value should be is no reading.
-    QTest::newRow("timed-out word") << "TIMEO V" << "1.200" << "" << "1.200 V" << "0";
+    QTest::newRow("timed-out word") << "TIMEO V" << "1.200" << "" << "1.200 V" << "3";
+    QTest::newRow("RefV of 0") << "0.004 V" << "0" << "0 %" << "0 V" << "1";
+    QTest::newRow("RefV of 0, large reading") << "1.800 V" << "0" << "0 %" << "0 V" << "1";
+    QTest::newRow("phone's *787.000") << "*787.000 V" << "1.200" << "" << "1.200 V" << "3";
+    QTest::newRow("no reading, English marker") << "*No Reading" << "1.200" << "0 %" << QString() << "0";
 }
 
 void TstRelatorioMalhas::veredito()
@@ -122,8 +126,9 @@ void TstRelatorioMalhas::valoresCodificados()
     QCOMPARE(q.queryItemValue("P1", QUrl::FullyDecoded), QStringLiteral("A&I1=0#x"));
     QCOMPARE(q.queryItemValue("L1", QUrl::FullyDecoded), QStringLiteral("1+1 %"));
     QCOMPARE(q.queryItemValue("R1", QUrl::FullyDecoded), QStringLiteral("R=?"));
-    // "1+1 %" is no reading; the "I1=0" inside the rail name added no item of its own.
-    QCOMPARE(q.allQueryItemValues("I1"), QStringList{QStringLiteral("0")});
+    // "1+1 %" is no reading (V1); a row without RefV is code 1 for the host; the "I1=0"
+    // inside the rail name added no item of its own.
+    QCOMPARE(q.allQueryItemValues("I1"), QStringList{QStringLiteral("1")});
     QCOMPARE(q.queryItemValue("V1"), QStringLiteral("semleitura"));
     QCOMPARE(q.queryItemValue("EMP", QUrl::FullyDecoded), nome);
 }
