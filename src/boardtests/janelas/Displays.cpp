@@ -80,18 +80,13 @@ Displays::Displays(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Di
     m_timerNivel->setInterval(400);
     connect(m_timerNivel, &QTimer::timeout, this, &Displays::Slider1_MouseUp);
     connect(m_slider1, &QSlider::actionTriggered, this, [this] {
-        if (m_slider1->isSliderDown())
-            return; // sliderReleased sends
-        if (m_botaoNoSlider)
-            m_nivelAoSoltar = true;
-        else
+        if (!m_botaoNoSlider && !m_slider1->isSliderDown())
             m_timerNivel->start();
     });
+    // A mouse gesture (a click or a hold on the track, a drag of the handle) sends when the
+    // button is let go, if it changed the level: a click pages the level at the press itself,
+    // so waiting for the slider's own release or repeat signals would miss it.
     m_slider1->installEventFilter(this);
-    connect(m_slider1, &QSlider::sliderReleased, this, [this] {
-        m_timerNivel->stop();
-        Slider1_MouseUp();
-    });
 
     // Colour swatches and the text written on the phone.
     m_frameCores = new QGroupBox(this);
@@ -265,15 +260,20 @@ void Displays::TimerAguarde_Timer()
 bool Displays::eventFilter(QObject* objeto, QEvent* evento)
 {
     if (objeto == m_slider1) {
-        if (evento->type() == QEvent::MouseButtonPress)
-            m_botaoNoSlider = true;
-        else if (evento->type() == QEvent::MouseButtonRelease) {
-            m_botaoNoSlider = false;
-            if (m_nivelAoSoltar) {
-                m_nivelAoSoltar = false;
+        const auto tipo = evento->type();
+        if (tipo == QEvent::MouseButtonPress || tipo == QEvent::MouseButtonDblClick) {
+            if (!m_botaoNoSlider) {
+                m_botaoNoSlider = true;
+                m_nivelAoTocar = m_slider1->value();
                 m_timerNivel->stop();
-                QTimer::singleShot(0, this, &Displays::Slider1_MouseUp); // after the slider's own step
             }
+        } else if (tipo == QEvent::MouseButtonRelease && m_botaoNoSlider) {
+            m_botaoNoSlider = false;
+            // After the slider's own handling of the release, which may still move the handle.
+            QTimer::singleShot(0, this, [this] {
+                if (m_slider1->value() != m_nivelAoTocar)
+                    Slider1_MouseUp();
+            });
         }
         return JanelaFilha::eventFilter(objeto, evento);
     }
