@@ -9,5 +9,5 @@ struct EntradaDicionario {
     const char* es;
 };
 
-inline constexpr int TamanhoDicionario = 206;
+inline constexpr int TamanhoDicionario = 207;
 extern const EntradaDicionario TabelaDicionario[TamanhoDicionario];

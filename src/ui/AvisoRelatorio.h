@@ -7,7 +7,9 @@ class QLabel;
 class QPushButton;
 
 // The line under a report button once a report is saved: where the file is ("lbRelatorio")
-// and an "Open folder" action ("btAbrePasta"). Hidden until the first report.
+// and its actions: "Open report" ("btAbreRelatorio": the PDF when one was made, else the page)
+// and "Open folder" ("btAbrePasta"). Hidden until the first report. Where nothing can open
+// them, a box says so with the path.
 class AvisoRelatorio : public QWidget {
     Q_OBJECT
 public:
@@ -18,9 +20,11 @@ public:
 
 private:
     void abrePasta();
+    void abreRelatorio();
 
     QString m_arquivo, m_pdf;
     QLabel* m_lbRelatorio = nullptr;
+    QPushButton* m_btAbreRelatorio = nullptr;
     QPushButton* m_btAbrePasta = nullptr;
 };
 

@@ -308,6 +308,19 @@ void TstJanelasVCores::filtroDeIcNumeraORelatorioDesde1()
     filho<QPushButton>(w, "btAbrePasta")->click();
     QCOMPARE(c.dialogos.roteiro.abertos.last(), QFileInfo(arquivo).absolutePath());
     c.dialogos.roteiro.abertos.removeLast();
+    // The report itself (no PDF here); where nothing opens it, a box gives the path to copy.
+    filho<QPushButton>(w, "btAbreRelatorio")->click();
+    QCOMPARE(c.dialogos.roteiro.abertos.takeLast(), arquivo);
+    c.dialogos.roteiro.abreResultado = false;
+    const qsizetype caixas = c.dialogos.roteiro.mostradas.size();
+    filho<QPushButton>(w, "btAbreRelatorio")->click();
+    filho<QPushButton>(w, "btAbrePasta")->click();
+    c.dialogos.roteiro.abreResultado = true;
+    QCOMPARE(c.dialogos.roteiro.abertos.takeLast(), QFileInfo(arquivo).absolutePath());
+    QCOMPARE(c.dialogos.roteiro.abertos.takeLast(), arquivo);
+    QCOMPARE(c.dialogos.roteiro.textos().mid(caixas),
+             (QStringList{L("SEM_VISUALIZADOR") + "\n\n" + arquivo,
+                          L("SEM_VISUALIZADOR") + "\n\n" + QFileInfo(arquivo).absolutePath()}));
     const QUrlQuery q(ConsultaDoRelatorio(arquivo));
     for (int n = 1; n <= m->rowCount(); ++n) {
         QVERIFY2(q.hasQueryItem(QString("P%1").arg(n)), qPrintable(q.toString()));
