@@ -42,6 +42,13 @@ void AvisoRelatorio::mostra(const RelatorioPublicado& r)
     show();
 }
 
+void AvisoRelatorio::limpa()
+{
+    m_arquivo.clear();
+    m_pdf.clear();
+    hide();
+}
+
 void AvisoRelatorio::traduz()
 {
     m_btAbreRelatorio->setText(L(QStringLiteral("Abrir relatório")));

@@ -16,6 +16,7 @@ public:
     explicit AvisoRelatorio(QWidget* pai = nullptr);
     void mostra(const RelatorioPublicado& r);
     void traduz();
+    void limpa(); // hidden and forgotten: the report was of another board
     QString arquivo() const { return m_arquivo; }
 
 private:

@@ -12,6 +12,20 @@
 GerenciadorJanelas::GerenciadorJanelas(Sessao& sessao, QMdiArea* area, QObject* pai)
     : QObject(pai), m_sessao(sessao), m_ligacao(sessao.ligacao()), m_area(area)
 {
+    // The number is emptied when the link closes and reads "..." while it is asked; any other
+    // value is an identification, the start of another board's results (the same model's
+    // boards share the model, so the model alone does not tell a swap).
+    connect(&m_sessao, &Sessao::numeroModeloMudou, this, [this](const QString& numero) {
+        if (!numero.isEmpty() && numero != QLatin1String("..."))
+            novaPlaca();
+    });
+}
+
+void GerenciadorJanelas::novaPlaca()
+{
+    for (const auto& j : std::as_const(m_abertas))
+        if (j)
+            j->novaPlaca();
 }
 
 void GerenciadorJanelas::registra(DescritorJanela descritor)

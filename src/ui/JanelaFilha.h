@@ -52,6 +52,9 @@ public:
     // The answer this window waited for will not come (link lost, a failed poll): stop
     // progress, give the buttons back.
     virtual void esperaCancelada() {}
+    // A board was identified on a new connection: results read from an earlier one describe
+    // another board and must not stay on show as this one's.
+    virtual void novaPlaca() {}
 
     // The centring rule: left = main width/2 - own width/2,
     // top = main height/2 - 1050 twips - own height/2.

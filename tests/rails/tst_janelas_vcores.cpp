@@ -84,6 +84,7 @@ private slots:
     void gravacoesEhCopiaDoUsuario();
     void decimaisGuardadosEAplicados();
     void trocaDeModeloLimpaEMostraNovoModelo();
+    void trocaDePlacaDoMesmoModeloLimpa();
     void desconectadoAteAJanelaPrincipalHabilitar();
     void tempoDoFimDaTrocaAteAGrade();
     void codigoForaDaTabelaAvisado();
@@ -453,6 +454,44 @@ void TstJanelasVCores::trocaDeModeloLimpaEMostraNovoModelo()
     for (int i = 0; i < m->rowCount(); ++i)
         QVERIFY(m->valor(i, "Leitura").isEmpty());
     QVERIFY(c.master("Leitura <> ''").isEmpty());
+}
+
+// Another board of the same model on a new connection: the model does not change, yet the
+// readings and the report line of the first board go as soon as the new one is identified
+// (not at the disconnection, while the technician may still look at them).
+void TstJanelasVCores::trocaDePlacaDoMesmoModeloLimpa()
+{
+    CenarioTrilhas c;
+    QVERIFY(c.inicia("IP 8 Plus", Numero));
+    auto* w = c.janelas().mostra<VCores>("VCores");
+    QVERIFY(leia(w));
+    c.dialogos.roteiro.respostasEntrada = {QString("Oficina")};
+    filho<QPushButton>(w, "btExportar")->click();
+    auto* aviso = filho<QLabel>(w, "lbRelatorio");
+    QVERIFY(aviso->isVisible());
+    ModeloGradeTrilhas* m = w->modeloGrade();
+    auto lidas = [m] {
+        int n = 0;
+        for (int i = 0; i < m->rowCount(); ++i)
+            n += !m->valor(i, "Leitura").isEmpty();
+        return n;
+    };
+    QVERIFY(lidas() > 0);
+
+    // The sequence of the link: emptied when it closes, "..." while asked, then the number.
+    c.sessao().defineNumeroModelo(QString());
+    QVERIFY(lidas() > 0);
+    QVERIFY(aviso->isVisible());
+    c.sessao().defineNumeroModelo("...");
+    QVERIFY(lidas() > 0);
+    c.sessao().defineNumeroModelo(Numero);
+    QCOMPARE(lidas(), 0);
+    QVERIFY(!aviso->isVisible());
+    QCOMPARE(m->rowCount(), int(c.master("Modelo = 'IP 8 Plus' and TIPO = 0").size()));
+    QVERIFY(c.master("Leitura <> ''").isEmpty());
+    // The new board reads as usual.
+    QVERIFY(leia(w));
+    QVERIFY(lidas() > 0);
 }
 
 void TstJanelasVCores::desconectadoAteAJanelaPrincipalHabilitar()

@@ -43,6 +43,7 @@ public:
     virtual void PrePesquisa() {}
     // The status cycle and the progress bar stop.
     void esperaCancelada() override;
+    void novaPlaca() override; // verdict and answer cleared
 
 protected:
     // `chaveTitulo`: the dictionary key of the caption, shown as L(chave) & " - Vexador Tarrim".

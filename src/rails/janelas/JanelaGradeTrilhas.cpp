@@ -414,6 +414,12 @@ void JanelaGradeTrilhas::tickTimer2()
     m_nsTrabalho += relogio.nsecsElapsed();
 }
 
+void JanelaGradeTrilhas::novaPlaca()
+{
+    LimpaLeiturasExterno();
+    m_avisoRelatorio->limpa();
+}
+
 void JanelaGradeTrilhas::esperaCancelada()
 {
     m_timer1->stop();

@@ -86,6 +86,7 @@ public:
     qint64 nsGraduacaoUltimaLeitura() const { return m_nsGraduacao; } // the grading alone
 
     void esperaCancelada() override;
+    void novaPlaca() override; // readings and the report line cleared
 
 protected:
     // Builds the shared controls; the subclass lays them out.
