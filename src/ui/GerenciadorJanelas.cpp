@@ -174,6 +174,16 @@ void GerenciadorJanelas::fecha(const QStringList& nomes)
     }
 }
 
+JanelaFilha* GerenciadorJanelas::ativa() const
+{
+    QMdiSubWindow* sub = m_area ? m_area->activeSubWindow() : nullptr;
+    if (!sub || !sub->widget())
+        return nullptr;
+    if (auto* j = qobject_cast<JanelaFilha*>(sub->widget()))
+        return j;
+    return sub->widget()->findChild<JanelaFilha*>();
+}
+
 QStringList GerenciadorJanelas::nomesAbertos() const
 {
     QStringList n;

@@ -68,6 +68,8 @@ public:
     // Closes the named windows that are open, in the given order.
     void fecha(const QStringList& nomes);
     QStringList nomesAbertos() const;
+    // The tool window of the active sub-window, if any.
+    JanelaFilha* ativa() const;
 
 signals:
     void janelaCriada(const QString& nome);

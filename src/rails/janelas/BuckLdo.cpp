@@ -197,3 +197,8 @@ void BuckLdo::atualizaJanelaAberta()
     LimpaLeiturasExterno();
     m_lbVar->setText(TextoNotaVar(modelo(), VarianteGrade::BuckLdo));
 }
+
+QAbstractButton* BuckLdo::botaoLeitura() const
+{
+    return m_botao[m_escolha == 2 ? 1 : 0];
+}
