@@ -24,7 +24,7 @@ namespace {
 
 const QString Codigo = QStringLiteral("3");
 constexpr int Largura = 9900;
-constexpr int Altura = 8865;
+constexpr int Altura = 8065; // fits the area of a 1366 x 768 screen
 
 // Swatch colours (free: they only have to look like the colour they send).
 QString corDaAmostra(const QString& nome)
@@ -44,12 +44,13 @@ Displays::Displays(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Di
     QFont negrito = font();
     negrito.setBold(true);
 
-    // Left column: the nine buttons. 6 and 7 share a place: only one of them shows.
+    // Left column: the nine buttons. 6 and 7 share a place: only one of them shows. Rows are
+    // tight enough for the whole window to fit a 1366 x 768 screen's area without scrolling.
     static const int linha[ModuloDisplay::NumeroBotoes] = {0, 1, 2, 3, 4, 5, 6, 6, 7};
     for (int i = 0; i < ModuloDisplay::NumeroBotoes; ++i) {
         auto* b = new QPushButton(this);
         b->setObjectName(QStringLiteral("btBl(%1)").arg(i));
-        b->setGeometry(geometriaTwips(240, 240 + linha[i] * 600, 3360, 520));
+        b->setGeometry(geometriaTwips(240, 240 + linha[i] * 500, 3360, 450));
         connect(b, &QPushButton::clicked, this, [this, i] { btBl_Click(i); });
         m_btBl << b;
     }
@@ -57,10 +58,10 @@ Displays::Displays(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Di
     // Backlight level slider.
     m_lbInfoLevel = new QLabel(this);
     m_lbInfoLevel->setObjectName(QStringLiteral("lbInfoLevel"));
-    m_lbInfoLevel->setGeometry(geometriaTwips(240, 5160, 1800, 300));
+    m_lbInfoLevel->setGeometry(geometriaTwips(240, 4360, 1800, 300));
     m_lbInfoLevel->setFont(negrito);
     m_lbNivel = new QLabel(this);
-    m_lbNivel->setGeometry(geometriaTwips(2400, 5160, 1200, 300));
+    m_lbNivel->setGeometry(geometriaTwips(2400, 4360, 1200, 300));
     m_lbNivel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_slider1 = new QSlider(Qt::Horizontal, this);
     m_slider1->setObjectName(QStringLiteral("Slider1"));
@@ -68,7 +69,7 @@ Displays::Displays(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Di
     m_slider1->setValue(70);
     m_slider1->setTickPosition(QSlider::TicksBelow);
     m_slider1->setTickInterval(10);
-    m_slider1->setGeometry(geometriaTwips(240, 5460, 3360, 480));
+    m_slider1->setGeometry(geometriaTwips(240, 4660, 3360, 480));
     m_lbNivel->setText(QStringLiteral("70 %"));
     connect(m_slider1, &QSlider::valueChanged, this,
             [this](int v) { m_lbNivel->setText(QString::number(v) + QStringLiteral(" %")); });
@@ -91,7 +92,7 @@ Displays::Displays(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Di
     // Colour swatches and the text written on the phone.
     m_frameCores = new QGroupBox(this);
     m_frameCores->setObjectName(QStringLiteral("FrameCores"));
-    m_frameCores->setGeometry(geometriaTwips(240, 6120, 3360, 2460));
+    m_frameCores->setGeometry(geometriaTwips(240, 5320, 3360, 2460));
     const auto& cores = ModuloDisplay::Cores();
     for (int i = 0; i < cores.size(); ++i) {
         auto* l = new QLabel(m_frameCores);
@@ -117,9 +118,9 @@ Displays::Displays(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Di
     m_txtDadosCaixa = new QPlainTextEdit(this);
     m_txtDadosCaixa->setObjectName(QStringLiteral("txtDados"));
     m_txtDadosCaixa->setReadOnly(true);
-    m_txtDadosCaixa->setGeometry(geometriaTwips(3840, 540, 5820, 7560));
+    m_txtDadosCaixa->setGeometry(geometriaTwips(3840, 540, 5820, 6760));
 
-    m_lbAguarde = criaRotuloAguarde(this, geometriaTwips(3840, 8160, 5820, 360), negrito);
+    m_lbAguarde = criaRotuloAguarde(this, geometriaTwips(3840, 7360, 5820, 360), negrito);
     m_lbAguarde->setText(QStringLiteral("Aguarde..."));
 
     m_timerAguarde = new QTimer(this);
