@@ -21,6 +21,9 @@
 #include <QFile>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QAbstractItemDelegate>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTableView>
 #include <QTimer>
 #include <QUrlQuery>
@@ -200,6 +203,20 @@ void TstJanelasVCores::placaComDefeitosVereditosNaGrade()
         QCOMPARE(m->data(leitura, Qt::BackgroundRole).value<QColor>(), corVeredito(k.veredito));
         QVERIFY(!m->data(leitura, Qt::DecorationRole).value<QIcon>().isNull()); // the mark
         QVERIFY(m->data(leitura, Qt::ToolTipRole).toString().endsWith(TextoVeredito(k.veredito)));
+        {
+            // The reading shows whole beside its mark.
+            auto* grade = w->findChild<QTableView*>();
+            QStyleOptionViewItem opcao;
+            opcao.initFrom(grade);
+            opcao.font = grade->font();
+            opcao.fontMetrics = QFontMetrics(grade->font());
+            const int lado = grade->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, grade);
+            opcao.decorationSize = QSize(lado, lado);
+            const int precisa = grade->itemDelegate()->sizeHint(opcao, leitura).width();
+            QVERIFY2(grade->columnWidth(leitura.column()) >= precisa,
+                     qPrintable(QStringLiteral("%1 needs %2 px, has %3").arg(QString::fromUtf8(k.leitura)).arg(precisa)
+                                    .arg(grade->columnWidth(leitura.column()))));
+        }
         QCOMPARE(codigoLinha(m, i), k.veredito == Veredito::Falha || k.veredito == Veredito::SemLeitura
                                         ? QString("0") : QString("1"));
         const QString linhaLog = QStringLiteral("veredito | VCores | %1 | %2 | %3 | %4")

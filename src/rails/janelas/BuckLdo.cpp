@@ -104,6 +104,7 @@ BuckLdo::BuckLdo(GerenciadorJanelas& janelas)
     m_grade->horizontalHeader()->resizeSection(1, Twips::paraPixels(3000));
     for (int c = 2; c < m_data1->columnCount(); ++c)
         m_grade->horizontalHeader()->resizeSection(c, Twips::paraPixels(c == 4 ? 900 : 1350));
+    alargaColunaLeitura();
 }
 
 QSize BuckLdo::sizeHint() const

@@ -93,6 +93,9 @@ protected:
     void criaControles();
     void carregaComum(); // choosers, decimals from Combos, note text
     void traduzComum();
+    // The reading column wide enough for "*" & L("Sem Medição") and every reading it shows,
+    // beside its verdict mark; it only grows.
+    void alargaColunaLeitura();
 
     void defineConsulta(const ConsultaMaster& consulta);
     // ZeraLeituras, and the grid forgets readings it showed without the database.
