@@ -665,6 +665,7 @@ const EntradaDicionario TabelaDicionario[] = {
     {"VEREDITO_SEMLEITURA", "SEM LEITURA", "NO READING", "SIN LECTURA"},
     {"VEREDITO_NAOGRADUADO", "NÃO AVALIADO", "NOT GRADED", "NO EVALUADO"},
     {"Relatório salvo em:", "Relatório salvo em:", "Report saved in:", "Informe guardado en:"},
+    {"Abrir relatório", "Abrir relatório", "Open report", "Abrir informe"},
     {"Abrir pasta", "Abrir pasta", "Open folder", "Abrir carpeta"},
     {"SEM_VISUALIZADOR", "Nenhum programa pôde abrir o arquivo. Abra-o manualmente:", "No program could open the file. Open it yourself:", "Ningún programa pudo abrir el archivo. Ábralo manualmente:"},
     {"LEITURA_NAO_GRAVADA", "A leitura é exibida, mas NÃO foi gravada no banco de dados.", "The reading is shown but was NOT stored in the database.", "La lectura se muestra, pero NO fue guardada en la base de datos."},

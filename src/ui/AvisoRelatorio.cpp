@@ -18,6 +18,9 @@ AvisoRelatorio::AvisoRelatorio(QWidget* pai) : QWidget(pai)
     m_lbRelatorio->setTextFormat(Qt::PlainText); // a path and a reason, never markup
     // A long path must not widen a fixed window: the tooltip holds it whole.
     m_lbRelatorio->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_btAbreRelatorio = new QPushButton(this);
+    m_btAbreRelatorio->setObjectName(QStringLiteral("btAbreRelatorio"));
+    connect(m_btAbreRelatorio, &QPushButton::clicked, this, &AvisoRelatorio::abreRelatorio);
     m_btAbrePasta = new QPushButton(this);
     m_btAbrePasta->setObjectName(QStringLiteral("btAbrePasta"));
     connect(m_btAbrePasta, &QPushButton::clicked, this, &AvisoRelatorio::abrePasta);
@@ -29,6 +32,7 @@ AvisoRelatorio::AvisoRelatorio(QWidget* pai) : QWidget(pai)
     auto* lay = new QHBoxLayout(this);
     lay->setContentsMargins(0, 0, 0, 0);
     lay->addWidget(m_lbRelatorio, 1);
+    lay->addWidget(m_btAbreRelatorio);
     lay->addWidget(m_btAbrePasta);
     traduz();
     hide();
@@ -44,8 +48,16 @@ void AvisoRelatorio::mostra(const RelatorioPublicado& r)
     show();
 }
 
+void AvisoRelatorio::limpa()
+{
+    m_arquivo.clear();
+    m_pdf.clear();
+    hide();
+}
+
 void AvisoRelatorio::traduz()
 {
+    m_btAbreRelatorio->setText(L(QStringLiteral("Abrir relatório")));
     m_btAbrePasta->setText(L(QStringLiteral("Abrir pasta")));
     QString t = L(QStringLiteral("Relatório salvo em:")) + QLatin1Char(' ') + QDir::toNativeSeparators(m_arquivo);
     if (!m_pdf.isEmpty())
@@ -71,6 +83,14 @@ void AvisoRelatorio::abrePasta()
 {
     if (!m_arquivo.isEmpty())
         AbreDocumento(QFileInfo(m_arquivo).absolutePath());
+}
+
+void AvisoRelatorio::abreRelatorio()
+{
+    if (!m_pdf.isEmpty() && QFileInfo::exists(m_pdf))
+        AbreDocumento(m_pdf);
+    else if (!m_arquivo.isEmpty())
+        AbreDocumento(m_arquivo);
 }
 
 void MostraRelatorio(AvisoRelatorio* aviso, const std::optional<RelatorioPublicado>& r)

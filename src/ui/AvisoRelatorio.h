@@ -7,20 +7,25 @@ class QLabel;
 class QPushButton;
 
 // The line under a report button once a report is saved: where the file is ("lbRelatorio")
-// and an "Open folder" action ("btAbrePasta"). Hidden until the first report.
+// and its actions: "Open report" ("btAbreRelatorio": the PDF when one was made, else the page)
+// and "Open folder" ("btAbrePasta"). Hidden until the first report. Where nothing can open
+// them, a box says so with the path.
 class AvisoRelatorio : public QWidget {
     Q_OBJECT
 public:
     explicit AvisoRelatorio(QWidget* pai = nullptr);
     void mostra(const RelatorioPublicado& r);
     void traduz();
+    void limpa(); // hidden and forgotten: the report was of another board
     QString arquivo() const { return m_arquivo; }
 
 private:
     void abrePasta();
+    void abreRelatorio();
 
     QString m_arquivo, m_pdf;
     QLabel* m_lbRelatorio = nullptr;
+    QPushButton* m_btAbreRelatorio = nullptr;
     QPushButton* m_btAbrePasta = nullptr;
 };
 

@@ -18,6 +18,20 @@ GerenciadorJanelas::GerenciadorJanelas(Sessao& sessao, QMdiArea* area, QObject* 
         if (JanelaFilha* j = aberta(m_ultimaJanela.value(codigo)))
             j->respostaContinuou(caracteres);
     });
+    // The number is emptied when the link closes and reads "..." while it is asked; any other
+    // value is an identification, the start of another board's results (the same model's
+    // boards share the model, so the model alone does not tell a swap).
+    connect(&m_sessao, &Sessao::numeroModeloMudou, this, [this](const QString& numero) {
+        if (!numero.isEmpty() && numero != QLatin1String("..."))
+            novaPlaca();
+    });
+}
+
+void GerenciadorJanelas::novaPlaca()
+{
+    for (const auto& j : std::as_const(m_abertas))
+        if (j)
+            j->novaPlaca();
 }
 
 void GerenciadorJanelas::registra(DescritorJanela descritor)
@@ -165,6 +179,16 @@ void GerenciadorJanelas::fecha(const QStringList& nomes)
         if (Globais::instancia().JanelaAberta.contains(nome))
             Globais::instancia().defineJanelaAberta(nome, false);
     }
+}
+
+JanelaFilha* GerenciadorJanelas::ativa() const
+{
+    QMdiSubWindow* sub = m_area ? m_area->activeSubWindow() : nullptr;
+    if (!sub || !sub->widget())
+        return nullptr;
+    if (auto* j = qobject_cast<JanelaFilha*>(sub->widget()))
+        return j;
+    return sub->widget()->findChild<JanelaFilha*>();
 }
 
 QStringList GerenciadorJanelas::nomesAbertos() const

@@ -63,9 +63,13 @@ public:
 
     // Re-captions every open window (after a language change).
     void traduzAbertas();
+    // Every open window drops the results of the board read before this identification.
+    void novaPlaca();
     // Closes the named windows that are open, in the given order.
     void fecha(const QStringList& nomes);
     QStringList nomesAbertos() const;
+    // The tool window of the active sub-window, if any.
+    JanelaFilha* ativa() const;
 
 signals:
     void janelaCriada(const QString& nome);

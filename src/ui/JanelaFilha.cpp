@@ -225,3 +225,16 @@ void JanelaFilha::centraliza()
     const int y = principal.height() / 2 - Twips::paraPixels(1050) - alvo->height() / 2;
     alvo->move(PosicaoDentroDaArea(QPoint(x, y), alvo->size(), principal));
 }
+
+QAbstractButton* JanelaFilha::botaoLeitura() const
+{
+    for (const char* nome : {"btExecutaLeitura", "btAutoTeste", "btBateria"})
+        if (auto* b = findChild<QAbstractButton*>(QLatin1String(nome)))
+            return b;
+    return nullptr;
+}
+
+QAbstractButton* JanelaFilha::botaoRelatorio() const
+{
+    return findChild<QAbstractButton*>(QStringLiteral("btExportar"));
+}

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QAbstractButton>
 #include <QWidget>
 
 #include "shell/Sessao.h"
@@ -58,6 +59,14 @@ public:
     virtual void respostaContinuou(qint64 caracteres);
     // The text of that note, in the current language.
     static QString textoRespostaContinuou(qint64 caracteres);
+    // A board was identified on a new connection: results read from an earlier one describe
+    // another board and must not stay on show as this one's.
+    virtual void novaPlaca() {}
+    // The buttons the main window's keys press in the active window (F5 reads, Ctrl+R makes
+    // the report); none by default but the usual names ("btExecutaLeitura", "btAutoTeste",
+    // "btBateria"; "btExportar").
+    virtual QAbstractButton* botaoLeitura() const;
+    virtual QAbstractButton* botaoRelatorio() const;
 
     // The centring rule: left = main width/2 - own width/2,
     // top = main height/2 - 1050 twips - own height/2.

@@ -83,7 +83,7 @@ MenuJanelas::MenuJanelas(QMdiArea* area, QWidget* anfitriao)
 void MenuJanelas::traduz()
 {
     m_botao->setText(L(QStringLiteral("Janelas")));
-    m_botao->setToolTip(L(QStringLiteral("Janelas")) + QStringLiteral(" (Ctrl+Tab, Ctrl+F4)"));
+    m_botao->setToolTip(L(QStringLiteral("Janelas")) + QStringLiteral(" (F6, Ctrl+Tab, Ctrl+F4)"));
 }
 
 void MenuJanelas::monta()

@@ -32,7 +32,7 @@ bool CenarioJanela::iniciaBancada(const QString& modelo, const QStringList& perf
         f.close();
         op << QStringLiteral("--placa") << arquivo;
     }
-    if (!bancada.inicia(op, 0))
+    if (!bancada.inicia(op, 0, rapido))
         return false;
     amb = std::make_unique<AmbienteJanelas>();
     return numero.isEmpty() ? amb->conecta(bancada.dispositivo(), modelo)

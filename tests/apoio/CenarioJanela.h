@@ -25,6 +25,8 @@ struct CenarioJanela {
     QTemporaryDir temp;
     Bancada bancada;
     std::unique_ptr<AmbienteJanelas> amb;
+    bool rapido = true; // false: long commands answer at the board's own pace
+
 
     // Language 1, then the board as `modelo` (not linked to a COM name) with, in this order,
     // the copy of Config.qzd as its reference data (unless `comBanco` is false), the extra

@@ -275,6 +275,7 @@ void TstDisplays::sliderEnviaUmaVez_data()
     QTest::newRow("three arrow keys") << "setas" << 73;
     QTest::newRow("page up key") << "pagina" << 80;
     QTest::newRow("track held down") << "trilho" << -1;
+    QTest::newRow("track clicked quickly") << "clique" << -1;
     QTest::newRow("wheel, two notches") << "roda" << 76;
     QTest::newRow("handle dragged") << "arrasto" << -1;
 }
@@ -307,6 +308,14 @@ void TstDisplays::sliderEnviaUmaVez()
         QTest::mousePress(slider, Qt::LeftButton, {}, ponto);
         QTest::qWait(700);
         QTest::mouseRelease(slider, Qt::LeftButton, {}, ponto);
+        nivel = slider->value();
+        QVERIFY(nivel > 70);
+    } else if (gesto == "clique") {
+        // A mouse click on the track right of the handle, released at once as a real mouse does.
+        const QRect trilho = retanguloDoSlider(slider, QStyle::SC_SliderGroove);
+        const QPoint ponto(trilho.right() - 2, trilho.center().y());
+        QTest::mousePress(slider, Qt::LeftButton, {}, ponto);
+        QTest::mouseRelease(slider, Qt::LeftButton, {}, ponto, 60);
         nivel = slider->value();
         QVERIFY(nivel > 70);
     } else if (gesto == "roda") {

@@ -16,6 +16,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QElapsedTimer>
+#include <QSet>
 #include <QTimer>
 #include <QtTest>
 
@@ -63,6 +65,7 @@ private slots:
     void funcoes_data();
     void funcoes();
     void syscfgEspelhado();
+    void syscfgBarraAnda();
     void syscfgRecusado();
     void semDriver();
     void respostasRuins_data();
@@ -169,6 +172,32 @@ void TstNandJanela::syscfgEspelhado()
     QVERIFY(c.visivel("OK(0)"));
     QCOMPARE(c.roteiro.roteiro.mostradas.size(), 1);
     capturaJanela(c.janela, QStringLiteral("nand_syscfg"));
+}
+
+// At the board's own pace "syscfg list" prints for about 45 s: the progress bar moves on every
+// 250 ms tick while the answer grows, not only after it ended.
+void TstNandJanela::syscfgBarraAnda()
+{
+    Cenario c;
+    c.rapido = false;
+    QVERIFY(c.inicia(QStringLiteral("IP 7")));
+    c.roteiro.roteiro.respostas = {Dialogos::Resposta::Sim};
+    c.janela->show();
+    c.bt(3)->click();
+    auto* barra = c.filho<QLabel>(QStringLiteral("Barra"));
+    QVERIFY(barra);
+    QSet<int> larguras;
+    QElapsedTimer relogio;
+    relogio.start();
+    while (relogio.elapsed() < 3000) {
+        QTest::qWait(100);
+        QCOMPARE(c.amb->ligacao.estado(), EstadoLigacao::Ocupada);
+        larguras.insert(barra->width());
+    }
+    QVERIFY2(larguras.size() >= 8, qPrintable(QString::number(larguras.size())));
+    QVERIFY(*std::max_element(larguras.begin(), larguras.end()) > 1);
+    capturaJanela(c.janela, QStringLiteral("nand_syscfg_lendo"));
+    c.amb->ligacao.abandonaTroca(QStringLiteral("teste"));
 }
 
 void TstNandJanela::syscfgRecusado()

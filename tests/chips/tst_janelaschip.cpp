@@ -84,6 +84,7 @@ private slots:
     void chestnutReleituraDoTouch();
     void chestnutBotaoTouch();
     void chestnutNaoEhParaX();
+    void trocaDePlacaLimpa();
     void acornPlacaBoa();
     void acornBuck4();
     void acornPlacaComDefeitos();
@@ -516,6 +517,31 @@ void TstJanelasChip::acornSomenteX()
     QCOMPARE(c.roteiro.roteiro.mostradas.size(), 1);
     QVERIFY(!c.bancada.registro().contains("pmuadc"));
     QVERIFY(w->findChild<QPushButton*>("btExecutaLeitura")->isEnabled());
+}
+
+// Another board of the same model on a new connection: the readings, marks and report line of
+// the board before go once the new one is identified (not when the link closes).
+void TstJanelasChip::trocaDePlacaLimpa()
+{
+    Cenario c;
+    QVERIFY(c.inicia("IP 7"));
+    auto* w = c.abre<Chestnut>(QStringLiteral("Chestnut"));
+    QVERIFY(w);
+    c.roteiro.roteiro.respostasEntrada = {QStringLiteral("Oficina")};
+    w->findChild<QPushButton*>("btExportar")->click();
+    auto* aviso = w->findChild<QLabel*>("lbRelatorio");
+    QVERIFY(aviso->isVisibleTo(w));
+    const QString lida = QStringLiteral("-5.700 V");
+    QCOMPARE(rotulo(w, "VNEG_V")->text(), lida);
+    c.amb->sessao.defineNumeroModelo(QString());
+    QCOMPARE(rotulo(w, "VNEG_V")->text(), lida);
+    QVERIFY(aviso->isVisibleTo(w));
+    c.amb->sessao.defineNumeroModelo(QStringLiteral("..."));
+    c.amb->sessao.defineNumeroModelo(QStringLiteral("A1660"));
+    QVERIFY(rotulo(w, "VNEG_V")->text() != lida);
+    QVERIFY(!visivel(w, "OK(0)"));
+    QVERIFY(w->txtDados().isEmpty());
+    QVERIFY(!aviso->isVisibleTo(w));
 }
 
 QTEST_MAIN(TstJanelasChip)

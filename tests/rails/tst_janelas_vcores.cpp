@@ -23,6 +23,9 @@
 #include <QFile>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QAbstractItemDelegate>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTableView>
 #include <QTimer>
 #include <QUrlQuery>
@@ -88,6 +91,7 @@ private slots:
     void gravacoesEhCopiaDoUsuario();
     void decimaisGuardadosEAplicados();
     void trocaDeModeloLimpaEMostraNovoModelo();
+    void trocaDePlacaDoMesmoModeloLimpa();
     void desconectadoAteAJanelaPrincipalHabilitar();
     void tempoDoFimDaTrocaAteAGrade();
     void codigoForaDaTabelaAvisado();
@@ -204,6 +208,20 @@ void TstJanelasVCores::placaComDefeitosVereditosNaGrade()
         QCOMPARE(m->data(leitura, Qt::BackgroundRole).value<QColor>(), corVeredito(k.veredito));
         QVERIFY(!m->data(leitura, Qt::DecorationRole).value<QIcon>().isNull()); // the mark
         QVERIFY(m->data(leitura, Qt::ToolTipRole).toString().endsWith(TextoVeredito(k.veredito)));
+        {
+            // The reading shows whole beside its mark.
+            auto* grade = w->findChild<QTableView*>();
+            QStyleOptionViewItem opcao;
+            opcao.initFrom(grade);
+            opcao.font = grade->font();
+            opcao.fontMetrics = QFontMetrics(grade->font());
+            const int lado = grade->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, grade);
+            opcao.decorationSize = QSize(lado, lado);
+            const int precisa = grade->itemDelegate()->sizeHint(opcao, leitura).width();
+            QVERIFY2(grade->columnWidth(leitura.column()) >= precisa,
+                     qPrintable(QStringLiteral("%1 needs %2 px, has %3").arg(QString::fromUtf8(k.leitura)).arg(precisa)
+                                    .arg(grade->columnWidth(leitura.column()))));
+        }
         QCOMPARE(codigoLinha(m, i), QString::fromLatin1(k.codigo));
         const QString linhaLog = QStringLiteral("veredito | VCores | %1 | %2 | %3 | %4")
                                      .arg(QString::fromUtf8(k.malha), QString::fromUtf8(k.leitura),
@@ -415,6 +433,19 @@ void TstJanelasVCores::filtroDeIcNumeraORelatorioDesde1()
     filho<QPushButton>(w, "btAbrePasta")->click();
     QCOMPARE(c.dialogos.roteiro.abertos.last(), QFileInfo(arquivo).absolutePath());
     c.dialogos.roteiro.abertos.removeLast();
+    // The report itself (no PDF here); where nothing opens it, a box gives the path to copy.
+    filho<QPushButton>(w, "btAbreRelatorio")->click();
+    QCOMPARE(c.dialogos.roteiro.abertos.takeLast(), arquivo);
+    c.dialogos.roteiro.abreResultado = false;
+    const qsizetype caixas = c.dialogos.roteiro.mostradas.size();
+    filho<QPushButton>(w, "btAbreRelatorio")->click();
+    filho<QPushButton>(w, "btAbrePasta")->click();
+    c.dialogos.roteiro.abreResultado = true;
+    QCOMPARE(c.dialogos.roteiro.abertos.takeLast(), QFileInfo(arquivo).absolutePath());
+    QCOMPARE(c.dialogos.roteiro.abertos.takeLast(), arquivo);
+    QCOMPARE(c.dialogos.roteiro.textos().mid(caixas),
+             (QStringList{L("SEM_VISUALIZADOR") + "\n\n" + arquivo,
+                          L("SEM_VISUALIZADOR") + "\n\n" + QFileInfo(arquivo).absolutePath()}));
     const QUrlQuery q(ConsultaDoRelatorio(arquivo));
     for (int n = 1; n <= m->rowCount(); ++n) {
         QVERIFY2(q.hasQueryItem(QString("P%1").arg(n)), qPrintable(q.toString()));
@@ -547,6 +578,44 @@ void TstJanelasVCores::trocaDeModeloLimpaEMostraNovoModelo()
     for (int i = 0; i < m->rowCount(); ++i)
         QVERIFY(m->valor(i, "Leitura").isEmpty());
     QVERIFY(c.master("Leitura <> ''").isEmpty());
+}
+
+// Another board of the same model on a new connection: the model does not change, yet the
+// readings and the report line of the first board go as soon as the new one is identified
+// (not at the disconnection, while the technician may still look at them).
+void TstJanelasVCores::trocaDePlacaDoMesmoModeloLimpa()
+{
+    CenarioTrilhas c;
+    QVERIFY(c.inicia("IP 8 Plus", Numero));
+    auto* w = c.janelas().mostra<VCores>("VCores");
+    QVERIFY(leia(w));
+    c.dialogos.roteiro.respostasEntrada = {QString("Oficina")};
+    filho<QPushButton>(w, "btExportar")->click();
+    auto* aviso = filho<QLabel>(w, "lbRelatorio");
+    QVERIFY(aviso->isVisible());
+    ModeloGradeTrilhas* m = w->modeloGrade();
+    auto lidas = [m] {
+        int n = 0;
+        for (int i = 0; i < m->rowCount(); ++i)
+            n += !m->valor(i, "Leitura").isEmpty();
+        return n;
+    };
+    QVERIFY(lidas() > 0);
+
+    // The sequence of the link: emptied when it closes, "..." while asked, then the number.
+    c.sessao().defineNumeroModelo(QString());
+    QVERIFY(lidas() > 0);
+    QVERIFY(aviso->isVisible());
+    c.sessao().defineNumeroModelo("...");
+    QVERIFY(lidas() > 0);
+    c.sessao().defineNumeroModelo(Numero);
+    QCOMPARE(lidas(), 0);
+    QVERIFY(!aviso->isVisible());
+    QCOMPARE(m->rowCount(), int(c.master("Modelo = 'IP 8 Plus' and TIPO = 0").size()));
+    QVERIFY(c.master("Leitura <> ''").isEmpty());
+    // The new board reads as usual.
+    QVERIFY(leia(w));
+    QVERIFY(lidas() > 0);
 }
 
 void TstJanelasVCores::desconectadoAteAJanelaPrincipalHabilitar()

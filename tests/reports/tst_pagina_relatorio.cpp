@@ -79,11 +79,12 @@ private slots:
     void imprimeEmPdf();
     void arquivoPublicadoComOsVereditos();
     void abertoPeloXdgOpenSemPerderDados();
+    void aberturaSemProgramaFalha();
 };
 
 void TstPaginaRelatorio::init()
 {
-    if (navegador().isEmpty())
+    if (navegador().isEmpty() && qstrcmp(QTest::currentTestFunction(), "aberturaSemProgramaFalha") != 0)
         QSKIP("chromium is not installed");
     QVERIFY2(QFile::exists(pagina()), "the report page is not in the application folder (relatorio/ not built)");
     Globais::instancia().reinicia(QStringLiteral(PASTA_APLICACAO));
@@ -293,6 +294,42 @@ void TstPaginaRelatorio::abertoPeloXdgOpenSemPerderDados()
     const QList<LinhaPagina> l = linhas(QString::fromUtf8(abre(alvo, {"--dump-dom"})));
     QCOMPARE(l.size(), 3);
     QCOMPARE(l[0].celulas.value("marca"), QStringLiteral("\u2718 FAIL"));
+}
+
+// The desktop's opener finds no program for the file (xdg-open exits with an error) or is not
+// installed: opening reports failure, so the window can say so, instead of success.
+void TstPaginaRelatorio::aberturaSemProgramaFalha()
+{
+    QTemporaryDir bin, pastaArquivo;
+    const QString arquivo = pastaArquivo.filePath("pagina.html");
+    QFile pagina(arquivo);
+    QVERIFY(pagina.open(QIODevice::WriteOnly));
+    pagina.close();
+    const QByteArray path = qgetenv("PATH");
+    DialogosQt qt;
+    struct Caso {
+        const char* nome;
+        const char* script; // nullptr: no xdg-open at all
+        bool abre;
+    };
+    const Caso casos[] = {{"no program for the file", "#!/bin/sh\nexit 3\n", false},
+                          {"opener hands it over", "#!/bin/sh\nexit 0\n", true},
+                          {"program still running", "#!/bin/sh\nsleep 3\n", true},
+                          {"no opener", nullptr, false}};
+    for (const Caso& caso : casos) {
+        QFile::remove(bin.filePath("xdg-open"));
+        if (caso.script) {
+            QFile script(bin.filePath("xdg-open"));
+            QVERIFY(script.open(QIODevice::WriteOnly));
+            script.write(caso.script);
+            script.close();
+            script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        }
+        qputenv("PATH", bin.path().toLocal8Bit() + (caso.script ? ":" + path : QByteArray()));
+        const bool abriu = qt.abre(arquivo);
+        qputenv("PATH", path);
+        QVERIFY2(abriu == caso.abre, caso.nome);
+    }
 }
 
 QTEST_MAIN(TstPaginaRelatorio)

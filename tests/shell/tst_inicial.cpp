@@ -37,6 +37,7 @@
 #include <QSerialPort>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolTip>
 #include <QtTest>
 
 namespace {
@@ -98,6 +99,7 @@ private slots:
     void posicaoNaTela_data();
     void posicaoNaTela();
     void janelasAbertas();
+    void teclasDasAcoesPrincipais();
 
 private:
     void clica(Inicial& w, int botao) { QTest::mouseClick(w.botao(botao), Qt::LeftButton); }
@@ -724,6 +726,75 @@ void TstInicial::janelasAbertas()
     QTest::keyClick(&w, Qt::Key_F4, Qt::ControlModifier);
     QTRY_COMPARE(area->subWindowList().size(), 2);
     QTRY_COMPARE(fechadas, QStringList{fechando});
+}
+
+namespace {
+// What the tooltip of `w` reads when the mouse rests on it.
+QString dicaDe(QWidget* w)
+{
+    QHelpEvent e(QEvent::ToolTip, QPoint(2, 2), w->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(w, &e);
+    return QToolTip::isVisible() ? QToolTip::text() : w->toolTip();
+}
+} // namespace
+
+// Both hands on the board: F2 connects and disconnects, F5 reads in the active window,
+// Ctrl+R makes its report, F6 opens the windows' list, F7 the whole-board diagnosis; the
+// tooltips name the keys.
+void TstInicial::teclasDasAcoesPrincipais()
+{
+    Bancada b;
+    QVERIFY(b.inicia({"--modelo", "IP 8 Plus"}, PortaBancada));
+    Inicial w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QVERIFY(dicaDe(w.botao(1)).endsWith(" (F2)"));
+    auto* diagnostico = filho<QPushButton>(w, "btDiagnostico");
+    QCOMPARE(dicaDe(diagnostico), L("Diagnóstico completo") + " (F7)");
+    QVERIFY(dicaDe(filho<QToolButton>(w, "btJanelas")).contains("F6"));
+
+    QTest::keyClick(&w, Qt::Key_F7); // not connected: the diagnosis is not offered
+    QVERIFY(!w.janelas().aberta("Diagnostico"));
+    QTest::keyClick(&w, Qt::Key_F2);
+    QVERIFY(esperaConectado(w));
+    QTRY_COMPARE(filho<QLabel>(w, "lbModelo")->text(), QString("A1864"));
+    {
+        // Connected, F7 presses "Diagnóstico completo" (its board label refused here: no run).
+        QSignalSpy pressionado(diagnostico, &QPushButton::clicked);
+        QTest::keyClick(&w, Qt::Key_F7);
+        QCOMPARE(pressionado.size(), 1);
+        QVERIFY(QTest::qWaitFor([&] { return w.ligacao().estado() == EstadoLigacao::Ociosa; }, 5000));
+        w.janelas().fecha({"Diagnostico"});
+    }
+
+    auto* vcores = w.janelas().mostra("VCores");
+    QVERIFY(vcores);
+    auto* ler = filho<QPushButton>(*vcores, "btExecutaLeitura");
+    QCOMPARE(dicaDe(ler), L("Executar Leitura").simplified() + " (F5)");
+    QCOMPARE(dicaDe(filho<QPushButton>(*vcores, "btExportar")), L("Gerar Relatório PDF").simplified() + " ("
+                 + QKeySequence(Qt::CTRL | Qt::Key_R).toString(QKeySequence::NativeText) + ")"); // as Qt's translation names the key
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &w, Qt::Key_F5);
+    QVERIFY(b.esperaRegistro("pmuadc --read all\r", 5000));
+    QVERIFY(QTest::qWaitFor([&] { return ler->isEnabled() && w.ligacao().estado() == EstadoLigacao::Ociosa; }, 20000));
+    m_caixas->roteiro.respostasEntrada = {QString("Oficina")};
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &w, Qt::Key_R, Qt::ControlModifier);
+    QCOMPARE(m_caixas->roteiro.abertos.size(), 1);
+    QVERIFY(m_caixas->roteiro.abertos.first().endsWith(".html"));
+
+    // The list opens where the keyboard is; Esc closes it.
+    auto* menu = filho<QToolButton>(w, "btJanelas")->menu();
+    bool listou = false;
+    QTimer::singleShot(300, menu, [&] {
+        listou = menu->isVisible();
+        menu->close();
+    });
+    QTest::keyClick(&w, Qt::Key_F6);
+    QTRY_VERIFY(listou);
+
+    QTest::keyClick(&w, Qt::Key_F2);
+    QCOMPARE(w.ligacao().estado(), EstadoLigacao::Desconectada);
 }
 
 QTEST_MAIN(TstInicial)

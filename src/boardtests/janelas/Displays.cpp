@@ -24,7 +24,7 @@ namespace {
 
 const QString Codigo = QStringLiteral("3");
 constexpr int Largura = 9900;
-constexpr int Altura = 8865;
+constexpr int Altura = 8065; // fits the area of a 1366 x 768 screen
 
 // Swatch colours (free: they only have to look like the colour they send).
 QString corDaAmostra(const QString& nome)
@@ -44,12 +44,13 @@ Displays::Displays(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Di
     QFont negrito = font();
     negrito.setBold(true);
 
-    // Left column: the nine buttons. 6 and 7 share a place: only one of them shows.
+    // Left column: the nine buttons. 6 and 7 share a place: only one of them shows. Rows are
+    // tight enough for the whole window to fit a 1366 x 768 screen's area without scrolling.
     static const int linha[ModuloDisplay::NumeroBotoes] = {0, 1, 2, 3, 4, 5, 6, 6, 7};
     for (int i = 0; i < ModuloDisplay::NumeroBotoes; ++i) {
         auto* b = new QPushButton(this);
         b->setObjectName(QStringLiteral("btBl(%1)").arg(i));
-        b->setGeometry(geometriaTwips(240, 240 + linha[i] * 600, 3360, 520));
+        b->setGeometry(geometriaTwips(240, 240 + linha[i] * 500, 3360, 450));
         connect(b, &QPushButton::clicked, this, [this, i] { btBl_Click(i); });
         m_btBl << b;
     }
@@ -57,10 +58,10 @@ Displays::Displays(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Di
     // Backlight level slider.
     m_lbInfoLevel = new QLabel(this);
     m_lbInfoLevel->setObjectName(QStringLiteral("lbInfoLevel"));
-    m_lbInfoLevel->setGeometry(geometriaTwips(240, 5160, 1800, 300));
+    m_lbInfoLevel->setGeometry(geometriaTwips(240, 4360, 1800, 300));
     m_lbInfoLevel->setFont(negrito);
     m_lbNivel = new QLabel(this);
-    m_lbNivel->setGeometry(geometriaTwips(2400, 5160, 1200, 300));
+    m_lbNivel->setGeometry(geometriaTwips(2400, 4360, 1200, 300));
     m_lbNivel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_slider1 = new QSlider(Qt::Horizontal, this);
     m_slider1->setObjectName(QStringLiteral("Slider1"));
@@ -68,7 +69,7 @@ Displays::Displays(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Di
     m_slider1->setValue(70);
     m_slider1->setTickPosition(QSlider::TicksBelow);
     m_slider1->setTickInterval(10);
-    m_slider1->setGeometry(geometriaTwips(240, 5460, 3360, 480));
+    m_slider1->setGeometry(geometriaTwips(240, 4660, 3360, 480));
     m_lbNivel->setText(QStringLiteral("70 %"));
     connect(m_slider1, &QSlider::valueChanged, this,
             [this](int v) { m_lbNivel->setText(QString::number(v) + QStringLiteral(" %")); });
@@ -80,23 +81,18 @@ Displays::Displays(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Di
     m_timerNivel->setInterval(400);
     connect(m_timerNivel, &QTimer::timeout, this, &Displays::Slider1_MouseUp);
     connect(m_slider1, &QSlider::actionTriggered, this, [this] {
-        if (m_slider1->isSliderDown())
-            return; // sliderReleased sends
-        if (m_botaoNoSlider)
-            m_nivelAoSoltar = true;
-        else
+        if (!m_botaoNoSlider && !m_slider1->isSliderDown())
             m_timerNivel->start();
     });
+    // A mouse gesture (a click or a hold on the track, a drag of the handle) sends when the
+    // button is let go, if it changed the level: a click pages the level at the press itself,
+    // so waiting for the slider's own release or repeat signals would miss it.
     m_slider1->installEventFilter(this);
-    connect(m_slider1, &QSlider::sliderReleased, this, [this] {
-        m_timerNivel->stop();
-        Slider1_MouseUp();
-    });
 
     // Colour swatches and the text written on the phone.
     m_frameCores = new QGroupBox(this);
     m_frameCores->setObjectName(QStringLiteral("FrameCores"));
-    m_frameCores->setGeometry(geometriaTwips(240, 6120, 3360, 2460));
+    m_frameCores->setGeometry(geometriaTwips(240, 5320, 3360, 2460));
     const auto& cores = ModuloDisplay::Cores();
     for (int i = 0; i < cores.size(); ++i) {
         auto* l = new QLabel(m_frameCores);
@@ -122,9 +118,9 @@ Displays::Displays(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Di
     m_txtDadosCaixa = new QPlainTextEdit(this);
     m_txtDadosCaixa->setObjectName(QStringLiteral("txtDados"));
     m_txtDadosCaixa->setReadOnly(true);
-    m_txtDadosCaixa->setGeometry(geometriaTwips(3840, 540, 5820, 7560));
+    m_txtDadosCaixa->setGeometry(geometriaTwips(3840, 540, 5820, 6760));
 
-    m_lbAguarde = criaRotuloAguarde(this, geometriaTwips(3840, 8160, 5820, 360), negrito);
+    m_lbAguarde = criaRotuloAguarde(this, geometriaTwips(3840, 7360, 5820, 360), negrito);
     m_lbAguarde->setText(QStringLiteral("Aguarde..."));
 
     m_timerAguarde = new QTimer(this);
@@ -265,15 +261,20 @@ void Displays::TimerAguarde_Timer()
 bool Displays::eventFilter(QObject* objeto, QEvent* evento)
 {
     if (objeto == m_slider1) {
-        if (evento->type() == QEvent::MouseButtonPress)
-            m_botaoNoSlider = true;
-        else if (evento->type() == QEvent::MouseButtonRelease) {
-            m_botaoNoSlider = false;
-            if (m_nivelAoSoltar) {
-                m_nivelAoSoltar = false;
+        const auto tipo = evento->type();
+        if (tipo == QEvent::MouseButtonPress || tipo == QEvent::MouseButtonDblClick) {
+            if (!m_botaoNoSlider) {
+                m_botaoNoSlider = true;
+                m_nivelAoTocar = m_slider1->value();
                 m_timerNivel->stop();
-                QTimer::singleShot(0, this, &Displays::Slider1_MouseUp); // after the slider's own step
             }
+        } else if (tipo == QEvent::MouseButtonRelease && m_botaoNoSlider) {
+            m_botaoNoSlider = false;
+            // After the slider's own handling of the release, which may still move the handle.
+            QTimer::singleShot(0, this, [this] {
+                if (m_slider1->value() != m_nivelAoTocar)
+                    Slider1_MouseUp();
+            });
         }
         return JanelaFilha::eventFilter(objeto, evento);
     }

@@ -54,7 +54,7 @@ private:
     QSlider* m_slider1;
     QTimer* m_timerNivel; // a level set by the wheel or the keys is sent when it settles
     bool m_botaoNoSlider = false;  // a mouse button is down on the slider
-    bool m_nivelAoSoltar = false;  // the track moved the level: sent when the button is let go
+    int m_nivelAoTocar = 0;        // the level when the button went down on the slider
     QLabel* m_lbInfoLevel;
     QLabel* m_lbNivel;
     QLabel* m_lblLabel0;

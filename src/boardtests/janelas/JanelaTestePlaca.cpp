@@ -338,6 +338,12 @@ void JanelaTestePlaca::mostraVeredito(bool ok, const QString& leitura)
     mostraVereditoTeste(m_ok, m_no, VereditoDe(ok), objectName(), ligacao().txtComandos(), leitura);
 }
 
+void JanelaTestePlaca::novaPlaca()
+{
+    limpaResultado();
+    defineTxtDados(QString());
+}
+
 void JanelaTestePlaca::limpaResultado()
 {
     defineStatus(QString());

@@ -45,6 +45,7 @@ public:
     void esperaCancelada() override;
     // Said on the status line, under the verdict.
     void respostaContinuou(qint64 caracteres) override;
+    void novaPlaca() override; // verdict and answer cleared
 
 protected:
     // `chaveTitulo`: the dictionary key of the caption, shown as L(chave) & " - Vexador Tarrim".

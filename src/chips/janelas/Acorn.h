@@ -19,7 +19,7 @@ public:
     void CarregaDados();
 
 private:
-    void LimpaLeituras();
+    void LimpaLeituras() override;
 
     QPushButton* m_btExecuta;
     QPushButton* m_btExportar;

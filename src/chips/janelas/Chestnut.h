@@ -24,7 +24,7 @@ public:
     bool ToqueAcionado() const { return m_toqueAcionado; }
 
 private:
-    void LimpaLeituras();
+    void LimpaLeituras() override;
     void defineLargura(int twips);
     void Timer1_Timer();
     void TimerTouch_Timer();

@@ -102,6 +102,12 @@ void JanelaChip::registra(QWidget* controle)
     m_controles.insert(controle->objectName(), controle);
 }
 
+void JanelaChip::novaPlaca()
+{
+    LimpaLeituras();
+    m_avisoRelatorio->limpa();
+}
+
 void JanelaChip::aplicaPainel()
 {
     for (const QString& nome : m_painel.controles()) {

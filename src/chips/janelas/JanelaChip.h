@@ -25,6 +25,10 @@ public:
     QString txtDados() const { return m_txtDados; }
     QString txtComparador() const { return m_txtComparador; }
 
+    // Values, marks and answer back to their state before any reading.
+    virtual void LimpaLeituras() = 0;
+    void novaPlaca() override; // readings and the report line cleared
+
 protected:
     // A value label with a frame; its background follows the painel.
     QLabel* criaValor(const QString& nome, int larguraTwips = 1300);

@@ -21,7 +21,7 @@ public:
     void CarregaDados();
 
 private:
-    void LimpaLeituras();
+    void LimpaLeituras() override;
     void defineLargura(int twips);
 
     QPushButton* m_btExecuta;

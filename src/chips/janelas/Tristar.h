@@ -20,7 +20,7 @@ public:
     void CarregaDados();
 
 private:
-    void LimpaLeituras();
+    void LimpaLeituras() override;
     bool botaoIcDizHydra() const;
 
     QPushButton* m_btExecuta;

@@ -5,6 +5,8 @@
 #include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QSpacerItem>
 #include <QUrl>
 
@@ -23,6 +25,8 @@ void montaCaixa(QMessageBox& caixaQt, const Dialogos::Caixa& caixa)
     using Icone = Dialogos::Icone;
     using Botoes = Dialogos::Botoes;
     caixaQt.setText(caixa.texto);
+    // A path or a number in a box can be copied.
+    caixaQt.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::LinksAccessibleByMouse);
     caixaQt.setWindowTitle(caixa.titulo);
     switch (caixa.icone) {
     case Icone::Nenhum: caixaQt.setIcon(QMessageBox::NoIcon); break;
@@ -72,7 +76,30 @@ std::optional<QString> DialogosQt::entrada(const QString& prompt, const QString&
 
 bool DialogosQt::abre(const QString& caminhoOuEndereco)
 {
-    QUrl url = QFileInfo::exists(caminhoOuEndereco) ? QUrl::fromLocalFile(caminhoOuEndereco)
-                                                     : QUrl(caminhoOuEndereco);
+    const bool arquivo = QFileInfo::exists(caminhoOuEndereco);
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // The desktop services count xdg-open starting as success, even when it then finds no
+    // program for the file and exits with an error: run it and hear its verdict. An opener
+    // still running after a moment has handed the file to a program (or is that program).
+    const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (xdgOpen.isEmpty())
+        return false;
+    auto* processo = new QProcess; // no parent: the program it starts outlives this one
+    processo->setStandardOutputFile(QProcess::nullDevice());
+    processo->setStandardErrorFile(QProcess::nullDevice());
+    QObject::connect(processo, &QProcess::finished, processo, &QObject::deleteLater);
+    QObject::connect(processo, &QProcess::errorOccurred, processo, [processo](QProcess::ProcessError e) {
+        if (e == QProcess::FailedToStart)
+            processo->deleteLater();
+    });
+    processo->start(xdgOpen, {arquivo ? QFileInfo(caminhoOuEndereco).absoluteFilePath() : caminhoOuEndereco});
+    if (!processo->waitForStarted(3000))
+        return false;
+    if (!processo->waitForFinished(1500))
+        return true;
+    return processo->exitStatus() == QProcess::NormalExit && processo->exitCode() == 0;
+#else
+    const QUrl url = arquivo ? QUrl::fromLocalFile(caminhoOuEndereco) : QUrl(caminhoOuEndereco);
     return QDesktopServices::openUrl(url);
+#endif
 }

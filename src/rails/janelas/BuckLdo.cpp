@@ -104,6 +104,7 @@ BuckLdo::BuckLdo(GerenciadorJanelas& janelas)
     m_grade->horizontalHeader()->resizeSection(1, Twips::paraPixels(3000));
     for (int c = 2; c < m_data1->columnCount(); ++c)
         m_grade->horizontalHeader()->resizeSection(c, Twips::paraPixels(c == 4 ? 900 : 1350));
+    alargaColunaLeitura();
 }
 
 QSize BuckLdo::sizeHint() const
@@ -196,4 +197,9 @@ void BuckLdo::atualizaJanelaAberta()
     setWindowTitle(legenda());
     LimpaLeiturasExterno();
     m_lbVar->setText(TextoNotaVar(modelo(), VarianteGrade::BuckLdo));
+}
+
+QAbstractButton* BuckLdo::botaoLeitura() const
+{
+    return m_botao[m_escolha == 2 ? 1 : 0];
 }

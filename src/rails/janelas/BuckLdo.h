@@ -18,6 +18,7 @@ public:
     void PrePesquisa() override;
     void ExecutaPesquisa();
     void LimpaLeiturasExterno() override;
+    QAbstractButton* botaoLeitura() const override; // the family on show
 
     void buscaDadosGravados() override;
     void atualizaJanelaAberta() override;

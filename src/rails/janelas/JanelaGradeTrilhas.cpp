@@ -19,6 +19,7 @@
 #include "ui/Twips.h"
 
 #include <QComboBox>
+#include <algorithm>
 #include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -26,6 +27,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTableView>
 #include <QTimer>
 #include <QToolButton>
@@ -291,6 +293,22 @@ void JanelaGradeTrilhas::carregaComum()
     m_comboDecimaisAmp->setCurrentText(QString::number(m_decimais.casasA));
 }
 
+void JanelaGradeTrilhas::alargaColunaLeitura()
+{
+    const int c = m_grade ? m_data1->coluna(QStringLiteral("Leitura")) : -1;
+    if (c < 0)
+        return;
+    const int marca = m_grade->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, m_grade);
+    const int margens = 4 * m_grade->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_grade) + 8;
+    const int precisa = QFontMetrics(m_grade->font())
+                            .horizontalAdvance(QLatin1Char('*') + L(QStringLiteral("Sem Medição")))
+                        + marca + margens;
+    // A channel that printed a word instead of a number shows that word: it fits too.
+    const int maior = std::max(precisa, static_cast<QAbstractItemView*>(m_grade)->sizeHintForColumn(c));
+    if (m_grade->horizontalHeader()->sectionSize(c) < maior)
+        m_grade->horizontalHeader()->resizeSection(c, maior);
+}
+
 void JanelaGradeTrilhas::traduzComum()
 {
     auto pad = [](const QString& t) { return QStringLiteral("  ") + t + QStringLiteral("  "); };
@@ -315,6 +333,7 @@ void JanelaGradeTrilhas::traduzComum()
     m_imgPdf->setToolTip(m_btExportar->text());
     m_frameVCore->traduz();
     m_avisoRelatorio->traduz();
+    alargaColunaLeitura();
     if (!m_lbVar->destacada())
         m_lbVar->setText(TextoNotaVar(modelo(), m_variante));
 }
@@ -323,6 +342,7 @@ void JanelaGradeTrilhas::defineConsulta(const ConsultaMaster& consulta)
 {
     m_consulta = consulta;
     m_data1->setQuery(consulta.executaNaVista());
+    alargaColunaLeitura();
 }
 
 void JanelaGradeTrilhas::zeraLeituras()
@@ -436,6 +456,12 @@ void JanelaGradeTrilhas::tickTimer2()
     if (m_data1->rowCount() > 0 && !m_data1->valor(0, QStringLiteral("Leitura")).isEmpty())
         m_timer2->stop();
     m_nsTrabalho += relogio.nsecsElapsed();
+}
+
+void JanelaGradeTrilhas::novaPlaca()
+{
+    LimpaLeiturasExterno();
+    m_avisoRelatorio->limpa();
 }
 
 void JanelaGradeTrilhas::esperaCancelada()

@@ -90,12 +90,16 @@ public:
     qint64 nsGraduacaoUltimaLeitura() const { return m_nsGraduacao; } // the grading alone
 
     void esperaCancelada() override;
+    void novaPlaca() override; // readings and the report line cleared
 
 protected:
     // Builds the shared controls; the subclass lays them out.
     void criaControles();
     void carregaComum(); // choosers, decimals from Combos, note text
     void traduzComum();
+    // The reading column wide enough for "*" & L("Sem Medição") and every reading it shows,
+    // beside its verdict mark; it only grows.
+    void alargaColunaLeitura();
 
     void defineConsulta(const ConsultaMaster& consulta);
     // ZeraLeituras, and the grid forgets readings it showed without the database.

@@ -40,6 +40,7 @@ public:
     void Pesquisa();
     void GeraGrid();
     void LimpaLinhas();
+    void novaPlaca() override { LimpaLinhas(); }
     // Tolerance field rule on leaving it: outside 0..100 or not a number gives "10", else
     // its whole part.
     void validaTolerancia();

@@ -105,6 +105,7 @@ VCores::VCores(GerenciadorJanelas& janelas)
     m_grade->horizontalHeader()->resizeSection(0, Twips::paraPixels(3200));
     for (int c = 1; c < m_data1->columnCount(); ++c)
         m_grade->horizontalHeader()->resizeSection(c, Twips::paraPixels(c == 4 ? 900 : 1350));
+    alargaColunaLeitura();
 
     // The link's own idle state after connecting gives the button back too (never before the
     // handshake confirmed the phone: the link stays in "2" until then); without a link it is off.

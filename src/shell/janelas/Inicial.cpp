@@ -22,6 +22,7 @@
 #include "ui/Controles.h"
 #include "ui/GerenciadorJanelas.h"
 #include "ui/JanelaFilha.h"
+#include "ui/Teclas.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
@@ -447,6 +448,7 @@ void Inicial::montaBarra()
     m_menuJanelas = new MenuJanelas(m_area, this);
     m_menuJanelas->botao()->setParent(m_frameMD);
     md->addWidget(m_menuJanelas->botao(), 0, 1, Qt::AlignCenter);
+    instalaTeclasPrincipais(this, *m_janelas, m_botoes.value(1), m_btDiagnostico, m_menuJanelas->botao());
     linha->addWidget(m_frameMD);
 
     barra->setMinimumHeight(Twips::paraPixels(AlturaBotao) + 6);
