@@ -9,6 +9,8 @@
 //   VEXADOR_SOAK_PASSOS     replay: stop after this step, whatever the time
 //   VEXADOR_SOAK_ESTRITO    also fail on the faults known and owned elsewhere (see conhecida())
 //   VEXADOR_SOAK_MEMORIA_MB the memory growth allowed after the warm-up (default 48)
+//   VEXADOR_SOAK_ACAO       only this action (its number 0-99 in the table below), no faults:
+//                           what one action leaves behind, as heap in use per step
 //
 // The faults: the box's through the bench board's control file (--controle), the disk full as
 // RLIMIT_FSIZE 0 on this process (every write to a regular file fails with EFBIG, root or not),
@@ -40,6 +42,7 @@
 #include <QTimer>
 
 #include <csignal>
+#include <malloc.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -50,6 +53,12 @@ int variavel(const char* nome, int padrao)
     bool ok = false;
     const int v = qEnvironmentVariableIntValue(nome, &ok);
     return ok ? v : padrao;
+}
+
+// Bytes the allocator has handed out and not got back (no page rounding, unlike the RSS).
+qint64 heapEmUso()
+{
+    return qint64(mallinfo2().uordblks);
 }
 
 qint64 memoriaKb()
@@ -364,6 +373,7 @@ void TstSoak::tecnicoSobFalhas()
     const int segundos = variavel("VEXADOR_SOAK_SEGUNDOS", segundosPadrao);
     const int ate = variavel("VEXADOR_SOAK_PASSOS", 0);
     const int memoriaMb = variavel("VEXADOR_SOAK_MEMORIA_MB", 48);
+    const int soAcao = variavel("VEXADOR_SOAK_ACAO", -1);
     estrito = qEnvironmentVariableIsSet("VEXADOR_SOAK_ESTRITO");
     semente = qEnvironmentVariableIsSet("VEXADOR_SOAK_SEMENTE")
                   ? qEnvironmentVariable("VEXADOR_SOAK_SEMENTE").toULongLong()
@@ -387,7 +397,7 @@ void TstSoak::tecnicoSobFalhas()
 
     QElapsedTimer relogio;
     relogio.start();
-    qint64 memoriaBase = 0, memoriaMax = 0;
+    qint64 memoriaBase = 0, memoriaMax = 0, heapBase = 0;
     int passoBase = 0;
     int faltamFalha = 0;
     for (passo = 1;; ++passo) {
@@ -396,12 +406,12 @@ void TstSoak::tecnicoSobFalhas()
         // The fault stream: a fault now and then, each for one to three steps.
         if (faltamFalha > 0 && --faltamFalha == 0)
             trocaFalha(Falha::Nenhuma);
-        if (faltamFalha == 0 && falhasRng.bounded(100) < 30) {
+        if (faltamFalha == 0 && falhasRng.bounded(100) < 30 && soAcao < 0) {
             trocaFalha(Falha(1 + falhasRng.bounded(9)));
             faltamFalha = 1 + int(falhasRng.bounded(3));
         }
 
-        const int acao = int(tecnico.bounded(100));
+        const int acao = soAcao >= 0 ? (tecnico.bounded(100), soAcao) : int(tecnico.bounded(100));
         const QString janela = Janelas.at(int(tecnico.bounded(Janelas.size())));
         const QString comando = Comandos.at(int(tecnico.bounded(Comandos.size())));
         const int idioma = 1 + int(tecnico.bounded(3));
@@ -484,12 +494,16 @@ void TstSoak::tecnicoSobFalhas()
         if (memoriaBase == 0 && relogio.elapsed() > segundos * 250LL) { // after the first quarter
             memoriaBase = m;
             passoBase = passo;
+            heapBase = heapEmUso();
         }
         memoriaMax = std::max(memoriaMax, m);
     }
     trocaFalha(Falha::Nenhuma);
     confere();
     const qint64 memoriaFim = memoriaKb();
+    if (passo - 1 > passoBase)
+        qInfo("soak: heap in use grew %lld bytes a step after the warm-up",
+              (heapEmUso() - heapBase) / (passo - 1 - passoBase));
     qInfo("soak: seed %llu ran %d steps in %lld s; memory %lld kB after the warm-up (step %d), %lld kB at the end "
           "(peak %lld kB, growth %lld kB, %lld bytes a step); %d known faults owned elsewhere",
           semente, passo - 1, relogio.elapsed() / 1000, memoriaBase, passoBase, memoriaFim, memoriaMax,

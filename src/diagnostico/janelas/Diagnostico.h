@@ -37,6 +37,7 @@ private:
     void terminou();
 
     QPointer<ExecutorDiagnostico> m_executor;
+    QPointer<ExecutorDiagnostico> m_anterior; // the run before, still readable; older ones are freed
     QLabel* m_lbPlaca = nullptr;
     QListWidget* m_lstPassos = nullptr;
     QProgressBar* m_barra = nullptr;
