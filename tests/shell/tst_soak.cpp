@@ -9,8 +9,8 @@
 //   VEXADOR_SOAK_PASSOS     replay: stop after this step, whatever the time
 //   VEXADOR_SOAK_ESTRITO    also fail on the faults known and owned elsewhere (see conhecida())
 //   VEXADOR_SOAK_MEMORIA_MB the memory growth allowed after the warm-up (default 48)
-//   VEXADOR_SOAK_ACAO       only this action (its number 0-99 in the table below), no faults:
-//                           what one action leaves behind, as heap in use per step
+//   VEXADOR_SOAK_ACAO       only these actions in turn ("0,14": their numbers 0-99 in the table
+//                           below), no faults: what they leave behind, as heap in use per step
 //
 // The faults: the box's through the bench board's control file (--controle), the disk full as
 // RLIMIT_FSIZE 0 on this process (every write to a regular file fails with EFBIG, root or not),
@@ -373,7 +373,10 @@ void TstSoak::tecnicoSobFalhas()
     const int segundos = variavel("VEXADOR_SOAK_SEGUNDOS", segundosPadrao);
     const int ate = variavel("VEXADOR_SOAK_PASSOS", 0);
     const int memoriaMb = variavel("VEXADOR_SOAK_MEMORIA_MB", 48);
-    const int soAcao = variavel("VEXADOR_SOAK_ACAO", -1);
+    QList<int> soAcoes;
+    for (const QString& a : qEnvironmentVariable("VEXADOR_SOAK_ACAO").split(u',', Qt::SkipEmptyParts))
+        soAcoes << a.toInt();
+    const int soAcao = soAcoes.isEmpty() ? -1 : soAcoes.first();
     estrito = qEnvironmentVariableIsSet("VEXADOR_SOAK_ESTRITO");
     semente = qEnvironmentVariableIsSet("VEXADOR_SOAK_SEMENTE")
                   ? qEnvironmentVariable("VEXADOR_SOAK_SEMENTE").toULongLong()
@@ -411,7 +414,8 @@ void TstSoak::tecnicoSobFalhas()
             faltamFalha = 1 + int(falhasRng.bounded(3));
         }
 
-        const int acao = soAcao >= 0 ? (tecnico.bounded(100), soAcao) : int(tecnico.bounded(100));
+        const int sorteio = int(tecnico.bounded(100));
+        const int acao = soAcao >= 0 ? soAcoes.at(passo % soAcoes.size()) : sorteio;
         const QString janela = Janelas.at(int(tecnico.bounded(Janelas.size())));
         const QString comando = Comandos.at(int(tecnico.bounded(Comandos.size())));
         const int idioma = 1 + int(tecnico.bounded(3));
