@@ -147,6 +147,7 @@ private:
     bool estrito = false;
     int conhecidas = 0;
     QStringList falhas;
+    QStringList conhecidasTextos;
     QHash<qint64, QString> esperado; // the recordings as the test left them
     QString relatorios;
     QString banco;
@@ -169,8 +170,10 @@ bool TstSoak::conhecida(const QString& o)
     ++conhecidas;
     if (estrito)
         return falha(o);
-    qWarning().noquote() << QStringLiteral("soak: seed %1 step %2 (fault: %3): known, owned elsewhere: %4")
-                                .arg(semente).arg(passo).arg(QString::fromLatin1(nomeFalha(atual)), o);
+    const QString t = QStringLiteral("soak: seed %1 step %2 (fault: %3): known, owned elsewhere: %4")
+                          .arg(semente).arg(passo).arg(QString::fromLatin1(nomeFalha(atual)), o);
+    qWarning().noquote() << t;
+    conhecidasTextos << t;
     return true;
 }
 
@@ -484,8 +487,15 @@ void TstSoak::tecnicoSobFalhas()
             j.traduzAbertas();
         } else {
             feito = QStringLiteral("reconnect");
-            if (!reconecta())
-                falha(QStringLiteral("the box cannot be opened again"));
+            if (!reconecta()) {
+                const QString erro = QStringLiteral("the box cannot be opened again: ")
+                                     + cenario.amb->ligacao.porta()->errorString();
+                // A full disk: the serial port's lock file cannot be written (the connection's).
+                if (atual == Falha::DiscoCheio)
+                    conhecida(erro);
+                else
+                    falha(erro);
+            }
         }
         if (!feito.isEmpty())
             qInfo("soak: step %d [%s] %s", passo, nomeFalha(atual), qPrintable(feito));
@@ -513,6 +523,8 @@ void TstSoak::tecnicoSobFalhas()
           semente, passo - 1, relogio.elapsed() / 1000, memoriaBase, passoBase, memoriaFim, memoriaMax,
           memoriaFim - memoriaBase, passo > passoBase + 1 ? (memoriaFim - memoriaBase) * 1024 / (passo - 1 - passoBase) : 0,
           conhecidas);
+    for (const QString& t : std::as_const(conhecidasTextos))
+        qInfo().noquote() << t;
     if (memoriaBase > 0 && memoriaFim - memoriaBase > memoriaMb * 1024LL)
         falha(QStringLiteral("memory grew %1 kB after the warm-up (allowed %2 MB)").arg(memoriaFim - memoriaBase).arg(memoriaMb));
     cenario.amb->janelas.fecha(cenario.amb->janelas.nomesAbertos());
