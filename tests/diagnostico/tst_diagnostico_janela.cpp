@@ -322,6 +322,27 @@ private slots:
         idioma.escolhe(1);
     }
 
+    // Runs one after the other in the same window: the previous run stays readable, older ones
+    // are freed (a long session kept every run's engine, about 200 kB each).
+    void soAExecucaoAnteriorFica()
+    {
+        Cenario c;
+        QVERIFY(c.iniciaBancada(u"IP X"_s));
+        QList<QPointer<ExecutorDiagnostico>> execucoes;
+        for (int k = 0; k < 3; ++k) {
+            ExecutorDiagnostico* e = c.roda();
+            QVERIFY(e);
+            // Cancelled at once: only the in-flight exchange ends, enough to start the next run.
+            c.janela->findChild<QPushButton*>(u"btCancelar"_s)->click();
+            QVERIFY(c.espera(e));
+            execucoes << e;
+        }
+        QVERIFY(!execucoes.at(0));
+        QVERIFY(execucoes.at(1));
+        QVERIFY(execucoes.at(2));
+        QCOMPARE(c.janela->executor(), execucoes.at(2).data());
+    }
+
     // The main window's action: only with a phone on the line, and the panel it opens runs.
     void acaoDaJanelaPrincipal()
     {

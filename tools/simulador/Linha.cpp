@@ -339,6 +339,66 @@ void Linha::escreve()
         m_escrita->setEnabled(!m_pendente.isEmpty());
 }
 
+void Linha::defineControle(const QString& caminho)
+{
+    m_controle = caminho;
+    m_relogioControle = new QTimer(this);
+    connect(m_relogioControle, &QTimer::timeout, this, &Linha::leControle);
+    m_relogioControle->start(50);
+}
+
+void Linha::leControle()
+{
+    QFile f(m_controle);
+    if (!f.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray texto = f.readAll();
+    if (texto == m_controleLido)
+        return;
+    m_controleLido = texto;
+
+    Falhas n;
+    n.pedaco = m_falhas.pedaco;
+    int caiPor = -1;
+    for (const QByteArray& linha : texto.split('\n')) {
+        const QList<QByteArray> p = linha.simplified().split(' ');
+        const QByteArray& w = p.first();
+        if (w == "mudo")
+            n.mudo = true;
+        else if (w == "sem-prompt")
+            n.semPrompt = true;
+        else if (w == "lixo")
+            n.lixo = true;
+        else if (w == "sem-fim")
+            n.semFim = true;
+        else if (w == "inunda")
+            n.inundaNoComando = 1;
+        else if (w == "lento" && p.size() > 1) {
+            n.lentoMs = p.at(1).toInt();
+            if (p.size() > 2)
+                n.pedaco = std::max(1, p.at(2).toInt());
+        } else if (w == "cai")
+            caiPor = p.size() > 1 ? p.at(1).toInt() : 1;
+    }
+    const bool interminavel = m_inundando || m_linhaSemFim > 0;
+    m_falhas = Falhas{n.mudo, n.semPrompt, n.lentoMs, n.pedaco, n.semFim, n.lixo, 0, m_falhas.voltaAposS,
+                      n.inundaNoComando};
+    std::fprintf(stderr, "vexador-simulador: faults now \"%s\"\n", texto.simplified().constData());
+    if (interminavel && !n.semFim && !n.inundaNoComando) {
+        // The phone stops sending: what is already on the line stays, nothing more comes.
+        m_inundando = false;
+        m_linhaSemFim = 0;
+        m_relogio->stop();
+        m_fila.clear();
+        m_respondendo = false;
+        proximoComando();
+    }
+    if (caiPor >= 0 && m_mestre >= 0) {
+        m_falhas.voltaAposS = caiPor;
+        derruba();
+    }
+}
+
 void Linha::derruba()
 {
     std::fprintf(stderr, "vexador-simulador: line %s dropped\n", qPrintable(m_dispositivo));

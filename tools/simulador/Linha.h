@@ -38,6 +38,9 @@ public:
     bool abre(int porta, const QString& pasta, QString* erro);
     // Every byte received is appended to this file.
     bool defineRegistro(const QString& caminho, QString* erro);
+    // Faults switched while the board runs: `caminho` is read whenever it changes (see the
+    // README's "Faults switched at run time"); the command-line faults hold until then.
+    void defineControle(const QString& caminho);
 
     QString dispositivo() const { return m_dispositivo; }
     QString link() const { return m_link; }
@@ -53,6 +56,7 @@ private:
     void derruba();
     void envia(const QByteArray& dados);
     void reabasteceInundacao();
+    void leControle();
 
     Placa* m_placa;
     Falhas m_falhas;
@@ -77,4 +81,7 @@ private:
     int m_linhaSemFim = 0;
     bool m_inundando = false;
     qint64 m_linhaInundacao = 0;
+    QString m_controle;
+    QByteArray m_controleLido;
+    QTimer* m_relogioControle = nullptr;
 };

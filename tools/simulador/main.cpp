@@ -56,6 +56,7 @@ int main(int argc, char** argv)
     const QCommandLineOption semFimNo(QStringLiteral("sem-fim-no"), QStringLiteral("Fault: the answer to the N-th command never ends."), QStringLiteral("N"));
     const QCommandLineOption demora(QStringLiteral("demora"), QStringLiteral("Fault: every answer starts MS ms after its command."), QStringLiteral("MS"));
     const QCommandLineOption inunda(QStringLiteral("inunda"), QStringLiteral("Fault: from the N-th command on, the answer never ends and comes as fast as the line takes it."), QStringLiteral("N"));
+    const QCommandLineOption controle(QStringLiteral("controle"), QStringLiteral("Faults switched at run time: FILE is read whenever it changes."), QStringLiteral("FILE"));
     const QCommandLineOption lixo(QStringLiteral("lixo"), QStringLiteral("Fault: bytes that are not text inside every answer."));
     const QCommandLineOption queda(QStringLiteral("queda"), QStringLiteral("Fault: the line vanishes in the middle of the answer to the N-th command."), QStringLiteral("N"));
     const QCommandLineOption volta(QStringLiteral("volta-apos"), QStringLiteral("After a vanished line, bring it back after S seconds under the same comN."), QStringLiteral("S"));
@@ -66,7 +67,7 @@ int main(int argc, char** argv)
     const QCommandLineOption timeout(QStringLiteral("timeout"), QStringLiteral("Fault: a timeout word in place of the value of KEY (default word \"timeout\")."), QStringLiteral("KEY[=WORD]"));
     const QCommandLineOption valor(QStringLiteral("valor"), QStringLiteral("Print TEXT as the value of channel KEY."), QStringLiteral("KEY=TEXT"));
     for (const auto& o : {porta, pasta, modelo, rmd, banco, placa, registro, rapido, mudo, semPrompt, lento, pedaco,
-                          semFim, semFimNo, demora, inunda, lixo, queda, volta, semDriver, recusa, desvio, semCanal, timeout, valor})
+                          semFim, semFimNo, demora, inunda, lixo, controle, queda, volta, semDriver, recusa, desvio, semCanal, timeout, valor})
         p.addOption(o);
     p.process(app);
 
@@ -139,6 +140,8 @@ int main(int argc, char** argv)
     Linha linha(&board, f);
     if (p.isSet(registro) && !linha.defineRegistro(p.value(registro), &erro))
         return sai(QStringLiteral("record: ") + erro);
+    if (p.isSet(controle))
+        linha.defineControle(p.value(controle));
     const int numero = p.value(porta).toInt();
     if (p.isSet(porta) && (numero < 1 || numero > 30))
         return sai(QStringLiteral("--porta wants a number from 1 to 30"));

@@ -145,8 +145,11 @@ void Diagnostico::inicia(const QString& etiquetaPlaca)
 {
     if (m_executor && m_executor->rodando())
         return;
-    // A previous run's engine stays with the window until it closes: its results may still
-    // be read (the page it wrote, the history beside this run).
+    // The previous run's engine stays with the window: its results may still be read (the page
+    // it wrote, the history beside this run). The one before it goes, or every run of a long
+    // session would stay in memory (about 200 kB each).
+    delete m_anterior.data();
+    m_anterior = m_executor;
     m_executor = new ExecutorDiagnostico(sessao(), etiquetaPlaca, this);
     connect(m_executor, &ExecutorDiagnostico::passoIniciado, this, &Diagnostico::passoIniciado);
     connect(m_executor, &ExecutorDiagnostico::passoTerminado, this, &Diagnostico::passoTerminado);

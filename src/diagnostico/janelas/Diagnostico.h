@@ -41,6 +41,7 @@ private:
     void mostraEstado();
 
     QPointer<ExecutorDiagnostico> m_executor;
+    QPointer<ExecutorDiagnostico> m_anterior; // the run before, still readable; older ones are freed
     QLabel* m_lbPlaca = nullptr;
     QListWidget* m_lstPassos = nullptr;
     QProgressBar* m_barra = nullptr;
