@@ -432,11 +432,7 @@ void Ligacao::EntregaResposta()
     m_requisitante = SemRequisitante;
     if (m_fase == Fase::Descarte && m_porta->isOpen()) {
         // Busy until the phone has finished the answer that was cut.
-        mostraComunicando();
-        m_silenciosos = 0;
-        m_tempoDescarte.start();
-        m_semFimAvisado = false;
-        m_timerDescarte->start();
+        comecaDescarte();
     } else {
         if (m_fase == Fase::Descarte) { // the port was closed during the delivery
             m_fase = Fase::Ociosa;
@@ -521,8 +517,16 @@ void Ligacao::largaTroca(const QString& motivo)
     // The phone goes on answering: what it still sends is not the next command's answer.
     m_fase = Fase::Descarte;
     m_codigoDescarte = codigo;
-    m_silenciosos = 0;
+    comecaDescarte();
+}
+
+void Ligacao::comecaDescarte()
+{
     mostraComunicando();
+    m_silenciosos = 0;
+    // A phone that never stops is said after the same bound, however the wait began.
+    m_tempoDescarte.start();
+    m_semFimAvisado = false;
     m_timerDescarte->start();
 }
 

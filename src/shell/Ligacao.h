@@ -186,6 +186,8 @@ private:
     void recebe();
     bool le(QString* chunk, RegrasTroca::Pedaco* pedaco);
     void mostraComunicando();
+    // The wait for the rest of an answer that was cut or given up: the link stays busy.
+    void comecaDescarte();
     void terminaDescarte();
     void registraDescartados(const QString& codigo);
     void falhaNaLeitura();
