@@ -104,8 +104,9 @@ QList<LayoutElastico::Controle> LayoutElastico::controlesNaturais() const
 }
 
 // The rows a lower frame may take away: rows of a grid or text box that no other control
-// shares (a column of buttons beside a grid keeps its rows, or the buttons would overlap).
-QList<QPair<int, int>> LayoutElastico::linhasLivres(const QList<Controle>& controles)
+// shares (a column of buttons beside a grid keeps its rows, or the buttons would overlap), and
+// at least two lines high (the gaps between the buttons of such a column stay as they are).
+QList<QPair<int, int>> LayoutElastico::linhasLivres(const QList<Controle>& controles) const
 {
     QList<QPair<int, int>> livres;
     for (const Controle& c : controles)
@@ -128,6 +129,8 @@ QList<QPair<int, int>> LayoutElastico::linhasLivres(const QList<Controle>& contr
         }
         livres = restam;
     }
+    const int poucoMais = 2 * (parentWidget() ? parentWidget()->fontMetrics().height() : 12);
+    livres.removeIf([poucoMais](const QPair<int, int>& l) { return l.second - l.first < poucoMais; });
     return livres;
 }
 

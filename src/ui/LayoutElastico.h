@@ -37,7 +37,7 @@ private:
     };
     void lembraNaturais();
     QList<Controle> controlesNaturais() const;
-    static QList<QPair<int, int>> linhasLivres(const QList<Controle>& controles);
+    QList<QPair<int, int>> linhasLivres(const QList<Controle>& controles) const;
     static double encolhimentoMaximo(const QList<Controle>& controles, const QList<QPair<int, int>>& livres);
 
     QList<QLayoutItem*> m_itens;
