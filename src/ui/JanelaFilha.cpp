@@ -90,8 +90,8 @@ void JanelaFilha::defineTamanhoNatural(QSize tamanho)
     if (QLayout* l = m_conteudo->layout())
         m_natural = m_natural.expandedTo(l->minimumSize());
     if (m_elastico) {
-        m_conteudo->setMinimumSize(m_natural);
         m_elastico->defineTamanhoNatural(m_natural);
+        m_conteudo->setMinimumSize(m_elastico->minimumSize());
     }
     // A window that changes its design size takes it at once, as far as the area allows.
     if (qobject_cast<QMdiSubWindow*>(parentWidget()) && !parentWidget()->isMaximized())
@@ -163,7 +163,7 @@ void JanelaFilha::embute()
     if (QLayout* l = m_conteudo->layout())
         m_natural = m_natural.expandedTo(l->minimumSize());
     else
-        m_conteudo->setMinimumSize(m_natural);
+        m_conteudo->setMinimumSize(m_elastico->minimumSize());
     m_conteudo->resize(m_natural);
 
     m_rolagem = new QScrollArea(this);

@@ -2,9 +2,11 @@
 
 #include <QAbstractScrollArea>
 #include <QWidget>
+#include <QtMath>
 #include <algorithm>
 
-EixoElastico::EixoElastico(const QList<QPair<int, int>>& intervalosQueEsticam, int natural, int atual)
+EixoElastico::EixoElastico(const QList<QPair<int, int>>& intervalosQueEsticam, int natural, int atual,
+                           double encolheMax)
 {
     QList<QPair<int, int>> ordem = intervalosQueEsticam;
     std::sort(ordem.begin(), ordem.end());
@@ -20,8 +22,11 @@ EixoElastico::EixoElastico(const QList<QPair<int, int>>& intervalosQueEsticam, i
             total += fim - inicio;
         }
     }
+    m_total = total;
     if (total > 0 && atual > natural)
         m_fator = double(atual - natural) / total;
+    else if (total > 0 && atual < natural)
+        m_fator = -qMin(encolheMax, double(natural - atual) / total);
 }
 
 double EixoElastico::posicao(double natural) const
@@ -80,12 +85,88 @@ bool estica(const QWidget* w)
 {
     return qobject_cast<const QAbstractScrollArea*>(w) != nullptr;
 }
+
+bool esticaVisivel(const QWidget* w)
+{
+    return w && estica(w) && !w->isHidden();
+}
+}
+
+QList<LayoutElastico::Controle> LayoutElastico::controlesNaturais() const
+{
+    if (!m_naturais.isEmpty())
+        return m_naturais;
+    QList<Controle> atuais;
+    for (QLayoutItem* item : std::as_const(m_itens))
+        if (QWidget* w = item->widget())
+            atuais.append({w, w->geometry()});
+    return atuais;
+}
+
+// The rows a lower frame may take away: rows of a grid or text box that no other control
+// shares (a column of buttons beside a grid keeps its rows, or the buttons would overlap), and
+// at least two lines high (the gaps between the buttons of such a column stay as they are).
+QList<QPair<int, int>> LayoutElastico::linhasLivres(const QList<Controle>& controles) const
+{
+    QList<QPair<int, int>> livres;
+    for (const Controle& c : controles)
+        if (esticaVisivel(c.widget))
+            livres.append({c.natural.top(), c.natural.bottom() + 1});
+    for (const Controle& c : controles) {
+        if (!c.widget || estica(c.widget) || c.widget->isHidden())
+            continue;
+        const int topo = c.natural.top(), fim = c.natural.bottom() + 1;
+        QList<QPair<int, int>> restam;
+        for (const auto& [inicio, final] : std::as_const(livres)) {
+            if (fim <= inicio || topo >= final) {
+                restam.append({inicio, final});
+                continue;
+            }
+            if (topo > inicio)
+                restam.append({inicio, topo});
+            if (fim < final)
+                restam.append({fim, final});
+        }
+        livres = restam;
+    }
+    const int poucoMais = 2 * (parentWidget() ? parentWidget()->fontMetrics().height() : 12);
+    livres.removeIf([poucoMais](const QPair<int, int>& l) { return l.second - l.first < poucoMais; });
+    return livres;
+}
+
+// How much of its free rows a lower frame may take: every grid and text box keeps a few
+// lines (and what its own minimum asks).
+double LayoutElastico::encolhimentoMaximo(const QList<Controle>& controles, const QList<QPair<int, int>>& livres)
+{
+    double maximo = 1;
+    for (const Controle& c : controles) {
+        if (!esticaVisivel(c.widget) || c.natural.height() <= 0)
+            continue;
+        int livre = 0;
+        for (const auto& [inicio, fim] : livres)
+            livre += qMax(0, qMin(fim, c.natural.bottom() + 1) - qMax(inicio, c.natural.top()));
+        if (livre <= 0)
+            continue;
+        const int poucasLinhas = 4 * c.widget->fontMetrics().height();
+        const int minimo = qMin(c.natural.height(), qMax(c.widget->minimumSizeHint().height(), poucasLinhas));
+        maximo = qMin(maximo, double(c.natural.height() - minimo) / livre);
+    }
+    return qMax(0.0, maximo);
+}
+
+QSize LayoutElastico::minimumSize() const
+{
+    const QList<Controle> controles = controlesNaturais();
+    const QList<QPair<int, int>> livres = linhasLivres(controles);
+    const EixoElastico y(livres, m_natural.height(), m_natural.height());
+    const int cede = qFloor(y.total() * encolhimentoMaximo(controles, livres));
+    return {m_natural.width(), m_natural.height() - cede};
 }
 
 void LayoutElastico::setGeometry(const QRect& r)
 {
     QLayout::setGeometry(r);
-    const bool natural = r.width() <= m_natural.width() && r.height() <= m_natural.height();
+    const bool natural = r.width() <= m_natural.width() && r.height() == m_natural.height();
     if (natural) {
         // Back at the natural size: the window's own positions again.
         for (const Controle& c : std::as_const(m_naturais))
@@ -103,7 +184,10 @@ void LayoutElastico::setGeometry(const QRect& r)
             linhas.append({c.natural.top(), c.natural.top() + c.natural.height()});
         }
     const EixoElastico x(colunas, m_natural.width(), qMax(r.width(), m_natural.width()));
-    const EixoElastico y(linhas, m_natural.height(), qMax(r.height(), m_natural.height()));
+    const bool encolhe = r.height() < m_natural.height();
+    const QList<QPair<int, int>> livres = encolhe ? linhasLivres(m_naturais) : QList<QPair<int, int>>{};
+    const EixoElastico y(encolhe ? livres : linhas, m_natural.height(), r.height(),
+                         encolhe ? encolhimentoMaximo(m_naturais, livres) : 0.0);
     for (const Controle& c : std::as_const(m_naturais)) {
         if (!c.widget)
             continue;

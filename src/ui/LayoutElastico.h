@@ -8,9 +8,12 @@
 // The layout of a window whose controls sit at fixed positions (its design in twips): at its
 // natural size the controls stay where the window put them; a larger frame gives the extra room
 // to the grids, lists and text boxes, and every other control keeps its size and its top-left
-// corner moves with the column and row it sits in. Nothing shrinks below the natural size (a scroll area around the
-// window reaches what a smaller frame hides). Controls keep their natural size when the frame is
-// back at the natural size, so a window may still move its controls while it is at that size.
+// corner moves with the column and row it sits in. A frame lower than the natural size takes the
+// height from the grids, lists and text boxes the same way, down to a few lines each, so the
+// controls below them stay in view (a scaled-up laptop screen); nothing narrows below the natural
+// width (a scroll area around the window reaches what a smaller frame hides). Controls keep
+// their natural size when the frame is back at the natural size, so a window may still move its
+// controls while it is at that size.
 class LayoutElastico : public QLayout {
 public:
     explicit LayoutElastico(QWidget* pai);
@@ -24,7 +27,7 @@ public:
     QLayoutItem* takeAt(int indice) override;
     int count() const override { return static_cast<int>(m_itens.size()); }
     QSize sizeHint() const override { return m_natural; }
-    QSize minimumSize() const override { return m_natural; }
+    QSize minimumSize() const override;
     void setGeometry(const QRect& r) override;
 
 private:
@@ -33,6 +36,9 @@ private:
         QRect natural;
     };
     void lembraNaturais();
+    QList<Controle> controlesNaturais() const;
+    QList<QPair<int, int>> linhasLivres(const QList<Controle>& controles) const;
+    static double encolhimentoMaximo(const QList<Controle>& controles, const QList<QPair<int, int>>& livres);
 
     QList<QLayoutItem*> m_itens;
     QList<Controle> m_naturais; // taken when the frame first leaves the natural size
@@ -43,10 +49,14 @@ private:
 // stretching intervals in proportion to their length; elsewhere the axis is kept as is.
 class EixoElastico {
 public:
-    EixoElastico(const QList<QPair<int, int>>& intervalosQueEsticam, int natural, int atual);
+    // `encolheMax`: the part of each stretching interval the axis may give up when `atual` is
+    // below `natural` (0: it never shrinks).
+    EixoElastico(const QList<QPair<int, int>>& intervalosQueEsticam, int natural, int atual, double encolheMax = 0);
     double posicao(double natural) const;
+    int total() const { return m_total; }
 
 private:
     QList<QPair<int, int>> m_uniao; // disjoint, ordered
     double m_fator = 0;             // extra room per pixel of stretching interval
+    int m_total = 0;
 };

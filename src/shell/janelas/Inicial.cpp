@@ -58,6 +58,8 @@ constexpr int AlturaBotao = 735;
 constexpr int EsquerdaBotao16 = 0;
 constexpr int LarguraBotao16 = 240;
 constexpr int LarguraBotao15 = 1500;
+constexpr int AlturaConsole = 96;
+constexpr int AlturaConsoleBaixa = 48;
 constexpr int LarguraMaximaPosiciona = 20000; // above it the buttons keep their places
 
 const QColor CorFundoMdi(0x2b, 0x30, 0x36);
@@ -267,9 +269,14 @@ void Inicial::montaBarra()
     auto* barra = new QWidget(this);
     barra->setObjectName(QStringLiteral("BarraMenu"));
     barra->setAutoFillBackground(true);
-    auto* linha = new QHBoxLayout(barra);
-    linha->setContentsMargins(2, 2, 6, 2);
-    linha->setSpacing(10);
+    // On a narrow screen (a laptop at 150 %) the choosers go under the button row rather than
+    // push the row into a scroll strip: every button stays in view.
+    m_linhaBarra = new QBoxLayout(QBoxLayout::LeftToRight, barra);
+    m_linhaBarra->setContentsMargins(2, 2, 6, 2);
+    m_linhaBarra->setSpacing(10);
+    m_seletores = new QHBoxLayout;
+    m_seletores->setSpacing(10);
+    auto* linha = m_seletores;
 
     m_painelBotoes = new QWidget(barra);
     m_painelBotoes->setObjectName(QStringLiteral("PainelBotoes"));
@@ -332,8 +339,11 @@ void Inicial::montaBarra()
                                         Twips::paraPixels(LarguraBotaoProjeto) - Twips::paraPixels(30),
                                         Twips::paraPixels(AlturaBotao) - Twips::paraPixels(80));
     m_pictureTristarTigris->raise();
-    linha->addWidget(new FaixaBotoes(m_painelBotoes, m_botoes.value(15), barra), 0, Qt::AlignTop);
-    linha->addStretch(1);
+    m_faixaBotoes = new FaixaBotoes(m_painelBotoes, m_botoes.value(15), barra);
+    m_linhaBarra->addWidget(m_faixaBotoes, 0, Qt::AlignTop);
+    m_linhaBarra->addStretch(1);
+    m_seletores->addStretch(1);
+    m_linhaBarra->addLayout(m_seletores);
 
     // Port chooser and link state.
     m_framePorta = new QWidget(barra);
@@ -477,7 +487,7 @@ void Inicial::montaConsole()
     mono.setStyleHint(QFont::TypeWriter);
     mono.setPointSize(9);
     m_txtConsole->setFont(mono);
-    m_txtConsole->setFixedHeight(96);
+    m_txtConsole->setFixedHeight(AlturaConsole);
     doca->setWidget(m_txtConsole);
     addDockWidget(Qt::BottomDockWidgetArea, doca);
 
@@ -667,6 +677,30 @@ void Inicial::alargaBotoesCortados()
     QPushButton* b15 = m_botoes.value(15);
     b15->move(b15->x() + desloca, 0);
     m_painelBotoes->setFixedSize(b15->geometry().right() + 1, m_painelBotoes->height());
+    dobraBarra();
+}
+
+void Inicial::dobraBarra()
+{
+    if (!m_linhaBarra)
+        return;
+    const QMargins m = m_linhaBarra->contentsMargins();
+    // The blank end piece of the row may be cut, as the strip allows.
+    const QWidget* ponta = m_botoes.value(15);
+    const int numaLinha = m.left() + m.right() + ponta->x() + ponta->width() / 4 + 2 * m_linhaBarra->spacing()
+                        + m_seletores->sizeHint().width();
+    const auto direcao = numaLinha > width() ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight;
+    if (m_linhaBarra->direction() == direcao)
+        return;
+    m_linhaBarra->setDirection(direcao);
+    // The second row of the bar is paid for by two lines of the console strip: the window area
+    // keeps its height for the tool windows.
+    if (m_txtConsole)
+        m_txtConsole->setFixedHeight(direcao == QBoxLayout::TopToBottom ? AlturaConsoleBaixa : AlturaConsole);
+    // At once, so a window opened right after the resize is sized for the area that is left.
+    m_linhaBarra->activate();
+    if (layout())
+        layout()->activate();
 }
 
 void Inicial::resizeEvent(QResizeEvent* e)
@@ -695,6 +729,7 @@ void Inicial::redimensiona()
     LimparLogo = true;
     if (Twips::dePixels(width()) <= LarguraMaximaPosiciona)
         PosicionaBotoes();
+    dobraBarra();
 }
 
 void Inicial::closeEvent(QCloseEvent* e)

@@ -9,6 +9,8 @@ class GerenciadorJanelas;
 class Ligacao;
 class Sessao;
 class RegistroSessao;
+class QBoxLayout;
+class QScrollArea;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -69,6 +71,7 @@ private:
     void carrega(QWidget* telaAbertura);
     void IniciaEstado();
     void redimensiona();
+    void dobraBarra();
     void pintaFundo();
     void clicaBotao(int indice);
     void passaSobreBotao(int indice);
@@ -88,6 +91,9 @@ private:
 
     QMap<int, QPushButton*> m_botoes;
     QWidget* m_painelBotoes = nullptr;
+    QBoxLayout* m_linhaBarra = nullptr; // the button row and the choosers: side by side or stacked
+    QBoxLayout* m_seletores = nullptr;
+    QScrollArea* m_faixaBotoes = nullptr;
     QWidget* m_pictureTristarTigris = nullptr;
     QLabel* m_lbTristarTigris = nullptr;
     QLabel* m_imgStatus = nullptr;
