@@ -103,7 +103,7 @@ private slots:
 
 private:
     void clica(Inicial& w, int botao) { QTest::mouseClick(w.botao(botao), Qt::LeftButton); }
-    bool esperaConectado(Inicial& w, int ms = 8000)
+    bool esperaConectado(Inicial& w, int ms = 20000) // a bound for a stuck link, not a timing
     {
         return QTest::qWaitFor([&] {
             return w.conexao().corStatus() == QLatin1String("Verde")
