@@ -501,9 +501,11 @@ void TstSoak::tecnicoSobFalhas()
             if (!reconecta()) {
                 const QString erro = QStringLiteral("the box cannot be opened again: ")
                                      + cenario.amb->ligacao.porta()->errorString();
-                // Open: the box's device is gone after a drained answer that never ended and a
-                // reconnection (seed 1189269499, step 35); a full disk's lock file likewise.
-                conhecida(erro);
+                // A full disk: the serial port's lock file cannot be written (the connection's).
+                if (atual == FalhaInjetada::DiscoCheio)
+                    conhecida(erro);
+                else
+                    falha(erro);
             }
         }
         if (!feito.isEmpty())

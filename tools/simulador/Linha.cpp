@@ -381,8 +381,17 @@ void Linha::leControle()
             caiPor = p.size() > 1 ? p.at(1).toInt() : 1;
     }
     const bool interminavel = m_inundando || m_linhaSemFim > 0;
-    m_falhas = Falhas{n.mudo, n.semPrompt, n.lentoMs, n.pedaco, n.semFim, n.lixo, 0, m_falhas.voltaAposS,
-                      n.inundaNoComando};
+    // Named fields: a fault added to the struct must not shift the others.
+    Falhas novas;
+    novas.mudo = n.mudo;
+    novas.semPrompt = n.semPrompt;
+    novas.lentoMs = n.lentoMs;
+    novas.pedaco = n.pedaco;
+    novas.semFim = n.semFim;
+    novas.lixo = n.lixo;
+    novas.voltaAposS = m_falhas.voltaAposS;
+    novas.inundaNoComando = n.inundaNoComando;
+    m_falhas = novas;
     std::fprintf(stderr, "vexador-simulador: faults now \"%s\"\n", texto.simplified().constData());
     if (interminavel && !n.semFim && !n.inundaNoComando) {
         // The phone stops sending: what is already on the line stays, nothing more comes.
