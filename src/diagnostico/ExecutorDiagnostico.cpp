@@ -6,7 +6,7 @@
 #include "i18n/Dicionario.h"
 #include "shell/Ligacao.h"
 #include "shell/Sessao.h"
-#include "shell/Troca.h"
+#include "shell/Procedimento.h"
 
 namespace {
 
@@ -47,9 +47,8 @@ ExecutorDiagnostico::ExecutorDiagnostico(Sessao& sessao, const QString& etiqueta
 
 ExecutorDiagnostico::~ExecutorDiagnostico()
 {
-    // Closed mid-run: the answer in flight is no longer wanted.
-    if (m_troca && !m_troca->terminada())
-        m_troca->desiste();
+    // Closed mid-run: the answer in flight is no longer wanted (the procedure gives it up as
+    // it goes).
 }
 
 void ExecutorDiagnostico::inicia()
@@ -71,10 +70,9 @@ void ExecutorDiagnostico::cancela()
     m_espera.stop();
     // The answer in flight is given up now: the link discards the rest of it as it does for a
     // cut answer, and stays busy until the phone has finished.
-    if (m_troca && !m_troca->terminada()) {
-        m_troca->disconnect(this);
-        m_troca->desiste();
-        m_sessao.ligacao().largaTroca(L(QStringLiteral("DIAG_CANCELADO")));
+    if (m_procedimento && m_procedimento->emCurso()) {
+        m_procedimento->disconnect(this);
+        m_procedimento->larga(L(QStringLiteral("DIAG_CANCELADO")));
     }
     encerra(L(QStringLiteral("DIAG_CANCELADO")));
 }
@@ -98,42 +96,15 @@ void ExecutorDiagnostico::proximo()
 
 void ExecutorDiagnostico::pede()
 {
-    const PassoDiagnostico& p = m_passos.at(m_atual);
-    m_troca = m_sessao.ligacao().pede(p.codigo, p.comando);
-    connect(m_troca, &Troca::respondida, this, &ExecutorDiagnostico::respondida);
-    connect(m_troca, &Troca::cancelada, this, [this](Troca::Motivo m) { cancelada(int(m)); });
-}
-
-void ExecutorDiagnostico::respondida(const QString& R, const QString& A)
-{
-    // Graded on a turn of its own: the link's delivery of a long answer and the grading of it
-    // never hold the window in the same turn.
-    QTimer::singleShot(0, this, [this, R, A] { grada(R, A); });
-}
-
-void ExecutorDiagnostico::grada(const QString& R, const QString& A)
-{
-    if (!m_rodando || m_cancelado)
-        return;
-    {
-        Medida medida(m_nsProprios);
-        ResultadoPasso& r = m_execucao.passos[m_atual];
-        r.fim = FimPasso::Respondido;
-        r.itens = GradaPasso(m_passos.at(m_atual), m_execucao.modelo, R, A);
-        emit passoTerminado(m_atual, r);
+    if (!m_procedimento) {
+        m_procedimento = CriaProcedimento(m_passos.at(m_atual), m_sessao.ligacao(), m_execucao.modelo, this);
+        connect(m_procedimento, &Procedimento::terminou, this, &ExecutorDiagnostico::procedimentoTerminou);
     }
-    // The next exchange starts once this one has let the link go.
-    QTimer::singleShot(0, this, &ExecutorDiagnostico::proximo);
-}
-
-void ExecutorDiagnostico::cancelada(int motivo)
-{
-    if (!m_rodando)
+    if (m_procedimento->inicia())
         return;
-    const auto m = Troca::Motivo(motivo);
+    // Refused: the link is busy with the rest of a cut answer, and the step waits its turn.
     const bool semLigacao = m_sessao.estado() == EstadoLigacao::Desconectada;
-    if (m == Troca::Motivo::Recusada && !semLigacao && !m_cancelado) {
-        // Busy with the rest of a cut answer: the step waits its turn.
+    if (!semLigacao && !m_cancelado) {
         if (!m_recusas.isValid())
             m_recusas.start();
         if (m_recusas.elapsed() < EsperaRecusaMs) {
@@ -142,13 +113,51 @@ void ExecutorDiagnostico::cancelada(int motivo)
         }
     }
     ResultadoPasso& r = m_execucao.passos[m_atual];
-    if (semLigacao || m == Troca::Motivo::LigacaoPerdida || m == Troca::Motivo::Abandonada) {
+    if (semLigacao) {
         r.fim = FimPasso::NaoExecutado;
         encerra(L(QStringLiteral("DIAG_LIGACAO_PERDIDA")));
         return;
     }
     r.fim = FimPasso::SemResposta;
     emit passoTerminado(m_atual, r);
+    QTimer::singleShot(0, this, &ExecutorDiagnostico::proximo);
+}
+
+void ExecutorDiagnostico::procedimentoTerminou()
+{
+    Procedimento* p = m_procedimento;
+    m_procedimento = nullptr;
+    if (!p)
+        return;
+    p->deleteLater();
+    if (!m_rodando || m_cancelado)
+        return;
+    ResultadoPasso& r = m_execucao.passos[m_atual];
+    switch (p->fim()) {
+    case Procedimento::Fim::Concluido:
+    case Procedimento::Fim::Recusado: {
+        Medida medida(m_nsProprios);
+        r.fim = FimPasso::Respondido;
+        QList<ItemDiagnostico> itens;
+        for (const ItemGraduado& i : p->itens())
+            itens << ItemDe(r.subsistema, i);
+        r.itens = LimitaItens(std::move(itens));
+        m_nsProprios += p->nsGraduacao();
+        break;
+    }
+    case Procedimento::Fim::LigacaoPerdida:
+        r.fim = FimPasso::NaoExecutado;
+        encerra(L(QStringLiteral("DIAG_LIGACAO_PERDIDA")));
+        return;
+    case Procedimento::Fim::Largado:
+        return;
+    case Procedimento::Fim::EmCurso:
+    case Procedimento::Fim::SemResposta:
+        r.fim = FimPasso::SemResposta;
+        break;
+    }
+    emit passoTerminado(m_atual, r);
+    // The next exchange starts once this one has let the link go.
     QTimer::singleShot(0, this, &ExecutorDiagnostico::proximo);
 }
 

@@ -9,11 +9,11 @@
 #include "diagnostico/ResultadoDiagnostico.h"
 #include "reports/ArquivoRelatorio.h"
 
+class Procedimento;
 class Sessao;
-class Troca;
 
-// Runs the steps of a model one exchange at a time through the link, grades each answer as
-// its window does, and at the end stores the run in the board's history and publishes its page.
+// Runs the steps of a model one after the other, each by its family's procedure (the one its
+// window runs), and at the end stores the run in the board's history and publishes its page.
 // Cancel gives up the exchange in flight and stops at once (the link drains the rest of its
 // answer); a lost link ends the run with what was gathered. Either way the page and the history get the partial run.
 class ExecutorDiagnostico : public QObject {
@@ -49,9 +49,7 @@ signals:
 private:
     void proximo();
     void pede();
-    void respondida(const QString& R, const QString& A);
-    void grada(const QString& R, const QString& A);
-    void cancelada(int motivo);
+    void procedimentoTerminou();
     void encerra(const QString& interrupcao);
 
     Sessao& m_sessao;
@@ -62,7 +60,7 @@ private:
     QString m_erroHistorico;
     QString m_historicoDanificado;
     QString m_notaAnterior;
-    QPointer<Troca> m_troca;
+    QPointer<Procedimento> m_procedimento; // the current step's
     QTimer m_espera;        // retries a step the busy link refused
     QElapsedTimer m_relogio;
     QElapsedTimer m_recusas; // since the current step was first refused

@@ -14,6 +14,7 @@
 #include "rails/BuckCheck.h"
 #include "rails/GradeTrilhas.h"
 #include "shell/Globais.h"
+#include "shell/Procedimento.h"
 
 #include <QHash>
 
@@ -271,10 +272,12 @@ int gravidade(Veredito v)
     return 0;
 }
 
+} // namespace
+
 // A phone that goes on sending repeats its lines (a flooded buck check numbers every one as
 // another buck): past the bound, one item says how many were left out, with the worst verdict
 // among them, so the run's page and history stay the board's size and no failure is lost.
-QList<ItemDiagnostico> limitados(QList<ItemDiagnostico> itens)
+QList<ItemDiagnostico> LimitaItens(QList<ItemDiagnostico> itens)
 {
     if (itens.size() <= LimiteItensPasso)
         return itens;
@@ -291,6 +294,8 @@ QList<ItemDiagnostico> limitados(QList<ItemDiagnostico> itens)
     itens << resto;
     return itens;
 }
+
+namespace {
 
 QList<ItemDiagnostico> gradaSemLimite(const PassoDiagnostico& passo, const QString& modelo, const QString& R,
                                       const QString& A)
@@ -321,12 +326,42 @@ QList<ItemDiagnostico> gradaSemLimite(const PassoDiagnostico& passo, const QStri
     return {};
 }
 
+// A step no family procedure reads yet: its one exchange, graded by GradaPasso.
+class ProcedimentoDoPasso : public Procedimento {
+public:
+    ProcedimentoDoPasso(const PassoDiagnostico& passo, Ligacao& ligacao, const QString& modelo, QObject* pai)
+        : Procedimento(ligacao, passo.codigo, pai), m_passo(passo), m_modelo(modelo)
+    {
+    }
+
+protected:
+    bool comeca() override { return pede(m_passo.comando); }
+    void responde(const QString& R, const QString& A) override
+    {
+        QList<ItemGraduado> itens;
+        for (const ItemDiagnostico& i : gradaSemLimite(m_passo, m_modelo, R, A))
+            itens << ItemGraduado{i.item, i.leitura, i.referencia, i.veredito, i.desvio, i.tolerancia};
+        conclui(std::move(itens));
+    }
+
+private:
+    PassoDiagnostico m_passo;
+    QString m_modelo;
+};
+
 } // namespace
 
 QList<ItemDiagnostico> GradaPasso(const PassoDiagnostico& passo, const QString& modelo, const QString& R,
                                   const QString& A)
 {
-    return limitados(gradaSemLimite(passo, modelo, R, A));
+    return LimitaItens(gradaSemLimite(passo, modelo, R, A));
+}
+
+Procedimento* CriaProcedimento(const PassoDiagnostico& passo, Ligacao& ligacao, const QString& modelo, QObject* pai)
+{
+    if (passo.cria)
+        return passo.cria(ligacao, modelo, pai);
+    return new ProcedimentoDoPasso(passo, ligacao, modelo, pai);
 }
 
 QStringList TestesNaoExecutados()

@@ -1,6 +1,7 @@
 #pragma once
 #include <QList>
 #include <QString>
+#include <functional>
 
 #include "diagnostico/ResultadoDiagnostico.h"
 
@@ -15,12 +16,21 @@ enum class TipoPasso {
     BateriaPropriedades, GasGauge, Ic1, Ic2,
 };
 
+class Ligacao;
+class Procedimento;
+class QObject;
+
+// The family procedure that reads a step (the one its window runs).
+using FabricaProcedimento = std::function<Procedimento*(Ligacao& ligacao, const QString& modelo, QObject* pai)>;
+
 struct PassoDiagnostico {
     TipoPasso tipo;
     QString subsistema;  // stable name, the key of the counts and the history
     QString codigo;      // requester code
     QString comando;
     int barramento = -1; // I2C bus of an I2C step
+    // The family's procedure; unset, the step's one exchange is graded by GradaPasso.
+    FabricaProcedimento cria;
     QString titulo() const; // in the program's language
 };
 
@@ -43,6 +53,14 @@ inline constexpr qsizetype LimiteItensPasso = 256;
 // left out and carries the worst verdict among them.
 QList<ItemDiagnostico> GradaPasso(const PassoDiagnostico& passo, const QString& modelo,
                                   const QString& R, const QString& A);
+
+// The procedure that reads the step for the model (its family's, or the step's own exchange).
+Procedimento* CriaProcedimento(const PassoDiagnostico& passo, Ligacao& ligacao, const QString& modelo,
+                               QObject* pai);
+
+// The items of a step as the page and history keep them: at most LimiteItensPasso, then one
+// "+N" item with the worst verdict of those left out.
+QList<ItemDiagnostico> LimitaItens(QList<ItemDiagnostico> itens);
 
 // The readings left out of the diagnosis (they need the person or take long), as the page
 // lists them.

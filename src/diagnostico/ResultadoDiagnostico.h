@@ -27,6 +27,12 @@ struct ItemDiagnostico {
     QString chave() const { return subsistema + QLatin1Char('/') + item; }
 };
 
+// A procedure's item kept under the subsystem of the step that read it.
+inline ItemDiagnostico ItemDe(const QString& subsistema, const ItemGraduado& i)
+{
+    return {subsistema, i.item, i.leitura, i.referencia, i.veredito, i.desvio, i.tolerancia};
+}
+
 // How a step ended.
 enum class FimPasso {
     Respondido,   // the phone answered and the answer was graded

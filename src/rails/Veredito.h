@@ -16,6 +16,19 @@ enum class Veredito {
 // Tolerance of the rail verdict, in percent (the report's and the PMU window's default).
 constexpr double ToleranciaPadrao = 10.0;
 
+// One graded item of a reading as the technician knows it, wherever it is shown (a window's
+// grid or panel, the whole-board diagnosis, the command line): the rail, channel, device or
+// test by its own name (never a control's name), the reading text, the reference, the verdict.
+struct ItemGraduado {
+    QString item;       // "PP_CPU", "mA BUCK1", "I2C 1 0x1A Charger", "Tamanho da NAND"
+    QString leitura;    // "0.512 V", "COMUNICAÇÃO OFF", "" when nothing was read
+    QString referencia; // "0.825 V", "< 1000 mA", "" when there is none
+    Veredito veredito = Veredito::NaoGraduado;
+    // Deviation from the reference in percent, for voltage rails graded against a tolerance.
+    std::optional<double> desvio;
+    double tolerancia = ToleranciaPadrao;
+};
+
 // A graded rail row: `leitura` and `porc` as grading wrote them, `refV` the reference the
 // percentage was computed from, `ref` the reference shown ("< 1000 mA" for a current).
 // A voltage passes when the whole part of its percentage lies strictly between -tolerancia

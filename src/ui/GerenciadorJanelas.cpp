@@ -15,7 +15,9 @@ GerenciadorJanelas::GerenciadorJanelas(Sessao& sessao, QMdiArea* area, QObject* 
     // The phone went on sending after an answer was closed: the window that asked says so
     // next to its verdict (if it is still open).
     connect(&m_ligacao, &Ligacao::respostaContinuou, this, [this](const QString& codigo, qint64 caracteres) {
-        if (JanelaFilha* j = aberta(m_ultimaJanela.value(codigo)))
+        // A window's procedure asks the link itself: its code names the window.
+        const QString nome = m_ultimaJanela.value(codigo, nomeDoRequisitante(codigo));
+        if (JanelaFilha* j = aberta(nome))
             j->respostaContinuou(caracteres);
     });
     // The number is emptied when the link closes and reads "..." while it is asked; any other
