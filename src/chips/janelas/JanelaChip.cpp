@@ -45,8 +45,8 @@ QPixmap imagemIndicador(bool ok)
 }
 } // namespace
 
-JanelaChip::JanelaChip(const QString& nome, GerenciadorJanelas& janelas, bool temFlagAberta)
-    : JanelaFilha(nome, janelas, temFlagAberta)
+JanelaChip::JanelaChip(const QString& nome, GerenciadorJanelas& janelas)
+    : JanelaFilha(nome, janelas)
 {
     m_avisoRelatorio = new AvisoRelatorio(this);
 }

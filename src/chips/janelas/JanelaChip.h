@@ -19,7 +19,7 @@ class QWidget;
 class JanelaChip : public JanelaFilha {
     Q_OBJECT
 public:
-    JanelaChip(const QString& nome, GerenciadorJanelas& janelas, bool temFlagAberta = true);
+    JanelaChip(const QString& nome, GerenciadorJanelas& janelas);
 
     const Painel& painel() const { return m_painel; }
     QString txtDados() const { return m_txtDados; }

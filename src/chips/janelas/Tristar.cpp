@@ -22,7 +22,7 @@ constexpr int Altura = 6600;
 constexpr int Topo = 850;
 } // namespace
 
-Tristar::Tristar(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Tristar"), janelas, false)
+Tristar::Tristar(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Tristar"), janelas)
 {
     const bool hydra = botaoIcDizHydra();
     setWindowTitle(ChipTristar::Legenda(hydra));
