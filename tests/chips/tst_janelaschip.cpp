@@ -148,7 +148,7 @@ void TstJanelasChip::tigrisLimites()
     QFETCH(bool, vbatBaixo);
     Cenario c;
     QVERIFY(c.inicia("IP 7", {"valor tigris vbus : = " + vbus, "valor tigris vbat : = " + vbat,
-                              "sem tigris ibat :", "valor tigris die_temp : = Error:"}));
+                              "sem tigris ibat :", "valor tigris die_temp : = <b>Error:</b>"}));
     auto* w = c.abre<Tigris>(QStringLiteral("Tigris"));
     QVERIFY(w);
     QCOMPARE(rotulo(w, "VBus_V")->text(), ConverteMilivolts(vbus) + " V");
@@ -157,9 +157,11 @@ void TstJanelasChip::tigrisLimites()
     QCOMPARE(w->painel().veredito("VBat_V"), VereditoDe(!vbatBaixo));
     QCOMPARE(visivel(w, "Baixa3"), vbatBaixo);
     QCOMPARE(w->painel().cor("VDD_V"), QStringLiteral("&H00FFFFFF"));
-    // A missing channel reads "Sem Medição", a device message shows as printed; nothing else breaks.
+    // A missing channel reads "Sem Medição", a device message shows as printed (never taken
+    // for markup); nothing else breaks.
     QCOMPARE(rotulo(w, "VBat_A")->text(), L("Sem Medição"));
-    QCOMPARE(rotulo(w, "Temp")->text(), QStringLiteral("Error: º"));
+    QCOMPARE(rotulo(w, "Temp")->text(), QStringLiteral("<b>Error:</b> º"));
+    QCOMPARE(rotulo(w, "Temp")->textFormat(), Qt::PlainText);
     if (vbusBaixo)
         capturaJanela(w, "Tigris-baixa");
 }
