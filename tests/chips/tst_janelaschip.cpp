@@ -82,6 +82,7 @@ private slots:
     void trilhaSemLeituraNaoPassa();
     void chestnutPlacaBoaERelatorio();
     void chestnutReleituraDoTouch();
+    void chestnutReleituraEsperaALigacao();
     void chestnutBotaoTouch();
     void chestnutNaoEhParaX();
     void trocaDePlacaLimpa();
@@ -399,6 +400,27 @@ void TstJanelasChip::chestnutReleituraDoTouch()
     QCOMPARE(c.vezes("touch --on"), 1);
     QCOMPARE(c.vezes("pmuadc --sel chestnut --read all"), 2);
     QCOMPARE(w->findChild<QPushButton*>("btTouch")->text(), L("Desativar") + " Touch");
+}
+
+// The touch controller switched on, another exchange holds the link when the chip should be
+// read again: the reading waits its turn, then reads the touch now on.
+void TstJanelasChip::chestnutReleituraEsperaALigacao()
+{
+    Cenario c;
+    QVERIFY(c.inicia("IP 8", {"toque desligado"}));
+    auto* w = c.amb->janelas.mostra<Chestnut>(QStringLiteral("Chestnut"));
+    QVERIFY(w);
+    QVERIFY(c.bancada.esperaRegistro("touch --on\r", 10000));
+    QVERIFY(c.amb->aguardaOcioso(5000));
+    c.amb->ligacao.defineEstado(EstadoLigacao::Ocupada);
+    QTest::qWait(1500);
+    QCOMPARE(c.vezes("pmuadc --sel chestnut --read all"), 1);
+    c.amb->ligacao.defineEstado(EstadoLigacao::Ociosa);
+    QVERIFY(QTest::qWaitFor([&] { return c.vezes("pmuadc --sel chestnut --read all") == 2; }, 5000));
+    QVERIFY(c.esperaLeitura(w));
+    QCOMPARE(w->painel().veredito("Porc3"), Veredito::Passa);
+    QVERIFY(visivel(w, "OK(4)") && !visivel(w, "NO(4)"));
+    QCOMPARE(c.vezes("touch --on"), 1);
 }
 
 void TstJanelasChip::chestnutBotaoTouch()

@@ -9,7 +9,6 @@
 #include "i18n/Mensagens.h"
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
-#include "shell/PerfilModelo.h"
 #include "ui/AvisoRelatorio.h"
 #include "ui/Twips.h"
 

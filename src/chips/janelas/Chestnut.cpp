@@ -8,7 +8,6 @@
 #include "i18n/Dicionario.h"
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
-#include "shell/PerfilModelo.h"
 #include "ui/GerenciadorJanelas.h"
 
 #include <QGridLayout>

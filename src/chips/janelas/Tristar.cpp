@@ -6,7 +6,6 @@
 #include "chips/janelas/DesenhoChip.h"
 #include "i18n/Dicionario.h"
 #include "shell/Ligacao.h"
-#include "shell/PerfilModelo.h"
 #include "ui/GerenciadorJanelas.h"
 #include "ui/Twips.h"
 
