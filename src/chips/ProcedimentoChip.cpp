@@ -72,14 +72,15 @@ protected:
         ChipTristar::CarregaDados(m_painel, R, modelo());
     }
     // Rail 1 is graded on its voltage and its current (an over-current fails it): its reading
-    // shows both. The accessory rail has no verdict.
+    // shows both, and its deviation alone would not tell its verdict. The accessory rail has no
+    // verdict.
     QList<ItemGraduado> itensDoPainel() const override
     {
         ItemGraduado um = item(ChipTristar::RotuloCanal(1, modelo()).malha, QStringLiteral("Malha1_V"),
                                QStringLiteral("Porc1"), volts(ChipTristar::RefMalha1));
         um.leitura += QStringLiteral("   (") + m_painel.texto(QStringLiteral("Malha1_A")) + QLatin1Char(')');
-        return {um, item(ChipTristar::RotuloCanal(3, modelo()).malha, QStringLiteral("Malha2_V"),
-                         QStringLiteral("Porc2"), volts(ChipTristar::RefMalha2))};
+        return {um, itemNaFaixa(ChipTristar::RotuloCanal(3, modelo()).malha, QStringLiteral("Malha2_V"),
+                                QStringLiteral("Porc2"), volts(ChipTristar::RefMalha2))};
     }
 };
 
@@ -107,7 +108,7 @@ protected:
             const QString m = QStringLiteral("M%1").arg(i);
             const QString ref = ChipAcorn::Referencia(i);
             if (!ref.isEmpty()) {
-                r << item(ChipAcorn::Malha(i), m, QStringLiteral("P%1").arg(i), volts(ref));
+                r << itemNaFaixa(ChipAcorn::Malha(i), m, QStringLiteral("P%1").arg(i), volts(ref));
                 continue;
             }
             ItemGraduado x = item(ChipAcorn::Malha(i), m, m);
@@ -185,6 +186,22 @@ ItemGraduado ProcedimentoChip::item(const QString& malha, const QString& control
     i.leitura = m_painel.texto(controleValor);
     i.referencia = referencia;
     i.veredito = m_painel.veredito(controleVeredito).value_or(Veredito::NaoGraduado);
+    return i;
+}
+
+ItemGraduado ProcedimentoChip::itemNaFaixa(const QString& malha, const QString& controleValor, const QString& porc,
+                                           const QString& referencia) const
+{
+    ItemGraduado i = item(malha, controleValor, porc, referencia);
+    if (i.veredito != Veredito::Passa && i.veredito != Veredito::Falha)
+        return i;
+    QString t = m_painel.texto(porc);
+    t.remove(QLatin1Char('%'));
+    t = t.trimmed().replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double d = t.toDouble(&ok);
+    if (ok)
+        i.desvio = d;
     return i;
 }
 
@@ -308,7 +325,7 @@ QList<ItemGraduado> ProcedimentoChestnut::itensDoPainel() const
     };
     QList<ItemGraduado> r;
     for (const auto& l : linhas)
-        r << item(QString::fromLatin1(l.malha), QString::fromLatin1(l.valor), QString::fromLatin1(l.porc),
-                  volts(QString::fromLatin1(l.ref)));
+        r << itemNaFaixa(QString::fromLatin1(l.malha), QString::fromLatin1(l.valor), QString::fromLatin1(l.porc),
+                         volts(QString::fromLatin1(l.ref)));
     return r;
 }

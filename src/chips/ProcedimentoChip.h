@@ -55,6 +55,10 @@ protected:
     // the verdict of `controleVeredito` (not graded when the panel gives it none).
     ItemGraduado item(const QString& malha, const QString& controleValor, const QString& controleVeredito,
                       const QString& referencia = QString()) const;
+    // The same for a rail graded within ±10 % of its reference: the deviation its percentage
+    // control shows goes with a compared reading.
+    ItemGraduado itemNaFaixa(const QString& malha, const QString& controleValor, const QString& porc,
+                             const QString& referencia) const;
     // Graded and shown: the panel goes to the window, the items to whoever ran it.
     void concluiLeitura(const QString& R, const QString& A);
     const QString m_comando;
