@@ -35,7 +35,7 @@ const QString Numero = QStringLiteral("A1864");
 
 bool lendo(VCores* w)
 {
-    return filho<QTimer>(w, "Timer1")->isActive() || filho<QTimer>(w, "Timer2")->isActive();
+    return w->lendo();
 }
 
 // Presses the read button and waits until the grid shows the graded rows.
@@ -633,7 +633,7 @@ void TstJanelasVCores::desconectadoAteAJanelaPrincipalHabilitar()
     QVERIFY(bt->isEnabled());
     // Still no link: pressing it sends nothing.
     bt->click();
-    QVERIFY(!filho<QTimer>(w, "Timer1")->isActive());
+    QVERIFY(!w->lendo());
     QCOMPARE(amb.ligacao.requisitante(), QString("0"));
 }
 

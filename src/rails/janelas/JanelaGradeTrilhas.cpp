@@ -6,6 +6,7 @@
 #include "i18n/Dicionario.h"
 #include "i18n/Mensagens.h"
 #include "rails/LeituraAdc.h"
+#include "rails/ProcedimentoTrilhas.h"
 #include "rails/janelas/ComponentesTrilhas.h"
 #include "reports/RelatorioMalhas.h"
 #include "reports/janelas/PublicacaoRelatorio.h"
@@ -28,8 +29,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QElapsedTimer>
 #include <QTableView>
-#include <QTimer>
 #include <QToolButton>
 
 // ---- ModeloGradeTrilhas ----------------------------------------------------------------
@@ -273,14 +274,18 @@ void JanelaGradeTrilhas::criaControles()
     m_frameVCore = new PainelProgresso(this);
     m_lbVar = new NotaVar(this);
 
-    m_timer1 = new QTimer(this);
-    m_timer1->setObjectName(QStringLiteral("Timer1"));
-    m_timer1->setInterval(500);
-    connect(m_timer1, &QTimer::timeout, this, &JanelaGradeTrilhas::tickTimer1);
-    m_timer2 = new QTimer(this);
-    m_timer2->setObjectName(QStringLiteral("Timer2"));
-    m_timer2->setInterval(750);
-    connect(m_timer2, &QTimer::timeout, this, &JanelaGradeTrilhas::tickTimer2);
+    // The reading asks under the window's requester code (its descriptor's).
+    const DescritorJanela* d = janelas().descritor(objectName());
+    Q_ASSERT(d && !d->codigos.isEmpty());
+    const QString codigo = d && !d->codigos.isEmpty() ? d->codigos.first() : QString();
+    m_procedimento = new ProcedimentoTrilhas(ligacao(), codigo, m_variante, this);
+    connect(m_procedimento, &Procedimento::enviado, this, [this] { esqueceRespostaContinuou(); });
+    connect(m_procedimento, &Procedimento::terminou, this, &JanelaGradeTrilhas::leituraTerminou);
+}
+
+bool JanelaGradeTrilhas::lendo() const
+{
+    return m_procedimento && m_procedimento->emCurso();
 }
 
 void JanelaGradeTrilhas::carregaComum()
@@ -355,10 +360,9 @@ void JanelaGradeTrilhas::zeraLeituras()
         m_data1->defineLeiturasNaoGravadas({});
 }
 
-void JanelaGradeTrilhas::processaLeitura()
+void JanelaGradeTrilhas::mostraResultado()
 {
-    const ResultadoGrade r = ProcessaLeitura(m_variante, modelo(), m_familia, ligacao().txtConsole(),
-                                             m_decimais.casasV, m_decimais.casasA);
+    const ResultadoGrade& r = m_procedimento->resultado();
     for (const QString& codigo : r.codigosDesconhecidos)
         AvisaCodigoDesconhecido(codigo);
     // What the database refused is still the board's reading: the grid shows it from here,
@@ -376,9 +380,6 @@ void JanelaGradeTrilhas::processaLeitura()
         // Nothing came back: the rows keep the empty readings of the clearing.
         m_comboDecimais->setEnabled(true);
         m_comboDecimaisAmp->setEnabled(true);
-        m_frameVCore->para();
-        m_timer1->stop();
-        m_timer2->stop();
         return;
     }
     m_leituraFeita = true;
@@ -411,51 +412,43 @@ void JanelaGradeTrilhas::posicionaProgresso()
     m_frameVCore->setGeometry(QRect(g.center() - QPoint(tamanho.width() / 2, tamanho.height() / 2), tamanho));
 }
 
-void JanelaGradeTrilhas::iniciaCiclo(const QString& codigo)
+void JanelaGradeTrilhas::iniciaCiclo()
 {
     posicionaProgresso();
     m_frameVCore->inicia();
     m_opMalha->setChecked(true);
     m_ordenacao = Ordenacao::Malha;
     m_frame1->setEnabled(false);
-    if (!solicita(codigo, QStringLiteral("pmuadc --read all"))) {
+    m_procedimento->defineModelo(modelo());
+    m_procedimento->defineFamilia(m_familia);
+    m_procedimento->defineDecimais(m_decimais);
+    if (!m_procedimento->inicia()) {
         esperaCancelada();
         return;
     }
-    m_timer1->start();
-    m_contador = 1;
-    m_nsTrabalho = 0;
+    m_nsTrabalho = m_nsGraduacao = 0;
     m_comboDecimais->setEnabled(false);
     m_comboDecimaisAmp->setEnabled(false);
     antesDeEnviar();
 }
 
-void JanelaGradeTrilhas::tickTimer1()
+void JanelaGradeTrilhas::leituraTerminou()
 {
-    if (!ligacaoOciosa())
+    if (m_procedimento->fim() != ProcedimentoTrilhas::Fim::Concluido) {
+        esperaCancelada();
         return;
+    }
     QElapsedTimer relogio;
     relogio.start();
-    m_timer1->stop();
-    processaLeitura();
-    aoTimer1();
-    m_timer2->start();
-    m_nsTrabalho = m_nsGraduacao = relogio.nsecsElapsed();
-}
-
-void JanelaGradeTrilhas::tickTimer2()
-{
-    QElapsedTimer relogio;
-    relogio.start();
-    ++m_contador;
-    if (m_contador >= 10)
-        m_timer2->stop();
+    mostraResultado();
+    aoTerminar();
+    // The readings are in Master (or held by the grid when the database refused them): one
+    // query shows them.
     defineConsulta(consultaDoRefresh());
     m_frameVCore->para();
     aoRefrescar();
-    if (m_data1->rowCount() > 0 && !m_data1->valor(0, QStringLiteral("Leitura")).isEmpty())
-        m_timer2->stop();
-    m_nsTrabalho += relogio.nsecsElapsed();
+    m_nsGraduacao = m_procedimento->nsUltimaGraduacao();
+    m_nsTrabalho = m_nsGraduacao + relogio.nsecsElapsed();
 }
 
 void JanelaGradeTrilhas::novaPlaca()
@@ -466,8 +459,6 @@ void JanelaGradeTrilhas::novaPlaca()
 
 void JanelaGradeTrilhas::esperaCancelada()
 {
-    m_timer1->stop();
-    m_timer2->stop();
     m_frameVCore->para();
     m_comboDecimais->setEnabled(true);
     m_comboDecimaisAmp->setEnabled(true);
@@ -557,7 +548,13 @@ void JanelaGradeTrilhas::relatorio()
         MostraMensagem(QStringLiteral("PRIMEIRO_LEITURA"));
         return;
     }
-    MostraRelatorio(m_avisoRelatorio,
-                    GeraRelatorioMalhas(m_familia, m_consulta, modelo(), sessao().numeroModelo()));
+    // The rows as the grid shows them: a reading the database refused is still the board's.
+    QList<LinhaRelatorio> linhas;
+    linhas.reserve(m_data1->rowCount());
+    for (int i = 0; i < m_data1->rowCount(); ++i)
+        linhas.append({m_data1->valor(i, QStringLiteral("Malha")), m_data1->valor(i, QStringLiteral("Leitura")),
+                       m_data1->valor(i, QStringLiteral("Ref")), m_data1->valor(i, QStringLiteral("Porc")),
+                       m_data1->valor(i, QStringLiteral("RefV"))});
+    MostraRelatorio(m_avisoRelatorio, GeraRelatorioMalhas(m_familia, linhas, modelo(), sessao().numeroModelo()));
     m_grade->setFocus();
 }
