@@ -1,6 +1,7 @@
 #include "rails/ProcedimentoTrilhas.h"
 
 #include <QElapsedTimer>
+#include <QTimer>
 
 const QString ProcedimentoTrilhas::Comando = QStringLiteral("pmuadc --read all");
 
@@ -8,6 +9,14 @@ ProcedimentoTrilhas::ProcedimentoTrilhas(Ligacao& ligacao, const QString& codigo
                                          QObject* pai)
     : Procedimento(ligacao, codigo, pai), m_variante(variante)
 {
+}
+
+void ProcedimentoTrilhas::limpa()
+{
+    m_gravacaoPendente = false; // a grading given up and not yet stored: this reading replaces it
+    m_resultado = {};
+    m_nsGrade = m_nsGravacao = 0;
+    ++m_geracao;
 }
 
 bool ProcedimentoTrilhas::comeca()
@@ -23,10 +32,39 @@ void ProcedimentoTrilhas::responde(const QString& R, const QString& A)
     Q_UNUSED(A);
     QElapsedTimer relogio;
     relogio.start();
-    m_resultado = ProcessaLeitura(m_variante, m_modelo, m_familia, R, m_decimaisDaLeitura.casasV,
-                                  m_decimaisDaLeitura.casasA, m_tolerancia);
+    m_resultado = GradaLeitura(m_variante, m_modelo, m_familia, R, m_decimaisDaLeitura.casasV,
+                               m_decimaisDaLeitura.casasA, m_tolerancia);
     m_nsGrade = relogio.nsecsElapsed();
-    conclui(ItensDasTrilhas(m_resultado, m_tolerancia));
+    m_gravacaoPendente = true;
+    emit graduado();
+    // Stored on the next turn: the commit waits for the disk (tens of milliseconds on a busy
+    // one), and the grid shows the grading meanwhile.
+    const quint64 geracao = m_geracao;
+    QTimer::singleShot(0, this, [this, geracao] {
+        if (geracao != m_geracao)
+            return; // another reading started: its grading replaces this one
+        grava();
+        // Given up meanwhile: stored all the same (it is the board's reading), not told.
+        if (emCurso())
+            conclui(ItensDasTrilhas(m_resultado, m_tolerancia));
+    });
+}
+
+void ProcedimentoTrilhas::grava()
+{
+    if (!m_gravacaoPendente)
+        return;
+    m_gravacaoPendente = false;
+    QElapsedTimer gravacao;
+    gravacao.start();
+    GravaGraduacao(m_variante, m_resultado);
+    m_nsGravacao = gravacao.nsecsElapsed();
+}
+
+ProcedimentoTrilhas::~ProcedimentoTrilhas()
+{
+    // Its window closed between the grading and its storing: Master still gets the reading.
+    grava();
 }
 
 namespace {

@@ -58,9 +58,10 @@ void MedidaPrograma::respostaAteGradePintada()
             cpu0 = cpuDaLinha();
         }
     });
-    // Told after the window's own handler: the grid has been graded and queried.
-    double paredeMs = -1, cpuMs = -1, pinturaMs = -1;
-    connect(&w->procedimento(), &Procedimento::terminou, this, [&] {
+    // Told after the window's own handlers: the grid shows the grading, then the grading is
+    // stored and the grid queried once.
+    double paredeMs = -1, cpuMs = -1, pinturaMs = -1, gravadaMs = -1;
+    connect(&w->procedimento(), &ProcedimentoTrilhas::graduado, this, [&] {
         QElapsedTimer pintura;
         pintura.start();
         w->repaint();
@@ -68,25 +69,31 @@ void MedidaPrograma::respostaAteGradePintada()
         paredeMs = relogio.nsecsElapsed() / 1e6;
         cpuMs = (cpuDaLinha() - cpu0) * 1000;
     });
-    QList<double> paredes, cpus, pinturas, graduacoes;
+    connect(&w->procedimento(), &Procedimento::terminou, this, [&] { gravadaMs = relogio.nsecsElapsed() / 1e6; });
+    QList<double> paredes, cpus, pinturas, graduacoes, gravadas, gravacoes;
     for (int i = 0; i < 6; ++i) {
-        paredeMs = -1;
+        paredeMs = gravadaMs = -1;
         QVERIFY(QTest::qWaitFor([&] { return bt->isEnabled() && c.amb->ligacao.ociosa(); }, 20000));
         bt->click();
-        QVERIFY(QTest::qWaitFor([&] { return paredeMs >= 0; }, 20000));
+        QVERIFY(QTest::qWaitFor([&] { return paredeMs >= 0 && gravadaMs >= 0; }, 20000));
         if (i == 0)
             continue;
         paredes << paredeMs;
         cpus << cpuMs;
         pinturas << pinturaMs;
-        graduacoes << w->nsGraduacaoUltimaLeitura() / 1e6;
+        graduacoes << w->procedimento().nsUltimaGraduacao() / 1e6;
+        gravadas << gravadaMs;
+        gravacoes << w->procedimento().nsUltimaGravacao() / 1e6;
     }
-    for (QList<double>* l : {&paredes, &cpus, &pinturas, &graduacoes})
+    for (QList<double>* l : {&paredes, &cpus, &pinturas, &graduacoes, &gravadas, &gravacoes})
         std::sort(l->begin(), l->end());
     qInfo("VCore grid, %d rows: answer complete -> graded and painted %.1f ms wall, %.1f ms UI-thread CPU "
           "(grading %.1f ms, painting %.1f ms; median of %lld, wall %.1f to %.1f ms)",
           w->modeloGrade()->rowCount(), paredes[2], cpus[2], graduacoes[2], pinturas[2], qint64(paredes.size()),
           paredes.first(), paredes.last());
+    qInfo("  then stored in Master and the grid queried: %.1f ms after the answer (the write %.1f ms, "
+          "mostly the disk's commit)",
+          gravadas[2], gravacoes[2]);
 
     // The same grading on an answer at its 1 MB bound (the board's answer repeated).
     QString R = uma;
@@ -94,8 +101,12 @@ void MedidaPrograma::respostaAteGradePintada()
         R += uma.mid(2);
     QElapsedTimer analise;
     analise.start();
-    const ResultadoGrade g = ProcessaLeitura(VarianteGrade::VCore, Modelo, FamiliaVCore, R, 3, 1);
-    qInfo("grading a %lld-character answer: %lld ms (%d rows)", qint64(R.size()), analise.elapsed(), g.linhas);
+    ResultadoGrade g = GradaLeitura(VarianteGrade::VCore, Modelo, FamiliaVCore, R, 3, 1);
+    const double gradaMs = analise.nsecsElapsed() / 1e6;
+    analise.restart();
+    GravaGraduacao(VarianteGrade::VCore, g);
+    qInfo("grading a %lld-character answer: %.1f ms, storing it %.1f ms (%d rows)", qint64(R.size()), gradaMs,
+          analise.nsecsElapsed() / 1e6, g.linhas);
 }
 
 // Building and showing the main window, as the program does once the database is checked.

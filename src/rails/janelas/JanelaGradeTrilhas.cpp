@@ -74,6 +74,17 @@ void ModeloGradeTrilhas::queryChange()
             r.setValue(c, QSqlQueryModel::data(createIndex(i, c), Qt::EditRole));
         m_linhas.append(r);
     }
+    calculaVereditos();
+}
+
+void ModeloGradeTrilhas::calculaVereditos()
+{
+    // Each cell asks for its row's verdict several times a paint (tint, mark, tooltip).
+    m_vereditos.clear();
+    m_vereditos.reserve(m_linhas.size());
+    for (int i = 0; i < m_linhas.size(); ++i)
+        m_vereditos.append(VereditoTrilha(valor(i, QStringLiteral("Leitura")), valor(i, QStringLiteral("Porc")),
+                                          valor(i, QStringLiteral("RefV")), valor(i, QStringLiteral("Ref"))));
 }
 
 int ModeloGradeTrilhas::columnCount(const QModelIndex& pai) const
@@ -108,6 +119,7 @@ void ModeloGradeTrilhas::defineLeiturasNaoGravadas(const QList<TrilhaGraduada>& 
     m_soNaoGravadas = true;
     for (const TrilhaGraduada& t : trilhas)
         m_naoGravadas.insert(chaveTrilha(t.malha, t.orig), {t.leitura, t.porc});
+    calculaVereditos();
     endResetModel();
 }
 
@@ -118,6 +130,7 @@ void ModeloGradeTrilhas::mostraBanco()
     beginResetModel();
     m_naoGravadas.clear();
     m_soNaoGravadas = false;
+    calculaVereditos();
     endResetModel();
 }
 
@@ -168,8 +181,7 @@ QVariant ModeloGradeTrilhas::data(const QModelIndex& indice, int papel) const
 
 Veredito ModeloGradeTrilhas::veredito(int linha) const
 {
-    return VereditoTrilha(valor(linha, QStringLiteral("Leitura")), valor(linha, QStringLiteral("Porc")),
-                          valor(linha, QStringLiteral("RefV")), valor(linha, QStringLiteral("Ref")));
+    return linha >= 0 && linha < m_vereditos.size() ? m_vereditos.at(linha) : Veredito::NaoGraduado;
 }
 
 QVariant ModeloGradeTrilhas::headerData(int secao, Qt::Orientation orientacao, int papel) const
@@ -280,6 +292,7 @@ void JanelaGradeTrilhas::criaControles()
     const QString codigo = d && !d->codigos.isEmpty() ? d->codigos.first() : QString();
     m_procedimento = new ProcedimentoTrilhas(ligacao(), codigo, m_variante, this);
     connect(m_procedimento, &Procedimento::enviado, this, [this] { esqueceRespostaContinuou(); });
+    connect(m_procedimento, &ProcedimentoTrilhas::graduado, this, &JanelaGradeTrilhas::mostraGraduacao);
     connect(m_procedimento, &Procedimento::terminou, this, &JanelaGradeTrilhas::leituraTerminou);
 }
 
@@ -360,31 +373,32 @@ void JanelaGradeTrilhas::zeraLeituras()
         m_data1->defineLeiturasNaoGravadas({});
 }
 
-void JanelaGradeTrilhas::mostraResultado()
+void JanelaGradeTrilhas::mostraGraduacao()
 {
+    QElapsedTimer relogio;
+    relogio.start();
     const ResultadoGrade& r = m_procedimento->resultado();
     for (const QString& codigo : r.codigosDesconhecidos)
         AvisaCodigoDesconhecido(codigo);
-    // What the database refused is still the board's reading: the grid shows it from here,
-    // and only it.
-    m_naoGravadas = r.gravada ? QList<TrilhaGraduada>{} : r.trilhas;
-    if (r.gravada)
-        m_data1->mostraBanco();
-    else
-        m_data1->defineLeiturasNaoGravadas(r.trilhas);
-    if (!r.gravada)
-        AvisaNaoGravado(r.falhaBanco, windowTitle(),
-                        L(r.trilhas.isEmpty() && r.leituraFeita ? QStringLiteral("LEITURA_NAO_AVALIADA")
-                                                                : QStringLiteral("LEITURA_NAO_GRAVADA")));
     if (!r.leituraFeita) {
         // Nothing came back: the rows keep the empty readings of the clearing.
+        m_data1->mostraBanco();
         m_comboDecimais->setEnabled(true);
         m_comboDecimaisAmp->setEnabled(true);
-        return;
+    } else {
+        // The grid's rows are this reading's (queried when it started): they show the grading
+        // itself until the database holds it, and only it.
+        m_naoGravadas = r.trilhas;
+        m_data1->defineLeiturasNaoGravadas(r.trilhas);
+        alargaColunaLeitura();
+        m_leituraFeita = true;
+        aoGraduar();
+        m_lbVar->destaca();
     }
-    m_leituraFeita = true;
-    aoGraduar();
-    m_lbVar->destaca();
+    aoTerminar();
+    m_frameVCore->para();
+    m_nsGraduacao = m_procedimento->nsUltimaGraduacao();
+    m_nsTrabalho = m_nsGraduacao + relogio.nsecsElapsed();
 }
 
 void JanelaGradeTrilhas::resizeEvent(QResizeEvent* e)
@@ -440,15 +454,22 @@ void JanelaGradeTrilhas::leituraTerminou()
     }
     QElapsedTimer relogio;
     relogio.start();
-    mostraResultado();
-    aoTerminar();
-    // The readings are in Master (or held by the grid when the database refused them): one
-    // query shows them.
+    const ResultadoGrade& r = m_procedimento->resultado();
+    if (r.gravada) {
+        m_naoGravadas.clear();
+        m_data1->mostraBanco();
+    } else {
+        // What the database refused is still the board's reading: the grid goes on showing
+        // it (Gravar stores it with the recording).
+        AvisaNaoGravado(r.falhaBanco, windowTitle(),
+                        L(r.trilhas.isEmpty() && r.leituraFeita ? QStringLiteral("LEITURA_NAO_AVALIADA")
+                                                                : QStringLiteral("LEITURA_NAO_GRAVADA")));
+    }
+    // One query shows what Master now holds (or the rows under the readings it refused).
     defineConsulta(consultaDoRefresh());
     m_frameVCore->para();
     aoRefrescar();
-    m_nsGraduacao = m_procedimento->nsUltimaGraduacao();
-    m_nsTrabalho = m_nsGraduacao + relogio.nsecsElapsed();
+    m_nsTrabalho += m_procedimento->nsUltimaGravacao() + relogio.nsecsElapsed();
 }
 
 void JanelaGradeTrilhas::novaPlaca()

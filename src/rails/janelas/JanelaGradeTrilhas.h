@@ -59,7 +59,10 @@ protected:
 
 private:
     QList<Coluna> m_colunas;
+    void calculaVereditos();
+
     QList<QSqlRecord> m_linhas;
+    QList<Veredito> m_vereditos; // of each row, as valor() shows it
     QHash<QString, QPair<QString, QString>> m_naoGravadas; // Leitura, Porc
     bool m_soNaoGravadas = false;
 };
@@ -88,8 +91,8 @@ public:
     // Model change: readings cleared and the model's rows shown.
     virtual void LimpaLeiturasExterno() = 0;
 
-    // Time the program itself spent on the last reading after the exchange ended: grading
-    // plus showing it (the grid's query).
+    // Time the program itself spent on the last reading after the exchange ended: grading,
+    // storing and showing it (the grid's query).
     qint64 nsTrabalhoUltimaLeitura() const { return m_nsTrabalho; }
     qint64 nsGraduacaoUltimaLeitura() const { return m_nsGraduacao; } // the grading alone
 
@@ -127,9 +130,11 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
     bool eventFilter(QObject* alvo, QEvent* evento) override;
     void posicionaProgresso();
-    // The procedure ended: its result shown, or the wait given up.
+    // The answer graded: the grid shows the grading, the progress panel goes.
+    void mostraGraduacao();
+    // The procedure ended: the grading stored (or the refusal said), the grid queried once and
+    // the controls given back; or the wait given up.
     void leituraTerminou();
-    void mostraResultado();
     void escolheDecimais(bool corrente);
     void ordena(Ordenacao ordenacao);
     void marcaOrdenacao(Ordenacao ordenacao);
