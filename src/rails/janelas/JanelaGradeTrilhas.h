@@ -58,9 +58,9 @@ protected:
     void queryChange() override;
 
 private:
-    QList<Coluna> m_colunas;
     void calculaVereditos();
 
+    QList<Coluna> m_colunas;
     QList<QSqlRecord> m_linhas;
     QList<Veredito> m_vereditos; // of each row, as valor() shows it
     QHash<QString, QPair<QString, QString>> m_naoGravadas; // Leitura, Porc
@@ -80,7 +80,7 @@ public:
     int familia() const { return m_familia; }
     const ConsultaMaster& consultaGrade() const { return m_consulta; }
     bool leituraFeita() const { return m_leituraFeita; }
-    // True from the reading's command until its result is shown (or it could not end).
+    // True from the reading's command until its result is stored and shown (or it could not end).
     bool lendo() const;
     // The reading's procedure: its result is the grid's last grading.
     const ProcedimentoTrilhas& procedimento() const { return *m_procedimento; }
@@ -123,7 +123,7 @@ protected:
     virtual bool podeAgir() const { return ligacaoOciosa(); }
     virtual ConsultaMaster consultaDoRefresh() const = 0;
     virtual void aoGraduar() {}      // after a grading that found an answer
-    virtual void aoTerminar() {}     // the reading ended, before the grid is queried again
+    virtual void aoTerminar() {}     // the answer graded and shown: the reading's wait is over
     virtual void aoRefrescar() = 0;  // the grid queried again: the controls given back
     virtual void antesDeEnviar() {}  // controls disabled while a reading is in flight
 
