@@ -14,6 +14,7 @@
 #include "i18n/Dicionario.h"
 #include "rails/BuckCheck.h"
 #include "rails/GradeTrilhas.h"
+#include "rails/ProcedimentoTrilhas.h"
 #include "shell/Globais.h"
 #include "shell/Procedimento.h"
 
@@ -23,47 +24,30 @@ namespace {
 
 const QString PmuAdc = QStringLiteral("pmuadc --read all");
 
-struct Grade {
-    VarianteGrade variante;
-    int familia;
-};
-
-Grade gradeDo(TipoPasso t)
-{
-    switch (t) {
-    case TipoPasso::GradeVCore: return {VarianteGrade::VCore, FamiliaVCore};
-    case TipoPasso::GradeBuck: return {VarianteGrade::BuckLdo, FamiliaBuck};
-    case TipoPasso::GradeLdo: return {VarianteGrade::BuckLdo, FamiliaLdo};
-    case TipoPasso::PmuBuck: return {VarianteGrade::Pmu, FamiliaBuck};
-    default: return {VarianteGrade::Pmu, FamiliaLdo};
-    }
-}
-
-// "4.1 %" or "-12,5 %" as a number; nothing for an empty or other text.
-std::optional<double> desvioDe(const QString& porc)
-{
-    QString t = porc;
-    t.remove(QLatin1Char('%'));
-    t = t.trimmed().replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    const double d = t.toDouble(&ok);
-    return ok ? std::optional<double>(d) : std::nullopt;
-}
-
+// The PMU window's rows of a step, graded as its answer.
 QList<ItemDiagnostico> gradaTrilhas(const PassoDiagnostico& p, const QString& modelo, const QString& R)
 {
-    const Grade g = gradeDo(p.tipo);
-    const Decimais d = CarregaDecimais(g.variante);
-    const ResultadoGrade r = ProcessaLeitura(g.variante, modelo, g.familia, R, d.casasV, d.casasA);
+    const int familia = p.tipo == TipoPasso::PmuBuck ? FamiliaBuck : FamiliaLdo;
+    const Decimais d = CarregaDecimais(VarianteGrade::Pmu);
     QList<ItemDiagnostico> itens;
-    for (const TrilhaGraduada& t : r.trilhas) {
-        ItemDiagnostico i{p.subsistema, t.malha.isEmpty() ? t.orig : t.malha, t.leitura, t.ref, t.veredito};
-        // Only a voltage has a deviation to draw against the band; a current has a limit.
-        if (!LimiteCorrente(t.ref) && (t.veredito == Veredito::Passa || t.veredito == Veredito::Falha))
-            i.desvio = desvioDe(t.porc);
-        itens << i;
-    }
+    for (const ItemGraduado& i :
+         ItensDasTrilhas(ProcessaLeitura(VarianteGrade::Pmu, modelo, familia, R, d.casasV, d.casasA)))
+        itens << ItemDe(p.subsistema, i);
     return itens;
+}
+
+// A rail grid's step: the grid's own procedure, under the grid window's requester code.
+PassoDiagnostico passoGrade(TipoPasso tipo, const QString& subsistema, const QString& codigo,
+                            VarianteGrade variante, int familia)
+{
+    PassoDiagnostico p{tipo, subsistema, codigo, ProcedimentoTrilhas::Comando};
+    p.cria = [codigo, variante, familia](Ligacao& ligacao, const QString& modelo, QObject* pai) -> Procedimento* {
+        auto* r = new ProcedimentoTrilhas(ligacao, codigo, variante, pai);
+        r->defineModelo(modelo);
+        r->defineFamilia(familia);
+        return r;
+    };
+    return p;
 }
 
 QList<ItemDiagnostico> gradaBuckCheck(const PassoDiagnostico& p, const QString& R)
@@ -187,9 +171,9 @@ QList<PassoDiagnostico> PassosDoModelo(const QString& modelo)
     const PerfilModelo& perfil = PerfilModelo::de(modelo);
     const bool hydra = perfil.hydra();
     QList<PassoDiagnostico> r{
-        {TipoPasso::GradeVCore, QStringLiteral("vcore"), QStringLiteral("16"), PmuAdc},
-        {TipoPasso::GradeBuck, QStringLiteral("buck"), QStringLiteral("15"), PmuAdc},
-        {TipoPasso::GradeLdo, QStringLiteral("ldo"), QStringLiteral("15"), PmuAdc},
+        passoGrade(TipoPasso::GradeVCore, QStringLiteral("vcore"), QStringLiteral("16"), VarianteGrade::VCore, FamiliaVCore),
+        passoGrade(TipoPasso::GradeBuck, QStringLiteral("buck"), QStringLiteral("15"), VarianteGrade::BuckLdo, FamiliaBuck),
+        passoGrade(TipoPasso::GradeLdo, QStringLiteral("ldo"), QStringLiteral("15"), VarianteGrade::BuckLdo, FamiliaLdo),
         {TipoPasso::PmuBuck, QStringLiteral("pmu"), QStringLiteral("18"), PmuAdc},
         {TipoPasso::PmuLdo, QStringLiteral("pmu"), QStringLiteral("18"), PmuAdc},
         {TipoPasso::BuckCheck, QStringLiteral("buckcheck"), QStringLiteral("13"),
@@ -271,7 +255,7 @@ QList<ItemDiagnostico> gradaSemLimite(const PassoDiagnostico& passo, const QStri
     switch (passo.tipo) {
     case TipoPasso::GradeVCore:
     case TipoPasso::GradeBuck:
-    case TipoPasso::GradeLdo:
+    case TipoPasso::GradeLdo: break; // their grid's procedure grades them (ProcedimentoTrilhas)
     case TipoPasso::PmuBuck:
     case TipoPasso::PmuLdo: return gradaTrilhas(passo, modelo, R);
     case TipoPasso::BuckCheck: return gradaBuckCheck(passo, R);

@@ -196,8 +196,8 @@ bool ZeraLeituras()
     return zera(banco);
 }
 
-ResultadoGrade ProcessaLeitura(VarianteGrade variante, const QString& modelo, int familia,
-                               const QString& resposta, int casasV, int casasA, double tolerancia)
+ResultadoGrade GradaLeitura(VarianteGrade variante, const QString& modelo, int familia,
+                            const QString& resposta, int casasV, int casasA, double tolerancia)
 {
     ResultadoGrade resultado;
     const bool pmu = variante == VarianteGrade::Pmu;
@@ -208,25 +208,14 @@ ResultadoGrade ProcessaLeitura(VarianteGrade variante, const QString& modelo, in
     }
 
     Banco banco(caminhoBanco());
-    // The clearing and the rows are stored together or not at all: a database that keeps
-    // part of a reading would mix it with the previous board's.
-    const bool emTransacao = banco.executa(QStringLiteral("BEGIN IMMEDIATE"));
-    if (!emTransacao || !zera(banco)) {
-        resultado.gravada = false; // grading goes on: the readings are still shown
-        resultado.falhaBanco = banco.resultado();
-    }
-
     const ConsultaMaster consulta = ConsultaGraduacao(modelo, familia);
     const QList<QSqlRecord> linhas = banco.linhas(
         QStringLiteral("Select rowid AS linha_id, * from Master Where ") + consulta.condicao
             + QStringLiteral(" order by ") + consulta.ordem,
         consulta.valores);
     if (!banco.erro().isEmpty()) {
-        if (resultado.gravada)
-            resultado.falhaBanco = banco.resultado();
         resultado.gravada = false;
-        if (emTransacao)
-            banco.executa(QStringLiteral("ROLLBACK"));
+        resultado.falhaBanco = banco.resultado();
         if (pmu)
             resultado.erro = ErroGrade{ErroBanco, banco.erro()};
         return resultado;
@@ -235,6 +224,7 @@ ResultadoGrade ProcessaLeitura(VarianteGrade variante, const QString& modelo, in
     static const char* const nomesJanela[] = {"VCores", "BuckLdo", "PMU"};
     const QString janela = QLatin1String(nomesJanela[int(variante)]);
 
+    resultado.trilhas.reserve(linhas.size());
     for (const QSqlRecord& rec : linhas) {
         const LinhaMaster linha{campo(rec, "Malha"), campo(rec, "Orig"), campo(rec, "Ci"),
                                 campo(rec, "RefV"), campo(rec, "RefT")};
@@ -248,25 +238,51 @@ ResultadoGrade ProcessaLeitura(VarianteGrade variante, const QString& modelo, in
                          rec.value(QStringLiteral("linha_id"))};
         AnotaVeredito(janela, pmu ? linha.orig : linha.malha, g.leitura, ref, t.veredito);
         resultado.trilhas.append(std::move(t));
-        // A row that cannot be stored is still graded: the window shows the reading. After
-        // one refused write the rest are not tried (each would wait for the file again).
-        if (!resultado.gravada)
-            continue;
-        if (banco.executa(QStringLiteral("Update Master set Leitura = ?, Porc = ? where rowid = ?"),
-                          {g.leitura, g.porc, rec.value(QStringLiteral("linha_id"))}))
-            ++resultado.linhas;
-        else
-            resultado.gravada = false, resultado.falhaBanco = banco.resultado();
     }
-    if (resultado.gravada && !banco.executa(QStringLiteral("COMMIT"))) {
+    return resultado;
+}
+
+namespace {
+// The readings of every row cleared, then these written, inside the caller's transaction.
+bool escreveLeituras(Banco& banco, const QList<TrilhaGraduada>& trilhas)
+{
+    if (!zera(banco))
+        return false;
+    for (const TrilhaGraduada& t : trilhas)
+        if (!banco.executa(QStringLiteral("Update Master set Leitura = ?, Porc = ? where rowid = ?"),
+                           {t.leitura, t.porc, t.id}))
+            return false;
+    return true;
+}
+} // namespace
+
+void GravaGraduacao(VarianteGrade variante, ResultadoGrade& resultado)
+{
+    if ((variante != VarianteGrade::Pmu && !resultado.leituraFeita) || !resultado.gravada || resultado.erro)
+        return;
+    Banco banco(caminhoBanco());
+    // The clearing and the rows are stored together or not at all: a database that keeps
+    // part of a reading would mix it with the previous board's.
+    if (!banco.executa(QStringLiteral("BEGIN IMMEDIATE"))) {
         resultado.gravada = false;
         resultado.falhaBanco = banco.resultado();
+        return;
     }
-    if (!resultado.gravada) {
+    if (!escreveLeituras(banco, resultado.trilhas) || !banco.executa(QStringLiteral("COMMIT"))) {
+        resultado.gravada = false;
+        resultado.falhaBanco = banco.resultado();
         resultado.linhas = 0;
-        if (emTransacao)
-            banco.executa(QStringLiteral("ROLLBACK"));
+        banco.executa(QStringLiteral("ROLLBACK"));
+        return;
     }
+    resultado.linhas = int(resultado.trilhas.size());
+}
+
+ResultadoGrade ProcessaLeitura(VarianteGrade variante, const QString& modelo, int familia,
+                               const QString& resposta, int casasV, int casasA, double tolerancia)
+{
+    ResultadoGrade resultado = GradaLeitura(variante, modelo, familia, resposta, casasV, casasA, tolerancia);
+    GravaGraduacao(variante, resultado);
     return resultado;
 }
 
@@ -359,12 +375,8 @@ ResultadoGravacao GravaLeiturasMostradas(int i, const ConsultaMaster& consulta,
     };
     if (!banco.executa(QStringLiteral("BEGIN IMMEDIATE")))
         return {false, banco.resultado()};
-    if (!zera(banco))
+    if (!escreveLeituras(banco, trilhas))
         return falhou();
-    for (const TrilhaGraduada& t : trilhas)
-        if (!banco.executa(QStringLiteral("Update Master set Leitura = ?, Porc = ? where rowid = ?"),
-                           {t.leitura, t.porc, t.id}))
-            return falhou();
     if (!banco.executa(QStringLiteral("Update Master set G%1 = Leitura Where ").arg(i) + consulta.condicao,
                        consulta.valores)
         || !banco.executa(QStringLiteral("COMMIT")))

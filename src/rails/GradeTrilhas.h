@@ -124,6 +124,17 @@ ResultadoGrade ProcessaLeitura(VarianteGrade variante, const QString& modelo, in
                                const QString& resposta, int casasV, int casasA,
                                double tolerancia = ToleranciaPadrao);
 
+// ProcessaLeitura in its two halves. GradaLeitura grades and logs the verdicts without
+// writing (linhas 0; a failed read of the rows sets gravada false with its reason, and erro
+// for PMU). GravaGraduacao then stores that grading in one transaction (every reading cleared,
+// the graded rows written) and sets linhas, gravada and falhaBanco; it does nothing for an
+// answer that was not graded. A window can show the grading before the write waits for the
+// disk.
+ResultadoGrade GradaLeitura(VarianteGrade variante, const QString& modelo, int familia,
+                            const QString& resposta, int casasV, int casasA,
+                            double tolerancia = ToleranciaPadrao);
+void GravaGraduacao(VarianteGrade variante, ResultadoGrade& resultado);
+
 // ---- Decimals --------------------------------------------------------------------------
 
 struct Decimais {

@@ -74,10 +74,9 @@ void Procedimento::respondida(const QString& R, const QString& A)
     QTimer::singleShot(0, this, [this, geracao] {
         if (geracao != m_geracao || !m_emCurso)
             return;
-        QElapsedTimer relogio;
-        relogio.start();
+        m_relogio.start();
         responde(m_R, m_A);
-        m_nsGraduacao += relogio.nsecsElapsed();
+        contaGraduacao();
     });
 }
 
@@ -90,10 +89,18 @@ void Procedimento::cancelada(Troca::Motivo motivo)
                                                                                 : Fim::LigacaoPerdida);
 }
 
+void Procedimento::contaGraduacao()
+{
+    if (m_relogio.isValid())
+        m_nsGraduacao += m_relogio.nsecsElapsed();
+    m_relogio.invalidate();
+}
+
 void Procedimento::conclui(QList<ItemGraduado> itens)
 {
     if (!m_emCurso)
         return;
+    contaGraduacao(); // before terminou: whoever is told reads the whole figure
     m_itens = std::move(itens);
     m_emCurso = false;
     m_fim = Fim::Concluido;
@@ -104,6 +111,7 @@ void Procedimento::termina(Fim fim)
 {
     if (!m_emCurso)
         return;
+    contaGraduacao();
     m_fim = fim;
     if (fim == Fim::Recusado) {
         // Told on the next turn, as a refusal before anything was sent: the asker has returned

@@ -4,6 +4,7 @@
 #include "shell/Troca.h"
 
 #include <QList>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -88,6 +89,7 @@ protected:
 private:
     void respondida(const QString& R, const QString& A);
     void cancelada(Troca::Motivo motivo);
+    void contaGraduacao();
 
     Ligacao& m_ligacao;
     QString m_codigo;
@@ -99,5 +101,6 @@ private:
     Fim m_fim = Fim::EmCurso;
     bool m_emCurso = false;
     qint64 m_nsGraduacao = 0;
+    QElapsedTimer m_relogio; // the answer being graded
     quint64 m_geracao = 0; // a graded answer of an earlier start is not this one's
 };

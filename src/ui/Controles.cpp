@@ -126,10 +126,9 @@ QColor corVeredito(Veredito v)
     return v == Veredito::NaoGraduado ? QColor() : CorVb(CorVbVeredito(v));
 }
 
-QIcon iconeVeredito(Veredito v)
+namespace {
+QIcon desenhaIconeVeredito(Veredito v)
 {
-    if (v == Veredito::NaoGraduado)
-        return QIcon();
     const int lado = 16;
     QPixmap p(lado, lado);
     p.fill(Qt::transparent);
@@ -143,6 +142,19 @@ QIcon iconeVeredito(Veredito v)
     pintor.drawText(p.rect(), Qt::AlignCenter, MarcaVeredito(v));
     pintor.end();
     return QIcon(p);
+}
+} // namespace
+
+QIcon iconeVeredito(Veredito v)
+{
+    if (v == Veredito::NaoGraduado)
+        return QIcon();
+    // Drawn once per verdict: a grid asks for the mark of every cell it sizes and paints.
+    static QIcon feitos[5];
+    QIcon& feito = feitos[int(v)];
+    if (feito.isNull())
+        feito = desenhaIconeVeredito(v);
+    return feito;
 }
 
 void pintaVeredito(QWidget* w, Veredito v)

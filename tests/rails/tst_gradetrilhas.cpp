@@ -231,6 +231,18 @@ void TstGradeTrilhas::processaLeituraVCore()
     b.linha("IP 7", "7. Outro", "Buck0", "CPU", "1.200", "0", 0);
     b.executa("Update Master set Leitura = 'velha', Porc = '9 %'");
 
+    // Its first half grades without touching a row (a window shows the grading meanwhile); the
+    // second stores that grading.
+    ResultadoGrade g = GradaLeitura(VarianteGrade::VCore, "IP 8", 0, Resposta, 3, 1);
+    QCOMPARE(g.linhas, 0);
+    QCOMPARE(g.trilhas.size(), 4);
+    QCOMPARE(b.campo("Leitura"), QStringList(7, "velha"));
+    GravaGraduacao(VarianteGrade::VCore, g);
+    QCOMPARE(g.linhas, 4);
+    QVERIFY(g.gravada);
+    const QStringList leituras = b.campo("Leitura"), porcs = b.campo("Porc");
+    b.executa("Update Master set Leitura = 'velha', Porc = '9 %'");
+
     const ResultadoGrade r = ProcessaLeitura(VarianteGrade::VCore, "IP 8", 0, Resposta, 3, 1);
     QVERIFY(r.leituraFeita);
     QVERIFY(!r.erro);
@@ -238,6 +250,8 @@ void TstGradeTrilhas::processaLeituraVCore()
     // In Malha order: 1, 2, 4, 5 (no channel code), 6 (other family), 7 (other model), mA BUCK0.
     QCOMPARE(b.campo("Leitura"), (QStringList{"1.250 V", "*", Marca, "", "", "", "*"}));
     QCOMPARE(b.campo("Porc"), (QStringList{"4.1 %", "0 %", "0 %", "", "", "", ""}));
+    QCOMPARE(leituras, b.campo("Leitura"));
+    QCOMPARE(porcs, b.campo("Porc"));
 }
 
 void TstGradeTrilhas::processaLeituraRespostaVazia()

@@ -20,7 +20,7 @@ const QString Numero = QStringLiteral("A1864");
 
 bool lendo(BuckLdo* w)
 {
-    return filho<QTimer>(w, "Timer1")->isActive() || filho<QTimer>(w, "Timer2")->isActive();
+    return w->lendo();
 }
 
 bool leia(BuckLdo* w, const char* botao)

@@ -6,6 +6,7 @@
 #include "db/Combos.h"
 #include "i18n/Dicionario.h"
 #include "i18n/Mensagens.h"
+#include "rails/ProcedimentoTrilhas.h"
 #include "rails/janelas/VCores.h"
 #include "ui/Controles.h"
 #include "reports/RelatorioMalhas.h"
@@ -35,7 +36,7 @@ const QString Numero = QStringLiteral("A1864");
 
 bool lendo(VCores* w)
 {
-    return filho<QTimer>(w, "Timer1")->isActive() || filho<QTimer>(w, "Timer2")->isActive();
+    return w->lendo();
 }
 
 // Presses the read button and waits until the grid shows the graded rows.
@@ -95,6 +96,7 @@ private slots:
     void desconectadoAteAJanelaPrincipalHabilitar();
     void tempoDoFimDaTrocaAteAGrade();
     void codigoForaDaTabelaAvisado();
+    void fechadaAntesDeGravarGuardaALeitura();
 };
 
 void TstJanelasVCores::placaBoaGradaVerde()
@@ -285,6 +287,17 @@ void TstJanelasVCores::escritaRecusadaEhDitaEALeituraAparece()
     for (int i = 0; i < m->rowCount(); ++i)
         QVERIFY2(!m->valor(i, "Leitura").isEmpty(), qPrintable(m->valor(i, "Malha")));
     QVERIFY(w->leituraFeita());
+
+    // The report holds the reading on screen, not the empty rows of the database.
+    r.limpa();
+    r.respostasEntrada = {QString("Oficina")};
+    filho<QPushButton>(w, "btExportar")->click();
+    QCOMPARE(r.abertos.size(), 1);
+    const QUrlQuery q(ConsultaDoRelatorio(r.abertos.first()));
+    for (int n = 1; n <= m->rowCount(); ++n) {
+        QCOMPARE(q.queryItemValue(QString("L%1").arg(n), QUrl::FullyDecoded), m->valor(n - 1, "Leitura"));
+        QCOMPARE(q.queryItemValue(QString("I%1").arg(n)), codigoLinha(m, n - 1));
+    }
 
     r.limpa();
     r.respostas = {Dialogos::Resposta::Sim};
@@ -633,7 +646,7 @@ void TstJanelasVCores::desconectadoAteAJanelaPrincipalHabilitar()
     QVERIFY(bt->isEnabled());
     // Still no link: pressing it sends nothing.
     bt->click();
-    QVERIFY(!filho<QTimer>(w, "Timer1")->isActive());
+    QVERIFY(!w->lendo());
     QCOMPARE(amb.ligacao.requisitante(), QString("0"));
 }
 
@@ -657,7 +670,7 @@ void TstJanelasVCores::tempoDoFimDaTrocaAteAGrade()
     }
     std::sort(total.begin(), total.end());
     std::sort(graduacao.begin(), graduacao.end());
-    qInfo("VCore, IP X: %.1f ms from the end of the exchange to the graded grid on screen "
+    qInfo("VCore, IP X: %.1f ms from the end of the exchange to the grid graded, stored and on screen "
           "(median of 3; grading %.1f ms)", total[1], graduacao[1]);
     QVERIFY2(total[1] < 250, qPrintable(QString::number(total[1])));
 }
@@ -677,6 +690,26 @@ void TstJanelasVCores::codigoForaDaTabelaAvisado()
     QVERIFY(!linhas.isEmpty());
     QCOMPARE(linhas.first().value("Leitura").toString(), "*" + L("Sem Medição"));
     capturaJanela(w, "vcores_codigo_fora_da_tabela");
+}
+
+// The grid shows the grading before Master stores it: a window closed in between still leaves
+// the reading in Master (the NAND window and the recordings read it from there).
+void TstJanelasVCores::fechadaAntesDeGravarGuardaALeitura()
+{
+    CenarioTrilhas c;
+    QVERIFY(c.inicia("IP 8 Plus", Numero));
+    QPointer<VCores> w = c.janelas().mostra<VCores>("VCores");
+    bool graduada = false;
+    connect(&w->procedimento(), &ProcedimentoTrilhas::graduado, w, [&] {
+        graduada = true;
+        QVERIFY(c.master("Leitura <> ''").isEmpty());
+        c.janelas().fecha({"VCores"});
+    });
+    filho<QPushButton>(w, "btExecutaLeitura")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!w, 20000);
+    QVERIFY(graduada);
+    const auto cpu = c.master("Modelo = 'IP 8 Plus' and TIPO = 0 and Orig = 'Buck0'");
+    QCOMPARE(cpu.value(0).value("Leitura").toString(), QString("0.800 V"));
 }
 
 QTEST_MAIN(TstJanelasVCores)

@@ -157,7 +157,7 @@ void BuckLdo::PrePesquisa()
 
 void BuckLdo::ExecutaPesquisa()
 {
-    iniciaCiclo(QStringLiteral("15"));
+    iniciaCiclo();
 }
 
 void BuckLdo::antesDeEnviar()

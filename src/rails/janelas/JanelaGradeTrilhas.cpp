@@ -6,6 +6,7 @@
 #include "i18n/Dicionario.h"
 #include "i18n/Mensagens.h"
 #include "rails/LeituraAdc.h"
+#include "rails/ProcedimentoTrilhas.h"
 #include "rails/janelas/ComponentesTrilhas.h"
 #include "reports/RelatorioMalhas.h"
 #include "reports/janelas/PublicacaoRelatorio.h"
@@ -28,8 +29,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QElapsedTimer>
 #include <QTableView>
-#include <QTimer>
 #include <QToolButton>
 
 // ---- ModeloGradeTrilhas ----------------------------------------------------------------
@@ -73,6 +74,17 @@ void ModeloGradeTrilhas::queryChange()
             r.setValue(c, QSqlQueryModel::data(createIndex(i, c), Qt::EditRole));
         m_linhas.append(r);
     }
+    calculaVereditos();
+}
+
+void ModeloGradeTrilhas::calculaVereditos()
+{
+    // Each cell asks for its row's verdict several times a paint (tint, mark, tooltip).
+    m_vereditos.clear();
+    m_vereditos.reserve(m_linhas.size());
+    for (int i = 0; i < m_linhas.size(); ++i)
+        m_vereditos.append(VereditoTrilha(valor(i, QStringLiteral("Leitura")), valor(i, QStringLiteral("Porc")),
+                                          valor(i, QStringLiteral("RefV")), valor(i, QStringLiteral("Ref"))));
 }
 
 int ModeloGradeTrilhas::columnCount(const QModelIndex& pai) const
@@ -107,6 +119,7 @@ void ModeloGradeTrilhas::defineLeiturasNaoGravadas(const QList<TrilhaGraduada>& 
     m_soNaoGravadas = true;
     for (const TrilhaGraduada& t : trilhas)
         m_naoGravadas.insert(chaveTrilha(t.malha, t.orig), {t.leitura, t.porc});
+    calculaVereditos();
     endResetModel();
 }
 
@@ -117,6 +130,7 @@ void ModeloGradeTrilhas::mostraBanco()
     beginResetModel();
     m_naoGravadas.clear();
     m_soNaoGravadas = false;
+    calculaVereditos();
     endResetModel();
 }
 
@@ -167,8 +181,7 @@ QVariant ModeloGradeTrilhas::data(const QModelIndex& indice, int papel) const
 
 Veredito ModeloGradeTrilhas::veredito(int linha) const
 {
-    return VereditoTrilha(valor(linha, QStringLiteral("Leitura")), valor(linha, QStringLiteral("Porc")),
-                          valor(linha, QStringLiteral("RefV")), valor(linha, QStringLiteral("Ref")));
+    return linha >= 0 && linha < m_vereditos.size() ? m_vereditos.at(linha) : Veredito::NaoGraduado;
 }
 
 QVariant ModeloGradeTrilhas::headerData(int secao, Qt::Orientation orientacao, int papel) const
@@ -273,14 +286,19 @@ void JanelaGradeTrilhas::criaControles()
     m_frameVCore = new PainelProgresso(this);
     m_lbVar = new NotaVar(this);
 
-    m_timer1 = new QTimer(this);
-    m_timer1->setObjectName(QStringLiteral("Timer1"));
-    m_timer1->setInterval(500);
-    connect(m_timer1, &QTimer::timeout, this, &JanelaGradeTrilhas::tickTimer1);
-    m_timer2 = new QTimer(this);
-    m_timer2->setObjectName(QStringLiteral("Timer2"));
-    m_timer2->setInterval(750);
-    connect(m_timer2, &QTimer::timeout, this, &JanelaGradeTrilhas::tickTimer2);
+    // The reading asks under the window's requester code (its descriptor's).
+    const DescritorJanela* d = janelas().descritor(objectName());
+    Q_ASSERT(d && !d->codigos.isEmpty());
+    const QString codigo = d && !d->codigos.isEmpty() ? d->codigos.first() : QString();
+    m_procedimento = new ProcedimentoTrilhas(ligacao(), codigo, m_variante, this);
+    connect(m_procedimento, &Procedimento::enviado, this, [this] { esqueceRespostaContinuou(); });
+    connect(m_procedimento, &ProcedimentoTrilhas::graduado, this, &JanelaGradeTrilhas::mostraGraduacao);
+    connect(m_procedimento, &Procedimento::terminou, this, &JanelaGradeTrilhas::leituraTerminou);
+}
+
+bool JanelaGradeTrilhas::lendo() const
+{
+    return m_procedimento && m_procedimento->emCurso();
 }
 
 void JanelaGradeTrilhas::carregaComum()
@@ -355,35 +373,32 @@ void JanelaGradeTrilhas::zeraLeituras()
         m_data1->defineLeiturasNaoGravadas({});
 }
 
-void JanelaGradeTrilhas::processaLeitura()
+void JanelaGradeTrilhas::mostraGraduacao()
 {
-    const ResultadoGrade r = ProcessaLeitura(m_variante, modelo(), m_familia, ligacao().txtConsole(),
-                                             m_decimais.casasV, m_decimais.casasA);
+    QElapsedTimer relogio;
+    relogio.start();
+    const ResultadoGrade& r = m_procedimento->resultado();
     for (const QString& codigo : r.codigosDesconhecidos)
         AvisaCodigoDesconhecido(codigo);
-    // What the database refused is still the board's reading: the grid shows it from here,
-    // and only it.
-    m_naoGravadas = r.gravada ? QList<TrilhaGraduada>{} : r.trilhas;
-    if (r.gravada)
-        m_data1->mostraBanco();
-    else
-        m_data1->defineLeiturasNaoGravadas(r.trilhas);
-    if (!r.gravada)
-        AvisaNaoGravado(r.falhaBanco, windowTitle(),
-                        L(r.trilhas.isEmpty() && r.leituraFeita ? QStringLiteral("LEITURA_NAO_AVALIADA")
-                                                                : QStringLiteral("LEITURA_NAO_GRAVADA")));
     if (!r.leituraFeita) {
         // Nothing came back: the rows keep the empty readings of the clearing.
+        m_data1->mostraBanco();
         m_comboDecimais->setEnabled(true);
         m_comboDecimaisAmp->setEnabled(true);
-        m_frameVCore->para();
-        m_timer1->stop();
-        m_timer2->stop();
-        return;
+    } else {
+        // The grid's rows are this reading's (queried when it started): they show the grading
+        // itself until the database holds it, and only it.
+        m_naoGravadas = r.trilhas;
+        m_data1->defineLeiturasNaoGravadas(r.trilhas);
+        alargaColunaLeitura();
+        m_leituraFeita = true;
+        aoGraduar();
+        m_lbVar->destaca();
     }
-    m_leituraFeita = true;
-    aoGraduar();
-    m_lbVar->destaca();
+    aoTerminar();
+    m_frameVCore->para();
+    m_nsGraduacao = m_procedimento->nsUltimaGraduacao();
+    m_nsTrabalho = m_nsGraduacao + relogio.nsecsElapsed();
 }
 
 void JanelaGradeTrilhas::resizeEvent(QResizeEvent* e)
@@ -411,51 +426,50 @@ void JanelaGradeTrilhas::posicionaProgresso()
     m_frameVCore->setGeometry(QRect(g.center() - QPoint(tamanho.width() / 2, tamanho.height() / 2), tamanho));
 }
 
-void JanelaGradeTrilhas::iniciaCiclo(const QString& codigo)
+void JanelaGradeTrilhas::iniciaCiclo()
 {
     posicionaProgresso();
     m_frameVCore->inicia();
     m_opMalha->setChecked(true);
     m_ordenacao = Ordenacao::Malha;
     m_frame1->setEnabled(false);
-    if (!solicita(codigo, QStringLiteral("pmuadc --read all"))) {
+    m_procedimento->defineModelo(modelo());
+    m_procedimento->defineFamilia(m_familia);
+    m_procedimento->defineDecimais(m_decimais);
+    if (!m_procedimento->inicia()) {
         esperaCancelada();
         return;
     }
-    m_timer1->start();
-    m_contador = 1;
-    m_nsTrabalho = 0;
+    m_nsTrabalho = m_nsGraduacao = 0;
     m_comboDecimais->setEnabled(false);
     m_comboDecimaisAmp->setEnabled(false);
     antesDeEnviar();
 }
 
-void JanelaGradeTrilhas::tickTimer1()
+void JanelaGradeTrilhas::leituraTerminou()
 {
-    if (!ligacaoOciosa())
+    if (m_procedimento->fim() != ProcedimentoTrilhas::Fim::Concluido) {
+        esperaCancelada();
         return;
+    }
     QElapsedTimer relogio;
     relogio.start();
-    m_timer1->stop();
-    processaLeitura();
-    aoTimer1();
-    m_timer2->start();
-    m_nsTrabalho = m_nsGraduacao = relogio.nsecsElapsed();
-}
-
-void JanelaGradeTrilhas::tickTimer2()
-{
-    QElapsedTimer relogio;
-    relogio.start();
-    ++m_contador;
-    if (m_contador >= 10)
-        m_timer2->stop();
+    const ResultadoGrade& r = m_procedimento->resultado();
+    if (r.gravada) {
+        m_naoGravadas.clear();
+        m_data1->mostraBanco();
+    } else {
+        // What the database refused is still the board's reading: the grid goes on showing
+        // it (Gravar stores it with the recording).
+        AvisaNaoGravado(r.falhaBanco, windowTitle(),
+                        L(r.trilhas.isEmpty() && r.leituraFeita ? QStringLiteral("LEITURA_NAO_AVALIADA")
+                                                                : QStringLiteral("LEITURA_NAO_GRAVADA")));
+    }
+    // One query shows what Master now holds (or the rows under the readings it refused).
     defineConsulta(consultaDoRefresh());
     m_frameVCore->para();
     aoRefrescar();
-    if (m_data1->rowCount() > 0 && !m_data1->valor(0, QStringLiteral("Leitura")).isEmpty())
-        m_timer2->stop();
-    m_nsTrabalho += relogio.nsecsElapsed();
+    m_nsTrabalho += m_procedimento->nsUltimaGravacao() + relogio.nsecsElapsed();
 }
 
 void JanelaGradeTrilhas::novaPlaca()
@@ -466,8 +480,6 @@ void JanelaGradeTrilhas::novaPlaca()
 
 void JanelaGradeTrilhas::esperaCancelada()
 {
-    m_timer1->stop();
-    m_timer2->stop();
     m_frameVCore->para();
     m_comboDecimais->setEnabled(true);
     m_comboDecimaisAmp->setEnabled(true);
@@ -557,7 +569,13 @@ void JanelaGradeTrilhas::relatorio()
         MostraMensagem(QStringLiteral("PRIMEIRO_LEITURA"));
         return;
     }
-    MostraRelatorio(m_avisoRelatorio,
-                    GeraRelatorioMalhas(m_familia, m_consulta, modelo(), sessao().numeroModelo()));
+    // The rows as the grid shows them: a reading the database refused is still the board's.
+    QList<LinhaRelatorio> linhas;
+    linhas.reserve(m_data1->rowCount());
+    for (int i = 0; i < m_data1->rowCount(); ++i)
+        linhas.append({m_data1->valor(i, QStringLiteral("Malha")), m_data1->valor(i, QStringLiteral("Leitura")),
+                       m_data1->valor(i, QStringLiteral("Ref")), m_data1->valor(i, QStringLiteral("Porc")),
+                       m_data1->valor(i, QStringLiteral("RefV"))});
+    MostraRelatorio(m_avisoRelatorio, GeraRelatorioMalhas(m_familia, linhas, modelo(), sessao().numeroModelo()));
     m_grade->setFocus();
 }

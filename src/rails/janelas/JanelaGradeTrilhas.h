@@ -12,6 +12,7 @@
 
 class AvisoRelatorio;
 class NotaVar;
+class ProcedimentoTrilhas;
 class PainelProgresso;
 class QComboBox;
 class QGroupBox;
@@ -19,7 +20,6 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 class QTableView;
-class QTimer;
 class QToolButton;
 
 // Data1: the rows of Master behind a rail grid. Shows the fields in the window's column order
@@ -58,16 +58,19 @@ protected:
     void queryChange() override;
 
 private:
+    void calculaVereditos();
+
     QList<Coluna> m_colunas;
     QList<QSqlRecord> m_linhas;
+    QList<Veredito> m_vereditos; // of each row, as valor() shows it
     QHash<QString, QPair<QString, QString>> m_naoGravadas; // Leitura, Porc
     bool m_soNaoGravadas = false;
 };
 
 // What the VCore and the Buck and LDO windows share: the grid and its query, the decimal
 // choosers, the ordering frame, the three recordings, the report button, the progress panel,
-// the note, and the reading cycle Timer1 (waits for the link to be idle, grades) and Timer2
-// (refreshes the grid until it shows the new readings, at most ten ticks).
+// the note, and the reading: the grid's procedure (ProcedimentoTrilhas) asks and grades the
+// answer as it arrives; when it ends, the grid is queried once and shows what was graded.
 class JanelaGradeTrilhas : public JanelaFilha {
     Q_OBJECT
 public:
@@ -77,6 +80,10 @@ public:
     int familia() const { return m_familia; }
     const ConsultaMaster& consultaGrade() const { return m_consulta; }
     bool leituraFeita() const { return m_leituraFeita; }
+    // True from the reading's command until its result is stored and shown (or it could not end).
+    bool lendo() const;
+    // The reading's procedure: its result is the grid's last grading.
+    const ProcedimentoTrilhas& procedimento() const { return *m_procedimento; }
     bool dadosMudaram() const { return m_dadosMudaram; }
     Decimais decimais() const { return m_decimais; }
     ModeloGradeTrilhas* modeloGrade() const { return m_data1; }
@@ -84,8 +91,8 @@ public:
     // Model change: readings cleared and the model's rows shown.
     virtual void LimpaLeiturasExterno() = 0;
 
-    // Time the program itself spent on the last reading after the exchange ended: grading
-    // plus the refreshes of the grid (the timer waits between them not counted).
+    // Time the program itself spent on the last reading after the exchange ended: grading,
+    // storing and showing it (the grid's query).
     qint64 nsTrabalhoUltimaLeitura() const { return m_nsTrabalho; }
     qint64 nsGraduacaoUltimaLeitura() const { return m_nsGraduacao; } // the grading alone
 
@@ -108,23 +115,26 @@ protected:
     QString modelo() const;
     bool ligacaoOciosa() const;
 
-    // The grading of the answer in the console, with the window's variant, family, decimals.
-    void processaLeitura();
-    void iniciaCiclo(const QString& codigo); // progress, OpMalha, Frame1 off, send, Timer1
+    // Progress, OpMalha, Frame1 off, and the procedure started with the window's model,
+    // family and decimals.
+    void iniciaCiclo();
     virtual void PrePesquisa() = 0;
     // Extra condition for the buttons that act only while the window may read.
     virtual bool podeAgir() const { return ligacaoOciosa(); }
     virtual ConsultaMaster consultaDoRefresh() const = 0;
     virtual void aoGraduar() {}      // after a grading that found an answer
-    virtual void aoTimer1() {}       // Timer1's tick once the exchange has ended
-    virtual void aoRefrescar() = 0;  // Timer2's step that gives the controls back
+    virtual void aoTerminar() {}     // the answer graded and shown: the reading's wait is over
+    virtual void aoRefrescar() = 0;  // the grid queried again: the controls given back
     virtual void antesDeEnviar() {}  // controls disabled while a reading is in flight
 
     void resizeEvent(QResizeEvent* e) override;
     bool eventFilter(QObject* alvo, QEvent* evento) override;
     void posicionaProgresso();
-    void tickTimer1();
-    void tickTimer2();
+    // The answer graded: the grid shows the grading, the progress panel goes.
+    void mostraGraduacao();
+    // The procedure ended: the grading stored (or the refusal said), the grid queried once and
+    // the controls given back; or the wait given up.
+    void leituraTerminou();
     void escolheDecimais(bool corrente);
     void ordena(Ordenacao ordenacao);
     void marcaOrdenacao(Ordenacao ordenacao);
@@ -141,7 +151,6 @@ protected:
     Decimais m_decimais;
     ConsultaMaster m_consulta;
     Ordenacao m_ordenacao = Ordenacao::Malha; // the order the grid's query has
-    int m_contador = 0;
     bool m_leituraFeita = false;
     bool m_dadosMudaram = false;
     QList<TrilhaGraduada> m_naoGravadas; // the reading shown that the database did not store
@@ -164,6 +173,5 @@ protected:
     AvisoRelatorio* m_avisoRelatorio = nullptr;
     PainelProgresso* m_frameVCore = nullptr;
     NotaVar* m_lbVar = nullptr;
-    QTimer* m_timer1 = nullptr;
-    QTimer* m_timer2 = nullptr;
+    ProcedimentoTrilhas* m_procedimento = nullptr;
 };

@@ -17,7 +17,6 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTableView>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -110,8 +109,7 @@ VCores::VCores(GerenciadorJanelas& janelas)
     // The link's own idle state after connecting gives the button back too (never before the
     // handshake confirmed the phone: the link stays in "2" until then); without a link it is off.
     connect(&ligacao(), &Ligacao::estadoMudou, this, [this](EstadoLigacao e) {
-        if (e == EstadoLigacao::Ociosa && !m_timer1->isActive() && !m_timer2->isActive()
-            && !m_frameVCore->isVisible())
+        if (e == EstadoLigacao::Ociosa && !lendo() && !m_frameVCore->isVisible())
             habilitaLeitura();
         else if (e == EstadoLigacao::Desconectada || e == EstadoLigacao::Conectando)
             m_btExecutaLeitura->setEnabled(false);
@@ -138,7 +136,7 @@ QString VCores::legenda() const
 void VCores::traduz()
 {
     traduzComum();
-    const QString executa = m_timer1->isActive() ? L(QStringLiteral("Processando comando"))
+    const QString executa = lendo() ? L(QStringLiteral("Processando comando"))
                                                  : L(QStringLiteral("Executar Leitura"));
     m_btExecutaLeitura->setText(executa);
     m_btExecutaLeitura->setToolTip(L(QStringLiteral("Executar Leitura")));
@@ -182,7 +180,7 @@ void VCores::ExecutaPesquisa()
 {
     m_btExecutaLeitura->setEnabled(false);
     m_btExecutaLeitura->setText(L(QStringLiteral("Processando comando")));
-    iniciaCiclo(QStringLiteral("16"));
+    iniciaCiclo();
 }
 
 void VCores::antesDeEnviar()
@@ -201,7 +199,7 @@ void VCores::aoGraduar()
     m_comboDecimaisAmp->setEnabled(true);
 }
 
-void VCores::aoTimer1()
+void VCores::aoTerminar()
 {
     m_btExecutaLeitura->setText(L(QStringLiteral("Executar Leitura")));
 }

@@ -34,7 +34,7 @@ protected:
     bool podeAgir() const override;
     ConsultaMaster consultaDoRefresh() const override;
     void aoGraduar() override;
-    void aoTimer1() override;
+    void aoTerminar() override;
     void aoRefrescar() override;
     void antesDeEnviar() override;
 
