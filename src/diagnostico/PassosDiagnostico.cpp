@@ -13,6 +13,8 @@
 #include "i18n/Dicionario.h"
 #include "rails/BuckCheck.h"
 #include "rails/GradeTrilhas.h"
+#include "rails/ProcedimentoBuck.h"
+#include "rails/ProcedimentoPmu.h"
 #include "shell/Globais.h"
 #include "shell/Procedimento.h"
 
@@ -32,21 +34,8 @@ Grade gradeDo(TipoPasso t)
     switch (t) {
     case TipoPasso::GradeVCore: return {VarianteGrade::VCore, FamiliaVCore};
     case TipoPasso::GradeBuck: return {VarianteGrade::BuckLdo, FamiliaBuck};
-    case TipoPasso::GradeLdo: return {VarianteGrade::BuckLdo, FamiliaLdo};
-    case TipoPasso::PmuBuck: return {VarianteGrade::Pmu, FamiliaBuck};
-    default: return {VarianteGrade::Pmu, FamiliaLdo};
+    default: return {VarianteGrade::BuckLdo, FamiliaLdo};
     }
-}
-
-// "4.1 %" or "-12,5 %" as a number; nothing for an empty or other text.
-std::optional<double> desvioDe(const QString& porc)
-{
-    QString t = porc;
-    t.remove(QLatin1Char('%'));
-    t = t.trimmed().replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    const double d = t.toDouble(&ok);
-    return ok ? std::optional<double>(d) : std::nullopt;
 }
 
 QList<ItemDiagnostico> gradaTrilhas(const PassoDiagnostico& p, const QString& modelo, const QString& R)
@@ -55,28 +44,28 @@ QList<ItemDiagnostico> gradaTrilhas(const PassoDiagnostico& p, const QString& mo
     const Decimais d = CarregaDecimais(g.variante);
     const ResultadoGrade r = ProcessaLeitura(g.variante, modelo, g.familia, R, d.casasV, d.casasA);
     QList<ItemDiagnostico> itens;
-    for (const TrilhaGraduada& t : r.trilhas) {
-        ItemDiagnostico i{p.subsistema, t.malha.isEmpty() ? t.orig : t.malha, t.leitura, t.ref, t.veredito};
-        // Only a voltage has a deviation to draw against the band; a current has a limit.
-        if (!LimiteCorrente(t.ref) && (t.veredito == Veredito::Passa || t.veredito == Veredito::Falha))
-            i.desvio = desvioDe(t.porc);
-        itens << i;
-    }
+    for (const TrilhaGraduada& t : r.trilhas)
+        itens << ItemDe(p.subsistema, ItemDaTrilha(t));
     return itens;
 }
 
-QList<ItemDiagnostico> gradaBuckCheck(const PassoDiagnostico& p, const QString& R)
+// The PMU window's reading of one family, at the decimals it keeps and the tolerance its
+// field opens with.
+FabricaProcedimento procedimentoPmu(int familia)
 {
-    QList<ItemDiagnostico> itens;
-    for (const ItemBuck& b : ListaBuckcheck(R)) {
-        if (b.icone == IconeBuck::Leitura)
-            continue;
-        const QString texto = b.texto.trimmed();
-        itens << ItemDiagnostico{p.subsistema, texto.section(QLatin1Char(':'), 0, 0),
-                                 texto.section(QLatin1Char(':'), 1).trimmed(), QString(),
-                                 b.icone == IconeBuck::Passou ? Veredito::Passa : Veredito::Falha};
-    }
-    return itens;
+    return [familia](Ligacao& ligacao, const QString& modelo, QObject* pai) -> Procedimento* {
+        auto* p = new ProcedimentoPmu(ligacao, modelo, familia, pai);
+        p->defineDecimais(CarregaDecimais(VarianteGrade::Pmu));
+        p->defineTolerancia(ToleranciaPmu(ToleranciaPmuInicial));
+        return p;
+    };
+}
+
+// The buck check window's test at its default tolerance.
+Procedimento* procedimentoBuckCheck(Ligacao& ligacao, const QString& modelo, QObject* pai)
+{
+    return new ProcedimentoBuck(ligacao, modelo, ModoBuck::Buckcheck,
+                                *ComandoBuck(ModoBuck::Buckcheck, ToleranciaBuckCheck), pai);
 }
 
 // The graded controls of a chip reader, in control order.
@@ -228,10 +217,10 @@ QList<PassoDiagnostico> PassosDoModelo(const QString& modelo)
         {TipoPasso::GradeVCore, QStringLiteral("vcore"), QStringLiteral("16"), PmuAdc},
         {TipoPasso::GradeBuck, QStringLiteral("buck"), QStringLiteral("15"), PmuAdc},
         {TipoPasso::GradeLdo, QStringLiteral("ldo"), QStringLiteral("15"), PmuAdc},
-        {TipoPasso::PmuBuck, QStringLiteral("pmu"), QStringLiteral("18"), PmuAdc},
-        {TipoPasso::PmuLdo, QStringLiteral("pmu"), QStringLiteral("18"), PmuAdc},
-        {TipoPasso::BuckCheck, QStringLiteral("buckcheck"), QStringLiteral("13"),
-         *ComandoBuck(ModoBuck::Buckcheck, ToleranciaBuckCheck)},
+        {TipoPasso::PmuBuck, QStringLiteral("pmu"), CodigoPmu, PmuAdc, -1, procedimentoPmu(FamiliaBuck)},
+        {TipoPasso::PmuLdo, QStringLiteral("pmu"), CodigoPmu, PmuAdc, -1, procedimentoPmu(FamiliaLdo)},
+        {TipoPasso::BuckCheck, QStringLiteral("buckcheck"), CodigoBuck,
+         *ComandoBuck(ModoBuck::Buckcheck, ToleranciaBuckCheck), -1, procedimentoBuckCheck},
     };
     if (!ChipTigris::Componente(modelo).isEmpty())
         r << PassoDiagnostico{TipoPasso::Tigris, QStringLiteral("tigris"), ChipTigris::Codigo, ChipTigris::Comando};
@@ -303,10 +292,10 @@ QList<ItemDiagnostico> gradaSemLimite(const PassoDiagnostico& passo, const QStri
     switch (passo.tipo) {
     case TipoPasso::GradeVCore:
     case TipoPasso::GradeBuck:
-    case TipoPasso::GradeLdo:
+    case TipoPasso::GradeLdo: return gradaTrilhas(passo, modelo, R);
     case TipoPasso::PmuBuck:
-    case TipoPasso::PmuLdo: return gradaTrilhas(passo, modelo, R);
-    case TipoPasso::BuckCheck: return gradaBuckCheck(passo, R);
+    case TipoPasso::PmuLdo:
+    case TipoPasso::BuckCheck: break; // their families' procedures
     case TipoPasso::Tigris:
     case TipoPasso::Tristar:
     case TipoPasso::Chestnut:

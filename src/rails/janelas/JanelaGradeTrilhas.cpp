@@ -167,8 +167,12 @@ QVariant ModeloGradeTrilhas::data(const QModelIndex& indice, int papel) const
 
 Veredito ModeloGradeTrilhas::veredito(int linha) const
 {
-    return VereditoTrilha(valor(linha, QStringLiteral("Leitura")), valor(linha, QStringLiteral("Porc")),
-                          valor(linha, QStringLiteral("RefV")), valor(linha, QStringLiteral("Ref")));
+    // The row's own rail decides "not measurable", as in every rail window.
+    const LinhaMaster trilha{valor(linha, QStringLiteral("Malha")), valor(linha, QStringLiteral("Orig")),
+                             valor(linha, QStringLiteral("Ci")), valor(linha, QStringLiteral("RefV")),
+                             valor(linha, QStringLiteral("RefT"))};
+    return VereditoLinha(valor(linha, QStringLiteral("Modelo")), trilha, valor(linha, QStringLiteral("Leitura")),
+                         valor(linha, QStringLiteral("Porc")), valor(linha, QStringLiteral("Ref")));
 }
 
 QVariant ModeloGradeTrilhas::headerData(int secao, Qt::Orientation orientacao, int papel) const
