@@ -48,14 +48,14 @@ bool JanelaFilha::solicita(const QString& codigo, const QString& comando, bool e
     const auto modo = espelhada ? Ligacao::Modo::Espelhada : Ligacao::Modo::Normal;
     const bool enviado = !m_janelas.pede(objectName(), codigo, comando, modo)->recusada();
     if (enviado)
-        pedidoEnviado(); // the note belonged to the previous answer
+        esqueceRespostaContinuou();
     return enviado;
 }
 
-void JanelaFilha::pedidoEnviado()
+void JanelaFilha::esqueceRespostaContinuou()
 {
     if (m_notaContinuou)
-        m_notaContinuou->hide();
+        m_notaContinuou->hide(); // it belonged to the previous answer
 }
 
 QString JanelaFilha::textoRespostaContinuou(qint64 caracteres)

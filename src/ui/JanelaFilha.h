@@ -77,9 +77,9 @@ public:
     QSize tamanhoNatural() const { return m_natural; }
 
 protected:
-    // The window's own procedure sent a command: the note on the previous answer goes, as
-    // for solicita.
-    void pedidoEnviado();
+    // This window asked again (its procedure sent a command itself): the note on the previous
+    // answer's continuation no longer applies.
+    void esqueceRespostaContinuou();
     // The size the window's design asks for; the frame opens at it when the area has the room.
     // Use this instead of setFixedSize once the window may already be shown.
     void defineTamanhoNatural(QSize tamanho);

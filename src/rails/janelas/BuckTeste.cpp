@@ -98,7 +98,7 @@ BuckTeste::BuckTeste(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("
     m_frameVCore = new PainelProgresso(this);
 
     m_procedimento = new ProcedimentoBuck(ligacao(), sessao().modelo(), m_modo, QString(), this);
-    connect(m_procedimento, &Procedimento::enviado, this, &BuckTeste::pedidoEnviado);
+    connect(m_procedimento, &Procedimento::enviado, this, &BuckTeste::esqueceRespostaContinuou);
     connect(m_procedimento, &Procedimento::terminou, this, &BuckTeste::leituraTerminou);
 
     auto* comandos = new QHBoxLayout;

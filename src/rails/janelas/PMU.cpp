@@ -80,7 +80,7 @@ PMU::PMU(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("PMU"), janel
     m_porcTolerancia->lineEdit()->installEventFilter(this);
 
     m_procedimento = new ProcedimentoPmu(ligacao(), sessao().modelo(), m_familia, this);
-    connect(m_procedimento, &Procedimento::enviado, this, &PMU::pedidoEnviado);
+    connect(m_procedimento, &Procedimento::enviado, this, &PMU::esqueceRespostaContinuou);
     connect(m_procedimento, &Procedimento::terminou, this, &PMU::leituraTerminou);
     // The tolerance the answer is graded with is the field's when it arrives.
     connect(m_porcTolerancia, &QComboBox::currentTextChanged, m_procedimento,
