@@ -14,6 +14,8 @@
 #include "i18n/Dicionario.h"
 #include "rails/BuckCheck.h"
 #include "rails/GradeTrilhas.h"
+#include "rails/ProcedimentoBuck.h"
+#include "rails/ProcedimentoPmu.h"
 #include "rails/ProcedimentoTrilhas.h"
 #include "shell/Globais.h"
 #include "shell/Procedimento.h"
@@ -23,18 +25,6 @@
 namespace {
 
 const QString PmuAdc = QStringLiteral("pmuadc --read all");
-
-// The PMU window's rows of a step, graded as its answer.
-QList<ItemDiagnostico> gradaTrilhas(const PassoDiagnostico& p, const QString& modelo, const QString& R)
-{
-    const int familia = p.tipo == TipoPasso::PmuBuck ? FamiliaBuck : FamiliaLdo;
-    const Decimais d = CarregaDecimais(VarianteGrade::Pmu);
-    QList<ItemDiagnostico> itens;
-    for (const ItemGraduado& i :
-         ItensDasTrilhas(ProcessaLeitura(VarianteGrade::Pmu, modelo, familia, R, d.casasV, d.casasA)))
-        itens << ItemDe(p.subsistema, i);
-    return itens;
-}
 
 // A rail grid's step: the grid's own procedure, under the grid window's requester code.
 PassoDiagnostico passoGrade(TipoPasso tipo, const QString& subsistema, const QString& codigo,
@@ -50,18 +40,23 @@ PassoDiagnostico passoGrade(TipoPasso tipo, const QString& subsistema, const QSt
     return p;
 }
 
-QList<ItemDiagnostico> gradaBuckCheck(const PassoDiagnostico& p, const QString& R)
+// The PMU window's reading of one family, at the decimals it keeps and the tolerance its
+// field opens with.
+FabricaProcedimento procedimentoPmu(int familia)
 {
-    QList<ItemDiagnostico> itens;
-    for (const ItemBuck& b : ListaBuckcheck(R)) {
-        if (b.icone == IconeBuck::Leitura)
-            continue;
-        const QString texto = b.texto.trimmed();
-        itens << ItemDiagnostico{p.subsistema, texto.section(QLatin1Char(':'), 0, 0),
-                                 texto.section(QLatin1Char(':'), 1).trimmed(), QString(),
-                                 b.icone == IconeBuck::Passou ? Veredito::Passa : Veredito::Falha};
-    }
-    return itens;
+    return [familia](Ligacao& ligacao, const QString& modelo, QObject* pai) -> Procedimento* {
+        auto* p = new ProcedimentoPmu(ligacao, modelo, familia, pai);
+        p->defineDecimais(CarregaDecimais(VarianteGrade::Pmu));
+        p->defineTolerancia(ToleranciaPmu(ToleranciaPmuInicial));
+        return p;
+    };
+}
+
+// The buck check window's test at its default tolerance.
+Procedimento* procedimentoBuckCheck(Ligacao& ligacao, const QString& modelo, QObject* pai)
+{
+    return new ProcedimentoBuck(ligacao, modelo, ModoBuck::Buckcheck,
+                                *ComandoBuck(ModoBuck::Buckcheck, ToleranciaBuckCheck), pai);
 }
 
 QList<ItemDiagnostico> gradaI2c(const PassoDiagnostico& p, const QString& modelo, const QString& A)
@@ -174,10 +169,10 @@ QList<PassoDiagnostico> PassosDoModelo(const QString& modelo)
         passoGrade(TipoPasso::GradeVCore, QStringLiteral("vcore"), QStringLiteral("16"), VarianteGrade::VCore, FamiliaVCore),
         passoGrade(TipoPasso::GradeBuck, QStringLiteral("buck"), QStringLiteral("15"), VarianteGrade::BuckLdo, FamiliaBuck),
         passoGrade(TipoPasso::GradeLdo, QStringLiteral("ldo"), QStringLiteral("15"), VarianteGrade::BuckLdo, FamiliaLdo),
-        {TipoPasso::PmuBuck, QStringLiteral("pmu"), QStringLiteral("18"), PmuAdc},
-        {TipoPasso::PmuLdo, QStringLiteral("pmu"), QStringLiteral("18"), PmuAdc},
-        {TipoPasso::BuckCheck, QStringLiteral("buckcheck"), QStringLiteral("13"),
-         *ComandoBuck(ModoBuck::Buckcheck, ToleranciaBuckCheck)},
+        {TipoPasso::PmuBuck, QStringLiteral("pmu"), CodigoPmu, PmuAdc, -1, procedimentoPmu(FamiliaBuck)},
+        {TipoPasso::PmuLdo, QStringLiteral("pmu"), CodigoPmu, PmuAdc, -1, procedimentoPmu(FamiliaLdo)},
+        {TipoPasso::BuckCheck, QStringLiteral("buckcheck"), CodigoBuck,
+         *ComandoBuck(ModoBuck::Buckcheck, ToleranciaBuckCheck), -1, procedimentoBuckCheck},
     };
     // The chips are read by the procedure their windows run.
     auto chip = [](ProcedimentoChip::Chip c) -> FabricaProcedimento {
@@ -257,8 +252,8 @@ QList<ItemDiagnostico> gradaSemLimite(const PassoDiagnostico& passo, const QStri
     case TipoPasso::GradeBuck:
     case TipoPasso::GradeLdo: break; // their grid's procedure grades them (ProcedimentoTrilhas)
     case TipoPasso::PmuBuck:
-    case TipoPasso::PmuLdo: return gradaTrilhas(passo, modelo, R);
-    case TipoPasso::BuckCheck: return gradaBuckCheck(passo, R);
+    case TipoPasso::PmuLdo:
+    case TipoPasso::BuckCheck: break; // their families' procedures
     case TipoPasso::Tigris:
     case TipoPasso::Tristar:
     case TipoPasso::Chestnut:

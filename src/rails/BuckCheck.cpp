@@ -183,6 +183,27 @@ QList<ItemBuck> ListaPorModo(ModoBuck modo, const QString& texto)
     return modo == ModoBuck::Buck ? ListaBuck(texto) : ListaBuckcheck(texto);
 }
 
+QString SaidaDoItem(const ItemBuck& item)
+{
+    return item.texto.trimmed().section(QLatin1Char(':'), 0, 0);
+}
+
+Veredito VereditoBuck(const ItemBuck& item, const QString& modelo)
+{
+    if (item.icone == IconeBuck::Leitura)
+        return Veredito::NaoGraduado;
+    const QString saida = SaidaDoItem(item);
+    for (const QString& zerado : PerfilModelo::de(modelo).bucksZerados) {
+        // "buck1 = GPU": the GPU and the camera give no value in purple mode (an unconnected
+        // output reads 0 V as it should).
+        const QString uso = zerado.section(QStringLiteral(" = "), 1);
+        if (zerado.section(QStringLiteral(" = "), 0, 0) == saida
+            && (uso == QLatin1String("GPU") || uso == QLatin1String("CAMERA")))
+            return Veredito::NaoMensuravel;
+    }
+    return VereditoDe(item.icone == IconeBuck::Passou);
+}
+
 bool RespostaBuckCompleta(const QString& txtDados)
 {
     return !txtDados.isEmpty() && txtDados.contains(QLatin1Char('['));

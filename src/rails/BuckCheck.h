@@ -3,6 +3,8 @@
 #include <QString>
 #include <optional>
 
+#include "rails/Veredito.h"
+
 // The phone's own buck tests ("buck" and "buckcheck <tolerance>") turned into list items, and
 // the texts of the buck check window that do not depend on a widget. Positions follow the
 // window's rules, read inside one line of the answer: a line never borrows the "mV" of a
@@ -38,6 +40,15 @@ QList<ItemBuck> ListaPorModo(ModoBuck modo, const QString& texto);
 // A target in whole millivolts as volts by its number of digits, in a field of exactly five
 // characters ("5" -> "0.005", "1234" -> "1.234", "12345" -> "12.34", "80" -> "0.080").
 QString AlvoEmVolts(const QString& milivolts);
+
+// The output an item names, as the list numbers it ("buck1").
+QString SaidaDoItem(const ItemBuck& item);
+
+// The verdict of a list item on the model: the phone's PASS or FAIL, except on an output that
+// gives no value in purple mode on that model (its GPU and camera bucks, which read 0 V), which
+// is not measurable whatever the phone said, as the rail windows grade the same outputs. A
+// plain reading ("buck") is not graded.
+Veredito VereditoBuck(const ItemBuck& item, const QString& modelo);
 
 // The answer is worth parsing: not empty and it holds the prompt's "[".
 bool RespostaBuckCompleta(const QString& txtDados);

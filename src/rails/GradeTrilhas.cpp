@@ -127,6 +127,38 @@ bool NaoMensuravel(VarianteGrade variante, const QString& modelo, const LinhaMas
     return variante == VarianteGrade::BuckLdo && ci == QLatin1String("CAM");
 }
 
+bool SemValorEmModoPurple(const QString& modelo, const LinhaMaster& linha)
+{
+    return NaoMensuravel(VarianteGrade::VCore, modelo, linha)
+        || NaoMensuravel(VarianteGrade::BuckLdo, modelo, linha);
+}
+
+Veredito VereditoLinha(const QString& modelo, const LinhaMaster& linha, const QString& leitura,
+                       const QString& porc, const QString& ref, double tolerancia)
+{
+    if (leitura.isEmpty())
+        return Veredito::NaoGraduado;
+    if (SemValorEmModoPurple(modelo, linha))
+        return Veredito::NaoMensuravel;
+    return VereditoTrilha(leitura, porc, linha.refV, ref, tolerancia);
+}
+
+ItemGraduado ItemDaTrilha(const TrilhaGraduada& t, double tolerancia)
+{
+    ItemGraduado i{t.malha.isEmpty() ? t.orig : t.malha, t.leitura, t.ref, t.veredito, std::nullopt, tolerancia};
+    // Only a voltage has a deviation to draw against the band; a current has a limit.
+    if (!LimiteCorrente(t.ref) && (t.veredito == Veredito::Passa || t.veredito == Veredito::Falha)) {
+        QString p = t.porc;
+        p.remove(QLatin1Char('%'));
+        p = p.trimmed().replace(QLatin1Char(','), QLatin1Char('.'));
+        bool ok = false;
+        const double d = p.toDouble(&ok);
+        if (ok)
+            i.desvio = d;
+    }
+    return i;
+}
+
 LinhaGraduada GradaLinha(VarianteGrade variante, const QString& modelo, const LinhaMaster& linha,
                          const QString& resposta, int casasV, int casasA, int idioma)
 {
@@ -234,7 +266,7 @@ ResultadoGrade GradaLeitura(VarianteGrade variante, const QString& modelo, int f
             resultado.codigosDesconhecidos << g.codigoDesconhecido;
         const QString ref = campo(rec, "Ref");
         TrilhaGraduada t{linha.malha, linha.orig, ref, linha.refV, g.leitura, g.porc,
-                         VereditoTrilha(g.leitura, g.porc, linha.refV, ref, tolerancia),
+                         VereditoLinha(modelo, linha, g.leitura, g.porc, ref, tolerancia),
                          rec.value(QStringLiteral("linha_id"))};
         AnotaVeredito(janela, pmu ? linha.orig : linha.malha, g.leitura, ref, t.veredito);
         resultado.trilhas.append(std::move(t));

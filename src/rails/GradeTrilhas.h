@@ -87,6 +87,18 @@ struct LinhaGraduada {
 // The rail's "*" rule (rails without values in purple mode) of each variant.
 bool NaoMensuravel(VarianteGrade variante, const QString& modelo, const LinhaMaster& linha);
 
+// A rail without a value in purple mode whichever window reads it: the union of the
+// variants' "*" rules (the GPU outputs and their currents, the camera rails, the CPU current
+// of a newer board). Each window still prints its own text for the row (the VCore grid shows
+// the GPU current the phone printed), but the verdict is this one.
+bool SemValorEmModoPurple(const QString& modelo, const LinhaMaster& linha);
+
+// The verdict of a graded row, the same in every rail window for the same rail and answer:
+// not graded while nothing was read, not measurable when SemValorEmModoPurple, else
+// VereditoTrilha against `tolerancia`.
+Veredito VereditoLinha(const QString& modelo, const LinhaMaster& linha, const QString& leitura,
+                       const QString& porc, const QString& ref, double tolerancia = ToleranciaPadrao);
+
 // Grades one row against the answer with the variant's rules; texts in `idioma` (1 pt, 2 en,
 // 3 es). A channel code outside the table is given back in codigoDesconhecido (the window
 // shows its "NOT " box) and the row reads as a channel absent from the answer. A reading
@@ -103,6 +115,10 @@ struct TrilhaGraduada {
     Veredito veredito = Veredito::NaoGraduado;
     QVariant id; // the Master row's rowid, to store this reading later
 };
+
+// The row as an item, named by its rail (Malha; its output when it has none), with the
+// deviation of a voltage compared against `tolerancia` (a current has a limit instead).
+ItemGraduado ItemDaTrilha(const TrilhaGraduada& trilha, double tolerancia = ToleranciaPadrao);
 
 struct ResultadoGrade {
     bool leituraFeita = false;     // the answer was graded (the report button needs it)

@@ -67,31 +67,11 @@ ProcedimentoTrilhas::~ProcedimentoTrilhas()
     grava();
 }
 
-namespace {
-
-// "4.1 %" or "-12,5 %" as a number; nothing for an empty or other text.
-std::optional<double> desvioDe(const QString& porc)
-{
-    QString t = porc;
-    t.remove(QLatin1Char('%'));
-    t = t.trimmed().replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    const double d = t.toDouble(&ok);
-    return ok ? std::optional<double>(d) : std::nullopt;
-}
-
-} // namespace
-
 QList<ItemGraduado> ItensDasTrilhas(const ResultadoGrade& resultado, double tolerancia)
 {
     QList<ItemGraduado> itens;
     itens.reserve(resultado.trilhas.size());
-    for (const TrilhaGraduada& t : resultado.trilhas) {
-        ItemGraduado i{t.malha.isEmpty() ? t.orig : t.malha, t.leitura, t.ref, t.veredito, std::nullopt, tolerancia};
-        // Only a voltage has a deviation to draw against the band; a current has a limit.
-        if (!LimiteCorrente(t.ref) && (t.veredito == Veredito::Passa || t.veredito == Veredito::Falha))
-            i.desvio = desvioDe(t.porc);
-        itens << i;
-    }
+    for (const TrilhaGraduada& t : resultado.trilhas)
+        itens << ItemDaTrilha(t, tolerancia);
     return itens;
 }

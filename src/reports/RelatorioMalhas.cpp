@@ -33,17 +33,20 @@ QList<LinhaRelatorio> LinhasRelatorio(const ConsultaMaster& consultaDaGrade)
         return linhas;
     Banco banco(caminhoBanco());
     for (const QSqlRecord& r : banco.linhas(consultaDaGrade.sql(), consultaDaGrade.valores)) {
-        linhas.append({r.value(QStringLiteral("Malha")).toString(),
-                       r.value(QStringLiteral("Leitura")).toString(),
-                       r.value(QStringLiteral("Ref")).toString(),
-                       r.value(QStringLiteral("Porc")).toString(),
-                       r.value(QStringLiteral("RefV")).toString()});
+        const auto campo = [&r](const char* nome) { return r.value(QLatin1String(nome)).toString(); };
+        LinhaRelatorio l{campo("Malha"), campo("Leitura"), campo("Ref"), campo("Porc"), campo("RefV"), {}};
+        l.veredito = VereditoLinha(campo("Modelo"),
+                                   {campo("Malha"), campo("Orig"), campo("Ci"), campo("RefV"), campo("RefT")},
+                                   l.leitura, l.porc, l.ref);
+        linhas.append(l);
     }
     return linhas;
 }
 
 Veredito VereditoRelatorio(const LinhaRelatorio& linha)
 {
+    if (linha.veredito)
+        return *linha.veredito;
     return VereditoTrilha(linha.leitura, linha.porc, linha.refV, linha.ref);
 }
 

@@ -15,12 +15,15 @@ struct ConsultaMaster;
 // The fields of a graded row that the report sends.
 struct LinhaRelatorio {
     QString malha, leitura, ref, porc, refV;
+    // The verdict the window gave the row (its rail decides "not measurable"); without one, the
+    // reading's text decides.
+    std::optional<Veredito> veredito;
 };
 
 // The rows of a grid's query, in its order (Malha, Leitura, Ref, Porc, RefV of Master).
 QList<LinhaRelatorio> LinhasRelatorio(const ConsultaMaster& consultaDaGrade);
 
-// The row's verdict (VereditoTrilha at the report's 10 %).
+// The row's verdict: the window's, else VereditoTrilha at the report's 10 %.
 Veredito VereditoRelatorio(const LinhaRelatorio& linha);
 // Verdict code of a row for the report host: "1" pass or not measurable, "0" fail or no
 // reading, "3" a voltage with a reference but no percentage; other rows not graded "1".

@@ -4,6 +4,7 @@
 #include "diagnostico/HistoricoDiagnostico.h"
 #include "diagnostico/PaginaDiagnostico.h"
 #include "diagnostico/PassosDiagnostico.h"
+#include "rails/ProcedimentoBuck.h"
 #include "i18n/Dialogos.h"
 #include "shell/Globais.h"
 
@@ -255,7 +256,14 @@ private slots:
             if (p.tipo == TipoPasso::BuckCheck)
                 passo = p;
         QCOMPARE(passo.tipo, TipoPasso::BuckCheck);
-        const QList<ItemDiagnostico> uma = GradaPasso(passo, modelo, resposta, resposta);
+        // The step's items as the run keeps them from its procedure.
+        const auto itensDoPasso = [&](const QString& r) {
+            QList<ItemDiagnostico> itens;
+            for (const ItemGraduado& i : GradaBuck(modelo, ModoBuck::Buckcheck, r).itens)
+                itens << ItemDe(passo.subsistema, i);
+            return LimitaItens(itens);
+        };
+        const QList<ItemDiagnostico> uma = itensDoPasso(resposta);
         QVERIFY(uma.size() >= 8);
         const qsizetype fimEco = resposta.indexOf(u"\r\n"_s) + 2;
         const qsizetype inicioPrompt = resposta.lastIndexOf(u'\n') + 1;
@@ -264,7 +272,7 @@ private slots:
         while (inundada.size() < 1024 * 1024)
             inundada += saida;
         inundada += u"buck2: target 800 mV, measured 512.000 mV - FAIL\r\n"_s + saida + resposta.mid(inicioPrompt);
-        const QList<ItemDiagnostico> muitas = GradaPasso(passo, modelo, inundada, inundada);
+        const QList<ItemDiagnostico> muitas = itensDoPasso(inundada);
         QCOMPARE(muitas.size(), LimiteItensPasso + 1);
         for (int k = 0; k < uma.size(); ++k)
             QCOMPARE(muitas.at(k).item, uma.at(k).item);

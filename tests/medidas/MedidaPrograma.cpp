@@ -11,12 +11,14 @@
 #include "rails/BuckCheck.h"
 #include "rails/GradeTrilhas.h"
 #include "rails/ProcedimentoTrilhas.h"
+#include "rails/janelas/PMU.h"
 #include "rails/janelas/VCores.h"
 #include "shell/RegrasTroca.h"
 #include "shell/janelas/Inicial.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFrame>
 #include <QPushButton>
 #include <QTest>
 #include <algorithm>
@@ -41,6 +43,7 @@ class MedidaPrograma : public QObject {
 private slots:
     void respostaAteGradePintada();
     void respostaAteTigrisPintada();
+    void respostaAtePmuPintado();
     void arranqueAteJanelaPrincipal();
     void analisadoresNoLimite();
 };
@@ -166,6 +169,63 @@ void MedidaPrograma::respostaAteTigrisPintada()
     qInfo("Tigris window: answer complete -> graded %.1f-%.1f ms, graded and painted %.1f-%.1f ms wall, "
           "UI-thread CPU %.1f-%.1f ms (5 readings, best-worst)",
           graduacoes.first(), graduacoes.last(), paredes.first(), paredes.last(), cpus.first(), cpus.last());
+}
+
+// From the poll that completes the PMU window's "pmuadc --read all" to its lines graded and
+// painted, for each family (the median of five readings).
+void MedidaPrograma::respostaAtePmuPintado()
+{
+    CenarioJanela c;
+    QVERIFY(c.iniciaBancada(Modelo, {}, {}, QStringLiteral("A1865")));
+    auto* w = c.amb->janelas.mostra<PMU>(QStringLiteral("PMU"));
+    QVERIFY(w);
+    auto* controle = w->findChild<QFrame*>(QStringLiteral("FrameControle"));
+    QVERIFY(QTest::qWaitForWindowExposed(w->window()));
+    QElapsedTimer relogio;
+    double cpu0 = 0;
+    connect(&c.amb->ligacao, &Ligacao::respostaColetada, this, [&](const QString& codigo, const QString&) {
+        if (codigo == QLatin1String("18")) {
+            relogio.start();
+            cpu0 = cpuDaLinha();
+        }
+    });
+    // Told after the window has shown the lines (its connection is older): the loop ends there,
+    // without a test's polling sleep in between.
+    QEventLoop espera;
+    connect(&w->procedimento(), &Procedimento::terminou, &espera, &QEventLoop::quit, Qt::QueuedConnection);
+    QTimer limite;
+    limite.setSingleShot(true);
+    connect(&limite, &QTimer::timeout, &espera, &QEventLoop::quit);
+    const auto mediana = [](QList<double> v) {
+        std::sort(v.begin(), v.end());
+        return v.at(v.size() / 2);
+    };
+    for (const char* botao : {"Botao1", "Botao2"}) {
+        QList<double> paredes, cpus, graduacoes, pinturas;
+        int linhas = 0;
+        for (int i = 0; i < 5; ++i) {
+            QVERIFY(c.amb->aguardaOcioso());
+            relogio.invalidate();
+            w->findChild<QPushButton*>(QLatin1String(botao))->click();
+            QVERIFY(!controle->isEnabled());
+            limite.start(20000);
+            espera.exec();
+            QVERIFY(relogio.isValid() && controle->isEnabled());
+            QElapsedTimer pintura;
+            pintura.start();
+            w->repaint();
+            pinturas << pintura.nsecsElapsed() / 1e6;
+            paredes << relogio.nsecsElapsed() / 1e6;
+            cpus << (cpuDaLinha() - cpu0) * 1000;
+            graduacoes << w->nsTrabalhoUltimaLeitura() / 1e6;
+            linhas = int(w->procedimento().resultado().linhas.size());
+        }
+        qInfo("PMU %s, %d lines: answer complete -> graded and painted %.1f ms wall, UI-thread CPU %.1f ms "
+              "(medians of 5; grading with the readings stored in Master, and display, %.1f ms wall; "
+              "painting %.1f ms)",
+              botao == QLatin1String("Botao1") ? "BUCK" : "LDO", linhas, mediana(paredes), mediana(cpus),
+              mediana(graduacoes), mediana(pinturas));
+    }
 }
 
 // Building and showing the main window, as the program does once the database is checked.

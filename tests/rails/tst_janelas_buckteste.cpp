@@ -55,6 +55,8 @@ private slots:
     void comandoBuck_data();
     void comandoBuck();
     void infoBucksPorModelo();
+    void vereditoDasSaidasPorModelo_data();
+    void vereditoDasSaidasPorModelo();
     void buckEBuckcheckDaPlacaComOGravado();
     void toleranciaForaDeFaixaNaoEnvia();
     void saidaForaDaReferenciaFalhaNoBuckcheck();
@@ -171,6 +173,41 @@ void TstJanelasBuckTeste::infoBucksPorModelo()
     QCOMPARE(TextoInfoBucks("IP 7 Plus"), "\r\n   buck1 = GPU = 0.000 V\r\n   buck8 = GPU = 0.000 V\r\n   buck9 = CAMERA = 0.000 V"
                                               "\r\n\r\n   " + L("VAR3"));
     QCOMPARE(TextoInfoBucks("IP 8 Plus"), "\r\n   buck1 = GPU = 0.000 V\r\n   buck8 = GPU = 0.000 V\r\n\r\n   " + L("VAR4"));
+}
+
+void TstJanelasBuckTeste::vereditoDasSaidasPorModelo_data()
+{
+    QTest::addColumn<QString>("modelo");
+    QTest::addColumn<QStringList>("semValor"); // GPU and camera outputs: no value in purple mode
+    QTest::newRow("IP 6") << "IP 6" << QStringList{"buck1"}; // buck 6 is unconnected: graded
+    QTest::newRow("IP 6 Plus") << "IP 6 Plus" << QStringList{"buck1"};
+    QTest::newRow("IP 6s") << "IP 6s" << QStringList{"buck1", "buck6", "buck8"};
+    QTest::newRow("IP 6s Plus") << "IP 6s Plus" << QStringList{"buck1", "buck6", "buck8"};
+    QTest::newRow("IP 7") << "IP 7" << QStringList{"buck1", "buck8", "buck9"};
+    QTest::newRow("IP 7 Plus") << "IP 7 Plus" << QStringList{"buck1", "buck8", "buck9"};
+    QTest::newRow("IP 8") << "IP 8" << QStringList{"buck1", "buck8"};
+    QTest::newRow("IP 8 Plus") << "IP 8 Plus" << QStringList{"buck1", "buck8"};
+    QTest::newRow("IP X") << "IP X" << QStringList{"buck1", "buck8"};
+}
+
+void TstJanelasBuckTeste::vereditoDasSaidasPorModelo()
+{
+    // The phone's PASS or FAIL is the verdict, except on an output without a value in purple
+    // mode on the model, which is not measurable either way (a good "IP 6" prints FAIL on buck 1);
+    // a plain reading is not graded.
+    QFETCH(QString, modelo);
+    QFETCH(QStringList, semValor);
+    for (int n = 0; n <= 11; ++n) {
+        const QString saida = QString("buck%1").arg(n);
+        for (const IconeBuck icone : {IconeBuck::Passou, IconeBuck::Falhou}) {
+            const ItemBuck item{"   " + saida + ": x : PASS", icone};
+            QCOMPARE(SaidaDoItem(item), saida);
+            const Veredito esperado = semValor.contains(saida) ? Veredito::NaoMensuravel
+                                                               : VereditoDe(icone == IconeBuck::Passou);
+            QCOMPARE(VereditoBuck(item, modelo), esperado);
+        }
+        QCOMPARE(VereditoBuck(leitura("   " + saida + " voltage: 0.825 V"), modelo), Veredito::NaoGraduado);
+    }
 }
 
 void TstJanelasBuckTeste::buckEBuckcheckDaPlacaComOGravado()

@@ -4,6 +4,7 @@
 #include "ui/Controles.h"
 
 #include "i18n/Dicionario.h"
+#include "rails/ProcedimentoPmu.h"
 #include "rails/janelas/PMU.h"
 #include "shell/Ligacao.h"
 #include "ui/Twips.h"
@@ -49,6 +50,7 @@ class TstJanelasPmu : public QObject {
     Q_OBJECT
 private slots:
     void placaBoaPassaComCorrentesNasSaidas();
+    void linhasECorrentesDaLeitura();
     void trilhaForaDaToleranciaFalhaEToleranciaMaiorPassa();
     void toleranciaAoSairDoCampo_data();
     void toleranciaAoSairDoCampo();
@@ -100,6 +102,32 @@ void TstJanelasPmu::placaBoaPassaComCorrentesNasSaidas()
     QCOMPARE(linhasVisiveis(w),
              int(c.master("Modelo = 'IP 8 Plus' and TIPO = 1 and RefT <> '' and RefV <> ''").size()));
     QVERIFY(w->linhas()[0].saida->text().startsWith("LDO"));
+}
+
+void TstJanelasPmu::linhasECorrentesDaLeitura()
+{
+    // In grading order: a line per voltage reference; a current lands on every line its name
+    // starts (mA Ldo1 on LDO1 and LDO13), a later one replacing it (mA Ldo13 on LDO13); a
+    // current on no line is not shown, so it is no item; a current on two lines is one item.
+    const auto trilha = [](const QString& orig, const QString& refV, const QString& porc, Veredito v) {
+        return TrilhaGraduada{"R " + orig, orig, refV.isEmpty() ? "< 100 mA" : refV + " V", refV,
+                              refV.isEmpty() ? "40,0 mA" : "TIMEOUT_ERR V", porc, v, {}};
+    };
+    const QList<TrilhaGraduada> trilhas{
+        trilha("Buck5", "0.900", "", Veredito::SemLeitura), trilha("Ldo1", "1.800", "0.5 %", Veredito::Passa),
+        trilha("Ldo13", "1.800", "12.0 %", Veredito::Falha), trilha("mA Ldo1", "", "", Veredito::Passa),
+        trilha("mA Ldo13", "", "", Veredito::Falha), trilha("mA Ldo9", "", "", Veredito::Passa)};
+    const QList<LinhaPmu> linhas = LinhasPmu(trilhas);
+    QStringList vistas;
+    for (const LinhaPmu& l : linhas)
+        vistas << l.tensao.orig + "/" + (l.corrente ? l.corrente->orig : QString());
+    QCOMPARE(vistas, (QStringList{"Buck5/", "Ldo1/mA Ldo1", "Ldo13/mA Ldo13"}));
+    QStringList itens;
+    for (const ItemGraduado& i : ItensPmu(linhas, 7))
+        itens << i.item + "=" + NomeVeredito(i.veredito) + (i.desvio ? "@" + QString::number(*i.desvio) : QString())
+                     + "/" + QString::number(i.tolerancia);
+    QCOMPARE(itens, (QStringList{"R Buck5=semleitura/7", "R Ldo1=passa@0.5/7", "R mA Ldo1=passa/7",
+                                 "R Ldo13=falha@12/7", "R mA Ldo13=falha/7"}));
 }
 
 void TstJanelasPmu::trilhaForaDaToleranciaFalhaEToleranciaMaiorPassa()

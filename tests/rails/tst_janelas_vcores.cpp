@@ -133,6 +133,11 @@ void TstJanelasVCores::placaBoaGradaVerde()
             QCOMPARE(leitura, QString("*"));
             QCOMPARE(m->veredito(i), Veredito::NaoMensuravel);
             QCOMPARE(fundoPorc(m, i).value<QColor>(), corVeredito(Veredito::NaoMensuravel));
+        } else if (m->valor(i, "Orig") == "mA Buck1" || m->valor(i, "Orig") == "mA Buck8") {
+            // The GPU current: the grid prints what the phone said, but it is not measurable,
+            // as in the Buck and LDO and PMU windows.
+            QVERIFY2(leitura.endsWith(" mA"), qPrintable(leitura));
+            QCOMPARE(m->veredito(i), Veredito::NaoMensuravel);
         } else if (!m->valor(i, "RefV").isEmpty()) {
             QCOMPARE(m->veredito(i), Veredito::Passa);
             QCOMPARE(fundoPorc(m, i).value<QColor>(), CorVb(Cores::VerdeClaro));

@@ -31,6 +31,7 @@ private slots:
     void geraRelatorioVCoreComFiltro();
     void cancelarNaoEnviaNada();
     void falhasDoRelatorioSaoDitas();
+    void vereditoDaTrilhaComoNaGrade();
 };
 
 void TstRelatorioMalhas::init()
@@ -264,6 +265,20 @@ void TstRelatorioMalhas::falhasDoRelatorioSaoDitas()
     QVERIFY(r.roteiro.abertos.isEmpty());
     QCOMPARE(r.roteiro.textos().size(), 1);
     QVERIFY(r.roteiro.textos().first().startsWith(L("RELATORIO_NAO_SALVO") + "\n\n" + pasta + "/"));
+}
+
+void TstRelatorioMalhas::vereditoDaTrilhaComoNaGrade()
+{
+    // The GPU current reads a value in the VCore grid but is not measurable, as the grid
+    // shows it: the report says the same; another current below its limit passes.
+    BancoMaster b;
+    b.linha("IP 8", "mA BUCK1", "mA Buck1", "GPU", "", "21", 0);
+    b.linha("IP 8", "mA BUCK3", "mA Buck3", "DRAM", "", "23", 0);
+    b.executa("Update Master set Leitura = '400,0 mA', Ref = '< 1000 mA'");
+    QStringList vereditos;
+    for (const LinhaRelatorio& l : LinhasRelatorio(ConsultaGrade("IP 8", 0, "Malha")))
+        vereditos << l.malha + "=" + NomeVeredito(VereditoRelatorio(l));
+    QCOMPARE(vereditos, (QStringList{"mA BUCK1=naomensuravel", "mA BUCK3=passa"}));
 }
 
 QTEST_GUILESS_MAIN(TstRelatorioMalhas)

@@ -97,6 +97,10 @@ BuckTeste::BuckTeste(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("
 
     m_frameVCore = new PainelProgresso(this);
 
+    m_procedimento = new ProcedimentoBuck(ligacao(), sessao().modelo(), m_modo, QString(), this);
+    connect(m_procedimento, &Procedimento::enviado, this, &BuckTeste::esqueceRespostaContinuou);
+    connect(m_procedimento, &Procedimento::terminou, this, &BuckTeste::leituraTerminou);
+
     auto* comandos = new QHBoxLayout;
     comandos->addWidget(m_btBl3);
     comandos->addWidget(m_btBl4);
@@ -171,7 +175,12 @@ void BuckTeste::consultaVazia()
 
 void BuckTeste::consultaDados()
 {
-    m_data2->setQuery(ConsultaDados(sessao().modelo(), ligacao().txtComandos()));
+    consultaDados(ligacao().txtComandos());
+}
+
+void BuckTeste::consultaDados(const QString& comando)
+{
+    m_data2->setQuery(ConsultaDados(sessao().modelo(), comando));
     carregaComparador();
 }
 
@@ -218,7 +227,8 @@ void BuckTeste::Pesquisa(int i)
     defineTxtDados(QString());
     m_listView->clear();
     m_listViewComparador->clear();
-    if (!solicita(QStringLiteral("13"), *comando))
+    m_procedimento->define(sessao().modelo(), modo, *comando);
+    if (!m_procedimento->inicia())
         m_frameVCore->para();
 }
 
@@ -227,10 +237,12 @@ void BuckTeste::lista(const QList<ItemBuck>& itens, QListWidget* destino)
     for (const ItemBuck& item : itens) {
         auto* linha = new QListWidgetItem(IconeResultado(int(item.icone)), item.texto);
         linha->setData(Qt::UserRole, int(item.icone)); // the image list index, for whoever reads the list
-        // The phone's PASS / FAIL as the program's verdict: the same tint and word as elsewhere.
-        const Veredito v = item.icone == IconeBuck::Passou ? Veredito::Passa
-                         : item.icone == IconeBuck::Falhou ? Veredito::Falha
-                                                           : Veredito::NaoGraduado;
+        // The phone's PASS / FAIL as the program's verdict (an output without a value in
+        // purple mode is not measurable, as in the rail windows): the same tint and word as
+        // elsewhere. The data keeps the phone's own icon.
+        const Veredito v = VereditoBuck(item, sessao().modelo());
+        if (v == Veredito::NaoMensuravel)
+            linha->setIcon(IconeResultado(int(IconeBuck::Leitura)));
         if (const QColor cor = corVeredito(v); cor.isValid())
             linha->setBackground(cor);
         if (v != Veredito::NaoGraduado) {
@@ -247,20 +259,35 @@ void BuckTeste::PreProcesso()
 {
     if (!RespostaBuckCompleta(m_txtDados))
         return;
+    mostra(ListaPorModo(m_modo, m_txtDados));
+}
+
+void BuckTeste::leituraTerminou()
+{
+    if (m_procedimento->fim() != Procedimento::Fim::Concluido) {
+        esperaCancelada();
+        return;
+    }
+    defineTxtDados(m_procedimento->respostaR());
+    // An answer without the prompt is not parsed; the progress stays until a complete one.
+    if (!m_procedimento->resultado().completa)
+        return;
+    mostra(m_procedimento->resultado().lista);
+}
+
+void BuckTeste::mostra(const QList<ItemBuck>& itens)
+{
     // Parsing into the live list empties the raw answer (a "buck" parse only when it is not
     // a buckcheck answer), so a second "Original" adds nothing new.
-    const QString texto = m_txtDados;
-    if (m_modo == ModoBuck::Buck) {
-        if (!texto.contains(QLatin1String("measured")))
-            defineTxtDados(QString());
-        lista(ListaBuck(texto), m_listView);
-    } else {
+    if (m_modo == ModoBuck::Buckcheck || !m_txtDados.contains(QLatin1String("measured")))
         defineTxtDados(QString());
-        lista(ListaBuckcheck(texto), m_listView);
-    }
+    lista(itens, m_listView);
 
     QPointer<BuckTeste> eu(this);
     janelas().BuscaDadosGravados();
+    // The recorded answer of the command this reading sent.
+    if (!m_procedimento->comando().isEmpty())
+        consultaDados(m_procedimento->comando());
     QApplication::processEvents();
     if (!eu)
         return;
@@ -268,15 +295,6 @@ void BuckTeste::PreProcesso()
     m_frameVCore->para();
     if (!m_txtComparador.isEmpty())
         lista(ListaPorModo(m_modo, m_txtComparador), m_listViewComparador);
-}
-
-void BuckTeste::recebeResposta(const QString& codigo, const QString& R, const QString& A)
-{
-    Q_UNUSED(A);
-    if (codigo != QLatin1String("13"))
-        return;
-    defineTxtDados(R);
-    PreProcesso();
 }
 
 void BuckTeste::buscaDadosGravados()

@@ -1,5 +1,6 @@
 #pragma once
 #include "rails/BuckCheck.h"
+#include "rails/ProcedimentoBuck.h"
 #include "ui/JanelaFilha.h"
 
 class PainelProgresso;
@@ -29,7 +30,9 @@ public:
     // Data2 pointed at the recorded answers of the model and the link's command.
     void consultaDados();
 
-    void recebeResposta(const QString& codigo, const QString& R, const QString& A) override;
+    // The reading the live list shows.
+    const ProcedimentoBuck& procedimento() const { return *m_procedimento; }
+
     void buscaDadosGravados() override;
     void atualizaJanelaAberta() override;
     void traduz() override;
@@ -40,10 +43,16 @@ private:
     void botaoBl(int i);
     void consultaVazia();
     void carregaComparador();
+    void consultaDados(const QString& comando);
+    void leituraTerminou();
+    // The live list from parsed items (the raw answer is emptied by the parse's rule), then the
+    // recorded answer beside it.
+    void mostra(const QList<ItemBuck>& itens);
     void lista(const QList<ItemBuck>& itens, QListWidget* destino);
     void voltaParaBuckLdo();
 
     ModoBuck m_modo = ModoBuck::Buck;
+    ProcedimentoBuck* m_procedimento = nullptr;
     QString m_txtDados;
     QString m_txtComparador;
     QPushButton* m_btBl3 = nullptr;

@@ -82,9 +82,14 @@ void ModeloGradeTrilhas::calculaVereditos()
     // Each cell asks for its row's verdict several times a paint (tint, mark, tooltip).
     m_vereditos.clear();
     m_vereditos.reserve(m_linhas.size());
-    for (int i = 0; i < m_linhas.size(); ++i)
-        m_vereditos.append(VereditoTrilha(valor(i, QStringLiteral("Leitura")), valor(i, QStringLiteral("Porc")),
-                                          valor(i, QStringLiteral("RefV")), valor(i, QStringLiteral("Ref"))));
+    for (int i = 0; i < m_linhas.size(); ++i) {
+        // The row's own rail decides "not measurable", as in every rail window.
+        const LinhaMaster trilha{valor(i, QStringLiteral("Malha")), valor(i, QStringLiteral("Orig")),
+                                 valor(i, QStringLiteral("Ci")), valor(i, QStringLiteral("RefV")),
+                                 valor(i, QStringLiteral("RefT"))};
+        m_vereditos.append(VereditoLinha(valor(i, QStringLiteral("Modelo")), trilha, valor(i, QStringLiteral("Leitura")),
+                                         valor(i, QStringLiteral("Porc")), valor(i, QStringLiteral("Ref"))));
+    }
 }
 
 int ModeloGradeTrilhas::columnCount(const QModelIndex& pai) const

@@ -13,7 +13,6 @@
 #include "ui/Twips.h"
 
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
@@ -23,7 +22,6 @@
 #include <QMdiArea>
 #include <QPushButton>
 #include <QSqlRecord>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -77,9 +75,16 @@ PMU::PMU(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("PMU"), janel
     m_porcTolerancia->setInsertPolicy(QComboBox::NoInsert);
     for (int i = 1; i <= 100; ++i)
         m_porcTolerancia->addItem(QString::number(i));
-    m_porcTolerancia->setCurrentText(QStringLiteral("10"));
+    m_porcTolerancia->setCurrentText(ToleranciaPmuInicial);
     m_porcTolerancia->installEventFilter(this);
     m_porcTolerancia->lineEdit()->installEventFilter(this);
+
+    m_procedimento = new ProcedimentoPmu(ligacao(), sessao().modelo(), m_familia, this);
+    connect(m_procedimento, &Procedimento::enviado, this, &PMU::esqueceRespostaContinuou);
+    connect(m_procedimento, &Procedimento::terminou, this, &PMU::leituraTerminou);
+    // The tolerance the answer is graded with is the field's when it arrives.
+    connect(m_porcTolerancia, &QComboBox::currentTextChanged, m_procedimento,
+            [this](const QString& texto) { m_procedimento->defineTolerancia(ToleranciaPmu(texto)); });
 
     controle->addWidget(m_botao1);
     controle->addWidget(m_botao2);
@@ -277,39 +282,33 @@ void PMU::Pesquisa()
     LimpaLinhas();
     m_lbVar->show();
     m_frameVCore->inicia();
-    if (!solicita(QStringLiteral("18"), QStringLiteral("pmuadc --read all")))
+    m_procedimento->defineModelo(sessao().modelo());
+    m_procedimento->defineFamilia(m_familia);
+    m_procedimento->defineDecimais(m_decimais);
+    m_procedimento->defineTolerancia(ToleranciaPmu(m_porcTolerancia->currentText()));
+    if (!m_procedimento->inicia())
         esperaCancelada();
 }
 
-void PMU::recebeResposta(const QString& codigo, const QString& R, const QString& A)
+void PMU::leituraTerminou()
 {
-    Q_UNUSED(R);
-    Q_UNUSED(A);
-    if (codigo == QLatin1String("18"))
-        GeraGrid();
-}
-
-void PMU::GeraGrid()
-{
-    QElapsedTimer relogio;
-    relogio.start();
-    // An empty or non-numeric tolerance reads as 10, and the field says so.
-    const double t = ToleranciaPmu(m_porcTolerancia->currentText());
-    if (t == 10.0)
-        m_porcTolerancia->setCurrentText(QStringLiteral("10"));
-    const ResultadoGrade r = ProcessaLeitura(VarianteGrade::Pmu, sessao().modelo(), m_familia,
-                                             ligacao().txtConsole(), m_decimais.casasV,
-                                             m_decimais.casasA, t);
-    for (const QString& codigo : r.codigosDesconhecidos)
-        AvisaCodigoDesconhecido(codigo);
-    if (r.erro) {
-        falha(*r.erro);
+    if (m_procedimento->fim() != Procedimento::Fim::Concluido) {
+        esperaCancelada();
         return;
     }
-    ExibeResultados(r.trilhas);
-    if (!r.gravada)
-        AvisaNaoGravado(r.falhaBanco, windowTitle(), L(QStringLiteral("LEITURA_NAO_GRAVADA")));
-    m_nsTrabalho = relogio.nsecsElapsed();
+    // An empty or non-numeric tolerance was read as 10, and the field says so.
+    const ResultadoPmu& r = m_procedimento->resultado();
+    if (r.tolerancia == 10.0)
+        m_porcTolerancia->setCurrentText(QStringLiteral("10"));
+    for (const QString& codigo : r.grade.codigosDesconhecidos)
+        AvisaCodigoDesconhecido(codigo);
+    if (r.grade.erro) {
+        falha(*r.grade.erro);
+        return;
+    }
+    ExibeResultados(r.linhas);
+    if (!r.grade.gravada)
+        AvisaNaoGravado(r.grade.falhaBanco, windowTitle(), L(QStringLiteral("LEITURA_NAO_GRAVADA")));
 }
 
 void PMU::falha(const ErroGrade& erro)
@@ -320,23 +319,19 @@ void PMU::falha(const ErroGrade& erro)
     m_frameControle->setEnabled(true);
 }
 
-void PMU::ExibeResultados(const QList<TrilhaGraduada>& trilhas)
+void PMU::ExibeResultados(const QList<LinhaPmu>& linhas)
 {
-    int i = 0;
-    for (const TrilhaGraduada& tr : trilhas) {
-        if (tr.refV.isEmpty())
-            continue;
+    // Filled while out of sight: one layout and one paint for all the lines, not one a label.
+    m_retangulo->hide();
+    for (int i = 0; i < linhas.size(); ++i) {
         // More outputs than the drawn lines get lines of their own.
         if (i >= m_linhas.size())
             criaLinha(i);
         const Linha& l = m_linhas[i];
+        const TrilhaGraduada& tr = linhas[i].tensao;
         l.saida->setText(tr.orig.toUpper());
         l.leituraV->setText(tr.leitura);
         l.porc->setText(tr.porc);
-        l.saida->show();
-        l.leituraV->show();
-        l.porc->show();
-
         pintaVeredito(l.leituraV, tr.veredito);
         pintaVeredito(l.porc, tr.veredito);
         if (tr.veredito == Veredito::Passa) {
@@ -350,25 +345,18 @@ void PMU::ExibeResultados(const QList<TrilhaGraduada>& trilhas)
         }
         l.ref->setText(tr.ref);
         l.malhaNome->setText(tr.malha);
-        l.ref->show();
-        l.malhaNome->show();
-        l.linha->show();
-        ++i;
-    }
-
-    // The currents (rows without a percentage): a row "mA <output>" lands on every line whose
-    // output starts with its name, tinted by its limit.
-    for (const TrilhaGraduada& tr : trilhas) {
-        if (!tr.porc.isEmpty())
-            continue;
-        for (const Linha& l : std::as_const(m_linhas)) {
-            if (CorrenteDaSaida(l.saida->text(), tr.orig)) {
-                l.leituraA->setText(tr.leitura);
-                pintaVeredito(l.leituraA, tr.veredito);
-                l.leituraA->show();
-            }
+        // The current of the output, on its line.
+        if (const auto& a = linhas[i].corrente) {
+            l.leituraA->setText(a->leitura);
+            pintaVeredito(l.leituraA, a->veredito);
+            l.leituraA->show();
         }
+        for (QWidget* c : {static_cast<QWidget*>(l.saida), static_cast<QWidget*>(l.leituraV),
+                           static_cast<QWidget*>(l.porc), static_cast<QWidget*>(l.ref),
+                           static_cast<QWidget*>(l.malhaNome), static_cast<QWidget*>(l.linha)})
+            c->show();
     }
+    m_retangulo->show();
 
     m_frameVCore->para();
     m_frameControle->setEnabled(true);

@@ -1,5 +1,6 @@
 #pragma once
 #include "rails/GradeTrilhas.h"
+#include "rails/ProcedimentoPmu.h"
 #include "ui/JanelaFilha.h"
 
 #include <QList>
@@ -38,20 +39,22 @@ public:
     const QList<Linha>& linhas() const { return m_linhas; }
 
     void Pesquisa();
-    void GeraGrid();
     void LimpaLinhas();
     void novaPlaca() override { LimpaLinhas(); }
     // Tolerance field rule on leaving it: outside 0..100 or not a number gives "10", else
     // its whole part.
     void validaTolerancia();
 
-    void recebeResposta(const QString& codigo, const QString& R, const QString& A) override;
     void atualizaJanelaAberta() override;
     void traduz() override;
     void esperaCancelada() override;
     QSize sizeHint() const override;
 
-    qint64 nsTrabalhoUltimaLeitura() const { return m_nsTrabalho; }
+    // Grading and display of the last reading (the lines are shown inside the procedure's
+    // grading turn).
+    qint64 nsTrabalhoUltimaLeitura() const { return m_procedimento->nsGraduacao(); }
+    // The reading the lines show.
+    const ProcedimentoPmu& procedimento() const { return *m_procedimento; }
 
 protected:
     bool eventFilter(QObject* alvo, QEvent* evento) override;
@@ -59,14 +62,15 @@ protected:
 
 private:
     void familiaEscolhida(int familia);
-    void ExibeResultados(const QList<TrilhaGraduada>& trilhas);
+    void leituraTerminou();
+    void ExibeResultados(const QList<LinhaPmu>& linhas);
     void posicionaNota();
     void criaLinha(int i);
     void falha(const ErroGrade& erro);
 
     int m_familia = 0;
     Decimais m_decimais;
-    qint64 m_nsTrabalho = 0;
+    ProcedimentoPmu* m_procedimento = nullptr;
     QList<Linha> m_linhas;
     QPushButton* m_botao1 = nullptr;
     QPushButton* m_botao2 = nullptr;
