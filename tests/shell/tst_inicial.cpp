@@ -107,7 +107,7 @@ private:
     {
         return QTest::qWaitFor([&] {
             return w.conexao().corStatus() == QLatin1String("Verde")
-                   && !w.conexao().timerVerificaVersao()->isActive() && w.ligacao().estado() == EstadoLigacao::Ociosa;
+                   && !w.conexao().consultaEmCurso() && w.ligacao().estado() == EstadoLigacao::Ociosa;
         }, ms);
     }
 
@@ -234,7 +234,7 @@ void TstInicial::bytesQueNaoSaoTexto()
     Inicial w;
     clica(w, 1);
     QTRY_VERIFY_WITH_TIMEOUT(w.conexao().corStatus() == QLatin1String("Verde"), 5000);
-    QTRY_VERIFY_WITH_TIMEOUT(!w.conexao().timerVerificaVersao()->isActive()
+    QTRY_VERIFY_WITH_TIMEOUT(!w.conexao().consultaEmCurso()
                                  && w.ligacao().estado() == EstadoLigacao::Ociosa, 8000);
     QString r;
     registraEntrega(w.ligacao(), "99", [&](const QString& R, const QString&) { r = R; });
@@ -403,7 +403,7 @@ void TstInicial::numeroIlegivel()
     Inicial w;
     clica(w, 1);
     QVERIFY(QTest::qWaitFor([&] {
-        return w.conexao().corStatus() == QLatin1String("Verde") && !w.conexao().timerVerificaVersao()->isActive()
+        return w.conexao().corStatus() == QLatin1String("Verde") && !w.conexao().consultaEmCurso()
                && w.ligacao().estado() == EstadoLigacao::Ociosa;
     }, 10000));
     QCOMPARE(m_caixas->roteiro.textos(), (QStringList{texto("MSG_ERRO_NAND"), texto("MSG_SELECIONE_MODELO")}));
