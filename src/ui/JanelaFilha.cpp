@@ -47,6 +47,8 @@ bool JanelaFilha::solicita(const QString& codigo, const QString& comando, bool e
 {
     const auto modo = espelhada ? Ligacao::Modo::Espelhada : Ligacao::Modo::Normal;
     const bool enviado = !m_janelas.pede(objectName(), codigo, comando, modo)->recusada();
+    if (enviado)
+        m_comandoSolicitado = comando;
     if (enviado && m_notaContinuou)
         m_notaContinuou->hide(); // it belonged to the previous answer
     return enviado;
