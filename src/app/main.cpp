@@ -1,4 +1,5 @@
 #include "i18n/Dialogos.h"
+#include "i18n/janelas/AvisoChaves.h"
 #include "i18n/janelas/DialogosQt.h"
 #include "shell/Globais.h"
 #include "shell/Inicio.h"
@@ -54,6 +55,7 @@ int main(int argc, char** argv)
         defineDialogos(&caixasRegistradas);
     else
         defineDialogos(&caixasQt);
+    InstalaAvisoChavesDesconhecidas();
 
     Globais& g = Globais::instancia();
     const QString pastaAplicacao = opcoes.isSet(pasta) ? QDir(opcoes.value(pasta)).absolutePath()

@@ -10,6 +10,7 @@
 #include "chips/ChipTigris.h"
 #include "chips/ChipTristar.h"
 #include "chips/LeituraChip.h"
+#include "chips/ProcedimentoChip.h"
 #include "i18n/Dicionario.h"
 #include "rails/BuckCheck.h"
 #include "rails/GradeTrilhas.h"
@@ -77,45 +78,6 @@ QList<ItemDiagnostico> gradaBuckCheck(const PassoDiagnostico& p, const QString& 
                                  b.icone == IconeBuck::Passou ? Veredito::Passa : Veredito::Falha};
     }
     return itens;
-}
-
-// The graded controls of a chip reader, in control order.
-QList<ItemDiagnostico> itensDoPainel(const PassoDiagnostico& p, const Painel& painel)
-{
-    QList<ItemDiagnostico> itens;
-    for (const QString& c : painel.controles()) {
-        const auto v = painel.veredito(c);
-        if (v && *v != Veredito::NaoGraduado)
-            itens << ItemDiagnostico{p.subsistema, p.titulo() + QLatin1Char(' ') + c, painel.texto(c), QString(), *v};
-    }
-    return itens;
-}
-
-QList<ItemDiagnostico> gradaChip(const PassoDiagnostico& p, const QString& modelo, const QString& R,
-                                 const QString& A)
-{
-    switch (p.tipo) {
-    case TipoPasso::Tigris: {
-        Painel painel = ChipTigris::PainelInicial(modelo);
-        ChipTigris::CarregaDados(painel, A, modelo);
-        return itensDoPainel(p, painel);
-    }
-    case TipoPasso::Tristar: {
-        Painel painel = ChipTristar::PainelInicial();
-        ChipTristar::CarregaDados(painel, R, modelo);
-        return itensDoPainel(p, painel);
-    }
-    case TipoPasso::Chestnut: {
-        Painel painel = ChipChestnut::PainelInicial();
-        ChipChestnut::CarregaDados(painel, A, modelo);
-        return itensDoPainel(p, painel);
-    }
-    default: {
-        Painel painel = ChipAcorn::PainelInicial();
-        ChipAcorn::CarregaDados(painel, R);
-        return itensDoPainel(p, painel);
-    }
-    }
 }
 
 QList<ItemDiagnostico> gradaI2c(const PassoDiagnostico& p, const QString& modelo, const QString& A)
@@ -233,15 +195,21 @@ QList<PassoDiagnostico> PassosDoModelo(const QString& modelo)
         {TipoPasso::BuckCheck, QStringLiteral("buckcheck"), QStringLiteral("13"),
          *ComandoBuck(ModoBuck::Buckcheck, ToleranciaBuckCheck)},
     };
+    // The chips are read by the procedure their windows run.
+    auto chip = [](ProcedimentoChip::Chip c) -> FabricaProcedimento {
+        return [c](Ligacao& ligacao, const QString& m, QObject* pai) { return ProcedimentoChip::cria(c, ligacao, m, pai); };
+    };
     if (!ChipTigris::Componente(modelo).isEmpty())
-        r << PassoDiagnostico{TipoPasso::Tigris, QStringLiteral("tigris"), ChipTigris::Codigo, ChipTigris::Comando};
+        r << PassoDiagnostico{TipoPasso::Tigris, QStringLiteral("tigris"), ChipTigris::Codigo, ChipTigris::Comando, -1,
+                              chip(ProcedimentoChip::Chip::Tigris)};
     r << PassoDiagnostico{TipoPasso::Tristar, hydra ? QStringLiteral("hydra") : QStringLiteral("tristar"),
-                          ChipTristar::Codigo, ChipTristar::Comando};
+                          ChipTristar::Codigo, ChipTristar::Comando, -1, chip(ProcedimentoChip::Chip::Tristar)};
     if (perfil.acorn())
-        r << PassoDiagnostico{TipoPasso::Acorn, QStringLiteral("acorn"), ChipAcorn::Codigo, ChipAcorn::Comando};
+        r << PassoDiagnostico{TipoPasso::Acorn, QStringLiteral("acorn"), ChipAcorn::Codigo, ChipAcorn::Comando, -1,
+                              chip(ProcedimentoChip::Chip::Acorn)};
     else if (!ChipChestnut::Componente(modelo).isEmpty())
         r << PassoDiagnostico{TipoPasso::Chestnut, QStringLiteral("chestnut"), ChipChestnut::Codigo,
-                              ChipChestnut::Comando};
+                              ChipChestnut::Comando, -1, chip(ProcedimentoChip::Chip::Chestnut)};
     for (int b : ModuloI2C::BarramentosDoAutoTeste(ModuloI2C::BotoesDoModelo(modelo)))
         r << PassoDiagnostico{TipoPasso::I2c, QStringLiteral("i2c"), QStringLiteral("6"),
                               QStringLiteral("i2c -s ") + QString::number(b), b};
@@ -312,7 +280,7 @@ QList<ItemDiagnostico> gradaSemLimite(const PassoDiagnostico& passo, const QStri
     case TipoPasso::Tigris:
     case TipoPasso::Tristar:
     case TipoPasso::Chestnut:
-    case TipoPasso::Acorn: return gradaChip(passo, modelo, R, A);
+    case TipoPasso::Acorn: break; // read by their chip's procedure
     case TipoPasso::I2c: return gradaI2c(passo, modelo, A);
     case TipoPasso::NandTamanho:
     case TipoPasso::NandUid:

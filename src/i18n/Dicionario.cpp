@@ -1,6 +1,5 @@
 #include "i18n/Dicionario.h"
 
-#include "i18n/Dialogos.h"
 #include "i18n/TabelaDicionario.h"
 #include "shell/Globais.h"
 
@@ -32,15 +31,26 @@ QString textoDaEntrada(const EntradaDicionario& e, int idioma)
     }
 }
 
+std::function<void(const QString&)>& avisoChaveDesconhecida()
+{
+    static std::function<void(const QString&)> aviso;
+    return aviso;
+}
+
 } // namespace
+
+void DefineAvisoChaveDesconhecida(std::function<void(const QString& chave)> aviso)
+{
+    avisoChaveDesconhecida() = std::move(aviso);
+}
 
 QString Traduz(const QString& chave)
 {
     const EntradaDicionario* e = indice().value(chave, nullptr);
     if (!e) {
-        // Never fatal: the user is told which key is missing and the caller gets a visible text.
-        dialogos().mensagem(chave + QStringLiteral(" NÃO LOCALIZADO"), QString(),
-                            Dialogos::Icone::Nenhum, Dialogos::Botoes::Ok);
+        // Never fatal: the caller gets a visible text, and the user is told which key is missing.
+        if (avisoChaveDesconhecida())
+            avisoChaveDesconhecida()(chave);
         return QStringLiteral("NÃO LOCALIZADO");
     }
     return textoDaEntrada(*e, Globais::instancia().IdiomaAtual);

@@ -15,10 +15,5 @@ public:
     QString CaminhoBanco;      // PastaAplicacao + "/Config.qzd"
     int IdiomaAtual = 0;       // 1 pt, 2 en, 3 es; 0 until loaded
 
-    // One open flag per child window, keyed by the window's name ("Master", "VCores" ...).
-    bool janelaAberta(const QString& nome) const { return JanelaAberta.value(nome, false); }
-    void defineJanelaAberta(const QString& nome, bool aberta) { JanelaAberta[nome] = aberta; }
-    QHash<QString, bool> JanelaAberta;
-
     QString caminhoUsuario() const; // PastaAplicacao + "/User.qzd"
 };

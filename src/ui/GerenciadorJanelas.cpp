@@ -178,10 +178,8 @@ void GerenciadorJanelas::fecha(const QStringList& nomes)
             continue;
         QWidget* alvo = qobject_cast<QMdiSubWindow*>(j->parentWidget()) ? j->parentWidget() : j;
         m_abertas.remove(nome);
+        // The window is deleted later; for the manager it is closed now.
         alvo->close();
-        // The window is deleted later; it is closed now, and so is its flag.
-        if (Globais::instancia().JanelaAberta.contains(nome))
-            Globais::instancia().defineJanelaAberta(nome, false);
     }
 }
 

@@ -18,20 +18,13 @@
 #include <QScrollArea>
 #include <QTimer>
 
-JanelaFilha::JanelaFilha(const QString& nome, GerenciadorJanelas& janelas, bool temFlagAberta)
-    : m_janelas(janelas), m_temFlag(temFlagAberta)
+JanelaFilha::JanelaFilha(const QString& nome, GerenciadorJanelas& janelas) : m_janelas(janelas)
 {
     setObjectName(nome);
     setAttribute(Qt::WA_DeleteOnClose);
-    if (m_temFlag)
-        Globais::instancia().defineJanelaAberta(nome, true);
 }
 
-JanelaFilha::~JanelaFilha()
-{
-    if (m_temFlag)
-        Globais::instancia().defineJanelaAberta(objectName(), false);
-}
+JanelaFilha::~JanelaFilha() = default;
 
 Ligacao& JanelaFilha::ligacao() const
 {

@@ -12,8 +12,8 @@ class QScrollArea;
 
 
 // Base of every child window of the main window. It carries the window's name (its
-// objectName, also its key in Globais::JanelaAberta), keeps that open flag while the window
-// lives, centres itself in the main window, and offers the hooks the main window calls on a
+// objectName, its key in the window manager, which alone knows which windows are open),
+// centres itself in the main window, and offers the hooks the main window calls on a
 // model change and on the arrival of an answer.
 //
 // A window builds its controls on itself at its natural size (its design size). When it is first
@@ -23,7 +23,7 @@ class QScrollArea;
 class JanelaFilha : public QWidget {
     Q_OBJECT
 public:
-    JanelaFilha(const QString& nome, GerenciadorJanelas& janelas, bool temFlagAberta = true);
+    JanelaFilha(const QString& nome, GerenciadorJanelas& janelas);
     ~JanelaFilha() override;
 
     GerenciadorJanelas& janelas() const { return m_janelas; }
@@ -95,7 +95,6 @@ private:
     GerenciadorJanelas& m_janelas;
     QString m_comandoSolicitado;
     class QLabel* m_notaContinuou = nullptr;
-    bool m_temFlag;
     QSize m_natural;
     QScrollArea* m_rolagem = nullptr;
     QWidget* m_conteudo = nullptr;

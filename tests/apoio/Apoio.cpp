@@ -1,5 +1,6 @@
 #include "Apoio.h"
 
+#include "i18n/janelas/AvisoChaves.h"
 #include "shell/Globais.h"
 
 #include <QDir>
@@ -22,6 +23,8 @@ PastaAplicacaoTemporaria::PastaAplicacaoTemporaria(bool comBanco) : d(new Dados)
     for (const QString& nome : paginas.entryList({QStringLiteral("*.html")}, QDir::Files))
         QFile::copy(paginas.filePath(nome), caminho() + QStringLiteral("/relatorio/") + nome);
     Globais::instancia().reinicia(caminho());
+    // A missing dictionary key shows its box, as the program installs it at start.
+    InstalaAvisoChavesDesconhecidas();
     // No report is printed to PDF unless a test asks for it (tests/reports does).
     qputenv("VEXADOR_NAVEGADOR", "");
 }

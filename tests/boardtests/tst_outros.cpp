@@ -189,8 +189,8 @@ void TstOutros::bateriaEPdf()
              L("Bateria").toUpper() + " " + L("Informações"));
     janela->findChild<QPushButton*>("btBateria")->click();
     QCOMPARE(amb.janelas.nomesAbertos(), QStringList{"Bateria"});
-    QVERIFY(!Globais::instancia().janelaAberta("Outros"));
-    QVERIFY(Globais::instancia().janelaAberta("Bateria"));
+    QVERIFY(!amb.janelas.aberta("Outros"));
+    QVERIFY(amb.janelas.aberta("Bateria"));
     // The battery window opened on an idle link and reads at once.
     QVERIFY(bancada.esperaRegistro("battery --properties\r"));
     QVERIFY(amb.aguardaOcioso());

@@ -189,7 +189,7 @@ void TstMaster::carregaNoIdiomaAtual()
     // Opened before the link is up: Executar follows the link.
     auto* m = ambiente.janelas.mostra<Master>(QStringLiteral("Master"));
     QVERIFY(m);
-    QVERIFY(Globais::instancia().janelaAberta("Master"));
+    QVERIFY(ambiente.janelas.aberta("Master"));
     QCOMPARE(m->windowTitle(), TextoDoDicionario("Modo Comandos e Comparador", 2) + " - Vexador Tarrim");
     QVERIFY(!filho<QPushButton>(m, "btSend")->isEnabled());
     ambiente.ligacao.defineEstado(EstadoLigacao::Ociosa);
@@ -356,7 +356,7 @@ void TstMaster::copiaGravaNoArquivoEBadgeNaRepeticao()
     c.ambiente.janelas.fecha({"Master"});
     QVERIFY(QTest::qWaitFor([&] { return QFile::exists(usuario); }, 3000));
     QCOMPARE(conteudo(usuario), conteudo(banco));
-    QVERIFY(!Globais::instancia().janelaAberta("Master"));
+    QVERIFY(!c.ambiente.janelas.aberta("Master"));
 }
 
 void TstMaster::salvarEExcluirPerguntam()

@@ -203,7 +203,7 @@ private slots:
         const QMap<QString, QStringList> esperado{
             {u"PP1V8_AUDIO"_s, {u"ldo"_s, u"pmu"_s}},
             {u"mA PP1V8_AUDIO"_s, {u"ldo"_s, u"pmu"_s}},
-            {u"Tigris VBat_V"_s, {u"tigris"_s}},
+            {u"Tigris VBAT"_s, {u"tigris"_s}},
             {u"I2C 4 403 PROX"_s, {u"i2c"_s}},
         };
         if (f != esperado)
@@ -219,7 +219,7 @@ private slots:
                 QVERIFY2(lista->item(k)->text().endsWith(u"FALHA: I2C 4 403 PROX"_s), qPrintable(lista->item(k)->text()));
                 QVERIFY(lista->item(k)->toolTip().contains(u"I2C 4 403 PROX"_s));
             } else if (antes.passos.at(k).subsistema == u"tigris"_s) {
-                QVERIFY2(lista->item(k)->text().endsWith(TextoVeredito(Veredito::SemLeitura) + u": Tigris VBat_V"_s),
+                QVERIFY2(lista->item(k)->text().endsWith(TextoVeredito(Veredito::SemLeitura) + u": Tigris VBAT"_s),
                          qPrintable(lista->item(k)->text()));
             }
         const QString h = c.pagina(e);

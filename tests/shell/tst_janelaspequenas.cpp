@@ -401,7 +401,6 @@ void TstJanelasPequenas::sobre()
     QTest::mouseClick(w.botao(12), Qt::LeftButton);
     auto* sobre = w.janelas().aberta<Sobre>("Sobre");
     QVERIFY(sobre);
-    QVERIFY(Globais::instancia().janelaAberta("Sobre"));
     QCOMPARE(sobre->windowTitle(), w.botao(12)->text());
     QCOMPARE(filho<QLabel>(*sobre, "lbVersao")->text(), L("Versão") + " 2.31");
     const QStringList linhas = filho<QLabel>(*sobre, "lblDisclaimer")->text().split("\r\n");
@@ -460,7 +459,7 @@ void TstJanelasPequenas::sobre()
     QVERIFY(QFileInfo(PastaLogs()).isDir());
 
     w.janelas().fecha({"Sobre"});
-    QVERIFY(!Globais::instancia().janelaAberta("Sobre"));
+    QVERIFY(!w.janelas().aberta("Sobre"));
 }
 
 void TstJanelasPequenas::sobreSoComEnderecosConfigurados_data()

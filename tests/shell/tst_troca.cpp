@@ -6,6 +6,7 @@
 #include "i18n/Dialogos.h"
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
+#include "shell/Procedimento.h"
 #include "shell/janelas/Inicial.h"
 
 #include <QElapsedTimer>
@@ -89,6 +90,42 @@ struct Entrega {
     int ticksTimer2 = 0;
 };
 
+// A family that reads "nandsize", asks "nanduid" again when the first answer says "again",
+// and refuses the model "none".
+class ProcedimentoDeTeste : public Procedimento {
+public:
+    ProcedimentoDeTeste(Ligacao& l, const QString& modelo = {}) : Procedimento(l, "99"), m_modelo(modelo)
+    {
+        connect(this, &Procedimento::terminou, this, [this] {
+            fins << QString::fromLatin1(QMetaEnum::fromType<Fim>().valueToKey(int(fim())));
+        });
+    }
+    QStringList fins;
+    QStringList respostas;
+
+protected:
+    bool comeca() override
+    {
+        if (m_modelo == "none") {
+            termina(Fim::Recusado);
+            return true;
+        }
+        return pede("nandsize");
+    }
+    void responde(const QString& R, const QString& A) override
+    {
+        respostas << A.trimmed();
+        if (R.contains("again") && respostas.size() == 1) {
+            pede("nanduid");
+            return;
+        }
+        conclui({ItemGraduado{"NAND", A.trimmed().section('\n', 0, 0).trimmed(), {}, Veredito::Passa}});
+    }
+
+private:
+    QString m_modelo;
+};
+
 } // namespace
 
 class TstTroca : public QObject {
@@ -115,6 +152,7 @@ private slots:
     void espelhoEEco();
     void respostaSemFimAPlenaVelocidade();
     void trocaTerminaUmaVez();
+    void procedimentoTerminaUmaVez();
 
 private:
     void prepara(Ligacao& l, Entrega& e, QElapsedTimer& relogio)
@@ -420,4 +458,69 @@ void TstTroca::trocaTerminaUmaVez()
     l.abandonaTroca("test");
     QCOMPARE(abandonada, QStringList({"Abandonada"}));
     QCOMPARE(l.requisitante(), QStringLiteral("0"));
+}
+
+void TstTroca::procedimentoTerminaUmaVez()
+{
+    Telefone fone;
+    Ligacao l;
+    QVERIFY(AbreLigacao(l, fone.dispositivo()));
+
+    // A re-read is a second exchange of the same reading: one end, after the last answer.
+    ProcedimentoDeTeste p(l);
+    QVERIFY(p.inicia());
+    QVERIFY(!p.inicia()); // one reading at a time
+    QTRY_COMPARE(fone.recebido(), QByteArray("nandsize\r"));
+    fone.escreve("nandsize\r\nagain\n[x] :-) ");
+    QTRY_COMPARE(fone.recebido(), QByteArray("nandsize\rnanduid\r"));
+    QVERIFY(p.emCurso() && p.fins.isEmpty());
+    fone.escreve("nanduid\r\nABC\n[x] :-) ");
+    QTRY_COMPARE(p.fins, QStringList({"Concluido"}));
+    QCOMPARE(p.itens().size(), 1);
+    QCOMPARE(p.itens().first().leitura, QStringLiteral("ABC"));
+    QCOMPARE(p.comando(), QStringLiteral("nanduid"));
+
+    // Refused by a busy link: nothing sent, nothing told, and it may start again later.
+    QPointer<Troca> outra = l.pede("5", "help");
+    ProcedimentoDeTeste ocupado(l);
+    QVERIFY(!ocupado.inicia());
+    fone.escreve("help\r\n[x] :-) ");
+    QTRY_COMPARE(l.estado(), EstadoLigacao::Ociosa);
+    QTest::qWait(50);
+    QVERIFY(ocupado.fins.isEmpty() && !ocupado.emCurso());
+
+    // Given up mid-answer: told at once, and the rest of the answer grades nothing.
+    QVERIFY(ocupado.inicia());
+    QTRY_VERIFY(fone.recebido().endsWith("nandsize\r"));
+    fone.escreve("nandsize\r\nagain");
+    QTest::qWait(150);
+    ocupado.larga("test");
+    QCOMPARE(ocupado.fins, QStringList({"Largado"}));
+    fone.escreve("\n[x] :-) ");
+    QTRY_COMPARE(l.estado(), EstadoLigacao::Ociosa);
+    QTest::qWait(100);
+    QCOMPARE(ocupado.fins, QStringList({"Largado"}));
+    QVERIFY(ocupado.respostas.isEmpty());
+
+    // A family refusing the model sends nothing and ends on the next turn.
+    const QByteArray antes = fone.recebido();
+    ProcedimentoDeTeste recusa(l, "none");
+    QVERIFY(recusa.inicia());
+    QVERIFY(recusa.fins.isEmpty());
+    QTRY_COMPARE(recusa.fins, QStringList({"Recusado"}));
+    QCOMPARE(fone.recebido(), antes);
+
+    // Deleted in flight (its window closed): the answer goes to nobody.
+    auto* solto = new ProcedimentoDeTeste(l);
+    QVERIFY(solto->inicia());
+    delete solto;
+    fone.escreve("nandsize\r\n1\n[x] :-) ");
+    QTRY_COMPARE(l.estado(), EstadoLigacao::Ociosa);
+
+    // A poll that fails ends it without an answer, the link still up.
+    ProcedimentoDeTeste falha(l);
+    QVERIFY(falha.inicia());
+    l.porta()->close();
+    QTRY_COMPARE(falha.fins, QStringList({"SemResposta"}));
+    QCOMPARE(falha.motivo(), std::optional<Troca::Motivo>(Troca::Motivo::Falha));
 }

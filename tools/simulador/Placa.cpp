@@ -303,6 +303,12 @@ bool Placa::carregaPerfil(const QString& caminho, QString* erro)
             if (!ok)
                 return falha();
             ajusta(chave, a);
+        } else if (diretiva == QLatin1String("toque")) {
+            // "toque desligado": the touch controller starts off.
+            if (chave.section(QLatin1Char(' '), 0, 0) != QLatin1String("desligado"))
+                return falha();
+            m_toqueSimulado = true;
+            m_toqueLigado = false;
         } else if (diretiva == QLatin1String("resposta")) {
             if (igual < 0)
                 return falha();
@@ -392,7 +398,7 @@ QList<Placa::Canal> Placa::canaisChestnut() const
     const QString mv = QStringLiteral("mV"), ma = QStringLiteral("mA");
     return {
         {QStringLiteral("chestnut vldo1 :"), 5700, mv}, {QStringLiteral("chestnut vldo2 :"), 5700, mv},
-        {QStringLiteral("chestnut vldo3 :"), 5100, mv}, {QStringLiteral("chestnut ildo1 :"), 12.5, ma},
+        {QStringLiteral("chestnut vldo3 :"), m_toqueLigado ? 5100.0 : 0.0, mv}, {QStringLiteral("chestnut ildo1 :"), 12.5, ma},
         {QStringLiteral("chestnut ildo2 :"), 10.25, ma}, {QStringLiteral("chestnut ildo3 :"), 8.75, ma},
         {QStringLiteral("chestnut vneg :"), -5700, mv}, {QStringLiteral("chestnut ineg :"), 15, ma},
         {QStringLiteral("chestnut vin :"), 3800, mv},   {QStringLiteral("chestnut ground :"), 0, mv},
@@ -741,6 +747,8 @@ QList<Trecho> Placa::responde(const QString& comando, bool* comPrompt)
                                         "acc2: 0x00 (accessory id)\nidx: 0x12 (accessory index)\n"
                                         "vdx: 0x1f (accessory voltage)\nread complete\n"));
     }
+    if (m_toqueSimulado && (k == QLatin1String("touch --on") || k == QLatin1String("touch --off")))
+        m_toqueLigado = k == QLatin1String("touch --on");
     if (k == QLatin1String("touch --on"))
         return gravadaOu(QStringLiteral("Touch controller powered on\nOK\n"));
     if (k == QLatin1String("touch --off"))

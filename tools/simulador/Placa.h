@@ -103,4 +103,8 @@ private:
     QString m_mascara = QStringLiteral("C39VEXADOR01");
     QHash<QString, AjusteCanal> m_ajustes; // by label
     QHash<QString, QString> m_respostas;   // fixed outputs, key: simplified lower command
+    // The touch controller's power, played only when a profile says it starts off: while off,
+    // its supply ("chestnut vldo3 :") reads 0 V; "touch --on" and "touch --off" switch it.
+    bool m_toqueSimulado = false;
+    bool m_toqueLigado = true;
 };

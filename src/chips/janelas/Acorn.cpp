@@ -1,6 +1,7 @@
 #include "chips/janelas/Acorn.h"
 
 #include "chips/ChipAcorn.h"
+#include "chips/ProcedimentoChip.h"
 #include "chips/LeituraChip.h"
 #include "chips/janelas/DesenhoChip.h"
 #include "i18n/Dialogos.h"
@@ -8,7 +9,6 @@
 #include "i18n/Mensagens.h"
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
-#include "shell/PerfilModelo.h"
 #include "ui/AvisoRelatorio.h"
 #include "ui/Twips.h"
 
@@ -105,6 +105,8 @@ Acorn::Acorn(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Acorn"), 
 
     setFixedSize(Twips::paraPixels(Largura), Twips::paraPixels(Altura));
     traduz();
+    ligaProcedimento(ProcedimentoChip::cria(ProcedimentoChip::Chip::Acorn, ligacao(), sessao().modelo(), this),
+                     m_btExecuta);
     m_painel = ChipAcorn::PainelInicial();
     aplicaPainel();
     if (ligacao().estado() == EstadoLigacao::Ociosa)
@@ -121,15 +123,12 @@ void Acorn::traduz()
 
 void Acorn::btExecutaLeitura_Click()
 {
-    if (!PerfilModelo::de(sessao().modelo()).acorn()) {
-        MostraMensagem(QStringLiteral("SOMENTE_X"));
-        return;
-    }
-    if (ligacao().estado() != EstadoLigacao::Ociosa)
-        return;
-    LimpaLeituras();
-    if (solicita(ChipAcorn::Codigo, ChipAcorn::Comando))
-        m_btExecuta->setEnabled(false);
+    executaLeitura();
+}
+
+void Acorn::recusado()
+{
+    MostraMensagem(QStringLiteral("SOMENTE_X"));
 }
 
 void Acorn::LimpaLeituras()
@@ -137,26 +136,6 @@ void Acorn::LimpaLeituras()
     ChipAcorn::LimpaLeituras(m_painel);
     m_txtDados.clear();
     aplicaPainel();
-}
-
-void Acorn::recebeResposta(const QString& codigo, const QString& R, const QString& A)
-{
-    Q_UNUSED(codigo);
-    Q_UNUSED(A);
-    defineTxtDados(R);
-    CarregaDados();
-}
-
-void Acorn::CarregaDados()
-{
-    ChipAcorn::CarregaDados(m_painel, m_txtDados);
-    aplicaPainel();
-    m_btExecuta->setEnabled(true);
-}
-
-void Acorn::esperaCancelada()
-{
-    m_btExecuta->setEnabled(true);
 }
 
 void Acorn::btExportar_Click()

@@ -10,16 +10,14 @@ class Acorn : public JanelaChip {
 public:
     explicit Acorn(GerenciadorJanelas& janelas);
 
-    void recebeResposta(const QString& codigo, const QString& R, const QString& A) override;
     void traduz() override;
-    void esperaCancelada() override;
 
     void btExecutaLeitura_Click();
     void btExportar_Click();
-    void CarregaDados();
 
 private:
     void LimpaLeituras() override;
+    void recusado() override;
 
     QPushButton* m_btExecuta;
     QPushButton* m_btExportar;

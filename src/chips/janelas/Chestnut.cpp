@@ -2,19 +2,18 @@
 
 #include "chips/ChipChestnut.h"
 #include "chips/LeituraChip.h"
+#include "chips/ProcedimentoChip.h"
 #include "chips/janelas/DesenhoChip.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
-#include "shell/PerfilModelo.h"
 #include "ui/GerenciadorJanelas.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 
 namespace {
 constexpr int LarguraComLog = 18855;
@@ -48,15 +47,6 @@ Chestnut::Chestnut(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Che
     m_btTouch = botao("btTouch", &Chestnut::btTouch_Click);
     m_btExportar = botao("btExportar", &Chestnut::btExportar_Click);
     registra(m_btTouch);
-
-    m_timer1 = new QTimer(this);
-    m_timer1->setObjectName(QStringLiteral("Timer1"));
-    m_timer1->setInterval(1000);
-    connect(m_timer1, &QTimer::timeout, this, &Chestnut::Timer1_Timer);
-    m_timerTouch = new QTimer(this);
-    m_timerTouch->setObjectName(QStringLiteral("TimerTouch"));
-    m_timerTouch->setInterval(200);
-    connect(m_timerTouch, &QTimer::timeout, this, &Chestnut::TimerTouch_Timer);
 
     auto* desenho = new DesenhoChip(
         QStringLiteral("CHESTNUT"),
@@ -133,17 +123,23 @@ Chestnut::Chestnut(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Che
     traduz();
     m_btLog->setText(textoExibirLog());
     m_btTouch->setText(textoDesativar());
+    m_chestnut = new ProcedimentoChestnut(ligacao(), sessao().modelo(), this);
+    ligaProcedimento(m_chestnut, m_btExecuta);
+    // The reading switched the touch on by itself: the button says so.
+    connect(m_chestnut, &Procedimento::enviado, this, [this](const QString& comando) {
+        if (comando == ChipChestnut::ToqueLigado)
+            m_btTouch->setText(textoDesativar());
+    });
     m_painel = ChipChestnut::PainelInicial();
     aplicaPainel();
     defineLargura(LarguraSemLog);
-    m_toqueAcionado = false;
-    if (ocioso())
+    if (ligacao().estado() == EstadoLigacao::Ociosa)
         btExecutaLeitura_Click();
 }
 
-bool Chestnut::ocioso() const
+bool Chestnut::ToqueAcionado() const
 {
-    return ligacao().estado() == EstadoLigacao::Ociosa;
+    return m_chestnut->toqueAcionado();
 }
 
 void Chestnut::traduz()
@@ -155,21 +151,12 @@ void Chestnut::traduz()
 
 void Chestnut::btExecutaLeitura_Click()
 {
-    if (PerfilModelo::de(sessao().modelo()).acorn()) {
-        dialogos().mensagem(QStringLiteral("NOT FOR X!"), QStringLiteral("IP X!"), Dialogos::Icone::Informacao);
-        return;
-    }
-    if (!ocioso())
-        return;
-    m_btExecuta->setEnabled(false);
-    PrePesquisa();
+    executaLeitura();
 }
 
-void Chestnut::PrePesquisa()
+void Chestnut::recusado()
 {
-    LimpaLeituras();
-    if (!solicita(ChipChestnut::Codigo, ChipChestnut::Comando))
-        m_btExecuta->setEnabled(true);
+    dialogos().mensagem(QStringLiteral("NOT FOR X!"), QStringLiteral("IP X!"), Dialogos::Icone::Informacao);
 }
 
 void Chestnut::LimpaLeituras()
@@ -179,68 +166,20 @@ void Chestnut::LimpaLeituras()
     aplicaPainel();
 }
 
-void Chestnut::recebeResposta(const QString& codigo, const QString& R, const QString& A)
+void Chestnut::leituraMostrada()
 {
-    Q_UNUSED(codigo);
-    Q_UNUSED(R);
-    defineTxtDados(A);
-    CarregaDados();
-    consultaComparador(sessao().modelo(), ligacao().txtComandos());
-}
-
-void Chestnut::CarregaDados()
-{
-    const bool toqueForaDaFaixa = ChipChestnut::CarregaDados(m_painel, m_txtDados, sessao().modelo());
-    aplicaPainel();
-    // The touch supply reads wrong while the touch is off: switch it on once per opening.
-    if (toqueForaDaFaixa && !m_toqueAcionado) {
-        m_toqueAcionado = true;
-        m_timerTouch->start();
-    }
-    m_btExecuta->setEnabled(true);
-}
-
-void Chestnut::esperaCancelada()
-{
-    m_btExecuta->setEnabled(true);
+    consultaComparador(sessao().modelo(), m_chestnut->comando());
 }
 
 void Chestnut::btTouch_Click()
 {
-    m_toqueAcionado = true;
-    if (!ocioso())
+    m_chestnut->defineToqueAcionado(true);
+    if (ligacao().estado() != EstadoLigacao::Ociosa || m_chestnut->emCurso())
         return;
-    QString comando;
-    if (m_btTouch->text() != textoAtivar()) {
-        m_btTouch->setText(textoAtivar());
-        comando = ChipChestnut::ToqueDesligado;
-    } else {
-        m_btTouch->setText(textoDesativar());
-        comando = ChipChestnut::ToqueLigado;
-    }
-    LimpaLeituras();
-    // No requester code: the answer stays in the console.
-    solicita(SemRequisitante, comando);
-    m_timer1->start();
-}
-
-void Chestnut::TimerTouch_Timer()
-{
-    if (!ocioso())
-        return;
-    m_btTouch->setText(textoDesativar());
-    LimpaLeituras();
-    solicita(SemRequisitante, ChipChestnut::ToqueLigado);
-    m_timerTouch->stop();
-    m_timer1->start();
-}
-
-void Chestnut::Timer1_Timer()
-{
-    if (!ocioso())
-        return;
-    m_timer1->stop();
-    btExecutaLeitura_Click();
+    const bool ligar = m_btTouch->text() == textoAtivar();
+    m_btTouch->setText(ligar ? textoDesativar() : textoAtivar());
+    m_chestnut->defineModelo(sessao().modelo());
+    m_chestnut->alternaToque(ligar);
 }
 
 void Chestnut::btExportar_Click()

@@ -2,6 +2,7 @@
 #include "ui/MenuJanelas.h"
 
 #include "chips/LeituraChip.h"
+#include "chips/ProcedimentoChip.h"
 #include "db/ConsultaDados.h"
 #include "i18n/Dicionario.h"
 #include "reports/janelas/PublicacaoRelatorio.h"
@@ -45,8 +46,8 @@ QPixmap imagemIndicador(bool ok)
 }
 } // namespace
 
-JanelaChip::JanelaChip(const QString& nome, GerenciadorJanelas& janelas, bool temFlagAberta)
-    : JanelaFilha(nome, janelas, temFlagAberta)
+JanelaChip::JanelaChip(const QString& nome, GerenciadorJanelas& janelas)
+    : JanelaFilha(nome, janelas)
 {
     m_avisoRelatorio = new AvisoRelatorio(this);
 }
@@ -57,6 +58,8 @@ QLabel* JanelaChip::criaValor(const QString& nome, int larguraTwips)
     l->setObjectName(nome);
     l->setProperty("moldura", true);
     l->setAlignment(Qt::AlignCenter);
+    // A reading is the phone's text: a '<' in it is shown, never taken for markup.
+    l->setTextFormat(Qt::PlainText);
     l->setFixedWidth(Twips::paraPixels(larguraTwips));
     l->setMinimumHeight(22);
     registra(l);
@@ -91,6 +94,39 @@ QLabel* JanelaChip::criaIndicador(bool ok, int k)
     l->setToolTip(ok ? QStringLiteral("OK") : QStringLiteral("NO"));
     registra(l);
     return l;
+}
+
+void JanelaChip::ligaProcedimento(ProcedimentoChip* procedimento, QPushButton* btExecuta)
+{
+    m_procedimento = procedimento;
+    connect(procedimento, &Procedimento::enviado, this, [this, btExecuta] {
+        btExecuta->setEnabled(false);
+        // The note that the phone went on sending belonged to the previous answer.
+        if (auto* nota = findChild<QLabel*>(QStringLiteral("lbRespostaContinuou")))
+            nota->hide();
+        LimpaLeituras();
+    });
+    connect(procedimento, &ProcedimentoChip::lido, this, [this] {
+        m_painel = m_procedimento->painel();
+        defineTxtDados(m_procedimento->dados());
+        aplicaPainel();
+        leituraMostrada();
+    });
+    connect(procedimento, &Procedimento::terminou, this, [this, btExecuta] {
+        btExecuta->setEnabled(true);
+        if (m_procedimento->fim() == Procedimento::Fim::Recusado)
+            recusado();
+    });
+}
+
+void JanelaChip::executaLeitura()
+{
+    if (!m_procedimento || m_procedimento->emCurso())
+        return;
+    m_procedimento->defineModelo(sessao().modelo());
+    if (!m_procedimento->recusaModelo() && ligacao().estado() != EstadoLigacao::Ociosa)
+        return;
+    m_procedimento->inicia();
 }
 
 void JanelaChip::registra(QWidget* controle)

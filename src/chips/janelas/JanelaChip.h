@@ -6,6 +6,7 @@
 #include <QString>
 
 class AvisoRelatorio;
+class ProcedimentoChip;
 class QLabel;
 class QLayout;
 class QPlainTextEdit;
@@ -19,9 +20,11 @@ class QWidget;
 class JanelaChip : public JanelaFilha {
     Q_OBJECT
 public:
-    JanelaChip(const QString& nome, GerenciadorJanelas& janelas, bool temFlagAberta = true);
+    JanelaChip(const QString& nome, GerenciadorJanelas& janelas);
 
     const Painel& painel() const { return m_painel; }
+    // The chip's reading this window shows (the one the whole-board diagnosis runs too).
+    ProcedimentoChip* procedimento() const { return m_procedimento; }
     QString txtDados() const { return m_txtDados; }
     QString txtComparador() const { return m_txtComparador; }
 
@@ -30,6 +33,17 @@ public:
     void novaPlaca() override; // readings and the report line cleared
 
 protected:
+    // Binds the window to its chip's procedure (the window owns it): each exchange it sends
+    // clears the readings and holds `btExecuta`, each reading graded is shown, its end gives
+    // the button back; a model the chip does not serve is told by recusado().
+    void ligaProcedimento(ProcedimentoChip* procedimento, QPushButton* btExecuta);
+    // Starts a reading for the session's model when the link is idle; a model the chip does
+    // not serve is refused whatever the link does.
+    void executaLeitura();
+    // A reading was shown (the comparator of the windows that have one follows it).
+    virtual void leituraMostrada() {}
+    virtual void recusado() {}
+
     // A value label with a frame; its background follows the painel.
     QLabel* criaValor(const QString& nome, int larguraTwips = 1300);
     // A plain label with a name (rail names, notes, markers).
@@ -81,6 +95,7 @@ protected:
     QHash<QString, QWidget*> m_controles;
     QWidget* m_log = nullptr;
     AvisoRelatorio* m_avisoRelatorio = nullptr; // laid out by the subclass (montaColunaELog does)
+    ProcedimentoChip* m_procedimento = nullptr;
 
 private:
     int m_topoTwips = -1;

@@ -1,6 +1,7 @@
 #include "chips/janelas/Tigris.h"
 
 #include "chips/ChipTigris.h"
+#include "chips/ProcedimentoChip.h"
 #include "chips/janelas/DesenhoChip.h"
 #include "i18n/Dicionario.h"
 #include "shell/Ligacao.h"
@@ -128,6 +129,8 @@ Tigris::Tigris(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Tigris"
     // Load: captions, placement, empty comparator, the inputs of the model, then a reading.
     // TraduzTigris
     traduz();
+    ligaProcedimento(ProcedimentoChip::cria(ProcedimentoChip::Chip::Tigris, ligacao(), sessao().modelo(), this),
+                     m_btExecuta);
     m_painel = ChipTigris::PainelInicial(sessao().modelo());
     aplicaPainel();
     defineLargura(LarguraComLog);
@@ -148,17 +151,7 @@ void Tigris::traduz()
 
 void Tigris::btExecutaLeitura_Click()
 {
-    if (ligacao().estado() != EstadoLigacao::Ociosa)
-        return;
-    m_btExecuta->setEnabled(false);
-    PrePesquisa();
-}
-
-void Tigris::PrePesquisa()
-{
-    LimpaLeituras();
-    if (!solicita(ChipTigris::Codigo, ChipTigris::Comando))
-        m_btExecuta->setEnabled(true);
+    executaLeitura();
 }
 
 void Tigris::LimpaLeituras()
@@ -168,25 +161,9 @@ void Tigris::LimpaLeituras()
     aplicaPainel();
 }
 
-void Tigris::recebeResposta(const QString& codigo, const QString& R, const QString& A)
+void Tigris::leituraMostrada()
 {
-    Q_UNUSED(codigo);
-    Q_UNUSED(R);
-    defineTxtDados(A);
-    CarregaDados();
-    consultaComparador(sessao().modelo(), ligacao().txtComandos());
-}
-
-void Tigris::CarregaDados()
-{
-    ChipTigris::CarregaDados(m_painel, m_txtDados, sessao().modelo());
-    aplicaPainel();
-    m_btExecuta->setEnabled(true);
-}
-
-void Tigris::esperaCancelada()
-{
-    m_btExecuta->setEnabled(true);
+    consultaComparador(sessao().modelo(), procedimento()->comando());
 }
 
 void Tigris::btLog_Click()

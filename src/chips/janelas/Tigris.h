@@ -11,17 +11,14 @@ class Tigris : public JanelaChip {
 public:
     explicit Tigris(GerenciadorJanelas& janelas);
 
-    void recebeResposta(const QString& codigo, const QString& R, const QString& A) override;
     void traduz() override;
-    void esperaCancelada() override;
 
     void btExecutaLeitura_Click();
     void btLog_Click();
-    void PrePesquisa();
-    void CarregaDados();
 
 private:
     void LimpaLeituras() override;
+    void leituraMostrada() override;
     void defineLargura(int twips);
 
     QPushButton* m_btExecuta;

@@ -1,11 +1,11 @@
 #include "chips/janelas/Tristar.h"
 
 #include "chips/ChipTristar.h"
+#include "chips/ProcedimentoChip.h"
 #include "chips/LeituraChip.h"
 #include "chips/janelas/DesenhoChip.h"
 #include "i18n/Dicionario.h"
 #include "shell/Ligacao.h"
-#include "shell/PerfilModelo.h"
 #include "ui/GerenciadorJanelas.h"
 #include "ui/Twips.h"
 
@@ -22,7 +22,7 @@ constexpr int Altura = 6600;
 constexpr int Topo = 850;
 } // namespace
 
-Tristar::Tristar(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Tristar"), janelas, false)
+Tristar::Tristar(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Tristar"), janelas)
 {
     const bool hydra = botaoIcDizHydra();
     setWindowTitle(ChipTristar::Legenda(hydra));
@@ -108,6 +108,8 @@ Tristar::Tristar(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Trist
     // The txtDados of this window is not shown: there is no log panel.
     setFixedSize(Twips::paraPixels(Largura), Twips::paraPixels(Altura));
     traduz();
+    ligaProcedimento(ProcedimentoChip::cria(ProcedimentoChip::Chip::Tristar, ligacao(), sessao().modelo(), this),
+                     m_btExecuta);
     m_painel = ChipTristar::PainelInicial();
     aplicaPainel();
     if (ligacao().estado() == EstadoLigacao::Ociosa)
@@ -129,17 +131,7 @@ void Tristar::traduz()
 
 void Tristar::btExecutaLeitura_Click()
 {
-    if (ligacao().estado() != EstadoLigacao::Ociosa)
-        return;
-    m_btExecuta->setEnabled(false);
-    PrePesquisa();
-}
-
-void Tristar::PrePesquisa()
-{
-    LimpaLeituras();
-    if (!solicita(ChipTristar::Codigo, ChipTristar::Comando))
-        m_btExecuta->setEnabled(true);
+    executaLeitura();
 }
 
 void Tristar::LimpaLeituras()
@@ -147,24 +139,4 @@ void Tristar::LimpaLeituras()
     ChipTristar::LimpaLeituras(m_painel);
     m_txtDados.clear();
     aplicaPainel();
-}
-
-void Tristar::recebeResposta(const QString& codigo, const QString& R, const QString& A)
-{
-    Q_UNUSED(codigo);
-    Q_UNUSED(A);
-    defineTxtDados(R);
-    CarregaDados();
-}
-
-void Tristar::CarregaDados()
-{
-    ChipTristar::CarregaDados(m_painel, m_txtDados, sessao().modelo());
-    aplicaPainel();
-    m_btExecuta->setEnabled(true);
-}
-
-void Tristar::esperaCancelada()
-{
-    m_btExecuta->setEnabled(true);
 }

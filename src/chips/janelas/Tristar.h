@@ -11,13 +11,9 @@ class Tristar : public JanelaChip {
 public:
     explicit Tristar(GerenciadorJanelas& janelas);
 
-    void recebeResposta(const QString& codigo, const QString& R, const QString& A) override;
     void traduz() override;
-    void esperaCancelada() override;
 
     void btExecutaLeitura_Click();
-    void PrePesquisa();
-    void CarregaDados();
 
 private:
     void LimpaLeituras() override;

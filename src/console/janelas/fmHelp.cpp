@@ -31,7 +31,7 @@ QRect geo(const QWidget* w)
 }
 } // namespace
 
-fmHelp::fmHelp(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("fmHelp"), janelas, false)
+fmHelp::fmHelp(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("fmHelp"), janelas)
 {
     m_lbClick = new QLabel(this);
     m_lbClick->setObjectName(QStringLiteral("lbClick"));

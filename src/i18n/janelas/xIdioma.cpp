@@ -94,8 +94,7 @@ void xIdioma::escolhe(int idioma)
 {
     Globais& g = Globais::instancia();
     for (const QString& nome : ordemFechamento())
-        if (g.janelaAberta(nome))
-            m_janelas.fecha({nome});
+        m_janelas.fecha({nome});
     if (auto& fechaDicas = ganchosShell().fechaDicas)
         fechaDicas();
     g.IdiomaAtual = idioma;

@@ -532,10 +532,6 @@ void Inicial::carrega(QWidget* telaAbertura)
 
 void Inicial::IniciaEstado()
 {
-    Globais& g = Globais::instancia();
-    for (auto it = g.JanelaAberta.begin(); it != g.JanelaAberta.end(); ++it)
-        if (it.key() != QLatin1String("Acorn"))
-            it.value() = false;
     m_comboBox->clear();
     m_comboBox->addItems({QStringLiteral("1"), QStringLiteral("2")});
     m_comboBox->setCurrentIndex(-1);
@@ -904,16 +900,16 @@ bool Inicial::eventFilter(QObject* objeto, QEvent* e)
         if (ganchos.ocultaDicas)
             ganchos.ocultaDicas();
         if (LimparLogo) {
-            const Globais& g = Globais::instancia();
-            if (g.janelaAberta(QStringLiteral("VCores")) || g.janelaAberta(QStringLiteral("BuckLdo"))
-                || g.janelaAberta(QStringLiteral("I2C")) || g.janelaAberta(QStringLiteral("Sobre")))
+            const GerenciadorJanelas& j = janelas();
+            if (j.aberta(QStringLiteral("VCores")) || j.aberta(QStringLiteral("BuckLdo"))
+                || j.aberta(QStringLiteral("I2C")) || j.aberta(QStringLiteral("Sobre")))
                 LimparLogo = false;
             else if (ganchos.limpaFundo)
                 ganchos.limpaFundo(*this);
         }
     } else if (objeto == m_framePorta && (tipo == QEvent::MouseMove || tipo == QEvent::Enter)) {
         if (m_ligacao->estado() == EstadoLigacao::Desconectada
-            && !Globais::instancia().janelaAberta(QStringLiteral("Sobre")) && ganchos.mostraDicas)
+            && !janelas().aberta(QStringLiteral("Sobre")) && ganchos.mostraDicas)
             ganchos.mostraDicas(*this);
     } else if (objeto == m_frameMD && (tipo == QEvent::MouseMove || tipo == QEvent::Enter)) {
         if (ganchos.ocultaDicas)
