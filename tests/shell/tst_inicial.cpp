@@ -653,7 +653,7 @@ QStringList fechadas;
 
 class JanelaDeTeste : public JanelaFilha {
 public:
-    JanelaDeTeste(const QString& nome, GerenciadorJanelas& g, bool flag) : JanelaFilha(nome, g, flag) {}
+    JanelaDeTeste(const QString& nome, GerenciadorJanelas& g) : JanelaFilha(nome, g) {}
     ~JanelaDeTeste() override { fechadas << objectName(); }
 };
 } // namespace
@@ -664,7 +664,7 @@ void TstInicial::idioma()
     w.show();
     const QStringList nomes = {"PMU", "Master", "I2C", "Sobre", "Tristar"};
     for (const QString& n : nomes)
-        w.janelas().registra(n, [n](GerenciadorJanelas& g) { return new JanelaDeTeste(n, g, n != "Tristar"); });
+        w.janelas().registra(n, [n](GerenciadorJanelas& g) { return new JanelaDeTeste(n, g); });
     for (const QString& n : nomes)
         w.janelas().mostra(n);
     fechadas.clear();
@@ -770,7 +770,7 @@ void TstInicial::janelasAbertas()
     const QStringList nomes = {"VCores", "Master", "Tigris"};
     for (const QString& n : nomes)
         w.janelas().registra(n, [n](GerenciadorJanelas& g) {
-            auto* j = new JanelaDeTeste(n, g, true);
+            auto* j = new JanelaDeTeste(n, g);
             j->setWindowTitle(n);
             j->setMinimumSize(2000, 1500); // larger than the area: it opens at its corner and scrolls
             return j;
