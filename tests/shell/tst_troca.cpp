@@ -172,19 +172,23 @@ private:
 void TstTroca::primeiraLeitura_data()
 {
     QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("codigo");
     QTest::addColumn<RegrasTroca::RegraFim>("regra");
     QTest::addColumn<QString>("comando");
     QTest::addColumn<int>("ticks"); // Timer2 ticks before the delivery
     const auto usual = [](const QString& comando) { return RegrasTroca::RegraDoComando(comando); };
-    QTest::newRow("box 1: prompt delivered at the first poll") << "1" << usual("help") << "help" << 0;
-    QTest::newRow("box 1: never the model command") << "1" << usual("syscfg print RMd#") << "syscfg print RMd#" << 6;
-    QTest::newRow("box 1: never the gas gauge") << "1" << RegrasTroca::RegraFim::AtePrompt << "help" << 101;
-    QTest::newRow("box 2: no prompt shortcut") << "2" << usual("help") << "help" << 6;
+    QTest::newRow("box 1: prompt delivered at the first poll") << "1" << "99" << usual("help") << "help" << 0;
+    QTest::newRow("box 1: never the model command") << "1" << "99" << usual("syscfg print RMd#") << "syscfg print RMd#" << 6;
+    QTest::newRow("box 1: never the gas gauge") << "1" << "99" << RegrasTroca::RegraFim::AtePrompt << "help" << 101;
+    // The requester code says nothing about the end of the answer: the rule the request carries does.
+    QTest::newRow("box 1: the gauge's code, the usual rule") << "1" << "19" << usual("help") << "help" << 0;
+    QTest::newRow("box 2: no prompt shortcut") << "2" << "99" << usual("help") << "help" << 6;
 }
 
 void TstTroca::primeiraLeitura()
 {
     QFETCH(QString, box);
+    QFETCH(QString, codigo);
     QFETCH(RegrasTroca::RegraFim, regra);
     QFETCH(QString, comando);
     QFETCH(int, ticks);
@@ -196,10 +200,14 @@ void TstTroca::primeiraLeitura()
     Entrega e;
     prepara(l, e, relogio);
     const bool gasGauge = regra == RegrasTroca::RegraFim::AtePrompt;
+    registraEntrega(l, codigo, [&](const QString& R, const QString& A) {
+        e.R = R;
+        e.A = A;
+        e.quando = relogio.elapsed();
+    });
 
     relogio.start();
-    // The requester code says nothing about the end of the answer: the rule the request carries does.
-    QVERIFY(solicita(l, "99", comando, regra));
+    QVERIFY(solicita(l, codigo, comando, regra));
     QCOMPARE(l.estado(), EstadoLigacao::Ocupada);
     QTRY_VERIFY(fone.recebido() == comando.toLatin1() + '\r');
     // One line and the prompt, well within the first poll. (The gas-gauge rule ends on a
