@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "rails/Veredito.h"
+#include "shell/RegrasTroca.h"
 
 // The battery test's rules: the two commands, the property cut of the gas-gauge answer, the
 // health computed from the design and present capacities, and the eight values shown.
@@ -11,6 +12,9 @@ namespace ModuloBateria {
 
 inline const QString ComandoPropriedades = QStringLiteral("battery --properties");
 inline const QString ComandoGasGauge = QStringLiteral("device  --key GasGauge -p"); // two blanks
+// The gauge pauses long before its prompt: its answer ends with the prompt, whichever poll
+// brings it.
+constexpr RegrasTroca::RegraFim RegraGasGauge = RegrasTroca::RegraFim::AtePrompt;
 constexpr int NumeroValores = 8;
 
 // The heading keys of the eight values, in order.

@@ -196,9 +196,11 @@ QList<PassoDiagnostico> PassosDoModelo(const QString& modelo)
       << PassoDiagnostico{TipoPasso::NandUid, QStringLiteral("nand"), QStringLiteral("4"), ModuloNand::ComandoNand(0)}
       << PassoDiagnostico{TipoPasso::NandInfo, QStringLiteral("nand"), QStringLiteral("4"), ModuloNand::ComandoNand(2)}
       << PassoDiagnostico{TipoPasso::BateriaPropriedades, QStringLiteral("bateria"), QStringLiteral("14"),
-                          ModuloBateria::ComandoPropriedades}
-      << PassoDiagnostico{TipoPasso::GasGauge, QStringLiteral("bateria"), QStringLiteral("19"),
-                          ModuloBateria::ComandoGasGauge}
+                          ModuloBateria::ComandoPropriedades};
+    PassoDiagnostico gasGauge{TipoPasso::GasGauge, QStringLiteral("bateria"), QStringLiteral("19"),
+                              ModuloBateria::ComandoGasGauge};
+    gasGauge.regraFim = ModuloBateria::RegraGasGauge;
+    r << gasGauge
       << PassoDiagnostico{TipoPasso::Ic1, QStringLiteral("ic"), QStringLiteral("5"), ModuloIC::ComandoIC(1)}
       << PassoDiagnostico{TipoPasso::Ic2, QStringLiteral("ic"), QStringLiteral("5"), ModuloIC::ComandoIC(2)};
     return r;
@@ -282,7 +284,11 @@ public:
     }
 
 protected:
-    bool comeca() override { return pede(m_passo.comando); }
+    bool comeca() override
+    {
+        return m_passo.regraFim ? pede(m_passo.comando, Ligacao::Modo::Normal, *m_passo.regraFim)
+                                : pede(m_passo.comando);
+    }
     void responde(const QString& R, const QString& A) override
     {
         QList<ItemGraduado> itens;

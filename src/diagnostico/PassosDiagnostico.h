@@ -2,12 +2,15 @@
 #include <QList>
 #include <QString>
 #include <functional>
+#include <optional>
+
+#include "shell/RegrasTroca.h"
 
 #include "diagnostico/ResultadoDiagnostico.h"
 
-// The readings of a whole-board diagnosis for one model, each sent with the requester code of
-// the window whose reading it repeats (the link's end-of-answer rules depend on that code), and
-// graded by that window's own rules.
+// The readings of a whole-board diagnosis for one model, each sent with the requester code and
+// the end-of-answer rule of the window whose reading it repeats, and graded by that window's
+// own rules.
 
 enum class TipoPasso {
     GradeVCore, GradeBuck, GradeLdo, PmuBuck, PmuLdo, BuckCheck,
@@ -31,6 +34,8 @@ struct PassoDiagnostico {
     int barramento = -1; // I2C bus of an I2C step
     // The family's procedure; unset, the step's one exchange is graded by GradaPasso.
     FabricaProcedimento cria;
+    // How the step's answer ends when not by its command's usual rule.
+    std::optional<RegrasTroca::RegraFim> regraFim;
     QString titulo() const; // in the program's language
 };
 

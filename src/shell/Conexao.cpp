@@ -1,4 +1,5 @@
 #include "shell/Conexao.h"
+#include "shell/ConsultaModelo.h"
 #include "shell/Sessao.h"
 
 #include "i18n/Dicionario.h"
@@ -13,8 +14,6 @@
 #include <QTimer>
 
 namespace {
-const QString ComandoModelo = QStringLiteral("syscfg print RMd#");
-
 constexpr int MaiorPortaSuportada = 16;
 constexpr int IntervaloReconexao = 500; // ms between two looks for a lost box
 
@@ -41,17 +40,15 @@ QString ChaveErroAbertura(int erroPorta)
 
 Conexao::Conexao(Sessao& sessao, QObject* pai)
     : QObject(pai), m_sessao(sessao), m_ligacao(sessao.ligacao()), m_timerValidaPorta(new QTimer(this)),
-      m_timerVerificaVersao(new QTimer(this))
+      m_consulta(new ConsultaModelo(m_ligacao, this))
 {
     m_timerValidaPorta->setObjectName(QStringLiteral("TimerValidaPorta"));
     m_timerValidaPorta->setInterval(300);
-    m_timerVerificaVersao->setObjectName(QStringLiteral("TimerVerificaVersao"));
-    m_timerVerificaVersao->setInterval(50);
+    connect(m_consulta, &Procedimento::terminou, this, &Conexao::consultaTerminou);
     m_timerReconexao = new QTimer(this);
     m_timerReconexao->setObjectName(QStringLiteral("TimerReconexao"));
     m_timerReconexao->setInterval(IntervaloReconexao);
     connect(m_timerValidaPorta, &QTimer::timeout, this, &Conexao::validaPorta);
-    connect(m_timerVerificaVersao, &QTimer::timeout, this, &Conexao::verificaVersao);
     connect(m_timerReconexao, &QTimer::timeout, this, &Conexao::verificaReconexao);
     connect(&m_ligacao, &Ligacao::portaPerdida, this, &Conexao::aoPerderPorta);
     connect(&m_ligacao, &Ligacao::telefoneNaoPara, this, &Conexao::aoTelefoneNaoParar);
@@ -144,7 +141,7 @@ void Conexao::desconecta(const QString& motivo)
 {
     m_ligacao.abandonaTroca(motivo);
     m_ligacao.pedeQuandoLivre(QString());
-    m_timerVerificaVersao->stop();
+    m_consulta->larga(motivo); // nothing when its exchange went with the one abandoned above
     emit eventoLigacao(motivo);
     m_ligacao.porta()->close();
     mostraLegenda(L(QStringLiteral("Conectar")));
@@ -198,10 +195,18 @@ void Conexao::conecta(int numero)
 void Conexao::iniciaHandshake()
 {
     emit eventoLigacao(QStringLiteral("Conectando ") + com(m_ligacao.portaSelecionada().toInt()));
-    m_timerVerificaVersao->stop();
     ContadorValidaPorta = 0;
     m_ligacao.reservaParaConexao();
-    m_ligacao.pede(SemRequisitante, ComandoModelo, Ligacao::Modo::Conexao);
+    m_respostaHandshake.clear();
+    // Its answer is read once it has come; the port's ticks decide whether a device answered.
+    // The number comes with the prompt: never closed at the first poll.
+    Troca* troca = m_ligacao.pede(SemRequisitante, ConsultaModelo::Comando, Ligacao::Modo::Conexao,
+                                  RegrasTroca::RegraFim::SemAtalho);
+    m_trocaHandshake = troca;
+    connect(troca, &Troca::respondida, this, [this, troca](const QString& R) {
+        if (troca == m_trocaHandshake)
+            m_respostaHandshake = R;
+    });
     if (m_ligacao.estado() == EstadoLigacao::Desconectada)
         return; // the box was gone already: the loss has been handled
     m_timerValidaPorta->start();
@@ -219,7 +224,7 @@ void Conexao::validaPorta()
     ++ContadorValidaPorta;
     if (ContadorValidaPorta > 10) {
         m_timerValidaPorta->stop();
-        m_ligacao.defineTxtComandos(QString());
+        m_trocaHandshake = nullptr;
         emit eventoLigacao(QStringLiteral("Sem resposta do dispositivo: desconectado"));
         if (m_avisoBox.fase == EsperaBox::Fase::Reconectando)
             defineFaseBox(EsperaBox::Fase::Encerrada);
@@ -236,14 +241,15 @@ void Conexao::validaPorta()
         emit listaPortasPedida();
         return;
     }
-    if (m_ligacao.txtConsole().size() > 40) {
+    if (m_respostaHandshake.size() > 40) {
         m_timerValidaPorta->stop();
+        m_trocaHandshake = nullptr;
         mostraLegenda(L(QStringLiteral("Desconectar")));
         mostraCor(QStringLiteral("Verde"));
         emit eventoLigacao(QStringLiteral("Conectado"));
         AvaliaHandshake();
         // A model query still under way keeps the link until it ends.
-        if (!m_timerVerificaVersao->isActive())
+        if (!consultaEmCurso())
             m_ligacao.confirmaConexao();
     }
 }
@@ -257,7 +263,7 @@ void Conexao::mensagensModeloDesconhecido()
 void Conexao::AvaliaHandshake()
 {
     using Acao = AvaliacaoHandshake::Acao;
-    const AvaliacaoHandshake a = ::AvaliaHandshake(m_ligacao.txtConsole());
+    const AvaliacaoHandshake a = ::AvaliaHandshake(m_respostaHandshake);
     switch (a.acao) {
     case Acao::DriverAusente:
         mensagensModeloDesconhecido();
@@ -272,16 +278,14 @@ void Conexao::AvaliaHandshake()
         IdentificaModelo();
         return;
     case Acao::Desconhecido:
-        m_ligacao.defineTxtComandos(QString());
-        m_ligacao.defineTxtConsole(QString());
+        emit consoleLimpoPedido();
         emit mensagemPedida(QStringLiteral("MSG_ERRO_NAND"), m_ligacao.portaSelecionada());
         m_sessao.defineNumeroModelo(QLatin1Char('*') + a.numero + QLatin1Char('*'));
         emit mensagemPedida(QStringLiteral("MSG_SELECIONE_MODELO"), m_ligacao.portaSelecionada());
         emit focoModeloPedido();
         return;
     case Acao::Reconhecido:
-        m_ligacao.defineTxtComandos(QString());
-        m_ligacao.defineTxtConsole(QString());
+        emit consoleLimpoPedido();
         m_sessao.defineNumeroModelo(a.numero);
         m_sessao.defineModelo(a.modelo);
         ContadorValidaPorta = 0;
@@ -290,87 +294,67 @@ void Conexao::AvaliaHandshake()
     }
 }
 
+bool Conexao::consultaEmCurso() const
+{
+    return m_consulta->emCurso();
+}
+
 void Conexao::IdentificaModelo()
 {
     const bool livre = m_ligacao.estado() == EstadoLigacao::Ociosa
         || (m_ligacao.reservada() && m_ligacao.estado() == EstadoLigacao::Conectando && !m_ligacao.trocaEmCurso());
-    if (!livre)
+    if (!livre || consultaEmCurso())
         return;
     m_sessao.defineNumeroModelo(QStringLiteral("..."));
     // The query owns the link until it has told the model: no window's command may be read
     // as its answer.
     m_ligacao.reservaParaConexao();
-    m_ligacao.pede(SemRequisitante, ComandoModelo, Ligacao::Modo::Conexao);
-    ContadorVerificaVersao = 0;
-    m_timerVerificaVersao->start();
-    TentativaModelo = 0;
+    m_consulta->inicia();
 }
 
-void Conexao::verificaVersao()
+void Conexao::consultaTerminou()
 {
-    if (m_ligacao.estado() == EstadoLigacao::Desconectada) {
-        m_timerVerificaVersao->stop();
+    using Fim = Procedimento::Fim;
+    using Acao = AvaliacaoConsulta::Acao;
+    // Gone with the link (lost box, the user's disconnect): what the link shows is already said.
+    if (m_consulta->fim() == Fim::LigacaoPerdida || m_consulta->fim() == Fim::Largado
+        || m_ligacao.estado() == EstadoLigacao::Desconectada)
         return;
-    }
-    if (m_ligacao.trocaEmCurso())
-        return;
-    avaliaConsultaModelo();
-    if (m_timerVerificaVersao->isActive())
-        return;
-    if (m_sessao.numeroModelo() == QLatin1String("...")) {
-        // The query ended without a number: the model was not identified from the board.
+    // An exchange that failed (its box was shown) read no number, as an unreadable answer.
+    const AvaliacaoConsulta r = m_consulta->fim() == Fim::Concluido ? m_consulta->resultado() : AvaliacaoConsulta{};
+    switch (r.acao) {
+    case Acao::NaoEncontrado:
+        m_sessao.defineNumeroModelo(QString());
+        mensagensModeloDesconhecido();
+        emit focoModeloPedido();
+        break;
+    case Acao::Repete:
+    case Acao::Ilegivel:
+        // The model was not identified from the board.
         m_sessao.defineNumeroModelo(QString());
         emit eventoLigacao(QStringLiteral("Modelo não identificado: número ilegível"));
         mensagensModeloDesconhecido();
         emit focoModeloPedido();
+        break;
+    case Acao::Desconhecido:
+        m_sessao.defineNumeroModelo(QLatin1Char('*') + r.numero + QLatin1Char('*'));
+        mensagensModeloDesconhecido();
+        emit consoleLimpoPedido();
+        break;
+    case Acao::Reconhecido:
+        m_sessao.defineNumeroModelo(r.numero);
+        m_sessao.defineModelo(r.modelo);
+        emit eventoLigacao(QStringLiteral("Modelo identificado: %1 (%2)").arg(r.modelo, r.numero));
+        emit consoleLimpoPedido();
+        break;
     }
     m_ligacao.confirmaConexao();
-}
-
-void Conexao::avaliaConsultaModelo()
-{
-    ++TentativaModelo;
-    const QString console = m_ligacao.txtConsole();
-    if (console.contains(QLatin1String("Command")) && TentativaModelo == 1) {
-        m_ligacao.pede(SemRequisitante, ComandoModelo, Ligacao::Modo::Conexao);
-        TentativaModelo = 2;
-        return;
-    }
-    ++ContadorVerificaVersao;
-    if (ContadorVerificaVersao == 15) {
-        m_timerVerificaVersao->stop();
-        if (console.contains(QLatin1String("Not Found"))) {
-            m_sessao.defineNumeroModelo(QString());
-            mensagensModeloDesconhecido();
-            emit focoModeloPedido();
-            return;
-        }
-    }
-    if (console.size() <= 20 || console.contains(QLatin1String("Found")))
-        return;
-    m_timerVerificaVersao->stop();
-    const NumeroExtraido n = ExtraiNumeroModelo(console);
-    if (!n.usavel)
-        return;
-    if (console.contains(QLatin1String("Command")) || !n.numero.startsWith(QLatin1Char('A')))
-        return;
-    m_sessao.defineNumeroModelo(n.numero);
-    const QString modelo = NomeDoModelo(m_sessao.numeroModelo());
-    if (modelo.isEmpty()) {
-        m_sessao.defineNumeroModelo(QLatin1Char('*') + n.numero + QLatin1Char('*'));
-        mensagensModeloDesconhecido();
-    } else {
-        m_sessao.defineModelo(modelo);
-        emit eventoLigacao(QStringLiteral("Modelo identificado: %1 (%2)").arg(modelo, n.numero));
-    }
-    m_ligacao.defineTxtConsole(QString());
 }
 
 void Conexao::aoPerderPorta()
 {
     // The link has closed the port and is in "0"; the rest of what button 1 shows follows.
     m_timerValidaPorta->stop();
-    m_timerVerificaVersao->stop();
     ContadorValidaPorta = 0;
     mostraLegenda(L(QStringLiteral("Conectar")));
     mostraCor(QStringLiteral("Branco"));

@@ -3,9 +3,11 @@
 #include <QObject>
 #include <QString>
 
+class ConsultaModelo;
 class Ligacao;
 class Sessao;
 class QTimer;
+class Troca;
 
 // The message key for a port that would not open: "MSG_PORTA_EM_USO" when another program
 // holds it, "MSG_PORTA_INVALIDA" when there is no such serial device, "" for any other error
@@ -13,8 +15,9 @@ class QTimer;
 QString ChaveErroAbertura(int erroPorta);
 
 // Connecting to the phone and telling which one it is: menu button 1 (connect / disconnect),
-// the handshake that waits for the first answer, and the model query. It drives the link
-// and says through signals what the main window shows (button 1, status light, port list).
+// the handshake that waits for the first answer, and the model query (ConsultaModelo). It drives
+// the link and says through signals what the main window shows (button 1, status light, port
+// list). Both read the answers their own exchanges got, never the link's console.
 //
 // A box that is lost (Ligacao::portaPerdida) leaves the link disconnected as button 1 would;
 // then the same COM number is watched (TimerReconexao) for up to LimiteEsperaBoxMs, and when it
@@ -34,17 +37,17 @@ public:
     // Menu button 1 with the text of the port chooser. While a command is in flight ("3") it
     // disconnects at once (the answer is abandoned); while connecting ("2") it does nothing.
     void BotaoConectar(const QString& textoPorta);
-    // Starts a model query ("syscfg print RMd#") when the link is idle.
+    // Starts a model query ("syscfg print RMd#") when the link is idle (or held by the
+    // handshake between its exchanges) and no query is under way.
     void IdentificaModelo();
-    // The model evaluation of the connection answer still in the console.
+    // The model evaluation of the handshake's answer.
     void AvaliaHandshake();
+    // True from IdentificaModelo until the query has told the model (or why not).
+    bool consultaEmCurso() const;
 
     QTimer* timerValidaPorta() const { return m_timerValidaPorta; }
-    QTimer* timerVerificaVersao() const { return m_timerVerificaVersao; }
 
     int ContadorValidaPorta = 0;
-    int ContadorVerificaVersao = 0;
-    int TentativaModelo = 0;
 
     // --- waiting for a lost box
     QTimer* timerReconexao() const { return m_timerReconexao; }
@@ -78,6 +81,9 @@ signals:
     void corStatusMudou(const QString& cor);
     void listaPortasPedida();   // rebuild the port chooser
     void focoModeloPedido();    // put the focus on the model chooser
+    // The connection's answer has been read for the model: the main window's view of the
+    // collected answer empties, as after every identification.
+    void consoleLimpoPedido();
     void portaEscolhidaPedida(const QString& porta); // show this number in the port chooser
     void eventoLigacao(const QString& evento);       // for the session log
 
@@ -99,8 +105,7 @@ public:
 
 private:
     void validaPorta();
-    void verificaVersao();
-    void avaliaConsultaModelo();
+    void consultaTerminou();
     void conecta(int numero);
     // Opens the port of the number at 115200,N,8,1; on failure returns the port error.
     bool abrePorta(int numero, int* erro);
@@ -118,7 +123,9 @@ private:
     Sessao& m_sessao;
     Ligacao& m_ligacao;
     QTimer* m_timerValidaPorta;
-    QTimer* m_timerVerificaVersao;
+    ConsultaModelo* m_consulta;
+    QString m_respostaHandshake; // the answer of the handshake's exchange ("" none yet)
+    const Troca* m_trocaHandshake = nullptr; // only compared: the exchange whose answer counts
     QTimer* m_timerReconexao;
     QElapsedTimer m_esperaBox;
     int m_portaAguardada = 0;

@@ -150,7 +150,7 @@ void Ligacao::defineLegendaPrincipal(const QString& legenda)
 void Ligacao::defineTxtConsole(const QString& texto)
 {
     m_console = texto;
-    emit consoleRedefinido();
+    emit consoleRedefinido(m_console);
     emit consoleMudou();
     espelha();
 }
@@ -236,6 +236,11 @@ void Ligacao::espelha()
 
 Troca* Ligacao::pede(const QString& codigo, const QString& comando, Modo modo)
 {
+    return pede(codigo, comando, modo, RegraDoComando(comando));
+}
+
+Troca* Ligacao::pede(const QString& codigo, const QString& comando, Modo modo, RegraFim regra)
+{
     auto* troca = new Troca(codigo, comando, modo == Modo::Espelhada, this);
     const bool aceita = modo == Modo::Conexao || m_estado == EstadoLigacao::Ociosa;
     if (!aceita || comando.isEmpty()) {
@@ -247,6 +252,7 @@ Troca* Ligacao::pede(const QString& codigo, const QString& comando, Modo modo)
     cancelaTroca(Troca::Motivo::Abandonada);
     m_troca = troca;
     m_requisitante = codigo;
+    m_regra = regra;
     m_comandos = comando;
     EnviaComando();
     return troca;
@@ -377,7 +383,7 @@ void Ligacao::erroForaDaTroca(int erro)
 void Ligacao::primeiraLeitura()
 {
     m_console = InicioResposta;
-    emit consoleRedefinido();
+    emit consoleRedefinido(m_console);
     emit consoleMudou();
     espelha();
     QString chunk;
@@ -385,7 +391,7 @@ void Ligacao::primeiraLeitura()
     if (!le(&chunk, &pedaco))
         return;
     m_timer1->stop();
-    if (PrimeiraLeitura(m_box, m_requisitante, m_comandos, pedaco) != Fim::Continua) {
+    if (PrimeiraLeitura(m_box, m_regra, pedaco) != Fim::Continua) {
         AdicionaDadosConsole(chunk);
         EntregaResposta();
         return;
@@ -401,7 +407,7 @@ void Ligacao::leiturasSeguintes()
     Pedaco pedaco;
     if (!le(&chunk, &pedaco))
         return;
-    const Fim fim = LeituraSeguinte(m_box, m_requisitante, m_contadorLeitura, pedaco);
+    const Fim fim = LeituraSeguinte(m_box, m_regra, m_contadorLeitura, pedaco);
     if (fim == Fim::Continua) {
         AdicionaDadosConsole(chunk);
         ++m_contadorLeitura;

@@ -64,13 +64,17 @@ public:
         Espelhada, // the answer is also shown while it arrives (Troca::parcial)
         Conexao,   // the connection's own handshake, sent before the link is idle
     };
-    // The one way to send a command: on behalf of requester `codigo` ("0" for nobody). Never
-    // null. When the link is not idle nothing is sent: recusada() is true at once and the
-    // exchange is cancelled (Motivo::Recusada) on the next turn of the event loop.
+    // The one way to send a command: on behalf of requester `codigo` ("0" for nobody), its
+    // answer ended by `regra`. Never null. When the link is not idle nothing is sent:
+    // recusada() is true at once and the exchange is cancelled (Motivo::Recusada) on the next
+    // turn of the event loop. The link never looks at the requester code to end an answer.
+    Troca* pede(const QString& codigo, const QString& comando, Modo modo, RegrasTroca::RegraFim regra);
+    // The same, ended by the command's usual rule (RegrasTroca::RegraDoComando).
     Troca* pede(const QString& codigo, const QString& comando, Modo modo = Modo::Normal);
     // The requester code of the exchange in flight or being delivered, "0" between exchanges.
-    // The end-of-answer rules look at it.
     QString requisitante() const { return m_requisitante; }
+    // The end-of-answer rule of the exchange in flight (of the last one between exchanges).
+    RegrasTroca::RegraFim regraFim() const { return m_regra; }
     // True while a mirrored exchange is in flight.
     bool espelhoAtivo() const { return m_troca && m_troca->espelhada(); }
     void AdicionaDadosConsole(const QString& dados);
@@ -134,7 +138,7 @@ signals:
     void textoEstadoMudou(const QString& texto);         // St1
     void consoleMudou();                                // any change of txtConsole
     void consoleAcrescentado(const QString& acrescimo);  // appended text (after LF expansion)
-    void consoleRedefinido();                           // replaced as a whole
+    void consoleRedefinido(const QString& texto);       // replaced as a whole, by `texto`
     // An exchange has been answered and its asker told (the link is idle again, or busy
     // discarding the rest of a cut answer).
     void respostaEntregue(const QString& codigo);
@@ -217,6 +221,7 @@ private:
     EstadoLigacao m_estado = EstadoLigacao::Desconectada;
     QPointer<Troca> m_troca;
     QString m_requisitante = QStringLiteral("0");
+    RegrasTroca::RegraFim m_regra = RegrasTroca::RegraFim::Comum;
     QString m_comandos;
     QString m_console;
     QString m_box = QStringLiteral("1");

@@ -52,6 +52,30 @@ AvaliacaoHandshake AvaliaHandshake(const QString& console)
     return r;
 }
 
+AvaliacaoConsulta AvaliaConsultaModelo(const QString& console, bool primeira)
+{
+    using Acao = AvaliacaoConsulta::Acao;
+    AvaliacaoConsulta r;
+    const bool recusou = console.contains(QLatin1String("Command"));
+    if (recusou && primeira) {
+        r.acao = Acao::Repete;
+        return r;
+    }
+    if (console.contains(QLatin1String("Not Found"))) {
+        r.acao = Acao::NaoEncontrado;
+        return r;
+    }
+    if (console.size() <= 20 || console.contains(QLatin1String("Found")))
+        return r;
+    const NumeroExtraido n = ExtraiNumeroModelo(console);
+    if (!n.usavel || recusou || !n.numero.startsWith(QLatin1Char('A')))
+        return r;
+    r.numero = n.numero;
+    r.modelo = NomeDoModelo(n.numero);
+    r.acao = r.modelo.isEmpty() ? Acao::Desconhecido : Acao::Reconhecido;
+    return r;
+}
+
 QString LegendaBotaoChip(const QString& modelo)
 {
     return PerfilModelo::de(modelo).hydra() ? QStringLiteral("Hydra\r\nTigris") : QStringLiteral("Tristar\r\nTigris");

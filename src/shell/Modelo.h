@@ -37,6 +37,23 @@ struct AvaliacaoHandshake {
 };
 AvaliacaoHandshake AvaliaHandshake(const QString& console);
 
+// What the answer of a model query says. The number is cut as for the handshake.
+struct AvaliacaoConsulta {
+    enum class Acao {
+        Repete,        // the phone did not take the command ("Command") on the first answer: ask once more
+        NaoEncontrado, // the phone has no such entry ("Not Found"): the user picks the model
+        Ilegivel,      // no number could be read (too short, "Found", no usable "[", "Command" again,
+                       // a number that does not start with "A"): the user picks the model
+        Desconhecido,  // a number that is not in the table
+        Reconhecido,   // number and model known
+    };
+    Acao acao = Acao::Ilegivel;
+    QString numero;
+    QString modelo;
+};
+// `primeira`: the answer of the first query (the only one that may be repeated).
+AvaliacaoConsulta AvaliaConsultaModelo(const QString& console, bool primeira);
+
 // The caption of the main window's chip button for a model: "Hydra" over "Tigris" for the
 // models whose port controller is Hydra, "Tristar" over "Tigris" otherwise.
 QString LegendaBotaoChip(const QString& modelo);

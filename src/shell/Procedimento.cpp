@@ -52,7 +52,12 @@ void Procedimento::larga(const QString& motivo)
 
 bool Procedimento::pede(const QString& comando, Ligacao::Modo modo)
 {
-    Troca* troca = m_ligacao.pede(m_codigo, comando, modo);
+    return pede(comando, modo, RegrasTroca::RegraDoComando(comando));
+}
+
+bool Procedimento::pede(const QString& comando, Ligacao::Modo modo, RegrasTroca::RegraFim regra)
+{
+    Troca* troca = m_ligacao.pede(m_codigo, comando, modo, regra);
     if (troca->recusada())
         return false;
     m_comando = comando;

@@ -46,7 +46,7 @@ public:
 
     bool emCurso() const { return m_emCurso; }
     Fim fim() const { return m_fim; }
-    // The requester code the exchanges go under (the link's end-of-answer rules use it).
+    // The requester code the exchanges go under.
     QString codigo() const { return m_codigo; }
     // The command of the exchange in flight or of the last one.
     QString comando() const { return m_comando; }
@@ -79,8 +79,10 @@ protected:
     virtual void limpa() {}
 
     Ligacao& ligacao() const { return m_ligacao; }
-    // One exchange under this procedure's code. False when the link refused it.
+    // One exchange under this procedure's code, its answer ended by the command's usual rule
+    // (or by `regra`). False when the link refused it.
     bool pede(const QString& comando, Ligacao::Modo modo = Ligacao::Modo::Normal);
+    bool pede(const QString& comando, Ligacao::Modo modo, RegrasTroca::RegraFim regra);
     // Ends with these items (the family has set its own result before).
     void conclui(QList<ItemGraduado> itens);
     // Ends without a reading, for the family's own reason (a refused model).

@@ -8,8 +8,7 @@ namespace RegrasTroca {
 namespace {
 constexpr QByteArrayView MarcaPrompt = ":-)";
 const QString ComandoModelo = QStringLiteral("syscfg print RMd#");
-const QString CodigoGasGauge = QStringLiteral("19");
-constexpr int ContadorMinimoGasGauge = 100; // the gas gauge pauses long before its prompt
+constexpr int ContadorMinimoAtePrompt = 100; // the gas gauge pauses long before its prompt
 constexpr int ContadorMinimo = 5;
 } // namespace
 
@@ -36,29 +35,39 @@ int LimiteDeLeituras(const QString& modeloBox)
     return 0;
 }
 
-Fim PrimeiraLeitura(const QString& modeloBox, const QString& codigo, const QString& comando, Pedaco pedaco)
+RegraFim RegraDoComando(const QString& comando)
 {
-    // The prompt shortcut reads the box model as a number; the model query always waits for
-    // the following polls. The gas gauge's answer ends with its prompt, whichever poll brings
-    // it (its pause comes before the prompt, and is waited out by the following polls).
-    if (modeloBox.toInt() == 1 && codigo != CodigoGasGauge && comando != ComandoModelo && pedaco.temPrompt)
+    return comando == ComandoModelo ? RegraFim::SemAtalho : RegraFim::Comum;
+}
+
+Fim PrimeiraLeitura(const QString& modeloBox, RegraFim regra, Pedaco pedaco)
+{
+    if (!pedaco.temPrompt)
+        // Nothing yet is not an answer: a phone still busy (just back after a reconnection)
+        // starts later than one poll. The following polls end it once the line has been quiet
+        // long enough.
+        return Fim::Continua;
+    switch (regra) {
+    case RegraFim::Comum:
+        // The prompt shortcut reads the box model as a number.
+        return modeloBox.toInt() == 1 ? Fim::Completa : Fim::Continua;
+    case RegraFim::SemAtalho:
+        return Fim::Continua;
+    case RegraFim::AtePrompt:
         return Fim::Completa;
-    if (codigo == CodigoGasGauge && pedaco.temPrompt)
-        return Fim::Completa;
-    // Nothing yet is not an answer: a phone still busy (just back after a reconnection) starts
-    // later than one poll. The following polls end it once the line has been quiet long enough.
+    }
     return Fim::Continua;
 }
 
-Fim LeituraSeguinte(const QString& modeloBox, const QString& codigo, int contador, Pedaco pedaco)
+Fim LeituraSeguinte(const QString& modeloBox, RegraFim regra, int contador, Pedaco pedaco)
 {
     const int limite = LimiteDeLeituras(modeloBox);
     const bool noLimite = contador == limite;
     bool completa;
-    if (codigo != CodigoGasGauge)
+    if (regra != RegraFim::AtePrompt)
         completa = (pedaco.vazio() && contador > ContadorMinimo) || noLimite;
     else
-        completa = (pedaco.vazio() && contador > ContadorMinimoGasGauge) || noLimite || pedaco.temPrompt;
+        completa = (pedaco.vazio() && contador > ContadorMinimoAtePrompt) || noLimite || pedaco.temPrompt;
     if (!completa)
         return Fim::Continua;
     // Only the limit can end an answer that is still arriving; a chunk with the prompt closed it.

@@ -29,13 +29,28 @@ enum class Fim {
     Cortada,  // complete because the tick limit ended it while the phone was still sending
 };
 
+// How the end of an answer is told. Each request carries its own; the link only applies it.
+enum class RegraFim {
+    // The prompt in the first poll's chunk ends the answer at once (box "1"); otherwise the line
+    // quiet for a poll after the fifth, or the tick limit.
+    Comum,
+    // As Comum, but never ended at the first poll: the model query.
+    SemAtalho,
+    // Ended by its prompt whichever poll brings it, on either box; a pause before the prompt is
+    // waited out (quiet polls end it only after the hundredth): the gas gauge.
+    AtePrompt,
+};
+// The rule a command's answer ends by when its requester names none: SemAtalho for the model
+// query "syscfg print RMd#" (whoever sends it), Comum for any other.
+RegraFim RegraDoComando(const QString& comando);
+
 // The first poll, one tick after sending. Completa by the prompt shortcut (chunk appended);
 // Continua otherwise, with the tick counter at 1 — also when nothing came yet: an answer is
 // never closed before the line has been quiet for the following polls' rule.
-Fim PrimeiraLeitura(const QString& modeloBox, const QString& codigo, const QString& comando, Pedaco pedaco);
+Fim PrimeiraLeitura(const QString& modeloBox, RegraFim regra, Pedaco pedaco);
 // A following poll; `contador` is the tick counter before this tick (it grows by one when the
 // answer continues).
-Fim LeituraSeguinte(const QString& modeloBox, const QString& codigo, int contador, Pedaco pedaco);
+Fim LeituraSeguinte(const QString& modeloBox, RegraFim regra, int contador, Pedaco pedaco);
 
 // After an answer cut by its tick limit the rest of it is discarded until a chunk holds the
 // prompt, or until this many polls in a row brought nothing.

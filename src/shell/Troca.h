@@ -4,8 +4,8 @@
 
 // One command sent to the phone on behalf of a requester and the answer that comes back.
 // Made by Ligacao::pede; it ends exactly once, answered or cancelled, and then deletes itself
-// (hold it in a QPointer). The requester code selects the link's end-of-answer rules and the
-// window the answer belongs to ("0": nobody, the answer stays in the console).
+// (hold it in a QPointer). The requester code names the window the answer belongs to ("0":
+// nobody, the answer stays in the console); how the answer ends is the request's own rule.
 class Troca : public QObject {
     Q_OBJECT
 public:

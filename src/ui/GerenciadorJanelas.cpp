@@ -69,12 +69,14 @@ QString GerenciadorJanelas::janelaDoBotao(int botao) const
 Troca* GerenciadorJanelas::pede(const QString& nome, const QString& codigo, const QString& comando,
                                 Ligacao::Modo modo)
 {
-    Troca* troca = m_ligacao.pede(codigo, comando, modo);
+    const DescritorJanela* d = descritor(nome);
+    const auto regra = d && d->regraFim.contains(codigo) ? d->regraFim.value(codigo)
+                                                          : RegrasTroca::RegraDoComando(comando);
+    Troca* troca = m_ligacao.pede(codigo, comando, modo, regra);
     if (troca->recusada() || codigo == SemRequisitante)
         return troca;
     // The answer goes to the window of the name, created again if it was closed meanwhile
     // unless its descriptor says otherwise.
-    const DescritorJanela* d = descritor(nome);
     const bool recria = d && !d->entregaSoAberta;
     connect(troca, &Troca::respondida, this, [this, nome, codigo, recria](const QString& R, const QString& A) {
         m_ultimaJanela.insert(codigo, nome);

@@ -40,8 +40,10 @@ bool JanelaFilha::solicita(const QString& codigo, const QString& comando, bool e
 {
     const auto modo = espelhada ? Ligacao::Modo::Espelhada : Ligacao::Modo::Normal;
     const bool enviado = !m_janelas.pede(objectName(), codigo, comando, modo)->recusada();
-    if (enviado)
+    if (enviado) {
+        m_comandoSolicitado = comando;
         esqueceRespostaContinuou();
+    }
     return enviado;
 }
 

@@ -32,6 +32,9 @@ public:
     // Sends `comando` for this window under requester `codigo` when the link is idle; the
     // answer comes to recebeResposta. False when the link refused (nothing was sent).
     bool solicita(const QString& codigo, const QString& comando, bool espelhada = false);
+    // The command of this window's last exchange that went out ("" before the first): what its
+    // answer and its recordings belong to.
+    QString comandoSolicitado() const { return m_comandoSolicitado; }
 
     // This window's step of BuscaDadosGravados, run when it is the current requester.
     virtual void buscaDadosGravados() {}
@@ -93,6 +96,7 @@ private:
     QSize tamanhoDoDesenho(const QList<QWidget*>& controles) const;
 
     GerenciadorJanelas& m_janelas;
+    QString m_comandoSolicitado;
     class QLabel* m_notaContinuou = nullptr;
     QSize m_natural;
     QScrollArea* m_rolagem = nullptr;

@@ -47,7 +47,13 @@ void registraEspelho(Ligacao& ligacao, const QString& codigo, EntregaDeTeste esp
 
 bool solicita(Ligacao& ligacao, const QString& codigo, const QString& comando, bool espelhada)
 {
-    Troca* t = ligacao.pede(codigo, comando, espelhada ? Ligacao::Modo::Espelhada : Ligacao::Modo::Normal);
+    return solicita(ligacao, codigo, comando, RegrasTroca::RegraDoComando(comando), espelhada);
+}
+
+bool solicita(Ligacao& ligacao, const QString& codigo, const QString& comando, RegrasTroca::RegraFim regra,
+              bool espelhada)
+{
+    Troca* t = ligacao.pede(codigo, comando, espelhada ? Ligacao::Modo::Espelhada : Ligacao::Modo::Normal, regra);
     if (t->recusada())
         return false;
     RotasDeTeste& rotas = RotasDeTeste::de(ligacao);

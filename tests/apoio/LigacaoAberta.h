@@ -1,4 +1,6 @@
 #pragma once
+#include "shell/RegrasTroca.h"
+
 #include <QString>
 
 class Ligacao;
@@ -16,3 +18,6 @@ void registraEntrega(Ligacao& ligacao, const QString& codigo, EntregaDeTeste ent
 void registraEspelho(Ligacao& ligacao, const QString& codigo, EntregaDeTeste espelho);
 // Asks for `comando` under `codigo` (mirrored when asked); false when the link refused.
 bool solicita(Ligacao& ligacao, const QString& codigo, const QString& comando, bool espelhada = false);
+// The same with the answer ended by `regra` instead of the command's usual rule.
+bool solicita(Ligacao& ligacao, const QString& codigo, const QString& comando, RegrasTroca::RegraFim regra,
+              bool espelhada = false);

@@ -167,7 +167,10 @@ void TstBateria::leituraNaBancada()
     // brought its prompt, not after a hundred quiet polls.
     QElapsedTimer gasGauge;
     qint64 gasGaugeMs = -1;
+    // Each request carries its end-of-answer rule: the window's descriptor gives the gauge's.
+    QHash<QString, RegrasTroca::RegraFim> regras;
     connect(&amb.ligacao, &Ligacao::comandoEnviado, this, [&](const QString& codigo, const QString&) {
+        regras.insert(codigo, amb.ligacao.regraFim());
         if (codigo == QLatin1String("19"))
             gasGauge.start();
     });
@@ -200,6 +203,8 @@ void TstBateria::leituraNaBancada()
     QVERIFY(amb.aguardaOcioso());
     QCOMPARE(amb.ligacao.requisitante(), QString("0"));
     QVERIFY2(gasGaugeMs >= 0 && gasGaugeMs < 2500, qPrintable(QString::number(gasGaugeMs)));
+    QCOMPARE(regras.value("19"), RegrasTroca::RegraFim::AtePrompt);
+    QCOMPARE(regras.value("14", RegrasTroca::RegraFim::AtePrompt), RegrasTroca::RegraFim::Comum);
 
     // A second reading clears the values first.
     janela->btBateria_Click();

@@ -1,6 +1,7 @@
 // The additional tests: the RAM verdict and the live note as tables, then the window against the
 // bench board (both RAM tests, the live answer of the long one, a failing test, the battery
 // button and the panic PDF).
+#include "apoio/LigacaoAberta.h"
 #include "apoio/AmbienteJanelas.h"
 #include "apoio/Apoio.h"
 #include "apoio/Bancada.h"
@@ -95,6 +96,15 @@ void TstOutros::ramNaBancada()
     QVERIFY(!janela->txtDados().contains("testmemory"));
     QVERIFY(!janela->txtComparador().isEmpty());
     QCOMPARE(bancada.registro(), QByteArray("testmemory\r"));
+
+    // Another requester's exchange since then: the window's refresh still shows the recording
+    // of its own command, not of whatever went through the link last.
+    const QString gravado = janela->txtComparador();
+    QVERIFY(amb.aguardaOcioso());
+    QVERIFY(solicita(amb.ligacao, "99", "help"));
+    QVERIFY(amb.aguardaOcioso());
+    janela->atualizaJanelaAberta();
+    QCOMPARE(janela->txtComparador(), gravado);
 }
 
 void TstOutros::ram1MBComEspelho()

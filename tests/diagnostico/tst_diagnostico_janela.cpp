@@ -112,8 +112,15 @@ private slots:
                 gradasNaEntrega += p.fim == FimPasso::Respondido ? 1 : 0;
             gradasNaEntrega -= entregues - 1;
         });
+        // Each step's request carries its window's end-of-answer rule (the gauge's own).
+        QHash<QString, RegrasTroca::RegraFim> regras;
+        connect(&c.amb->ligacao, &Ligacao::comandoEnviado, e, [&](const QString& codigo, const QString&) {
+            regras.insert(codigo, c.amb->ligacao.regraFim());
+        });
         QVERIFY(c.espera(e));
         disconnect(vigia);
+        QCOMPARE(regras.value(u"19"_s), RegrasTroca::RegraFim::AtePrompt);
+        QCOMPARE(regras.value(u"4"_s, RegrasTroca::RegraFim::AtePrompt), RegrasTroca::RegraFim::Comum);
         QCOMPARE(entregues, int(e->passos().size()));
         QCOMPARE(gradasNaEntrega, 0);
         const ExecucaoDiagnostico& x = e->execucao();

@@ -14,7 +14,9 @@
 #include "shell/Globais.h"
 #include "shell/Inicio.h"
 #include "shell/Ligacao.h"
+#include "shell/Modelo.h"
 #include "shell/Paginas.h"
+#include "shell/PerfilModelo.h"
 #include "shell/Portas.h"
 #include "shell/janelas/Inicial.h"
 #include "ui/GerenciadorJanelas.h"
@@ -33,6 +35,7 @@
 #include <QScrollBar>
 #include <QToolButton>
 #include <QProcess>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSerialPort>
 #include <QTemporaryDir>
@@ -85,6 +88,10 @@ private slots:
     void semPorta();
     void respostaSemFim();
     void numeroIlegivel();
+    void consultaPeloAtualizar_data();
+    void consultaPeloAtualizar();
+    void consultaSemNumero_data();
+    void consultaSemNumero();
     void semFimDepoisDeConectado_data();
     void semFimDepoisDeConectado();
 
@@ -107,7 +114,7 @@ private:
     {
         return QTest::qWaitFor([&] {
             return w.conexao().corStatus() == QLatin1String("Verde")
-                   && !w.conexao().timerVerificaVersao()->isActive() && w.ligacao().estado() == EstadoLigacao::Ociosa;
+                   && !w.conexao().consultaEmCurso() && w.ligacao().estado() == EstadoLigacao::Ociosa;
         }, ms);
     }
 
@@ -200,7 +207,7 @@ void TstInicial::caixaMuda()
     // for the following polls' rule. The link
     // stays the handshake's ("2", "Conectando") until a phone is confirmed, so nothing is sent.
     QTRY_VERIFY_WITH_TIMEOUT(w.ligacao().porta()->isOpen() && !w.ligacao().trocaEmCurso(), 2000);
-    QCOMPARE(w.ligacao().txtConsole(), QStringLiteral("\r\n"));
+    QCOMPARE(filho<QPlainTextEdit>(w, "txtConsole")->toPlainText(), QStringLiteral("\n"));
     QCOMPARE(w.ligacao().estado(), EstadoLigacao::Conectando);
     QCOMPARE(filho<QLabel>(w, "St1")->text(), L("Conectando"));
     QCOMPARE(muda.registro(), QByteArray("syscfg print RMd#\r"));
@@ -234,7 +241,7 @@ void TstInicial::bytesQueNaoSaoTexto()
     Inicial w;
     clica(w, 1);
     QTRY_VERIFY_WITH_TIMEOUT(w.conexao().corStatus() == QLatin1String("Verde"), 5000);
-    QTRY_VERIFY_WITH_TIMEOUT(!w.conexao().timerVerificaVersao()->isActive()
+    QTRY_VERIFY_WITH_TIMEOUT(!w.conexao().consultaEmCurso()
                                  && w.ligacao().estado() == EstadoLigacao::Ociosa, 8000);
     QString r;
     registraEntrega(w.ligacao(), "99", [&](const QString& R, const QString&) { r = R; });
@@ -403,12 +410,95 @@ void TstInicial::numeroIlegivel()
     Inicial w;
     clica(w, 1);
     QVERIFY(QTest::qWaitFor([&] {
-        return w.conexao().corStatus() == QLatin1String("Verde") && !w.conexao().timerVerificaVersao()->isActive()
+        return w.conexao().corStatus() == QLatin1String("Verde") && !w.conexao().consultaEmCurso()
                && w.ligacao().estado() == EstadoLigacao::Ociosa;
     }, 10000));
     QCOMPARE(m_caixas->roteiro.textos(), (QStringList{texto("MSG_ERRO_NAND"), texto("MSG_SELECIONE_MODELO")}));
     QCOMPARE(filho<QLabel>(w, "lbModelo")->text(), QString());
     QCOMPARE(b.registro(), QByteArray("syscfg print RMd#\rsyscfg print RMd#\r"));
+}
+
+void TstInicial::consultaPeloAtualizar_data()
+{
+    QTest::addColumn<QString>("modelo");
+    for (const QString& m : PerfilModelo::nomes())
+        QTest::newRow(qPrintable(m)) << m;
+}
+
+void TstInicial::consultaPeloAtualizar()
+{
+    // The technician picked another model by hand; the refresh image asks the board again and
+    // the model its number names comes back, told from the query's own answer.
+    QFETCH(QString, modelo);
+    Bancada b;
+    QVERIFY(b.inicia({"--modelo", modelo}, PortaBancada));
+    Inicial w;
+    w.show();
+    clica(w, 1);
+    QVERIFY(esperaConectado(w));
+    QCOMPARE(w.sessao().modelo(), modelo);
+    auto* vista = filho<QPlainTextEdit>(w, "txtConsole");
+    QCOMPARE(vista->toPlainText(), QString()); // emptied once the model was read from it
+    const QString outro = modelo == QLatin1String("IP 7") ? QStringLiteral("IP 6") : QStringLiteral("IP 7");
+    filho<QComboBox>(w, "ComboAparelhos")->setCurrentText(outro);
+    QCOMPARE(w.sessao().modelo(), outro);
+
+    QTest::mouseClick(filho<QLabel>(w, "imgAtualizar"), Qt::LeftButton);
+    QCOMPARE(filho<QLabel>(w, "lbModelo")->text(), QStringLiteral("..."));
+    QVERIFY(w.conexao().consultaEmCurso());
+    // The query holds the link for the connection: no window's command is taken meanwhile.
+    QCOMPARE(w.ligacao().estado(), EstadoLigacao::Conectando);
+    QVERIFY(!solicita(w.ligacao(), "99", "help"));
+    QVERIFY(esperaConectado(w));
+    const QString numero = filho<QLabel>(w, "lbModelo")->text();
+    QCOMPARE(NomeDoModelo(numero), modelo);
+    QCOMPARE(w.sessao().modelo(), modelo);
+    QCOMPARE(filho<QComboBox>(w, "ComboAparelhos")->currentText(), modelo);
+    QCOMPARE(vista->toPlainText(), QString());
+    QCOMPARE(b.registro(), QByteArray("syscfg print RMd#\rsyscfg print RMd#\r"));
+    QCOMPARE(m_caixas->roteiro.textos(), QStringList());
+}
+
+void TstInicial::consultaSemNumero_data()
+{
+    // The board's answer to every "syscfg print RMd#"; the queries sent in all (the handshake's
+    // first); whether the session log says the number was unreadable.
+    QTest::addColumn<QString>("resposta");
+    QTest::addColumn<int>("consultas");
+    QTest::addColumn<bool>("ilegivel");
+    // The handshake asks again through a query, which asks once more itself, then gives up.
+    QTest::newRow("refused every time") << "Command not found" << 3 << true;
+    QTest::newRow("not found") << "Key Not Found" << 2 << false;
+    QTest::newRow("not an A number") << "B1660" << 2 << true;
+}
+
+void TstInicial::consultaSemNumero()
+{
+    QFETCH(QString, resposta);
+    QFETCH(int, consultas);
+    QFETCH(bool, ilegivel);
+    QTemporaryDir pasta;
+    QFile perfil(pasta.filePath("placa.txt"));
+    QVERIFY(perfil.open(QIODevice::WriteOnly));
+    perfil.write("resposta syscfg print RMd# = " + resposta.toLatin1() + "\\n\n");
+    perfil.close();
+    Bancada b;
+    QVERIFY(b.inicia({"--placa", perfil.fileName()}, PortaBancada));
+    Inicial w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QStringList eventos;
+    connect(&w.conexao(), &Conexao::eventoLigacao, this, [&](const QString& e) { eventos << e; });
+    clica(w, 1);
+    QVERIFY(esperaConectado(w));
+    QCOMPARE(m_caixas->roteiro.textos(), (QStringList{texto("MSG_ERRO_NAND"), texto("MSG_SELECIONE_MODELO")}));
+    QCOMPARE(filho<QLabel>(w, "lbModelo")->text(), QString());
+    QCOMPARE(w.sessao().modelo(), QStringLiteral("IP 7"));
+    QCOMPARE(QApplication::focusWidget(), filho<QComboBox>(w, "ComboAparelhos"));
+    QCOMPARE(b.registro(), QByteArray("syscfg print RMd#\r").repeated(consultas));
+    QCOMPARE(eventos.contains(QStringLiteral("Modelo não identificado: número ilegível")), ilegivel);
+    // The link is the technician's again.
+    QVERIFY(solicita(w.ligacao(), "99", "help"));
 }
 
 void TstInicial::semFimDepoisDeConectado_data()

@@ -14,6 +14,8 @@ private slots:
     void tabela();
     void avaliacao_data();
     void avaliacao();
+    void consulta_data();
+    void consulta();
     void errosDeAbertura();
 };
 
@@ -104,6 +106,48 @@ void TstModelo::avaliacao()
     QFETCH(QString, numero);
     QFETCH(QString, modelo);
     const AvaliacaoHandshake a = AvaliaHandshake(console);
+    QCOMPARE(int(a.acao), acao);
+    QCOMPARE(a.numero, numero);
+    QCOMPARE(a.modelo, modelo);
+}
+
+void TstModelo::consulta_data()
+{
+    using Acao = AvaliacaoConsulta::Acao;
+    QTest::addColumn<QString>("console");
+    QTest::addColumn<bool>("primeira");
+    QTest::addColumn<int>("acao");
+    QTest::addColumn<QString>("numero");
+    QTest::addColumn<QString>("modelo");
+    const QString refusada = Eco + "Command not found\r\n" + Prompt;
+    QTest::newRow("known") << Eco + "A1865\r\n" + Prompt << true << int(Acao::Reconhecido) << "A1865" << "IP X";
+    QTest::newRow("known, second query") << Eco + "A1660\r\n" + Prompt << false << int(Acao::Reconhecido) << "A1660"
+                                         << "IP 7";
+    QTest::newRow("unknown") << Eco + "A9999\r\n" + Prompt << true << int(Acao::Desconhecido) << "A9999" << "";
+    QTest::newRow("refused: asked once more") << refusada << true << int(Acao::Repete) << "" << "";
+    QTest::newRow("refused again: not read") << refusada << false << int(Acao::Ilegivel) << "" << "";
+    const QString ambas = Eco + "Command: Key Not Found\r\n" + Prompt;
+    QTest::newRow("refused and not found: asked once more") << ambas << true << int(Acao::Repete) << "" << "";
+    QTest::newRow("refused and not found again") << ambas << false << int(Acao::NaoEncontrado) << "" << "";
+    QTest::newRow("not found") << Eco + "Key Not Found\r\n" + Prompt << true << int(Acao::NaoEncontrado) << "" << "";
+    QTest::newRow("Found alone is not a number") << Eco + "Found A1660\r\n" + Prompt << true << int(Acao::Ilegivel)
+                                                 << "" << "";
+    QTest::newRow("20 characters are too few") << QString("\r\n#   A1660\r\n[123456") << true << int(Acao::Ilegivel)
+                                               << "" << "";
+    QTest::newRow("21 are enough") << QString("\r\n#   A1660\r\n[1234567") << true << int(Acao::Reconhecido)
+                                   << "A1660" << "IP 7";
+    QTest::newRow("no prompt") << Eco + "A1660\r\n" << true << int(Acao::Ilegivel) << "" << "";
+    QTest::newRow("not starting with A") << Eco + "B1660\r\n" + Prompt << true << int(Acao::Ilegivel) << "" << "";
+}
+
+void TstModelo::consulta()
+{
+    QFETCH(QString, console);
+    QFETCH(bool, primeira);
+    QFETCH(int, acao);
+    QFETCH(QString, numero);
+    QFETCH(QString, modelo);
+    const AvaliacaoConsulta a = AvaliaConsultaModelo(console, primeira);
     QCOMPARE(int(a.acao), acao);
     QCOMPARE(a.numero, numero);
     QCOMPARE(a.modelo, modelo);

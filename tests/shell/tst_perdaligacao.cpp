@@ -17,6 +17,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSerialPort>
 #include <QTimer>
@@ -34,6 +35,12 @@ QString texto(const QString& chave)
 QString st1(Inicial& w)
 {
     return w.findChild<QLabel*>(QStringLiteral("St1"))->text();
+}
+
+// What the main window's console strip shows (its own text, line ends without the CR).
+QString console(Inicial& w)
+{
+    return w.findChild<QPlainTextEdit*>(QStringLiteral("txtConsole"))->toPlainText();
 }
 
 int vezes(const QByteArray& registro, const QByteArray& trecho)
@@ -65,7 +72,7 @@ private:
     bool esperaConectado(Inicial& w, int ms = 8000)
     {
         return QTest::qWaitFor([&] {
-            return w.conexao().corStatus() == QLatin1String("Verde") && !w.conexao().timerVerificaVersao()->isActive()
+            return w.conexao().corStatus() == QLatin1String("Verde") && !w.conexao().consultaEmCurso()
                    && w.ligacao().estado() == EstadoLigacao::Ociosa
                    && w.findChild<QLabel*>(QStringLiteral("lbModelo"))->text() == QLatin1String("A1660");
         }, ms);
@@ -270,7 +277,7 @@ void TstPerdaLigacao::outroErroMantemLigacao()
     QString cancelada;
     connect(&w.ligacao(), &Ligacao::trocaCancelada, this, [&](const QString& c, Troca::Motivo) { cancelada = c; });
     QVERIFY(solicita(w.ligacao(), "99", "pmuadc --read all"));
-    QTRY_VERIFY_WITH_TIMEOUT(w.ligacao().txtConsole().size() > 60, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(console(w).size() > 60, 5000);
     w.ligacao().porta()->close();
     QTRY_COMPARE_WITH_TIMEOUT(m_caixas->roteiro.mostradas.size(), 1, 2000);
     const Dialogos::Caixa caixa = m_caixas->roteiro.mostradas.first().caixa;

@@ -99,7 +99,7 @@ private:
     bool esperaConectado(Inicial& w, int ms = 8000)
     {
         return QTest::qWaitFor([&] {
-            return w.conexao().corStatus() == QLatin1String("Verde") && !w.conexao().timerVerificaVersao()->isActive()
+            return w.conexao().corStatus() == QLatin1String("Verde") && !w.conexao().consultaEmCurso()
                    && w.ligacao().estado() == EstadoLigacao::Ociosa
                    && w.findChild<QLabel*>(QStringLiteral("lbModelo"))->text() == QLatin1String("A1660");
         }, ms);

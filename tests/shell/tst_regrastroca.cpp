@@ -8,6 +8,7 @@
 using namespace RegrasTroca;
 
 Q_DECLARE_METATYPE(RegrasTroca::Fim)
+Q_DECLARE_METATYPE(RegrasTroca::RegraFim)
 
 namespace {
 const QByteArray Prompt = "[0D1F2E3C:5A4B6C7D] :-) ";
@@ -16,6 +17,8 @@ const QByteArray Prompt = "[0D1F2E3C:5A4B6C7D] :-) ";
 class TstRegrasTroca : public QObject {
     Q_OBJECT
 private slots:
+    void regraDoComando_data();
+    void regraDoComando();
     void primeiraLeitura_data();
     void primeiraLeitura();
     void leituraSeguinte_data();
@@ -34,77 +37,100 @@ private slots:
     void partesDoDescarte();
 };
 
+void TstRegrasTroca::regraDoComando_data()
+{
+    QTest::addColumn<QString>("comando");
+    QTest::addColumn<RegraFim>("regra");
+    QTest::newRow("model query") << "syscfg print RMd#" << RegraFim::SemAtalho;
+    QTest::newRow("another syscfg") << "syscfg print RMd" << RegraFim::Comum;
+    QTest::newRow("model query, other case") << "SYSCFG PRINT RMD#" << RegraFim::Comum;
+    // The gas gauge's rule is its requester's to give, never read from the command.
+    QTest::newRow("gas gauge command") << "device  --key GasGauge -p" << RegraFim::Comum;
+    QTest::newRow("help") << "help" << RegraFim::Comum;
+}
+
+void TstRegrasTroca::regraDoComando()
+{
+    QFETCH(QString, comando);
+    QFETCH(RegraFim, regra);
+    QCOMPARE(RegraDoComando(comando), regra);
+}
+
 void TstRegrasTroca::primeiraLeitura_data()
 {
     QTest::addColumn<QString>("box");
-    QTest::addColumn<QString>("codigo");
-    QTest::addColumn<QString>("comando");
+    QTest::addColumn<RegraFim>("regra");
     QTest::addColumn<QByteArray>("chunk");
     QTest::addColumn<Fim>("fim");
     const QByteArray comPrompt = "help\r\nline\n" + Prompt;
-    QTest::newRow("box 1, prompt: shortcut") << "1" << "1" << "help" << comPrompt << Fim::Completa;
-    QTest::newRow("box 1, no prompt") << "1" << "1" << "help" << QByteArray("help\r\nline\n") << Fim::Continua;
-    QTest::newRow("box 1, bare mark") << "1" << "1" << "help" << QByteArray(":-)") << Fim::Completa;
-    QTest::newRow("box 1, mark not whole") << "1" << "1" << "help" << QByteArray(":-") << Fim::Continua;
+    const auto comum = RegraFim::Comum;
+    const auto gasGauge = RegraFim::AtePrompt;
+    QTest::newRow("box 1, prompt: shortcut") << "1" << comum << comPrompt << Fim::Completa;
+    QTest::newRow("box 1, no prompt") << "1" << comum << QByteArray("help\r\nline\n") << Fim::Continua;
+    QTest::newRow("box 1, bare mark") << "1" << comum << QByteArray(":-)") << Fim::Completa;
+    QTest::newRow("box 1, mark not whole") << "1" << comum << QByteArray(":-") << Fim::Continua;
     // The gas gauge is complete once its prompt is in, whichever poll brings it, on either box.
-    QTest::newRow("box 1, gas gauge with its prompt") << "1" << "19" << "help" << comPrompt << Fim::Completa;
-    QTest::newRow("box 2, gas gauge with its prompt") << "2" << "19" << "help" << comPrompt << Fim::Completa;
-    QTest::newRow("box 1, gas gauge before its prompt") << "1" << "19" << "help" << QByteArray("help\r\nline\n") << Fim::Continua;
-    QTest::newRow("box 1, model query waits") << "1" << "0" << "syscfg print RMd#" << comPrompt << Fim::Continua;
-    QTest::newRow("box 2, no shortcut") << "2" << "1" << "help" << comPrompt << Fim::Continua;
-    QTest::newRow("box \"01\" counts as 1") << "01" << "1" << "help" << comPrompt << Fim::Completa;
+    QTest::newRow("box 1, gas gauge with its prompt") << "1" << gasGauge << comPrompt << Fim::Completa;
+    QTest::newRow("box 2, gas gauge with its prompt") << "2" << gasGauge << comPrompt << Fim::Completa;
+    QTest::newRow("box 1, gas gauge before its prompt") << "1" << gasGauge << QByteArray("help\r\nline\n") << Fim::Continua;
+    QTest::newRow("box 1, model query waits") << "1" << RegraFim::SemAtalho << comPrompt << Fim::Continua;
+    QTest::newRow("box 2, model query waits") << "2" << RegraFim::SemAtalho << comPrompt << Fim::Continua;
+    QTest::newRow("box 2, no shortcut") << "2" << comum << comPrompt << Fim::Continua;
+    QTest::newRow("box \"01\" counts as 1") << "01" << comum << comPrompt << Fim::Completa;
     // Nothing yet: the answer is not closed before its bytes (the following polls wait them out).
-    QTest::newRow("box 1, nothing came yet") << "1" << "1" << "help" << QByteArray() << Fim::Continua;
-    QTest::newRow("box 2, nothing came yet") << "2" << "19" << "help" << QByteArray() << Fim::Continua;
-    QTest::newRow("unknown box, nothing came yet") << "" << "1" << "help" << QByteArray() << Fim::Continua;
+    QTest::newRow("box 1, nothing came yet") << "1" << comum << QByteArray() << Fim::Continua;
+    QTest::newRow("box 2, nothing came yet") << "2" << gasGauge << QByteArray() << Fim::Continua;
+    QTest::newRow("unknown box, nothing came yet") << "" << comum << QByteArray() << Fim::Continua;
 }
 
 void TstRegrasTroca::primeiraLeitura()
 {
     QFETCH(QString, box);
-    QFETCH(QString, codigo);
-    QFETCH(QString, comando);
+    QFETCH(RegraFim, regra);
     QFETCH(QByteArray, chunk);
     QFETCH(Fim, fim);
-    QCOMPARE(PrimeiraLeitura(box, codigo, comando, PedacoDe(chunk)), fim);
+    QCOMPARE(PrimeiraLeitura(box, regra, PedacoDe(chunk)), fim);
 }
 
 void TstRegrasTroca::leituraSeguinte_data()
 {
     QTest::addColumn<QString>("box");
-    QTest::addColumn<QString>("codigo");
+    QTest::addColumn<RegraFim>("regra");
     QTest::addColumn<int>("contador");
     QTest::addColumn<QByteArray>("chunk");
     QTest::addColumn<Fim>("fim");
     const QByteArray texto = "Key0001: 0x01\n";
-    QTest::newRow("quiet at 5: too early") << "1" << "1" << 5 << QByteArray() << Fim::Continua;
-    QTest::newRow("quiet at 6") << "1" << "1" << 6 << QByteArray() << Fim::Completa;
-    QTest::newRow("text at 6") << "1" << "1" << 6 << texto << Fim::Continua;
-    QTest::newRow("prompt does not end it") << "1" << "1" << 3 << Prompt << Fim::Continua;
-    QTest::newRow("box 1, text at 199") << "1" << "1" << 199 << texto << Fim::Continua;
-    QTest::newRow("box 1, text at 200: cut") << "1" << "4" << 200 << texto << Fim::Cortada;
-    QTest::newRow("box 1, quiet at 200") << "1" << "4" << 200 << QByteArray() << Fim::Completa;
-    QTest::newRow("box 1, prompt at 200") << "1" << "4" << 200 << texto + Prompt << Fim::Completa;
-    QTest::newRow("box 2, text at 99") << "2" << "1" << 99 << texto << Fim::Continua;
-    QTest::newRow("box 2, text at 100: cut") << "2" << "1" << 100 << texto << Fim::Cortada;
-    QTest::newRow("box 2, text at 200 is past its limit") << "2" << "1" << 200 << texto << Fim::Continua;
-    QTest::newRow("unknown box has no limit") << "3" << "1" << 200 << texto << Fim::Continua;
-    QTest::newRow("box \"01\" has no limit") << "01" << "1" << 200 << texto << Fim::Continua;
-    QTest::newRow("gas gauge, quiet at 6") << "1" << "19" << 6 << QByteArray() << Fim::Continua;
-    QTest::newRow("gas gauge, quiet at 100") << "1" << "19" << 100 << QByteArray() << Fim::Continua;
-    QTest::newRow("gas gauge, quiet at 101") << "1" << "19" << 101 << QByteArray() << Fim::Completa;
-    QTest::newRow("gas gauge, prompt at 2") << "1" << "19" << 2 << texto + Prompt << Fim::Completa;
-    QTest::newRow("gas gauge, text at 200: cut") << "1" << "19" << 200 << texto << Fim::Cortada;
+    const auto comum = RegraFim::Comum;
+    const auto gasGauge = RegraFim::AtePrompt;
+    QTest::newRow("quiet at 5: too early") << "1" << comum << 5 << QByteArray() << Fim::Continua;
+    QTest::newRow("quiet at 6") << "1" << comum << 6 << QByteArray() << Fim::Completa;
+    QTest::newRow("model query, quiet at 6") << "1" << RegraFim::SemAtalho << 6 << QByteArray() << Fim::Completa;
+    QTest::newRow("text at 6") << "1" << comum << 6 << texto << Fim::Continua;
+    QTest::newRow("prompt does not end it") << "1" << comum << 3 << Prompt << Fim::Continua;
+    QTest::newRow("box 1, text at 199") << "1" << comum << 199 << texto << Fim::Continua;
+    QTest::newRow("box 1, text at 200: cut") << "1" << comum << 200 << texto << Fim::Cortada;
+    QTest::newRow("box 1, quiet at 200") << "1" << comum << 200 << QByteArray() << Fim::Completa;
+    QTest::newRow("box 1, prompt at 200") << "1" << comum << 200 << texto + Prompt << Fim::Completa;
+    QTest::newRow("box 2, text at 99") << "2" << comum << 99 << texto << Fim::Continua;
+    QTest::newRow("box 2, text at 100: cut") << "2" << comum << 100 << texto << Fim::Cortada;
+    QTest::newRow("box 2, text at 200 is past its limit") << "2" << comum << 200 << texto << Fim::Continua;
+    QTest::newRow("unknown box has no limit") << "3" << comum << 200 << texto << Fim::Continua;
+    QTest::newRow("box \"01\" has no limit") << "01" << comum << 200 << texto << Fim::Continua;
+    QTest::newRow("gas gauge, quiet at 6") << "1" << gasGauge << 6 << QByteArray() << Fim::Continua;
+    QTest::newRow("gas gauge, quiet at 100") << "1" << gasGauge << 100 << QByteArray() << Fim::Continua;
+    QTest::newRow("gas gauge, quiet at 101") << "1" << gasGauge << 101 << QByteArray() << Fim::Completa;
+    QTest::newRow("gas gauge, prompt at 2") << "1" << gasGauge << 2 << texto + Prompt << Fim::Completa;
+    QTest::newRow("gas gauge, text at 200: cut") << "1" << gasGauge << 200 << texto << Fim::Cortada;
 }
 
 void TstRegrasTroca::leituraSeguinte()
 {
     QFETCH(QString, box);
-    QFETCH(QString, codigo);
+    QFETCH(RegraFim, regra);
     QFETCH(int, contador);
     QFETCH(QByteArray, chunk);
     QFETCH(Fim, fim);
-    QCOMPARE(LeituraSeguinte(box, codigo, contador, PedacoDe(chunk)), fim);
+    QCOMPARE(LeituraSeguinte(box, regra, contador, PedacoDe(chunk)), fim);
 }
 
 void TstRegrasTroca::descarte_data()

@@ -290,7 +290,7 @@ void JanelaTestePlaca::consultaComparador(const QString& modelo, const QString& 
 
 void JanelaTestePlaca::consultaComparador()
 {
-    consultaComparador(sessao().modelo(), ligacao().txtComandos());
+    consultaComparador(sessao().modelo(), comandoSolicitado());
 }
 
 void JanelaTestePlaca::esvaziaComparador()
@@ -335,7 +335,7 @@ void JanelaTestePlaca::escondeVeredito()
 
 void JanelaTestePlaca::mostraVeredito(bool ok, const QString& leitura)
 {
-    mostraVereditoTeste(m_ok, m_no, VereditoDe(ok), objectName(), ligacao().txtComandos(), leitura);
+    mostraVereditoTeste(m_ok, m_no, VereditoDe(ok), objectName(), comandoSolicitado(), leitura);
 }
 
 void JanelaTestePlaca::novaPlaca()

@@ -471,8 +471,9 @@ void Inicial::montaBarra()
 
 void Inicial::montaConsole()
 {
-    // The collected answer, shown as it grows. The text the rules read is Ligacao::txtConsole;
-    // this view only follows it, appending what arrives.
+    // The collected answer, shown as it grows: the view keeps its own text, fed by the link's
+    // signals (each answer starts it again and appends what arrives); it is emptied once the
+    // connection has read the model from it.
     auto* doca = new QDockWidget(this);
     doca->setObjectName(QStringLiteral("FrameConsole"));
     doca->setTitleBarWidget(new QWidget(doca));
@@ -493,7 +494,8 @@ void Inicial::montaConsole()
 
     auto semCr = [](QString t) { return t.remove(QLatin1Char('\r')); };
     connect(m_ligacao, &Ligacao::consoleRedefinido, this,
-            [this, semCr] { m_txtConsole->setPlainText(semCr(m_ligacao->txtConsole())); });
+            [this, semCr](const QString& texto) { m_txtConsole->setPlainText(semCr(texto)); });
+    connect(m_conexao, &Conexao::consoleLimpoPedido, m_txtConsole, &QPlainTextEdit::clear);
     connect(m_ligacao, &Ligacao::consoleAcrescentado, this, [this, semCr](const QString& acrescimo) {
         QScrollBar* barra = m_txtConsole->verticalScrollBar();
         const bool noFim = barra->value() >= barra->maximum() - 2;
@@ -530,7 +532,6 @@ void Inicial::carrega(QWidget* telaAbertura)
 
 void Inicial::IniciaEstado()
 {
-    m_conexao->ContadorVerificaVersao = 0;
     m_comboBox->clear();
     m_comboBox->addItems({QStringLiteral("1"), QStringLiteral("2")});
     m_comboBox->setCurrentIndex(-1);

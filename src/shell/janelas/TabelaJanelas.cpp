@@ -1,5 +1,6 @@
 #include "shell/janelas/TabelaJanelas.h"
 
+#include "boardtests/BateriaLeitura.h"
 #include "boardtests/janelas/Bateria.h"
 #include "boardtests/janelas/Displays.h"
 #include "boardtests/janelas/I2C.h"
@@ -50,8 +51,10 @@ void registraJanelas(GerenciadorJanelas& janelas)
     janelas.registra<RFs_Esq>({.nome = "RFs_Esq"});
     janelas.registra<Displays>({.nome = "Displays", .codigos = {"3"}, .botaoMenu = 6, .ordemAtualizacao = 5,
                                 .refrescaNosCodigos = {"3"}});
-    // The gas-gauge reading ("19") does not refresh the battery window's recordings.
-    janelas.registra<Bateria>({.nome = "Bateria", .codigos = {"14", "19"}, .refrescaNosCodigos = {"14"}});
+    // The gas-gauge reading ("19") does not refresh the battery window's recordings, and ends
+    // by the gauge's own rule.
+    janelas.registra<Bateria>({.nome = "Bateria", .codigos = {"14", "19"}, .refrescaNosCodigos = {"14"},
+                               .regraFim = {{"19", ModuloBateria::RegraGasGauge}}});
     janelas.registra<Outros>({.nome = "Outros", .codigos = {"17"}, .botaoMenu = 17, .ordemAtualizacao = 2});
     janelas.registra<Sobre>({.nome = "Sobre", .botaoMenu = 12});
     janelas.registra<Diagnostico>({.nome = "Diagnostico"});
