@@ -15,11 +15,11 @@ int EntradaFuzz(const uint8_t* dados, size_t tamanho)
         return 0;
     const unsigned p = dados[0];
     static const QString boxes[] = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")};
-    static const QString codigos[] = {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("19"),
-                                      QStringLiteral("16")};
     const QString box = boxes[p % 3];
-    const QString codigo = codigos[(p / 3) % 4];
     const QString comando = (p & 0x40) ? QStringLiteral("syscfg print RMd#") : QStringLiteral("help");
+    // The command's own rule, or one a requester asks for (the gas gauge waits for its prompt).
+    const RegraFim regras[] = {RegraDoComando(comando), RegraFim::Comum, RegraFim::AtePrompt, RegraFim::SemAtalho};
+    const RegraFim regra = regras[(p / 3) % 4];
     // A small room so the bound itself is reached by short inputs.
     const qsizetype espaco = (p & 0x80) ? 64 : LimiteResposta;
 
@@ -45,8 +45,8 @@ int EntradaFuzz(const uint8_t* dados, size_t tamanho)
                 break;
         } else {
             resposta += bytes;
-            const Fim f = primeira ? PrimeiraLeitura(box, codigo, comando, pedaco)
-                                   : LeituraSeguinte(box, codigo, contador, pedaco);
+            const Fim f = primeira ? PrimeiraLeitura(box, regra, pedaco)
+                                   : LeituraSeguinte(box, regra, contador, pedaco);
             if (primeira)
                 contador = 1, primeira = false;
             else if (f == Fim::Continua)
