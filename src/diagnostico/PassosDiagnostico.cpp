@@ -1,10 +1,10 @@
 #include "diagnostico/PassosDiagnostico.h"
 #include "shell/PerfilModelo.h"
 
-#include "boardtests/BateriaLeitura.h"
-#include "boardtests/I2c.h"
-#include "boardtests/Ic.h"
-#include "boardtests/Nand.h"
+#include "boardtests/ProcedimentoBateria.h"
+#include "boardtests/ProcedimentoI2c.h"
+#include "boardtests/ProcedimentoIc.h"
+#include "boardtests/ProcedimentoNand.h"
 #include "chips/ChipAcorn.h"
 #include "chips/ChipChestnut.h"
 #include "chips/ChipTigris.h"
@@ -118,65 +118,6 @@ QList<ItemDiagnostico> gradaChip(const PassoDiagnostico& p, const QString& model
     }
 }
 
-QList<ItemDiagnostico> gradaI2c(const PassoDiagnostico& p, const QString& modelo, const QString& A)
-{
-    QString erro;
-    const auto ids = ModuloI2C::DispositivosEsperados(Globais::instancia().CaminhoBanco, modelo, p.barramento, &erro);
-    const QString prefixo = QStringLiteral("I2C %1 ").arg(p.barramento);
-    if (!ids)
-        return {ItemDiagnostico{p.subsistema, prefixo.trimmed(), erro, QString(), Veredito::SemLeitura}};
-    QList<ItemDiagnostico> itens;
-    for (const ModuloI2C::Dispositivo& d : ModuloI2C::AvaliaDispositivos(
-             *ids, A, L(QStringLiteral("COMUNICAÇÃO OK")), L(QStringLiteral("COMUNICAÇÃO OFF"))))
-        itens << ItemDiagnostico{p.subsistema, prefixo + d.id + QStringLiteral(" ") + d.descricao, d.status,
-                                 QString(), d.veredito};
-    return itens;
-}
-
-QList<ItemDiagnostico> gradaNand(const PassoDiagnostico& p, const QString& A)
-{
-    const int funcao = p.tipo == TipoPasso::NandUid ? 0 : p.tipo == TipoPasso::NandTamanho ? 1 : 2;
-    const ModuloNand::Veredicto v = ModuloNand::AvaliaNand(funcao, A);
-    // An answer too short to be judged gets no verdict in the window either.
-    Veredito veredito = Veredito::NaoGraduado;
-    QString leitura;
-    if (v.naoDisponivel) {
-        veredito = Veredito::NaoMensuravel;
-        leitura = L(QStringLiteral("Não disponível para 6/6P"));
-    } else if (v.tipo != ModuloNand::Veredicto::Tipo::Nenhum) {
-        const bool ok = v.tipo == ModuloNand::Veredicto::Tipo::Ok;
-        veredito = VereditoDe(ok);
-        leitura = L(ok ? QStringLiteral("COMUNICAÇÃO OK") : QStringLiteral("COMUNICAÇÃO OFF"));
-    }
-    if (p.tipo == TipoPasso::NandTamanho && v.tipo == ModuloNand::Veredicto::Tipo::Ok)
-        if (const auto texto = ModuloNand::TextoTamanho(A))
-            if (const auto classe = ModuloNand::ClassificaTamanho(*texto))
-                leitura = *classe;
-    return {ItemDiagnostico{p.subsistema, p.titulo(), leitura, QString(), veredito}};
-}
-
-QList<ItemDiagnostico> gradaIc(const PassoDiagnostico& p, const QString& modelo, const QString& A)
-{
-    const ModuloIC::Veredicto v = ModuloIC::AvaliaIC(A);
-    const QString item = ModuloIC::NomeCI(modelo) + QStringLiteral(" ") + p.comando;
-    if (v == ModuloIC::Veredicto::Nenhum) // too short to be judged, as in the window
-        return {ItemDiagnostico{p.subsistema, item, QString(), QString(), Veredito::NaoGraduado}};
-    const bool ok = v == ModuloIC::Veredicto::Ok;
-    return {ItemDiagnostico{p.subsistema, item,
-                            L(ok ? QStringLiteral("COMUNICAÇÃO OK") : QStringLiteral("COMUNICAÇÃO OFF")),
-                            QString(), VereditoDe(ok)}};
-}
-
-QList<ItemDiagnostico> gradaGasGauge(const PassoDiagnostico& p, const QString& R)
-{
-    const ModuloBateria::Valores v = ModuloBateria::Organiza(R);
-    QList<ItemDiagnostico> itens;
-    for (int i = 0; i < v.info.size() && i < v.vereditos.size(); ++i)
-        itens << ItemDiagnostico{p.subsistema, L(ModuloBateria::ChavesTitulos().at(i)), v.info.at(i).trimmed(),
-                                 QString(), v.vereditos.at(i)};
-    return itens;
-}
-
 } // namespace
 
 QString PassoDiagnostico::titulo() const
@@ -243,17 +184,42 @@ QList<PassoDiagnostico> PassosDoModelo(const QString& modelo)
         r << PassoDiagnostico{TipoPasso::Chestnut, QStringLiteral("chestnut"), ChipChestnut::Codigo,
                               ChipChestnut::Comando};
     for (int b : ModuloI2C::BarramentosDoAutoTeste(ModuloI2C::BotoesDoModelo(modelo)))
-        r << PassoDiagnostico{TipoPasso::I2c, QStringLiteral("i2c"), QStringLiteral("6"),
-                              QStringLiteral("i2c -s ") + QString::number(b), b};
-    r << PassoDiagnostico{TipoPasso::NandTamanho, QStringLiteral("nand"), QStringLiteral("4"), ModuloNand::ComandoNand(1)}
-      << PassoDiagnostico{TipoPasso::NandUid, QStringLiteral("nand"), QStringLiteral("4"), ModuloNand::ComandoNand(0)}
-      << PassoDiagnostico{TipoPasso::NandInfo, QStringLiteral("nand"), QStringLiteral("4"), ModuloNand::ComandoNand(2)}
-      << PassoDiagnostico{TipoPasso::BateriaPropriedades, QStringLiteral("bateria"), QStringLiteral("14"),
-                          ModuloBateria::ComandoPropriedades}
-      << PassoDiagnostico{TipoPasso::GasGauge, QStringLiteral("bateria"), QStringLiteral("19"),
-                          ModuloBateria::ComandoGasGauge}
-      << PassoDiagnostico{TipoPasso::Ic1, QStringLiteral("ic"), QStringLiteral("5"), ModuloIC::ComandoIC(1)}
-      << PassoDiagnostico{TipoPasso::Ic2, QStringLiteral("ic"), QStringLiteral("5"), ModuloIC::ComandoIC(2)};
+        r << PassoDiagnostico{TipoPasso::I2c, QStringLiteral("i2c"), ProcedimentoI2c::Codigo,
+                              ProcedimentoI2c::Comando(b), b,
+                              [b](Ligacao& l, const QString& m, QObject* pai) -> Procedimento* {
+                                  return new ProcedimentoI2c(l, m, Globais::instancia().CaminhoBanco, {b}, pai);
+                              }};
+    // The NAND functions in the order the diagnosis reads them; the ones the model's NAND
+    // window refuses are not read.
+    const struct {
+        TipoPasso tipo;
+        int funcao;
+    } nand[] = {{TipoPasso::NandTamanho, 1}, {TipoPasso::NandUid, 0}, {TipoPasso::NandInfo, 2}};
+    for (const auto& n : nand)
+        if (ProcedimentoNand::Serve(modelo, n.funcao))
+            r << PassoDiagnostico{n.tipo, QStringLiteral("nand"), ProcedimentoNand::Codigo,
+                                  ModuloNand::ComandoNand(n.funcao), -1,
+                                  [f = n.funcao](Ligacao& l, const QString& m, QObject* pai) -> Procedimento* {
+                                      return new ProcedimentoNand(l, m, f, pai);
+                                  }};
+    using Bat = ProcedimentoBateria::Leitura;
+    const auto bateria = [](Bat leitura) -> FabricaProcedimento {
+        return [leitura](Ligacao& l, const QString& m, QObject* pai) -> Procedimento* {
+            return new ProcedimentoBateria(l, m, leitura, pai);
+        };
+    };
+    const auto ic = [](int teste) -> FabricaProcedimento {
+        return [teste](Ligacao& l, const QString& m, QObject* pai) -> Procedimento* {
+            return new ProcedimentoIc(l, m, teste, pai);
+        };
+    };
+    r << PassoDiagnostico{TipoPasso::BateriaPropriedades, QStringLiteral("bateria"),
+                          ProcedimentoBateria::CodigoPropriedades, ModuloBateria::ComandoPropriedades, -1,
+                          bateria(Bat::Propriedades)}
+      << PassoDiagnostico{TipoPasso::GasGauge, QStringLiteral("bateria"), ProcedimentoBateria::CodigoGasGauge,
+                          ModuloBateria::ComandoGasGauge, -1, bateria(Bat::GasGauge)}
+      << PassoDiagnostico{TipoPasso::Ic1, QStringLiteral("ic"), ProcedimentoIc::Codigo, ModuloIC::ComandoIC(1), -1, ic(1)}
+      << PassoDiagnostico{TipoPasso::Ic2, QStringLiteral("ic"), ProcedimentoIc::Codigo, ModuloIC::ComandoIC(2), -1, ic(2)};
     return r;
 }
 
@@ -311,17 +277,9 @@ QList<ItemDiagnostico> gradaSemLimite(const PassoDiagnostico& passo, const QStri
     case TipoPasso::Tristar:
     case TipoPasso::Chestnut:
     case TipoPasso::Acorn: return gradaChip(passo, modelo, R, A);
-    case TipoPasso::I2c: return gradaI2c(passo, modelo, A);
-    case TipoPasso::NandTamanho:
-    case TipoPasso::NandUid:
-    case TipoPasso::NandInfo: return gradaNand(passo, A);
-    case TipoPasso::GasGauge: return gradaGasGauge(passo, R);
-    case TipoPasso::Ic1:
-    case TipoPasso::Ic2: return gradaIc(passo, modelo, A);
-    case TipoPasso::BateriaPropriedades:
-        // The window shows the properties as text: nothing in them is graded.
-        return {ItemDiagnostico{passo.subsistema, passo.titulo(), QString::number(A.trimmed().size()) + QStringLiteral(" B"),
-                                QString(), Veredito::NaoGraduado}};
+    default:
+        // The board-test families grade in their own procedures (PassosDoModelo sets them).
+        break;
     }
     return {};
 }
