@@ -290,7 +290,12 @@ void JanelaTestePlaca::consultaComparador(const QString& modelo, const QString& 
 
 void JanelaTestePlaca::consultaComparador()
 {
-    consultaComparador(sessao().modelo(), ligacao().txtComandos());
+    consultaComparador(sessao().modelo(), comandoMostrado());
+}
+
+QString JanelaTestePlaca::comandoMostrado() const
+{
+    return ligacao().txtComandos();
 }
 
 void JanelaTestePlaca::esvaziaComparador()
@@ -335,7 +340,7 @@ void JanelaTestePlaca::escondeVeredito()
 
 void JanelaTestePlaca::mostraVeredito(bool ok, const QString& leitura)
 {
-    mostraVereditoTeste(m_ok, m_no, VereditoDe(ok), objectName(), ligacao().txtComandos(), leitura);
+    mostraVereditoTeste(m_ok, m_no, VereditoDe(ok), objectName(), comandoMostrado(), leitura);
 }
 
 void JanelaTestePlaca::novaPlaca()

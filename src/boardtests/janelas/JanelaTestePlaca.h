@@ -127,8 +127,11 @@ protected:
     void defineTxtDados(const QString& texto);
     // Data1 over the recorded answers of a model and command; txtComparador shows the first.
     void consultaComparador(const QString& modelo, const QString& comando);
-    // The same for the current model and command.
+    // The same for the current model and the command of the answer on show.
     void consultaComparador();
+    // The command whose answer the window shows (the comparator's and the verdict's): the
+    // link's last one unless the window's own reading says.
+    virtual QString comandoMostrado() const;
     // Data1 over no model: txtComparador empty.
     void esvaziaComparador();
 
@@ -160,6 +163,8 @@ protected:
     // The part a test names, shown in lbIC when it is graded.
     void defineNomeDoTeste(const QString& nome) { m_nomeCI = nome; }
     void iniciaCicloStatus();
+    // A reading was graded by the window's procedure: counted as a status tick is.
+    void contaStatus() { ++m_contadorStatus; }
     // Grades the answer in txtDados: status and verdict.
     virtual void avaliaResposta() {}
 
