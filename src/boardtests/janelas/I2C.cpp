@@ -25,13 +25,15 @@
 
 namespace {
 
-// A row of the automatic test's list: the device's line with its verdict's mark, tint and word.
-QListWidgetItem* itemDispositivo(const ModuloI2C::Dispositivo& d)
+// A row of the automatic test's list: the device's line with its verdict's mark, tint and word,
+// and the device's name wherever its verdict is shown (the diagnosis's item).
+QListWidgetItem* itemDispositivo(int barramento, const ModuloI2C::Dispositivo& d)
 {
     auto* item = new QListWidgetItem(iconeVeredito(d.veredito), d.linha);
     item->setBackground(corVeredito(d.veredito));
     item->setToolTip(TextoVeredito(d.veredito));
     item->setData(Qt::UserRole, NomeVeredito(d.veredito));
+    item->setData(I2C::PapelNomeItem, ProcedimentoI2c::NomeItem(barramento, d));
     return item;
 }
 
@@ -357,7 +359,7 @@ void I2C::AvaliaBarramento()
             AnotaVeredito(objectName(), item, d.status, QString(), d.veredito);
         }
         if (m_modoAuto)
-            m_listView->addItem(itemDispositivo(d));
+            m_listView->addItem(itemDispositivo(b.barramento, d));
         if (!d.presente)
             ModuloI2C::AcrescentaFalha(falhas, b.barramento, L(QStringLiteral("Falhas i2c")));
     }

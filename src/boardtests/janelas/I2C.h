@@ -20,6 +20,10 @@ class I2C : public JanelaFilha {
 public:
     explicit I2C(GerenciadorJanelas& janelas);
 
+    // The data role of an automatic-test row that holds its device's item name
+    // ("I2C <bus> <id> <description>"); Qt::UserRole holds its verdict's word.
+    static constexpr int PapelNomeItem = Qt::UserRole + 1;
+
     void recebeResposta(const QString& codigo, const QString& R, const QString& A) override;
     void buscaDadosGravados() override;
     void atualizaJanelaAberta() override;
