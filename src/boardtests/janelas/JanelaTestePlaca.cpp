@@ -220,14 +220,6 @@ void JanelaTestePlaca::criaFormularioCI(const PlantaTesteCI& planta)
     criaNotaVar(planta.lbVar);
 }
 
-void JanelaTestePlaca::criaCicloStatus(int minimo, int limite)
-{
-    m_minimoAvaliacao = minimo;
-    m_limiteContadorStatus = limite;
-    m_timerStatus = novoTimer("TimerStatus", 500);
-    connect(m_timerStatus, &QTimer::timeout, this, &JanelaTestePlaca::tickStatus);
-}
-
 QTimer* JanelaTestePlaca::novoTimer(const char* nome, int ms)
 {
     auto* t = new QTimer(this);
@@ -392,7 +384,7 @@ void JanelaTestePlaca::paraBarra()
     m_barra->resize(1, m_barra->height());
 }
 
-// ------------------------------------------------------------------ status cycle
+// ------------------------------------------------------------------ test buttons
 
 void JanelaTestePlaca::pedeTeste(int teste)
 {
@@ -405,32 +397,7 @@ void JanelaTestePlaca::pedeTeste(int teste)
     PrePesquisa();
 }
 
-void JanelaTestePlaca::iniciaCicloStatus()
-{
-    m_timerStatus->start();
-}
-
 void JanelaTestePlaca::esperaCancelada()
 {
-    if (m_timerStatus)
-        m_timerStatus->stop();
     paraBarra();
-}
-
-void JanelaTestePlaca::tickStatus()
-{
-    if (!ligacao().ociosa())
-        return;
-    if (m_txtDados.size() >= m_minimoAvaliacao) {
-        paraBarra();
-        m_timerStatus->stop();
-        avaliaResposta();
-        mostraNotaAnalise();
-        defineNomeCI(m_nomeCI);
-    }
-    ++m_contadorStatus;
-    if (m_contadorStatus == m_limiteContadorStatus) {
-        m_timerStatus->stop();
-        paraBarra();
-    }
 }
