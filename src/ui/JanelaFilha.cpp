@@ -47,9 +47,15 @@ bool JanelaFilha::solicita(const QString& codigo, const QString& comando, bool e
 {
     const auto modo = espelhada ? Ligacao::Modo::Espelhada : Ligacao::Modo::Normal;
     const bool enviado = !m_janelas.pede(objectName(), codigo, comando, modo)->recusada();
-    if (enviado && m_notaContinuou)
-        m_notaContinuou->hide(); // it belonged to the previous answer
+    if (enviado)
+        comandoEnviado();
     return enviado;
+}
+
+void JanelaFilha::comandoEnviado()
+{
+    if (m_notaContinuou)
+        m_notaContinuou->hide(); // it belonged to the previous answer
 }
 
 QString JanelaFilha::textoRespostaContinuou(qint64 caracteres)

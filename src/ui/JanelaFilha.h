@@ -59,6 +59,9 @@ public:
     virtual void respostaContinuou(qint64 caracteres);
     // The text of that note, in the current language.
     static QString textoRespostaContinuou(qint64 caracteres);
+    // A command of the window's own procedure went out: the note of the previous answer goes
+    // (solicita does the same for the commands it sends).
+    void comandoEnviado();
     // A board was identified on a new connection: results read from an earlier one describe
     // another board and must not stay on show as this one's.
     virtual void novaPlaca() {}

@@ -78,6 +78,7 @@ private slots:
     void autoTesteAposFalha_data();
     void autoTesteAposFalha();
     void semLigacao();
+    void notaDaRespostaAnterior();
     void trocaDeModelo();
     void diagrama();
 };
@@ -362,6 +363,19 @@ void TstI2cJanela::semLigacao()
     QVERIFY(c.visivel("lbAguarde"));
     QTest::qWait(200);
     QVERIFY(c.bancada.registro().isEmpty());
+}
+
+// The note that the phone went on sending belongs to the answer it follows: the next scan,
+// which the window's reading sends itself, takes it away.
+void TstI2cJanela::notaDaRespostaAnterior()
+{
+    Cenario c;
+    QVERIFY(c.inicia(QStringLiteral("IP 7")));
+    c.janela->respostaContinuou(40);
+    QVERIFY(c.visivel("lbRespostaContinuou"));
+    c.bt(0)->click();
+    QVERIFY(!c.visivel("lbRespostaContinuou"));
+    QVERIFY(c.esperaAvaliacao());
 }
 
 void TstI2cJanela::trocaDeModelo()

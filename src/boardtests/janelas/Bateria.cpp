@@ -131,6 +131,7 @@ void Bateria::IniciaLeitura()
     m_leitura = new ProcedimentoBateria(ligacao(), sessao().modelo(), ProcedimentoBateria::Leitura::Completa, this);
     connect(m_leitura, &ProcedimentoBateria::propriedadesLidas, this, &Bateria::propriedadesLidas);
     connect(m_leitura, &Procedimento::terminou, this, &Bateria::leituraTerminou);
+    connect(m_leitura, &Procedimento::enviado, this, &JanelaFilha::comandoEnviado);
     if (!m_leitura->inicia())
         return;
     iniciaBarra();

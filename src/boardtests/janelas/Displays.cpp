@@ -147,6 +147,7 @@ bool Displays::envia(const QString& comando)
         return false; // the command in flight keeps its answer
     delete m_leitura;
     m_leitura = new ProcedimentoDisplay(ligacao(), comando, this);
+    connect(m_leitura, &Procedimento::enviado, this, &JanelaFilha::comandoEnviado);
     // The answer, under the note to look at the screen.
     connect(m_leitura, &Procedimento::terminou, this, [this] {
         if (m_leitura->fim() == Procedimento::Fim::Concluido)

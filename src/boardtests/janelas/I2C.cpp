@@ -308,6 +308,7 @@ void I2C::iniciaLeitura(const QList<int>& barramentos)
 // A scan went out: the previous bus's result leaves the single-bus view.
 void I2C::barramentoEnviado()
 {
+    comandoEnviado();
     m_barramentoAtual = m_leitura->barramentoAtual();
     if (m_modoAuto)
         m_indiceAuto = m_barramentoAtual + 1;

@@ -91,6 +91,7 @@ void IC::PrePesquisa()
     delete m_leitura;
     m_leitura = new ProcedimentoIc(ligacao(), sessao().modelo(), testeSelecionado(), this);
     connect(m_leitura, &Procedimento::terminou, this, &IC::leituraTerminou);
+    connect(m_leitura, &Procedimento::enviado, this, &JanelaFilha::comandoEnviado);
     m_leitura->inicia();
 }
 

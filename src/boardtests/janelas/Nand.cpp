@@ -106,6 +106,7 @@ Nand::Nand(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Nand"), ja
     TraduzNand();
     m_tamanho = new ProcedimentoNand(ligacao(), sessao().modelo(), 1, this);
     connect(m_tamanho, &Procedimento::terminou, this, &Nand::tamanhoLido);
+    connect(m_tamanho, &Procedimento::enviado, this, &JanelaFilha::comandoEnviado);
     if (ligacao().estado() == EstadoLigacao::Ociosa)
         m_tamanho->inicia();
 }
@@ -217,6 +218,7 @@ void Nand::PrePesquisa()
         delete m_leitura;
         m_leitura = new ProcedimentoNand(ligacao(), sessao().modelo(), m_funcaoNand, this);
         connect(m_leitura, &Procedimento::terminou, this, &Nand::leituraTerminou);
+        connect(m_leitura, &Procedimento::enviado, this, &JanelaFilha::comandoEnviado);
         // The growing answer of "syscfg list" is shown while the phone prints it.
         connect(m_leitura, &Procedimento::parcial, this, [this](const QString& R, const QString&) {
             defineTxtDados(L(QStringLiteral("TESTE 40s")) + R);

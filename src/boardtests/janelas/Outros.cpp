@@ -109,6 +109,7 @@ void Outros::PrePesquisa()
     delete m_leitura;
     m_leitura = new ProcedimentoOutros(ligacao(), testeSelecionado(), this);
     connect(m_leitura, &Procedimento::terminou, this, &Outros::leituraTerminou);
+    connect(m_leitura, &Procedimento::enviado, this, &JanelaFilha::comandoEnviado);
     // The long test's answer is shown as it grows, under its note.
     connect(m_leitura, &Procedimento::parcial, this,
             [this](const QString&, const QString& A) { defineTxtDados(ModuloOutros::Espelho(A)); });

@@ -183,6 +183,7 @@ bool RFs::iniciaLeitura(int indice, int acao)
     delete m_leitura;
     m_leitura = new ProcedimentoRf(ligacao(), sessao().modelo(), indice, static_cast<ProcedimentoRf::Acao>(acao), this);
     connect(m_leitura, &Procedimento::terminou, this, &RFs::leituraTerminou);
+    connect(m_leitura, &Procedimento::enviado, this, &JanelaFilha::comandoEnviado);
     return m_leitura->inicia();
 }
 
