@@ -47,8 +47,8 @@ QList<PassoDiagnostico> PassosDoModelo(const QString& modelo);
 // The most items one step gives; a board has far fewer in any step.
 inline constexpr qsizetype LimiteItensPasso = 256;
 
-// The items of one step out of its answer (R whole, A without the echoes), graded as the
-// window does. The rail steps write their readings into the database as the rail windows do.
+// The items of a step without a family procedure of its own (the rail and chip steps) out of its
+// answer (R whole, A without the echoes), graded as the window does; none for the others. The rail steps write their readings into the database as the rail windows do.
 // Past LimiteItensPasso (a phone repeating its lines), one last item "+N" says how many were
 // left out and carries the worst verdict among them.
 QList<ItemDiagnostico> GradaPasso(const PassoDiagnostico& passo, const QString& modelo,

@@ -162,14 +162,6 @@ I2C::I2C(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("I2C"), janel
 
 // ------------------------------------------------------------------ hooks of the main window
 
-void I2C::recebeResposta(const QString& codigo, const QString& R, const QString& A)
-{
-    // Only an answer asked through the window manager comes here; the scans are the reading's.
-    Q_UNUSED(codigo);
-    Q_UNUSED(R);
-    defineTxtDados(A);
-}
-
 bool I2C::lendo() const
 {
     return m_leitura && m_leitura->emCurso();

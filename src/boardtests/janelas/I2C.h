@@ -24,7 +24,6 @@ public:
     // ("I2C <bus> <id> <description>"); Qt::UserRole holds its verdict's word.
     static constexpr int PapelNomeItem = Qt::UserRole + 1;
 
-    void recebeResposta(const QString& codigo, const QString& R, const QString& A) override;
     void buscaDadosGravados() override;
     void atualizaJanelaAberta() override;
     void traduz() override;
