@@ -6,12 +6,12 @@
 #include <memory>
 
 // Runs `faz(true)` once the link is idle again (at once when it is), or `faz(false)` when it
-// goes down first. A family's next exchange waits here when the link is still busy with the
-// rest of the previous answer: on the link's own signal, never on a timer.
+// goes down first (at once when it is down). A family's next exchange waits here while the
+// link is still busy with the rest of the previous answer: on the link's signal, not a timer.
 inline void QuandoOciosa(Ligacao& ligacao, QObject* contexto, std::function<void(bool)> faz)
 {
-    if (ligacao.ociosa()) {
-        faz(true);
+    if (ligacao.ociosa() || ligacao.estado() == EstadoLigacao::Desconectada) {
+        faz(ligacao.ociosa());
         return;
     }
     auto conexao = std::make_shared<QMetaObject::Connection>();
