@@ -45,7 +45,7 @@ bool IC::lendo() const
 
 QString IC::comandoMostrado() const
 {
-    return m_leitura ? m_leitura->comando() : JanelaTestePlaca::comandoMostrado();
+    return m_leitura ? m_leitura->comando() : QString();
 }
 
 void IC::buscaDadosGravados()

@@ -285,11 +285,6 @@ void JanelaTestePlaca::consultaComparador()
     consultaComparador(sessao().modelo(), comandoMostrado());
 }
 
-QString JanelaTestePlaca::comandoMostrado() const
-{
-    return ligacao().txtComandos();
-}
-
 void JanelaTestePlaca::esvaziaComparador()
 {
     consultaComparador(QStringLiteral("xx"), QString()); // "xx" is no model

@@ -127,9 +127,9 @@ protected:
     void consultaComparador(const QString& modelo, const QString& comando);
     // The same for the current model and the command of the answer on show.
     void consultaComparador();
-    // The command whose answer the window shows (the comparator's and the verdict's): the
-    // link's last one unless the window's own reading says.
-    virtual QString comandoMostrado() const;
+    // The command of the window's own reading whose answer it shows (the comparator's and the
+    // verdict's); "" before its first reading.
+    virtual QString comandoMostrado() const = 0;
     // Data1 over no model: txtComparador empty.
     void esvaziaComparador();
 

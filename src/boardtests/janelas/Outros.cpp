@@ -59,7 +59,7 @@ bool Outros::lendo() const
 
 QString Outros::comandoMostrado() const
 {
-    return m_leitura ? m_leitura->comando() : JanelaTestePlaca::comandoMostrado();
+    return m_leitura ? m_leitura->comando() : QString();
 }
 
 void Outros::esperaCancelada()

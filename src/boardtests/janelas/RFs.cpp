@@ -107,7 +107,7 @@ bool RFs::lendo() const
 
 QString RFs::comandoMostrado() const
 {
-    return m_leitura ? m_leitura->comando() : JanelaTestePlaca::comandoMostrado();
+    return m_leitura ? m_leitura->comando() : QString();
 }
 
 void RFs::traduz()
