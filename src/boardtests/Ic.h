@@ -18,7 +18,5 @@ Veredicto AvaliaIC(const QString& txtDados);
 
 constexpr int MinimoAvaliacao = 31;
 constexpr int MinimoComunicacao = 151;
-// Status ticks after which the status timer gives up (counted once, from the window's creation).
-constexpr int LimiteContadorStatus = 30;
 
 } // namespace ModuloIC

@@ -8,8 +8,6 @@ constexpr int TesteRam = 5;
 constexpr int TesteRam1MB = 6;
 // The answer box is graded once it holds this many characters.
 constexpr int MinimoAvaliacao = 31;
-// Status ticks after which the status timer gives up (counted once, from the window's creation).
-constexpr int LimiteContadorStatus = 30;
 
 struct Teste {
     QString comando;

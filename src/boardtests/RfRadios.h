@@ -11,8 +11,6 @@ namespace ModuloRf {
 
 constexpr int NumeroRadios = 5;
 constexpr int RadioGps = 3;
-// Idle ticks of Timer1 after which a switch-on without delivery is given up.
-constexpr int LimiteContadorRf = 30;
 
 struct Radio {
     QString fundo;        // name of the row's background label

@@ -1,10 +1,10 @@
 #include "diagnostico/PassosDiagnostico.h"
 #include "shell/PerfilModelo.h"
 
-#include "boardtests/BateriaLeitura.h"
-#include "boardtests/I2c.h"
-#include "boardtests/Ic.h"
-#include "boardtests/Nand.h"
+#include "boardtests/ProcedimentoBateria.h"
+#include "boardtests/ProcedimentoI2c.h"
+#include "boardtests/ProcedimentoIc.h"
+#include "boardtests/ProcedimentoNand.h"
 #include "chips/ChipAcorn.h"
 #include "chips/ChipChestnut.h"
 #include "chips/ChipTigris.h"
@@ -57,65 +57,6 @@ Procedimento* procedimentoBuckCheck(Ligacao& ligacao, const QString& modelo, QOb
 {
     return new ProcedimentoBuck(ligacao, modelo, ModoBuck::Buckcheck,
                                 *ComandoBuck(ModoBuck::Buckcheck, ToleranciaBuckCheck), pai);
-}
-
-QList<ItemDiagnostico> gradaI2c(const PassoDiagnostico& p, const QString& modelo, const QString& A)
-{
-    QString erro;
-    const auto ids = ModuloI2C::DispositivosEsperados(Globais::instancia().CaminhoBanco, modelo, p.barramento, &erro);
-    const QString prefixo = QStringLiteral("I2C %1 ").arg(p.barramento);
-    if (!ids)
-        return {ItemDiagnostico{p.subsistema, prefixo.trimmed(), erro, QString(), Veredito::SemLeitura}};
-    QList<ItemDiagnostico> itens;
-    for (const ModuloI2C::Dispositivo& d : ModuloI2C::AvaliaDispositivos(
-             *ids, A, L(QStringLiteral("COMUNICAÇÃO OK")), L(QStringLiteral("COMUNICAÇÃO OFF"))))
-        itens << ItemDiagnostico{p.subsistema, prefixo + d.id + QStringLiteral(" ") + d.descricao, d.status,
-                                 QString(), d.veredito};
-    return itens;
-}
-
-QList<ItemDiagnostico> gradaNand(const PassoDiagnostico& p, const QString& A)
-{
-    const int funcao = p.tipo == TipoPasso::NandUid ? 0 : p.tipo == TipoPasso::NandTamanho ? 1 : 2;
-    const ModuloNand::Veredicto v = ModuloNand::AvaliaNand(funcao, A);
-    // An answer too short to be judged gets no verdict in the window either.
-    Veredito veredito = Veredito::NaoGraduado;
-    QString leitura;
-    if (v.naoDisponivel) {
-        veredito = Veredito::NaoMensuravel;
-        leitura = L(QStringLiteral("Não disponível para 6/6P"));
-    } else if (v.tipo != ModuloNand::Veredicto::Tipo::Nenhum) {
-        const bool ok = v.tipo == ModuloNand::Veredicto::Tipo::Ok;
-        veredito = VereditoDe(ok);
-        leitura = L(ok ? QStringLiteral("COMUNICAÇÃO OK") : QStringLiteral("COMUNICAÇÃO OFF"));
-    }
-    if (p.tipo == TipoPasso::NandTamanho && v.tipo == ModuloNand::Veredicto::Tipo::Ok)
-        if (const auto texto = ModuloNand::TextoTamanho(A))
-            if (const auto classe = ModuloNand::ClassificaTamanho(*texto))
-                leitura = *classe;
-    return {ItemDiagnostico{p.subsistema, p.titulo(), leitura, QString(), veredito}};
-}
-
-QList<ItemDiagnostico> gradaIc(const PassoDiagnostico& p, const QString& modelo, const QString& A)
-{
-    const ModuloIC::Veredicto v = ModuloIC::AvaliaIC(A);
-    const QString item = ModuloIC::NomeCI(modelo) + QStringLiteral(" ") + p.comando;
-    if (v == ModuloIC::Veredicto::Nenhum) // too short to be judged, as in the window
-        return {ItemDiagnostico{p.subsistema, item, QString(), QString(), Veredito::NaoGraduado}};
-    const bool ok = v == ModuloIC::Veredicto::Ok;
-    return {ItemDiagnostico{p.subsistema, item,
-                            L(ok ? QStringLiteral("COMUNICAÇÃO OK") : QStringLiteral("COMUNICAÇÃO OFF")),
-                            QString(), VereditoDe(ok)}};
-}
-
-QList<ItemDiagnostico> gradaGasGauge(const PassoDiagnostico& p, const QString& R)
-{
-    const ModuloBateria::Valores v = ModuloBateria::Organiza(R);
-    QList<ItemDiagnostico> itens;
-    for (int i = 0; i < v.info.size() && i < v.vereditos.size(); ++i)
-        itens << ItemDiagnostico{p.subsistema, L(ModuloBateria::ChavesTitulos().at(i)), v.info.at(i).trimmed(),
-                                 QString(), v.vereditos.at(i)};
-    return itens;
 }
 
 } // namespace
@@ -190,19 +131,42 @@ QList<PassoDiagnostico> PassosDoModelo(const QString& modelo)
         r << PassoDiagnostico{TipoPasso::Chestnut, QStringLiteral("chestnut"), ChipChestnut::Codigo,
                               ChipChestnut::Comando, -1, chip(ProcedimentoChip::Chip::Chestnut)};
     for (int b : ModuloI2C::BarramentosDoAutoTeste(ModuloI2C::BotoesDoModelo(modelo)))
-        r << PassoDiagnostico{TipoPasso::I2c, QStringLiteral("i2c"), QStringLiteral("6"),
-                              QStringLiteral("i2c -s ") + QString::number(b), b};
-    r << PassoDiagnostico{TipoPasso::NandTamanho, QStringLiteral("nand"), QStringLiteral("4"), ModuloNand::ComandoNand(1)}
-      << PassoDiagnostico{TipoPasso::NandUid, QStringLiteral("nand"), QStringLiteral("4"), ModuloNand::ComandoNand(0)}
-      << PassoDiagnostico{TipoPasso::NandInfo, QStringLiteral("nand"), QStringLiteral("4"), ModuloNand::ComandoNand(2)}
-      << PassoDiagnostico{TipoPasso::BateriaPropriedades, QStringLiteral("bateria"), QStringLiteral("14"),
-                          ModuloBateria::ComandoPropriedades};
-    PassoDiagnostico gasGauge{TipoPasso::GasGauge, QStringLiteral("bateria"), QStringLiteral("19"),
-                              ModuloBateria::ComandoGasGauge};
-    gasGauge.regraFim = ModuloBateria::RegraGasGauge;
-    r << gasGauge
-      << PassoDiagnostico{TipoPasso::Ic1, QStringLiteral("ic"), QStringLiteral("5"), ModuloIC::ComandoIC(1)}
-      << PassoDiagnostico{TipoPasso::Ic2, QStringLiteral("ic"), QStringLiteral("5"), ModuloIC::ComandoIC(2)};
+        r << PassoDiagnostico{TipoPasso::I2c, QStringLiteral("i2c"), ProcedimentoI2c::Codigo,
+                              ProcedimentoI2c::Comando(b), b,
+                              [b](Ligacao& l, const QString& m, QObject* pai) -> Procedimento* {
+                                  return new ProcedimentoI2c(l, m, Globais::instancia().CaminhoBanco, {b}, pai);
+                              }};
+    // The NAND functions in the order the diagnosis reads them; the ones the model's NAND
+    // window refuses are not read.
+    const struct {
+        TipoPasso tipo;
+        int funcao;
+    } nand[] = {{TipoPasso::NandTamanho, 1}, {TipoPasso::NandUid, 0}, {TipoPasso::NandInfo, 2}};
+    for (const auto& n : nand)
+        if (ProcedimentoNand::Serve(modelo, n.funcao))
+            r << PassoDiagnostico{n.tipo, QStringLiteral("nand"), ProcedimentoNand::Codigo,
+                                  ModuloNand::ComandoNand(n.funcao), -1,
+                                  [f = n.funcao](Ligacao& l, const QString& m, QObject* pai) -> Procedimento* {
+                                      return new ProcedimentoNand(l, m, f, pai);
+                                  }};
+    using Bat = ProcedimentoBateria::Leitura;
+    const auto bateria = [](Bat leitura) -> FabricaProcedimento {
+        return [leitura](Ligacao& l, const QString& m, QObject* pai) -> Procedimento* {
+            return new ProcedimentoBateria(l, m, leitura, pai);
+        };
+    };
+    const auto ic = [](int teste) -> FabricaProcedimento {
+        return [teste](Ligacao& l, const QString& m, QObject* pai) -> Procedimento* {
+            return new ProcedimentoIc(l, m, teste, pai);
+        };
+    };
+    r << PassoDiagnostico{TipoPasso::BateriaPropriedades, QStringLiteral("bateria"),
+                          ProcedimentoBateria::CodigoPropriedades, ModuloBateria::ComandoPropriedades, -1,
+                          bateria(Bat::Propriedades)}
+      << PassoDiagnostico{TipoPasso::GasGauge, QStringLiteral("bateria"), ProcedimentoBateria::CodigoGasGauge,
+                          ModuloBateria::ComandoGasGauge, -1, bateria(Bat::GasGauge)}
+      << PassoDiagnostico{TipoPasso::Ic1, QStringLiteral("ic"), ProcedimentoIc::Codigo, ModuloIC::ComandoIC(1), -1, ic(1)}
+      << PassoDiagnostico{TipoPasso::Ic2, QStringLiteral("ic"), ProcedimentoIc::Codigo, ModuloIC::ComandoIC(2), -1, ic(2)};
     return r;
 }
 
@@ -244,77 +208,9 @@ QList<ItemDiagnostico> LimitaItens(QList<ItemDiagnostico> itens)
     return itens;
 }
 
-namespace {
-
-QList<ItemDiagnostico> gradaSemLimite(const PassoDiagnostico& passo, const QString& modelo, const QString& R,
-                                      const QString& A)
-{
-    switch (passo.tipo) {
-    case TipoPasso::GradeVCore:
-    case TipoPasso::GradeBuck:
-    case TipoPasso::GradeLdo: break; // their grid's procedure grades them (ProcedimentoTrilhas)
-    case TipoPasso::PmuBuck:
-    case TipoPasso::PmuLdo:
-    case TipoPasso::BuckCheck: break; // their families' procedures
-    case TipoPasso::Tigris:
-    case TipoPasso::Tristar:
-    case TipoPasso::Chestnut:
-    case TipoPasso::Acorn: break; // read by their chip's procedure
-    case TipoPasso::I2c: return gradaI2c(passo, modelo, A);
-    case TipoPasso::NandTamanho:
-    case TipoPasso::NandUid:
-    case TipoPasso::NandInfo: return gradaNand(passo, A);
-    case TipoPasso::GasGauge: return gradaGasGauge(passo, R);
-    case TipoPasso::Ic1:
-    case TipoPasso::Ic2: return gradaIc(passo, modelo, A);
-    case TipoPasso::BateriaPropriedades:
-        // The window shows the properties as text: nothing in them is graded.
-        return {ItemDiagnostico{passo.subsistema, passo.titulo(), QString::number(A.trimmed().size()) + QStringLiteral(" B"),
-                                QString(), Veredito::NaoGraduado}};
-    }
-    return {};
-}
-
-// A step no family procedure reads yet: its one exchange, graded by GradaPasso.
-class ProcedimentoDoPasso : public Procedimento {
-public:
-    ProcedimentoDoPasso(const PassoDiagnostico& passo, Ligacao& ligacao, const QString& modelo, QObject* pai)
-        : Procedimento(ligacao, passo.codigo, pai), m_passo(passo), m_modelo(modelo)
-    {
-    }
-
-protected:
-    bool comeca() override
-    {
-        return m_passo.regraFim ? pede(m_passo.comando, Ligacao::Modo::Normal, *m_passo.regraFim)
-                                : pede(m_passo.comando);
-    }
-    void responde(const QString& R, const QString& A) override
-    {
-        QList<ItemGraduado> itens;
-        for (const ItemDiagnostico& i : gradaSemLimite(m_passo, m_modelo, R, A))
-            itens << ItemGraduado{i.item, i.leitura, i.referencia, i.veredito, i.desvio, i.tolerancia};
-        conclui(std::move(itens));
-    }
-
-private:
-    PassoDiagnostico m_passo;
-    QString m_modelo;
-};
-
-} // namespace
-
-QList<ItemDiagnostico> GradaPasso(const PassoDiagnostico& passo, const QString& modelo, const QString& R,
-                                  const QString& A)
-{
-    return LimitaItens(gradaSemLimite(passo, modelo, R, A));
-}
-
 Procedimento* CriaProcedimento(const PassoDiagnostico& passo, Ligacao& ligacao, const QString& modelo, QObject* pai)
 {
-    if (passo.cria)
-        return passo.cria(ligacao, modelo, pai);
-    return new ProcedimentoDoPasso(passo, ligacao, modelo, pai);
+    return passo.cria(ligacao, modelo, pai);
 }
 
 QStringList TestesNaoExecutados()

@@ -2,9 +2,7 @@
 #include <QList>
 #include <QString>
 #include <functional>
-#include <optional>
 
-#include "shell/RegrasTroca.h"
 
 #include "diagnostico/ResultadoDiagnostico.h"
 
@@ -32,10 +30,8 @@ struct PassoDiagnostico {
     QString codigo;      // requester code
     QString comando;
     int barramento = -1; // I2C bus of an I2C step
-    // The family's procedure; unset, the step's one exchange is graded by GradaPasso.
+    // The family's procedure, the one its window runs: it asks, grades and names the items.
     FabricaProcedimento cria;
-    // How the step's answer ends when not by its command's usual rule.
-    std::optional<RegrasTroca::RegraFim> regraFim;
     QString titulo() const; // in the program's language
 };
 
@@ -52,15 +48,7 @@ QList<PassoDiagnostico> PassosDoModelo(const QString& modelo);
 // The most items one step gives; a board has far fewer in any step.
 inline constexpr qsizetype LimiteItensPasso = 256;
 
-// The items of one step that no family procedure reads, out of its answer (R whole, A without
-// the echoes), graded as the window does (nothing for a step its family's procedure reads).
-// The PMU steps write their readings into the database as the PMU window does.
-// Past LimiteItensPasso (a phone repeating its lines), one last item "+N" says how many were
-// left out and carries the worst verdict among them.
-QList<ItemDiagnostico> GradaPasso(const PassoDiagnostico& passo, const QString& modelo,
-                                  const QString& R, const QString& A);
-
-// The procedure that reads the step for the model (its family's, or the step's own exchange).
+// The procedure that reads the step for the model: its family's.
 Procedimento* CriaProcedimento(const PassoDiagnostico& passo, Ligacao& ligacao, const QString& modelo,
                                QObject* pai);
 

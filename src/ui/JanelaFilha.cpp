@@ -40,10 +40,8 @@ bool JanelaFilha::solicita(const QString& codigo, const QString& comando, bool e
 {
     const auto modo = espelhada ? Ligacao::Modo::Espelhada : Ligacao::Modo::Normal;
     const bool enviado = !m_janelas.pede(objectName(), codigo, comando, modo)->recusada();
-    if (enviado) {
-        m_comandoSolicitado = comando;
+    if (enviado)
         esqueceRespostaContinuou();
-    }
     return enviado;
 }
 

@@ -32,9 +32,6 @@ public:
     // Sends `comando` for this window under requester `codigo` when the link is idle; the
     // answer comes to recebeResposta. False when the link refused (nothing was sent).
     bool solicita(const QString& codigo, const QString& comando, bool espelhada = false);
-    // The command of this window's last exchange that went out ("" before the first): what its
-    // answer and its recordings belong to.
-    QString comandoSolicitado() const { return m_comandoSolicitado; }
 
     // This window's step of BuscaDadosGravados, run when it is the current requester.
     virtual void buscaDadosGravados() {}
@@ -62,6 +59,9 @@ public:
     virtual void respostaContinuou(qint64 caracteres);
     // The text of that note, in the current language.
     static QString textoRespostaContinuou(qint64 caracteres);
+    // This window asked again (its procedure sent a command itself, or solicita did): the note
+    // on the previous answer's continuation no longer applies.
+    void esqueceRespostaContinuou();
     // A board was identified on a new connection: results read from an earlier one describe
     // another board and must not stay on show as this one's.
     virtual void novaPlaca() {}
@@ -80,9 +80,6 @@ public:
     QSize tamanhoNatural() const { return m_natural; }
 
 protected:
-    // This window asked again (its procedure sent a command itself): the note on the previous
-    // answer's continuation no longer applies.
-    void esqueceRespostaContinuou();
     // The size the window's design asks for; the frame opens at it when the area has the room.
     // Use this instead of setFixedSize once the window may already be shown.
     void defineTamanhoNatural(QSize tamanho);
@@ -96,7 +93,6 @@ private:
     QSize tamanhoDoDesenho(const QList<QWidget*>& controles) const;
 
     GerenciadorJanelas& m_janelas;
-    QString m_comandoSolicitado;
     class QLabel* m_notaContinuou = nullptr;
     QSize m_natural;
     QScrollArea* m_rolagem = nullptr;

@@ -33,7 +33,7 @@ struct Cenario : CenarioJanela {
             return false;
         janela = amb->janelas.mostra<Nand>(QStringLiteral("Nand"));
         return janela && bancada.esperaRegistro("nandsize\r") && amb->aguardaOcioso(10000)
-               && QTest::qWaitFor([this] { return !timer("TimerTamanho")->isActive(); }, 3000);
+               && QTest::qWaitFor([this] { return !janela->lendo(); }, 3000);
     }
     template <class T>
     T* filho(const QString& nome) const { return janela->findChild<T*>(nome); }
@@ -46,7 +46,7 @@ struct Cenario : CenarioJanela {
     }
     bool esperaFim(int ms = 15000) const
     {
-        return QTest::qWaitFor([this] { return !timer("TimerStatus")->isActive(); }, ms);
+        return QTest::qWaitFor([this] { return !janela->lendo(); }, ms);
     }
 };
 
@@ -100,7 +100,7 @@ void TstNandJanela::tamanhoAoAbrir()
     // The reading at load gives no verdict.
     QCOMPARE(c.janela->lbStatus(), QString());
     QVERIFY(!c.visivel("OK(0)"));
-    QVERIFY(!c.timer("TimerStatus")->isActive());
+    QVERIFY(!c.janela->lendo());
     QCOMPARE(c.vezes("nandsize"), 1);
 }
 
@@ -160,7 +160,7 @@ void TstNandJanela::syscfgEspelhado()
             if (!c.janela->lbStatus().isEmpty())
                 julgouCedo = true;
         }
-        return !c.timer("TimerStatus")->isActive();
+        return !c.janela->lendo();
     }, 30000));
     QVERIFY(espelhou);
     QVERIFY(!julgouCedo);
@@ -208,7 +208,7 @@ void TstNandJanela::syscfgRecusado()
     c.bt(3)->click();
     QTest::qWait(300);
     QCOMPARE(c.vezes("syscfg list"), 0);
-    QVERIFY(!c.timer("TimerStatus")->isActive());
+    QVERIFY(!c.janela->lendo());
     QVERIFY(!c.amb->ligacao.espelhoAtivo());
 }
 

@@ -4,6 +4,8 @@
 #include "apoio/Apoio.h"
 #include "apoio/CenarioJanela.h"
 #include "boardtests/Nand.h"
+#include "boardtests/ProcedimentoI2c.h"
+#include "boardtests/janelas/I2C.h"
 #include "boardtests/RfRadios.h"
 #include "chips/ProcedimentoChip.h"
 #include "chips/janelas/Tigris.h"
@@ -44,6 +46,7 @@ private slots:
     void respostaAteGradePintada();
     void respostaAteTigrisPintada();
     void respostaAtePmuPintado();
+    void respostaAteI2cPintada();
     void arranqueAteJanelaPrincipal();
     void analisadoresNoLimite();
 };
@@ -226,6 +229,41 @@ void MedidaPrograma::respostaAtePmuPintado()
               botao == QLatin1String("Botao1") ? "BUCK" : "LDO", linhas, mediana(paredes), mediana(cpus),
               mediana(graduacoes), mediana(pinturas));
     }
+}
+
+// From the poll that completes "i2c -s 0" to the I2C window's bus graded (lines, marks, fault
+// list) and painted.
+void MedidaPrograma::respostaAteI2cPintada()
+{
+    CenarioJanela c;
+    QVERIFY(c.iniciaBancada(Modelo, {}, {}, QStringLiteral("A1865")));
+    auto* w = c.amb->janelas.mostra<I2C>(QStringLiteral("I2C"));
+    QVERIFY(w);
+    w->show();
+    QElapsedTimer relogio;
+    double cpu0 = 0, cpu = -1;
+    qint64 graduada = -1;
+    connect(&c.amb->ligacao, &Ligacao::respostaColetada, this, [&](const QString& codigo, const QString&) {
+        if (codigo == ProcedimentoI2c::Codigo) {
+            relogio.start();
+            cpu0 = cpuDaLinha();
+        }
+    });
+    w->findChild<QPushButton*>(QStringLiteral("btI2C(0)"))->click();
+    QVERIFY(w->leitura());
+    // Told after the window has shown the bus (it was connected first).
+    connect(w->leitura(), &Procedimento::terminou, this, [&] {
+        graduada = relogio.nsecsElapsed();
+        w->repaint();
+        cpu = cpuDaLinha() - cpu0;
+    });
+    QVERIFY(QTest::qWaitFor([&] { return cpu >= 0; }, 20000));
+    const qint64 pintada = relogio.nsecsElapsed();
+    QVERIFY(!w->lbResultado().isEmpty());
+    qInfo("I2C window, bus 0 (%lld devices): answer complete -> graded %.1f ms, painted %.1f ms wall, "
+          "UI-thread CPU %.1f ms (grading alone %.2f ms)",
+          qint64(w->leitura()->itens().size()), graduada / 1e6, pintada / 1e6, cpu * 1000,
+          w->leitura()->nsGraduacao() / 1e6);
 }
 
 // Building and showing the main window, as the program does once the database is checked.

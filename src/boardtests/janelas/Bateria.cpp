@@ -1,6 +1,7 @@
 #include "boardtests/janelas/Bateria.h"
 
 #include "boardtests/BateriaLeitura.h"
+#include "boardtests/ProcedimentoBateria.h"
 #include "i18n/Dicionario.h"
 #include "shell/Ligacao.h"
 #include "ui/Controles.h"
@@ -8,12 +9,9 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 
 namespace {
 
-const QString CodigoPropriedades = QStringLiteral("14");
-const QString CodigoGasGauge = QStringLiteral("19");
 constexpr int Largura = 8940;
 constexpr int Altura = 7620;
 
@@ -63,7 +61,6 @@ Bateria::Bateria(GerenciadorJanelas& janelas)
     criaTituloComparador(QRect(4500, 3480, 4200, 300));
     criaTxtComparador(this, QRect(4500, 3780, 4200, 3600));
 
-    m_timerLer = criaTimer("TimerLer", 1500, &Bateria::TimerLer_Timer);
 
     fixaTamanho(Largura, Altura);
     TraduzBateria();
@@ -73,14 +70,15 @@ Bateria::Bateria(GerenciadorJanelas& janelas)
 
 // ------------------------------------------------------------------ hooks of the main window
 
-void Bateria::recebeResposta(const QString& codigo, const QString& R, const QString& A)
+bool Bateria::lendo() const
 {
-    if (codigo == CodigoGasGauge) {
-        Organiza(R);
-        return;
-    }
-    defineTxtDados(A);
-    m_timerLer->start();
+    return m_leitura && m_leitura->emCurso();
+}
+
+// The recorded answer beside the device's is that of the properties.
+QString Bateria::comandoMostrado() const
+{
+    return ModuloBateria::ComandoPropriedades;
 }
 
 void Bateria::buscaDadosGravados()
@@ -95,7 +93,8 @@ void Bateria::traduz()
 
 void Bateria::esperaCancelada()
 {
-    m_timerLer->stop();
+    if (lendo())
+        m_leitura->larga(L(QStringLiteral("Cancelar")));
     paraBarra();
 }
 
@@ -125,32 +124,41 @@ void Bateria::btBateria_Click()
 void Bateria::IniciaLeitura()
 {
     esvaziaComparador();
-    if (!solicita(CodigoPropriedades, ModuloBateria::ComandoPropriedades))
+    if (lendo())
+        return;
+    // A reading of its own for the model of now (the board may have changed).
+    delete m_leitura;
+    m_leitura = new ProcedimentoBateria(ligacao(), sessao().modelo(), ProcedimentoBateria::Leitura::Completa, this);
+    connect(m_leitura, &ProcedimentoBateria::propriedadesLidas, this, &Bateria::propriedadesLidas);
+    connect(m_leitura, &Procedimento::terminou, this, &Bateria::leituraTerminou);
+    connect(m_leitura, &Procedimento::enviado, this, &JanelaFilha::esqueceRespostaContinuou);
+    if (!m_leitura->inicia())
         return;
     iniciaBarra();
 }
 
-void Bateria::TimerLer_Timer()
+void Bateria::propriedadesLidas()
 {
-    if (!ligacao().ociosa())
-        return;
-    m_timerLer->stop();
-    solicita(CodigoGasGauge, ModuloBateria::ComandoGasGauge);
+    defineTxtDados(m_leitura->propriedades());
+    consultaComparador();
 }
 
-void Bateria::Organiza(const QString& texto)
+// The eight values of the gas gauge.
+void Bateria::leituraTerminou()
 {
-    const ModuloBateria::Valores v = ModuloBateria::Organiza(texto);
+    paraBarra();
+    if (!m_leitura->temValores())
+        return;
+    const ModuloBateria::Valores& v = m_leitura->valores();
     for (int i = 0; i < v.info.size(); ++i) {
         defineInfo(i, v.info.at(i), v.vereditos.at(i));
         AnotaVeredito(objectName(), ModuloBateria::ChavesTitulos().at(i), v.info.at(i), QString(),
                       v.vereditos.at(i));
     }
     if (v.nota) {
-        m_lbVar->setText(ModuloBateria::NotaFalta(sessao().modelo()));
+        m_lbVar->setText(m_leitura->nota());
         m_lbVar->show();
     }
-    paraBarra();
 }
 
 // ------------------------------------------------------------------ views

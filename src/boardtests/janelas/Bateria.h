@@ -7,7 +7,7 @@
 
 class QLabel;
 class QPushButton;
-class QTimer;
+class ProcedimentoBateria;
 
 // Battery test: reads the battery's properties, then, once the link is idle again, the gas
 // gauge, and shows health, cycles, charge, capacities, voltage, current and temperature. The
@@ -17,14 +17,15 @@ class Bateria : public JanelaTestePlaca {
 public:
     explicit Bateria(GerenciadorJanelas& janelas);
 
-    void recebeResposta(const QString& codigo, const QString& R, const QString& A) override;
     void buscaDadosGravados() override;
     void traduz() override;
     void esperaCancelada() override;
 
     void btBateria_Click();
-    // Fills the eight values from the gas-gauge answer.
-    void Organiza(const QString& texto);
+
+    // The reading behind the values on show.
+    const ProcedimentoBateria* leitura() const { return m_leitura; }
+    bool lendo() const;
 
     // State read by the tests.
     QString info(int indice) const { return m_info.value(indice); }
@@ -32,7 +33,9 @@ public:
 private:
     void TraduzBateria();
     void IniciaLeitura();
-    void TimerLer_Timer();
+    void propriedadesLidas();
+    void leituraTerminou();
+    QString comandoMostrado() const override;
     void defineInfo(int indice, const QString& texto, Veredito v = Veredito::NaoGraduado);
 
     QPushButton* m_btBateria;
@@ -40,7 +43,7 @@ private:
     QList<QLabel*> m_descricoes;
     QLabel* m_lbVar;
     QLabel* m_lbLeitura;
-    QTimer* m_timerLer;
+    ProcedimentoBateria* m_leitura = nullptr;
 
     QStringList m_info;
 };

@@ -1,6 +1,7 @@
 #include "boardtests/janelas/Displays.h"
 
 #include "boardtests/DisplayTestes.h"
+#include "boardtests/ProcedimentoDisplay.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "i18n/Mensagens.h"
@@ -22,7 +23,6 @@
 
 namespace {
 
-const QString Codigo = QStringLiteral("3");
 constexpr int Largura = 9900;
 constexpr int Altura = 8065; // fits the area of a 1366 x 768 screen
 
@@ -136,11 +136,24 @@ Displays::Displays(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Di
 
 // ------------------------------------------------------------------ hooks of the main window
 
-void Displays::recebeResposta(const QString& codigo, const QString& R, const QString& A)
+bool Displays::lendo() const
 {
-    Q_UNUSED(codigo);
-    Q_UNUSED(R);
-    defineTxtDados(ModuloDisplay::NotaResposta(A, hora()));
+    return m_leitura && m_leitura->emCurso();
+}
+
+bool Displays::envia(const QString& comando)
+{
+    if (lendo() || !ligacao().ociosa())
+        return false; // the command in flight keeps its answer
+    delete m_leitura;
+    m_leitura = new ProcedimentoDisplay(ligacao(), comando, this);
+    connect(m_leitura, &Procedimento::enviado, this, &JanelaFilha::esqueceRespostaContinuou);
+    // The answer, under the note to look at the screen.
+    connect(m_leitura, &Procedimento::terminou, this, [this] {
+        if (m_leitura->fim() == Procedimento::Fim::Concluido)
+            defineTxtDados(ModuloDisplay::NotaResposta(m_leitura->respostaA(), hora()));
+    });
+    return m_leitura->inicia();
 }
 
 void Displays::buscaDadosGravados()
@@ -204,7 +217,7 @@ void Displays::btBl_Click(int indice)
     const QString comando = ModuloDisplay::ComandoBotao(indice);
     if (comando.isEmpty())
         return;
-    if (!solicita(Codigo, comando))
+    if (!envia(comando))
         MostraAguarde();
 }
 
@@ -212,7 +225,7 @@ void Displays::Slider1_MouseUp()
 {
     const EstadoLigacao estado = ligacao().estado();
     if (estado == EstadoLigacao::Ociosa) {
-        solicita(Codigo, QStringLiteral("bl -p ") + QString::number(m_slider1->value()));
+        envia(ProcedimentoDisplay::ComandoNivel(m_slider1->value()));
     } else if (estado == EstadoLigacao::Conectando || estado == EstadoLigacao::Ocupada) {
         // The label keeps whatever caption it had last.
         m_timerAguarde->start();
@@ -240,6 +253,8 @@ bool Displays::PreparaTesteCor()
     const bool pronto = ligacao().estado() == EstadoLigacao::Ociosa;
     if (!pronto)
         MostraAguarde();
+    else if (lendo())
+        m_leitura->disconnect(this); // answered already: the colour's note replaces it
     defineTxtDados(ModuloDisplay::NotaCor(hora()));
     return pronto;
 }

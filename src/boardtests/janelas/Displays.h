@@ -21,7 +21,6 @@ class Displays : public JanelaFilha {
 public:
     explicit Displays(GerenciadorJanelas& janelas);
 
-    void recebeResposta(const QString& codigo, const QString& R, const QString& A) override;
     void buscaDadosGravados() override;
     void atualizaJanelaAberta() override;
     void traduz() override;
@@ -39,7 +38,12 @@ public:
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
+    // True while a command's answer is awaited.
+    bool lendo() const;
+
 private:
+    // Sends a command of the window's own; false when the link refused it.
+    bool envia(const QString& comando);
     void TraduzDisplays();
     void CentralizaDisplays();
     void MostraAguarde();
@@ -63,4 +67,5 @@ private:
     QTimer* m_timerAguarde;
 
     QString m_txtDados;
+    class ProcedimentoDisplay* m_leitura = nullptr;
 };

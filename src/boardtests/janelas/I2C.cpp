@@ -2,6 +2,8 @@
 
 #include "reports/ArquivoRelatorio.h"
 #include "boardtests/I2c.h"
+#include "boardtests/EsperaOciosa.h"
+#include "boardtests/ProcedimentoI2c.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "reports/janelas/PublicacaoRelatorio.h"
@@ -23,15 +25,15 @@
 
 namespace {
 
-const QString Codigo = QStringLiteral("6");
-
-// A row of the automatic test's list: the device's line with its verdict's mark, tint and word.
-QListWidgetItem* itemDispositivo(const ModuloI2C::Dispositivo& d)
+// A row of the automatic test's list: the device's line with its verdict's mark, tint and word,
+// and the device's name wherever its verdict is shown (the diagnosis's item).
+QListWidgetItem* itemDispositivo(int barramento, const ModuloI2C::Dispositivo& d)
 {
     auto* item = new QListWidgetItem(iconeVeredito(d.veredito), d.linha);
     item->setBackground(corVeredito(d.veredito));
     item->setToolTip(TextoVeredito(d.veredito));
     item->setData(Qt::UserRole, NomeVeredito(d.veredito));
+    item->setData(I2C::PapelNomeItem, ProcedimentoI2c::NomeItem(barramento, d));
     return item;
 }
 
@@ -145,8 +147,6 @@ I2C::I2C(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("I2C"), janel
         connect(t, &QTimer::timeout, this, tick);
         return t;
     };
-    m_timer1 = timer("Timer1", 1000, &I2C::Timer1_Timer);
-    m_timerAuto = timer("TimerAuto", 1000, &I2C::TimerAuto_Timer);
     m_timerBarra = timer("TimerBarra", 30, &I2C::TimerBarra_Timer);
     m_timerAguarde = timer("TimerAguarde", 1500, &I2C::TimerAguarde_Timer);
 
@@ -162,11 +162,9 @@ I2C::I2C(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("I2C"), janel
 
 // ------------------------------------------------------------------ hooks of the main window
 
-void I2C::recebeResposta(const QString& codigo, const QString& R, const QString& A)
+bool I2C::lendo() const
 {
-    Q_UNUSED(codigo);
-    Q_UNUSED(R);
-    defineTxtDados(A);
+    return m_leitura && m_leitura->emCurso();
 }
 
 void I2C::buscaDadosGravados()
@@ -189,23 +187,13 @@ void I2C::traduz()
 void I2C::esperaCancelada()
 {
     // The answer will not come: nothing to wait for.
-    m_timer1->stop();
     if (!m_modoAuto) {
+        if (lendo())
+            m_leitura->larga(L(QStringLiteral("Cancelar")));
         paraBarra();
         return;
     }
-    // A one-off read error costs the automatic test that bus, as a bus that never answers
-    // does: it goes on with the next one. Only a link that is gone ends it, keeping the rows
-    // scanned so far.
-    if (ligacao().estado() != EstadoLigacao::Desconectada)
-        return;
-    m_modoAuto = false;
-    m_timerAuto->stop();
-    paraBarra();
-    m_btAutoTeste->setText(QStringLiteral("Auto ") + L(QStringLiteral("Teste")));
-    m_listView->addItem(QString());
-    m_listView->addItem(L(QStringLiteral("Teste interrompido")));
-    m_listView->scrollToBottom();
+    continuaAutoTeste();
 }
 
 // ------------------------------------------------------------------ layout and captions
@@ -283,7 +271,7 @@ void I2C::btI2C_Click(int indice)
     m_barramentoSelecionado = indice;
     m_frameAutoI2C->hide();
     m_frameI->show();
-    VarreBarramento(indice);
+    iniciaLeitura({indice});
 }
 
 void I2C::mostraAguarde(const QString& texto)
@@ -294,68 +282,69 @@ void I2C::mostraAguarde(const QString& texto)
     m_timerAguarde->start();
 }
 
-void I2C::VarreBarramento(int barramento)
+void I2C::iniciaLeitura(const QList<int>& barramentos)
 {
-    m_barramentoAtual = barramento;
+    if (m_leitura) {
+        m_leitura->disconnect(this);
+        m_leitura->larga(L(QStringLiteral("Cancelar")));
+        m_leitura->deleteLater();
+    }
+    m_leitura = new ProcedimentoI2c(ligacao(), sessao().modelo(), Globais::instancia().CaminhoBanco, barramentos, this);
+    connect(m_leitura, &Procedimento::enviado, this, &I2C::barramentoEnviado);
+    connect(m_leitura, &ProcedimentoI2c::barramentoGraduado, this, &I2C::AvaliaBarramento);
+    connect(m_leitura, &Procedimento::terminou, this, &I2C::leituraTerminou);
+    if (!m_leitura->inicia())
+        paraBarra();
+}
+
+// A scan went out: the previous bus's result leaves the single-bus view.
+void I2C::barramentoEnviado()
+{
+    esqueceRespostaContinuou();
+    m_barramentoAtual = m_leitura->barramentoAtual();
+    if (m_modoAuto)
+        m_indiceAuto = m_barramentoAtual + 1;
     defineTxtDados(QString());
     defineLbResultado(QString());
-    m_contadorEspera = 0;
-    m_timer1->start();
     for (int k = 0; k < ModuloI2C::Indicadores; ++k) {
         m_ok[k]->hide();
         m_no[k]->hide();
     }
-    solicita(Codigo, QStringLiteral("i2c -s ") + QString::number(barramento));
     m_progressBar->show();
     m_timerBarra->start();
 }
 
-void I2C::Timer1_Timer()
-{
-    ++m_contadorEspera;
-    if (m_contadorEspera >= 30) {
-        // Given up without an answer. Outside the automatic test nothing else would stop the
-        // progress bar.
-        m_timer1->stop();
-        if (!m_timerAuto->isActive())
-            paraBarra();
-    }
-    if (!m_txtDados.isEmpty()) {
-        m_timer1->stop();
-        AvaliaBarramento();
-    }
-}
-
 void I2C::AvaliaBarramento()
 {
-    const QString modelo = sessao().modelo();
-    QString erro;
-    int numero = 0;
-    const auto ids = ModuloI2C::DispositivosEsperados(Globais::instancia().CaminhoBanco, modelo, m_barramentoAtual,
-                                                &erro, &numero);
-    if (!ids) {
-        dialogos().erroPadrao(erro, numero);
+    const ProcedimentoI2c::Barramento& b = m_leitura->barramentos().constLast();
+    if (!b.erro.isEmpty()) {
+        dialogos().erroPadrao(b.erro, b.numeroErro);
         paraBarra();
+        return;
+    }
+    defineTxtDados(b.resposta);
+    // A scan that printed nothing says nothing about the devices: no verdict is shown.
+    if (!b.respondido) {
+        if (!m_modoAuto)
+            paraBarra();
         return;
     }
 
     if (m_modoAuto) {
-        if (!PerfilModelo::de(modelo).novo)
+        if (!PerfilModelo::de(sessao().modelo()).novo)
             m_listView->addItem(QStringLiteral(" "));
-        m_listView->addItem(QStringLiteral("  I2C ") + QString::number(m_indiceAuto - 1));
+        m_listView->addItem(QStringLiteral("  I2C ") + QString::number(b.barramento));
     }
 
-    const auto dispositivos = ModuloI2C::AvaliaDispositivos(*ids, m_txtDados, L(QStringLiteral("COMUNICAÇÃO OK")),
-                                                      L(QStringLiteral("COMUNICAÇÃO OFF")));
-    for (const ModuloI2C::Dispositivo& d : dispositivos)
+    for (const ModuloI2C::Dispositivo& d : b.dispositivos)
         if (!d.conhecido)
             AvisaCodigoDesconhecido(d.id);
     QString resultado = m_lbResultado;
     QString falhas = m_txtDadosI2C;
-    for (int k = 0; k < dispositivos.size(); ++k) {
-        const ModuloI2C::Dispositivo& d = dispositivos.at(k);
+    for (int k = 0; k < b.dispositivos.size(); ++k) {
+        const ModuloI2C::Dispositivo& d = b.dispositivos.at(k);
         resultado += QStringLiteral("\r\n\r\n") + d.linha;
-        const QString item = QStringLiteral("I2C %1 %2").arg(m_barramentoAtual).arg(d.id);
+        const QString item = QStringLiteral("I2C %1 %2").arg(b.barramento).arg(d.id);
         if (k < ModuloI2C::Indicadores) {
             mostraVereditoTeste(m_ok[k], m_no[k], d.veredito, objectName(), item, d.status);
             pintaVeredito(d.presente ? m_ok[k] : m_no[k], d.veredito);
@@ -363,9 +352,9 @@ void I2C::AvaliaBarramento()
             AnotaVeredito(objectName(), item, d.status, QString(), d.veredito);
         }
         if (m_modoAuto)
-            m_listView->addItem(itemDispositivo(d));
+            m_listView->addItem(itemDispositivo(b.barramento, d));
         if (!d.presente)
-            ModuloI2C::AcrescentaFalha(falhas, m_barramentoAtual, L(QStringLiteral("Falhas i2c")));
+            ModuloI2C::AcrescentaFalha(falhas, b.barramento, L(QStringLiteral("Falhas i2c")));
     }
     defineLbResultado(resultado);
     defineTxtDadosI2C(falhas);
@@ -373,10 +362,76 @@ void I2C::AvaliaBarramento()
     if (m_modoAuto)
         m_listView->scrollToBottom();
 
-    if (!m_timerAuto->isActive() && m_txtDadosI2C.isEmpty())
+    if (!m_modoAuto && m_txtDadosI2C.isEmpty())
         mostraSemFalhas();
     if (m_frameAutoI2C->isHidden())
         paraBarra();
+}
+
+void I2C::leituraTerminou()
+{
+    const Procedimento::Fim fim = m_leitura->fim();
+    if (!m_modoAuto) {
+        if (fim != Procedimento::Fim::Concluido)
+            paraBarra();
+        return;
+    }
+    switch (fim) {
+    case Procedimento::Fim::Concluido:
+        m_indiceAuto = m_indiceFinalAuto;
+        FinalizaAutoTeste();
+        break;
+    case Procedimento::Fim::SemResposta:
+        continuaAutoTeste();
+        break;
+    case Procedimento::Fim::LigacaoPerdida:
+        // Only a link that is gone ends it, keeping the rows scanned so far.
+        m_modoAuto = false;
+        paraBarra();
+        m_btAutoTeste->setText(QStringLiteral("Auto ") + L(QStringLiteral("Teste")));
+        m_listView->addItem(QString());
+        m_listView->addItem(L(QStringLiteral("Teste interrompido")));
+        m_listView->scrollToBottom();
+        break;
+    default:
+        break;
+    }
+}
+
+// A one-off read error costs the automatic test that bus, as a bus that never answers does:
+// it goes on with the next ones once the link is idle again.
+void I2C::continuaAutoTeste()
+{
+    if (!m_leitura)
+        return;
+    const QList<int> pedidos = m_leitura->barramentosPedidos();
+    const qsizetype feitos = qMin<qsizetype>(m_leitura->barramentos().size() + 1, pedidos.size());
+    const QList<int> resto = pedidos.mid(feitos);
+    if (m_leitura->emCurso()) {
+        m_leitura->disconnect(this);
+        m_leitura->larga(L(QStringLiteral("Cancelar")));
+        connect(m_leitura, &Procedimento::enviado, this, &I2C::barramentoEnviado);
+        connect(m_leitura, &ProcedimentoI2c::barramentoGraduado, this, &I2C::AvaliaBarramento);
+        connect(m_leitura, &Procedimento::terminou, this, &I2C::leituraTerminou);
+    }
+    if (resto.isEmpty()) {
+        m_indiceAuto = m_indiceFinalAuto;
+        FinalizaAutoTeste();
+        return;
+    }
+    m_leitura->defineBarramentos(resto);
+    QuandoOciosa(ligacao(), m_leitura, [this](bool ociosa) {
+        if (!m_modoAuto || lendo())
+            return;
+        if (ociosa && m_leitura->inicia())
+            return;
+        m_modoAuto = false;
+        paraBarra();
+        m_btAutoTeste->setText(QStringLiteral("Auto ") + L(QStringLiteral("Teste")));
+        m_listView->addItem(QString());
+        m_listView->addItem(L(QStringLiteral("Teste interrompido")));
+        m_listView->scrollToBottom();
+    });
 }
 
 // Each indicator sits beside its line: line k is the (2 + 2k)-th row of lbResultado.
@@ -411,7 +466,8 @@ void I2C::btAutoTeste_Click()
     m_frameResultadoOK->hide();
     if (m_btAutoTeste->text().startsWith(QLatin1Char('C'))) {
         m_modoAuto = false;
-        m_timerAuto->stop();
+        if (lendo())
+            m_leitura->larga(L(QStringLiteral("Cancelar")));
         paraBarra();
         m_btAutoTeste->setText(QStringLiteral("Auto ") + L(QStringLiteral("Teste")));
         return;
@@ -434,34 +490,33 @@ void I2C::IniciaAutoTeste()
     m_modoAuto = true;
     m_frameAutoI2C->show();
     m_frameI->hide();
-    m_timerAuto->start();
     m_btAutoTeste->setText(L(QStringLiteral("Cancelar")));
     m_barra->resize(1, m_barra->height());
     m_progressBar->show();
     m_timerBarra->start();
-}
-
-void I2C::TimerAuto_Timer()
-{
-    if (m_timer1->isActive())
-        return;
+    // The buses the buttons offer, in the order the automatic test goes through them.
     std::array<bool, ModuloI2C::NumeroBarramentos> visivel{}, habilitado{};
     for (int i = 0; i < ModuloI2C::NumeroBarramentos; ++i) {
         visivel[i] = !m_btI2C[i]->isHidden();
         habilitado[i] = m_btI2C[i]->isEnabled();
     }
-    const ModuloI2C::PassoAuto passo = ModuloI2C::PassoAutoTeste(m_indiceAuto, visivel, habilitado);
-    m_indiceAuto = passo.proximo;
-    if (passo.varre >= 0)
-        VarreBarramento(passo.varre);
-    if (passo.finaliza)
-        FinalizaAutoTeste();
+    QList<int> barramentos;
+    int indice = 0;
+    for (int passo = 0; passo < 4 * ModuloI2C::NumeroBarramentos; ++passo) {
+        const ModuloI2C::PassoAuto p = ModuloI2C::PassoAutoTeste(indice, visivel, habilitado);
+        if (p.varre >= 0)
+            barramentos << p.varre;
+        indice = p.proximo;
+        if (p.finaliza)
+            break;
+    }
+    m_indiceFinalAuto = indice;
+    iniciaLeitura(barramentos);
 }
 
 void I2C::FinalizaAutoTeste()
 {
     m_modoAuto = false;
-    m_timerAuto->stop();
     paraBarra();
     if (m_txtDadosI2C.isEmpty())
         mostraSemFalhas();

@@ -11,6 +11,7 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
+class ProcedimentoI2c;
 
 // I2C bus test: scans one bus ("i2c -s n") or every available bus of the model in turn, and
 // reports each device the reference database expects on the bus as answering or not.
@@ -19,7 +20,10 @@ class I2C : public JanelaFilha {
 public:
     explicit I2C(GerenciadorJanelas& janelas);
 
-    void recebeResposta(const QString& codigo, const QString& R, const QString& A) override;
+    // The data role of an automatic-test row that holds its device's item name
+    // ("I2C <bus> <id> <description>"); Qt::UserRole holds its verdict's word.
+    static constexpr int PapelNomeItem = Qt::UserRole + 1;
+
     void buscaDadosGravados() override;
     void atualizaJanelaAberta() override;
     void traduz() override;
@@ -40,14 +44,21 @@ public:
     int barramentoAtual() const { return m_barramentoAtual; }
     int indiceAuto() const { return m_indiceAuto; }
     bool modoAuto() const { return m_modoAuto; }
+    // True while a scan is asked or its answer awaited.
+    bool lendo() const;
+    // The reading behind what the window shows (null before the first).
+    const ProcedimentoI2c* leitura() const { return m_leitura; }
 
 private:
-    void VarreBarramento(int barramento);
+    // Starts the reading of these buses (one for a bus button, the model's for the automatic test).
+    void iniciaLeitura(const QList<int>& barramentos);
+    void barramentoEnviado();
     void AvaliaBarramento();
+    void leituraTerminou();
+    // The automatic test goes on after a bus whose answer will not come.
+    void continuaAutoTeste();
     void IniciaAutoTeste();
     void FinalizaAutoTeste();
-    void Timer1_Timer();
-    void TimerAuto_Timer();
     void TimerBarra_Timer();
     void TimerAguarde_Timer();
     void TraduzI2C();
@@ -80,8 +91,7 @@ private:
     QFrame* m_progressBar;
     QLabel* m_barra;
     QLabel* m_lbAguarde;
-    QTimer* m_timer1;
-    QTimer* m_timerAuto;
+    ProcedimentoI2c* m_leitura = nullptr;
     QTimer* m_timerBarra;
     QTimer* m_timerAguarde;
 
@@ -92,6 +102,6 @@ private:
     int m_barramentoAtual = 0;
     int m_indiceAuto = 0;
     bool m_modoAuto = false;
-    int m_contadorEspera = 0;
+    int m_indiceFinalAuto = 0; // IndiceAuto once the automatic test has gone through its buses
     int m_passoBarra = 1;
 };

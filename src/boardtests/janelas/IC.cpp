@@ -1,17 +1,12 @@
 #include "boardtests/janelas/IC.h"
 
 #include "boardtests/Ic.h"
+#include "boardtests/ProcedimentoIc.h"
 #include "i18n/Dicionario.h"
 #include "shell/Ligacao.h"
 #include "ui/GerenciadorJanelas.h"
 
 #include <QPushButton>
-
-namespace {
-
-const QString Codigo = QStringLiteral("5");
-
-} // namespace
 
 IC::IC(GerenciadorJanelas& janelas) : JanelaTestePlaca(QStringLiteral("IC"), janelas, QStringLiteral("Testes IC's"))
 {
@@ -36,7 +31,6 @@ IC::IC(GerenciadorJanelas& janelas) : JanelaTestePlaca(QStringLiteral("IC"), jan
                       .veredito = QPoint(6480, 6300),
                       .lbStatus2 = QRect(240, 6900, 7440, 600),
                       .lbVar = QRect(7920, 6360, 7440, 720)});
-    criaCicloStatus(ModuloIC::MinimoAvaliacao, ModuloIC::LimiteContadorStatus);
 
     atualizaDispositivo();
     TraduzIC();
@@ -44,11 +38,14 @@ IC::IC(GerenciadorJanelas& janelas) : JanelaTestePlaca(QStringLiteral("IC"), jan
 
 // ------------------------------------------------------------------ hooks of the main window
 
-void IC::recebeResposta(const QString& codigo, const QString& R, const QString& A)
+bool IC::lendo() const
 {
-    Q_UNUSED(codigo);
-    Q_UNUSED(R);
-    defineTxtDados(A);
+    return m_leitura && m_leitura->emCurso();
+}
+
+QString IC::comandoMostrado() const
+{
+    return m_leitura ? m_leitura->comando() : QString();
 }
 
 void IC::buscaDadosGravados()
@@ -91,8 +88,18 @@ void IC::PrePesquisa()
         return;
     defineNomeDoTeste(ModuloIC::NomeCI(sessao().modelo()));
     defineTxtDados(QString());
-    solicita(Codigo, ModuloIC::ComandoIC(testeSelecionado()));
-    iniciaCicloStatus();
+    delete m_leitura;
+    m_leitura = new ProcedimentoIc(ligacao(), sessao().modelo(), testeSelecionado(), this);
+    connect(m_leitura, &Procedimento::terminou, this, &IC::leituraTerminou);
+    connect(m_leitura, &Procedimento::enviado, this, &JanelaFilha::esqueceRespostaContinuou);
+    m_leitura->inicia();
+}
+
+void IC::esperaCancelada()
+{
+    if (lendo())
+        m_leitura->larga(L(QStringLiteral("Cancelar")));
+    JanelaTestePlaca::esperaCancelada();
 }
 
 void IC::btTristar_Click()
@@ -105,12 +112,19 @@ void IC::btTigris_Click()
     janelas().mostra(QStringLiteral("Tigris"));
 }
 
-void IC::avaliaResposta()
+void IC::leituraTerminou()
 {
-    if (testeSelecionado() < 0 || testeSelecionado() > 2)
+    if (m_leitura->fim() != Procedimento::Fim::Concluido)
         return;
-    const bool ok = ModuloIC::AvaliaIC(txtDados()) == ModuloIC::Veredicto::Ok;
-    const QString status = L(ok ? QStringLiteral("COMUNICAÇÃO OK") : QStringLiteral("COMUNICAÇÃO OFF"));
-    defineStatus(status);
-    mostraVeredito(ok, status);
+    contaStatus();
+    defineTxtDados(m_leitura->respostaA());
+    consultaComparador();
+    // An answer too short to be judged says nothing.
+    if (m_leitura->veredicto() == ModuloIC::Veredicto::Nenhum)
+        return;
+    paraBarra();
+    defineStatus(m_leitura->status());
+    mostraVeredito(m_leitura->veredicto() == ModuloIC::Veredicto::Ok, m_leitura->status());
+    mostraNotaAnalise();
+    defineNomeCI(nomeCI());
 }

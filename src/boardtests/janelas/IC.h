@@ -2,6 +2,7 @@
 #include "boardtests/janelas/JanelaTestePlaca.h"
 
 class QPushButton;
+class ProcedimentoIc;
 
 // IC communication test: reads the port controller (TRISTAR, or HYDRA on the newer models)
 // and grades the answer by its length; shows the recorded answer of a reference board beside
@@ -11,7 +12,6 @@ class IC : public JanelaTestePlaca {
 public:
     explicit IC(GerenciadorJanelas& janelas);
 
-    void recebeResposta(const QString& codigo, const QString& R, const QString& A) override;
     void buscaDadosGravados() override;
     void atualizaJanelaAberta() override;
     void traduz() override;
@@ -20,13 +20,20 @@ public:
     void btTristar_Click();
     void btTigris_Click();
     void PrePesquisa() override;
+    void esperaCancelada() override;
+
+    // The reading behind the verdict on show (null before the first test).
+    const ProcedimentoIc* leitura() const { return m_leitura; }
+    bool lendo() const;
 
 private:
     void TraduzIC();
-    void avaliaResposta() override;
+    void leituraTerminou();
+    QString comandoMostrado() const override;
 
     QPushButton* m_btBl1;
     QPushButton* m_btBl2;
     QPushButton* m_btTristar;
     QPushButton* m_btTigris;
+    ProcedimentoIc* m_leitura = nullptr;
 };

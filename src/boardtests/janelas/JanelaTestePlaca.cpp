@@ -220,14 +220,6 @@ void JanelaTestePlaca::criaFormularioCI(const PlantaTesteCI& planta)
     criaNotaVar(planta.lbVar);
 }
 
-void JanelaTestePlaca::criaCicloStatus(int minimo, int limite)
-{
-    m_minimoAvaliacao = minimo;
-    m_limiteContadorStatus = limite;
-    m_timerStatus = novoTimer("TimerStatus", 500);
-    connect(m_timerStatus, &QTimer::timeout, this, &JanelaTestePlaca::tickStatus);
-}
-
 QTimer* JanelaTestePlaca::novoTimer(const char* nome, int ms)
 {
     auto* t = new QTimer(this);
@@ -290,7 +282,7 @@ void JanelaTestePlaca::consultaComparador(const QString& modelo, const QString& 
 
 void JanelaTestePlaca::consultaComparador()
 {
-    consultaComparador(sessao().modelo(), comandoSolicitado());
+    consultaComparador(sessao().modelo(), comandoMostrado());
 }
 
 void JanelaTestePlaca::esvaziaComparador()
@@ -335,7 +327,7 @@ void JanelaTestePlaca::escondeVeredito()
 
 void JanelaTestePlaca::mostraVeredito(bool ok, const QString& leitura)
 {
-    mostraVereditoTeste(m_ok, m_no, VereditoDe(ok), objectName(), comandoSolicitado(), leitura);
+    mostraVereditoTeste(m_ok, m_no, VereditoDe(ok), objectName(), comandoMostrado(), leitura);
 }
 
 void JanelaTestePlaca::novaPlaca()
@@ -387,7 +379,7 @@ void JanelaTestePlaca::paraBarra()
     m_barra->resize(1, m_barra->height());
 }
 
-// ------------------------------------------------------------------ status cycle
+// ------------------------------------------------------------------ test buttons
 
 void JanelaTestePlaca::pedeTeste(int teste)
 {
@@ -400,32 +392,7 @@ void JanelaTestePlaca::pedeTeste(int teste)
     PrePesquisa();
 }
 
-void JanelaTestePlaca::iniciaCicloStatus()
-{
-    m_timerStatus->start();
-}
-
 void JanelaTestePlaca::esperaCancelada()
 {
-    if (m_timerStatus)
-        m_timerStatus->stop();
     paraBarra();
-}
-
-void JanelaTestePlaca::tickStatus()
-{
-    if (!ligacao().ociosa())
-        return;
-    if (m_txtDados.size() >= m_minimoAvaliacao) {
-        paraBarra();
-        m_timerStatus->stop();
-        avaliaResposta();
-        mostraNotaAnalise();
-        defineNomeCI(m_nomeCI);
-    }
-    ++m_contadorStatus;
-    if (m_contadorStatus == m_limiteContadorStatus) {
-        m_timerStatus->stop();
-        paraBarra();
-    }
 }

@@ -25,9 +25,9 @@ class QSqlQueryModel;
 // one function (coloca), the place where layouts can take over for all these windows at once. The window then drives
 // the pieces through the calls below; each call leaves alone a piece the window does not have.
 //
-// IC and the additional tests also share the status cycle: a test button shows the wait text or
-// clears the last result and runs PrePesquisa; TimerStatus grades the answer once it is long
-// enough (avaliaResposta) and gives up after a number of ticks counted from the window's birth.
+// IC and the additional tests also share the test button's rule: it shows the wait text, or
+// clears the last result and runs PrePesquisa, which starts the window's procedure; the window
+// shows the graded answer when the procedure ends.
 class JanelaTestePlaca : public JanelaFilha {
     Q_OBJECT
 public:
@@ -37,11 +37,12 @@ public:
     QString lbStatus() const { return m_status; }
     QString lbIC() const { return m_lbIC; }
     QString nomeCI() const { return m_nomeCI; }
+    // How many answers the window has graded since it opened.
     int contadorStatus() const { return m_contadorStatus; }
 
     // Sends the command of the selected test (when the link is idle).
     virtual void PrePesquisa() {}
-    // The status cycle and the progress bar stop.
+    // The progress bar stops.
     void esperaCancelada() override;
     // Said on the status line, under the verdict.
     void respostaContinuou(qint64 caracteres) override;
@@ -106,9 +107,6 @@ protected:
         int msBarra = 0;    // its tick
     };
     void criaFormularioCI(const PlantaTesteCI& planta);
-    // TimerStatus (500 ms) of the status cycle: graded from `minimo` characters of txtDados,
-    // stopped at the tick count `limite`.
-    void criaCicloStatus(int minimo, int limite);
     // A named timer that calls `tick`.
     template <class Janela>
     QTimer* criaTimer(const char* nome, int ms, void (Janela::*tick)())
@@ -127,8 +125,11 @@ protected:
     void defineTxtDados(const QString& texto);
     // Data1 over the recorded answers of a model and command; txtComparador shows the first.
     void consultaComparador(const QString& modelo, const QString& comando);
-    // The same for the current model and command.
+    // The same for the current model and the command of the answer on show.
     void consultaComparador();
+    // The command of the window's own reading whose answer it shows (the comparator's and the
+    // verdict's); "" before its first reading.
+    virtual QString comandoMostrado() const = 0;
     // Data1 over no model: txtComparador empty.
     void esvaziaComparador();
 
@@ -153,15 +154,14 @@ protected:
     // The bar stopped and back to its start (its busy panel hidden).
     void paraBarra();
 
-    // The status cycle. A test button: when the link is not idle, the wait text and nothing
-    // else; otherwise the last result cleared, `teste` selected and PrePesquisa run.
+    // A test button: when the link is not idle, the wait text and nothing else; otherwise the
+    // last result cleared, `teste` selected and PrePesquisa run.
     void pedeTeste(int teste);
     int testeSelecionado() const { return m_testeSelecionado; }
     // The part a test names, shown in lbIC when it is graded.
     void defineNomeDoTeste(const QString& nome) { m_nomeCI = nome; }
-    void iniciaCicloStatus();
-    // Grades the answer in txtDados: status and verdict.
-    virtual void avaliaResposta() {}
+    // An answer was graded by the window's procedure.
+    void contaStatus() { ++m_contadorStatus; }
 
     // Places a control at a twips rectangle of its parent; every control of these windows is
     // placed through here.
@@ -171,7 +171,6 @@ protected:
 
 private:
     QTimer* novoTimer(const char* nome, int ms);
-    void tickStatus();
 
     QString m_chaveTitulo;
 
@@ -202,9 +201,6 @@ private:
     QTimer* m_timerBarra = nullptr;
     int m_passoBarra = 1;
 
-    QTimer* m_timerStatus = nullptr;
-    int m_minimoAvaliacao = 0;
-    int m_limiteContadorStatus = 0;
     int m_contadorStatus = 0;
     int m_testeSelecionado = 0;
     QString m_nomeCI;

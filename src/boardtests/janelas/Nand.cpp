@@ -2,6 +2,7 @@
 
 #include "reports/ArquivoRelatorio.h"
 #include "boardtests/Nand.h"
+#include "boardtests/ProcedimentoNand.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "i18n/Mensagens.h"
@@ -26,12 +27,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
-
-namespace {
-
-const QString Codigo = QStringLiteral("4");
-
-} // namespace
 
 Nand::Nand(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Nand"), janelas)
 {
@@ -103,34 +98,24 @@ Nand::Nand(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Nand"), ja
         return t;
     };
     m_timerBarra = timer("TimerBarra", 10, &Nand::TimerBarra_Timer);
-    m_timerStatus = timer("TimerStatus", 500, &Nand::TimerStatus_Timer);
-    m_timerTamanho = timer("TimerTamanho", 500, &Nand::TimerTamanho_Timer);
     m_timerAguarde = timer("TimerAguarde", 1500, &Nand::TimerAguarde_Timer);
 
-    // Load: the size is read once, by TimerTamanho, from the answer to "nandsize".
+    // Load: the size is read once; its answer writes the capacity label and gives no verdict.
     m_passoBarra = static_cast<int>(std::nearbyint(larguraBarra / 50.0)); // halves to even
     m_barra->resize(1, m_barra->height());
-    m_timerTamanho->start();
-    m_contadorNand = 1;
     TraduzNand();
+    m_tamanho = new ProcedimentoNand(ligacao(), sessao().modelo(), 1, this);
+    connect(m_tamanho, &Procedimento::terminou, this, &Nand::tamanhoLido);
+    connect(m_tamanho, &Procedimento::enviado, this, &JanelaFilha::esqueceRespostaContinuou);
     if (ligacao().estado() == EstadoLigacao::Ociosa)
-        solicita(Codigo, ModuloNand::ComandoNand(1));
+        m_tamanho->inicia();
 }
 
 // ------------------------------------------------------------------ hooks of the main window
 
-void Nand::recebeResposta(const QString& codigo, const QString& R, const QString& A)
+bool Nand::lendo() const
 {
-    Q_UNUSED(codigo);
-    Q_UNUSED(R);
-    defineTxtDados(A);
-}
-
-void Nand::espelha(const QString& codigo, const QString& R, const QString& A)
-{
-    Q_UNUSED(codigo);
-    Q_UNUSED(A);
-    defineTxtDados(L(QStringLiteral("TESTE 40s")) + R);
+    return (m_leitura && m_leitura->emCurso()) || m_tamanho->emCurso();
 }
 
 void Nand::traduz()
@@ -140,7 +125,8 @@ void Nand::traduz()
 
 void Nand::esperaCancelada()
 {
-    m_timerStatus->stop();
+    if (m_leitura && m_leitura->emCurso())
+        m_leitura->larga(L(QStringLiteral("Cancelar")));
     ParaBarra();
 }
 
@@ -189,7 +175,7 @@ void Nand::btBl_Click(int indice)
         m_timerAguarde->start();
         return;
     }
-    if (indice == 2 && !PerfilModelo::de(sessao().modelo()).syscfgNand) {
+    if (indice < 4 && !ProcedimentoNand::Serve(sessao().modelo(), indice)) {
         MostraMensagem(QStringLiteral("MSG_NAO_PARA_IP6"));
         return;
     }
@@ -227,24 +213,33 @@ void Nand::PrePesquisa()
 {
     if (ligacao().estado() != EstadoLigacao::Ociosa)
         return;
-    m_contadorNand = 1;
+    {
+        // A reading of its own for the model of now (the board may have changed).
+        delete m_leitura;
+        m_leitura = new ProcedimentoNand(ligacao(), sessao().modelo(), m_funcaoNand, this);
+        connect(m_leitura, &Procedimento::terminou, this, &Nand::leituraTerminou);
+        connect(m_leitura, &Procedimento::enviado, this, &JanelaFilha::esqueceRespostaContinuou);
+        // The growing answer of "syscfg list" is shown while the phone prints it.
+        connect(m_leitura, &Procedimento::parcial, this, [this](const QString& R, const QString&) {
+            defineTxtDados(L(QStringLiteral("TESTE 40s")) + R);
+        });
+    }
+    m_leitura->defineFuncao(m_funcaoNand);
     m_barra->resize(1, m_barra->height());
     m_timerBarra->setInterval(10);
     m_timerBarra->start();
     if (m_funcaoNand == 1)
         ParaBarra();
-    const bool espelhada = m_funcaoNand == 3;
-    if (espelhada)
+    // The system configuration prints for about 45 s: its bar moves at its own slower pace
+    // while the phone prints, whatever the answer's progress.
+    if (m_funcaoNand == 3)
         m_timerBarra->setInterval(250);
     if (m_funcaoNand != 1) {
         defineLbStatus(QString());
         m_lbStatus2->hide();
     }
-    if (!solicita(Codigo, ModuloNand::ComandoNand(m_funcaoNand), espelhada)) {
+    if (!m_leitura->inicia())
         ParaBarra();
-        return;
-    }
-    m_timerStatus->start();
 }
 
 void Nand::btPdf_Click()
@@ -254,55 +249,43 @@ void Nand::btPdf_Click()
 
 // ------------------------------------------------------------------ timers
 
-void Nand::TimerStatus_Timer()
+void Nand::leituraTerminou()
 {
-    // A mirrored answer is still growing: nothing is judged until the link is idle.
-    if (ligacao().estado() != EstadoLigacao::Ociosa)
+    ParaBarra();
+    if (m_leitura->fim() != Procedimento::Fim::Concluido)
         return;
-    const ModuloNand::Veredicto v = ModuloNand::AvaliaNand(m_funcaoNand, m_txtDados);
-    if (v.julgado) {
-        ParaBarra();
-        m_timerStatus->stop();
-        if (v.naoDisponivel) {
-            defineTxtDados(L(QStringLiteral("Não disponível para 6/6P")));
-            return;
-        }
-        if (v.erroAntes)
-            MostraMensagem(QStringLiteral("MSG_ERRO_NAND"));
-        if (v.tipo != ModuloNand::Veredicto::Tipo::Nenhum)
-            veredicto(v.tipo == ModuloNand::Veredicto::Tipo::Ok);
-        if (v.erroDepois)
-            MostraMensagem(QStringLiteral("MSG_ERRO_NAND"));
-        if (v.tipo == ModuloNand::Veredicto::Tipo::Ok)
-            return;
+    defineTxtDados(m_leitura->respostaA());
+    const ModuloNand::Veredicto& v = m_leitura->veredicto();
+    if (!v.julgado)
+        return; // too short to be judged: nothing is said
+    if (v.naoDisponivel) {
+        defineTxtDados(L(QStringLiteral("Não disponível para 6/6P")));
+        return;
     }
-    ++m_contadorNand;
-    if (m_contadorNand >= 45) {
-        m_timerStatus->stop();
-        ParaBarra();
-    }
+    if (v.erroAntes)
+        MostraMensagem(QStringLiteral("MSG_ERRO_NAND"));
+    if (v.tipo != ModuloNand::Veredicto::Tipo::Nenhum)
+        veredicto(v.tipo == ModuloNand::Veredicto::Tipo::Ok);
+    if (v.erroDepois)
+        MostraMensagem(QStringLiteral("MSG_ERRO_NAND"));
 }
 
 void Nand::veredicto(bool ok)
 {
     defineLbStatus(L(ok ? QStringLiteral("COMUNICAÇÃO OK") : QStringLiteral("COMUNICAÇÃO OFF")));
     m_lbStatus2->show();
-    mostraVereditoTeste(m_ok0, m_no0, VereditoDe(ok), objectName(), ligacao().txtComandos(), lbStatus());
+    mostraVereditoTeste(m_ok0, m_no0, VereditoDe(ok), objectName(), m_leitura->comando(), lbStatus());
     if (m_lbNand.isEmpty())
         defineLbNand(QStringLiteral("NAND"));
 }
 
-void Nand::TimerTamanho_Timer()
+void Nand::tamanhoLido()
 {
-    if (m_txtDados.size() >= ModuloNand::MinimoTamanho) {
-        m_timerTamanho->stop();
-        if (const auto texto = ModuloNand::TextoTamanho(m_txtDados))
-            if (const auto rotulo = ModuloNand::ClassificaTamanho(*texto))
-                defineLbNand(*rotulo);
-    }
-    ++m_contadorNand;
-    if (m_contadorNand >= 30)
-        m_timerTamanho->stop();
+    if (m_tamanho->fim() != Procedimento::Fim::Concluido)
+        return;
+    defineTxtDados(m_tamanho->respostaA());
+    if (const auto& rotulo = m_tamanho->capacidade())
+        defineLbNand(*rotulo);
 }
 
 void Nand::TimerBarra_Timer()

@@ -10,6 +10,7 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
+class ProcedimentoNand;
 
 // NAND tests: unique id, size, information block and the full system-configuration read,
 // each judged as communicating or not; the size class is read once when the window opens.
@@ -18,14 +19,12 @@ class Nand : public JanelaFilha {
 public:
     explicit Nand(GerenciadorJanelas& janelas);
 
-    void recebeResposta(const QString& codigo, const QString& R, const QString& A) override;
-    void espelha(const QString& codigo, const QString& R, const QString& A) override;
     void traduz() override;
     void esperaCancelada() override;
 
     void btBl_Click(int indice);
     void btPdf_Click();
-    // Sends the command of FuncaoNand with code "4" (when the link is idle).
+    // Reads FuncaoNand (when the link is idle).
     void PrePesquisa();
 
     // State read by the tests.
@@ -33,10 +32,14 @@ public:
     QString lbNand() const { return m_lbNand; }
     QString lbStatus() const { return m_lbStatus; }
     int funcaoNand() const { return m_funcaoNand; }
+    // True while a reading (the size at load, or a function) awaits its answer.
+    bool lendo() const;
+    // The reading behind the verdict on show (null before the first function).
+    const ProcedimentoNand* leitura() const { return m_leitura; }
 
 private:
-    void TimerStatus_Timer();
-    void TimerTamanho_Timer();
+    void leituraTerminou();
+    void tamanhoLido();
     void TimerBarra_Timer();
     void TimerAguarde_Timer();
     void ParaBarra();
@@ -60,14 +63,13 @@ private:
     QLabel* m_barra;
     QLabel* m_lbAguarde;
     QTimer* m_timerBarra;
-    QTimer* m_timerStatus;
-    QTimer* m_timerTamanho;
+    ProcedimentoNand* m_leitura = nullptr; // the function buttons'
+    ProcedimentoNand* m_tamanho = nullptr; // the size read once at load
     QTimer* m_timerAguarde;
 
     QString m_txtDados;
     QString m_lbNand;
     QString m_lbStatus;
     int m_funcaoNand = 0;
-    int m_contadorNand = 1;
     int m_passoBarra = 1;
 };

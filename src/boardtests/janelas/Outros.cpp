@@ -1,6 +1,7 @@
 #include "boardtests/janelas/Outros.h"
 
 #include "boardtests/OutrosTestes.h"
+#include "boardtests/ProcedimentoOutros.h"
 #include "i18n/Dicionario.h"
 #include "reports/janelas/PublicacaoRelatorio.h"
 #include "reports/ArquivoRelatorio.h"
@@ -13,7 +14,6 @@
 
 namespace {
 
-const QString Codigo = QStringLiteral("17");
 constexpr int Largura = 15495;
 constexpr int Altura = 8085;
 
@@ -44,7 +44,6 @@ Outros::Outros(GerenciadorJanelas& janelas)
                       .lbVar = QRect(7800, 6300, 7440, 1440),
                       .barra = QRect(240, 6300, 7440, 240),
                       .msBarra = 30});
-    criaCicloStatus(ModuloOutros::MinimoAvaliacao, ModuloOutros::LimiteContadorStatus);
 
     fixaTamanho(Largura, Altura);
     atualizaDispositivo();
@@ -53,19 +52,21 @@ Outros::Outros(GerenciadorJanelas& janelas)
 
 // ------------------------------------------------------------------ hooks of the main window
 
-void Outros::recebeResposta(const QString& codigo, const QString& R, const QString& A)
+bool Outros::lendo() const
 {
-    Q_UNUSED(codigo);
-    Q_UNUSED(R);
-    defineTxtDados(A);
-    consultaComparador();
+    return m_leitura && m_leitura->emCurso();
 }
 
-void Outros::espelha(const QString& codigo, const QString& R, const QString& A)
+QString Outros::comandoMostrado() const
 {
-    Q_UNUSED(codigo);
-    Q_UNUSED(R);
-    defineTxtDados(ModuloOutros::Espelho(A));
+    return m_leitura ? m_leitura->comando() : QString();
+}
+
+void Outros::esperaCancelada()
+{
+    if (lendo())
+        m_leitura->larga(L(QStringLiteral("Cancelar")));
+    JanelaTestePlaca::esperaCancelada();
 }
 
 void Outros::atualizaJanelaAberta()
@@ -105,8 +106,15 @@ void Outros::PrePesquisa()
     iniciaBarra();
     defineNomeDoTeste(t.nomeCI);
     defineTxtDados(t.espelho ? L(QStringLiteral("TESTE 15s")) : QString());
-    solicita(Codigo, t.comando, t.espelho);
-    iniciaCicloStatus();
+    delete m_leitura;
+    m_leitura = new ProcedimentoOutros(ligacao(), testeSelecionado(), this);
+    connect(m_leitura, &Procedimento::terminou, this, &Outros::leituraTerminou);
+    connect(m_leitura, &Procedimento::enviado, this, &JanelaFilha::esqueceRespostaContinuou);
+    // The long test's answer is shown as it grows, under its note.
+    connect(m_leitura, &Procedimento::parcial, this,
+            [this](const QString&, const QString& A) { defineTxtDados(ModuloOutros::Espelho(A)); });
+    if (!m_leitura->inicia())
+        paraBarra();
 }
 
 void Outros::btBateria_Click()
@@ -120,14 +128,19 @@ void Outros::btPanicFull_Click()
     AbreDocumento(ModuloOutros::CaminhoPdfPanic(Globais::instancia().PastaAplicacao));
 }
 
-void Outros::avaliaResposta()
+void Outros::leituraTerminou()
 {
-    const int teste = testeSelecionado();
-    if (teste == ModuloOutros::TesteRam || teste == ModuloOutros::TesteRam1MB) {
-        const bool ok = ModuloOutros::Passou(txtDados());
-        defineStatus(L(ok ? QStringLiteral("COMUNICAÇÃO OK") : QStringLiteral("COMUNICAÇÃO OFF")));
-        imagemVeredito(ok)->show();
-    } else {
-        defineStatus(L(QStringLiteral("COMUNICAÇÃO OK")));
-    }
+    paraBarra();
+    if (m_leitura->fim() != Procedimento::Fim::Concluido)
+        return;
+    contaStatus();
+    defineTxtDados(m_leitura->respostaA());
+    consultaComparador();
+    // An answer too short to be judged says nothing.
+    if (!m_leitura->julgado())
+        return;
+    defineStatus(m_leitura->status());
+    imagemVeredito(m_leitura->passou())->show();
+    mostraNotaAnalise();
+    defineNomeCI(nomeCI());
 }

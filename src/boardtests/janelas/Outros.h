@@ -2,6 +2,7 @@
 #include "boardtests/janelas/JanelaTestePlaca.h"
 
 class QPushButton;
+class ProcedimentoOutros;
 
 // Additional tests: the device's two RAM self-tests (the long one shows its answer as it grows),
 // the reference PDF on kernel panics, and the way to the battery window.
@@ -10,8 +11,6 @@ class Outros : public JanelaTestePlaca {
 public:
     explicit Outros(GerenciadorJanelas& janelas);
 
-    void recebeResposta(const QString& codigo, const QString& R, const QString& A) override;
-    void espelha(const QString& codigo, const QString& R, const QString& A) override;
     void atualizaJanelaAberta() override;
     void traduz() override;
 
@@ -19,13 +18,20 @@ public:
     void btBateria_Click();
     void btPanicFull_Click();
     void PrePesquisa() override;
+    void esperaCancelada() override;
+
+    // The reading behind the verdict on show (null before the first test).
+    const ProcedimentoOutros* leitura() const { return m_leitura; }
+    bool lendo() const;
 
 private:
     void TraduzOutros();
-    void avaliaResposta() override;
+    void leituraTerminou();
+    QString comandoMostrado() const override;
 
     QPushButton* m_btBl5;
     QPushButton* m_btBl6;
     QPushButton* m_btBateria;
     QPushButton* m_btPanicFull;
+    ProcedimentoOutros* m_leitura = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "boardtests/janelas/RFs.h"
 
+#include "boardtests/ProcedimentoRf.h"
 #include "boardtests/RfRadios.h"
 #include "i18n/Dicionario.h"
 #include "i18n/Mensagens.h"
@@ -12,11 +13,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 
 namespace {
 
-const QString Codigo = QStringLiteral("2");
 constexpr int Largura = 13170;
 constexpr int LarguraComComparador = 18540;
 constexpr int Altura = 8100;
@@ -95,22 +94,20 @@ RFs::RFs(GerenciadorJanelas& janelas)
     criaTxtComparador(m_frameComparador, QRect(120, 360, 4920, 7260));
     m_frameComparador->hide();
 
-    m_timer1 = criaTimer("Timer1", 500, &RFs::Timer1_Timer);
-
     fixaTamanho(Largura, Altura);
     TraduzRFs();
 }
 
 // ------------------------------------------------------------------ hooks of the main window
 
-void RFs::recebeResposta(const QString& codigo, const QString& R, const QString& A)
+bool RFs::lendo() const
 {
-    Q_UNUSED(codigo);
-    Q_UNUSED(R);
-    defineTxtDados(A);
-    paraBarra();
-    m_frameBotoes->setEnabled(true);
-    consultaComparador();
+    return m_leitura && m_leitura->emCurso();
+}
+
+QString RFs::comandoMostrado() const
+{
+    return m_leitura ? m_leitura->comando() : QString();
 }
 
 void RFs::traduz()
@@ -120,7 +117,8 @@ void RFs::traduz()
 
 void RFs::esperaCancelada()
 {
-    m_timer1->stop();
+    if (lendo())
+        m_leitura->larga(L(QStringLiteral("Cancelar")));
     liberaBotoes();
 }
 
@@ -170,15 +168,23 @@ void RFs::PrePesquisa()
     defineTxtDados(QString());
     if (!ligacao().ociosa())
         return;
-    if (ModuloRf::Recusado(m_radioSelecionado, sessao().modelo())) {
+    if (!ProcedimentoRf::Serve(sessao().modelo(), m_radioSelecionado)) {
         liberaBotoes();
         MostraMensagem(QStringLiteral("MSG_NAO_PARA_IP6"));
         return;
     }
-    m_radioAtual = m_radioSelecionado;
-    solicita(Codigo, ModuloRf::radio(m_radioSelecionado).comandoOn);
-    m_contadorRf = 1;
-    m_timer1->start();
+    if (!iniciaLeitura(m_radioSelecionado, static_cast<int>(ProcedimentoRf::Acao::Liga)))
+        liberaBotoes();
+}
+
+bool RFs::iniciaLeitura(int indice, int acao)
+{
+    m_radioAtual = indice;
+    delete m_leitura;
+    m_leitura = new ProcedimentoRf(ligacao(), sessao().modelo(), indice, static_cast<ProcedimentoRf::Acao>(acao), this);
+    connect(m_leitura, &Procedimento::terminou, this, &RFs::leituraTerminou);
+    connect(m_leitura, &Procedimento::enviado, this, &JanelaFilha::esqueceRespostaContinuou);
+    return m_leitura->inicia();
 }
 
 bool RFs::podeEnviar(int indice)
@@ -187,20 +193,20 @@ bool RFs::podeEnviar(int indice)
         MostraAguarde(false);
         return false;
     }
-    if (ModuloRf::Recusado(indice, sessao().modelo())) {
+    if (!ProcedimentoRf::Serve(sessao().modelo(), indice)) {
         MostraMensagem(QStringLiteral("MSG_NAO_PARA_IP6"));
         return false;
     }
     return true;
 }
 
-void RFs::enviaComando(int indice, const QString& comando)
+void RFs::enviaComando(int indice, int acao)
 {
     iniciaBarra();
     limpaResultado();
     defineTxtDados(QString());
-    m_radioAtual = indice;
-    solicita(Codigo, comando);
+    if (!iniciaLeitura(indice, acao))
+        paraBarra();
 }
 
 void RFs::btOff_Click(int indice)
@@ -208,23 +214,31 @@ void RFs::btOff_Click(int indice)
     if (!podeEnviar(indice))
         return;
     defineCorFundo(indice, Cores::Branco);
-    enviaComando(indice, ModuloRf::radio(indice).comandoOff);
+    enviaComando(indice, static_cast<int>(ProcedimentoRf::Acao::Desliga));
 }
 
 void RFs::btPropriedades_Click(int indice)
 {
     if (podeEnviar(indice))
-        enviaComando(indice, ModuloRf::radio(indice).comandoPropriedades);
+        enviaComando(indice, static_cast<int>(ProcedimentoRf::Acao::Propriedades));
 }
 
-void RFs::AvaliaRadio()
+void RFs::leituraTerminou()
 {
+    liberaBotoes();
+    if (m_leitura->fim() != Procedimento::Fim::Concluido)
+        return;
+    defineTxtDados(m_leitura->respostaA());
+    consultaComparador();
+    // A switch-on is judged on its answer.
+    const auto& v = m_leitura->veredicto();
+    if (!v)
+        return;
     janelas().BuscaDadosGravados();
-    const ModuloRf::Veredicto v = ModuloRf::AvaliaRadio(m_radioAtual, txtDados());
-    defineStatus(v.lbStatius);
-    defineTxtDados(v.txtDados);
-    defineCorFundo(m_radioAtual, v.corFundo);
-    mostraVeredito(v.ok, v.lbStatius);
+    defineStatus(v->lbStatius);
+    defineTxtDados(v->txtDados);
+    defineCorFundo(m_radioAtual, v->corFundo);
+    mostraVeredito(v->ok, v->lbStatius);
     mostraNotaAnalise();
 }
 
@@ -243,25 +257,6 @@ void RFs::btComparador_Click()
 void RFs::btTensoesRF_Click()
 {
     janelas().mostra(QStringLiteral("RFs_Esq"));
-}
-
-// ------------------------------------------------------------------ timers
-
-void RFs::Timer1_Timer()
-{
-    if (!ligacao().ociosa())
-        return;
-    ++m_contadorRf;
-    if (m_contadorRf >= ModuloRf::LimiteContadorRf) {
-        m_timer1->stop();
-        // No answer came: give the buttons back rather than leave the window locked.
-        if (txtDados().isEmpty())
-            liberaBotoes();
-    }
-    if (!txtDados().isEmpty()) {
-        m_timer1->stop();
-        AvaliaRadio();
-    }
 }
 
 // ------------------------------------------------------------------ views

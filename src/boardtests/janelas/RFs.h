@@ -8,7 +8,7 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QPushButton;
-class QTimer;
+class ProcedimentoRf;
 
 // RF tests: switches each of the five radios on or off, or asks for its properties, judges a
 // switch-on from its answer (green or grey row) and shows the recorded answer of a reference
@@ -18,7 +18,6 @@ class RFs : public JanelaTestePlaca {
 public:
     explicit RFs(GerenciadorJanelas& janelas);
 
-    void recebeResposta(const QString& codigo, const QString& R, const QString& A) override;
     void traduz() override;
     void esperaCancelada() override;
 
@@ -29,8 +28,9 @@ public:
     void btTensoesRF_Click();
     // Sends the switch-on command of RadioSelecionado.
     void PrePesquisa() override;
-    // Judges the answer of a switch-on.
-    void AvaliaRadio();
+    // The reading behind what the window shows (null before the first command).
+    const ProcedimentoRf* leitura() const { return m_leitura; }
+    bool lendo() const;
 
     // State read by the tests.
     QString lbStatius() const { return lbStatus(); }
@@ -39,14 +39,18 @@ public:
 
 private:
     void TraduzRFs();
-    void Timer1_Timer();
+    // Starts the reading of a radio; false when nothing went out.
+    bool iniciaLeitura(int indice, int acao);
+    void leituraTerminou();
+    QString comandoMostrado() const override;
     void MostraAguarde(bool comExclamacao);
     void liberaBotoes();
     // A switch-off or properties command may go: the link is idle and the radio is the model's
     // (otherwise the wait text or the refusal message).
     bool podeEnviar(int indice);
-    // A switch-off or properties command: the last result cleared, the command sent.
-    void enviaComando(int indice, const QString& comando);
+    // A switch-off or properties command (ProcedimentoRf::Acao): the last result cleared, the
+    // reading started.
+    void enviaComando(int indice, int acao);
     void defineCorFundo(int indice, const QString& cor);
 
     QList<QPushButton*> m_btOn;
@@ -60,9 +64,8 @@ private:
     QGroupBox* m_frameComparador;
     QPushButton* m_btComparador;
     QPushButton* m_btTensoesRF;
-    QTimer* m_timer1;
+    ProcedimentoRf* m_leitura = nullptr;
 
     int m_radioSelecionado = 0;
     int m_radioAtual = 0;
-    int m_contadorRf = 0;
 };
