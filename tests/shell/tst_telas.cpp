@@ -6,7 +6,9 @@
 #include "apoio/Apoio.h"
 #include "apoio/CenarioJanela.h"
 
+#include "diagnostico/ResultadoDiagnostico.h"
 #include "i18n/Dialogos.h"
+#include "i18n/Dicionario.h"
 #include "i18n/Mensagens.h"
 #include "i18n/janelas/DialogosQt.h"
 #include "i18n/janelas/xIdioma.h"
@@ -14,13 +16,17 @@
 #include "shell/Ligacao.h"
 #include "shell/janelas/GanchosShell.h"
 #include "shell/janelas/Inicial.h"
+#include "reports/ArquivoRelatorio.h"
 #include "shell/janelas/xResponsabilidade.h"
+#include "ui/AvisoRelatorio.h"
 #include "ui/GerenciadorJanelas.h"
 #include "ui/JanelaFilha.h"
+#include "ui/RotuloElidido.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDockWidget>
 #include <QGroupBox>
@@ -72,6 +78,15 @@ QString legendaDe(const QWidget* w)
 // A caption that does not fit its control, described; empty when it fits.
 QString legendaCortada(const QWidget* w)
 {
+    // A line shortened on purpose: whole in its tooltip, and still telling enough to be known.
+    if (auto* e = qobject_cast<const RotuloElidido*>(w)) {
+        if (e->toolTip() != e->text())
+            return QStringLiteral("shortened without its whole text in the tooltip");
+        const int mostra = int(e->textoVisivel().size());
+        return mostra < qMin<int>(int(e->text().size()), 24)
+                   ? QStringLiteral("shortened to %1 characters: \"%2\"").arg(mostra).arg(e->textoVisivel())
+                   : QString();
+    }
     const QString texto = legendaDe(w);
     if (texto.trimmed().isEmpty())
         return {};
@@ -182,16 +197,6 @@ QString escondidoNaRolagem(const QWidget* w, const QWidget* raiz)
 // there the check is made on the main window and on each window maximised.
 bool verificaRolagem = true;
 
-// Windows whose fixed design is still taller than a maximised window at 150 % (911 x 512
-// points) even with their grids and text boxes at a few lines: a column of controls beside the
-// text box reaches below the view, and only a rearranged design would bring it up. Their bottom
-// controls are reached by scrolling there; checked at 100 % only.
-const QStringList& rolamAmpliadas()
-{
-    static const QStringList n = {QStringLiteral("I2C"), QStringLiteral("RFs"), QStringLiteral("Displays")};
-    return n;
-}
-
 // Walks `w` and what it shows and notes every control outside its parent (it would be
 // clipped, out of reach), every overlap of two siblings, and every cut caption.
 void examina(QWidget* w, const QWidget* raiz, QStringList& achados)
@@ -255,6 +260,28 @@ QString tituloCortado(const QWidget* janela)
                                   : QString();
 }
 
+// The diagnosis window as a finished run leaves it: the board line, the verdict with the
+// comparison to the board's previous run, and the line of the page written under the reports
+// folder (its path as long as a run names it).
+void mostraFimDeDiagnostico(QWidget* janela)
+{
+    ExecucaoDiagnostico e;
+    e.modelo = QStringLiteral("IP X");
+    e.numero = QStringLiteral("A1901");
+    e.etiqueta = QStringLiteral("OS 20261211-0342 bancada 3");
+    e.inicio = QDateTime(QDate(2026, 12, 11), QTime(3, 42, 7));
+    e.interrupcao = L(QStringLiteral("DIAG_PASSO_SEM_RESPOSTA"));
+    janela->findChild<QLabel*>(QStringLiteral("lbPlaca"))
+        ->setText(QStringLiteral("%1 %2   %3: %4").arg(e.modelo, e.numero, L(QStringLiteral("DIAG_ETIQUETA_CURTA")), e.etiqueta));
+    janela->findChild<QLabel*>(QStringLiteral("lbEstado"))
+        ->setText(ResumoExecucao(e) + QStringLiteral("\n%1: 3   %2: 12").arg(L(QStringLiteral("DIAG_CONSERTADOS")),
+                                                                           L(QStringLiteral("DIAG_NOVAS_FALHAS"))));
+    RelatorioPublicado r;
+    r.arquivo = QDir(PastaRelatorios()).absoluteFilePath(
+        NomeArquivoRelatorio(e.modelo, e.numero, QStringLiteral("Diagnostico"), e.inicio));
+    janela->findChild<AvisoRelatorio*>()->mostra(r);
+}
+
 const QStringList& idiomas()
 {
     static const QStringList n = {QString(), QStringLiteral("pt"), QStringLiteral("en"), QStringLiteral("es")};
@@ -274,6 +301,8 @@ private slots:
     void janela();
     void titulosDasCaixas_data();
     void titulosDasCaixas();
+    void linhaDoRelatorio_data();
+    void linhaDoRelatorio();
 
 private:
     PastaAplicacaoTemporaria* m_pasta = nullptr;
@@ -310,7 +339,8 @@ void TstTelas::janela_data()
     QTest::addColumn<int>("idioma");
     const QStringList janelas = {"Inicial", "xIdioma", "xResponsabilidade", "Master", "fmHelp", "VCores",
                                  "BuckLdo", "PMU", "BuckTeste", "Nand", "IC", "I2C", "Chestnut", "Tigris",
-                                 "Tristar", "Acorn", "RFs", "RFs_Esq", "Displays", "Bateria", "Outros", "Sobre"};
+                                 "Tristar", "Acorn", "RFs", "RFs_Esq", "Displays", "Bateria", "Outros", "Sobre",
+                                 "Diagnostico"};
     for (const QString& j : janelas)
         for (int idioma = 1; idioma <= 3; ++idioma)
             QTest::newRow(qPrintable(j + QLatin1Char(' ') + idiomas().at(idioma))) << j << idioma;
@@ -362,6 +392,8 @@ void TstTelas::janela()
         verificaRolagem = !ampliada;
         JanelaFilha* j = principal.janelas().mostra(nome);
         QVERIFY(j);
+        if (nome == QLatin1String("Diagnostico"))
+            mostraFimDeDiagnostico(j);
         auto* sub = qobject_cast<QMdiSubWindow*>(j->parentWidget());
         QVERIFY(sub);
         QCoreApplication::processEvents();
@@ -391,7 +423,7 @@ void TstTelas::janela()
             achados << QStringLiteral("maximised, no grid or text box took the room");
         capturaJanela(j, nome + QString::number(idioma) + QStringLiteral("-max"));
         QStringList maximizada;
-        verificaRolagem = !ampliada || !rolamAmpliadas().contains(nome);
+        verificaRolagem = true;
         examina(j, j, maximizada);
         for (const QString& a : std::as_const(maximizada))
             achados << QStringLiteral("maximised: ") + a;
@@ -429,6 +461,48 @@ void TstTelas::titulosDasCaixas()
 }
 
 // The screen of a 1366 x 768 laptop, given to the offscreen platform before it starts.
+// The report line in a row narrower than its path: shortened in its middle (its start and the
+// file name stay), whole in its tooltip and in text(), and Ctrl+C copies the path alone.
+void TstTelas::linhaDoRelatorio_data()
+{
+    QTest::addColumn<int>("largura");
+    QTest::addColumn<bool>("encurtada");
+    QTest::newRow("room for it") << 1200 << false;
+    QTest::newRow("narrow row") << 420 << true;
+}
+
+void TstTelas::linhaDoRelatorio()
+{
+    QFETCH(int, largura);
+    QFETCH(bool, encurtada);
+    AvisoRelatorio aviso;
+    RelatorioPublicado r;
+    r.arquivo = QDir(PastaRelatorios()).absoluteFilePath(
+        NomeArquivoRelatorio(QStringLiteral("IP X"), QStringLiteral("A1901"), QStringLiteral("Diagnostico"),
+                             QDateTime(QDate(2026, 12, 11), QTime(3, 42, 7))));
+    aviso.mostra(r);
+    aviso.resize(largura, aviso.sizeHint().height());
+    aviso.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&aviso));
+    auto* linha = aviso.findChild<RotuloElidido*>(QStringLiteral("lbRelatorio"));
+    QVERIFY(linha);
+    const QString inteira = L(QStringLiteral("Relatório salvo em:")) + QLatin1Char(' ') + QDir::toNativeSeparators(r.arquivo);
+    QCOMPARE(linha->text(), inteira);
+    QCOMPARE(linha->toolTip(), inteira);
+    const QString visivel = linha->textoVisivel();
+    QCOMPARE(visivel != inteira, encurtada);
+    QVERIFY2(QFontMetrics(linha->font()).horizontalAdvance(visivel) <= linha->contentsRect().width(), qPrintable(visivel));
+    if (encurtada) {
+        QVERIFY2(visivel.contains(QChar(0x2026)), qPrintable(visivel));
+        QVERIFY2(visivel.startsWith(L(QStringLiteral("Relatório salvo em:")).left(8)), qPrintable(visivel));
+        QVERIFY2(visivel.endsWith(QStringLiteral(".html")), qPrintable(visivel));
+    }
+    QGuiApplication::clipboard()->clear();
+    QTest::mouseClick(linha, Qt::LeftButton);
+    QTest::keyClick(linha, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QDir::toNativeSeparators(r.arquivo));
+}
+
 int main(int argc, char** argv)
 {
     QTemporaryDir pasta;
