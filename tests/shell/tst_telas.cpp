@@ -232,6 +232,26 @@ void examina(QWidget* w, const QWidget* raiz, QStringList& achados)
     }
 }
 
+// The windows laid out to need no scroll bar at all on this screen, opened and maximised, at
+// 100 % and 150 % (the others keep every control in view, some behind a bar at 150 %).
+const QStringList& semBarras()
+{
+    static const QStringList n = {QStringLiteral("Master"), QStringLiteral("fmHelp"), QStringLiteral("BuckLdo"),
+                                  QStringLiteral("I2C"), QStringLiteral("RFs"), QStringLiteral("RFs_Esq"),
+                                  QStringLiteral("Displays"), QStringLiteral("Diagnostico")};
+    return n;
+}
+
+// The window scrolls as a whole (its content larger than its frame, either way); "" when not.
+QString rolaInteira(const JanelaFilha* j)
+{
+    auto* rolagem = j->findChild<QScrollArea*>(QStringLiteral("rolagem"), Qt::FindDirectChildrenOnly);
+    if (!rolagem)
+        return {};
+    const int h = rolagem->horizontalScrollBar()->maximum(), v = rolagem->verticalScrollBar()->maximum();
+    return h > 0 || v > 0 ? QStringLiteral("the window scrolls (%1 px sideways, %2 px down)").arg(h).arg(v) : QString();
+}
+
 // The text controls under `linha` whose font differs from the first one's.
 QStringList fontesDiferentes(QWidget* linha)
 {
@@ -403,11 +423,14 @@ void TstTelas::janela()
                            .arg(sub->width()).arg(sub->height()).arg(sub->x()).arg(sub->y())
                            .arg(visivel.width()).arg(visivel.height());
         examina(j, j, achados);
+        if (!ampliada && semBarras().contains(nome) && !rolaInteira(j).isEmpty())
+            achados << rolaInteira(j);
         capturaJanela(j, nome + QString::number(idioma));
 
         // Maximised, the grids and text boxes take the room and the rest still holds.
         QWidget* conteudo = j->conteudo();
         const QSize antes = conteudo->size();
+        const bool compactaAntes = j->emDesenhoCompacto();
         QHash<QAbstractScrollArea*, QSize> caixas;
         for (QAbstractScrollArea* c : conteudo->findChildren<QAbstractScrollArea*>())
             if (c->isVisible() && c->parentWidget() == conteudo)
@@ -419,12 +442,15 @@ void TstTelas::janela()
         bool algumaCresceu = caixas.isEmpty();
         for (auto it = caixas.constBegin(); it != caixas.constEnd(); ++it)
             algumaCresceu |= it.key()->width() > it.value().width() || it.key()->height() > it.value().height();
-        if (cresceu && !algumaCresceu)
+        // A window that changed to its compact design (or back) is not comparable with itself.
+        if (cresceu && !algumaCresceu && compactaAntes == j->emDesenhoCompacto())
             achados << QStringLiteral("maximised, no grid or text box took the room");
         capturaJanela(j, nome + QString::number(idioma) + QStringLiteral("-max"));
         QStringList maximizada;
         verificaRolagem = true;
         examina(j, j, maximizada);
+        if (semBarras().contains(nome) && !rolaInteira(j).isEmpty())
+            maximizada << rolaInteira(j);
         for (const QString& a : std::as_const(maximizada))
             achados << QStringLiteral("maximised: ") + a;
     }

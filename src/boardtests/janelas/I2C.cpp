@@ -110,6 +110,7 @@ I2C::I2C(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("I2C"), janel
     m_lbFalhas = new QLabel(QStringLiteral("Possíveis falhas relacionadas ao barramento:"), this);
     m_lbFalhas->setObjectName(QStringLiteral("lbFalhas"));
     m_lbFalhas->setGeometry(geometriaTwips(11280, 120, 5580, 300));
+    m_lbFalhas->setWordWrap(true); // two lines in the compact design
     m_txtDadosI2CCaixa = new QPlainTextEdit(this);
     m_txtDadosI2CCaixa->setObjectName(QStringLiteral("txtDadosI2C"));
     m_txtDadosI2CCaixa->setReadOnly(true);
@@ -149,6 +150,33 @@ I2C::I2C(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("I2C"), janel
     m_timerAuto = timer("TimerAuto", 1000, &I2C::TimerAuto_Timer);
     m_timerBarra = timer("TimerBarra", 30, &I2C::TimerBarra_Timer);
     m_timerAguarde = timer("TimerAguarde", 1500, &I2C::TimerAguarde_Timer);
+
+    // The boxes inside the frames follow them when the compact design narrows them.
+    for (QWidget* w : {static_cast<QWidget*>(m_frameI2C), static_cast<QWidget*>(m_lbResultadoRotulo),
+                       static_cast<QWidget*>(m_listView), static_cast<QWidget*>(m_lbSemFalhas)})
+        acompanhaPai(w);
+    // Maximised on a scaled-up laptop screen the three columns do not fit side by side, nor the
+    // left one under the bus buttons: the result and the fault columns narrower and lower, the
+    // automatic test, the model and the PDF button closer under the buses.
+    defineDesenhoCompacto(QSize(Twips::paraPixels(13140), Twips::paraPixels(4500)), [this] {
+        const ModuloI2C::Botoes botoes = ModuloI2C::BotoesDoModelo(sessao().modelo());
+        const int yAuto = botoes.autoTesteNoTopoDe >= 0 ? 240 + botoes.autoTesteNoTopoDe * 480 : 2640;
+        const QRect resultado = geometriaTwips(3000, 120, 6000, 3420);
+        return QHash<QWidget*, QRect>{
+            {m_btAutoTeste, geometriaTwips(240, yAuto, 2520, 405)},
+            {m_lbDispositivo, geometriaTwips(240, yAuto + 480, 2520, 300)},
+            {m_btPdf, geometriaTwips(240, 3660, 2520, 600)},
+            {m_frameI, resultado},
+            {m_frameAutoI2C, resultado},
+            {m_progressBar, geometriaTwips(3000, 3660, 6000, 300)},
+            {m_lbAguarde, geometriaTwips(3000, 4020, 6000, 360)},
+            {m_lbFalhas, geometriaTwips(9240, 120, 3780, 540)},
+            {m_txtDadosI2CCaixa, geometriaTwips(9240, 660, 3780, 1140)},
+            {m_frameResultadoOK, geometriaTwips(9240, 1920, 3780, 1080)},
+            {m_lbDispConectado, geometriaTwips(9240, 3120, 3780, 300)},
+            {m_txtDadosCaixa, geometriaTwips(9240, 3420, 3780, 960)},
+        };
+    });
 
     // Load.
     OcultaBotoes();
@@ -228,6 +256,7 @@ void I2C::OcultaBotoes()
     m_lbDispositivo->setText(modelo);
     m_lbDispositivo->setGeometry(m_btAutoTeste->x(), m_btAutoTeste->y() + Twips::paraPixels(600),
                                  m_btAutoTeste->width(), Twips::paraPixels(300));
+    refazDesenhoCompacto();
 }
 
 void I2C::atualizaLegendaFrame()
