@@ -155,27 +155,40 @@ I2C::I2C(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("I2C"), janel
     for (QWidget* w : {static_cast<QWidget*>(m_frameI2C), static_cast<QWidget*>(m_lbResultadoRotulo),
                        static_cast<QWidget*>(m_listView), static_cast<QWidget*>(m_lbSemFalhas)})
         acompanhaPai(w);
-    // Maximised on a scaled-up laptop screen the three columns do not fit side by side, nor the
-    // left one under the bus buttons: the result and the fault columns narrower and lower, the
-    // automatic test, the model and the PDF button closer under the buses.
-    defineDesenhoCompacto(QSize(Twips::paraPixels(13140), Twips::paraPixels(4500)), [this] {
+    // Maximised on a scaled-up laptop screen the left column is taller than the window and the
+    // three columns wider: the buttons make one row on top (the automatic test where the model
+    // puts it), the result and the fault column side by side under it, the fault column narrower.
+    defineDesenhoCompacto(QSize(Twips::paraPixels(13140), Twips::paraPixels(4560)), [this] {
+        QHash<QWidget*, QRect> d;
+        // A bus whose place the automatic test takes lies exactly under it, as in the column.
         const ModuloI2C::Botoes botoes = ModuloI2C::BotoesDoModelo(sessao().modelo());
-        const int yAuto = botoes.autoTesteNoTopoDe >= 0 ? 240 + botoes.autoTesteNoTopoDe * 480 : 2640;
-        const QRect resultado = geometriaTwips(3000, 120, 6000, 3420);
-        return QHash<QWidget*, QRect>{
-            {m_btAutoTeste, geometriaTwips(240, yAuto, 2520, 405)},
-            {m_lbDispositivo, geometriaTwips(240, yAuto + 480, 2520, 300)},
-            {m_btPdf, geometriaTwips(240, 3660, 2520, 600)},
-            {m_frameI, resultado},
-            {m_frameAutoI2C, resultado},
-            {m_progressBar, geometriaTwips(3000, 3660, 6000, 300)},
-            {m_lbAguarde, geometriaTwips(3000, 4020, 6000, 360)},
-            {m_lbFalhas, geometriaTwips(9240, 120, 3780, 540)},
-            {m_txtDadosI2CCaixa, geometriaTwips(9240, 660, 3780, 1140)},
-            {m_frameResultadoOK, geometriaTwips(9240, 1920, 3780, 1080)},
-            {m_lbDispConectado, geometriaTwips(9240, 3120, 3780, 300)},
-            {m_txtDadosCaixa, geometriaTwips(9240, 3420, 3780, 960)},
-        };
+        int x = 240;
+        for (int i = 0; i <= ModuloI2C::NumeroBarramentos; ++i) {
+            const bool ehAuto = i == botoes.autoTesteNoTopoDe
+                                || (i == ModuloI2C::NumeroBarramentos && botoes.autoTesteNoTopoDe < 0);
+            const QRect lugar = geometriaTwips(x, 120, ehAuto ? 1620 : 1080, 405);
+            if (i < ModuloI2C::NumeroBarramentos)
+                d.insert(m_btI2C[i], lugar);
+            if (ehAuto) {
+                d.insert(m_btAutoTeste, lugar);
+                d.insert(m_lbDispositivo, geometriaTwips(x + 1680, 120, 1080, 405));
+                x += 1680 + 1140;
+            } else if (i < ModuloI2C::NumeroBarramentos) {
+                x += 1140;
+            }
+        }
+        d.insert(m_btPdf, geometriaTwips(9900, 120, 3120, 405));
+        const QRect resultado = geometriaTwips(240, 600, 7920, 3180);
+        d.insert(m_frameI, resultado);
+        d.insert(m_frameAutoI2C, resultado);
+        d.insert(m_progressBar, geometriaTwips(240, 3840, 7920, 300));
+        d.insert(m_lbAguarde, geometriaTwips(240, 4140, 7920, 360));
+        d.insert(m_lbFalhas, geometriaTwips(8400, 600, 4620, 540));
+        d.insert(m_txtDadosI2CCaixa, geometriaTwips(8400, 1200, 4620, 900));
+        d.insert(m_frameResultadoOK, geometriaTwips(8400, 2160, 4620, 1080));
+        d.insert(m_lbDispConectado, geometriaTwips(8400, 3300, 4620, 300));
+        d.insert(m_txtDadosCaixa, geometriaTwips(8400, 3600, 4620, 900));
+        return d;
     });
 
     // Load.
