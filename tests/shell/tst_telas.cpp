@@ -14,6 +14,7 @@
 #include "i18n/janelas/xIdioma.h"
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
+#include "shell/PerfilModelo.h"
 #include "shell/janelas/GanchosShell.h"
 #include "shell/janelas/Inicial.h"
 #include "reports/ArquivoRelatorio.h"
@@ -323,6 +324,8 @@ private slots:
     void titulosDasCaixas();
     void linhaDoRelatorio_data();
     void linhaDoRelatorio();
+    void modelos_data();
+    void modelos();
 
 private:
     PastaAplicacaoTemporaria* m_pasta = nullptr;
@@ -487,6 +490,46 @@ void TstTelas::titulosDasCaixas()
 }
 
 // The screen of a 1366 x 768 laptop, given to the offscreen platform before it starts.
+// The windows whose controls follow the model (the I2C buses and where its automatic test sits,
+// the display buttons, the radios), maximised for each of the nine models: every control in
+// view, nothing overlapping or cut, no scroll bar. The language goes round the models.
+void TstTelas::modelos_data()
+{
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<QString>("modelo");
+    QTest::addColumn<int>("idioma");
+    const QStringList modelos = PerfilModelo::nomes();
+    for (const QString& nome : {QStringLiteral("I2C"), QStringLiteral("Displays"), QStringLiteral("RFs")})
+        for (int k = 0; k < modelos.size(); ++k)
+            QTest::newRow(qPrintable(nome + QLatin1Char(' ') + modelos.at(k))) << nome << modelos.at(k) << 1 + k % 3;
+}
+
+void TstTelas::modelos()
+{
+    QFETCH(QString, nome);
+    QFETCH(QString, modelo);
+    QFETCH(int, idioma);
+    QCOMPARE(PerfilModelo::nomes().size(), 9);
+    Globais::instancia().IdiomaAtual = idioma;
+    Inicial principal;
+    principal.mostraNaTela();
+    QVERIFY(QTest::qWaitForWindowExposed(&principal));
+    principal.sessao().defineModelo(modelo);
+    JanelaFilha* j = principal.janelas().mostra(nome);
+    QVERIFY(j);
+    auto* sub = qobject_cast<QMdiSubWindow*>(j->parentWidget());
+    QVERIFY(sub);
+    sub->showMaximized();
+    QCoreApplication::processEvents();
+    capturaJanela(j, nome + QString(modelo).remove(QLatin1Char(' ')) + QStringLiteral("-max"));
+    QStringList achados;
+    verificaRolagem = true;
+    examina(j, j, achados);
+    if (!rolaInteira(j).isEmpty())
+        achados << rolaInteira(j);
+    QVERIFY2(achados.isEmpty(), qPrintable(QLatin1Char('\n') + achados.join(QLatin1Char('\n'))));
+}
+
 // The report line in a row narrower than its path: shortened in its middle (its start and the
 // file name stay), whole in its tooltip and in text(), and Ctrl+C copies the path alone.
 void TstTelas::linhaDoRelatorio_data()

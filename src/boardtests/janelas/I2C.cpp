@@ -166,18 +166,18 @@ I2C::I2C(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("I2C"), janel
         for (int i = 0; i <= ModuloI2C::NumeroBarramentos; ++i) {
             const bool ehAuto = i == botoes.autoTesteNoTopoDe
                                 || (i == ModuloI2C::NumeroBarramentos && botoes.autoTesteNoTopoDe < 0);
-            const QRect lugar = geometriaTwips(x, 120, ehAuto ? 1620 : 1080, 405);
+            const QRect lugar = geometriaTwips(x, 120, ehAuto ? 1620 : 840, 405);
             if (i < ModuloI2C::NumeroBarramentos)
                 d.insert(m_btI2C[i], lugar);
             if (ehAuto) {
                 d.insert(m_btAutoTeste, lugar);
-                d.insert(m_lbDispositivo, geometriaTwips(x + 1680, 120, 1080, 405));
-                x += 1680 + 1140;
+                d.insert(m_lbDispositivo, geometriaTwips(x + 1680, 120, 1200, 405));
+                x += 1680 + 1260;
             } else if (i < ModuloI2C::NumeroBarramentos) {
-                x += 1140;
+                x += 900;
             }
         }
-        d.insert(m_btPdf, geometriaTwips(9900, 120, 3120, 405));
+        d.insert(m_btPdf, geometriaTwips(x, 120, 13020 - x, 405)); // the rest of the row
         const QRect resultado = geometriaTwips(240, 600, 7920, 3180);
         d.insert(m_frameI, resultado);
         d.insert(m_frameAutoI2C, resultado);
