@@ -239,7 +239,8 @@ const QStringList& semBarras()
 {
     static const QStringList n = {QStringLiteral("Master"), QStringLiteral("fmHelp"), QStringLiteral("BuckLdo"),
                                   QStringLiteral("I2C"), QStringLiteral("RFs"), QStringLiteral("RFs_Esq"),
-                                  QStringLiteral("Displays"), QStringLiteral("Diagnostico")};
+                                  QStringLiteral("Displays"), QStringLiteral("Diagnostico"), QStringLiteral("Sobre"),
+                                  QStringLiteral("Bateria")};
     return n;
 }
 
