@@ -18,6 +18,7 @@
 // it), the reports folder unwritable as a plain file in its place (works for root too).
 #include "apoio/CenarioJanela.h"
 
+#include "console/janelas/CaixaTexto.h"
 #include "console/janelas/Master.h"
 #include "diagnostico/ExecutorDiagnostico.h"
 #include "diagnostico/janelas/Diagnostico.h"
@@ -507,6 +508,14 @@ void TstSoak::tecnicoSobFalhas()
             if (auto* m = j.mostra<Master>(QStringLiteral("Master"))) {
                 cenario.roteiro.roteiro.respostas = {Dialogos::Resposta::Sim};
                 cenario.roteiro.roteiro.respostasEntrada = {QStringLiteral("soak %1").arg(passo)};
+                // Salvar with an edit to save (a command and the recording's text typed over):
+                // with nothing to save it rightly writes nothing and says nothing.
+                if (QLatin1String(b) == QLatin1String("btSalvarAtualizacoes")) {
+                    m->defineTxtComandos(comando);
+                    QCoreApplication::processEvents();
+                    if (auto* cx = m->findChild<CaixaTexto*>(QStringLiteral("txtComparador")))
+                        cx->defineTexto(QStringLiteral("soak %1").arg(passo));
+                }
                 if (auto* bt = m->findChild<QAbstractButton*>(QLatin1String(b)); bt && bt->isEnabled() && bt->isVisible())
                     escritaDita(feito, [bt] { bt->click(); }, true);
                 cenario.roteiro.roteiro.respostas.clear();
