@@ -240,7 +240,7 @@ const QStringList& semBarras()
     static const QStringList n = {QStringLiteral("Master"), QStringLiteral("fmHelp"), QStringLiteral("BuckLdo"),
                                   QStringLiteral("I2C"), QStringLiteral("RFs"), QStringLiteral("RFs_Esq"),
                                   QStringLiteral("Displays"), QStringLiteral("Diagnostico"), QStringLiteral("Sobre"),
-                                  QStringLiteral("Bateria")};
+                                  QStringLiteral("Bateria"), QStringLiteral("IC"), QStringLiteral("Outros")};
     return n;
 }
 
