@@ -327,6 +327,7 @@ private slots:
     void linhaDoRelatorio();
     void modelos_data();
     void modelos();
+    void comparadorDasRadios();
 
 private:
     PastaAplicacaoTemporaria* m_pasta = nullptr;
@@ -529,6 +530,35 @@ void TstTelas::modelos()
     if (!rolaInteira(j).isEmpty())
         achados << rolaInteira(j);
     QVERIFY2(achados.isEmpty(), qPrintable(QLatin1Char('\n') + achados.join(QLatin1Char('\n'))));
+}
+
+// The RF window maximised with its comparator shown, then hidden again: the comparator finds
+// room beside the answer (in the compact design, under it), nothing is cut, nothing scrolls.
+void TstTelas::comparadorDasRadios()
+{
+    Globais::instancia().IdiomaAtual = 3; // the longest captions
+    Inicial principal;
+    principal.mostraNaTela();
+    QVERIFY(QTest::qWaitForWindowExposed(&principal));
+    JanelaFilha* j = principal.janelas().mostra(QStringLiteral("RFs"));
+    QVERIFY(j);
+    qobject_cast<QMdiSubWindow*>(j->parentWidget())->showMaximized();
+    QCoreApplication::processEvents();
+    auto* botao = j->findChild<QPushButton*>(QStringLiteral("btComparador"));
+    auto* comparador = j->findChild<QWidget*>(QStringLiteral("FrameComparador"));
+    QVERIFY(botao && comparador);
+    for (const bool mostrado : {true, false}) {
+        botao->click();
+        QCoreApplication::processEvents();
+        QCOMPARE(comparador->isVisible(), mostrado);
+        capturaJanela(j, QStringLiteral("RFs-comparador%1").arg(int(mostrado)));
+        QStringList achados;
+        verificaRolagem = true;
+        examina(j, j, achados);
+        if (!rolaInteira(j).isEmpty())
+            achados << rolaInteira(j);
+        QVERIFY2(achados.isEmpty(), qPrintable(QLatin1Char('\n') + achados.join(QLatin1Char('\n'))));
+    }
 }
 
 // The report line in a row narrower than its path: shortened in its middle (its start and the

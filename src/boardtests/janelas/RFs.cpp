@@ -91,7 +91,7 @@ RFs::RFs(GerenciadorJanelas& janelas)
     m_frameComparador = new QGroupBox(this);
     m_frameComparador->setObjectName(QStringLiteral("FrameComparador"));
     coloca(m_frameComparador, QRect(13140, 120, 5160, 7740));
-    criaTxtComparador(m_frameComparador, QRect(120, 360, 4920, 7260));
+    acompanhaPai(criaTxtComparador(m_frameComparador, QRect(120, 360, 4920, 7260)));
     m_frameComparador->hide();
 
     m_timer1 = criaTimer("Timer1", 500, &RFs::Timer1_Timer);
@@ -112,6 +112,10 @@ RFs::RFs(GerenciadorJanelas& janelas)
             {m_frame2, geometriaTwips(7080, 120, 5880, 2160)},
             {painel, geometriaTwips(7080, 3840, 5880, 840)},
         };
+        if (!m_frameComparador->isHidden()) {
+            d.insert(m_frame2, geometriaTwips(7080, 120, 5880, 1080));
+            d.insert(m_frameComparador, geometriaTwips(7080, 1260, 5880, 1020));
+        }
         const QPair<const char*, QRect> outros[] = {
             {"lbAguarde", geometriaTwips(240, 3960, 6600, 360)},
             {"lbStatius", geometriaTwips(7080, 2340, 4560, 800)},
@@ -283,14 +287,21 @@ bool RFs::eventFilter(QObject* objeto, QEvent* evento)
 
 void RFs::btComparador_Click()
 {
+    // In the compact design the comparator goes under the answer, in its column: the window keeps
+    // its size.
+    const bool compacto = emDesenhoCompacto();
     if (m_frameComparador->isVisible()) {
-        fixaTamanho(Largura, Altura);
+        if (!compacto)
+            fixaTamanho(Largura, Altura);
         m_frameComparador->hide();
     } else {
-        setFixedWidth(Twips::paraPixels(LarguraComComparador));
+        if (!compacto)
+            setFixedWidth(Twips::paraPixels(LarguraComComparador));
         m_frameComparador->show();
-        recentraliza();
+        if (!compacto)
+            recentraliza();
     }
+    refazDesenhoCompacto();
 }
 
 void RFs::btTensoesRF_Click()
