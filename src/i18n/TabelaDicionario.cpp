@@ -935,6 +935,10 @@ const EntradaDicionario TabelaDicionario[] = {
      "escolhido pelo técnico (não identificado pela placa)",
      "the technician (not identified from the board)",
      "el técnico (no identificado por la placa)"},
+    {"Copiar caminho",
+     "Copiar caminho",
+     "Copy path",
+     "Copiar ruta"},
 };
 
 const int TamanhoDicionario = int(std::size(TabelaDicionario));

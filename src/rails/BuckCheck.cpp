@@ -5,7 +5,6 @@
 #include "shell/BuscaTexto.h"
 #include "shell/PerfilModelo.h"
 
-#include <QVarLengthArray>
 
 #include <algorithm>
 #include <charconv>
@@ -16,33 +15,60 @@ namespace {
 // bounded number of times.
 using Linha = QStringView;
 
-// Calls `f` with every non-empty line of the text, in order.
+// Calls `f` with every non-empty line of the text, in order, and where `marca` first stands in
+// it (-1 when nowhere): found in the same pass that finds the line ends.
 template <typename F>
-void paraCadaLinha(const QString& texto, F f)
+void paraCadaLinha(const QString& texto, char16_t marca, F f)
 {
-    const QStringView t(texto);
+    const auto* t = reinterpret_cast<const char16_t*>(texto.utf16());
+    const qsizetype tamanho = texto.size();
     qsizetype inicio = 0;
-    for (qsizetype i = 0; i <= t.size(); ++i) {
-        if (i == t.size() || t[i] == u'\n' || t[i] == u'\r') {
+    qsizetype achada = -1;
+    for (qsizetype i = 0; i < tamanho; ++i) {
+        const char16_t c = t[i];
+        if (c == u'\n' || c == u'\r') {
             if (i > inicio)
-                f(t.sliced(inicio, i - inicio));
+                f(QStringView(t + inicio, i - inicio), achada);
             inicio = i + 1;
+            achada = -1;
+        } else if (c == marca && achada < 0) {
+            achada = i - inicio;
         }
     }
+    if (tamanho > inicio)
+        f(QStringView(t + inicio, tamanho - inicio), achada);
 }
 
-// An item's text put together on the stack and copied once into its own QString.
+// An item's text written straight into its own QString, sized up front from the item's
+// pieces: one allocation per item, no copy (an answer of short lines gives tens of thousands).
 class Montagem {
 public:
+    explicit Montagem(qsizetype previsto) : texto_(previsto, Qt::Uninitialized)
+    {
+        dados_ = reinterpret_cast<char16_t*>(texto_.data());
+    }
     Montagem& append(QStringView t)
     {
-        texto_.append(t.utf16(), t.size());
+        if (n_ + t.size() > texto_.size()) { // an estimate too short: grows, never overruns
+            texto_.resize(std::max(2 * texto_.size(), n_ + t.size()));
+            dados_ = reinterpret_cast<char16_t*>(texto_.data());
+        }
+        const char16_t* de = t.utf16();
+        for (qsizetype i = 0; i < t.size(); ++i)
+            dados_[n_ + i] = de[i];
+        n_ += t.size();
         return *this;
     }
-    QString texto() const { return QString(reinterpret_cast<const QChar*>(texto_.constData()), texto_.size()); }
+    QString texto() &&
+    {
+        texto_.truncate(n_);
+        return std::move(texto_);
+    }
 
 private:
-    QVarLengthArray<char16_t, 128> texto_;
+    QString texto_;
+    char16_t* dados_ = nullptr;
+    qsizetype n_ = 0;
 };
 
 // Where `agulha` first starts in the line at `de` or later, -1 when nowhere: a plain search,
@@ -81,13 +107,27 @@ QStringView campo(char16_t* caixa, std::initializer_list<QStringView> partes, qs
     return QStringView(caixa, n);
 }
 
-void acrescentaNumero(Montagem& destino, int numero)
+// A number's decimal digits, kept to be counted before they are written.
+class Digitos {
+public:
+    explicit Digitos(int numero)
+    {
+        char digitos[16];
+        const auto r = std::to_chars(digitos, digitos + sizeof digitos, numero);
+        n_ = r.ptr - digitos;
+        std::copy(digitos, r.ptr, largos_);
+    }
+    QStringView texto() const { return QStringView(largos_, n_); }
+
+private:
+    char16_t largos_[16];
+    qsizetype n_ = 0;
+};
+
+// How long AcrescentaVolts makes a reading at most: the digits, a sign and "0.00" at worst.
+qsizetype maximoVolts(QStringView valor)
 {
-    char digitos[16];
-    const auto r = std::to_chars(digitos, digitos + sizeof digitos, numero);
-    char16_t largos[16];
-    std::copy(digitos, r.ptr, largos);
-    destino.append(QStringView(largos, r.ptr - digitos));
+    return std::max<qsizetype>(valor.size(), 6);
 }
 
 // AlvoEmVolts appended to `destino`.
@@ -114,8 +154,7 @@ QList<ItemBuck> ListaBuck(const QString& texto)
         return itens;
     itens.reserve(texto.count(u'\n') + 1); // about one item a line
     int n = ContemTexto(texto, QLatin1String("buck0")) ? 0 : 1;
-    paraCadaLinha(texto, [&](Linha l) {
-        const qsizetype doisPontos = l.indexOf(QLatin1Char(':'));
+    paraCadaLinha(texto, u':', [&](Linha l, qsizetype doisPontos) {
         if (doisPontos < 0)
             return;
         // A line with a ":" is one output: it takes its number even when it holds no reading.
@@ -125,13 +164,13 @@ QList<ItemBuck> ListaBuck(const QString& texto)
             return;
         // From two characters after the ":" to the character before the blank ahead of "mV".
         const QStringView valor = trecho(l, doisPontos + 2, mv - 1);
-        Montagem item;
-        item.append(QStringView(u"   buck"));
-        acrescentaNumero(item, numero);
+        const Digitos digitos(numero);
+        Montagem item(7 + digitos.texto().size() + 10 + maximoVolts(valor) + 2);
+        item.append(QStringView(u"   buck")).append(digitos.texto());
         item.append(QStringView(u" voltage: "));
         AcrescentaVolts(item, valor);
         item.append(QStringView(u" V"));
-        itens.append({item.texto(), IconeBuck::Leitura});
+        itens.append({std::move(item).texto(), IconeBuck::Leitura});
     });
     return itens;
 }
@@ -150,8 +189,8 @@ QList<ItemBuck> ListaBuckcheck(const QString& texto)
     int n = ContemTexto(texto, QLatin1String("buck0")) ? 0 : 1;
     const QString referencia = L(QStringLiteral("Referência"));
     const QString leitura = L(QStringLiteral("Leitura"));
-    paraCadaLinha(texto, [&](Linha l) {
-        const qsizetype alvo = acha(l, u"target");
+    paraCadaLinha(texto, u't', [&](Linha l, qsizetype t) {
+        const qsizetype alvo = t < 0 ? -1 : acha(l, u"target", t);
         if (alvo < 0)
             return;
         // A line with a "target" is one output: it takes its number even when it is incomplete.
@@ -165,15 +204,16 @@ QList<ItemBuck> ListaBuckcheck(const QString& texto)
         char16_t caixa[11];
         const QStringView medidoMv = campo(caixa, {trecho(l, medido + 9, mvMedido - 1)}, 11);
 
-        Montagem item;
-        item.append(QStringView(u"   buck"));
-        acrescentaNumero(item, numero);
+        const Digitos digitos(numero);
+        Montagem item(7 + digitos.texto().size() + 2 + referencia.size() + 2 + 5 + 5 + leitura.size() + 3
+                      + maximoVolts(medidoMv) + 5 + veredito.size());
+        item.append(QStringView(u"   buck")).append(digitos.texto());
         item.append(QStringView(u": ")).append(referencia).append(QStringView(u": "));
         acrescentaAlvo(item, trecho(l, alvo + 7, mvAlvo - 1));
         item.append(QStringView(u" V - ")).append(leitura).append(QStringView(u":  "));
         AcrescentaVolts(item, medidoMv);
         item.append(QStringView(u" V : ")).append(veredito);
-        itens.append({item.texto(), veredito == u"PASS" ? IconeBuck::Passou : IconeBuck::Falhou});
+        itens.append({std::move(item).texto(), veredito == u"PASS" ? IconeBuck::Passou : IconeBuck::Falhou});
     });
     return itens;
 }

@@ -2,6 +2,7 @@
 
 #include "i18n/Dicionario.h"
 #include "reports/janelas/PublicacaoRelatorio.h"
+#include "ui/RotuloElidido.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -12,12 +13,10 @@
 AvisoRelatorio::AvisoRelatorio(QWidget* pai) : QWidget(pai)
 {
     setObjectName(QStringLiteral("AvisoRelatorio"));
-    m_lbRelatorio = new QLabel(this);
+    // A long path must not widen a fixed window nor be cut blind: the line is shortened in its
+    // middle, whole in its tooltip, and its menu (or Ctrl+C) copies the path.
+    m_lbRelatorio = new RotuloElidido(this);
     m_lbRelatorio->setObjectName(QStringLiteral("lbRelatorio"));
-    m_lbRelatorio->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_lbRelatorio->setTextFormat(Qt::PlainText); // a path and a reason, never markup
-    // A long path must not widen a fixed window: the tooltip holds it whole.
-    m_lbRelatorio->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_btAbreRelatorio = new QPushButton(this);
     m_btAbreRelatorio->setObjectName(QStringLiteral("btAbreRelatorio"));
     connect(m_btAbreRelatorio, &QPushButton::clicked, this, &AvisoRelatorio::abreRelatorio);
@@ -62,8 +61,7 @@ void AvisoRelatorio::traduz()
     QString t = L(QStringLiteral("Relatório salvo em:")) + QLatin1Char(' ') + QDir::toNativeSeparators(m_arquivo);
     if (!m_pdf.isEmpty())
         t += TextoPdf(m_pdf);
-    m_lbRelatorio->setText(t);
-    m_lbRelatorio->setToolTip(QDir::toNativeSeparators(m_arquivo));
+    m_lbRelatorio->defineTexto(t, QDir::toNativeSeparators(m_arquivo));
 }
 
 QString TextoPdf(const QString& pdf)

@@ -3,11 +3,12 @@
 
 #include "reports/ArquivoRelatorio.h"
 
-class QLabel;
+class RotuloElidido;
 class QPushButton;
 
-// The line under a report button once a report is saved: where the file is ("lbRelatorio")
-// and its actions: "Open report" ("btAbreRelatorio": the PDF when one was made, else the page)
+// The line under a report button once a report is saved: where the file is ("lbRelatorio",
+// shortened in its middle where the row is too narrow, whole in its tooltip, its path copied
+// from its menu) and its actions: "Open report" ("btAbreRelatorio": the PDF when one was made, else the page)
 // and "Open folder" ("btAbrePasta"). Hidden until the first report. Where nothing can open
 // them, a box says so with the path.
 class AvisoRelatorio : public QWidget {
@@ -24,7 +25,7 @@ private:
     void abreRelatorio();
 
     QString m_arquivo, m_pdf;
-    QLabel* m_lbRelatorio = nullptr;
+    RotuloElidido* m_lbRelatorio = nullptr;
     QPushButton* m_btAbreRelatorio = nullptr;
     QPushButton* m_btAbrePasta = nullptr;
 };

@@ -3,6 +3,8 @@
 #include "ui/Twips.h"
 
 #include <QApplication>
+#include <QEvent>
+#include <QPointer>
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
@@ -178,4 +180,35 @@ void mostraVereditoTeste(QLabel* ok, QLabel* no, Veredito v, const QString& jane
         imagem->setProperty("veredito", NomeVeredito(v));
     }
     AnotaVeredito(janela, item, leitura, QString(), v);
+}
+
+namespace {
+// Resizes one child with its parent, from the sizes both had when it was asked.
+class AcompanhaPai : public QObject {
+public:
+    AcompanhaPai(QWidget* filho)
+        : QObject(filho), m_filho(filho), m_natural(filho->geometry()), m_paiNatural(filho->parentWidget()->size())
+    {
+        filho->parentWidget()->installEventFilter(this);
+    }
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::Resize && m_filho && o == m_filho->parentWidget()) {
+            const QSize pai = m_filho->parentWidget()->size();
+            m_filho->setGeometry(m_natural.adjusted(0, 0, pai.width() - m_paiNatural.width(),
+                                                    pai.height() - m_paiNatural.height()));
+        }
+        return false;
+    }
+
+private:
+    QPointer<QWidget> m_filho;
+    QRect m_natural;
+    QSize m_paiNatural;
+};
+} // namespace
+
+void acompanhaPai(QWidget* filho)
+{
+    new AcompanhaPai(filho);
 }

@@ -37,6 +37,11 @@ int larguraParaLegenda(const QPushButton* botao);
 // right, gives up that room (its left edge moves, its right edge stays).
 void alargaRotulo(QLabel* rotulo, QWidget* vizinho);
 
+// From now on `filho` keeps the distance of its right and bottom edges to its parent's when the
+// parent is resized (a box inside a frame that a window's compact design narrows); at the
+// parent's present size it is where it is now.
+void acompanhaPai(QWidget* filho);
+
 // Read-only, unwrapped text box fed from a text the window owns.
 QPlainTextEdit* criaCaixaTexto(const QString& nome, QWidget* pai);
 

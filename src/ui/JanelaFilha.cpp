@@ -97,6 +97,28 @@ void JanelaFilha::defineTamanhoNatural(QSize tamanho)
         centraliza();
 }
 
+void JanelaFilha::defineDesenhoCompacto(QSize tamanho, std::function<QHash<QWidget*, QRect>()> desenho)
+{
+    m_tamanhoCompacto = tamanho;
+    m_desenhoCompacto = std::move(desenho);
+    if (m_elastico) {
+        m_elastico->defineDesenhoCompacto(m_tamanhoCompacto, m_desenhoCompacto);
+        m_elastico->permiteCompacto(width() >= m_tamanhoCompacto.width());
+        m_conteudo->setMinimumSize(m_elastico->minimumSize());
+    }
+}
+
+void JanelaFilha::refazDesenhoCompacto()
+{
+    if (m_elastico)
+        m_elastico->refazCompacto();
+}
+
+bool JanelaFilha::emDesenhoCompacto() const
+{
+    return m_elastico && m_elastico->emCompacto();
+}
+
 void JanelaFilha::mantemAlcancavel(const QWidget* controle)
 {
     if (!m_conteudo)
@@ -152,6 +174,10 @@ void JanelaFilha::embute()
     } else {
         m_elastico = new LayoutElastico(m_conteudo);
         m_elastico->defineTamanhoNatural(m_natural);
+        if (m_desenhoCompacto) {
+            m_elastico->defineDesenhoCompacto(m_tamanhoCompacto, m_desenhoCompacto);
+            m_elastico->permiteCompacto(width() >= m_tamanhoCompacto.width());
+        }
     }
     for (QWidget* w : std::as_const(controles))
         if (w->parentWidget() == this)
@@ -185,6 +211,11 @@ bool JanelaFilha::event(QEvent* e)
         embute();
         break;
     case QEvent::Resize:
+        // The compact design where the frame is wide enough for it: the content's minimum follows.
+        if (m_elastico && m_desenhoCompacto) {
+            m_elastico->permiteCompacto(static_cast<QResizeEvent*>(e)->size().width() >= m_tamanhoCompacto.width());
+            m_conteudo->setMinimumSize(m_elastico->minimumSize());
+        }
         if (m_rolagem)
             m_rolagem->setGeometry(QRect(QPoint(0, 0), static_cast<QResizeEvent*>(e)->size()));
         break;

@@ -1,7 +1,10 @@
 #pragma once
 #include <QString>
 #include <QAbstractButton>
+#include <QHash>
+#include <QRect>
 #include <QWidget>
+#include <functional>
 
 #include "shell/Sessao.h"
 
@@ -78,6 +81,8 @@ public:
     // The widget the controls live in once the window is polished (before that, the window).
     QWidget* conteudo() const;
     QSize tamanhoNatural() const { return m_natural; }
+    // The compact design is the one laid out (see defineDesenhoCompacto).
+    bool emDesenhoCompacto() const;
 
 protected:
     // The size the window's design asks for; the frame opens at it when the area has the room.
@@ -86,6 +91,13 @@ protected:
     // A control the window places at a fixed position over its layout stays in reach: the
     // content never gets smaller than where the control ends.
     void mantemAlcancavel(const QWidget* controle);
+    // For a window whose controls sit at fixed positions: a second design for a frame in which
+    // the natural one would scroll (a maximised window on a scaled-up laptop screen): where each
+    // control goes in `tamanho`, asked each time the window is laid out (see LayoutElastico).
+    void defineDesenhoCompacto(QSize tamanho, std::function<QHash<QWidget*, QRect>()> desenho);
+    // After the window changed what it shows (a model's buttons): laid out again when the compact
+    // design is the one on show.
+    void refazDesenhoCompacto();
     bool event(QEvent* e) override;
 
 private:
@@ -98,4 +110,6 @@ private:
     QScrollArea* m_rolagem = nullptr;
     QWidget* m_conteudo = nullptr;
     LayoutElastico* m_elastico = nullptr;
+    QSize m_tamanhoCompacto;
+    std::function<QHash<QWidget*, QRect>()> m_desenhoCompacto;
 };

@@ -154,21 +154,62 @@ double LayoutElastico::encolhimentoMaximo(const QList<Controle>& controles, cons
     return qMax(0.0, maximo);
 }
 
+QSize LayoutElastico::minimoDe(const QList<Controle>& controles, QSize natural, const QList<QPair<int, int>>& livres)
+{
+    const EixoElastico y(livres, natural.height(), natural.height());
+    const int cede = qFloor(y.total() * encolhimentoMaximo(controles, livres));
+    return {natural.width(), natural.height() - cede};
+}
+
 QSize LayoutElastico::minimumSize() const
 {
     const QList<Controle> controles = controlesNaturais();
-    const QList<QPair<int, int>> livres = linhasLivres(controles);
-    const EixoElastico y(livres, m_natural.height(), m_natural.height());
-    const int cede = qFloor(y.total() * encolhimentoMaximo(controles, livres));
-    return {m_natural.width(), m_natural.height() - cede};
+    const QSize minimo = minimoDe(controles, m_natural, linhasLivres(controles));
+    if (!m_desenhoCompacto || !m_permiteCompacto)
+        return minimo;
+    const QList<Controle> compactos = controlesCompactos(controles);
+    return {m_compacto.width(), qMin(minimo.height(), minimoDe(compactos, m_compacto, linhasLivres(compactos)).height())};
+}
+
+void LayoutElastico::permiteCompacto(bool permite)
+{
+    if (permite == m_permiteCompacto)
+        return;
+    m_permiteCompacto = permite;
+    invalidate();
+}
+
+void LayoutElastico::defineDesenhoCompacto(QSize tamanho, DesenhoCompacto desenho)
+{
+    m_compacto = tamanho;
+    m_desenhoCompacto = std::move(desenho);
+    invalidate();
+}
+
+QList<LayoutElastico::Controle> LayoutElastico::controlesCompactos(const QList<Controle>& naturais) const
+{
+    const QHash<QWidget*, QRect> lugares = m_desenhoCompacto();
+    QList<Controle> compactos = naturais;
+    for (Controle& c : compactos)
+        if (c.widget)
+            c.natural = lugares.value(c.widget.data(), c.natural);
+    return compactos;
+}
+
+void LayoutElastico::refazCompacto()
+{
+    if (m_emCompacto)
+        setGeometry(geometry());
 }
 
 void LayoutElastico::setGeometry(const QRect& r)
 {
     QLayout::setGeometry(r);
     const bool natural = r.width() <= m_natural.width() && r.height() == m_natural.height();
-    if (natural) {
+    const bool compactoPossivel = m_desenhoCompacto && m_permiteCompacto;
+    if (natural && !(compactoPossivel && r.width() < m_natural.width())) {
         // Back at the natural size: the window's own positions again.
+        m_emCompacto = false;
         for (const Controle& c : std::as_const(m_naturais))
             if (c.widget)
                 c.widget->setGeometry(c.natural);
@@ -177,18 +218,30 @@ void LayoutElastico::setGeometry(const QRect& r)
     }
     if (m_naturais.isEmpty())
         lembraNaturais();
+    // The compact design where the natural one would scroll.
+    const QSize minimoNatural = minimoDe(m_naturais, m_natural, linhasLivres(m_naturais));
+    const bool eraCompacto = m_emCompacto;
+    m_emCompacto = compactoPossivel && (r.width() < m_natural.width() || r.height() < minimoNatural.height());
+    if (m_emCompacto)
+        distribui(controlesCompactos(m_naturais), m_compacto, r, true);
+    else
+        distribui(m_naturais, m_natural, r, eraCompacto);
+}
+
+void LayoutElastico::distribui(const QList<Controle>& controles, QSize tamanho, const QRect& r, bool comTamanhos)
+{
     QList<QPair<int, int>> colunas, linhas;
-    for (const Controle& c : std::as_const(m_naturais))
+    for (const Controle& c : controles)
         if (c.widget && estica(c.widget) && !c.widget->isHidden()) {
             colunas.append({c.natural.left(), c.natural.left() + c.natural.width()});
             linhas.append({c.natural.top(), c.natural.top() + c.natural.height()});
         }
-    const EixoElastico x(colunas, m_natural.width(), qMax(r.width(), m_natural.width()));
-    const bool encolhe = r.height() < m_natural.height();
-    const QList<QPair<int, int>> livres = encolhe ? linhasLivres(m_naturais) : QList<QPair<int, int>>{};
-    const EixoElastico y(encolhe ? livres : linhas, m_natural.height(), r.height(),
-                         encolhe ? encolhimentoMaximo(m_naturais, livres) : 0.0);
-    for (const Controle& c : std::as_const(m_naturais)) {
+    const EixoElastico x(colunas, tamanho.width(), qMax(r.width(), tamanho.width()));
+    const bool encolhe = r.height() < tamanho.height();
+    const QList<QPair<int, int>> livres = encolhe ? linhasLivres(controles) : QList<QPair<int, int>>{};
+    const EixoElastico y(encolhe ? livres : linhas, tamanho.height(), r.height(),
+                         encolhe ? encolhimentoMaximo(controles, livres) : 0.0);
+    for (const Controle& c : controles) {
         if (!c.widget)
             continue;
         const QRect n = c.natural;
@@ -199,8 +252,12 @@ void LayoutElastico::setGeometry(const QRect& r)
                                   qRound(y.posicao(n.top() + n.height())) - topo);
         } else {
             // The top-left corner follows the axes (a caption stays over its box's left
-            // edge); the size stays.
-            c.widget->move(qRound(x.posicao(n.left())), qRound(y.posicao(n.top())));
+            // edge); the size stays (the one of the design laid out, when it changes).
+            const QPoint canto(qRound(x.posicao(n.left())), qRound(y.posicao(n.top())));
+            if (comTamanhos)
+                c.widget->setGeometry(QRect(canto, n.size()));
+            else
+                c.widget->move(canto);
         }
     }
 }

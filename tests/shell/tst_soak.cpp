@@ -18,6 +18,7 @@
 // it), the reports folder unwritable as a plain file in its place (works for root too).
 #include "apoio/CenarioJanela.h"
 
+#include "console/janelas/CaixaTexto.h"
 #include "console/janelas/Master.h"
 #include "diagnostico/ExecutorDiagnostico.h"
 #include "diagnostico/janelas/Diagnostico.h"
@@ -32,6 +33,7 @@
 #include <QSerialPort>
 #include <QSet>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPointer>
 #include <QRandomGenerator>
@@ -138,6 +140,11 @@ private:
     QStringList janelasAguardando();
     bool confere();
     void grava(bool excluir);
+    // A write the technician confirmed (a box asked, or a name was typed) changed the database,
+    // or a box said why not. `clica` runs the click; true when it changed the database.
+    // `soRecusada`: judged only while the disk or the database refuses writes (a confirmed
+    // edit that changes nothing may rightly change nothing).
+    bool escritaDita(const QString& acao, const std::function<void()>& clica, bool soRecusada = false);
 
     CenarioJanela* c = nullptr;
     QString controle;
@@ -318,6 +325,38 @@ bool TstSoak::confere()
     return ok;
 }
 
+namespace {
+// The database file's bytes, hashed: a write that went through changes them.
+QByteArray assinatura(const QString& arquivo)
+{
+    QFile f(arquivo);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    QCryptographicHash h(QCryptographicHash::Sha1);
+    h.addData(&f);
+    return h.result();
+}
+} // namespace
+
+bool TstSoak::escritaDita(const QString& acao, const std::function<void()>& clica, bool soRecusada)
+{
+    auto& roteiro = c->roteiro.roteiro;
+    const qsizetype caixas = roteiro.mostradas.size(), entradas = roteiro.entradas.size();
+    const QByteArray antes = assinatura(banco);
+    clica();
+    const bool mudou = assinatura(banco) != antes;
+    bool perguntou = roteiro.entradas.size() > entradas, dito = false;
+    for (qsizetype i = caixas; i < roteiro.mostradas.size(); ++i) {
+        const bool pergunta = roteiro.mostradas.at(i).caixa.icone == Dialogos::Icone::Pergunta;
+        perguntou = perguntou || pergunta;
+        dito = dito || !pergunta;
+    }
+    const bool recusada = atual == FalhaInjetada::DiscoCheio || atual == FalhaInjetada::BancoSoLeitura;
+    if (!mudou && perguntou && !dito && (recusada || !soRecusada))
+        falha(QStringLiteral("%1 changed nothing in the database and said nothing").arg(acao));
+    return mudou;
+}
+
 // Gravar (or "Excluir") a recording of the VCore window: either the database holds what the grid
 // shows (or nothing, excluded), or it holds what it held and a box said why.
 void TstSoak::grava(bool excluir)
@@ -330,13 +369,9 @@ void TstSoak::grava(bool excluir)
     if (!bt || !bt->isEnabled() || !bt->isVisible())
         return;
     auto& roteiro = c->roteiro.roteiro;
-    const qsizetype antes = roteiro.mostradas.size();
     roteiro.respostas = {Dialogos::Resposta::Sim};
-    bt->click();
+    escritaDita(QStringLiteral("%1 %2").arg(excluir ? "Excluir" : "Gravar").arg(k), [bt] { bt->click(); });
     roteiro.respostas.clear();
-    bool dito = false;
-    for (qsizetype i = antes; i < roteiro.mostradas.size(); ++i)
-        dito = dito || roteiro.mostradas.at(i).caixa.icone != Dialogos::Icone::Pergunta;
 
     const Gravacoes g = leGravacoes(banco);
     if (!g.erro.isEmpty())
@@ -349,11 +384,8 @@ void TstSoak::grava(bool excluir)
             mudou = true;
         }
     }
-    if (!mudou) {
-        if (!dito && roteiro.mostradas.size() > antes)
-            falha(QStringLiteral("%1 %2 changed nothing in the database and said nothing").arg(excluir ? "Excluir" : "Gravar").arg(k));
-        return;
-    }
+    if (!mudou)
+        return; // said, or asked nothing (escritaDita)
     // Gravar stores the reading on screen; Excluir empties the column.
     ModeloGradeTrilhas* m = w->modeloGrade();
     QSet<QString> mostrado;
@@ -476,8 +508,16 @@ void TstSoak::tecnicoSobFalhas()
             if (auto* m = j.mostra<Master>(QStringLiteral("Master"))) {
                 cenario.roteiro.roteiro.respostas = {Dialogos::Resposta::Sim};
                 cenario.roteiro.roteiro.respostasEntrada = {QStringLiteral("soak %1").arg(passo)};
+                // Salvar with an edit to save (a command and the recording's text typed over):
+                // with nothing to save it rightly writes nothing and says nothing.
+                if (QLatin1String(b) == QLatin1String("btSalvarAtualizacoes")) {
+                    m->defineTxtComandos(comando);
+                    QCoreApplication::processEvents();
+                    if (auto* cx = m->findChild<CaixaTexto*>(QStringLiteral("txtComparador")))
+                        cx->defineTexto(QStringLiteral("soak %1").arg(passo));
+                }
                 if (auto* bt = m->findChild<QAbstractButton*>(QLatin1String(b)); bt && bt->isEnabled() && bt->isVisible())
-                    bt->click();
+                    escritaDita(feito, [bt] { bt->click(); }, true);
                 cenario.roteiro.roteiro.respostas.clear();
                 cenario.roteiro.roteiro.respostasEntrada.clear();
             }
@@ -487,6 +527,21 @@ void TstSoak::tecnicoSobFalhas()
                 cenario.roteiro.roteiro.respostasEntrada = {QStringLiteral("OS-%1").arg(passo)};
                 diagnostico = Diagnostico::abre(j);
                 cenario.roteiro.roteiro.respostasEntrada.clear();
+                // With the reports folder unwritable at its end, the run's history and page
+                // are not written: a box says so (the window's own handler has run by then).
+                if (diagnostico && diagnostico->executor() && diagnostico->executor()->rodando())
+                    connect(diagnostico->executor(), &ExecutorDiagnostico::terminou, this,
+                            [this, caixas = cenario.roteiro.roteiro.mostradas.size()] {
+                                if (!QFileInfo(relatorios).isFile())
+                                    return;
+                                const auto& mostradas = c->roteiro.roteiro.mostradas;
+                                bool dito = false;
+                                for (qsizetype i = caixas; i < mostradas.size(); ++i)
+                                    dito = dito || mostradas.at(i).caixa.icone != Dialogos::Icone::Pergunta;
+                                if (!dito)
+                                    falha(QStringLiteral("the diagnosis wrote no history nor page (reports folder "
+                                                         "unwritable) and said nothing"));
+                            });
             }
             QTest::qWait(cancelaMs);
             if (diagnostico)

@@ -6,21 +6,28 @@
 #include "apoio/Apoio.h"
 #include "apoio/CenarioJanela.h"
 
+#include "diagnostico/ResultadoDiagnostico.h"
 #include "i18n/Dialogos.h"
+#include "i18n/Dicionario.h"
 #include "i18n/Mensagens.h"
 #include "i18n/janelas/DialogosQt.h"
 #include "i18n/janelas/xIdioma.h"
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
+#include "shell/PerfilModelo.h"
 #include "shell/janelas/GanchosShell.h"
 #include "shell/janelas/Inicial.h"
+#include "reports/ArquivoRelatorio.h"
 #include "shell/janelas/xResponsabilidade.h"
+#include "ui/AvisoRelatorio.h"
 #include "ui/GerenciadorJanelas.h"
 #include "ui/JanelaFilha.h"
+#include "ui/RotuloElidido.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDockWidget>
 #include <QGroupBox>
@@ -72,6 +79,15 @@ QString legendaDe(const QWidget* w)
 // A caption that does not fit its control, described; empty when it fits.
 QString legendaCortada(const QWidget* w)
 {
+    // A line shortened on purpose: whole in its tooltip, and still telling enough to be known.
+    if (auto* e = qobject_cast<const RotuloElidido*>(w)) {
+        if (e->toolTip() != e->text())
+            return QStringLiteral("shortened without its whole text in the tooltip");
+        const int mostra = int(e->textoVisivel().size());
+        return mostra < qMin<int>(int(e->text().size()), 24)
+                   ? QStringLiteral("shortened to %1 characters: \"%2\"").arg(mostra).arg(e->textoVisivel())
+                   : QString();
+    }
     const QString texto = legendaDe(w);
     if (texto.trimmed().isEmpty())
         return {};
@@ -182,16 +198,6 @@ QString escondidoNaRolagem(const QWidget* w, const QWidget* raiz)
 // there the check is made on the main window and on each window maximised.
 bool verificaRolagem = true;
 
-// Windows whose fixed design is still taller than a maximised window at 150 % (911 x 512
-// points) even with their grids and text boxes at a few lines: a column of controls beside the
-// text box reaches below the view, and only a rearranged design would bring it up. Their bottom
-// controls are reached by scrolling there; checked at 100 % only.
-const QStringList& rolamAmpliadas()
-{
-    static const QStringList n = {QStringLiteral("I2C"), QStringLiteral("RFs"), QStringLiteral("Displays")};
-    return n;
-}
-
 // Walks `w` and what it shows and notes every control outside its parent (it would be
 // clipped, out of reach), every overlap of two siblings, and every cut caption.
 void examina(QWidget* w, const QWidget* raiz, QStringList& achados)
@@ -227,6 +233,27 @@ void examina(QWidget* w, const QWidget* raiz, QStringList& achados)
     }
 }
 
+// The windows laid out to need no scroll bar at all on this screen, opened and maximised, at
+// 100 % and 150 % (the others keep every control in view, some behind a bar at 150 %).
+const QStringList& semBarras()
+{
+    static const QStringList n = {QStringLiteral("Master"), QStringLiteral("fmHelp"), QStringLiteral("BuckLdo"),
+                                  QStringLiteral("I2C"), QStringLiteral("RFs"), QStringLiteral("RFs_Esq"),
+                                  QStringLiteral("Displays"), QStringLiteral("Diagnostico"), QStringLiteral("Sobre"),
+                                  QStringLiteral("Bateria"), QStringLiteral("IC"), QStringLiteral("Outros")};
+    return n;
+}
+
+// The window scrolls as a whole (its content larger than its frame, either way); "" when not.
+QString rolaInteira(const JanelaFilha* j)
+{
+    auto* rolagem = j->findChild<QScrollArea*>(QStringLiteral("rolagem"), Qt::FindDirectChildrenOnly);
+    if (!rolagem)
+        return {};
+    const int h = rolagem->horizontalScrollBar()->maximum(), v = rolagem->verticalScrollBar()->maximum();
+    return h > 0 || v > 0 ? QStringLiteral("the window scrolls (%1 px sideways, %2 px down)").arg(h).arg(v) : QString();
+}
+
 // The text controls under `linha` whose font differs from the first one's.
 QStringList fontesDiferentes(QWidget* linha)
 {
@@ -255,6 +282,28 @@ QString tituloCortado(const QWidget* janela)
                                   : QString();
 }
 
+// The diagnosis window as a finished run leaves it: the board line, the verdict with the
+// comparison to the board's previous run, and the line of the page written under the reports
+// folder (its path as long as a run names it).
+void mostraFimDeDiagnostico(QWidget* janela)
+{
+    ExecucaoDiagnostico e;
+    e.modelo = QStringLiteral("IP X");
+    e.numero = QStringLiteral("A1901");
+    e.etiqueta = QStringLiteral("OS 20261211-0342 bancada 3");
+    e.inicio = QDateTime(QDate(2026, 12, 11), QTime(3, 42, 7));
+    e.interrupcao = L(QStringLiteral("DIAG_PASSO_SEM_RESPOSTA"));
+    janela->findChild<QLabel*>(QStringLiteral("lbPlaca"))
+        ->setText(QStringLiteral("%1 %2   %3: %4").arg(e.modelo, e.numero, L(QStringLiteral("DIAG_ETIQUETA_CURTA")), e.etiqueta));
+    janela->findChild<QLabel*>(QStringLiteral("lbEstado"))
+        ->setText(ResumoExecucao(e) + QStringLiteral("\n%1: 3   %2: 12").arg(L(QStringLiteral("DIAG_CONSERTADOS")),
+                                                                           L(QStringLiteral("DIAG_NOVAS_FALHAS"))));
+    RelatorioPublicado r;
+    r.arquivo = QDir(PastaRelatorios()).absoluteFilePath(
+        NomeArquivoRelatorio(e.modelo, e.numero, QStringLiteral("Diagnostico"), e.inicio));
+    janela->findChild<AvisoRelatorio*>()->mostra(r);
+}
+
 const QStringList& idiomas()
 {
     static const QStringList n = {QString(), QStringLiteral("pt"), QStringLiteral("en"), QStringLiteral("es")};
@@ -274,6 +323,11 @@ private slots:
     void janela();
     void titulosDasCaixas_data();
     void titulosDasCaixas();
+    void linhaDoRelatorio_data();
+    void linhaDoRelatorio();
+    void modelos_data();
+    void modelos();
+    void comparadorDasRadios();
 
 private:
     PastaAplicacaoTemporaria* m_pasta = nullptr;
@@ -310,7 +364,8 @@ void TstTelas::janela_data()
     QTest::addColumn<int>("idioma");
     const QStringList janelas = {"Inicial", "xIdioma", "xResponsabilidade", "Master", "fmHelp", "VCores",
                                  "BuckLdo", "PMU", "BuckTeste", "Nand", "IC", "I2C", "Chestnut", "Tigris",
-                                 "Tristar", "Acorn", "RFs", "RFs_Esq", "Displays", "Bateria", "Outros", "Sobre"};
+                                 "Tristar", "Acorn", "RFs", "RFs_Esq", "Displays", "Bateria", "Outros", "Sobre",
+                                 "Diagnostico"};
     for (const QString& j : janelas)
         for (int idioma = 1; idioma <= 3; ++idioma)
             QTest::newRow(qPrintable(j + QLatin1Char(' ') + idiomas().at(idioma))) << j << idioma;
@@ -362,6 +417,8 @@ void TstTelas::janela()
         verificaRolagem = !ampliada;
         JanelaFilha* j = principal.janelas().mostra(nome);
         QVERIFY(j);
+        if (nome == QLatin1String("Diagnostico"))
+            mostraFimDeDiagnostico(j);
         auto* sub = qobject_cast<QMdiSubWindow*>(j->parentWidget());
         QVERIFY(sub);
         QCoreApplication::processEvents();
@@ -371,11 +428,14 @@ void TstTelas::janela()
                            .arg(sub->width()).arg(sub->height()).arg(sub->x()).arg(sub->y())
                            .arg(visivel.width()).arg(visivel.height());
         examina(j, j, achados);
+        if (!ampliada && semBarras().contains(nome) && !rolaInteira(j).isEmpty())
+            achados << rolaInteira(j);
         capturaJanela(j, nome + QString::number(idioma));
 
         // Maximised, the grids and text boxes take the room and the rest still holds.
         QWidget* conteudo = j->conteudo();
         const QSize antes = conteudo->size();
+        const bool compactaAntes = j->emDesenhoCompacto();
         QHash<QAbstractScrollArea*, QSize> caixas;
         for (QAbstractScrollArea* c : conteudo->findChildren<QAbstractScrollArea*>())
             if (c->isVisible() && c->parentWidget() == conteudo)
@@ -387,12 +447,15 @@ void TstTelas::janela()
         bool algumaCresceu = caixas.isEmpty();
         for (auto it = caixas.constBegin(); it != caixas.constEnd(); ++it)
             algumaCresceu |= it.key()->width() > it.value().width() || it.key()->height() > it.value().height();
-        if (cresceu && !algumaCresceu)
+        // A window that changed to its compact design (or back) is not comparable with itself.
+        if (cresceu && !algumaCresceu && compactaAntes == j->emDesenhoCompacto())
             achados << QStringLiteral("maximised, no grid or text box took the room");
         capturaJanela(j, nome + QString::number(idioma) + QStringLiteral("-max"));
         QStringList maximizada;
-        verificaRolagem = !ampliada || !rolamAmpliadas().contains(nome);
+        verificaRolagem = true;
         examina(j, j, maximizada);
+        if (semBarras().contains(nome) && !rolaInteira(j).isEmpty())
+            maximizada << rolaInteira(j);
         for (const QString& a : std::as_const(maximizada))
             achados << QStringLiteral("maximised: ") + a;
     }
@@ -429,6 +492,117 @@ void TstTelas::titulosDasCaixas()
 }
 
 // The screen of a 1366 x 768 laptop, given to the offscreen platform before it starts.
+// The windows whose controls follow the model (the I2C buses and where its automatic test sits,
+// the display buttons, the radios), maximised for each of the nine models: every control in
+// view, nothing overlapping or cut, no scroll bar. The language goes round the models.
+void TstTelas::modelos_data()
+{
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<QString>("modelo");
+    QTest::addColumn<int>("idioma");
+    const QStringList modelos = PerfilModelo::nomes();
+    for (const QString& nome : {QStringLiteral("I2C"), QStringLiteral("Displays"), QStringLiteral("RFs")})
+        for (int k = 0; k < modelos.size(); ++k)
+            QTest::newRow(qPrintable(nome + QLatin1Char(' ') + modelos.at(k))) << nome << modelos.at(k) << 1 + k % 3;
+}
+
+void TstTelas::modelos()
+{
+    QFETCH(QString, nome);
+    QFETCH(QString, modelo);
+    QFETCH(int, idioma);
+    QCOMPARE(PerfilModelo::nomes().size(), 9);
+    Globais::instancia().IdiomaAtual = idioma;
+    Inicial principal;
+    principal.mostraNaTela();
+    QVERIFY(QTest::qWaitForWindowExposed(&principal));
+    principal.sessao().defineModelo(modelo);
+    JanelaFilha* j = principal.janelas().mostra(nome);
+    QVERIFY(j);
+    auto* sub = qobject_cast<QMdiSubWindow*>(j->parentWidget());
+    QVERIFY(sub);
+    sub->showMaximized();
+    QCoreApplication::processEvents();
+    capturaJanela(j, nome + QString(modelo).remove(QLatin1Char(' ')) + QStringLiteral("-max"));
+    QStringList achados;
+    verificaRolagem = true;
+    examina(j, j, achados);
+    if (!rolaInteira(j).isEmpty())
+        achados << rolaInteira(j);
+    QVERIFY2(achados.isEmpty(), qPrintable(QLatin1Char('\n') + achados.join(QLatin1Char('\n'))));
+}
+
+// The RF window maximised with its comparator shown, then hidden again: the comparator finds
+// room beside the answer (in the compact design, under it), nothing is cut, nothing scrolls.
+void TstTelas::comparadorDasRadios()
+{
+    Globais::instancia().IdiomaAtual = 3; // the longest captions
+    Inicial principal;
+    principal.mostraNaTela();
+    QVERIFY(QTest::qWaitForWindowExposed(&principal));
+    JanelaFilha* j = principal.janelas().mostra(QStringLiteral("RFs"));
+    QVERIFY(j);
+    qobject_cast<QMdiSubWindow*>(j->parentWidget())->showMaximized();
+    QCoreApplication::processEvents();
+    auto* botao = j->findChild<QPushButton*>(QStringLiteral("btComparador"));
+    auto* comparador = j->findChild<QWidget*>(QStringLiteral("FrameComparador"));
+    QVERIFY(botao && comparador);
+    for (const bool mostrado : {true, false}) {
+        botao->click();
+        QCoreApplication::processEvents();
+        QCOMPARE(comparador->isVisible(), mostrado);
+        capturaJanela(j, QStringLiteral("RFs-comparador%1").arg(int(mostrado)));
+        QStringList achados;
+        verificaRolagem = true;
+        examina(j, j, achados);
+        if (!rolaInteira(j).isEmpty())
+            achados << rolaInteira(j);
+        QVERIFY2(achados.isEmpty(), qPrintable(QLatin1Char('\n') + achados.join(QLatin1Char('\n'))));
+    }
+}
+
+// The report line in a row narrower than its path: shortened in its middle (its start and the
+// file name stay), whole in its tooltip and in text(), and Ctrl+C copies the path alone.
+void TstTelas::linhaDoRelatorio_data()
+{
+    QTest::addColumn<int>("largura");
+    QTest::addColumn<bool>("encurtada");
+    QTest::newRow("room for it") << 1200 << false;
+    QTest::newRow("narrow row") << 420 << true;
+}
+
+void TstTelas::linhaDoRelatorio()
+{
+    QFETCH(int, largura);
+    QFETCH(bool, encurtada);
+    AvisoRelatorio aviso;
+    RelatorioPublicado r;
+    r.arquivo = QDir(PastaRelatorios()).absoluteFilePath(
+        NomeArquivoRelatorio(QStringLiteral("IP X"), QStringLiteral("A1901"), QStringLiteral("Diagnostico"),
+                             QDateTime(QDate(2026, 12, 11), QTime(3, 42, 7))));
+    aviso.mostra(r);
+    aviso.resize(largura, aviso.sizeHint().height());
+    aviso.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&aviso));
+    auto* linha = aviso.findChild<RotuloElidido*>(QStringLiteral("lbRelatorio"));
+    QVERIFY(linha);
+    const QString inteira = L(QStringLiteral("Relatório salvo em:")) + QLatin1Char(' ') + QDir::toNativeSeparators(r.arquivo);
+    QCOMPARE(linha->text(), inteira);
+    QCOMPARE(linha->toolTip(), inteira);
+    const QString visivel = linha->textoVisivel();
+    QCOMPARE(visivel != inteira, encurtada);
+    QVERIFY2(QFontMetrics(linha->font()).horizontalAdvance(visivel) <= linha->contentsRect().width(), qPrintable(visivel));
+    if (encurtada) {
+        QVERIFY2(visivel.contains(QChar(0x2026)), qPrintable(visivel));
+        QVERIFY2(visivel.startsWith(L(QStringLiteral("Relatório salvo em:")).left(8)), qPrintable(visivel));
+        QVERIFY2(visivel.endsWith(QStringLiteral(".html")), qPrintable(visivel));
+    }
+    QGuiApplication::clipboard()->clear();
+    QTest::mouseClick(linha, Qt::LeftButton);
+    QTest::keyClick(linha, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QDir::toNativeSeparators(r.arquivo));
+}
+
 int main(int argc, char** argv)
 {
     QTemporaryDir pasta;

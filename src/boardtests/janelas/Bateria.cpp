@@ -7,7 +7,9 @@
 #include "ui/Controles.h"
 #include "ui/Twips.h"
 
+#include <QFrame>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace {
@@ -56,10 +58,30 @@ Bateria::Bateria(GerenciadorJanelas& janelas)
     m_lbVar->hide();
 
     // The first answer and the recorded one.
-    criaTituloDados(QRect(240, 3480, 4200, 300));
-    criaTxtDados(this, QRect(240, 3780, 4200, 3600), AoMudarDados::BuscaGravados);
-    criaTituloComparador(QRect(4500, 3480, 4200, 300));
-    criaTxtComparador(this, QRect(4500, 3780, 4200, 3600));
+    QLabel* tituloDados = criaTituloDados(QRect(240, 3480, 4200, 300));
+    QPlainTextEdit* dados = criaTxtDados(this, QRect(240, 3780, 4200, 3600), AoMudarDados::BuscaGravados);
+    QLabel* tituloComparador = criaTituloComparador(QRect(4500, 3480, 4200, 300));
+    QPlainTextEdit* comparador = criaTxtComparador(this, QRect(4500, 3780, 4200, 3600));
+
+    // Maximised on a scaled-up laptop screen the answers would go below the window even at a
+    // few lines: the values' rows closer, the busy panel and the note under the button closer.
+    auto* painel = findChild<QFrame*>(QStringLiteral("FrameVCore"));
+    defineDesenhoCompacto(QSize(Twips::paraPixels(Largura), Twips::paraPixels(4500)),
+                          [this, painel, tituloDados, dados, tituloComparador, comparador] {
+        QHash<QWidget*, QRect> d;
+        for (int i = 0; i < m_descricoes.size(); ++i) {
+            const int y = 240 + i * 340;
+            d.insert(m_descricoes[i], geometriaTwips(240, y, 2760, 320));
+            d.insert(m_infoRotulos[i], geometriaTwips(3060, y, 1680, 320));
+        }
+        d.insert(painel, geometriaTwips(4980, 900, 3720, 840));
+        d.insert(m_lbVar, geometriaTwips(4980, 1800, 3720, 1020));
+        d.insert(tituloDados, geometriaTwips(240, 3000, 4200, 300));
+        d.insert(dados, geometriaTwips(240, 3300, 4200, 1080));
+        d.insert(tituloComparador, geometriaTwips(4500, 3000, 4200, 300));
+        d.insert(comparador, geometriaTwips(4500, 3300, 4200, 1080));
+        return d;
+    });
 
 
     fixaTamanho(Largura, Altura);

@@ -128,6 +128,20 @@ Displays::Displays(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Di
     m_timerAguarde->setInterval(1500);
     connect(m_timerAguarde, &QTimer::timeout, this, &Displays::TimerAguarde_Timer);
 
+    // Maximised on a scaled-up laptop screen the buttons, the level and the colours do not fit
+    // under each other: the level and the colours go beside the buttons, the answer right of them.
+    defineDesenhoCompacto(QSize(Twips::paraPixels(13080), Twips::paraPixels(4500)), [this] {
+        return QHash<QWidget*, QRect>{
+            {m_lbInfoLevel, geometriaTwips(3840, 240, 1800, 300)},
+            {m_lbNivel, geometriaTwips(6000, 240, 1200, 300)},
+            {m_slider1, geometriaTwips(3840, 540, 3360, 480)},
+            {m_frameCores, geometriaTwips(3840, 1140, 3360, 2460)},
+            {m_lblLabel0, geometriaTwips(7440, 240, 5400, 300)},
+            {m_txtDadosCaixa, geometriaTwips(7440, 540, 5400, 3420)},
+            {m_lbAguarde, geometriaTwips(7440, 4020, 5400, 360)},
+        };
+    });
+
     // Load.
     AplicaConjuntoBotoes();
     CentralizaDisplays();

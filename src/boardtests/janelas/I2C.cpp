@@ -112,6 +112,7 @@ I2C::I2C(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("I2C"), janel
     m_lbFalhas = new QLabel(QStringLiteral("Possíveis falhas relacionadas ao barramento:"), this);
     m_lbFalhas->setObjectName(QStringLiteral("lbFalhas"));
     m_lbFalhas->setGeometry(geometriaTwips(11280, 120, 5580, 300));
+    m_lbFalhas->setWordWrap(true); // two lines in the compact design
     m_txtDadosI2CCaixa = new QPlainTextEdit(this);
     m_txtDadosI2CCaixa->setObjectName(QStringLiteral("txtDadosI2C"));
     m_txtDadosI2CCaixa->setReadOnly(true);
@@ -149,6 +150,46 @@ I2C::I2C(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("I2C"), janel
     };
     m_timerBarra = timer("TimerBarra", 30, &I2C::TimerBarra_Timer);
     m_timerAguarde = timer("TimerAguarde", 1500, &I2C::TimerAguarde_Timer);
+
+    // The boxes inside the frames follow them when the compact design narrows them.
+    for (QWidget* w : {static_cast<QWidget*>(m_frameI2C), static_cast<QWidget*>(m_lbResultadoRotulo),
+                       static_cast<QWidget*>(m_listView), static_cast<QWidget*>(m_lbSemFalhas)})
+        acompanhaPai(w);
+    // Maximised on a scaled-up laptop screen the left column is taller than the window and the
+    // three columns wider: the buttons make one row on top (the automatic test where the model
+    // puts it), the result and the fault column side by side under it, the fault column narrower.
+    defineDesenhoCompacto(QSize(Twips::paraPixels(13140), Twips::paraPixels(4560)), [this] {
+        QHash<QWidget*, QRect> d;
+        // A bus whose place the automatic test takes lies exactly under it, as in the column.
+        const ModuloI2C::Botoes botoes = ModuloI2C::BotoesDoModelo(sessao().modelo());
+        int x = 240;
+        for (int i = 0; i <= ModuloI2C::NumeroBarramentos; ++i) {
+            const bool ehAuto = i == botoes.autoTesteNoTopoDe
+                                || (i == ModuloI2C::NumeroBarramentos && botoes.autoTesteNoTopoDe < 0);
+            const QRect lugar = geometriaTwips(x, 120, ehAuto ? 1620 : 840, 405);
+            if (i < ModuloI2C::NumeroBarramentos)
+                d.insert(m_btI2C[i], lugar);
+            if (ehAuto) {
+                d.insert(m_btAutoTeste, lugar);
+                d.insert(m_lbDispositivo, geometriaTwips(x + 1680, 120, 1200, 405));
+                x += 1680 + 1260;
+            } else if (i < ModuloI2C::NumeroBarramentos) {
+                x += 900;
+            }
+        }
+        d.insert(m_btPdf, geometriaTwips(x, 120, 13020 - x, 405)); // the rest of the row
+        const QRect resultado = geometriaTwips(240, 600, 7920, 3180);
+        d.insert(m_frameI, resultado);
+        d.insert(m_frameAutoI2C, resultado);
+        d.insert(m_progressBar, geometriaTwips(240, 3840, 7920, 300));
+        d.insert(m_lbAguarde, geometriaTwips(240, 4140, 7920, 360));
+        d.insert(m_lbFalhas, geometriaTwips(8400, 600, 4620, 540));
+        d.insert(m_txtDadosI2CCaixa, geometriaTwips(8400, 1200, 4620, 900));
+        d.insert(m_frameResultadoOK, geometriaTwips(8400, 2160, 4620, 1080));
+        d.insert(m_lbDispConectado, geometriaTwips(8400, 3300, 4620, 300));
+        d.insert(m_txtDadosCaixa, geometriaTwips(8400, 3600, 4620, 900));
+        return d;
+    });
 
     // Load.
     OcultaBotoes();
@@ -216,6 +257,7 @@ void I2C::OcultaBotoes()
     m_lbDispositivo->setText(modelo);
     m_lbDispositivo->setGeometry(m_btAutoTeste->x(), m_btAutoTeste->y() + Twips::paraPixels(600),
                                  m_btAutoTeste->width(), Twips::paraPixels(300));
+    refazDesenhoCompacto();
 }
 
 void I2C::atualizaLegendaFrame()

@@ -65,6 +65,7 @@ QList<QPushButton*> JanelaTestePlaca::criaFilaDeBotoes(const QStringList& nomes)
         coloca(b, QRect(240 + i * 3120, 240, 3000, 600));
         botoes << b;
     }
+    m_filaDeBotoes = botoes;
     return botoes;
 }
 
@@ -211,13 +212,44 @@ void JanelaTestePlaca::criaFormularioCI(const PlantaTesteCI& planta)
     criaTxtDados(this, QRect(240, 1380, 7440, 4800), AoMudarDados::BuscaGravados);
     criaTituloComparadorComModelo(QPoint(planta.xComparador, 1080));
     criaTxtComparador(this, QRect(planta.xComparador, 1380, 7440, 4800));
-    if (!planta.barra.isNull())
-        criaBarra(this, planta.barra, planta.msBarra);
+    QFrame* barra = planta.barra.isNull() ? nullptr : criaBarra(this, planta.barra, planta.msBarra);
     criaNomeCI(planta.lbIC);
     criaStatus(QStringLiteral("lbStatus"), planta.lbStatus, fonteNegrito());
     criaImagensVeredito(planta.veredito);
     criaNotaAnalise(planta.lbStatus2);
     criaNotaVar(planta.lbVar);
+
+    // Maximised on a scaled-up laptop screen the two answers side by side are wider than the
+    // window and the result under them lower: both answers narrower and lower, the buttons
+    // narrower with the wait label at the row's end, the result under the answers closer.
+    defineDesenhoCompacto(QSize(Twips::paraPixels(13200), Twips::paraPixels(4620)), [this, planta, barra] {
+        QHash<QWidget*, QRect> d;
+        for (int i = 0; i < m_filaDeBotoes.size(); ++i)
+            d.insert(m_filaDeBotoes[i], geometriaTwips(240 + i * 2760, 120, 2700, 540));
+        if (m_aguarde)
+            d.insert(m_aguarde, geometriaTwips(240 + int(m_filaDeBotoes.size()) * 2760, 210, 1860, 360));
+        d.insert(m_tituloDados, geometriaTwips(240, 780, 6300, 300));
+        d.insert(m_txtDadosCaixa, geometriaTwips(240, 1080, 6300, 1860));
+        // The comparator's caption keeps the width its text gave it, the model right after it.
+        const QRect titulo(QPoint(Twips::paraPixels(6660), Twips::paraPixels(780)), m_tituloComparador->size());
+        d.insert(m_tituloComparador, titulo);
+        if (m_dispositivo)
+            d.insert(m_dispositivo, QRect(QPoint(titulo.right() + 1 + Twips::paraPixels(100), titulo.y()),
+                                          m_dispositivo->size()));
+        d.insert(m_txtComparadorCaixa, geometriaTwips(6660, 1080, 6300, 1860));
+        if (barra)
+            d.insert(barra, geometriaTwips(240, 3000, 6300, planta.barra.height()));
+        const int xVeredito = qMin(planta.veredito.x(), 5940);
+        d.insert(m_lbICRotulo, geometriaTwips(240, 3300, planta.lbIC.width(), planta.lbIC.height()));
+        d.insert(m_statusRotulo, geometriaTwips(planta.lbStatus.x(), 3300,
+                                                qMin(planta.lbStatus.width(), xVeredito - 60 - planta.lbStatus.x()),
+                                                planta.lbStatus.height()));
+        d.insert(m_ok, geometriaTwips(xVeredito, 3240, 600, 600));
+        d.insert(m_no, geometriaTwips(xVeredito, 3240, 600, 600));
+        d.insert(m_notaAnalise, geometriaTwips(240, 3840, 6300, planta.lbStatus2.height()));
+        d.insert(m_notaVar, geometriaTwips(6660, 3000, 6300, qMin(planta.lbVar.height(), 1440)));
+        return d;
+    });
 }
 
 QTimer* JanelaTestePlaca::novoTimer(const char* nome, int ms)

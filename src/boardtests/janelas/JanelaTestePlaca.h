@@ -194,6 +194,7 @@ private:
     QLabel* m_notaAnalise = nullptr;
 
     QLabel* m_aguarde = nullptr;
+    QList<QPushButton*> m_filaDeBotoes; // the row of buttons on top, when the window has one
     QTimer* m_timerAguarde = nullptr;
 
     QFrame* m_painelOcupado = nullptr;

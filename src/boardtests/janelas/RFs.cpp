@@ -12,6 +12,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace {
@@ -33,26 +34,23 @@ RFs::RFs(GerenciadorJanelas& janelas)
     coloca(m_frameBotoes, QRect(240, 240, 6600, 4140));
     static const char* nomes[ModuloRf::NumeroRadios] = {"BASEBAND", "BLUETOOTH", "WIFI", "GPS", "NFC"};
     for (int i = 0; i < ModuloRf::NumeroRadios; ++i) {
-        const int y = i * 820;
         auto* fundo = new QLabel(m_frameBotoes);
         fundo->setObjectName(ModuloRf::radio(i).fundo);
-        coloca(fundo, QRect(0, y, 6600, 740));
         fundo->setFrameShape(QFrame::StyledPanel);
         m_fundos << fundo;
         m_corFundo << Cores::Branco;
         pintaFundo(fundo, Cores::Branco);
         auto* nome = new QLabel(QLatin1String(nomes[i]), m_frameBotoes);
-        coloca(nome, QRect(180, y, 1800, 740));
         nome->setFont(negrito);
-        auto botao = [this, y](const QString& objeto, int x, int largura) {
+        m_nomesRadio << nome;
+        auto botao = [this](const QString& objeto) {
             auto* b = new QPushButton(m_frameBotoes);
             b->setObjectName(objeto);
-            coloca(b, QRect(x, y + 130, largura, 480));
             return b;
         };
-        auto* on = botao(QStringLiteral("btOn(%1)").arg(i), 2040, 1080);
-        auto* off = botao(QStringLiteral("btOff(%1)").arg(i), 3180, 1080);
-        auto* prop = botao(QStringLiteral("btPropriedades(%1)").arg(i), 4320, 2100);
+        auto* on = botao(QStringLiteral("btOn(%1)").arg(i));
+        auto* off = botao(QStringLiteral("btOff(%1)").arg(i));
+        auto* prop = botao(QStringLiteral("btPropriedades(%1)").arg(i));
         on->setText(QStringLiteral("ON"));
         off->setText(QStringLiteral("OFF"));
         connect(on, &QPushButton::clicked, this, [this, i] { btOn_Click(i); });
@@ -62,6 +60,7 @@ RFs::RFs(GerenciadorJanelas& janelas)
         m_btOff << off;
         m_btPropriedades << prop;
     }
+    colocaLinhasRadio(820, 740);
 
     // Verdict.
     criaStatus(QStringLiteral("lbStatius"), QRect(240, 4500, 4560, 800), fonteNegrito(1.3));
@@ -85,14 +84,47 @@ RFs::RFs(GerenciadorJanelas& janelas)
     m_frame2 = new QGroupBox(this);
     m_frame2->setObjectName(QStringLiteral("Frame2"));
     coloca(m_frame2, QRect(7080, 120, 5880, 7740));
-    criaTxtDados(m_frame2, QRect(120, 360, 5640, 7260), AoMudarDados::Nada);
+    QPlainTextEdit* caixa = criaTxtDados(m_frame2, QRect(120, 360, 5640, 7260), AoMudarDados::Nada);
 
     // The comparator, beyond the right edge until it is shown.
     m_frameComparador = new QGroupBox(this);
     m_frameComparador->setObjectName(QStringLiteral("FrameComparador"));
     coloca(m_frameComparador, QRect(13140, 120, 5160, 7740));
-    criaTxtComparador(m_frameComparador, QRect(120, 360, 4920, 7260));
+    acompanhaPai(criaTxtComparador(m_frameComparador, QRect(120, 360, 4920, 7260)));
     m_frameComparador->hide();
+
+    // Maximised on a scaled-up laptop screen the column of radios, verdict and buttons is
+    // taller than the window: the radio rows closer, the buttons under them, and the verdict,
+    // its note and the busy panel under a lower answer box.
+    auto* painel = findChild<QFrame*>(QStringLiteral("FrameVCore"));
+    for (QWidget* w : painel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        acompanhaPai(w);
+    acompanhaPai(caixa);
+    m_frameBotoes->installEventFilter(this);
+    defineDesenhoCompacto(QSize(Twips::paraPixels(13080), Twips::paraPixels(4700)), [this, painel] {
+        QHash<QWidget*, QRect> d{
+            {m_frameBotoes, geometriaTwips(240, 240, 6600, 4 * 620 + 560)},
+            {m_btComparador, geometriaTwips(240, 3400, 3240, 480)},
+            {m_btTensoesRF, geometriaTwips(3600, 3400, 3240, 480)},
+            {m_frame2, geometriaTwips(7080, 120, 5880, 2160)},
+            {painel, geometriaTwips(7080, 3840, 5880, 840)},
+        };
+        if (!m_frameComparador->isHidden()) {
+            d.insert(m_frame2, geometriaTwips(7080, 120, 5880, 1080));
+            d.insert(m_frameComparador, geometriaTwips(7080, 1260, 5880, 1020));
+        }
+        const QPair<const char*, QRect> outros[] = {
+            {"lbAguarde", geometriaTwips(240, 3960, 6600, 360)},
+            {"lbStatius", geometriaTwips(7080, 2340, 4560, 800)},
+            {"OK(0)", geometriaTwips(11880, 2520, 600, 600)},
+            {"NO(0)", geometriaTwips(11880, 2520, 600, 600)},
+            {"lbStatus2", geometriaTwips(7080, 3180, 5880, 600)},
+        };
+        for (const auto& [nome, lugar] : outros)
+            if (auto* w = findChild<QWidget*>(QLatin1String(nome)))
+                d.insert(w, lugar);
+        return d;
+    });
 
     fixaTamanho(Largura, Altura);
     TraduzRFs();
@@ -242,16 +274,48 @@ void RFs::leituraTerminou()
     mostraNotaAnalise();
 }
 
+void RFs::colocaLinhasRadio(int passo, int altura)
+{
+    for (int i = 0; i < m_fundos.size(); ++i) {
+        const int y = i * passo;
+        coloca(m_fundos[i], QRect(0, y, 6600, altura));
+        coloca(m_nomesRadio[i], QRect(180, y, 1800, altura));
+        const int yBotao = y + (altura - 480) / 2;
+        coloca(m_btOn[i], QRect(2040, yBotao, 1080, 480));
+        coloca(m_btOff[i], QRect(3180, yBotao, 1080, 480));
+        coloca(m_btPropriedades[i], QRect(4320, yBotao, 2100, 480));
+    }
+}
+
+bool RFs::eventFilter(QObject* objeto, QEvent* evento)
+{
+    // The rows follow the height the design gives their frame: the natural one, or the compact.
+    if (objeto == m_frameBotoes && evento->type() == QEvent::Resize) {
+        if (m_frameBotoes->height() < Twips::paraPixels(4140))
+            colocaLinhasRadio(620, 560);
+        else
+            colocaLinhasRadio(820, 740);
+    }
+    return JanelaTestePlaca::eventFilter(objeto, evento);
+}
+
 void RFs::btComparador_Click()
 {
+    // In the compact design the comparator goes under the answer, in its column: the window keeps
+    // its size.
+    const bool compacto = emDesenhoCompacto();
     if (m_frameComparador->isVisible()) {
-        fixaTamanho(Largura, Altura);
+        if (!compacto)
+            fixaTamanho(Largura, Altura);
         m_frameComparador->hide();
     } else {
-        setFixedWidth(Twips::paraPixels(LarguraComComparador));
+        if (!compacto)
+            setFixedWidth(Twips::paraPixels(LarguraComComparador));
         m_frameComparador->show();
-        recentraliza();
+        if (!compacto)
+            recentraliza();
     }
+    refazDesenhoCompacto();
 }
 
 void RFs::btTensoesRF_Click()

@@ -37,6 +37,9 @@ public:
     // The background of a radio's row as the program writes colours ("&H0000FF00" ...).
     QString corFundo(int indice) const { return m_corFundo.value(indice); }
 
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
 private:
     void TraduzRFs();
     // Starts the reading of a radio; false when nothing went out.
@@ -52,11 +55,14 @@ private:
     // reading started.
     void enviaComando(int indice, int acao);
     void defineCorFundo(int indice, const QString& cor);
+    // The radio rows at `passo` twips from each other, each `altura` twips high.
+    void colocaLinhasRadio(int passo, int altura);
 
     QList<QPushButton*> m_btOn;
     QList<QPushButton*> m_btOff;
     QList<QPushButton*> m_btPropriedades;
     QList<QLabel*> m_fundos;
+    QList<QLabel*> m_nomesRadio;
     QList<QString> m_corFundo;
     QFrame* m_frameBotoes;
     QGroupBox* m_frame2;

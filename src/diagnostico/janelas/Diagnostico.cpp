@@ -30,6 +30,15 @@ QString textoPasso(const PassoDiagnostico& p)
 {
     return p.titulo() + QStringLiteral("   (") + p.comando + QLatin1Char(')');
 }
+// The list of steps asks for no more than its few rows: the window's wrapped status line makes
+// the scroll area size the content by the rows' wishes, and a list asking for its default
+// height would make a low window (a scaled-up laptop screen) scroll as a whole; it takes
+// the room left all the same.
+class ListaPassos : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+    QSize sizeHint() const override { return {QListWidget::sizeHint().width(), minimumHeight()}; }
+};
 } // namespace
 
 QString Diagnostico::etiquetaDaSessao()
@@ -82,8 +91,9 @@ Diagnostico::Diagnostico(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiter
     m_lbPlaca->setFont(negrito);
     // The label and the model come from the technician and the phone: never markup.
     m_lbPlaca->setTextFormat(Qt::PlainText);
-    m_lstPassos = new QListWidget(this);
+    m_lstPassos = new ListaPassos(this);
     m_lstPassos->setObjectName(QStringLiteral("lstPassos"));
+    m_lstPassos->setMinimumHeight(4 * m_lstPassos->fontMetrics().height());
     m_barra = new QProgressBar(this);
     m_barra->setObjectName(QStringLiteral("barraProgresso"));
     m_lbEstado = new QLabel(this);

@@ -95,9 +95,10 @@ Sobre::Sobre(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Sobre"),
 {
     resize(Twips::paraPixels(Largura), Twips::paraPixels(Altura)); // the frame takes this size when shown
 
+    // Tight enough to fit a maximised window on a scaled-up laptop screen without a scroll bar.
     auto* coluna = new QVBoxLayout(this);
-    coluna->setContentsMargins(0, 0, 0, 10);
-    coluna->setSpacing(6);
+    coluna->setContentsMargins(0, 0, 0, 4);
+    coluna->setSpacing(4);
 
     m_barra = new QMenuBar(this);
     m_barra->setObjectName(QStringLiteral("BarraSobre"));
@@ -116,8 +117,8 @@ Sobre::Sobre(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Sobre"),
     coluna->setMenuBar(m_barra);
 
     auto* corpo = new QVBoxLayout;
-    corpo->setContentsMargins(16, 8, 16, 0);
-    corpo->setSpacing(6);
+    corpo->setContentsMargins(16, 4, 16, 0);
+    corpo->setSpacing(4);
     coluna->addLayout(corpo, 1);
 
     m_image3 = new QLabel(this);
