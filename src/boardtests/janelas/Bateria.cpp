@@ -57,7 +57,7 @@ Bateria::Bateria(GerenciadorJanelas& janelas)
 
     // The first answer and the recorded one.
     criaTituloDados(QRect(240, 3480, 4200, 300));
-    criaTxtDados(this, QRect(240, 3780, 4200, 3600), AoMudarDados::BuscaGravados);
+    criaTxtDados(this, QRect(240, 3780, 4200, 3600));
     criaTituloComparador(QRect(4500, 3480, 4200, 300));
     criaTxtComparador(this, QRect(4500, 3780, 4200, 3600));
 
@@ -79,11 +79,6 @@ bool Bateria::lendo() const
 QString Bateria::comandoMostrado() const
 {
     return ModuloBateria::ComandoPropriedades;
-}
-
-void Bateria::buscaDadosGravados()
-{
-    consultaComparador();
 }
 
 void Bateria::traduz()
