@@ -147,14 +147,6 @@ void Ligacao::defineLegendaPrincipal(const QString& legenda)
     emit legendaPrincipalMudou(legenda);
 }
 
-void Ligacao::defineTxtConsole(const QString& texto)
-{
-    m_console = texto;
-    emit consoleRedefinido(m_console);
-    emit consoleMudou();
-    espelha();
-}
-
 void Ligacao::defineModeloBox(const QString& box)
 {
     m_box = box;
@@ -174,7 +166,7 @@ void Ligacao::mostraComunicando()
 
 void Ligacao::EnviaComando()
 {
-    if (m_comandos.isEmpty())
+    if (m_comando.isEmpty())
         return;
     if (m_porta->isOpen() && m_porta->error() == QSerialPort::NoError)
         m_ultimoErro = 0;
@@ -197,7 +189,7 @@ void Ligacao::EnviaComando()
         cancelaTroca(Troca::Motivo::Falha);
         return;
     }
-    const QByteArray bytes = m_comandos.toLatin1() + '\r';
+    const QByteArray bytes = m_comando.toLatin1() + '\r';
     m_fase = Fase::Troca;
     if (m_porta->write(bytes) != bytes.size()) {
         m_fase = Fase::Ociosa;
@@ -212,7 +204,7 @@ void Ligacao::EnviaComando()
         cancelaTroca(Troca::Motivo::Falha);
         return;
     }
-    emit comandoEnviado(m_requisitante, m_comandos);
+    emit comandoEnviado(m_requisitante, m_comando);
     m_timer1->start();
 }
 
@@ -221,9 +213,8 @@ void Ligacao::AdicionaDadosConsole(const QString& dados)
     if (dados.isEmpty())
         return;
     const QString expandido = ComoNoConsole(dados);
-    m_console += expandido;
+    m_resposta += expandido;
     emit consoleAcrescentado(expandido);
-    emit consoleMudou();
     espelha();
 }
 
@@ -231,7 +222,7 @@ void Ligacao::espelha()
 {
     if (!espelhoAtivo() || m_troca->desistiu())
         return;
-    emit m_troca->parcial(m_console, RemoveEco(m_console, m_comandos));
+    emit m_troca->parcial(m_resposta, RemoveEco(m_resposta, m_comando));
 }
 
 Troca* Ligacao::pede(const QString& codigo, const QString& comando, Modo modo)
@@ -253,7 +244,7 @@ Troca* Ligacao::pede(const QString& codigo, const QString& comando, Modo modo, R
     m_troca = troca;
     m_requisitante = codigo;
     m_regra = regra;
-    m_comandos = comando;
+    m_comando = comando;
     EnviaComando();
     return troca;
 }
@@ -290,7 +281,7 @@ void Ligacao::recebe()
         return;
     }
     // Before its first poll the answer is only its leading line break.
-    const qsizetype usado = m_timer1->isActive() ? InicioResposta.size() : m_console.size();
+    const qsizetype usado = m_timer1->isActive() ? InicioResposta.size() : m_resposta.size();
     m_coleta.acrescenta(bytes, LimiteResposta - usado, &m_alemDoLimite);
 }
 
@@ -321,7 +312,7 @@ void Ligacao::falhaNaLeitura()
         erro = m_ultimoErro ? static_cast<QSerialPort::SerialPortError>(m_ultimoErro)
                             : QSerialPort::NotOpenError;
     const QString descricao = m_porta->errorString();
-    emit trocaInterrompida(m_requisitante, m_console, descricao + QStringLiteral(" Nº: ") + QString::number(erro));
+    emit trocaInterrompida(m_requisitante, m_resposta, descricao + QStringLiteral(" Nº: ") + QString::number(erro));
     defineLegendaPrincipal(Globais::instancia().TituloPrincipal);
     if (dispositivoSumiu(erro)) {
         perdeDispositivo();
@@ -360,7 +351,7 @@ void Ligacao::perdeDispositivo()
     // included) must not be delivered to the window that asked for this one.
     m_requisitante = SemRequisitante;
     QPointer<Troca> perdida = std::exchange(m_troca, nullptr);
-    m_trocaPerdida = perdida ? TrocaPerdida{perdida->codigo(), perdida->comando(), m_console.size()} : TrocaPerdida{};
+    m_trocaPerdida = perdida ? TrocaPerdida{perdida->codigo(), perdida->comando(), m_resposta.size()} : TrocaPerdida{};
     defineTextoEstado(L(QStringLiteral("Desconectado")));
     defineEstado(EstadoLigacao::Desconectada);
     emit portaPerdida();
@@ -382,9 +373,8 @@ void Ligacao::erroForaDaTroca(int erro)
 
 void Ligacao::primeiraLeitura()
 {
-    m_console = InicioResposta;
-    emit consoleRedefinido(m_console);
-    emit consoleMudou();
+    m_resposta = InicioResposta;
+    emit consoleRedefinido(m_resposta);
     espelha();
     QString chunk;
     Pedaco pedaco;
@@ -421,8 +411,8 @@ void Ligacao::leiturasSeguintes()
 
 void Ligacao::EntregaResposta()
 {
-    const QString R = m_console;
-    const QString A = RemoveEco(R, m_comandos);
+    const QString R = m_resposta;
+    const QString A = RemoveEco(R, m_comando);
     defineLegendaPrincipal(Globais::instancia().TituloPrincipal);
     const QString codigo = m_requisitante;
     // From now on what arrives belongs to no answer: the rest of a cut one is waited for.
@@ -514,7 +504,7 @@ void Ligacao::largaTroca(const QString& motivo)
     if (m_fase != Fase::Troca || !m_porta->isOpen())
         return;
     const QString codigo = m_requisitante;
-    const QString R = m_timer1->isActive() ? QString() : m_console;
+    const QString R = m_timer1->isActive() ? QString() : m_resposta;
     m_timer1->stop();
     m_timer2->stop();
     emit trocaInterrompida(codigo, R, motivo);
@@ -541,7 +531,7 @@ void Ligacao::abandonaTroca(const QString& motivo)
     if (m_fase == Fase::Troca) {
         const QString codigo = m_requisitante;
         // Before its first poll the console still shows the previous answer.
-        const QString R = m_timer1->isActive() ? QString() : m_console;
+        const QString R = m_timer1->isActive() ? QString() : m_resposta;
         m_timer1->stop();
         m_timer2->stop();
         // The log gets the answer up to this moment, what came since the last poll included.

@@ -43,10 +43,6 @@ public:
     // --- state read by every window
     EstadoLigacao estado() const { return m_estado; }
     bool ociosa() const { return m_estado == EstadoLigacao::Ociosa; }
-    QString txtComandos() const { return m_comandos; }
-    void defineTxtComandos(const QString& texto) { m_comandos = texto; }
-    QString txtConsole() const { return m_console; }
-    void defineTxtConsole(const QString& texto);
     QString modeloBox() const { return m_box; }          // "1" or "2"
     void defineModeloBox(const QString& box);           // sets the poll intervals
     // The COM port number as chosen (cbPortas), quoted by the port messages.
@@ -77,7 +73,6 @@ public:
     RegrasTroca::RegraFim regraFim() const { return m_regra; }
     // True while a mirrored exchange is in flight.
     bool espelhoAtivo() const { return m_troca && m_troca->espelhada(); }
-    void AdicionaDadosConsole(const QString& dados);
     // The wait text a window shows when its exchange was refused: L("Aguarde...") while
     // busy, L("Desconectado") & "!" without a link.
     QString textoEspera() const;
@@ -136,9 +131,10 @@ signals:
     void estadoMudou(EstadoLigacao estado);
     void legendaPrincipalMudou(const QString& legenda);  // main window caption
     void textoEstadoMudou(const QString& texto);         // St1
-    void consoleMudou();                                // any change of txtConsole
-    void consoleAcrescentado(const QString& acrescimo);  // appended text (after LF expansion)
-    void consoleRedefinido(const QString& texto);       // replaced as a whole, by `texto`
+    // The answer being collected, for the console strip (the link keeps no console text of
+    // its own for anyone to read): text appended (after LF expansion), or the whole replaced.
+    void consoleAcrescentado(const QString& acrescimo);
+    void consoleRedefinido(const QString& texto);
     // An exchange has been answered and its asker told (the link is idle again, or busy
     // discarding the rest of a cut answer).
     void respostaEntregue(const QString& codigo);
@@ -184,6 +180,8 @@ private:
     void leituraDoDescarte();
     void EnviaComando();
     void EntregaResposta();
+    // Appends what the line brought to the answer being collected.
+    void AdicionaDadosConsole(const QString& dados);
     // Ends the exchange in flight without an answer.
     void cancelaTroca(Troca::Motivo motivo);
     // Takes what the line holds now into the chunk of the current tick.
@@ -222,8 +220,8 @@ private:
     QPointer<Troca> m_troca;
     QString m_requisitante = QStringLiteral("0");
     RegrasTroca::RegraFim m_regra = RegrasTroca::RegraFim::Comum;
-    QString m_comandos;
-    QString m_console;
+    QString m_comando;  // the command of the exchange in flight (of the last one between them)
+    QString m_resposta; // its answer as collected so far
     QString m_box = QStringLiteral("1");
     QString m_portaSelecionada;
     QString m_textoEstado;

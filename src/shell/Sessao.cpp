@@ -37,3 +37,9 @@ void Sessao::defineFiltroIcs(const QString& filtro)
     m_filtroIcs = filtro;
     emit filtroIcsMudou(m_filtroIcs);
 }
+
+void Sessao::pedeFiltroIcs(const QString& filtro)
+{
+    defineFiltroIcs(filtro);
+    emit filtroIcsPedido(filtro);
+}

@@ -32,12 +32,16 @@ public:
     // grid, followed by the grid.
     QString filtroIcs() const { return m_filtroIcs; }
     void defineFiltroIcs(const QString& filtro);
+    // Another window asks the grid to read narrowed to `filtro` (the NAND window): the filter
+    // is set and filtroIcsPedido told, even when it already was `filtro`.
+    void pedeFiltroIcs(const QString& filtro);
 
 signals:
     void modeloMudou(const QString& modelo);
     void numeroModeloMudou(const QString& numero);
     void estadoMudou(EstadoLigacao estado);
     void filtroIcsMudou(const QString& filtro);
+    void filtroIcsPedido(const QString& filtro);
 
 private:
     Ligacao& m_ligacao;

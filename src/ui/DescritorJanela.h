@@ -17,8 +17,6 @@ struct DescritorJanela {
     QStringList codigos;       // the requester codes the window asks with
     int botaoMenu = 0;         // the main window's menu button that opens it (0: none)
     int ordemAtualizacao = 0;  // its turn in the refresh after a model change (0: none)
-    // The codes for which BuscaDadosGravados refreshes it while one is the current requester.
-    QStringList refrescaNosCodigos;
     // An answer for the window after the user closed it is dropped instead of opening it again
     // in its default state (the rail windows read their own answers only).
     bool entregaSoAberta = false;

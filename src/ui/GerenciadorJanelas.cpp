@@ -139,15 +139,26 @@ JanelaFilha* GerenciadorJanelas::mostra(const QString& nome)
     return j;
 }
 
-void GerenciadorJanelas::BuscaDadosGravados()
+void GerenciadorJanelas::passaPara(const QString& de, const QString& para)
 {
-    const QString codigo = m_ligacao.requisitante();
-    for (const DescritorJanela& d : std::as_const(m_descritores))
-        if (d.refrescaNosCodigos.contains(codigo))
-            if (JanelaFilha* j = aberta(d.nome))
-                j->buscaDadosGravados();
-    if (JanelaFilha* console = aberta(QStringLiteral("Master")))
-        console->buscaDadosGravados();
+    QPointer<JanelaFilha> destino = mostra(para);
+    fecha({de});
+    if (destino)
+        destino->setFocus();
+}
+
+void GerenciadorJanelas::pedeComandoNoConsole(const QString& comando)
+{
+    const QString console = QStringLiteral("Master");
+    if (!aberta(console) && !mostra(console))
+        return;
+    emit comandoParaConsole(comando);
+}
+
+void GerenciadorJanelas::pedeAjuda(const QString& texto)
+{
+    if (mostra(QStringLiteral("fmHelp")))
+        emit textoDeAjuda(texto);
 }
 
 void GerenciadorJanelas::AtualizaJanelasAbertas()

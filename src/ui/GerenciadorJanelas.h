@@ -57,8 +57,17 @@ public:
     template <class T>
     T* mostra(const QString& nome) { return qobject_cast<T*>(mostra(nome)); }
 
-    // The main window's refresh operations after an answer or a model change.
-    void BuscaDadosGravados();
+    // Requests between windows: one window never calls another, it asks here.
+    // The window `de` gives its place to `para`: `para` is shown, `de` closed, and the focus
+    // stays on `para`.
+    void passaPara(const QString& de, const QString& para);
+    // A command chosen elsewhere (the help window) for the console's command box: the console
+    // is opened when it is closed (an open one keeps its place) and told by comandoParaConsole.
+    void pedeComandoNoConsole(const QString& comando);
+    // The command help is shown with `texto` (the recorded "Help" answer), told by textoDeAjuda.
+    void pedeAjuda(const QString& texto);
+
+    // The main window's refresh after a model change: every open window in its turn.
     void AtualizaJanelasAbertas();
 
     // Re-captions every open window (after a language change).
@@ -73,6 +82,8 @@ public:
 
 signals:
     void janelaCriada(const QString& nome);
+    void comandoParaConsole(const QString& comando);
+    void textoDeAjuda(const QString& texto);
 
 private:
     Sessao& m_sessao;

@@ -36,8 +36,6 @@ public:
     // answer comes to recebeResposta. False when the link refused (nothing was sent).
     bool solicita(const QString& codigo, const QString& comando, bool espelhada = false);
 
-    // This window's step of BuscaDadosGravados, run when it is the current requester.
-    virtual void buscaDadosGravados() {}
     // This window's step of AtualizaJanelasAbertas, run after a model change while it is open.
     virtual void atualizaJanelaAberta() {}
     // Re-captions the window in the current language.

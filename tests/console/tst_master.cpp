@@ -346,7 +346,7 @@ void TstMaster::copiaGravaNoArquivoEBadgeNaRepeticao()
 
     // Another model's recording is a separate row.
     c.ambiente.sessao.defineModelo("IP 8");
-    c.ambiente.janelas.BuscaDadosGravados();
+    c.ambiente.janelas.AtualizaJanelasAbertas();
     QVERIFY(c.console->txtComparador().isEmpty());
     QCOMPARE(filho<QLabel>(c.console, "lbDispositivo")->text(), L("Modelo") + ": IP 8  A1660");
 

@@ -59,7 +59,7 @@ Bateria::Bateria(GerenciadorJanelas& janelas)
 
     // The first answer and the recorded one.
     QLabel* tituloDados = criaTituloDados(QRect(240, 3480, 4200, 300));
-    QPlainTextEdit* dados = criaTxtDados(this, QRect(240, 3780, 4200, 3600), AoMudarDados::BuscaGravados);
+    QPlainTextEdit* dados = criaTxtDados(this, QRect(240, 3780, 4200, 3600));
     QLabel* tituloComparador = criaTituloComparador(QRect(4500, 3480, 4200, 300));
     QPlainTextEdit* comparador = criaTxtComparador(this, QRect(4500, 3780, 4200, 3600));
 
@@ -101,11 +101,6 @@ bool Bateria::lendo() const
 QString Bateria::comandoMostrado() const
 {
     return ModuloBateria::ComandoPropriedades;
-}
-
-void Bateria::buscaDadosGravados()
-{
-    consultaComparador();
 }
 
 void Bateria::traduz()

@@ -17,7 +17,6 @@ class Bateria : public JanelaTestePlaca {
 public:
     explicit Bateria(GerenciadorJanelas& janelas);
 
-    void buscaDadosGravados() override;
     void traduz() override;
     void esperaCancelada() override;
 

@@ -170,11 +170,6 @@ bool Displays::envia(const QString& comando)
     return m_leitura->inicia();
 }
 
-void Displays::buscaDadosGravados()
-{
-    AplicaConjuntoBotoes();
-}
-
 void Displays::atualizaJanelaAberta()
 {
     AplicaConjuntoBotoes();
@@ -322,12 +317,8 @@ bool Displays::eventFilter(QObject* objeto, QEvent* evento)
 
 void Displays::defineTxtDados(const QString& texto)
 {
-    const bool mudou = texto != m_txtDados;
     m_txtDados = texto;
     m_txtDadosCaixa->setPlainText(TextoParaTela(texto));
-    // The change of the answer box re-applies the button set of the current model.
-    if (mudou)
-        janelas().BuscaDadosGravados();
 }
 
 QString Displays::hora() const

@@ -21,7 +21,6 @@ class Displays : public JanelaFilha {
 public:
     explicit Displays(GerenciadorJanelas& janelas);
 
-    void buscaDadosGravados() override;
     void atualizaJanelaAberta() override;
     void traduz() override;
 

@@ -208,12 +208,6 @@ bool I2C::lendo() const
     return m_leitura && m_leitura->emCurso();
 }
 
-void I2C::buscaDadosGravados()
-{
-    atualizaLegendaFrame();
-    OcultaBotoes();
-}
-
 void I2C::atualizaJanelaAberta()
 {
     atualizaLegendaFrame();

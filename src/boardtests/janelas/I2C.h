@@ -24,7 +24,6 @@ public:
     // ("I2C <bus> <id> <description>"); Qt::UserRole holds its verdict's word.
     static constexpr int PapelNomeItem = Qt::UserRole + 1;
 
-    void buscaDadosGravados() override;
     void atualizaJanelaAberta() override;
     void traduz() override;
     void esperaCancelada() override;

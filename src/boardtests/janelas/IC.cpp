@@ -48,12 +48,6 @@ QString IC::comandoMostrado() const
     return m_leitura ? m_leitura->comando() : QString();
 }
 
-void IC::buscaDadosGravados()
-{
-    consultaComparador();
-    atualizaDispositivo();
-}
-
 void IC::atualizaJanelaAberta()
 {
     consultaComparador();

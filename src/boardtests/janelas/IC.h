@@ -12,7 +12,6 @@ class IC : public JanelaTestePlaca {
 public:
     explicit IC(GerenciadorJanelas& janelas);
 
-    void buscaDadosGravados() override;
     void atualizaJanelaAberta() override;
     void traduz() override;
 

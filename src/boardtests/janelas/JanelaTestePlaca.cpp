@@ -69,11 +69,10 @@ QList<QPushButton*> JanelaTestePlaca::criaFilaDeBotoes(const QStringList& nomes)
     return botoes;
 }
 
-QPlainTextEdit* JanelaTestePlaca::criaTxtDados(QWidget* pai, const QRect& twips, AoMudarDados aoMudar)
+QPlainTextEdit* JanelaTestePlaca::criaTxtDados(QWidget* pai, const QRect& twips)
 {
     m_txtDadosCaixa = criaCaixaTexto(QStringLiteral("txtDados"), pai);
     coloca(m_txtDadosCaixa, twips);
-    m_buscaAoMudarDados = aoMudar == AoMudarDados::BuscaGravados;
     return m_txtDadosCaixa;
 }
 
@@ -209,7 +208,7 @@ QLabel* JanelaTestePlaca::criaPainelOcupado(const QRect& twips, const QString& n
 void JanelaTestePlaca::criaFormularioCI(const PlantaTesteCI& planta)
 {
     criaTituloDados(QRect(240, 1080, 7440, 300));
-    criaTxtDados(this, QRect(240, 1380, 7440, 4800), AoMudarDados::BuscaGravados);
+    criaTxtDados(this, QRect(240, 1380, 7440, 4800));
     criaTituloComparadorComModelo(QPoint(planta.xComparador, 1080));
     criaTxtComparador(this, QRect(planta.xComparador, 1380, 7440, 4800));
     QFrame* barra = planta.barra.isNull() ? nullptr : criaBarra(this, planta.barra, planta.msBarra);
@@ -295,11 +294,8 @@ void JanelaTestePlaca::atualizaDispositivo()
 
 void JanelaTestePlaca::defineTxtDados(const QString& texto)
 {
-    const bool mudou = texto != m_txtDados;
     m_txtDados = texto;
     m_txtDadosCaixa->setPlainText(TextoParaTela(texto));
-    if (mudou && m_buscaAoMudarDados)
-        janelas().BuscaDadosGravados();
 }
 
 void JanelaTestePlaca::consultaComparador(const QString& modelo, const QString& comando)

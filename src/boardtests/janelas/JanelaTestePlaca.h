@@ -63,11 +63,7 @@ protected:
     // The row of buttons across the top, 3000 by 600 twips each, in the order of `nomes`.
     QList<QPushButton*> criaFilaDeBotoes(const QStringList& nomes);
 
-    enum class AoMudarDados {
-        Nada,
-        BuscaGravados, // a change of txtDados refreshes the recorded answer (BuscaDadosGravados)
-    };
-    QPlainTextEdit* criaTxtDados(QWidget* pai, const QRect& twips, AoMudarDados aoMudar);
+    QPlainTextEdit* criaTxtDados(QWidget* pai, const QRect& twips);
     // txtComparador and Data1, with no recorded answer until a test ran.
     QPlainTextEdit* criaTxtComparador(QWidget* pai, const QRect& twips);
     // lblLabel(0), the heading of txtDados.
@@ -176,7 +172,6 @@ private:
 
     QString m_txtDados;
     QPlainTextEdit* m_txtDadosCaixa = nullptr;
-    bool m_buscaAoMudarDados = false;
     QString m_txtComparador;
     QPlainTextEdit* m_txtComparadorCaixa = nullptr;
     QSqlQueryModel* m_data1 = nullptr;

@@ -7,7 +7,6 @@
 #include "i18n/Dicionario.h"
 #include "i18n/Mensagens.h"
 #include "rails/GradeTrilhas.h"
-#include "rails/janelas/VCores.h"
 #include "reports/janelas/PublicacaoRelatorio.h"
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
@@ -198,15 +197,13 @@ void Nand::btBl_Click(int indice)
     PrePesquisa();
 }
 
-// The VCore window narrowed to the NAND supply rails.
+// The VCore grid, shown first (a new one starts with every IC), then asked through the session
+// to read narrowed to the NAND supply rails.
 void Nand::abreTensoesNand()
 {
-    auto* vcores = janelas().mostra<VCores>(QStringLiteral("VCores"));
-    if (!vcores)
+    if (!janelas().mostra(QStringLiteral("VCores")))
         return;
-    sessao().defineFiltroIcs(QStringLiteral("NAND"));
-    vcores->PrePesquisa();
-    vcores->mostraConsulta(ConsultaRailsNand(sessao().modelo()));
+    sessao().pedeFiltroIcs(QStringLiteral("NAND"));
 }
 
 void Nand::PrePesquisa()

@@ -84,7 +84,7 @@ RFs::RFs(GerenciadorJanelas& janelas)
     m_frame2 = new QGroupBox(this);
     m_frame2->setObjectName(QStringLiteral("Frame2"));
     coloca(m_frame2, QRect(7080, 120, 5880, 7740));
-    QPlainTextEdit* caixa = criaTxtDados(m_frame2, QRect(120, 360, 5640, 7260), AoMudarDados::Nada);
+    QPlainTextEdit* caixa = criaTxtDados(m_frame2, QRect(120, 360, 5640, 7260));
 
     // The comparator, beyond the right edge until it is shown.
     m_frameComparador = new QGroupBox(this);
@@ -266,7 +266,6 @@ void RFs::leituraTerminou()
     const auto& v = m_leitura->veredicto();
     if (!v)
         return;
-    janelas().BuscaDadosGravados();
     defineStatus(v->lbStatius);
     defineTxtDados(v->txtDados);
     defineCorFundo(m_radioAtual, v->corFundo);

@@ -7,7 +7,6 @@
 #include "reports/janelas/PublicacaoRelatorio.h"
 #include "shell/RegrasTroca.h"
 #include "console/janelas/CaixaTexto.h"
-#include "console/janelas/fmHelp.h"
 #include "db/Combos.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
@@ -161,6 +160,8 @@ Master::Master(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Master
     if (m_txtComandos->count() > 0)
         defineTxtComandos(m_txtComandos->itemText(0));
     defineTxtComandos(QString());
+    // A command chosen in the help window comes through the window manager.
+    connect(&janelas, &GerenciadorJanelas::comandoParaConsole, this, &Master::defineTxtComandos);
     m_dadosAlterados = false;
     m_lbDispositivo->setText(L(QStringLiteral("Modelo")) + QStringLiteral(": ") + sessao().modelo()
                              + QStringLiteral("  ") + sessao().numeroModelo());
@@ -651,7 +652,7 @@ void Master::atualizaBtSend()
 
 void Master::MostraDadosGravados()
 {
-    janelas().BuscaDadosGravados();
+    buscaDadosGravados();
     m_lbAutoComparador->hide();
     // The marks hold while the recording beside the answer is its own command's.
     marcaDiferencas();
@@ -1074,9 +1075,7 @@ void Master::btHelp_Click()
 {
     defineTxtComandos(QStringLiteral("Help"));
     QCoreApplication::processEvents();
-    auto* ajuda = qobject_cast<fmHelp*>(janelas().mostra(QStringLiteral("fmHelp")));
-    if (ajuda)
-        ajuda->defineTexto(m_txtComparador->texto());
+    janelas().pedeAjuda(m_txtComparador->texto());
 }
 
 void Master::btHelpPdf_Click()

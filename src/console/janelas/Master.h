@@ -29,7 +29,8 @@ public:
 
     void recebeResposta(const QString& codigo, const QString& R, const QString& A) override;
     void espelha(const QString& codigo, const QString& R, const QString& A) override;
-    void buscaDadosGravados() override;
+    // The recorded answer and the description of the command in the box, and the model label.
+    void buscaDadosGravados();
     void atualizaJanelaAberta() override;
     void traduz() override;
     void esperaCancelada() override;

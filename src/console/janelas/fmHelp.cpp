@@ -2,7 +2,6 @@
 
 #include "console/RegrasConsole.h"
 #include "console/janelas/CaixaTexto.h"
-#include "console/janelas/Master.h"
 #include "i18n/Dicionario.h"
 #include "ui/GerenciadorJanelas.h"
 #include "ui/Twips.h"
@@ -35,6 +34,7 @@ fmHelp::fmHelp(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("fmHelp
 {
     m_lbClick = new QLabel(this);
     m_lbClick->setObjectName(QStringLiteral("lbClick"));
+    connect(&janelas, &GerenciadorJanelas::textoDeAjuda, this, &fmHelp::defineTexto);
     m_btAdd = new QPushButton(QStringLiteral("Add"), this);
     m_btAdd->setObjectName(QStringLiteral("btAdd"));
     m_txt2 = new CaixaTexto(QStringLiteral("txt2"), this);
@@ -113,12 +113,7 @@ void fmHelp::escolheNaPosicao(int posicao)
     c.setPosition(inicio);
     c.setPosition(inicio + palavra.size(), QTextCursor::KeepAnchor);
     m_txtConsole->setTextCursor(c);
-    const QString comando = RegrasConsole::ComandoDaSelecao(palavra);
-    auto* console = qobject_cast<Master*>(janelas().aberta(QStringLiteral("Master")));
-    if (!console)
-        console = qobject_cast<Master*>(janelas().mostra(QStringLiteral("Master")));
-    if (console)
-        console->defineTxtComandos(comando);
+    janelas().pedeComandoNoConsole(RegrasConsole::ComandoDaSelecao(palavra));
 }
 
 void fmHelp::btAdd_Click()

@@ -46,12 +46,8 @@ BuckLdo::BuckLdo(GerenciadorJanelas& janelas)
     connect(m_botao[0], &QPushButton::clicked, this, [this] { familiaEscolhida(1); });
     connect(m_botao[1], &QPushButton::clicked, this, [this] { familiaEscolhida(2); });
     connect(m_botao[2], &QPushButton::clicked, this, [this] { this->janelas().mostra(QStringLiteral("BuckTeste")); });
-    connect(m_botao[3], &QPushButton::clicked, this, [this] {
-        QPointer<JanelaFilha> pmu = this->janelas().mostra(QStringLiteral("PMU"));
-        this->janelas().fecha({QStringLiteral("BuckLdo")});
-        if (pmu)
-            pmu->setFocus();
-    });
+    connect(m_botao[3], &QPushButton::clicked, this,
+            [this] { this->janelas().passaPara(QStringLiteral("BuckLdo"), QStringLiteral("PMU")); });
 
     m_frameSelecoes = new QFrame(this);
     m_frameSelecoes->setObjectName(QStringLiteral("FrameSelecoes"));
@@ -184,12 +180,6 @@ void BuckLdo::LimpaLeiturasExterno()
 {
     zeraLeituras();
     defineConsulta(ConsultaGrade(modelo(), m_familia, QStringLiteral("Orig")));
-}
-
-void BuckLdo::buscaDadosGravados()
-{
-    setWindowTitle(legenda());
-    LimpaLeiturasExterno();
 }
 
 void BuckLdo::atualizaJanelaAberta()

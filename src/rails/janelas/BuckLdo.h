@@ -20,7 +20,6 @@ public:
     void LimpaLeiturasExterno() override;
     QAbstractButton* botaoLeitura() const override; // the family on show
 
-    void buscaDadosGravados() override;
     void atualizaJanelaAberta() override;
     void traduz() override;
     QSize sizeHint() const override;

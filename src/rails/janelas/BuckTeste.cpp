@@ -175,7 +175,9 @@ void BuckTeste::consultaVazia()
 
 void BuckTeste::consultaDados()
 {
-    consultaDados(ligacao().txtComandos());
+    // The recorded answer of this window's own command, never the link's last one (another
+    // window's).
+    consultaDados(m_procedimento->comando());
 }
 
 void BuckTeste::consultaDados(const QString& comando)
@@ -284,7 +286,6 @@ void BuckTeste::mostra(const QList<ItemBuck>& itens)
     lista(itens, m_listView);
 
     QPointer<BuckTeste> eu(this);
-    janelas().BuscaDadosGravados();
     // The recorded answer of the command this reading sent.
     if (!m_procedimento->comando().isEmpty())
         consultaDados(m_procedimento->comando());
@@ -295,11 +296,6 @@ void BuckTeste::mostra(const QList<ItemBuck>& itens)
     m_frameVCore->para();
     if (!m_txtComparador.isEmpty())
         lista(ListaPorModo(m_modo, m_txtComparador), m_listViewComparador);
-}
-
-void BuckTeste::buscaDadosGravados()
-{
-    consultaDados();
 }
 
 void BuckTeste::atualizaJanelaAberta()
@@ -314,8 +310,5 @@ void BuckTeste::esperaCancelada()
 
 void BuckTeste::voltaParaBuckLdo()
 {
-    QPointer<JanelaFilha> buckLdo = janelas().mostra(QStringLiteral("BuckLdo"));
-    janelas().fecha({QStringLiteral("BuckTeste")});
-    if (buckLdo)
-        buckLdo->setFocus();
+    janelas().passaPara(QStringLiteral("BuckTeste"), QStringLiteral("BuckLdo"));
 }

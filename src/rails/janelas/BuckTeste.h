@@ -33,7 +33,6 @@ public:
     // The reading the live list shows.
     const ProcedimentoBuck& procedimento() const { return *m_procedimento; }
 
-    void buscaDadosGravados() override;
     void atualizaJanelaAberta() override;
     void traduz() override;
     void esperaCancelada() override;

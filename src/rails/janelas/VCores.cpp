@@ -60,6 +60,13 @@ VCores::VCores(GerenciadorJanelas& janelas)
     // grid starts with every IC.
     sessao().defineFiltroIcs(TodosIcs);
     connect(&sessao(), &Sessao::filtroIcsMudou, m_cbICs, &QComboBox::setCurrentText);
+    // Narrowed from another window (the NAND window): read at once, the grid showing that IC's
+    // supply rails of every family while it reads.
+    connect(&sessao(), &Sessao::filtroIcsPedido, this, [this](const QString& ic) {
+        PrePesquisa();
+        if (ic == QLatin1String("NAND"))
+            defineConsulta(ConsultaRailsNand(sessao().modelo()));
+    });
 
     // Layout: controls on top, grid, note; the progress panel floats over the grid.
     auto* topo = new QHBoxLayout;
@@ -217,12 +224,6 @@ void VCores::LimpaLeiturasExterno()
 {
     zeraLeituras();
     defineConsulta(ConsultaGrade(modelo(), m_familia, QStringLiteral("Malha")));
-}
-
-void VCores::buscaDadosGravados()
-{
-    setWindowTitle(legenda());
-    LimpaLeiturasExterno();
 }
 
 void VCores::atualizaJanelaAberta()

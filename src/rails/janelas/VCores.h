@@ -14,11 +14,8 @@ public:
 
     void PrePesquisa() override;
     void ExecutaPesquisa();
-    // Points the grid at another view of Master (the NAND window's NAND rails).
-    void mostraConsulta(const ConsultaMaster& consulta) { defineConsulta(consulta); }
     void LimpaLeiturasExterno() override;
 
-    void buscaDadosGravados() override;
     void atualizaJanelaAberta() override;
     void traduz() override;
     QSize sizeHint() const override;

@@ -967,13 +967,7 @@ void Inicial::mostraModelo(const QString& modelo)
         const QSignalBlocker bloqueio(m_comboAparelhos);
         m_comboAparelhos->setCurrentIndex(i);
     }
-    BuscaDadosGravados();
     AtualizaJanelasAbertas();
-}
-
-void Inicial::BuscaDadosGravados()
-{
-    m_janelas->BuscaDadosGravados();
 }
 
 void Inicial::AtualizaJanelasAbertas()

@@ -47,7 +47,6 @@ public:
     void CorStatus(const QString& cor);
     void PosicionaBotoes();
     void alargaBotoesCortados();
-    void BuscaDadosGravados();
     void AtualizaJanelasAbertas();
     void IdentificaModelo();
 

@@ -24,36 +24,31 @@
 #include "ui/GerenciadorJanelas.h"
 
 // One entry per window. Answers go to the window that asked (JanelaFilha::recebeResposta);
-// the menu buttons, the refreshes after an answer and after a model change, and the session
-// log's names come from here.
+// the menu buttons, the refresh after a model change and the session log's names come from
+// here. A window refreshes its own recorded answer when its own reading ends.
 void registraJanelas(GerenciadorJanelas& janelas)
 {
-    janelas.registra<Master>({.nome = "Master", .codigos = {"1"}, .botaoMenu = 2, .ordemAtualizacao = 7,
-                              .refrescaNosCodigos = {"1"}});
+    janelas.registra<Master>({.nome = "Master", .codigos = {"1"}, .botaoMenu = 2, .ordemAtualizacao = 7});
     janelas.registra<fmHelp>({.nome = "fmHelp"});
     janelas.registra<VCores>({.nome = "VCores", .codigos = {"16"}, .botaoMenu = 3, .ordemAtualizacao = 3,
-                              .refrescaNosCodigos = {"16"}, .entregaSoAberta = true});
+                              .entregaSoAberta = true});
     janelas.registra<BuckLdo>({.nome = "BuckLdo", .codigos = {"15"}, .botaoMenu = 4, .ordemAtualizacao = 4,
-                               .refrescaNosCodigos = {"15"}, .entregaSoAberta = true});
+                               .entregaSoAberta = true});
     janelas.registra<PMU>({.nome = "PMU", .codigos = {"18"}, .ordemAtualizacao = 9, .entregaSoAberta = true});
-    janelas.registra<BuckTeste>({.nome = "BuckTeste", .codigos = {"13"}, .ordemAtualizacao = 6,
-                                 .refrescaNosCodigos = {"13"}, .entregaSoAberta = true});
+    janelas.registra<BuckTeste>(
+        {.nome = "BuckTeste", .codigos = {"13"}, .ordemAtualizacao = 6, .entregaSoAberta = true});
     janelas.registra<Nand>({.nome = "Nand", .codigos = {"4"}, .botaoMenu = 7});
-    janelas.registra<IC>({.nome = "IC", .codigos = {"5"}, .botaoMenu = 8, .ordemAtualizacao = 1,
-                          .refrescaNosCodigos = {"5"}});
-    janelas.registra<I2C>({.nome = "I2C", .codigos = {"6"}, .botaoMenu = 9, .ordemAtualizacao = 8,
-                           .refrescaNosCodigos = {"6"}});
+    janelas.registra<IC>({.nome = "IC", .codigos = {"5"}, .botaoMenu = 8, .ordemAtualizacao = 1});
+    janelas.registra<I2C>({.nome = "I2C", .codigos = {"6"}, .botaoMenu = 9, .ordemAtualizacao = 8});
     janelas.registra<Chestnut>({.nome = "Chestnut", .codigos = {"8"}});
     janelas.registra<Tigris>({.nome = "Tigris", .codigos = {"9"}});
     janelas.registra<Tristar>({.nome = "Tristar", .codigos = {"10"}});
     janelas.registra<Acorn>({.nome = "Acorn", .codigos = {"12"}});
     janelas.registra<RFs>({.nome = "RFs", .codigos = {"2"}, .botaoMenu = 5});
     janelas.registra<RFs_Esq>({.nome = "RFs_Esq"});
-    janelas.registra<Displays>({.nome = "Displays", .codigos = {"3"}, .botaoMenu = 6, .ordemAtualizacao = 5,
-                                .refrescaNosCodigos = {"3"}});
-    // The gas-gauge reading ("19") does not refresh the battery window's recordings, and ends
-    // by the gauge's own rule.
-    janelas.registra<Bateria>({.nome = "Bateria", .codigos = {"14", "19"}, .refrescaNosCodigos = {"14"},
+    janelas.registra<Displays>({.nome = "Displays", .codigos = {"3"}, .botaoMenu = 6, .ordemAtualizacao = 5});
+    // The gas-gauge reading ("19") ends by the gauge's own rule.
+    janelas.registra<Bateria>({.nome = "Bateria", .codigos = {"14", "19"},
                                .regraFim = {{"19", ModuloBateria::RegraGasGauge}}});
     janelas.registra<Outros>({.nome = "Outros", .codigos = {"17"}, .botaoMenu = 17, .ordemAtualizacao = 2});
     janelas.registra<Sobre>({.nome = "Sobre", .botaoMenu = 12});
