@@ -8,6 +8,7 @@
 #include "i18n/Dicionario.h"
 #include "i18n/Mensagens.h"
 #include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 #include "shell/Inicio.h"
 #include "shell/janelas/AvisosInicio.h"
 
@@ -123,7 +124,7 @@ private slots:
     void init()
     {
         Globais::instancia().reinicia();
-        Globais::instancia().IdiomaAtual = 2;
+        DefineIdioma(2);
     }
 
     void danoPorPrimeiraAcao_data();
@@ -244,7 +245,7 @@ void TstBancoDanificado::danoPorPrimeiraAcao()
     const QByteArray antes = resumo(banco);
     const QByteArray usuarioAntes = resumo(usuario);
     Globais::instancia().reinicia(pasta);
-    Globais::instancia().IdiomaAtual = 2;
+    DefineIdioma(2);
 
     // Without a small filesystem, a full disk is a file size limit.
     rlimit limiteAntigo {};
@@ -412,7 +413,7 @@ void TstBancoDanificado::importacaoRecusadaNaoApagaACopia()
     QCOMPARE(texto(banco, QStringLiteral("Select syncbd from Tools")), QStringLiteral("0"));
     const QByteArray antiga = resumo(usuario);
     Globais::instancia().reinicia(pasta.path());
-    Globais::instancia().IdiomaAtual = 2;
+    DefineIdioma(2);
 
     RoteiroInstalado r;
     r.roteiro.respostas = {Dialogos::Resposta::Nao};
@@ -461,7 +462,7 @@ void TstBancoDanificado::copiaRecusadaDitaAoFecharAJanela()
     QVERIFY(executa(usuario, QStringLiteral("Update Master set G1 = 'gravacao antiga'")));
     const QByteArray antiga = resumo(usuario);
     Globais::instancia().reinicia(pasta.path());
-    Globais::instancia().IdiomaAtual = 2;
+    DefineIdioma(2);
     QVERIFY(executa(banco, QStringLiteral("Update Master set G2 = 'gravacao nova'")));
     const QString guardada = NomeCopiaGuardada();
     QVERIFY(guardada.startsWith(QStringLiteral("User-")));
@@ -515,7 +516,7 @@ void TstBancoDanificado::copiaQueFalhaDitaCadaVez()
     QVERIFY(executa(banco, QStringLiteral("Update Tools set syncbd = '2'")));
     QVERIFY(QDir(pasta.path()).mkdir(QStringLiteral("User.qzd")));
     Globais::instancia().reinicia(pasta.path());
-    Globais::instancia().IdiomaAtual = 2;
+    DefineIdioma(2);
     RoteiroInstalado r;
     for (int vez = 1; vez <= 2; ++vez) {
         QVERIFY(!CopiaBancoUsuarioAvisando(QStringLiteral("Console")).ok());

@@ -1,6 +1,7 @@
 // The VCore window against the bench board: a reading graded into the grid, a rail off its
 // reference, the IC filter carried into the report, recordings, decimals and model changes.
 #include "apoio/LigacaoAberta.h"
+#include "i18n/IdiomaAtivo.h"
 #include "CenarioTrilhas.h"
 
 #include "db/Combos.h"
@@ -640,7 +641,7 @@ void TstJanelasVCores::desconectadoAteAJanelaPrincipalHabilitar()
 {
     PastaAplicacaoTemporaria pasta;
     RoteiroInstalado roteiro;
-    Globais::instancia().IdiomaAtual = 2;
+    DefineIdioma(2);
     AmbienteJanelas amb;
     auto* w = amb.janelas.mostra<VCores>("VCores");
     auto* bt = filho<QPushButton>(w, "btExecutaLeitura");

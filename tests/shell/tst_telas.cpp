@@ -10,7 +10,7 @@
 #include "i18n/Mensagens.h"
 #include "i18n/janelas/DialogosQt.h"
 #include "i18n/janelas/xIdioma.h"
-#include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 #include "shell/Ligacao.h"
 #include "shell/janelas/GanchosShell.h"
 #include "shell/janelas/Inicial.h"
@@ -298,7 +298,7 @@ void TstTelas::cleanup()
 {
     delete m_caixas;
     delete m_pasta;
-    Globais::instancia().IdiomaAtual = 1;
+    DefineIdioma(1);
 }
 
 // One row per window and language. "Inicial" is the main window itself, once linked (its
@@ -320,7 +320,7 @@ void TstTelas::janela()
 {
     QFETCH(QString, nome);
     QFETCH(int, idioma);
-    Globais::instancia().IdiomaAtual = idioma;
+    DefineIdioma(idioma);
     Inicial principal;
     principal.mostraNaTela();
     QVERIFY(QTest::qWaitForWindowExposed(&principal));

@@ -6,7 +6,6 @@
 #include "db/ConsultaDados.h"
 #include "i18n/Dicionario.h"
 #include "reports/janelas/PublicacaoRelatorio.h"
-#include "shell/Globais.h"
 #include "shell/Ligacao.h"
 #include "ui/AvisoRelatorio.h"
 #include "ui/GerenciadorJanelas.h"

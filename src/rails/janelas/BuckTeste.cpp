@@ -3,7 +3,6 @@
 #include "db/ConsultaDados.h"
 #include "i18n/Dicionario.h"
 #include "rails/janelas/ComponentesTrilhas.h"
-#include "shell/Globais.h"
 #include "shell/Ligacao.h"
 #include "ui/Controles.h"
 #include "ui/GerenciadorJanelas.h"
