@@ -370,7 +370,7 @@ bool EscolheDecimais(VarianteGrade variante, bool corrente, const QString& texto
     if (!casas)
         return false;
     (corrente ? decimais.casasA : decimais.casasV) = *casas;
-    GravaCombo(corrente ? CampoDecimaisA(variante) : CampoDecimaisV(variante), texto);
+    GravaCombo(caminhoBanco(), corrente ? CampoDecimaisA(variante) : CampoDecimaisV(variante), texto);
     return true;
 }
 

@@ -1,4 +1,6 @@
 #pragma once
+#include "db/LocalDados.h"
+
 #include <QHash>
 #include <QString>
 
@@ -15,4 +17,5 @@ public:
     QString CaminhoBanco;      // PastaAplicacao + "/Config.qzd"
 
     QString caminhoUsuario() const; // PastaAplicacao + "/User.qzd"
+    LocalDados dados() const { return {CaminhoBanco, PastaAplicacao}; }
 };

@@ -267,10 +267,10 @@ void TstBancoDanificado::danoPorPrimeiraAcao()
             Inicio::avisaSomenteLeitura();
         break;
     case Acao::Gravacao:
-        resultado = GravaCombo(7, QStringLiteral("2"));
+        resultado = GravaCombo(Globais::instancia().CaminhoBanco, 7, QStringLiteral("2"));
         break;
     case Acao::Copia:
-        resultado = CopiaBancoUsuario();
+        resultado = CopiaBancoUsuario(Globais::instancia().PastaAplicacao);
         break;
     }
     if (limitado)
@@ -420,8 +420,8 @@ void TstBancoDanificado::importacaoRecusadaNaoApagaACopia()
     QVERIFY(PerguntaImportacao());
     QCOMPARE(texto(banco, QStringLiteral("Select syncbd from Tools")), QStringLiteral("1"));
 
-    QVERIFY(GravaCombo(1, QStringLiteral("3")));
-    const ResultadoBanco copia = CopiaBancoUsuario();
+    QVERIFY(GravaCombo(Globais::instancia().CaminhoBanco, 1, QStringLiteral("3")));
+    const ResultadoBanco copia = CopiaBancoUsuario(Globais::instancia().PastaAplicacao);
     QCOMPARE(copia.motivo(), MotivoFalhaBanco::ImportacaoPendente);
     QVERIFY(copia.mensagem().startsWith(TextoDoDicionario(QStringLiteral("BANCO Cópia não atualizada"), 2)));
     QCOMPARE(resumo(usuario), antiga);
@@ -434,7 +434,7 @@ void TstBancoDanificado::importacaoRecusadaNaoApagaACopia()
     QVERIFY(PerguntaImportacao());
     QCOMPARE(texto(banco, QStringLiteral("Select syncbd from Tools")), QStringLiteral("2"));
     QCOMPARE(texto(banco, QStringLiteral("Select G1 from Master")), QStringLiteral("gravacao antiga"));
-    QVERIFY(CopiaBancoUsuario());
+    QVERIFY(CopiaBancoUsuario(Globais::instancia().PastaAplicacao));
     QCOMPARE(resumo(usuario), resumo(banco));
     QCOMPARE(resumo(usuario + QStringLiteral(".1")), antiga);
 }
@@ -464,7 +464,7 @@ void TstBancoDanificado::copiaRecusadaDitaAoFecharAJanela()
     Globais::instancia().reinicia(pasta.path());
     DefineIdioma(2);
     QVERIFY(executa(banco, QStringLiteral("Update Master set G2 = 'gravacao nova'")));
-    const QString guardada = NomeCopiaGuardada();
+    const QString guardada = NomeCopiaGuardada(Globais::instancia().PastaAplicacao);
     QVERIFY(guardada.startsWith(QStringLiteral("User-")));
 
     RoteiroInstalado r;
@@ -583,14 +583,14 @@ void TstBancoDanificado::esperaQuemSeguraOArquivo()
     });
     relogio.start();
     pulso.start();
-    const ResultadoBanco r = GravaCombo(7, QStringLiteral("2"));
+    const ResultadoBanco r = GravaCombo(Globais::instancia().CaminhoBanco, 7, QStringLiteral("2"));
     QTest::qWait(5); // the tick held back by a freeze, if any, counts it
     pulso.stop();
     outro.join();
     qInfo("longest stall while the file was held: %.1f ms", maiorParada / 1e6);
     QVERIFY2(maiorParada < 20'000'000, qPrintable(QString::number(maiorParada / 1e6) + " ms"));
     QCOMPARE(r.motivo(), motivo);
-    QCOMPARE(LeCombo(7) == QLatin1String("2"), r.ok());
+    QCOMPARE(LeCombo(Globais::instancia().CaminhoBanco, 7) == QLatin1String("2"), r.ok());
 }
 
 QTEST_GUILESS_MAIN(TstBancoDanificado)

@@ -217,12 +217,12 @@ void TstImportacao::primeiroUso()
     PastaAplicacaoTemporaria pasta;
     DefineIdioma(2);
     int avisos = 0;
-    QVERIFY(!VerificaPrimeiroUso([&] { ++avisos; return false; }));
+    QVERIFY(!VerificaPrimeiroUso(Globais::instancia().CaminhoBanco, [&] { ++avisos; return false; }));
     QCOMPARE(avisos, 1);
-    QVERIFY(VerificaPrimeiroUso([&] { ++avisos; return true; }));
+    QVERIFY(VerificaPrimeiroUso(Globais::instancia().CaminhoBanco, [&] { ++avisos; return true; }));
     QCOMPARE(avisos, 2);
     QVERIFY(executa(pasta.banco(), {"Update Tools set syncbd = '1'"}));
-    QVERIFY(VerificaPrimeiroUso([&] { ++avisos; return false; }));
+    QVERIFY(VerificaPrimeiroUso(Globais::instancia().CaminhoBanco, [&] { ++avisos; return false; }));
     QCOMPARE(avisos, 2);
 }
 
@@ -411,7 +411,7 @@ void TstImportacao::origemDefeituosa()
     r.roteiro.respostas = {Dialogos::Resposta::Sim};
     PerguntaImportacao();
     QCOMPARE(valor(pasta.banco(), "select syncbd from Tools").toString(), QStringLiteral("0"));
-    QVERIFY(ImportacaoAPerguntar());
+    QVERIFY(ImportacaoAPerguntar(Globais::instancia().dados()));
 }
 
 QTEST_MAIN(TstImportacao)

@@ -553,8 +553,8 @@ void TstJanelasVCores::decimaisGuardadosEAplicados()
     escolhe(filho<QComboBox>(w, "ComboDecimaisAmp"), "0");
     QVERIFY(esperaFim(w));
     QCOMPARE(c.pedidos("pmuadc --read all"), 3);
-    QCOMPARE(LeCombo(1), QString("1"));
-    QCOMPARE(LeCombo(2), QString("0"));
+    QCOMPARE(LeCombo(Globais::instancia().CaminhoBanco, 1), QString("1"));
+    QCOMPARE(LeCombo(Globais::instancia().CaminhoBanco, 2), QString("0"));
 
     int tensoes = 0, correntes = 0;
     for (const QSqlRecord& l : c.master("Modelo = 'IP 7' and TIPO = 0")) {

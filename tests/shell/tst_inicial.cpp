@@ -571,14 +571,14 @@ void TstInicial::caixaModelo()
     QFETCH(QString, mostrado);
     QFETCH(QString, gravadoDepois);
     QFETCH(int, intervalo);
-    QVERIFY(GravaCombo(7, gravado));
+    QVERIFY(GravaCombo(Globais::instancia().CaminhoBanco, 7, gravado));
     Inicial w;
     auto* box = filho<QComboBox>(w, "ComboBox");
     QCOMPARE(box->currentText(), mostrado);
     QCOMPARE(w.ligacao().modeloBox(), mostrado);
     QCOMPARE(w.ligacao().findChild<QTimer*>("Timer1")->interval(), intervalo);
     QCOMPARE(w.ligacao().findChild<QTimer*>("Timer2")->interval(), intervalo);
-    QCOMPARE(LeCombo(7), gravadoDepois);
+    QCOMPARE(LeCombo(Globais::instancia().CaminhoBanco, 7), gravadoDepois);
 
     // Choosing the other box stores it and changes the polling.
     const QString outro = mostrado == "1" ? "2" : "1";
@@ -586,7 +586,7 @@ void TstInicial::caixaModelo()
     QTest::keyClick(box, Qt::Key_Down); // typed keys are discarded
     QCOMPARE(box->currentText(), mostrado);
     emit box->activated(box->findText(outro));
-    QCOMPARE(LeCombo(7), outro);
+    QCOMPARE(LeCombo(Globais::instancia().CaminhoBanco, 7), outro);
     QCOMPARE(w.ligacao().findChild<QTimer*>("Timer1")->interval(), outro == "1" ? 100 : 500);
 }
 

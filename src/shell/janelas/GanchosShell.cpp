@@ -120,7 +120,7 @@ GanchosShell& ganchosShell()
 
 void instalaGanchosShell(GanchosShell& ganchos)
 {
-    ganchos.primeiroInicio = [] { return VerificaPrimeiroUso(mostraAviso); };
+    ganchos.primeiroInicio = [] { return VerificaPrimeiroUso(Globais::instancia().CaminhoBanco, mostraAviso); };
     // Online notices: this build talks to no web service, so the check has nothing to ask.
     ganchos.verificaVersaoOnline = nullptr;
     ganchos.verificaImportacao = verificaImportacao;
