@@ -21,7 +21,7 @@
 #include "rails/LeituraAdc.h"
 #include "rails/TextosLeitura.h"
 #include "reports/RelatorioMalhas.h"
-#include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 #include "shell/BuscaTexto.h"
 #include "shell/Modelo.h"
 #include "shell/RegrasTroca.h"
@@ -78,7 +78,7 @@ private slots:
 
 void MedidaAnalisadores::initTestCase()
 {
-    Globais::instancia().IdiomaAtual = 1;
+    DefineIdioma(1);
     const QString pmu7 = umMega(semente("adc", "IP7-pmuadc"));
     const QString pmuX = umMega(semente("adc", "IPX-pmuadc"));
     const QString tigris = umMega(semente("chips", "IP8-tigris"));

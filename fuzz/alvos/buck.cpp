@@ -2,12 +2,12 @@
 #include "Alvo.h"
 
 #include "rails/BuckCheck.h"
-#include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 
 int EntradaFuzz(const uint8_t* dados, size_t tamanho)
 {
     const EntradaAlvo e = LeEntrada(dados, tamanho);
-    Globais::instancia().IdiomaAtual = IdiomaDoIndice(e.parametro);
+    DefineIdioma(IdiomaDoIndice(e.parametro));
     Usa(ListaPorModo(ModoBuck::Buck, e.texto));
     Usa(ListaPorModo(ModoBuck::Buckcheck, e.texto));
     Usa(RespostaBuckCompleta(e.texto));

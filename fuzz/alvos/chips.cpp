@@ -6,12 +6,12 @@
 #include "chips/ChipTigris.h"
 #include "chips/ChipTristar.h"
 #include "chips/LeituraChip.h"
-#include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 
 int EntradaFuzz(const uint8_t* dados, size_t tamanho)
 {
     const EntradaAlvo e = LeEntrada(dados, tamanho);
-    Globais::instancia().IdiomaAtual = IdiomaDoIndice(e.parametro);
+    DefineIdioma(IdiomaDoIndice(e.parametro));
     const QString modelo = ModeloDoIndice(e.parametro / 3);
 
     Painel tigris = ChipTigris::PainelInicial(modelo);

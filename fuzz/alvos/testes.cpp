@@ -7,13 +7,13 @@
 #include "boardtests/Nand.h"
 #include "boardtests/OutrosTestes.h"
 #include "boardtests/RfRadios.h"
-#include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 
 int EntradaFuzz(const uint8_t* dados, size_t tamanho)
 {
     const EntradaAlvo e = LeEntrada(dados, tamanho);
     const unsigned p = e.parametro;
-    Globais::instancia().IdiomaAtual = IdiomaDoIndice(p);
+    DefineIdioma(IdiomaDoIndice(p));
     const QString modelo = ModeloDoIndice(p / 3);
 
     // Every device of the table, and one code it does not know.

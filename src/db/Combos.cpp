@@ -2,7 +2,6 @@
 
 #include "db/Banco.h"
 #include "db/ExameBanco.h"
-#include "shell/Globais.h"
 
 #include <QDate>
 #include <QDir>
@@ -16,11 +15,11 @@ bool numeroValido(int n) { return n >= 1 && n <= 10; }
 QString campo(int n) { return QStringLiteral("Combo") + QString::number(n); }
 } // namespace
 
-ResultadoBanco GravaCombo(int n, const QString& texto)
+ResultadoBanco GravaCombo(const QString& caminhoBanco, int n, const QString& texto)
 {
     if (!numeroValido(n))
         return ResultadoBanco::falha(MotivoFalhaBanco::Outro, QStringLiteral("Combo%1").arg(n));
-    Banco banco(Globais::instancia().CaminhoBanco);
+    Banco banco(caminhoBanco);
     if (!banco.aberto())
         return banco.resultado();
     const QString c = campo(n);
@@ -40,13 +39,13 @@ ResultadoBanco GravaCombo(int n, const QString& texto)
     return {};
 }
 
-QString LeCombo(int n, bool* ok)
+QString LeCombo(const QString& caminhoBanco, int n, bool* ok)
 {
     if (ok)
         *ok = false;
     if (!numeroValido(n))
         return {};
-    Banco banco(Globais::instancia().CaminhoBanco);
+    Banco banco(caminhoBanco);
     if (!banco.aberto())
         return {};
     const auto linhas = banco.linhas(
@@ -105,9 +104,8 @@ private:
 
 } // namespace
 
-ResultadoBanco CopiaBancoUsuario()
+ResultadoBanco CopiaBancoUsuario(const QString& pasta)
 {
-    const QString pasta = Globais::instancia().PastaAplicacao;
     if (pasta.isEmpty())
         return falhaDaCopia(MotivoFalhaBanco::Ausente, QString(), QString());
     const QString origem = QDir(pasta).filePath(QStringLiteral("Config.qzd"));
@@ -180,9 +178,9 @@ ResultadoBanco CopiaBancoUsuario()
     return {};
 }
 
-QString NomeCopiaGuardada()
+QString NomeCopiaGuardada(const QString& pastaAplicacao)
 {
-    const QDir pasta(Globais::instancia().PastaAplicacao);
+    const QDir pasta(pastaAplicacao);
     const QString base = QStringLiteral("User-") + QDate::currentDate().toString(Qt::ISODate);
     QString nome = base + QStringLiteral(".qzd");
     for (int n = 2; QFileInfo::exists(pasta.filePath(nome)); ++n)
@@ -190,26 +188,25 @@ QString NomeCopiaGuardada()
     return nome;
 }
 
-ResultadoCopiaGuardada GuardaCopiaAntigaERetoma()
+ResultadoCopiaGuardada GuardaCopiaAntigaERetoma(const LocalDados& local)
 {
     ResultadoCopiaGuardada r;
-    const Globais& g = Globais::instancia();
-    const QString usuario = g.caminhoUsuario();
+    const QString usuario = local.usuario();
     if (QFileInfo(usuario).isFile()) {
-        const QString nome = NomeCopiaGuardada();
-        if (!QFile::rename(usuario, QDir(g.PastaAplicacao).filePath(nome))) {
+        const QString nome = NomeCopiaGuardada(local.pasta);
+        if (!QFile::rename(usuario, QDir(local.pasta).filePath(nome))) {
             r.copia = falhaDaCopia(MotivoFalhaBanco::SomenteLeitura, QString(), usuario);
             return r;
         }
         r.guardada = nome;
     }
     {
-        Banco banco(g.CaminhoBanco);
+        Banco banco(local.banco);
         if (!banco.executa(QStringLiteral("Update Tools set syncbd = '2'"))) {
             r.copia = ResultadoBanco(banco.resultado()).sobre(ResultadoBanco::Alvo::CopiaUsuario);
             return r;
         }
     }
-    r.copia = CopiaBancoUsuario();
+    r.copia = CopiaBancoUsuario(local.pasta);
     return r;
 }

@@ -1,11 +1,10 @@
 #include "db/ConsultaDados.h"
 
 #include "db/Banco.h"
-#include "shell/Globais.h"
 
-QSqlQuery ConsultaDados(const QString& modelo, const QString& comando)
+QSqlQuery ConsultaDados(const QString& caminhoBanco, const QString& modelo, const QString& comando)
 {
-    const QSqlDatabase db = Banco::conexaoVista(Globais::instancia().CaminhoBanco);
+    const QSqlDatabase db = Banco::conexaoVista(caminhoBanco);
     QSqlQuery q(db);
     if (!db.isValid() || !db.isOpen())
         return q;
@@ -14,9 +13,9 @@ QSqlQuery ConsultaDados(const QString& modelo, const QString& comando)
     return q;
 }
 
-QSqlQuery ConsultaDadosVazia()
+QSqlQuery ConsultaDadosVazia(const QString& caminhoBanco)
 {
-    QSqlQuery q(Banco::conexaoVista(Globais::instancia().CaminhoBanco));
+    QSqlQuery q(Banco::conexaoVista(caminhoBanco));
     Banco::preparaEExecuta(q, QStringLiteral("Select * From Dados where Aparelho = ?"), {QStringLiteral("xx")});
     return q;
 }

@@ -3,7 +3,6 @@
 #include "db/Banco.h"
 #include "db/ExameBanco.h"
 #include "i18n/Dicionario.h"
-#include "shell/Globais.h"
 
 #include <QFileInfo>
 #include <QSqlError>
@@ -245,11 +244,11 @@ void importaCombos(Banco& destino, Banco& origem, ResultadoImportacao& res)
 
 } // namespace
 
-bool VerificaPrimeiroUso(const std::function<bool()>& mostraAviso)
+bool VerificaPrimeiroUso(const QString& caminhoBanco, const std::function<bool()>& mostraAviso)
 {
     bool primeiro = false;
     {
-        Banco banco(Globais::instancia().CaminhoBanco);
+        Banco banco(caminhoBanco);
         primeiro = textoEstado(leEstado(banco)) == QLatin1String("0");
     }
     if (primeiro && mostraAviso)
@@ -257,13 +256,12 @@ bool VerificaPrimeiroUso(const std::function<bool()>& mostraAviso)
     return true;
 }
 
-bool ImportacaoAPerguntar()
+bool ImportacaoAPerguntar(const LocalDados& local)
 {
-    const Globais& g = Globais::instancia();
-    Banco banco(g.CaminhoBanco);
+    Banco banco(local.banco);
     const Estado estado = leEstado(banco);
     const QString atual = textoEstado(estado);
-    if (!QFileInfo(g.caminhoUsuario()).isFile()) {
+    if (!QFileInfo(local.usuario()).isFile()) {
         if (atual != QLatin1String("2"))
             gravaEstado(banco, estado, QStringLiteral("2"));
         return false;
@@ -271,15 +269,15 @@ bool ImportacaoAPerguntar()
     return !estado.syncbd.isNull() && (atual == QLatin1String("0") || atual == QLatin1String("1"));
 }
 
-std::optional<ResultadoImportacao> RespondeImportacao(bool importar)
+std::optional<ResultadoImportacao> RespondeImportacao(const LocalDados& local, bool importar)
 {
-    Banco banco(Globais::instancia().CaminhoBanco);
+    Banco banco(local.banco);
     const Estado estado = leEstado(banco);
     if (!importar) {
         gravaEstado(banco, estado, textoEstado(estado) == QLatin1String("0") ? QStringLiteral("1") : QStringLiteral("2"));
         return std::nullopt;
     }
-    const ResultadoImportacao res = ImportaDadosUsuario();
+    const ResultadoImportacao res = ImportaDadosUsuario(local);
     // A merge that could not run, or left data out, leaves the question open for the next start.
     if (res.completa())
         gravaEstado(banco, estado, QStringLiteral("2"));
@@ -316,8 +314,7 @@ ResultadoImportacao ImportaDados(const QString& caminhoDestino, const QString& c
     return res;
 }
 
-ResultadoImportacao ImportaDadosUsuario()
+ResultadoImportacao ImportaDadosUsuario(const LocalDados& local)
 {
-    const Globais& g = Globais::instancia();
-    return ImportaDados(g.CaminhoBanco, g.caminhoUsuario());
+    return ImportaDados(local.banco, local.usuario());
 }

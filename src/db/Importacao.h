@@ -1,4 +1,5 @@
 #pragma once
+#include "db/LocalDados.h"
 #include "db/ResultadoBanco.h"
 
 #include <QString>
@@ -13,7 +14,7 @@
 
 // Start-up step: while syncbd is "0", runs mostraAviso (the disclaimer, shown modally) and
 // returns its answer (false: declined, the program ends); otherwise true.
-bool VerificaPrimeiroUso(const std::function<bool()>& mostraAviso);
+bool VerificaPrimeiroUso(const QString& caminhoBanco, const std::function<bool()>& mostraAviso);
 
 // What the merge did.
 struct ResultadoImportacao {
@@ -36,7 +37,7 @@ struct ResultadoImportacao {
 // Master rows, recorded answers added or overwritten with their notes, saved commands added
 // when new, chooser settings. Each step that cannot run is skipped without touching the
 // target; rows are matched by their keys only.
-ResultadoImportacao ImportaDadosUsuario();
+ResultadoImportacao ImportaDadosUsuario(const LocalDados& local);
 // mantemDestino: data the target already holds wins (a recording or a recorded answer is
 // only filled where the target has none; the settings stay): for a merge into a database
 // already in use, whose own recordings are newer.
@@ -45,9 +46,9 @@ ResultadoImportacao ImportaDados(const QString& caminhoDestino, const QString& c
 
 // Main-window load step, first half: without User.qzd settles syncbd at "2"; with it, true
 // while syncbd is "0" or "1" (the technician is to be asked whether to import).
-bool ImportacaoAPerguntar();
+bool ImportacaoAPerguntar(const LocalDados& local);
 // Second half, with the answer: Yes merges (ImportaDadosUsuario) and settles syncbd at "2"
 // when the merge ran whole (a merge that fails or leaves a table out leaves it as it was, to
 // ask again); No moves one
 // state on and gives std::nullopt.
-std::optional<ResultadoImportacao> RespondeImportacao(bool importar);
+std::optional<ResultadoImportacao> RespondeImportacao(const LocalDados& local, bool importar);

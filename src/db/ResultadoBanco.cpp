@@ -1,7 +1,7 @@
 #include "db/ResultadoBanco.h"
 
 #include "i18n/Dicionario.h"
-#include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 
 #include <QFileInfo>
 #include <QSqlError>
@@ -31,7 +31,7 @@ bool gravavel(const QString& caminho)
 // The texts are read in the current language; before it is known, in Portuguese.
 QString texto(const char* chave)
 {
-    const int idioma = Globais::instancia().IdiomaAtual;
+    const int idioma = IdiomaAtual();
     return TextoDoDicionario(QString::fromUtf8(chave), idioma >= 1 && idioma <= 3 ? idioma : 1);
 }
 

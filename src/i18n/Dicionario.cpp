@@ -1,7 +1,7 @@
 #include "i18n/Dicionario.h"
 
 #include "i18n/TabelaDicionario.h"
-#include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 
 #include <QHash>
 #include <span>
@@ -53,7 +53,7 @@ QString Traduz(const QString& chave)
             avisoChaveDesconhecida()(chave);
         return QStringLiteral("NÃO LOCALIZADO");
     }
-    return textoDaEntrada(*e, Globais::instancia().IdiomaAtual);
+    return textoDaEntrada(*e, IdiomaAtual());
 }
 
 QString TextoDoDicionario(const QString& chave, int idioma)

@@ -3,10 +3,10 @@
 #include <QStringList>
 #include <functional>
 
-// L(key): the dictionary text of a key in the current language (Globais::IdiomaAtual).
+// L(key): the dictionary text of a key in the current language (IdiomaAtual(), i18n/IdiomaAtivo.h).
 // Unknown key: the text "NÃO LOCALIZADO", and whoever DefineAvisoChaveDesconhecida named is told
 // the key (the window layer shows the box "<key> NÃO LOCALIZADO").
-// IdiomaAtual 0: "" and nobody told.
+// Language 0: "" and nobody told.
 QString Traduz(const QString& chave);
 inline QString L(const QString& chave) { return Traduz(chave); }
 

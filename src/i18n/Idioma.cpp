@@ -1,7 +1,7 @@
 #include "i18n/Idioma.h"
 
 #include "db/Banco.h"
-#include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 
 #include <QSqlRecord>
 #include <cmath>
@@ -27,10 +27,9 @@ std::optional<int> comoByte(const QVariant& v)
 
 } // namespace
 
-bool CarregaIdioma()
+bool CarregaIdioma(const QString& caminhoBanco)
 {
-    Globais& g = Globais::instancia();
-    Banco banco(g.CaminhoBanco);
+    Banco banco(caminhoBanco);
     if (!banco.aberto())
         return false;
     const QList<QSqlRecord> linhas = banco.linhas(QStringLiteral("Select Idioma from Tools"));
@@ -40,13 +39,13 @@ bool CarregaIdioma()
     const std::optional<int> idioma = comoByte(linhas.first().value(0));
     if (!idioma)
         return false;
-    g.IdiomaAtual = *idioma;
+    DefineIdioma(*idioma);
     return true;
 }
 
-bool GravaIdioma(int idioma)
+bool GravaIdioma(const QString& caminhoBanco, int idioma)
 {
-    Banco banco(Globais::instancia().CaminhoBanco);
+    Banco banco(caminhoBanco);
     if (!banco.aberto())
         return false;
     // "The first row" of the settings query, addressed by its rowid so exactly that row changes.
@@ -71,5 +70,5 @@ QLocale LocalDoIdioma(int idioma)
 
 QLocale LocalDoPrograma()
 {
-    return LocalDoIdioma(Globais::instancia().IdiomaAtual);
+    return LocalDoIdioma(IdiomaAtual());
 }

@@ -1,6 +1,6 @@
 #include "i18n/Mensagens.h"
 
-#include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 
 namespace {
 
@@ -194,7 +194,7 @@ Dialogos::Resposta MostraMensagem(const QString& chave, const QString& portaSele
         return dialogos().mensagem(chave + QStringLiteral(" Não Localizado"), QString(),
                                    Dialogos::Icone::Nenhum, Dialogos::Botoes::Ok);
     }
-    const auto caixa = CaixaDaMensagem(chave, Globais::instancia().IdiomaAtual, portaSelecionada);
+    const auto caixa = CaixaDaMensagem(chave, IdiomaAtual(), portaSelecionada);
     if (!caixa) // no language loaded yet: nothing to show
         return Dialogos::Resposta::Ok;
     return dialogos().mensagem(*caixa);

@@ -6,6 +6,7 @@
 #include "rails/LeituraAdc.h"
 #include "rails/TextosLeitura.h"
 #include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 #include "shell/PerfilModelo.h"
 
 #include <QSqlError>
@@ -261,7 +262,7 @@ ResultadoGrade GradaLeitura(VarianteGrade variante, const QString& modelo, int f
         const LinhaMaster linha{campo(rec, "Malha"), campo(rec, "Orig"), campo(rec, "Ci"),
                                 campo(rec, "RefV"), campo(rec, "RefT")};
         const LinhaGraduada g = GradaLinha(variante, modelo, linha, resposta, casasV, casasA,
-                                           Globais::instancia().IdiomaAtual);
+                                           IdiomaAtual());
         if (!g.codigoDesconhecido.isEmpty())
             resultado.codigosDesconhecidos << g.codigoDesconhecido;
         const QString ref = campo(rec, "Ref");
@@ -369,7 +370,7 @@ bool EscolheDecimais(VarianteGrade variante, bool corrente, const QString& texto
     if (!casas)
         return false;
     (corrente ? decimais.casasA : decimais.casasV) = *casas;
-    GravaCombo(corrente ? CampoDecimaisA(variante) : CampoDecimaisV(variante), texto);
+    GravaCombo(caminhoBanco(), corrente ? CampoDecimaisA(variante) : CampoDecimaisV(variante), texto);
     return true;
 }
 

@@ -2,7 +2,7 @@
 
 #include "i18n/Dicionario.h"
 #include "rails/TextosLeitura.h"
-#include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 
 #include <QHash>
 #include <QLocale>
@@ -95,7 +95,7 @@ QString MilivoltsDeVolts(const QString& volts)
 
 QString MarcaSemMedicao()
 {
-    return MarcaSemMedicao(Globais::instancia().IdiomaAtual);
+    return MarcaSemMedicao(IdiomaAtual());
 }
 
 QString MarcaSemMedicao(int idioma)
@@ -105,7 +105,7 @@ QString MarcaSemMedicao(int idioma)
 
 LeituraAdc ExtraiLeituraAdc(const QString& resposta, const QString& rotulo)
 {
-    return ExtraiLeituraAdc(resposta, rotulo, Globais::instancia().IdiomaAtual);
+    return ExtraiLeituraAdc(resposta, rotulo, IdiomaAtual());
 }
 
 LeituraAdc ExtraiLeituraAdc(const QString& resposta, const QString& rotulo, int idioma)

@@ -1,5 +1,7 @@
 #include "shell/Globais.h"
 
+#include "i18n/IdiomaAtivo.h"
+
 Globais& Globais::instancia()
 {
     static Globais g;
@@ -9,6 +11,7 @@ Globais& Globais::instancia()
 void Globais::reinicia(const QString& pastaAplicacao)
 {
     *this = Globais();
+    DefineIdioma(0); // a fresh start has no language until it is loaded
     TituloPrincipal = QStringLiteral("Vexador Tarrim v.") + VersaoSistema;
     PastaAplicacao = pastaAplicacao;
     CaminhoBanco = pastaAplicacao.isEmpty() ? QString() : pastaAplicacao + QStringLiteral("/Config.qzd");

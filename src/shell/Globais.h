@@ -1,4 +1,6 @@
 #pragma once
+#include "db/LocalDados.h"
+
 #include <QHash>
 #include <QString>
 
@@ -13,7 +15,7 @@ public:
     QString TituloPrincipal;   // "Vexador Tarrim v." + VersaoSistema
     QString PastaAplicacao;    // folder of the executable (or the test's temporary copy)
     QString CaminhoBanco;      // PastaAplicacao + "/Config.qzd"
-    int IdiomaAtual = 0;       // 1 pt, 2 en, 3 es; 0 until loaded
 
     QString caminhoUsuario() const; // PastaAplicacao + "/User.qzd"
+    LocalDados dados() const { return {CaminhoBanco, PastaAplicacao}; }
 };

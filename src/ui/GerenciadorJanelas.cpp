@@ -1,6 +1,5 @@
 #include "ui/GerenciadorJanelas.h"
 
-#include "shell/Globais.h"
 #include "shell/Ligacao.h"
 
 #include <QMdiArea>

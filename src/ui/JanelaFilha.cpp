@@ -4,7 +4,6 @@
 #include <QLabel>
 #include "ui/MenuJanelas.h"
 
-#include "shell/Globais.h"
 #include "ui/GerenciadorJanelas.h"
 #include "ui/LayoutElastico.h"
 #include "ui/Twips.h"

@@ -1,6 +1,6 @@
 #include "apoio/CenarioJanela.h"
 
-#include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,7 +18,7 @@ void capturaJanela(QWidget* janela, const QString& nome)
 bool CenarioJanela::iniciaBancada(const QString& modelo, const QStringList& perfil, const QStringList& opcoes,
                                   const QString& numero, bool comBanco)
 {
-    Globais::instancia().IdiomaAtual = 1;
+    DefineIdioma(1);
     QStringList op = {QStringLiteral("--modelo"), modelo};
     if (comBanco)
         op << QStringLiteral("--banco") << pasta.banco();

@@ -9,7 +9,7 @@
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "rails/Veredito.h"
-#include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 #include "shell/Ligacao.h"
 #include "ui/Controles.h"
 
@@ -48,7 +48,7 @@ private slots:
 
 void TstBateria::initTestCase()
 {
-    Globais::instancia().IdiomaAtual = 1;
+    DefineIdioma(1);
 }
 
 void TstBateria::extraiPropriedade_data()
@@ -156,7 +156,7 @@ void TstBateria::notaPorModelo()
 void TstBateria::leituraNaBancada()
 {
     PastaAplicacaoTemporaria pasta;
-    Globais::instancia().IdiomaAtual = 1;
+    DefineIdioma(1);
     RoteiroInstalado roteiro;
     Bancada bancada;
     QVERIFY(bancada.inicia({"--modelo", "IP 7"}));
@@ -215,7 +215,7 @@ void TstBateria::leituraNaBancada()
 void TstBateria::semCicloNoIp6Plus()
 {
     PastaAplicacaoTemporaria pasta;
-    Globais::instancia().IdiomaAtual = 1;
+    DefineIdioma(1);
     RoteiroInstalado roteiro;
     QTemporaryFile perfil;
     QVERIFY(perfil.open());
@@ -245,7 +245,7 @@ void TstBateria::semCicloNoIp6Plus()
 void TstBateria::vereditosNaBancada()
 {
     PastaAplicacaoTemporaria pasta;
-    Globais::instancia().IdiomaAtual = 1;
+    DefineIdioma(1);
     RoteiroInstalado roteiro;
     QTemporaryFile perfil;
     QVERIFY(perfil.open());

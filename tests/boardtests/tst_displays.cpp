@@ -8,7 +8,7 @@
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "i18n/Mensagens.h"
-#include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -43,7 +43,7 @@ private slots:
 
 void TstDisplays::initTestCase()
 {
-    Globais::instancia().IdiomaAtual = 1;
+    DefineIdioma(1);
 }
 
 void TstDisplays::conjuntoBotoes_data()
@@ -125,7 +125,7 @@ void TstDisplays::notas()
 void TstDisplays::backlightNaBancada()
 {
     PastaAplicacaoTemporaria pasta;
-    Globais::instancia().IdiomaAtual = 1;
+    DefineIdioma(1);
     RoteiroInstalado roteiro;
     Bancada bancada;
     QVERIFY(bancada.inicia({"--modelo", "IP 7"}));
@@ -185,7 +185,7 @@ void TstDisplays::backlightNaBancada()
 void TstDisplays::trocaDeModelo()
 {
     PastaAplicacaoTemporaria pasta;
-    Globais::instancia().IdiomaAtual = 1;
+    DefineIdioma(1);
     AmbienteJanelas amb;
     amb.sessao.defineModelo("IP X");
     auto* janela = amb.janelas.mostra<Displays>("Displays");
@@ -207,7 +207,7 @@ void TstDisplays::trocaDeModelo()
 void TstDisplays::coresRecusadasNaFamiliaIp6()
 {
     PastaAplicacaoTemporaria pasta;
-    Globais::instancia().IdiomaAtual = 1;
+    DefineIdioma(1);
     RoteiroInstalado roteiro;
     Bancada bancada;
     QVERIFY(bancada.inicia({"--modelo", "IP 6s Plus"}));
@@ -232,7 +232,7 @@ void TstDisplays::coresRecusadasNaFamiliaIp6()
 void TstDisplays::esperaSemLigacao()
 {
     PastaAplicacaoTemporaria pasta;
-    Globais::instancia().IdiomaAtual = 1;
+    DefineIdioma(1);
     RoteiroInstalado roteiro;
     AmbienteJanelas amb;
     auto* janela = amb.janelas.mostra<Displays>("Displays");

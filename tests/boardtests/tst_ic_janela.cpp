@@ -7,7 +7,6 @@
 #include "db/Banco.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
-#include "shell/Globais.h"
 
 #include <QLabel>
 #include <QPushButton>

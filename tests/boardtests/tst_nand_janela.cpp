@@ -10,7 +10,6 @@
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "i18n/Mensagens.h"
-#include "shell/Globais.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -10,7 +10,7 @@
 #include "boardtests/janelas/Outros.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
-#include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -35,7 +35,7 @@ private slots:
 
 void TstOutros::initTestCase()
 {
-    Globais::instancia().IdiomaAtual = 1;
+    DefineIdioma(1);
 }
 
 void TstOutros::passou_data()
@@ -76,7 +76,7 @@ void TstOutros::testesENotas()
 void TstOutros::ramNaBancada()
 {
     PastaAplicacaoTemporaria pasta;
-    Globais::instancia().IdiomaAtual = 1;
+    DefineIdioma(1);
     RoteiroInstalado roteiro;
     Bancada bancada;
     QVERIFY(bancada.inicia({"--modelo", "IP 7"}));
@@ -110,7 +110,7 @@ void TstOutros::ramNaBancada()
 void TstOutros::ram1MBComEspelho()
 {
     PastaAplicacaoTemporaria pasta;
-    Globais::instancia().IdiomaAtual = 1;
+    DefineIdioma(1);
     RoteiroInstalado roteiro;
     Bancada bancada;
     // The answer in pieces, so that it grows over several polls.
@@ -141,7 +141,7 @@ void TstOutros::ram1MBComEspelho()
 void TstOutros::ramQueFalha()
 {
     PastaAplicacaoTemporaria pasta;
-    Globais::instancia().IdiomaAtual = 1;
+    DefineIdioma(1);
     RoteiroInstalado roteiro;
     QTemporaryFile perfil;
     QVERIFY(perfil.open());
@@ -175,7 +175,7 @@ void TstOutros::ramQueFalha()
 void TstOutros::bateriaEPdf()
 {
     PastaAplicacaoTemporaria pasta;
-    Globais::instancia().IdiomaAtual = 1;
+    DefineIdioma(1);
     RoteiroInstalado roteiro;
     Bancada bancada;
     QVERIFY(bancada.inicia({"--modelo", "IP 7"}));

@@ -11,7 +11,7 @@
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "i18n/Mensagens.h"
-#include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 #include "ui/Twips.h"
 
 #include <QComboBox>
@@ -63,7 +63,7 @@ private slots:
 
 void TstRfs::initTestCase()
 {
-    Globais::instancia().IdiomaAtual = 1;
+    DefineIdioma(1);
 }
 
 void TstRfs::sucesso_data()
@@ -177,7 +177,7 @@ void TstRfs::caixasDeErro()
 void TstRfs::radiosNaBancada()
 {
     PastaAplicacaoTemporaria pasta;
-    Globais::instancia().IdiomaAtual = 1;
+    DefineIdioma(1);
     RoteiroInstalado roteiro;
     Bancada bancada;
     QVERIFY(bancada.inicia({"--modelo", "IP 7"}));
@@ -236,7 +236,7 @@ void TstRfs::radiosNaBancada()
 void TstRfs::radioQueNaoLiga()
 {
     PastaAplicacaoTemporaria pasta;
-    Globais::instancia().IdiomaAtual = 1;
+    DefineIdioma(1);
     RoteiroInstalado roteiro;
     QTemporaryFile perfil;
     QVERIFY(perfil.open());
@@ -262,7 +262,7 @@ void TstRfs::radioQueNaoLiga()
 void TstRfs::gpsNaFamiliaIp6()
 {
     PastaAplicacaoTemporaria pasta;
-    Globais::instancia().IdiomaAtual = 1;
+    DefineIdioma(1);
     RoteiroInstalado roteiro;
     Bancada bancada;
     QVERIFY(bancada.inicia({"--modelo", "IP 6s Plus"}));
@@ -291,7 +291,7 @@ void TstRfs::gpsNaFamiliaIp6()
 void TstRfs::esperaEComparador()
 {
     PastaAplicacaoTemporaria pasta;
-    Globais::instancia().IdiomaAtual = 1;
+    DefineIdioma(1);
     RoteiroInstalado roteiro;
     AmbienteJanelas amb; // no link
     auto* janela = amb.janelas.mostra<RFs>("RFs");
@@ -323,7 +323,7 @@ void TstRfs::esperaEComparador()
 void TstRfs::referenciasRf()
 {
     PastaAplicacaoTemporaria pasta;
-    Globais::instancia().IdiomaAtual = 1;
+    DefineIdioma(1);
     RoteiroInstalado roteiro;
     AmbienteJanelas amb;
     amb.sessao.defineModelo("IP 7");
@@ -377,7 +377,7 @@ void TstRfs::referenciasSemTabela()
         Banco b(pasta.banco());
         QVERIFY(b.executa("DROP TABLE Rf"));
     }
-    Globais::instancia().IdiomaAtual = 1;
+    DefineIdioma(1);
     RoteiroInstalado roteiro;
     AmbienteJanelas amb;
     amb.sessao.defineModelo("IP 8");

@@ -12,6 +12,7 @@
 #include "rails/TextosLeitura.h"
 #include "reports/RelatorioMalhas.h"
 #include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 #include "ui/Twips.h"
 
 #include <QElapsedTimer>
@@ -66,7 +67,7 @@ bool visivel(QWidget* w, const QString& nome)
 class TstJanelasChip : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { Globais::instancia().IdiomaAtual = 1; }
+    void initTestCase() { DefineIdioma(1); }
 
     void tigrisPlacaBoa_data();
     void tigrisPlacaBoa();

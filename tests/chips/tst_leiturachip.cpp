@@ -5,6 +5,7 @@
 #include "chips/LeituraChip.h"
 #include "i18n/Dicionario.h"
 #include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 #include "shell/PerfilModelo.h"
 
 #include <QUrlQuery>
@@ -23,7 +24,7 @@ private:
     }
 
 private slots:
-    void initTestCase() { Globais::instancia().IdiomaAtual = 1; }
+    void initTestCase() { DefineIdioma(1); }
 
     void extracao_data()
     {

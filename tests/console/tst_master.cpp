@@ -13,6 +13,7 @@
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 #include "shell/Ligacao.h"
 #include "ui/Twips.h"
 
@@ -77,7 +78,7 @@ QByteArray conteudo(const QString& caminho)
 struct Cenario {
     explicit Cenario(const QStringList& opcoes = {}, int idioma = 1)
     {
-        Globais::instancia().IdiomaAtual = idioma;
+        DefineIdioma(idioma);
         pronto = bancada.inicia(opcoes, 0) && ambiente.conecta(bancada.dispositivo(), "IP 7", "A1660");
         if (pronto)
             console = ambiente.janelas.mostra<Master>(QStringLiteral("Master"));
@@ -184,7 +185,7 @@ private slots:
 void TstMaster::carregaNoIdiomaAtual()
 {
     PastaAplicacaoTemporaria pasta;
-    Globais::instancia().IdiomaAtual = 2;
+    DefineIdioma(2);
     AmbienteJanelas ambiente;
     // Opened before the link is up: Executar follows the link.
     auto* m = ambiente.janelas.mostra<Master>(QStringLiteral("Master"));

@@ -1,6 +1,6 @@
 #include "db/Banco.h"
 #include "i18n/Dicionario.h"
-#include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -77,7 +77,7 @@ private slots:
             {ResultadoBanco::Alvo::Inicio, "BANCO Nada será gravado"},
         };
         for (int idioma = 1; idioma <= 3; ++idioma) {
-            Globais::instancia().IdiomaAtual = idioma;
+            DefineIdioma(idioma);
             for (const auto& [alvo, chave] : alvos) {
                 const QString texto = ResultadoBanco::falha(MotivoFalhaBanco(motivo), QStringLiteral("engine text"),
                                                             QStringLiteral("/pasta/User.qzd"))
@@ -91,7 +91,7 @@ private slots:
                                                                         || MotivoFalhaBanco(motivo) == MotivoFalhaBanco::ImportacaoPendente);
             }
         }
-        Globais::instancia().IdiomaAtual = 0;
+        DefineIdioma(0);
         QVERIFY(ResultadoBanco().mensagem().isEmpty());
     }
 };

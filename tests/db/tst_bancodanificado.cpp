@@ -8,6 +8,7 @@
 #include "i18n/Dicionario.h"
 #include "i18n/Mensagens.h"
 #include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 #include "shell/Inicio.h"
 #include "shell/janelas/AvisosInicio.h"
 
@@ -123,7 +124,7 @@ private slots:
     void init()
     {
         Globais::instancia().reinicia();
-        Globais::instancia().IdiomaAtual = 2;
+        DefineIdioma(2);
     }
 
     void danoPorPrimeiraAcao_data();
@@ -244,7 +245,7 @@ void TstBancoDanificado::danoPorPrimeiraAcao()
     const QByteArray antes = resumo(banco);
     const QByteArray usuarioAntes = resumo(usuario);
     Globais::instancia().reinicia(pasta);
-    Globais::instancia().IdiomaAtual = 2;
+    DefineIdioma(2);
 
     // Without a small filesystem, a full disk is a file size limit.
     rlimit limiteAntigo {};
@@ -266,10 +267,10 @@ void TstBancoDanificado::danoPorPrimeiraAcao()
             Inicio::avisaSomenteLeitura();
         break;
     case Acao::Gravacao:
-        resultado = GravaCombo(7, QStringLiteral("2"));
+        resultado = GravaCombo(Globais::instancia().CaminhoBanco, 7, QStringLiteral("2"));
         break;
     case Acao::Copia:
-        resultado = CopiaBancoUsuario();
+        resultado = CopiaBancoUsuario(Globais::instancia().PastaAplicacao);
         break;
     }
     if (limitado)
@@ -412,15 +413,15 @@ void TstBancoDanificado::importacaoRecusadaNaoApagaACopia()
     QCOMPARE(texto(banco, QStringLiteral("Select syncbd from Tools")), QStringLiteral("0"));
     const QByteArray antiga = resumo(usuario);
     Globais::instancia().reinicia(pasta.path());
-    Globais::instancia().IdiomaAtual = 2;
+    DefineIdioma(2);
 
     RoteiroInstalado r;
     r.roteiro.respostas = {Dialogos::Resposta::Nao};
     QVERIFY(PerguntaImportacao());
     QCOMPARE(texto(banco, QStringLiteral("Select syncbd from Tools")), QStringLiteral("1"));
 
-    QVERIFY(GravaCombo(1, QStringLiteral("3")));
-    const ResultadoBanco copia = CopiaBancoUsuario();
+    QVERIFY(GravaCombo(Globais::instancia().CaminhoBanco, 1, QStringLiteral("3")));
+    const ResultadoBanco copia = CopiaBancoUsuario(Globais::instancia().PastaAplicacao);
     QCOMPARE(copia.motivo(), MotivoFalhaBanco::ImportacaoPendente);
     QVERIFY(copia.mensagem().startsWith(TextoDoDicionario(QStringLiteral("BANCO Cópia não atualizada"), 2)));
     QCOMPARE(resumo(usuario), antiga);
@@ -433,7 +434,7 @@ void TstBancoDanificado::importacaoRecusadaNaoApagaACopia()
     QVERIFY(PerguntaImportacao());
     QCOMPARE(texto(banco, QStringLiteral("Select syncbd from Tools")), QStringLiteral("2"));
     QCOMPARE(texto(banco, QStringLiteral("Select G1 from Master")), QStringLiteral("gravacao antiga"));
-    QVERIFY(CopiaBancoUsuario());
+    QVERIFY(CopiaBancoUsuario(Globais::instancia().PastaAplicacao));
     QCOMPARE(resumo(usuario), resumo(banco));
     QCOMPARE(resumo(usuario + QStringLiteral(".1")), antiga);
 }
@@ -461,9 +462,9 @@ void TstBancoDanificado::copiaRecusadaDitaAoFecharAJanela()
     QVERIFY(executa(usuario, QStringLiteral("Update Master set G1 = 'gravacao antiga'")));
     const QByteArray antiga = resumo(usuario);
     Globais::instancia().reinicia(pasta.path());
-    Globais::instancia().IdiomaAtual = 2;
+    DefineIdioma(2);
     QVERIFY(executa(banco, QStringLiteral("Update Master set G2 = 'gravacao nova'")));
-    const QString guardada = NomeCopiaGuardada();
+    const QString guardada = NomeCopiaGuardada(Globais::instancia().PastaAplicacao);
     QVERIFY(guardada.startsWith(QStringLiteral("User-")));
 
     RoteiroInstalado r;
@@ -515,7 +516,7 @@ void TstBancoDanificado::copiaQueFalhaDitaCadaVez()
     QVERIFY(executa(banco, QStringLiteral("Update Tools set syncbd = '2'")));
     QVERIFY(QDir(pasta.path()).mkdir(QStringLiteral("User.qzd")));
     Globais::instancia().reinicia(pasta.path());
-    Globais::instancia().IdiomaAtual = 2;
+    DefineIdioma(2);
     RoteiroInstalado r;
     for (int vez = 1; vez <= 2; ++vez) {
         QVERIFY(!CopiaBancoUsuarioAvisando(QStringLiteral("Console")).ok());
@@ -582,14 +583,14 @@ void TstBancoDanificado::esperaQuemSeguraOArquivo()
     });
     relogio.start();
     pulso.start();
-    const ResultadoBanco r = GravaCombo(7, QStringLiteral("2"));
+    const ResultadoBanco r = GravaCombo(Globais::instancia().CaminhoBanco, 7, QStringLiteral("2"));
     QTest::qWait(5); // the tick held back by a freeze, if any, counts it
     pulso.stop();
     outro.join();
     qInfo("longest stall while the file was held: %.1f ms", maiorParada / 1e6);
     QVERIFY2(maiorParada < 20'000'000, qPrintable(QString::number(maiorParada / 1e6) + " ms"));
     QCOMPARE(r.motivo(), motivo);
-    QCOMPARE(LeCombo(7) == QLatin1String("2"), r.ok());
+    QCOMPARE(LeCombo(Globais::instancia().CaminhoBanco, 7) == QLatin1String("2"), r.ok());
 }
 
 QTEST_GUILESS_MAIN(TstBancoDanificado)

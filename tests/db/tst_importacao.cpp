@@ -6,6 +6,7 @@
 #include "i18n/Dicionario.h"
 #include "i18n/Mensagens.h"
 #include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -158,7 +159,7 @@ void TstImportacao::sequenciaDeEstados()
     QFETCH(bool, importou);
 
     PastaAplicacaoTemporaria pasta;
-    Globais::instancia().IdiomaAtual = 2;
+    DefineIdioma(2);
     const QString usuario = Globais::instancia().caminhoUsuario();
     if (comUsuario) {
         QVERIFY(QFile::copy(pasta.banco(), usuario));
@@ -194,7 +195,7 @@ void TstImportacao::sequenciaDeEstados()
 void TstImportacao::perguntaAteDecidir()
 {
     PastaAplicacaoTemporaria pasta;
-    Globais::instancia().IdiomaAtual = 2;
+    DefineIdioma(2);
     QVERIFY(QFile::copy(pasta.banco(), Globais::instancia().caminhoUsuario()));
     RoteiroInstalado r;
     // Three starts of a fresh installation, the user says No each time it is asked.
@@ -214,21 +215,21 @@ void TstImportacao::perguntaAteDecidir()
 void TstImportacao::primeiroUso()
 {
     PastaAplicacaoTemporaria pasta;
-    Globais::instancia().IdiomaAtual = 2;
+    DefineIdioma(2);
     int avisos = 0;
-    QVERIFY(!VerificaPrimeiroUso([&] { ++avisos; return false; }));
+    QVERIFY(!VerificaPrimeiroUso(Globais::instancia().CaminhoBanco, [&] { ++avisos; return false; }));
     QCOMPARE(avisos, 1);
-    QVERIFY(VerificaPrimeiroUso([&] { ++avisos; return true; }));
+    QVERIFY(VerificaPrimeiroUso(Globais::instancia().CaminhoBanco, [&] { ++avisos; return true; }));
     QCOMPARE(avisos, 2);
     QVERIFY(executa(pasta.banco(), {"Update Tools set syncbd = '1'"}));
-    QVERIFY(VerificaPrimeiroUso([&] { ++avisos; return false; }));
+    QVERIFY(VerificaPrimeiroUso(Globais::instancia().CaminhoBanco, [&] { ++avisos; return false; }));
     QCOMPARE(avisos, 2);
 }
 
 void TstImportacao::mescla()
 {
     PastaAplicacaoTemporaria pasta;
-    Globais::instancia().IdiomaAtual = 2;
+    DefineIdioma(2);
     const QString usuario = Globais::instancia().caminhoUsuario();
     QVERIFY(QFile::copy(pasta.banco(), usuario));
     // The user's previous installation: recordings, a re-recorded answer with notes, an own
@@ -270,7 +271,7 @@ void TstImportacao::mescla()
 void TstImportacao::chavesComApostrofo()
 {
     PastaAplicacaoTemporaria pasta;
-    Globais::instancia().IdiomaAtual = 2;
+    DefineIdioma(2);
     const QString b = pasta.banco();
     QVERIFY(executa(b, {
         "Insert into Dados (Aparelho, Comando, Dados) values ('IP 7', 'say ''hi''', 'old')",
@@ -326,7 +327,7 @@ void TstImportacao::origemDefeituosa()
 {
     QFETCH(QString, tipo);
     PastaAplicacaoTemporaria pasta;
-    Globais::instancia().IdiomaAtual = 1;
+    DefineIdioma(1);
     const QString usuario = Globais::instancia().caminhoUsuario();
     if (tipo == "vazio") {
         QFile f(usuario);
@@ -410,7 +411,7 @@ void TstImportacao::origemDefeituosa()
     r.roteiro.respostas = {Dialogos::Resposta::Sim};
     PerguntaImportacao();
     QCOMPARE(valor(pasta.banco(), "select syncbd from Tools").toString(), QStringLiteral("0"));
-    QVERIFY(ImportacaoAPerguntar());
+    QVERIFY(ImportacaoAPerguntar(Globais::instancia().dados()));
 }
 
 QTEST_MAIN(TstImportacao)

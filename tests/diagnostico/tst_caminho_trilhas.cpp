@@ -7,7 +7,7 @@
 #include "diagnostico/ExecutorDiagnostico.h"
 #include "rails/janelas/BuckLdo.h"
 #include "rails/janelas/VCores.h"
-#include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 #include "shell/Ligacao.h"
 #include "shell/PerfilModelo.h"
 
@@ -75,7 +75,7 @@ private slots:
         QFETCH(QString, modelo);
         CenarioJanela c;
         QVERIFY(c.iniciaBancada(modelo, Falhas, {}, PerfilModelo::de(modelo).numeros.value(0)));
-        Globais::instancia().IdiomaAtual = 1;
+        DefineIdioma(1);
 
         QMap<QString, QMap<QString, Linha>> janelas; // by the diagnosis's subsystem
         auto* vcores = c.amb->janelas.mostra<VCores>(u"VCores"_s);

@@ -10,7 +10,7 @@
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "i18n/janelas/xIdioma.h"
-#include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 #include "shell/Conexao.h"
 #include "shell/Ligacao.h"
 #include "shell/janelas/Inicial.h"
@@ -355,7 +355,7 @@ private slots:
     {
         PastaAplicacaoTemporaria pasta;
         RoteiroInstalado roteiro;
-        Globais::instancia().IdiomaAtual = 1;
+        DefineIdioma(1);
         Bancada b;
         QVERIFY(b.inicia({u"--modelo"_s, u"IP X"_s, u"--banco"_s, pasta.banco()}, 16));
         Inicial w;

@@ -6,7 +6,7 @@
 #include "diagnostico/PassosDiagnostico.h"
 #include "rails/ProcedimentoBuck.h"
 #include "i18n/Dialogos.h"
-#include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -77,7 +77,7 @@ QStringList chaves(const QString& html, const QString& lista)
 class TstPaginaDiagnostico : public QObject {
     Q_OBJECT
 private slots:
-    void init() { Globais::instancia().IdiomaAtual = 2; }
+    void init() { DefineIdioma(2); }
 
     void falhasPrimeiroEContagens()
     {
@@ -353,7 +353,7 @@ private slots:
     {
         PastaAplicacaoTemporaria pasta;
         RoteiroInstalado roteiro;
-        Globais::instancia().IdiomaAtual = 2;
+        DefineIdioma(2);
         const ExecucaoDiagnostico falhou = execucao();
         QVERIFY(!UltimaExecucao(falhou.modelo, falhou.numero, falhou.etiqueta));
         QVERIFY(GuardaExecucao(falhou));

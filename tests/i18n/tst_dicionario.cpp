@@ -2,6 +2,7 @@
 #include "i18n/Dicionario.h"
 #include "i18n/janelas/AvisoChaves.h"
 #include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 
 #include <QSet>
 #include <QtTest>
@@ -180,7 +181,7 @@ void TstDicionario::textosExatos()
     QFETCH(int, idioma);
     QFETCH(QString, texto);
     RoteiroInstalado r;
-    Globais::instancia().IdiomaAtual = idioma;
+    DefineIdioma(idioma);
     QCOMPARE(L(chave), texto);
     QCOMPARE(TextoDoDicionario(chave, idioma), texto);
     QVERIFY(r.roteiro.mostradas.isEmpty());
@@ -208,7 +209,7 @@ void TstDicionario::brancosNasBordas()
     QFETCH(int, idioma);
     QFETCH(int, iniciais);
     QFETCH(int, finais);
-    Globais::instancia().IdiomaAtual = idioma;
+    DefineIdioma(idioma);
     const QString t = L(chave);
     if (iniciais < 0)
         QVERIFY(brancosIniciais(t) > 0);
@@ -278,7 +279,7 @@ void TstDicionario::chaveDesconhecidaMostraCaixa()
     QFETCH(int, idioma);
     RoteiroInstalado r;
     InstalaAvisoChavesDesconhecidas();
-    Globais::instancia().IdiomaAtual = idioma;
+    DefineIdioma(idioma);
     QCOMPARE(L(chave), u"NÃO LOCALIZADO"_s);
     // Shown by the window layer after the lookup, not inside it.
     QCOMPARE(r.roteiro.mostradas.size(), 0);
@@ -306,7 +307,7 @@ void TstDicionario::idiomaNaoCarregadoDaVazioSemCaixa()
 {
     QFETCH(int, idioma);
     RoteiroInstalado r;
-    Globais::instancia().IdiomaAtual = idioma;
+    DefineIdioma(idioma);
     for (const QString& k : ChavesDoDicionario())
         QVERIFY2(L(k).isEmpty(), qPrintable(k));
     QVERIFY(r.roteiro.mostradas.isEmpty());

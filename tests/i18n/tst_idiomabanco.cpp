@@ -1,5 +1,6 @@
 #include "i18n/Idioma.h"
 #include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 
 #include <QFile>
 #include <QSqlDatabase>
@@ -117,12 +118,12 @@ void TstIdiomaBanco::gravaECarrega()
 {
     QFETCH(int, idioma);
     criaBanco(banco(), {u"1, '0', ''"_s});
-    QVERIFY(GravaIdioma(idioma));
+    QVERIFY(GravaIdioma(Globais::instancia().CaminhoBanco, idioma));
     // A restart: the value comes back from the file, not from memory.
     Globais::instancia().reinicia(m_pasta->path());
-    QCOMPARE(Globais::instancia().IdiomaAtual, 0);
-    QVERIFY(CarregaIdioma());
-    QCOMPARE(Globais::instancia().IdiomaAtual, idioma);
+    QCOMPARE(IdiomaAtual(), 0);
+    QVERIFY(CarregaIdioma(Globais::instancia().CaminhoBanco));
+    QCOMPARE(IdiomaAtual(), idioma);
 }
 
 void TstIdiomaBanco::carregaValorGravado_data()
@@ -149,19 +150,19 @@ void TstIdiomaBanco::carregaValorGravado()
     QFETCH(bool, ok);
     QFETCH(int, idioma);
     criaBanco(banco(), linhas);
-    Globais::instancia().IdiomaAtual = 3;
-    QCOMPARE(CarregaIdioma(), ok);
-    QCOMPARE(Globais::instancia().IdiomaAtual, idioma);
+    DefineIdioma(3);
+    QCOMPARE(CarregaIdioma(Globais::instancia().CaminhoBanco), ok);
+    QCOMPARE(IdiomaAtual(), idioma);
 }
 
 void TstIdiomaBanco::gravaSoAPrimeiraLinha()
 {
     criaBanco(banco(), {u"1, '0', 'a'"_s, u"1, '0', 'b'"_s});
-    Globais::instancia().IdiomaAtual = 1;
-    QVERIFY(GravaIdioma(3));
+    DefineIdioma(1);
+    QVERIFY(GravaIdioma(Globais::instancia().CaminhoBanco, 3));
     QCOMPARE(idiomasGravados(banco()), (QVariantList{3, 1}));
     // Storing does not change the running language: the caller decides that.
-    QCOMPARE(Globais::instancia().IdiomaAtual, 1);
+    QCOMPARE(IdiomaAtual(), 1);
 }
 
 void TstIdiomaBanco::falhaSemEfeito_data()
@@ -205,10 +206,10 @@ void TstIdiomaBanco::falhaSemEfeito()
         QVERIFY(bloqueio->exec(u"BEGIN IMMEDIATE"_s));
     }
 
-    Globais::instancia().IdiomaAtual = 3;
-    QCOMPARE(CarregaIdioma(), carregaOk);
-    QCOMPARE(Globais::instancia().IdiomaAtual, carregaOk ? 2 : 3); // unchanged on failure
-    QCOMPARE(GravaIdioma(1), gravaOk);
+    DefineIdioma(3);
+    QCOMPARE(CarregaIdioma(Globais::instancia().CaminhoBanco), carregaOk);
+    QCOMPARE(IdiomaAtual(), carregaOk ? 2 : 3); // unchanged on failure
+    QCOMPARE(GravaIdioma(Globais::instancia().CaminhoBanco, 1), gravaOk);
 
     if (bloqueio) {
         bloqueio->exec(u"ROLLBACK"_s);

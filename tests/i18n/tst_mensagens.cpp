@@ -1,6 +1,7 @@
 #include "i18n/Dialogos.h"
 #include "i18n/Mensagens.h"
 #include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 
 #include <QtTest>
 
@@ -74,7 +75,7 @@ void TstMensagens::tituloIconeBotoes()
     QFETCH(QString, titulo);
     QFETCH(Icone, icone);
     RoteiroInstalado r;
-    Globais::instancia().IdiomaAtual = idioma;
+    DefineIdioma(idioma);
     MostraMensagem(chave, u"7"_s);
     QCOMPARE(r.roteiro.mostradas.size(), 1);
     const Dialogos::Caixa c = r.roteiro.mostradas.first().caixa;
@@ -121,7 +122,7 @@ void TstMensagens::textosExatos()
     QFETCH(int, idioma);
     QFETCH(QString, texto);
     RoteiroInstalado r;
-    Globais::instancia().IdiomaAtual = idioma;
+    DefineIdioma(idioma);
     MostraMensagem(chave, u"5"_s);
     QCOMPARE(r.roteiro.textos(), QStringList{texto});
 }
@@ -158,7 +159,7 @@ void TstMensagens::portaNoMomentoDaExibicao()
     QFETCH(QString, porta);
     QFETCH(QString, texto);
     RoteiroInstalado r;
-    Globais::instancia().IdiomaAtual = idioma;
+    DefineIdioma(idioma);
     MostraMensagem(chave, porta);
     QCOMPARE(r.roteiro.textos(), QStringList{texto});
     // Taken each time the box is shown, not remembered from an earlier display.
@@ -180,7 +181,7 @@ void TstMensagens::chaveDesconhecida()
     QFETCH(QString, chave);
     QFETCH(int, idioma);
     RoteiroInstalado r;
-    Globais::instancia().IdiomaAtual = idioma;
+    DefineIdioma(idioma);
     MostraMensagem(chave, u"3"_s);
     QCOMPARE(r.roteiro.mostradas.size(), 1);
     const Dialogos::Caixa c = r.roteiro.mostradas.first().caixa;
@@ -194,7 +195,7 @@ void TstMensagens::semIdiomaNaoMostraNada()
 {
     RoteiroInstalado r;
     for (int idioma : {0, 4}) {
-        Globais::instancia().IdiomaAtual = idioma;
+        DefineIdioma(idioma);
         for (const QString& k : ChavesDasMensagens())
             MostraMensagem(k, u"3"_s);
     }
@@ -204,7 +205,7 @@ void TstMensagens::semIdiomaNaoMostraNada()
 void TstMensagens::devolveAResposta()
 {
     RoteiroInstalado r;
-    Globais::instancia().IdiomaAtual = 2;
+    DefineIdioma(2);
     r.roteiro.respostas << Dialogos::Resposta::Cancelar << Dialogos::Resposta::Cancelar;
     QCOMPARE(MostraMensagem(u"SOMENTE_X"_s), Dialogos::Resposta::Cancelar);
     QCOMPARE(MostraMensagem(u"NAO_EXISTE"_s), Dialogos::Resposta::Cancelar);

@@ -8,7 +8,7 @@
 #include "i18n/janelas/DialogosQt.h"
 #include "i18n/janelas/TraducoesQt.h"
 #include "i18n/janelas/xIdioma.h"
-#include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 #include "shell/janelas/GanchosShell.h"
 #include "shell/janelas/Inicial.h"
 
@@ -34,7 +34,7 @@ private slots:
     void cleanup()
     {
         AplicaIdiomaAoQt(0);
-        Globais::instancia().IdiomaAtual = 1;
+        DefineIdioma(1);
     }
     void botoesNoIdiomaEscolhido_data();
     void botoesNoIdiomaEscolhido();
@@ -62,8 +62,8 @@ void TstTextosQt::botoesNoIdiomaEscolhido()
     PastaAplicacaoTemporaria pasta;
     instalaGanchosShell(ganchosShell());
     // Start from another language, so the click is what changes Qt's texts.
-    Globais::instancia().IdiomaAtual = idioma == 2 ? 3 : 2;
-    AplicaIdiomaAoQt(Globais::instancia().IdiomaAtual);
+    DefineIdioma(idioma == 2 ? 3 : 2);
+    AplicaIdiomaAoQt(IdiomaAtual());
     Inicial principal;
     principal.show();
     QVERIFY(QTest::qWaitForWindowExposed(&principal));
@@ -73,7 +73,7 @@ void TstTextosQt::botoesNoIdiomaEscolhido()
         QVERIFY(QTest::qWaitForWindowExposed(&escolha));
         QTest::mouseClick(escolha.findChild<QPushButton*>(QStringLiteral("btIdioma(%1)").arg(idioma)), Qt::LeftButton);
     }
-    QCOMPARE(Globais::instancia().IdiomaAtual, idioma);
+    QCOMPARE(IdiomaAtual(), idioma);
 
     // A question of the program, as it shows it: its Yes and No.
     DialogosQt dialogos(&principal);

@@ -3,6 +3,7 @@
 // report tests. The process-wide values point at it while the object lives.
 #include "db/Banco.h"
 #include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 
 #include <QFile>
 #include <QSqlQuery>
@@ -14,7 +15,7 @@ public:
     BancoMaster()
     {
         Globais::instancia().reinicia(pasta.path());
-        Globais::instancia().IdiomaAtual = 1;
+        DefineIdioma(1);
         QFile vazio(caminho());
         vazio.open(QIODevice::WriteOnly); // Banco never creates a file
         vazio.close();

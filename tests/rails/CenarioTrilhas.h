@@ -4,6 +4,7 @@
 #include "apoio/CenarioJanela.h"
 #include "db/Banco.h"
 #include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 
 #include <QSqlRecord>
 #include <QTest>
@@ -12,7 +13,7 @@ struct CenarioTrilhas : CenarioJanela {
     RoteiroInstalado& dialogos = roteiro;
     std::unique_ptr<AmbienteJanelas>& ambiente = amb;
 
-    CenarioTrilhas() { Globais::instancia().IdiomaAtual = 1; }
+    CenarioTrilhas() { DefineIdioma(1); }
     ~CenarioTrilhas() { ambiente.reset(); }
 
     // Starts the board as `modelo` (built-in readings) with the extra options and links the

@@ -1,4 +1,5 @@
 #include "BancoMaster.h"
+#include "i18n/IdiomaAtivo.h"
 
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
@@ -60,7 +61,7 @@ private slots:
 void TstGradeTrilhas::init()
 {
     Globais::instancia().reinicia();
-    Globais::instancia().IdiomaAtual = 1;
+    DefineIdioma(1);
 }
 
 void TstGradeTrilhas::gradaLinha_data()
@@ -202,7 +203,7 @@ void TstGradeTrilhas::gradaLinhaPalavraDoTelefone()
 void TstGradeTrilhas::gradaLinhaNoIdiomaDado()
 {
     // The texts follow the language given, not the program's current one.
-    Globais::instancia().IdiomaAtual = 1;
+    DefineIdioma(1);
     const LinhaMaster ausente{"X", "Ldo1", "", "", "41"};
     const LinhaMaster tempo{"X", "Buck5", "", "", "5"};
     QCOMPARE(GradaLinha(VarianteGrade::BuckLdo, "IP 7", ausente, Resposta, 3, 1, 2).leitura, QString("*No Reading"));

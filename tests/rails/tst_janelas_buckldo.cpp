@@ -1,6 +1,7 @@
 // The Buck and LDO window against the bench board: both families graded, the camera rule, a
 // rail off its reference, the report of a family, and the links to the PMU and buck check windows.
 #include "CenarioTrilhas.h"
+#include "i18n/IdiomaAtivo.h"
 #include "ui/Controles.h"
 
 #include "i18n/Dicionario.h"
@@ -143,7 +144,7 @@ void TstJanelasBuckLdo::familiaSemLigacaoSoTrocaAGrade()
 {
     PastaAplicacaoTemporaria pasta;
     RoteiroInstalado roteiro;
-    Globais::instancia().IdiomaAtual = 1;
+    DefineIdioma(1);
     AmbienteJanelas amb;
     amb.sessao.defineModelo("IP 7");
     auto* w = amb.janelas.mostra<BuckLdo>("BuckLdo");

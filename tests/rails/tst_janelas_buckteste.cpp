@@ -1,6 +1,7 @@
 // The buck check: the parsing of the phone's "buck" and "buckcheck" answers as tables, then
 // the window against the bench board with the recorded answer beside the live one.
 #include "CenarioTrilhas.h"
+#include "i18n/IdiomaAtivo.h"
 #include "ui/Controles.h"
 
 #include "i18n/Dicionario.h"
@@ -47,7 +48,7 @@ bool espera(BuckTeste* w, CenarioTrilhas& c)
 class TstJanelasBuckTeste : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { Globais::instancia().IdiomaAtual = 1; }
+    void initTestCase() { DefineIdioma(1); }
     void listaBuck_data();
     void listaBuck();
     void listaBuckcheck_data();

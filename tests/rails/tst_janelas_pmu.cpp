@@ -1,6 +1,7 @@
 // The PMU window against the bench board: the lines of a good board, a rail off its reference
 // against the tolerance, currents on their output's line, the tolerance field, the failure path.
 #include "CenarioTrilhas.h"
+#include "i18n/IdiomaAtivo.h"
 #include "ui/Controles.h"
 
 #include "i18n/Dicionario.h"
@@ -174,7 +175,7 @@ void TstJanelasPmu::toleranciaAoSairDoCampo()
     QFETCH(QString, digitado);
     QFETCH(QString, fica);
     PastaAplicacaoTemporaria pasta;
-    Globais::instancia().IdiomaAtual = 1;
+    DefineIdioma(1);
     AmbienteJanelas amb;
     auto* w = amb.janelas.mostra<PMU>("PMU");
     auto* tol = filho<QComboBox>(w, "PorcTolerancia");
@@ -211,7 +212,7 @@ void TstJanelasPmu::familiaSemLigacaoNaoLe()
 {
     PastaAplicacaoTemporaria pasta;
     RoteiroInstalado roteiro;
-    Globais::instancia().IdiomaAtual = 1;
+    DefineIdioma(1);
     AmbienteJanelas amb;
     auto* w = amb.janelas.mostra<PMU>("PMU");
     filho<QPushButton>(w, "Botao2")->click();

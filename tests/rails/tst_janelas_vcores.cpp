@@ -1,6 +1,7 @@
 // The VCore window against the bench board: a reading graded into the grid, a rail off its
 // reference, the IC filter carried into the report, recordings, decimals and model changes.
 #include "apoio/LigacaoAberta.h"
+#include "i18n/IdiomaAtivo.h"
 #include "CenarioTrilhas.h"
 
 #include "db/Combos.h"
@@ -552,8 +553,8 @@ void TstJanelasVCores::decimaisGuardadosEAplicados()
     escolhe(filho<QComboBox>(w, "ComboDecimaisAmp"), "0");
     QVERIFY(esperaFim(w));
     QCOMPARE(c.pedidos("pmuadc --read all"), 3);
-    QCOMPARE(LeCombo(1), QString("1"));
-    QCOMPARE(LeCombo(2), QString("0"));
+    QCOMPARE(LeCombo(Globais::instancia().CaminhoBanco, 1), QString("1"));
+    QCOMPARE(LeCombo(Globais::instancia().CaminhoBanco, 2), QString("0"));
 
     int tensoes = 0, correntes = 0;
     for (const QSqlRecord& l : c.master("Modelo = 'IP 7' and TIPO = 0")) {
@@ -640,7 +641,7 @@ void TstJanelasVCores::desconectadoAteAJanelaPrincipalHabilitar()
 {
     PastaAplicacaoTemporaria pasta;
     RoteiroInstalado roteiro;
-    Globais::instancia().IdiomaAtual = 2;
+    DefineIdioma(2);
     AmbienteJanelas amb;
     auto* w = amb.janelas.mostra<VCores>("VCores");
     auto* bt = filho<QPushButton>(w, "btExecutaLeitura");

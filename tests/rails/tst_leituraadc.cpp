@@ -2,6 +2,7 @@
 #include "rails/LeituraAdc.h"
 #include "rails/TextosLeitura.h"
 #include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 
 #include <QSet>
 #include <QTest>
@@ -41,7 +42,7 @@ private slots:
 void TstLeituraAdc::init()
 {
     Globais::instancia().reinicia();
-    Globais::instancia().IdiomaAtual = 1;
+    DefineIdioma(1);
 }
 
 void TstLeituraAdc::tabela()
@@ -154,9 +155,9 @@ void TstLeituraAdc::extrai()
 
 void TstLeituraAdc::marcaNoIdioma()
 {
-    Globais::instancia().IdiomaAtual = 2;
+    DefineIdioma(2);
     QCOMPARE(ExtraiLeituraAdc(QString(), QStringLiteral("ibuck0:")).texto, QStringLiteral("*No Reading"));
-    Globais::instancia().IdiomaAtual = 3;
+    DefineIdioma(3);
     QCOMPARE(MarcaSemMedicao(), QStringLiteral("*Sin lectura"));
 }
 

@@ -5,6 +5,7 @@
 #include "rails/GradeTrilhas.h"
 #include "rails/Veredito.h"
 #include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 
 #include <QTest>
 
@@ -24,7 +25,7 @@ private slots:
 void TstVeredito::init()
 {
     Globais::instancia().reinicia();
-    Globais::instancia().IdiomaAtual = 1;
+    DefineIdioma(1);
 }
 
 void TstVeredito::trilha_data()
@@ -90,7 +91,7 @@ void TstVeredito::palavrasNasTresLinguas()
     QSet<QString> marcas;
     for (const auto& [v, palavras] : casos) {
         for (int idioma = 1; idioma <= 3; ++idioma) {
-            Globais::instancia().IdiomaAtual = idioma;
+            DefineIdioma(idioma);
             QCOMPARE(TextoVeredito(v), palavras[idioma - 1]);
         }
         marcas.insert(MarcaVeredito(v));

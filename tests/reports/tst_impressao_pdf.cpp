@@ -6,6 +6,7 @@
 #include "i18n/Dicionario.h"
 #include "reports/ArquivoRelatorio.h"
 #include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 #include "ui/AvisoRelatorio.h"
 
 #include <QDir>
@@ -48,7 +49,7 @@ QString escreveNavegador(const QString& pasta, const QString& modo, const QStrin
 class TstImpressaoPdf : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { Globais::instancia().IdiomaAtual = 1; }
+    void initTestCase() { DefineIdioma(1); }
     void cleanup() { qputenv("VEXADOR_NAVEGADOR", ""); }
 
     void terminaComoONavegador_data()

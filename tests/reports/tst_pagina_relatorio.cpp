@@ -8,6 +8,7 @@
 #include "reports/RelatorioMalhas.h"
 #include "reports/janelas/PublicacaoRelatorio.h"
 #include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -188,7 +189,7 @@ void TstPaginaRelatorio::arquivoPublicadoComOsVereditos()
     // database, opened through the desktop seam, printed to PDF by the headless browser.
     QTemporaryDir pastaBanco;
     Globais::instancia().CaminhoBanco = pastaBanco.filePath("Config.qzd");
-    Globais::instancia().IdiomaAtual = 1;
+    DefineIdioma(1);
     qputenv("VEXADOR_NAVEGADOR", navegador().toLocal8Bit());
     const QList<LinhaRelatorio> trilhas{
         {"1. PP_CPU", "0.896 V", "0.800 V", "12 %", "0.800"},      // fail

@@ -1,4 +1,5 @@
 #include "../rails/BancoMaster.h"
+#include "i18n/IdiomaAtivo.h"
 
 #include "apoio/Apoio.h"
 
@@ -37,7 +38,7 @@ private slots:
 void TstRelatorioMalhas::init()
 {
     Globais::instancia().reinicia();
-    Globais::instancia().IdiomaAtual = 1;
+    DefineIdioma(1);
     qputenv("VEXADOR_NAVEGADOR", ""); // no PDF printing here (tests/reports prints one)
 }
 

@@ -12,6 +12,7 @@
 #include "i18n/janelas/xIdioma.h"
 #include "shell/Conexao.h"
 #include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 #include "shell/Inicio.h"
 #include "shell/Ligacao.h"
 #include "shell/Modelo.h"
@@ -126,7 +127,7 @@ void TstInicial::init()
 {
     m_pasta = new PastaAplicacaoTemporaria;
     m_caixas = new RoteiroInstalado;
-    Globais::instancia().IdiomaAtual = 1;
+    DefineIdioma(1);
 }
 
 void TstInicial::cleanup()
@@ -570,14 +571,14 @@ void TstInicial::caixaModelo()
     QFETCH(QString, mostrado);
     QFETCH(QString, gravadoDepois);
     QFETCH(int, intervalo);
-    QVERIFY(GravaCombo(7, gravado));
+    QVERIFY(GravaCombo(Globais::instancia().CaminhoBanco, 7, gravado));
     Inicial w;
     auto* box = filho<QComboBox>(w, "ComboBox");
     QCOMPARE(box->currentText(), mostrado);
     QCOMPARE(w.ligacao().modeloBox(), mostrado);
     QCOMPARE(w.ligacao().findChild<QTimer*>("Timer1")->interval(), intervalo);
     QCOMPARE(w.ligacao().findChild<QTimer*>("Timer2")->interval(), intervalo);
-    QCOMPARE(LeCombo(7), gravadoDepois);
+    QCOMPARE(LeCombo(Globais::instancia().CaminhoBanco, 7), gravadoDepois);
 
     // Choosing the other box stores it and changes the polling.
     const QString outro = mostrado == "1" ? "2" : "1";
@@ -585,7 +586,7 @@ void TstInicial::caixaModelo()
     QTest::keyClick(box, Qt::Key_Down); // typed keys are discarded
     QCOMPARE(box->currentText(), mostrado);
     emit box->activated(box->findText(outro));
-    QCOMPARE(LeCombo(7), outro);
+    QCOMPARE(LeCombo(Globais::instancia().CaminhoBanco, 7), outro);
     QCOMPARE(w.ligacao().findChild<QTimer*>("Timer1")->interval(), outro == "1" ? 100 : 500);
 }
 
@@ -687,13 +688,13 @@ void TstInicial::idioma()
     QCOMPARE(fechadas, (QStringList{"I2C", "Master", "Sobre", "PMU"}));
     QVERIFY(w.janelas().aberta("Tristar"));
     QVERIFY(qAbs(topoBarra - 840) <= 15);
-    QCOMPARE(Globais::instancia().IdiomaAtual, 2);
+    QCOMPARE(IdiomaAtual(), 2);
     QCOMPARE(w.botao(1)->text(), TextoDoDicionario("Conectar", 2));
     QCOMPARE(w.botao(10)->text(), TextoDoDicionario("Idioma", 2));
     // Stored: the next start reads English.
-    Globais::instancia().IdiomaAtual = 0;
-    QVERIFY(CarregaIdioma());
-    QCOMPARE(Globais::instancia().IdiomaAtual, 2);
+    DefineIdioma(0);
+    QVERIFY(CarregaIdioma(Globais::instancia().CaminhoBanco));
+    QCOMPARE(IdiomaAtual(), 2);
 }
 
 void TstInicial::legendaDoChipAposIdioma_data()
@@ -724,10 +725,10 @@ void TstInicial::legendaDoChipAposIdioma()
         janela->accept();
     });
     clica(w, 10);
-    QCOMPARE(Globais::instancia().IdiomaAtual, 3);
+    QCOMPARE(IdiomaAtual(), 3);
     QCOMPARE(w.botao(1)->text(), TextoDoDicionario("Desconectar", 3));
     QCOMPARE(filho<QLabel>(w, "lbTristarTigris")->text(), legenda);
-    Globais::instancia().IdiomaAtual = 1;
+    DefineIdioma(1);
 }
 
 void TstInicial::posicaoNaTela_data()

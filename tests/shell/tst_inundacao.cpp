@@ -8,7 +8,7 @@
 
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
-#include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 #include "shell/Ligacao.h"
 #include "shell/RegistroSessao.h"
 #include "shell/janelas/Inicial.h"
@@ -53,7 +53,7 @@ private slots:
     {
         m_pasta = new PastaAplicacaoTemporaria;
         m_caixas = new RoteiroInstalado;
-        Globais::instancia().IdiomaAtual = 1;
+        DefineIdioma(1);
     }
     void cleanup()
     {

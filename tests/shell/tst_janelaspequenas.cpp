@@ -9,6 +9,7 @@
 #include "i18n/Dicionario.h"
 #include "i18n/Mensagens.h"
 #include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 #include "shell/Ligacao.h"
 #include "shell/Paginas.h"
 #include "shell/RegistroSessao.h"
@@ -59,7 +60,7 @@ QString pergunta()
 
 QString sincronizado()
 {
-    return CaixaDaMensagem("MSG_DADOS_SYNC", Globais::instancia().IdiomaAtual).value().texto;
+    return CaixaDaMensagem("MSG_DADOS_SYNC", IdiomaAtual()).value().texto;
 }
 
 QString valor(const QString& sql)
@@ -170,7 +171,7 @@ void TstJanelasPequenas::init()
 {
     m_pasta = new PastaAplicacaoTemporaria;
     m_caixas = new RoteiroInstalado;
-    Globais::instancia().IdiomaAtual = 1;
+    DefineIdioma(1);
     instalaGanchosShell(ganchosShell());
 }
 
@@ -285,7 +286,7 @@ void TstJanelasPequenas::bandeiraDoAviso()
         termos = filho<QPlainTextEdit>(a, "txtTermos")->toPlainText();
         textoOk = filho<QPushButton>(a, "btOk")->text();
         textoNo = filho<QPushButton>(a, "btNo")->toolTip();
-        atual = Globais::instancia().IdiomaAtual;
+        atual = IdiomaAtual();
         guardadoAntesDoPrincipal = valor("Select Idioma from Tools");
         clicaNo(a, "btOk");
     });

@@ -9,7 +9,7 @@
 #include "i18n/Dicionario.h"
 #include "i18n/Mensagens.h"
 #include "shell/Conexao.h"
-#include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 #include "shell/Ligacao.h"
 #include "shell/janelas/Inicial.h"
 #include "ui/GerenciadorJanelas.h"
@@ -99,7 +99,7 @@ void TstPerdaLigacao::init()
 {
     m_pasta = new PastaAplicacaoTemporaria;
     m_caixas = new RoteiroInstalado;
-    Globais::instancia().IdiomaAtual = 1;
+    DefineIdioma(1);
 }
 
 void TstPerdaLigacao::cleanup()
@@ -151,10 +151,10 @@ void TstPerdaLigacao::perdaNoMeioDaResposta()
     QCOMPARE(st1(w), L("Aguardando Box"));
     QVERIFY(w.conexao().aguardandoBox());
     // Re-captioning keeps telling the wait.
-    Globais::instancia().IdiomaAtual = 3;
+    DefineIdioma(3);
     w.Traducao_Form_Inicial();
     QCOMPARE(st1(w), QStringLiteral("Esperando la Box"));
-    Globais::instancia().IdiomaAtual = 1;
+    DefineIdioma(1);
     w.Traducao_Form_Inicial();
     QCOMPARE(w.ligacao().requisitante(), QStringLiteral("0"));
     // The window that waited has its button back; nothing was delivered to it.
@@ -401,7 +401,7 @@ void TstPerdaLigacao::leiturasDepoisDaReconexao()
     QVERIFY(b.esperaNovoDispositivo());
     QVERIFY(esperaConectado(w));
     for (int volta = 0; volta < 6; ++volta) {
-        Globais::instancia().IdiomaAtual = 1 + volta % 3;
+        DefineIdioma(1 + volta % 3);
         w.Traducao_Form_Inicial();
         QTRY_VERIFY_WITH_TIMEOUT(leitura->isEnabled() && w.ligacao().ociosa(), 5000);
         const qsizetype antes = respostas.size();
@@ -410,7 +410,7 @@ void TstPerdaLigacao::leiturasDepoisDaReconexao()
         QVERIFY2(respostas.last().contains(QStringLiteral("BIST buck")), qPrintable(respostas.last().left(80)));
         QVERIFY(w.ligacao().requisitante() == QStringLiteral("0"));
     }
-    Globais::instancia().IdiomaAtual = 1;
+    DefineIdioma(1);
 }
 
 QTEST_MAIN(TstPerdaLigacao)

@@ -12,6 +12,7 @@
 #include "i18n/Dicionario.h"
 #include "shell/Conexao.h"
 #include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 #include "shell/Ligacao.h"
 #include "shell/RegistroSessao.h"
 #include "shell/janelas/Inicial.h"
@@ -113,7 +114,7 @@ void TstRegistroSessao::init()
 {
     m_pasta = new PastaAplicacaoTemporaria;
     m_caixas = new RoteiroInstalado;
-    Globais::instancia().IdiomaAtual = 1;
+    DefineIdioma(1);
 }
 
 void TstRegistroSessao::cleanup()
@@ -428,11 +429,11 @@ void TstRegistroSessao::discoCheioDitoUmaVez()
     QTest::qWait(50);
     QCOMPARE(falhas.size(), 1);
     for (int idioma = 1; idioma <= 3; ++idioma) {
-        Globais::instancia().IdiomaAtual = idioma;
+        DefineIdioma(idioma);
         QCOMPARE(registro.textoDaFalha(),
                  L("REGISTRO_FALHOU").arg(L("REGISTRO_DISCO_CHEIO"), QDir::toNativeSeparators(dia)));
     }
-    Globais::instancia().IdiomaAtual = 1;
+    DefineIdioma(1);
     QVERIFY(!registro.textoDaFalha().contains(QStringLiteral("No space")));
 }
 

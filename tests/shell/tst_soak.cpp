@@ -24,7 +24,7 @@
 #include "diagnostico/janelas/Diagnostico.h"
 #include "i18n/Dicionario.h"
 #include "rails/janelas/VCores.h"
-#include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 #include "shell/Ligacao.h"
 
 #include <QAbstractButton>
@@ -549,7 +549,7 @@ void TstSoak::tecnicoSobFalhas()
                     bt->click();
         } else if (acao < 90) {
             feito = QStringLiteral("language %1").arg(idioma);
-            Globais::instancia().IdiomaAtual = idioma;
+            DefineIdioma(idioma);
             j.traduzAbertas();
         } else {
             feito = QStringLiteral("reconnect");

@@ -12,7 +12,7 @@
 #include "i18n/Mensagens.h"
 #include "i18n/janelas/DialogosQt.h"
 #include "i18n/janelas/xIdioma.h"
-#include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 #include "shell/Ligacao.h"
 #include "shell/PerfilModelo.h"
 #include "shell/janelas/GanchosShell.h"
@@ -352,7 +352,7 @@ void TstTelas::cleanup()
 {
     delete m_caixas;
     delete m_pasta;
-    Globais::instancia().IdiomaAtual = 1;
+    DefineIdioma(1);
 }
 
 // One row per window and language. "Inicial" is the main window itself, once linked (its
@@ -375,7 +375,7 @@ void TstTelas::janela()
 {
     QFETCH(QString, nome);
     QFETCH(int, idioma);
-    Globais::instancia().IdiomaAtual = idioma;
+    DefineIdioma(idioma);
     Inicial principal;
     principal.mostraNaTela();
     QVERIFY(QTest::qWaitForWindowExposed(&principal));
@@ -512,7 +512,7 @@ void TstTelas::modelos()
     QFETCH(QString, modelo);
     QFETCH(int, idioma);
     QCOMPARE(PerfilModelo::nomes().size(), 9);
-    Globais::instancia().IdiomaAtual = idioma;
+    DefineIdioma(idioma);
     Inicial principal;
     principal.mostraNaTela();
     QVERIFY(QTest::qWaitForWindowExposed(&principal));
@@ -536,7 +536,7 @@ void TstTelas::modelos()
 // room beside the answer (in the compact design, under it), nothing is cut, nothing scrolls.
 void TstTelas::comparadorDasRadios()
 {
-    Globais::instancia().IdiomaAtual = 3; // the longest captions
+    DefineIdioma(3); // the longest captions
     Inicial principal;
     principal.mostraNaTela();
     QVERIFY(QTest::qWaitForWindowExposed(&principal));

@@ -4,7 +4,7 @@
 #include "apoio/LigacaoAberta.h"
 
 #include "i18n/Dialogos.h"
-#include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 #include "shell/Ligacao.h"
 #include "shell/Procedimento.h"
 #include "shell/janelas/Inicial.h"
@@ -135,7 +135,7 @@ private slots:
     {
         m_pasta = new PastaAplicacaoTemporaria;
         m_caixas = new RoteiroInstalado;
-        Globais::instancia().IdiomaAtual = 1;
+        DefineIdioma(1);
     }
     void cleanup()
     {

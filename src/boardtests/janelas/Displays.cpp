@@ -5,7 +5,6 @@
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "i18n/Mensagens.h"
-#include "shell/Globais.h"
 #include "shell/Ligacao.h"
 #include "ui/GerenciadorJanelas.h"
 #include "ui/Controles.h"

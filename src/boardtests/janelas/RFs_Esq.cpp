@@ -3,7 +3,6 @@
 #include "boardtests/RfRadios.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
-#include "shell/Globais.h"
 #include "shell/Ligacao.h"
 #include "ui/Controles.h"
 #include "ui/Twips.h"

@@ -7,7 +7,7 @@
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "i18n/Mensagens.h"
-#include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 #include "shell/Ligacao.h"
 #include "ui/AvisoRelatorio.h"
 #include "ui/Twips.h"
@@ -141,6 +141,6 @@ void Acorn::LimpaLeituras()
 void Acorn::btExportar_Click()
 {
     const auto pares = ChipAcorn::ParesRelatorio(m_painel, DataCurta(dialogos().agora()),
-                                                 Globais::instancia().IdiomaAtual, sessao().modelo());
+                                                 IdiomaAtual(), sessao().modelo());
     publicaRelatorio(QStringLiteral("acorn"), pares);
 }

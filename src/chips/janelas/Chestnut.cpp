@@ -6,7 +6,7 @@
 #include "chips/janelas/DesenhoChip.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
-#include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 #include "shell/Ligacao.h"
 #include "ui/GerenciadorJanelas.h"
 
@@ -185,7 +185,7 @@ void Chestnut::btTouch_Click()
 void Chestnut::btExportar_Click()
 {
     const auto pares = ChipChestnut::ParesRelatorio(m_painel, DataCurta(dialogos().agora()),
-                                                    Globais::instancia().IdiomaAtual, sessao().modelo());
+                                                    IdiomaAtual(), sessao().modelo());
     publicaRelatorio(QStringLiteral("chest"), pares);
 }
 

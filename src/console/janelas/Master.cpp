@@ -11,6 +11,7 @@
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 #include "shell/Ligacao.h"
 #include "ui/Controles.h"
 #include "ui/GerenciadorJanelas.h"
@@ -166,7 +167,7 @@ Master::Master(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Master
     m_lbDispositivo->setText(L(QStringLiteral("Modelo")) + QStringLiteral(": ") + sessao().modelo()
                              + QStringLiteral("  ") + sessao().numeroModelo());
     m_lbDispositivo->adjustSize();
-    const int idioma = Globais::instancia().IdiomaAtual;
+    const int idioma = IdiomaAtual();
     for (int i = 0; i < 3; ++i) {
         m_txtInfoComandos[i]->setVisible(idioma == i + 1);
         m_txtInfoDados[i]->setVisible(idioma == i + 1);
@@ -1080,7 +1081,7 @@ void Master::btHelp_Click()
 
 void Master::btHelpPdf_Click()
 {
-    const QString arquivo = RegrasConsole::PdfDeAjuda(Globais::instancia().IdiomaAtual);
+    const QString arquivo = RegrasConsole::PdfDeAjuda(IdiomaAtual());
     if (arquivo.isEmpty())
         return;
     AbreDocumento(Globais::instancia().PastaAplicacao + QStringLiteral("/") + arquivo);

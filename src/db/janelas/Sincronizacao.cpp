@@ -42,12 +42,12 @@ void MostraResultadoImportacao(const ResultadoImportacao& res)
 
 ResultadoBanco PerguntaImportacao()
 {
-    if (!ImportacaoAPerguntar())
+    if (!ImportacaoAPerguntar(Globais::instancia().dados()))
         return {};
     const auto resposta = dialogos().mensagem(
         L(QStringLiteral("Dados UPDATE1")) + QStringLiteral("\r\n") + L(QStringLiteral("Dados UPDATE2")),
         L(QStringLiteral("Sincronização")), Dialogos::Icone::Pergunta, Dialogos::Botoes::SimNao);
-    const std::optional<ResultadoImportacao> res = RespondeImportacao(resposta == Dialogos::Resposta::Sim);
+    const std::optional<ResultadoImportacao> res = RespondeImportacao(Globais::instancia().dados(), resposta == Dialogos::Resposta::Sim);
     if (!res)
         return {};
     MostraResultadoImportacao(*res);
@@ -56,7 +56,7 @@ ResultadoBanco PerguntaImportacao()
 
 ResultadoImportacao SincronizaDadosUsuario()
 {
-    const ResultadoImportacao res = ImportaDadosUsuario();
+    const ResultadoImportacao res = ImportaDadosUsuario(Globais::instancia().dados());
     MostraResultadoImportacao(res);
     return res;
 }
@@ -66,7 +66,7 @@ namespace {
 
 void ofereceSaidaDaImportacao(const QString& titulo)
 {
-    const auto resposta = dialogos().mensagem(L(QStringLiteral("COPIA_PENDENTE")).arg(NomeCopiaGuardada()),
+    const auto resposta = dialogos().mensagem(L(QStringLiteral("COPIA_PENDENTE")).arg(NomeCopiaGuardada(Globais::instancia().PastaAplicacao)),
                                               L(QStringLiteral("Sincronização")), Dialogos::Icone::Pergunta,
                                               Dialogos::Botoes::SimNaoCancelar);
     if (resposta == Dialogos::Resposta::Sim) {
@@ -77,11 +77,11 @@ void ofereceSaidaDaImportacao(const QString& titulo)
         MostraResultadoImportacao(res);
         if (!res.completa())
             return; // still pending: User.qzd stays as it is
-        const ResultadoCopiaGuardada r = GuardaCopiaAntigaERetoma();
+        const ResultadoCopiaGuardada r = GuardaCopiaAntigaERetoma(Globais::instancia().dados());
         if (!r.copia.ok())
             AvisaNaoGravado(r.copia, titulo);
     } else if (resposta == Dialogos::Resposta::Nao) {
-        const ResultadoCopiaGuardada r = GuardaCopiaAntigaERetoma();
+        const ResultadoCopiaGuardada r = GuardaCopiaAntigaERetoma(Globais::instancia().dados());
         if (!r.copia.ok())
             AvisaNaoGravado(r.copia, titulo);
         else
@@ -94,7 +94,7 @@ void ofereceSaidaDaImportacao(const QString& titulo)
 
 ResultadoBanco CopiaBancoUsuarioAvisando(const QString& titulo)
 {
-    const ResultadoBanco r = CopiaBancoUsuario();
+    const ResultadoBanco r = CopiaBancoUsuario(Globais::instancia().PastaAplicacao);
     if (r.ok())
         return r;
     // Said once the closing window is gone: a box must not run inside its destruction.

@@ -4,6 +4,7 @@
 #include "i18n/Idioma.h"
 #include "i18n/janelas/TraducoesQt.h"
 #include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 #include "shell/janelas/GanchosShell.h"
 #include "ui/Controles.h"
 #include "ui/GerenciadorJanelas.h"
@@ -84,7 +85,7 @@ void xIdioma::traduz()
 
 void xIdioma::MarcaIdioma()
 {
-    const int idioma = Globais::instancia().IdiomaAtual;
+    const int idioma = IdiomaAtual();
     if (idioma < 1 || idioma > 3)
         return;
     m_lbFundoIdioma->move(m_lbFundoIdioma->x(), Twips::paraPixels(TopoFundo[idioma]));
@@ -92,12 +93,11 @@ void xIdioma::MarcaIdioma()
 
 void xIdioma::escolhe(int idioma)
 {
-    Globais& g = Globais::instancia();
     for (const QString& nome : ordemFechamento())
         m_janelas.fecha({nome});
     if (auto& fechaDicas = ganchosShell().fechaDicas)
         fechaDicas();
-    g.IdiomaAtual = idioma;
+    DefineIdioma(idioma);
     AplicaIdiomaAoQt(idioma);
     // What stays open (the whole-board diagnosis, which may be running) follows the language.
     m_janelas.traduzAbertas();
@@ -106,5 +106,5 @@ void xIdioma::escolhe(int idioma)
     if (m_traduzPrincipal)
         m_traduzPrincipal();
     // A failed store leaves the stored language; the running program uses the new one anyway.
-    GravaIdioma(idioma);
+    GravaIdioma(Globais::instancia().CaminhoBanco, idioma);
 }

@@ -1,9 +1,9 @@
 #include "rails/janelas/BuckTeste.h"
 
 #include "db/ConsultaDados.h"
+#include "shell/Globais.h"
 #include "i18n/Dicionario.h"
 #include "rails/janelas/ComponentesTrilhas.h"
-#include "shell/Globais.h"
 #include "shell/Ligacao.h"
 #include "ui/Controles.h"
 #include "ui/GerenciadorJanelas.h"
@@ -169,7 +169,7 @@ void BuckTeste::defineTxtDados(const QString& texto)
 
 void BuckTeste::consultaVazia()
 {
-    m_data2->setQuery(ConsultaDadosVazia());
+    m_data2->setQuery(ConsultaDadosVazia(Globais::instancia().CaminhoBanco));
     carregaComparador();
 }
 
@@ -182,7 +182,7 @@ void BuckTeste::consultaDados()
 
 void BuckTeste::consultaDados(const QString& comando)
 {
-    m_data2->setQuery(ConsultaDados(sessao().modelo(), comando));
+    m_data2->setQuery(ConsultaDados(Globais::instancia().CaminhoBanco, sessao().modelo(), comando));
     carregaComparador();
 }
 

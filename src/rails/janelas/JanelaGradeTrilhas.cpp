@@ -10,7 +10,6 @@
 #include "rails/janelas/ComponentesTrilhas.h"
 #include "reports/RelatorioMalhas.h"
 #include "reports/janelas/PublicacaoRelatorio.h"
-#include "shell/Globais.h"
 #include "shell/Ligacao.h"
 #include "shell/janelas/GanchosShell.h"
 #include "ui/AvisoRelatorio.h"

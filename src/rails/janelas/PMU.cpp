@@ -5,7 +5,6 @@
 #include "rails/TextosLeitura.h"
 #include "rails/LeituraAdc.h"
 #include "rails/janelas/ComponentesTrilhas.h"
-#include "shell/Globais.h"
 #include "shell/Ligacao.h"
 #include "ui/Avisos.h"
 #include "ui/Controles.h"

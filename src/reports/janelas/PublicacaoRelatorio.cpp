@@ -3,7 +3,7 @@
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "i18n/Idioma.h"
-#include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 
 #include <QLocale>
 
@@ -52,7 +52,7 @@ std::optional<RelatorioPublicado> GeraRelatorioMalhas(int familia, const QList<L
     const std::optional<QString> nome = PerguntaNomeRelatorio();
     if (!nome)
         return std::nullopt;
-    const QString consulta = ConsultaRelatorio(linhas, familia, data, Globais::instancia().IdiomaAtual, modelo, nome);
+    const QString consulta = ConsultaRelatorio(linhas, familia, data, IdiomaAtual(), modelo, nome);
     return PublicaRelatorio(QStringLiteral("index"), consulta, modelo, numero, JanelaDoRelatorio(familia), host);
 }
 

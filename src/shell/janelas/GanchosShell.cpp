@@ -4,6 +4,7 @@
 #include "i18n/Idioma.h"
 #include "i18n/janelas/TraducoesQt.h"
 #include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 #include "shell/Inicio.h"
 #include "shell/janelas/AvisosInicio.h"
 #include "shell/janelas/Dicas.h"
@@ -119,7 +120,7 @@ GanchosShell& ganchosShell()
 
 void instalaGanchosShell(GanchosShell& ganchos)
 {
-    ganchos.primeiroInicio = [] { return VerificaPrimeiroUso(mostraAviso); };
+    ganchos.primeiroInicio = [] { return VerificaPrimeiroUso(Globais::instancia().CaminhoBanco, mostraAviso); };
     // Online notices: this build talks to no web service, so the check has nothing to ask.
     ganchos.verificaVersaoOnline = nullptr;
     ganchos.verificaImportacao = verificaImportacao;
@@ -134,8 +135,8 @@ void instalaGanchosShell(GanchosShell& ganchos)
 std::unique_ptr<Inicial> IniciaPrograma(QWidget* abertura)
 {
     Globais& g = Globais::instancia();
-    CarregaIdioma();
-    AplicaIdiomaAoQt(g.IdiomaAtual);
+    CarregaIdioma(g.CaminhoBanco);
+    AplicaIdiomaAoQt(IdiomaAtual());
     instalaGanchosShell(ganchosShell());
     {
         AberturaAfastada afastada;

@@ -615,7 +615,7 @@ void Inicial::CarregaBoxModelo()
 {
     // Every step runs even when an earlier one failed: an unreadable value counts as empty.
     bool ok = false;
-    QString texto = LeCombo(7, &ok);
+    QString texto = LeCombo(Globais::instancia().CaminhoBanco, 7, &ok);
     if (!ok)
         texto.clear();
     // Values written by an older version.
@@ -625,7 +625,7 @@ void Inicial::CarregaBoxModelo()
         texto = QStringLiteral("2");
     if (texto.isEmpty()) {
         texto = QStringLiteral("1");
-        GravaCombo(7, texto);
+        GravaCombo(Globais::instancia().CaminhoBanco, 7, texto);
     }
     const int i = m_comboBox->findText(texto);
     m_comboBox->setCurrentIndex(i);
@@ -634,7 +634,7 @@ void Inicial::CarregaBoxModelo()
 
 void Inicial::boxEscolhido(const QString& box)
 {
-    GravaCombo(7, box);
+    GravaCombo(Globais::instancia().CaminhoBanco, 7, box);
     m_sessao->defineModeloBox(box);
 }
 

@@ -5,6 +5,7 @@
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 #include "shell/Paginas.h"
 #include "shell/RegistroSessao.h"
 #include "ui/GerenciadorJanelas.h"
@@ -57,7 +58,7 @@ const Textos& textos()
          "© 2026 Vexador Tarrim. Todos los derechos reservados.", "Contacto", "Videos de ayuda",
          "Registros de las sesiones:", "Abrir carpeta"},
     };
-    const int idioma = Globais::instancia().IdiomaAtual;
+    const int idioma = IdiomaAtual();
     return t[idioma >= 1 && idioma <= 3 ? idioma - 1 : 0];
 }
 

@@ -4,6 +4,7 @@
 #include "i18n/Idioma.h"
 #include "i18n/janelas/TraducoesQt.h"
 #include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 #include "ui/Twips.h"
 
 #include <QEvent>
@@ -132,10 +133,10 @@ void xResponsabilidade::escolheIdioma(int idioma)
 {
     if (idioma < 1 || idioma > 3)
         return;
-    Globais::instancia().IdiomaAtual = idioma;
+    DefineIdioma(idioma);
     AplicaIdiomaAoQt(idioma);
     traduz();
-    GravaIdioma(idioma); // a failed store is ignored: this run keeps the chosen language
+    GravaIdioma(Globais::instancia().CaminhoBanco, idioma); // a failed store is ignored: this run keeps the chosen language
 }
 
 bool xResponsabilidade::eventFilter(QObject* objeto, QEvent* e)
