@@ -972,9 +972,9 @@ const EntradaDicionario TabelaDicionario[] = {
      "The list could not be saved as CSV.",
      "No se pudo guardar la lista en CSV."},
     {"HIST_DANIFICADOS",
-     "Arquivos do histórico danificados (as demais execuções estão listadas):",
-     "Damaged history files (every other run is listed):",
-     "Archivos del historial dañados (las demás ejecuciones están listadas):"},
+     "Estes arquivos do histórico não puderam ser lidos inteiros; as demais execuções estão na lista, e nenhum arquivo é alterado.",
+     "These history files could not be read whole; every other run is in the list, and no file is changed.",
+     "Estos archivos del historial no se pudieron leer enteros; las demás ejecuciones están en la lista, y ningún archivo se modifica."},
     {"HIST_DIGITE_ETIQUETA",
      "digite a etiqueta",
      "type the label",
@@ -1095,6 +1095,14 @@ const EntradaDicionario TabelaDicionario[] = {
      "Veredito",
      "Verdict",
      "Veredicto"},
+    {"HIST_ABA_DANIFICADOS",
+     "Arquivos danificados (%1)",
+     "Damaged files (%1)",
+     "Archivos dañados (%1)"},
+    {"HIST_N_DANIFICADOS",
+     "arquivos danificados: %1",
+     "damaged files: %1",
+     "archivos dañados: %1"},
 };
 
 const int TamanhoDicionario = int(std::size(TabelaDicionario));

@@ -119,12 +119,6 @@ JanelaHistorico::JanelaHistorico(GerenciadorJanelas& janelas) : JanelaFilha(QStr
     acoes->addWidget(m_btCsv);
     acoes->addWidget(m_btRecarregar);
 
-    m_lbDanificados = new QLabel(this);
-    nomeia(m_lbDanificados, "lbDanificados");
-    m_lbDanificados->setTextFormat(Qt::PlainText);
-    m_lstDanificados = new QListWidget(this);
-    nomeia(m_lstDanificados, "lstDanificados");
-    m_lstDanificados->setMaximumHeight(3 * m_lstDanificados->fontMetrics().height() + 8);
 
     m_tabela = new QTableView(this);
     nomeia(m_tabela, "tabela");
@@ -139,7 +133,9 @@ JanelaHistorico::JanelaHistorico(GerenciadorJanelas& janelas) : JanelaFilha(QStr
     m_tabela->horizontalHeader()->setStretchLastSection(true);
     m_tabela->horizontalHeader()->setSortIndicator(ModeloHistorico::ColData, Qt::DescendingOrder);
     m_tabela->setSortingEnabled(true);
-    m_tabela->setMinimumHeight(4 * m_tabela->verticalHeader()->defaultSectionSize());
+    m_tabela->setMinimumHeight(3 * m_tabela->verticalHeader()->defaultSectionSize());
+    // Columns sized by the first rows' texts: ten thousand rows are not measured one by one.
+    m_tabela->horizontalHeader()->setResizeContentsPrecision(200);
 
     // The chosen run's comparison, rail chart and the model's failures.
     m_abas = new QTabWidget(this);
@@ -191,11 +187,28 @@ JanelaHistorico::JanelaHistorico(GerenciadorJanelas& janelas) : JanelaFilha(QStr
         c->addWidget(m_lbFalhas);
         c->addWidget(m_grFalhas, 1);
     }
+    // The damaged files have a tab of their own, shown first while there are any; the count
+    // line above the list names them too.
+    auto* danificados = new QWidget(m_abas);
+    m_lbDanificados = new QLabel(danificados);
+    nomeia(m_lbDanificados, "lbDanificados");
+    m_lbDanificados->setTextFormat(Qt::PlainText);
+    m_lbDanificados->setWordWrap(true);
+    m_lstDanificados = new QListWidget(danificados);
+    nomeia(m_lstDanificados, "lstDanificados");
+    {
+        auto* c = new QVBoxLayout(danificados);
+        c->setContentsMargins(4, 4, 4, 4);
+        c->addWidget(m_lbDanificados);
+        c->addWidget(m_lstDanificados, 1);
+    }
     m_abas->addTab(comparacao, QString());
     m_abas->addTab(trilha, QString());
     m_abas->addTab(falhas, QString());
-    for (QChartView* v : {m_grTrilha, m_grFalhas})
-        v->setMinimumHeight(4 * fontMetrics().height());
+    m_abas->addTab(danificados, QString());
+    // Low enough for a laptop screen at 150 %: the splitter gives them the room there is.
+    for (QAbstractScrollArea* v : std::initializer_list<QAbstractScrollArea*>{m_grTrilha, m_grFalhas, m_arvComparacao, m_lstDanificados})
+        v->setMinimumHeight(3 * fontMetrics().height());
 
     auto* divisao = new QSplitter(Qt::Vertical, this);
     nomeia(divisao, "divisao");
@@ -210,8 +223,6 @@ JanelaHistorico::JanelaHistorico(GerenciadorJanelas& janelas) : JanelaFilha(QStr
     auto* coluna = new QVBoxLayout(this);
     coluna->addLayout(filtros);
     coluna->addLayout(acoes);
-    coluna->addWidget(m_lbDanificados);
-    coluna->addWidget(m_lstDanificados);
     coluna->addWidget(divisao, 1);
     coluna->addWidget(m_aviso);
 
@@ -253,10 +264,13 @@ void JanelaHistorico::recarrega()
         item->setToolTip(QDir::toNativeSeparators(d.arquivo));
         item->setIcon(iconeVeredito(Veredito::Falha));
     }
-    m_lbDanificados->setVisible(!h.danificados.isEmpty());
-    m_lstDanificados->setVisible(!h.danificados.isEmpty());
+    m_abas->setTabVisible(3, !h.danificados.isEmpty());
+    m_abas->setTabText(3, L(QStringLiteral("HIST_ABA_DANIFICADOS")).arg(h.danificados.size()));
+    if (!h.danificados.isEmpty())
+        m_abas->setCurrentIndex(3);
     preencheCombos();
     filtra();
+    m_tabela->resizeColumnsToContents();
     // The run chosen before stays chosen.
     if (antes)
         for (int k = 0; k < m_filtro->rowCount(); ++k)
@@ -264,6 +278,9 @@ void JanelaHistorico::recarrega()
                 seleciona(k);
                 break;
             }
+    // Else the newest run: its comparison and rail on show at once.
+    if (!selecionada() && m_filtro->rowCount() > 0)
+        seleciona(0);
     mostraFalhas();
 }
 
@@ -298,13 +315,20 @@ void JanelaHistorico::filtra()
     if (m_cbVeredito->currentIndex() > 0)
         c.veredito = Veredito(m_cbVeredito->currentData().toInt());
     m_filtro->defineCriterio(c);
-    m_lbTotal->setText(L(QStringLiteral("HIST_TOTAL"))
-                           .arg(m_filtro->rowCount())
-                           .arg(m_modelo->rowCount()));
+    mostraTotal();
     m_btCsv->setEnabled(m_filtro->rowCount() > 0);
     if (!m_tabela->selectionModel()->hasSelection())
         selecaoMudou();
     mostraFalhas();
+}
+
+void JanelaHistorico::mostraTotal()
+{
+    QString t = L(QStringLiteral("HIST_TOTAL")).arg(m_filtro->rowCount()).arg(m_modelo->rowCount());
+    const qsizetype danificados = m_modelo->historico().danificados.size();
+    if (danificados > 0)
+        t += QStringLiteral("   \u2718 ") + L(QStringLiteral("HIST_N_DANIFICADOS")).arg(danificados);
+    m_lbTotal->setText(t);
 }
 
 void JanelaHistorico::seleciona(int linhaFiltro)
@@ -400,7 +424,8 @@ void JanelaHistorico::mostraComparacao()
     };
     grupo(L(QStringLiteral("HIST_MUDARAM_VEREDITO")), c.mudaramVeredito);
     grupo(L(QStringLiteral("HIST_LEITURAS_MOVIDAS")), c.leiturasMovidas);
-    m_arvComparacao->resizeColumnToContents(0);
+    for (int col = 0; col < 4; ++col)
+        m_arvComparacao->resizeColumnToContents(col);
 }
 
 void JanelaHistorico::mostraTrilha()
@@ -412,7 +437,6 @@ void JanelaHistorico::mostraTrilha()
     m_pontosTrilha.clear();
     const QString chave = m_cbTrilha->currentData().toString();
     if (m_naPlaca < 0 || chave.isEmpty()) {
-        g->setTitle(QString());
         return;
     }
     QList<ExecucaoDiagnostico> execucoes;
@@ -420,7 +444,6 @@ void JanelaHistorico::mostraTrilha()
         execucoes << e;
     m_pontosTrilha = SerieDaTrilha(execucoes, chave);
     auto* leituras = new QLineSeries;
-    leituras->setName(m_cbTrilha->currentText());
     leituras->setPointsVisible(true);
     auto* falhas = new QScatterSeries;
     falhas->setName(TextoVeredito(Veredito::Falha));
@@ -449,7 +472,9 @@ void JanelaHistorico::mostraTrilha()
         }
     }
     auto* eixoX = new QDateTimeAxis;
-    eixoX->setFormat(QLocale().dateFormat(QLocale::ShortFormat));
+    // The runs of one board are often hours apart: the time too, on few ticks.
+    eixoX->setFormat(QLocale().dateFormat(QLocale::ShortFormat) + QStringLiteral(" HH:mm"));
+    eixoX->setTickCount(3);
     auto* eixoY = new QValueAxis;
     g->addAxis(eixoX, Qt::AlignBottom);
     g->addAxis(eixoY, Qt::AlignLeft);
@@ -479,7 +504,8 @@ void JanelaHistorico::mostraTrilha()
         const double margem = alto > baixo ? (alto - baixo) / 10 : std::max(std::abs(alto) / 10, 0.1);
         eixoY->setRange(baixo - margem, alto + margem);
     }
-    g->setTitle(L(QStringLiteral("HIST_TRILHA_TITULO")).arg(m_cbTrilha->currentText()).arg(m_pontosTrilha.size()));
+    // The combo names the rail: the legend carries the count, and the room goes to the plot.
+    leituras->setName(L(QStringLiteral("HIST_TRILHA_TITULO")).arg(m_cbTrilha->currentText()).arg(m_pontosTrilha.size()));
 }
 
 void JanelaHistorico::mostraFalhas()
@@ -603,12 +629,13 @@ void JanelaHistorico::traduz()
     m_abas->setTabText(0, L(QStringLiteral("HIST_ABA_COMPARAR")));
     m_abas->setTabText(1, L(QStringLiteral("HIST_ABA_TRILHA")));
     m_abas->setTabText(2, L(QStringLiteral("HIST_ABA_FALHAS")));
+    m_abas->setTabText(3, L(QStringLiteral("HIST_ABA_DANIFICADOS")).arg(m_lstDanificados->count()));
     m_lbComparar->setText(L(QStringLiteral("HIST_COMPARAR_COM")));
     m_lbTrilha->setText(L(QStringLiteral("HIST_TRILHA")));
     m_aviso->traduz();
     m_modelo->retraduz();
     if (m_filtro) {
-        m_lbTotal->setText(L(QStringLiteral("HIST_TOTAL")).arg(m_filtro->rowCount()).arg(m_modelo->rowCount()));
+        mostraTotal();
         selecaoMudou();
     }
 }

@@ -47,6 +47,8 @@ public:
 
 private:
     void filtra();
+    // "3 de 120 execuções", and the damaged files' count.
+    void mostraTotal();
     void selecaoMudou();
     void mostraComparacao();
     void mostraTrilha();
