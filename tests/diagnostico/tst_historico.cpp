@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTableView>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -404,7 +405,10 @@ void TstHistorico::janela()
     // Typing a label filters; the board's newest run chosen.
     j->findChild<QLineEdit*>(u"edEtiqueta"_s)->setText(u"OS-100"_s);
     QCOMPARE(j->filtro().rowCount(), 3);
-    j->seleciona(0);
+    // Chosen with the mouse, as the technician does.
+    auto* tabela = j->findChild<QTableView*>(u"tabela"_s);
+    QTest::mouseClick(tabela->viewport(), Qt::LeftButton, {}, tabela->visualRect(tabela->model()->index(0, 0)).center());
+    QVERIFY(j->selecionada());
     QCOMPARE(j->selecionada()->inicio, Base.addDays(2));
     // Compared with the run before it: nothing changed verdict, PP_CPU moved.
     auto* arvore = j->findChild<QTreeWidget*>(u"arvComparacao"_s);
@@ -413,7 +417,7 @@ void TstHistorico::janela()
     QCOMPARE(arvore->topLevelItem(1)->childCount(), 1);
     QCOMPARE(arvore->topLevelItem(1)->child(0)->text(3), QLocale().toString(-0.012, 'g', 4) + u" V"_s);
     // The oldest run: the repair shows first.
-    j->seleciona(2);
+    QTest::mouseClick(tabela->viewport(), Qt::LeftButton, {}, tabela->visualRect(tabela->model()->index(2, 1)).center());
     QCOMPARE(arvore->topLevelItem(0)->childCount(), 2);
     QVERIFY(arvore->topLevelItem(0)->child(0)->text(0).startsWith(u"PP_CPU"_s));
     // The rail chart follows PP_CPU over the three runs; the model's failures are IP X's.

@@ -215,8 +215,8 @@ JanelaHistorico::JanelaHistorico(GerenciadorJanelas& janelas) : JanelaFilha(QStr
     divisao->addWidget(m_tabela);
     divisao->addWidget(m_abas);
     divisao->setChildrenCollapsible(false);
-    divisao->setStretchFactor(0, 1);
-    divisao->setStretchFactor(1, 1);
+    divisao->setStretchFactor(0, 3);
+    divisao->setStretchFactor(1, 2);
 
     m_aviso = new AvisoRelatorio(this);
 
@@ -229,7 +229,8 @@ JanelaHistorico::JanelaHistorico(GerenciadorJanelas& janelas) : JanelaFilha(QStr
     connect(m_edEtiqueta, &QLineEdit::textChanged, this, &JanelaHistorico::filtra);
     for (QComboBox* c : {m_cbModelo, m_cbPeriodo, m_cbVeredito})
         connect(c, &QComboBox::currentIndexChanged, this, &JanelaHistorico::filtra);
-    connect(m_tabela->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &JanelaHistorico::selecaoMudou);
+    // The selection, not the current cell: a click moves the current cell before it selects.
+    connect(m_tabela->selectionModel(), &QItemSelectionModel::selectionChanged, this, &JanelaHistorico::selecaoMudou);
     connect(m_cbComparar, &QComboBox::currentIndexChanged, this, &JanelaHistorico::mostraComparacao);
     connect(m_cbTrilha, &QComboBox::currentIndexChanged, this, &JanelaHistorico::mostraTrilha);
     connect(m_btPagina, &QPushButton::clicked, this, [this] { abrePagina(); });
@@ -340,10 +341,10 @@ void JanelaHistorico::seleciona(int linhaFiltro)
 
 std::optional<LinhaHistorico> JanelaHistorico::selecionada() const
 {
-    const QModelIndex i = m_tabela->selectionModel()->currentIndex();
-    if (!i.isValid() || !m_tabela->selectionModel()->isRowSelected(i.row(), {}))
+    const QModelIndexList linhas = m_tabela->selectionModel()->selectedRows();
+    if (linhas.isEmpty())
         return std::nullopt;
-    return m_filtro->linha(i.row());
+    return m_filtro->linha(linhas.first().row());
 }
 
 void JanelaHistorico::selecaoMudou()
