@@ -37,27 +37,42 @@ LinhaHistorico linhaDe(const ExecucaoDiagnostico& e, const QString& arquivo, int
 }
 
 // The runs array of a history file, or why it is not one.
-std::optional<QJsonArray> execucoesDoArquivo(const QString& arquivo, QString* motivo)
+std::optional<QJsonArray> execucoesDoArquivo(const QString& arquivo, ArquivoDanificado* motivo = nullptr)
 {
     QFile f(arquivo);
     if (!f.open(QIODevice::ReadOnly)) {
-        *motivo = f.errorString();
+        if (motivo)
+            *motivo = {arquivo, QString(), {f.errorString()}};
         return std::nullopt;
     }
     QJsonParseError falha;
     const QJsonDocument doc = QJsonDocument::fromJson(f.readAll(), &falha);
     if (falha.error != QJsonParseError::NoError) {
-        *motivo = L(QStringLiteral("HIST_JSON_INVALIDO")).arg(falha.errorString()).arg(falha.offset);
+        if (motivo)
+            *motivo = {arquivo, QStringLiteral("HIST_JSON_INVALIDO"), {falha.errorString(), QString::number(falha.offset)}};
         return std::nullopt;
     }
     if (!doc.object().value(Execucoes).isArray()) {
-        *motivo = L(QStringLiteral("HIST_SEM_EXECUCOES"));
+        if (motivo)
+            *motivo = {arquivo, QStringLiteral("HIST_SEM_EXECUCOES"), {}};
         return std::nullopt;
     }
     return doc.object().value(Execucoes).toArray();
 }
 
 } // namespace
+
+QString ArquivoDanificado::motivo() const
+{
+    if (chave.isEmpty())
+        return argumentos.value(0);
+    // In one pass: a system's message holding "%1" stays as it is.
+    switch (argumentos.size()) {
+    case 0: return L(chave);
+    case 1: return L(chave).arg(argumentos.at(0));
+    default: return L(chave).arg(argumentos.at(0), argumentos.at(1));
+    }
+}
 
 Historico LeHistorico(const QString& pasta)
 {
@@ -66,15 +81,15 @@ Historico LeHistorico(const QString& pasta)
     for (const QFileInfo& fi : dir.entryInfoList(QDir::Files, QDir::Name)) {
         const QString arquivo = fi.absoluteFilePath();
         if (fi.fileName().contains(QLatin1String(".json.danificado"))) {
-            h.danificados << ArquivoDanificado{arquivo, L(QStringLiteral("HIST_POSTO_DE_LADO"))};
+            h.danificados << ArquivoDanificado{arquivo, QStringLiteral("HIST_POSTO_DE_LADO"), {}};
             continue;
         }
         if (!fi.fileName().endsWith(QLatin1String(".json")))
             continue;
-        QString motivo;
+        ArquivoDanificado motivo;
         const auto execucoes = execucoesDoArquivo(arquivo, &motivo);
         if (!execucoes) {
-            h.danificados << ArquivoDanificado{arquivo, motivo};
+            h.danificados << motivo;
             continue;
         }
         // One record that is not a run costs only itself: the file's other runs are listed.
@@ -87,8 +102,8 @@ Historico LeHistorico(const QString& pasta)
                 ilegiveis << QString::number(k + 1);
         }
         if (!ilegiveis.isEmpty())
-            h.danificados << ArquivoDanificado{arquivo, L(QStringLiteral("HIST_EXECUCOES_ILEGIVEIS"))
-                                                            .arg(ilegiveis.join(QStringLiteral(", ")))};
+            h.danificados << ArquivoDanificado{arquivo, QStringLiteral("HIST_EXECUCOES_ILEGIVEIS"),
+                                               {ilegiveis.join(QStringLiteral(", "))}};
     }
     // Newest first; runs without a date last, in file order.
     std::stable_sort(h.execucoes.begin(), h.execucoes.end(), [](const LinhaHistorico& a, const LinhaHistorico& b) {
@@ -101,8 +116,7 @@ Historico LeHistorico(const QString& pasta)
 
 std::optional<ExecucaoDiagnostico> LeExecucao(const LinhaHistorico& l)
 {
-    QString motivo;
-    const auto execucoes = execucoesDoArquivo(l.arquivo, &motivo);
+    const auto execucoes = execucoesDoArquivo(l.arquivo);
     if (!execucoes || l.indice < 0 || l.indice >= execucoes->size())
         return std::nullopt;
     auto e = DeJson(execucoes->at(l.indice).toObject());
@@ -306,8 +320,7 @@ QList<std::pair<LinhaHistorico, ExecucaoDiagnostico>> ExecucoesDaPlaca(const QLi
             continue;
         auto it = arquivos.find(outra.arquivo);
         if (it == arquivos.end()) {
-            QString motivo;
-            it = arquivos.insert(outra.arquivo, execucoesDoArquivo(outra.arquivo, &motivo));
+            it = arquivos.insert(outra.arquivo, execucoesDoArquivo(outra.arquivo));
         }
         if (!*it || outra.indice >= (*it)->size())
             continue;

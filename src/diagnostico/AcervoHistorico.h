@@ -26,11 +26,14 @@ struct LinhaHistorico {
     QStringList falhas; // the faults that failed (NomeDaFalha), each once
 };
 
-// A file of the history folder that could not be read whole, and why (in the program's
-// language). Its readable runs are listed all the same.
+// A file of the history folder that could not be read whole, and why. Its readable runs are
+// listed all the same.
 struct ArquivoDanificado {
     QString arquivo;
-    QString motivo;
+    QString chave;          // the reason's text in the dictionary; "" for a system's message
+    QStringList argumentos; // its %1, %2... (the system's message itself when there is no key)
+    // The reason in the program's language at the time of asking.
+    QString motivo() const;
 };
 
 struct Historico {
@@ -38,7 +41,8 @@ struct Historico {
     QList<ArquivoDanificado> danificados;
 };
 
-// Reads every "*.json" of `pasta` (a missing folder is an empty history). A file that is not
+// Reads every "*.json" of `pasta` (a missing folder is an empty history). Safe to run away from
+// the window's thread: it touches nothing but the files it reads. A file that is not
 // the history's JSON, or a run in it that is not a run, is listed as damaged with its reason;
 // the files a run set aside ("*.json.danificado*") are listed as damaged too.
 Historico LeHistorico(const QString& pasta);

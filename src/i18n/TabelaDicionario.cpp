@@ -1103,6 +1103,10 @@ const EntradaDicionario TabelaDicionario[] = {
      "arquivos danificados: %1",
      "damaged files: %1",
      "archivos dañados: %1"},
+    {"HIST_LENDO",
+     "Lendo o histórico…",
+     "Reading the history…",
+     "Leyendo el historial…"},
 };
 
 const int TamanhoDicionario = int(std::size(TabelaDicionario));

@@ -263,6 +263,7 @@ void mostraHistorico(JanelaHistorico* janela)
             danificado.write("{\"execucoes\": [");
     }
     janela->recarrega();
+    QTest::qWaitFor([janela] { return !janela->lendo(); }, 20000);
     janela->seleciona(0);
 }
 

@@ -9,7 +9,6 @@
 #include "ui/Controles.h"
 #include "ui/Twips.h"
 
-#include <QApplication>
 #include <QAreaSeries>
 #include <QBarCategoryAxis>
 #include <QBarSet>
@@ -32,6 +31,7 @@
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
+#include <QThread>
 #include <QTreeWidget>
 #include <QValueAxis>
 #include <QVBoxLayout>
@@ -253,21 +253,41 @@ void JanelaHistorico::definePasta(const QString& pasta)
 
 void JanelaHistorico::recarrega()
 {
-    const std::optional<LinhaHistorico> antes = selecionada();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_modelo->defineHistorico(LeHistorico(m_pasta));
-    QApplication::restoreOverrideCursor();
-    const Historico& h = m_modelo->historico();
+    const int leitura = ++m_leitura;
+    m_lendo = true;
+    m_lbTotal->setText(L(QStringLiteral("HIST_LENDO")));
+    auto lido = std::make_shared<Historico>();
+    QThread* t = QThread::create([lido, pasta = m_pasta] { *lido = LeHistorico(pasta); });
+    connect(t, &QThread::finished, t, &QObject::deleteLater);
+    // Only the last reading asked for is shown; a window closed meanwhile gets nothing.
+    connect(t, &QThread::finished, this, [this, lido, leitura] {
+        if (leitura == m_leitura)
+            mostraHistorico(std::move(*lido));
+    });
+    t->start(QThread::LowPriority);
+}
+
+void JanelaHistorico::mostraDanificados()
+{
+    const QList<ArquivoDanificado>& danificados = m_modelo->historico().danificados;
     m_lstDanificados->clear();
-    for (const ArquivoDanificado& d : h.danificados) {
-        auto* item = new QListWidgetItem(QFileInfo(d.arquivo).fileName() + QStringLiteral(" \u2014 ") + d.motivo,
+    for (const ArquivoDanificado& d : danificados) {
+        auto* item = new QListWidgetItem(QFileInfo(d.arquivo).fileName() + QStringLiteral(" \u2014 ") + d.motivo(),
                                          m_lstDanificados);
         item->setToolTip(QDir::toNativeSeparators(d.arquivo));
         item->setIcon(iconeVeredito(Veredito::Falha));
     }
-    m_abas->setTabVisible(3, !h.danificados.isEmpty());
-    m_abas->setTabText(3, L(QStringLiteral("HIST_ABA_DANIFICADOS")).arg(h.danificados.size()));
-    if (!h.danificados.isEmpty())
+    m_abas->setTabVisible(3, !danificados.isEmpty());
+    m_abas->setTabText(3, L(QStringLiteral("HIST_ABA_DANIFICADOS")).arg(danificados.size()));
+}
+
+void JanelaHistorico::mostraHistorico(Historico h)
+{
+    const std::optional<LinhaHistorico> antes = selecionada();
+    m_modelo->defineHistorico(std::move(h));
+    m_lendo = false;
+    mostraDanificados();
+    if (!m_modelo->historico().danificados.isEmpty())
         m_abas->setCurrentIndex(3);
     preencheCombos();
     filtra();
@@ -283,6 +303,7 @@ void JanelaHistorico::recarrega()
     if (!selecionada() && m_filtro->rowCount() > 0)
         seleciona(0);
     mostraFalhas();
+    emit lido();
 }
 
 void JanelaHistorico::preencheCombos()
@@ -552,9 +573,13 @@ void JanelaHistorico::mostraFalhas()
     auto* eixoNomes = new QBarCategoryAxis;
     eixoNomes->append(nomes);
     auto* eixoN = new QValueAxis;
-    eixoN->setRange(0, maior);
+    // Whole runs on the ticks, about five of them.
+    const int passo = std::max(1, (maior + 4) / 5);
+    eixoN->setRange(0, (maior + passo - 1) / passo * passo);
     eixoN->setLabelFormat(QStringLiteral("%d"));
-    eixoN->setTickCount(std::min(maior, 5) + 1);
+    eixoN->setTickType(QValueAxis::TicksDynamic);
+    eixoN->setTickAnchor(0);
+    eixoN->setTickInterval(passo);
     g->addAxis(eixoNomes, Qt::AlignLeft);
     g->addAxis(eixoN, Qt::AlignBottom);
     serie->attachAxis(eixoNomes);
@@ -630,13 +655,12 @@ void JanelaHistorico::traduz()
     m_abas->setTabText(0, L(QStringLiteral("HIST_ABA_COMPARAR")));
     m_abas->setTabText(1, L(QStringLiteral("HIST_ABA_TRILHA")));
     m_abas->setTabText(2, L(QStringLiteral("HIST_ABA_FALHAS")));
-    m_abas->setTabText(3, L(QStringLiteral("HIST_ABA_DANIFICADOS")).arg(m_lstDanificados->count()));
     m_lbComparar->setText(L(QStringLiteral("HIST_COMPARAR_COM")));
     m_lbTrilha->setText(L(QStringLiteral("HIST_TRILHA")));
     m_aviso->traduz();
     m_modelo->retraduz();
-    if (m_filtro) {
+    mostraDanificados();
+    if (!m_lendo)
         mostraTotal();
-        selecaoMudou();
-    }
+    selecaoMudou();
 }

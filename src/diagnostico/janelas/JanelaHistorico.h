@@ -26,8 +26,11 @@ public:
     QSize sizeHint() const override;
     void traduz() override;
 
-    // Reads the history folder again (the window reads it when it opens).
+    // Reads the history folder again, away from the window's thread (ten thousand runs of a
+    // whole board take seconds); the list shows what it had until then. The window reads it
+    // when it opens.
     void recarrega();
+    bool lendo() const { return m_lendo; }
     // The folder read: "historico" in the reports folder unless a test sets another.
     void definePasta(const QString& pasta);
 
@@ -45,7 +48,13 @@ public:
     QList<ContagemFalha> falhasDoGrafico() const { return m_falhasGrafico; }
     QList<PontoTrilha> pontosDaTrilha() const { return m_pontosTrilha; }
 
+signals:
+    // The folder was read and the list shows it.
+    void lido();
+
 private:
+    void mostraHistorico(Historico h);
+    void mostraDanificados();
     void filtra();
     // "3 de 120 execuções", and the damaged files' count.
     void mostraTotal();
@@ -58,6 +67,8 @@ private:
     QDateTime inicioDoPeriodo() const;
 
     QString m_pasta;
+    int m_leitura = 0; // the reading whose result the list will show
+    bool m_lendo = false;
     ModeloHistorico* m_modelo = nullptr;
     FiltroHistorico* m_filtro = nullptr;
     QList<std::pair<LinhaHistorico, ExecucaoDiagnostico>> m_placa; // the selected board's runs
