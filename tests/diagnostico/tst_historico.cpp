@@ -456,6 +456,15 @@ void TstHistorico::janela()
     for (const QString& n : m_danificados)
         QCOMPARE(soma(m_historico + u'/' + n), m_somas.value(n));
 
+    // Another language: the list, the damaged files' reasons and the comparison follow it.
+    DefineIdioma(2);
+    j->traduz();
+    QCOMPARE(tabela->model()->headerData(ModeloHistorico::ColEtiqueta, Qt::Horizontal).toString(), u"Label"_s);
+    QVERIFY2(danificados->item(2)->text().contains(u"not valid JSON"_s), qPrintable(danificados->item(2)->text()));
+    QVERIFY(arvore->topLevelItem(0)->text(0).startsWith(u"Changed verdict"_s));
+    DefineIdioma(1);
+    j->traduz();
+
     // Ten thousand runs in the window: read and shown, then a label typed.
     QElapsedTimer relogio;
     relogio.start();
