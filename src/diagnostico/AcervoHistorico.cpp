@@ -74,11 +74,13 @@ QString ArquivoDanificado::motivo() const
     }
 }
 
-Historico LeHistorico(const QString& pasta)
+Historico LeHistorico(const QString& pasta, const std::atomic_bool* desistir)
 {
     Historico h;
     const QDir dir(pasta);
     for (const QFileInfo& fi : dir.entryInfoList(QDir::Files, QDir::Name)) {
+        if (desistir && *desistir)
+            break;
         const QString arquivo = fi.absoluteFilePath();
         if (fi.fileName().contains(QLatin1String(".json.danificado"))) {
             h.danificados << ArquivoDanificado{arquivo, QStringLiteral("HIST_POSTO_DE_LADO"), {}};

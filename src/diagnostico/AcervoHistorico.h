@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <atomic>
 #include <optional>
 
 #include "diagnostico/ResultadoDiagnostico.h"
@@ -45,7 +46,8 @@ struct Historico {
 // the window's thread: it touches nothing but the files it reads. A file that is not
 // the history's JSON, or a run in it that is not a run, is listed as damaged with its reason;
 // the files a run set aside ("*.json.danificado*") are listed as damaged too.
-Historico LeHistorico(const QString& pasta);
+// With `desistir` set meanwhile it stops at the next file (what it read so far is returned).
+Historico LeHistorico(const QString& pasta, const std::atomic_bool* desistir = nullptr);
 
 // The whole run the line stands for; nothing when its file no longer holds it.
 std::optional<ExecucaoDiagnostico> LeExecucao(const LinhaHistorico& l);

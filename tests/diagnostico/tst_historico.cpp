@@ -479,6 +479,16 @@ void TstHistorico::janela()
     QCOMPARE(j->filtro().rowCount(), 5 * 10);
     qInfo("window with 10,000 runs: read (in the background) and shown %lld ms, a label typed %lld ms", abre, digita);
     QVERIFY2(digita < 1000, qPrintable(QString::number(digita)));
+
+    // Closed while it reads: the reading gives up, nothing reaches the window gone.
+    QPointer<JanelaHistorico> fechada = j;
+    j->recarrega();
+    QVERIFY(j->lendo());
+    relogio.restart();
+    principal.janelas().fecha({u"Historico"_s});
+    QVERIFY(QTest::qWaitFor([&] { return fechada.isNull(); }, 5000));
+    QTest::qWait(50);
+    qInfo("closed while reading in %lld ms", relogio.elapsed());
 }
 
 QTEST_MAIN(TstHistorico)

@@ -31,7 +31,6 @@
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
-#include <QThread>
 #include <QTreeWidget>
 #include <QValueAxis>
 #include <QVBoxLayout>
@@ -240,6 +239,14 @@ JanelaHistorico::JanelaHistorico(GerenciadorJanelas& janelas) : JanelaFilha(QStr
     recarrega();
 }
 
+JanelaHistorico::~JanelaHistorico()
+{
+    if (m_desistir)
+        *m_desistir = true;
+    if (m_leitor)
+        m_leitor->wait();
+}
+
 QSize JanelaHistorico::sizeHint() const
 {
     return {Twips::paraPixels(13500), Twips::paraPixels(9000)};
@@ -256,8 +263,13 @@ void JanelaHistorico::recarrega()
     const int leitura = ++m_leitura;
     m_lendo = true;
     m_lbTotal->setText(L(QStringLiteral("HIST_LENDO")));
+    // A reading still under way is of no use any more.
+    if (m_desistir)
+        *m_desistir = true;
     auto lido = std::make_shared<Historico>();
-    QThread* t = QThread::create([lido, pasta = m_pasta] { *lido = LeHistorico(pasta); });
+    m_desistir = std::make_shared<std::atomic_bool>(false);
+    QThread* t = QThread::create([lido, desistir = m_desistir, pasta = m_pasta] { *lido = LeHistorico(pasta, desistir.get()); });
+    m_leitor = t;
     connect(t, &QThread::finished, t, &QObject::deleteLater);
     // Only the last reading asked for is shown; a window closed meanwhile gets nothing.
     connect(t, &QThread::finished, this, [this, lido, leitura] {

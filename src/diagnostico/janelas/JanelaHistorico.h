@@ -2,6 +2,10 @@
 #include "diagnostico/ModeloHistorico.h"
 #include "ui/JanelaFilha.h"
 
+#include <QPointer>
+#include <QThread>
+#include <atomic>
+#include <memory>
 #include <optional>
 
 class AvisoRelatorio;
@@ -23,6 +27,8 @@ class JanelaHistorico : public JanelaFilha {
     Q_OBJECT
 public:
     explicit JanelaHistorico(GerenciadorJanelas& janelas);
+    // A reading still under way gives up at its next file and is waited for.
+    ~JanelaHistorico() override;
     QSize sizeHint() const override;
     void traduz() override;
 
@@ -69,6 +75,8 @@ private:
     QString m_pasta;
     int m_leitura = 0; // the reading whose result the list will show
     bool m_lendo = false;
+    std::shared_ptr<std::atomic_bool> m_desistir; // of the reading under way
+    QPointer<QThread> m_leitor;
     ModeloHistorico* m_modelo = nullptr;
     FiltroHistorico* m_filtro = nullptr;
     QList<std::pair<LinhaHistorico, ExecucaoDiagnostico>> m_placa; // the selected board's runs
