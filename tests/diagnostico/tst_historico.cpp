@@ -299,8 +299,7 @@ void TstHistorico::trilhaComFaixa()
 void TstHistorico::falhasDoModelo()
 {
     const Historico h = LeHistorico(m_historico);
-    // PP_CPU failed in three IP X runs (each counted once although read twice by none), BUCK1
-    // and the device once; IP 7's failures are not IP X's.
+    // PP_CPU failed in three IP X runs, BUCK1 and the device once; IP 7's failures are not IP X's.
     QCOMPARE(FalhasMaisFrequentes(h.execucoes, u"IP X"_s, {}),
              (QList<ContagemFalha>{{u"PP_CPU"_s, 3}, {u"BUCK1"_s, 1}, {u"I2C 0 0x1A"_s, 1}}));
     CriterioHistorico periodo;
@@ -310,6 +309,16 @@ void TstHistorico::falhasDoModelo()
              (QList<ContagemFalha>{{u"BUCK1"_s, 1}, {u"PP_CPU"_s, 1}}));
     QCOMPARE(FalhasMaisFrequentes(h.execucoes, u"IP 7"_s, {}), (QList<ContagemFalha>{{u"PP_GPU"_s, 1}}));
     QCOMPARE(FalhasMaisFrequentes(h.execucoes, u"IP X"_s, {}, 1), (QList<ContagemFalha>{{u"PP_CPU"_s, 3}}));
+
+    // A rail whose voltage and current both failed, read by two steps, is one fault of the run.
+    ExecucaoDiagnostico e = corrida(u"OS-5"_s, u"IP X"_s, Base, {u"PP_CPU"_s});
+    e.passos[0].itens << item(u"vcore"_s, u"mA PP_CPU"_s, u"1200 mA"_s, u"< 1000 mA"_s, Veredito::Falha);
+    e.passos << ResultadoPasso{u"pmu"_s, u"PMU"_s, u"pmu"_s, FimPasso::Respondido,
+                               {item(u"pmu"_s, u"PP_CPU"_s, u"0.600 V"_s, u"0.825 V"_s, Veredito::Falha)}};
+    QTemporaryDir pasta;
+    escreve(pasta.filePath(u"uma.json"_s), QJsonDocument(QJsonObject{{"execucoes", QJsonArray{ParaJson(e)}}}).toJson());
+    QCOMPARE(FalhasMaisFrequentes(LeHistorico(pasta.path()).execucoes, u"IP X"_s, {}),
+             (QList<ContagemFalha>{{u"PP_CPU"_s, 1}}));
 }
 
 void TstHistorico::csv()
