@@ -68,8 +68,9 @@ bool GuardaExecucao(const ExecucaoDiagnostico& e, QString* erro, QString* danifi
         QJsonParseError falha;
         const QJsonDocument doc = QJsonDocument::fromJson(existente.readAll(), &falha);
         // A damaged file is kept aside, each under its own name, rather than overwritten with
-        // only the new run; when it cannot be set aside nothing is written over it.
-        if (falha.error != QJsonParseError::NoError) {
+        // only the new run; when it cannot be set aside nothing is written over it. JSON that
+        // holds no list of runs is no history either: replacing it would lose what it holds.
+        if (falha.error != QJsonParseError::NoError || !doc.object().value(Execucoes).isArray()) {
             existente.close();
             const QString aparte = NomeLivreDanificado(arquivo);
             if (!existente.rename(aparte)) {

@@ -19,7 +19,8 @@ std::optional<ExecucaoDiagnostico> UltimaExecucao(const QString& modelo, const Q
 QString NomeLivreDanificado(const QString& arquivo);
 
 // Appends the run to its board's file (written whole to a temporary file and renamed, so an
-// interrupted write never loses the runs before it). A file that is not JSON is set aside under
+// interrupted write never loses the runs before it). A file that is not the history's JSON (not
+// JSON, or JSON without its list of runs) is set aside under
 // NomeLivreDanificado (its name in *danificado) and a new one started. False with *erro when
 // the run was not stored.
 bool GuardaExecucao(const ExecucaoDiagnostico& e, QString* erro = nullptr, QString* danificado = nullptr);

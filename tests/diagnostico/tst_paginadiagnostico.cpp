@@ -400,6 +400,19 @@ private slots:
         QVERIFY(primeiro.open(QIODevice::ReadOnly) && segundo.open(QIODevice::ReadOnly));
         QCOMPARE(primeiro.readAll(), QByteArray("{\"execucoes\": ["));
         QCOMPARE(segundo.readAll(), QByteArray("segundo dano"));
+        // JSON, but no history: kept as it is too, not replaced by the one new run.
+        for (const QByteArray& outro : {QByteArray("{\"coisa\": 1}"), QByteArray("[1, 2]"), QByteArray("{\"execucoes\": 3}")}) {
+            {
+                QFile f(arquivo);
+                QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+                f.write(outro);
+            }
+            aparte.clear();
+            QVERIFY(GuardaExecucao(boa, nullptr, &aparte));
+            QFile posto(aparte);
+            QVERIFY2(posto.open(QIODevice::ReadOnly), outro.constData());
+            QCOMPARE(posto.readAll(), outro);
+        }
 
         // Only the last complete run, when asked for one.
         ExecucaoDiagnostico cortada = boa;

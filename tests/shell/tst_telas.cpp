@@ -6,7 +6,9 @@
 #include "apoio/Apoio.h"
 #include "apoio/CenarioJanela.h"
 
+#include "diagnostico/HistoricoDiagnostico.h"
 #include "diagnostico/ResultadoDiagnostico.h"
+#include "diagnostico/janelas/JanelaHistorico.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "i18n/Mensagens.h"
@@ -233,6 +235,38 @@ void examina(QWidget* w, const QWidget* raiz, QStringList& achados)
     }
 }
 
+// The history with a board's two runs (a repair between them), a damaged file listed above
+// them, and the later run chosen: its comparison, rail and the model's failures on show.
+void mostraHistorico(JanelaHistorico* janela)
+{
+    const QString etiqueta = QStringLiteral("OS 20261211-0342 bancada 3");
+    if (!QFileInfo::exists(ArquivoHistorico(QStringLiteral("IP X"), QStringLiteral("A1901"), etiqueta))) {
+        for (int k = 0; k < 2; ++k) {
+            ExecucaoDiagnostico e;
+            e.modelo = QStringLiteral("IP X");
+            e.numero = QStringLiteral("A1901");
+            e.etiqueta = etiqueta;
+            e.inicio = QDateTime(QDate(2026, 12, 10 + k), QTime(3, 42, 7));
+            e.duracaoMs = 3100;
+            e.completa = true;
+            const Veredito v = k == 0 ? Veredito::Falha : Veredito::Passa;
+            e.passos = {{QStringLiteral("vcore"), QStringLiteral("VCore"), QStringLiteral("adc"), FimPasso::Respondido,
+                         {{QStringLiteral("vcore"), QStringLiteral("PP1V8_ALWAYS_SLEEP"),
+                           k == 0 ? QStringLiteral("1.512 V") : QStringLiteral("1.797 V"), QStringLiteral("1.800 V"), v},
+                          {QStringLiteral("vcore"), QStringLiteral("mA PP_CPU"), QStringLiteral("420 mA"),
+                           QStringLiteral("< 1000 mA"), Veredito::Passa}}}};
+            GuardaExecucao(e);
+        }
+        QFile danificado(QFileInfo(ArquivoHistorico(QStringLiteral("IP X"), QStringLiteral("A1901"), QStringLiteral("OS-9")))
+                             .absolutePath() + QStringLiteral("/IP-X_A1901_OS-9.json"));
+        if (danificado.open(QIODevice::WriteOnly))
+            danificado.write("{\"execucoes\": [");
+    }
+    janela->recarrega();
+    QTest::qWaitFor([janela] { return !janela->lendo(); }, 20000);
+    janela->seleciona(0);
+}
+
 // The windows laid out to need no scroll bar at all on this screen, opened and maximised, at
 // 100 % and 150 % (the others keep every control in view, some behind a bar at 150 %).
 const QStringList& semBarras()
@@ -240,7 +274,8 @@ const QStringList& semBarras()
     static const QStringList n = {QStringLiteral("Master"), QStringLiteral("fmHelp"), QStringLiteral("BuckLdo"),
                                   QStringLiteral("I2C"), QStringLiteral("RFs"), QStringLiteral("RFs_Esq"),
                                   QStringLiteral("Displays"), QStringLiteral("Diagnostico"), QStringLiteral("Sobre"),
-                                  QStringLiteral("Bateria"), QStringLiteral("IC"), QStringLiteral("Outros")};
+                                  QStringLiteral("Bateria"), QStringLiteral("IC"), QStringLiteral("Outros"),
+                                  QStringLiteral("Historico")};
     return n;
 }
 
@@ -365,7 +400,7 @@ void TstTelas::janela_data()
     const QStringList janelas = {"Inicial", "xIdioma", "xResponsabilidade", "Master", "fmHelp", "VCores",
                                  "BuckLdo", "PMU", "BuckTeste", "Nand", "IC", "I2C", "Chestnut", "Tigris",
                                  "Tristar", "Acorn", "RFs", "RFs_Esq", "Displays", "Bateria", "Outros", "Sobre",
-                                 "Diagnostico"};
+                                 "Diagnostico", "Historico"};
     for (const QString& j : janelas)
         for (int idioma = 1; idioma <= 3; ++idioma)
             QTest::newRow(qPrintable(j + QLatin1Char(' ') + idiomas().at(idioma))) << j << idioma;
@@ -419,6 +454,8 @@ void TstTelas::janela()
         QVERIFY(j);
         if (nome == QLatin1String("Diagnostico"))
             mostraFimDeDiagnostico(j);
+        if (auto* historico = qobject_cast<JanelaHistorico*>(j))
+            mostraHistorico(historico);
         auto* sub = qobject_cast<QMdiSubWindow*>(j->parentWidget());
         QVERIFY(sub);
         QCoreApplication::processEvents();

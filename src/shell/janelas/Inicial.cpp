@@ -386,7 +386,19 @@ void Inicial::montaBarra()
     m_btDiagnostico->setContentsMargins(0, 0, 0, 0);
     m_btDiagnostico->setStyleSheet(QStringLiteral("padding: 1px 4px"));
     connect(m_btDiagnostico, &QPushButton::clicked, this, [this] { Diagnostico::abre(*m_janelas); });
-    porta->addWidget(m_btDiagnostico, 0, 1, Qt::AlignLeft | Qt::AlignTop);
+    // The runs kept need no phone: always enabled.
+    m_btHistorico = new QPushButton(m_framePorta);
+    m_btHistorico->setObjectName(QStringLiteral("btHistorico"));
+    m_btHistorico->setFont(pequena);
+    m_btHistorico->setContentsMargins(0, 0, 0, 0);
+    m_btHistorico->setStyleSheet(QStringLiteral("padding: 1px 4px"));
+    connect(m_btHistorico, &QPushButton::clicked, this, [this] { m_janelas->mostra(QStringLiteral("Historico")); });
+    auto* diagnostico = new QHBoxLayout;
+    diagnostico->setSpacing(3);
+    diagnostico->addWidget(m_btDiagnostico);
+    diagnostico->addWidget(m_btHistorico);
+    diagnostico->addStretch(1);
+    porta->addLayout(diagnostico, 0, 1, Qt::AlignLeft | Qt::AlignTop);
     linha->addWidget(m_framePorta);
 
     m_picBranco = new QLabel(barra);
@@ -554,6 +566,7 @@ void Inicial::Traducao_Form_Inicial()
 {
     m_menuJanelas->traduz();
     m_btDiagnostico->setText(L(QStringLiteral("Diagnóstico completo")));
+    m_btHistorico->setText(L(QStringLiteral("Histórico")));
     const bool ligado = m_ligacao->estado() != EstadoLigacao::Desconectada;
     m_botoes.value(1)->setText(L(ligado ? QStringLiteral("Desconectar") : QStringLiteral("Conectar")));
     m_st1->setText(L(ligado                       ? QStringLiteral("Conectado")

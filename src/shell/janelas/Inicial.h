@@ -104,6 +104,7 @@ private:
     QLabel* m_avisoBox = nullptr;
     QLineEdit* m_status = nullptr;
     QPushButton* m_btDiagnostico = nullptr;
+    QPushButton* m_btHistorico = nullptr;
     QWidget* m_framePorta = nullptr;
     QLabel* m_lbFramePorta = nullptr;
     QComboBox* m_cbPortas = nullptr;
