@@ -6,6 +6,7 @@
 #include "i18n/IdiomaAtivo.h"
 #include "i18n/Mensagens.h"
 #include "linha/ResultadoLinha.h"
+#include "rails/Veredito.h"
 #include "reports/ArquivoRelatorio.h"
 #include "shell/Conexao.h"
 #include "shell/Ligacao.h"
@@ -48,6 +49,10 @@ DiagnosticoLinha::DiagnosticoLinha(const Opcoes& opcoes, const LocalDados& dados
     // The day's session log gets the exchanges of this run, as a run from the window does.
     m_registro = new RegistroSessao(*m_sessao, QDir(m_dados.pasta).filePath(QStringLiteral("logs")), this);
     m_registro->acompanha(*m_conexao);
+    DefineDestinoVereditos([registro = QPointer<RegistroSessao>(m_registro)](const QString& linha) {
+        if (registro)
+            registro->registraEvento(linha);
+    });
     m_registro->registraEvento(QStringLiteral("Linha de comando: diagnostico --porta %1 --etiqueta %2")
                                    .arg(m_opcoes.porta)
                                    .arg(m_opcoes.etiqueta));
@@ -67,7 +72,10 @@ DiagnosticoLinha::DiagnosticoLinha(const Opcoes& opcoes, const LocalDados& dados
     connect(&m_esperaPdf, &QTimer::timeout, this, &DiagnosticoLinha::publica);
 }
 
-DiagnosticoLinha::~DiagnosticoLinha() = default;
+DiagnosticoLinha::~DiagnosticoLinha()
+{
+    DefineDestinoVereditos({});
+}
 
 void DiagnosticoLinha::diz(const QString& linha)
 {
