@@ -430,6 +430,39 @@ private slots:
         QVERIFY(QFileInfo(o.value(u"historico"_s).toString()).isFile());
     }
 
+    // --tempo-max: a slow run stops with what it read (2); a box that never answers is given
+    // up before the connection's own wait ends (3).
+    void limiteDeTempo_data()
+    {
+        QTest::addColumn<QStringList>("bancada");
+        QTest::addColumn<int>("saida");
+        QTest::newRow("slow run") << QStringList{u"--lento"_s, u"20"_s} << 2;
+        QTest::newRow("silent box") << QStringList{u"--mudo"_s} << 3;
+    }
+    void limiteDeTempo()
+    {
+        QFETCH(QStringList, bancada);
+        QFETCH(int, saida);
+        PastaAplicacaoTemporaria pasta;
+        DefineIdioma(1);
+        Bancada b;
+        QVERIFY(b.inicia(QStringList{u"--modelo"_s, u"IP X"_s, u"--banco"_s, pasta.banco()} + bancada, 3));
+        QElapsedTimer relogio;
+        relogio.start();
+        const Saida s = roda(diagnostico(pasta.caminho(), u"OS-8"_s, {u"--tempo-max"_s, u"2"_s}));
+        QVERIFY2(s.codigo == saida, s.erros.constData());
+        // Ended by the limit (its message says so), well before the run or the wait would end.
+        QVERIFY2(relogio.elapsed() < 10000, qPrintable(QString::number(relogio.elapsed())));
+        const QString motivo = L(u"LINHA_TEMPO_ESGOTADO"_s).arg(2);
+        QVERIFY2(QString::fromUtf8(s.erros).contains(motivo), s.erros.constData());
+        if (saida == 2) {
+            QCOMPARE(s.json().value(u"interrupcao"_s).toString(), motivo);
+            QVERIFY(QFileInfo(s.json().value(u"historico"_s).toString()).isFile());
+        } else {
+            QVERIFY(s.padrao.isEmpty());
+        }
+    }
+
     // Nothing to diagnose: a silent box, a port without a device, a board whose number names
     // no model. Exit 3 with why, and no result, page or history.
     void semPlaca_data()
