@@ -2,7 +2,6 @@
 #include "db/LocalDados.h"
 #include "linha/OpcoesLinha.h"
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>

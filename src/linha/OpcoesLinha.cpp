@@ -159,7 +159,12 @@ QString TextoErro(const Opcoes& o)
 
 QString TextoAjuda(Comando c)
 {
-    return L(c == Comando::Portas ? QStringLiteral("LINHA_AJUDA_PORTAS") : QStringLiteral("LINHA_AJUDA_DIAGNOSTICO"));
+    QString t = L(c == Comando::Portas ? QStringLiteral("LINHA_AJUDA_PORTAS") : QStringLiteral("LINHA_AJUDA_DIAGNOSTICO"));
+#ifndef Q_OS_WIN
+    // The dictionary's lines end in CR LF; a terminal here wants LF.
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+#endif
+    return t;
 }
 
 } // namespace Linha

@@ -36,7 +36,7 @@ QString InstanciaUnica::nomeDoCanal(const QString& pasta)
     return QStringLiteral("vexador-tarrim-") + QString::fromLatin1(resumo.toHex().left(20));
 }
 
-bool InstanciaUnica::tomaTrava()
+bool InstanciaUnica::trava()
 {
     if (m_trava)
         return true;
@@ -50,16 +50,11 @@ bool InstanciaUnica::tomaTrava()
     return true;
 }
 
-bool InstanciaUnica::trava()
-{
-    return tomaTrava();
-}
-
 InstanciaUnica::Situacao InstanciaUnica::assume()
 {
     if (m_servidor)
         return Situacao::Primeira;
-    if (!tomaTrava()) {
+    if (!trava()) {
         QLocalSocket chamada;
         chamada.connectToServer(nomeDoCanal(m_pasta));
         if (!chamada.waitForConnected(EsperaContatoMs))

@@ -39,8 +39,6 @@ signals:
 
 private:
     void atendeChamada();
-    // True when the lock is ours (or none can be made here), false when another program holds it.
-    bool tomaTrava();
 
     QString m_pasta;
     std::unique_ptr<QLockFile> m_trava;
