@@ -1,6 +1,8 @@
 #include "i18n/Dialogos.h"
 #include "i18n/janelas/AvisoChaves.h"
 #include "i18n/janelas/DialogosQt.h"
+#include "linha/Linha.h"
+#include "linha/OpcoesLinha.h"
 #include "shell/Globais.h"
 #include "shell/Inicio.h"
 #include "shell/InstanciaUnica.h"
@@ -34,6 +36,22 @@ public:
 
 int main(int argc, char** argv)
 {
+    // The command line (diagnostico, portas) needs no display: decided before any window
+    // system is touched.
+    QStringList argumentos;
+    for (int k = 0; k < argc; ++k)
+        argumentos << QString::fromLocal8Bit(argv[k]);
+    if (Linha::EhComandoDeLinha(argumentos)) {
+        QCoreApplication nucleo(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("vexador-tarrim"));
+        return Linha::Executa(QCoreApplication::arguments(), QCoreApplication::applicationDirPath(),
+                              [](const QString& pasta) {
+                                  Globais& g = Globais::instancia();
+                                  g.reinicia(pasta);
+                                  return g.dados();
+                              });
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vexador-tarrim"));
     QApplication::setApplicationDisplayName(QStringLiteral("Vexador Tarrim"));

@@ -57,6 +57,20 @@ QString LeCombo(const QString& caminhoBanco, int n, bool* ok)
     return linhas.first().value(0).toString();
 }
 
+QString LeModeloBox(const QString& caminhoBanco)
+{
+    bool ok = false;
+    const QString texto = LeCombo(caminhoBanco, 7, &ok);
+    if (!ok)
+        return {};
+    // Values written by an older version.
+    if (texto == QLatin1String("G1"))
+        return QStringLiteral("1");
+    if (texto == QLatin1String("G2"))
+        return QStringLiteral("2");
+    return texto;
+}
+
 namespace {
 
 ResultadoBanco falhaDaCopia(MotivoFalhaBanco motivo, const QString& detalhe, const QString& arquivo)

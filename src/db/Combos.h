@@ -10,6 +10,9 @@
 ResultadoBanco GravaCombo(const QString& caminhoBanco, int n, const QString& texto);
 // Reads field "Combo" & n of the first row; std::nullopt-like empty + ok=false on failure.
 QString LeCombo(const QString& caminhoBanco, int n, bool* ok = nullptr);
+// The box model chosen last in the main window (Combo7): "1" or "2" (an older version's "G1" and
+// "G2" read as theirs); "" when none is stored or it cannot be read.
+QString LeModeloBox(const QString& caminhoBanco);
 
 // In the application folder `pasta`: replaces User.qzd by a byte-identical copy of Config.qzd, keeping the copy it replaces as
 // User.qzd.1. The backup is never made worse: the copy is refused while Config.qzd fails the

@@ -62,19 +62,32 @@ void ExecutorDiagnostico::inicia()
     proximo();
 }
 
-void ExecutorDiagnostico::cancela()
+void ExecutorDiagnostico::cancela(const QString& motivo)
 {
     if (!m_rodando)
         return;
+    const QString porque = motivo.isEmpty() ? L(QStringLiteral("DIAG_CANCELADO")) : motivo;
     m_cancelado = true;
     m_espera.stop();
     // The answer in flight is given up now: the link discards the rest of it as it does for a
     // cut answer, and stays busy until the phone has finished.
     if (m_procedimento && m_procedimento->emCurso()) {
         m_procedimento->disconnect(this);
-        m_procedimento->larga(L(QStringLiteral("DIAG_CANCELADO")));
+        m_procedimento->larga(porque);
     }
-    encerra(L(QStringLiteral("DIAG_CANCELADO")));
+    encerra(porque);
+}
+
+void ExecutorDiagnostico::paraAposPasso(const QString& motivo)
+{
+    if (!m_rodando || m_cancelado)
+        return;
+    m_pararApos = motivo;
+    // Waiting for a busy link to take the step: nothing is in flight, so it stops now.
+    if (m_espera.isActive()) {
+        m_espera.stop();
+        encerra(motivo);
+    }
 }
 
 void ExecutorDiagnostico::proximo()
@@ -83,6 +96,10 @@ void ExecutorDiagnostico::proximo()
         return;
     if (m_cancelado) {
         encerra(L(QStringLiteral("DIAG_CANCELADO")));
+        return;
+    }
+    if (!m_pararApos.isEmpty() && m_atual + 1 < m_passos.size()) {
+        encerra(m_pararApos);
         return;
     }
     if (++m_atual >= m_passos.size()) {
@@ -186,7 +203,8 @@ void ExecutorDiagnostico::encerra(const QString& interrupcao)
             m_erroHistorico = ArquivoHistorico(m_execucao.modelo, m_execucao.numero, m_execucao.etiqueta)
                               + QStringLiteral("\n") + erro;
         // Written only: the window tells what failed and opens the page.
-        m_relatorio = EscrevePagina(PaginaDiagnostico(m_execucao, m_anterior, m_notaAnterior), m_execucao.modelo,
+        if (m_escrevePagina)
+            m_relatorio = EscrevePagina(PaginaDiagnostico(m_execucao, m_anterior, m_notaAnterior), m_execucao.modelo,
                                     m_execucao.numero, QStringLiteral("Diagnostico"), dialogos().agora());
     }
     m_nsTotal = m_relogio.nsecsElapsed();

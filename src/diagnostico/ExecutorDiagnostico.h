@@ -24,7 +24,14 @@ public:
 
     const QList<PassoDiagnostico>& passos() const { return m_passos; }
     void inicia();
-    void cancela();
+    // Gives up the exchange in flight and stops now; `motivo` is why (default: the technician's
+    // Cancel).
+    void cancela(const QString& motivo = QString());
+    // Stops once the exchange in flight has been answered and graded (an interrupted command
+    // line): that step counts, the following ones are not run.
+    void paraAposPasso(const QString& motivo);
+    // Without the page (a script that wants only the result and the history); on by default.
+    void defineEscrevePagina(bool escreve) { m_escrevePagina = escreve; }
     bool rodando() const { return m_rodando; }
 
     const ExecucaoDiagnostico& execucao() const { return m_execucao; }
@@ -67,6 +74,8 @@ private:
     int m_atual = -1;
     bool m_rodando = false;
     bool m_cancelado = false;
+    bool m_escrevePagina = true;
+    QString m_pararApos; // why the run stops after the step under way ("" it goes on)
     qint64 m_nsProprios = 0;
     qint64 m_nsTotal = 0;
 };

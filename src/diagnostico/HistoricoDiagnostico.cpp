@@ -2,6 +2,7 @@
 
 #include "reports/ArquivoRelatorio.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,6 +13,20 @@
 namespace {
 
 const QString Execucoes = QStringLiteral("execucoes");
+
+// A file name holds at most 255 bytes: a part longer than this keeps its start and a digest of
+// the whole (the runs in the file are told apart by their own label all the same). Shorter parts
+// keep the names files already have.
+constexpr qsizetype MaiorParte = 80;
+
+QString parteDoHistorico(const QString& texto)
+{
+    const QString parte = ParteNomeArquivo(texto);
+    if (parte.size() <= MaiorParte)
+        return parte;
+    const QByteArray resumo = QCryptographicHash::hash(texto.toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
+    return parte.left(MaiorParte - resumo.size() - 1) + QLatin1Char('-') + QString::fromLatin1(resumo);
+}
 
 QJsonArray leExecucoes(const QString& arquivo)
 {
@@ -26,7 +41,7 @@ QJsonArray leExecucoes(const QString& arquivo)
 QString ArquivoHistorico(const QString& modelo, const QString& numero, const QString& etiqueta)
 {
     // Every part is kept, even an empty one, so two keys never share a file.
-    const QString nome = QStringList{ParteNomeArquivo(modelo), ParteNomeArquivo(numero), ParteNomeArquivo(etiqueta)}
+    const QString nome = QStringList{parteDoHistorico(modelo), parteDoHistorico(numero), parteDoHistorico(etiqueta)}
                              .join(QLatin1Char('_'));
     return QDir(PastaRelatorios()).absoluteFilePath(QStringLiteral("historico/") + nome + QStringLiteral(".json"));
 }

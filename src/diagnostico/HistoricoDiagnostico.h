@@ -7,7 +7,8 @@
 // The board history: every run of a board kept as JSON in one file per model, regulatory
 // number and board label, in "historico" inside the reports folder, oldest run first.
 
-// "<reports folder>/historico/<model>_<number>_<label>.json".
+// "<reports folder>/historico/<model>_<number>_<label>.json", each part as ParteNomeArquivo
+// makes it; a part too long for a file name is cut and ends with a digest of the whole.
 QString ArquivoHistorico(const QString& modelo, const QString& numero, const QString& etiqueta);
 
 // The last run stored for the board (with `soCompleta`, the last one that ran every step);

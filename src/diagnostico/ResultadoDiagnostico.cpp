@@ -295,3 +295,37 @@ Veredito VereditoDaExecucao(const ExecucaoDiagnostico& e)
         return Veredito::SemLeitura;
     return Veredito::Passa;
 }
+
+DescricaoPasso DescrevePasso(const ResultadoPasso& r)
+{
+    DescricaoPasso d;
+    QStringList falhas, semLeitura;
+    for (const ItemDiagnostico& i : r.itens)
+        if (ContaComoFalha(i.veredito)) {
+            (i.veredito == Veredito::Falha ? falhas : semLeitura) << i.item;
+            d.linhas << LinhaFalha(i);
+        }
+    for (const auto& [nomes, veredito] : {std::pair{&falhas, Veredito::Falha}, std::pair{&semLeitura, Veredito::SemLeitura}})
+        if (!nomes->isEmpty())
+            d.sufixo += QStringLiteral(" \u2014 ") + TextoVeredito(veredito) + QStringLiteral(": ") + nomes->join(QStringLiteral(", "));
+    if (d.linhas.isEmpty() && r.fim == FimPasso::SemResposta)
+        d.sufixo += QStringLiteral(" \u2014 ") + L(QStringLiteral("DIAG_PASSO_SEM_RESPOSTA"));
+    return d;
+}
+
+QString ResumoComAnterior(const ExecucaoDiagnostico& e, const std::optional<ExecucaoDiagnostico>& anterior,
+                          const QString& notaAnterior)
+{
+    QString estado = ResumoExecucao(e);
+    if (anterior) {
+        const Mudancas m = ComparaExecucoes(*anterior, e);
+        estado += QStringLiteral("\n%1: %2   %3: %4")
+                      .arg(L(QStringLiteral("DIAG_CONSERTADOS")))
+                      .arg(m.consertados.size())
+                      .arg(L(QStringLiteral("DIAG_NOVAS_FALHAS")))
+                      .arg(m.novasFalhas.size());
+        if (!notaAnterior.isEmpty())
+            estado += QLatin1Char('\n') + notaAnterior;
+    }
+    return estado;
+}

@@ -53,6 +53,15 @@ struct ResultadoPasso {
 // graded.
 Veredito VereditoDoPasso(const ResultadoPasso& r);
 
+// What a step's row adds to its title once it has ended: the names of the items that failed
+// and of those unread (" — FALHA: a, b — SEM LEITURA: c"), or that the phone did not answer;
+// and each failing item's line (LinhaFalha) for a closer look.
+struct DescricaoPasso {
+    QString sufixo;
+    QStringList linhas;
+};
+DescricaoPasso DescrevePasso(const ResultadoPasso& r);
+
 // Counts of one subsystem by verdict.
 struct Contagem {
     QString subsistema;
@@ -121,6 +130,12 @@ struct Mudancas {
     bool vazia() const { return consertados.isEmpty() && novasFalhas.isEmpty(); }
 };
 Mudancas ComparaExecucoes(const ExecucaoDiagnostico& anterior, const ExecucaoDiagnostico& atual);
+
+// The run's verdict line (ResumoExecucao) and, with a previous run of the board, how many items
+// were repaired and how many newly fail, then the note about the run compared with; one line
+// each.
+QString ResumoComAnterior(const ExecucaoDiagnostico& e, const std::optional<ExecucaoDiagnostico>& anterior,
+                          const QString& notaAnterior);
 
 // What the comparison must tell about the run compared with (`anterior`) when the board's
 // last run (`ultima`) did not finish: that the run compared with was partial, or that a later

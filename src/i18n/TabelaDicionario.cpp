@@ -935,6 +935,172 @@ const EntradaDicionario TabelaDicionario[] = {
      "escolhido pelo técnico (não identificado pela placa)",
      "the technician (not identified from the board)",
      "el técnico (no identificado por la placa)"},
+    {"LINHA_AJUDA_DIAGNOSTICO",
+     "Uso: vexador-tarrim diagnostico --porta N --etiqueta L [opções]\r\n"
+     "\r\n"
+     "Diagnóstico completo da placa sem janelas: conecta à box na porta COM N, identifica o modelo,\r\n"
+     "executa todas as etapas do modelo e grava a mesma página e o mesmo histórico da janela.\r\n"
+     "O progresso vai para a saída de erros; o resultado em JSON para a saída padrão ou para um arquivo.\r\n"
+     "\r\n"
+     "Opções:\r\n"
+     "  --porta N          porta COM da box (1 a 16; veja: vexador-tarrim portas)\r\n"
+     "  --etiqueta L       etiqueta da placa (número da OS ou do chamado); qualquer caractere\r\n"
+     "  --box 1|2          modelo da box (padrão: o último escolhido na janela)\r\n"
+     "  --idioma pt|en|es  idioma das mensagens e da página (padrão: o do programa)\r\n"
+     "  --pasta DIR        pasta do usuário (banco, relatórios, histórico; padrão: a da janela)\r\n"
+     "  --json ARQ|-       onde escrever o resultado (padrão: -, a saída padrão)\r\n"
+     "  --sem-pagina       não gravar a página (o histórico é gravado)\r\n"
+     "  --tempo-max S      desistir após S segundos (a execução para e conta como incompleta)\r\n"
+     "  --help             esta ajuda\r\n"
+     "Um valor que começa com -- é dado como --opção=valor.\r\n"
+     "\r\n"
+     "Código de saída:\r\n"
+     "  0  todos os itens passaram\r\n"
+     "  1  algo falhou\r\n"
+     "  2  incompleto: leituras faltando, etapa sem resposta, box perdida, --tempo-max, ou\r\n"
+     "     interrompido por SIGINT (Ctrl+C: para após a troca em curso e grava página e histórico;\r\n"
+     "     um segundo Ctrl+C abandona a troca em curso)\r\n"
+     "  3  sem box, sem resposta ou modelo desconhecido\r\n"
+     "  4  uso incorreto (a mensagem nomeia a opção), pasta com o programa aberto, ou banco inutilizável",
+     "Usage: vexador-tarrim diagnostico --porta N --etiqueta L [options]\r\n"
+     "\r\n"
+     "Whole-board diagnosis without windows: connects to the box on COM port N, identifies the model,\r\n"
+     "runs every step of the model and writes the same page and history as the window.\r\n"
+     "Progress goes to standard error; the result as JSON to standard output or to a file.\r\n"
+     "\r\n"
+     "Options:\r\n"
+     "  --porta N          COM port of the box (1 to 16; see: vexador-tarrim portas)\r\n"
+     "  --etiqueta L       board label (job or ticket number); any characters\r\n"
+     "  --box 1|2          box model (default: the one chosen last in the window)\r\n"
+     "  --idioma pt|en|es  language of the messages and the page (default: the program's)\r\n"
+     "  --pasta DIR        user folder (database, reports, history; default: the window's)\r\n"
+     "  --json FILE|-      where to write the result (default: -, standard output)\r\n"
+     "  --sem-pagina       do not write the page (the history is written)\r\n"
+     "  --tempo-max S      give up after S seconds (the run stops and counts as incomplete)\r\n"
+     "  --help             this help\r\n"
+     "A value starting with -- is given as --option=value.\r\n"
+     "\r\n"
+     "Exit status:\r\n"
+     "  0  every item passed\r\n"
+     "  1  something failed\r\n"
+     "  2  incomplete: readings missing, a step without answer, box lost, --tempo-max, or\r\n"
+     "     interrupted by SIGINT (Ctrl+C: stops after the exchange in flight and writes page and\r\n"
+     "     history; a second Ctrl+C gives up the exchange in flight)\r\n"
+     "  3  no box, no answer or unknown model\r\n"
+     "  4  bad usage (the message names the option), a folder whose program is open, or an unusable database",
+     "Uso: vexador-tarrim diagnostico --porta N --etiqueta L [opciones]\r\n"
+     "\r\n"
+     "Diagnóstico completo de la placa sin ventanas: conecta a la box en el puerto COM N, identifica el\r\n"
+     "modelo, ejecuta todas las etapas del modelo y graba la misma página y el mismo historial que la ventana.\r\n"
+     "El progreso va a la salida de errores; el resultado en JSON a la salida estándar o a un archivo.\r\n"
+     "\r\n"
+     "Opciones:\r\n"
+     "  --porta N          puerto COM de la box (1 a 16; vea: vexador-tarrim portas)\r\n"
+     "  --etiqueta L       etiqueta de la placa (número de orden o de ticket); cualquier carácter\r\n"
+     "  --box 1|2          modelo de la box (por defecto: el último elegido en la ventana)\r\n"
+     "  --idioma pt|en|es  idioma de los mensajes y de la página (por defecto: el del programa)\r\n"
+     "  --pasta DIR        carpeta del usuario (base, informes, historial; por defecto: la de la ventana)\r\n"
+     "  --json ARCH|-      dónde escribir el resultado (por defecto: -, la salida estándar)\r\n"
+     "  --sem-pagina       no grabar la página (el historial se graba)\r\n"
+     "  --tempo-max S      desistir tras S segundos (la ejecución se detiene y cuenta como incompleta)\r\n"
+     "  --help             esta ayuda\r\n"
+     "Un valor que empieza con -- se da como --opción=valor.\r\n"
+     "\r\n"
+     "Código de salida:\r\n"
+     "  0  todos los ítems pasaron\r\n"
+     "  1  algo falló\r\n"
+     "  2  incompleto: lecturas faltantes, etapa sin respuesta, box perdida, --tempo-max, o\r\n"
+     "     interrumpido por SIGINT (Ctrl+C: se detiene tras el intercambio en curso y graba página e\r\n"
+     "     historial; un segundo Ctrl+C abandona el intercambio en curso)\r\n"
+     "  3  sin box, sin respuesta o modelo desconocido\r\n"
+     "  4  uso incorrecto (el mensaje nombra la opción), carpeta con el programa abierto, o base inutilizable"},
+    {"LINHA_AJUDA_PORTAS",
+     "Uso: vexador-tarrim portas\r\n\r\nLista as portas COM que existem e o dispositivo de cada uma, uma por linha.\r\n"
+     "Código de saída: 0 alguma porta encontrada, 3 nenhuma, 4 uso incorreto.",
+     "Usage: vexador-tarrim portas\r\n\r\nLists the COM ports that exist and the device behind each, one a line.\r\n"
+     "Exit status: 0 some port found, 3 none, 4 bad usage.",
+     "Uso: vexador-tarrim portas\r\n\r\nLista los puertos COM que existen y el dispositivo de cada uno, uno por línea.\r\n"
+     "Código de salida: 0 algún puerto encontrado, 3 ninguno, 4 uso incorrecto."},
+    {"LINHA_COMANDO_DESCONHECIDO",
+     "comando desconhecido: %1 (use diagnostico ou portas)",
+     "unknown command: %1 (use diagnostico or portas)",
+     "comando desconocido: %1 (use diagnostico o portas)"},
+    {"LINHA_OPCAO_DESCONHECIDA",
+     "opção desconhecida: %1",
+     "unknown option: %1",
+     "opción desconocida: %1"},
+    {"LINHA_SEM_VALOR",
+     "a opção %1 pede um valor",
+     "option %1 needs a value",
+     "la opción %1 necesita un valor"},
+    {"LINHA_VALOR_INVALIDO",
+     "valor inválido para %1: \"%2\"",
+     "invalid value for %1: \"%2\"",
+     "valor no válido para %1: \"%2\""},
+    {"LINHA_FALTA_OPCAO",
+     "falta a opção %1",
+     "option %1 is missing",
+     "falta la opción %1"},
+    {"LINHA_VEJA_AJUDA",
+     "veja: vexador-tarrim %1 --help",
+     "see: vexador-tarrim %1 --help",
+     "vea: vexador-tarrim %1 --help"},
+    {"LINHA_PASTA_EM_USO",
+     "a pasta %1 está aberta em outro Vexador Tarrim (um programa por pasta): feche-o ou use outra --pasta",
+     "folder %1 is open in another Vexador Tarrim (one program per folder): close it or use another --pasta",
+     "la carpeta %1 está abierta en otro Vexador Tarrim (un programa por carpeta): ciérrelo o use otra --pasta"},
+    {"LINHA_BANCO_INUTILIZAVEL",
+     "o banco de dados %1 não pode ser usado",
+     "database %1 cannot be used",
+     "la base de datos %1 no se puede usar"},
+    {"LINHA_SEM_PORTAS",
+     "nenhuma porta COM encontrada (pasta das portas: %1)",
+     "no COM port found (ports folder: %1)",
+     "ningún puerto COM encontrado (carpeta de puertos: %1)"},
+    {"LINHA_CONECTANDO",
+     "Conectando a %1 (%2), box %3…",
+     "Connecting to %1 (%2), box %3…",
+     "Conectando a %1 (%2), box %3…"},
+    {"LINHA_PORTA_NAO_ABRE",
+     "%1 não abriu: %2",
+     "%1 could not be opened: %2",
+     "%1 no se pudo abrir: %2"},
+    {"LINHA_SEM_RESPOSTA",
+     "%1 não respondeu: nenhuma placa em modo diagnóstico na box?",
+     "%1 did not answer: no board in diagnostics mode on the box?",
+     "%1 no respondió: ¿ninguna placa en modo diagnóstico en la box?"},
+    {"LINHA_MODELO_DESCONHECIDO",
+     "o número da placa (%1) não identifica um modelo conhecido: nada foi executado",
+     "the board's number (%1) names no known model: nothing was run",
+     "el número de la placa (%1) no identifica un modelo conocido: no se ejecutó nada"},
+    {"LINHA_PLACA",
+     "%1 (%2), etiqueta %3: %4 etapas",
+     "%1 (%2), label %3: %4 steps",
+     "%1 (%2), etiqueta %3: %4 etapas"},
+    {"LINHA_TEMPO_ESGOTADO",
+     "tempo máximo de %1 s esgotado",
+     "time limit of %1 s reached",
+     "tiempo máximo de %1 s agotado"},
+    {"LINHA_INTERROMPIDO",
+     "interrompido (SIGINT)",
+     "interrupted (SIGINT)",
+     "interrumpido (SIGINT)"},
+    {"LINHA_PARANDO",
+     "Interrompendo após a troca em curso (Ctrl+C outra vez: agora)…",
+     "Stopping after the exchange in flight (Ctrl+C again: now)…",
+     "Deteniendo tras el intercambio en curso (Ctrl+C otra vez: ahora)…"},
+    {"LINHA_PAGINA",
+     "Página: %1",
+     "Page: %1",
+     "Página: %1"},
+    {"LINHA_PAGINA_NAO_ESCRITA",
+     "A página NÃO pôde ser gravada:",
+     "The page could NOT be written:",
+     "La página NO se pudo grabar:"},
+    {"LINHA_JSON_NAO_ESCRITO",
+     "o resultado não pôde ser escrito em %1: %2",
+     "the result could not be written to %1: %2",
+     "el resultado no se pudo escribir en %1: %2"},
     {"Copiar caminho",
      "Copiar caminho",
      "Copy path",

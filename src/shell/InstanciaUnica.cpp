@@ -36,17 +36,25 @@ QString InstanciaUnica::nomeDoCanal(const QString& pasta)
     return QStringLiteral("vexador-tarrim-") + QString::fromLatin1(resumo.toHex().left(20));
 }
 
-InstanciaUnica::Situacao InstanciaUnica::assume()
+bool InstanciaUnica::trava()
 {
     if (m_trava)
-        return Situacao::Primeira;
+        return true;
     auto trava = std::make_unique<QLockFile>(QDir(m_pasta).filePath(QStringLiteral(".vexador-tarrim.lock")));
     // The lock never goes stale by age: a program may run for days. A lock left by a program
     // that died is taken over (QLockFile checks whether its process still lives).
     trava->setStaleLockTime(0);
-    if (!trava->tryLock(0)) {
-        if (trava->error() != QLockFile::LockFailedError)
-            return Situacao::Primeira; // no lock can be made here
+    if (!trava->tryLock(0))
+        return trava->error() != QLockFile::LockFailedError; // no lock can be made here
+    m_trava = std::move(trava);
+    return true;
+}
+
+InstanciaUnica::Situacao InstanciaUnica::assume()
+{
+    if (m_servidor)
+        return Situacao::Primeira;
+    if (!trava()) {
         QLocalSocket chamada;
         chamada.connectToServer(nomeDoCanal(m_pasta));
         if (!chamada.waitForConnected(EsperaContatoMs))
@@ -64,7 +72,8 @@ InstanciaUnica::Situacao InstanciaUnica::assume()
         chamada.disconnectFromServer();
         return atendida && resposta.startsWith(PedidoAtendido.trimmed()) ? Situacao::JaAberta : Situacao::JaAbertaMuda;
     }
-    m_trava = std::move(trava);
+    if (!m_trava)
+        return Situacao::Primeira; // no lock can be made here
 
     const QString nome = nomeDoCanal(m_pasta);
     // A socket left by a program that died would refuse the name; the lock says it is ours.

@@ -25,6 +25,10 @@ public:
     // Takes the folder (once). A folder where no lock can be made (read only) cannot hold two
     // writers either: the start goes on as the first.
     Situacao assume();
+    // Takes the folder's lock only: a run without windows neither calls the open program to the
+    // front nor answers a later start (which then says that the folder is in use). False when
+    // another program holds the folder.
+    bool trava();
 
     // The local socket's name for a folder (the same for every spelling of its path).
     static QString nomeDoCanal(const QString& pasta);

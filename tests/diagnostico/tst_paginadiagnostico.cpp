@@ -368,6 +368,15 @@ private slots:
         QCOMPARE(UltimaExecucao(boa.modelo, boa.numero, boa.etiqueta)->inicio, boa.inicio);
         QCOMPARE(UltimaExecucao(boa.modelo, boa.numero, u"OS/17"_s)->falhas().size(), 3);
         QVERIFY(!UltimaExecucao(boa.modelo, u"A1901"_s, boa.etiqueta));
+        // Labels too long for a file name (a scanned ticket, a pasted text) are kept, each apart.
+        for (const QString& longa : {QString(300, u'x'), QString(299, u'x') + u'y'}) {
+            ExecucaoDiagnostico e = execucao(longa);
+            QVERIFY(GuardaExecucao(e));
+            QVERIFY(QFileInfo(ArquivoHistorico(e.modelo, e.numero, longa)).fileName().size() < 255);
+            QCOMPARE(UltimaExecucao(e.modelo, e.numero, longa)->etiqueta, longa);
+        }
+        QVERIFY(ArquivoHistorico(boa.modelo, boa.numero, QString(300, u'x'))
+                != ArquivoHistorico(boa.modelo, boa.numero, QString(299, u'x') + u'y'));
 
         const QString h = PaginaDiagnostico(boa, anterior);
         QCOMPARE(chaves(h, u"consertados"_s),

@@ -19,6 +19,9 @@
 #include "shell/janelas/Inicial.h"
 
 #include <QElapsedTimer>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
 #include <QEventLoop>
 #include <QFrame>
 #include <QPushButton>
@@ -27,6 +30,7 @@
 #include <functional>
 #include <limits>
 #include <ctime>
+#include <sys/resource.h>
 
 namespace {
 // The UI thread's CPU time in seconds, to the nanosecond (getrusage counts in scheduler ticks,
@@ -48,6 +52,7 @@ private slots:
     void respostaAtePmuPintado();
     void respostaAteI2cPintada();
     void arranqueAteJanelaPrincipal();
+    void diagnosticoDaLinhaDeComando();
     void analisadoresNoLimite();
 };
 
@@ -276,6 +281,61 @@ void MedidaPrograma::arranqueAteJanelaPrincipal()
     w.mostraNaTela();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     qInfo("main window built and shown: %lld ms", relogio.elapsed());
+}
+
+// The whole-board diagnosis from the command line ("vexador-tarrim diagnostico"), the built
+// program started as a script starts it, against the good "IP X": the wall time from the start
+// to the exit, of which the program's own processor time (user + system: its start-up, the
+// handshake's and every step's handling, the page and history) and the start-up until the first
+// byte reaches the board; the rest is the phone's and the link's waiting. Medians of five runs.
+void MedidaPrograma::diagnosticoDaLinhaDeComando()
+{
+    PastaAplicacaoTemporaria pasta;
+    Bancada b;
+    QVERIFY(b.inicia({QStringLiteral("--modelo"), Modelo, QStringLiteral("--banco"), pasta.banco()}, 3));
+    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+    ambiente.remove(QStringLiteral("DISPLAY"));
+    ambiente.insert(QStringLiteral("VEXADOR_NAVEGADOR"), QString()); // the browser's PDF is not the program's time
+    auto cpuDosFilhos = [] {
+        rusage u {};
+        ::getrusage(RUSAGE_CHILDREN, &u);
+        return (u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1e3 + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e3;
+    };
+    QList<double> paredes, cpus, arranques, execucoes;
+    for (int k = 0; k < 5; ++k) {
+        const qsizetype antes = b.registro().size();
+        QProcess p;
+        p.setProcessEnvironment(ambiente);
+        p.setProgram(QStringLiteral(PASTA_APLICACAO "/vexador-tarrim"));
+        p.setArguments({QStringLiteral("diagnostico"), QStringLiteral("--porta"), QStringLiteral("3"),
+                        QStringLiteral("--etiqueta"), QStringLiteral("MEDIDA"), QStringLiteral("--pasta"), pasta.caminho()});
+        const double cpu0 = cpuDosFilhos();
+        QElapsedTimer relogio;
+        relogio.start();
+        p.start();
+        double arranque = -1;
+        for (;;) {
+            if (arranque < 0 && b.registro().size() > antes)
+                arranque = relogio.nsecsElapsed() / 1e6;
+            if (p.state() == QProcess::NotRunning || p.waitForFinished(1))
+                break;
+        }
+        const double parede = relogio.nsecsElapsed() / 1e6;
+        QCOMPARE(p.exitCode(), 0);
+        paredes << parede;
+        cpus << cpuDosFilhos() - cpu0;
+        arranques << arranque;
+        execucoes << QJsonDocument::fromJson(p.readAllStandardOutput()).object().value(QStringLiteral("duracaoMs")).toDouble();
+    }
+    auto mediana = [](QList<double> v) {
+        std::sort(v.begin(), v.end());
+        return v.at(v.size() / 2);
+    };
+    const double parede = mediana(paredes), cpu = mediana(cpus);
+    qInfo("command-line diagnosis, %s: %.0f ms start to exit (the run itself %.0f ms); the program's own "
+          "processor time %.0f ms = %.1f %% of it, the phone and the link %.0f ms; start-up to the first byte "
+          "at the board %.0f ms",
+          qPrintable(Modelo), parede, mediana(execucoes), cpu, 100 * cpu / parede, parede - cpu, mediana(arranques));
 }
 
 // The parsers a flooding box reaches with an answer at its 1 MB bound, each the best of five

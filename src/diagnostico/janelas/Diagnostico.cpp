@@ -210,39 +210,19 @@ void Diagnostico::mostraPasso(int indice)
     }
     const Veredito v = VereditoDoPasso(r);
     // The row names what failed; the tooltip gives each failing item with its reading.
-    QStringList falhas, semLeitura, linhas;
-    for (const ItemDiagnostico& i : r.itens)
-        if (ContaComoFalha(i.veredito)) {
-            (i.veredito == Veredito::Falha ? falhas : semLeitura) << i.item;
-            linhas << LinhaFalha(i);
-        }
-    for (const auto& [nomes, veredito] : {std::pair{&falhas, Veredito::Falha}, std::pair{&semLeitura, Veredito::SemLeitura}})
-        if (!nomes->isEmpty())
-            texto += QStringLiteral(" — ") + TextoVeredito(veredito) + QStringLiteral(": ") + nomes->join(QStringLiteral(", "));
-    if (linhas.isEmpty() && r.fim == FimPasso::SemResposta)
-        texto += QStringLiteral(" — ") + L(QStringLiteral("DIAG_PASSO_SEM_RESPOSTA"));
-    item->setText(texto);
+    const DescricaoPasso d = DescrevePasso(r);
+    item->setText(texto + d.sufixo);
     item->setIcon(iconeVeredito(v));
     if (const QColor cor = corVeredito(v); cor.isValid())
         item->setBackground(cor);
-    item->setToolTip(linhas.isEmpty() ? TextoVeredito(v) : linhas.join(QLatin1Char('\n')));
+    item->setToolTip(d.linhas.isEmpty() ? TextoVeredito(v) : d.linhas.join(QLatin1Char('\n')));
     item->setData(Qt::UserRole, NomeVeredito(v));
 }
 
 void Diagnostico::mostraEstado()
 {
     const ExecucaoDiagnostico& e = m_executor->execucao();
-    QString estado = ResumoExecucao(e);
-    if (m_executor->anterior()) {
-        const Mudancas m = ComparaExecucoes(*m_executor->anterior(), e);
-        estado += QStringLiteral("\n%1: %2   %3: %4")
-                      .arg(L(QStringLiteral("DIAG_CONSERTADOS")))
-                      .arg(m.consertados.size())
-                      .arg(L(QStringLiteral("DIAG_NOVAS_FALHAS")))
-                      .arg(m.novasFalhas.size());
-        if (!m_executor->notaAnterior().isEmpty())
-            estado += QLatin1Char('\n') + m_executor->notaAnterior();
-    }
+    const QString estado = ResumoComAnterior(e, m_executor->anterior(), m_executor->notaAnterior());
     m_lbEstado->setText(estado);
     pintaVeredito(m_lbEstado, VereditoDaExecucao(e));
 }

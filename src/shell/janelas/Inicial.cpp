@@ -627,15 +627,7 @@ void Inicial::ListaPortas()
 void Inicial::CarregaBoxModelo()
 {
     // Every step runs even when an earlier one failed: an unreadable value counts as empty.
-    bool ok = false;
-    QString texto = LeCombo(Globais::instancia().CaminhoBanco, 7, &ok);
-    if (!ok)
-        texto.clear();
-    // Values written by an older version.
-    if (texto == QLatin1String("G1"))
-        texto = QStringLiteral("1");
-    if (texto == QLatin1String("G2"))
-        texto = QStringLiteral("2");
+    QString texto = LeModeloBox(Globais::instancia().CaminhoBanco);
     if (texto.isEmpty()) {
         texto = QStringLiteral("1");
         GravaCombo(Globais::instancia().CaminhoBanco, 7, texto);
