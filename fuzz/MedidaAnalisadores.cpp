@@ -20,7 +20,7 @@
 #include "rails/GradeTrilhas.h"
 #include "rails/LeituraAdc.h"
 #include "rails/TextosLeitura.h"
-#include "reports/RelatorioMalhas.h"
+#include "rails/RelatorioMalhas.h"
 #include "i18n/IdiomaAtivo.h"
 #include "shell/BuscaTexto.h"
 #include "shell/Modelo.h"

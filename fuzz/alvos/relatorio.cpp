@@ -4,7 +4,7 @@
 
 #include "chips/LeituraChip.h"
 #include "rails/GradeTrilhas.h"
-#include "reports/RelatorioMalhas.h"
+#include "rails/RelatorioMalhas.h"
 
 int EntradaFuzz(const uint8_t* dados, size_t tamanho)
 {

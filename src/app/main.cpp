@@ -1,3 +1,7 @@
+#include "app/janelas/AvisosInicio.h"
+#include "app/janelas/Inicial.h"
+#include "app/janelas/InicioPrograma.h"
+#include "app/janelas/xScreen.h"
 #include "i18n/Dialogos.h"
 #include "i18n/janelas/AvisoChaves.h"
 #include "i18n/janelas/DialogosQt.h"
@@ -6,10 +10,6 @@
 #include "shell/Globais.h"
 #include "shell/Inicio.h"
 #include "shell/InstanciaUnica.h"
-#include "shell/janelas/AvisosInicio.h"
-#include "shell/janelas/GanchosShell.h"
-#include "shell/janelas/Inicial.h"
-#include "shell/janelas/xScreen.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -3,8 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "rails/Veredito.h"
 #include "shell/RegrasTroca.h"
+#include "veredito/Veredito.h"
 
 // The battery test's rules: the two commands, the property cut of the gas-gauge answer, the
 // health computed from the design and present capacities, and the eight values shown.

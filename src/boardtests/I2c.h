@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <array>
 
-#include "rails/Veredito.h"
+#include "veredito/Veredito.h"
 #include <optional>
 
 // ModuloI2C: the device table of the I2C buses, the evaluation of one bus scan against the

@@ -5,8 +5,8 @@
 #include <QString>
 #include <optional>
 
-#include "rails/Veredito.h"
 #include "reports/ArquivoRelatorio.h"
+#include "veredito/Veredito.h"
 
 // What the chip readers share: taking one channel's value out of an ADC answer, telling a
 // reading from a device message, the deviation grades, and the report address.

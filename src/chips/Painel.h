@@ -4,7 +4,7 @@
 #include <optional>
 #include <QStringList>
 
-#include "rails/Veredito.h"
+#include "veredito/Veredito.h"
 
 // What a chip reader shows, by control name: caption, background colour, text colour and
 // visibility. The reading rules write into it and the window copies it onto its widgets, so

@@ -1,6 +1,7 @@
 #include "diagnostico/AcervoHistorico.h"
 
 #include "i18n/Dicionario.h"
+#include "rails/VereditoTrilha.h"
 #include "reports/ArquivoRelatorio.h"
 
 #include <QDir>

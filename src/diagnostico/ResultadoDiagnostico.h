@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "rails/Veredito.h"
+#include "veredito/Veredito.h"
 
 // What one whole-board diagnosis found: every graded item of every step, the run's identity
 // (model, regulatory number, board label) and how it ended. Plain values, so the page, the

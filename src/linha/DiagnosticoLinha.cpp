@@ -6,7 +6,7 @@
 #include "i18n/IdiomaAtivo.h"
 #include "i18n/Mensagens.h"
 #include "linha/ResultadoLinha.h"
-#include "rails/Veredito.h"
+#include "veredito/Veredito.h"
 #include "reports/ArquivoRelatorio.h"
 #include "shell/Conexao.h"
 #include "shell/Ligacao.h"

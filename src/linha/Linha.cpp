@@ -2,8 +2,8 @@
 
 #include "db/Combos.h"
 #include "db/ExameBanco.h"
+#include "db/IdiomaBanco.h"
 #include "i18n/Dicionario.h"
-#include "i18n/Idioma.h"
 #include "i18n/IdiomaAtivo.h"
 #include "linha/DiagnosticoLinha.h"
 #include "linha/Interrupcao.h"

@@ -3,7 +3,7 @@
 #include <QString>
 #include <optional>
 
-#include "rails/Veredito.h"
+#include "veredito/Veredito.h"
 
 // The phone's own buck tests ("buck" and "buckcheck <tolerance>") turned into list items, and
 // the texts of the buck check window that do not depend on a widget. Positions follow the

@@ -8,6 +8,7 @@
 #include "shell/Globais.h"
 #include "i18n/IdiomaAtivo.h"
 #include "shell/PerfilModelo.h"
+#include "rails/VereditoTrilha.h"
 
 #include <QSqlError>
 #include <QLocale>

@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "db/ResultadoBanco.h"
-#include "rails/Veredito.h"
+#include "veredito/Veredito.h"
 
 // Grading of the power rails of one model and family against the Master table, shared by the
 // VCore, Buck and LDO, and PMU windows. The windows keep their grids, timers and labels; they

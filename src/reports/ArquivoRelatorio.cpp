@@ -1,5 +1,6 @@
 #include "reports/ArquivoRelatorio.h"
 
+#include "db/Banco.h"
 #include "i18n/Dicionario.h"
 #include "shell/Globais.h"
 
@@ -207,4 +208,20 @@ RelatorioPublicado EscrevePagina(const QString& html, const QString& modelo, con
         r.pdf = pdf;
     r.aberto = arquivo;
     return r;
+}
+
+QString LeNomeRelatorio()
+{
+    Banco banco(Globais::instancia().CaminhoBanco);
+    const QVariant v = banco.valor(QStringLiteral("Select nome from Tools"));
+    return v.isValid() ? v.toString() : QString();
+}
+
+bool GravaNomeRelatorio(const QString& nome)
+{
+    Banco banco(Globais::instancia().CaminhoBanco);
+    return banco.executa(QStringLiteral("Update Tools set Nome = ? where rowid = "
+                                        "(Select rowid from Tools order by rowid limit 1)"),
+                         {nome})
+        && banco.linhasAfetadas() == 1;
 }

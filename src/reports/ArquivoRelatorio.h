@@ -81,3 +81,9 @@ RelatorioPublicado EscreveRelatorio(const QString& pagina, const QString& consul
 // `quando`, and starts its PDF. Opens nothing.
 RelatorioPublicado EscrevePagina(const QString& html, const QString& modelo, const QString& numero,
                                  const QString& janela, const QDateTime& quando);
+
+// The name a report is made for (Tools.Nome of the first row, asked before each report):
+// "" on any error.
+QString LeNomeRelatorio();
+// Sets Tools.Nome of the first row; a missing row stores nothing. False when not stored.
+bool GravaNomeRelatorio(const QString& nome);

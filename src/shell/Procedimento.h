@@ -1,7 +1,7 @@
 #pragma once
-#include "rails/Veredito.h"
 #include "shell/Ligacao.h"
 #include "shell/Troca.h"
+#include "veredito/Veredito.h"
 
 #include <QList>
 #include <QElapsedTimer>

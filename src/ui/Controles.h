@@ -1,7 +1,7 @@
 #pragma once
 #include <QRect>
 #include <QString>
-#include "rails/Veredito.h"
+#include "veredito/Veredito.h"
 
 class QColor;
 class QIcon;

@@ -10,7 +10,7 @@ class GerenciadorJanelas;
 class JanelaFilha;
 
 // Everything the program knows about one child window, written once (see
-// shell/janelas/TabelaJanelas.cpp): the routing of answers, the main window's refreshes,
+// app/janelas/TabelaJanelas.cpp): the routing of answers, the main window's refreshes,
 // the session log and the menu all read it.
 struct DescritorJanela {
     QString nome;              // objectName, open flag, name in the session log

@@ -160,6 +160,11 @@ void GerenciadorJanelas::pedeAjuda(const QString& texto)
         emit textoDeAjuda(texto);
 }
 
+void GerenciadorJanelas::pedeOcultarMenu()
+{
+    emit ocultarMenuPedido();
+}
+
 void GerenciadorJanelas::AtualizaJanelasAbertas()
 {
     QList<const DescritorJanela*> ordem;

@@ -13,7 +13,7 @@ class QMdiArea;
 
 // Creates, shows and finds the child windows of the main window, and routes the answers of
 // the exchanges they ask for. Each window is registered once by its descriptor (see
-// shell/janelas/TabelaJanelas.cpp).
+// app/janelas/TabelaJanelas.cpp).
 class GerenciadorJanelas : public QObject {
     Q_OBJECT
 public:
@@ -66,6 +66,9 @@ public:
     void pedeComandoNoConsole(const QString& comando);
     // The command help is shown with `texto` (the recorded "Help" answer), told by textoDeAjuda.
     void pedeAjuda(const QString& texto);
+    // The pointer passed over a window's own area: the main window closes its hover menu
+    // (told by ocultarMenuPedido).
+    void pedeOcultarMenu();
 
     // The main window's refresh after a model change: every open window in its turn.
     void AtualizaJanelasAbertas();
@@ -84,6 +87,7 @@ signals:
     void janelaCriada(const QString& nome);
     void comandoParaConsole(const QString& comando);
     void textoDeAjuda(const QString& texto);
+    void ocultarMenuPedido();
 
 private:
     Sessao& m_sessao;

@@ -1,6 +1,6 @@
 #include "AmbienteJanelas.h"
 
-#include "shell/janelas/TabelaJanelas.h"
+#include "app/janelas/TabelaJanelas.h"
 
 #include <QDeadlineTimer>
 #include <QSerialPort>

@@ -8,7 +8,7 @@
 #include "boardtests/janelas/Bateria.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
-#include "rails/Veredito.h"
+#include "veredito/Veredito.h"
 #include "i18n/IdiomaAtivo.h"
 #include "shell/Ligacao.h"
 #include "ui/Controles.h"

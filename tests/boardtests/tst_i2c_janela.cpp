@@ -7,11 +7,11 @@
 #include "db/Banco.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
-#include "rails/Veredito.h"
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
 #include "ui/Controles.h"
 #include "ui/Twips.h"
+#include "veredito/Veredito.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -5,7 +5,7 @@
 #include "apoio/CenarioJanela.h"
 
 #include "boardtests/janelas/Nand.h"
-#include "rails/Veredito.h"
+#include "veredito/Veredito.h"
 #include "rails/janelas/JanelaGradeTrilhas.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"

@@ -10,7 +10,7 @@
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "rails/TextosLeitura.h"
-#include "reports/RelatorioMalhas.h"
+#include "rails/RelatorioMalhas.h"
 #include "shell/Globais.h"
 #include "i18n/IdiomaAtivo.h"
 #include "ui/Twips.h"

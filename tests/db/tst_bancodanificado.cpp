@@ -10,7 +10,7 @@
 #include "shell/Globais.h"
 #include "i18n/IdiomaAtivo.h"
 #include "shell/Inicio.h"
-#include "shell/janelas/AvisosInicio.h"
+#include "app/janelas/AvisosInicio.h"
 
 #include <QCryptographicHash>
 #include <QDir>

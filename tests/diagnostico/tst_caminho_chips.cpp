@@ -9,7 +9,7 @@
 #include "chips/ProcedimentoChip.h"
 #include "chips/janelas/JanelaChip.h"
 #include "diagnostico/ExecutorDiagnostico.h"
-#include "rails/Veredito.h"
+#include "veredito/Veredito.h"
 
 #include <QLabel>
 #include <QMap>

@@ -9,11 +9,11 @@
 #include "diagnostico/janelas/Diagnostico.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
-#include "i18n/janelas/xIdioma.h"
+#include "app/janelas/xIdioma.h"
 #include "i18n/IdiomaAtivo.h"
 #include "shell/Conexao.h"
 #include "shell/Ligacao.h"
-#include "shell/janelas/Inicial.h"
+#include "app/janelas/Inicial.h"
 #include "ui/GerenciadorJanelas.h"
 
 #include <QElapsedTimer>

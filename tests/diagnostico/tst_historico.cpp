@@ -12,7 +12,7 @@
 #include "i18n/Dialogos.h"
 #include "i18n/IdiomaAtivo.h"
 #include "reports/ArquivoRelatorio.h"
-#include "shell/janelas/Inicial.h"
+#include "app/janelas/Inicial.h"
 
 #include <QChartView>
 #include <QCryptographicHash>

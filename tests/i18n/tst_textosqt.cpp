@@ -7,10 +7,10 @@
 #include "i18n/Dicionario.h"
 #include "i18n/janelas/DialogosQt.h"
 #include "i18n/janelas/TraducoesQt.h"
-#include "i18n/janelas/xIdioma.h"
+#include "app/janelas/xIdioma.h"
 #include "i18n/IdiomaAtivo.h"
-#include "shell/janelas/GanchosShell.h"
-#include "shell/janelas/Inicial.h"
+#include "app/janelas/InicioPrograma.h"
+#include "app/janelas/Inicial.h"
 
 #include <QAbstractButton>
 #include <QApplication>

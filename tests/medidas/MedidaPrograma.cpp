@@ -16,7 +16,7 @@
 #include "rails/janelas/PMU.h"
 #include "rails/janelas/VCores.h"
 #include "shell/RegrasTroca.h"
-#include "shell/janelas/Inicial.h"
+#include "app/janelas/Inicial.h"
 
 #include <QElapsedTimer>
 #include <QJsonDocument>

@@ -4,7 +4,8 @@
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "rails/GradeTrilhas.h"
-#include "rails/Veredito.h"
+#include "rails/VereditoTrilha.h"
+#include "veredito/Veredito.h"
 
 #include <QSqlQuery>
 #include <QTest>

@@ -5,8 +5,8 @@
 #include "ui/Controles.h"
 
 #include "i18n/Dicionario.h"
+#include "rails/RelatorioMalhas.h"
 #include "rails/janelas/BuckLdo.h"
-#include "reports/RelatorioMalhas.h"
 #include "shell/Ligacao.h"
 #include "ui/Twips.h"
 

@@ -10,7 +10,7 @@
 #include "rails/ProcedimentoTrilhas.h"
 #include "rails/janelas/VCores.h"
 #include "ui/Controles.h"
-#include "reports/RelatorioMalhas.h"
+#include "rails/RelatorioMalhas.h"
 #include "shell/Ligacao.h"
 #include "ui/Twips.h"
 

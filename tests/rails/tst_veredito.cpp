@@ -3,7 +3,8 @@
 
 #include "i18n/Dicionario.h"
 #include "rails/GradeTrilhas.h"
-#include "rails/Veredito.h"
+#include "rails/VereditoTrilha.h"
+#include "veredito/Veredito.h"
 #include "shell/Globais.h"
 #include "i18n/IdiomaAtivo.h"
 

@@ -7,7 +7,7 @@
 #include "reports/ArquivoRelatorio.h"
 #include "shell/Globais.h"
 #include "i18n/IdiomaAtivo.h"
-#include "ui/AvisoRelatorio.h"
+#include "reports/janelas/AvisoRelatorio.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,10 +5,11 @@
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "i18n/janelas/DialogosQt.h"
-#include "reports/RelatorioMalhas.h"
+#include "rails/RelatorioMalhas.h"
 #include "reports/janelas/PublicacaoRelatorio.h"
 #include "shell/Globais.h"
 #include "i18n/IdiomaAtivo.h"
+#include "rails/janelas/PublicacaoMalhas.h"
 
 #include <QElapsedTimer>
 #include <QFile>

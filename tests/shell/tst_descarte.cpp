@@ -11,7 +11,7 @@
 #include "i18n/IdiomaAtivo.h"
 #include "shell/Ligacao.h"
 #include "shell/RegistroSessao.h"
-#include "shell/janelas/Inicial.h"
+#include "app/janelas/Inicial.h"
 #include "boardtests/janelas/JanelaTestePlaca.h"
 #include "ui/GerenciadorJanelas.h"
 #include "ui/JanelaFilha.h"

@@ -6,12 +6,12 @@
 #include "apoio/CenarioJanela.h"
 #include "apoio/LigacaoAberta.h"
 
+#include "app/janelas/Inicial.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "i18n/IdiomaAtivo.h"
 #include "shell/Ligacao.h"
 #include "shell/RegistroSessao.h"
-#include "shell/janelas/Inicial.h"
 
 #include <QFile>
 #include <QFileInfo>

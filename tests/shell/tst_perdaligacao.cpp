@@ -11,7 +11,7 @@
 #include "shell/Conexao.h"
 #include "i18n/IdiomaAtivo.h"
 #include "shell/Ligacao.h"
-#include "shell/janelas/Inicial.h"
+#include "app/janelas/Inicial.h"
 #include "ui/GerenciadorJanelas.h"
 #include "ui/JanelaFilha.h"
 

@@ -3,7 +3,7 @@
 // against the bench board logged command by command.
 #include "apoio/LigacaoAberta.h"
 #include "shell/Sessao.h"
-#include "shell/janelas/TabelaJanelas.h"
+#include "app/janelas/TabelaJanelas.h"
 #include "ui/GerenciadorJanelas.h"
 #include "apoio/Apoio.h"
 #include "apoio/Bancada.h"
@@ -15,7 +15,7 @@
 #include "i18n/IdiomaAtivo.h"
 #include "shell/Ligacao.h"
 #include "shell/RegistroSessao.h"
-#include "shell/janelas/Inicial.h"
+#include "app/janelas/Inicial.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,11 +3,11 @@
 #include "apoio/Apoio.h"
 #include "apoio/LigacaoAberta.h"
 
+#include "app/janelas/Inicial.h"
 #include "i18n/Dialogos.h"
 #include "i18n/IdiomaAtivo.h"
 #include "shell/Ligacao.h"
 #include "shell/Procedimento.h"
-#include "shell/janelas/Inicial.h"
 
 #include <QElapsedTimer>
 #include <QPlainTextEdit>

@@ -1,6 +1,6 @@
 #pragma once
 #include "boardtests/janelas/JanelaTestePlaca.h"
-#include "rails/Veredito.h"
+#include "veredito/Veredito.h"
 
 #include <QList>
 #include <QString>

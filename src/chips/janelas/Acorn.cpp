@@ -9,7 +9,7 @@
 #include "i18n/Mensagens.h"
 #include "i18n/IdiomaAtivo.h"
 #include "shell/Ligacao.h"
-#include "ui/AvisoRelatorio.h"
+#include "reports/janelas/AvisoRelatorio.h"
 #include "ui/Twips.h"
 
 #include <QGridLayout>

@@ -8,7 +8,7 @@
 #include "i18n/Dicionario.h"
 #include "reports/janelas/PublicacaoRelatorio.h"
 #include "shell/Ligacao.h"
-#include "ui/AvisoRelatorio.h"
+#include "reports/janelas/AvisoRelatorio.h"
 #include "ui/GerenciadorJanelas.h"
 #include "ui/Twips.h"
 

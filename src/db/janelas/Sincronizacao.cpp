@@ -1,11 +1,11 @@
 #include "db/janelas/Sincronizacao.h"
 
 #include "db/Combos.h"
+#include "db/janelas/AvisoNaoGravado.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "i18n/Mensagens.h"
 #include "shell/Globais.h"
-#include "ui/Avisos.h"
 
 #include <QCoreApplication>
 #include <QTimer>

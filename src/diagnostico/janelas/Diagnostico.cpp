@@ -6,7 +6,7 @@
 #include "shell/Ligacao.h"
 #include "shell/Modelo.h"
 #include "reports/janelas/PublicacaoRelatorio.h"
-#include "ui/AvisoRelatorio.h"
+#include "reports/janelas/AvisoRelatorio.h"
 #include "ui/Controles.h"
 #include "ui/GerenciadorJanelas.h"
 #include "ui/Twips.h"

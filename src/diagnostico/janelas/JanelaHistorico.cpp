@@ -5,7 +5,7 @@
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "reports/janelas/PublicacaoRelatorio.h"
-#include "ui/AvisoRelatorio.h"
+#include "reports/janelas/AvisoRelatorio.h"
 #include "ui/Controles.h"
 #include "ui/Twips.h"
 

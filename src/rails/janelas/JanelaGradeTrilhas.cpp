@@ -1,18 +1,19 @@
 #include "rails/janelas/JanelaGradeTrilhas.h"
 
 #include "db/Combos.h"
+#include "db/janelas/AvisoNaoGravado.h"
 #include "db/janelas/Sincronizacao.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "i18n/Mensagens.h"
 #include "rails/LeituraAdc.h"
 #include "rails/ProcedimentoTrilhas.h"
+#include "rails/RelatorioMalhas.h"
 #include "rails/janelas/ComponentesTrilhas.h"
-#include "reports/RelatorioMalhas.h"
+#include "rails/janelas/PublicacaoMalhas.h"
+#include "reports/janelas/AvisoRelatorio.h"
 #include "reports/janelas/PublicacaoRelatorio.h"
 #include "shell/Ligacao.h"
-#include "shell/janelas/GanchosShell.h"
-#include "ui/AvisoRelatorio.h"
 #include "ui/Avisos.h"
 #include "ui/Controles.h"
 #include "ui/GerenciadorJanelas.h"
@@ -414,9 +415,8 @@ void JanelaGradeTrilhas::resizeEvent(QResizeEvent* e)
 bool JanelaGradeTrilhas::eventFilter(QObject* alvo, QEvent* evento)
 {
     // The pointer over the grid closes the main window's hover menu.
-    if (evento->type() == QEvent::MouseMove && m_grade && alvo == m_grade->viewport()
-        && ganchosShell().ocultaSubMenu)
-        ganchosShell().ocultaSubMenu();
+    if (evento->type() == QEvent::MouseMove && m_grade && alvo == m_grade->viewport())
+        janelas().pedeOcultarMenu();
     return JanelaFilha::eventFilter(alvo, evento);
 }
 

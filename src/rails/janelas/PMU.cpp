@@ -10,6 +10,7 @@
 #include "ui/Controles.h"
 #include "ui/GerenciadorJanelas.h"
 #include "ui/Twips.h"
+#include "db/janelas/AvisoNaoGravado.h"
 
 #include <QComboBox>
 #include <QEvent>

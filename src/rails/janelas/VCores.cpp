@@ -2,8 +2,8 @@
 
 #include "i18n/Dicionario.h"
 #include "rails/janelas/ComponentesTrilhas.h"
+#include "reports/janelas/AvisoRelatorio.h"
 #include "shell/Ligacao.h"
-#include "ui/AvisoRelatorio.h"
 #include "ui/GerenciadorJanelas.h"
 #include "ui/Twips.h"
 

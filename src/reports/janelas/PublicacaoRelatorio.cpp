@@ -2,10 +2,6 @@
 
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
-#include "i18n/Idioma.h"
-#include "i18n/IdiomaAtivo.h"
-
-#include <QLocale>
 
 RelatorioPublicado PublicaRelatorio(const QString& pagina, const QString& consulta,
                                     const QString& modelo, const QString& numero,
@@ -42,23 +38,4 @@ std::optional<QString> PerguntaNomeRelatorio()
     if (nome)
         GravaNomeRelatorio(*nome);
     return nome;
-}
-
-std::optional<RelatorioPublicado> GeraRelatorioMalhas(int familia, const QList<LinhaRelatorio>& linhas,
-                                                      const QString& modelo, const QString& numero,
-                                                      const QString& host)
-{
-    const QString data = LocalDoPrograma().toString(dialogos().agora().date(), QLocale::ShortFormat);
-    const std::optional<QString> nome = PerguntaNomeRelatorio();
-    if (!nome)
-        return std::nullopt;
-    const QString consulta = ConsultaRelatorio(linhas, familia, data, IdiomaAtual(), modelo, nome);
-    return PublicaRelatorio(QStringLiteral("index"), consulta, modelo, numero, JanelaDoRelatorio(familia), host);
-}
-
-std::optional<RelatorioPublicado> GeraRelatorioMalhas(int familia, const ConsultaMaster& consultaDaGrade,
-                                                      const QString& modelo, const QString& numero,
-                                                      const QString& host)
-{
-    return GeraRelatorioMalhas(familia, LinhasRelatorio(consultaDaGrade), modelo, numero, host);
 }

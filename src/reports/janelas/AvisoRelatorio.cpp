@@ -1,4 +1,4 @@
-#include "ui/AvisoRelatorio.h"
+#include "reports/janelas/AvisoRelatorio.h"
 
 #include "i18n/Dicionario.h"
 #include "reports/janelas/PublicacaoRelatorio.h"

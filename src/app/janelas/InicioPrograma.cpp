@@ -1,17 +1,17 @@
-#include "shell/janelas/GanchosShell.h"
+#include "app/janelas/InicioPrograma.h"
 
 #include "db/janelas/Sincronizacao.h"
-#include "i18n/Idioma.h"
+#include "db/IdiomaBanco.h"
 #include "i18n/janelas/TraducoesQt.h"
 #include "shell/Globais.h"
 #include "i18n/IdiomaAtivo.h"
 #include "shell/Inicio.h"
-#include "shell/janelas/AvisosInicio.h"
-#include "shell/janelas/Dicas.h"
-#include "shell/janelas/Inicial.h"
-#include "shell/janelas/fmxMenu.h"
-#include "shell/janelas/xResponsabilidade.h"
-#include "shell/janelas/zLimpa.h"
+#include "app/janelas/AvisosInicio.h"
+#include "app/janelas/Dicas.h"
+#include "app/janelas/Inicial.h"
+#include "app/janelas/fmxMenu.h"
+#include "app/janelas/xResponsabilidade.h"
+#include "app/janelas/zLimpa.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -111,12 +111,6 @@ void limpaFundo(Inicial& principal)
 }
 
 } // namespace
-
-GanchosShell& ganchosShell()
-{
-    static GanchosShell g;
-    return g;
-}
 
 void instalaGanchosShell(GanchosShell& ganchos)
 {

@@ -1,4 +1,4 @@
-#include "shell/janelas/Inicial.h"
+#include "app/janelas/Inicial.h"
 #include "shell/Sessao.h"
 #include "ui/MenuJanelas.h"
 
@@ -8,17 +8,17 @@
 #include "i18n/Mensagens.h"
 #include "shell/Paginas.h"
 #include "i18n/Dicionario.h"
-#include "i18n/janelas/xIdioma.h"
+#include "app/janelas/xIdioma.h"
 #include "shell/Conexao.h"
 #include "shell/Globais.h"
 #include "shell/Ligacao.h"
 #include "shell/Modelo.h"
 #include "shell/PerfilModelo.h"
 #include "shell/Portas.h"
-#include "rails/Veredito.h"
+#include "veredito/Veredito.h"
 #include "shell/RegistroSessao.h"
-#include "shell/janelas/GanchosShell.h"
-#include "shell/janelas/TabelaJanelas.h"
+#include "app/janelas/GanchosShell.h"
+#include "app/janelas/TabelaJanelas.h"
 #include "ui/Controles.h"
 #include "ui/GerenciadorJanelas.h"
 #include "ui/JanelaFilha.h"
@@ -213,6 +213,10 @@ Inicial::Inicial(QWidget* telaAbertura)
     m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_janelas = new GerenciadorJanelas(*m_sessao, m_area, this);
+    connect(m_janelas, &GerenciadorJanelas::ocultarMenuPedido, this, [] {
+        if (auto& gancho = ganchosShell().ocultaSubMenu)
+            gancho();
+    });
     // The session log: old days are removed now, every exchange and link change is appended.
     m_registro = new RegistroSessao(*m_sessao, PastaLogs(), this);
     m_registro->acompanha(*m_conexao);

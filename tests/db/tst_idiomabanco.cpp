@@ -1,4 +1,4 @@
-#include "i18n/Idioma.h"
+#include "db/IdiomaBanco.h"
 #include "shell/Globais.h"
 #include "i18n/IdiomaAtivo.h"
 

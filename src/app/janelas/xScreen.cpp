@@ -1,4 +1,4 @@
-#include "shell/janelas/xScreen.h"
+#include "app/janelas/xScreen.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "shell/janelas/zLimpa.h"
+#include "app/janelas/zLimpa.h"
 
-#include "shell/janelas/Inicial.h"
+#include "app/janelas/Inicial.h"
 #include "ui/Twips.h"
 
 #include <QMdiArea>

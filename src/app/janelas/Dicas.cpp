@@ -1,4 +1,4 @@
-#include "shell/janelas/Dicas.h"
+#include "app/janelas/Dicas.h"
 
 #include "i18n/Dicionario.h"
 #include "ui/Twips.h"

@@ -1,4 +1,4 @@
-#include "shell/janelas/Sobre.h"
+#include "app/janelas/Sobre.h"
 #include "ui/MenuJanelas.h"
 
 #include "db/janelas/Sincronizacao.h"

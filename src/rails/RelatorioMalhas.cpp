@@ -1,12 +1,13 @@
-#include "reports/RelatorioMalhas.h"
+#include "rails/RelatorioMalhas.h"
 
 #include "db/Banco.h"
 #include "i18n/Dicionario.h"
 #include "rails/GradeTrilhas.h"
 #include "rails/LeituraAdc.h"
 #include "rails/TextosLeitura.h"
-#include "rails/Veredito.h"
+#include "rails/VereditoTrilha.h"
 #include "shell/Globais.h"
+#include "veredito/Veredito.h"
 
 #include <QLocale>
 #include <QSqlRecord>
@@ -122,22 +123,6 @@ QString EnderecoRelatorio(const QString& consulta, const QString& host)
         return QUrl::fromLocalFile(pagina).toString(QUrl::FullyEncoded) + QLatin1Char('?') + consulta;
     }
     return QStringLiteral("https://") + host + QStringLiteral("/relatorio/index.php?") + consulta;
-}
-
-QString LeNomeRelatorio()
-{
-    Banco banco(caminhoBanco());
-    const QVariant v = banco.valor(QStringLiteral("Select nome from Tools"));
-    return v.isValid() ? v.toString() : QString();
-}
-
-bool GravaNomeRelatorio(const QString& nome)
-{
-    Banco banco(caminhoBanco());
-    return banco.executa(QStringLiteral("Update Tools set Nome = ? where rowid = "
-                                        "(Select rowid from Tools order by rowid limit 1)"),
-                         {nome})
-        && banco.linhasAfetadas() == 1;
 }
 
 QString JanelaDoRelatorio(int familia)

@@ -1,4 +1,4 @@
-#include "shell/janelas/AvisosInicio.h"
+#include "app/janelas/AvisosInicio.h"
 
 #include "i18n/Dialogos.h"
 #include "shell/Globais.h"

@@ -3,8 +3,8 @@
 #include <QString>
 #include <optional>
 
-#include "rails/Veredito.h"
 #include "reports/ArquivoRelatorio.h"
+#include "veredito/Veredito.h"
 
 struct ConsultaMaster;
 
@@ -42,11 +42,6 @@ QString ConsultaRelatorio(const QList<LinhaRelatorio>& linhas, int familia, cons
 // file:///<app folder>/relatorio/index.html?<query>; otherwise
 // https://<host>/relatorio/index.php?<query>. The host defaults to the build setting.
 QString EnderecoRelatorio(const QString& consulta, const QString& host = QStringLiteral(VEXADOR_HOST_RELATORIO));
-
-// Tools.Nome of the first row; "" on any error.
-QString LeNomeRelatorio();
-// Sets Tools.Nome of the first row; a missing row stores nothing. False when not stored.
-bool GravaNomeRelatorio(const QString& nome);
 
 // The window a rail report is filed under: "VCore" (familia 0), "LDO" or "BUCK".
 QString JanelaDoRelatorio(int familia);

@@ -1,4 +1,4 @@
-#include "shell/janelas/fmxMenu.h"
+#include "app/janelas/fmxMenu.h"
 
 #include "i18n/Dicionario.h"
 #include "ui/Controles.h"

@@ -1,15 +1,14 @@
 #pragma once
 #include <QString>
 #include <functional>
-#include <memory>
 
 class Inicial;
-class QWidget;
 
 // Where the small windows of the shell plug into the start-up and the main window: the
 // first-start step (import and disclaimer), the online notices, the tips window, the
 // drop-down sub-menu and the background-clearing window. A hook that is not set does
-// nothing; the windows that provide them set them in instalaGanchosShell.
+// nothing; the windows that provide them set them in instalaGanchosShell
+// (app/janelas/InicioPrograma.h).
 struct GanchosShell {
     // Start-up, first start (syncbd "0"): the first-run step of the user-data import, then the
     // disclaimer shown modally. false ends the program (the disclaimer was declined).
@@ -30,11 +29,9 @@ struct GanchosShell {
     std::function<void(Inicial&)> limpaFundo;
 };
 
-GanchosShell& ganchosShell();
-// Sets the hooks of the shell's small windows (called once at start-up).
-void instalaGanchosShell(GanchosShell& ganchos);
-
-// The start-up once the database is known to exist and the splash is up: the language, the
-// first start (disclaimer; declining ends here), the online notices, then the
-// main window, loaded (it closes the splash) and shown. nullptr when the program is to end.
-std::unique_ptr<Inicial> IniciaPrograma(QWidget* abertura);
+// The hooks of the running program (set once at start-up, see instalaGanchosShell).
+inline GanchosShell& ganchosShell()
+{
+    static GanchosShell g;
+    return g;
+}

@@ -1,5 +1,6 @@
-#include "shell/janelas/TabelaJanelas.h"
+#include "app/janelas/TabelaJanelas.h"
 
+#include "app/janelas/Sobre.h"
 #include "boardtests/BateriaLeitura.h"
 #include "boardtests/janelas/Bateria.h"
 #include "boardtests/janelas/Displays.h"
@@ -21,7 +22,6 @@
 #include "rails/janelas/BuckTeste.h"
 #include "rails/janelas/PMU.h"
 #include "rails/janelas/VCores.h"
-#include "shell/janelas/Sobre.h"
 #include "ui/GerenciadorJanelas.h"
 
 // One entry per window. Answers go to the window that asked (JanelaFilha::recebeResposta);

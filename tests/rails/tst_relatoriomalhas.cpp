@@ -1,4 +1,4 @@
-#include "../rails/BancoMaster.h"
+#include "BancoMaster.h"
 #include "i18n/IdiomaAtivo.h"
 
 #include "apoio/Apoio.h"
@@ -6,7 +6,8 @@
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "rails/GradeTrilhas.h"
-#include "reports/RelatorioMalhas.h"
+#include "rails/RelatorioMalhas.h"
+#include "rails/janelas/PublicacaoMalhas.h"
 #include "reports/janelas/PublicacaoRelatorio.h"
 
 #include <QDir>

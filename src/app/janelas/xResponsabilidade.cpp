@@ -1,7 +1,7 @@
-#include "shell/janelas/xResponsabilidade.h"
+#include "app/janelas/xResponsabilidade.h"
 
 #include "i18n/Dicionario.h"
-#include "i18n/Idioma.h"
+#include "db/IdiomaBanco.h"
 #include "i18n/janelas/TraducoesQt.h"
 #include "shell/Globais.h"
 #include "i18n/IdiomaAtivo.h"
