@@ -69,7 +69,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 # standard buttons in the program's language) are loaded at run time and would escape a
 # library scan, so they are listed by hand.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libc6, libstdc++6, libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6network6 (>= 6.4), libqt6sql6 (>= 6.4), libqt6sql6-sqlite (>= 6.4), libqt6serialport6 (>= 6.4), qt6-qpa-plugins (>= 6.4), qt6-translations-l10n (>= 6.4)")
+    "libc6, libstdc++6, libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6network6 (>= 6.4), libqt6sql6 (>= 6.4), libqt6sql6-sqlite (>= 6.4), libqt6serialport6 (>= 6.4), libqt6charts6 (>= 6.4), qt6-qpa-plugins (>= 6.4), qt6-translations-l10n (>= 6.4)")
 # Opening the PDF documents and the report pages goes through the desktop's default handlers.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 include(CPack)

@@ -1,5 +1,5 @@
 # Sourced by ./run and ./test: installs the Debian packages the build needs when missing.
-pacotes_necessarios="qt6-base-dev qt6-serialport-dev libqt6sql6-sqlite qt6-translations-l10n libgl-dev cmake g++ ninja-build ccache sqlite3 xvfb xauth poppler-utils ${PACOTES_EXTRAS:-}"
+pacotes_necessarios="qt6-base-dev qt6-serialport-dev qt6-charts-dev libqt6sql6-sqlite qt6-translations-l10n libgl-dev cmake g++ ninja-build ccache sqlite3 xvfb xauth poppler-utils ${PACOTES_EXTRAS:-}"
 
 instala_pacotes() {
     local faltam=()

@@ -66,6 +66,9 @@ public:
     void pedeComandoNoConsole(const QString& comando);
     // The command help is shown with `texto` (the recorded "Help" answer), told by textoDeAjuda.
     void pedeAjuda(const QString& texto);
+    // A rail of a grid to watch live ("Acompanhar" is opened when closed), told by
+    // acompanhamentoPedido (`variante` an int of VarianteGrade).
+    void pedeAcompanhamento(int variante, int familia, const QString& trilha);
 
     // The main window's refresh after a model change: every open window in its turn.
     void AtualizaJanelasAbertas();
@@ -84,6 +87,7 @@ signals:
     void janelaCriada(const QString& nome);
     void comandoParaConsole(const QString& comando);
     void textoDeAjuda(const QString& texto);
+    void acompanhamentoPedido(int variante, int familia, const QString& trilha);
 
 private:
     Sessao& m_sessao;

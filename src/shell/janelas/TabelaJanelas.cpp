@@ -16,6 +16,7 @@
 #include "console/janelas/Master.h"
 #include "console/janelas/fmHelp.h"
 #include "diagnostico/janelas/Diagnostico.h"
+#include "rails/janelas/Acompanhar.h"
 #include "rails/janelas/BuckLdo.h"
 #include "rails/janelas/BuckTeste.h"
 #include "rails/janelas/PMU.h"
@@ -53,4 +54,6 @@ void registraJanelas(GerenciadorJanelas& janelas)
     janelas.registra<Outros>({.nome = "Outros", .codigos = {"17"}, .botaoMenu = 17, .ordemAtualizacao = 2});
     janelas.registra<Sobre>({.nome = "Sobre", .botaoMenu = 12});
     janelas.registra<Diagnostico>({.nome = "Diagnostico"});
+    // Opened from the rail grids; its procedure reads the rails under its own code.
+    janelas.registra<Acompanhar>({.nome = "Acompanhar", .codigos = {CodigoAcompanhar}});
 }
