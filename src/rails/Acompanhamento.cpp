@@ -62,20 +62,19 @@ void SerieAmostras::limpa()
 void SerieAmostras::desbasta()
 {
     // The older half, pair by pair, into a quarter; what the technician must still see (a
-    // reading out of band, the start after a gap) wins its pair.
+    // reading out of band, the start after a gap) wins its pair. The very first reading stays:
+    // the plot of everything starts where the watch started.
     const qsizetype metade = m_amostras.size() / 2;
-    qsizetype escrita = 0;
-    for (qsizetype i = 0; i + 1 < metade; i += 2) {
+    qsizetype escrita = 1;
+    for (qsizetype i = 1; i + 1 < metade; i += 2) {
         const Amostra& a = m_amostras.at(i);
         const Amostra& b = m_amostras.at(i + 1);
-        Amostra fica = a;
-        if (b.aposLacuna || (b.fora && !a.fora && !a.aposLacuna))
-            fica = b;
+        Amostra fica = b.fora && !a.fora ? b : a;
         // A gap's start is not lost when the other reading of its pair is kept.
         fica.aposLacuna = a.aposLacuna || b.aposLacuna;
         m_amostras[escrita++] = fica;
     }
-    if (metade % 2)
+    if ((metade - 1) % 2)
         m_amostras[escrita++] = m_amostras.at(metade - 1);
     m_amostras.remove(escrita, metade - escrita);
 }
@@ -97,8 +96,6 @@ QString Acompanhamento::adiciona(VarianteGrade variante, int familia, const QStr
     for (const TrilhaAcompanhada& t : std::as_const(m_trilhas))
         if (t.variante == variante && t.familia == familia && t.nome == nome)
             return {};
-    if (m_trilhas.size() >= MaximoTrilhas)
-        return L(QStringLiteral("ACOMP_LIMITE")).arg(MaximoTrilhas);
     const QList<TrilhaDoModelo> doModelo = TrilhasDoModelo(variante, m_modelo, familia);
     const auto it = std::find_if(doModelo.cbegin(), doModelo.cend(),
                                  [&nome](const TrilhaDoModelo& t) { return t.nome == nome; });
@@ -107,6 +104,8 @@ QString Acompanhamento::adiciona(VarianteGrade variante, int familia, const QStr
     // Its reading is only a marker: a plot of it would show nothing, said instead.
     if (!it->mensuravel)
         return L(QStringLiteral("ACOMP_SEM_VALOR_PURPLE")).arg(nome, m_modelo);
+    if (m_trilhas.size() >= MaximoTrilhas)
+        return L(QStringLiteral("ACOMP_LIMITE")).arg(MaximoTrilhas);
 
     TrilhaAcompanhada t;
     t.variante = variante;

@@ -1,0 +1,273 @@
+// A rail watched live: the bounded series over a long run, the rails the model cannot measure
+// refused over the nine models, and against the bench board a rail drifting out of its band
+// (the mark at the right reading, every reading logged, the CSV) and a pulled box (the gap
+// kept, the watch resumed).
+#include "CenarioTrilhas.h"
+
+#include "i18n/Dicionario.h"
+#include "rails/Acompanhamento.h"
+#include "rails/janelas/Acompanhar.h"
+#include "rails/janelas/VCores.h"
+#include "shell/PerfilModelo.h"
+#include "ui/AvisoRelatorio.h"
+
+#include <QAction>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableView>
+
+namespace {
+
+// The first VCore rail of the model with a voltage band whose channel the board can move.
+std::optional<TrilhaDoModelo> trilhaComBanda(const QString& modelo)
+{
+    for (const TrilhaDoModelo& t : TrilhasDoModelo(VarianteGrade::VCore, modelo, FamiliaVCore)) {
+        bool ok = false;
+        const double refV = QString(t.linha.refV).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+        if (t.mensuravel && ok && refV > 0.3 && !LimiteCorrente(t.ref) && !t.linha.malha.isEmpty()
+            && t.linha.refT.toInt() > 0)
+            return t;
+    }
+    return std::nullopt;
+}
+
+// The session log's verdict lines, while the test runs.
+struct RegistroDeVereditos {
+    QStringList linhas;
+    RegistroDeVereditos() { DefineDestinoVereditos([this](const QString& l) { linhas << l; }); }
+    ~RegistroDeVereditos() { DefineDestinoVereditos({}); }
+};
+
+} // namespace
+
+class TstAcompanhamento : public QObject {
+    Q_OBJECT
+private slots:
+    void serieLimitadaNumaHora();
+    void recusaOQueOModeloNaoMede_data();
+    void recusaOQueOModeloNaoMede();
+    void marcaNaLeituraQueSaiDaBanda();
+    void caixaPerdidaDeixaLacunaERetoma();
+};
+
+// An hour at 20 readings a second (well above the link's rate), with isolated readings out of
+// band and gaps: the series never holds more than its capacity, nor reserves more, keeps the
+// newest readings whole, the start of the hour, every gap's start and every excursion out of
+// its band (two may share a point far back).
+void TstAcompanhamento::serieLimitadaNumaHora()
+{
+    SerieAmostras serie;
+    const int cap = serie.capacidade();
+    const qint64 inicio = 1'800'000'000'000;
+    const int total = 3600 * 20;
+    QList<qint64> excursoes, lacunas;
+    qsizetype reservaMaxima = 0;
+    for (int i = 0; i < total; ++i) {
+        Amostra a{inicio + i * 50LL, 1.0 + (i % 7) * 0.001, false, false};
+        if (i % 997 == 500) {
+            a.fora = true;
+            a.valor = 1.2;
+            excursoes << a.ms;
+        }
+        if (i % 9001 == 4000) {
+            a.aposLacuna = true;
+            lacunas << a.ms;
+        }
+        serie.acrescenta(a);
+        QVERIFY2(serie.amostras().size() <= cap, qPrintable(QString::number(i)));
+        reservaMaxima = qMax(reservaMaxima, serie.amostras().capacity());
+    }
+    QCOMPARE(serie.recebidas(), qint64(total));
+    QVERIFY2(reservaMaxima <= cap, qPrintable(QStringLiteral("reserved %1 for %2").arg(reservaMaxima).arg(cap)));
+    const QList<Amostra>& a = serie.amostras();
+    QCOMPARE(a.first().ms, inicio);
+    for (int k = 1; k < a.size(); ++k)
+        QVERIFY(a[k - 1].ms < a[k].ms);
+    // The newest quarter of the capacity is every reading as it came.
+    for (int k = 0; k < cap / 4; ++k)
+        QCOMPARE(a[a.size() - 1 - k].ms, inicio + (total - 1 - k) * 50LL);
+    QSet<qint64> foras, inicios;
+    for (const Amostra& x : a) {
+        if (x.fora)
+            foras << x.ms;
+        if (x.aposLacuna)
+            inicios << x.ms;
+    }
+    // An excursion gives its place only to another one: where it was, the reading kept just
+    // before it is out of band too (thinned that far back, two excursions share a point).
+    for (qint64 ms : std::as_const(excursoes)) {
+        const auto j = std::lower_bound(a.cbegin(), a.cend(), ms, [](const Amostra& x, qint64 t) { return x.ms < t; });
+        const bool guardada = (j != a.cend() && j->ms == ms && j->fora) || (j != a.cbegin() && std::prev(j)->fora);
+        QVERIFY2(guardada, qPrintable(QStringLiteral("excursion at %1 thinned out").arg(ms - inicio)));
+    }
+    // A gap's start may move to the reading kept of its pair, never be lost.
+    QCOMPARE(inicios.size(), lacunas.size());
+}
+
+void TstAcompanhamento::recusaOQueOModeloNaoMede_data()
+{
+    QTest::addColumn<QString>("modelo");
+    for (const QString& m : PerfilModelo::nomes())
+        QTest::newRow(qPrintable(m)) << m;
+}
+
+// Every rail the model gives no value for in purple mode is refused, saying so; the others
+// are taken, four at most.
+void TstAcompanhamento::recusaOQueOModeloNaoMede()
+{
+    QFETCH(QString, modelo);
+    PastaAplicacaoTemporaria pasta;
+    DefineIdioma(2);
+    Ligacao ligacao;
+    int recusadas = 0;
+    for (const auto& [variante, familia] : {std::pair{VarianteGrade::VCore, FamiliaVCore},
+                                            std::pair{VarianteGrade::BuckLdo, FamiliaBuck},
+                                            std::pair{VarianteGrade::Pmu, FamiliaLdo}}) {
+        const QList<TrilhaDoModelo> trilhas = TrilhasDoModelo(variante, modelo, familia);
+        QVERIFY(!trilhas.isEmpty());
+        Acompanhamento a(ligacao, CodigoAcompanhar);
+        a.defineModelo(modelo);
+        for (const TrilhaDoModelo& t : trilhas) {
+            const QString recusa = a.adiciona(variante, familia, t.nome);
+            if (!t.mensuravel) {
+                ++recusadas;
+                QCOMPARE(recusa, L(QStringLiteral("ACOMP_SEM_VALOR_PURPLE")).arg(t.nome, modelo));
+                QVERIFY(recusa.contains(QLatin1String("purple")));
+            } else if (a.trilhas().size() < Acompanhamento::MaximoTrilhas || recusa.isEmpty()) {
+                QVERIFY2(recusa.isEmpty(), qPrintable(t.nome + QStringLiteral(": ") + recusa));
+            } else {
+                QCOMPARE(recusa, L(QStringLiteral("ACOMP_LIMITE")).arg(Acompanhamento::MaximoTrilhas));
+            }
+        }
+        QVERIFY(a.trilhas().size() <= Acompanhamento::MaximoTrilhas);
+        QVERIFY(!a.adiciona(variante, familia, QStringLiteral("NAO_EXISTE")).isEmpty());
+    }
+    // Every model has a rail it cannot measure in purple mode (GPU, camera).
+    QVERIFY(recusadas > 0);
+    DefineIdioma(1);
+}
+
+// A VCore rail 3 % further off at each reading: 0, 3, 6, 9 % pass, the fifth reading (12 %)
+// leaves the band and is marked there, once, with its time and value. Opened from the grid's
+// row, every reading logged, the CSV holds the readings.
+void TstAcompanhamento::marcaNaLeituraQueSaiDaBanda()
+{
+    CenarioTrilhas c;
+    const QString modelo = QStringLiteral("IP 7");
+    const auto trilha = trilhaComBanda(modelo);
+    QVERIFY(trilha);
+    QVERIFY(c.iniciaBancada(modelo, {}, {QStringLiteral("--deriva"), trilha->linha.refT + QStringLiteral("=3")}));
+    RegistroDeVereditos registro;
+
+    auto* grade = c.janelas().mostra<VCores>(QStringLiteral("VCores"));
+    QVERIFY(grade);
+    auto* tabela = filho<QTableView>(grade, QStringLiteral("DBGrid1"));
+    QVERIFY(tabela);
+    int linha = -1;
+    const auto acha = [&] {
+        for (int r = 0; r < grade->modeloGrade()->rowCount(); ++r)
+            if (grade->modeloGrade()->valor(r, QStringLiteral("Malha")) == trilha->nome)
+                linha = r;
+        return linha >= 0;
+    };
+    QTRY_VERIFY(acha());
+    tabela->setCurrentIndex(grade->modeloGrade()->index(linha, 0));
+    auto* acao = tabela->findChild<QAction*>(QStringLiteral("acaoAcompanhar"));
+    QVERIFY(acao && tabela->actions().contains(acao));
+    acao->trigger();
+
+    auto* janela = c.janelas().aberta<Acompanhar>(QStringLiteral("Acompanhar"));
+    QVERIFY(janela);
+    Acompanhamento& a = janela->acompanhamento();
+    QCOMPARE(a.trilhas().size(), 1);
+    QCOMPARE(a.trilhas().first().nome, trilha->nome);
+    QTRY_VERIFY_WITH_TIMEOUT(a.serie(0).amostras().size() >= 6, 30000);
+    a.pausa();
+    QTRY_VERIFY(c.ligacao().ociosa());
+
+    const QList<Amostra>& s = a.serie(0).amostras();
+    for (int k = 0; k < 4; ++k)
+        QVERIFY2(!s[k].fora, qPrintable(QString::number(k)));
+    QVERIFY(s[4].fora);
+    QCOMPARE(a.marcas().size(), 1);
+    const MarcaSaida m = a.marcas().first();
+    QCOMPARE(m.ms, s[4].ms);
+    QCOMPARE(m.valor, s[4].valor);
+    QVERIFY2(qAbs(m.valor - *a.trilhas().first().bandaMin / 0.9 * 1.12) < 0.002, qPrintable(m.leitura));
+    QVERIFY(m.valor > *a.trilhas().first().bandaMax);
+    auto* marcas = filho<QListWidget>(janela, QStringLiteral("lstMarcas"));
+    QCOMPARE(marcas->count(), 1);
+    QVERIFY(marcas->item(0)->text().contains(trilha->nome));
+    QVERIFY(marcas->item(0)->text().contains(QDateTime::fromMSecsSinceEpoch(m.ms).toString(QStringLiteral("HH:mm:ss"))));
+    QVERIFY(a.taxa() > 0);
+
+    // Every reading in the session log under the watch's name; the other rows graded with it
+    // are not logged as if a window had shown them.
+    const qsizetype leituras = s.size();
+    QStringList doAcompanhamento;
+    for (const QString& l : std::as_const(registro.linhas))
+        if (l.contains(QLatin1String("Acompanhar")))
+            doAcompanhamento << l;
+    QCOMPARE(doAcompanhamento.size(), leituras);
+    QCOMPARE(doAcompanhamento.filter(trilha->nome).size(), leituras);
+    QCOMPARE(registro.linhas.size(), leituras);
+
+    // The CSV: a header and one line per reading kept, the fifth out of band.
+    filho<QPushButton>(janela, QStringLiteral("btExportar"))->click();
+    const QString arquivo = janela->findChild<AvisoRelatorio*>()->arquivo();
+    QVERIFY(arquivo.endsWith(QLatin1String(".csv")));
+    QFile f(arquivo);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QStringList csv = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(csv.size(), leituras + 1);
+    QVERIFY(csv[5].contains(trilha->nome));
+    QCOMPARE(csv[4].section(QLatin1Char(','), 6, 6), QStringLiteral("0"));
+    QCOMPARE(csv[5].section(QLatin1Char(','), 6, 6), QStringLiteral("1"));
+    janela->redesenha();
+}
+
+// The box pulled half-way through the third answer and back a second later: the watch waits
+// without a link, resumes by itself once the link is idle again, the first reading after it
+// starts a stretch of its own.
+void TstAcompanhamento::caixaPerdidaDeixaLacunaERetoma()
+{
+    CenarioTrilhas c;
+    const QString modelo = QStringLiteral("IP 8");
+    QVERIFY(c.iniciaBancada(modelo, {}, {QStringLiteral("--queda"), QStringLiteral("3"), QStringLiteral("--volta-apos"),
+                                         QStringLiteral("1")}));
+    auto* janela = c.janelas().mostra<Acompanhar>(QStringLiteral("Acompanhar"));
+    QVERIFY(janela);
+    Acompanhamento& a = janela->acompanhamento();
+    const auto trilha = trilhaComBanda(modelo);
+    QVERIFY(trilha);
+    QCOMPARE(janela->acompanha(VarianteGrade::VCore, FamiliaVCore, trilha->nome), QString());
+    QTRY_COMPARE_WITH_TIMEOUT(a.estado(), Acompanhamento::Estado::SemLigacao, 20000);
+    QCOMPARE(a.serie(0).amostras().size(), 2);
+    QCOMPARE(a.lacunas(), 1);
+    QCOMPARE(filho<QLabel>(janela, QStringLiteral("lbEstado"))->text(), L(QStringLiteral("ACOMP_SEM_LIGACAO")));
+
+    QVERIFY(c.bancada.esperaNovoDispositivo());
+    QVERIFY(c.amb->conecta(c.bancada.dispositivo(), modelo));
+    QTRY_VERIFY_WITH_TIMEOUT(a.serie(0).amostras().size() >= 4, 20000);
+    QCOMPARE(a.estado(), Acompanhamento::Estado::Lendo);
+    const QList<Amostra>& s = a.serie(0).amostras();
+    QVERIFY(!s[0].aposLacuna && !s[1].aposLacuna);
+    QVERIFY(s[2].aposLacuna);
+    QVERIFY(!s[3].aposLacuna);
+    QCOMPARE(a.lacunas(), 1);
+
+    // Pause holds the link free; resume reads again.
+    filho<QPushButton>(janela, QStringLiteral("btPausar"))->click();
+    QCOMPARE(a.estado(), Acompanhamento::Estado::Pausado);
+    QTRY_VERIFY(c.ligacao().ociosa());
+    const qsizetype n = a.serie(0).amostras().size();
+    QTest::qWait(1500);
+    QCOMPARE(a.serie(0).amostras().size(), n);
+    filho<QPushButton>(janela, QStringLiteral("btPausar"))->click();
+    QTRY_VERIFY_WITH_TIMEOUT(a.serie(0).amostras().size() > n, 10000);
+    a.pausa();
+    QTRY_VERIFY(c.ligacao().ociosa());
+}
+
+QTEST_MAIN(TstAcompanhamento)
+#include "tst_acompanhamento.moc"
