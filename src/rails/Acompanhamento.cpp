@@ -243,17 +243,8 @@ void Acompanhamento::graduado(ProcedimentoTrilhas* p)
             const auto valor = ValorDaLeitura(g.leitura);
             if (!valor)
                 break; // no reading this time: logged, nothing to plot
-            const bool fora = g.veredito == Veredito::Falha;
-            Amostra a{agora, *valor, fora, m_lacunaPendente};
-            m_series[i].acrescenta(a);
+            acrescenta(i, Amostra{agora, *valor, g.veredito == Veredito::Falha, m_lacunaPendente}, g.leitura);
             algum = true;
-            if (fora && (!m_foraAntes.at(i) || a.aposLacuna)) {
-                if (m_marcas.size() >= MaximoMarcas)
-                    m_marcas.removeFirst();
-                m_marcas << MarcaSaida{i, agora, *valor, g.leitura};
-                emit marcou(m_marcas.last());
-            }
-            m_foraAntes[i] = fora;
             break;
         }
     }
@@ -264,6 +255,20 @@ void Acompanhamento::graduado(ProcedimentoTrilhas* p)
     if (m_tempos.size() > TrocasDaTaxa)
         m_tempos.removeFirst();
     emit leituraFeita();
+}
+
+void Acompanhamento::acrescenta(int indice, const Amostra& a, const QString& leitura)
+{
+    if (indice < 0 || indice >= m_series.size())
+        return;
+    m_series[indice].acrescenta(a);
+    if (a.fora && (!m_foraAntes.at(indice) || a.aposLacuna)) {
+        if (m_marcas.size() >= MaximoMarcas)
+            m_marcas.removeFirst();
+        m_marcas << MarcaSaida{indice, a.ms, a.valor, leitura};
+        emit marcou(m_marcas.last());
+    }
+    m_foraAntes[indice] = a.fora;
 }
 
 void Acompanhamento::terminou(ProcedimentoTrilhas* p)

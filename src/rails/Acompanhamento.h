@@ -109,6 +109,11 @@ public:
     // Readings a second over the last few exchanges (0 until two were read).
     double taxa() const;
 
+    // One reading of rail `indice` into its series, marked when it leaves the band after a
+    // reading inside it (or after a gap). The watch's own readings come through here; a reading
+    // kept elsewhere (an hour replayed to time the plots) may too. `leitura` as graded.
+    void acrescenta(int indice, const Amostra& amostra, const QString& leitura);
+
     // Every reading kept, one line each (time, rail, value, unit, band, out of band, after a
     // gap). False with the reason when the file could not be written whole.
     bool exportaCsv(const QString& arquivo, QString* erro = nullptr) const;

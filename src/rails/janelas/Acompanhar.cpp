@@ -424,15 +424,44 @@ void Acompanhar::desenha(int indice, qint64 de, qint64 ate)
     // The first reading inside the window: the series is in time order.
     const auto inicio = std::lower_bound(amostras.cbegin(), amostras.cend(), de,
                                          [](const Amostra& a, qint64 ms) { return a.ms < ms; });
+    // No more points than the plot has pixel columns: per column the lowest and the highest
+    // reading, in time order, so an excursion still shows however many readings share it.
+    const int colunas = qMax(100, int(g.chart->plotArea().width()));
+    const double porColuna = double(qMax<qint64>(1, ate - de)) / colunas;
     QList<QList<QPointF>> trechos;
     double minimo = std::numeric_limits<double>::max(), maximo = std::numeric_limits<double>::lowest();
+    const Amostra* baixo = nullptr;
+    const Amostra* alto = nullptr;
+    int coluna = -1;
+    const auto fechaColuna = [&] {
+        if (!baixo)
+            return;
+        const Amostra* primeiro = baixo->ms <= alto->ms ? baixo : alto;
+        const Amostra* segundo = primeiro == baixo ? alto : baixo;
+        trechos.last().append(QPointF(double(primeiro->ms), primeiro->valor));
+        if (segundo != primeiro)
+            trechos.last().append(QPointF(double(segundo->ms), segundo->valor));
+        baixo = alto = nullptr;
+    };
     for (auto it = inicio; it != amostras.cend(); ++it) {
-        if (trechos.isEmpty() || it->aposLacuna)
+        const int c = int((it->ms - de) / porColuna);
+        if (trechos.isEmpty() || it->aposLacuna) {
+            fechaColuna();
             trechos.append(QList<QPointF>());
-        trechos.last().append(QPointF(double(it->ms), it->valor));
+            coluna = -1;
+        }
+        if (c != coluna) {
+            fechaColuna();
+            coluna = c;
+        }
+        if (!baixo || it->valor < baixo->valor)
+            baixo = &*it;
+        if (!alto || it->valor > alto->valor)
+            alto = &*it;
         minimo = qMin(minimo, it->valor);
         maximo = qMax(maximo, it->valor);
     }
+    fechaColuna();
     while (g.trechos.size() < trechos.size()) {
         auto* s = new QLineSeries;
         s->setColor(QColor(30, 90, 180));
