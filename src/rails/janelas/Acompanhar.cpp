@@ -92,7 +92,6 @@ Acompanhar::Acompanhar(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral
     m_lstMarcas = new QListWidget(this);
     m_lstMarcas->setObjectName(QStringLiteral("lstMarcas"));
     m_lstMarcas->setMinimumWidth(Twips::paraPixels(2600));
-    m_lstMarcas->setMaximumWidth(Twips::paraPixels(3600));
     m_lstMarcas->setMinimumHeight(Twips::paraPixels(900));
 
     auto* coluna = new QVBoxLayout(this);
@@ -111,11 +110,11 @@ Acompanhar::Acompanhar(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral
     linha2->addStretch(1);
     linha2->addWidget(m_btExportar);
     auto* meio = new QHBoxLayout;
-    meio->addWidget(m_areaGraficos, 1);
+    meio->addWidget(m_areaGraficos, 4);
     auto* lado = new QVBoxLayout;
     lado->addWidget(m_lbMarcas);
     lado->addWidget(m_lstMarcas, 1);
-    meio->addLayout(lado);
+    meio->addLayout(lado, 1);
     coluna->addLayout(linha1);
     coluna->addLayout(linha2);
     coluna->addLayout(meio, 1);
