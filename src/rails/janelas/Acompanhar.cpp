@@ -15,6 +15,7 @@
 #include <QDateTimeAxis>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QGraphicsLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -346,11 +347,16 @@ void Acompanhar::refazGraficos()
         g.chart->setBackgroundRoundness(0);
         g.eixoX = new QDateTimeAxis;
         g.eixoX->setFormat(QStringLiteral("HH:mm:ss"));
-        g.eixoX->setTickCount(4);
+        g.eixoX->setTickCount(3);
         g.eixoY = new QValueAxis;
-        g.eixoY->setTickCount(4);
-        g.eixoY->setLabelFormat(trilhas.at(i).corrente ? QStringLiteral("%.0f") : QStringLiteral("%.3f"));
-        g.eixoY->setTitleText(trilhas.at(i).unidade());
+        g.eixoY->setTickCount(3);
+        g.eixoY->setLabelFormat(trilhas.at(i).corrente ? QStringLiteral("%.0f mA") : QStringLiteral("%.3f V"));
+        // Four plots share a laptop screen at 150 %: every pixel of height goes to the curve.
+        QFont pequena = font();
+        pequena.setPointSizeF(pequena.pointSizeF() * 0.85);
+        g.eixoX->setLabelsFont(pequena);
+        g.eixoY->setLabelsFont(pequena);
+        g.chart->layout()->setContentsMargins(0, 0, 0, 0);
         g.chart->addAxis(g.eixoX, Qt::AlignBottom);
         g.chart->addAxis(g.eixoY, Qt::AlignLeft);
         if (trilhas.at(i).bandaMin && trilhas.at(i).bandaMax) {
@@ -386,6 +392,11 @@ void Acompanhar::refazGraficos()
         });
         m_graficos << g;
     }
+    // The plots share the room equally, whichever row or column they are in.
+    for (int r = 0; r < 4; ++r)
+        m_gradeGraficos->setRowStretch(r, r < (m_graficos.size() <= 2 ? m_graficos.size() : 2) ? 1 : 0);
+    for (int c = 0; c < 2; ++c)
+        m_gradeGraficos->setColumnStretch(c, c == 0 || m_graficos.size() > 2 ? 1 : 0);
     // The list of marks follows the rails watched.
     m_lstMarcas->clear();
     for (const MarcaSaida& m : m_acompanhamento->marcas())
