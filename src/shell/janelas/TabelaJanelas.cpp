@@ -55,5 +55,5 @@ void registraJanelas(GerenciadorJanelas& janelas)
     janelas.registra<Sobre>({.nome = "Sobre", .botaoMenu = 12});
     janelas.registra<Diagnostico>({.nome = "Diagnostico"});
     // Opened from the rail grids; its procedure reads the rails under its own code.
-    janelas.registra<Acompanhar>({.nome = "Acompanhar", .codigos = {CodigoAcompanhar}});
+    janelas.registra<Acompanhar>({.nome = "Acompanhar", .codigos = {CodigoAcompanhar}, .ordemAtualizacao = 10});
 }
