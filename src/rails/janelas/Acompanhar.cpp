@@ -269,10 +269,11 @@ void Acompanhar::traduz()
     m_btAdicionar->setText(L(QStringLiteral("ACOMP_ADICIONAR")));
     m_btLimpar->setText(L(QStringLiteral("ACOMP_LIMPAR")));
     m_lbJanelaTempo->setText(L(QStringLiteral("ACOMP_JANELA")));
-    m_cbJanelaTempo->setItemText(0, QStringLiteral("1 min"));
-    m_cbJanelaTempo->setItemText(1, QStringLiteral("5 min"));
-    m_cbJanelaTempo->setItemText(2, QStringLiteral("30 min"));
-    m_cbJanelaTempo->setItemText(3, L(QStringLiteral("ACOMP_TUDO")));
+    for (int i = 0; i < m_cbJanelaTempo->count(); ++i) {
+        const int minutos = m_cbJanelaTempo->itemData(i).toInt();
+        m_cbJanelaTempo->setItemText(i, minutos ? L(QStringLiteral("ACOMP_MINUTOS")).arg(minutos)
+                                                : L(QStringLiteral("ACOMP_TUDO")));
+    }
     m_btExportar->setText(L(QStringLiteral("ACOMP_EXPORTAR")));
     m_lbMarcas->setText(L(QStringLiteral("ACOMP_MARCAS")));
     for (Grafico& g : m_graficos)
