@@ -129,6 +129,7 @@ QString Acompanhamento::adiciona(VarianteGrade variante, int familia, const QStr
     m_trilhas << t;
     m_series << SerieAmostras();
     m_foraAntes << false;
+    m_aposLacuna << false;
     procedimentoDe(variante, familia);
     emit trilhasMudaram();
     return {};
@@ -141,6 +142,7 @@ void Acompanhamento::remove(int indice)
     m_trilhas.removeAt(indice);
     m_series.removeAt(indice);
     m_foraAntes.removeAt(indice);
+    m_aposLacuna.removeAt(indice);
     for (qsizetype i = m_marcas.size() - 1; i >= 0; --i) {
         if (m_marcas[i].trilha == indice)
             m_marcas.removeAt(i);
@@ -188,6 +190,8 @@ void Acompanhamento::limpa()
         s.limpa();
     for (bool& f : m_foraAntes)
         f = false;
+    for (bool& f : m_aposLacuna)
+        f = false;
     m_marcas.clear();
     m_lacunas = 0;
     m_lacunaPendente = false;
@@ -231,7 +235,6 @@ void Acompanhamento::graduado(ProcedimentoTrilhas* p)
 {
     const qint64 agora = m_relogio();
     const ResultadoGrade& r = p->resultado();
-    bool algum = false;
     for (int i = 0; i < m_trilhas.size(); ++i) {
         const TrilhaAcompanhada& t = m_trilhas.at(i);
         if (t.variante != p->variante() || t.familia != p->familia())
@@ -243,13 +246,12 @@ void Acompanhamento::graduado(ProcedimentoTrilhas* p)
             const auto valor = ValorDaLeitura(g.leitura);
             if (!valor)
                 break; // no reading this time: logged, nothing to plot
-            acrescenta(i, Amostra{agora, *valor, g.veredito == Veredito::Falha, m_lacunaPendente}, g.leitura);
-            algum = true;
+            acrescenta(i, Amostra{agora, *valor, g.veredito == Veredito::Falha, m_aposLacuna.at(i)}, g.leitura);
+            m_aposLacuna[i] = false;
             break;
         }
     }
-    if (algum)
-        m_lacunaPendente = false;
+    m_lacunaPendente = false;
     ++m_trocas;
     m_tempos << agora;
     if (m_tempos.size() > TrocasDaTaxa)
@@ -277,11 +279,7 @@ void Acompanhamento::terminou(ProcedimentoTrilhas* p)
         return;
     m_emCurso = nullptr;
     if (p->fim() == Procedimento::Fim::LigacaoPerdida || p->fim() == Procedimento::Fim::SemResposta) {
-        // What follows the reconnection is drawn apart from what came before.
-        if (!m_lacunaPendente)
-            ++m_lacunas;
-        m_lacunaPendente = true;
-        m_tempos.clear();
+        perdeuLigacao();
         if (m_estado == Estado::Lendo)
             mudaEstado(Estado::SemLigacao);
         return;
@@ -297,10 +295,7 @@ void Acompanhamento::ligacaoMudou()
 {
     const EstadoLigacao e = m_ligacao.estado();
     if (e == EstadoLigacao::Desconectada && !m_emCurso && m_estado == Estado::Lendo) {
-        if (!m_lacunaPendente)
-            ++m_lacunas;
-        m_lacunaPendente = true;
-        m_tempos.clear();
+        perdeuLigacao();
         mudaEstado(Estado::SemLigacao);
         return;
     }
@@ -312,6 +307,18 @@ void Acompanhamento::ligacaoMudou()
         m_agendada = true;
         QTimer::singleShot(0, this, &Acompanhamento::proxima);
     }
+}
+
+void Acompanhamento::perdeuLigacao()
+{
+    // What every rail reads after the reconnection is drawn apart from what came before; one
+    // gap however many exchanges failed before the link was back.
+    if (!m_lacunaPendente)
+        ++m_lacunas;
+    m_lacunaPendente = true;
+    for (bool& f : m_aposLacuna)
+        f = true;
+    m_tempos.clear();
 }
 
 void Acompanhamento::mudaEstado(Estado e)

@@ -130,6 +130,7 @@ private:
     void terminou(ProcedimentoTrilhas* p);
     void ligacaoMudou();
     void mudaEstado(Estado e);
+    void perdeuLigacao();
     ProcedimentoTrilhas* procedimentoDe(VarianteGrade variante, int familia);
 
     Ligacao& m_ligacao;
@@ -144,7 +145,8 @@ private:
     QList<ProcedimentoTrilhas*> m_procedimentos; // one per grid family watched
     int m_vez = 0;                               // the procedure of the next exchange
     QPointer<ProcedimentoTrilhas> m_emCurso;
-    bool m_lacunaPendente = false;
+    bool m_lacunaPendente = false; // the link was lost since the last exchange that ended
+    QList<bool> m_aposLacuna;      // per rail: its next reading is the first after a gap
     int m_lacunas = 0;
     qint64 m_trocas = 0;
     QList<qint64> m_tempos; // the last exchanges' ends, for the rate

@@ -221,35 +221,47 @@ void TstAcompanhamento::marcaNaLeituraQueSaiDaBanda()
     janela->redesenha();
 }
 
-// The box pulled half-way through the third answer and back a second later: the watch waits
-// without a link, resumes by itself once the link is idle again, the first reading after it
-// starts a stretch of its own.
+// A VCore rail and a PMU output (asked for through the window manager, as the PMU window does),
+// one exchange each in turn; the box pulled half-way through the third answer and back a second
+// later: the watch waits without a link, resumes by itself once the link is idle again, and the
+// first reading of each rail after it starts a stretch of its own.
 void TstAcompanhamento::caixaPerdidaDeixaLacunaERetoma()
 {
     CenarioTrilhas c;
     const QString modelo = QStringLiteral("IP 8");
     QVERIFY(c.iniciaBancada(modelo, {}, {QStringLiteral("--queda"), QStringLiteral("3"), QStringLiteral("--volta-apos"),
                                          QStringLiteral("1")}));
-    auto* janela = c.janelas().mostra<Acompanhar>(QStringLiteral("Acompanhar"));
-    QVERIFY(janela);
-    Acompanhamento& a = janela->acompanhamento();
     const auto trilha = trilhaComBanda(modelo);
     QVERIFY(trilha);
-    QCOMPARE(janela->acompanha(VarianteGrade::VCore, FamiliaVCore, trilha->nome), QString());
+    std::optional<TrilhaDoModelo> saida;
+    for (const TrilhaDoModelo& t : TrilhasDoModelo(VarianteGrade::Pmu, modelo, FamiliaBuck))
+        if (t.mensuravel && !saida && !LimiteCorrente(t.ref))
+            saida = t;
+    QVERIFY(saida);
+    c.janelas().pedeAcompanhamento(int(VarianteGrade::VCore), FamiliaVCore, trilha->nome);
+    auto* janela = c.janelas().aberta<Acompanhar>(QStringLiteral("Acompanhar"));
+    QVERIFY(janela);
+    c.janelas().pedeAcompanhamento(int(VarianteGrade::Pmu), FamiliaBuck, saida->nome);
+    Acompanhamento& a = janela->acompanhamento();
+    QCOMPARE(a.trilhas().size(), 2);
+    QCOMPARE(a.trilhas().at(1).variante, VarianteGrade::Pmu);
     QTRY_COMPARE_WITH_TIMEOUT(a.estado(), Acompanhamento::Estado::SemLigacao, 20000);
-    QCOMPARE(a.serie(0).amostras().size(), 2);
+    QCOMPARE(a.serie(0).amostras().size(), 1);
+    QCOMPARE(a.serie(1).amostras().size(), 1);
     QCOMPARE(a.lacunas(), 1);
     QCOMPARE(filho<QLabel>(janela, QStringLiteral("lbEstado"))->text(), L(QStringLiteral("ACOMP_SEM_LIGACAO")));
 
     QVERIFY(c.bancada.esperaNovoDispositivo());
     QVERIFY(c.amb->conecta(c.bancada.dispositivo(), modelo));
-    QTRY_VERIFY_WITH_TIMEOUT(a.serie(0).amostras().size() >= 4, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(a.serie(0).amostras().size() >= 3 && a.serie(1).amostras().size() >= 3, 20000);
     QCOMPARE(a.estado(), Acompanhamento::Estado::Lendo);
-    const QList<Amostra>& s = a.serie(0).amostras();
-    QVERIFY(!s[0].aposLacuna && !s[1].aposLacuna);
-    QVERIFY(s[2].aposLacuna);
-    QVERIFY(!s[3].aposLacuna);
+    for (int i = 0; i < 2; ++i) {
+        const QList<Amostra>& s = a.serie(i).amostras();
+        QVERIFY2(!s[0].aposLacuna && s[1].aposLacuna && !s[2].aposLacuna, qPrintable(a.trilhas().at(i).nome));
+        QVERIFY(!s[1].fora); // a good board: the gap is no excursion
+    }
     QCOMPARE(a.lacunas(), 1);
+    QVERIFY(a.marcas().isEmpty());
 
     // Pause holds the link free; resume reads again.
     filho<QPushButton>(janela, QStringLiteral("btPausar"))->click();
