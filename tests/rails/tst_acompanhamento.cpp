@@ -218,7 +218,17 @@ void TstAcompanhamento::marcaNaLeituraQueSaiDaBanda()
     QVERIFY(csv[5].contains(trilha->nome));
     QCOMPARE(csv[4].section(QLatin1Char(','), 6, 6), QStringLiteral("0"));
     QCOMPARE(csv[5].section(QLatin1Char(','), 6, 6), QStringLiteral("1"));
-    janela->redesenha();
+
+    // Closed in the middle of an exchange: the answer is given up and the link is free again
+    // for the grid.
+    a.inicia();
+    QTRY_VERIFY(!c.ligacao().ociosa());
+    c.janelas().fecha({QStringLiteral("Acompanhar")});
+    QTRY_VERIFY(!c.janelas().aberta(QStringLiteral("Acompanhar")));
+    QTRY_VERIFY_WITH_TIMEOUT(c.ligacao().ociosa(), 10000);
+    const int pedidos = c.pedidos("pmuadc --read all");
+    QTest::qWait(300);
+    QCOMPARE(c.pedidos("pmuadc --read all"), pedidos);
 }
 
 // A VCore rail and a PMU output (asked for through the window manager, as the PMU window does),
