@@ -1,7 +1,6 @@
 #pragma once
 #include "rails/GradeTrilhas.h"
 
-#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -105,7 +104,7 @@ public:
     const SerieAmostras& serie(int indice) const { return m_series.at(indice); }
     const QList<MarcaSaida>& marcas() const { return m_marcas; }
     int lacunas() const { return m_lacunas; }
-    qint64 exchanges() const { return m_trocas; }
+    qint64 trocas() const { return m_trocas; } // exchanges graded since it was created
     // Readings a second over the last few exchanges (0 until two were read).
     double taxa() const;
 

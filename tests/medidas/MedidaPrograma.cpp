@@ -295,7 +295,7 @@ void MedidaPrograma::acompanhamentoSemTravar()
     });
     double maiorDesenho = 0;
     connect(&a, &Acompanhamento::leituraFeita, this, [&] { maiorDesenho = qMax(maiorDesenho, w->nsUltimoDesenho() / 1e6); });
-    const qint64 antes = a.exchanges();
+    const qint64 antes = a.trocas();
     a.inicia();
     relogio.start();
     total.start();
@@ -303,7 +303,7 @@ void MedidaPrograma::acompanhamentoSemTravar()
     QTest::qWait(segundos * 1000);
     batida.stop();
     a.pausa();
-    const qint64 trocas = a.exchanges() - antes;
+    const qint64 trocas = a.trocas() - antes;
     QVERIFY(c.amb->aguardaOcioso());
     qInfo("watch, 4 rails x %d points kept, window \"all\": redraw of the four plots %.1f ms median (%.1f-%.1f); "
           "%lld readings in %d s (%.2f/s); longest event-loop wait %.1f ms, %d over 20 ms; longest redraw while "

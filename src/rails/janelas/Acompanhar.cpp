@@ -167,6 +167,11 @@ QSize Acompanhar::sizeHint() const
     return {Twips::paraPixels(12600), Twips::paraPixels(8400)};
 }
 
+QAbstractButton* Acompanhar::botaoLeitura() const
+{
+    return m_btPausar;
+}
+
 QAbstractButton* Acompanhar::botaoRelatorio() const
 {
     return m_btExportar;

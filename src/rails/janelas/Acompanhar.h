@@ -46,7 +46,8 @@ public:
 
     void traduz() override;
     void atualizaJanelaAberta() override; // the model changed: the picker lists its rails
-    QAbstractButton* botaoRelatorio() const override;
+    QAbstractButton* botaoLeitura() const override;   // F5: pause or resume
+    QAbstractButton* botaoRelatorio() const override; // Ctrl+R: the CSV
 
 private:
     struct Grafico {
