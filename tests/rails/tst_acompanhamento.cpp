@@ -7,12 +7,14 @@
 #include "i18n/Dicionario.h"
 #include "rails/Acompanhamento.h"
 #include "rails/janelas/Acompanhar.h"
+#include "rails/janelas/PMU.h"
 #include "rails/janelas/VCores.h"
 #include "shell/PerfilModelo.h"
 #include "ui/AvisoRelatorio.h"
 
 #include <QAction>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableView>
 
@@ -48,6 +50,7 @@ private slots:
     void recusaOQueOModeloNaoMede();
     void marcaNaLeituraQueSaiDaBanda();
     void caixaPerdidaDeixaLacunaERetoma();
+    void linhaDoPmu();
 };
 
 // An hour at 20 readings a second (well above the link's rate), with isolated readings out of
@@ -282,6 +285,41 @@ void TstAcompanhamento::caixaPerdidaDeixaLacunaERetoma()
     QCOMPARE(a.serie(0).amostras().size(), n);
     filho<QPushButton>(janela, QStringLiteral("btPausar"))->click();
     QTRY_VERIFY_WITH_TIMEOUT(a.serie(0).amostras().size() > n, 10000);
+    a.pausa();
+    QTRY_VERIFY(c.ligacao().ociosa());
+}
+
+// The context menu of a PMU line watches that output, graded by the PMU rules.
+void TstAcompanhamento::linhaDoPmu()
+{
+    CenarioTrilhas c;
+    QVERIFY(c.iniciaBancada(QStringLiteral("IP 8")));
+    auto* pmu = c.janelas().mostra<PMU>(QStringLiteral("PMU"));
+    QVERIFY(pmu);
+    auto* controle = filho<QFrame>(pmu, QStringLiteral("FrameControle"));
+    filho<QPushButton>(pmu, QStringLiteral("Botao1"))->click();
+    QTRY_VERIFY_WITH_TIMEOUT(controle->isEnabled() && !pmu->linhas().isEmpty()
+                                 && pmu->linhas().first().saida->isVisibleTo(pmu), 20000);
+    QLabel* saida = pmu->linhas().first().saida;
+    const QString orig = saida->property("trilha").toString();
+    QVERIFY(!orig.isEmpty());
+    auto* retangulo = filho<QFrame>(pmu, QStringLiteral("Retangulo"));
+    QTimer::singleShot(0, this, [orig] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QCOMPARE(menu->actions().first()->text(), L(QStringLiteral("ACOMP_ACAO")) + QStringLiteral(": ") + orig);
+        menu->setActiveAction(menu->actions().first());
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    emit retangulo->customContextMenuRequested(saida->geometry().center());
+    auto* janela = c.janelas().aberta<Acompanhar>(QStringLiteral("Acompanhar"));
+    QVERIFY(janela);
+    Acompanhamento& a = janela->acompanhamento();
+    QCOMPARE(a.trilhas().size(), 1);
+    QCOMPARE(a.trilhas().first().variante, VarianteGrade::Pmu);
+    QCOMPARE(a.trilhas().first().nome, orig);
+    QTRY_VERIFY_WITH_TIMEOUT(a.serie(0).amostras().size() >= 2, 20000);
+    QVERIFY(!a.serie(0).amostras().first().fora);
     a.pausa();
     QTRY_VERIFY(c.ligacao().ociosa());
 }
