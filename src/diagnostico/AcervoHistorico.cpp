@@ -204,19 +204,6 @@ QByteArray CsvHistorico(const QList<LinhaHistorico>& linhas)
     return QByteArray("\xEF\xBB\xBF") + csv.toUtf8();
 }
 
-std::optional<ValorLido> ValorDaLeitura(const QString& leitura)
-{
-    static const QRegularExpression numero(QStringLiteral("^\\s*([-+]?(?:\\d+(?:[.,]\\d*)?|[.,]\\d+))\\s*([^\\s\\d]*)\\s*$"));
-    const QRegularExpressionMatch m = numero.match(leitura);
-    if (!m.hasMatch())
-        return std::nullopt;
-    bool ok = false;
-    const double v = QString(m.captured(1)).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
-    if (!ok || !std::isfinite(v))
-        return std::nullopt;
-    return ValorLido{v, m.captured(2)};
-}
-
 ComparacaoExecucoes ComparaLadoALado(const ExecucaoDiagnostico& antes, const ExecucaoDiagnostico& depois)
 {
     QHash<QString, ItemDiagnostico> anteriores;

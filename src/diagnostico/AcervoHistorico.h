@@ -73,12 +73,6 @@ QString TextoContagens(const LinhaHistorico& l);
 // spreadsheet shows it instead of running it.
 QByteArray CsvHistorico(const QList<LinhaHistorico>& linhas);
 
-// A reading as a number and its unit ("0.512 V" -> 0.512, "V"); nothing when it is no number.
-struct ValorLido {
-    double valor = 0;
-    QString unidade;
-};
-std::optional<ValorLido> ValorDaLeitura(const QString& leitura);
 
 // Two runs of one board side by side.
 struct DiferencaItem {

@@ -231,7 +231,8 @@ bool ZeraLeituras()
 }
 
 ResultadoGrade GradaLeitura(VarianteGrade variante, const QString& modelo, int familia,
-                            const QString& resposta, int casasV, int casasA, double tolerancia)
+                            const QString& resposta, int casasV, int casasA, double tolerancia,
+                            bool anotaVereditos)
 {
     ResultadoGrade resultado;
     const bool pmu = variante == VarianteGrade::Pmu;
@@ -270,7 +271,8 @@ ResultadoGrade GradaLeitura(VarianteGrade variante, const QString& modelo, int f
         TrilhaGraduada t{linha.malha, linha.orig, ref, linha.refV, g.leitura, g.porc,
                          VereditoLinha(modelo, linha, g.leitura, g.porc, ref, tolerancia),
                          rec.value(QStringLiteral("linha_id"))};
-        AnotaVeredito(janela, pmu ? linha.orig : linha.malha, g.leitura, ref, t.veredito);
+        if (anotaVereditos)
+            AnotaVeredito(janela, pmu ? linha.orig : linha.malha, g.leitura, ref, t.veredito);
         resultado.trilhas.append(std::move(t));
     }
     return resultado;
@@ -318,6 +320,30 @@ ResultadoGrade ProcessaLeitura(VarianteGrade variante, const QString& modelo, in
     ResultadoGrade resultado = GradaLeitura(variante, modelo, familia, resposta, casasV, casasA, tolerancia);
     GravaGraduacao(variante, resultado);
     return resultado;
+}
+
+QString NomeDaTrilha(VarianteGrade variante, const QString& malha, const QString& orig)
+{
+    return variante == VarianteGrade::Pmu || malha.trimmed().isEmpty() ? orig : malha;
+}
+
+QList<TrilhaDoModelo> TrilhasDoModelo(VarianteGrade variante, const QString& modelo, int familia)
+{
+    QList<TrilhaDoModelo> trilhas;
+    Banco banco(caminhoBanco());
+    const ConsultaMaster consulta = ConsultaGraduacao(modelo, familia);
+    const QList<QSqlRecord> linhas = banco.linhas(QStringLiteral("Select * from Master Where ") + consulta.condicao
+                                                      + QStringLiteral(" order by ") + consulta.ordem,
+                                                  consulta.valores);
+    for (const QSqlRecord& rec : linhas) {
+        TrilhaDoModelo t;
+        t.linha = {campo(rec, "Malha"), campo(rec, "Orig"), campo(rec, "Ci"), campo(rec, "RefV"), campo(rec, "RefT")};
+        t.nome = NomeDaTrilha(variante, t.linha.malha, t.linha.orig);
+        t.ref = campo(rec, "Ref");
+        t.mensuravel = !SemValorEmModoPurple(modelo, t.linha);
+        trilhas << t;
+    }
+    return trilhas;
 }
 
 // ---- Decimals --------------------------------------------------------------------------

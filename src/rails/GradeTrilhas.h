@@ -146,10 +146,25 @@ ResultadoGrade ProcessaLeitura(VarianteGrade variante, const QString& modelo, in
 // the graded rows written) and sets linhas, gravada and falhaBanco; it does nothing for an
 // answer that was not graded. A window can show the grading before the write waits for the
 // disk.
+// `anotaVereditos` false leaves the session log to the caller (a watch logs only its rails).
 ResultadoGrade GradaLeitura(VarianteGrade variante, const QString& modelo, int familia,
                             const QString& resposta, int casasV, int casasA,
-                            double tolerancia = ToleranciaPadrao);
+                            double tolerancia = ToleranciaPadrao, bool anotaVereditos = true);
 void GravaGraduacao(VarianteGrade variante, ResultadoGrade& resultado);
+
+// A rail of a model's grid as a watch offers it: its name as the grid shows it (Malha, or the
+// output for the PMU rows and the rows without a rail name), its Master fields and whether the
+// model gives it a value in purple mode.
+struct TrilhaDoModelo {
+    QString nome;
+    LinhaMaster linha;
+    QString ref;
+    bool mensuravel = true;
+};
+// The rails of the model and family that grading reads (ConsultaGraduacao's rows), in its order.
+QList<TrilhaDoModelo> TrilhasDoModelo(VarianteGrade variante, const QString& modelo, int familia);
+// The name a graded row goes by in a watch (see TrilhaDoModelo).
+QString NomeDaTrilha(VarianteGrade variante, const QString& malha, const QString& orig);
 
 // ---- Decimals --------------------------------------------------------------------------
 

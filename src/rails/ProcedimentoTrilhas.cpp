@@ -33,8 +33,13 @@ void ProcedimentoTrilhas::responde(const QString& R, const QString& A)
     QElapsedTimer relogio;
     relogio.start();
     m_resultado = GradaLeitura(m_variante, m_modelo, m_familia, R, m_decimaisDaLeitura.casasV,
-                               m_decimaisDaLeitura.casasA, m_tolerancia);
+                               m_decimaisDaLeitura.casasA, m_tolerancia, !m_soGradua);
     m_nsGrade = relogio.nsecsElapsed();
+    if (m_soGradua) {
+        emit graduado();
+        conclui(ItensDasTrilhas(m_resultado, m_tolerancia));
+        return;
+    }
     m_gravacaoPendente = true;
     emit graduado();
     // Stored on the next turn: the commit waits for the disk (tens of milliseconds on a busy

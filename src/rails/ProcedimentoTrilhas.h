@@ -26,6 +26,9 @@ public:
     void defineFamilia(int familia) { m_familia = familia; }
     void defineDecimais(std::optional<Decimais> decimais) { m_decimais = decimais; }
     void defineTolerancia(double tolerancia) { m_tolerancia = tolerancia; }
+    // Grades only: nothing stored in Master and no row's verdict logged (a watch re-reading
+    // rails keeps the grid's stored reading, logs its own rails and never waits on the disk).
+    void defineSoGradua(bool soGradua) { m_soGradua = soGradua; }
 
     VarianteGrade variante() const { return m_variante; }
     QString modelo() const { return m_modelo; }
@@ -62,6 +65,7 @@ private:
     qint64 m_nsGravacao = 0;
     quint64 m_geracao = 0; // a grading stored late belongs to the reading that made it
     bool m_gravacaoPendente = false;
+    bool m_soGradua = false;
 };
 
 // The graded rails as items: named by rail (Malha), or by the PMU output when the row has no

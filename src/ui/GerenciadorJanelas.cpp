@@ -154,6 +154,12 @@ void GerenciadorJanelas::pedeComandoNoConsole(const QString& comando)
     emit comandoParaConsole(comando);
 }
 
+void GerenciadorJanelas::pedeAcompanhamento(int variante, int familia, const QString& trilha)
+{
+    if (mostra(QStringLiteral("Acompanhar")))
+        emit acompanhamentoPedido(variante, familia, trilha);
+}
+
 void GerenciadorJanelas::pedeAjuda(const QString& texto)
 {
     if (mostra(QStringLiteral("fmHelp")))

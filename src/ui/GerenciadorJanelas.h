@@ -69,6 +69,9 @@ public:
     // The pointer passed over a window's own area: the main window closes its hover menu
     // (told by ocultarMenuPedido).
     void pedeOcultarMenu();
+    // A rail of a grid to watch live ("Acompanhar" is opened when closed), told by
+    // acompanhamentoPedido (`variante` an int of VarianteGrade).
+    void pedeAcompanhamento(int variante, int familia, const QString& trilha);
 
     // The main window's refresh after a model change: every open window in its turn.
     void AtualizaJanelasAbertas();
@@ -88,6 +91,7 @@ signals:
     void comandoParaConsole(const QString& comando);
     void textoDeAjuda(const QString& texto);
     void ocultarMenuPedido();
+    void acompanhamentoPedido(int variante, int familia, const QString& trilha);
 
 private:
     Sessao& m_sessao;

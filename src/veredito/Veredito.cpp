@@ -2,6 +2,9 @@
 
 #include "i18n/Dicionario.h"
 
+#include <QRegularExpression>
+#include <cmath>
+
 namespace {
 
 std::function<void(const QString&)>& destinoVereditos()
@@ -65,4 +68,17 @@ void AnotaVeredito(const QString& janela, const QString& item, const QString& le
         return;
     destinoVereditos()(QStringLiteral("veredito | %1 | %2 | %3 | %4 | %5")
                            .arg(janela, item, leitura, referencia, NomeVeredito(v)));
+}
+
+std::optional<ValorLido> ValorDaLeitura(const QString& leitura)
+{
+    static const QRegularExpression numero(QStringLiteral("^\\s*([-+]?(?:\\d+(?:[.,]\\d*)?|[.,]\\d+))\\s*([^\\s\\d]*)\\s*$"));
+    const QRegularExpressionMatch m = numero.match(leitura);
+    if (!m.hasMatch())
+        return std::nullopt;
+    bool ok = false;
+    const double v = QString(m.captured(1)).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+    if (!ok || !std::isfinite(v))
+        return std::nullopt;
+    return ValorLido{v, m.captured(2)};
 }

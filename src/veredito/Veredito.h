@@ -49,3 +49,10 @@ QString CorVbVeredito(Veredito v);
 void DefineDestinoVereditos(std::function<void(const QString&)> destino);
 void AnotaVeredito(const QString& janela, const QString& item, const QString& leitura,
                    const QString& referencia, Veredito v);
+
+// A reading as a number and its unit ("0.512 V" -> 0.512, "V"); nothing when it is no number.
+struct ValorLido {
+    double valor = 0;
+    QString unidade;
+};
+std::optional<ValorLido> ValorDaLeitura(const QString& leitura);

@@ -148,7 +148,7 @@ private slots:
     {
         const Saida depende = roda(QStringLiteral("dpkg-deb"), {QStringLiteral("-f"), m_pacote, QStringLiteral("Depends")});
         QCOMPARE(depende.codigo, 0);
-        for (const char* pacote : {"libqt6widgets6", "libqt6gui6", "libqt6serialport6", "libqt6network6",
+        for (const char* pacote : {"libqt6widgets6", "libqt6gui6", "libqt6serialport6", "libqt6charts6", "libqt6network6",
                                    "libqt6sql6-sqlite", "qt6-qpa-plugins", "qt6-translations-l10n"})
             QVERIFY2(depende.texto.contains(QLatin1String(pacote)), pacote);
 

@@ -13,6 +13,7 @@
 #include "rails/BuckCheck.h"
 #include "rails/GradeTrilhas.h"
 #include "rails/ProcedimentoTrilhas.h"
+#include "rails/janelas/Acompanhar.h"
 #include "rails/janelas/PMU.h"
 #include "rails/janelas/VCores.h"
 #include "shell/RegrasTroca.h"
@@ -51,6 +52,7 @@ private slots:
     void respostaAteTigrisPintada();
     void respostaAtePmuPintado();
     void respostaAteI2cPintada();
+    void acompanhamentoSemTravar();
     void arranqueAteJanelaPrincipal();
     void diagnosticoDaLinhaDeComando();
     void analisadoresNoLimite();
@@ -234,6 +236,85 @@ void MedidaPrograma::respostaAtePmuPintado()
               botao == QLatin1String("Botao1") ? "BUCK" : "LDO", linhas, mediana(paredes), mediana(cpus),
               mediana(graduacoes), mediana(pinturas));
     }
+}
+
+// Four rails watched live (one drifting out of its band), each series already holding an hour
+// at 20 readings a second (more than the link gives: the store at its bound), shown whole
+// (time window "all"): the longest wait of the event loop between two turns while the plots
+// follow the readings, and the redraw of the four plots. VEXADOR_MEDIDA_ACOMPANHAR_S sets the
+// seconds watched (20).
+void MedidaPrograma::acompanhamentoSemTravar()
+{
+    CenarioJanela c;
+    QList<TrilhaDoModelo> comBanda;
+    for (const TrilhaDoModelo& t : TrilhasDoModelo(VarianteGrade::VCore, Modelo, FamiliaVCore)) {
+        bool ok = false;
+        const double refV = QString(t.linha.refV).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+        if (t.mensuravel && ok && refV > 0.3 && t.linha.refT.toInt() > 0 && comBanda.size() < 4)
+            comBanda << t;
+    }
+    QCOMPARE(comBanda.size(), 4);
+    QVERIFY(c.iniciaBancada(Modelo, {}, {QStringLiteral("--deriva"), comBanda.first().linha.refT + QStringLiteral("=0.5")},
+                            QStringLiteral("A1865")));
+    auto* w = c.amb->janelas.mostra<Acompanhar>(QStringLiteral("Acompanhar"));
+    QVERIFY(w);
+    QVERIFY(QTest::qWaitForWindowExposed(w->window()));
+    Acompanhamento& a = w->acompanhamento();
+    for (const TrilhaDoModelo& t : std::as_const(comBanda))
+        QCOMPARE(w->acompanha(VarianteGrade::VCore, FamiliaVCore, t.nome), QString());
+    a.pausa();
+    QVERIFY(c.amb->aguardaOcioso());
+    a.limpa();
+    const qint64 agora = QDateTime::currentMSecsSinceEpoch();
+    const int hora = 3600 * 20;
+    for (int i = 0; i < a.trilhas().size(); ++i) {
+        const double meio = (*a.trilhas().at(i).bandaMin + *a.trilhas().at(i).bandaMax) / 2;
+        for (int k = 0; k < hora; ++k) {
+            const bool fora = k % 1500 == 700;
+            a.acrescenta(i, Amostra{agora - (hora - k) * 50LL, meio * (fora ? 1.2 : 1.0 + (k % 13) * 0.001), fora, false},
+                         QString());
+        }
+    }
+    w->defineJanelaTempo(0);
+    QList<double> desenhos;
+    for (int i = 0; i < 5; ++i) {
+        w->redesenha();
+        w->repaint();
+        desenhos << w->nsUltimoDesenho() / 1e6;
+    }
+    std::sort(desenhos.begin(), desenhos.end());
+
+    const int segundos = qEnvironmentVariableIsSet("VEXADOR_MEDIDA_ACOMPANHAR_S")
+                             ? qEnvironmentVariableIntValue("VEXADOR_MEDIDA_ACOMPANHAR_S") : 20;
+    QElapsedTimer relogio, total;
+    double maior = 0;
+    int acima20 = 0;
+    QTimer batida;
+    batida.setInterval(5);
+    connect(&batida, &QTimer::timeout, this, [&] {
+        const double ms = relogio.nsecsElapsed() / 1e6 - 5;
+        relogio.start();
+        maior = qMax(maior, ms);
+        if (ms > 20)
+            ++acima20;
+    });
+    double maiorDesenho = 0;
+    connect(&a, &Acompanhamento::leituraFeita, this, [&] { maiorDesenho = qMax(maiorDesenho, w->nsUltimoDesenho() / 1e6); });
+    const qint64 antes = a.trocas();
+    a.inicia();
+    relogio.start();
+    total.start();
+    batida.start();
+    QTest::qWait(segundos * 1000);
+    batida.stop();
+    a.pausa();
+    const qint64 trocas = a.trocas() - antes;
+    QVERIFY(c.amb->aguardaOcioso());
+    qInfo("watch, 4 rails x %d points kept, window \"all\": redraw of the four plots %.1f ms median (%.1f-%.1f); "
+          "%lld readings in %d s (%.2f/s); longest event-loop wait %.1f ms, %d over 20 ms; longest redraw while "
+          "watching %.1f ms; %d marks",
+          int(a.serie(0).amostras().size()), desenhos.at(2), desenhos.first(), desenhos.last(), trocas, segundos,
+          trocas * 1000.0 / total.elapsed(), maior, acima20, maiorDesenho, int(a.marcas().size()));
 }
 
 // From the poll that completes "i2c -s 0" to the I2C window's bus graded (lines, marks, fault

@@ -22,6 +22,7 @@
 #include "reports/ArquivoRelatorio.h"
 #include "app/janelas/xResponsabilidade.h"
 #include "reports/janelas/AvisoRelatorio.h"
+#include "rails/janelas/Acompanhar.h"
 #include "ui/GerenciadorJanelas.h"
 #include "ui/JanelaFilha.h"
 #include "ui/RotuloElidido.h"
@@ -339,6 +340,20 @@ void mostraFimDeDiagnostico(QWidget* janela)
     janela->findChild<AvisoRelatorio*>()->mostra(r);
 }
 
+// The watch as it is most crowded: four plots, one mark in its list.
+void mostraQuatroTrilhas(QWidget* janela)
+{
+    auto* a = qobject_cast<Acompanhar*>(janela);
+    QVERIFY(a);
+    const QString modelo = a->sessao().modelo();
+    for (const TrilhaDoModelo& t : TrilhasDoModelo(VarianteGrade::VCore, modelo, FamiliaVCore))
+        if (t.mensuravel && a->acompanhamento().trilhas().size() < Acompanhamento::MaximoTrilhas)
+            QCOMPARE(a->acompanha(VarianteGrade::VCore, FamiliaVCore, t.nome), QString());
+    QCOMPARE(a->acompanhamento().trilhas().size(), Acompanhamento::MaximoTrilhas);
+    a->acompanhamento().acrescenta(0, Amostra{QDateTime::currentMSecsSinceEpoch(), 1.5, true, false},
+                                   QStringLiteral("1.500 V"));
+}
+
 const QStringList& idiomas()
 {
     static const QStringList n = {QString(), QStringLiteral("pt"), QStringLiteral("en"), QStringLiteral("es")};
@@ -400,7 +415,7 @@ void TstTelas::janela_data()
     const QStringList janelas = {"Inicial", "xIdioma", "xResponsabilidade", "Master", "fmHelp", "VCores",
                                  "BuckLdo", "PMU", "BuckTeste", "Nand", "IC", "I2C", "Chestnut", "Tigris",
                                  "Tristar", "Acorn", "RFs", "RFs_Esq", "Displays", "Bateria", "Outros", "Sobre",
-                                 "Diagnostico", "Historico"};
+                                 "Diagnostico", "Historico", "Acompanhar"};
     for (const QString& j : janelas)
         for (int idioma = 1; idioma <= 3; ++idioma)
             QTest::newRow(qPrintable(j + QLatin1Char(' ') + idiomas().at(idioma))) << j << idioma;
@@ -456,6 +471,8 @@ void TstTelas::janela()
             mostraFimDeDiagnostico(j);
         if (auto* historico = qobject_cast<JanelaHistorico*>(j))
             mostraHistorico(historico);
+        if (nome == QLatin1String("Acompanhar"))
+            mostraQuatroTrilhas(j);
         auto* sub = qobject_cast<QMdiSubWindow*>(j->parentWidget());
         QVERIFY(sub);
         QCoreApplication::processEvents();

@@ -296,9 +296,9 @@ bool Placa::carregaPerfil(const QString& caminho, QString* erro)
             a.tipo = AjusteCanal::Tipo::Tempo;
             a.texto = valor.isEmpty() ? QStringLiteral("timeout") : valor;
             ajusta(chave, a);
-        } else if (diretiva == QLatin1String("desvio")) {
+        } else if (diretiva == QLatin1String("desvio") || diretiva == QLatin1String("deriva")) {
             bool ok = false;
-            a.tipo = AjusteCanal::Tipo::Desvio;
+            a.tipo = diretiva == QLatin1String("deriva") ? AjusteCanal::Tipo::Deriva : AjusteCanal::Tipo::Desvio;
             a.desvio = QString(valor).remove(QLatin1Char('%')).toDouble(&ok);
             if (!ok)
                 return falha();
@@ -420,6 +420,10 @@ QString Placa::linha(const Canal& c) const
             return c.rotulo + QLatin1Char(' ') + it->texto + QLatin1Char(' ') + c.unidade;
         case AjusteCanal::Tipo::Desvio:
             v = v * (1.0 + it->desvio / 100.0);
+            break;
+        case AjusteCanal::Tipo::Deriva:
+            // A part warming up: each reading further off than the one before.
+            v = v * (1.0 + m_leiturasPmu * it->desvio / 100.0);
             break;
         }
     }
@@ -674,8 +678,12 @@ QList<Trecho> Placa::responde(const QString& comando, bool* comPrompt)
                           QString::number(0x3300 + i * 3, 16), QString::number(0x4100 + i * 5, 16));
         return saidaLonga(l, QStringLiteral("Finished\n"), 45000);
     }
-    if (k == QLatin1String("pmuadc --read all"))
-        return uma(QStringLiteral("PMU ADC readout, all channels\n") + linhasPmu().join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    if (k == QLatin1String("pmuadc --read all")) {
+        const QString saida = QStringLiteral("PMU ADC readout, all channels\n") + linhasPmu().join(QLatin1Char('\n'))
+                              + QLatin1Char('\n');
+        ++m_leiturasPmu;
+        return uma(saida);
+    }
     if (k == QLatin1String("pmuadc --sel tigris --read all"))
         return uma(QStringLiteral("Tigris charger ADC readout\n") + linhasTigris().join(QLatin1Char('\n')) + QLatin1Char('\n'));
     if (k == QLatin1String("pmuadc --sel chestnut --read all")) {

@@ -18,10 +18,10 @@ struct Trecho {
 
 // What one channel prints instead of its normal value.
 struct AjusteCanal {
-    enum class Tipo { Valor, Ausente, Tempo, Desvio };
+    enum class Tipo { Valor, Ausente, Tempo, Desvio, Deriva };
     Tipo tipo = Tipo::Valor;
     QString texto;        // Valor: the value text; Tempo: the word printed
-    double desvio = 0;    // Desvio: percent off the reference
+    double desvio = 0;    // Desvio: percent off the reference; Deriva: percent more at each PMU reading
 };
 
 class Placa {
@@ -102,6 +102,7 @@ private:
     QStringList m_i2c;                    // ids of table i for the model
     QString m_mascara = QStringLiteral("C39VEXADOR01");
     QHash<QString, AjusteCanal> m_ajustes; // by label
+    int m_leiturasPmu = 0; // "pmuadc --read all" answered before the one being written (drifts)
     QHash<QString, QString> m_respostas;   // fixed outputs, key: simplified lower command
     // The touch controller's power, played only when a profile says it starts off: while off,
     // its supply ("chestnut vldo3 :") reads 0 V; "touch --on" and "touch --off" switch it.

@@ -63,11 +63,12 @@ int main(int argc, char** argv)
     const QCommandLineOption semDriver(QStringLiteral("sem-driver"), QStringLiteral("Fault: \"SystemConfig Driver is missing!\" for the syscfg commands."));
     const QCommandLineOption recusa(QStringLiteral("recusa-primeira"), QStringLiteral("Fault: \"Command not found\" on the first model query."));
     const QCommandLineOption desvio(QStringLiteral("desvio"), QStringLiteral("Fault: channel KEY (label or code) off its reference by PCT percent."), QStringLiteral("KEY=PCT"));
+    const QCommandLineOption deriva(QStringLiteral("deriva"), QStringLiteral("Fault: channel KEY drifts PCT percent further off its reference at each PMU reading."), QStringLiteral("KEY=PCT"));
     const QCommandLineOption semCanal(QStringLiteral("sem-canal"), QStringLiteral("Fault: channel KEY missing from the answers."), QStringLiteral("KEY"));
     const QCommandLineOption timeout(QStringLiteral("timeout"), QStringLiteral("Fault: a timeout word in place of the value of KEY (default word \"timeout\")."), QStringLiteral("KEY[=WORD]"));
     const QCommandLineOption valor(QStringLiteral("valor"), QStringLiteral("Print TEXT as the value of channel KEY."), QStringLiteral("KEY=TEXT"));
     for (const auto& o : {porta, pasta, modelo, rmd, banco, placa, registro, rapido, mudo, semPrompt, lento, pedaco,
-                          semFim, semFimNo, demora, inunda, lixo, controle, queda, volta, semDriver, recusa, desvio, semCanal, timeout, valor})
+                          semFim, semFimNo, demora, inunda, lixo, controle, queda, volta, semDriver, recusa, desvio, deriva, semCanal, timeout, valor})
         p.addOption(o);
     p.process(app);
 
@@ -87,15 +88,20 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "vexador-simulador: no reference data (%s); built-in readings\n", qPrintable(erro));
     if (p.isSet(placa) && !board.carregaPerfil(p.value(placa), &erro))
         return sai(QStringLiteral("profile: ") + erro);
-    for (const QString& d : p.values(desvio)) {
+    QList<QPair<QString, AjusteCanal::Tipo>> desvios;
+    for (const QString& d : p.values(desvio))
+        desvios.append({d, AjusteCanal::Tipo::Desvio});
+    for (const QString& d : p.values(deriva))
+        desvios.append({d, AjusteCanal::Tipo::Deriva});
+    for (const auto& [d, tipo] : std::as_const(desvios)) {
         QString k, v;
         bool ok = false;
         AjusteCanal a;
-        a.tipo = AjusteCanal::Tipo::Desvio;
+        a.tipo = tipo;
         if (separa(d, &k, &v))
             a.desvio = QString(v).remove(QLatin1Char('%')).toDouble(&ok);
         if (!ok)
-            return sai(QStringLiteral("--desvio wants KEY=PERCENT: ") + d);
+            return sai(QStringLiteral("--desvio and --deriva want KEY=PERCENT: ") + d);
         if (k.startsWith(QLatin1String("RefT"), Qt::CaseInsensitive)) // "RefT=47=12" names the code
             k = k.mid(4).remove(QRegularExpression(QStringLiteral("^[=:]")));
         board.ajusta(k, a);

@@ -18,6 +18,7 @@
 #include "console/janelas/fmHelp.h"
 #include "diagnostico/janelas/Diagnostico.h"
 #include "diagnostico/janelas/JanelaHistorico.h"
+#include "rails/janelas/Acompanhar.h"
 #include "rails/janelas/BuckLdo.h"
 #include "rails/janelas/BuckTeste.h"
 #include "rails/janelas/PMU.h"
@@ -55,4 +56,6 @@ void registraJanelas(GerenciadorJanelas& janelas)
     janelas.registra<Sobre>({.nome = "Sobre", .botaoMenu = 12});
     janelas.registra<Diagnostico>({.nome = "Diagnostico"});
     janelas.registra<JanelaHistorico>({.nome = "Historico"});
+    // Opened from the rail grids; its procedure reads the rails under its own code.
+    janelas.registra<Acompanhar>({.nome = "Acompanhar", .codigos = {CodigoAcompanhar}, .ordemAtualizacao = 10});
 }

@@ -30,6 +30,7 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QElapsedTimer>
+#include <QAction>
 #include <QTableView>
 #include <QToolButton>
 
@@ -239,6 +240,12 @@ void JanelaGradeTrilhas::criaControles()
     m_grade->horizontalHeader()->setHighlightSections(false);
     m_grade->viewport()->setMouseTracking(true);
     m_grade->viewport()->installEventFilter(this);
+    // A rail of the grid watched live, from the row's context menu.
+    m_acaoAcompanhar = new QAction(m_grade);
+    m_acaoAcompanhar->setObjectName(QStringLiteral("acaoAcompanhar"));
+    m_grade->addAction(m_acaoAcompanhar);
+    m_grade->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(m_acaoAcompanhar, &QAction::triggered, this, &JanelaGradeTrilhas::acompanhaLinha);
 
     m_comboDecimais = new QComboBox(this);
     m_comboDecimais->setObjectName(QStringLiteral("ComboDecimais"));
@@ -332,6 +339,16 @@ void JanelaGradeTrilhas::alargaColunaLeitura()
         m_grade->horizontalHeader()->resizeSection(c, maior);
 }
 
+void JanelaGradeTrilhas::acompanhaLinha()
+{
+    const QModelIndex atual = m_grade->currentIndex();
+    if (!atual.isValid())
+        return;
+    const QString nome = NomeDaTrilha(m_variante, m_data1->valor(atual.row(), QStringLiteral("Malha")),
+                                      m_data1->valor(atual.row(), QStringLiteral("Orig")));
+    janelas().pedeAcompanhamento(int(m_variante), m_familia, nome);
+}
+
 void JanelaGradeTrilhas::traduzComum()
 {
     auto pad = [](const QString& t) { return QStringLiteral("  ") + t + QStringLiteral("  "); };
@@ -343,6 +360,7 @@ void JanelaGradeTrilhas::traduzComum()
                                pad(L(QStringLiteral("Gravação")) + QStringLiteral(" %1").arg(i)));
 
     m_lbInfoDecimais->setText(L(QStringLiteral("Decimais")) + QStringLiteral(": V / mA"));
+    m_acaoAcompanhar->setText(L(QStringLiteral("ACOMP_ACAO")));
     m_comboDecimais->setToolTip(L(QStringLiteral("Casas Decimais")) + QStringLiteral(" V"));
     m_comboDecimaisAmp->setToolTip(L(QStringLiteral("Casas Decimais")) + QStringLiteral(" mA"));
     m_frame1->setTitle(L(QStringLiteral("Classificação")) + QLatin1Char(':'));

@@ -145,6 +145,7 @@ protected:
     void alteraGravacao(int i, const QString& pergunta, const QString& titulo,
                         ResultadoGravacao (*altera)(int, const ConsultaMaster&));
     void relatorio();
+    void acompanhaLinha(); // the current row's rail to the live watch
 
     VarianteGrade m_variante;
     int m_familia = 0;
@@ -158,6 +159,7 @@ protected:
     qint64 m_nsGraduacao = 0;
 
     QTableView* m_grade = nullptr;
+    class QAction* m_acaoAcompanhar = nullptr; // the row's rail watched live
     ModeloGradeTrilhas* m_data1 = nullptr;
     QComboBox* m_comboDecimais = nullptr;
     QComboBox* m_comboDecimaisAmp = nullptr;

@@ -18,6 +18,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QPushButton>
@@ -103,6 +104,9 @@ PMU::PMU(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("PMU"), janel
     m_retangulo->setObjectName(QStringLiteral("Retangulo"));
     m_retangulo->setFrameShape(QFrame::Box);
     m_grade = new QGridLayout(m_retangulo);
+    // A line's output watched live, from its context menu (anywhere else: the watch's picker).
+    m_retangulo->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_retangulo, &QWidget::customContextMenuRequested, this, &PMU::menuDaLinha);
     m_grade->setHorizontalSpacing(Twips::paraPixels(120));
     m_grade->setVerticalSpacing(0);
     for (int i = 0; i < 4; ++i) {
@@ -319,6 +323,22 @@ void PMU::falha(const ErroGrade& erro)
     m_frameControle->setEnabled(true);
 }
 
+void PMU::menuDaLinha(const QPoint& ponto)
+{
+    const QWidget* sob = m_retangulo->childAt(ponto);
+    QString trilha;
+    for (const Linha& l : std::as_const(m_linhas))
+        for (const QWidget* w : {static_cast<QWidget*>(l.saida), static_cast<QWidget*>(l.malhaNome),
+                                 static_cast<QWidget*>(l.leituraV), static_cast<QWidget*>(l.leituraA),
+                                 static_cast<QWidget*>(l.ref), static_cast<QWidget*>(l.porc)})
+            if (w == sob && l.saida->isVisible())
+                trilha = l.saida->property("trilha").toString();
+    QMenu menu(this);
+    QAction* acao = menu.addAction(L(QStringLiteral("ACOMP_ACAO")) + (trilha.isEmpty() ? QString() : QStringLiteral(": ") + trilha));
+    if (menu.exec(m_retangulo->mapToGlobal(ponto)) == acao)
+        janelas().pedeAcompanhamento(int(VarianteGrade::Pmu), m_familia, trilha);
+}
+
 void PMU::ExibeResultados(const QList<LinhaPmu>& linhas)
 {
     // Filled while out of sight: one layout and one paint for all the lines, not one a label.
@@ -330,6 +350,7 @@ void PMU::ExibeResultados(const QList<LinhaPmu>& linhas)
         const Linha& l = m_linhas[i];
         const TrilhaGraduada& tr = linhas[i].tensao;
         l.saida->setText(tr.orig.toUpper());
+        l.saida->setProperty("trilha", tr.orig); // the output's name as the watch knows it
         l.leituraV->setText(tr.leitura);
         l.porc->setText(tr.porc);
         pintaVeredito(l.leituraV, tr.veredito);

@@ -64,6 +64,7 @@ private:
     void familiaEscolhida(int familia);
     void leituraTerminou();
     void ExibeResultados(const QList<LinhaPmu>& linhas);
+    void menuDaLinha(const QPoint& ponto);
     void posicionaNota();
     void criaLinha(int i);
     void falha(const ErroGrade& erro);
