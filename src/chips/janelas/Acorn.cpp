@@ -95,11 +95,10 @@ Acorn::Acorn(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Acorn"), 
     botoes->addStretch(1);
 
     auto* v = new QVBoxLayout(this);
-    v->setContentsMargins(10, 6, 10, 6);
+    v->setContentsMargins(10, 4, 10, 4);
     v->setSpacing(4);
     v->addLayout(botoes);
-    v->addWidget(desenho, 0, Qt::AlignHCenter);
-    v->addLayout(grade);
+    v->addLayout(corpoDoChip(desenho, grade));
     v->addWidget(m_avisoRelatorio);
     v->addStretch(1);
 
