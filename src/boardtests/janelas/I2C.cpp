@@ -2,7 +2,7 @@
 
 #include "reports/ArquivoRelatorio.h"
 #include "boardtests/I2c.h"
-#include "boardtests/EsperaOciosa.h"
+#include "shell/EsperaOciosa.h"
 #include "boardtests/ProcedimentoI2c.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
