@@ -254,6 +254,34 @@ QString rolaInteira(const JanelaFilha* j)
     return h > 0 || v > 0 ? QStringLiteral("the window scrolls (%1 px sideways, %2 px down)").arg(h).arg(v) : QString();
 }
 
+// Every control of `j` in view, nothing overlapping or cut, and the window not scrolling.
+QStringList achadosSemRolar(JanelaFilha* j)
+{
+    QStringList achados;
+    verificaRolagem = true;
+    examina(j, j, achados);
+    if (const QString rola = rolaInteira(j); !rola.isEmpty())
+        achados << rola;
+    return achados;
+}
+
+// The child window `nome` opened and maximised in the main window's area (null when it did not open).
+JanelaFilha* abreMaximizada(Inicial& principal, const QString& nome)
+{
+    JanelaFilha* j = principal.janelas().mostra(nome);
+    auto* sub = j ? qobject_cast<QMdiSubWindow*>(j->parentWidget()) : nullptr;
+    if (!sub)
+        return nullptr;
+    sub->showMaximized();
+    QCoreApplication::processEvents();
+    return j;
+}
+
+QString comoLista(const QStringList& achados)
+{
+    return QLatin1Char('\n') + achados.join(QLatin1Char('\n'));
+}
+
 // The text controls under `linha` whose font differs from the first one's.
 QStringList fontesDiferentes(QWidget* linha)
 {
@@ -460,7 +488,7 @@ void TstTelas::janela()
             achados << QStringLiteral("maximised: ") + a;
     }
     verificaRolagem = true;
-    QVERIFY2(achados.isEmpty(), qPrintable(QLatin1Char('\n') + achados.join(QLatin1Char('\n'))));
+    QVERIFY2(achados.isEmpty(), qPrintable(comoLista(achados)));
 }
 
 // Every title a message box may carry, in each language, on a box with the shortest text:
@@ -517,19 +545,11 @@ void TstTelas::modelos()
     principal.mostraNaTela();
     QVERIFY(QTest::qWaitForWindowExposed(&principal));
     principal.sessao().defineModelo(modelo);
-    JanelaFilha* j = principal.janelas().mostra(nome);
+    JanelaFilha* j = abreMaximizada(principal, nome);
     QVERIFY(j);
-    auto* sub = qobject_cast<QMdiSubWindow*>(j->parentWidget());
-    QVERIFY(sub);
-    sub->showMaximized();
-    QCoreApplication::processEvents();
     capturaJanela(j, nome + QString(modelo).remove(QLatin1Char(' ')) + QStringLiteral("-max"));
-    QStringList achados;
-    verificaRolagem = true;
-    examina(j, j, achados);
-    if (!rolaInteira(j).isEmpty())
-        achados << rolaInteira(j);
-    QVERIFY2(achados.isEmpty(), qPrintable(QLatin1Char('\n') + achados.join(QLatin1Char('\n'))));
+    const QStringList achados = achadosSemRolar(j);
+    QVERIFY2(achados.isEmpty(), qPrintable(comoLista(achados)));
 }
 
 // The RF window maximised with its comparator shown, then hidden again: the comparator finds
@@ -540,10 +560,8 @@ void TstTelas::comparadorDasRadios()
     Inicial principal;
     principal.mostraNaTela();
     QVERIFY(QTest::qWaitForWindowExposed(&principal));
-    JanelaFilha* j = principal.janelas().mostra(QStringLiteral("RFs"));
+    JanelaFilha* j = abreMaximizada(principal, QStringLiteral("RFs"));
     QVERIFY(j);
-    qobject_cast<QMdiSubWindow*>(j->parentWidget())->showMaximized();
-    QCoreApplication::processEvents();
     auto* botao = j->findChild<QPushButton*>(QStringLiteral("btComparador"));
     auto* comparador = j->findChild<QWidget*>(QStringLiteral("FrameComparador"));
     QVERIFY(botao && comparador);
@@ -552,12 +570,8 @@ void TstTelas::comparadorDasRadios()
         QCoreApplication::processEvents();
         QCOMPARE(comparador->isVisible(), mostrado);
         capturaJanela(j, QStringLiteral("RFs-comparador%1").arg(int(mostrado)));
-        QStringList achados;
-        verificaRolagem = true;
-        examina(j, j, achados);
-        if (!rolaInteira(j).isEmpty())
-            achados << rolaInteira(j);
-        QVERIFY2(achados.isEmpty(), qPrintable(QLatin1Char('\n') + achados.join(QLatin1Char('\n'))));
+        const QStringList achados = achadosSemRolar(j);
+        QVERIFY2(achados.isEmpty(), qPrintable(comoLista(achados)));
     }
 }
 
