@@ -298,15 +298,16 @@ void JanelaChip::ajustaCorpo()
         return QSize(l->totalMinimumSize().width(),
                      l->hasHeightForWidth() ? l->totalMinimumHeightForWidth(quadro.width()) : l->totalMinimumSize().height());
     };
-    const QSize coluna = minimo(QBoxLayout::TopToBottom);
+    const QSize emColuna = minimo(QBoxLayout::TopToBottom);
     auto direcao = QBoxLayout::TopToBottom;
-    if (coluna.height() > quadro.height()) {
+    if (emColuna.height() > quadro.height()) {
         const QSize lado = minimo(QBoxLayout::LeftToRight);
-        if (lado.width() <= quadro.width() && lado.height() < coluna.height())
+        if (lado.width() <= quadro.width() && lado.height() < emColuna.height())
             direcao = QBoxLayout::LeftToRight;
     }
+    const bool coluna = direcao == QBoxLayout::TopToBottom;
     m_corpo->setDirection(direcao);
-    m_corpo->setAlignment(m_desenho, direcao == QBoxLayout::TopToBottom ? Qt::AlignHCenter : Qt::AlignTop);
+    m_corpo->setAlignment(m_desenho, coluna ? Qt::AlignHCenter : Qt::AlignTop);
     l->invalidate();
 }
 

@@ -107,6 +107,7 @@ Tristar::Tristar(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Trist
     auto* leituras = new QVBoxLayout;
     leituras->addLayout(grade);
     leituras->addLayout(linhaStatus);
+    leituras->addStretch(1); // beside the drawing the rows keep their height
     v->addLayout(corpoDoChip(m_desenho, leituras));
     v->addStretch(1);
 
