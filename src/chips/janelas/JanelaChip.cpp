@@ -102,9 +102,7 @@ void JanelaChip::ligaProcedimento(ProcedimentoChip* procedimento, QPushButton* b
     m_procedimento = procedimento;
     connect(procedimento, &Procedimento::enviado, this, [this, btExecuta] {
         btExecuta->setEnabled(false);
-        // The note that the phone went on sending belonged to the previous answer.
-        if (auto* nota = findChild<QLabel*>(QStringLiteral("lbRespostaContinuou")))
-            nota->hide();
+        esqueceRespostaContinuou();
         LimpaLeituras();
     });
     connect(procedimento, &ProcedimentoChip::lido, this, [this] {
