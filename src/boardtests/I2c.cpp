@@ -94,8 +94,12 @@ QString EnderecoDaEntrada(const QString& entrada)
 
 QString DescricaoDaEntrada(const QString& entrada)
 {
-    const qsizetype traco = entrada.indexOf(QLatin1Char('-'));
-    return traco < 0 ? QString() : entrada.mid(traco + 1);
+    // What follows the address, without the dash that usually parts them: entry "205" has no
+    // dash there, and the first dash would leave only its designator (" J1110").
+    if (entrada.size() < 4)
+        return {};
+    const QString resto = entrada.mid(4);
+    return resto.startsWith(QLatin1Char('-')) ? resto.mid(1) : resto;
 }
 
 std::optional<QStringList> DispositivosEsperados(const QString& caminhoBanco, const QString& modelo,

@@ -23,7 +23,7 @@ QStringList CodigosDispositivos();
 
 // Characters 2 to 4 of an entry: the address text looked for in the answer ("x1A").
 QString EnderecoDaEntrada(const QString& entrada);
-// The text after the first "-" of an entry ("TRISTAR - U1700").
+// The text after an entry's address and the dash behind it ("TRISTAR - U1700").
 QString DescricaoDaEntrada(const QString& entrada);
 
 // One expected device as the evaluation reports it.

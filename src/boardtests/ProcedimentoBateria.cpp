@@ -1,6 +1,5 @@
 #include "boardtests/ProcedimentoBateria.h"
 
-#include "boardtests/EsperaOciosa.h"
 #include "i18n/Dicionario.h"
 
 ProcedimentoBateria::ProcedimentoBateria(Ligacao& ligacao, const QString& modelo, Leitura leitura, QObject* pai)
@@ -36,7 +35,6 @@ void ProcedimentoBateria::limpa()
     m_temPropriedades = false;
     m_valores = {};
     m_temValores = false;
-    ++m_geracao;
     if (m_gasGauge && m_gasGauge->emCurso())
         m_gasGauge->larga(QStringLiteral("Bateria"));
 }
@@ -64,12 +62,8 @@ void ProcedimentoBateria::responde(const QString& R, const QString& A)
                                   Veredito::NaoGraduado}});
             return;
         }
-        QuandoOciosa(ligacao(), this, [this, geracao = m_geracao](bool ociosa) {
-            if (geracao != m_geracao || !emCurso())
-                return;
-            if (!ociosa)
-                termina(Fim::LigacaoPerdida);
-            else if (!m_gasGauge->inicia())
+        quandoOciosa([this] {
+            if (!m_gasGauge->inicia())
                 termina(Fim::SemResposta);
         });
         return;

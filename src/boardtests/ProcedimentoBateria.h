@@ -35,7 +35,6 @@ protected:
     void limpa() override;
 
 private:
-
     QString m_modelo;
     Leitura m_leitura;
     QString m_propriedades;
@@ -43,5 +42,4 @@ private:
     ModuloBateria::Valores m_valores;
     bool m_temValores = false;
     ProcedimentoBateria* m_gasGauge = nullptr; // the full reading's second half
-    quint64 m_geracao = 0;
 };

@@ -1,6 +1,5 @@
 #include "boardtests/ProcedimentoI2c.h"
 
-#include "boardtests/EsperaOciosa.h"
 #include "i18n/Dicionario.h"
 
 bool ProcedimentoI2c::Barramento::falhou() const
@@ -28,7 +27,6 @@ void ProcedimentoI2c::limpa()
     m_lidos.clear();
     m_itens.clear();
     m_atual = -1;
-    ++m_geracao;
 }
 
 bool ProcedimentoI2c::comeca()
@@ -70,12 +68,8 @@ void ProcedimentoI2c::responde(const QString& R, const QString& A)
     }
     // The next scan goes out once the link has let this answer go; a link that went down
     // ends the reading with the buses graded so far.
-    QuandoOciosa(ligacao(), this, [this, geracao = ++m_geracao](bool ociosa) {
-        if (geracao != m_geracao || !emCurso())
-            return;
-        if (!ociosa)
-            termina(Fim::LigacaoPerdida);
-        else if (!pedeProximo())
+    quandoOciosa([this] {
+        if (!pedeProximo())
             conclui(m_itens);
     });
 }

@@ -65,5 +65,4 @@ private:
     QList<Barramento> m_lidos;
     QList<ItemGraduado> m_itens;
     int m_atual = -1;
-    quint64 m_geracao = 0; // a wait for the link of an earlier reading is not this one's
 };

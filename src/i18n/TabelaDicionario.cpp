@@ -702,6 +702,11 @@ const EntradaDicionario TabelaDicionario[] = {
      "O comando não foi gravado: um comando salvo não pode conter apóstrofo (').",
      "The command was not saved: a saved command cannot contain an apostrophe (').",
      "El comando no se guardó: un comando guardado no puede contener apóstrofo (')."},
+    // Command console: Salvar with the boxes as recorded.
+    {"Nada a salvar.",
+     "Nada a salvar.",
+     "Nothing to save.",
+     "Nada que guardar."},
     // I2C automatic test ended by a lost link.
     {"Teste interrompido",
      "Teste interrompido: a ligação com o aparelho foi perdida",

@@ -1,5 +1,7 @@
 #include "shell/Procedimento.h"
 
+#include "shell/EsperaOciosa.h"
+
 #include <QElapsedTimer>
 #include <QTimer>
 
@@ -132,4 +134,16 @@ void Procedimento::termina(Fim fim)
     }
     m_emCurso = false;
     emit terminou();
+}
+
+void Procedimento::quandoOciosa(std::function<void()> segue)
+{
+    QuandoOciosa(m_ligacao, this, [this, geracao = m_geracao, segue = std::move(segue)](bool ociosa) {
+        if (geracao != m_geracao || !m_emCurso)
+            return;
+        if (!ociosa)
+            termina(Fim::LigacaoPerdida);
+        else
+            segue();
+    });
 }

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <functional>
 #include <optional>
 
 // One test family's reading of the board: it asks the phone through the link, applies the
@@ -87,6 +88,10 @@ protected:
     void conclui(QList<ItemGraduado> itens);
     // Ends without a reading, for the family's own reason (a refused model).
     void termina(Fim fim);
+    // The next exchange of a reading in several, once the link has let the last answer go (on
+    // its signal, not a timer): `segue` runs then, unless the reading ended or started again
+    // meanwhile; a link that went down first ends the reading as LigacaoPerdida.
+    void quandoOciosa(std::function<void()> segue);
 
 private:
     void respondida(const QString& R, const QString& A);

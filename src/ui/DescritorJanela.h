@@ -1,7 +1,5 @@
 #pragma once
-#include "shell/RegrasTroca.h"
 
-#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -20,8 +18,5 @@ struct DescritorJanela {
     // An answer for the window after the user closed it is dropped instead of opening it again
     // in its default state (the rail windows read their own answers only).
     bool entregaSoAberta = false;
-    // The codes whose answers end by a rule of their own; the others end by their command's
-    // usual rule (RegrasTroca::RegraDoComando).
-    QHash<QString, RegrasTroca::RegraFim> regraFim;
     std::function<JanelaFilha*(GerenciadorJanelas&)> fabrica;
 };

@@ -1,6 +1,7 @@
 #include "ui/GerenciadorJanelas.h"
 
 #include "shell/Ligacao.h"
+#include "shell/RegrasTroca.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -69,9 +70,7 @@ Troca* GerenciadorJanelas::pede(const QString& nome, const QString& codigo, cons
                                 Ligacao::Modo modo)
 {
     const DescritorJanela* d = descritor(nome);
-    const auto regra = d && d->regraFim.contains(codigo) ? d->regraFim.value(codigo)
-                                                          : RegrasTroca::RegraDoComando(comando);
-    Troca* troca = m_ligacao.pede(codigo, comando, modo, regra);
+    Troca* troca = m_ligacao.pede(codigo, comando, modo, RegrasTroca::RegraDoComando(comando));
     if (troca->recusada() || codigo == SemRequisitante)
         return troca;
     // The answer goes to the window of the name, created again if it was closed meanwhile

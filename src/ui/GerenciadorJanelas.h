@@ -42,7 +42,8 @@ public:
     QString janelaDoBotao(int botao) const;
 
     // An exchange asked by window `nome`: its answer, mirrored parts and cancellation go to
-    // that window (see JanelaFilha::recebeResposta). A refused exchange is only returned.
+    // that window (see JanelaFilha::recebeResposta). A refused exchange is only returned. The
+    // answer ends by its command's usual rule; a procedure with a rule of its own asks the link.
     Troca* pede(const QString& nome, const QString& codigo, const QString& comando,
                 Ligacao::Modo modo = Ligacao::Modo::Normal);
 

@@ -128,6 +128,19 @@ void JanelaFilha::mantemAlcancavel(const QWidget* controle)
 }
 
 namespace {
+// The content of a window: for a width, the height its layout needs at least. The scroll area
+// asks a layout with wrapped captions for a height at each width, and the preferred one would
+// make the window scroll while its grids and text boxes could still give up room.
+class ConteudoJanela : public QWidget {
+public:
+    int heightForWidth(int largura) const override
+    {
+        if (const QLayout* l = layout(); l && l->hasHeightForWidth())
+            return l->totalMinimumHeightForWidth(largura);
+        return QWidget::heightForWidth(largura);
+    }
+};
+
 // Moves a control of the window into its content, where it was and as visible as it was.
 void adota(QWidget* controle, QWidget* conteudo, LayoutElastico* elastico)
 {
@@ -165,7 +178,7 @@ void JanelaFilha::embute()
     if (!m_natural.isValid())
         m_natural = tamanhoDoDesenho(controles);
 
-    m_conteudo = new QWidget;
+    m_conteudo = new ConteudoJanela;
     m_conteudo->setObjectName(QStringLiteral("conteudo"));
     m_conteudo->setAutoFillBackground(autoFillBackground());
     if (QLayout* proprio = layout()) {

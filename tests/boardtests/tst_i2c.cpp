@@ -6,6 +6,7 @@
 #include "db/Banco.h"
 #include "i18n/Dialogos.h"
 
+#include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 
@@ -41,6 +42,10 @@ void TstI2c::tabelaCompleta()
         QVERIFY2(e.at(0) == id.at(0), qPrintable(id + ": " + e));
         QVERIFY2(e.at(1) == QLatin1Char('x') || (id == "207" && e.at(1) == QLatin1Char('X')), qPrintable(e));
         QVERIFY2(e.contains(QLatin1Char('-')), qPrintable(e));
+        // The line a device gets names it: never a bare designator, nor a leading blank.
+        const QString descricao = DescricaoDaEntrada(e);
+        QVERIFY2(!descricao.startsWith(QLatin1Char(' ')), qPrintable(e));
+        QVERIFY2(!QRegularExpression(QStringLiteral("^\\s*[UJ]\\d+$")).match(descricao).hasMatch(), qPrintable(e));
     }
 }
 
@@ -52,7 +57,9 @@ void TstI2c::descricao_data()
     QTest::addColumn<QString>("descricao");
     QTest::newRow("001") << "001" << "0x1A-TRISTAR - U1700" << "x1A" << "TRISTAR - U1700";
     QTest::newRow("017 address with a blank") << "017" << "0x8 -SAKONNET" << "x8 " << "SAKONNET";
-    QTest::newRow("205 first dash") << "205" << "2x29ALS (LIGHT SENSING INTERFACE) - J1110" << "x29" << " J1110";
+    QTest::newRow("205 no dash after the address") << "205" << "2x29ALS (LIGHT SENSING INTERFACE) - J1110" << "x29"
+                                                  << "ALS (LIGHT SENSING INTERFACE) - J1110";
+    QTest::newRow("203 same address, with its dash") << "203" << "2x29-ALS - J3100" << "x29" << "ALS - J3100";
     QTest::newRow("207 upper-case X") << "207" << "2X62-BACKLIGHT 2" << "X62" << "BACKLIGHT 2";
     QTest::newRow("304") << "304" << "3x51-TOUCH / DISPLAY J5800" << "x51" << "TOUCH / DISPLAY J5800";
     QTest::newRow("306") << "306" << "3x8 -SAKONNET" << "x8 " << "SAKONNET";
@@ -107,7 +114,7 @@ void TstI2c::avaliacao()
     QVERIFY(!d[3].conhecido);
     QVERIFY(!d[3].presente);
     QCOMPARE(d[3].linha, QString("  NOT 999 - OFF!"));
-    QCOMPARE(d[4].linha, QString("  0x29 -  J1110 - OFF!"));
+    QCOMPARE(d[4].linha, QString("  0x29 - ALS (LIGHT SENSING INTERFACE) - J1110 - OFF!"));
     // The verdict follows the status shown: only the answering device passes.
     for (int k = 0; k < d.size(); ++k)
         QCOMPARE(d[k].veredito == Veredito::Passa, k == 0);

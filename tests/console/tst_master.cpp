@@ -178,6 +178,8 @@ private slots:
     void gravacaoQueFalhaAvisa_data();
     void gravacaoQueFalhaAvisa();
     void salvarGravaComandoSemGravacao();
+    void salvarSemAlteracaoAvisa_data();
+    void salvarSemAlteracaoAvisa();
     void notaLogoAposNovoComando();
     void fimDoTesteDeBotoesNuncaSePerde();
 };
@@ -1127,6 +1129,48 @@ void TstMaster::salvarGravaComandoSemGravacao()
     filho<QPushButton>(c.console, "btSalvarAtualizacoes")->click();
     QCOMPARE(contaDados(banco, "IP 7", comando), 1);
     QCOMPARE(b.valor("select Info from Dados where Comando = ?", {comando}).toString(), QStringLiteral("placa boa!"));
+}
+
+// Salvar with the boxes as the rows hold them (or empty where there is no row) asks nothing:
+// it says there is nothing to save, writes nothing and leaves the recordings unchanged.
+void TstMaster::salvarSemAlteracaoAvisa_data()
+{
+    QTest::addColumn<QString>("comando");
+    QTest::addColumn<bool>("gravado");
+    QTest::newRow("recorded command, untouched") << "nandsize" << true;
+    QTest::newRow("command without a recording, empty boxes") << "display --mode" << false;
+}
+
+void TstMaster::salvarSemAlteracaoAvisa()
+{
+    QFETCH(QString, comando);
+    QFETCH(bool, gravado);
+    Cenario c;
+    QVERIFY(c.pronto);
+    const QString banco = c.pasta.banco();
+    if (!gravado)
+        Banco(banco).executa("delete from Dados where Comando = ?", {comando});
+    c.digitaComando(comando);
+    QCOMPARE(c.console->txtComparador().isEmpty(), !gravado);
+    const QString antes = dadosGravados(banco, "IP 7", comando);
+    const int linhas = contaDados(banco, "IP 7", comando);
+    auto& roteiro = c.dialogos.roteiro;
+    roteiro.limpa();
+    roteiro.respostas = {Dialogos::Resposta::Sim};
+    filho<QPushButton>(c.console, "btSalvarAtualizacoes")->click();
+    QCOMPARE(roteiro.textos(), QStringList{L("Nada a salvar.")});
+    QCOMPARE(roteiro.titulos(), QStringList{L("Salvar")});
+    QVERIFY(roteiro.mostradas.last().caixa.icone != Dialogos::Icone::Pergunta);
+    QCOMPARE(dadosGravados(banco, "IP 7", comando), antes);
+    QCOMPARE(contaDados(banco, "IP 7", comando), linhas);
+    QVERIFY(!c.console->dadosAlterados());
+
+    // One character typed into the notes is a change again: the usual question.
+    Cenario::digitaEm(filho<CaixaTexto>(c.console, "txtInfoDados"), 0, "x");
+    roteiro.limpa();
+    roteiro.respostas = {Dialogos::Resposta::Nao};
+    filho<QPushButton>(c.console, "btSalvarAtualizacoes")->click();
+    QCOMPARE(roteiro.textos(), QStringList{L("Deseja salvar as alterações?")});
 }
 
 void TstMaster::notaLogoAposNovoComando()

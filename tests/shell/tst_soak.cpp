@@ -509,7 +509,7 @@ void TstSoak::tecnicoSobFalhas()
                 cenario.roteiro.roteiro.respostas = {Dialogos::Resposta::Sim};
                 cenario.roteiro.roteiro.respostasEntrada = {QStringLiteral("soak %1").arg(passo)};
                 // Salvar with an edit to save (a command and the recording's text typed over):
-                // with nothing to save it rightly writes nothing and says nothing.
+                // with nothing to save it writes nothing and only says so.
                 if (QLatin1String(b) == QLatin1String("btSalvarAtualizacoes")) {
                     m->defineTxtComandos(comando);
                     QCoreApplication::processEvents();

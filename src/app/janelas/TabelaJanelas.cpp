@@ -1,7 +1,6 @@
 #include "app/janelas/TabelaJanelas.h"
 
 #include "app/janelas/Sobre.h"
-#include "boardtests/BateriaLeitura.h"
 #include "boardtests/janelas/Bateria.h"
 #include "boardtests/janelas/Displays.h"
 #include "boardtests/janelas/I2C.h"
@@ -49,9 +48,7 @@ void registraJanelas(GerenciadorJanelas& janelas)
     janelas.registra<RFs>({.nome = "RFs", .codigos = {"2"}, .botaoMenu = 5});
     janelas.registra<RFs_Esq>({.nome = "RFs_Esq"});
     janelas.registra<Displays>({.nome = "Displays", .codigos = {"3"}, .botaoMenu = 6, .ordemAtualizacao = 5});
-    // The gas-gauge reading ("19") ends by the gauge's own rule.
-    janelas.registra<Bateria>({.nome = "Bateria", .codigos = {"14", "19"},
-                               .regraFim = {{"19", ModuloBateria::RegraGasGauge}}});
+    janelas.registra<Bateria>({.nome = "Bateria", .codigos = {"14", "19"}});
     janelas.registra<Outros>({.nome = "Outros", .codigos = {"17"}, .botaoMenu = 17, .ordemAtualizacao = 2});
     janelas.registra<Sobre>({.nome = "Sobre", .botaoMenu = 12});
     janelas.registra<Diagnostico>({.nome = "Diagnostico"});

@@ -2,7 +2,7 @@
 
 #include "reports/ArquivoRelatorio.h"
 #include "boardtests/I2c.h"
-#include "boardtests/EsperaOciosa.h"
+#include "shell/EsperaOciosa.h"
 #include "boardtests/ProcedimentoI2c.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
@@ -326,11 +326,17 @@ void I2C::iniciaLeitura(const QList<int>& barramentos)
         m_leitura->deleteLater();
     }
     m_leitura = new ProcedimentoI2c(ligacao(), sessao().modelo(), Globais::instancia().CaminhoBanco, barramentos, this);
+    ouveLeitura();
+    if (!m_leitura->inicia())
+        paraBarra();
+}
+
+// The window follows the reading: each scan sent, each bus graded, its end.
+void I2C::ouveLeitura()
+{
     connect(m_leitura, &Procedimento::enviado, this, &I2C::barramentoEnviado);
     connect(m_leitura, &ProcedimentoI2c::barramentoGraduado, this, &I2C::AvaliaBarramento);
     connect(m_leitura, &Procedimento::terminou, this, &I2C::leituraTerminou);
-    if (!m_leitura->inicia())
-        paraBarra();
 }
 
 // A scan went out: the previous bus's result leaves the single-bus view.
@@ -422,12 +428,7 @@ void I2C::leituraTerminou()
         break;
     case Procedimento::Fim::LigacaoPerdida:
         // Only a link that is gone ends it, keeping the rows scanned so far.
-        m_modoAuto = false;
-        paraBarra();
-        m_btAutoTeste->setText(QStringLiteral("Auto ") + L(QStringLiteral("Teste")));
-        m_listView->addItem(QString());
-        m_listView->addItem(L(QStringLiteral("Teste interrompido")));
-        m_listView->scrollToBottom();
+        interrompeAutoTeste();
         break;
     default:
         break;
@@ -446,9 +447,7 @@ void I2C::continuaAutoTeste()
     if (m_leitura->emCurso()) {
         m_leitura->disconnect(this);
         m_leitura->larga(L(QStringLiteral("Cancelar")));
-        connect(m_leitura, &Procedimento::enviado, this, &I2C::barramentoEnviado);
-        connect(m_leitura, &ProcedimentoI2c::barramentoGraduado, this, &I2C::AvaliaBarramento);
-        connect(m_leitura, &Procedimento::terminou, this, &I2C::leituraTerminou);
+        ouveLeitura();
     }
     if (resto.isEmpty()) {
         m_indiceAuto = m_indiceFinalAuto;
@@ -461,13 +460,25 @@ void I2C::continuaAutoTeste()
             return;
         if (ociosa && m_leitura->inicia())
             return;
-        m_modoAuto = false;
-        paraBarra();
-        m_btAutoTeste->setText(QStringLiteral("Auto ") + L(QStringLiteral("Teste")));
-        m_listView->addItem(QString());
-        m_listView->addItem(L(QStringLiteral("Teste interrompido")));
-        m_listView->scrollToBottom();
+        interrompeAutoTeste();
     });
+}
+
+void I2C::paraAutoTeste()
+{
+    m_modoAuto = false;
+    paraBarra();
+    m_btAutoTeste->setText(QStringLiteral("Auto ") + L(QStringLiteral("Teste")));
+}
+
+// The automatic test ends before its last bus (the link went down or refused the next scan):
+// the list says so under the rows scanned so far.
+void I2C::interrompeAutoTeste()
+{
+    paraAutoTeste();
+    m_listView->addItem(QString());
+    m_listView->addItem(L(QStringLiteral("Teste interrompido")));
+    m_listView->scrollToBottom();
 }
 
 // Each indicator sits beside its line: line k is the (2 + 2k)-th row of lbResultado.
@@ -501,11 +512,9 @@ void I2C::btAutoTeste_Click()
     defineTxtDadosI2C(QString());
     m_frameResultadoOK->hide();
     if (m_btAutoTeste->text().startsWith(QLatin1Char('C'))) {
-        m_modoAuto = false;
         if (lendo())
             m_leitura->larga(L(QStringLiteral("Cancelar")));
-        paraBarra();
-        m_btAutoTeste->setText(QStringLiteral("Auto ") + L(QStringLiteral("Teste")));
+        paraAutoTeste();
         return;
     }
     const EstadoLigacao estado = ligacao().estado();

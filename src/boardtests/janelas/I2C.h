@@ -51,11 +51,15 @@ public:
 private:
     // Starts the reading of these buses (one for a bus button, the model's for the automatic test).
     void iniciaLeitura(const QList<int>& barramentos);
+    void ouveLeitura();
     void barramentoEnviado();
     void AvaliaBarramento();
     void leituraTerminou();
     // The automatic test goes on after a bus whose answer will not come.
     void continuaAutoTeste();
+    // The automatic test stops: the buttons and the bar as when idle.
+    void paraAutoTeste();
+    void interrompeAutoTeste();
     void IniciaAutoTeste();
     void FinalizaAutoTeste();
     void TimerBarra_Timer();

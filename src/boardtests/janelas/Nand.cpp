@@ -85,7 +85,6 @@ Nand::Nand(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Nand"), ja
     m_progressBar->setFrameShape(QFrame::Box);
     m_progressBar->setGeometry(geometriaTwips(4080, 6840, 8160, 300));
     m_barra = criaBarra(m_progressBar, CorVb(Cores::Verde).darker(130));
-    const int larguraBarra = m_barra->width();
 
     m_lbAguarde = criaRotuloAguarde(this, geometriaTwips(4080, 7200, 8160, 360), negrito);
 
@@ -99,8 +98,25 @@ Nand::Nand(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Nand"), ja
     m_timerBarra = timer("TimerBarra", 10, &Nand::TimerBarra_Timer);
     m_timerAguarde = timer("TimerAguarde", 1500, &Nand::TimerAguarde_Timer);
 
+    // Maximised on a scaled-up laptop screen the button column is taller than the window: the
+    // buttons make two columns, the capacity and the result under them, the answer beside them.
+    defineDesenhoCompacto(QSize(Twips::paraPixels(13200), Twips::paraPixels(4620)), [this] {
+        QHash<QWidget*, QRect> d;
+        QWidget* botoes[] = {m_btBl[0], m_btBl[1], m_btBl[2], m_btBl[3], m_btBl[4], m_btPdf};
+        for (int i = 0; i < 6; ++i)
+            d.insert(botoes[i], geometriaTwips(120 + (i % 2) * 3720, 120 + (i / 2) * 720, 3600, 600));
+        d.insert(m_lbNandRotulo, geometriaTwips(120, 2280, 3600, 600));
+        d.insert(m_lbStatusRotulo, geometriaTwips(3840, 2340, 2880, 480));
+        d.insert(m_ok0, QRect(QPoint(Twips::paraPixels(6840), Twips::paraPixels(2340)), m_ok0->size()));
+        d.insert(m_no0, QRect(QPoint(Twips::paraPixels(6840), Twips::paraPixels(2340)), m_no0->size()));
+        d.insert(m_lbStatus2, geometriaTwips(120, 3000, 7320, 1080));
+        d.insert(m_frame2, geometriaTwips(7560, 60, 5520, 3780));
+        d.insert(m_progressBar, geometriaTwips(7560, 3900, 5520, 300));
+        d.insert(m_lbAguarde, geometriaTwips(7560, 4230, 5520, 360));
+        return d;
+    });
+
     // Load: the size is read once; its answer writes the capacity label and gives no verdict.
-    m_passoBarra = static_cast<int>(std::nearbyint(larguraBarra / 50.0)); // halves to even
     m_barra->resize(1, m_barra->height());
     TraduzNand();
     m_tamanho = new ProcedimentoNand(ligacao(), sessao().modelo(), 1, this);
@@ -287,7 +303,9 @@ void Nand::tamanhoLido()
 
 void Nand::TimerBarra_Timer()
 {
-    avancaBarra(m_barra, m_passoBarra);
+    // Fifty steps fill the bar's frame, as wide as the design laid out makes it.
+    const int passo = static_cast<int>(std::nearbyint((m_progressBar->width() - 2) / 50.0)); // halves to even
+    avancaBarra(m_barra, qMax(1, passo));
 }
 
 void Nand::ParaBarra()

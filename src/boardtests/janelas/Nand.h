@@ -71,5 +71,4 @@ private:
     QString m_lbNand;
     QString m_lbStatus;
     int m_funcaoNand = 0;
-    int m_passoBarra = 1;
 };

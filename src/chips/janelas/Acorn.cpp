@@ -57,7 +57,7 @@ Acorn::Acorn(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Acorn"), 
     // Voltages on the left (rail, value, deviation, OK/NO), the rest on the right.
     auto* grade = new QGridLayout;
     grade->setHorizontalSpacing(6);
-    grade->setVerticalSpacing(2);
+    grade->setVerticalSpacing(1); // eleven rows: a pixel each keeps the window clear of a scroll bar on a laptop screen
     grade->addWidget(texto(QStringLiteral("V"), this, true), 0, 1, Qt::AlignCenter);
     grade->addWidget(texto(QStringLiteral("%"), this, true), 0, 2, Qt::AlignCenter);
     for (int i = 0; i <= 10; ++i) {
@@ -95,11 +95,10 @@ Acorn::Acorn(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Acorn"), 
     botoes->addStretch(1);
 
     auto* v = new QVBoxLayout(this);
-    v->setContentsMargins(10, 6, 10, 6);
-    v->setSpacing(4);
+    v->setContentsMargins(10, 4, 10, 4);
+    v->setSpacing(2);
     v->addLayout(botoes);
-    v->addWidget(desenho, 0, Qt::AlignHCenter);
-    v->addLayout(grade);
+    v->addLayout(corpoDoChip(desenho, grade));
     v->addWidget(m_avisoRelatorio);
     v->addStretch(1);
 

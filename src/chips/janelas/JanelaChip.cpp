@@ -13,6 +13,7 @@
 #include "ui/Twips.h"
 
 #include <QAbstractButton>
+#include <QBoxLayout>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -101,9 +102,7 @@ void JanelaChip::ligaProcedimento(ProcedimentoChip* procedimento, QPushButton* b
     m_procedimento = procedimento;
     connect(procedimento, &Procedimento::enviado, this, [this, btExecuta] {
         btExecuta->setEnabled(false);
-        // The note that the phone went on sending belonged to the previous answer.
-        if (auto* nota = findChild<QLabel*>(QStringLiteral("lbRespostaContinuou")))
-            nota->hide();
+        esqueceRespostaContinuou();
         LimpaLeituras();
     });
     connect(procedimento, &ProcedimentoChip::lido, this, [this] {
@@ -274,6 +273,46 @@ void JanelaChip::montaColunaELog(QLayout* botoes, QWidget* desenho, QLayout* gra
     h->setContentsMargins(10, 8, 10, 8);
     h->addWidget(esquerda);
     h->addWidget(m_log, 1);
+}
+
+QBoxLayout* JanelaChip::corpoDoChip(QWidget* desenho, QLayout* leituras)
+{
+    m_corpo = new QBoxLayout(QBoxLayout::TopToBottom);
+    m_desenho = desenho;
+    m_corpo->addWidget(desenho, 0, Qt::AlignHCenter);
+    m_corpo->addLayout(leituras, 1);
+    return m_corpo;
+}
+
+void JanelaChip::ajustaCorpo()
+{
+    QLayout* l = conteudo()->layout();
+    if (!m_corpo || !l)
+        return;
+    const QSize quadro = size(); // the scroll area fills the frame
+    auto minimo = [&](QBoxLayout::Direction d) {
+        m_corpo->setDirection(d);
+        l->invalidate(); // the window's layout keeps its sizes until told
+        return QSize(l->totalMinimumSize().width(),
+                     l->hasHeightForWidth() ? l->totalMinimumHeightForWidth(quadro.width()) : l->totalMinimumSize().height());
+    };
+    const QSize emColuna = minimo(QBoxLayout::TopToBottom);
+    auto direcao = QBoxLayout::TopToBottom;
+    if (emColuna.height() > quadro.height()) {
+        const QSize lado = minimo(QBoxLayout::LeftToRight);
+        if (lado.width() <= quadro.width() && lado.height() < emColuna.height())
+            direcao = QBoxLayout::LeftToRight;
+    }
+    const bool coluna = direcao == QBoxLayout::TopToBottom;
+    m_corpo->setDirection(direcao);
+    m_corpo->setAlignment(m_desenho, coluna ? Qt::AlignHCenter : Qt::AlignTop);
+    l->invalidate();
+}
+
+void JanelaChip::resizeEvent(QResizeEvent* e)
+{
+    JanelaFilha::resizeEvent(e);
+    ajustaCorpo();
 }
 
 QString JanelaChip::textoExibirLog()

@@ -6,6 +6,7 @@
 #include <QString>
 
 class AvisoRelatorio;
+class QBoxLayout;
 class ProcedimentoChip;
 class QLabel;
 class QLayout;
@@ -66,6 +67,9 @@ protected:
     // The left column (buttons over the drawing over the grid), `larguraSemLog` twips wide, and
     // the log panel beside it (m_log).
     void montaColunaELog(QLayout* botoes, QWidget* desenho, QLayout* grade, int larguraSemLog);
+    // The drawing over the readings; beside them when the frame is too low for that and wide
+    // enough for this (a maximised window on a laptop screen). To be laid out by the window.
+    QBoxLayout* corpoDoChip(QWidget* desenho, QLayout* leituras);
     // "Exibir Log ->": the caption of btLog while the log is hidden.
     static QString textoExibirLog();
     // btLog pressed: while it offers to show the log it turns to "Ocultar" and returns true
@@ -85,6 +89,7 @@ protected:
     void centraNoTopo(int topo) { m_topoTwips = topo; }
     void centraliza();
     void showEvent(QShowEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
     Painel m_painel;
     QString m_txtDados;
@@ -98,6 +103,10 @@ protected:
     ProcedimentoChip* m_procedimento = nullptr;
 
 private:
+    void ajustaCorpo();
+
+    QBoxLayout* m_corpo = nullptr;
+    QWidget* m_desenho = nullptr;
     int m_topoTwips = -1;
     QHash<QString, QString> m_vereditosAnotados; // control -> value and verdict last logged
     bool m_centralizada = false;

@@ -89,7 +89,10 @@ Tristar::Tristar(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Trist
     linhaStatus->addWidget(criaIndicador(false, 0), 0, 0);
     linhaStatus->addWidget(status, 0, 1);
     linhaStatus->addWidget(criaIndicador(true, 3), 1, 0);
-    linhaStatus->addWidget(criaRotulo(QStringLiteral("lbStatus2")), 1, 1);
+    // The note on a complete analysis is long: beside the drawing it takes two lines.
+    QLabel* nota = criaRotulo(QStringLiteral("lbStatus2"));
+    nota->setWordWrap(true);
+    linhaStatus->addWidget(nota, 1, 1);
     linhaStatus->setColumnStretch(1, 1);
 
     auto* botoes = new QHBoxLayout;
@@ -100,9 +103,12 @@ Tristar::Tristar(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Trist
     auto* v = new QVBoxLayout(this);
     v->setContentsMargins(10, 8, 10, 8);
     v->addLayout(botoes);
-    v->addWidget(m_desenho, 0, Qt::AlignHCenter);
-    v->addLayout(grade);
-    v->addLayout(linhaStatus);
+    // The status lines go with the readings (beside the drawing in a low frame).
+    auto* leituras = new QVBoxLayout;
+    leituras->addLayout(grade);
+    leituras->addLayout(linhaStatus);
+    leituras->addStretch(1); // beside the drawing the rows keep their height
+    v->addLayout(corpoDoChip(m_desenho, leituras));
     v->addStretch(1);
 
     // The txtDados of this window is not shown: there is no log panel.

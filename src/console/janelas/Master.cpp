@@ -941,24 +941,34 @@ void Master::btSalvarAtualizacoes_Click()
         MostraAguarde();
         return;
     }
-    if (dialogos().mensagem(L(QStringLiteral("Deseja salvar as alterações?")), L(QStringLiteral("Salvar")),
-                            Dialogos::Icone::Pergunta, Dialogos::Botoes::SimNao)
-        == Dialogos::Resposta::Nao)
-        return;
     LinhaDados dados = m_Data1;
     dados.dados = m_txtComparador->texto();
     dados.info = m_txtInfoDados[0]->texto();
     dados.info2 = m_txtInfoDados[1]->texto();
     dados.info3 = m_txtInfoDados[2]->texto();
+    LinhaComando comando = m_Data2;
+    comando.info = m_txtInfoComandos[0]->texto();
+    comando.info2 = m_txtInfoComandos[1]->texto();
+    comando.info3 = m_txtInfoComandos[2]->texto();
+    // The boxes hold what the rows hold (a missing row holds nothing): a question would lead
+    // nowhere, so the technician is told instead.
+    const auto mesmos = [](const auto& a, const auto& b) {
+        return a.info == b.info && a.info2 == b.info2 && a.info3 == b.info3;
+    };
+    if (dados.dados == m_Data1.dados && mesmos(dados, m_Data1) && mesmos(comando, m_Data2)) {
+        dialogos().mensagem(L(QStringLiteral("Nada a salvar.")), L(QStringLiteral("Salvar")),
+                            Dialogos::Icone::Informacao);
+        return;
+    }
+    if (dialogos().mensagem(L(QStringLiteral("Deseja salvar as alterações?")), L(QStringLiteral("Salvar")),
+                            Dialogos::Icone::Pergunta, Dialogos::Botoes::SimNao)
+        == Dialogos::Resposta::Nao)
+        return;
     if (!dados.existe()) {
         // A command without a recording yet: what was typed becomes its first row.
         dados.aparelho = sessao().modelo();
         dados.comando = txtComandos();
     }
-    LinhaComando comando = m_Data2;
-    comando.info = m_txtInfoComandos[0]->texto();
-    comando.info2 = m_txtInfoComandos[1]->texto();
-    comando.info3 = m_txtInfoComandos[2]->texto();
     const bool notasDoComando = comando.existe() || !comando.info.isEmpty() || !comando.info2.isEmpty()
                                 || !comando.info3.isEmpty();
     DadosConsole::Falha falha;

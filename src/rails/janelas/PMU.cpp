@@ -22,6 +22,8 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QStyle>
 #include <QSqlRecord>
 #include <QVBoxLayout>
 
@@ -139,10 +141,22 @@ PMU::PMU(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("PMU"), janel
     m_frameVCore = new PainelProgresso(this);
     m_lbVar = new NotaVar(this);
 
+    // The lines scroll inside their box when the frame is lower than the design (a maximised
+    // window on a scaled-up laptop screen), so the buttons and the note stay in view.
+    m_rolagemLinhas = new QScrollArea(this);
+    m_rolagemLinhas->setObjectName(QStringLiteral("RolagemLinhas"));
+    m_rolagemLinhas->setFrameShape(QFrame::NoFrame);
+    m_rolagemLinhas->setWidgetResizable(true);
+    m_rolagemLinhas->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_rolagemLinhas->setWidget(m_retangulo);
+    // Never narrower than the lines: a narrow frame scrolls the window as a whole sideways.
+    m_rolagemLinhas->setMinimumWidth(m_retangulo->minimumSizeHint().width()
+                                     + style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+
     auto* lay = new QVBoxLayout(this);
     lay->addLayout(topo);
     lay->addWidget(m_frameVCore);
-    lay->addWidget(m_retangulo, 1);
+    lay->addWidget(m_rolagemLinhas, 1);
     // The note sits at a fixed top (posicionaNota), below the lines.
     lay->addSpacing(Twips::paraPixels(900));
 
@@ -267,9 +281,16 @@ void PMU::posicionaNota()
     bool alta = false;
     if (QMdiArea* area = janelas().area())
         alta = Twips::dePixels(area->window()->height()) > 11000;
-    const int margem = m_retangulo->x();
-    m_lbVar->setGeometry(margem, Twips::paraPixels(TopoNotaPmu(sessao().modelo(), m_familia, alta)),
-                         conteudo()->width() - 2 * margem, Twips::paraPixels(900));
+    const int margem = m_rolagemLinhas->x();
+    const int altura = Twips::paraPixels(900);
+    int topo = Twips::paraPixels(TopoNotaPmu(sessao().modelo(), m_familia, alta));
+    // A frame lower than the design keeps the note at its foot, under the lines' box.
+    if (height() < tamanhoNatural().height()) {
+        const QLayout* lay = conteudo()->layout();
+        const int chao = qMax(height(), lay ? lay->minimumSize().height() : 0);
+        topo = qMin(topo, chao - altura);
+    }
+    m_lbVar->setGeometry(margem, topo, conteudo()->width() - 2 * margem, altura);
     mantemAlcancavel(m_lbVar);
 }
 

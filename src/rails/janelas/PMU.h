@@ -13,6 +13,7 @@ class QFrame;
 class QGridLayout;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 
 // The buck or LDO outputs of the power-management unit as a table of lines (output, rail,
 // voltage, current, reference, percentage, pass or fail mark against the chosen tolerance).
@@ -81,6 +82,7 @@ private:
     QLabel* m_lbInfoDecimais = nullptr;
     QLabel* m_lbTolerancia = nullptr;
     QFrame* m_frameControle = nullptr;
+    QScrollArea* m_rolagemLinhas = nullptr;
     QFrame* m_retangulo = nullptr;
     QGridLayout* m_grade = nullptr;
     QLabel* m_labelRef[4] = {};
