@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QPointer>
 #include <QFrame>
+#include <QHash>
 #include <QIcon>
 #include <QLabel>
 #include <QPainter>
@@ -29,13 +30,40 @@ QString TextoParaTela(QString texto)
     return texto;
 }
 
+namespace {
+
+// Every window builds its marks anew: a fresh standard icon per mark would leave its images in
+// Qt's pixmap cache under a new key each time (about 1 kB a mark, some 10 kB per window opened,
+// up to the cache's 10 MB). One pixmap per kind and size, shared by every label.
+QHash<int, QPixmap>* pixmapsVeredito = nullptr;
+
+QPixmap pixmapVeredito(bool ok, int lado)
+{
+    if (!pixmapsVeredito) {
+        pixmapsVeredito = new QHash<int, QPixmap>;
+        // Released with the application, before the graphics system goes.
+        qAddPostRoutine([] {
+            delete pixmapsVeredito;
+            pixmapsVeredito = nullptr;
+        });
+    }
+    const int chave = lado * 2 + (ok ? 1 : 0);
+    auto it = pixmapsVeredito->find(chave);
+    if (it == pixmapsVeredito->end()) {
+        const QIcon i = QApplication::style()->standardIcon(ok ? QStyle::SP_DialogApplyButton
+                                                               : QStyle::SP_DialogCancelButton);
+        it = pixmapsVeredito->insert(chave, i.pixmap(lado, lado));
+    }
+    return *it;
+}
+
+} // namespace
+
 QLabel* criaImagemVeredito(const QString& nome, bool ok, QWidget* pai, int lado)
 {
     auto* l = new QLabel(pai);
     l->setObjectName(nome);
-    const QIcon i = QApplication::style()->standardIcon(ok ? QStyle::SP_DialogApplyButton
-                                                           : QStyle::SP_DialogCancelButton);
-    l->setPixmap(i.pixmap(lado, lado));
+    l->setPixmap(pixmapVeredito(ok, lado));
     l->setFixedSize(lado, lado);
     l->hide();
     return l;

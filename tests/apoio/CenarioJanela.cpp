@@ -1,9 +1,11 @@
 #include "apoio/CenarioJanela.h"
 
+#include "diagnostico/ExecutorDiagnostico.h"
 #include "i18n/IdiomaAtivo.h"
 
 #include <QDir>
 #include <QFile>
+#include <QTest>
 #include <QWidget>
 
 void capturaJanela(QWidget* janela, const QString& nome)
@@ -37,4 +39,20 @@ bool CenarioJanela::iniciaBancada(const QString& modelo, const QStringList& perf
     amb = std::make_unique<AmbienteJanelas>();
     return numero.isEmpty() ? amb->conecta(bancada.dispositivo(), modelo)
                             : amb->conecta(bancada.dispositivo(), modelo, numero);
+}
+
+std::unique_ptr<ExecutorDiagnostico> CenarioJanela::diagnostica(const QString& etiqueta)
+{
+    auto e = std::make_unique<ExecutorDiagnostico>(amb->sessao, etiqueta);
+    e->inicia();
+    // A bound for a stuck run, not a timing: a model's run takes a few seconds in fast mode.
+    if (!QTest::qWaitFor([&] { return !e->rodando(); }, 60000)) {
+        qWarning("the diagnosis did not end within 60 s");
+        return nullptr;
+    }
+    if (!e->execucao().completa) {
+        qWarning("the diagnosis ended without every step");
+        return nullptr;
+    }
+    return e;
 }

@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
+class ExecutorDiagnostico;
 class QWidget;
 
 // With VEXADOR_CAPTURAS set, the window as it looks (its MDI frame when it has one) is saved
@@ -34,6 +35,11 @@ struct CenarioJanela {
     // to it as board `numero` (empty: the environment's default number).
     bool iniciaBancada(const QString& modelo, const QStringList& perfil = {}, const QStringList& opcoes = {},
                        const QString& numero = {}, bool comBanco = true);
+
+    // The whole-board diagnosis of the linked board, run on its own engine (no window) to its
+    // end, as the cross-checks compare it with the windows; null when it did not end within the
+    // bound or ended without every step (the failure is printed).
+    std::unique_ptr<ExecutorDiagnostico> diagnostica(const QString& etiqueta = QStringLiteral("caminho"));
 
     // How many times the board was sent `comando`.
     int vezes(const QByteArray& comando) const { return bancada.registro().count(comando + '\r'); }

@@ -102,11 +102,10 @@ struct Cenario : CenarioJanela {
     QMap<QString, Vereditos> diagnostico()
     {
         QMap<QString, Vereditos> r;
-        ExecutorDiagnostico e(amb->sessao, QStringLiteral("caminho"));
-        e.inicia();
-        if (!QTest::qWaitFor([&] { return !e.rodando(); }, 60000))
+        const auto e = diagnostica();
+        if (!e)
             return r;
-        for (const ResultadoPasso& p : e.execucao().passos) {
+        for (const ResultadoPasso& p : e->execucao().passos) {
             if (std::find(std::begin(Subsistemas), std::end(Subsistemas), p.subsistema) == std::end(Subsistemas))
                 continue;
             Vereditos& v = r[p.subsistema];

@@ -155,10 +155,9 @@ private slots:
         const QMap<QString, QString> janelaBuck = leBuckCheck(buck, amb);
         amb.janelas.fecha({u"BuckTeste"_s});
 
-        ExecutorDiagnostico e(amb.sessao, u"OS-1"_s);
-        e.inicia();
-        QVERIFY(QTest::qWaitFor([&] { return !e.rodando(); }, 60000));
-        QVERIFY(e.execucao().completa);
+        const auto diagnostico = c.diagnostica(u"OS-1"_s);
+        QVERIFY(diagnostico);
+        const ExecutorDiagnostico& e = *diagnostico;
 
         // The windows showed what the diagnosis holds, item for item.
         QCOMPARE(janelaPmu, itensDe(e, {TipoPasso::PmuBuck, TipoPasso::PmuLdo}));

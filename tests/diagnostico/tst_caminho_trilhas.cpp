@@ -90,13 +90,11 @@ private slots:
         janelas[u"ldo"_s] = grade(buckLdo);
         c.amb->janelas.fecha({u"VCores"_s, u"BuckLdo"_s});
 
-        ExecutorDiagnostico e(c.amb->sessao, u"caminho"_s);
-        e.inicia();
-        QVERIFY(QTest::qWaitFor([&] { return !e.rodando(); }, 60000));
-        QVERIFY(e.execucao().completa);
+        const auto e = c.diagnostica();
+        QVERIFY(e);
 
         QMap<QString, QMap<QString, Linha>> diagnostico;
-        for (const ItemDiagnostico& i : e.execucao().itens())
+        for (const ItemDiagnostico& i : e->execucao().itens())
             if (janelas.contains(i.subsistema)) {
                 QVERIFY2(!diagnostico[i.subsistema].contains(i.item), qPrintable(i.chave()));
                 diagnostico[i.subsistema].insert(i.item, {i.leitura, i.veredito});
