@@ -11,7 +11,6 @@
 #include "reports/RelatorioMalhas.h"
 #include "reports/janelas/PublicacaoRelatorio.h"
 #include "shell/Ligacao.h"
-#include "shell/janelas/GanchosShell.h"
 #include "ui/AvisoRelatorio.h"
 #include "ui/Avisos.h"
 #include "ui/Controles.h"
@@ -209,7 +208,7 @@ JanelaGradeTrilhas::~JanelaGradeTrilhas()
 {
     // The recordings survive a reinstallation through the user copy.
     if (m_dadosMudaram)
-        CopiaBancoUsuarioAvisando(windowTitle());
+        CopiaBancoUsuarioAvisando(contexto().dados, windowTitle());
 }
 
 QString JanelaGradeTrilhas::modelo() const
@@ -414,9 +413,8 @@ void JanelaGradeTrilhas::resizeEvent(QResizeEvent* e)
 bool JanelaGradeTrilhas::eventFilter(QObject* alvo, QEvent* evento)
 {
     // The pointer over the grid closes the main window's hover menu.
-    if (evento->type() == QEvent::MouseMove && m_grade && alvo == m_grade->viewport()
-        && ganchosShell().ocultaSubMenu)
-        ganchosShell().ocultaSubMenu();
+    if (evento->type() == QEvent::MouseMove && m_grade && alvo == m_grade->viewport())
+        janelas().dispensaMenuFlutuante();
     return JanelaFilha::eventFilter(alvo, evento);
 }
 

@@ -1,40 +1,20 @@
 #pragma once
-#include <QString>
-#include <functional>
 #include <memory>
 
+struct ContextoAplicacao;
 class Inicial;
 class QWidget;
 
-// Where the small windows of the shell plug into the start-up and the main window: the
-// first-start step (import and disclaimer), the online notices, the tips window, the
-// drop-down sub-menu and the background-clearing window. A hook that is not set does
-// nothing; the windows that provide them set them in instalaGanchosShell.
-struct GanchosShell {
-    // Start-up, first start (syncbd "0"): the first-run step of the user-data import, then the
-    // disclaimer shown modally. false ends the program (the disclaimer was declined).
-    std::function<bool()> primeiroInicio;
-    // Start-up: the online version check and notices.
-    std::function<void()> verificaVersaoOnline;
-    // Main window load: the check for user data of a previous installation.
-    std::function<void(Inicial&)> verificaImportacao;
-    // Tips window: show at (0, 0) of the main window; hide when visible; close.
-    std::function<void(Inicial&)> mostraDicas;
-    std::function<void()> ocultaDicas;
-    std::function<void()> fechaDicas;
-    // Drop-down sub-menu of kind 0, 1 or 2 at the given left edge (pixels of the main window)
-    // and top 0; rotulo is the entry of kind 1 ("Chestnut" or "Acorn").
-    std::function<void(Inicial&, int tipo, int esquerda, const QString& rotulo)> mostraSubMenu;
-    std::function<void()> ocultaSubMenu;
-    // Background clearing after a resize (it clears Inicial::LimparLogo).
-    std::function<void(Inicial&)> limpaFundo;
-};
-
-GanchosShell& ganchosShell();
-// Sets the hooks of the shell's small windows (called once at start-up).
-void instalaGanchosShell(GanchosShell& ganchos);
+// The shell's small windows follow the main window's signals: the tips window
+// (Inicial::dicasPedidas, dicasDispensadas, dicasFechadas), the drop-down sub-menu
+// (subMenuPedido, subMenuDispensado, and the window manager's menuFlutuanteDispensado) and the
+// background-clearing window (fundoALimpar). Each is created on first use as a child of the
+// main window, one of each at a time. Called once for a main window (IniciaPrograma does).
+void LigaJanelasPequenas(Inicial& principal);
 
 // The start-up once the database is known to exist and the splash is up: the language, the
-// first start (disclaimer; declining ends here), the online notices, then the
-// main window, loaded (it closes the splash) and shown. nullptr when the program is to end.
-std::unique_ptr<Inicial> IniciaPrograma(QWidget* abertura);
+// first start (the user-data import's first-run step, then the disclaimer; declining ends
+// here), the check for a previous installation's data to import, then the main window, loaded
+// (it closes the splash), its small windows linked, and shown. nullptr when the program is to
+// end.
+std::unique_ptr<Inicial> IniciaPrograma(const ContextoAplicacao& contexto, QWidget* abertura);
