@@ -5,8 +5,7 @@
 
 // Where the data lives, for the last readers in the logic layer that do not yet take it as a
 // parameter: the rail grading (rails/GradeTrilhas), the rail and chip report pages
-// (reports/RelatorioMalhas, reports/ArquivoRelatorio, with the diagnosis history beside them)
-// and the diagnosis's I2C step. Everything else takes the application
+// (reports/RelatorioMalhas, reports/ArquivoRelatorio, with the diagnosis history beside them). Everything else takes the application
 // context (shell/ContextoAplicacao.h) built in main, which also sets this from it.
 class Globais {
 public:

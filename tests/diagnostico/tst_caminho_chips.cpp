@@ -102,7 +102,7 @@ struct Cenario : CenarioJanela {
     QMap<QString, Vereditos> diagnostico()
     {
         QMap<QString, Vereditos> r;
-        ExecutorDiagnostico e(amb->sessao, QStringLiteral("caminho"));
+        ExecutorDiagnostico e(amb->sessao, ContextoTeste().dados, QStringLiteral("caminho"));
         e.inicia();
         if (!QTest::qWaitFor([&] { return !e.rodando(); }, 60000))
             return r;

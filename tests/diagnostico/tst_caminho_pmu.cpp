@@ -155,7 +155,7 @@ private slots:
         const QMap<QString, QString> janelaBuck = leBuckCheck(buck, amb);
         amb.janelas.fecha({u"BuckTeste"_s});
 
-        ExecutorDiagnostico e(amb.sessao, u"OS-1"_s);
+        ExecutorDiagnostico e(amb.sessao, ContextoTeste().dados, u"OS-1"_s);
         e.inicia();
         QVERIFY(QTest::qWaitFor([&] { return !e.rodando(); }, 60000));
         QVERIFY(e.execucao().completa);

@@ -90,7 +90,7 @@ private slots:
         janelas[u"ldo"_s] = grade(buckLdo);
         c.amb->janelas.fecha({u"VCores"_s, u"BuckLdo"_s});
 
-        ExecutorDiagnostico e(c.amb->sessao, u"caminho"_s);
+        ExecutorDiagnostico e(c.amb->sessao, ContextoTeste().dados, u"caminho"_s);
         e.inicia();
         QVERIFY(QTest::qWaitFor([&] { return !e.rodando(); }, 60000));
         QVERIFY(e.execucao().completa);
