@@ -7,6 +7,7 @@
 #include "i18n/janelas/DialogosQt.h"
 #include "linha/Linha.h"
 #include "linha/OpcoesLinha.h"
+#include "shell/ContextoAplicacao.h"
 #include "shell/Globais.h"
 #include "shell/Inicio.h"
 #include "shell/InstanciaUnica.h"
@@ -75,11 +76,11 @@ int main(int argc, char** argv)
         defineDialogos(&caixasQt);
     InstalaAvisoChavesDesconhecidas();
 
-    Globais& g = Globais::instancia();
     const QString pastaAplicacao = opcoes.isSet(pasta) ? QDir(opcoes.value(pasta)).absolutePath()
                                                        : QCoreApplication::applicationDirPath();
-    g.reinicia(pastaAplicacao);
-    g.VersaoSistema = QStringLiteral("2.31");
+    // What the program shares, handed to whatever needs it.
+    const ContextoAplicacao contexto = ContextoAplicacao::daPasta(pastaAplicacao);
+    Globais::instancia().reinicia(pastaAplicacao); // for the logic that does not take it yet
 
     // One program per folder, decided before anything touches its database.
     InstanciaUnica instancia(pastaAplicacao);
@@ -100,16 +101,16 @@ int main(int argc, char** argv)
 
     // A missing database, or one that cannot be used, is said before anything reads its texts
     // from it; the installation's own copy may take the place of a damaged one.
-    if (const ExameBanco exame = Inicio::examinaBanco(); !exame.bom()) {
+    if (const ExameBanco exame = Inicio::examinaBanco(contexto.dados.banco); !exame.bom()) {
         abertura.hide();
-        if (!Inicio::recuperaBanco(exame, QCoreApplication::applicationDirPath()))
+        if (!Inicio::recuperaBanco(contexto.dados.banco, exame, QCoreApplication::applicationDirPath()))
             return 1;
         abertura.show();
     }
 
     // Language, first start (declining the disclaimer ends the program), online notices,
     // then the main window, which closes the splash when it has loaded.
-    std::unique_ptr<Inicial> principal = IniciaPrograma(&abertura);
+    std::unique_ptr<Inicial> principal = IniciaPrograma(contexto, &abertura);
     if (!principal)
         return 0;
     caixasQt.definePai(principal.get());

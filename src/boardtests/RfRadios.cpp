@@ -4,7 +4,6 @@
 #include "db/Banco.h"
 #include "i18n/Dicionario.h"
 #include "shell/PerfilModelo.h"
-#include "shell/Globais.h"
 
 #include <QSqlError>
 
@@ -120,9 +119,9 @@ int numeroDoErro(const QSqlError& e)
 }
 } // namespace
 
-ReferenciasRf ConsultaReferenciasRf(const QString& modelo, const QString& letra)
+ReferenciasRf ConsultaReferenciasRf(const QString& banco, const QString& modelo, const QString& letra)
 {
-    QSqlDatabase db = Banco::conexaoVista(Globais::instancia().CaminhoBanco);
+    QSqlDatabase db = Banco::conexaoVista(banco);
     if (!db.isOpen()) {
         const QSqlError erro = db.lastError();
         return {QSqlQuery(), ErroReferencias(erro.text(), numeroDoErro(erro))};

@@ -61,12 +61,12 @@ struct CaixaErro {
 CaixaErro ErroReferencias(const QString& descricao, int numero);
 constexpr int ErroExpressao = 3075;
 
-// The reference rows of a model and group letter (ConsultaRf) on the views' connection, ready
-// for a QSqlQueryModel; or, when the database cannot be opened or the query fails, the error
+// The reference rows of a model and group letter (ConsultaRf) of database `banco` on the
+// views' connection, ready for a QSqlQueryModel; or, when the database cannot be opened or the query fails, the error
 // box to show instead.
 struct ReferenciasRf {
     QSqlQuery consulta;
     std::optional<CaixaErro> erro;
 };
-ReferenciasRf ConsultaReferenciasRf(const QString& modelo, const QString& letra);
+ReferenciasRf ConsultaReferenciasRf(const QString& banco, const QString& modelo, const QString& letra);
 } // namespace ModuloRf

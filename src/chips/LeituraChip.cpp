@@ -3,7 +3,6 @@
 #include "i18n/Dicionario.h"
 #include "i18n/Idioma.h"
 #include "rails/TextosLeitura.h"
-#include "shell/Globais.h"
 #include "shell/PerfilModelo.h"
 
 #include <QDir>
@@ -98,10 +97,11 @@ Veredito VereditoCanal(const QString& leitura, bool graduado, bool ok)
     return VereditoDe(ok);
 }
 
-QString EnderecoRelatorioChip(const QString& pagina, const QString& consulta, const QString& host)
+QString EnderecoRelatorioChip(const QString& pastaAplicacao, const QString& pagina, const QString& consulta,
+                              const QString& host)
 {
     if (host.trimmed().isEmpty()) {
-        const QString arquivo = QDir(Globais::instancia().PastaAplicacao)
+        const QString arquivo = QDir(pastaAplicacao)
                                     .absoluteFilePath(QStringLiteral("relatorio/") + pagina
                                                       + QStringLiteral(".html"));
         return QUrl::fromLocalFile(arquivo).toString(QUrl::FullyEncoded) + QLatin1Char('?') + consulta;

@@ -61,7 +61,7 @@ inline QString Indicador(bool ok) { return ok ? QStringLiteral("1") : QStringLit
 QString DataCurta(const QDateTime& quando);
 
 // The report page of a chip reader ("chest" or "acorn") for a query: with an empty host the
-// bundled page file://<app folder>/relatorio/<pagina>.html?<query>; otherwise
+// bundled page file://<pastaAplicacao>/relatorio/<pagina>.html?<query>; otherwise
 // https://<host>/relatorio/<pagina>.php?<query>. The host defaults to the build setting.
-QString EnderecoRelatorioChip(const QString& pagina, const QString& consulta,
+QString EnderecoRelatorioChip(const QString& pastaAplicacao, const QString& pagina, const QString& consulta,
                               const QString& host = QStringLiteral(VEXADOR_HOST_RELATORIO));

@@ -27,8 +27,9 @@ private:
 
 } // namespace
 
-ExecutorDiagnostico::ExecutorDiagnostico(Sessao& sessao, const QString& etiqueta, QObject* pai)
-    : QObject(pai), m_sessao(sessao), m_passos(PassosDoModelo(sessao.modelo()))
+ExecutorDiagnostico::ExecutorDiagnostico(Sessao& sessao, const LocalDados& dados, const QString& etiqueta,
+                                         QObject* pai)
+    : QObject(pai), m_sessao(sessao), m_passos(PassosDoModelo(sessao.modelo(), dados))
 {
     m_execucao.modelo = sessao.modelo();
     m_execucao.numero = sessao.numeroModelo();

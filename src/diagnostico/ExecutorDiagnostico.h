@@ -19,7 +19,8 @@ class Sessao;
 class ExecutorDiagnostico : public QObject {
     Q_OBJECT
 public:
-    ExecutorDiagnostico(Sessao& sessao, const QString& etiqueta, QObject* pai = nullptr);
+    // The steps' references are read from `dados`.
+    ExecutorDiagnostico(Sessao& sessao, const LocalDados& dados, const QString& etiqueta, QObject* pai = nullptr);
     ~ExecutorDiagnostico() override;
 
     const QList<PassoDiagnostico>& passos() const { return m_passos; }

@@ -17,7 +17,6 @@
 #include "rails/ProcedimentoBuck.h"
 #include "rails/ProcedimentoPmu.h"
 #include "rails/ProcedimentoTrilhas.h"
-#include "shell/Globais.h"
 #include "shell/Procedimento.h"
 
 #include <QHash>
@@ -102,7 +101,7 @@ QString TituloSubsistema(const QString& subsistema)
     return nomes.value(subsistema, subsistema);
 }
 
-QList<PassoDiagnostico> PassosDoModelo(const QString& modelo)
+QList<PassoDiagnostico> PassosDoModelo(const QString& modelo, const LocalDados& dados)
 {
     const PerfilModelo& perfil = PerfilModelo::de(modelo);
     const bool hydra = perfil.hydra();
@@ -133,8 +132,8 @@ QList<PassoDiagnostico> PassosDoModelo(const QString& modelo)
     for (int b : ModuloI2C::BarramentosDoAutoTeste(ModuloI2C::BotoesDoModelo(modelo)))
         r << PassoDiagnostico{TipoPasso::I2c, QStringLiteral("i2c"), ProcedimentoI2c::Codigo,
                               ProcedimentoI2c::Comando(b), b,
-                              [b](Ligacao& l, const QString& m, QObject* pai) -> Procedimento* {
-                                  return new ProcedimentoI2c(l, m, Globais::instancia().CaminhoBanco, {b}, pai);
+                              [b, banco = dados.banco](Ligacao& l, const QString& m, QObject* pai) -> Procedimento* {
+                                  return new ProcedimentoI2c(l, m, banco, {b}, pai);
                               }};
     // The NAND functions in the order the diagnosis reads them; the ones the model's NAND
     // window refuses are not read.

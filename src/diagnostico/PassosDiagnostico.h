@@ -4,6 +4,7 @@
 #include <functional>
 
 
+#include "db/LocalDados.h"
 #include "diagnostico/ResultadoDiagnostico.h"
 
 // The readings of a whole-board diagnosis for one model, each sent with the requester code and
@@ -42,8 +43,9 @@ inline const QString ToleranciaBuckCheck = QStringLiteral("5");
 // for one this program does not know.
 QString TituloSubsistema(const QString& subsistema);
 
-// Every reading of the model that needs no person at the phone, in running order.
-QList<PassoDiagnostico> PassosDoModelo(const QString& modelo);
+// Every reading of the model that needs no person at the phone, in running order; the steps
+// that read references find them in `dados`.
+QList<PassoDiagnostico> PassosDoModelo(const QString& modelo, const LocalDados& dados);
 
 // The most items one step gives; a board has far fewer in any step.
 inline constexpr qsizetype LimiteItensPasso = 256;

@@ -145,7 +145,7 @@ void DiagnosticoLinha::confereConexao()
 void DiagnosticoLinha::iniciaExecucao()
 {
     m_fase = Fase::Executando;
-    m_executor = new ExecutorDiagnostico(*m_sessao, m_opcoes.etiqueta, this);
+    m_executor = new ExecutorDiagnostico(*m_sessao, m_dados, m_opcoes.etiqueta, this);
     m_executor->defineEscrevePagina(!m_opcoes.semPagina);
     connect(m_executor, &ExecutorDiagnostico::passoIniciado, this, &DiagnosticoLinha::passoIniciado);
     connect(m_executor, &ExecutorDiagnostico::passoTerminado, this, &DiagnosticoLinha::passoTerminado);

@@ -116,10 +116,10 @@ QString ConsultaRelatorio(const QList<LinhaRelatorio>& linhas, int familia, cons
     return consulta;
 }
 
-QString EnderecoRelatorio(const QString& consulta, const QString& host)
+QString EnderecoRelatorio(const QString& pastaAplicacao, const QString& consulta, const QString& host)
 {
     if (host.isEmpty()) {
-        const QString pagina = Globais::instancia().PastaAplicacao + QStringLiteral("/relatorio/index.html");
+        const QString pagina = pastaAplicacao + QStringLiteral("/relatorio/index.html");
         return QUrl::fromLocalFile(pagina).toString(QUrl::FullyEncoded) + QLatin1Char('?') + consulta;
     }
     return QStringLiteral("https://") + host + QStringLiteral("/relatorio/index.php?") + consulta;

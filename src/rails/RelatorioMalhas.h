@@ -39,9 +39,10 @@ QString ConsultaRelatorio(const QList<LinhaRelatorio>& linhas, int familia, cons
                           int idioma, const QString& modelo, const std::optional<QString>& nome);
 
 // The page address of a query: with an empty host the bundled page
-// file:///<app folder>/relatorio/index.html?<query>; otherwise
+// file:///<pastaAplicacao>/relatorio/index.html?<query>; otherwise
 // https://<host>/relatorio/index.php?<query>. The host defaults to the build setting.
-QString EnderecoRelatorio(const QString& consulta, const QString& host = QStringLiteral(VEXADOR_HOST_RELATORIO));
+QString EnderecoRelatorio(const QString& pastaAplicacao, const QString& consulta,
+                          const QString& host = QStringLiteral(VEXADOR_HOST_RELATORIO));
 
 // The window a rail report is filed under: "VCore" (familia 0), "LDO" or "BUCK".
 QString JanelaDoRelatorio(int familia);

@@ -3,10 +3,8 @@
 #include "shell/Sessao.h"
 
 #include "i18n/Dicionario.h"
-#include "shell/Globais.h"
 #include "shell/Ligacao.h"
 #include "shell/Modelo.h"
-#include "shell/Paginas.h"
 #include "shell/Portas.h"
 
 #include <QLocale>
@@ -127,7 +125,7 @@ void Conexao::BotaoConectar(const QString& textoPorta)
         return;
     }
     if (valor > MaiorPortaSuportada) {
-        emit portaAltaExplicada(PaginaConfigurada(PaginaVideoPortas));
+        emit portaAltaExplicada();
         return;
     }
     if (estado != EstadoLigacao::Desconectada) {
@@ -148,7 +146,7 @@ void Conexao::desconecta(const QString& motivo)
     mostraCor(QStringLiteral("Branco"));
     m_ligacao.defineTextoEstado(L(QStringLiteral("Desconectado")));
     m_ligacao.defineEstado(EstadoLigacao::Desconectada);
-    m_ligacao.defineLegendaPrincipal(Globais::instancia().TituloPrincipal);
+    m_ligacao.defineLegendaPrincipal(m_ligacao.tituloPrincipal());
     m_timerValidaPorta->stop();
     ContadorValidaPorta = 0;
     m_sessao.defineNumeroModelo(QString());
@@ -235,7 +233,7 @@ void Conexao::validaPorta()
         mostraCor(QStringLiteral("Branco"));
         m_ligacao.defineTextoEstado(L(QStringLiteral("Desconectado")));
         m_ligacao.defineEstado(EstadoLigacao::Desconectada);
-        m_ligacao.defineLegendaPrincipal(Globais::instancia().TituloPrincipal);
+        m_ligacao.defineLegendaPrincipal(m_ligacao.tituloPrincipal());
         m_sessao.defineNumeroModelo(QString());
         ContadorValidaPorta = 0;
         emit listaPortasPedida();

@@ -90,9 +90,9 @@ signals:
     // --- what the technician is told (the main window shows it)
     void mensagemPedida(const QString& chave, const QString& porta); // a dictionary key's message
     void erroPedido(const QString& descricao, int numero);           // the standard error box
-    // A COM number above the supported ones: the explanation (L("Porta 16")), and whether the
-    // video about the ports may be offered (its address is configured).
-    void portaAltaExplicada(bool ofereceVideo);
+    // A COM number above the supported ones: the explanation (L("Porta 16")); the main window
+    // offers the video about the ports (PaginaVideoPortas) when its address is configured.
+    void portaAltaExplicada();
     // The phone does not stop sending after an answer was cut. While connecting the
     // connection has been ended already (`conectando`); otherwise the user is offered to
     // disconnect (DesconectaSemFim).

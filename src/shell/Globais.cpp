@@ -12,7 +12,6 @@ void Globais::reinicia(const QString& pastaAplicacao)
 {
     *this = Globais();
     DefineIdioma(0); // a fresh start has no language until it is loaded
-    TituloPrincipal = QStringLiteral("Vexador Tarrim v.") + VersaoSistema;
     PastaAplicacao = pastaAplicacao;
     CaminhoBanco = pastaAplicacao.isEmpty() ? QString() : pastaAplicacao + QStringLiteral("/Config.qzd");
 }

@@ -1,18 +1,17 @@
 #pragma once
 #include "db/LocalDados.h"
 
-#include <QHash>
 #include <QString>
 
-// The process-wide values every window shares. One instance lives for the whole run
-// (Globais::instancia()); tests may reset it with reinicia().
+// Where the data lives, for the last readers in the logic layer that do not yet take it as a
+// parameter: the rail grading (rails/GradeTrilhas), the rail and chip report pages
+// (reports/RelatorioMalhas, reports/ArquivoRelatorio, with the diagnosis history beside them). Everything else takes the application
+// context (shell/ContextoAplicacao.h) built in main, which also sets this from it.
 class Globais {
 public:
     static Globais& instancia();
     void reinicia(const QString& pastaAplicacao = QString());
 
-    QString VersaoSistema = QStringLiteral("2.31");
-    QString TituloPrincipal;   // "Vexador Tarrim v." + VersaoSistema
     QString PastaAplicacao;    // folder of the executable (or the test's temporary copy)
     QString CaminhoBanco;      // PastaAplicacao + "/Config.qzd"
 

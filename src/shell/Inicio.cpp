@@ -1,7 +1,6 @@
 #include "shell/Inicio.h"
 
 #include "db/Banco.h"
-#include "shell/Globais.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,26 +21,26 @@ QString tituloBancoAusente()
     return QStringLiteral("Arquivo ausente - File not found");
 }
 
-bool primeiroInicio()
+bool primeiroInicio(const QString& banco)
 {
-    Banco banco(Globais::instancia().CaminhoBanco);
-    if (!banco.aberto())
+    Banco b(banco);
+    if (!b.aberto())
         return false;
-    const QVariant v = banco.valor(QStringLiteral("Select syncbd from Tools"));
+    const QVariant v = b.valor(QStringLiteral("Select syncbd from Tools"));
     return v.isValid() && v.toString() == QLatin1String("0");
 }
 
-ExameBanco examinaBanco()
+ExameBanco examinaBanco(const QString& banco)
 {
-    return ExaminaBanco(Globais::instancia().CaminhoBanco);
+    return ExaminaBanco(banco);
 }
 
-QString bancoDaInstalacao(const QString& pastaInstalacao)
+QString bancoDaInstalacao(const QString& pastaInstalacao, const QString& banco)
 {
     if (pastaInstalacao.isEmpty())
         return {};
     const QFileInfo instalado(QDir(pastaInstalacao).filePath(QStringLiteral("Config.qzd")));
-    const QFileInfo proprio(Globais::instancia().CaminhoBanco);
+    const QFileInfo proprio(banco);
     if (!instalado.isFile() || instalado.canonicalFilePath() == proprio.canonicalFilePath())
         return {};
     if (!ExaminaBanco(instalado.absoluteFilePath()).bom())
@@ -191,9 +190,8 @@ QString textoNaoSubstituido(const QString& erro)
         .arg(erro);
 }
 
-QString textoSomenteLeitura()
+QString textoSomenteLeitura(const QString& caminho)
 {
-    const QString caminho = Globais::instancia().CaminhoBanco;
     const QFileInfo arquivo(caminho);
     if (!arquivo.isFile() || (arquivo.isWritable() && QFileInfo(arquivo.absolutePath()).isWritable()))
         return {};

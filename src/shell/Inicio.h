@@ -12,19 +12,19 @@ namespace Inicio {
 QString textoBancoAusente();
 QString tituloBancoAusente();
 
-// First start: the settings field syncbd reads "0". A database that cannot be read is not
-// a first start.
-bool primeiroInicio();
+// First start: the settings field syncbd of database `banco` reads "0". A database that cannot
+// be read is not a first start.
+bool primeiroInicio(const QString& banco);
 
 // ---- A database that cannot be used --------------------------------------------------------
 // Its texts are built in, in the three languages, for the same reason as the missing file's.
 
-// The application folder's database (Globais::CaminhoBanco), examined.
-ExameBanco examinaBanco();
+// The application folder's database (`banco`, its Config.qzd), examined.
+ExameBanco examinaBanco(const QString& banco);
 
 // The installation's own copy of the database, <pastaInstalacao>/Config.qzd, when it is another
-// file than the application folder's and is sound; "" otherwise.
-QString bancoDaInstalacao(const QString& pastaInstalacao);
+// file than the application folder's (`banco`) and is sound; "" otherwise.
+QString bancoDaInstalacao(const QString& pastaInstalacao, const QString& banco);
 
 // The name a damaged file is kept under beside it: Config-danificado-<date>-<time>.qzd, with a
 // number added when that name is taken.
@@ -45,8 +45,8 @@ QString textoNaoSubstituido(const QString& erro);
 
 // A database that can be read but not written (the file or its folder is read-only) is said
 // once at start, in the program's language (it is readable), so that nothing is recorded in
-// vain: that text, or "" when the file can be written.
-QString textoSomenteLeitura();
+// vain: that text, or "" when the file `banco` can be written.
+QString textoSomenteLeitura(const QString& banco);
 
 // ---- One program per application folder ----------------------------------------------------
 

@@ -1,7 +1,6 @@
 #include "shell/Ligacao.h"
 
 #include "i18n/Dicionario.h"
-#include "shell/Globais.h"
 #include "shell/Portas.h"
 
 #include <QFileInfo>
@@ -195,7 +194,7 @@ void Ligacao::EnviaComando()
         m_fase = Fase::Ociosa;
         const int numero = static_cast<int>(m_porta->error());
         if (dispositivoSumiu(numero)) {
-            defineLegendaPrincipal(Globais::instancia().TituloPrincipal);
+            defineLegendaPrincipal(m_tituloPrincipal);
             perdeDispositivo();
             return;
         }
@@ -313,7 +312,7 @@ void Ligacao::falhaNaLeitura()
                             : QSerialPort::NotOpenError;
     const QString descricao = m_porta->errorString();
     emit trocaInterrompida(m_requisitante, m_resposta, descricao + QStringLiteral(" Nº: ") + QString::number(erro));
-    defineLegendaPrincipal(Globais::instancia().TituloPrincipal);
+    defineLegendaPrincipal(m_tituloPrincipal);
     if (dispositivoSumiu(erro)) {
         perdeDispositivo();
         return;
@@ -413,7 +412,7 @@ void Ligacao::EntregaResposta()
 {
     const QString R = m_resposta;
     const QString A = RemoveEco(R, m_comando);
-    defineLegendaPrincipal(Globais::instancia().TituloPrincipal);
+    defineLegendaPrincipal(m_tituloPrincipal);
     const QString codigo = m_requisitante;
     // From now on what arrives belongs to no answer: the rest of a cut one is waited for.
     m_fase = m_cortadaNoLimite ? Fase::Descarte : Fase::Ociosa;
@@ -468,7 +467,7 @@ void Ligacao::terminaDescarte()
     m_timerDescarte->stop();
     m_fase = Fase::Ociosa;
     registraDescartados(m_codigoDescarte);
-    defineLegendaPrincipal(Globais::instancia().TituloPrincipal);
+    defineLegendaPrincipal(m_tituloPrincipal);
     voltaAoRepouso();
 }
 
@@ -541,7 +540,7 @@ void Ligacao::abandonaTroca(const QString& motivo)
         m_fase = Fase::Ociosa;
         emit trocaInterrompida(codigo, R + resto, motivo);
         m_requisitante = SemRequisitante;
-        defineLegendaPrincipal(Globais::instancia().TituloPrincipal);
+        defineLegendaPrincipal(m_tituloPrincipal);
         cancelaTroca(Troca::Motivo::Abandonada);
     }
     paraLeituras();

@@ -53,6 +53,10 @@ public:
     void defineTextoEstado(const QString& texto);
     QString legendaPrincipal() const { return m_legenda; }
     void defineLegendaPrincipal(const QString& legenda);
+    // The caption without a board ("Vexador Tarrim v." + version), which the link puts back
+    // when the board goes; given by whoever builds the link.
+    QString tituloPrincipal() const { return m_tituloPrincipal; }
+    void defineTituloPrincipal(const QString& titulo) { m_tituloPrincipal = titulo; }
 
     // --- the exchange
     enum class Modo {
@@ -226,6 +230,7 @@ private:
     QString m_portaSelecionada;
     QString m_textoEstado;
     QString m_legenda;
+    QString m_tituloPrincipal;
     int m_contadorLeitura = 0;
     int m_ultimoErro = 0; // last error the port reported since it was opened
     bool m_verificacaoPendente = false;

@@ -1,7 +1,6 @@
 #include "shell/Paginas.h"
 
 #include "i18n/Dialogos.h"
-#include "shell/Globais.h"
 
 #include <QFile>
 
@@ -24,9 +23,8 @@ QString EnderecoNoTexto(const QString& texto, int numero)
     return QString();
 }
 
-QString EnderecoPagina(int numero)
+QString EnderecoPagina(const QString& pasta, int numero)
 {
-    const QString pasta = Globais::instancia().PastaAplicacao;
     if (pasta.isEmpty())
         return QString();
     QFile arquivo(pasta + QLatin1Char('/') + ArquivoEnderecos);
@@ -35,14 +33,14 @@ QString EnderecoPagina(int numero)
     return EnderecoNoTexto(QString::fromUtf8(arquivo.readAll()), numero);
 }
 
-bool PaginaConfigurada(int numero)
+bool PaginaConfigurada(const QString& pasta, int numero)
 {
-    return !EnderecoPagina(numero).isEmpty();
+    return !EnderecoPagina(pasta, numero).isEmpty();
 }
 
-void AbrePagina(int numero)
+void AbrePagina(const QString& pasta, int numero)
 {
-    const QString endereco = EnderecoPagina(numero);
+    const QString endereco = EnderecoPagina(pasta, numero);
     if (!endereco.isEmpty())
         dialogos().abre(endereco);
 }

@@ -10,8 +10,9 @@ inline const QString ArquivoEnderecos = QStringLiteral("enderecos.ini");
 // The addresses of a settings file's text: "" for a page it does not give. Lines starting
 // with '#' or ';' and section headers are skipped; blanks around number and address go.
 QString EnderecoNoTexto(const QString& texto, int numero);
-// The address of a page as the application folder's settings file gives it ("" when none).
-QString EnderecoPagina(int numero);
-bool PaginaConfigurada(int numero);
+// The address of a page as the settings file of application folder `pasta` gives it ("" when
+// none, or when there is no folder).
+QString EnderecoPagina(const QString& pasta, int numero);
+bool PaginaConfigurada(const QString& pasta, int numero);
 // Opens a configured page in the browser; errors are ignored.
-void AbrePagina(int numero);
+void AbrePagina(const QString& pasta, int numero);

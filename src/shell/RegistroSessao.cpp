@@ -5,7 +5,6 @@
 #include "shell/Sessao.h"
 
 #include "shell/Conexao.h"
-#include "shell/Globais.h"
 #include "shell/Ligacao.h"
 
 #include <QDir>
@@ -29,9 +28,8 @@ const QString RegistroSessao::PrefixoComando = QStringLiteral("    > ");
 const QString RegistroSessao::PrefixoResposta = QStringLiteral("    | ");
 const QString RegistroSessao::PrefixoOmitido = QStringLiteral("    ~ ");
 
-QString PastaLogs()
+QString PastaLogs(const QString& aplicacao)
 {
-    const QString aplicacao = Globais::instancia().PastaAplicacao;
     return aplicacao.isEmpty() ? QString() : aplicacao + QStringLiteral("/logs");
 }
 

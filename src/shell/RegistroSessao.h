@@ -12,12 +12,12 @@ class Conexao;
 class Ligacao;
 class Sessao;
 
-// The folder of the session logs: "logs" beside the database (application folder); "" while
-// no application folder is known (nothing is logged then).
-QString PastaLogs();
+// The folder of the session logs: "logs" in application folder `aplicacao`; "" when there is
+// no application folder (nothing is logged then).
+QString PastaLogs(const QString& aplicacao);
 
 // A plain-text record of every exchange with the phone and of every change of the link,
-// one UTF-8 file per day ("sessao-2026-12-10.log") in PastaLogs(). An entry is a header line
+// one UTF-8 file per day ("sessao-2026-12-10.log") in its folder (PastaLogs). An entry is a header line
 //
 //   2026-12-10 10:30:15.123 | COM16 | IP 7 | A1660 | Master (1) | comando
 //
@@ -40,7 +40,7 @@ public:
     using Relogio = std::function<QDateTime()>;
 
     // Removes the logs older than 180 days from `pasta` at once.
-    explicit RegistroSessao(Sessao& sessao, const QString& pasta = PastaLogs(), QObject* pai = nullptr,
+    RegistroSessao(Sessao& sessao, const QString& pasta, QObject* pai = nullptr,
                             Relogio relogio = {});
 
     // Logs the exchanges of the link and the connection events of `conexao`.

@@ -9,8 +9,9 @@
 #include <algorithm>
 
 
-GerenciadorJanelas::GerenciadorJanelas(Sessao& sessao, QMdiArea* area, QObject* pai)
-    : QObject(pai), m_sessao(sessao), m_ligacao(sessao.ligacao()), m_area(area)
+GerenciadorJanelas::GerenciadorJanelas(const ContextoAplicacao& contexto, Sessao& sessao, QMdiArea* area,
+                                       QObject* pai)
+    : QObject(pai), m_contexto(contexto), m_sessao(sessao), m_ligacao(sessao.ligacao()), m_area(area)
 {
     // The phone went on sending after an answer was closed: the window that asked says so
     // next to its verdict (if it is still open).
@@ -163,11 +164,6 @@ void GerenciadorJanelas::pedeAjuda(const QString& texto)
 {
     if (mostra(QStringLiteral("fmHelp")))
         emit textoDeAjuda(texto);
-}
-
-void GerenciadorJanelas::pedeOcultarMenu()
-{
-    emit ocultarMenuPedido();
 }
 
 void GerenciadorJanelas::AtualizaJanelasAbertas()

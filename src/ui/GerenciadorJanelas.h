@@ -1,4 +1,5 @@
 #pragma once
+#include "shell/ContextoAplicacao.h"
 #include "shell/Sessao.h"
 #include "ui/DescritorJanela.h"
 #include "ui/JanelaFilha.h"
@@ -17,8 +18,10 @@ class QMdiArea;
 class GerenciadorJanelas : public QObject {
     Q_OBJECT
 public:
-    GerenciadorJanelas(Sessao& sessao, QMdiArea* area, QObject* pai = nullptr);
+    GerenciadorJanelas(const ContextoAplicacao& contexto, Sessao& sessao, QMdiArea* area, QObject* pai = nullptr);
 
+    // What the program shares (its data's place, caption, pages), for every window it shows.
+    const ContextoAplicacao& contexto() const { return m_contexto; }
     Sessao& sessao() const { return m_sessao; }
     Ligacao& ligacao() const { return m_ligacao; }
     QMdiArea* area() const { return m_area; }
@@ -67,12 +70,12 @@ public:
     void pedeComandoNoConsole(const QString& comando);
     // The command help is shown with `texto` (the recorded "Help" answer), told by textoDeAjuda.
     void pedeAjuda(const QString& texto);
-    // The pointer passed over a window's own area: the main window closes its hover menu
-    // (told by ocultarMenuPedido).
-    void pedeOcultarMenu();
     // A rail of a grid to watch live ("Acompanhar" is opened when closed), told by
     // acompanhamentoPedido (`variante` an int of VarianteGrade).
     void pedeAcompanhamento(int variante, int familia, const QString& trilha);
+
+    // The main window's hover menu goes (the pointer moved over a window's content).
+    void dispensaMenuFlutuante() { emit menuFlutuanteDispensado(); }
 
     // The main window's refresh after a model change: every open window in its turn.
     void AtualizaJanelasAbertas();
@@ -91,10 +94,11 @@ signals:
     void janelaCriada(const QString& nome);
     void comandoParaConsole(const QString& comando);
     void textoDeAjuda(const QString& texto);
-    void ocultarMenuPedido();
+    void menuFlutuanteDispensado();
     void acompanhamentoPedido(int variante, int familia, const QString& trilha);
 
 private:
+    const ContextoAplicacao m_contexto;
     Sessao& m_sessao;
     Ligacao& m_ligacao;
     QMdiArea* m_area;

@@ -17,7 +17,8 @@
 #include <QScrollArea>
 #include <QTimer>
 
-JanelaFilha::JanelaFilha(const QString& nome, GerenciadorJanelas& janelas) : m_janelas(janelas)
+JanelaFilha::JanelaFilha(const QString& nome, GerenciadorJanelas& janelas)
+    : m_janelas(janelas), m_contexto(janelas.contexto())
 {
     setObjectName(nome);
     setAttribute(Qt::WA_DeleteOnClose);

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "shell/ContextoAplicacao.h"
 #include "shell/Sessao.h"
 
 class GerenciadorJanelas;
@@ -30,6 +31,9 @@ public:
     ~JanelaFilha() override;
 
     GerenciadorJanelas& janelas() const { return m_janelas; }
+    // The program's shared context, as the window manager gave it (kept by the window: a
+    // closing window may still store its data after the manager is gone).
+    const ContextoAplicacao& contexto() const { return m_contexto; }
     Ligacao& ligacao() const;
     Sessao& sessao() const;
     // Sends `comando` for this window under requester `codigo` when the link is idle; the
@@ -103,6 +107,7 @@ private:
     QSize tamanhoDoDesenho(const QList<QWidget*>& controles) const;
 
     GerenciadorJanelas& m_janelas;
+    const ContextoAplicacao m_contexto;
     class QLabel* m_notaContinuou = nullptr;
     QSize m_natural;
     QScrollArea* m_rolagem = nullptr;

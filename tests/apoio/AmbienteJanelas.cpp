@@ -6,8 +6,10 @@
 #include <QSerialPort>
 #include <QTest>
 
-AmbienteJanelas::AmbienteJanelas() : sessao(ligacao), janelas(sessao, &area)
+AmbienteJanelas::AmbienteJanelas(const ContextoAplicacao& contexto)
+    : sessao(ligacao), janelas(contexto, sessao, &area)
 {
+    ligacao.defineTituloPrincipal(contexto.titulo());
     area.resize(1400, 900);
     area.show();
     registraJanelas(janelas);

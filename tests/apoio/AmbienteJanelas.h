@@ -1,4 +1,5 @@
 #pragma once
+#include "Apoio.h"
 #include "shell/Ligacao.h"
 #include "ui/GerenciadorJanelas.h"
 
@@ -11,7 +12,7 @@
 // idle state "1", as after a handshake. For driving one window in-process.
 class AmbienteJanelas {
 public:
-    AmbienteJanelas();
+    explicit AmbienteJanelas(const ContextoAplicacao& contexto = ContextoTeste());
     ~AmbienteJanelas();
     // Opens the port at 115200,N,8,1 and sets the link idle; false when it cannot be opened.
     bool conecta(const QString& dispositivo, const QString& modelo = QStringLiteral("IP 7"),

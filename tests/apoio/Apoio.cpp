@@ -44,6 +44,15 @@ QString PastaAplicacaoTemporaria::banco() const
     return d->pasta.path() + QStringLiteral("/Config.qzd");
 }
 
+ContextoAplicacao ContextoTeste()
+{
+    // The folder the logic still reads (Globais) and the windows' context are one.
+    const Globais& g = Globais::instancia();
+    ContextoAplicacao c = ContextoAplicacao::daPasta(g.PastaAplicacao);
+    c.dados.banco = g.CaminhoBanco;
+    return c;
+}
+
 QString ConsultaDoRelatorio(const QString& arquivoOuEndereco)
 {
     QFile f(arquivoOuEndereco);

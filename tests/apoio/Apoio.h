@@ -1,10 +1,12 @@
 #pragma once
+#include "shell/ContextoAplicacao.h"
+
 #include <QList>
 #include <QPair>
 #include <QString>
 
 // A temporary application folder holding a fresh copy of the built Config.qzd and the report
-// pages; the process-wide values point at it while the object lives.
+// pages; the tests' context (ContextoTeste) points at it while the object lives.
 class PastaAplicacaoTemporaria {
 public:
     explicit PastaAplicacaoTemporaria(bool comBanco = true);
@@ -17,6 +19,10 @@ private:
     struct Dados;
     Dados* d;
 };
+
+// The application context the tests run with: the application folder a test set up last
+// (PastaAplicacaoTemporaria, or Globais::reinicia for a folder of its own), as main builds it.
+ContextoAplicacao ContextoTeste();
 
 // The report query a published report carries: read from inside a written report file, or
 // from the query of an address. Empty when there is none.

@@ -1,5 +1,6 @@
 #include "apoio/CenarioJanela.h"
 
+#include "apoio/Apoio.h"
 #include "diagnostico/ExecutorDiagnostico.h"
 #include "i18n/IdiomaAtivo.h"
 
@@ -43,7 +44,7 @@ bool CenarioJanela::iniciaBancada(const QString& modelo, const QStringList& perf
 
 std::unique_ptr<ExecutorDiagnostico> CenarioJanela::diagnostica(const QString& etiqueta)
 {
-    auto e = std::make_unique<ExecutorDiagnostico>(amb->sessao, etiqueta);
+    auto e = std::make_unique<ExecutorDiagnostico>(amb->sessao, ContextoTeste().dados, etiqueta);
     e->inicia();
     // A bound for a stuck run, not a timing: a model's run takes a few seconds in fast mode.
     if (!QTest::qWaitFor([&] { return !e->rodando(); }, 60000)) {

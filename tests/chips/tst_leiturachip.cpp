@@ -4,7 +4,6 @@
 #include "chips/ChipTristar.h"
 #include "chips/LeituraChip.h"
 #include "i18n/Dicionario.h"
-#include "shell/Globais.h"
 #include "i18n/IdiomaAtivo.h"
 #include "shell/PerfilModelo.h"
 
@@ -546,10 +545,10 @@ private slots:
 
     void enderecoRelatorio()
     {
-        Globais::instancia().PastaAplicacao = QStringLiteral("/opt/vexador tarrim");
-        QCOMPARE(EnderecoRelatorioChip("chest", "M1=a%20b", ""),
+        const QString pasta = QStringLiteral("/opt/vexador tarrim");
+        QCOMPARE(EnderecoRelatorioChip(pasta, "chest", "M1=a%20b", ""),
                  QStringLiteral("file:///opt/vexador%20tarrim/relatorio/chest.html?M1=a%20b"));
-        QCOMPARE(EnderecoRelatorioChip("acorn", "M1=x", "relatorios.exemplo.com"),
+        QCOMPARE(EnderecoRelatorioChip(pasta, "acorn", "M1=x", "relatorios.exemplo.com"),
                  QStringLiteral("https://relatorios.exemplo.com/relatorio/acorn.php?M1=x"));
         // A name cannot break out of its value.
         QCOMPARE(MontaConsulta({{"EMP", "Ana & Filhos #1 100%"}}),

@@ -3,12 +3,14 @@
 #include "chips/ChipAcorn.h"
 #include "chips/ChipChestnut.h"
 #include "chips/LeituraChip.h"
-#include "shell/Globais.h"
 
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+
+// The pages as they are in the source tree (the build copies them beside the program).
+const QString PastaPaginas = QStringLiteral(PASTA_FONTES);
 
 class TstPaginasRelatorio : public QObject {
     Q_OBJECT
@@ -42,8 +44,6 @@ private slots:
             m_chromium = QStandardPaths::findExecutable(QStringLiteral("chromium-browser"));
         if (m_chromium.isEmpty())
             QSKIP("chromium is not installed");
-        // The pages as they are in the source tree (the build copies them beside the program).
-        Globais::instancia().PastaAplicacao = QStringLiteral(PASTA_FONTES);
     }
 
     void chestnutTodasVerdes()
@@ -57,7 +57,7 @@ private slots:
                                    "IP 8 Plus");
         auto pares = ChipChestnut::ParesRelatorio(p, "10/12/2026", 1, "IP 8 Plus");
         pares.append(qMakePair(QStringLiteral("EMP"), QStringLiteral("<b>Zé & Cia</b> #1 100%")));
-        const QString dom = renderiza(EnderecoRelatorioChip("chest", MontaConsulta(pares), ""));
+        const QString dom = renderiza(EnderecoRelatorioChip(PastaPaginas, "chest", MontaConsulta(pares), ""));
         QVERIFY2(dom.contains("<tbody id=\"linhas\">"), qPrintable(dom.left(400)));
         // Five rails pass; the input rail has no reference and is not graded.
         QCOMPARE(dom.count("<tr class=\"passa\""), 5);
@@ -80,7 +80,7 @@ private slots:
         ChipAcorn::CarregaDados(p, resposta({"acorn vc : 1100.000 mV", "BIST buck4: 1210.000 mV"}));
         auto pares = ChipAcorn::ParesRelatorio(p, "12/10/2026", 2, "IP X");
         pares.append(qMakePair(QStringLiteral("EMP"), QStringLiteral("Bench 1")));
-        const QString dom = renderiza(EnderecoRelatorioChip("acorn", MontaConsulta(pares), ""));
+        const QString dom = renderiza(EnderecoRelatorioChip(PastaPaginas, "acorn", MontaConsulta(pares), ""));
         QVERIFY2(dom.contains("Acorn Report"), qPrintable(dom.left(400)));
         QVERIFY(dom.contains("lang=\"en\""));
         QVERIFY(dom.contains("<tr class=\"passa\" id=\"linha1\">"));
@@ -97,7 +97,7 @@ private slots:
 
     void semConsulta()
     {
-        const QString dom = renderiza(EnderecoRelatorioChip("chest", "", "").chopped(1));
+        const QString dom = renderiza(EnderecoRelatorioChip(PastaPaginas, "chest", "", "").chopped(1));
         QVERIFY(dom.contains("<div id=\"vazio\">"));
         QVERIFY(dom.contains("<table id=\"malhas\" hidden=\"\">"));
     }

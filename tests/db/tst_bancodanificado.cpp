@@ -262,9 +262,9 @@ void TstBancoDanificado::danoPorPrimeiraAcao()
     bool seguiu = true;
     switch (acao) {
     case Acao::Inicio:
-        seguiu = Inicio::recuperaBanco(Inicio::examinaBanco(), QString());
+        seguiu = Inicio::recuperaBanco(Globais::instancia().dados().banco, Inicio::examinaBanco(Globais::instancia().dados().banco), QString());
         if (seguiu)
-            Inicio::avisaSomenteLeitura();
+            Inicio::avisaSomenteLeitura(Globais::instancia().dados().banco);
         break;
     case Acao::Gravacao:
         resultado = GravaCombo(Globais::instancia().CaminhoBanco, 7, QStringLiteral("2"));
@@ -370,7 +370,7 @@ void TstBancoDanificado::recomecaDoBancoDaInstalacao()
 
     RoteiroInstalado r;
     r.roteiro.respostas = {aceita ? Dialogos::Resposta::Sim : Dialogos::Resposta::Nao};
-    const bool seguiu = Inicio::recuperaBanco(exame, QStringLiteral(PASTA_APLICACAO));
+    const bool seguiu = Inicio::recuperaBanco(Globais::instancia().dados().banco, exame, QStringLiteral(PASTA_APLICACAO));
 
     QCOMPARE(seguiu, aceita);
     QCOMPARE(r.roteiro.mostradas.size(), 1);
@@ -417,7 +417,7 @@ void TstBancoDanificado::importacaoRecusadaNaoApagaACopia()
 
     RoteiroInstalado r;
     r.roteiro.respostas = {Dialogos::Resposta::Nao};
-    QVERIFY(PerguntaImportacao());
+    QVERIFY(PerguntaImportacao(Globais::instancia().dados()));
     QCOMPARE(texto(banco, QStringLiteral("Select syncbd from Tools")), QStringLiteral("1"));
 
     QVERIFY(GravaCombo(Globais::instancia().CaminhoBanco, 1, QStringLiteral("3")));
@@ -431,7 +431,7 @@ void TstBancoDanificado::importacaoRecusadaNaoApagaACopia()
     // follows the database, the replaced one kept beside it.
     r.roteiro.limpa();
     r.roteiro.respostas = {Dialogos::Resposta::Sim};
-    QVERIFY(PerguntaImportacao());
+    QVERIFY(PerguntaImportacao(Globais::instancia().dados()));
     QCOMPARE(texto(banco, QStringLiteral("Select syncbd from Tools")), QStringLiteral("2"));
     QCOMPARE(texto(banco, QStringLiteral("Select G1 from Master")), QStringLiteral("gravacao antiga"));
     QVERIFY(CopiaBancoUsuario(Globais::instancia().PastaAplicacao));
@@ -469,7 +469,7 @@ void TstBancoDanificado::copiaRecusadaDitaAoFecharAJanela()
 
     RoteiroInstalado r;
     r.roteiro.respostas = {resposta};
-    QCOMPARE(CopiaBancoUsuarioAvisando(QStringLiteral("VCore")).motivo(), MotivoFalhaBanco::ImportacaoPendente);
+    QCOMPARE(CopiaBancoUsuarioAvisando(Globais::instancia().dados(), QStringLiteral("VCore")).motivo(), MotivoFalhaBanco::ImportacaoPendente);
     QVERIFY(r.roteiro.mostradas.isEmpty()); // not inside the closing window
     QTRY_VERIFY(!r.roteiro.mostradas.isEmpty());
     const Dialogos::Caixa oferta = r.roteiro.mostradas.first().caixa;
@@ -500,7 +500,7 @@ void TstBancoDanificado::copiaRecusadaDitaAoFecharAJanela()
     // The next window that closes: the copy follows the database, or (still pending) nothing
     // more is said this session.
     r.roteiro.limpa();
-    const ResultadoBanco outra = CopiaBancoUsuarioAvisando(QStringLiteral("VCore"));
+    const ResultadoBanco outra = CopiaBancoUsuarioAvisando(Globais::instancia().dados(), QStringLiteral("VCore"));
     QTest::qWait(20);
     QVERIFY(r.roteiro.mostradas.isEmpty());
     QCOMPARE(outra.ok(), resposta != Dialogos::Resposta::Cancelar);
@@ -519,7 +519,7 @@ void TstBancoDanificado::copiaQueFalhaDitaCadaVez()
     DefineIdioma(2);
     RoteiroInstalado r;
     for (int vez = 1; vez <= 2; ++vez) {
-        QVERIFY(!CopiaBancoUsuarioAvisando(QStringLiteral("Console")).ok());
+        QVERIFY(!CopiaBancoUsuarioAvisando(Globais::instancia().dados(), QStringLiteral("Console")).ok());
         QTRY_COMPARE(r.roteiro.mostradas.size(), vez);
         const Dialogos::Caixa caixa = r.roteiro.mostradas.last().caixa;
         QVERIFY2(caixa.texto.startsWith(TextoDoDicionario(QStringLiteral("BANCO Cópia não atualizada"), 2)),

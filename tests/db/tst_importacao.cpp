@@ -169,7 +169,7 @@ void TstImportacao::sequenciaDeEstados()
 
     RoteiroInstalado r;
     r.roteiro.respostas = {resposta ? Dialogos::Resposta::Sim : Dialogos::Resposta::Nao};
-    PerguntaImportacao();
+    PerguntaImportacao(ContextoTeste().dados);
 
     const QStringList titulos = r.roteiro.titulos();
     QCOMPARE(titulos.contains(TextoDoDicionario(QStringLiteral("Sincronização"), 2)), pergunta);
@@ -204,7 +204,7 @@ void TstImportacao::perguntaAteDecidir()
     for (int inicio = 0; inicio < 3; ++inicio) {
         r.roteiro.limpa();
         r.roteiro.respostas = {Dialogos::Resposta::Nao};
-        PerguntaImportacao();
+        PerguntaImportacao(ContextoTeste().dados);
         perguntas += r.roteiro.mostradas.size();
         estados << valor(pasta.banco(), "select syncbd from Tools").toString();
     }
@@ -358,7 +358,7 @@ void TstImportacao::origemDefeituosa()
     const auto linhasAntes = linhas(pasta.banco());
 
     RoteiroInstalado r;
-    const ResultadoImportacao res = SincronizaDadosUsuario();
+    const ResultadoImportacao res = SincronizaDadosUsuario(ContextoTeste().dados);
 
     const auto caixa = CaixaDaMensagem(ChaveMensagem, 1);
     QVERIFY(caixa);
@@ -377,7 +377,7 @@ void TstImportacao::origemDefeituosa()
         r.roteiro.limpa();
         r.roteiro.respostas = {Dialogos::Resposta::Sim};
         if (tipo != "ausente" && tipo != "pasta") { // these are no file to import: nothing is asked
-            QVERIFY(!PerguntaImportacao());
+            QVERIFY(!PerguntaImportacao(ContextoTeste().dados));
             QCOMPARE(valor(pasta.banco(), "select syncbd from Tools").toString(), QStringLiteral("0"));
             QVERIFY(!r.roteiro.textos().contains(caixa->texto));
         }
@@ -409,7 +409,7 @@ void TstImportacao::origemDefeituosa()
     QVERIFY(executa(pasta.banco(), {"Update Tools set syncbd = '0'"}));
     r.roteiro.limpa();
     r.roteiro.respostas = {Dialogos::Resposta::Sim};
-    PerguntaImportacao();
+    PerguntaImportacao(ContextoTeste().dados);
     QCOMPARE(valor(pasta.banco(), "select syncbd from Tools").toString(), QStringLiteral("0"));
     QVERIFY(ImportacaoAPerguntar(Globais::instancia().dados()));
 }

@@ -358,7 +358,7 @@ private slots:
         DefineIdioma(1);
         Bancada b;
         QVERIFY(b.inicia({u"--modelo"_s, u"IP X"_s, u"--banco"_s, pasta.banco()}, 16));
-        Inicial w;
+        Inicial w(ContextoTeste());
         w.show();
         auto* acao = w.findChild<QPushButton*>(u"btDiagnostico"_s);
         QVERIFY(acao);

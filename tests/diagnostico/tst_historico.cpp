@@ -398,7 +398,7 @@ void TstHistorico::dezMilExecucoes()
 
 void TstHistorico::janela()
 {
-    Inicial principal;
+    Inicial principal(ContextoTeste());
     principal.show();
     auto* botao = principal.findChild<QPushButton*>(u"btHistorico"_s);
     QVERIFY(botao);

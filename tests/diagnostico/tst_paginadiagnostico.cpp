@@ -252,7 +252,7 @@ private slots:
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QString resposta = QString::fromLatin1(f.readAll().mid(1));
         PassoDiagnostico passo{TipoPasso::GradeVCore};
-        for (const PassoDiagnostico& p : PassosDoModelo(modelo))
+        for (const PassoDiagnostico& p : PassosDoModelo(modelo, LocalDados{}))
             if (p.tipo == TipoPasso::BuckCheck)
                 passo = p;
         QCOMPARE(passo.tipo, TipoPasso::BuckCheck);

@@ -60,11 +60,11 @@ void TstTextosQt::botoesNoIdiomaEscolhido()
     QFETCH(QString, cancelar);
     QFETCH(QString, data);
     PastaAplicacaoTemporaria pasta;
-    instalaGanchosShell(ganchosShell());
     // Start from another language, so the click is what changes Qt's texts.
     DefineIdioma(idioma == 2 ? 3 : 2);
     AplicaIdiomaAoQt(IdiomaAtual());
-    Inicial principal;
+    Inicial principal(ContextoTeste());
+    LigaJanelasPequenas(principal);
     principal.show();
     QVERIFY(QTest::qWaitForWindowExposed(&principal));
     {

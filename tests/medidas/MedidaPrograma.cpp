@@ -358,7 +358,7 @@ void MedidaPrograma::arranqueAteJanelaPrincipal()
     PastaAplicacaoTemporaria pasta;
     QElapsedTimer relogio;
     relogio.start();
-    Inicial w;
+    Inicial w(ContextoTeste());
     w.mostraNaTela();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     qInfo("main window built and shown: %lld ms", relogio.elapsed());

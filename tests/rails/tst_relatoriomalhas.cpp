@@ -138,12 +138,12 @@ void TstRelatorioMalhas::valoresCodificados()
 
 void TstRelatorioMalhas::endereco()
 {
-    Globais::instancia().reinicia(QStringLiteral("/opt/vexador tarrim"));
-    QCOMPARE(EnderecoRelatorio("A=1&B=2", QString()),
+    const QString pasta = QStringLiteral("/opt/vexador tarrim");
+    QCOMPARE(EnderecoRelatorio(pasta, "A=1&B=2", QString()),
              QStringLiteral("file:///opt/vexador%20tarrim/relatorio/index.html?A=1&B=2"));
-    QCOMPARE(EnderecoRelatorio("A=1", QStringLiteral("relatorios.example.com")),
+    QCOMPARE(EnderecoRelatorio(pasta, "A=1", QStringLiteral("relatorios.example.com")),
              QStringLiteral("https://relatorios.example.com/relatorio/index.php?A=1"));
-    const QUrl url(EnderecoRelatorio("A=1&B=x%20y", QString()));
+    const QUrl url(EnderecoRelatorio(pasta, "A=1&B=x%20y", QString()));
     QVERIFY(url.isLocalFile());
     QCOMPARE(url.toLocalFile(), QStringLiteral("/opt/vexador tarrim/relatorio/index.html"));
     QCOMPARE(QUrlQuery(url).queryItemValue("B", QUrl::FullyDecoded), QStringLiteral("x y"));

@@ -117,7 +117,7 @@ void TstPaginaRelatorio::linhasEMarcas()
 
     const QString nome = QStringLiteral("Oficina & Cia <b>#1</b> 100%");
     const QString consulta = ConsultaRelatorio(tresTrilhas(), familia, "10/12/2026", idioma, "IP 8 Plus", nome);
-    const QString endereco = EnderecoRelatorio(consulta, QString());
+    const QString endereco = EnderecoRelatorio(QStringLiteral(PASTA_APLICACAO), consulta, QString());
     QVERIFY(endereco.startsWith("file://"));
     const QString dom = QString::fromUtf8(abre(endereco, {"--dump-dom"}));
     QVERIFY2(dom.contains("data-pronto=\"1\""), qPrintable(dom.left(400)));
@@ -155,7 +155,7 @@ void TstPaginaRelatorio::consultaSoComBlancosCodificados()
     // of a percentage stays a "%".
     const QString consulta = "L1=0.900%20V&R1=0.9%20V&O1=4.1%20%&I1=1&L2=*Sem%20Medi%C3%A7%C3%A3o&R2=1.8%20V"
                              "&O2=0%20%&I2=0&TIPO=1&DATA=10/12/2026&IDIOMA=1&MODELO=IP%207&EMP=Ana";
-    const QString endereco = EnderecoRelatorio(consulta, QString());
+    const QString endereco = EnderecoRelatorio(QStringLiteral(PASTA_APLICACAO), consulta, QString());
     const QString dom = QString::fromUtf8(abre(endereco, {"--dump-dom"}));
     const QList<LinhaPagina> l = linhas(dom);
     QCOMPARE(l.size(), 2);
@@ -174,7 +174,7 @@ void TstPaginaRelatorio::imprimeEmPdf()
     QTemporaryDir saida;
     const QString pdf = saida.filePath("relatorio.pdf");
     const QString consulta = ConsultaRelatorio(tresTrilhas(), 0, "10/12/2026", 1, "IP X", QString("Ana"));
-    abre(EnderecoRelatorio(consulta, QString()), {"--print-to-pdf=" + pdf, "--no-pdf-header-footer"});
+    abre(EnderecoRelatorio(QStringLiteral(PASTA_APLICACAO), consulta, QString()), {"--print-to-pdf=" + pdf, "--no-pdf-header-footer"});
     QVERIFY(QFile::exists(pdf));
     QProcess p;
     p.start(pdftotext, {"-layout", pdf, "-"});

@@ -119,7 +119,7 @@ void TstDescarte::corteNoLimite()
     // limit (20 s) cuts it while the phone is still printing.
     Bancada b;
     QVERIFY(b.inicia(QStringList{"--lento", "20", "--pedaco", "60"} + opcoes, 0));
-    Inicial w;
+    Inicial w(ContextoTeste());
     Ligacao& l = w.ligacao();
     QVERIFY(AbreLigacao(l, b.dispositivo()));
     QStringList respostas;
@@ -144,7 +144,7 @@ void TstDescarte::corteNoLimite()
     QVERIFY(!solicita(l, "4", "nandsize"));
     QTRY_COMPARE_WITH_TIMEOUT(l.estado(), EstadoLigacao::Ociosa, 20000);
     QCOMPARE(st1(w), L("Conectado"));
-    QCOMPARE(w.windowTitle(), Globais::instancia().TituloPrincipal);
+    QCOMPARE(w.windowTitle(), w.contexto().titulo());
     QCOMPARE(console(w), QString(cortada).remove(u'\r')); // the late bytes never reached the console
     // The window that asked is told how much it did not get.
     QVERIFY(descartados > 0);
@@ -183,7 +183,7 @@ void TstDescarte::bytesForaDaTroca()
     // rest arrives while nothing is asked.
     Bancada b;
     QVERIFY(b.inicia({"--lento", "1500", "--pedaco", "40"}, 0));
-    Inicial w;
+    Inicial w(ContextoTeste());
     Ligacao& l = w.ligacao();
     QVERIFY(AbreLigacao(l, b.dispositivo()));
     QStringList respostas;
@@ -217,7 +217,7 @@ void TstDescarte::continuacaoNaJanela()
     // beside its verdict, how much was not read, and so does the session log.
     Bancada b;
     QVERIFY(b.inicia({"--lento", "1500", "--pedaco", "40"}, 0));
-    Inicial w;
+    Inicial w(ContextoTeste());
     Ligacao& l = w.ligacao();
     QVERIFY(AbreLigacao(l, b.dispositivo()));
     QList<QPair<QString, qint64>> continuou;
@@ -239,7 +239,7 @@ void TstDescarte::desconectarDuranteResposta()
 {
     Bancada b;
     QVERIFY(b.inicia({"--lento", "50"}, 0));
-    Inicial w;
+    Inicial w(ContextoTeste());
     Ligacao& l = w.ligacao();
     QVERIFY(AbreLigacao(l, b.dispositivo()));
     int entregas = 0;
@@ -256,7 +256,7 @@ void TstDescarte::desconectarDuranteResposta()
     QVERIFY(!l.porta()->isOpen());
     QCOMPARE(st1(w), L("Desconectado"));
     QCOMPARE(w.botao(1)->text(), L("Conectar"));
-    QCOMPARE(w.windowTitle(), Globais::instancia().TituloPrincipal);
+    QCOMPARE(w.windowTitle(), w.contexto().titulo());
     QCOMPARE(canceladas, QStringList{"17"});
     QCOMPARE(l.requisitante(), QStringLiteral("0"));
     for (const char* t : {"Timer1", "Timer2", "TimerDescarte"})

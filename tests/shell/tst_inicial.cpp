@@ -157,7 +157,7 @@ void TstInicial::conecta()
     QFETCH(QString, sobreposicao);
     Bancada b;
     QVERIFY(b.inicia(opcoes, PortaBancada));
-    Inicial w;
+    Inicial w(ContextoTeste());
     w.show();
     auto* cb = filho<QComboBox>(w, "cbPortas");
     QCOMPARE(cb->currentText(), QString::number(PortaBancada));
@@ -195,7 +195,7 @@ void TstInicial::caixaMuda()
 {
     Bancada muda;
     QVERIFY(muda.inicia({"--mudo"}, PortaBancada));
-    Inicial w;
+    Inicial w(ContextoTeste());
     auto* cb = filho<QComboBox>(w, "cbPortas");
     QCOMPARE(cb->findText("15"), -1);
     QElapsedTimer relogio;
@@ -239,7 +239,7 @@ void TstInicial::bytesQueNaoSaoTexto()
 {
     Bancada b;
     QVERIFY(b.inicia({"--lixo"}, PortaBancada));
-    Inicial w;
+    Inicial w(ContextoTeste());
     clica(w, 1);
     QTRY_VERIFY_WITH_TIMEOUT(w.conexao().corStatus() == QLatin1String("Verde"), 5000);
     QTRY_VERIFY_WITH_TIMEOUT(!w.conexao().consultaEmCurso()
@@ -258,7 +258,7 @@ void TstInicial::numeroDesconhecido()
 {
     Bancada b;
     QVERIFY(b.inicia({"--rmd", "A9999"}, PortaBancada));
-    Inicial w;
+    Inicial w(ContextoTeste());
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     filho<QComboBox>(w, "ComboAparelhos")->setCurrentText("IP 6");
@@ -277,7 +277,7 @@ void TstInicial::driverAusente()
 {
     Bancada b;
     QVERIFY(b.inicia({"--sem-driver"}, PortaBancada));
-    Inicial w;
+    Inicial w(ContextoTeste());
     clica(w, 1);
     QTRY_COMPARE_WITH_TIMEOUT(m_caixas->roteiro.mostradas.size(), 2, 5000);
     QCOMPARE(m_caixas->roteiro.textos(), (QStringList{texto("MSG_ERRO_NAND"), texto("MSG_SELECIONE_MODELO")}));
@@ -295,7 +295,7 @@ void TstInicial::portaEmUso()
     QVERIFY(b.inicia({}, PortaBancada));
     QSerialPort outro(b.dispositivo());
     QVERIFY(outro.open(QIODevice::ReadWrite));
-    Inicial w;
+    Inicial w(ContextoTeste());
     clica(w, 1);
     QCOMPARE(m_caixas->roteiro.textos(), QStringList{texto("MSG_PORTA_EM_USO")});
     QCOMPARE(w.ligacao().estado(), EstadoLigacao::Desconectada);
@@ -323,7 +323,7 @@ void TstInicial::portaAcimaDe16()
         m_pasta->defineEnderecos({{3, QStringLiteral("https://video.test/portas")}});
     Bancada b;
     QVERIFY(b.inicia({}, 20));
-    Inicial w;
+    Inicial w(ContextoTeste());
     QCOMPARE(filho<QComboBox>(w, "cbPortas")->currentText(), QStringLiteral("20"));
     m_caixas->roteiro.respostas = {Dialogos::Resposta::Sim};
     clica(w, 1);
@@ -354,7 +354,7 @@ void TstInicial::semPorta()
 {
     QTemporaryDir vazia;
     Portas::definePastaPortas(vazia.path());
-    Inicial w;
+    Inicial w(ContextoTeste());
     auto* cb = filho<QComboBox>(w, "cbPortas");
     cb->clear(); // no port at all
     clica(w, 1);
@@ -367,7 +367,7 @@ void TstInicial::respostaSemFim()
 {
     Bancada b;
     QVERIFY(b.inicia({"--sem-fim"}, PortaBancada));
-    Inicial w;
+    Inicial w(ContextoTeste());
     w.show();
     w.ligacao().LimiteSemFimMs = 60000; // the user gives up first here
     QElapsedTimer relogio;
@@ -408,7 +408,7 @@ void TstInicial::numeroIlegivel()
     // more, then the model is said to be not identified (the user picks it); the link is usable.
     Bancada b;
     QVERIFY(b.inicia({"--lixo", "--modelo", "IP X"}, PortaBancada));
-    Inicial w;
+    Inicial w(ContextoTeste());
     clica(w, 1);
     QVERIFY(QTest::qWaitFor([&] {
         return w.conexao().corStatus() == QLatin1String("Verde") && !w.conexao().consultaEmCurso()
@@ -433,7 +433,7 @@ void TstInicial::consultaPeloAtualizar()
     QFETCH(QString, modelo);
     Bancada b;
     QVERIFY(b.inicia({"--modelo", modelo}, PortaBancada));
-    Inicial w;
+    Inicial w(ContextoTeste());
     w.show();
     clica(w, 1);
     QVERIFY(esperaConectado(w));
@@ -485,7 +485,7 @@ void TstInicial::consultaSemNumero()
     perfil.close();
     Bancada b;
     QVERIFY(b.inicia({"--placa", perfil.fileName()}, PortaBancada));
-    Inicial w;
+    Inicial w(ContextoTeste());
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     QStringList eventos;
@@ -516,7 +516,7 @@ void TstInicial::semFimDepoisDeConectado()
     QFETCH(bool, desconecta);
     Bancada b;
     QVERIFY(b.inicia({"--sem-fim"}, PortaBancada));
-    Inicial w;
+    Inicial w(ContextoTeste());
     w.ligacao().LimiteSemFimMs = 1000;
     QVERIFY(AbreLigacao(w.ligacao(), b.dispositivo()));
     m_caixas->roteiro.respostas = {desconecta ? Dialogos::Resposta::Sim : Dialogos::Resposta::Nao};
@@ -572,7 +572,7 @@ void TstInicial::caixaModelo()
     QFETCH(QString, gravadoDepois);
     QFETCH(int, intervalo);
     QVERIFY(GravaCombo(Globais::instancia().CaminhoBanco, 7, gravado));
-    Inicial w;
+    Inicial w(ContextoTeste());
     auto* box = filho<QComboBox>(w, "ComboBox");
     QCOMPARE(box->currentText(), mostrado);
     QCOMPARE(w.ligacao().modeloBox(), mostrado);
@@ -593,7 +593,7 @@ void TstInicial::caixaModelo()
 void TstInicial::linhaDeBotoes()
 {
     auto esquerda = [](Inicial& w, int i) { return Twips::dePixels(w.botao(i)->x()); };
-    Inicial w;
+    Inicial w(ContextoTeste());
     w.show();
     w.resize(Twips::paraPixels(15000), 800);
     QCoreApplication::processEvents();
@@ -624,7 +624,7 @@ void TstInicial::linhaDeBotoes()
 
 void TstInicial::escolhaManualDoModelo()
 {
-    Inicial w;
+    Inicial w(ContextoTeste());
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     auto* combo = filho<QComboBox>(w, "ComboAparelhos");
@@ -661,7 +661,7 @@ public:
 
 void TstInicial::idioma()
 {
-    Inicial w;
+    Inicial w(ContextoTeste());
     w.show();
     const QStringList nomes = {"PMU", "Master", "I2C", "Sobre", "Tristar"};
     for (const QString& n : nomes)
@@ -712,7 +712,7 @@ void TstInicial::legendaDoChipAposIdioma()
     QFETCH(QString, legenda);
     Bancada b;
     QVERIFY(b.inicia({"--modelo", modelo}, PortaBancada));
-    Inicial w;
+    Inicial w(ContextoTeste());
     w.show();
     clica(w, 1);
     QVERIFY(esperaConectado(w));
@@ -761,7 +761,7 @@ void TstInicial::posicaoNaTela()
 
 void TstInicial::janelasAbertas()
 {
-    Inicial w;
+    Inicial w(ContextoTeste());
     w.mostraNaTela();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     w.activateWindow();
@@ -836,7 +836,7 @@ void TstInicial::teclasDasAcoesPrincipais()
 {
     Bancada b;
     QVERIFY(b.inicia({"--modelo", "IP 8 Plus"}, PortaBancada));
-    Inicial w;
+    Inicial w(ContextoTeste());
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     w.activateWindow();

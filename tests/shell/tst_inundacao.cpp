@@ -72,7 +72,7 @@ void TstInundacao::linhaInundada()
 {
     Bancada b;
     QVERIFY(b.inicia({"--inunda", "1"}, 0));
-    Inicial w;
+    Inicial w(ContextoTeste());
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     Ligacao& l = w.ligacao();

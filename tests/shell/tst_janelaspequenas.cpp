@@ -172,7 +172,6 @@ void TstJanelasPequenas::init()
     m_pasta = new PastaAplicacaoTemporaria;
     m_caixas = new RoteiroInstalado;
     DefineIdioma(1);
-    instalaGanchosShell(ganchosShell());
 }
 
 void TstJanelasPequenas::cleanup()
@@ -216,7 +215,7 @@ void TstJanelasPequenas::primeiroInicio()
         r.limpa();
         r.respostas = p.respostas;
         Vigia vigia(r, [](xResponsabilidade& a) { clicaNo(a, "btOk"); });
-        std::unique_ptr<Inicial> principal = IniciaPrograma(nullptr);
+        std::unique_ptr<Inicial> principal = IniciaPrograma(ContextoTeste(), nullptr);
         QVERIFY2(principal, qPrintable(QString("start %1").arg(i + 1)));
         QVERIFY(principal->isVisible());
 
@@ -241,7 +240,7 @@ void TstJanelasPequenas::avisoRecusado()
     DialogosRoteiro& r = m_caixas->roteiro;
     {
         Vigia vigia(r, [](xResponsabilidade& a) { clicaNo(a, "btNo"); });
-        QVERIFY(!IniciaPrograma(nullptr));
+        QVERIFY(!IniciaPrograma(ContextoTeste(), nullptr));
         QVERIFY(vigia.visto());
     }
     // The program ends before the main window: no import question, nothing written.
@@ -253,7 +252,7 @@ void TstJanelasPequenas::avisoRecusado()
     // Closing it without an answer is no acceptance either.
     {
         Vigia vigia(r, [](xResponsabilidade& a) { a.close(); });
-        QVERIFY(!IniciaPrograma(nullptr));
+        QVERIFY(!IniciaPrograma(ContextoTeste(), nullptr));
         QVERIFY(vigia.visto());
     }
     QCOMPARE(resumo(m_pasta->banco()), antes);
@@ -261,7 +260,7 @@ void TstJanelasPequenas::avisoRecusado()
     // It stays due: the next start shows it again.
     r.respostas = {Dialogos::Resposta::Nao};
     Vigia vigia(r, [](xResponsabilidade& a) { clicaNo(a, "btOk"); });
-    QVERIFY(IniciaPrograma(nullptr));
+    QVERIFY(IniciaPrograma(ContextoTeste(), nullptr));
     QVERIFY(vigia.visto());
     QCOMPARE(valor("Select syncbd from Tools"), QStringLiteral("1"));
 }
@@ -290,7 +289,7 @@ void TstJanelasPequenas::bandeiraDoAviso()
         guardadoAntesDoPrincipal = valor("Select Idioma from Tools");
         clicaNo(a, "btOk");
     });
-    std::unique_ptr<Inicial> principal = IniciaPrograma(nullptr);
+    std::unique_ptr<Inicial> principal = IniciaPrograma(ContextoTeste(), nullptr);
     QVERIFY(principal);
     QCOMPARE(atual, idioma);
     QCOMPARE(termos, TextoDoDicionario("MSG_LICENCA", idioma).remove('\r'));
@@ -321,7 +320,8 @@ void TstJanelasPequenas::subMenu()
     QFETCH(int, entrada);
     QFETCH(QString, janela);
     QFETCH(int, alturaTwips);
-    Inicial w;
+    Inicial w(ContextoTeste());
+    LigaJanelasPequenas(w);
     w.show();
     filho<QComboBox>(w, "ComboAparelhos")->setCurrentText(modelo);
 
@@ -361,7 +361,8 @@ void TstJanelasPequenas::subMenu()
 
 void TstJanelasPequenas::dicas()
 {
-    Inicial w;
+    Inicial w(ContextoTeste());
+    LigaJanelasPequenas(w);
     w.show();
     QWidget* porta = filho<QWidget>(w, "FramePorta");
     QCOMPARE(w.ligacao().estado(), EstadoLigacao::Desconectada);
@@ -397,7 +398,8 @@ void TstJanelasPequenas::sobre()
         enderecos.append({n, QStringLiteral("https://paginas.test/%1").arg(n)});
     m_pasta->defineEnderecos(enderecos);
     Banco(m_pasta->banco()).executa("Update Tools set syncbd = '2'"); // no question at load
-    Inicial w;
+    Inicial w(ContextoTeste());
+    LigaJanelasPequenas(w);
     w.show();
     QTest::mouseClick(w.botao(12), Qt::LeftButton);
     auto* sobre = w.janelas().aberta<Sobre>("Sobre");
@@ -453,11 +455,11 @@ void TstJanelasPequenas::sobre()
 
     // Where the session logs are, and the button that opens that folder.
     r.limpa();
-    QVERIFY(!PastaLogs().isEmpty());
-    QCOMPARE(filho<QLabel>(*sobre, "lbPastaRegistros")->text(), QDir::toNativeSeparators(PastaLogs()));
+    QVERIFY(!PastaLogs(ContextoTeste().dados.pasta).isEmpty());
+    QCOMPARE(filho<QLabel>(*sobre, "lbPastaRegistros")->text(), QDir::toNativeSeparators(PastaLogs(ContextoTeste().dados.pasta)));
     QTest::mouseClick(filho<QPushButton>(*sobre, "btRegistros"), Qt::LeftButton);
-    QCOMPARE(r.abertos, QStringList{PastaLogs()});
-    QVERIFY(QFileInfo(PastaLogs()).isDir());
+    QCOMPARE(r.abertos, QStringList{PastaLogs(ContextoTeste().dados.pasta)});
+    QVERIFY(QFileInfo(PastaLogs(ContextoTeste().dados.pasta)).isDir());
 
     w.janelas().fecha({"Sobre"});
     QVERIFY(!w.janelas().aberta("Sobre"));
@@ -478,7 +480,8 @@ void TstJanelasPequenas::sobreSoComEnderecosConfigurados()
         enderecos.append({n, QStringLiteral("https://paginas.test/%1").arg(n)});
     m_pasta->defineEnderecos(enderecos);
     Banco(m_pasta->banco()).executa("Update Tools set syncbd = '2'");
-    Inicial w;
+    Inicial w(ContextoTeste());
+    LigaJanelasPequenas(w);
     w.show();
     auto* sobre = qobject_cast<Sobre*>(w.janelas().mostra("Sobre"));
     QVERIFY(sobre);
@@ -507,7 +510,8 @@ void TstJanelasPequenas::sobreSoComEnderecosConfigurados()
 
 void TstJanelasPequenas::limpaFundo()
 {
-    Inicial w;
+    Inicial w(ContextoTeste());
+    LigaJanelasPequenas(w);
     w.show();
     w.resize(1100, 800);
     QVERIFY(w.LimparLogo);

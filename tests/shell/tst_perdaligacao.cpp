@@ -112,7 +112,7 @@ void TstPerdaLigacao::perdaNoMeioDaResposta()
 {
     Bancada b;
     QVERIFY(b.inicia({"--queda", "2", "--volta-apos", "1"}, PortaBancada));
-    Inicial w;
+    Inicial w(ContextoTeste());
     w.show();
     clica(w, 1);
     QVERIFY(esperaConectado(w));
@@ -208,7 +208,7 @@ void TstPerdaLigacao::esperaTermina()
     QFETCH(bool, clique);
     Bancada b;
     QVERIFY(b.inicia({"--queda", "2", "--volta-apos", "2"}, PortaBancada));
-    Inicial w;
+    Inicial w(ContextoTeste());
     w.conexao().LimiteEsperaBoxMs = clique ? 60000 : 700;
     clica(w, 1);
     QVERIFY(esperaConectado(w));
@@ -246,7 +246,7 @@ void TstPerdaLigacao::perdaEntreTrocas()
     Bancada primeira;
     QVERIFY(primeira.inicia({}, PortaBancada));
     const QString pasta = primeira.pastaPortas();
-    Inicial w;
+    Inicial w(ContextoTeste());
     clica(w, 1);
     QVERIFY(esperaConectado(w));
     primeira.para();
@@ -271,7 +271,7 @@ void TstPerdaLigacao::outroErroMantemLigacao()
     // A poll error while the box is still there keeps the old rule: error box, link idle.
     Bancada b;
     QVERIFY(b.inicia({"--lento", "40"}, PortaBancada));
-    Inicial w;
+    Inicial w(ContextoTeste());
     clica(w, 1);
     QVERIFY(esperaConectado(w, 15000));
     QString cancelada;
@@ -299,7 +299,7 @@ void TstPerdaLigacao::fimDoTesteDeBotoesDepoisDaReconexao()
     // "/q" goes out once the model is confirmed, and only then.
     Bancada b;
     QVERIFY(b.inicia({"--queda", "2", "--volta-apos", "1"}, PortaBancada));
-    Inicial w;
+    Inicial w(ContextoTeste());
     clica(w, 1);
     QVERIFY(esperaConectado(w));
     JanelaFilha* console = w.janelas().mostra("Master");
@@ -346,7 +346,7 @@ void TstPerdaLigacao::botoesSoComTelefoneConfirmado()
     // not while a silent box is being asked, not after its time-out.
     Bancada muda;
     QVERIFY(muda.inicia({"--mudo"}, PortaBancada));
-    Inicial w;
+    Inicial w(ContextoTeste());
     JanelaFilha* vcores = w.janelas().mostra("VCores");
     JanelaFilha* console = w.janelas().mostra("Master");
     QVERIFY(vcores && console);
@@ -383,7 +383,7 @@ void TstPerdaLigacao::leiturasDepoisDaReconexao()
     // reading gets its whole answer, never the bare line break of a first poll that came early.
     Bancada b;
     QVERIFY(b.inicia({"--queda", "2", "--volta-apos", "1", "--demora", "250"}, PortaBancada));
-    Inicial w;
+    Inicial w(ContextoTeste());
     clica(w, 1);
     QVERIFY(esperaConectado(w));
     JanelaFilha* vcores = w.janelas().mostra("VCores");

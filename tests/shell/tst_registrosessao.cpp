@@ -145,7 +145,7 @@ void TstRegistroSessao::respostaDeVolta()
     sessao.defineNumeroModelo(QStringLiteral("A1660"));
     RegistroSessao registro(sessao, pasta.filePath(QStringLiteral("logs")));
     // The entries name who asked as the window table does.
-    GerenciadorJanelas janelas(sessao, nullptr);
+    GerenciadorJanelas janelas(ContextoTeste(), sessao, nullptr);
     registraJanelas(janelas);
     registro.defineNomes([&](const QString& c) { return janelas.nomeDoRequisitante(c); });
     registro.registraComando(QStringLiteral("16"), QStringLiteral("pmuadc --read all"));
@@ -326,9 +326,9 @@ void TstRegistroSessao::sessaoCurta()
 {
     Bancada b;
     QVERIFY(b.inicia({}, PortaBancada));
-    Inicial w;
+    Inicial w(ContextoTeste());
     QCOMPARE(w.registro().pasta(), Globais::instancia().PastaAplicacao + QStringLiteral("/logs"));
-    QCOMPARE(PastaLogs(), w.registro().pasta());
+    QCOMPARE(PastaLogs(ContextoTeste().dados.pasta), w.registro().pasta());
     QSignalSpy coletadas(&w.ligacao(), &Ligacao::respostaColetada);
     QTest::mouseClick(w.botao(1), Qt::LeftButton);
     QVERIFY(esperaConectado(w));
@@ -385,12 +385,12 @@ void TstRegistroSessao::sessaoCurta()
 void TstRegistroSessao::pastaIndisponivelNaoAtrapalha()
 {
     {
-        QFile f(PastaLogs());
+        QFile f(PastaLogs(ContextoTeste().dados.pasta));
         QVERIFY(f.open(QIODevice::WriteOnly));
     }
     Bancada b;
     QVERIFY(b.inicia({}, PortaBancada));
-    Inicial w;
+    Inicial w(ContextoTeste());
     QTest::mouseClick(w.botao(1), Qt::LeftButton);
     QVERIFY(esperaConectado(w));
     QString r;
@@ -405,9 +405,9 @@ void TstRegistroSessao::pastaIndisponivelNaoAtrapalha()
     const Dialogos::Caixa caixa = m_caixas->roteiro.mostradas.first().caixa;
     QCOMPARE(caixa.icone, Dialogos::Icone::Exclamacao);
     QCOMPARE(caixa.titulo, L("REGISTRO_TITULO"));
-    QCOMPARE(caixa.texto, L("REGISTRO_FALHOU").arg(L("REGISTRO_PASTA"), QDir::toNativeSeparators(PastaLogs())));
+    QCOMPARE(caixa.texto, L("REGISTRO_FALHOU").arg(L("REGISTRO_PASTA"), QDir::toNativeSeparators(PastaLogs(ContextoTeste().dados.pasta))));
     QVERIFY(!caixa.texto.contains(QStringLiteral("Nº")));
-    QVERIFY(QFileInfo(PastaLogs()).isFile());
+    QVERIFY(QFileInfo(PastaLogs(ContextoTeste().dados.pasta)).isFile());
 }
 
 // A full disk (the day file is the system's always-full device): said once, in the program's

@@ -422,7 +422,6 @@ void TstTelas::init()
 {
     m_pasta = new PastaAplicacaoTemporaria;
     m_caixas = new RoteiroInstalado;
-    instalaGanchosShell(ganchosShell());
 }
 
 void TstTelas::cleanup()
@@ -453,7 +452,8 @@ void TstTelas::janela()
     QFETCH(QString, nome);
     QFETCH(int, idioma);
     DefineIdioma(idioma);
-    Inicial principal;
+    Inicial principal(ContextoTeste());
+    LigaJanelasPequenas(principal);
     principal.mostraNaTela();
     QVERIFY(QTest::qWaitForWindowExposed(&principal));
     const bool ampliada = principal.screen()->devicePixelRatio() > 1.01;
@@ -481,7 +481,7 @@ void TstTelas::janela()
         if (nome == QLatin1String("xIdioma"))
             dialogo = std::make_unique<xIdioma>(principal.janelas(), &principal);
         else
-            dialogo = std::make_unique<xResponsabilidade>(&principal);
+            dialogo = std::make_unique<xResponsabilidade>(principal.contexto().dados.banco, &principal);
         dialogo->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialogo.get()));
         if (!tela.contains(dialogo->frameGeometry()))
@@ -594,7 +594,8 @@ void TstTelas::modelos()
     QFETCH(int, idioma);
     QCOMPARE(PerfilModelo::nomes().size(), 9);
     DefineIdioma(idioma);
-    Inicial principal;
+    Inicial principal(ContextoTeste());
+    LigaJanelasPequenas(principal);
     principal.mostraNaTela();
     QVERIFY(QTest::qWaitForWindowExposed(&principal));
     principal.sessao().defineModelo(modelo);
@@ -610,7 +611,8 @@ void TstTelas::modelos()
 void TstTelas::comparadorDasRadios()
 {
     DefineIdioma(3); // the longest captions
-    Inicial principal;
+    Inicial principal(ContextoTeste());
+    LigaJanelasPequenas(principal);
     principal.mostraNaTela();
     QVERIFY(QTest::qWaitForWindowExposed(&principal));
     JanelaFilha* j = abreMaximizada(principal, QStringLiteral("RFs"));

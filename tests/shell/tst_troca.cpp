@@ -330,7 +330,7 @@ void TstTroca::espelhoEEco()
 void TstTroca::respostaSemFimAPlenaVelocidade()
 {
     Telefone fone;
-    Inicial w;
+    Inicial w(ContextoTeste());
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     Ligacao& l = w.ligacao();

@@ -1,12 +1,11 @@
 #include "app/janelas/AvisosInicio.h"
 
 #include "i18n/Dialogos.h"
-#include "shell/Globais.h"
 #include "shell/Inicio.h"
 
 namespace Inicio {
 
-bool recuperaBanco(const ExameBanco& exame, const QString& pastaInstalacao)
+bool recuperaBanco(const QString& caminho, const ExameBanco& exame, const QString& pastaInstalacao)
 {
     if (exame.bom())
         return true;
@@ -14,8 +13,7 @@ bool recuperaBanco(const ExameBanco& exame, const QString& pastaInstalacao)
         dialogos().mensagem(textoBancoAusente(), tituloBancoAusente(), Dialogos::Icone::Critico);
         return false;
     }
-    const QString caminho = Globais::instancia().CaminhoBanco;
-    const QString instalado = bancoDaInstalacao(pastaInstalacao);
+    const QString instalado = bancoDaInstalacao(pastaInstalacao, caminho);
     if (instalado.isEmpty()) {
         dialogos().mensagem(textoBancoDanificado(exame, caminho, QString()), tituloBancoDanificado(),
                             Dialogos::Icone::Critico);
@@ -35,9 +33,9 @@ bool recuperaBanco(const ExameBanco& exame, const QString& pastaInstalacao)
     return true;
 }
 
-QString avisaSomenteLeitura()
+QString avisaSomenteLeitura(const QString& banco)
 {
-    const QString texto = textoSomenteLeitura();
+    const QString texto = textoSomenteLeitura(banco);
     if (!texto.isEmpty())
         dialogos().mensagem(texto, QStringLiteral("Vexador Tarrim"), Dialogos::Icone::Exclamacao);
     return texto;

@@ -6,18 +6,16 @@
 #include "diagnostico/janelas/Diagnostico.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Mensagens.h"
-#include "shell/Paginas.h"
 #include "i18n/Dicionario.h"
 #include "app/janelas/xIdioma.h"
 #include "shell/Conexao.h"
-#include "shell/Globais.h"
 #include "shell/Ligacao.h"
 #include "shell/Modelo.h"
 #include "shell/PerfilModelo.h"
 #include "shell/Portas.h"
 #include "veredito/Veredito.h"
 #include "shell/RegistroSessao.h"
-#include "app/janelas/GanchosShell.h"
+#include "app/janelas/InicioPrograma.h"
 #include "app/janelas/TabelaJanelas.h"
 #include "ui/Controles.h"
 #include "ui/GerenciadorJanelas.h"
@@ -201,7 +199,7 @@ private:
 
 } // namespace
 
-Inicial::Inicial(QWidget* telaAbertura)
+Inicial::Inicial(const ContextoAplicacao& contexto, QWidget* telaAbertura)
     : m_ligacao(new Ligacao(this)), m_sessao(new Sessao(*m_ligacao, this)), m_conexao(new Conexao(*m_sessao, this)),
       m_area(new QMdiArea(this))
 {
@@ -212,13 +210,10 @@ Inicial::Inicial(QWidget* telaAbertura)
     // scrolling the area, never hidden behind the strip.
     m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    m_janelas = new GerenciadorJanelas(*m_sessao, m_area, this);
-    connect(m_janelas, &GerenciadorJanelas::ocultarMenuPedido, this, [] {
-        if (auto& gancho = ganchosShell().ocultaSubMenu)
-            gancho();
-    });
+    m_janelas = new GerenciadorJanelas(contexto, *m_sessao, m_area, this);
+    m_ligacao->defineTituloPrincipal(contexto.titulo());
     // The session log: old days are removed now, every exchange and link change is appended.
-    m_registro = new RegistroSessao(*m_sessao, PastaLogs(), this);
+    m_registro = new RegistroSessao(*m_sessao, PastaLogs(contexto.dados.pasta), this);
     m_registro->acompanha(*m_conexao);
     m_registro->defineNomes([this](const QString& codigo) { return m_janelas->nomeDoRequisitante(codigo); });
     connect(m_registro, &RegistroSessao::falhaDeEscrita, this, [registro = m_registro] {
@@ -259,6 +254,11 @@ Inicial::Inicial(QWidget* telaAbertura)
 
     registraJanelas(*m_janelas);
     carrega(telaAbertura);
+}
+
+const ContextoAplicacao& Inicial::contexto() const
+{
+    return m_janelas->contexto();
 }
 
 Inicial::~Inicial()
@@ -525,15 +525,11 @@ void Inicial::montaConsole()
 
 void Inicial::carrega(QWidget* telaAbertura)
 {
-    Globais& g = Globais::instancia();
     LimparLogo = false;
-    if (auto& gancho = ganchosShell().verificaImportacao)
-        gancho(*this);
     Traducao_Form_Inicial();
     CorStatus(QStringLiteral("Branco"));
-    g.TituloPrincipal = QStringLiteral("Vexador Tarrim v.") + g.VersaoSistema;
-    m_ligacao->defineLegendaPrincipal(g.TituloPrincipal);
-    setWindowTitle(g.TituloPrincipal);
+    m_ligacao->defineLegendaPrincipal(contexto().titulo());
+    setWindowTitle(contexto().titulo());
     m_comboAparelhos->setVisible(true);
     m_imgAtualizar->setVisible(true);
     m_botoes.value(12)->setIcon(QIcon(m_imgSobre->pixmap()));
@@ -631,10 +627,10 @@ void Inicial::ListaPortas()
 void Inicial::CarregaBoxModelo()
 {
     // Every step runs even when an earlier one failed: an unreadable value counts as empty.
-    QString texto = LeModeloBox(Globais::instancia().CaminhoBanco);
+    QString texto = LeModeloBox(contexto().dados.banco);
     if (texto.isEmpty()) {
         texto = QStringLiteral("1");
-        GravaCombo(Globais::instancia().CaminhoBanco, 7, texto);
+        GravaCombo(contexto().dados.banco, 7, texto);
     }
     const int i = m_comboBox->findText(texto);
     m_comboBox->setCurrentIndex(i);
@@ -643,7 +639,7 @@ void Inicial::CarregaBoxModelo()
 
 void Inicial::boxEscolhido(const QString& box)
 {
-    GravaCombo(Globais::instancia().CaminhoBanco, 7, box);
+    GravaCombo(contexto().dados.banco, 7, box);
     m_sessao->defineModeloBox(box);
 }
 
@@ -742,10 +738,8 @@ void Inicial::closeEvent(QCloseEvent* e)
 {
     m_janelas->fecha(m_janelas->nomesAbertos());
     m_area->closeAllSubWindows();
-    if (auto& gancho = ganchosShell().fechaDicas)
-        gancho();
-    if (auto& gancho = ganchosShell().ocultaSubMenu)
-        gancho();
+    emit dicasFechadas();
+    emit subMenuDispensado();
     e->accept();
     // Closing the main window ends the program, whatever small window is still around.
     QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
@@ -772,6 +766,7 @@ void Inicial::clicaBotao(int indice)
 void Inicial::mostraIdioma()
 {
     xIdioma janela(*m_janelas, this, [this] { Traducao_Form_Inicial(); });
+    connect(&janela, &xIdioma::idiomaVaiMudar, this, &Inicial::dicasFechadas);
     janela.exec();
 }
 
@@ -799,7 +794,8 @@ void Inicial::mostraAvisosDaLigacao()
         if (r == Dialogos::Resposta::Sim)
             m_conexao->DesconectaSemFim();
     });
-    connect(m_conexao, &Conexao::portaAltaExplicada, this, [](bool ofereceVideo) {
+    connect(m_conexao, &Conexao::portaAltaExplicada, this, [this] {
+        const bool ofereceVideo = contexto().paginaConfigurada(Conexao::PaginaVideoPortas);
         const QString texto = L(QStringLiteral("Porta 16"));
         if (!ofereceVideo) {
             // Without the video's address the offer to watch it (point 3) is left out.
@@ -811,7 +807,7 @@ void Inicial::mostraAvisosDaLigacao()
         const auto r = dialogos().mensagem(texto, L(QStringLiteral("Porta Serial COM")), Dialogos::Icone::Informacao,
                                            Dialogos::Botoes::SimNaoCancelar);
         if (r == Dialogos::Resposta::Sim)
-            AbrePagina(Conexao::PaginaVideoPortas);
+            contexto().abrePagina(Conexao::PaginaVideoPortas);
     });
 }
 
@@ -873,7 +869,6 @@ void Inicial::posicionaAvisoBox()
 
 void Inicial::passaSobreBotao(int indice)
 {
-    const GanchosShell& ganchos = ganchosShell();
     int tipo = -1;
     QString rotulo;
     if (indice == 4)
@@ -885,44 +880,36 @@ void Inicial::passaSobreBotao(int indice)
         rotulo = PerfilModelo::de(m_sessao->modelo()).acorn() ? QStringLiteral("Acorn") : QStringLiteral("Chestnut");
     }
     if (tipo < 0) {
-        if (ganchos.ocultaSubMenu)
-            ganchos.ocultaSubMenu();
+        emit subMenuDispensado();
         return;
     }
-    if (ganchos.mostraSubMenu) {
-        const QPoint esquerda = m_botoes.value(indice)->mapTo(this, QPoint(0, 0));
-        ganchos.mostraSubMenu(*this, tipo, esquerda.x(), rotulo);
-    }
+    emit subMenuPedido(tipo, m_botoes.value(indice)->mapTo(this, QPoint(0, 0)).x(), rotulo);
 }
 
 bool Inicial::eventFilter(QObject* objeto, QEvent* e)
 {
-    const GanchosShell& ganchos = ganchosShell();
     const QEvent::Type tipo = e->type();
     if (objeto == m_area->viewport() && tipo == QEvent::Resize) {
         // The main window's resize comes before its layout sizes the background.
         pintaFundo();
         posicionaAvisoBox();
     } else if (objeto == m_area->viewport() && tipo == QEvent::MouseMove) {
-        if (ganchos.ocultaSubMenu)
-            ganchos.ocultaSubMenu();
-        if (ganchos.ocultaDicas)
-            ganchos.ocultaDicas();
+        emit subMenuDispensado();
+        emit dicasDispensadas();
         if (LimparLogo) {
             const GerenciadorJanelas& j = janelas();
             if (j.aberta(QStringLiteral("VCores")) || j.aberta(QStringLiteral("BuckLdo"))
                 || j.aberta(QStringLiteral("I2C")) || j.aberta(QStringLiteral("Sobre")))
                 LimparLogo = false;
-            else if (ganchos.limpaFundo)
-                ganchos.limpaFundo(*this);
+            else
+                emit fundoALimpar();
         }
     } else if (objeto == m_framePorta && (tipo == QEvent::MouseMove || tipo == QEvent::Enter)) {
         if (m_ligacao->estado() == EstadoLigacao::Desconectada
-            && !janelas().aberta(QStringLiteral("Sobre")) && ganchos.mostraDicas)
-            ganchos.mostraDicas(*this);
+            && !janelas().aberta(QStringLiteral("Sobre")))
+            emit dicasPedidas();
     } else if (objeto == m_frameMD && (tipo == QEvent::MouseMove || tipo == QEvent::Enter)) {
-        if (ganchos.ocultaDicas)
-            ganchos.ocultaDicas();
+        emit dicasDispensadas();
     } else if (objeto == m_lbTristarTigris && tipo == QEvent::MouseButtonRelease) {
         clicaBotao(8);
         return true;

@@ -5,6 +5,7 @@
 #include <QPixmap>
 
 class Conexao;
+struct ContextoAplicacao;
 class GerenciadorJanelas;
 class Ligacao;
 class Sessao;
@@ -25,14 +26,16 @@ class QPushButton;
 class Inicial : public QMainWindow {
     Q_OBJECT
 public:
-    // Builds the window and runs its load; telaAbertura (the splash) is closed at its end.
-    explicit Inicial(QWidget* telaAbertura = nullptr);
+    // Builds the window on the program's context and runs its load; telaAbertura (the splash)
+    // is closed at its end.
+    explicit Inicial(const ContextoAplicacao& contexto, QWidget* telaAbertura = nullptr);
     ~Inicial() override;
 
     Ligacao& ligacao() const { return *m_ligacao; }
     Sessao& sessao() const { return *m_sessao; }
     Conexao& conexao() const { return *m_conexao; }
     GerenciadorJanelas& janelas() const { return *m_janelas; }
+    const ContextoAplicacao& contexto() const;
     RegistroSessao& registro() const { return *m_registro; }
     QMdiArea* area() const { return m_area; }
     // The size the window is laid out for.
@@ -54,6 +57,19 @@ public:
     bool LimparLogo = false;
 
     QPushButton* botao(int indice) const { return m_botoes.value(indice); }
+
+signals:
+    // What the shell's small windows follow (see LigaJanelasPequenas).
+    // The drop-down sub-menu of kind 0, 1 or 2 at the given left edge (pixels of this window)
+    // and top 0; rotulo is the entry of kind 1 ("Chestnut" or "Acorn").
+    void subMenuPedido(int tipo, int esquerda, const QString& rotulo);
+    void subMenuDispensado();
+    // The tips window at (0, 0) of the area; hidden when visible; closed.
+    void dicasPedidas();
+    void dicasDispensadas();
+    void dicasFechadas();
+    // The background clearing after a resize (it clears LimparLogo).
+    void fundoALimpar();
 
 protected:
     void resizeEvent(QResizeEvent* e) override;

@@ -3,12 +3,13 @@
 #include "db/janelas/Sincronizacao.h"
 #include "db/IdiomaBanco.h"
 #include "i18n/janelas/TraducoesQt.h"
-#include "shell/Globais.h"
 #include "i18n/IdiomaAtivo.h"
 #include "shell/Inicio.h"
 #include "app/janelas/AvisosInicio.h"
 #include "app/janelas/Dicas.h"
 #include "app/janelas/Inicial.h"
+#include "shell/ContextoAplicacao.h"
+#include "ui/GerenciadorJanelas.h"
 #include "app/janelas/fmxMenu.h"
 #include "app/janelas/xResponsabilidade.h"
 #include "app/janelas/zLimpa.h"
@@ -21,10 +22,6 @@
 #include <optional>
 
 namespace {
-
-// The small windows of the running main window (one of each at a time).
-QPointer<Dicas> g_dicas;
-QPointer<fmxMenu> g_subMenu;
 
 // The splash stays on top of everything until the main window has loaded; it steps aside
 // while a question of the start-up is on the screen, and comes back after it.
@@ -48,103 +45,85 @@ private:
     QPointer<QWidget> m_abertura;
 };
 
-bool mostraAviso()
+bool mostraAviso(const QString& banco)
 {
     AberturaAfastada afastada;
-    xResponsabilidade aviso;
+    xResponsabilidade aviso(banco);
     return aviso.exec() == QDialog::Accepted;
 }
 
-void verificaImportacao(Inicial&)
+void verificaImportacao(const LocalDados& dados)
 {
     // A question is only asked when there is a previous installation's copy to import.
     std::optional<AberturaAfastada> afastada;
-    if (QFileInfo(Globais::instancia().caminhoUsuario()).isFile())
+    if (QFileInfo(dados.usuario()).isFile())
         afastada.emplace();
-    PerguntaImportacao();
-}
-
-void mostraDicas(Inicial& principal)
-{
-    if (!g_dicas)
-        g_dicas = new Dicas(principal.area()->viewport());
-    g_dicas->move(0, 0);
-    g_dicas->show();
-    g_dicas->raise();
-}
-
-void ocultaDicas()
-{
-    if (g_dicas && g_dicas->isVisible())
-        g_dicas->hide();
-}
-
-void fechaDicas()
-{
-    if (g_dicas)
-        g_dicas->close();
-}
-
-void mostraSubMenu(Inicial& principal, int tipo, int esquerda, const QString& rotulo)
-{
-    QWidget* fundo = principal.area()->viewport();
-    if (!g_subMenu)
-        g_subMenu = new fmxMenu(principal.janelas(), fundo);
-    g_subMenu->traduz();
-    if (tipo == 1)
-        g_subMenu->defineChipDisplay(rotulo);
-    g_subMenu->ExibirMenu(tipo);
-    g_subMenu->move(fundo->mapFrom(&principal, QPoint(esquerda, 0)).x(), 0);
-    g_subMenu->show();
-    g_subMenu->raise();
-}
-
-void ocultaSubMenu()
-{
-    if (g_subMenu && g_subMenu->isVisible())
-        g_subMenu->hide();
-}
-
-void limpaFundo(Inicial& principal)
-{
-    (new zLimpa(principal))->show();
+    PerguntaImportacao(dados);
 }
 
 } // namespace
 
-void instalaGanchosShell(GanchosShell& ganchos)
+void LigaJanelasPequenas(Inicial& principal)
 {
-    ganchos.primeiroInicio = [] { return VerificaPrimeiroUso(Globais::instancia().CaminhoBanco, mostraAviso); };
-    // Online notices: this build talks to no web service, so the check has nothing to ask.
-    ganchos.verificaVersaoOnline = nullptr;
-    ganchos.verificaImportacao = verificaImportacao;
-    ganchos.mostraDicas = mostraDicas;
-    ganchos.ocultaDicas = ocultaDicas;
-    ganchos.fechaDicas = fechaDicas;
-    ganchos.mostraSubMenu = mostraSubMenu;
-    ganchos.ocultaSubMenu = ocultaSubMenu;
-    ganchos.limpaFundo = limpaFundo;
+    // Children of the main window: they go with it.
+    auto dicas = std::make_shared<QPointer<Dicas>>();
+    auto subMenu = std::make_shared<QPointer<fmxMenu>>();
+    Inicial* p = &principal;
+    QObject::connect(p, &Inicial::dicasPedidas, p, [p, dicas] {
+        if (!*dicas)
+            *dicas = new Dicas(p->area()->viewport());
+        (*dicas)->move(0, 0);
+        (*dicas)->show();
+        (*dicas)->raise();
+    });
+    QObject::connect(p, &Inicial::dicasDispensadas, p, [dicas] {
+        if (*dicas && (*dicas)->isVisible())
+            (*dicas)->hide();
+    });
+    QObject::connect(p, &Inicial::dicasFechadas, p, [dicas] {
+        if (*dicas)
+            (*dicas)->close();
+    });
+    QObject::connect(p, &Inicial::subMenuPedido, p, [p, subMenu](int tipo, int esquerda, const QString& rotulo) {
+        QWidget* fundo = p->area()->viewport();
+        if (!*subMenu)
+            *subMenu = new fmxMenu(p->janelas(), fundo);
+        fmxMenu* menu = *subMenu;
+        menu->traduz();
+        if (tipo == 1)
+            menu->defineChipDisplay(rotulo);
+        menu->ExibirMenu(tipo);
+        menu->move(fundo->mapFrom(p, QPoint(esquerda, 0)).x(), 0);
+        menu->show();
+        menu->raise();
+    });
+    const auto ocultaSubMenu = [subMenu] {
+        if (*subMenu && (*subMenu)->isVisible())
+            (*subMenu)->hide();
+    };
+    QObject::connect(p, &Inicial::subMenuDispensado, p, ocultaSubMenu);
+    QObject::connect(&p->janelas(), &GerenciadorJanelas::menuFlutuanteDispensado, p, ocultaSubMenu);
+    QObject::connect(p, &Inicial::fundoALimpar, p, [p] { (new zLimpa(*p))->show(); });
 }
 
-std::unique_ptr<Inicial> IniciaPrograma(QWidget* abertura)
+std::unique_ptr<Inicial> IniciaPrograma(const ContextoAplicacao& contexto, QWidget* abertura)
 {
-    Globais& g = Globais::instancia();
-    CarregaIdioma(g.CaminhoBanco);
+    const LocalDados& dados = contexto.dados;
+    CarregaIdioma(dados.banco);
     AplicaIdiomaAoQt(IdiomaAtual());
-    instalaGanchosShell(ganchosShell());
     {
         AberturaAfastada afastada;
-        Inicio::avisaSomenteLeitura();
+        Inicio::avisaSomenteLeitura(dados.banco);
     }
 
-    if (Inicio::primeiroInicio()) {
-        if (auto& gancho = ganchosShell().primeiroInicio; gancho && !gancho())
-            return nullptr; // the disclaimer was declined: the program ends here
-    }
-    if (auto& gancho = ganchosShell().verificaVersaoOnline)
-        gancho();
+    if (Inicio::primeiroInicio(dados.banco) && !VerificaPrimeiroUso(dados.banco, [&dados] { return mostraAviso(dados.banco); }))
+        return nullptr; // the disclaimer was declined: the program ends here
+    // Online notices: this build talks to no web service, so there is nothing to ask.
 
-    auto principal = std::make_unique<Inicial>(abertura);
+    // Before the main window loads what the database holds.
+    verificaImportacao(dados);
+    auto principal = std::make_unique<Inicial>(contexto, abertura);
+    LigaJanelasPequenas(*principal);
     principal->mostraNaTela();
     return principal;
 }

@@ -4,7 +4,6 @@
 #include "db/janelas/Sincronizacao.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
-#include "shell/Globais.h"
 #include "i18n/IdiomaAtivo.h"
 #include "shell/Paginas.h"
 #include "shell/RegistroSessao.h"
@@ -113,7 +112,7 @@ Sobre::Sobre(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Sobre"),
         m_remoto[i] = m_mOpcoes->addAction(QString());
         m_remoto[i]->setObjectName(QStringLiteral("remoto%1").arg(i));
         // Remote-support tools: pages 6, 7 and 8.
-        connect(m_remoto[i], &QAction::triggered, this, [i] { AbrePagina(5 + i); });
+        connect(m_remoto[i], &QAction::triggered, this, [this, i] { contexto().abrePagina(5 + i); });
     }
     coluna->setMenuBar(m_barra);
 
@@ -201,9 +200,8 @@ QLabel* Sobre::link(const QString& nome, QWidget* pai)
 
 void Sobre::traduz()
 {
-    const Globais& g = Globais::instancia();
     const Textos& t = textos();
-    m_lbVersao->setText(L(QStringLiteral("Versão")) + QLatin1Char(' ') + g.VersaoSistema);
+    m_lbVersao->setText(L(QStringLiteral("Versão")) + QLatin1Char(' ') + contexto().versao);
     m_lbDes->setText(u(t.credito));
     m_lblDisclaimer->setText(u(t.marcas) + QStringLiteral("\r\n") + L(QStringLiteral("Nao Purple"))
                              + QStringLiteral("\r\n") + u(t.direitos));
@@ -231,22 +229,22 @@ void Sobre::mostraPaginasConfiguradas()
     // Only the pages the installation gave an address are offered: no entry leads nowhere.
     bool algumSuporte = false;
     for (int i = 1; i <= 3; ++i) {
-        const bool configurada = PaginaConfigurada(5 + i);
+        const bool configurada = contexto().paginaConfigurada(5 + i);
         m_remoto[i]->setVisible(configurada);
         algumSuporte = algumSuporte || configurada;
     }
     m_mOpcoes->menuAction()->setVisible(algumSuporte);
-    m_linkW->setVisible(PaginaConfigurada(4));
-    m_linkIns->setVisible(PaginaConfigurada(5));
+    m_linkW->setVisible(contexto().paginaConfigurada(4));
+    m_linkIns->setVisible(contexto().paginaConfigurada(5));
     // The logo and the name stay; they are a link only to a configured product page.
-    const Qt::CursorShape cursor = PaginaConfigurada(1) ? Qt::PointingHandCursor : Qt::ArrowCursor;
+    const Qt::CursorShape cursor = contexto().paginaConfigurada(1) ? Qt::PointingHandCursor : Qt::ArrowCursor;
     m_image3->setCursor(cursor);
     m_label8->setCursor(cursor);
 }
 
-QString Sobre::pastaRegistros()
+QString Sobre::pastaRegistros() const
 {
-    return PastaLogs(); // where the session log writes its day files
+    return PastaLogs(contexto().dados.pasta); // where the session log writes its day files
 }
 
 void Sobre::abrePastaRegistros()
@@ -263,7 +261,7 @@ void Sobre::sincroniza()
     const auto resposta = dialogos().mensagem(L(QStringLiteral("SYNC_2")), QStringLiteral("Sincronizar / Sync"),
                                               Dialogos::Icone::Pergunta, Dialogos::Botoes::SimNao);
     if (resposta != Dialogos::Resposta::Nao)
-        SincronizaDadosUsuario();
+        SincronizaDadosUsuario(contexto().dados);
 }
 
 void Sobre::showEvent(QShowEvent* e)
@@ -293,15 +291,15 @@ bool Sobre::eventFilter(QObject* objeto, QEvent* e)
     if (e->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
         // Online pages; a page that cannot be opened is ignored.
         if (objeto == m_image3 || objeto == m_label8) {
-            AbrePagina(1);
+            contexto().abrePagina(1);
             return true;
         }
         if (objeto == m_linkW) {
-            AbrePagina(4);
+            contexto().abrePagina(4);
             return true;
         }
         if (objeto == m_linkIns) {
-            AbrePagina(5);
+            contexto().abrePagina(5);
             return true;
         }
     }

@@ -20,7 +20,7 @@ public:
 
     void sincroniza();          // mSync
     void abrePastaRegistros();  // the session logs' folder in the file manager
-    static QString pastaRegistros();
+    QString pastaRegistros() const;
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* e) override;

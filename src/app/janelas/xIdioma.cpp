@@ -3,9 +3,7 @@
 #include "i18n/Dicionario.h"
 #include "db/IdiomaBanco.h"
 #include "i18n/janelas/TraducoesQt.h"
-#include "shell/Globais.h"
 #include "i18n/IdiomaAtivo.h"
-#include "app/janelas/GanchosShell.h"
 #include "ui/Controles.h"
 #include "ui/GerenciadorJanelas.h"
 #include "ui/Twips.h"
@@ -95,8 +93,7 @@ void xIdioma::escolhe(int idioma)
 {
     for (const QString& nome : ordemFechamento())
         m_janelas.fecha({nome});
-    if (auto& fechaDicas = ganchosShell().fechaDicas)
-        fechaDicas();
+    emit idiomaVaiMudar();
     DefineIdioma(idioma);
     AplicaIdiomaAoQt(idioma);
     // What stays open (the whole-board diagnosis, which may be running) follows the language.
@@ -106,5 +103,5 @@ void xIdioma::escolhe(int idioma)
     if (m_traduzPrincipal)
         m_traduzPrincipal();
     // A failed store leaves the stored language; the running program uses the new one anyway.
-    GravaIdioma(Globais::instancia().CaminhoBanco, idioma);
+    GravaIdioma(m_janelas.contexto().dados.banco, idioma);
 }

@@ -21,6 +21,11 @@ public:
 
     void escolhe(int idioma); // what button btIdioma(idioma) does
 
+signals:
+    // A language was chosen: what shows the old one's texts and is not a child window (the
+    // tips) may go before the change.
+    void idiomaVaiMudar();
+
 private:
     void traduz();
     void MarcaIdioma();

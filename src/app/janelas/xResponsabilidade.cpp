@@ -3,7 +3,6 @@
 #include "i18n/Dicionario.h"
 #include "db/IdiomaBanco.h"
 #include "i18n/janelas/TraducoesQt.h"
-#include "shell/Globais.h"
 #include "i18n/IdiomaAtivo.h"
 #include "ui/Twips.h"
 
@@ -63,7 +62,7 @@ QPixmap bandeira(int idioma)
 }
 } // namespace
 
-xResponsabilidade::xResponsabilidade(QWidget* pai) : QDialog(pai)
+xResponsabilidade::xResponsabilidade(const QString& banco, QWidget* pai) : QDialog(pai), m_banco(banco)
 {
     setObjectName(QStringLiteral("xResponsabilidade"));
     setModal(true);
@@ -136,7 +135,7 @@ void xResponsabilidade::escolheIdioma(int idioma)
     DefineIdioma(idioma);
     AplicaIdiomaAoQt(idioma);
     traduz();
-    GravaIdioma(Globais::instancia().CaminhoBanco, idioma); // a failed store is ignored: this run keeps the chosen language
+    GravaIdioma(m_banco, idioma); // a failed store is ignored: this run keeps the chosen language
 }
 
 bool xResponsabilidade::eventFilter(QObject* objeto, QEvent* e)

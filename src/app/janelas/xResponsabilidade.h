@@ -11,7 +11,8 @@ class QPushButton;
 class xResponsabilidade : public QDialog {
     Q_OBJECT
 public:
-    explicit xResponsabilidade(QWidget* pai = nullptr);
+    // The language chosen here is stored in database `banco`.
+    explicit xResponsabilidade(const QString& banco, QWidget* pai = nullptr);
 
     // What a click on the flag Img(idioma) does (1 Portuguese, 2 English, 3 Spanish).
     void escolheIdioma(int idioma);
@@ -28,4 +29,5 @@ private:
     QPushButton* m_btOk = nullptr;
     QPushButton* m_btNo = nullptr;
     QLabel* m_img[4] = {};
+    QString m_banco;
 };

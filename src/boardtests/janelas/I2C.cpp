@@ -7,7 +7,6 @@
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "reports/janelas/PublicacaoRelatorio.h"
-#include "shell/Globais.h"
 #include "shell/Ligacao.h"
 #include "shell/PerfilModelo.h"
 #include "ui/Avisos.h"
@@ -325,7 +324,7 @@ void I2C::iniciaLeitura(const QList<int>& barramentos)
         m_leitura->larga(L(QStringLiteral("Cancelar")));
         m_leitura->deleteLater();
     }
-    m_leitura = new ProcedimentoI2c(ligacao(), sessao().modelo(), Globais::instancia().CaminhoBanco, barramentos, this);
+    m_leitura = new ProcedimentoI2c(ligacao(), sessao().modelo(), contexto().dados.banco, barramentos, this);
     ouveLeitura();
     if (!m_leitura->inicia())
         paraBarra();
@@ -589,6 +588,6 @@ void I2C::btPdf_Click()
     const QString arquivo = ModuloI2C::ArquivoDiagrama(sessao().modelo());
     if (arquivo.isEmpty())
         return;
-    const QString caminho = Globais::instancia().PastaAplicacao + QLatin1Char('/') + arquivo;
+    const QString caminho = contexto().dados.pasta + QLatin1Char('/') + arquivo;
     AbreDocumento(caminho);
 }

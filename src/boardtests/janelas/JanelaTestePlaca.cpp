@@ -1,7 +1,6 @@
 #include "boardtests/janelas/JanelaTestePlaca.h"
 
 #include "db/ConsultaDados.h"
-#include "shell/Globais.h"
 #include "i18n/Dicionario.h"
 #include "shell/Ligacao.h"
 #include "ui/Controles.h"
@@ -302,7 +301,7 @@ void JanelaTestePlaca::defineTxtDados(const QString& texto)
 void JanelaTestePlaca::consultaComparador(const QString& modelo, const QString& comando)
 {
     QString primeiro;
-    m_data1->setQuery(ConsultaDados(Globais::instancia().CaminhoBanco, modelo, comando));
+    m_data1->setQuery(ConsultaDados(contexto().dados.banco, modelo, comando));
     if (m_data1->rowCount() > 0)
         primeiro = m_data1->record(0).value(QStringLiteral("Dados")).toString();
     m_txtComparador = primeiro;

@@ -8,7 +8,6 @@
 #include "i18n/Mensagens.h"
 #include "rails/GradeTrilhas.h"
 #include "reports/janelas/PublicacaoRelatorio.h"
-#include "shell/Globais.h"
 #include "shell/Ligacao.h"
 #include "shell/PerfilModelo.h"
 #include "ui/GerenciadorJanelas.h"
@@ -257,7 +256,7 @@ void Nand::PrePesquisa()
 
 void Nand::btPdf_Click()
 {
-    AbreDocumento(Globais::instancia().PastaAplicacao + QStringLiteral("/xErrosNand.pdf"));
+    AbreDocumento(contexto().dados.pasta + QStringLiteral("/xErrosNand.pdf"));
 }
 
 // ------------------------------------------------------------------ timers

@@ -5,7 +5,6 @@
 #include "i18n/Dicionario.h"
 #include "reports/janelas/PublicacaoRelatorio.h"
 #include "reports/ArquivoRelatorio.h"
-#include "shell/Globais.h"
 #include "shell/Ligacao.h"
 #include "ui/GerenciadorJanelas.h"
 
@@ -125,7 +124,7 @@ void Outros::btBateria_Click()
 
 void Outros::btPanicFull_Click()
 {
-    AbreDocumento(ModuloOutros::CaminhoPdfPanic(Globais::instancia().PastaAplicacao));
+    AbreDocumento(ModuloOutros::CaminhoPdfPanic(contexto().dados.pasta));
 }
 
 void Outros::leituraTerminou()

@@ -122,7 +122,7 @@ void RFs_Esq::MostraReferenciasRf(const QString& modelo)
     if (modelo.isEmpty())
         return;
     const QString letra = ModuloRf::LetraGrupo(modelo, m_tipoReferencia);
-    ModuloRf::ReferenciasRf r = ModuloRf::ConsultaReferenciasRf(m_comboAparelhos->currentText(), letra);
+    ModuloRf::ReferenciasRf r = ModuloRf::ConsultaReferenciasRf(contexto().dados.banco, m_comboAparelhos->currentText(), letra);
     if (!r.erro) {
         m_data1->setQuery(std::move(r.consulta));
         TraduzRFsEsq();

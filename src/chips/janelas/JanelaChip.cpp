@@ -4,7 +4,6 @@
 #include "chips/LeituraChip.h"
 #include "chips/ProcedimentoChip.h"
 #include "db/ConsultaDados.h"
-#include "shell/Globais.h"
 #include "i18n/Dicionario.h"
 #include "reports/janelas/PublicacaoRelatorio.h"
 #include "shell/Ligacao.h"
@@ -237,7 +236,7 @@ void JanelaChip::consultaComparador(const QString& modelo, const QString& comand
     if (!m_data1)
         return;
     m_txtComparador.clear();
-    m_data1->setQuery(ConsultaDados(Globais::instancia().CaminhoBanco, modelo, comando));
+    m_data1->setQuery(ConsultaDados(contexto().dados.banco, modelo, comando));
     while (m_data1->canFetchMore())
         m_data1->fetchMore();
     if (m_data1->rowCount() > 0)

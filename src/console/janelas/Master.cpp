@@ -10,7 +10,6 @@
 #include "db/Combos.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
-#include "shell/Globais.h"
 #include "i18n/IdiomaAtivo.h"
 #include "shell/Ligacao.h"
 #include "ui/Controles.h"
@@ -186,12 +185,12 @@ Master::~Master()
     delete conteudo()->layout();
     // The user's recordings survive the next installation through User.qzd.
     if (m_dadosAlterados)
-        CopiaBancoUsuarioAvisando(windowTitle());
+        CopiaBancoUsuarioAvisando(contexto().dados, windowTitle());
 }
 
 QString Master::caminhoBanco() const
 {
-    return Globais::instancia().CaminhoBanco;
+    return contexto().dados.banco;
 }
 
 void Master::montaControles()
@@ -1094,7 +1093,7 @@ void Master::btHelpPdf_Click()
     const QString arquivo = RegrasConsole::PdfDeAjuda(IdiomaAtual());
     if (arquivo.isEmpty())
         return;
-    AbreDocumento(Globais::instancia().PastaAplicacao + QStringLiteral("/") + arquivo);
+    AbreDocumento(contexto().dados.pasta + QStringLiteral("/") + arquivo);
 }
 
 void Master::posicionaHistorico()

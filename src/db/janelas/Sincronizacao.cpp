@@ -5,7 +5,6 @@
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "i18n/Mensagens.h"
-#include "shell/Globais.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -40,23 +39,23 @@ void MostraResultadoImportacao(const ResultadoImportacao& res)
 
 } // namespace
 
-ResultadoBanco PerguntaImportacao()
+ResultadoBanco PerguntaImportacao(const LocalDados& dados)
 {
-    if (!ImportacaoAPerguntar(Globais::instancia().dados()))
+    if (!ImportacaoAPerguntar(dados))
         return {};
     const auto resposta = dialogos().mensagem(
         L(QStringLiteral("Dados UPDATE1")) + QStringLiteral("\r\n") + L(QStringLiteral("Dados UPDATE2")),
         L(QStringLiteral("Sincronização")), Dialogos::Icone::Pergunta, Dialogos::Botoes::SimNao);
-    const std::optional<ResultadoImportacao> res = RespondeImportacao(Globais::instancia().dados(), resposta == Dialogos::Resposta::Sim);
+    const std::optional<ResultadoImportacao> res = RespondeImportacao(dados, resposta == Dialogos::Resposta::Sim);
     if (!res)
         return {};
     MostraResultadoImportacao(*res);
     return res->falha;
 }
 
-ResultadoImportacao SincronizaDadosUsuario()
+ResultadoImportacao SincronizaDadosUsuario(const LocalDados& dados)
 {
-    const ResultadoImportacao res = ImportaDadosUsuario(Globais::instancia().dados());
+    const ResultadoImportacao res = ImportaDadosUsuario(dados);
     MostraResultadoImportacao(res);
     return res;
 }
@@ -64,24 +63,23 @@ ResultadoImportacao SincronizaDadosUsuario()
 
 namespace {
 
-void ofereceSaidaDaImportacao(const QString& titulo)
+void ofereceSaidaDaImportacao(const LocalDados& dados, const QString& titulo)
 {
-    const auto resposta = dialogos().mensagem(L(QStringLiteral("COPIA_PENDENTE")).arg(NomeCopiaGuardada(Globais::instancia().PastaAplicacao)),
+    const auto resposta = dialogos().mensagem(L(QStringLiteral("COPIA_PENDENTE")).arg(NomeCopiaGuardada(dados.pasta)),
                                               L(QStringLiteral("Sincronização")), Dialogos::Icone::Pergunta,
                                               Dialogos::Botoes::SimNaoCancelar);
     if (resposta == Dialogos::Resposta::Sim) {
         // The recordings made since this installation are newer: they stay, the old data only
         // fills what is empty, and the old file is kept aside whole as well.
-        const Globais& g = Globais::instancia();
-        const ResultadoImportacao res = ImportaDados(g.CaminhoBanco, g.caminhoUsuario(), true);
+        const ResultadoImportacao res = ImportaDados(dados.banco, dados.usuario(), true);
         MostraResultadoImportacao(res);
         if (!res.completa())
             return; // still pending: User.qzd stays as it is
-        const ResultadoCopiaGuardada r = GuardaCopiaAntigaERetoma(Globais::instancia().dados());
+        const ResultadoCopiaGuardada r = GuardaCopiaAntigaERetoma(dados);
         if (!r.copia.ok())
             AvisaNaoGravado(r.copia, titulo);
     } else if (resposta == Dialogos::Resposta::Nao) {
-        const ResultadoCopiaGuardada r = GuardaCopiaAntigaERetoma(Globais::instancia().dados());
+        const ResultadoCopiaGuardada r = GuardaCopiaAntigaERetoma(dados);
         if (!r.copia.ok())
             AvisaNaoGravado(r.copia, titulo);
         else
@@ -92,24 +90,24 @@ void ofereceSaidaDaImportacao(const QString& titulo)
 
 } // namespace
 
-ResultadoBanco CopiaBancoUsuarioAvisando(const QString& titulo)
+ResultadoBanco CopiaBancoUsuarioAvisando(const LocalDados& dados, const QString& titulo)
 {
-    const ResultadoBanco r = CopiaBancoUsuario(Globais::instancia().PastaAplicacao);
+    const ResultadoBanco r = CopiaBancoUsuario(dados.pasta);
     if (r.ok())
         return r;
     // Said once the closing window is gone: a box must not run inside its destruction.
-    QTimer::singleShot(0, QCoreApplication::instance(), [r, titulo] {
+    QTimer::singleShot(0, QCoreApplication::instance(), [r, titulo, dados] {
         if (r.motivo() != MotivoFalhaBanco::ImportacaoPendente) {
             AvisaNaoGravado(r, titulo);
             return;
         }
         // Once per session (of an application folder).
         static QString oferecidaEm;
-        const QString pasta = Globais::instancia().PastaAplicacao;
+        const QString pasta = dados.pasta;
         if (oferecidaEm == pasta)
             return;
         oferecidaEm = pasta;
-        ofereceSaidaDaImportacao(titulo);
+        ofereceSaidaDaImportacao(dados, titulo);
     });
     return r;
 }

@@ -160,7 +160,7 @@ void Diagnostico::inicia(const QString& etiquetaPlaca)
     // session would stay in memory (about 200 kB each).
     delete m_anterior.data();
     m_anterior = m_executor;
-    m_executor = new ExecutorDiagnostico(sessao(), etiquetaPlaca, this);
+    m_executor = new ExecutorDiagnostico(sessao(), contexto().dados, etiquetaPlaca, this);
     connect(m_executor, &ExecutorDiagnostico::passoIniciado, this, &Diagnostico::passoIniciado);
     connect(m_executor, &ExecutorDiagnostico::passoTerminado, this, &Diagnostico::passoTerminado);
     connect(m_executor, &ExecutorDiagnostico::terminou, this, &Diagnostico::terminou);

@@ -1,7 +1,6 @@
 #include "rails/janelas/BuckTeste.h"
 
 #include "db/ConsultaDados.h"
-#include "shell/Globais.h"
 #include "i18n/Dicionario.h"
 #include "rails/janelas/ComponentesTrilhas.h"
 #include "shell/Ligacao.h"
@@ -169,7 +168,7 @@ void BuckTeste::defineTxtDados(const QString& texto)
 
 void BuckTeste::consultaVazia()
 {
-    m_data2->setQuery(ConsultaDadosVazia(Globais::instancia().CaminhoBanco));
+    m_data2->setQuery(ConsultaDadosVazia(contexto().dados.banco));
     carregaComparador();
 }
 
@@ -182,7 +181,7 @@ void BuckTeste::consultaDados()
 
 void BuckTeste::consultaDados(const QString& comando)
 {
-    m_data2->setQuery(ConsultaDados(Globais::instancia().CaminhoBanco, sessao().modelo(), comando));
+    m_data2->setQuery(ConsultaDados(contexto().dados.banco, sessao().modelo(), comando));
     carregaComparador();
 }
 

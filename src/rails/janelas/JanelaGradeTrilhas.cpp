@@ -211,7 +211,7 @@ JanelaGradeTrilhas::~JanelaGradeTrilhas()
 {
     // The recordings survive a reinstallation through the user copy.
     if (m_dadosMudaram)
-        CopiaBancoUsuarioAvisando(windowTitle());
+        CopiaBancoUsuarioAvisando(contexto().dados, windowTitle());
 }
 
 QString JanelaGradeTrilhas::modelo() const
@@ -434,7 +434,7 @@ bool JanelaGradeTrilhas::eventFilter(QObject* alvo, QEvent* evento)
 {
     // The pointer over the grid closes the main window's hover menu.
     if (evento->type() == QEvent::MouseMove && m_grade && alvo == m_grade->viewport())
-        janelas().pedeOcultarMenu();
+        janelas().dispensaMenuFlutuante();
     return JanelaFilha::eventFilter(alvo, evento);
 }
 
