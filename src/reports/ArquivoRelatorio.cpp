@@ -146,8 +146,10 @@ bool ImpressoesPdf::imprime(const QString& html, const QString& pdf)
             + QLatin1Char(')'));
         return true;
     }
-    processo->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // The browser's own chatter (D-Bus, "bytes written") would land in the command line's
+    // progress and a script's log; its outcome is judged from its exit and the file it wrote.
     processo->setStandardOutputFile(QProcess::nullDevice());
+    processo->setStandardErrorFile(QProcess::nullDevice());
     processo->start(navegador,
         {QStringLiteral("--headless"), QStringLiteral("--no-sandbox"), QStringLiteral("--disable-gpu"),
          QStringLiteral("--disable-quic"), QStringLiteral("--no-first-run"),

@@ -63,7 +63,9 @@ QChart* graficoNovo()
     auto* g = new QChart;
     g->setMargins(QMargins(2, 2, 2, 2));
     g->setBackgroundRoundness(0);
-    g->legend()->setAlignment(Qt::AlignBottom);
+    // Beside the plot, not under it: the tab is low on a laptop screen, and a plot squeezed
+    // under its legend leaves its value axis no room but "...".
+    g->legend()->setAlignment(Qt::AlignRight);
     return g;
 }
 
@@ -510,6 +512,7 @@ void JanelaHistorico::mostraTrilha()
     eixoX->setFormat(QLocale().dateFormat(QLocale::ShortFormat) + QStringLiteral(" HH:mm"));
     eixoX->setTickCount(3);
     auto* eixoY = new QValueAxis;
+    eixoY->setTickCount(3);
     g->addAxis(eixoX, Qt::AlignBottom);
     g->addAxis(eixoY, Qt::AlignLeft);
     if (minimo->count() > 0) {
