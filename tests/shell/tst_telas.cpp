@@ -274,8 +274,7 @@ void mostraHistorico(JanelaHistorico* janela)
 // reach through the bar).
 bool semBarras(const QString& nome, bool ampliada)
 {
-    static const QStringList rolamAmpliadas = {QStringLiteral("Acorn"), QStringLiteral("Chestnut"),
-                                               QStringLiteral("Tigris")};
+    static const QStringList rolamAmpliadas = {QStringLiteral("Acorn"), QStringLiteral("Chestnut")};
     return !(ampliada && rolamAmpliadas.contains(nome));
 }
 
