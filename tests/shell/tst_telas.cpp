@@ -269,12 +269,12 @@ void mostraHistorico(JanelaHistorico* janela)
 }
 
 // Every child window is laid out to need no scroll bar on this screen, opened and maximised, at
-// 100 % and 150 %; but for these chip readers maximised at 150 %: their drawing, over or beside
-// the readings, needs more than the 911 x 512 points the screen holds (every control stays in
+// 100 % and 150 %; but for Acorn maximised at 150 %: its eleven rows of readings beside even the
+// compact drawing need more than the 911 x 512 points the screen holds (every control stays in
 // reach through the bar).
 bool semBarras(const QString& nome, bool ampliada)
 {
-    static const QStringList rolamAmpliadas = {QStringLiteral("Acorn"), QStringLiteral("Chestnut")};
+    static const QStringList rolamAmpliadas = {QStringLiteral("Acorn")};
     return !(ampliada && rolamAmpliadas.contains(nome));
 }
 

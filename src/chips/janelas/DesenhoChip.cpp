@@ -13,7 +13,7 @@ QLabel* rotulo(const QString& texto, QWidget* pai, bool malha)
 {
     auto* l = new QLabel(texto, pai);
     QFont f = l->font();
-    f.setPointSizeF(f.pointSizeF() * 0.8);
+    f.setPointSizeF(f.pointSizeF() * DesenhoChip::EscalaDosNomes);
     f.setBold(malha);
     l->setFont(f);
     l->setStyleSheet(malha ? QStringLiteral("color: #1c3f94; background: transparent;")
@@ -72,7 +72,7 @@ void DesenhoChip::defineCompacto(bool compacto)
 
 // Compact, a pin takes a name's height (the rail's name sits over its wire, between two pins).
 int DesenhoChip::passo() const { return m_compacto ? m_altLinha + 1 : Passo; }
-int DesenhoChip::fio() const { return m_compacto ? 12 : Fio; }
+int DesenhoChip::fio() const { return m_compacto ? 9 : Fio; }
 int DesenhoChip::margem() const { return m_compacto ? 6 : Margem; }
 // Compact, the first rail's name just clears the top: it sits half a pitch above its wire.
 int DesenhoChip::topo() const { return m_compacto ? qMax(2, passo() / 2 + 2 - margem()) : 15; }
@@ -82,7 +82,7 @@ int DesenhoChip::largMalhaDir() const { return m_compacto ? m_justaDir : m_largM
 QSize DesenhoChip::sizeHint() const
 {
     const int pinos = qMax(m_esquerda.pinos.size(), m_direita.pinos.size());
-    const int largCorpo = 2 * m_largPino + (m_compacto ? 24 : 40);
+    const int largCorpo = 2 * m_largPino + (m_compacto ? 18 : 40);
     return {largMalhaEsq() + largMalhaDir() + 2 * fio() + largCorpo + 8,
             pinos * passo() + 2 * margem() + topo() + (m_compacto ? 2 : 15)};
 }
@@ -90,7 +90,7 @@ QSize DesenhoChip::sizeHint() const
 QRect DesenhoChip::corpo() const
 {
     const int pinos = qMax(m_esquerda.pinos.size(), m_direita.pinos.size());
-    const int largCorpo = 2 * m_largPino + (m_compacto ? 24 : 40);
+    const int largCorpo = 2 * m_largPino + (m_compacto ? 18 : 40);
     return {largMalhaEsq() + fio() + 4, topo(), largCorpo, pinos * passo() + 2 * margem()};
 }
 
@@ -108,7 +108,7 @@ void DesenhoChip::posiciona()
             QLabel* pino = lado.pinos[i];
             QLabel* malha = lado.malhas[i];
             const int h = passo();
-            const int dentro = m_compacto ? 4 : 6;
+            const int dentro = m_compacto ? 3 : 6;
             if (esquerda) {
                 pino->setGeometry(c.left() + dentro, y - h / 2, m_largPino, h);
                 malha->setGeometry(2, y - h - 1, largMalhaEsq() + fio(), h);

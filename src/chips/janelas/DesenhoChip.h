@@ -15,6 +15,8 @@ public:
         QString malha;              // rail name written at the wire's end ("" for none)
         QLabel* rotuloMalha = nullptr; // a label of the window that names the rail instead
     };
+    // The names' font against the window's.
+    static constexpr qreal EscalaDosNomes = 0.8;
     DesenhoChip(const QString& nomeChip, const QList<Pino>& esquerda, const QList<Pino>& direita,
                 QWidget* pai = nullptr);
 

@@ -15,6 +15,7 @@
 #include <QAbstractButton>
 #include <QBoxLayout>
 #include <QFrame>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
@@ -282,6 +283,12 @@ QBoxLayout* JanelaChip::corpoDoChip(QWidget* desenho, QLayout* leituras)
     m_desenho = desenho;
     m_corpo->addWidget(desenho, 0, Qt::AlignHCenter);
     m_corpo->addLayout(leituras, 1);
+    // Compact, the rail names heading the rows take the drawing's font, the columns closer.
+    if (auto* grade = qobject_cast<QGridLayout*>(leituras); grade && (m_grade = grade))
+        for (int r = 0; r < grade->rowCount(); ++r)
+            if (QLayoutItem* item = grade->itemAtPosition(r, 0))
+                if (auto* nome = qobject_cast<QLabel*>(item->widget()); nome && !nome->text().isEmpty())
+                    m_nomesDasLinhas << nome;
     return m_corpo;
 }
 
@@ -300,6 +307,17 @@ void JanelaChip::ajustaCorpo()
         m_corpo->setDirection(f.direcao);
         if (desenho)
             desenho->defineCompacto(f.compacto);
+        for (QLabel* nome : std::as_const(m_nomesDasLinhas)) {
+            QFont fonte = font();
+            if (f.compacto)
+                fonte.setPointSizeF(fonte.pointSizeF() * DesenhoChip::EscalaDosNomes);
+            nome->setFont(fonte);
+        }
+        if (m_grade) {
+            if (m_espacoGrade < 0)
+                m_espacoGrade = m_grade->horizontalSpacing();
+            m_grade->setHorizontalSpacing(f.compacto ? qMin(m_espacoGrade, 3) : m_espacoGrade);
+        }
         m_corpo->invalidate();
         if (m_coluna) { // as wide as the drawing beside the readings needs; compact, no wider
             m_coluna->setFixedWidth(m_largColuna);
@@ -366,6 +384,7 @@ void JanelaChip::defineLarguraLog(int twips, int larguraComLog, int altura)
     m_log->setVisible(twips == larguraComLog);
     defineTamanhoNatural(QSize(Twips::paraPixels(twips), Twips::paraPixels(altura)));
     centraliza();
+    ajustaCorpo(); // a maximised frame keeps its size: the log shown or hidden may change the form
 }
 
 QLabel* JanelaChip::criaRotuloUC(bool alinhado)

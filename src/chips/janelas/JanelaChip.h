@@ -7,6 +7,7 @@
 
 class AvisoRelatorio;
 class QBoxLayout;
+class QGridLayout;
 class ProcedimentoChip;
 class QLabel;
 class QLayout;
@@ -108,6 +109,9 @@ private:
 
     QBoxLayout* m_corpo = nullptr;
     QWidget* m_desenho = nullptr;
+    QList<QLabel*> m_nomesDasLinhas; // the rail names heading the readings' rows
+    QGridLayout* m_grade = nullptr;
+    int m_espacoGrade = -1;
     QWidget* m_coluna = nullptr; // montaColunaELog's left column, widened for the drawing beside
     int m_largColuna = 0;
     int m_topoTwips = -1;
