@@ -13,7 +13,7 @@ QLabel* rotulo(const QString& texto, QWidget* pai, bool malha)
 {
     auto* l = new QLabel(texto, pai);
     QFont f = l->font();
-    f.setPointSizeF(f.pointSizeF() * 0.8);
+    f.setPointSizeF(f.pointSizeF() * DesenhoChip::EscalaDosNomes);
     f.setBold(malha);
     l->setFont(f);
     l->setStyleSheet(malha ? QStringLiteral("color: #1c3f94; background: transparent;")
@@ -41,8 +41,12 @@ DesenhoChip::DesenhoChip(const QString& nomeChip, const QList<Pino>& esquerda, c
                 malha->setAlignment((alinhamento == Qt::AlignLeft ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
             }
             lado.malhas << malha;
+            m_altLinha = qMax(m_altLinha, qMax(pino->sizeHint().height(), malha->sizeHint().height()));
             // A rail named by the window is written later: leave room for a long name.
             largMalha = qMax(largMalha, qMax(malha->sizeHint().width(), p.rotuloMalha ? 170 : 130));
+            // Compact, a fixed rail's name takes only its own width.
+            int& justa = alinhamento == Qt::AlignLeft ? m_justaEsq : m_justaDir;
+            justa = qMax(justa, p.rotuloMalha ? largMalha : malha->sizeHint().width());
         }
     };
     monta(esquerda, m_esquerda, m_largMalhaEsq, Qt::AlignLeft);
@@ -56,18 +60,38 @@ void DesenhoChip::defineNome(const QString& nome)
     update();
 }
 
+void DesenhoChip::defineCompacto(bool compacto)
+{
+    if (compacto == m_compacto)
+        return;
+    m_compacto = compacto;
+    updateGeometry();
+    posiciona();
+    update();
+}
+
+// Compact, a pin takes a name's height (the rail's name sits over its wire, between two pins).
+int DesenhoChip::passo() const { return m_compacto ? m_altLinha + 1 : Passo; }
+int DesenhoChip::fio() const { return m_compacto ? 9 : Fio; }
+int DesenhoChip::margem() const { return m_compacto ? 6 : Margem; }
+// Compact, the first rail's name just clears the top: it sits half a pitch above its wire.
+int DesenhoChip::topo() const { return m_compacto ? qMax(2, passo() / 2 + 2 - margem()) : 15; }
+int DesenhoChip::largMalhaEsq() const { return m_compacto ? m_justaEsq : m_largMalhaEsq; }
+int DesenhoChip::largMalhaDir() const { return m_compacto ? m_justaDir : m_largMalhaDir; }
+
 QSize DesenhoChip::sizeHint() const
 {
     const int pinos = qMax(m_esquerda.pinos.size(), m_direita.pinos.size());
-    const int largCorpo = 2 * m_largPino + 40;
-    return {m_largMalhaEsq + m_largMalhaDir + 2 * Fio + largCorpo + 8, pinos * Passo + 2 * Margem + 30};
+    const int largCorpo = 2 * m_largPino + (m_compacto ? 18 : 40);
+    return {largMalhaEsq() + largMalhaDir() + 2 * fio() + largCorpo + 8,
+            pinos * passo() + 2 * margem() + topo() + (m_compacto ? 2 : 15)};
 }
 
 QRect DesenhoChip::corpo() const
 {
     const int pinos = qMax(m_esquerda.pinos.size(), m_direita.pinos.size());
-    const int largCorpo = 2 * m_largPino + 40;
-    return {m_largMalhaEsq + Fio + 4, 15, largCorpo, pinos * Passo + 2 * Margem};
+    const int largCorpo = 2 * m_largPino + (m_compacto ? 18 : 40);
+    return {largMalhaEsq() + fio() + 4, topo(), largCorpo, pinos * passo() + 2 * margem()};
 }
 
 void DesenhoChip::resizeEvent(QResizeEvent*)
@@ -80,16 +104,17 @@ void DesenhoChip::posiciona()
     const QRect c = corpo();
     auto coloca = [&](const Lado& lado, bool esquerda) {
         for (int i = 0; i < lado.pinos.size(); ++i) {
-            const int y = c.top() + Margem + i * Passo + Passo / 2;
+            const int y = c.top() + margem() + i * passo() + passo() / 2;
             QLabel* pino = lado.pinos[i];
             QLabel* malha = lado.malhas[i];
-            const int h = Passo;
+            const int h = passo();
+            const int dentro = m_compacto ? 3 : 6;
             if (esquerda) {
-                pino->setGeometry(c.left() + 6, y - h / 2, m_largPino, h);
-                malha->setGeometry(2, y - h - 1, m_largMalhaEsq + Fio, h);
+                pino->setGeometry(c.left() + dentro, y - h / 2, m_largPino, h);
+                malha->setGeometry(2, y - h - 1, largMalhaEsq() + fio(), h);
             } else {
-                pino->setGeometry(c.right() - 6 - m_largPino, y - h / 2, m_largPino, h);
-                malha->setGeometry(c.right() + 2, y - h - 1, m_largMalhaDir + Fio, h);
+                pino->setGeometry(c.right() - dentro - m_largPino, y - h / 2, m_largPino, h);
+                malha->setGeometry(c.right() + 2, y - h - 1, largMalhaDir() + fio(), h);
             }
         }
     };
@@ -106,9 +131,9 @@ void DesenhoChip::paintEvent(QPaintEvent*)
     p.setPen(QPen(QColor(0x9a, 0x7b, 0x2f), 2));
     auto fios = [&](const Lado& lado, bool esquerda) {
         for (int i = 0; i < lado.pinos.size(); ++i) {
-            const int y = c.top() + Margem + i * Passo + Passo / 2;
+            const int y = c.top() + margem() + i * passo() + passo() / 2;
             const bool temMalha = !lado.malhas[i]->text().isEmpty() || lado.malhas[i]->objectName().size();
-            const int comprimento = temMalha ? Fio + (esquerda ? m_largMalhaEsq : m_largMalhaDir) : Fio;
+            const int comprimento = temMalha ? fio() + (esquerda ? largMalhaEsq() : largMalhaDir()) : fio();
             if (esquerda)
                 p.drawLine(c.left() - comprimento, y, c.left(), y);
             else
@@ -127,7 +152,10 @@ void DesenhoChip::paintEvent(QPaintEvent*)
     p.drawPath(caixa);
     p.setBrush(QColor(0x55, 0x58, 0x5e));
     p.setPen(Qt::NoPen);
-    p.drawEllipse(QPoint(c.left() + 12, c.top() + 10), 4, 4);
+    if (m_compacto) // clear of the first pin's name, closer to the edge
+        p.drawEllipse(QPoint(c.left() + 7, c.top() + 3), 2, 2);
+    else
+        p.drawEllipse(QPoint(c.left() + 12, c.top() + 10), 4, 4);
     // The chip's name across the middle.
     p.setPen(QColor(0xe8, 0xe8, 0xe8));
     QFont f = font();

@@ -15,6 +15,8 @@ public:
         QString malha;              // rail name written at the wire's end ("" for none)
         QLabel* rotuloMalha = nullptr; // a label of the window that names the rail instead
     };
+    // The names' font against the window's.
+    static constexpr qreal EscalaDosNomes = 0.8;
     DesenhoChip(const QString& nomeChip, const QList<Pino>& esquerda, const QList<Pino>& direita,
                 QWidget* pai = nullptr);
 
@@ -22,6 +24,10 @@ public:
     QSize minimumSizeHint() const override { return sizeHint(); }
     // The chip's name printed on the package (Tristar / Hydra).
     void defineNome(const QString& nome);
+    // Compact: the pins closer together and the wires shorter, for a frame too low for the
+    // whole drawing; the names keep their font, so each stays as readable.
+    void defineCompacto(bool compacto);
+    bool compacto() const { return m_compacto; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -34,8 +40,17 @@ private:
     };
     QRect corpo() const;
     void posiciona();
+    int passo() const;
+    int fio() const;
+    int margem() const;
+    int topo() const;
+    int largMalhaEsq() const;
+    int largMalhaDir() const;
 
     QString m_nome;
     Lado m_esquerda, m_direita;
     int m_largMalhaEsq = 0, m_largMalhaDir = 0, m_largPino = 0;
+    int m_justaEsq = 0, m_justaDir = 0;
+    int m_altLinha = 0; // a name's height: the compact pitch
+    bool m_compacto = false;
 };

@@ -3,6 +3,7 @@
 
 #include "chips/LeituraChip.h"
 #include "chips/ProcedimentoChip.h"
+#include "chips/janelas/DesenhoChip.h"
 #include "db/ConsultaDados.h"
 #include "i18n/Dicionario.h"
 #include "reports/janelas/PublicacaoRelatorio.h"
@@ -14,6 +15,7 @@
 #include <QAbstractButton>
 #include <QBoxLayout>
 #include <QFrame>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
@@ -258,12 +260,13 @@ void JanelaChip::traduzLog()
 void JanelaChip::montaColunaELog(QLayout* botoes, QWidget* desenho, QLayout* grade, int larguraSemLog)
 {
     auto* esquerda = new QWidget(this);
-    esquerda->setFixedWidth(Twips::paraPixels(larguraSemLog) - 24);
+    m_coluna = esquerda;
+    m_largColuna = Twips::paraPixels(larguraSemLog) - 24;
+    esquerda->setFixedWidth(m_largColuna);
     auto* ve = new QVBoxLayout(esquerda);
     ve->setContentsMargins(0, 0, 0, 0);
     ve->addLayout(botoes);
-    ve->addWidget(desenho, 0, Qt::AlignHCenter);
-    ve->addLayout(grade);
+    ve->addLayout(corpoDoChip(desenho, grade));
     ve->addWidget(m_avisoRelatorio);
     ve->addStretch(1);
 
@@ -280,6 +283,12 @@ QBoxLayout* JanelaChip::corpoDoChip(QWidget* desenho, QLayout* leituras)
     m_desenho = desenho;
     m_corpo->addWidget(desenho, 0, Qt::AlignHCenter);
     m_corpo->addLayout(leituras, 1);
+    // Compact, the rail names heading the rows take the drawing's font, the columns closer.
+    if (auto* grade = qobject_cast<QGridLayout*>(leituras); grade && (m_grade = grade))
+        for (int r = 0; r < grade->rowCount(); ++r)
+            if (QLayoutItem* item = grade->itemAtPosition(r, 0))
+                if (auto* nome = qobject_cast<QLabel*>(item->widget()); nome && !nome->text().isEmpty())
+                    m_nomesDasLinhas << nome;
     return m_corpo;
 }
 
@@ -289,23 +298,64 @@ void JanelaChip::ajustaCorpo()
     if (!m_corpo || !l)
         return;
     const QSize quadro = size(); // the scroll area fills the frame
-    auto minimo = [&](QBoxLayout::Direction d) {
-        m_corpo->setDirection(d);
+    auto* desenho = qobject_cast<DesenhoChip*>(m_desenho);
+    struct Forma {
+        QBoxLayout::Direction direcao;
+        bool compacto;
+    };
+    auto aplica = [&](Forma f) {
+        m_corpo->setDirection(f.direcao);
+        if (desenho)
+            desenho->defineCompacto(f.compacto);
+        for (QLabel* nome : std::as_const(m_nomesDasLinhas)) {
+            QFont fonte = font();
+            if (f.compacto)
+                fonte.setPointSizeF(fonte.pointSizeF() * DesenhoChip::EscalaDosNomes);
+            nome->setFont(fonte);
+        }
+        if (m_grade) {
+            if (m_espacoGrade < 0)
+                m_espacoGrade = m_grade->horizontalSpacing();
+            m_grade->setHorizontalSpacing(f.compacto ? qMin(m_espacoGrade, 3) : m_espacoGrade);
+        }
+        m_corpo->invalidate();
+        if (m_coluna) { // as wide as the drawing beside the readings needs; compact, no wider
+            m_coluna->setFixedWidth(m_largColuna);
+            m_coluna->layout()->invalidate();
+            const int justa = m_coluna->layout()->totalMinimumSize().width();
+            m_coluna->setFixedWidth(f.compacto ? justa : qMax(m_largColuna, justa));
+            m_coluna->updateGeometry(); // its height too, where its width stayed
+        }
+        m_corpo->setAlignment(m_desenho, f.direcao == QBoxLayout::TopToBottom ? Qt::AlignHCenter : Qt::AlignTop);
         l->invalidate(); // the window's layout keeps its sizes until told
+    };
+    auto minimo = [&](Forma f) {
+        aplica(f);
         return QSize(l->totalMinimumSize().width(),
                      l->hasHeightForWidth() ? l->totalMinimumHeightForWidth(quadro.width()) : l->totalMinimumSize().height());
     };
-    const QSize emColuna = minimo(QBoxLayout::TopToBottom);
-    auto direcao = QBoxLayout::TopToBottom;
-    if (emColuna.height() > quadro.height()) {
-        const QSize lado = minimo(QBoxLayout::LeftToRight);
-        if (lado.width() <= quadro.width() && lado.height() < emColuna.height())
-            direcao = QBoxLayout::LeftToRight;
+    // The normal drawing first; the first form that fits is kept, else the lowest that is not
+    // too wide.
+    const Forma formas[] = {{QBoxLayout::TopToBottom, false}, {QBoxLayout::LeftToRight, false},
+                            {QBoxLayout::TopToBottom, true}, {QBoxLayout::LeftToRight, true}};
+    Forma escolhida = formas[0];
+    int menorAltura = -1;
+    for (const Forma& f : formas) {
+        if (f.compacto && !desenho)
+            continue;
+        const QSize m = minimo(f);
+        if (m.width() > quadro.width())
+            continue;
+        if (m.height() <= quadro.height()) {
+            escolhida = f;
+            break;
+        }
+        if (menorAltura < 0 || m.height() < menorAltura) {
+            menorAltura = m.height();
+            escolhida = f;
+        }
     }
-    const bool coluna = direcao == QBoxLayout::TopToBottom;
-    m_corpo->setDirection(direcao);
-    m_corpo->setAlignment(m_desenho, coluna ? Qt::AlignHCenter : Qt::AlignTop);
-    l->invalidate();
+    aplica(escolhida);
 }
 
 void JanelaChip::resizeEvent(QResizeEvent* e)
@@ -334,6 +384,7 @@ void JanelaChip::defineLarguraLog(int twips, int larguraComLog, int altura)
     m_log->setVisible(twips == larguraComLog);
     defineTamanhoNatural(QSize(Twips::paraPixels(twips), Twips::paraPixels(altura)));
     centraliza();
+    ajustaCorpo(); // a maximised frame keeps its size: the log shown or hidden may change the form
 }
 
 QLabel* JanelaChip::criaRotuloUC(bool alinhado)

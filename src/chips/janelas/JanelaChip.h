@@ -7,6 +7,7 @@
 
 class AvisoRelatorio;
 class QBoxLayout;
+class QGridLayout;
 class ProcedimentoChip;
 class QLabel;
 class QLayout;
@@ -67,8 +68,9 @@ protected:
     // The left column (buttons over the drawing over the grid), `larguraSemLog` twips wide, and
     // the log panel beside it (m_log).
     void montaColunaELog(QLayout* botoes, QWidget* desenho, QLayout* grade, int larguraSemLog);
-    // The drawing over the readings; beside them when the frame is too low for that and wide
-    // enough for this (a maximised window on a laptop screen). To be laid out by the window.
+    // The drawing over the readings; when the frame is too low for that (a maximised window on
+    // a laptop screen at 150 %): beside them, or compact over or beside them, the first that
+    // fits the frame. To be laid out by the window.
     QBoxLayout* corpoDoChip(QWidget* desenho, QLayout* leituras);
     // "Exibir Log ->": the caption of btLog while the log is hidden.
     static QString textoExibirLog();
@@ -107,6 +109,11 @@ private:
 
     QBoxLayout* m_corpo = nullptr;
     QWidget* m_desenho = nullptr;
+    QList<QLabel*> m_nomesDasLinhas; // the rail names heading the readings' rows
+    QGridLayout* m_grade = nullptr;
+    int m_espacoGrade = -1;
+    QWidget* m_coluna = nullptr; // montaColunaELog's left column, widened for the drawing beside
+    int m_largColuna = 0;
     int m_topoTwips = -1;
     QHash<QString, QString> m_vereditosAnotados; // control -> value and verdict last logged
     bool m_centralizada = false;
