@@ -8,7 +8,6 @@
 #include "linha/Linha.h"
 #include "linha/OpcoesLinha.h"
 #include "shell/ContextoAplicacao.h"
-#include "shell/Globais.h"
 #include "shell/Inicio.h"
 #include "shell/InstanciaUnica.h"
 
@@ -46,11 +45,7 @@ int main(int argc, char** argv)
         QCoreApplication nucleo(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("vexador-tarrim"));
         return Linha::Executa(QCoreApplication::arguments(), QCoreApplication::applicationDirPath(),
-                              [](const QString& pasta) {
-                                  Globais& g = Globais::instancia();
-                                  g.reinicia(pasta);
-                                  return g.dados();
-                              });
+                              [](const QString& pasta) { return ContextoAplicacao::daPasta(pasta).dados; });
     }
 
     QApplication app(argc, argv);
@@ -80,7 +75,6 @@ int main(int argc, char** argv)
                                                        : QCoreApplication::applicationDirPath();
     // What the program shares, handed to whatever needs it.
     const ContextoAplicacao contexto = ContextoAplicacao::daPasta(pastaAplicacao);
-    Globais::instancia().reinicia(pastaAplicacao); // for the logic that does not take it yet
 
     // One program per folder, decided before anything touches its database.
     InstanciaUnica instancia(pastaAplicacao);

@@ -29,7 +29,7 @@ private:
 
 ExecutorDiagnostico::ExecutorDiagnostico(Sessao& sessao, const LocalDados& dados, const QString& etiqueta,
                                          QObject* pai)
-    : QObject(pai), m_sessao(sessao), m_passos(PassosDoModelo(sessao.modelo(), dados))
+    : QObject(pai), m_sessao(sessao), m_dados(dados), m_passos(PassosDoModelo(sessao.modelo(), dados))
 {
     m_execucao.modelo = sessao.modelo();
     m_execucao.numero = sessao.numeroModelo();
@@ -191,21 +191,21 @@ void ExecutorDiagnostico::encerra(const QString& interrupcao)
         m_execucao.duracaoMs = m_relogio.elapsed();
         // A partial run (box pulled, Cancel) is a poor reference: the last complete one is
         // compared with, and the note says so.
-        const auto ultima = UltimaExecucao(m_execucao.modelo, m_execucao.numero, m_execucao.etiqueta);
+        const auto ultima = UltimaExecucao(m_dados, m_execucao.modelo, m_execucao.numero, m_execucao.etiqueta);
         const auto completa = ultima && !ultima->completa
-                                  ? UltimaExecucao(m_execucao.modelo, m_execucao.numero, m_execucao.etiqueta, true)
+                                  ? UltimaExecucao(m_dados, m_execucao.modelo, m_execucao.numero, m_execucao.etiqueta, true)
                                   : ultima;
         m_anterior = completa ? completa : ultima;
         m_notaAnterior = ultima ? NotaAnterior(*m_anterior, *ultima) : QString();
         QString erro;
         m_erroHistorico.clear();
         m_historicoDanificado.clear();
-        if (!GuardaExecucao(m_execucao, &erro, &m_historicoDanificado))
-            m_erroHistorico = ArquivoHistorico(m_execucao.modelo, m_execucao.numero, m_execucao.etiqueta)
+        if (!GuardaExecucao(m_dados, m_execucao, &erro, &m_historicoDanificado))
+            m_erroHistorico = ArquivoHistorico(m_dados, m_execucao.modelo, m_execucao.numero, m_execucao.etiqueta)
                               + QStringLiteral("\n") + erro;
         // Written only: the window tells what failed and opens the page.
         if (m_escrevePagina)
-            m_relatorio = EscrevePagina(PaginaDiagnostico(m_execucao, m_anterior, m_notaAnterior), m_execucao.modelo,
+            m_relatorio = EscrevePagina(m_dados, PaginaDiagnostico(m_execucao, m_anterior, m_notaAnterior), m_execucao.modelo,
                                     m_execucao.numero, QStringLiteral("Diagnostico"), dialogos().agora());
     }
     m_nsTotal = m_relogio.nsecsElapsed();

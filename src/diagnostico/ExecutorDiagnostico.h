@@ -61,6 +61,7 @@ private:
     void encerra(const QString& interrupcao);
 
     Sessao& m_sessao;
+    LocalDados m_dados;
     QList<PassoDiagnostico> m_passos;
     ExecucaoDiagnostico m_execucao;
     std::optional<ExecucaoDiagnostico> m_anterior;

@@ -38,18 +38,19 @@ QJsonArray leExecucoes(const QString& arquivo)
 
 } // namespace
 
-QString ArquivoHistorico(const QString& modelo, const QString& numero, const QString& etiqueta)
+QString ArquivoHistorico(const LocalDados& dados, const QString& modelo, const QString& numero, const QString& etiqueta)
 {
     // Every part is kept, even an empty one, so two keys never share a file.
     const QString nome = QStringList{parteDoHistorico(modelo), parteDoHistorico(numero), parteDoHistorico(etiqueta)}
                              .join(QLatin1Char('_'));
-    return QDir(PastaRelatorios()).absoluteFilePath(QStringLiteral("historico/") + nome + QStringLiteral(".json"));
+    return QDir(PastaRelatorios(dados.banco)).absoluteFilePath(QStringLiteral("historico/") + nome + QStringLiteral(".json"));
 }
 
-std::optional<ExecucaoDiagnostico> UltimaExecucao(const QString& modelo, const QString& numero,
-                                                  const QString& etiqueta, bool soCompleta)
+std::optional<ExecucaoDiagnostico> UltimaExecucao(const LocalDados& dados, const QString& modelo,
+                                                  const QString& numero, const QString& etiqueta,
+                                                  bool soCompleta)
 {
-    const QJsonArray execucoes = leExecucoes(ArquivoHistorico(modelo, numero, etiqueta));
+    const QJsonArray execucoes = leExecucoes(ArquivoHistorico(dados, modelo, numero, etiqueta));
     // The file name folds characters: only a run of exactly this board counts.
     for (qsizetype k = execucoes.size() - 1; k >= 0; --k) {
         const auto e = DeJson(execucoes.at(k).toObject());
@@ -69,9 +70,9 @@ QString NomeLivreDanificado(const QString& arquivo)
     return nome;
 }
 
-bool GuardaExecucao(const ExecucaoDiagnostico& e, QString* erro, QString* danificado)
+bool GuardaExecucao(const LocalDados& dados, const ExecucaoDiagnostico& e, QString* erro, QString* danificado)
 {
-    const QString arquivo = ArquivoHistorico(e.modelo, e.numero, e.etiqueta);
+    const QString arquivo = ArquivoHistorico(dados, e.modelo, e.numero, e.etiqueta);
     QFile existente(arquivo);
     QJsonArray execucoes;
     if (existente.exists()) {

@@ -27,11 +27,11 @@ const QString PmuAdc = QStringLiteral("pmuadc --read all");
 
 // A rail grid's step: the grid's own procedure, under the grid window's requester code.
 PassoDiagnostico passoGrade(TipoPasso tipo, const QString& subsistema, const QString& codigo,
-                            VarianteGrade variante, int familia)
+                            VarianteGrade variante, int familia, const QString& banco)
 {
     PassoDiagnostico p{tipo, subsistema, codigo, ProcedimentoTrilhas::Comando};
-    p.cria = [codigo, variante, familia](Ligacao& ligacao, const QString& modelo, QObject* pai) -> Procedimento* {
-        auto* r = new ProcedimentoTrilhas(ligacao, codigo, variante, pai);
+    p.cria = [codigo, variante, familia, banco](Ligacao& ligacao, const QString& modelo, QObject* pai) -> Procedimento* {
+        auto* r = new ProcedimentoTrilhas(ligacao, codigo, variante, banco, pai);
         r->defineModelo(modelo);
         r->defineFamilia(familia);
         return r;
@@ -41,11 +41,11 @@ PassoDiagnostico passoGrade(TipoPasso tipo, const QString& subsistema, const QSt
 
 // The PMU window's reading of one family, at the decimals it keeps and the tolerance its
 // field opens with.
-FabricaProcedimento procedimentoPmu(int familia)
+FabricaProcedimento procedimentoPmu(int familia, const QString& banco)
 {
-    return [familia](Ligacao& ligacao, const QString& modelo, QObject* pai) -> Procedimento* {
-        auto* p = new ProcedimentoPmu(ligacao, modelo, familia, pai);
-        p->defineDecimais(CarregaDecimais(VarianteGrade::Pmu));
+    return [familia, banco](Ligacao& ligacao, const QString& modelo, QObject* pai) -> Procedimento* {
+        auto* p = new ProcedimentoPmu(ligacao, modelo, familia, banco, pai);
+        p->defineDecimais(CarregaDecimais(banco, VarianteGrade::Pmu));
         p->defineTolerancia(ToleranciaPmu(ToleranciaPmuInicial));
         return p;
     };
@@ -106,11 +106,11 @@ QList<PassoDiagnostico> PassosDoModelo(const QString& modelo, const LocalDados& 
     const PerfilModelo& perfil = PerfilModelo::de(modelo);
     const bool hydra = perfil.hydra();
     QList<PassoDiagnostico> r{
-        passoGrade(TipoPasso::GradeVCore, QStringLiteral("vcore"), QStringLiteral("16"), VarianteGrade::VCore, FamiliaVCore),
-        passoGrade(TipoPasso::GradeBuck, QStringLiteral("buck"), QStringLiteral("15"), VarianteGrade::BuckLdo, FamiliaBuck),
-        passoGrade(TipoPasso::GradeLdo, QStringLiteral("ldo"), QStringLiteral("15"), VarianteGrade::BuckLdo, FamiliaLdo),
-        {TipoPasso::PmuBuck, QStringLiteral("pmu"), CodigoPmu, PmuAdc, -1, procedimentoPmu(FamiliaBuck)},
-        {TipoPasso::PmuLdo, QStringLiteral("pmu"), CodigoPmu, PmuAdc, -1, procedimentoPmu(FamiliaLdo)},
+        passoGrade(TipoPasso::GradeVCore, QStringLiteral("vcore"), QStringLiteral("16"), VarianteGrade::VCore, FamiliaVCore, dados.banco),
+        passoGrade(TipoPasso::GradeBuck, QStringLiteral("buck"), QStringLiteral("15"), VarianteGrade::BuckLdo, FamiliaBuck, dados.banco),
+        passoGrade(TipoPasso::GradeLdo, QStringLiteral("ldo"), QStringLiteral("15"), VarianteGrade::BuckLdo, FamiliaLdo, dados.banco),
+        {TipoPasso::PmuBuck, QStringLiteral("pmu"), CodigoPmu, PmuAdc, -1, procedimentoPmu(FamiliaBuck, dados.banco)},
+        {TipoPasso::PmuLdo, QStringLiteral("pmu"), CodigoPmu, PmuAdc, -1, procedimentoPmu(FamiliaLdo, dados.banco)},
         {TipoPasso::BuckCheck, QStringLiteral("buckcheck"), CodigoBuck,
          *ComandoBuck(ModoBuck::Buckcheck, ToleranciaBuckCheck), -1, procedimentoBuckCheck},
     };

@@ -216,7 +216,7 @@ void DiagnosticoLinha::publica()
             diz(motivo);
     }
     if (m_executor->erroHistorico().isEmpty())
-        p.historico = ArquivoHistorico(e.modelo, e.numero, e.etiqueta);
+        p.historico = ArquivoHistorico(m_dados, e.modelo, e.numero, e.etiqueta);
     int saida = SaidaDaExecucao(e);
     const QByteArray json =
         QJsonDocument(ResultadoJson(e, m_executor->anterior(), m_executor->notaAnterior(), p)).toJson(QJsonDocument::Indented);

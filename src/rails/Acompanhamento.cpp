@@ -65,8 +65,9 @@ void SerieAmostras::desbasta()
 
 // ---- Acompanhamento --------------------------------------------------------------------
 
-Acompanhamento::Acompanhamento(Ligacao& ligacao, const QString& codigo, QObject* pai, Relogio relogio)
-    : QObject(pai), m_ligacao(ligacao), m_codigo(codigo), m_relogio(std::move(relogio))
+Acompanhamento::Acompanhamento(Ligacao& ligacao, const QString& codigo, const QString& banco, QObject* pai,
+                               Relogio relogio)
+    : QObject(pai), m_ligacao(ligacao), m_codigo(codigo), m_banco(banco), m_relogio(std::move(relogio))
 {
     if (!m_relogio)
         m_relogio = [] { return QDateTime::currentMSecsSinceEpoch(); };
@@ -80,7 +81,7 @@ QString Acompanhamento::adiciona(VarianteGrade variante, int familia, const QStr
     for (const TrilhaAcompanhada& t : std::as_const(m_trilhas))
         if (t.variante == variante && t.familia == familia && t.nome == nome)
             return {};
-    const QList<TrilhaDoModelo> doModelo = TrilhasDoModelo(variante, m_modelo, familia);
+    const QList<TrilhaDoModelo> doModelo = TrilhasDoModelo(m_banco, variante, m_modelo, familia);
     const auto it = std::find_if(doModelo.cbegin(), doModelo.cend(),
                                  [&nome](const TrilhaDoModelo& t) { return t.nome == nome; });
     if (it == doModelo.cend())
@@ -141,7 +142,7 @@ ProcedimentoTrilhas* Acompanhamento::procedimentoDe(VarianteGrade variante, int 
     for (ProcedimentoTrilhas* p : std::as_const(m_procedimentos))
         if (p->variante() == variante && p->familia() == familia)
             return p;
-    auto* p = new ProcedimentoTrilhas(m_ligacao, m_codigo, variante, this);
+    auto* p = new ProcedimentoTrilhas(m_ligacao, m_codigo, variante, m_banco, this);
     p->defineFamilia(familia);
     p->defineSoGradua(true);
     // The most decimals the grids offer: the plot wants the number, not the grid's rounding.

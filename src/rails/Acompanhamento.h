@@ -81,7 +81,9 @@ public:
     Q_ENUM(Estado)
 
     // `codigo`: the requester code its exchanges go under (the watch window's).
-    Acompanhamento(Ligacao& ligacao, const QString& codigo, QObject* pai = nullptr, Relogio relogio = {});
+    // `banco`: the database (Config.qzd) whose rails it offers and grades against.
+    Acompanhamento(Ligacao& ligacao, const QString& codigo, const QString& banco, QObject* pai = nullptr,
+                   Relogio relogio = {});
     ~Acompanhamento() override;
 
     void defineModelo(const QString& modelo) { m_modelo = modelo; }
@@ -134,6 +136,7 @@ private:
 
     Ligacao& m_ligacao;
     QString m_codigo;
+    QString m_banco;
     QString m_modelo;
     Relogio m_relogio;
     Estado m_estado = Estado::Parado;

@@ -5,7 +5,6 @@
 #include "i18n/Dicionario.h"
 #include "rails/LeituraAdc.h"
 #include "rails/TextosLeitura.h"
-#include "shell/Globais.h"
 #include "i18n/IdiomaAtivo.h"
 #include "shell/PerfilModelo.h"
 #include "rails/VereditoTrilha.h"
@@ -19,11 +18,6 @@ namespace {
 
 // DAO's generic error number: database failures have no number of their own here.
 constexpr int ErroBanco = 3000;
-
-QString caminhoBanco()
-{
-    return Globais::instancia().CaminhoBanco;
-}
 
 QString campo(const QSqlRecord& r, const char* nome)
 {
@@ -62,9 +56,9 @@ QSqlQuery ConsultaMaster::executa(const QSqlDatabase& db) const
     return q;
 }
 
-QSqlQuery ConsultaMaster::executaNaVista() const
+QSqlQuery ConsultaMaster::executaNaVista(const QString& caminho) const
 {
-    return executa(Banco::conexaoVista(caminhoBanco()));
+    return executa(Banco::conexaoVista(caminho));
 }
 
 ConsultaMaster ConsultaGrade(const QString& modelo, int familia, const QString& ordem)
@@ -224,13 +218,13 @@ bool zera(Banco& banco)
 }
 } // namespace
 
-bool ZeraLeituras()
+bool ZeraLeituras(const QString& caminho)
 {
-    Banco banco(caminhoBanco());
+    Banco banco(caminho);
     return zera(banco);
 }
 
-ResultadoGrade GradaLeitura(VarianteGrade variante, const QString& modelo, int familia,
+ResultadoGrade GradaLeitura(const QString& caminho, VarianteGrade variante, const QString& modelo, int familia,
                             const QString& resposta, int casasV, int casasA, double tolerancia,
                             bool anotaVereditos)
 {
@@ -242,7 +236,7 @@ ResultadoGrade GradaLeitura(VarianteGrade variante, const QString& modelo, int f
         resultado.leituraFeita = true;
     }
 
-    Banco banco(caminhoBanco());
+    Banco banco(caminho);
     const ConsultaMaster consulta = ConsultaGraduacao(modelo, familia);
     const QList<QSqlRecord> linhas = banco.linhas(
         QStringLiteral("Select rowid AS linha_id, * from Master Where ") + consulta.condicao
@@ -292,11 +286,11 @@ bool escreveLeituras(Banco& banco, const QList<TrilhaGraduada>& trilhas)
 }
 } // namespace
 
-void GravaGraduacao(VarianteGrade variante, ResultadoGrade& resultado)
+void GravaGraduacao(const QString& caminho, VarianteGrade variante, ResultadoGrade& resultado)
 {
     if ((variante != VarianteGrade::Pmu && !resultado.leituraFeita) || !resultado.gravada || resultado.erro)
         return;
-    Banco banco(caminhoBanco());
+    Banco banco(caminho);
     // The clearing and the rows are stored together or not at all: a database that keeps
     // part of a reading would mix it with the previous board's.
     if (!banco.executa(QStringLiteral("BEGIN IMMEDIATE"))) {
@@ -314,11 +308,11 @@ void GravaGraduacao(VarianteGrade variante, ResultadoGrade& resultado)
     resultado.linhas = int(resultado.trilhas.size());
 }
 
-ResultadoGrade ProcessaLeitura(VarianteGrade variante, const QString& modelo, int familia,
+ResultadoGrade ProcessaLeitura(const QString& caminho, VarianteGrade variante, const QString& modelo, int familia,
                                const QString& resposta, int casasV, int casasA, double tolerancia)
 {
-    ResultadoGrade resultado = GradaLeitura(variante, modelo, familia, resposta, casasV, casasA, tolerancia);
-    GravaGraduacao(variante, resultado);
+    ResultadoGrade resultado = GradaLeitura(caminho, variante, modelo, familia, resposta, casasV, casasA, tolerancia);
+    GravaGraduacao(caminho, variante, resultado);
     return resultado;
 }
 
@@ -327,10 +321,10 @@ QString NomeDaTrilha(VarianteGrade variante, const QString& malha, const QString
     return variante == VarianteGrade::Pmu || malha.trimmed().isEmpty() ? orig : malha;
 }
 
-QList<TrilhaDoModelo> TrilhasDoModelo(VarianteGrade variante, const QString& modelo, int familia)
+QList<TrilhaDoModelo> TrilhasDoModelo(const QString& caminho, VarianteGrade variante, const QString& modelo, int familia)
 {
     QList<TrilhaDoModelo> trilhas;
-    Banco banco(caminhoBanco());
+    Banco banco(caminho);
     const ConsultaMaster consulta = ConsultaGraduacao(modelo, familia);
     const QList<QSqlRecord> linhas = banco.linhas(QStringLiteral("Select * from Master Where ") + consulta.condicao
                                                       + QStringLiteral(" order by ") + consulta.ordem,
@@ -374,10 +368,10 @@ std::optional<int> CasasDeTexto(const QString& texto, bool corrente)
     return texto.toInt();
 }
 
-Decimais CarregaDecimais(VarianteGrade variante)
+Decimais CarregaDecimais(const QString& caminho, VarianteGrade variante)
 {
     Decimais d;
-    Banco banco(caminhoBanco());
+    Banco banco(caminho);
     const QList<QSqlRecord> linhas = banco.linhas(QStringLiteral("Select * from Combos"));
     if (linhas.isEmpty())
         return d;
@@ -391,24 +385,24 @@ Decimais CarregaDecimais(VarianteGrade variante)
     return d;
 }
 
-bool EscolheDecimais(VarianteGrade variante, bool corrente, const QString& texto, Decimais& decimais)
+bool EscolheDecimais(const QString& caminho, VarianteGrade variante, bool corrente, const QString& texto, Decimais& decimais)
 {
     const auto casas = CasasDeTexto(texto, corrente);
     if (!casas)
         return false;
     (corrente ? decimais.casasA : decimais.casasV) = *casas;
-    GravaCombo(caminhoBanco(), corrente ? CampoDecimaisA(variante) : CampoDecimaisV(variante), texto);
+    GravaCombo(caminho, corrente ? CampoDecimaisA(variante) : CampoDecimaisV(variante), texto);
     return true;
 }
 
 // ---- Recordings ------------------------------------------------------------------------
 
 namespace {
-ResultadoGravacao alteraGravacao(int i, const ConsultaMaster& consulta, const QString& valor)
+ResultadoGravacao alteraGravacao(const QString& caminho, int i, const ConsultaMaster& consulta, const QString& valor)
 {
     if (i < 1 || i > 3 || !consulta.valida())
         return {};
-    Banco banco(caminhoBanco());
+    Banco banco(caminho);
     if (banco.executa(QStringLiteral("Update Master set G%1 = %2 Where ").arg(i).arg(valor)
                           + consulta.condicao,
                       consulta.valores))
@@ -417,17 +411,17 @@ ResultadoGravacao alteraGravacao(int i, const ConsultaMaster& consulta, const QS
 }
 } // namespace
 
-ResultadoGravacao GravaLeituras(int i, const ConsultaMaster& consulta)
+ResultadoGravacao GravaLeituras(const QString& caminho, int i, const ConsultaMaster& consulta)
 {
-    return alteraGravacao(i, consulta, QStringLiteral("Leitura"));
+    return alteraGravacao(caminho, i, consulta, QStringLiteral("Leitura"));
 }
 
-ResultadoGravacao GravaLeiturasMostradas(int i, const ConsultaMaster& consulta,
+ResultadoGravacao GravaLeiturasMostradas(const QString& caminho, int i, const ConsultaMaster& consulta,
                                          const QList<TrilhaGraduada>& trilhas)
 {
     if (i < 1 || i > 3 || !consulta.valida())
         return {};
-    Banco banco(caminhoBanco());
+    Banco banco(caminho);
     const auto falhou = [&banco] {
         const ResultadoBanco r = banco.resultado();
         banco.executa(QStringLiteral("ROLLBACK"));
@@ -444,9 +438,9 @@ ResultadoGravacao GravaLeiturasMostradas(int i, const ConsultaMaster& consulta,
     return {true, {}};
 }
 
-ResultadoGravacao ExcluiGravacao(int i, const ConsultaMaster& consulta)
+ResultadoGravacao ExcluiGravacao(const QString& caminho, int i, const ConsultaMaster& consulta)
 {
-    return alteraGravacao(i, consulta, QStringLiteral("''"));
+    return alteraGravacao(caminho, i, consulta, QStringLiteral("''"));
 }
 
 // ---- PMU display -----------------------------------------------------------------------

@@ -11,8 +11,8 @@
 
 // Grading of the power rails of one model and family against the Master table, shared by the
 // VCore, Buck and LDO, and PMU windows. The windows keep their grids, timers and labels; they
-// call these functions and show the result. Every database operation opens
-// Globais::CaminhoBanco, works and closes; values are bound as parameters.
+// call these functions and show the result. Every database operation opens the database
+// `banco` it is given (Config.qzd), works and closes; values are bound as parameters.
 
 enum class VarianteGrade { VCore, BuckLdo, Pmu };
 
@@ -42,7 +42,7 @@ struct ConsultaMaster {
     // The query prepared and run on `db` (for a QSqlQueryModel: model.setQuery(std::move(q))).
     QSqlQuery executa(const QSqlDatabase& db) const;
     // The same on the connection of the data-bound views (the grids).
-    QSqlQuery executaNaVista() const;
+    QSqlQuery executaNaVista(const QString& banco) const;
 };
 
 // "modelo = ? and TIPO = ?" ordered by `ordem` ("Malha", "Orig", "Modelo, Malha", ...).
@@ -107,7 +107,7 @@ LinhaGraduada GradaLinha(VarianteGrade variante, const QString& modelo, const Li
                          const QString& resposta, int casasV, int casasA, int idioma);
 
 // Sets Leitura and Porc to "" in every row of Master. False when the database failed.
-bool ZeraLeituras();
+bool ZeraLeituras(const QString& banco);
 
 // A graded row as the windows show it, with its verdict.
 struct TrilhaGraduada {
@@ -136,7 +136,7 @@ struct ResultadoGrade {
 // no-reading marker. Every row is graded even when the database refuses the writes, so the
 // window can still show the reading; each verdict goes to the session log.
 // `tolerancia` is the verdicts' (the PMU window's choice; else the report's 10 %).
-ResultadoGrade ProcessaLeitura(VarianteGrade variante, const QString& modelo, int familia,
+ResultadoGrade ProcessaLeitura(const QString& banco, VarianteGrade variante, const QString& modelo, int familia,
                                const QString& resposta, int casasV, int casasA,
                                double tolerancia = ToleranciaPadrao);
 
@@ -147,10 +147,10 @@ ResultadoGrade ProcessaLeitura(VarianteGrade variante, const QString& modelo, in
 // answer that was not graded. A window can show the grading before the write waits for the
 // disk.
 // `anotaVereditos` false leaves the session log to the caller (a watch logs only its rails).
-ResultadoGrade GradaLeitura(VarianteGrade variante, const QString& modelo, int familia,
+ResultadoGrade GradaLeitura(const QString& banco, VarianteGrade variante, const QString& modelo, int familia,
                             const QString& resposta, int casasV, int casasA,
                             double tolerancia = ToleranciaPadrao, bool anotaVereditos = true);
-void GravaGraduacao(VarianteGrade variante, ResultadoGrade& resultado);
+void GravaGraduacao(const QString& banco, VarianteGrade variante, ResultadoGrade& resultado);
 
 // A rail of a model's grid as a watch offers it: its name as the grid shows it (Malha, or the
 // output for the PMU rows and the rows without a rail name), its Master fields and whether the
@@ -162,7 +162,7 @@ struct TrilhaDoModelo {
     bool mensuravel = true;
 };
 // The rails of the model and family that grading reads (ConsultaGraduacao's rows), in its order.
-QList<TrilhaDoModelo> TrilhasDoModelo(VarianteGrade variante, const QString& modelo, int familia);
+QList<TrilhaDoModelo> TrilhasDoModelo(const QString& banco, VarianteGrade variante, const QString& modelo, int familia);
 // The name a graded row goes by in a watch (see TrilhaDoModelo).
 QString NomeDaTrilha(VarianteGrade variante, const QString& malha, const QString& orig);
 
@@ -182,11 +182,11 @@ std::optional<int> CasasDeTexto(const QString& texto, bool corrente);
 
 // The window's pair from the first row of Combos; a missing row or a value that is not one
 // of the chooser's items keeps the default (3 and 1).
-Decimais CarregaDecimais(VarianteGrade variante);
+Decimais CarregaDecimais(const QString& banco, VarianteGrade variante);
 
 // A choice in a chooser: when `texto` is one of its items, sets the decimals, stores the text
 // with GravaCombo and returns true; otherwise nothing changes and the result is false.
-bool EscolheDecimais(VarianteGrade variante, bool corrente, const QString& texto, Decimais& decimais);
+bool EscolheDecimais(const QString& banco, VarianteGrade variante, bool corrente, const QString& texto, Decimais& decimais);
 
 // ---- Recordings ------------------------------------------------------------------------
 
@@ -198,14 +198,14 @@ struct ResultadoGravacao {
 };
 
 // Copies Leitura into G1, G2 or G3 (i = 1..3) in every row of the grid's query.
-ResultadoGravacao GravaLeituras(int i, const ConsultaMaster& consulta);
+ResultadoGravacao GravaLeituras(const QString& banco, int i, const ConsultaMaster& consulta);
 // The reading the window shows but the database did not store (`trilhas`, from ProcessaLeitura):
 // in one transaction, the readings are cleared, these are stored, and G<i> takes them in every
 // row of the grid's query. All or nothing: a refused write changes no row.
-ResultadoGravacao GravaLeiturasMostradas(int i, const ConsultaMaster& consulta,
+ResultadoGravacao GravaLeiturasMostradas(const QString& banco, int i, const ConsultaMaster& consulta,
                                          const QList<TrilhaGraduada>& trilhas);
 // Empties G<i> in every row of the grid's query.
-ResultadoGravacao ExcluiGravacao(int i, const ConsultaMaster& consulta);
+ResultadoGravacao ExcluiGravacao(const QString& banco, int i, const ConsultaMaster& consulta);
 
 // ---- PMU display -----------------------------------------------------------------------
 

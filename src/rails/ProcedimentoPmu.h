@@ -42,7 +42,9 @@ QList<ItemGraduado> ItensPmu(const QList<LinhaPmu>& linhas, double tolerancia);
 class ProcedimentoPmu : public Procedimento {
     Q_OBJECT
 public:
-    ProcedimentoPmu(Ligacao& ligacao, const QString& modelo, int familia, QObject* pai = nullptr);
+    // `banco`: the database (Config.qzd) whose Master it grades against and writes.
+    ProcedimentoPmu(Ligacao& ligacao, const QString& modelo, int familia, const QString& banco,
+                    QObject* pai = nullptr);
 
     void defineModelo(const QString& modelo) { m_modelo = modelo; }
     void defineFamilia(int familia) { m_familia = familia; }
@@ -61,6 +63,7 @@ protected:
 private:
     QString m_modelo;
     int m_familia;
+    QString m_banco;
     Decimais m_decimais;
     double m_tolerancia = ToleranciaPadrao;
     ResultadoPmu m_resultado;

@@ -6,8 +6,8 @@
 const QString ProcedimentoTrilhas::Comando = QStringLiteral("pmuadc --read all");
 
 ProcedimentoTrilhas::ProcedimentoTrilhas(Ligacao& ligacao, const QString& codigo, VarianteGrade variante,
-                                         QObject* pai)
-    : Procedimento(ligacao, codigo, pai), m_variante(variante)
+                                         const QString& banco, QObject* pai)
+    : Procedimento(ligacao, codigo, pai), m_variante(variante), m_banco(banco)
 {
 }
 
@@ -23,7 +23,7 @@ bool ProcedimentoTrilhas::comeca()
 {
     // The decimals of this reading are those of its start: a choice made while it is in
     // flight applies to the next one.
-    m_decimaisDaLeitura = m_decimais ? *m_decimais : CarregaDecimais(m_variante);
+    m_decimaisDaLeitura = m_decimais ? *m_decimais : CarregaDecimais(m_banco, m_variante);
     return pede(Comando);
 }
 
@@ -32,7 +32,7 @@ void ProcedimentoTrilhas::responde(const QString& R, const QString& A)
     Q_UNUSED(A);
     QElapsedTimer relogio;
     relogio.start();
-    m_resultado = GradaLeitura(m_variante, m_modelo, m_familia, R, m_decimaisDaLeitura.casasV,
+    m_resultado = GradaLeitura(m_banco, m_variante, m_modelo, m_familia, R, m_decimaisDaLeitura.casasV,
                                m_decimaisDaLeitura.casasA, m_tolerancia, !m_soGradua);
     m_nsGrade = relogio.nsecsElapsed();
     if (m_soGradua) {
@@ -62,7 +62,7 @@ void ProcedimentoTrilhas::grava()
     m_gravacaoPendente = false;
     QElapsedTimer gravacao;
     gravacao.start();
-    GravaGraduacao(m_variante, m_resultado);
+    GravaGraduacao(m_banco, m_variante, m_resultado);
     m_nsGravacao = gravacao.nsecsElapsed();
 }
 

@@ -16,8 +16,10 @@ class ProcedimentoTrilhas : public Procedimento {
 public:
     static const QString Comando;
 
-    // `codigo`: the requester code of the window whose grid this is (its end-of-answer rules).
-    ProcedimentoTrilhas(Ligacao& ligacao, const QString& codigo, VarianteGrade variante, QObject* pai = nullptr);
+    // `codigo`: the requester code of the window whose grid this is (its end-of-answer rules);
+    // `banco`: the database (Config.qzd) whose Master it grades against and writes.
+    ProcedimentoTrilhas(Ligacao& ligacao, const QString& codigo, VarianteGrade variante,
+                        const QString& banco, QObject* pai = nullptr);
     ~ProcedimentoTrilhas() override;
 
     // What the next inicia() grades with. Without decimals, the window's stored choice
@@ -55,6 +57,7 @@ private:
     void grava();
 
     VarianteGrade m_variante;
+    QString m_banco;
     QString m_modelo;
     int m_familia = FamiliaVCore;
     std::optional<Decimais> m_decimais;

@@ -6,7 +6,6 @@
 #include "rails/LeituraAdc.h"
 #include "rails/TextosLeitura.h"
 #include "rails/VereditoTrilha.h"
-#include "shell/Globais.h"
 #include "veredito/Veredito.h"
 
 #include <QLocale>
@@ -15,11 +14,6 @@
 
 namespace {
 
-QString caminhoBanco()
-{
-    return Globais::instancia().CaminhoBanco;
-}
-
 QString codifica(const QString& valor)
 {
     return QString::fromLatin1(QUrl::toPercentEncoding(valor));
@@ -27,12 +21,12 @@ QString codifica(const QString& valor)
 
 } // namespace
 
-QList<LinhaRelatorio> LinhasRelatorio(const ConsultaMaster& consultaDaGrade)
+QList<LinhaRelatorio> LinhasRelatorio(const QString& caminho, const ConsultaMaster& consultaDaGrade)
 {
     QList<LinhaRelatorio> linhas;
     if (!consultaDaGrade.valida())
         return linhas;
-    Banco banco(caminhoBanco());
+    Banco banco(caminho);
     for (const QSqlRecord& r : banco.linhas(consultaDaGrade.sql(), consultaDaGrade.valores)) {
         const auto campo = [&r](const char* nome) { return r.value(QLatin1String(nome)).toString(); };
         LinhaRelatorio l{campo("Malha"), campo("Leitura"), campo("Ref"), campo("Porc"), campo("RefV"), {}};

@@ -21,7 +21,7 @@ struct LinhaRelatorio {
 };
 
 // The rows of a grid's query, in its order (Malha, Leitura, Ref, Porc, RefV of Master).
-QList<LinhaRelatorio> LinhasRelatorio(const ConsultaMaster& consultaDaGrade);
+QList<LinhaRelatorio> LinhasRelatorio(const QString& banco, const ConsultaMaster& consultaDaGrade);
 
 // The row's verdict: the window's, else VereditoTrilha at the report's 10 %.
 Veredito VereditoRelatorio(const LinhaRelatorio& linha);

@@ -2,7 +2,6 @@
 
 #include "db/Banco.h"
 #include "i18n/Dicionario.h"
-#include "shell/Globais.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -17,9 +16,9 @@
 #include <QUrl>
 #include <memory>
 
-QString PastaRelatorios()
+QString PastaRelatorios(const QString& banco)
 {
-    return QFileInfo(Globais::instancia().CaminhoBanco).absoluteDir().absoluteFilePath(QStringLiteral("relatorios"));
+    return QFileInfo(banco).absoluteDir().absoluteFilePath(QStringLiteral("relatorios"));
 }
 
 QString ParteNomeArquivo(const QString& parte)
@@ -41,9 +40,9 @@ QString NomeArquivoRelatorio(const QString& modelo, const QString& numero, const
     return partes.join(QLatin1Char('_')) + QStringLiteral(".html");
 }
 
-QString PaginaComDados(const QString& pagina, const QString& consulta)
+QString PaginaComDados(const QString& pastaAplicacao, const QString& pagina, const QString& consulta)
 {
-    QFile f(QDir(Globais::instancia().PastaAplicacao)
+    QFile f(QDir(pastaAplicacao)
                 .absoluteFilePath(QStringLiteral("relatorio/") + pagina + QStringLiteral(".html")));
     if (!f.open(QIODevice::ReadOnly))
         return QString();
@@ -174,7 +173,8 @@ void ImpressoesPdf::termina(const QString& pdf, const QString& motivo)
     emit terminada(pdf);
 }
 
-RelatorioPublicado EscreveRelatorio(const QString& pagina, const QString& consulta, const QString& modelo,
+RelatorioPublicado EscreveRelatorio(const LocalDados& dados, const QString& pagina, const QString& consulta,
+                                    const QString& modelo,
                                     const QString& numero, const QString& janela, const QDateTime& quando,
                                     const QString& host)
 {
@@ -184,20 +184,20 @@ RelatorioPublicado EscreveRelatorio(const QString& pagina, const QString& consul
                    + QStringLiteral(".php?") + consulta;
         return r;
     }
-    const QString html = PaginaComDados(pagina, consulta);
+    const QString html = PaginaComDados(dados.pasta, pagina, consulta);
     if (html.isEmpty()) {
-        r.erro = QDir(PastaRelatorios()).absoluteFilePath(NomeArquivoRelatorio(modelo, numero, janela, quando))
+        r.erro = QDir(PastaRelatorios(dados.banco)).absoluteFilePath(NomeArquivoRelatorio(modelo, numero, janela, quando))
                  + QStringLiteral("\nrelatorio/") + pagina + QStringLiteral(".html");
         return r;
     }
-    return EscrevePagina(html, modelo, numero, janela, quando);
+    return EscrevePagina(dados, html, modelo, numero, janela, quando);
 }
 
-RelatorioPublicado EscrevePagina(const QString& html, const QString& modelo, const QString& numero,
+RelatorioPublicado EscrevePagina(const LocalDados& dados, const QString& html, const QString& modelo, const QString& numero,
                                  const QString& janela, const QDateTime& quando)
 {
     RelatorioPublicado r;
-    const QString pasta = PastaRelatorios();
+    const QString pasta = PastaRelatorios(dados.banco);
     const QString arquivo = QDir(pasta).absoluteFilePath(NomeArquivoRelatorio(modelo, numero, janela, quando));
     QSaveFile f(arquivo);
     if (!QDir().mkpath(pasta) || !f.open(QIODevice::WriteOnly) || f.write(html.toUtf8()) < 0 || !f.commit()) {
@@ -212,16 +212,16 @@ RelatorioPublicado EscrevePagina(const QString& html, const QString& modelo, con
     return r;
 }
 
-QString LeNomeRelatorio()
+QString LeNomeRelatorio(const QString& caminho)
 {
-    Banco banco(Globais::instancia().CaminhoBanco);
+    Banco banco(caminho);
     const QVariant v = banco.valor(QStringLiteral("Select nome from Tools"));
     return v.isValid() ? v.toString() : QString();
 }
 
-bool GravaNomeRelatorio(const QString& nome)
+bool GravaNomeRelatorio(const QString& caminho, const QString& nome)
 {
-    Banco banco(Globais::instancia().CaminhoBanco);
+    Banco banco(caminho);
     return banco.executa(QStringLiteral("Update Tools set Nome = ? where rowid = "
                                         "(Select rowid from Tools order by rowid limit 1)"),
                          {nome})

@@ -4,14 +4,16 @@
 #include <QObject>
 #include <QString>
 
+#include "db/LocalDados.h"
+
 // A report is a file the technician keeps: one HTML page with its data inside (no query
 // string, which desktop openers drop from a file address), written to "relatorios" beside the
 // database and opened with the desktop's browser. A PDF of the same page is printed beside it
 // when a headless browser is installed. With a report host set at build time, the host's
 // address is opened instead and no file is written.
 
-// "<folder of the database>/relatorios".
-QString PastaRelatorios();
+// "<folder of the database `banco`>/relatorios".
+QString PastaRelatorios(const QString& banco);
 
 // A part of a file name: trimmed, and every run of characters that do not belong in a file
 // name (anything but letters, digits, ".", "_", "+" and "-") becomes one "-".
@@ -22,10 +24,11 @@ QString ParteNomeArquivo(const QString& parte);
 QString NomeArquivoRelatorio(const QString& modelo, const QString& numero, const QString& janela,
                              const QDateTime& quando);
 
-// The page `pagina` ("index", "chest", "acorn") of the application's relatorio folder with
+// The page `pagina` ("index", "chest", "acorn") of the relatorio folder of application folder
+// `pastaAplicacao` with
 // `consulta` (the report's query text, values percent-encoded) placed inside it. Empty when
 // the page cannot be read.
-QString PaginaComDados(const QString& pagina, const QString& consulta);
+QString PaginaComDados(const QString& pastaAplicacao, const QString& pagina, const QString& consulta);
 
 // The headless browser that prints PDFs (chromium, chromium-browser, google-chrome), or "".
 // VEXADOR_NAVEGADOR names another (an empty value: none).
@@ -71,19 +74,22 @@ struct RelatorioPublicado {
     QString erro;     // the file that could not be written and why: "<file>\n<reason>"
 };
 
-// Writes the report file named for `quando` and starts its PDF (see above); with a report
+// Writes the report file named for `quando` (page from dados.pasta, file beside dados.banco) and
+// starts its PDF (see above); with a report
 // host, writes nothing and gives the host's address to open. Opens nothing (the windows do).
-RelatorioPublicado EscreveRelatorio(const QString& pagina, const QString& consulta, const QString& modelo,
+RelatorioPublicado EscreveRelatorio(const LocalDados& dados, const QString& pagina, const QString& consulta,
+                                    const QString& modelo,
                                     const QString& numero, const QString& janela, const QDateTime& quando,
                                     const QString& host = QStringLiteral(VEXADOR_HOST_RELATORIO));
 
 // Writes a whole page the program built (`html`) as the report of `janela`, named for
 // `quando`, and starts its PDF. Opens nothing.
-RelatorioPublicado EscrevePagina(const QString& html, const QString& modelo, const QString& numero,
+RelatorioPublicado EscrevePagina(const LocalDados& dados, const QString& html, const QString& modelo, const QString& numero,
                                  const QString& janela, const QDateTime& quando);
 
-// The name a report is made for (Tools.Nome of the first row, asked before each report):
+// The name a report is made for (Tools.Nome of the first row of database `banco`, asked before
+// each report):
 // "" on any error.
-QString LeNomeRelatorio();
+QString LeNomeRelatorio(const QString& banco);
 // Sets Tools.Nome of the first row; a missing row stores nothing. False when not stored.
-bool GravaNomeRelatorio(const QString& nome);
+bool GravaNomeRelatorio(const QString& banco, const QString& nome);

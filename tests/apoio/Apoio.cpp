@@ -1,7 +1,7 @@
 #include "Apoio.h"
 
 #include "i18n/janelas/AvisoChaves.h"
-#include "shell/Globais.h"
+#include "i18n/IdiomaAtivo.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,7 +22,7 @@ PastaAplicacaoTemporaria::PastaAplicacaoTemporaria(bool comBanco) : d(new Dados)
     QDir(caminho()).mkpath(QStringLiteral("relatorio"));
     for (const QString& nome : paginas.entryList({QStringLiteral("*.html")}, QDir::Files))
         QFile::copy(paginas.filePath(nome), caminho() + QStringLiteral("/relatorio/") + nome);
-    Globais::instancia().reinicia(caminho());
+    ReiniciaTeste(caminho());
     // A missing dictionary key shows its box, as the program installs it at start.
     InstalaAvisoChavesDesconhecidas();
     // No report is printed to PDF unless a test asks for it (tests/reports does).
@@ -44,12 +44,22 @@ QString PastaAplicacaoTemporaria::banco() const
     return d->pasta.path() + QStringLiteral("/Config.qzd");
 }
 
+LocalDados& DadosTeste()
+{
+    static LocalDados dados;
+    return dados;
+}
+
+void ReiniciaTeste(const QString& pastaAplicacao)
+{
+    DefineIdioma(0); // a fresh start has no language until it is loaded
+    DadosTeste() = ContextoAplicacao::daPasta(pastaAplicacao).dados;
+}
+
 ContextoAplicacao ContextoTeste()
 {
-    // The folder the logic still reads (Globais) and the windows' context are one.
-    const Globais& g = Globais::instancia();
-    ContextoAplicacao c = ContextoAplicacao::daPasta(g.PastaAplicacao);
-    c.dados.banco = g.CaminhoBanco;
+    ContextoAplicacao c = ContextoAplicacao::daPasta(DadosTeste().pasta);
+    c.dados = DadosTeste();
     return c;
 }
 

@@ -7,7 +7,7 @@
 #include "db/Banco.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
-#include "shell/Globais.h"
+#include "apoio/Apoio.h"
 #include "shell/Ligacao.h"
 #include "ui/Controles.h"
 #include "ui/Twips.h"
@@ -143,7 +143,7 @@ void TstI2cJanela::codigoForaDaTabela()
 {
     Cenario c;
     QVERIFY(c.inicia(QStringLiteral("IP 7")));
-    QVERIFY(Banco(Globais::instancia().CaminhoBanco)
+    QVERIFY(Banco(DadosTeste().banco)
                 .executa(QStringLiteral("INSERT INTO i (Aparelho, id) VALUES ('IP 7', '299')")));
     c.bt(2)->click();
     QVERIFY(c.esperaAvaliacao());

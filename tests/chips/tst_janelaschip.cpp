@@ -11,7 +11,7 @@
 #include "i18n/Dicionario.h"
 #include "rails/TextosLeitura.h"
 #include "rails/RelatorioMalhas.h"
-#include "shell/Globais.h"
+#include "apoio/Apoio.h"
 #include "i18n/IdiomaAtivo.h"
 #include "ui/Twips.h"
 
@@ -347,11 +347,11 @@ void TstJanelasChip::chestnutPlacaBoaERelatorio()
     capturaJanela(w, "Chestnut-IP 7");
 
     auto& r = c.roteiro.roteiro;
-    GravaNomeRelatorio("Antiga");
+    GravaNomeRelatorio(ContextoTeste().dados.banco, "Antiga");
     r.respostasEntrada = {std::nullopt};
     w->findChild<QPushButton*>("btExportar")->click();
     QVERIFY(r.abertos.isEmpty());
-    QCOMPARE(LeNomeRelatorio(), QStringLiteral("Antiga"));
+    QCOMPARE(LeNomeRelatorio(ContextoTeste().dados.banco), QStringLiteral("Antiga"));
     QCOMPARE(r.entradas.value(0).padrao, QStringLiteral("Antiga"));
 
     r.respostasEntrada = {QStringLiteral("Zé & Filhos #2")};
@@ -359,7 +359,7 @@ void TstJanelasChip::chestnutPlacaBoaERelatorio()
     QCOMPARE(r.abertos.size(), 1);
     // The report is a file beside the database, the Chestnut page with the data inside.
     const QString arquivo = r.abertos.first();
-    QVERIFY2(arquivo.startsWith(QFileInfo(Globais::instancia().CaminhoBanco).absolutePath() + "/relatorios/")
+    QVERIFY2(arquivo.startsWith(QFileInfo(DadosTeste().banco).absolutePath() + "/relatorios/")
                  && arquivo.endsWith("_Chestnut_20261210-103015.html"),
              qPrintable(arquivo));
     QVERIFY(w->findChild<QLabel*>("lbRelatorio")->text().endsWith(arquivo));
@@ -372,7 +372,7 @@ void TstJanelasChip::chestnutPlacaBoaERelatorio()
         QCOMPARE(q.queryItemValue(QStringLiteral("I%1").arg(k)), QStringLiteral("1"));
     QCOMPARE(q.queryItemValue("EMP", QUrl::FullyDecoded), QStringLiteral("Zé & Filhos #2"));
     QCOMPARE(q.queryItemValue("MODELO", QUrl::FullyDecoded), QStringLiteral("IP 7"));
-    QCOMPARE(LeNomeRelatorio(), QStringLiteral("Zé & Filhos #2"));
+    QCOMPARE(LeNomeRelatorio(ContextoTeste().dados.banco), QStringLiteral("Zé & Filhos #2"));
 }
 
 // A touch supply read out of range: the touch is switched on once and the chip read again

@@ -12,7 +12,6 @@
 #include "db/ResultadoBanco.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
-#include "shell/Globais.h"
 #include "i18n/IdiomaAtivo.h"
 #include "shell/Ligacao.h"
 #include "ui/Twips.h"
@@ -354,7 +353,7 @@ void TstMaster::copiaGravaNoArquivoEBadgeNaRepeticao()
     QCOMPARE(filho<QLabel>(c.console, "lbDispositivo")->text(), L("Modelo") + ": IP 8  A1660");
 
     // Closing the window copies the changed database for the next installation.
-    const QString usuario = Globais::instancia().caminhoUsuario();
+    const QString usuario = DadosTeste().usuario();
     QVERIFY(!QFile::exists(usuario));
     c.ambiente.janelas.fecha({"Master"});
     QVERIFY(QTest::qWaitFor([&] { return QFile::exists(usuario); }, 3000));

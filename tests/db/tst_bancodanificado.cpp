@@ -7,7 +7,7 @@
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "i18n/Mensagens.h"
-#include "shell/Globais.h"
+#include "apoio/Apoio.h"
 #include "i18n/IdiomaAtivo.h"
 #include "shell/Inicio.h"
 #include "app/janelas/AvisosInicio.h"
@@ -123,7 +123,7 @@ private slots:
 
     void init()
     {
-        Globais::instancia().reinicia();
+        ReiniciaTeste();
         DefineIdioma(2);
     }
 
@@ -244,7 +244,7 @@ void TstBancoDanificado::danoPorPrimeiraAcao()
     }
     const QByteArray antes = resumo(banco);
     const QByteArray usuarioAntes = resumo(usuario);
-    Globais::instancia().reinicia(pasta);
+    ReiniciaTeste(pasta);
     DefineIdioma(2);
 
     // Without a small filesystem, a full disk is a file size limit.
@@ -262,15 +262,15 @@ void TstBancoDanificado::danoPorPrimeiraAcao()
     bool seguiu = true;
     switch (acao) {
     case Acao::Inicio:
-        seguiu = Inicio::recuperaBanco(Globais::instancia().dados().banco, Inicio::examinaBanco(Globais::instancia().dados().banco), QString());
+        seguiu = Inicio::recuperaBanco(DadosTeste().banco, Inicio::examinaBanco(DadosTeste().banco), QString());
         if (seguiu)
-            Inicio::avisaSomenteLeitura(Globais::instancia().dados().banco);
+            Inicio::avisaSomenteLeitura(DadosTeste().banco);
         break;
     case Acao::Gravacao:
-        resultado = GravaCombo(Globais::instancia().CaminhoBanco, 7, QStringLiteral("2"));
+        resultado = GravaCombo(DadosTeste().banco, 7, QStringLiteral("2"));
         break;
     case Acao::Copia:
-        resultado = CopiaBancoUsuario(Globais::instancia().PastaAplicacao);
+        resultado = CopiaBancoUsuario(DadosTeste().pasta);
         break;
     }
     if (limitado)
@@ -366,11 +366,11 @@ void TstBancoDanificado::recomecaDoBancoDaInstalacao()
     }
     const QByteArray danificado = resumo(banco);
     const QByteArray copiaUsuario = resumo(usuario);
-    Globais::instancia().reinicia(pasta.path());
+    ReiniciaTeste(pasta.path());
 
     RoteiroInstalado r;
     r.roteiro.respostas = {aceita ? Dialogos::Resposta::Sim : Dialogos::Resposta::Nao};
-    const bool seguiu = Inicio::recuperaBanco(Globais::instancia().dados().banco, exame, QStringLiteral(PASTA_APLICACAO));
+    const bool seguiu = Inicio::recuperaBanco(DadosTeste().banco, exame, QStringLiteral(PASTA_APLICACAO));
 
     QCOMPARE(seguiu, aceita);
     QCOMPARE(r.roteiro.mostradas.size(), 1);
@@ -412,16 +412,16 @@ void TstBancoDanificado::importacaoRecusadaNaoApagaACopia()
     QVERIFY(executa(usuario, QStringLiteral("Update Master set G1 = 'gravacao antiga'")));
     QCOMPARE(texto(banco, QStringLiteral("Select syncbd from Tools")), QStringLiteral("0"));
     const QByteArray antiga = resumo(usuario);
-    Globais::instancia().reinicia(pasta.path());
+    ReiniciaTeste(pasta.path());
     DefineIdioma(2);
 
     RoteiroInstalado r;
     r.roteiro.respostas = {Dialogos::Resposta::Nao};
-    QVERIFY(PerguntaImportacao(Globais::instancia().dados()));
+    QVERIFY(PerguntaImportacao(DadosTeste()));
     QCOMPARE(texto(banco, QStringLiteral("Select syncbd from Tools")), QStringLiteral("1"));
 
-    QVERIFY(GravaCombo(Globais::instancia().CaminhoBanco, 1, QStringLiteral("3")));
-    const ResultadoBanco copia = CopiaBancoUsuario(Globais::instancia().PastaAplicacao);
+    QVERIFY(GravaCombo(DadosTeste().banco, 1, QStringLiteral("3")));
+    const ResultadoBanco copia = CopiaBancoUsuario(DadosTeste().pasta);
     QCOMPARE(copia.motivo(), MotivoFalhaBanco::ImportacaoPendente);
     QVERIFY(copia.mensagem().startsWith(TextoDoDicionario(QStringLiteral("BANCO Cópia não atualizada"), 2)));
     QCOMPARE(resumo(usuario), antiga);
@@ -431,10 +431,10 @@ void TstBancoDanificado::importacaoRecusadaNaoApagaACopia()
     // follows the database, the replaced one kept beside it.
     r.roteiro.limpa();
     r.roteiro.respostas = {Dialogos::Resposta::Sim};
-    QVERIFY(PerguntaImportacao(Globais::instancia().dados()));
+    QVERIFY(PerguntaImportacao(DadosTeste()));
     QCOMPARE(texto(banco, QStringLiteral("Select syncbd from Tools")), QStringLiteral("2"));
     QCOMPARE(texto(banco, QStringLiteral("Select G1 from Master")), QStringLiteral("gravacao antiga"));
-    QVERIFY(CopiaBancoUsuario(Globais::instancia().PastaAplicacao));
+    QVERIFY(CopiaBancoUsuario(DadosTeste().pasta));
     QCOMPARE(resumo(usuario), resumo(banco));
     QCOMPARE(resumo(usuario + QStringLiteral(".1")), antiga);
 }
@@ -461,15 +461,15 @@ void TstBancoDanificado::copiaRecusadaDitaAoFecharAJanela()
     QVERIFY(QFile::copy(BancoInstalado, usuario));
     QVERIFY(executa(usuario, QStringLiteral("Update Master set G1 = 'gravacao antiga'")));
     const QByteArray antiga = resumo(usuario);
-    Globais::instancia().reinicia(pasta.path());
+    ReiniciaTeste(pasta.path());
     DefineIdioma(2);
     QVERIFY(executa(banco, QStringLiteral("Update Master set G2 = 'gravacao nova'")));
-    const QString guardada = NomeCopiaGuardada(Globais::instancia().PastaAplicacao);
+    const QString guardada = NomeCopiaGuardada(DadosTeste().pasta);
     QVERIFY(guardada.startsWith(QStringLiteral("User-")));
 
     RoteiroInstalado r;
     r.roteiro.respostas = {resposta};
-    QCOMPARE(CopiaBancoUsuarioAvisando(Globais::instancia().dados(), QStringLiteral("VCore")).motivo(), MotivoFalhaBanco::ImportacaoPendente);
+    QCOMPARE(CopiaBancoUsuarioAvisando(DadosTeste(), QStringLiteral("VCore")).motivo(), MotivoFalhaBanco::ImportacaoPendente);
     QVERIFY(r.roteiro.mostradas.isEmpty()); // not inside the closing window
     QTRY_VERIFY(!r.roteiro.mostradas.isEmpty());
     const Dialogos::Caixa oferta = r.roteiro.mostradas.first().caixa;
@@ -500,7 +500,7 @@ void TstBancoDanificado::copiaRecusadaDitaAoFecharAJanela()
     // The next window that closes: the copy follows the database, or (still pending) nothing
     // more is said this session.
     r.roteiro.limpa();
-    const ResultadoBanco outra = CopiaBancoUsuarioAvisando(Globais::instancia().dados(), QStringLiteral("VCore"));
+    const ResultadoBanco outra = CopiaBancoUsuarioAvisando(DadosTeste(), QStringLiteral("VCore"));
     QTest::qWait(20);
     QVERIFY(r.roteiro.mostradas.isEmpty());
     QCOMPARE(outra.ok(), resposta != Dialogos::Resposta::Cancelar);
@@ -515,11 +515,11 @@ void TstBancoDanificado::copiaQueFalhaDitaCadaVez()
     QFile(banco).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     QVERIFY(executa(banco, QStringLiteral("Update Tools set syncbd = '2'")));
     QVERIFY(QDir(pasta.path()).mkdir(QStringLiteral("User.qzd")));
-    Globais::instancia().reinicia(pasta.path());
+    ReiniciaTeste(pasta.path());
     DefineIdioma(2);
     RoteiroInstalado r;
     for (int vez = 1; vez <= 2; ++vez) {
-        QVERIFY(!CopiaBancoUsuarioAvisando(Globais::instancia().dados(), QStringLiteral("Console")).ok());
+        QVERIFY(!CopiaBancoUsuarioAvisando(DadosTeste(), QStringLiteral("Console")).ok());
         QTRY_COMPARE(r.roteiro.mostradas.size(), vez);
         const Dialogos::Caixa caixa = r.roteiro.mostradas.last().caixa;
         QVERIFY2(caixa.texto.startsWith(TextoDoDicionario(QStringLiteral("BANCO Cópia não atualizada"), 2)),
@@ -546,7 +546,7 @@ void TstBancoDanificado::esperaQuemSeguraOArquivo()
     const QString banco = pasta.filePath(QStringLiteral("Config.qzd"));
     QVERIFY(QFile::copy(BancoInstalado, banco));
     QFile(banco).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    Globais::instancia().reinicia(pasta.path());
+    ReiniciaTeste(pasta.path());
 
     std::atomic<bool> segurando {false};
     std::thread outro([&] {
@@ -583,14 +583,14 @@ void TstBancoDanificado::esperaQuemSeguraOArquivo()
     });
     relogio.start();
     pulso.start();
-    const ResultadoBanco r = GravaCombo(Globais::instancia().CaminhoBanco, 7, QStringLiteral("2"));
+    const ResultadoBanco r = GravaCombo(DadosTeste().banco, 7, QStringLiteral("2"));
     QTest::qWait(5); // the tick held back by a freeze, if any, counts it
     pulso.stop();
     outro.join();
     qInfo("longest stall while the file was held: %.1f ms", maiorParada / 1e6);
     QVERIFY2(maiorParada < 20'000'000, qPrintable(QString::number(maiorParada / 1e6) + " ms"));
     QCOMPARE(r.motivo(), motivo);
-    QCOMPARE(LeCombo(Globais::instancia().CaminhoBanco, 7) == QLatin1String("2"), r.ok());
+    QCOMPARE(LeCombo(DadosTeste().banco, 7) == QLatin1String("2"), r.ok());
 }
 
 QTEST_GUILESS_MAIN(TstBancoDanificado)

@@ -1,6 +1,6 @@
 #include "db/Banco.h"
 #include "db/Combos.h"
-#include "shell/Globais.h"
+#include "apoio/Apoio.h"
 
 #include <QDir>
 #include <QFile>
@@ -60,12 +60,12 @@ private slots:
         QVERIFY(m_pasta.isValid());
         QFile::remove(usuario());
         criaBanco();
-        Globais::instancia().reinicia(m_pasta.path());
+        ReiniciaTeste(m_pasta.path());
     }
 
     void gravaComboCriaALinhaQuandoATabelaEstaVazia()
     {
-        QVERIFY(GravaCombo(Globais::instancia().CaminhoBanco, 7, QStringLiteral("2")));
+        QVERIFY(GravaCombo(DadosTeste().banco, 7, QStringLiteral("2")));
         Banco b(banco());
         const auto linhas = b.linhas(QStringLiteral("Select * from Combos"));
         QCOMPARE(linhas.size(), 1);
@@ -75,11 +75,11 @@ private slots:
                 QVERIFY(linhas.first().value(QStringLiteral("Combo%1").arg(n)).toString().isEmpty());
 
         // A second value goes into the same row, and earlier fields stay.
-        QVERIFY(GravaCombo(Globais::instancia().CaminhoBanco, 10, QStringLiteral("x")));
+        QVERIFY(GravaCombo(DadosTeste().banco, 10, QStringLiteral("x")));
         bool ok = false;
-        QCOMPARE(LeCombo(Globais::instancia().CaminhoBanco, 7, &ok), QStringLiteral("2"));
+        QCOMPARE(LeCombo(DadosTeste().banco, 7, &ok), QStringLiteral("2"));
         QVERIFY(ok);
-        QCOMPARE(LeCombo(Globais::instancia().CaminhoBanco, 10), QStringLiteral("x"));
+        QCOMPARE(LeCombo(DadosTeste().banco, 10), QStringLiteral("x"));
         QCOMPARE(b.valor(QStringLiteral("Select count(*) from Combos")).toInt(), 1);
     }
 
@@ -90,20 +90,20 @@ private slots:
             QVERIFY(b.executa(QStringLiteral("Insert into Combos (Combo1) values ('a')")));
             QVERIFY(b.executa(QStringLiteral("Insert into Combos (Combo1) values ('b')")));
         }
-        QVERIFY(GravaCombo(Globais::instancia().CaminhoBanco, 1, QStringLiteral("3")));
+        QVERIFY(GravaCombo(DadosTeste().banco, 1, QStringLiteral("3")));
         Banco b(banco());
         const auto linhas = b.linhas(QStringLiteral("Select Combo1 from Combos order by rowid"));
         QCOMPARE(linhas.size(), 2);
         QCOMPARE(linhas.at(0).value(0).toString(), QStringLiteral("3"));
         QCOMPARE(linhas.at(1).value(0).toString(), QStringLiteral("b"));
-        QCOMPARE(LeCombo(Globais::instancia().CaminhoBanco, 1), QStringLiteral("3"));
+        QCOMPARE(LeCombo(DadosTeste().banco, 1), QStringLiteral("3"));
     }
 
     void apostrofoEDadoNaoConsulta()
     {
         const QString valor = QStringLiteral("O'Brien'); drop table Combos; --");
-        QVERIFY(GravaCombo(Globais::instancia().CaminhoBanco, 3, valor));
-        QCOMPARE(LeCombo(Globais::instancia().CaminhoBanco, 3), valor);
+        QVERIFY(GravaCombo(DadosTeste().banco, 3, valor));
+        QCOMPARE(LeCombo(DadosTeste().banco, 3), valor);
 
         Banco b(banco());
         QVERIFY(b.executa(QStringLiteral("Insert into Dados (Aparelho, Comando, Dados) values (?, ?, ?)"),
@@ -144,12 +144,12 @@ private slots:
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write(arquivo);
         }
-        QVERIFY(!GravaCombo(Globais::instancia().CaminhoBanco, 7, QStringLiteral("2")));
+        QVERIFY(!GravaCombo(DadosTeste().banco, 7, QStringLiteral("2")));
         bool ok = true;
-        QVERIFY(LeCombo(Globais::instancia().CaminhoBanco, 7, &ok).isEmpty());
+        QVERIFY(LeCombo(DadosTeste().banco, 7, &ok).isEmpty());
         QVERIFY(!ok);
-        QVERIFY(!GravaCombo(Globais::instancia().CaminhoBanco, 0, QStringLiteral("2")));
-        QVERIFY(!GravaCombo(Globais::instancia().CaminhoBanco, 11, QStringLiteral("2")));
+        QVERIFY(!GravaCombo(DadosTeste().banco, 0, QStringLiteral("2")));
+        QVERIFY(!GravaCombo(DadosTeste().banco, 11, QStringLiteral("2")));
         // A missing database is never created by writing to it.
         if (arquivo.isNull())
             QVERIFY(!QFile::exists(banco()));
@@ -171,7 +171,7 @@ private slots:
         antigo.write(QByteArray(100000, 'o')); // longer than the new copy
         antigo.close();
 
-        QVERIFY(CopiaBancoUsuario(Globais::instancia().PastaAplicacao));
+        QVERIFY(CopiaBancoUsuario(DadosTeste().pasta));
         QCOMPARE(conteudo(usuario()), conteudo(banco()));
         QVERIFY(conteudo(usuario()).size() > 2048);
         // The copy it replaced is kept, and no temporary file is left beside them.
@@ -187,7 +187,7 @@ private slots:
         QVERIFY(antigo.open(QIODevice::WriteOnly));
         antigo.write("anterior");
         antigo.close();
-        QVERIFY(CopiaBancoUsuario(Globais::instancia().PastaAplicacao));
+        QVERIFY(CopiaBancoUsuario(DadosTeste().pasta));
         QCOMPARE(conteudo(usuario()), QByteArray("anterior"));
     }
 
@@ -222,7 +222,7 @@ private slots:
             rlimit limite = limiteAntigo;
             limite.rlim_cur = 2048;
             QVERIFY(::setrlimit(RLIMIT_FSIZE, &limite) == 0);
-            copiou = CopiaBancoUsuario(Globais::instancia().PastaAplicacao).ok();
+            copiou = CopiaBancoUsuario(DadosTeste().pasta).ok();
             ::setrlimit(RLIMIT_FSIZE, &limiteAntigo);
         } else {
             // The temporary file beside User.qzd cannot be created.
@@ -234,7 +234,7 @@ private slots:
                 QFile(m_pasta.path()).setPermissions(permissoesPasta);
                 QSKIP("running with rights that ignore folder permissions");
             }
-            copiou = CopiaBancoUsuario(Globais::instancia().PastaAplicacao).ok();
+            copiou = CopiaBancoUsuario(DadosTeste().pasta).ok();
             QFile(m_pasta.path()).setPermissions(permissoesPasta);
         }
         QVERIFY(!copiou);

@@ -1,5 +1,5 @@
 #include "db/IdiomaBanco.h"
-#include "shell/Globais.h"
+#include "apoio/Apoio.h"
 #include "i18n/IdiomaAtivo.h"
 
 #include <QFile>
@@ -88,7 +88,7 @@ private slots:
     {
         m_pasta = new QTemporaryDir;
         QVERIFY(m_pasta->isValid());
-        Globais::instancia().reinicia(m_pasta->path());
+        ReiniciaTeste(m_pasta->path());
     }
     void cleanup()
     {
@@ -118,11 +118,11 @@ void TstIdiomaBanco::gravaECarrega()
 {
     QFETCH(int, idioma);
     criaBanco(banco(), {u"1, '0', ''"_s});
-    QVERIFY(GravaIdioma(Globais::instancia().CaminhoBanco, idioma));
+    QVERIFY(GravaIdioma(DadosTeste().banco, idioma));
     // A restart: the value comes back from the file, not from memory.
-    Globais::instancia().reinicia(m_pasta->path());
+    ReiniciaTeste(m_pasta->path());
     QCOMPARE(IdiomaAtual(), 0);
-    QVERIFY(CarregaIdioma(Globais::instancia().CaminhoBanco));
+    QVERIFY(CarregaIdioma(DadosTeste().banco));
     QCOMPARE(IdiomaAtual(), idioma);
 }
 
@@ -151,7 +151,7 @@ void TstIdiomaBanco::carregaValorGravado()
     QFETCH(int, idioma);
     criaBanco(banco(), linhas);
     DefineIdioma(3);
-    QCOMPARE(CarregaIdioma(Globais::instancia().CaminhoBanco), ok);
+    QCOMPARE(CarregaIdioma(DadosTeste().banco), ok);
     QCOMPARE(IdiomaAtual(), idioma);
 }
 
@@ -159,7 +159,7 @@ void TstIdiomaBanco::gravaSoAPrimeiraLinha()
 {
     criaBanco(banco(), {u"1, '0', 'a'"_s, u"1, '0', 'b'"_s});
     DefineIdioma(1);
-    QVERIFY(GravaIdioma(Globais::instancia().CaminhoBanco, 3));
+    QVERIFY(GravaIdioma(DadosTeste().banco, 3));
     QCOMPARE(idiomasGravados(banco()), (QVariantList{3, 1}));
     // Storing does not change the running language: the caller decides that.
     QCOMPARE(IdiomaAtual(), 1);
@@ -207,9 +207,9 @@ void TstIdiomaBanco::falhaSemEfeito()
     }
 
     DefineIdioma(3);
-    QCOMPARE(CarregaIdioma(Globais::instancia().CaminhoBanco), carregaOk);
+    QCOMPARE(CarregaIdioma(DadosTeste().banco), carregaOk);
     QCOMPARE(IdiomaAtual(), carregaOk ? 2 : 3); // unchanged on failure
-    QCOMPARE(GravaIdioma(Globais::instancia().CaminhoBanco, 1), gravaOk);
+    QCOMPARE(GravaIdioma(DadosTeste().banco, 1), gravaOk);
 
     if (bloqueio) {
         bloqueio->exec(u"ROLLBACK"_s);

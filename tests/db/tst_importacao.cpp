@@ -5,7 +5,6 @@
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "i18n/Mensagens.h"
-#include "shell/Globais.h"
 #include "i18n/IdiomaAtivo.h"
 
 #include <QCryptographicHash>
@@ -160,7 +159,7 @@ void TstImportacao::sequenciaDeEstados()
 
     PastaAplicacaoTemporaria pasta;
     DefineIdioma(2);
-    const QString usuario = Globais::instancia().caminhoUsuario();
+    const QString usuario = DadosTeste().usuario();
     if (comUsuario) {
         QVERIFY(QFile::copy(pasta.banco(), usuario));
         QVERIFY(executa(usuario, {"Insert into Comandos (Comando) values ('comando do usuario')"}));
@@ -196,7 +195,7 @@ void TstImportacao::perguntaAteDecidir()
 {
     PastaAplicacaoTemporaria pasta;
     DefineIdioma(2);
-    QVERIFY(QFile::copy(pasta.banco(), Globais::instancia().caminhoUsuario()));
+    QVERIFY(QFile::copy(pasta.banco(), DadosTeste().usuario()));
     RoteiroInstalado r;
     // Three starts of a fresh installation, the user says No each time it is asked.
     QStringList estados;
@@ -217,12 +216,12 @@ void TstImportacao::primeiroUso()
     PastaAplicacaoTemporaria pasta;
     DefineIdioma(2);
     int avisos = 0;
-    QVERIFY(!VerificaPrimeiroUso(Globais::instancia().CaminhoBanco, [&] { ++avisos; return false; }));
+    QVERIFY(!VerificaPrimeiroUso(DadosTeste().banco, [&] { ++avisos; return false; }));
     QCOMPARE(avisos, 1);
-    QVERIFY(VerificaPrimeiroUso(Globais::instancia().CaminhoBanco, [&] { ++avisos; return true; }));
+    QVERIFY(VerificaPrimeiroUso(DadosTeste().banco, [&] { ++avisos; return true; }));
     QCOMPARE(avisos, 2);
     QVERIFY(executa(pasta.banco(), {"Update Tools set syncbd = '1'"}));
-    QVERIFY(VerificaPrimeiroUso(Globais::instancia().CaminhoBanco, [&] { ++avisos; return false; }));
+    QVERIFY(VerificaPrimeiroUso(DadosTeste().banco, [&] { ++avisos; return false; }));
     QCOMPARE(avisos, 2);
 }
 
@@ -230,7 +229,7 @@ void TstImportacao::mescla()
 {
     PastaAplicacaoTemporaria pasta;
     DefineIdioma(2);
-    const QString usuario = Globais::instancia().caminhoUsuario();
+    const QString usuario = DadosTeste().usuario();
     QVERIFY(QFile::copy(pasta.banco(), usuario));
     // The user's previous installation: recordings, a re-recorded answer with notes, an own
     // recording, an own command, a changed command note and other chooser values.
@@ -279,7 +278,7 @@ void TstImportacao::chavesComApostrofo()
         "Insert into Master (Modelo, Malha, G1) values ('IP 7', 'PP_A''B', '')",
         "Insert into Comandos (Comando, Info) values ('o''brien', 'shipped')",
     }));
-    const QString usuario = Globais::instancia().caminhoUsuario();
+    const QString usuario = DadosTeste().usuario();
     QVERIFY(executa(usuario, {
         "Create table Dados (Aparelho TEXT, Comando TEXT, Dados TEXT, Info TEXT, Info2 TEXT, Info3 TEXT)",
         "Create table Master (Modelo TEXT, Malha TEXT, G1 TEXT, G2 TEXT, G3 TEXT)",
@@ -328,7 +327,7 @@ void TstImportacao::origemDefeituosa()
     QFETCH(QString, tipo);
     PastaAplicacaoTemporaria pasta;
     DefineIdioma(1);
-    const QString usuario = Globais::instancia().caminhoUsuario();
+    const QString usuario = DadosTeste().usuario();
     if (tipo == "vazio") {
         QFile f(usuario);
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -411,7 +410,7 @@ void TstImportacao::origemDefeituosa()
     r.roteiro.respostas = {Dialogos::Resposta::Sim};
     PerguntaImportacao(ContextoTeste().dados);
     QCOMPARE(valor(pasta.banco(), "select syncbd from Tools").toString(), QStringLiteral("0"));
-    QVERIFY(ImportacaoAPerguntar(Globais::instancia().dados()));
+    QVERIFY(ImportacaoAPerguntar(DadosTeste()));
 }
 
 QTEST_MAIN(TstImportacao)

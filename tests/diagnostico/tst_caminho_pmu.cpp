@@ -10,7 +10,7 @@
 #include "rails/BuckCheck.h"
 #include "rails/janelas/BuckTeste.h"
 #include "rails/janelas/PMU.h"
-#include "shell/Globais.h"
+#include "apoio/Apoio.h"
 #include "shell/Ligacao.h"
 #include "ui/Controles.h"
 #include "ui/GerenciadorJanelas.h"
@@ -166,7 +166,7 @@ private slots:
         // The faults are there (the comparison is not of empty or all-passing lists), and the
         // GPU outputs are not measurable in the buck check, whatever the phone says of them
         // (a good "IP 6" prints FAIL on buck 1).
-        Banco banco(Globais::instancia().CaminhoBanco);
+        Banco banco(DadosTeste().banco);
         const auto malha = [&](const QString& orig, int familia) {
             return banco.linhas(u"Select Malha from Master where Modelo = ? and Orig = ? and TIPO = ?"_s,
                                 {modelo, orig, familia}).value(0).value(0).toString();

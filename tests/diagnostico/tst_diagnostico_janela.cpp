@@ -294,7 +294,7 @@ private slots:
         Cenario c;
         QVERIFY(c.iniciaBancada(u"IP X"_s, {}, {}, u"A1865"_s));
         // This board's history was damaged twice: each damaged file is kept, and said.
-        const QString historico = ArquivoHistorico(u"IP X"_s, u"A1865"_s, u"<b>OS</b> 5"_s);
+        const QString historico = ArquivoHistorico(ContextoTeste().dados, u"IP X"_s, u"A1865"_s, u"<b>OS</b> 5"_s);
         QVERIFY(QDir().mkpath(QFileInfo(historico).absolutePath()));
         for (const QString& nome : {historico + u".danificado"_s, historico}) {
             QFile f(nome);
@@ -305,7 +305,7 @@ private slots:
         QVERIFY(c.espera(e));
         QCOMPARE(e->historicoDanificado(), historico + u".danificado-2"_s);
         QVERIFY(QFile::exists(historico + u".danificado"_s));
-        QVERIFY(UltimaExecucao(u"IP X"_s, u"A1865"_s, u"<b>OS</b> 5"_s));
+        QVERIFY(UltimaExecucao(ContextoTeste().dados, u"IP X"_s, u"A1865"_s, u"<b>OS</b> 5"_s));
         QVERIFY2(c.roteiro.roteiro.textos().contains(L(u"DIAG_HISTORICO_DANIFICADO"_s) + u"\n\n"_s
                                                      + QDir::toNativeSeparators(historico + u".danificado-2"_s)),
                  qPrintable(c.roteiro.roteiro.textos().join(u" | "_s)));

@@ -128,9 +128,9 @@ void TstHistorico::initTestCase()
     };
     for (const ExecucaoDiagnostico& e : corridas) {
         QString erro;
-        QVERIFY2(GuardaExecucao(e, &erro), qPrintable(erro));
+        QVERIFY2(GuardaExecucao(ContextoTeste().dados, e, &erro), qPrintable(erro));
     }
-    m_historico = QFileInfo(ArquivoHistorico(u"IP X"_s, u"A1901"_s, u"OS-100"_s)).absolutePath();
+    m_historico = QFileInfo(ArquivoHistorico(ContextoTeste().dados, u"IP X"_s, u"A1901"_s, u"OS-100"_s)).absolutePath();
     const QString pasta = m_historico + u'/';
     escreve(pasta + u"IP-X_A1901_cortado.json"_s, "{\"execucoes\": [ {\"modelo\": \"IP X\", ");
     escreve(pasta + u"IP-X_A1901_outro.json"_s, "{\"coisa\": 1}");
@@ -440,7 +440,7 @@ void TstHistorico::janela()
 
     // The page: the run's page when it is there, written again from the kept run when not.
     const ExecucaoDiagnostico e = *LeExecucao(*j->selecionada());
-    const QString escrita = QDir(PastaRelatorios()).absoluteFilePath(
+    const QString escrita = QDir(PastaRelatorios(ContextoTeste().dados.banco)).absoluteFilePath(
         NomeArquivoRelatorio(e.modelo, e.numero, u"Diagnostico"_s, e.inicio.addMSecs(e.duracaoMs)));
     QVERIFY(!QFileInfo::exists(escrita));
     QCOMPARE(j->abrePagina(), escrita);

@@ -355,28 +355,28 @@ private slots:
         RoteiroInstalado roteiro;
         DefineIdioma(2);
         const ExecucaoDiagnostico falhou = execucao();
-        QVERIFY(!UltimaExecucao(falhou.modelo, falhou.numero, falhou.etiqueta));
-        QVERIFY(GuardaExecucao(falhou));
+        QVERIFY(!UltimaExecucao(ContextoTeste().dados, falhou.modelo, falhou.numero, falhou.etiqueta));
+        QVERIFY(GuardaExecucao(ContextoTeste().dados, falhou));
         // Labels that fold to one file name stay apart.
-        QVERIFY(GuardaExecucao(execucao(u"OS/17"_s)));
+        QVERIFY(GuardaExecucao(ContextoTeste().dados, execucao(u"OS/17"_s)));
         ExecucaoDiagnostico boa = consertada(execucao());
         boa.inicio = boa.inicio.addSecs(3600);
-        const auto anterior = UltimaExecucao(boa.modelo, boa.numero, boa.etiqueta);
+        const auto anterior = UltimaExecucao(ContextoTeste().dados, boa.modelo, boa.numero, boa.etiqueta);
         QVERIFY(anterior);
         QCOMPARE(anterior->falhas().size(), 3);
-        QVERIFY(GuardaExecucao(boa));
-        QCOMPARE(UltimaExecucao(boa.modelo, boa.numero, boa.etiqueta)->inicio, boa.inicio);
-        QCOMPARE(UltimaExecucao(boa.modelo, boa.numero, u"OS/17"_s)->falhas().size(), 3);
-        QVERIFY(!UltimaExecucao(boa.modelo, u"A1901"_s, boa.etiqueta));
+        QVERIFY(GuardaExecucao(ContextoTeste().dados, boa));
+        QCOMPARE(UltimaExecucao(ContextoTeste().dados, boa.modelo, boa.numero, boa.etiqueta)->inicio, boa.inicio);
+        QCOMPARE(UltimaExecucao(ContextoTeste().dados, boa.modelo, boa.numero, u"OS/17"_s)->falhas().size(), 3);
+        QVERIFY(!UltimaExecucao(ContextoTeste().dados, boa.modelo, u"A1901"_s, boa.etiqueta));
         // Labels too long for a file name (a scanned ticket, a pasted text) are kept, each apart.
         for (const QString& longa : {QString(300, u'x'), QString(299, u'x') + u'y'}) {
             ExecucaoDiagnostico e = execucao(longa);
-            QVERIFY(GuardaExecucao(e));
-            QVERIFY(QFileInfo(ArquivoHistorico(e.modelo, e.numero, longa)).fileName().size() < 255);
-            QCOMPARE(UltimaExecucao(e.modelo, e.numero, longa)->etiqueta, longa);
+            QVERIFY(GuardaExecucao(ContextoTeste().dados, e));
+            QVERIFY(QFileInfo(ArquivoHistorico(ContextoTeste().dados, e.modelo, e.numero, longa)).fileName().size() < 255);
+            QCOMPARE(UltimaExecucao(ContextoTeste().dados, e.modelo, e.numero, longa)->etiqueta, longa);
         }
-        QVERIFY(ArquivoHistorico(boa.modelo, boa.numero, QString(300, u'x'))
-                != ArquivoHistorico(boa.modelo, boa.numero, QString(299, u'x') + u'y'));
+        QVERIFY(ArquivoHistorico(ContextoTeste().dados, boa.modelo, boa.numero, QString(300, u'x'))
+                != ArquivoHistorico(ContextoTeste().dados, boa.modelo, boa.numero, QString(299, u'x') + u'y'));
 
         const QString h = PaginaDiagnostico(boa, anterior);
         QCOMPARE(chaves(h, u"consertados"_s),
@@ -385,17 +385,17 @@ private slots:
         QVERIFY2(h.contains(u"Failures: 3 → 0"_s), qPrintable(h.mid(h.indexOf(u"<h2>"_s), 600)));
 
         // A damaged history is set aside, not silently replaced.
-        const QString arquivo = ArquivoHistorico(boa.modelo, boa.numero, boa.etiqueta);
+        const QString arquivo = ArquivoHistorico(ContextoTeste().dados, boa.modelo, boa.numero, boa.etiqueta);
         {
             QFile f(arquivo);
             QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
             f.write("{\"execucoes\": [");
         }
         QString aparte;
-        QVERIFY(GuardaExecucao(boa, nullptr, &aparte));
+        QVERIFY(GuardaExecucao(ContextoTeste().dados, boa, nullptr, &aparte));
         QCOMPARE(aparte, arquivo + u".danificado"_s);
         QVERIFY(QFile::exists(arquivo + u".danificado"_s));
-        QCOMPARE(UltimaExecucao(boa.modelo, boa.numero, boa.etiqueta)->inicio, boa.inicio);
+        QCOMPARE(UltimaExecucao(ContextoTeste().dados, boa.modelo, boa.numero, boa.etiqueta)->inicio, boa.inicio);
         // Damaged again: the second damaged file gets its own name, the first is kept.
         {
             QFile f(arquivo);
@@ -403,7 +403,7 @@ private slots:
             f.write("segundo dano");
         }
         aparte.clear();
-        QVERIFY(GuardaExecucao(boa, nullptr, &aparte));
+        QVERIFY(GuardaExecucao(ContextoTeste().dados, boa, nullptr, &aparte));
         QCOMPARE(aparte, arquivo + u".danificado-2"_s);
         QFile primeiro(arquivo + u".danificado"_s), segundo(aparte);
         QVERIFY(primeiro.open(QIODevice::ReadOnly) && segundo.open(QIODevice::ReadOnly));
@@ -417,7 +417,7 @@ private slots:
                 f.write(outro);
             }
             aparte.clear();
-            QVERIFY(GuardaExecucao(boa, nullptr, &aparte));
+            QVERIFY(GuardaExecucao(ContextoTeste().dados, boa, nullptr, &aparte));
             QFile posto(aparte);
             QVERIFY2(posto.open(QIODevice::ReadOnly), outro.constData());
             QCOMPARE(posto.readAll(), outro);
@@ -427,9 +427,9 @@ private slots:
         ExecucaoDiagnostico cortada = boa;
         cortada.completa = false;
         cortada.inicio = boa.inicio.addSecs(60);
-        QVERIFY(GuardaExecucao(cortada));
-        QCOMPARE(UltimaExecucao(boa.modelo, boa.numero, boa.etiqueta)->inicio, cortada.inicio);
-        QCOMPARE(UltimaExecucao(boa.modelo, boa.numero, boa.etiqueta, true)->inicio, boa.inicio);
+        QVERIFY(GuardaExecucao(ContextoTeste().dados, cortada));
+        QCOMPARE(UltimaExecucao(ContextoTeste().dados, boa.modelo, boa.numero, boa.etiqueta)->inicio, cortada.inicio);
+        QCOMPARE(UltimaExecucao(ContextoTeste().dados, boa.modelo, boa.numero, boa.etiqueta, true)->inicio, boa.inicio);
     }
 };
 

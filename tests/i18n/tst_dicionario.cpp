@@ -1,7 +1,7 @@
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "i18n/janelas/AvisoChaves.h"
-#include "shell/Globais.h"
+#include "apoio/Apoio.h"
 #include "i18n/IdiomaAtivo.h"
 
 #include <QSet>
@@ -33,7 +33,7 @@ class TstDicionario : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { Globais::instancia().reinicia(); }
+    void init() { ReiniciaTeste(); }
 
     void chavesNaOrdemDaTabela();
     void textosExatos_data();

@@ -1,6 +1,6 @@
 #include "i18n/Dialogos.h"
 #include "i18n/Mensagens.h"
-#include "shell/Globais.h"
+#include "apoio/Apoio.h"
 #include "i18n/IdiomaAtivo.h"
 
 #include <QtTest>
@@ -18,7 +18,7 @@ class TstMensagens : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { Globais::instancia().reinicia(); }
+    void init() { ReiniciaTeste(); }
 
     void tituloIconeBotoes_data();
     void tituloIconeBotoes();

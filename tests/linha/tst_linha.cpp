@@ -311,8 +311,8 @@ private slots:
         const QString historico = o.value(u"historico"_s).toString();
         QCOMPARE(QFileInfo(historico).absolutePath(), QDir(pasta.caminho()).absoluteFilePath(u"relatorios/historico"_s));
         QVERIFY(QFileInfo(historico).isFile());
-        QCOMPARE(historico, ArquivoHistorico(modelo, o.value(u"numero"_s).toString(), EtiquetaEstranha.trimmed()));
-        const auto guardada = UltimaExecucao(modelo, o.value(u"numero"_s).toString(), EtiquetaEstranha.trimmed());
+        QCOMPARE(historico, ArquivoHistorico(ContextoTeste().dados, modelo, o.value(u"numero"_s).toString(), EtiquetaEstranha.trimmed()));
+        const auto guardada = UltimaExecucao(ContextoTeste().dados, modelo, o.value(u"numero"_s).toString(), EtiquetaEstranha.trimmed());
         QVERIFY(guardada && guardada->completa);
         QCOMPARE(guardada->itens().size(), itens.size());
         // Nothing else was written: the page and the one history file.

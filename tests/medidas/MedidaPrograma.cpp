@@ -120,10 +120,10 @@ void MedidaPrograma::respostaAteGradePintada()
         R += uma.mid(2);
     QElapsedTimer analise;
     analise.start();
-    ResultadoGrade g = GradaLeitura(VarianteGrade::VCore, Modelo, FamiliaVCore, R, 3, 1);
+    ResultadoGrade g = GradaLeitura(ContextoTeste().dados.banco, VarianteGrade::VCore, Modelo, FamiliaVCore, R, 3, 1);
     const double gradaMs = analise.nsecsElapsed() / 1e6;
     analise.restart();
-    GravaGraduacao(VarianteGrade::VCore, g);
+    GravaGraduacao(ContextoTeste().dados.banco, VarianteGrade::VCore, g);
     qInfo("grading a %lld-character answer: %.1f ms, storing it %.1f ms (%d rows)", qint64(R.size()), gradaMs,
           analise.nsecsElapsed() / 1e6, g.linhas);
 }
@@ -247,7 +247,7 @@ void MedidaPrograma::acompanhamentoSemTravar()
 {
     CenarioJanela c;
     QList<TrilhaDoModelo> comBanda;
-    for (const TrilhaDoModelo& t : TrilhasDoModelo(VarianteGrade::VCore, Modelo, FamiliaVCore)) {
+    for (const TrilhaDoModelo& t : TrilhasDoModelo(ContextoTeste().dados.banco, VarianteGrade::VCore, Modelo, FamiliaVCore)) {
         bool ok = false;
         const double refV = QString(t.linha.refV).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
         if (t.mensuravel && ok && refV > 0.3 && t.linha.refT.toInt() > 0 && comBanda.size() < 4)

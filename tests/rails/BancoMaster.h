@@ -1,8 +1,8 @@
 #pragma once
 // A small Config.qzd built from the shipped schema in a temporary folder, for the rail and
-// report tests. The process-wide values point at it while the object lives.
+// report tests. The tests' data place (DadosTeste) points at it while the object lives.
 #include "db/Banco.h"
-#include "shell/Globais.h"
+#include "apoio/Apoio.h"
 #include "i18n/IdiomaAtivo.h"
 
 #include <QFile>
@@ -14,7 +14,7 @@ class BancoMaster {
 public:
     BancoMaster()
     {
-        Globais::instancia().reinicia(pasta.path());
+        ReiniciaTeste(pasta.path());
         DefineIdioma(1);
         QFile vazio(caminho());
         vazio.open(QIODevice::WriteOnly); // Banco never creates a file

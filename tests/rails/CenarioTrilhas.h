@@ -3,7 +3,7 @@
 // reference database and scripted dialogs: what every rail window test starts from.
 #include "apoio/CenarioJanela.h"
 #include "db/Banco.h"
-#include "shell/Globais.h"
+#include "apoio/Apoio.h"
 #include "i18n/IdiomaAtivo.h"
 
 #include <QSqlRecord>
@@ -33,7 +33,7 @@ struct CenarioTrilhas : CenarioJanela {
     // Rows of Master for a condition, as maps of field to text.
     QList<QSqlRecord> master(const QString& condicao, const QVariantList& valores = {}) const
     {
-        Banco b(Globais::instancia().CaminhoBanco);
+        Banco b(DadosTeste().banco);
         return b.linhas(QStringLiteral("Select * from Master where ") + condicao, valores);
     }
 };

@@ -24,7 +24,7 @@ namespace {
 // The first VCore rail of the model with a voltage band whose channel the board can move.
 std::optional<TrilhaDoModelo> trilhaComBanda(const QString& modelo)
 {
-    for (const TrilhaDoModelo& t : TrilhasDoModelo(VarianteGrade::VCore, modelo, FamiliaVCore)) {
+    for (const TrilhaDoModelo& t : TrilhasDoModelo(ContextoTeste().dados.banco, VarianteGrade::VCore, modelo, FamiliaVCore)) {
         bool ok = false;
         const double refV = QString(t.linha.refV).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
         if (t.mensuravel && ok && refV > 0.3 && !LimiteCorrente(t.ref) && !t.linha.malha.isEmpty()
@@ -122,9 +122,9 @@ void TstAcompanhamento::recusaOQueOModeloNaoMede()
     for (const auto& [variante, familia] : {std::pair{VarianteGrade::VCore, FamiliaVCore},
                                             std::pair{VarianteGrade::BuckLdo, FamiliaBuck},
                                             std::pair{VarianteGrade::Pmu, FamiliaLdo}}) {
-        const QList<TrilhaDoModelo> trilhas = TrilhasDoModelo(variante, modelo, familia);
+        const QList<TrilhaDoModelo> trilhas = TrilhasDoModelo(pasta.banco(), variante, modelo, familia);
         QVERIFY(!trilhas.isEmpty());
-        Acompanhamento a(ligacao, CodigoAcompanhar);
+        Acompanhamento a(ligacao, CodigoAcompanhar, pasta.banco());
         a.defineModelo(modelo);
         for (const TrilhaDoModelo& t : trilhas) {
             const QString recusa = a.adiciona(variante, familia, t.nome);
@@ -248,7 +248,7 @@ void TstAcompanhamento::caixaPerdidaDeixaLacunaERetoma()
     const auto trilha = trilhaComBanda(modelo);
     QVERIFY(trilha);
     std::optional<TrilhaDoModelo> saida;
-    for (const TrilhaDoModelo& t : TrilhasDoModelo(VarianteGrade::Pmu, modelo, FamiliaBuck))
+    for (const TrilhaDoModelo& t : TrilhasDoModelo(ContextoTeste().dados.banco, VarianteGrade::Pmu, modelo, FamiliaBuck))
         if (t.mensuravel && !saida && !LimiteCorrente(t.ref))
             saida = t;
     QVERIFY(saida);

@@ -61,7 +61,7 @@ private slots:
 
 void TstGradeTrilhas::init()
 {
-    Globais::instancia().reinicia();
+    ReiniciaTeste();
     DefineIdioma(1);
 }
 
@@ -235,17 +235,17 @@ void TstGradeTrilhas::processaLeituraVCore()
 
     // Its first half grades without touching a row (a window shows the grading meanwhile); the
     // second stores that grading.
-    ResultadoGrade g = GradaLeitura(VarianteGrade::VCore, "IP 8", 0, Resposta, 3, 1);
+    ResultadoGrade g = GradaLeitura(b.caminho(), VarianteGrade::VCore, "IP 8", 0, Resposta, 3, 1);
     QCOMPARE(g.linhas, 0);
     QCOMPARE(g.trilhas.size(), 4);
     QCOMPARE(b.campo("Leitura"), QStringList(7, "velha"));
-    GravaGraduacao(VarianteGrade::VCore, g);
+    GravaGraduacao(b.caminho(), VarianteGrade::VCore, g);
     QCOMPARE(g.linhas, 4);
     QVERIFY(g.gravada);
     const QStringList leituras = b.campo("Leitura"), porcs = b.campo("Porc");
     b.executa("Update Master set Leitura = 'velha', Porc = '9 %'");
 
-    const ResultadoGrade r = ProcessaLeitura(VarianteGrade::VCore, "IP 8", 0, Resposta, 3, 1);
+    const ResultadoGrade r = ProcessaLeitura(b.caminho(), VarianteGrade::VCore, "IP 8", 0, Resposta, 3, 1);
     QVERIFY(r.leituraFeita);
     QVERIFY(!r.erro);
     QCOMPARE(r.linhas, 4);
@@ -264,13 +264,13 @@ void TstGradeTrilhas::processaLeituraRespostaVazia()
     b.executa("Update Master set Leitura = '', Porc = ''");
 
     // Buck and LDO: nothing graded, rows untouched.
-    const ResultadoGrade r = ProcessaLeitura(VarianteGrade::BuckLdo, "IP 7", 2, QString(), 3, 1);
+    const ResultadoGrade r = ProcessaLeitura(b.caminho(), VarianteGrade::BuckLdo, "IP 7", 2, QString(), 3, 1);
     QVERIFY(!r.leituraFeita);
     QCOMPARE(r.linhas, 0);
     QCOMPARE(b.campo("Leitura"), (QStringList{"", ""}));
 
     // PMU: every row gets the no-reading marker.
-    const ResultadoGrade p = ProcessaLeitura(VarianteGrade::Pmu, "IP 7", 2, QString(), 3, 1);
+    const ResultadoGrade p = ProcessaLeitura(b.caminho(), VarianteGrade::Pmu, "IP 7", 2, QString(), 3, 1);
     QVERIFY(!p.erro);
     QCOMPARE(p.linhas, 2);
     QCOMPARE(b.campo("Leitura"), (QStringList{Marca, Marca}));
@@ -288,14 +288,14 @@ void TstGradeTrilhas::processaLeituraNaoParaNumaLinha()
 
     // A percentage that cannot be computed no longer ends the PMU grading: the row is marked
     // ("**", no percentage) and the grading goes on, as in the other variants.
-    const ResultadoGrade p = ProcessaLeitura(VarianteGrade::Pmu, "IP 7", 2, Resposta, 2, 1);
+    const ResultadoGrade p = ProcessaLeitura(b.caminho(), VarianteGrade::Pmu, "IP 7", 2, Resposta, 2, 1);
     QVERIFY(!p.erro);
     QCOMPARE(p.linhas, 4);
     QCOMPARE(b.campo("Leitura"), (QStringList{"1.25 V", "12.34 V", "**", "1.80 V"}));
     QCOMPARE(b.campo("Porc"), (QStringList{"4.1 %", "", "", "0 %"}));
 
     // The Buck and LDO variant skips the failing percentage and grades on.
-    const ResultadoGrade v = ProcessaLeitura(VarianteGrade::BuckLdo, "IP 7", 2, Resposta, 2, 1);
+    const ResultadoGrade v = ProcessaLeitura(b.caminho(), VarianteGrade::BuckLdo, "IP 7", 2, Resposta, 2, 1);
     QVERIFY(!v.erro);
     QCOMPARE(v.linhas, 4);
     QCOMPARE(b.campo("Leitura"), (QStringList{"1.25 V", "12.34 V", Marca, "1.80 V"}));
@@ -306,7 +306,7 @@ void TstGradeTrilhas::processaLeituraValoresComApostrofo()
 {
     BancoMaster b;
     b.linha("IP 7'", "A", "Buck0", "CPU", "1.200", "0", 0);
-    const ResultadoGrade r = ProcessaLeitura(VarianteGrade::VCore, "IP 7'", 0, Resposta, 3, 1);
+    const ResultadoGrade r = ProcessaLeitura(b.caminho(), VarianteGrade::VCore, "IP 7'", 0, Resposta, 3, 1);
     QCOMPARE(r.linhas, 1);
     QCOMPARE(b.campo("Leitura"), QStringList{"1.250 V"});
 }
@@ -319,7 +319,7 @@ void TstGradeTrilhas::processaLeituraCodigoDesconhecido()
     b.linha("IP 7", "B", "Buck1", "CPU", "1.200", "0", 2);
     b.linha("IP 7", "C", "Buck2", "CPU", "", "99", 2);
     RoteiroInstalado r;
-    const ResultadoGrade g = ProcessaLeitura(VarianteGrade::Pmu, "IP 7", 2, Resposta, 3, 1);
+    const ResultadoGrade g = ProcessaLeitura(b.caminho(), VarianteGrade::Pmu, "IP 7", 2, Resposta, 3, 1);
     QCOMPARE(g.codigosDesconhecidos, (QStringList{"35", "99"}));
     QVERIFY(r.roteiro.mostradas.isEmpty());
     QCOMPARE(b.campo("Leitura"), (QStringList{Marca, "*", Marca}));
@@ -390,26 +390,26 @@ void TstGradeTrilhas::gravacoes()
     const ConsultaMaster grade = ConsultaGrade("IP 7", 0, "Modelo, Malha");
 
     RoteiroInstalado r;
-    QVERIFY(GravaLeituras(2, grade).alterada);
+    QVERIFY(GravaLeituras(b.caminho(), 2, grade).alterada);
     QCOMPARE(b.campo("G2"), (QStringList{"A lido", "B lido", "antes"}));
     QCOMPARE(b.campo("G1"), (QStringList{"", "", ""}));
 
     // Only the rows the grid shows (IC filter) are recorded.
     b.executa("Update Master set Leitura = 'novo'");
-    QVERIFY(GravaLeituras(3, ConsultaGradeIc("IP 7", 0, "GPU")).alterada);
+    QVERIFY(GravaLeituras(b.caminho(), 3, ConsultaGradeIc("IP 7", 0, "GPU")).alterada);
     QCOMPARE(b.campo("G3"), (QStringList{"", "novo", ""}));
 
-    QVERIFY(ExcluiGravacao(2, grade).alterada);
+    QVERIFY(ExcluiGravacao(b.caminho(), 2, grade).alterada);
     QCOMPARE(b.campo("G2"), (QStringList{"", "", "antes"}));
 
     // Nothing to change is neither a change nor a failure.
-    for (const ResultadoGravacao& nada : {GravaLeituras(4, grade), ExcluiGravacao(0, grade),
-                                          GravaLeituras(1, ConsultaMaster{})}) {
+    for (const ResultadoGravacao& nada : {GravaLeituras(b.caminho(), 4, grade), ExcluiGravacao(b.caminho(), 0, grade),
+                                          GravaLeituras(b.caminho(), 1, ConsultaMaster{})}) {
         QVERIFY(!nada.alterada);
         QVERIFY(nada.falha.ok());
     }
     // A write the database refuses is a failure with its reason, never a change.
-    const ResultadoGravacao recusada = GravaLeituras(1, ConsultaMaster{"ColunaQueFalta = 1", {}, {}});
+    const ResultadoGravacao recusada = GravaLeituras(b.caminho(), 1, ConsultaMaster{"ColunaQueFalta = 1", {}, {}});
     QVERIFY(!recusada.alterada);
     QVERIFY(!recusada.falha.ok());
     // The questions and the failure boxes are the window's.
@@ -420,29 +420,29 @@ void TstGradeTrilhas::decimais()
 {
     BancoMaster b;
     // Empty Combos: defaults.
-    QCOMPARE(CarregaDecimais(VarianteGrade::VCore).casasV, 3);
-    QCOMPARE(CarregaDecimais(VarianteGrade::VCore).casasA, 1);
+    QCOMPARE(CarregaDecimais(b.caminho(), VarianteGrade::VCore).casasV, 3);
+    QCOMPARE(CarregaDecimais(b.caminho(), VarianteGrade::VCore).casasA, 1);
 
     b.executa("Insert into Combos (Combo1, Combo2, Combo3, Combo4, Combo5, Combo6) values ('1', '3', '2', '0', '7', '')");
-    const Decimais v = CarregaDecimais(VarianteGrade::VCore);
+    const Decimais v = CarregaDecimais(b.caminho(), VarianteGrade::VCore);
     QCOMPARE(v.casasV, 1);
     QCOMPARE(v.casasA, 3);
-    const Decimais bl = CarregaDecimais(VarianteGrade::BuckLdo);
+    const Decimais bl = CarregaDecimais(b.caminho(), VarianteGrade::BuckLdo);
     QCOMPARE(bl.casasV, 2);
     QCOMPARE(bl.casasA, 0);
-    const Decimais p = CarregaDecimais(VarianteGrade::Pmu); // "7" and "" are not items
+    const Decimais p = CarregaDecimais(b.caminho(), VarianteGrade::Pmu); // "7" and "" are not items
     QCOMPARE(p.casasV, 3);
     QCOMPARE(p.casasA, 1);
 
     Decimais d;
-    QVERIFY(!EscolheDecimais(VarianteGrade::Pmu, false, QStringLiteral("0"), d)); // volts start at 1
-    QVERIFY(!EscolheDecimais(VarianteGrade::Pmu, true, QStringLiteral("4"), d));
+    QVERIFY(!EscolheDecimais(b.caminho(), VarianteGrade::Pmu, false, QStringLiteral("0"), d)); // volts start at 1
+    QVERIFY(!EscolheDecimais(b.caminho(), VarianteGrade::Pmu, true, QStringLiteral("4"), d));
     QCOMPARE(d.casasV, 3);
-    QVERIFY(EscolheDecimais(VarianteGrade::Pmu, false, QStringLiteral("2"), d));
-    QVERIFY(EscolheDecimais(VarianteGrade::Pmu, true, QStringLiteral("0"), d));
+    QVERIFY(EscolheDecimais(b.caminho(), VarianteGrade::Pmu, false, QStringLiteral("2"), d));
+    QVERIFY(EscolheDecimais(b.caminho(), VarianteGrade::Pmu, true, QStringLiteral("0"), d));
     QCOMPARE(d.casasV, 2);
     QCOMPARE(d.casasA, 0);
-    const Decimais relido = CarregaDecimais(VarianteGrade::Pmu);
+    const Decimais relido = CarregaDecimais(b.caminho(), VarianteGrade::Pmu);
     QCOMPARE(relido.casasV, 2);
     QCOMPARE(relido.casasA, 0);
 }

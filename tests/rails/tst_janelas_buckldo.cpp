@@ -152,7 +152,7 @@ void TstJanelasBuckLdo::familiaSemLigacaoSoTrocaAGrade()
     QVERIFY(!lendo(w));
     QCOMPARE(w->familia(), 1);
     QCOMPARE(amb.ligacao.requisitante(), QString("0"));
-    Banco b(Globais::instancia().CaminhoBanco);
+    Banco b(DadosTeste().banco);
     QCOMPARE(coluna(w->modeloGrade(), "Orig"),
              campos(b.linhas("Select Orig from Master where Modelo = 'IP 7' and TIPO = 1 order by Orig"), "Orig"));
 }

@@ -276,7 +276,7 @@ void TstJanelasVCores::escritaRecusadaEhDitaEALeituraAparece()
     QVERIFY(c.inicia("IP 8 Plus", Numero));
     auto* w = c.janelas().mostra<VCores>("VCores");
     {
-        Banco b(Globais::instancia().CaminhoBanco);
+        Banco b(DadosTeste().banco);
         QVERIFY(b.executa("Create Trigger recusa Before Update On Master Begin "
                           "Select Raise(Abort, 'attempt to write a readonly database'); End"));
     }
@@ -340,12 +340,12 @@ void TstJanelasVCores::bancoSeguradoNaoMostraNemGravaOutraPlaca()
     auto* w = c.janelas().mostra<VCores>("VCores");
     const QString condicao = QStringLiteral("Modelo = 'IP 8 Plus' and TIPO = 0");
     {
-        Banco b(Globais::instancia().CaminhoBanco);
+        Banco b(DadosTeste().banco);
         QVERIFY(b.executa("Update Master set Leitura = '9.999 V', Porc = '50 %', G1 = 'boa' where " + condicao));
     }
     {
         QSqlDatabase outro = QSqlDatabase::addDatabase("QSQLITE", "outro programa");
-        outro.setDatabaseName(Globais::instancia().CaminhoBanco);
+        outro.setDatabaseName(DadosTeste().banco);
         QVERIFY(outro.open());
         QSqlQuery q(outro);
         QVERIFY(q.exec(trava));
@@ -444,7 +444,7 @@ void TstJanelasVCores::filtroDeIcNumeraORelatorioDesde1()
     QCOMPARE(c.dialogos.roteiro.abertos.size(), 1);
     // The report is a file beside the database; the window says where.
     const QString arquivo = c.dialogos.roteiro.abertos.first();
-    QVERIFY2(arquivo.startsWith(QFileInfo(Globais::instancia().CaminhoBanco).absolutePath() + "/relatorios/"),
+    QVERIFY2(arquivo.startsWith(QFileInfo(DadosTeste().banco).absolutePath() + "/relatorios/"),
              qPrintable(arquivo));
     auto* aviso = filho<QLabel>(w, "lbRelatorio");
     QVERIFY(aviso->isVisible());
@@ -480,7 +480,7 @@ void TstJanelasVCores::filtroDeIcNumeraORelatorioDesde1()
     QCOMPARE(q.queryItemValue("MODELO", QUrl::FullyDecoded), QString("IP 8 Plus"));
     QCOMPARE(q.queryItemValue("EMP", QUrl::FullyDecoded), QString("Oficina & Cia #1"));
     QCOMPARE(q.queryItemValue("IDIOMA"), QString("1"));
-    QCOMPARE(LeNomeRelatorio(), QString("Oficina & Cia #1"));
+    QCOMPARE(LeNomeRelatorio(ContextoTeste().dados.banco), QString("Oficina & Cia #1"));
 
     // The ordering options query without the IC filter.
     filho<QRadioButton>(w, "OpIc")->click();
@@ -507,7 +507,7 @@ void TstJanelasVCores::gravacoesEhCopiaDoUsuario()
 {
     CenarioTrilhas c;
     QVERIFY(c.inicia("IP 7", "A1660"));
-    const QString usuario = Globais::instancia().caminhoUsuario();
+    const QString usuario = DadosTeste().usuario();
     QVERIFY(!QFile::exists(usuario));
     auto* w = c.janelas().mostra<VCores>("VCores");
     QVERIFY(leia(w));
@@ -553,8 +553,8 @@ void TstJanelasVCores::decimaisGuardadosEAplicados()
     escolhe(filho<QComboBox>(w, "ComboDecimaisAmp"), "0");
     QVERIFY(esperaFim(w));
     QCOMPARE(c.pedidos("pmuadc --read all"), 3);
-    QCOMPARE(LeCombo(Globais::instancia().CaminhoBanco, 1), QString("1"));
-    QCOMPARE(LeCombo(Globais::instancia().CaminhoBanco, 2), QString("0"));
+    QCOMPARE(LeCombo(DadosTeste().banco, 1), QString("1"));
+    QCOMPARE(LeCombo(DadosTeste().banco, 2), QString("0"));
 
     int tensoes = 0, correntes = 0;
     for (const QSqlRecord& l : c.master("Modelo = 'IP 7' and TIPO = 0")) {
@@ -687,7 +687,7 @@ void TstJanelasVCores::codigoForaDaTabelaAvisado()
 {
     CenarioTrilhas c;
     QVERIFY(c.inicia("IP 8 Plus", Numero));
-    QVERIFY(Banco(Globais::instancia().CaminhoBanco)
+    QVERIFY(Banco(DadosTeste().banco)
                 .executa("Update Master set RefT = '17' where Modelo = 'IP 8 Plus' and TIPO = 0 and Orig = 'Buck5'"));
     auto* w = c.janelas().mostra<VCores>("VCores");
     QVERIFY(leia(w));

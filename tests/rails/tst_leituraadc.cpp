@@ -1,7 +1,7 @@
 #include "i18n/Dialogos.h"
 #include "rails/LeituraAdc.h"
 #include "rails/TextosLeitura.h"
-#include "shell/Globais.h"
+#include "apoio/Apoio.h"
 #include "i18n/IdiomaAtivo.h"
 
 #include <QSet>
@@ -41,7 +41,7 @@ private slots:
 
 void TstLeituraAdc::init()
 {
-    Globais::instancia().reinicia();
+    ReiniciaTeste();
     DefineIdioma(1);
 }
 

@@ -38,7 +38,7 @@ private slots:
 
 void TstRelatorioMalhas::init()
 {
-    Globais::instancia().reinicia();
+    ReiniciaTeste();
     DefineIdioma(1);
     qputenv("VEXADOR_NAVEGADOR", ""); // no PDF printing here (tests/reports prints one)
 }
@@ -153,21 +153,21 @@ void TstRelatorioMalhas::nomeRelatorio()
 {
     BancoMaster b;
     // No Tools row: "" and nothing stored.
-    QCOMPARE(LeNomeRelatorio(), QString());
-    QVERIFY(!GravaNomeRelatorio(QStringLiteral("Loja")));
-    QCOMPARE(LeNomeRelatorio(), QString());
+    QCOMPARE(LeNomeRelatorio(ContextoTeste().dados.banco), QString());
+    QVERIFY(!GravaNomeRelatorio(ContextoTeste().dados.banco, QStringLiteral("Loja")));
+    QCOMPARE(LeNomeRelatorio(ContextoTeste().dados.banco), QString());
 
     b.executa("Insert into Tools (Idioma, syncbd, Nome) values (1, '0', 'Primeiro')");
     b.executa("Insert into Tools (Idioma, syncbd, Nome) values (1, '0', 'Segundo')");
-    QCOMPARE(LeNomeRelatorio(), QStringLiteral("Primeiro"));
-    QVERIFY(GravaNomeRelatorio(QStringLiteral("O'Brien & Filhos")));
-    QCOMPARE(LeNomeRelatorio(), QStringLiteral("O'Brien & Filhos"));
+    QCOMPARE(LeNomeRelatorio(ContextoTeste().dados.banco), QStringLiteral("Primeiro"));
+    QVERIFY(GravaNomeRelatorio(ContextoTeste().dados.banco, QStringLiteral("O'Brien & Filhos")));
+    QCOMPARE(LeNomeRelatorio(ContextoTeste().dados.banco), QStringLiteral("O'Brien & Filhos"));
     Banco banco(b.caminho());
     QCOMPARE(banco.valor("Select count(*) from Tools where Nome = 'Segundo'").toInt(), 1);
 
-    Globais::instancia().CaminhoBanco = b.pasta.path() + QStringLiteral("/nao-existe.qzd");
-    QCOMPARE(LeNomeRelatorio(), QString());
-    QVERIFY(!GravaNomeRelatorio(QStringLiteral("x")));
+    DadosTeste().banco = b.pasta.path() + QStringLiteral("/nao-existe.qzd");
+    QCOMPARE(LeNomeRelatorio(ContextoTeste().dados.banco), QString());
+    QVERIFY(!GravaNomeRelatorio(ContextoTeste().dados.banco, QStringLiteral("x")));
 }
 
 void TstRelatorioMalhas::geraRelatorioVCoreComFiltro()
@@ -180,10 +180,10 @@ void TstRelatorioMalhas::geraRelatorioVCoreComFiltro()
     b.executa("Update Master set Leitura = '0.995 V', Porc = '10.5 %' where Malha = '3. GPU SRAM'");
     b.executa("Update Master set Leitura = '*', Porc = '0 %' where Malha = '2. VDD GPU'");
 
-    Globais::instancia().PastaAplicacao = QStringLiteral(PASTA_APLICACAO); // the pages
+    DadosTeste().pasta = QStringLiteral(PASTA_APLICACAO); // the pages
     RoteiroInstalado r;
     r.roteiro.respostasEntrada = {QStringLiteral("Nova Loja")};
-    const auto publicado = GeraRelatorioMalhas(0, ConsultaGradeIc("IP 8 Plus", 0, "GPU"), "IP 8 Plus", "A1864");
+    const auto publicado = GeraRelatorioMalhas(ContextoTeste().dados, 0, ConsultaGradeIc("IP 8 Plus", 0, "GPU"), "IP 8 Plus", "A1864");
     QVERIFY(publicado);
     // A file beside the database, named by model, number, window and time, then opened.
     QCOMPARE(publicado->arquivo, b.pasta.path() + "/relatorios/IP-8-Plus_A1864_VCore_20261210-103015.html");
@@ -194,7 +194,7 @@ void TstRelatorioMalhas::geraRelatorioVCoreComFiltro()
     QCOMPARE(r.roteiro.entradas.first().prompt, L("DIGITE SEU NOME"));
     QCOMPARE(r.roteiro.entradas.first().titulo, L("Relatório") + QStringLiteral(" - PDF"));
     QCOMPARE(r.roteiro.entradas.first().padrao, QStringLiteral("Antigo"));
-    QCOMPARE(LeNomeRelatorio(), QStringLiteral("Nova Loja"));
+    QCOMPARE(LeNomeRelatorio(ContextoTeste().dados.banco), QStringLiteral("Nova Loja"));
 
     // The day of the scripted clock, written in the program's language (not the system's).
     const QString data = QLocale(QLocale::Portuguese, QLocale::Brazil).toString(r.roteiro.relogio.date(), QStringLiteral("dd/MM/yyyy"));
@@ -221,19 +221,19 @@ void TstRelatorioMalhas::cancelarNaoEnviaNada()
     b.executa("Insert into Tools (Idioma, syncbd, Nome) values (1, '0', 'Antigo')");
     b.linha("IP 7", "A", "Buck0", "CPU", "1.200", "0", 2);
 
-    Globais::instancia().PastaAplicacao = QStringLiteral(PASTA_APLICACAO);
+    DadosTeste().pasta = QStringLiteral(PASTA_APLICACAO);
     RoteiroInstalado r; // no answer queued: the name box is cancelled
-    QVERIFY(!GeraRelatorioMalhas(2, ConsultaGrade("IP 7", 2, "Modelo, Orig"), "IP 7", "A1660"));
+    QVERIFY(!GeraRelatorioMalhas(ContextoTeste().dados, 2, ConsultaGrade("IP 7", 2, "Modelo, Orig"), "IP 7", "A1660"));
     QVERIFY(r.roteiro.abertos.isEmpty());
     QVERIFY(!QFileInfo::exists(b.pasta.path() + "/relatorios"));
-    QCOMPARE(LeNomeRelatorio(), QStringLiteral("Antigo"));
+    QCOMPARE(LeNomeRelatorio(ContextoTeste().dados.banco), QStringLiteral("Antigo"));
 
     // An empty answer is a name too: stored, and the report opens.
     r.roteiro.respostasEntrada = {QString()};
-    const auto publicado = GeraRelatorioMalhas(2, ConsultaGrade("IP 7", 2, "Modelo, Orig"), "IP 7", "A1660");
+    const auto publicado = GeraRelatorioMalhas(ContextoTeste().dados, 2, ConsultaGrade("IP 7", 2, "Modelo, Orig"), "IP 7", "A1660");
     QVERIFY(publicado);
     QVERIFY(ConsultaDoRelatorio(publicado->arquivo).endsWith(QLatin1String("&EMP=")));
-    QCOMPARE(LeNomeRelatorio(), QString());
+    QCOMPARE(LeNomeRelatorio(ContextoTeste().dados.banco), QString());
     QCOMPARE(r.roteiro.abertos.size(), 1);
 }
 
@@ -241,13 +241,13 @@ void TstRelatorioMalhas::falhasDoRelatorioSaoDitas()
 {
     BancoMaster b;
     b.linha("IP 7", "A", "Buck0", "CPU", "1.200", "0", 2);
-    Globais::instancia().PastaAplicacao = QStringLiteral(PASTA_APLICACAO);
+    DadosTeste().pasta = QStringLiteral(PASTA_APLICACAO);
     RoteiroInstalado r;
 
     // Nothing on the desktop opens the file: the technician is told where it is.
     r.roteiro.abreResultado = false;
     r.roteiro.respostasEntrada = {QStringLiteral("Ana")};
-    const auto semVisualizador = GeraRelatorioMalhas(2, ConsultaGrade("IP 7", 2, "Orig"), "IP 7", "A1660");
+    const auto semVisualizador = GeraRelatorioMalhas(ContextoTeste().dados, 2, ConsultaGrade("IP 7", 2, "Orig"), "IP 7", "A1660");
     QVERIFY(semVisualizador && !semVisualizador->abriu);
     QVERIFY(QFileInfo::exists(semVisualizador->arquivo));
     QCOMPARE(r.roteiro.textos(), QStringList{L("SEM_VISUALIZADOR") + "\n\n" + semVisualizador->arquivo});
@@ -262,7 +262,7 @@ void TstRelatorioMalhas::falhasDoRelatorioSaoDitas()
     QFile bloqueio(pasta);
     QVERIFY(bloqueio.open(QIODevice::WriteOnly));
     bloqueio.close();
-    const auto semPasta = GeraRelatorioMalhas(2, ConsultaGrade("IP 7", 2, "Orig"), "IP 7", "A1660");
+    const auto semPasta = GeraRelatorioMalhas(ContextoTeste().dados, 2, ConsultaGrade("IP 7", 2, "Orig"), "IP 7", "A1660");
     QVERIFY(semPasta && semPasta->arquivo.isEmpty());
     QVERIFY(r.roteiro.abertos.isEmpty());
     QCOMPARE(r.roteiro.textos().size(), 1);
@@ -278,7 +278,7 @@ void TstRelatorioMalhas::vereditoDaTrilhaComoNaGrade()
     b.linha("IP 8", "mA BUCK3", "mA Buck3", "DRAM", "", "23", 0);
     b.executa("Update Master set Leitura = '400,0 mA', Ref = '< 1000 mA'");
     QStringList vereditos;
-    for (const LinhaRelatorio& l : LinhasRelatorio(ConsultaGrade("IP 8", 0, "Malha")))
+    for (const LinhaRelatorio& l : LinhasRelatorio(ContextoTeste().dados.banco, ConsultaGrade("IP 8", 0, "Malha")))
         vereditos << l.malha + "=" + NomeVeredito(VereditoRelatorio(l));
     QCOMPARE(vereditos, (QStringList{"mA BUCK1=naomensuravel", "mA BUCK3=passa"}));
 }

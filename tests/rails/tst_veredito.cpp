@@ -5,7 +5,7 @@
 #include "rails/GradeTrilhas.h"
 #include "rails/VereditoTrilha.h"
 #include "veredito/Veredito.h"
-#include "shell/Globais.h"
+#include "apoio/Apoio.h"
 #include "i18n/IdiomaAtivo.h"
 
 #include <QTest>
@@ -25,7 +25,7 @@ private slots:
 
 void TstVeredito::init()
 {
-    Globais::instancia().reinicia();
+    ReiniciaTeste();
     DefineIdioma(1);
 }
 
@@ -112,7 +112,7 @@ void TstVeredito::leituraNaoNumericaNaoParaAGraduacao()
                                             "BIST buck5: TIMEOUT_ERR mV\r\nBIST ldo0: 2100.0 mV\r\n"
                                             "[0000000:00000000] :-) ");
     for (VarianteGrade variante : {VarianteGrade::Pmu, VarianteGrade::BuckLdo}) {
-        const ResultadoGrade r = ProcessaLeitura(variante, "IP 7", 2, resposta, 3, 1);
+        const ResultadoGrade r = ProcessaLeitura(b.caminho(), variante, "IP 7", 2, resposta, 3, 1);
         QVERIFY(!r.erro);
         QVERIFY(r.gravada);
         QCOMPARE(r.linhas, 3);
@@ -131,7 +131,7 @@ void TstVeredito::registroDosVereditos()
     b.linha("IP 7", "9. PP1V8", "Buck3", "DRAM", "1.800", "3", 0);
     QStringList linhas;
     DefineDestinoVereditos([&linhas](const QString& l) { linhas << l; });
-    ProcessaLeitura(VarianteGrade::VCore, "IP 7", 0,
+    ProcessaLeitura(b.caminho(), VarianteGrade::VCore, "IP 7", 0,
                     QStringLiteral("BIST buck3: 2000.0 mV\r\n[0:0] :-) "), 3, 1);
     DefineDestinoVereditos({});
     QCOMPARE(linhas, QStringList{"veredito | VCores | 9. PP1V8 | 2.000 V | 1.800 V | falha"});

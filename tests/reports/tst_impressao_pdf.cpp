@@ -5,7 +5,6 @@
 #include "apoio/Apoio.h"
 #include "i18n/Dicionario.h"
 #include "reports/ArquivoRelatorio.h"
-#include "shell/Globais.h"
 #include "i18n/IdiomaAtivo.h"
 #include "reports/janelas/AvisoRelatorio.h"
 
@@ -66,12 +65,12 @@ private slots:
         QFETCH(QString, modo);
         QFETCH(QString, motivo);
         QTemporaryDir bin, dados;
-        Globais::instancia().CaminhoBanco = dados.filePath(u"Config.qzd"_s);
+        DadosTeste().banco = dados.filePath(u"Config.qzd"_s);
         const QString registro = bin.filePath(u"perfil.txt"_s);
         qputenv("VEXADOR_NAVEGADOR", escreveNavegador(bin.path(), modo, registro).toLocal8Bit());
 
         QSignalSpy terminada(&ImpressoesPdf::instancia(), &ImpressoesPdf::terminada);
-        const RelatorioPublicado r = EscrevePagina(u"<html><body>x</body></html>"_s, u"IP X"_s, u"A1865"_s,
+        const RelatorioPublicado r = EscrevePagina(ContextoTeste().dados, u"<html><body>x</body></html>"_s, u"IP X"_s, u"A1865"_s,
                                                    u"Diagnostico"_s, QDateTime::currentDateTime());
         QVERIFY(!r.pdf.isEmpty());
         AvisoRelatorio aviso;
@@ -107,10 +106,10 @@ private slots:
     void navegadorQueNaoInicia()
     {
         QTemporaryDir dados;
-        Globais::instancia().CaminhoBanco = dados.filePath(u"Config.qzd"_s);
+        DadosTeste().banco = dados.filePath(u"Config.qzd"_s);
         qputenv("VEXADOR_NAVEGADOR", dados.filePath(u"nao-existe"_s).toLocal8Bit());
         QSignalSpy terminada(&ImpressoesPdf::instancia(), &ImpressoesPdf::terminada);
-        const RelatorioPublicado r = EscrevePagina(u"<html></html>"_s, u"IP 7"_s, u"A1660"_s, u"VCore"_s,
+        const RelatorioPublicado r = EscrevePagina(ContextoTeste().dados, u"<html></html>"_s, u"IP 7"_s, u"A1660"_s, u"VCore"_s,
                                                    QDateTime::currentDateTime());
         QVERIFY(terminada.wait(10000));
         QCOMPARE(ImpressoesPdf::instancia().estado(r.pdf), ImpressoesPdf::Estado::Falhou);

@@ -7,7 +7,6 @@
 #include "i18n/janelas/DialogosQt.h"
 #include "rails/RelatorioMalhas.h"
 #include "reports/janelas/PublicacaoRelatorio.h"
-#include "shell/Globais.h"
 #include "i18n/IdiomaAtivo.h"
 #include "rails/janelas/PublicacaoMalhas.h"
 
@@ -89,7 +88,7 @@ void TstPaginaRelatorio::init()
     if (navegador().isEmpty() && qstrcmp(QTest::currentTestFunction(), "aberturaSemProgramaFalha") != 0)
         QSKIP("chromium is not installed");
     QVERIFY2(QFile::exists(pagina()), "the report page is not in the application folder (relatorio/ not built)");
-    Globais::instancia().reinicia(QStringLiteral(PASTA_APLICACAO));
+    ReiniciaTeste(QStringLiteral(PASTA_APLICACAO));
 }
 
 void TstPaginaRelatorio::linhasEMarcas_data()
@@ -189,7 +188,7 @@ void TstPaginaRelatorio::arquivoPublicadoComOsVereditos()
     // One rail of each verdict class, published as the rail windows do: a file beside the
     // database, opened through the desktop seam, printed to PDF by the headless browser.
     QTemporaryDir pastaBanco;
-    Globais::instancia().CaminhoBanco = pastaBanco.filePath("Config.qzd");
+    DadosTeste().banco = pastaBanco.filePath("Config.qzd");
     DefineIdioma(1);
     qputenv("VEXADOR_NAVEGADOR", navegador().toLocal8Bit());
     const QList<LinhaRelatorio> trilhas{
@@ -204,7 +203,7 @@ void TstPaginaRelatorio::arquivoPublicadoComOsVereditos()
     };
     RoteiroInstalado r;
     r.roteiro.respostasEntrada = {QStringLiteral("Ana")};
-    const auto publicado = GeraRelatorioMalhas(0, trilhas, "IP 8", "A1863");
+    const auto publicado = GeraRelatorioMalhas(ContextoTeste().dados, 0, trilhas, "IP 8", "A1863");
     qunsetenv("VEXADOR_NAVEGADOR");
     QVERIFY(publicado);
     QCOMPARE(publicado->arquivo, pastaBanco.filePath("relatorios/IP-8_A1863_VCore_20261210-103015.html"));
@@ -266,7 +265,7 @@ void TstPaginaRelatorio::abertoPeloXdgOpenSemPerderDados()
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", bin.path().toLocal8Bit() + ":" + path);
     qputenv("VEXADOR_NAVEGADOR", "");
-    Globais::instancia().CaminhoBanco = pastaBanco.filePath("Config.qzd");
+    DadosTeste().banco = pastaBanco.filePath("Config.qzd");
 
     // The desktop opener of the program; its boxes are only recorded.
     struct SoAbre : DialogosQt {
@@ -279,7 +278,7 @@ void TstPaginaRelatorio::abertoPeloXdgOpenSemPerderDados()
         }
     } qt;
     defineDialogos(&qt);
-    const RelatorioPublicado r = PublicaRelatorio(
+    const RelatorioPublicado r = PublicaRelatorio(ContextoTeste().dados, 
         "index", ConsultaRelatorio(tresTrilhas(), 2, "10/12/2026", 2, "IP 7", QString("Ana")), "IP 7", "A1660", "BUCK", QString());
     defineDialogos(nullptr);
     qputenv("PATH", path);

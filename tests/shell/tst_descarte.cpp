@@ -7,7 +7,6 @@
 
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
-#include "shell/Globais.h"
 #include "i18n/IdiomaAtivo.h"
 #include "shell/Ligacao.h"
 #include "shell/RegistroSessao.h"

@@ -11,7 +11,6 @@
 #include "i18n/Mensagens.h"
 #include "app/janelas/xIdioma.h"
 #include "shell/Conexao.h"
-#include "shell/Globais.h"
 #include "i18n/IdiomaAtivo.h"
 #include "shell/Inicio.h"
 #include "shell/Ligacao.h"
@@ -571,14 +570,14 @@ void TstInicial::caixaModelo()
     QFETCH(QString, mostrado);
     QFETCH(QString, gravadoDepois);
     QFETCH(int, intervalo);
-    QVERIFY(GravaCombo(Globais::instancia().CaminhoBanco, 7, gravado));
+    QVERIFY(GravaCombo(DadosTeste().banco, 7, gravado));
     Inicial w(ContextoTeste());
     auto* box = filho<QComboBox>(w, "ComboBox");
     QCOMPARE(box->currentText(), mostrado);
     QCOMPARE(w.ligacao().modeloBox(), mostrado);
     QCOMPARE(w.ligacao().findChild<QTimer*>("Timer1")->interval(), intervalo);
     QCOMPARE(w.ligacao().findChild<QTimer*>("Timer2")->interval(), intervalo);
-    QCOMPARE(LeCombo(Globais::instancia().CaminhoBanco, 7), gravadoDepois);
+    QCOMPARE(LeCombo(DadosTeste().banco, 7), gravadoDepois);
 
     // Choosing the other box stores it and changes the polling.
     const QString outro = mostrado == "1" ? "2" : "1";
@@ -586,7 +585,7 @@ void TstInicial::caixaModelo()
     QTest::keyClick(box, Qt::Key_Down); // typed keys are discarded
     QCOMPARE(box->currentText(), mostrado);
     emit box->activated(box->findText(outro));
-    QCOMPARE(LeCombo(Globais::instancia().CaminhoBanco, 7), outro);
+    QCOMPARE(LeCombo(DadosTeste().banco, 7), outro);
     QCOMPARE(w.ligacao().findChild<QTimer*>("Timer1")->interval(), outro == "1" ? 100 : 500);
 }
 
@@ -693,7 +692,7 @@ void TstInicial::idioma()
     QCOMPARE(w.botao(10)->text(), TextoDoDicionario("Idioma", 2));
     // Stored: the next start reads English.
     DefineIdioma(0);
-    QVERIFY(CarregaIdioma(Globais::instancia().CaminhoBanco));
+    QVERIFY(CarregaIdioma(DadosTeste().banco));
     QCOMPARE(IdiomaAtual(), 2);
 }
 

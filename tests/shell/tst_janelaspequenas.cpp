@@ -8,7 +8,6 @@
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "i18n/Mensagens.h"
-#include "shell/Globais.h"
 #include "i18n/IdiomaAtivo.h"
 #include "shell/Ligacao.h"
 #include "shell/Paginas.h"
@@ -65,7 +64,7 @@ QString sincronizado()
 
 QString valor(const QString& sql)
 {
-    Banco b(Globais::instancia().CaminhoBanco);
+    Banco b(DadosTeste().banco);
     return b.valor(sql).toString();
 }
 
@@ -80,10 +79,10 @@ QByteArray resumo(const QString& caminho)
 constexpr auto Gravado = "gravado pelo usuario";
 void criaUsuario()
 {
-    const Globais& g = Globais::instancia();
-    QVERIFY(QFile::copy(g.CaminhoBanco, g.caminhoUsuario()));
-    QFile(g.caminhoUsuario()).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    Banco u(g.caminhoUsuario());
+    const LocalDados& g = DadosTeste();
+    QVERIFY(QFile::copy(g.banco, g.usuario()));
+    QFile(g.usuario()).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    Banco u(g.usuario());
     QVERIFY(u.executa("Update Dados set Dados = ? where rowid = (select min(rowid) from Dados)", {Gravado}));
 }
 QString primeiroDado()

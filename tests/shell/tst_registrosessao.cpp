@@ -11,7 +11,6 @@
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 #include "shell/Conexao.h"
-#include "shell/Globais.h"
 #include "i18n/IdiomaAtivo.h"
 #include "shell/Ligacao.h"
 #include "shell/RegistroSessao.h"
@@ -327,7 +326,7 @@ void TstRegistroSessao::sessaoCurta()
     Bancada b;
     QVERIFY(b.inicia({}, PortaBancada));
     Inicial w(ContextoTeste());
-    QCOMPARE(w.registro().pasta(), Globais::instancia().PastaAplicacao + QStringLiteral("/logs"));
+    QCOMPARE(w.registro().pasta(), DadosTeste().pasta + QStringLiteral("/logs"));
     QCOMPARE(PastaLogs(ContextoTeste().dados.pasta), w.registro().pasta());
     QSignalSpy coletadas(&w.ligacao(), &Ligacao::respostaColetada);
     QTest::mouseClick(w.botao(1), Qt::LeftButton);

@@ -241,7 +241,7 @@ void examina(QWidget* w, const QWidget* raiz, QStringList& achados)
 void mostraHistorico(JanelaHistorico* janela)
 {
     const QString etiqueta = QStringLiteral("OS 20261211-0342 bancada 3");
-    if (!QFileInfo::exists(ArquivoHistorico(QStringLiteral("IP X"), QStringLiteral("A1901"), etiqueta))) {
+    if (!QFileInfo::exists(ArquivoHistorico(ContextoTeste().dados, QStringLiteral("IP X"), QStringLiteral("A1901"), etiqueta))) {
         for (int k = 0; k < 2; ++k) {
             ExecucaoDiagnostico e;
             e.modelo = QStringLiteral("IP X");
@@ -256,9 +256,9 @@ void mostraHistorico(JanelaHistorico* janela)
                            k == 0 ? QStringLiteral("1.512 V") : QStringLiteral("1.797 V"), QStringLiteral("1.800 V"), v},
                           {QStringLiteral("vcore"), QStringLiteral("mA PP_CPU"), QStringLiteral("420 mA"),
                            QStringLiteral("< 1000 mA"), Veredito::Passa}}}};
-            GuardaExecucao(e);
+            GuardaExecucao(ContextoTeste().dados, e);
         }
-        QFile danificado(QFileInfo(ArquivoHistorico(QStringLiteral("IP X"), QStringLiteral("A1901"), QStringLiteral("OS-9")))
+        QFile danificado(QFileInfo(ArquivoHistorico(ContextoTeste().dados, QStringLiteral("IP X"), QStringLiteral("A1901"), QStringLiteral("OS-9")))
                              .absolutePath() + QStringLiteral("/IP-X_A1901_OS-9.json"));
         if (danificado.open(QIODevice::WriteOnly))
             danificado.write("{\"execucoes\": [");
@@ -362,7 +362,7 @@ void mostraFimDeDiagnostico(QWidget* janela)
         ->setText(ResumoExecucao(e) + QStringLiteral("\n%1: 3   %2: 12").arg(L(QStringLiteral("DIAG_CONSERTADOS")),
                                                                            L(QStringLiteral("DIAG_NOVAS_FALHAS"))));
     RelatorioPublicado r;
-    r.arquivo = QDir(PastaRelatorios()).absoluteFilePath(
+    r.arquivo = QDir(PastaRelatorios(ContextoTeste().dados.banco)).absoluteFilePath(
         NomeArquivoRelatorio(e.modelo, e.numero, QStringLiteral("Diagnostico"), e.inicio));
     janela->findChild<AvisoRelatorio*>()->mostra(r);
 }
@@ -373,7 +373,7 @@ void mostraQuatroTrilhas(QWidget* janela)
     auto* a = qobject_cast<Acompanhar*>(janela);
     QVERIFY(a);
     const QString modelo = a->sessao().modelo();
-    for (const TrilhaDoModelo& t : TrilhasDoModelo(VarianteGrade::VCore, modelo, FamiliaVCore))
+    for (const TrilhaDoModelo& t : TrilhasDoModelo(a->contexto().dados.banco, VarianteGrade::VCore, modelo, FamiliaVCore))
         if (t.mensuravel && a->acompanhamento().trilhas().size() < Acompanhamento::MaximoTrilhas)
             QCOMPARE(a->acompanha(VarianteGrade::VCore, FamiliaVCore, t.nome), QString());
     QCOMPARE(a->acompanhamento().trilhas().size(), Acompanhamento::MaximoTrilhas);
@@ -658,7 +658,7 @@ void TstTelas::linhaDoRelatorio()
     QFETCH(bool, encurtada);
     AvisoRelatorio aviso;
     RelatorioPublicado r;
-    r.arquivo = QDir(PastaRelatorios()).absoluteFilePath(
+    r.arquivo = QDir(PastaRelatorios(ContextoTeste().dados.banco)).absoluteFilePath(
         NomeArquivoRelatorio(QStringLiteral("IP X"), QStringLiteral("A1901"), QStringLiteral("Diagnostico"),
                              QDateTime(QDate(2026, 12, 11), QTime(3, 42, 7))));
     aviso.mostra(r);

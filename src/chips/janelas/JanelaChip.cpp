@@ -423,11 +423,11 @@ void JanelaChip::showEvent(QShowEvent* e)
 
 void JanelaChip::publicaRelatorio(const QString& pagina, const QList<QPair<QString, QString>>& pares)
 {
-    const std::optional<QString> nome = PerguntaNomeRelatorio();
+    const std::optional<QString> nome = PerguntaNomeRelatorio(contexto().dados.banco);
     if (!nome)
         return;
     QList<QPair<QString, QString>> comNome = pares;
     comNome.append({QStringLiteral("EMP"), *nome});
-    m_avisoRelatorio->mostra(PublicaRelatorio(pagina, MontaConsulta(comNome), sessao().modelo(),
+    m_avisoRelatorio->mostra(PublicaRelatorio(contexto().dados, pagina, MontaConsulta(comNome), sessao().modelo(),
                                               sessao().numeroModelo(), objectName()));
 }

@@ -73,7 +73,7 @@ QChart* graficoNovo()
 
 JanelaHistorico::JanelaHistorico(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Historico"), janelas)
 {
-    m_pasta = QFileInfo(ArquivoHistorico(QString(), QString(), QString())).absolutePath();
+    m_pasta = QFileInfo(ArquivoHistorico(contexto().dados, QString(), QString(), QString())).absolutePath();
     m_modelo = new ModeloHistorico(this);
     m_filtro = new FiltroPintado(m_modelo, this);
 
@@ -607,7 +607,7 @@ QString JanelaHistorico::abrePagina()
     if (m_naPlaca < 0)
         return {};
     const ExecucaoDiagnostico& e = m_placa.at(m_naPlaca).second;
-    QString pagina = PaginaDaExecucao(e, PastaRelatorios());
+    QString pagina = PaginaDaExecucao(e, PastaRelatorios(contexto().dados.banco));
     if (pagina.isEmpty()) {
         // The page was removed or never written (a full disk): written again from the kept run,
         // compared with the board's run before it as the diagnosis did, under its own name.
@@ -615,7 +615,7 @@ QString JanelaHistorico::abrePagina()
         for (int k = m_naPlaca - 1; k >= 0 && !anterior; --k)
             if (m_placa.at(k).second.completa)
                 anterior = m_placa.at(k).second;
-        const RelatorioPublicado r = EscrevePagina(PaginaDiagnostico(e, anterior), e.modelo, e.numero,
+        const RelatorioPublicado r = EscrevePagina(contexto().dados, PaginaDiagnostico(e, anterior), e.modelo, e.numero,
                                                    QStringLiteral("Diagnostico"), e.inicio.addMSecs(e.duracaoMs));
         if (!r.erro.isEmpty()) {
             AbreRelatorioEscrito(r);
@@ -631,9 +631,9 @@ QString JanelaHistorico::abrePagina()
 QString JanelaHistorico::exportaCsv()
 {
     const QString nome = NomeArquivoRelatorio(QString(), QString(), QStringLiteral("Historico"), dialogos().agora());
-    const QString arquivo = QDir(PastaRelatorios()).absoluteFilePath(nome.left(nome.size() - 5) + QStringLiteral(".csv"));
+    const QString arquivo = QDir(PastaRelatorios(contexto().dados.banco)).absoluteFilePath(nome.left(nome.size() - 5) + QStringLiteral(".csv"));
     QSaveFile f(arquivo);
-    if (!QDir().mkpath(PastaRelatorios()) || !f.open(QIODevice::WriteOnly)
+    if (!QDir().mkpath(PastaRelatorios(contexto().dados.banco)) || !f.open(QIODevice::WriteOnly)
         || f.write(CsvHistorico(m_filtro->linhasVisiveis())) < 0 || !f.commit()) {
         dialogos().mensagem(L(QStringLiteral("HIST_CSV_FALHOU")) + QStringLiteral("\n\n") + QDir::toNativeSeparators(arquivo)
                                 + QLatin1Char('\n') + f.errorString(),

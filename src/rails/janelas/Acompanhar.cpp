@@ -55,7 +55,7 @@ QString textoValor(double v, const TrilhaAcompanhada& t)
 
 Acompanhar::Acompanhar(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Acompanhar"), janelas)
 {
-    m_acompanhamento = new Acompanhamento(ligacao(), CodigoAcompanhar, this);
+    m_acompanhamento = new Acompanhamento(ligacao(), CodigoAcompanhar, contexto().dados.banco, this);
     m_acompanhamento->defineModelo(sessao().modelo());
 
     m_cbTrilha = new QComboBox(this);
@@ -182,7 +182,7 @@ void Acompanhar::preencheEscolha()
     const QString atual = m_cbTrilha->currentText();
     m_cbTrilha->clear();
     for (const OpcaoTrilha& g : Grades)
-        for (const TrilhaDoModelo& t : TrilhasDoModelo(g.variante, sessao().modelo(), g.familia))
+        for (const TrilhaDoModelo& t : TrilhasDoModelo(contexto().dados.banco, g.variante, sessao().modelo(), g.familia))
             m_cbTrilha->addItem(QLatin1String(g.grupo) + QStringLiteral(" · ") + t.nome,
                                 QVariantList{int(g.variante), g.familia, t.nome});
     const int i = m_cbTrilha->findText(atual);
@@ -248,7 +248,7 @@ void Acompanhar::exporta()
     const QDateTime agora = QDateTime::currentDateTime();
     QString nome = NomeArquivoRelatorio(sessao().modelo(), sessao().numeroModelo(), objectName(), agora);
     nome = nome.left(nome.lastIndexOf(QLatin1Char('.'))) + QStringLiteral(".csv");
-    const QString pasta = PastaRelatorios();
+    const QString pasta = PastaRelatorios(contexto().dados.banco);
     QString erro;
     RelatorioPublicado r;
     if (!QDir().mkpath(pasta)) {

@@ -302,7 +302,7 @@ void JanelaGradeTrilhas::criaControles()
     const DescritorJanela* d = janelas().descritor(objectName());
     Q_ASSERT(d && !d->codigos.isEmpty());
     const QString codigo = d && !d->codigos.isEmpty() ? d->codigos.first() : QString();
-    m_procedimento = new ProcedimentoTrilhas(ligacao(), codigo, m_variante, this);
+    m_procedimento = new ProcedimentoTrilhas(ligacao(), codigo, m_variante, contexto().dados.banco, this);
     connect(m_procedimento, &Procedimento::enviado, this, [this] { esqueceRespostaContinuou(); });
     connect(m_procedimento, &ProcedimentoTrilhas::graduado, this, &JanelaGradeTrilhas::mostraGraduacao);
     connect(m_procedimento, &Procedimento::terminou, this, &JanelaGradeTrilhas::leituraTerminou);
@@ -318,7 +318,7 @@ void JanelaGradeTrilhas::carregaComum()
     m_decimais = Decimais{};
     m_leituraFeita = false;
     traduzComum();
-    m_decimais = CarregaDecimais(m_variante);
+    m_decimais = CarregaDecimais(contexto().dados.banco, m_variante);
     m_comboDecimais->setCurrentText(QString::number(m_decimais.casasV));
     m_comboDecimaisAmp->setCurrentText(QString::number(m_decimais.casasA));
 }
@@ -382,7 +382,7 @@ void JanelaGradeTrilhas::traduzComum()
 void JanelaGradeTrilhas::defineConsulta(const ConsultaMaster& consulta)
 {
     m_consulta = consulta;
-    m_data1->setQuery(consulta.executaNaVista());
+    m_data1->setQuery(consulta.executaNaVista(contexto().dados.banco));
     alargaColunaLeitura();
 }
 
@@ -390,7 +390,7 @@ void JanelaGradeTrilhas::zeraLeituras()
 {
     m_naoGravadas.clear();
     // Readings the database kept are the previous board's: if they stay, the grid hides them.
-    if (ZeraLeituras())
+    if (ZeraLeituras(contexto().dados.banco))
         m_data1->mostraBanco();
     else
         m_data1->defineLeiturasNaoGravadas({});
@@ -511,7 +511,7 @@ void JanelaGradeTrilhas::esperaCancelada()
 void JanelaGradeTrilhas::escolheDecimais(bool corrente)
 {
     QComboBox* combo = corrente ? m_comboDecimaisAmp : m_comboDecimais;
-    if (EscolheDecimais(m_variante, corrente, combo->currentText(), m_decimais) && podeAgir())
+    if (EscolheDecimais(contexto().dados.banco, m_variante, corrente, combo->currentText(), m_decimais) && podeAgir())
         PrePesquisa();
 }
 
@@ -552,7 +552,7 @@ void JanelaGradeTrilhas::grava(int i)
     if (dialogos().mensagem(L(QStringLiteral("Deseja salvar?")), titulo, Dialogos::Icone::Nenhum,
                             Dialogos::Botoes::SimNao) == Dialogos::Resposta::Nao)
         return;
-    const ResultadoGravacao r = GravaLeiturasMostradas(i, m_consulta, m_naoGravadas);
+    const ResultadoGravacao r = GravaLeiturasMostradas(contexto().dados.banco, i, m_consulta, m_naoGravadas);
     if (!r.falha.ok())
         AvisaNaoGravado(r.falha, titulo);
     if (r.alterada) {
@@ -572,11 +572,11 @@ void JanelaGradeTrilhas::exclui(int i)
 }
 
 void JanelaGradeTrilhas::alteraGravacao(int i, const QString& pergunta, const QString& titulo,
-                                        ResultadoGravacao (*altera)(int, const ConsultaMaster&))
+                                        ResultadoGravacao (*altera)(const QString&, int, const ConsultaMaster&))
 {
     if (dialogos().mensagem(pergunta, titulo, Dialogos::Icone::Nenhum, Dialogos::Botoes::SimNao)
         != Dialogos::Resposta::Nao) {
-        const ResultadoGravacao r = altera(i, m_consulta);
+        const ResultadoGravacao r = altera(contexto().dados.banco, i, m_consulta);
         if (!r.falha.ok())
             AvisaNaoGravado(r.falha, titulo);
         if (r.alterada)
@@ -598,6 +598,6 @@ void JanelaGradeTrilhas::relatorio()
         linhas.append({m_data1->valor(i, QStringLiteral("Malha")), m_data1->valor(i, QStringLiteral("Leitura")),
                        m_data1->valor(i, QStringLiteral("Ref")), m_data1->valor(i, QStringLiteral("Porc")),
                        m_data1->valor(i, QStringLiteral("RefV"))});
-    MostraRelatorio(m_avisoRelatorio, GeraRelatorioMalhas(m_familia, linhas, modelo(), sessao().numeroModelo()));
+    MostraRelatorio(m_avisoRelatorio, GeraRelatorioMalhas(contexto().dados, m_familia, linhas, modelo(), sessao().numeroModelo()));
     m_grade->setFocus();
 }

@@ -143,7 +143,7 @@ protected:
     // Asks `pergunta` (Yes/No, titled `titulo`); unless No, changes recording i with `altera`
     // and says a failed write.
     void alteraGravacao(int i, const QString& pergunta, const QString& titulo,
-                        ResultadoGravacao (*altera)(int, const ConsultaMaster&));
+                        ResultadoGravacao (*altera)(const QString&, int, const ConsultaMaster&));
     void relatorio();
     void acompanhaLinha(); // the current row's rail to the live watch
 

@@ -65,10 +65,10 @@ PMU::PMU(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("PMU"), janel
     m_comboDecimaisAmp->setObjectName(QStringLiteral("ComboDecimaisAmp"));
     m_comboDecimaisAmp->addItems({QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
     connect(m_comboDecimais, &QComboBox::activated, this, [this] {
-        EscolheDecimais(VarianteGrade::Pmu, false, m_comboDecimais->currentText(), m_decimais);
+        EscolheDecimais(contexto().dados.banco, VarianteGrade::Pmu, false, m_comboDecimais->currentText(), m_decimais);
     });
     connect(m_comboDecimaisAmp, &QComboBox::activated, this, [this] {
-        EscolheDecimais(VarianteGrade::Pmu, true, m_comboDecimaisAmp->currentText(), m_decimais);
+        EscolheDecimais(contexto().dados.banco, VarianteGrade::Pmu, true, m_comboDecimaisAmp->currentText(), m_decimais);
     });
 
     m_lbTolerancia = new QLabel(QStringLiteral("%"), this);
@@ -82,7 +82,7 @@ PMU::PMU(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("PMU"), janel
     m_porcTolerancia->installEventFilter(this);
     m_porcTolerancia->lineEdit()->installEventFilter(this);
 
-    m_procedimento = new ProcedimentoPmu(ligacao(), sessao().modelo(), m_familia, this);
+    m_procedimento = new ProcedimentoPmu(ligacao(), sessao().modelo(), m_familia, contexto().dados.banco, this);
     connect(m_procedimento, &Procedimento::enviado, this, &PMU::esqueceRespostaContinuou);
     connect(m_procedimento, &Procedimento::terminou, this, &PMU::leituraTerminou);
     // The tolerance the answer is graded with is the field's when it arrives.
@@ -163,7 +163,7 @@ PMU::PMU(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("PMU"), janel
     // Load.
     traduz();
     LimpaLinhas();
-    m_decimais = CarregaDecimais(VarianteGrade::Pmu);
+    m_decimais = CarregaDecimais(contexto().dados.banco, VarianteGrade::Pmu);
     m_comboDecimais->setCurrentText(QString::number(m_decimais.casasV));
     m_comboDecimaisAmp->setCurrentText(QString::number(m_decimais.casasA));
     m_botao1->setFocus();

@@ -7,21 +7,23 @@
 
 #include <QLocale>
 
-std::optional<RelatorioPublicado> GeraRelatorioMalhas(int familia, const QList<LinhaRelatorio>& linhas,
+std::optional<RelatorioPublicado> GeraRelatorioMalhas(const LocalDados& dados, int familia,
+                                                      const QList<LinhaRelatorio>& linhas,
                                                       const QString& modelo, const QString& numero,
                                                       const QString& host)
 {
     const QString data = LocalDoPrograma().toString(dialogos().agora().date(), QLocale::ShortFormat);
-    const std::optional<QString> nome = PerguntaNomeRelatorio();
+    const std::optional<QString> nome = PerguntaNomeRelatorio(dados.banco);
     if (!nome)
         return std::nullopt;
     const QString consulta = ConsultaRelatorio(linhas, familia, data, IdiomaAtual(), modelo, nome);
-    return PublicaRelatorio(QStringLiteral("index"), consulta, modelo, numero, JanelaDoRelatorio(familia), host);
+    return PublicaRelatorio(dados, QStringLiteral("index"), consulta, modelo, numero, JanelaDoRelatorio(familia), host);
 }
 
-std::optional<RelatorioPublicado> GeraRelatorioMalhas(int familia, const ConsultaMaster& consultaDaGrade,
+std::optional<RelatorioPublicado> GeraRelatorioMalhas(const LocalDados& dados, int familia,
+                                                      const ConsultaMaster& consultaDaGrade,
                                                       const QString& modelo, const QString& numero,
                                                       const QString& host)
 {
-    return GeraRelatorioMalhas(familia, LinhasRelatorio(consultaDaGrade), modelo, numero, host);
+    return GeraRelatorioMalhas(dados, familia, LinhasRelatorio(dados.banco, consultaDaGrade), modelo, numero, host);
 }

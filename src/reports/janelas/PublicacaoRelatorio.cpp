@@ -3,11 +3,11 @@
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
 
-RelatorioPublicado PublicaRelatorio(const QString& pagina, const QString& consulta,
+RelatorioPublicado PublicaRelatorio(const LocalDados& dados, const QString& pagina, const QString& consulta,
                                     const QString& modelo, const QString& numero,
                                     const QString& janela, const QString& host)
 {
-    return AbreRelatorioEscrito(EscreveRelatorio(pagina, consulta, modelo, numero, janela, dialogos().agora(), host));
+    return AbreRelatorioEscrito(EscreveRelatorio(dados, pagina, consulta, modelo, numero, janela, dialogos().agora(), host));
 }
 
 RelatorioPublicado AbreRelatorioEscrito(RelatorioPublicado r)
@@ -30,12 +30,12 @@ bool AbreDocumento(const QString& caminho)
     return false;
 }
 
-std::optional<QString> PerguntaNomeRelatorio()
+std::optional<QString> PerguntaNomeRelatorio(const QString& banco)
 {
     const std::optional<QString> nome = dialogos().entrada(
         L(QStringLiteral("DIGITE SEU NOME")), L(QStringLiteral("Relatório")) + QStringLiteral(" - PDF"),
-        LeNomeRelatorio());
+        LeNomeRelatorio(banco));
     if (nome)
-        GravaNomeRelatorio(*nome);
+        GravaNomeRelatorio(banco, *nome);
     return nome;
 }

@@ -10,7 +10,7 @@
 // Writes the report (EscreveRelatorio, named for the clock's now) and opens it. Every failure
 // is told in the program's language: a file that cannot be written (with the reason),
 // nothing able to open it (with its path).
-RelatorioPublicado PublicaRelatorio(const QString& pagina, const QString& consulta,
+RelatorioPublicado PublicaRelatorio(const LocalDados& dados, const QString& pagina, const QString& consulta,
                                     const QString& modelo, const QString& numero,
                                     const QString& janela,
                                     const QString& host = QStringLiteral(VEXADOR_HOST_RELATORIO));
@@ -24,6 +24,6 @@ RelatorioPublicado AbreRelatorioEscrito(RelatorioPublicado r);
 bool AbreDocumento(const QString& caminho);
 
 // Asks the report name (L("DIGITE SEU NOME"), title L("Relatório") & " - PDF", default the
-// stored name) and stores the answer, an empty one too. std::nullopt when cancelled (nothing
+// name stored in database `banco`) and stores the answer, an empty one too. std::nullopt when cancelled (nothing
 // stored).
-std::optional<QString> PerguntaNomeRelatorio();
+std::optional<QString> PerguntaNomeRelatorio(const QString& banco);
