@@ -42,8 +42,8 @@ int EntradaFuzz(const uint8_t* dados, size_t tamanho)
     const QString nome = entradas.value(0).left(40);
     const QString consulta = ConsultaRelatorio(linhas, familia, QStringLiteral("10/12/2026"), idioma, modelo,
                                                (p & 1) ? std::optional<QString>(nome) : std::nullopt);
-    Usa(EnderecoRelatorio(consulta, QString()));
-    Usa(EnderecoRelatorio(consulta, QStringLiteral("relatorios.example")));
+    Usa(EnderecoRelatorio(QStringLiteral("/opt/vexador"), consulta, QString()));
+    Usa(EnderecoRelatorio(QStringLiteral("/opt/vexador"), consulta, QStringLiteral("relatorios.example")));
     Usa(MontaConsulta({{QStringLiteral("EMP"), nome}, {QStringLiteral("MODELO"), modelo}}));
     return 0;
 }
