@@ -44,3 +44,13 @@ struct CenarioJanela {
     // How many times the board was sent `comando`.
     int vezes(const QByteArray& comando) const { return bancada.registro().count(comando + '\r'); }
 };
+
+// A faulty "IP X" for the bench board's profile: one rail 20 % off (LDO13), its current above its
+// limit (< 100 mA), the charger's battery channel timed out, and the proximity sensor of bus 4 not
+// answering.
+inline const QStringList PerfilComFalhas{
+    QStringLiteral("desvio 53 = 20"),
+    QStringLiteral("desvio 73 = 200"),
+    QStringLiteral("tempo tigris vbat :"),
+    QStringLiteral("resposta i2c -s 4 = Scanning I2C bus 4\\n  no device answered\\n0 device(s) found on bus 4\\n"),
+};

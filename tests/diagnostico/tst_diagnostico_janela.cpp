@@ -31,14 +31,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// One rail 20 % off (LDO13), one current above its limit (LDO13's, < 100 mA), the charger's
-// battery channel timed out, and the proximity sensor of bus 4 not answering.
-const QStringList PerfilComFalhas{
-    u"desvio 53 = 20"_s,
-    u"desvio 73 = 200"_s,
-    u"tempo tigris vbat :"_s,
-    u"resposta i2c -s 4 = Scanning I2C bus 4\\n  no device answered\\n0 device(s) found on bus 4\\n"_s,
-};
 
 struct Cenario : CenarioJanela {
     Diagnostico* janela = nullptr;

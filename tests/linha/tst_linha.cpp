@@ -34,15 +34,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// One rail 20 % off (LDO13), its current above its limit, the charger's battery channel timed
-// out, and the proximity sensor of bus 4 not answering.
-const QStringList PerfilComFalhas{
-    u"desvio 53 = 20"_s,
-    u"desvio 73 = 200"_s,
-    u"tempo tigris vbat :"_s,
-    u"resposta i2c -s 4 = Scanning I2C bus 4\\n  no device answered\\n0 device(s) found on bus 4\\n"_s,
-};
-// What those faults fail, item by item with the subsystems that read them.
+// What the faults of PerfilComFalhas fail, item by item with the subsystems that read them.
 const QMap<QString, QStringList> FalhasDoPerfil{
     {u"PP1V8_AUDIO"_s, {u"ldo"_s, u"pmu"_s}},
     {u"mA PP1V8_AUDIO"_s, {u"ldo"_s, u"pmu"_s}},
