@@ -4,7 +4,7 @@
 #   cmake --build build --target package  builds vexador-tarrim_<version>_<arch>.deb
 #
 # <prefix>/              the shipped application folder: vexador-tarrim, vexador-simulador,
-#                        Config.qzd, enderecos.ini (the online pages), the PDF documents, relatorio/
+#                        their two libraries, Config.qzd, enderecos.ini (the online pages), the PDF documents, relatorio/
 # <prefix>/bin/vexador-tarrim
 #                        the starter: runs the program on the user's own application folder
 #                        (~/.local/share/vexador-tarrim), where it may write its database; the
@@ -25,7 +25,8 @@ set(VEXADOR_PASTA_SISTEMA /usr CACHE PATH
 set(PASTA_INSTALACAO ${CMAKE_CURRENT_LIST_DIR}/instalacao)
 
 # The application folder.
-install(TARGETS vexador-tarrim vexador-simulador RUNTIME DESTINATION .)
+install(TARGETS vexador-tarrim vexador-simulador vexador_nucleo vexador_janelas
+        RUNTIME DESTINATION . LIBRARY DESTINATION .)
 install(FILES ${CONFIG_QZD} ${ENDERECOS_INI} ${DOCUMENTOS_PDF} DESTINATION .)
 install(DIRECTORY ${PASTA_APLICACAO}/relatorio DESTINATION . OPTIONAL)
 install(PROGRAMS ${PASTA_INSTALACAO}/vexador-tarrim.sh DESTINATION bin RENAME vexador-tarrim)
