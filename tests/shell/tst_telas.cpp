@@ -268,17 +268,6 @@ void mostraHistorico(JanelaHistorico* janela)
     janela->seleciona(0);
 }
 
-// Every child window is laid out to need no scroll bar on this screen, opened and maximised, at
-// 100 % and 150 %; but for Acorn maximised at 150 %: its eleven rows of readings beside even the
-// compact drawing need more than the 911 x 512 points the screen holds, and for Chestnut there
-// once its log takes the room beside (every control stays in reach through the bar).
-bool semBarras(const QString& nome, bool ampliada, bool logAlternado = false)
-{
-    static const QStringList rolamAmpliadas = {QStringLiteral("Acorn")};
-    static const QStringList rolamComLog = {QStringLiteral("Chestnut")};
-    return !(ampliada && (rolamAmpliadas.contains(nome) || (logAlternado && rolamComLog.contains(nome))));
-}
-
 // The window scrolls as a whole (its content larger than its frame, either way); "" when not.
 QString rolaInteira(const JanelaFilha* j)
 {
@@ -535,17 +524,17 @@ void TstTelas::janela()
         QStringList maximizada;
         verificaRolagem = true;
         examina(j, j, maximizada);
-        if (semBarras(nome, ampliada) && !rolaInteira(j).isEmpty())
+        if (!rolaInteira(j).isEmpty())
             maximizada << rolaInteira(j);
         for (const QString& a : std::as_const(maximizada))
             achados << QStringLiteral("maximised: ") + a;
         // A chip reader's log shown or hidden in the maximised frame (which keeps its size).
-        if (auto* log = j->findChild<QPushButton*>(QStringLiteral("btLog")); log && semBarras(nome, ampliada)) {
+        if (auto* log = j->findChild<QPushButton*>(QStringLiteral("btLog")); log) {
             log->click();
             QCoreApplication::processEvents();
             QStringList outroLog;
             examina(j, j, outroLog);
-            if (semBarras(nome, ampliada, true) && !rolaInteira(j).isEmpty())
+            if (!rolaInteira(j).isEmpty())
                 outroLog << rolaInteira(j);
             for (const QString& a : std::as_const(outroLog))
                 achados << QStringLiteral("maximised, log toggled: ") + a;

@@ -21,6 +21,7 @@
 namespace {
 constexpr int Largura = 12825;
 constexpr int Altura = 8610;
+constexpr int LinhaFolga = 12; // an empty row below every form's rows
 } // namespace
 
 Acorn::Acorn(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Acorn"), janelas)
@@ -55,39 +56,30 @@ Acorn::Acorn(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Acorn"), 
     auto* uc = criaRotuloUC(false);
 
     // Voltages on the left (rail, value, deviation, OK/NO), the rest on the right.
-    auto* grade = new QGridLayout;
-    grade->setHorizontalSpacing(6);
-    grade->setVerticalSpacing(1); // eleven rows: a pixel each keeps the window clear of a scroll bar on a laptop screen
-    grade->addWidget(texto(QStringLiteral("V"), this, true), 0, 1, Qt::AlignCenter);
-    grade->addWidget(texto(QStringLiteral("%"), this, true), 0, 2, Qt::AlignCenter);
-    for (int i = 0; i <= 10; ++i) {
-        const int r = i + 1;
-        grade->addWidget(texto(ChipAcorn::Malha(i), this), r, 0);
-        grade->addWidget(criaValor(QStringLiteral("M%1").arg(i), 1200), r, 1);
-        if (i >= 2)
-            grade->addWidget(criaValor(QStringLiteral("P%1").arg(i), 950), r, 2);
-        grade->addWidget(criaIndicador(true, i), r, 3);
-        if (i != 1)
-            grade->addWidget(criaIndicador(false, i), r, 3);
-    }
-    grade->setColumnMinimumWidth(4, 24);
-    grade->addWidget(texto(QStringLiteral("TEMP"), this), 1, 5);
-    grade->addWidget(criaValor(QStringLiteral("Temp"), 1200), 1, 6);
+    m_leituras = new QGridLayout;
+    m_leituras->setHorizontalSpacing(6);
+    m_leituras->setVerticalSpacing(1); // eleven rows: a pixel each keeps the window clear of a scroll bar on a laptop screen
+    for (QList<QWidget*>* cabecalho : {&m_cabecalho, &m_cabecalhoSegundo})
+        *cabecalho << texto(QStringLiteral("V"), this, true) << texto(QStringLiteral("%"), this, true);
+    for (int i = 0; i <= 10; ++i)
+        m_tensoes.append(LinhaTensao{texto(ChipAcorn::Malha(i), this), criaValor(QStringLiteral("M%1").arg(i), 1200),
+                          i >= 2 ? criaValor(QStringLiteral("P%1").arg(i), 950) : nullptr, criaIndicador(true, i),
+                          i != 1 ? criaIndicador(false, i) : nullptr});
+    m_outras.append(qMakePair(texto(QStringLiteral("TEMP"), this), criaValor(QStringLiteral("Temp"), 1200)));
     const char* correntes[] = {"IA", "IN", "IP", "IH"};
-    for (int n = 1; n <= 4; ++n) {
-        grade->addWidget(texto(QString::fromLatin1(correntes[n - 1]), this), n + 1, 5);
-        grade->addWidget(criaValor(QStringLiteral("AMP%1").arg(n), 1200), n + 1, 6);
-    }
+    for (int n = 1; n <= 4; ++n)
+        m_outras.append(qMakePair(texto(QString::fromLatin1(correntes[n - 1]), this), criaValor(QStringLiteral("AMP%1").arg(n), 1200)));
     auto* chip = new QHBoxLayout;
     chip->addWidget(criaIndicador(true, 11));
     chip->addWidget(criaIndicador(false, 11));
     chip->addWidget(uc);
     chip->addStretch(1);
-    grade->addLayout(chip, 7, 5, 1, 2);
+    m_chip = chip;
     auto* nota = criaRotulo(QStringLiteral("lbStatus2"));
     nota->setWordWrap(true);
-    grade->addWidget(nota, 8, 5, 2, 2);
-    grade->setColumnStretch(7, 1);
+    m_nota = nota;
+    m_ladoALado = true; // so that the first laying is done
+    dispoeLeituras(false);
 
     auto* botoes = new QHBoxLayout;
     botoes->addWidget(m_btExecuta);
@@ -98,7 +90,7 @@ Acorn::Acorn(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Acorn"), 
     v->setContentsMargins(10, 4, 10, 4);
     v->setSpacing(2);
     v->addLayout(botoes);
-    v->addLayout(corpoDoChip(desenho, grade));
+    v->addLayout(corpoDoChip(desenho, m_leituras));
     v->addWidget(m_avisoRelatorio);
     v->addStretch(1);
 
@@ -110,6 +102,58 @@ Acorn::Acorn(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Acorn"), 
     aplicaPainel();
     if (ligacao().estado() == EstadoLigacao::Ociosa)
         btExecutaLeitura_Click();
+}
+
+// One column of eleven rails with the rest beside (the window's own form), or, for a frame too
+// low for that, the rails in two halves side by side and the rest beside them: six rows.
+void Acorn::dispoeLeituras(bool ladoALado)
+{
+    if (ladoALado == m_ladoALado)
+        return;
+    m_ladoALado = ladoALado;
+    while (QLayoutItem* item = m_leituras->takeAt(0))
+        if (item->layout() != m_chip)
+            delete item; // a widget's holder only; the chip row is laid again itself
+    for (int c = 0; c < m_leituras->columnCount(); ++c) {
+        m_leituras->setColumnStretch(c, 0);
+        m_leituras->setColumnMinimumWidth(c, 0);
+    }
+    // Height to spare goes below the rows, never into the last one.
+    m_leituras->setRowStretch(LinhaFolga, 1);
+    const int metade = ladoALado ? 6 : 11; // rails in the first column of rails
+    for (int i = 0; i < m_tensoes.size(); ++i) {
+        const LinhaTensao& t = m_tensoes.at(i);
+        const int r = i % metade + 1, c = i / metade * 5;
+        m_leituras->addWidget(t.nome, r, c);
+        // Side by side the chip's taller name shares the last row: the boxes keep their height.
+        m_leituras->addWidget(t.valor, r, c + 1, Qt::AlignVCenter);
+        if (t.desvio)
+            m_leituras->addWidget(t.desvio, r, c + 2, Qt::AlignVCenter);
+        m_leituras->addWidget(t.ok, r, c + 3);
+        if (t.no)
+            m_leituras->addWidget(t.no, r, c + 3);
+    }
+    for (int k = 0; k < 2; ++k) {
+        m_leituras->addWidget(m_cabecalho.at(k), 0, 1 + k, Qt::AlignCenter);
+        m_cabecalhoSegundo.at(k)->setVisible(ladoALado);
+        if (ladoALado)
+            m_leituras->addWidget(m_cabecalhoSegundo.at(k), 0, 6 + k, Qt::AlignCenter);
+    }
+    // Side by side, the chip's own marks end the second half of the rails (one row short).
+    const int resto = ladoALado ? 10 : 5;
+    m_leituras->setColumnMinimumWidth(resto - 1, 24);
+    for (int n = 0; n < m_outras.size(); ++n) {
+        m_leituras->addWidget(m_outras.at(n).first, n + 1, resto);
+        m_leituras->addWidget(m_outras.at(n).second, n + 1, resto + 1);
+    }
+    if (ladoALado) {
+        m_leituras->addLayout(m_chip, 6, 5, 1, 4);
+        m_leituras->addWidget(m_nota, 6, resto, 1, 2);
+    } else {
+        m_leituras->addLayout(m_chip, 7, resto, 1, 2);
+        m_leituras->addWidget(m_nota, 8, resto, 2, 2);
+    }
+    m_leituras->setColumnStretch(resto + 2, 1);
 }
 
 void Acorn::traduz()

@@ -63,7 +63,7 @@ QLabel* JanelaChip::criaValor(const QString& nome, int larguraTwips)
     // A reading is the phone's text: a '<' in it is shown, never taken for markup.
     l->setTextFormat(Qt::PlainText);
     l->setFixedWidth(Twips::paraPixels(larguraTwips));
-    l->setMinimumHeight(22);
+    l->setMinimumHeight(AlturaValor);
     registra(l);
     return l;
 }
@@ -92,7 +92,9 @@ QLabel* JanelaChip::criaIndicador(bool ok, int k)
     auto* l = new QLabel(this);
     l->setObjectName(Indice(ok ? QStringLiteral("OK") : QStringLiteral("NO"), k));
     l->setPixmap(imagemIndicador(ok));
-    l->setFixedSize(26, 26);
+    l->setScaledContents(true); // smaller in the compact form
+    l->setFixedSize(TamanhoIndicador, TamanhoIndicador);
+    m_indicadores << l;
     l->setToolTip(ok ? QStringLiteral("OK") : QStringLiteral("NO"));
     registra(l);
     return l;
@@ -302,11 +304,21 @@ void JanelaChip::ajustaCorpo()
     struct Forma {
         QBoxLayout::Direction direcao;
         bool compacto;
+        bool ladoALado = false;  // the readings in fewer, wider rows
+        bool semDesenho = false; // the last resort: every control in view matters more
     };
     auto aplica = [&](Forma f) {
         m_corpo->setDirection(f.direcao);
         if (desenho)
             desenho->defineCompacto(f.compacto);
+        if (m_desenho)
+            m_desenho->setVisible(!f.semDesenho);
+        if (leiturasLadoALado())
+            dispoeLeituras(f.ladoALado);
+        // Compact, a mark no taller than a value box: the rows as low as their values.
+        for (QLabel* marca : std::as_const(m_indicadores))
+            marca->setFixedSize(f.compacto ? TamanhoIndicadorCompacto : TamanhoIndicador,
+                                f.compacto ? TamanhoIndicadorCompacto : TamanhoIndicador);
         for (QLabel* nome : std::as_const(m_nomesDasLinhas)) {
             QFont fonte = font();
             if (f.compacto)
@@ -336,12 +348,18 @@ void JanelaChip::ajustaCorpo()
     };
     // The normal drawing first; the first form that fits is kept, else the lowest that is not
     // too wide.
-    const Forma formas[] = {{QBoxLayout::TopToBottom, false}, {QBoxLayout::LeftToRight, false},
-                            {QBoxLayout::TopToBottom, true}, {QBoxLayout::LeftToRight, true}};
+    const Forma formas[] = {{QBoxLayout::TopToBottom, false},
+                            {QBoxLayout::LeftToRight, false},
+                            {QBoxLayout::TopToBottom, true},
+                            {QBoxLayout::LeftToRight, true},
+                            {QBoxLayout::TopToBottom, true, true},
+                            {QBoxLayout::TopToBottom, true, leiturasLadoALado(), true}};
     Forma escolhida = formas[0];
     int menorAltura = -1;
     for (const Forma& f : formas) {
         if (f.compacto && !desenho)
+            continue;
+        if (f.ladoALado && !f.semDesenho && !leiturasLadoALado())
             continue;
         const QSize m = minimo(f);
         if (m.width() > quadro.width())
@@ -350,7 +368,8 @@ void JanelaChip::ajustaCorpo()
             escolhida = f;
             break;
         }
-        if (menorAltura < 0 || m.height() < menorAltura) {
+        // Without the drawing only when that is what brings every control into view.
+        if (!f.semDesenho && (menorAltura < 0 || m.height() < menorAltura)) {
             menorAltura = m.height();
             escolhida = f;
         }

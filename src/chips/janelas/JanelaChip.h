@@ -69,9 +69,14 @@ protected:
     // the log panel beside it (m_log).
     void montaColunaELog(QLayout* botoes, QWidget* desenho, QLayout* grade, int larguraSemLog);
     // The drawing over the readings; when the frame is too low for that (a maximised window on
-    // a laptop screen at 150 %): beside them, or compact over or beside them, the first that
-    // fits the frame. To be laid out by the window.
+    // a laptop screen at 150 %): beside them, or compact over or beside them, then with the
+    // readings side by side (where the window can lay them so), and last without the drawing,
+    // the first that fits the frame. To be laid out by the window.
     QBoxLayout* corpoDoChip(QWidget* desenho, QLayout* leituras);
+    // A window whose readings can be laid side by side in fewer rows says so, and lays them
+    // either way when asked.
+    virtual bool leiturasLadoALado() const { return false; }
+    virtual void dispoeLeituras(bool ladoALado) { Q_UNUSED(ladoALado); }
     // "Exibir Log ->": the caption of btLog while the log is hidden.
     static QString textoExibirLog();
     // btLog pressed: while it offers to show the log it turns to "Ocultar" and returns true
@@ -110,6 +115,10 @@ private:
     QBoxLayout* m_corpo = nullptr;
     QWidget* m_desenho = nullptr;
     QList<QLabel*> m_nomesDasLinhas; // the rail names heading the readings' rows
+    QList<QLabel*> m_indicadores;    // the OK/NO marks
+    static constexpr int AlturaValor = 22; // a value box's least height
+    static constexpr int TamanhoIndicador = 26;
+    static constexpr int TamanhoIndicadorCompacto = AlturaValor;
     QGridLayout* m_grade = nullptr;
     int m_espacoGrade = -1;
     QWidget* m_coluna = nullptr; // montaColunaELog's left column, widened for the drawing beside
