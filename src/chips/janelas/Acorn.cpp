@@ -142,6 +142,8 @@ void Acorn::dispoeLeituras(bool ladoALado)
     // Side by side, the chip's own marks end the second half of the rails (one row short).
     const int resto = ladoALado ? 10 : 5;
     m_leituras->setColumnMinimumWidth(resto - 1, 24);
+    if (ladoALado) // the second half of the rails apart from the first
+        m_leituras->setColumnMinimumWidth(4, 24);
     for (int n = 0; n < m_outras.size(); ++n) {
         m_leituras->addWidget(m_outras.at(n).first, n + 1, resto);
         m_leituras->addWidget(m_outras.at(n).second, n + 1, resto + 1);
