@@ -87,8 +87,8 @@ Acorn::Acorn(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Acorn"), 
     botoes->addStretch(1);
 
     auto* v = new QVBoxLayout(this);
-    v->setContentsMargins(10, 4, 10, 4);
-    v->setSpacing(2);
+    v->setContentsMargins(10, 2, 10, 2); // every pixel counts on a laptop screen at 150 %
+    v->setSpacing(1);
     v->addLayout(botoes);
     v->addLayout(corpoDoChip(desenho, m_leituras));
     v->addWidget(m_avisoRelatorio);
@@ -149,8 +149,9 @@ void Acorn::dispoeLeituras(bool ladoALado)
         m_leituras->addWidget(m_outras.at(n).second, n + 1, resto + 1);
     }
     if (ladoALado) {
+        // The note under every column: one line, whatever it says after a reading.
         m_leituras->addLayout(m_chip, 6, 5, 1, 4);
-        m_leituras->addWidget(m_nota, 6, resto, 1, 2);
+        m_leituras->addWidget(m_nota, 7, 0, 1, resto + 2);
     } else {
         m_leituras->addLayout(m_chip, 7, resto, 1, 2);
         m_leituras->addWidget(m_nota, 8, resto, 2, 2);

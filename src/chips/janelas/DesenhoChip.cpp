@@ -73,7 +73,7 @@ void DesenhoChip::defineCompacto(bool compacto)
 // Compact, a pin takes a name's height (the rail's name sits over its wire, between two pins).
 int DesenhoChip::passo() const { return m_compacto ? m_altLinha + 1 : Passo; }
 int DesenhoChip::fio() const { return m_compacto ? 9 : Fio; }
-int DesenhoChip::margem() const { return m_compacto ? 6 : Margem; }
+int DesenhoChip::margem() const { return m_compacto ? 3 : Margem; }
 // Compact, the first rail's name just clears the top: it sits half a pitch above its wire.
 int DesenhoChip::topo() const { return m_compacto ? qMax(2, passo() / 2 + 2 - margem()) : 15; }
 int DesenhoChip::largMalhaEsq() const { return m_compacto ? m_justaEsq : m_largMalhaEsq; }
