@@ -83,7 +83,14 @@ void LayoutElastico::lembraNaturais()
 namespace {
 bool estica(const QWidget* w)
 {
-    return qobject_cast<const QAbstractScrollArea*>(w) != nullptr;
+    if (qobject_cast<const QAbstractScrollArea*>(w))
+        return true;
+    // A frame laid around a text box gives and takes room as the box does.
+    if (const QLayout* l = w ? w->layout() : nullptr)
+        for (int i = 0; i < l->count(); ++i)
+            if (qobject_cast<const QAbstractScrollArea*>(l->itemAt(i)->widget()))
+                return true;
+    return false;
 }
 
 bool esticaVisivel(const QWidget* w)

@@ -21,6 +21,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QVBoxLayout>
 
 namespace {
@@ -66,9 +67,9 @@ QString u(const char* s)
     return QString::fromUtf8(s);
 }
 
-QPixmap logotipo()
+QPixmap logotipo(double escala = 1.0)
 {
-    QPixmap p(Twips::paraPixels(1300), Twips::paraPixels(1000));
+    QPixmap p(qRound(Twips::paraPixels(1300) * escala), qRound(Twips::paraPixels(1000) * escala));
     p.fill(Qt::transparent);
     QPainter g(&p);
     g.setRenderHint(QPainter::Antialiasing);
@@ -262,6 +263,18 @@ void Sobre::sincroniza()
                                               Dialogos::Icone::Pergunta, Dialogos::Botoes::SimNao);
     if (resposta != Dialogos::Resposta::Nao)
         SincronizaDadosUsuario(contexto().dados);
+}
+
+void Sobre::resizeEvent(QResizeEvent* e)
+{
+    JanelaFilha::resizeEvent(e);
+    // A frame clearly lower than the design (a laptop screen at 150 %) takes a smaller logo, so
+    // that the links and the logs' folder stay in view.
+    const bool baixa = e->size().height() < Twips::paraPixels(Altura) - Twips::paraPixels(600);
+    if (baixa != m_logoPequeno || m_image3->pixmap().isNull()) {
+        m_logoPequeno = baixa;
+        m_image3->setPixmap(logotipo(baixa ? 0.6 : 1.0));
+    }
 }
 
 void Sobre::showEvent(QShowEvent* e)

@@ -25,6 +25,7 @@ public:
 protected:
     bool eventFilter(QObject* objeto, QEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     QLabel* link(const QString& nome, QWidget* pai);
@@ -35,6 +36,7 @@ private:
     QMenu* m_mOpcoes = nullptr;
     QAction* m_remoto[4] = {};
     QLabel* m_image3 = nullptr;
+    bool m_logoPequeno = false;
     QLabel* m_label8 = nullptr;
     QLabel* m_lbVersao = nullptr;
     QLabel* m_lbDes = nullptr;

@@ -129,7 +129,7 @@ Displays::Displays(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("Di
 
     // Maximised on a scaled-up laptop screen the buttons, the level and the colours do not fit
     // under each other: the level and the colours go beside the buttons, the answer right of them.
-    defineDesenhoCompacto(QSize(Twips::paraPixels(13080), Twips::paraPixels(4500)), [this] {
+    defineDesenhoCompacto(QSize(Twips::paraPixels(13080), Twips::paraPixels(4410)), [this] {
         return QHash<QWidget*, QRect>{
             {m_lbInfoLevel, geometriaTwips(3840, 240, 1800, 300)},
             {m_lbNivel, geometriaTwips(6000, 240, 1200, 300)},

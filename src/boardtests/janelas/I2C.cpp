@@ -157,7 +157,7 @@ I2C::I2C(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("I2C"), janel
     // Maximised on a scaled-up laptop screen the left column is taller than the window and the
     // three columns wider: the buttons make one row on top (the automatic test where the model
     // puts it), the result and the fault column side by side under it, the fault column narrower.
-    defineDesenhoCompacto(QSize(Twips::paraPixels(13140), Twips::paraPixels(4560)), [this] {
+    defineDesenhoCompacto(QSize(Twips::paraPixels(13140), Twips::paraPixels(4410)), [this] {
         QHash<QWidget*, QRect> d;
         // A bus whose place the automatic test takes lies exactly under it, as in the column.
         const ModuloI2C::Botoes botoes = ModuloI2C::BotoesDoModelo(sessao().modelo());
@@ -177,16 +177,16 @@ I2C::I2C(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("I2C"), janel
             }
         }
         d.insert(m_btPdf, geometriaTwips(x, 120, 13020 - x, 405)); // the rest of the row
-        const QRect resultado = geometriaTwips(240, 600, 7920, 3180);
+        const QRect resultado = geometriaTwips(240, 600, 7920, 3030);
         d.insert(m_frameI, resultado);
         d.insert(m_frameAutoI2C, resultado);
-        d.insert(m_progressBar, geometriaTwips(240, 3840, 7920, 300));
-        d.insert(m_lbAguarde, geometriaTwips(240, 4140, 7920, 360));
+        d.insert(m_progressBar, geometriaTwips(240, 3690, 7920, 300));
+        d.insert(m_lbAguarde, geometriaTwips(240, 3990, 7920, 360));
         d.insert(m_lbFalhas, geometriaTwips(8400, 600, 4620, 540));
         d.insert(m_txtDadosI2CCaixa, geometriaTwips(8400, 1200, 4620, 900));
         d.insert(m_frameResultadoOK, geometriaTwips(8400, 2160, 4620, 1080));
         d.insert(m_lbDispConectado, geometriaTwips(8400, 3300, 4620, 300));
-        d.insert(m_txtDadosCaixa, geometriaTwips(8400, 3600, 4620, 900));
+        d.insert(m_txtDadosCaixa, geometriaTwips(8400, 3600, 4620, 750));
         return d;
     });
 

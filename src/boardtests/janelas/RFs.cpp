@@ -101,24 +101,25 @@ RFs::RFs(GerenciadorJanelas& janelas)
         acompanhaPai(w);
     acompanhaPai(caixa);
     m_frameBotoes->installEventFilter(this);
-    defineDesenhoCompacto(QSize(Twips::paraPixels(13080), Twips::paraPixels(4700)), [this, painel] {
+    // Low enough for a laptop screen at 150 % under a window manager's title bar.
+    defineDesenhoCompacto(QSize(Twips::paraPixels(13080), Twips::paraPixels(4400)), [this, painel] {
         QHash<QWidget*, QRect> d{
             {m_frameBotoes, geometriaTwips(240, 240, 6600, 4 * 620 + 560)},
             {m_btComparador, geometriaTwips(240, 3400, 3240, 480)},
             {m_btTensoesRF, geometriaTwips(3600, 3400, 3240, 480)},
-            {m_frame2, geometriaTwips(7080, 120, 5880, 2160)},
-            {painel, geometriaTwips(7080, 3840, 5880, 840)},
+            {m_frame2, geometriaTwips(7080, 120, 5880, 1980)},
+            {painel, geometriaTwips(7080, 3540, 5880, 840)},
         };
         if (!m_frameComparador->isHidden()) {
             d.insert(m_frame2, geometriaTwips(7080, 120, 5880, 1080));
-            d.insert(m_frameComparador, geometriaTwips(7080, 1260, 5880, 1020));
+            d.insert(m_frameComparador, geometriaTwips(7080, 1260, 5880, 840));
         }
         const QPair<const char*, QRect> outros[] = {
-            {"lbAguarde", geometriaTwips(240, 3960, 6600, 360)},
-            {"lbStatius", geometriaTwips(7080, 2340, 4560, 800)},
-            {"OK(0)", geometriaTwips(11880, 2520, 600, 600)},
-            {"NO(0)", geometriaTwips(11880, 2520, 600, 600)},
-            {"lbStatus2", geometriaTwips(7080, 3180, 5880, 600)},
+            {"lbAguarde", geometriaTwips(240, 3940, 6600, 360)},
+            {"lbStatius", geometriaTwips(7080, 2160, 4560, 780)},
+            {"OK(0)", geometriaTwips(11880, 2340, 600, 600)},
+            {"NO(0)", geometriaTwips(11880, 2340, 600, 600)},
+            {"lbStatus2", geometriaTwips(7080, 2940, 5880, 600)},
         };
         for (const auto& [nome, lugar] : outros)
             if (auto* w = findChild<QWidget*>(QLatin1String(nome)))
