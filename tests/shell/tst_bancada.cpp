@@ -372,7 +372,10 @@ private slots:
                      "resposta nandsize = NAND Size (Passed): 0x3B9ACA00\\n\n");
         perfil.close();
         Bancada b;
-        QVERIFY(b.inicia({"--placa", perfil.fileName()}, 0));
+        // A misspelt channel would leave the board good without a word: it is named.
+        QVERIFY(b.inicia({"--placa", perfil.fileName(), "--desvio", "buck0=9"}, 0));
+        QTRY_VERIFY(b.erros().contains("no channel \"buck0\""));
+        QCOMPARE(b.erros().count("no channel"), 1); // the profile's channels are all known
         Terminal t;
         QVERIFY(t.abre(b.dispositivo()));
         const QString tig = console(t.troca("pmuadc --sel tigris --read all"));

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSqlRecord>
 #include <QTextStream>
 #include <cmath>
@@ -246,6 +247,20 @@ bool Placa::carregaBanco(QString* erro)
 void Placa::ajusta(const QString& chave, const AjusteCanal& ajuste)
 {
     m_ajustes.insert(rotuloDaChave(chave), ajuste);
+}
+
+QStringList Placa::ajustesSemCanal() const
+{
+    QSet<QString> rotulos;
+    for (const QList<Canal>& canais : {canaisPmu(), canaisAcorn(), canaisTigris(), canaisChestnut()})
+        for (const Canal& c : canais)
+            rotulos.insert(c.rotulo);
+    QStringList sem;
+    for (auto it = m_ajustes.constBegin(); it != m_ajustes.constEnd(); ++it)
+        if (!rotulos.contains(it.key()))
+            sem << it.key();
+    sem.sort();
+    return sem;
 }
 
 void Placa::defineResposta(const QString& comando, const QString& saida)

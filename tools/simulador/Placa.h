@@ -63,6 +63,10 @@ public:
     static QString modeloDoRmd(const QString& rmd);
     static const QStringList& modelos();
 
+    // The channels adjusted (a deviation, a drift, a missing channel ...) that this board never
+    // prints: a misspelt key would otherwise leave the board good without a word.
+    QStringList ajustesSemCanal() const;
+
     // Channel lines as printed (for tests of the board itself).
     QStringList linhasPmu();
     QStringList linhasTigris();

@@ -128,6 +128,9 @@ int main(int argc, char** argv)
             return sai(QStringLiteral("--valor wants KEY=TEXT: ") + t);
         board.ajusta(k, a);
     }
+    for (const QString& k : board.ajustesSemCanal())
+        std::fprintf(stderr, "vexador-simulador: no channel \"%s\" on this board; a channel is named by its "
+                             "code (\"53\") or as the board prints it (\"BIST buck0:\")\n", qPrintable(k));
 
     Linha::Falhas f;
     f.mudo = p.isSet(mudo);
