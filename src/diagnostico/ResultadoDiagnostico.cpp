@@ -2,6 +2,7 @@
 
 #include "i18n/Dicionario.h"
 
+#include <QRegularExpression>
 #include <QHash>
 #include <QLocale>
 #include <QJsonArray>
@@ -217,7 +218,10 @@ QString NotaAnterior(const ExecucaoDiagnostico& anterior, const ExecucaoDiagnost
 
 QString NomeDaFalha(const ItemDiagnostico& i)
 {
-    return i.item.startsWith(QLatin1String("mA ")) ? i.item.mid(3) : i.item;
+    QString nome = i.item.startsWith(QLatin1String("mA ")) ? i.item.mid(3) : i.item;
+    // The VCore grid numbers its rails ("1. PP_CPU"): the buck grid's "PP_CPU" is the same rail.
+    static const QRegularExpression numeroDaLinha(QStringLiteral("^\\d+\\.\\s+"));
+    return nome.remove(numeroDaLinha);
 }
 
 QList<Falha> AgrupaFalhas(const ExecucaoDiagnostico& e)

@@ -96,8 +96,8 @@ struct Falha {
     QStringList subsistemas;           // the windows that show it, in step order
 };
 
-// What a fault is named by: the item without the current's "mA " prefix, so a rail's voltage
-// and current are one fault.
+// What a fault is named by: the item without the current's "mA " prefix nor the VCore grid's
+// row number ("1. "), so a rail's voltage and current, in every grid, are one fault.
 QString NomeDaFalha(const ItemDiagnostico& i);
 
 // The faults of a run in step order: every failing or unread item grouped by NomeDaFalha, and a

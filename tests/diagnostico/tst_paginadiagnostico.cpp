@@ -137,7 +137,7 @@ private slots:
             return item(sub, nome, Veredito::Falha, 12.0, u"0.924 V"_s, u"0.825 V"_s);
         };
         QTest::newRow("rail in four windows, timeout, absent device")
-            << QList<ResultadoPasso>{passo(u"vcore"_s, {alto(u"vcore"_s, u"PP_CPU"_s)}),
+            << QList<ResultadoPasso>{passo(u"vcore"_s, {alto(u"vcore"_s, u"1. PP_CPU"_s)}),
                                      passo(u"buck"_s, {alto(u"buck"_s, u"PP_CPU"_s), item(u"buck"_s, u"mA PP_CPU"_s, Veredito::Falha)}),
                                      passo(u"pmu"_s, {alto(u"pmu"_s, u"PP_CPU"_s), item(u"pmu"_s, u"IBUCK"_s, Veredito::SemLeitura)}),
                                      passo(u"buckcheck"_s, {item(u"buckcheck"_s, u"PP_CPU"_s, Veredito::Falha)}),
