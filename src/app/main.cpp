@@ -49,8 +49,9 @@ int main(int argc, char** argv)
     }
 
     QApplication app(argc, argv);
+    // No display name: Qt would append " — Vexador Tarrim" to every title a window manager
+    // draws ("Vexador Tarrim v.2.31 — Vexador Tarrim"); the windows name themselves.
     QApplication::setApplicationName(QStringLiteral("vexador-tarrim"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Vexador Tarrim"));
 
     QCommandLineParser opcoes;
     opcoes.addHelpOption();

@@ -11,12 +11,15 @@
 #include <QUrl>
 
 namespace {
-// The width a dialog needs for its title beside the frame's icon and buttons, which the
-// window manager draws in about the font's height each.
+// The width a dialog needs for its title beside the frame's icon and buttons: window managers
+// draw the title in bold, and the icon, the three buttons and their gaps take about seven
+// times the font's height (measured under openbox).
 int larguraDoTitulo(const QWidget& dialogo)
 {
-    const QFontMetrics fm(dialogo.font());
-    return fm.horizontalAdvance(dialogo.windowTitle()) + 4 * fm.height() + 24;
+    QFont negrito = dialogo.font();
+    negrito.setBold(true);
+    const QFontMetrics fm(negrito);
+    return fm.horizontalAdvance(dialogo.windowTitle()) + 7 * fm.height() + 16;
 }
 } // namespace
 
@@ -68,7 +71,11 @@ std::optional<QString> DialogosQt::entrada(const QString& prompt, const QString&
     caixa.setWindowTitle(titulo);
     caixa.setLabelText(prompt);
     caixa.setTextValue(padrao);
-    caixa.setMinimumWidth(larguraDoTitulo(caixa));
+    // Its layout fixes the least size to its own (a minimum width is ignored); a size given
+    // before it shows is kept. (Left to size itself after showing, it also painted black under
+    // Xvfb with openbox.)
+    const QSize natural = caixa.sizeHint();
+    caixa.resize(qMax(natural.width(), larguraDoTitulo(caixa)), natural.height());
     if (caixa.exec() != QDialog::Accepted)
         return std::nullopt;
     return caixa.textValue();
