@@ -1,4 +1,5 @@
 #include "diagnostico/ModeloHistorico.h"
+#include "i18n/Idioma.h"
 
 #include "i18n/Dicionario.h"
 
@@ -52,8 +53,8 @@ QVariant ModeloHistorico::data(const QModelIndex& indice, int papel) const
     case ColEtiqueta: return l.etiqueta;
     case ColModelo: return l.modelo;
     case ColNumero: return l.numero;
-    case ColData: return QLocale().toString(l.inicio, QLocale::ShortFormat);
-    case ColDuracao: return QLocale().toString(l.duracaoMs / 1000.0, 'f', 1) + QStringLiteral(" s");
+    case ColData: return LocalDoPrograma().toString(l.inicio, QLocale::ShortFormat);
+    case ColDuracao: return LocalDoPrograma().toString(l.duracaoMs / 1000.0, 'f', 1) + QStringLiteral(" s");
     case ColVeredito:
         return MarcaVeredito(l.veredito) + QLatin1Char(' ') + TextoVeredito(l.veredito)
                + (l.completa ? QString() : QStringLiteral(" (") + L(QStringLiteral("HIST_PARCIAL")) + QLatin1Char(')'));

@@ -427,7 +427,9 @@ void TstHistorico::janela()
     QCOMPARE(arvore->topLevelItemCount(), 2);
     QCOMPARE(arvore->topLevelItem(0)->childCount(), 0);
     QCOMPARE(arvore->topLevelItem(1)->childCount(), 1);
-    QCOMPARE(arvore->topLevelItem(1)->child(0)->text(3), QLocale().toString(-0.012, 'g', 4) + u" V"_s);
+    // Numbers and dates as the program's language writes them, not the system.
+    QCOMPARE(arvore->topLevelItem(1)->child(0)->text(3), u"-0,012 V"_s);
+    QCOMPARE(tabela->model()->index(0, ModeloHistorico::ColData).data().toString(), u"03/12/2026 09:00"_s);
     // The oldest run: the repair shows first.
     QTest::mouseClick(tabela->viewport(), Qt::LeftButton, {}, tabela->visualRect(tabela->model()->index(2, 1)).center());
     QCOMPARE(arvore->topLevelItem(0)->childCount(), 2);
@@ -471,6 +473,7 @@ void TstHistorico::janela()
     QCOMPARE(tabela->model()->headerData(ModeloHistorico::ColEtiqueta, Qt::Horizontal).toString(), u"Label"_s);
     QVERIFY2(danificados->item(2)->text().contains(u"not valid JSON"_s), qPrintable(danificados->item(2)->text()));
     QVERIFY(arvore->topLevelItem(0)->text(0).startsWith(u"Changed verdict"_s));
+    QVERIFY(tabela->model()->index(0, ModeloHistorico::ColData).data().toString().startsWith(u"12/3/26 9:00"_s));
     DefineIdioma(1);
     j->traduz();
 

@@ -1,4 +1,5 @@
 #include "diagnostico/janelas/JanelaHistorico.h"
+#include "i18n/Idioma.h"
 
 #include "diagnostico/HistoricoDiagnostico.h"
 #include "diagnostico/PaginaDiagnostico.h"
@@ -55,7 +56,7 @@ constexpr int DiasDoPeriodo[] = {0, 1, 7, 30, 90, 365};
 
 QString textoData(const QDateTime& d)
 {
-    return QLocale().toString(d, QLocale::ShortFormat);
+    return LocalDoPrograma().toString(d, QLocale::ShortFormat);
 }
 
 QChart* graficoNovo()
@@ -425,8 +426,11 @@ void JanelaHistorico::mostraComparacao()
 {
     m_arvComparacao->clear();
     const int outra = m_cbComparar->currentData().isValid() ? m_cbComparar->currentData().toInt() : -1;
-    if (m_naPlaca < 0 || outra < 0)
+    if (m_naPlaca < 0 || outra < 0) { // nothing to compare: named columns, no run's dates
+        m_arvComparacao->setHeaderLabels({L(QStringLiteral("HIST_ITEM")), QString(), QString(),
+                                          L(QStringLiteral("HIST_VARIACAO"))});
         return;
+    }
     const bool outraAntes = outra < m_naPlaca;
     const ExecucaoDiagnostico& antes = m_placa.at(outraAntes ? outra : m_naPlaca).second;
     const ExecucaoDiagnostico& depois = m_placa.at(outraAntes ? m_naPlaca : outra).second;
@@ -445,7 +449,7 @@ void JanelaHistorico::mostraComparacao()
         for (const DiferencaItem& d : itens) {
             QString variacao;
             if (d.variacao)
-                variacao = (*d.variacao > 0 ? QStringLiteral("+") : QString()) + QLocale().toString(*d.variacao, 'g', 4)
+                variacao = (*d.variacao > 0 ? QStringLiteral("+") : QString()) + LocalDoPrograma().toString(*d.variacao, 'g', 4)
                            + QLatin1Char(' ') + ValorDaLeitura(d.depois.leitura)->unidade;
             auto* linha = new QTreeWidgetItem(g, {d.item + QStringLiteral("  (") + d.antes.subsistema + QLatin1Char(')'),
                                                   lado(d.antes), lado(d.depois), variacao});
@@ -509,7 +513,7 @@ void JanelaHistorico::mostraTrilha()
     }
     auto* eixoX = new QDateTimeAxis;
     // The runs of one board are often hours apart: the time too, on few ticks.
-    eixoX->setFormat(QLocale().dateFormat(QLocale::ShortFormat) + QStringLiteral(" HH:mm"));
+    eixoX->setFormat(LocalDoPrograma().dateFormat(QLocale::ShortFormat) + QStringLiteral(" HH:mm"));
     eixoX->setTickCount(3);
     auto* eixoY = new QValueAxis;
     eixoY->setTickCount(3);

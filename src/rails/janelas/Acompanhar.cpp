@@ -1,4 +1,5 @@
 #include "rails/janelas/Acompanhar.h"
+#include "i18n/Idioma.h"
 
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
@@ -301,7 +302,7 @@ void Acompanhar::mostraEstado()
     case Acompanhamento::Estado::SemLigacao: texto = L(QStringLiteral("ACOMP_SEM_LIGACAO")); break;
     }
     m_lbEstado->setText(texto);
-    m_lbTaxa->setText(L(QStringLiteral("ACOMP_TAXA")).arg(QLocale().toString(m_acompanhamento->taxa(), 'f', 1)));
+    m_lbTaxa->setText(L(QStringLiteral("ACOMP_TAXA")).arg(LocalDoPrograma().toString(m_acompanhamento->taxa(), 'f', 1)));
 }
 
 void Acompanhar::mostraMarca(const MarcaSaida& m)
@@ -317,7 +318,7 @@ void Acompanhar::mostraMarca(const MarcaSaida& m)
 
 void Acompanhar::agendaDesenho()
 {
-    m_lbTaxa->setText(L(QStringLiteral("ACOMP_TAXA")).arg(QLocale().toString(m_acompanhamento->taxa(), 'f', 1)));
+    m_lbTaxa->setText(L(QStringLiteral("ACOMP_TAXA")).arg(LocalDoPrograma().toString(m_acompanhamento->taxa(), 'f', 1)));
     if (!m_desenho->isActive())
         m_desenho->start();
 }
