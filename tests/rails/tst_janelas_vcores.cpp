@@ -371,9 +371,15 @@ void TstJanelasVCores::bancoSeguradoNaoMostraNemGravaOutraPlaca()
         pulso.stop();
         qInfo("longest stall while the file was held: %.1f ms", maiorParada / 1e6);
         // The engine's own wait froze the window for 2 s, twice. What is left is the window's own
-        // work (grading, repainting the grid), which a shared, loaded machine stretches; the
+        // work (grading, repainting the grid), which a shared, loaded machine stretches, and
+        // AddressSanitizer some fourfold more (187 ms seen there on a loaded machine); the
         // database's waits alone are held under 20 ms in tst_bancodanificado.
-        QVERIFY2(maiorParada < 100'000'000, qPrintable(QString::number(maiorParada / 1e6) + " ms"));
+#if defined(__SANITIZE_ADDRESS__)
+        constexpr qint64 paradaMaxima = 500'000'000;
+#else
+        constexpr qint64 paradaMaxima = 100'000'000;
+#endif
+        QVERIFY2(maiorParada < paradaMaxima, qPrintable(QString::number(maiorParada / 1e6) + " ms"));
         QVERIFY2(r.textos().last().startsWith(L(avaliada ? "LEITURA_NAO_GRAVADA" : "LEITURA_NAO_AVALIADA")),
                  qPrintable(r.textos().last()));
         q.exec("ROLLBACK");
