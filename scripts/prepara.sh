@@ -18,7 +18,10 @@ instala_pacotes() {
 configura_e_compila() {
     local pasta="$1"; shift
     if [ ! -f "$pasta/build.ninja" ]; then
-        cmake -S . -B "$pasta" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+        # Line tables only (-g1): a backtrace still names functions, files and lines, the build
+        # is about a third faster, and the package strips debug information anyway.
+        cmake -S . -B "$pasta" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+            "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -g1 -DNDEBUG" "$@"
     fi
     cmake --build "$pasta" -j"$(nproc)"
 }
