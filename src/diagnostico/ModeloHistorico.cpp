@@ -1,7 +1,7 @@
 #include "diagnostico/ModeloHistorico.h"
-#include "i18n/Idioma.h"
 
 #include "i18n/Dicionario.h"
+#include "i18n/Idioma.h"
 
 #include <QLocale>
 

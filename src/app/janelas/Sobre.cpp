@@ -271,7 +271,7 @@ void Sobre::resizeEvent(QResizeEvent* e)
     // A frame clearly lower than the design (a laptop screen at 150 %) takes a smaller logo, so
     // that the links and the logs' folder stay in view.
     const bool baixa = e->size().height() < Twips::paraPixels(Altura) - Twips::paraPixels(600);
-    if (baixa != m_logoPequeno || m_image3->pixmap().isNull()) {
+    if (baixa != m_logoPequeno) {
         m_logoPequeno = baixa;
         m_image3->setPixmap(logotipo(baixa ? 0.6 : 1.0));
     }

@@ -78,8 +78,7 @@ Acorn::Acorn(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Acorn"), 
     auto* nota = criaRotulo(QStringLiteral("lbStatus2"));
     nota->setWordWrap(true);
     m_nota = nota;
-    m_ladoALado = true; // so that the first laying is done
-    dispoeLeituras(false);
+    assentaLeituras(false);
 
     auto* botoes = new QHBoxLayout;
     botoes->addWidget(m_btExecuta);
@@ -108,8 +107,12 @@ Acorn::Acorn(GerenciadorJanelas& janelas) : JanelaChip(QStringLiteral("Acorn"), 
 // low for that, the rails in two halves side by side and the rest beside them: six rows.
 void Acorn::dispoeLeituras(bool ladoALado)
 {
-    if (ladoALado == m_ladoALado)
-        return;
+    if (ladoALado != m_ladoALado)
+        assentaLeituras(ladoALado);
+}
+
+void Acorn::assentaLeituras(bool ladoALado)
+{
     m_ladoALado = ladoALado;
     while (QLayoutItem* item = m_leituras->takeAt(0))
         if (item->layout() != m_chip)

@@ -22,6 +22,7 @@ private:
     void recusado() override;
     bool leiturasLadoALado() const override { return true; }
     void dispoeLeituras(bool ladoALado) override;
+    void assentaLeituras(bool ladoALado); // lays the grid whatever it held
 
     // The readings' grid and what it holds, laid again when the frame changes its form.
     struct LinhaTensao {

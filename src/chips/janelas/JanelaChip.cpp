@@ -316,9 +316,9 @@ void JanelaChip::ajustaCorpo()
         if (leiturasLadoALado())
             dispoeLeituras(f.ladoALado);
         // Compact, a mark no taller than a value box: the rows as low as their values.
+        const int marcaLado = f.compacto ? TamanhoIndicadorCompacto : TamanhoIndicador;
         for (QLabel* marca : std::as_const(m_indicadores))
-            marca->setFixedSize(f.compacto ? TamanhoIndicadorCompacto : TamanhoIndicador,
-                                f.compacto ? TamanhoIndicadorCompacto : TamanhoIndicador);
+            marca->setFixedSize(marcaLado, marcaLado);
         for (QLabel* nome : std::as_const(m_nomesDasLinhas)) {
             QFont fonte = font();
             if (f.compacto)
@@ -359,7 +359,7 @@ void JanelaChip::ajustaCorpo()
     for (const Forma& f : formas) {
         if (f.compacto && !desenho)
             continue;
-        if (f.ladoALado && !f.semDesenho && !leiturasLadoALado())
+        if (f.ladoALado && !leiturasLadoALado())
             continue;
         const QSize m = minimo(f);
         if (m.width() > quadro.width())

@@ -1,10 +1,10 @@
 #include "diagnostico/janelas/JanelaHistorico.h"
-#include "i18n/Idioma.h"
 
 #include "diagnostico/HistoricoDiagnostico.h"
 #include "diagnostico/PaginaDiagnostico.h"
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
+#include "i18n/Idioma.h"
 #include "reports/janelas/PublicacaoRelatorio.h"
 #include "reports/janelas/AvisoRelatorio.h"
 #include "ui/Controles.h"

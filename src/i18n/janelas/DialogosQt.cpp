@@ -72,8 +72,7 @@ std::optional<QString> DialogosQt::entrada(const QString& prompt, const QString&
     caixa.setLabelText(prompt);
     caixa.setTextValue(padrao);
     // Its layout fixes the least size to its own (a minimum width is ignored); a size given
-    // before it shows is kept. (Left to size itself after showing, it also painted black under
-    // Xvfb with openbox.)
+    // before it shows is kept.
     const QSize natural = caixa.sizeHint();
     caixa.resize(qMax(natural.width(), larguraDoTitulo(caixa)), natural.height());
     if (caixa.exec() != QDialog::Accepted)

@@ -1,8 +1,8 @@
 #include "rails/janelas/Acompanhar.h"
-#include "i18n/Idioma.h"
 
 #include "i18n/Dialogos.h"
 #include "i18n/Dicionario.h"
+#include "i18n/Idioma.h"
 #include "reports/ArquivoRelatorio.h"
 #include "reports/janelas/AvisoRelatorio.h"
 #include "ui/GerenciadorJanelas.h"
