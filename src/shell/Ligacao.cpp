@@ -131,7 +131,7 @@ void Ligacao::enviaPendente()
         return;
     const QString comando = std::exchange(m_pendente, QString());
     emit comandoPendenteMudou(QString());
-    pede(SemRequisitante, comando);
+    m_trocaDoPendente = pede(SemRequisitante, comando);
 }
 
 void Ligacao::defineTextoEstado(const QString& texto)
@@ -351,6 +351,10 @@ void Ligacao::perdeDispositivo()
     m_requisitante = SemRequisitante;
     QPointer<Troca> perdida = std::exchange(m_troca, nullptr);
     m_trocaPerdida = perdida ? TrocaPerdida{perdida->codigo(), perdida->comando(), m_resposta.size()} : TrocaPerdida{};
+    if (perdida && perdida == m_trocaDoPendente && m_pendente.isEmpty()) {
+        m_pendente = perdida->comando();
+        emit comandoPendenteMudou(m_pendente);
+    }
     defineTextoEstado(L(QStringLiteral("Desconectado")));
     defineEstado(EstadoLigacao::Desconectada);
     emit portaPerdida();

@@ -108,7 +108,8 @@ public:
 
     // A command that must reach the phone whatever window asked for it (the "/q" that ends
     // the buttons test): sent for nobody ("0") as soon as the link is idle and confirmed,
-    // after a reconnection too. It survives the window that asked; a user's disconnect drops it.
+    // after a reconnection too, and sent again after it when the box was lost before its
+    // answer. It survives the window that asked; a user's disconnect drops it.
     void pedeQuandoLivre(const QString& comando);
     QString comandoPendente() const { return m_pendente; }
     // The exchange the last lost box took with it (codigo "" when none was in flight): the
@@ -242,4 +243,7 @@ private:
     qint64 m_continuacao = 0;
     bool m_semFimAvisado = false;
     QString m_pendente;
+    // The exchange that carries it once sent: a box lost before its answer takes it along,
+    // and then nobody knows whether the phone read it, so it is pending again.
+    QPointer<Troca> m_trocaDoPendente;
 };

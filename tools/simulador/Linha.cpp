@@ -171,6 +171,7 @@ void Linha::fecha()
     m_pendente.clear();
     m_respondendo = false;
     m_inundando = false;
+    m_caindo = false;
 }
 
 void Linha::le()
@@ -180,6 +181,10 @@ void Linha::le()
         const ssize_t n = ::read(m_mestre, buf, sizeof buf);
         if (n <= 0)
             break;
+        // A line about to drop (a box being pulled) takes nothing more: what the console sends
+        // meanwhile is lost, never read nor answered.
+        if (m_caindo)
+            continue;
         if (m_registro.isOpen())
             m_registro.write(buf, n);
         for (ssize_t i = 0; i < n; ++i) {
@@ -303,6 +308,7 @@ void Linha::envia(const QByteArray& dados)
     if (cai) {
         // Let the console take the half answer, then the line vanishes.
         m_quedaEm = -1;
+        m_caindo = true;
         m_fila.clear();
         m_comandos.clear();
         m_relogio->stop();

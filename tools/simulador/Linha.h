@@ -73,6 +73,7 @@ private:
     QList<QByteArray> m_comandos;  // commands waiting for the current answer to end
     QList<Trecho> m_fila;          // pieces of the answer being written
     bool m_respondendo = false;
+    bool m_caindo = false; // the half answer went out and the line drops shortly
     QByteArray m_pendente;         // bytes the line could not take yet
     QFile m_registro;
     int m_contador = 0;            // commands received
