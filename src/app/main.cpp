@@ -48,12 +48,13 @@ int main(int argc, char** argv)
                               [](const QString& pasta) { return ContextoAplicacao::daPasta(pasta).dados; });
     }
 
-    QApplication app(argc, argv);
-    // No display name: Qt would append " — Vexador Tarrim" to every title a window manager
-    // draws ("Vexador Tarrim v.2.31 — Vexador Tarrim"); the windows name themselves.
-    QApplication::setApplicationName(QStringLiteral("vexador-tarrim"));
-
     QCommandLineParser opcoes;
+    opcoes.setApplicationDescription(QStringLiteral(
+        "Vexador Tarrim, the diagnostics console.\n"
+        "Without windows (no display needed):\n"
+        "  vexador-tarrim diagnostico --porta N --etiqueta LABEL [...]   the whole-board diagnosis\n"
+        "  vexador-tarrim diagnostico --help                              its options and exit statuses\n"
+        "  vexador-tarrim portas                                          the COM numbers and their devices"));
     opcoes.addHelpOption();
     const QCommandLineOption pasta(QStringLiteral("pasta"),
                                    QStringLiteral("Application folder (default: the executable's folder)."),
@@ -62,6 +63,20 @@ int main(int argc, char** argv)
                                        QStringLiteral("Write message boxes to stderr instead of showing them."));
     opcoes.addOption(pasta);
     opcoes.addOption(semCaixas);
+    // The help needs no display either. Anything else waits for Qt's own options (-platform,
+    // -style...) to be taken out by the application.
+    opcoes.parse(argumentos);
+    if (opcoes.isSet(QStringLiteral("help"))) {
+        QCoreApplication nucleo(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("vexador-tarrim"));
+        opcoes.process(nucleo); // prints the help and ends the program
+        return 0;
+    }
+
+    QApplication app(argc, argv);
+    // No display name: Qt would append " — Vexador Tarrim" to every title a window manager
+    // draws ("Vexador Tarrim v.2.31 — Vexador Tarrim"); the windows name themselves.
+    QApplication::setApplicationName(QStringLiteral("vexador-tarrim"));
     opcoes.process(app);
 
     DialogosQt caixasQt;

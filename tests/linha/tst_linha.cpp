@@ -236,6 +236,21 @@ private slots:
         QCOMPARE(Linha::SaidaDaExecucao(e), saida);
     }
 
+    // Both helps on a machine without a display: the program's names its two commands.
+    void ajudaSemTela()
+    {
+        const QList<std::pair<QStringList, QList<QByteArray>>> casos{
+            {{u"--help"_s}, {"diagnostico --porta", "diagnostico --help", "portas", "--pasta", "--sem-caixas"}},
+            {{u"diagnostico"_s, u"--help"_s}, {"--etiqueta", "--tempo-max"}},
+        };
+        for (const auto& [argumentos, textos] : casos) {
+            const Saida s = roda(argumentos);
+            QCOMPARE(s.codigo, 0);
+            for (const QByteArray& t : textos)
+                QVERIFY2(s.padrao.contains(t), (argumentos.join(u' ').toUtf8() + ":\n" + s.padrao + s.erros).constData());
+        }
+    }
+
     // A good board of each model: exit 0, one progress line per step, the JSON with every
     // field of its layout, the page, and the window's history entry inside its folder.
     void placaBoa_data()
