@@ -103,6 +103,10 @@ int main(int argc, char** argv)
         dialogos().mensagem(Inicio::textoJaEmExecucao(pastaAplicacao), Inicio::tituloJaEmExecucao(),
                             Dialogos::Icone::Exclamacao);
         return 0;
+    case InstanciaUnica::Situacao::EmUsoPelaLinha:
+        dialogos().mensagem(Inicio::textoEmUsoPelaLinha(pastaAplicacao), Inicio::tituloJaEmExecucao(),
+                            Dialogos::Icone::Exclamacao);
+        return 0;
     }
 
     xScreen abertura;

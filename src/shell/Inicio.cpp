@@ -211,6 +211,17 @@ QString textoJaEmExecucao(const QString& pasta)
         .arg(QDir::toNativeSeparators(pasta));
 }
 
+QString textoEmUsoPelaLinha(const QString& pasta)
+{
+    return QStringLiteral("BR - Um diagnóstico pela linha de comando (vexador-tarrim diagnostico) está usando esta pasta "
+                          "(%1). Aguarde o fim dele antes de abrir o Vexador Tarrim.\r\n\r\n"
+                          "US - A command-line diagnosis (vexador-tarrim diagnostico) is using this folder (%1). Wait "
+                          "until it ends before opening Vexador Tarrim.\r\n\r\n"
+                          "ES - Un diagnóstico por línea de comandos (vexador-tarrim diagnostico) está usando esta "
+                          "carpeta (%1). Espere a que termine antes de abrir Vexador Tarrim.")
+        .arg(QDir::toNativeSeparators(pasta));
+}
+
 QString tituloJaEmExecucao()
 {
     return QStringLiteral("Vexador Tarrim");

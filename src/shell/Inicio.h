@@ -53,6 +53,8 @@ QString textoSomenteLeitura(const QString& banco);
 // The box of a second start that the running program did not answer (it hangs, or is still
 // loading): it is open on this folder and does not answer.
 QString textoJaEmExecucao(const QString& pasta);
+// A start on a folder that a command-line run holds (it has no window to bring forward).
+QString textoEmUsoPelaLinha(const QString& pasta);
 QString tituloJaEmExecucao();
 
 } // namespace Inicio

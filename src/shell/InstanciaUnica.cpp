@@ -11,6 +11,7 @@ namespace {
 
 const QByteArray PedidoFrente = QByteArrayLiteral("frente\n");
 const QByteArray PedidoAtendido = QByteArrayLiteral("ok\n");
+const QByteArray RespostaDaLinha = QByteArrayLiteral("linha\n");
 constexpr int EsperaContatoMs = 2000;
 
 QString caminhoCanonico(const QString& pasta)
@@ -38,6 +39,18 @@ QString InstanciaUnica::nomeDoCanal(const QString& pasta)
 
 bool InstanciaUnica::trava()
 {
+    if (m_servidor)
+        return true;
+    if (!tomaTrava())
+        return false;
+    m_semJanela = true;
+    if (m_trava)
+        escuta();
+    return true;
+}
+
+bool InstanciaUnica::tomaTrava()
+{
     if (m_trava)
         return true;
     auto trava = std::make_unique<QLockFile>(QDir(m_pasta).filePath(QStringLiteral(".vexador-tarrim.lock")));
@@ -54,7 +67,7 @@ InstanciaUnica::Situacao InstanciaUnica::assume()
 {
     if (m_servidor)
         return Situacao::Primeira;
-    if (!trava()) {
+    if (!tomaTrava()) {
         QLocalSocket chamada;
         chamada.connectToServer(nomeDoCanal(m_pasta));
         if (!chamada.waitForConnected(EsperaContatoMs))
@@ -70,11 +83,17 @@ InstanciaUnica::Situacao InstanciaUnica::assume()
             resposta += chamada.readAll();
         }
         chamada.disconnectFromServer();
+        if (atendida && resposta.startsWith(RespostaDaLinha))
+            return Situacao::EmUsoPelaLinha;
         return atendida && resposta.startsWith(PedidoAtendido.trimmed()) ? Situacao::JaAberta : Situacao::JaAbertaMuda;
     }
-    if (!m_trava)
-        return Situacao::Primeira; // no lock can be made here
+    if (m_trava)
+        escuta();
+    return Situacao::Primeira; // also when no lock can be made here
+}
 
+void InstanciaUnica::escuta()
+{
     const QString nome = nomeDoCanal(m_pasta);
     // A socket left by a program that died would refuse the name; the lock says it is ours.
     QLocalServer::removeServer(nome);
@@ -82,7 +101,6 @@ InstanciaUnica::Situacao InstanciaUnica::assume()
     m_servidor->setSocketOptions(QLocalServer::UserAccessOption);
     connect(m_servidor, &QLocalServer::newConnection, this, &InstanciaUnica::atendeChamada);
     m_servidor->listen(nome); // without it a second start says that this one runs
-    return Situacao::Primeira;
 }
 
 void InstanciaUnica::atendeChamada()
@@ -90,10 +108,14 @@ void InstanciaUnica::atendeChamada()
     while (QLocalSocket* chamada = m_servidor->nextPendingConnection()) {
         connect(chamada, &QLocalSocket::disconnected, chamada, &QObject::deleteLater);
         connect(chamada, &QLocalSocket::readyRead, this, [this, chamada] {
-            if (chamada->readAll().contains(PedidoFrente.trimmed())) {
-                chamada->write(PedidoAtendido);
-                emit outraPartida();
+            if (!chamada->readAll().contains(PedidoFrente.trimmed()))
+                return;
+            if (m_semJanela) {
+                chamada->write(RespostaDaLinha);
+                return;
             }
+            chamada->write(PedidoAtendido);
+            emit outraPartida();
         });
     }
 }

@@ -21,13 +21,14 @@ public:
         Primeira,     // this process is the folder's program
         JaAberta,     // another runs on the folder and was asked to come to the front
         JaAbertaMuda, // another holds the folder but did not answer (it hangs, or is still loading)
+        EmUsoPelaLinha, // a run from the command line holds the folder (it has no window to show)
     };
     // Takes the folder (once). A folder where no lock can be made (read only) cannot hold two
     // writers either: the start goes on as the first.
     Situacao assume();
-    // Takes the folder's lock only: a run without windows neither calls the open program to the
-    // front nor answers a later start (which then says that the folder is in use). False when
-    // another program holds the folder.
+    // Takes the folder for a run without windows: it calls no open program to the front and
+    // answers a later start that it is a command-line run (the start then says so and ends).
+    // False when another program holds the folder.
     bool trava();
 
     // The local socket's name for a folder (the same for every spelling of its path).
@@ -38,9 +39,12 @@ signals:
     void outraPartida();
 
 private:
+    bool tomaTrava();
+    void escuta();
     void atendeChamada();
 
     QString m_pasta;
     std::unique_ptr<QLockFile> m_trava;
     QLocalServer* m_servidor = nullptr;
+    bool m_semJanela = false;
 };

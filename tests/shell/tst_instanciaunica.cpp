@@ -57,6 +57,7 @@ class TstInstanciaUnica : public QObject {
 private slots:
     void segundaPartidaChamaAPrimeira();
     void travaSemResposta();
+    void linhaDeComandoNaPasta();
     void duasPartidasDoPrograma();
 };
 
@@ -103,6 +104,26 @@ void TstInstanciaUnica::travaSemResposta()
     // Released: the folder is free again.
     InstanciaUnica depois(pasta.path());
     QCOMPARE(depois.assume(), InstanciaUnica::Situacao::Primeira);
+}
+
+void TstInstanciaUnica::linhaDeComandoNaPasta()
+{
+    QTemporaryDir pasta;
+    InstanciaUnica linha(pasta.path());
+    QSignalSpy chamadas(&linha, &InstanciaUnica::outraPartida);
+    QVERIFY(linha.trava());
+    // A window started meanwhile is told who holds the folder (not "does not answer"); the run
+    // has no window to bring forward.
+    auto janela = std::async(std::launch::async, [&] { return InstanciaUnica(pasta.path()).assume(); });
+    QVERIFY(QTest::qWaitFor([&] { return janela.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }, 10000));
+    QCOMPARE(janela.get(), InstanciaUnica::Situacao::EmUsoPelaLinha);
+    QCOMPARE(chamadas.size(), 0);
+    // A second run is refused; a window's folder refuses a run too.
+    QVERIFY(!InstanciaUnica(pasta.path()).trava());
+    QTemporaryDir outra;
+    InstanciaUnica aberta(outra.path());
+    QCOMPARE(aberta.assume(), InstanciaUnica::Situacao::Primeira);
+    QVERIFY(!InstanciaUnica(outra.path()).trava());
 }
 
 void TstInstanciaUnica::duasPartidasDoPrograma()
