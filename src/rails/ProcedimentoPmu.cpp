@@ -34,21 +34,14 @@ QList<ItemGraduado> ItensPmu(const QList<LinhaPmu>& linhas, double tolerancia)
 
 ProcedimentoPmu::ProcedimentoPmu(Ligacao& ligacao, const QString& modelo, int familia, const QString& banco,
                                  QObject* pai)
-    : Procedimento(ligacao, CodigoPmu, pai), m_modelo(modelo), m_familia(familia), m_banco(banco)
+    : ProcedimentoTrilhas(ligacao, CodigoPmu, VarianteGrade::Pmu, banco, pai)
 {
+    defineModelo(modelo);
+    defineFamilia(familia);
 }
 
-bool ProcedimentoPmu::comeca()
+void ProcedimentoPmu::limpa()
 {
-    return pede(QStringLiteral("pmuadc --read all"));
-}
-
-void ProcedimentoPmu::responde(const QString& R, const QString& A)
-{
-    Q_UNUSED(A);
-    m_resultado.tolerancia = m_tolerancia;
-    m_resultado.grade = ProcessaLeitura(m_banco, VarianteGrade::Pmu, m_modelo, m_familia, R, m_decimais.casasV,
-                                        m_decimais.casasA, m_tolerancia);
-    m_resultado.linhas = LinhasPmu(m_resultado.grade.trilhas);
-    conclui(ItensPmu(m_resultado.linhas, m_tolerancia));
+    ProcedimentoTrilhas::limpa();
+    m_linhas.clear();
 }

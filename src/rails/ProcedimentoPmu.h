@@ -1,6 +1,6 @@
 #pragma once
 #include "rails/GradeTrilhas.h"
-#include "shell/Procedimento.h"
+#include "rails/ProcedimentoTrilhas.h"
 
 #include <QList>
 #include <QString>
@@ -20,13 +20,6 @@ struct LinhaPmu {
     std::optional<TrilhaGraduada> corrente;
 };
 
-// A PMU reading as the window shows it.
-struct ResultadoPmu {
-    ResultadoGrade grade;   // every row graded (and stored) by the PMU rules
-    QList<LinhaPmu> linhas; // the lines, in the window's order
-    double tolerancia = ToleranciaPadrao;
-};
-
 // The lines of a graded reading: every row with a voltage reference is a line; each row
 // without a percentage (the currents) is put on every line whose output it names, a later one
 // replacing an earlier one.
@@ -36,35 +29,25 @@ QList<LinhaPmu> LinhasPmu(const QList<TrilhaGraduada>& trilhas);
 // (a current on two lines once). Rows the window does not show are no item.
 QList<ItemGraduado> ItensPmu(const QList<LinhaPmu>& linhas, double tolerancia);
 
-// The PMU outputs of one family: "pmuadc --read all" under the PMU window's code, graded when
-// the answer arrives by the PMU rules (an empty answer gives every row the no-reading marker)
-// against the tolerance set last, stored in Master as the window always did.
-class ProcedimentoPmu : public Procedimento {
+// The PMU outputs of one family: the rail procedure under the PMU window's code with the PMU
+// rules (an empty answer gives every row the no-reading marker; the tolerance set last), its
+// rows stored in Master as the window always did, after the lines are shown. Its items are the
+// window's lines.
+class ProcedimentoPmu : public ProcedimentoTrilhas {
     Q_OBJECT
 public:
     // `banco`: the database (Config.qzd) whose Master it grades against and writes.
     ProcedimentoPmu(Ligacao& ligacao, const QString& modelo, int familia, const QString& banco,
                     QObject* pai = nullptr);
 
-    void defineModelo(const QString& modelo) { m_modelo = modelo; }
-    void defineFamilia(int familia) { m_familia = familia; }
-    void defineDecimais(const Decimais& decimais) { m_decimais = decimais; }
-    // Read when the answer is graded (the window's field may change while the phone answers).
-    void defineTolerancia(double tolerancia) { m_tolerancia = tolerancia; }
-
-    int familia() const { return m_familia; }
-    const ResultadoPmu& resultado() const { return m_resultado; }
+    // The lines of the last grading, in the window's order.
+    const QList<LinhaPmu>& linhas() const { return m_linhas; }
 
 protected:
-    bool comeca() override;
-    void responde(const QString& R, const QString& A) override;
-    void limpa() override { m_resultado = {}; }
+    void graduou() override { m_linhas = LinhasPmu(resultado().trilhas); }
+    QList<ItemGraduado> itensDaLeitura() const override { return ItensPmu(m_linhas, tolerancia()); }
+    void limpa() override;
 
 private:
-    QString m_modelo;
-    int m_familia;
-    QString m_banco;
-    Decimais m_decimais;
-    double m_tolerancia = ToleranciaPadrao;
-    ResultadoPmu m_resultado;
+    QList<LinhaPmu> m_linhas;
 };

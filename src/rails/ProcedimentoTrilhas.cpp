@@ -34,10 +34,11 @@ void ProcedimentoTrilhas::responde(const QString& R, const QString& A)
     relogio.start();
     m_resultado = GradaLeitura(m_banco, m_variante, m_modelo, m_familia, R, m_decimaisDaLeitura.casasV,
                                m_decimaisDaLeitura.casasA, m_tolerancia, !m_soGradua);
+    graduou();
     m_nsGrade = relogio.nsecsElapsed();
     if (m_soGradua) {
         emit graduado();
-        conclui(ItensDasTrilhas(m_resultado, m_tolerancia));
+        conclui(itensDaLeitura());
         return;
     }
     m_gravacaoPendente = true;
@@ -51,7 +52,7 @@ void ProcedimentoTrilhas::responde(const QString& R, const QString& A)
         grava();
         // Given up meanwhile: stored all the same (it is the board's reading), not told.
         if (emCurso())
-            conclui(ItensDasTrilhas(m_resultado, m_tolerancia));
+            conclui(itensDaLeitura());
     });
 }
 
@@ -64,6 +65,11 @@ void ProcedimentoTrilhas::grava()
     gravacao.start();
     GravaGraduacao(m_banco, m_variante, m_resultado);
     m_nsGravacao = gravacao.nsecsElapsed();
+}
+
+QList<ItemGraduado> ProcedimentoTrilhas::itensDaLeitura() const
+{
+    return ItensDasTrilhas(m_resultado, m_tolerancia);
 }
 
 ProcedimentoTrilhas::~ProcedimentoTrilhas()

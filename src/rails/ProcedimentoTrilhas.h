@@ -35,6 +35,7 @@ public:
     VarianteGrade variante() const { return m_variante; }
     QString modelo() const { return m_modelo; }
     int familia() const { return m_familia; }
+    double tolerancia() const { return m_tolerancia; }
 
     // The last grading (empty until the answer was graded; its storing is known at terminou).
     const ResultadoGrade& resultado() const { return m_resultado; }
@@ -51,6 +52,10 @@ protected:
     bool comeca() override;
     void responde(const QString& R, const QString& A) override;
     void limpa() override;
+    // What a subclass derives from the grading, before graduado is told.
+    virtual void graduou() {}
+    // The items of the reading: the graded rails.
+    virtual QList<ItemGraduado> itensDaLeitura() const;
 
 private:
     // Stores the grading told by graduado, once.

@@ -182,7 +182,7 @@ void MedidaPrograma::respostaAteTigrisPintada()
 }
 
 // From the poll that completes the PMU window's "pmuadc --read all" to its lines graded and
-// painted, for each family (the median of five readings).
+// painted, for each family (the median of five readings); the rows are stored in Master after.
 void MedidaPrograma::respostaAtePmuPintado()
 {
     CenarioJanela c;
@@ -194,47 +194,42 @@ void MedidaPrograma::respostaAtePmuPintado()
     QElapsedTimer relogio;
     double cpu0 = 0;
     connect(&c.amb->ligacao, &Ligacao::respostaColetada, this, [&](const QString& codigo, const QString&) {
-        if (codigo == QLatin1String("18")) {
+        if (codigo == CodigoPmu) {
             relogio.start();
             cpu0 = cpuDaLinha();
         }
     });
-    // Told after the window has shown the lines (its connection is older): the loop ends there,
-    // without a test's polling sleep in between.
-    QEventLoop espera;
-    connect(&w->procedimento(), &Procedimento::terminou, &espera, &QEventLoop::quit, Qt::QueuedConnection);
-    QTimer limite;
-    limite.setSingleShot(true);
-    connect(&limite, &QTimer::timeout, &espera, &QEventLoop::quit);
+    // Told after the window has shown the lines (its connection is older).
+    double paredeMs = -1, cpuMs = -1, pinturaMs = -1, terminadaMs = -1;
+    connect(&w->procedimento(), &ProcedimentoTrilhas::graduado, this, [&] {
+        QElapsedTimer pintura;
+        pintura.start();
+        w->repaint();
+        pinturaMs = pintura.nsecsElapsed() / 1e6;
+        paredeMs = relogio.nsecsElapsed() / 1e6;
+        cpuMs = (cpuDaLinha() - cpu0) * 1000;
+    });
+    connect(&w->procedimento(), &Procedimento::terminou, this, [&] { terminadaMs = relogio.nsecsElapsed() / 1e6; });
     const auto mediana = [](QList<double> v) {
         std::sort(v.begin(), v.end());
         return v.at(v.size() / 2);
     };
     for (const char* botao : {"Botao1", "Botao2"}) {
-        QList<double> paredes, cpus, graduacoes, pinturas;
-        int linhas = 0;
+        QList<double> paredes, cpus, pinturas, terminadas;
         for (int i = 0; i < 5; ++i) {
             QVERIFY(c.amb->aguardaOcioso());
-            relogio.invalidate();
+            paredeMs = terminadaMs = -1;
             w->findChild<QPushButton*>(QLatin1String(botao))->click();
-            QVERIFY(!controle->isEnabled());
-            limite.start(20000);
-            espera.exec();
-            QVERIFY(relogio.isValid() && controle->isEnabled());
-            QElapsedTimer pintura;
-            pintura.start();
-            w->repaint();
-            pinturas << pintura.nsecsElapsed() / 1e6;
-            paredes << relogio.nsecsElapsed() / 1e6;
-            cpus << (cpuDaLinha() - cpu0) * 1000;
-            graduacoes << w->nsTrabalhoUltimaLeitura() / 1e6;
-            linhas = int(w->procedimento().resultado().linhas.size());
+            QVERIFY(QTest::qWaitFor([&] { return paredeMs >= 0 && terminadaMs >= 0 && controle->isEnabled(); }, 20000));
+            paredes << paredeMs;
+            cpus << cpuMs;
+            pinturas << pinturaMs;
+            terminadas << terminadaMs;
         }
-        qInfo("PMU %s, %d lines: answer complete -> graded and painted %.1f ms wall, UI-thread CPU %.1f ms "
-              "(medians of 5; grading with the readings stored in Master, and display, %.1f ms wall; "
-              "painting %.1f ms)",
-              botao == QLatin1String("Botao1") ? "BUCK" : "LDO", linhas, mediana(paredes), mediana(cpus),
-              mediana(graduacoes), mediana(pinturas));
+        qInfo("PMU %s, %lld lines: answer complete -> graded and painted %.1f ms wall, UI-thread CPU %.1f ms "
+              "(medians of 5; painting %.1f ms); then stored in Master, %.1f ms after the answer",
+              botao == QLatin1String("Botao1") ? "BUCK" : "LDO", qint64(w->procedimento().linhas().size()),
+              mediana(paredes), mediana(cpus), mediana(pinturas), mediana(terminadas));
     }
 }
 

@@ -62,6 +62,7 @@ private slots:
     void notaNaAlturaDoModeloEFamilia_data();
     void notaNaAlturaDoModeloEFamilia();
     void notaDaJanelaSegueAFamilia();
+    void linhasAntesDeGravar();
 };
 
 void TstJanelasPmu::placaBoaPassaComCorrentesNasSaidas()
@@ -292,6 +293,27 @@ void TstJanelasPmu::notaDaJanelaSegueAFamilia()
         QVERIFY(leia(w, "Botao1"));
         QCOMPARE(nota->y(), Twips::paraPixels(8000));
     }
+}
+
+// The lines show the grading before Master stores it (the commit waits for the disk); a window
+// closed in between still leaves the reading in Master.
+void TstJanelasPmu::linhasAntesDeGravar()
+{
+    CenarioTrilhas c;
+    QVERIFY(c.inicia("IP 8 Plus", Numero));
+    QPointer<PMU> w = c.janelas().mostra<PMU>("PMU");
+    QString primeira;
+    bool guardadaAntes = true;
+    connect(&w->procedimento(), &ProcedimentoTrilhas::graduado, w, [&] {
+        primeira = w->linhas().value(0).leituraV ? w->linhas()[0].leituraV->text() : QString();
+        guardadaAntes = !c.master("Leitura <> ''").isEmpty();
+        c.janelas().fecha({"PMU"});
+    });
+    filho<QPushButton>(w, "Botao1")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!w, 20000);
+    QVERIFY2(!primeira.isEmpty(), "the lines were not shown when graded");
+    QVERIFY(!guardadaAntes);
+    QVERIFY(!c.master("Modelo = 'IP 8 Plus' and TIPO = 2 and Leitura <> ''").isEmpty());
 }
 
 QTEST_MAIN(TstJanelasPmu)

@@ -84,6 +84,11 @@ PMU::PMU(GerenciadorJanelas& janelas) : JanelaFilha(QStringLiteral("PMU"), janel
 
     m_procedimento = new ProcedimentoPmu(ligacao(), sessao().modelo(), m_familia, contexto().dados.banco, this);
     connect(m_procedimento, &Procedimento::enviado, this, &PMU::esqueceRespostaContinuou);
+    // The lines are shown once graded; the rows are stored in Master after, then terminou.
+    connect(m_procedimento, &ProcedimentoTrilhas::graduado, this, [this] {
+        if (!m_procedimento->resultado().erro)
+            ExibeResultados(m_procedimento->linhas());
+    });
     connect(m_procedimento, &Procedimento::terminou, this, &PMU::leituraTerminou);
     // The tolerance the answer is graded with is the field's when it arrives.
     connect(m_porcTolerancia, &QComboBox::currentTextChanged, m_procedimento,
@@ -322,18 +327,19 @@ void PMU::leituraTerminou()
         return;
     }
     // An empty or non-numeric tolerance was read as 10, and the field says so.
-    const ResultadoPmu& r = m_procedimento->resultado();
-    if (r.tolerancia == 10.0)
+    if (m_procedimento->tolerancia() == 10.0)
         m_porcTolerancia->setCurrentText(QStringLiteral("10"));
-    for (const QString& codigo : r.grade.codigosDesconhecidos)
+    const ResultadoGrade& r = m_procedimento->resultado();
+    for (const QString& codigo : r.codigosDesconhecidos)
         AvisaCodigoDesconhecido(codigo);
-    if (r.grade.erro) {
-        falha(*r.grade.erro);
+    if (r.erro) {
+        falha(*r.erro);
         return;
     }
-    ExibeResultados(r.linhas);
-    if (!r.grade.gravada)
-        AvisaNaoGravado(r.grade.falhaBanco, windowTitle(), L(QStringLiteral("LEITURA_NAO_GRAVADA")));
+    m_frameVCore->para();
+    m_frameControle->setEnabled(true);
+    if (!r.gravada)
+        AvisaNaoGravado(r.falhaBanco, windowTitle(), L(QStringLiteral("LEITURA_NAO_GRAVADA")));
 }
 
 void PMU::falha(const ErroGrade& erro)
@@ -399,9 +405,6 @@ void PMU::ExibeResultados(const QList<LinhaPmu>& linhas)
             c->show();
     }
     m_retangulo->show();
-
-    m_frameVCore->para();
-    m_frameControle->setEnabled(true);
 }
 
 void PMU::esperaCancelada()

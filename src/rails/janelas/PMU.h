@@ -52,7 +52,7 @@ public:
     QSize sizeHint() const override;
 
     // Grading and display of the last reading (the lines are shown inside the procedure's
-    // grading turn).
+    // grading turn, before the rows are stored).
     qint64 nsTrabalhoUltimaLeitura() const { return m_procedimento->nsGraduacao(); }
     // The reading the lines show.
     const ProcedimentoPmu& procedimento() const { return *m_procedimento; }
