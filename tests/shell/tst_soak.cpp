@@ -57,6 +57,15 @@ int variavel(const char* nome, int padrao)
     return ok ? v : padrao;
 }
 
+// Qt's watchdog ends a test function after five minutes: a longer soak asked for gets its time
+// and a margin for its last step and checks. Set before main, as Qt reads it once.
+const bool g_prazoDoVigia = [] {
+    if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))
+        qputenv("QTEST_FUNCTION_TIMEOUT",
+                QByteArray::number(std::max(300, variavel("VEXADOR_SOAK_SEGUNDOS", 0) + 300) * 1000));
+    return true;
+}();
+
 // Bytes the allocator has handed out and not got back (no page rounding, unlike the RSS).
 qint64 heapEmUso()
 {
