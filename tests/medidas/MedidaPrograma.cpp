@@ -43,6 +43,40 @@ double cpuDaLinha()
     return t.tv_sec + t.tv_nsec / 1e9;
 }
 const QString Modelo = QStringLiteral("IP X");
+
+// One rail reading timed: from the poll that completes the answer under `codigo` to the
+// procedure's graduado (the window, connected earlier, has shown the grading) and a repaint,
+// then to terminou (stored in Master).
+struct LeituraCronometrada {
+    Q_DISABLE_COPY_MOVE(LeituraCronometrada)
+    double paredeMs = -1, cpuMs = -1, pinturaMs = -1, terminadaMs = -1;
+
+    LeituraCronometrada(QObject* dono, Ligacao& ligacao, const QString& codigo, const ProcedimentoTrilhas& p,
+                        QWidget* janela)
+    {
+        QObject::connect(&ligacao, &Ligacao::respostaColetada, dono, [this, codigo](const QString& c, const QString&) {
+            if (c == codigo) {
+                m_relogio.start();
+                m_cpu0 = cpuDaLinha();
+            }
+        });
+        QObject::connect(&p, &ProcedimentoTrilhas::graduado, dono, [this, janela] {
+            QElapsedTimer pintura;
+            pintura.start();
+            janela->repaint();
+            pinturaMs = pintura.nsecsElapsed() / 1e6;
+            paredeMs = m_relogio.nsecsElapsed() / 1e6;
+            cpuMs = (cpuDaLinha() - m_cpu0) * 1000;
+        });
+        QObject::connect(&p, &Procedimento::terminou, dono, [this] { terminadaMs = m_relogio.nsecsElapsed() / 1e6; });
+    }
+    void rearma() { paredeMs = cpuMs = pinturaMs = terminadaMs = -1; }
+    bool completa() const { return paredeMs >= 0 && terminadaMs >= 0; }
+
+private:
+    QElapsedTimer m_relogio;
+    double m_cpu0 = 0;
+};
 } // namespace
 
 class MedidaPrograma : public QObject {
@@ -67,41 +101,27 @@ void MedidaPrograma::respostaAteGradePintada()
     auto* w = c.amb->janelas.mostra<VCores>(QStringLiteral("VCores"));
     QVERIFY(w);
     auto* bt = w->findChild<QPushButton*>(QStringLiteral("btExecutaLeitura"));
-    QElapsedTimer relogio;
-    double cpu0 = 0;
     QString uma;
     connect(&c.amb->ligacao, &Ligacao::respostaColetada, this, [&](const QString& codigo, const QString& R) {
-        if (codigo == QLatin1String("16")) {
+        if (codigo == QLatin1String("16"))
             uma = R;
-            relogio.start();
-            cpu0 = cpuDaLinha();
-        }
     });
-    // Told after the window's own handlers: the grid shows the grading, then the grading is
-    // stored and the grid queried once.
-    double paredeMs = -1, cpuMs = -1, pinturaMs = -1, gravadaMs = -1;
-    connect(&w->procedimento(), &ProcedimentoTrilhas::graduado, this, [&] {
-        QElapsedTimer pintura;
-        pintura.start();
-        w->repaint();
-        pinturaMs = pintura.nsecsElapsed() / 1e6;
-        paredeMs = relogio.nsecsElapsed() / 1e6;
-        cpuMs = (cpuDaLinha() - cpu0) * 1000;
-    });
-    connect(&w->procedimento(), &Procedimento::terminou, this, [&] { gravadaMs = relogio.nsecsElapsed() / 1e6; });
+    // After the window's own handlers: the grid shows the grading, then the grading is stored
+    // and the grid queried once.
+    LeituraCronometrada medida(this, c.amb->ligacao, QStringLiteral("16"), w->procedimento(), w);
     QList<double> paredes, cpus, pinturas, graduacoes, gravadas, gravacoes;
     for (int i = 0; i < 6; ++i) {
-        paredeMs = gravadaMs = -1;
+        medida.rearma();
         QVERIFY(QTest::qWaitFor([&] { return bt->isEnabled() && c.amb->ligacao.ociosa(); }, 20000));
         bt->click();
-        QVERIFY(QTest::qWaitFor([&] { return paredeMs >= 0 && gravadaMs >= 0; }, 20000));
+        QVERIFY(QTest::qWaitFor([&] { return medida.completa(); }, 20000));
         if (i == 0)
             continue;
-        paredes << paredeMs;
-        cpus << cpuMs;
-        pinturas << pinturaMs;
+        paredes << medida.paredeMs;
+        cpus << medida.cpuMs;
+        pinturas << medida.pinturaMs;
         graduacoes << w->procedimento().nsUltimaGraduacao() / 1e6;
-        gravadas << gravadaMs;
+        gravadas << medida.terminadaMs;
         gravacoes << w->procedimento().nsUltimaGravacao() / 1e6;
     }
     for (QList<double>* l : {&paredes, &cpus, &pinturas, &graduacoes, &gravadas, &gravacoes})
@@ -191,25 +211,8 @@ void MedidaPrograma::respostaAtePmuPintado()
     QVERIFY(w);
     auto* controle = w->findChild<QFrame*>(QStringLiteral("FrameControle"));
     QVERIFY(QTest::qWaitForWindowExposed(w->window()));
-    QElapsedTimer relogio;
-    double cpu0 = 0;
-    connect(&c.amb->ligacao, &Ligacao::respostaColetada, this, [&](const QString& codigo, const QString&) {
-        if (codigo == CodigoPmu) {
-            relogio.start();
-            cpu0 = cpuDaLinha();
-        }
-    });
-    // Told after the window has shown the lines (its connection is older).
-    double paredeMs = -1, cpuMs = -1, pinturaMs = -1, terminadaMs = -1;
-    connect(&w->procedimento(), &ProcedimentoTrilhas::graduado, this, [&] {
-        QElapsedTimer pintura;
-        pintura.start();
-        w->repaint();
-        pinturaMs = pintura.nsecsElapsed() / 1e6;
-        paredeMs = relogio.nsecsElapsed() / 1e6;
-        cpuMs = (cpuDaLinha() - cpu0) * 1000;
-    });
-    connect(&w->procedimento(), &Procedimento::terminou, this, [&] { terminadaMs = relogio.nsecsElapsed() / 1e6; });
+    // After the window's own handler: the lines are shown.
+    LeituraCronometrada medida(this, c.amb->ligacao, CodigoPmu, w->procedimento(), w);
     const auto mediana = [](QList<double> v) {
         std::sort(v.begin(), v.end());
         return v.at(v.size() / 2);
@@ -218,13 +221,13 @@ void MedidaPrograma::respostaAtePmuPintado()
         QList<double> paredes, cpus, pinturas, terminadas;
         for (int i = 0; i < 5; ++i) {
             QVERIFY(c.amb->aguardaOcioso());
-            paredeMs = terminadaMs = -1;
+            medida.rearma();
             w->findChild<QPushButton*>(QLatin1String(botao))->click();
-            QVERIFY(QTest::qWaitFor([&] { return paredeMs >= 0 && terminadaMs >= 0 && controle->isEnabled(); }, 20000));
-            paredes << paredeMs;
-            cpus << cpuMs;
-            pinturas << pinturaMs;
-            terminadas << terminadaMs;
+            QVERIFY(QTest::qWaitFor([&] { return medida.completa() && controle->isEnabled(); }, 20000));
+            paredes << medida.paredeMs;
+            cpus << medida.cpuMs;
+            pinturas << medida.pinturaMs;
+            terminadas << medida.terminadaMs;
         }
         qInfo("PMU %s, %lld lines: answer complete -> graded and painted %.1f ms wall, UI-thread CPU %.1f ms "
               "(medians of 5; painting %.1f ms); then stored in Master, %.1f ms after the answer",
