@@ -41,9 +41,11 @@ int main(int argc, char** argv)
     QStringList argumentos;
     for (int k = 0; k < argc; ++k)
         argumentos << QString::fromLocal8Bit(argv[k]);
+    // No display name: Qt would append " — Vexador Tarrim" to every title a window manager
+    // draws ("Vexador Tarrim v.2.31 — Vexador Tarrim"); the windows name themselves.
+    QCoreApplication::setApplicationName(QStringLiteral("vexador-tarrim"));
     if (Linha::EhComandoDeLinha(argumentos)) {
         QCoreApplication nucleo(argc, argv);
-        QCoreApplication::setApplicationName(QStringLiteral("vexador-tarrim"));
         return Linha::Executa(QCoreApplication::arguments(), QCoreApplication::applicationDirPath(),
                               [](const QString& pasta) { return ContextoAplicacao::daPasta(pasta).dados; });
     }
@@ -68,15 +70,11 @@ int main(int argc, char** argv)
     opcoes.parse(argumentos);
     if (opcoes.isSet(QStringLiteral("help"))) {
         QCoreApplication nucleo(argc, argv);
-        QCoreApplication::setApplicationName(QStringLiteral("vexador-tarrim"));
         opcoes.process(nucleo); // prints the help and ends the program
         return 0;
     }
 
     QApplication app(argc, argv);
-    // No display name: Qt would append " — Vexador Tarrim" to every title a window manager
-    // draws ("Vexador Tarrim v.2.31 — Vexador Tarrim"); the windows name themselves.
-    QApplication::setApplicationName(QStringLiteral("vexador-tarrim"));
     opcoes.process(app);
 
     DialogosQt caixasQt;

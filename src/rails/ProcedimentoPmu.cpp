@@ -39,9 +39,3 @@ ProcedimentoPmu::ProcedimentoPmu(Ligacao& ligacao, const QString& modelo, int fa
     defineModelo(modelo);
     defineFamilia(familia);
 }
-
-void ProcedimentoPmu::limpa()
-{
-    ProcedimentoTrilhas::limpa();
-    m_linhas.clear();
-}

@@ -41,13 +41,8 @@ public:
                     QObject* pai = nullptr);
 
     // The lines of the last grading, in the window's order.
-    const QList<LinhaPmu>& linhas() const { return m_linhas; }
+    QList<LinhaPmu> linhas() const { return LinhasPmu(resultado().trilhas); }
 
 protected:
-    void graduou() override { m_linhas = LinhasPmu(resultado().trilhas); }
-    QList<ItemGraduado> itensDaLeitura() const override { return ItensPmu(m_linhas, tolerancia()); }
-    void limpa() override;
-
-private:
-    QList<LinhaPmu> m_linhas;
+    QList<ItemGraduado> itensDaLeitura() const override { return ItensPmu(linhas(), tolerancia()); }
 };

@@ -34,7 +34,6 @@ void ProcedimentoTrilhas::responde(const QString& R, const QString& A)
     relogio.start();
     m_resultado = GradaLeitura(m_banco, m_variante, m_modelo, m_familia, R, m_decimaisDaLeitura.casasV,
                                m_decimaisDaLeitura.casasA, m_tolerancia, !m_soGradua);
-    graduou();
     m_nsGrade = relogio.nsecsElapsed();
     if (m_soGradua) {
         emit graduado();

@@ -52,8 +52,6 @@ protected:
     bool comeca() override;
     void responde(const QString& R, const QString& A) override;
     void limpa() override;
-    // What a subclass derives from the grading, before graduado is told.
-    virtual void graduou() {}
     // The items of the reading: the graded rails.
     virtual QList<ItemGraduado> itensDaLeitura() const;
 

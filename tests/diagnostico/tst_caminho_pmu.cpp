@@ -74,7 +74,7 @@ QMap<QString, QString> lePmu(PMU* w, AmbienteJanelas& amb, const char* botao)
     if (controle->isEnabled() || !QTest::qWaitFor([&] { return controle->isEnabled(); }, 20000)
         || !amb.aguardaOcioso())
         return r;
-    const QList<LinhaPmu>& linhas = w->procedimento().linhas();
+    const QList<LinhaPmu> linhas = w->procedimento().linhas();
     for (int i = 0; i < w->linhas().size(); ++i) {
         const PMU::Linha& l = w->linhas()[i];
         if (l.saida->isHidden())

@@ -302,7 +302,7 @@ void Acompanhar::mostraEstado()
     case Acompanhamento::Estado::SemLigacao: texto = L(QStringLiteral("ACOMP_SEM_LIGACAO")); break;
     }
     m_lbEstado->setText(texto);
-    m_lbTaxa->setText(L(QStringLiteral("ACOMP_TAXA")).arg(LocalDoPrograma().toString(m_acompanhamento->taxa(), 'f', 1)));
+    mostraTaxa();
 }
 
 void Acompanhar::mostraMarca(const MarcaSaida& m)
@@ -316,9 +316,14 @@ void Acompanhar::mostraMarca(const MarcaSaida& m)
     m_lstMarcas->scrollToBottom();
 }
 
-void Acompanhar::agendaDesenho()
+void Acompanhar::mostraTaxa()
 {
     m_lbTaxa->setText(L(QStringLiteral("ACOMP_TAXA")).arg(LocalDoPrograma().toString(m_acompanhamento->taxa(), 'f', 1)));
+}
+
+void Acompanhar::agendaDesenho()
+{
+    mostraTaxa();
     if (!m_desenho->isActive())
         m_desenho->start();
 }

@@ -70,6 +70,7 @@ private:
     void refazGraficos();
     void desenha(int indice, qint64 de, qint64 ate);
     void mostraEstado();
+    void mostraTaxa(); // the readings a second, in the program's language
     void mostraMarca(const MarcaSaida& m);
     void alternaPausa();
     void exporta();
